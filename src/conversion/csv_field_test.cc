@@ -1,0 +1,75 @@
+#include "conversion/csv_field.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarvolo {
+namespace {
+
+std::string Field(const std::string& line, int n, size_t size = 512) {
+  std::string destination(size, 'X');
+  ReadCsvField(line.c_str(), n, &destination[0], size);
+  return destination.c_str();
+}
+
+TEST(ReadCsvFieldTest, SplitsTrimsAndDropsQuotes) {
+  struct Case {
+    const char* line;
+    int field;
+    const char* expected;
+  } cases[] = {
+      {"A;B;C\r\nD;E", 1, "A"},
+      {"A;B;C\r\nD;E", 3, "C"},
+      {"A;B;C\r\nD;E", 4, ""},  // the CR ends the scan, no run into the next line
+      {"A;B;C\nD;E", 4, ""},
+      {"A;B", 2, "B"},
+      {"A;;C", 2, ""},
+      {"A;;C", 3, "C"},
+      {" 12,50  ;x", 1, "12,50"},
+      {"   ;x", 1, ""},
+      {"\"\"\";x", 1, ""},
+      {"\tab\t;x", 1, "ab"},
+      {"\xA0" "ab\xA0;x", 1, "\xA0" "ab\xA0"},  // no-break space is no blank
+      {"a  b;x", 1, "a  b"},
+      {"\r\n", 1, ""},
+      {"\r\n", 5, ""},
+      {"", 1, ""},
+      {"x;\"Nájem; byt\";y", 2, "Nájem"},  // quotes group nothing
+      {"x;\"Nájem; byt\";y", 3, "byt"},
+      {"x;\"Nájem; byt\";y", 4, "y"},
+      {"a\"b\"c", 1, "abc"},
+      {"x;\x01\x1f mezi \x7f;", 2, "mezi \x7f"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Field(c.line, c.field), c.expected) << c.line << " field " << c.field;
+  }
+}
+
+TEST(ReadCsvFieldTest, CutsFieldsThatDoNotFit) {
+  const std::string longField(5000, 'a');
+  EXPECT_EQ(Field(longField + ";b", 1, 512), std::string(511, 'a'));
+  EXPECT_EQ(Field(longField + ";b", 1, 4096), std::string(kMaxCsvField, 'a'));
+  EXPECT_EQ(Field(longField + ";b", 2), "b");
+  EXPECT_EQ(Field("abcdef", 1, 4), "abc");
+  EXPECT_EQ(Field("abcdef", 1, 1), "");
+}
+
+TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
+  struct Case {
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"", ""},       {"   ", ""},         {" a ", "a"},
+      {"a  b", "a  b"}, {"\x01x\x20", "x"}, {"\xA0x\xA0", "\xA0x\xA0"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    TrimBlanks(&text[0]);
+    EXPECT_STREQ(text.c_str(), c.expected) << '"' << c.text << '"';
+  }
+  TrimBlanks(nullptr);
+}
+
+}  // namespace
+}  // namespace tarvolo

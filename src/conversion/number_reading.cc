@@ -1,0 +1,117 @@
+#include "conversion/number_reading.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <string>
+
+namespace tarvolo {
+namespace {
+
+inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A wide target holds numbers of up to 18 digits exactly. Longer numbers keep
+// their last 18 digits plus 10^18, so that they still read as too long for
+// any field instead of wrapping into a plausible small value.
+constexpr uint64_t kWideModulus = 1000000000000000000ull;
+
+}  // namespace
+
+int ScanPattern(const char* text, const char* pattern,
+                std::initializer_list<ScanTarget> targets) {
+  const ScanTarget* target = targets.begin();
+  int stored = 0;
+  const char* t = text;
+  const char* p = pattern;
+  while (*p != '\0') {
+    if (*p != '%') {
+      if (*t != *p) break;
+      ++t;
+      ++p;
+      continue;
+    }
+    ++p;
+    int width = 0;
+    while (IsDigit(*p)) width = width * 10 + (*p++ - '0');
+    if (*p != 'd') break;  // the program's patterns hold only %d fields
+    ++p;
+    while (IsScanSpace(*t)) ++t;
+    int left = width > 0 ? width : -1;
+    bool negative = false;
+    if ((*t == '+' || *t == '-') && left != 0) {
+      negative = *t == '-';
+      ++t;
+      --left;
+    }
+    uint32_t narrow = 0;
+    uint64_t wide = 0;
+    bool wideOverflow = false;
+    int digits = 0;
+    while (left != 0 && IsDigit(*t)) {
+      const unsigned digit = static_cast<unsigned>(*t - '0');
+      narrow = narrow * 10u + digit;
+      wide = wide * 10u + digit;
+      if (wide >= kWideModulus) {
+        wide %= kWideModulus;
+        wideOverflow = true;
+      }
+      ++digits;
+      ++t;
+      --left;
+    }
+    if (digits == 0 || target == targets.end()) break;
+    if (target->narrow) {
+      const uint32_t value = negative ? 0u - narrow : narrow;
+      *target->narrow = static_cast<int32_t>(value);
+    } else if (target->wide) {
+      const int64_t value = static_cast<int64_t>(wide + (wideOverflow ? kWideModulus : 0));
+      *target->wide = negative ? -value : value;
+    }
+    ++target;
+    ++stored;
+  }
+  return stored;
+}
+
+double ReadDecimalValue(const char* text, bool* outOfRange) {
+  if (outOfRange) *outOfRange = false;
+  const char* p = text;
+  while (IsScanSpace(*p)) ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  const char* mantissa = p;
+  bool anyDigit = false;
+  while (IsDigit(*p)) ++p, anyDigit = true;
+  if (*p == '.') {
+    ++p;
+    while (IsDigit(*p)) ++p, anyDigit = true;
+  }
+  if (!anyDigit) return 0.0;
+  const char* end = p;
+  char exponentLetter = 0;
+  if (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D') {
+    const char* q = p + 1;
+    if (*q == '+' || *q == '-') ++q;
+    if (IsDigit(*q)) {
+      exponentLetter = *p;
+      while (IsDigit(*q)) ++q;
+      end = q;
+    }
+  }
+  // from_chars knows only 'e' as the exponent letter, and its own syntax for
+  // the rest matches exactly what was taken above.
+  std::string number(mantissa, end);
+  if (exponentLetter == 'd' || exponentLetter == 'D') {
+    number[std::strchr(number.c_str(), exponentLetter) - number.c_str()] = 'e';
+  }
+  double value = 0.0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(),
+                                      value, std::chars_format::general);
+  if (result.ec != std::errc() || !std::isfinite(value)) {
+    if (outOfRange) *outOfRange = true;
+    value = 0.0;
+  }
+  return negative ? -value : value;
+}
+
+}  // namespace tarvolo

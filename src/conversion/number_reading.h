@@ -1,0 +1,40 @@
+#ifndef TARVOLO_CONVERSION_NUMBER_READING_H_
+#define TARVOLO_CONVERSION_NUMBER_READING_H_
+
+#include <cstdint>
+#include <initializer_list>
+
+namespace tarvolo {
+
+// Where a pattern scan stores one integer field.
+struct ScanTarget {
+  ScanTarget(int32_t* target) : narrow(target) {}
+  ScanTarget(int64_t* target) : wide(target) {}
+  int32_t* narrow = nullptr;  // wraps modulo 2^32, as a 32-bit value does
+  int64_t* wide = nullptr;    // keeps its last 18 digits (see .cc)
+};
+
+// Works `pattern` ("%d", "%Wd" and literal characters) from left to right
+// against `text`; each integer field skips whitespace, takes an optional sign
+// and its digits (at most W characters with a width) and is stored as soon as
+// it is read. The scan stops at the first mismatch and never touches the
+// targets after it. Returns the number of fields stored.
+int ScanPattern(const char* text, const char* pattern,
+                std::initializer_list<ScanTarget> targets);
+
+// Reads a decimal number at the start of `text`: whitespace, an optional
+// sign, digits with an optional '.', an optional exponent introduced by e, E,
+// d or D. Reading stops at the first character that does not fit; no number
+// gives +0. The result is the nearest double; "-0" gives a negative zero. A
+// value beyond the range of a double gives 0 and sets *outOfRange.
+double ReadDecimalValue(const char* text, bool* outOfRange = nullptr);
+
+// Whitespace as the scan and the decimal reader skip it: tab, LF, VT, FF, CR
+// and blank.
+inline bool IsScanSpace(char c) {
+  return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_NUMBER_READING_H_

@@ -1,0 +1,194 @@
+#include "conversion/transaction_records.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+#include "conversion/account_field.h"
+#include "conversion/csv_field.h"
+#include "conversion/export_totals.h"
+#include "conversion/fixed_width.h"
+#include "conversion/number_reading.h"
+#include "settings/account_settings.h"
+
+namespace tarvolo {
+
+ExportTotals g_exportTotals;
+
+namespace {
+
+// Field texts are handed over in buffers of this size.
+constexpr size_t kFieldBuffer = 512;
+
+// An account prefix has at most six digits; anything else is no prefix.
+constexpr uint32_t kMaxPrefix = 999999;
+
+struct DateParts {
+  int32_t year = 0;
+  int32_t month = 0;
+  int32_t day = 0;
+};
+
+// Builds one record, cutting values to their fields' widths.
+class RecordBuilder {
+ public:
+  RecordBuilder(std::string& record, int lineNumber, std::vector<FieldCut>* cuts)
+      : record_(record), lineNumber_(lineNumber), cuts_(cuts) {}
+
+  void AppendLiteral(const char* text) { record_ += text; }
+
+  // Renders one value and keeps its last `width` characters.
+  void AppendFitted(const char* format, FormatArg value, size_t width,
+                    const char* fieldName) {
+    piece_.clear();
+    Render(piece_, format, {value});
+    if (piece_.size() > width) {
+      piece_.erase(0, piece_.size() - width);
+      if (cuts_ && fieldName) cuts_->push_back({lineNumber_, fieldName});
+    }
+    record_ += piece_;
+  }
+
+  std::string& scratch() { return piece_; }
+
+ private:
+  std::string& record_;
+  std::string piece_;
+  int lineNumber_;
+  std::vector<FieldCut>* cuts_;
+};
+
+bool IsAccountCharacter(char c) {
+  return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
+}
+
+struct CounterAccount {
+  int32_t prefix = 0;
+  int64_t number = 0;
+  int32_t bankCode = 0;
+};
+
+CounterAccount ReadCounterAccount(const char* text) {
+  CounterAccount account;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (!IsAccountCharacter(*p)) return account;
+  }
+  if (std::strchr(text, '-') != nullptr) {
+    ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
+  } else {
+    ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
+  }
+  if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
+  return account;
+}
+
+// Reads an amount text as Czech statements write it: decimal comma, blanks
+// and no-break spaces as group separators.
+double ReadAmount(const char* text) {
+  char cleaned[kFieldBuffer];
+  size_t length = 0;
+  for (const char* p = text; *p != '\0' && length < sizeof cleaned - 1; ++p) {
+    if (*p == ' ' || *p == '\xA0') continue;
+    cleaned[length++] = *p == ',' ? '.' : *p;
+  }
+  cleaned[length] = '\0';
+  return ReadDecimalValue(cleaned);
+}
+
+void AppendRecord(const char* line, int lineNumber, DateParts& date,
+                  const char* ownAccount, std::string& exportText,
+                  std::vector<FieldCut>* cuts) {
+  char field[kFieldBuffer];
+  std::string record;
+  record.reserve(kRecordLength);
+  RecordBuilder builder(record, lineNumber, cuts);
+
+  ReadCsvField(line, 2, field, sizeof field);
+  ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day});
+  if (date.year >= 2000) date.year -= 2000;
+
+  ReadCsvField(line, 4, field, sizeof field);
+  const CounterAccount counter = ReadCounterAccount(field);
+  char counterField[kAccountFieldBuffer];
+  {
+    std::string& digits = builder.scratch();
+    digits.clear();
+    Render(digits, "%06d", {counter.prefix});
+    const int64_t number = counter.number < 0 ? -counter.number : counter.number;
+    std::string numberDigits;
+    Render(numberDigits, "%010d", {number});
+    if (numberDigits.size() > 10) {
+      numberDigits.erase(0, numberDigits.size() - 10);
+      if (cuts) cuts->push_back({lineNumber, "číslo protiúčtu"});
+    }
+    digits += numberDigits;
+    std::memcpy(counterField, digits.c_str(), digits.size() + 1);
+  }
+  FormatAccountField(counterField);
+
+  builder.AppendLiteral("075");
+  builder.AppendFitted("%016s", ownAccount, 16, nullptr);
+  builder.AppendLiteral(counterField);
+
+  char symbol[kFieldBuffer];
+  ReadCsvField(line, 6, symbol, sizeof symbol);
+  builder.AppendFitted("%013s", symbol, 13, "číslo dokladu");
+
+  ReadCsvField(line, 3, field, sizeof field);
+  double amount = ReadAmount(field);
+  const char* code;
+  if (amount < 0) {
+    amount = -amount;
+    g_exportTotals.debitSum += amount;
+    code = "1";
+  } else {
+    g_exportTotals.creditSum += amount;
+    code = "2";
+  }
+  ++g_exportTotals.itemCount;
+  builder.AppendFitted("%012.0f", std::fabs(amount) * 100.0, 12, "částka");
+  builder.AppendLiteral(code);
+
+  builder.AppendFitted("%010s", symbol, 10, "variabilní symbol");
+  builder.AppendFitted("%06d", counter.bankCode, 6, "kód banky");
+  ReadCsvField(line, 9, field, sizeof field);
+  builder.AppendFitted("%04s", field, 4, "konstantní symbol");
+  ReadCsvField(line, 10, field, sizeof field);
+  builder.AppendFitted("%010s", field, 10, "specifický symbol");
+
+  builder.AppendFitted("%02d", date.day, 2, "den");
+  builder.AppendFitted("%02d", date.month, 2, "měsíc");
+  builder.AppendFitted("%02d", date.year, 2, "rok");
+  const std::string valueDate = record.substr(record.size() - 6);
+
+  ReadCsvField(line, 11, field, sizeof field);
+  Render(record, "%-20.20s", {field});
+  builder.AppendLiteral("011");
+  builder.AppendLiteral(code[0] == '1' ? "01" : "02");
+  record += valueDate;
+  record += "\r\n";
+  exportText += record;
+}
+
+}  // namespace
+
+void AppendTransactionRecords(const char* statementText, std::string& exportText,
+                              std::vector<FieldCut>* cuts) {
+  char ownAccount[sizeof g_accountSettings.accountNumber + 1];
+  const size_t ownLength = strnlen(g_accountSettings.accountNumber,
+                                   sizeof g_accountSettings.accountNumber);
+  std::memcpy(ownAccount, g_accountSettings.accountNumber, ownLength);
+  ownAccount[ownLength] = '\0';
+
+  DateParts date;
+  const char* lineEnd = std::strchr(statementText, '\n');
+  int lineNumber = 1;
+  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+    const char* line = lineEnd + 1;
+    ++lineNumber;
+    AppendRecord(line, lineNumber, date, ownAccount, exportText, cuts);
+    lineEnd = std::strchr(line, '\n');
+  }
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,7 @@
+#include "settings/account_settings.h"
+
+namespace tarvolo {
+
+AccountSettings g_accountSettings = {};
+
+}  // namespace tarvolo
