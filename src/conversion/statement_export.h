@@ -1,0 +1,34 @@
+#ifndef TARVOLO_CONVERSION_STATEMENT_EXPORT_H_
+#define TARVOLO_CONVERSION_STATEMENT_EXPORT_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+
+namespace tarvolo {
+
+// Receives each log line of a run, Windows-1250, most ending in "\n".
+using LogLine = std::function<void(const char* line)>;
+
+struct ExportRequest {
+  // The selection: NUL-terminated strings ended by an empty one, either one
+  // file's full path or a folder followed by names in it. Never read past
+  // selectionSize bytes.
+  const char* selection = nullptr;
+  size_t selectionSize = 0;
+  // The statement date (the day of the run) as a timestamp.
+  int32_t statementDate = 0;
+  // Where the statement is written; relative paths land in the current folder.
+  const char* outputPath = "export.gpc";
+};
+
+enum class ExportOutcome { kWritten, kNothingLoaded, kRefused, kWriteFailed };
+
+// The conversion run: reads every selected statement file, builds the "075"
+// records and the "074" header from g_accountSettings and g_exportTotals,
+// writes the statement file and reports each step through `log`.
+ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_STATEMENT_EXPORT_H_
