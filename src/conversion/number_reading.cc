@@ -114,4 +114,13 @@ double ReadDecimalValue(const char* text, bool* outOfRange) {
   return negative ? -value : value;
 }
 
+double ReadAmountText(const char* text) {
+  std::string cleaned;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (*p == ' ' || *p == '\xA0') continue;
+    cleaned.push_back(*p == ',' ? '.' : *p);
+  }
+  return ReadDecimalValue(cleaned.c_str());
+}
+
 }  // namespace tarvolo

@@ -29,6 +29,11 @@ int ScanPattern(const char* text, const char* pattern,
 // value beyond the range of a double gives 0 and sets *outOfRange.
 double ReadDecimalValue(const char* text, bool* outOfRange = nullptr);
 
+// Reads an amount as Czech users and statements write it: a decimal comma
+// reads as '.', and blanks and no-break spaces between the digit groups are
+// dropped ("1 234,50" is 1234.5); the rest as ReadDecimalValue.
+double ReadAmountText(const char* text);
+
 // Whitespace as the scan and the decimal reader skip it: tab, LF, VT, FF, CR
 // and blank.
 inline bool IsScanSpace(char c) {

@@ -82,19 +82,6 @@ CounterAccount ReadCounterAccount(const char* text) {
   return account;
 }
 
-// Reads an amount text as Czech statements write it: decimal comma, blanks
-// and no-break spaces as group separators.
-double ReadAmount(const char* text) {
-  char cleaned[kFieldBuffer];
-  size_t length = 0;
-  for (const char* p = text; *p != '\0' && length < sizeof cleaned - 1; ++p) {
-    if (*p == ' ' || *p == '\xA0') continue;
-    cleaned[length++] = *p == ',' ? '.' : *p;
-  }
-  cleaned[length] = '\0';
-  return ReadDecimalValue(cleaned);
-}
-
 void AppendRecord(const char* line, int lineNumber, DateParts& date,
                   const char* ownAccount, std::string& exportText,
                   std::vector<FieldCut>* cuts) {
@@ -135,7 +122,7 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   builder.AppendFitted("%013s", symbol, 13, "číslo dokladu");
 
   ReadCsvField(line, 3, field, sizeof field);
-  double amount = ReadAmount(field);
+  double amount = ReadAmountText(field);
   const char* code;
   if (amount < 0) {
     amount = -amount;

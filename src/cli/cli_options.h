@@ -1,0 +1,44 @@
+#ifndef TARVOLO_CLI_CLI_OPTIONS_H_
+#define TARVOLO_CLI_CLI_OPTIONS_H_
+
+#include <string>
+#include <vector>
+
+namespace tarvolo {
+
+// A day given as YYYY-MM-DD.
+struct CalendarDay {
+  int year = 0;
+  int month = 0;
+  int day = 0;
+};
+
+struct CliOptions {
+  std::string configPath;  // empty: tarvolo.cfg beside the program
+  bool hasAccount = false, hasName = false, hasBalance = false, hasNumber = false;
+  std::string account, name, balance, number;  // Windows-1250 texts
+  bool hasFrom = false, hasToday = false;
+  CalendarDay from, today;
+  std::string outputPath = "export.gpc";
+  bool save = false;
+  bool help = false;
+  bool version = false;
+  std::vector<std::string> files;
+};
+
+// Reads the command line. `texts` are the arguments as Windows-1250 texts,
+// `paths` the same arguments as the file functions take them. Returns false
+// with a Czech message in *error for an unknown option, a missing or bad
+// value, or no file to convert.
+bool ParseCliOptions(const std::vector<std::string>& texts,
+                     const std::vector<std::string>& paths, CliOptions* options,
+                     std::string* error);
+
+// Reads YYYY-MM-DD as a real calendar day.
+bool ParseCalendarDay(const std::string& text, CalendarDay* day);
+
+extern const char kCliUsage[];
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CLI_CLI_OPTIONS_H_

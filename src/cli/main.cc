@@ -1,0 +1,115 @@
+// tarvolo-cli: the conversion run of the window program for scripts and
+// batch use, with the same profile file.
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cli/cli_options.h"
+#include "conversion/dates.h"
+#include "conversion/statement_export.h"
+#include "platform/clock.h"
+#include "platform/text_encoding.h"
+#include "settings/account_settings.h"
+#include "settings/settings_file.h"
+#include "ui/parse_digits.h"
+
+namespace tarvolo {
+namespace {
+
+constexpr char kVersion[] = "tarvolo-cli 1.3.0\n";
+
+void Print(FILE* stream, const std::string& windows1250) {
+  const std::string text = ToTerminal(windows1250);
+  std::fwrite(text.data(), 1, text.size(), stream);
+}
+
+// Puts at most `limit` characters and a NUL over the start of a field, as
+// the dialogs take texts from their edit controls.
+void TakeText(char* field, size_t fieldSize, const std::string& text, size_t limit) {
+  const size_t length = std::min({text.size(), limit, fieldSize - 1});
+  std::memcpy(field, text.data(), length);
+  field[length] = '\0';
+}
+
+// A timestamp within the given day on the local clock.
+int32_t NoonOf(const CalendarDay& day) {
+  CivilTime noon;
+  noon.year = day.year;
+  noon.month = day.month;
+  noon.day = day.day;
+  noon.hour = 12;
+  int64_t time = -1;
+  if (!MakeLocalTime(noon, false, &time) || time < 0 || time > INT32_MAX) return -1;
+  return static_cast<int32_t>(time);
+}
+
+int Run(int argc, char** argv) {
+  CliOptions options;
+  std::string error;
+  if (!ParseCliOptions(TextArguments(argc, argv), PathArguments(argc, argv), &options, &error)) {
+    Print(stderr, "tarvolo-cli: " + error + "\n" + kCliUsage);
+    return 2;
+  }
+  if (options.help) {
+    Print(stdout, kCliUsage);
+    return 0;
+  }
+  if (options.version) {
+    Print(stdout, kVersion);
+    return 0;
+  }
+
+  // The profile starts as the window program's does: the current moment as
+  // the balance date, then the settings file over it.
+  AccountSettings& profile = g_accountSettings;
+  profile = AccountSettings();
+  profile.balanceDate = CurrentTimestamp();
+  const std::string configPath =
+      options.configPath.empty() ? SettingsFilePath() : options.configPath;
+  LoadSettingsFrom(configPath.c_str());
+
+  if (options.hasAccount) {
+    TakeText(profile.accountNumber, sizeof profile.accountNumber, options.account, 15);
+  }
+  if (options.hasName) TakeText(profile.accountName, sizeof profile.accountName, options.name, 19);
+  if (options.hasBalance) {
+    TakeText(profile.openingBalance, sizeof profile.openingBalance, options.balance, 15);
+  }
+  if (options.hasNumber) profile.statementNumber = ParseDigits(options.number.substr(0, 5).c_str());
+  if (options.hasFrom) {
+    profile.balanceDate =
+        CalendarDayToStoredTimestamp(options.from.year, options.from.month, options.from.day);
+  }
+
+  // Files given on the command line may lie in different folders: an empty
+  // folder followed by the full names.
+  std::string selection(1, '\0');
+  for (const std::string& file : options.files) selection += file + '\0';
+  selection += '\0';
+
+  ExportRequest request;
+  request.selection = selection.data();
+  request.selectionSize = selection.size();
+  request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
+  request.outputPath = options.outputPath.c_str();
+  const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
+    std::string text = line;
+    if (text.empty() || text.back() != '\n') text += '\n';
+    Print(stdout, text);
+  });
+  std::fflush(stdout);
+
+  int status = outcome == ExportOutcome::kWritten ? 0 : 1;
+  if (options.save && !SaveSettingsTo(configPath.c_str())) {
+    Print(stderr, "Nastavení se nepodařilo uložit!!!\n");
+    status = 1;
+  }
+  return status;
+}
+
+}  // namespace
+}  // namespace tarvolo
+
+int main(int argc, char** argv) { return tarvolo::Run(argc, argv); }

@@ -1,0 +1,183 @@
+#include "conversion/statement_export.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "conversion/account_field.h"
+#include "conversion/dates.h"
+#include "conversion/decimal_rounding.h"
+#include "conversion/export_totals.h"
+#include "conversion/fixed_width.h"
+#include "conversion/number_reading.h"
+#include "conversion/transaction_records.h"
+#include "platform/file.h"
+#include "settings/account_settings.h"
+#include "settings/whole_file.h"
+
+namespace tarvolo {
+namespace {
+
+constexpr size_t kHeaderLength = 130;
+
+// Header amounts have 14 digits of hellers.
+constexpr int64_t kLargestHeaderHellers = 99999999999999;
+
+// The selection's strings, never read past the end of its buffer.
+class SelectionWalk {
+ public:
+  SelectionWalk(const char* data, size_t size) : data_(data), size_(data ? size : 0) {}
+
+  // The string at `offset` ("" past the end); `next` gets the offset after it.
+  std::string At(size_t offset, size_t* next) const {
+    if (offset >= size_) {
+      *next = size_;
+      return std::string();
+    }
+    const char* start = data_ + offset;
+    const size_t length = strnlen(start, size_ - offset);
+    *next = offset + length + 1;
+    return std::string(start, length);
+  }
+
+ private:
+  const char* data_;
+  size_t size_;
+};
+
+void LogFormatted(const LogLine& log, const char* format, std::initializer_list<FormatArg> args) {
+  std::string line;
+  Render(line, format, args);
+  log(line.c_str());
+}
+
+// Converts one statement file; returns false when it could not be read.
+void ConvertFile(const std::string& path, std::string& exportText, const LogLine& log) {
+  std::string content;
+  const bool read = ReadWholeFile(path.c_str(), &content);
+  LogFormatted(log, "Převádím soubor %s\n", {path});
+  if (!read) return;
+  // Room for every record at once, so the export text never has to move.
+  exportText.reserve(exportText.size() +
+                     (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
+  std::vector<FieldCut> cuts;
+  AppendTransactionRecords(content.c_str(), exportText, &cuts);
+  for (const FieldCut& cut : cuts) {
+    LogFormatted(log, "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
+                 {path, int32_t{cut.lineNumber}, cut.field});
+  }
+}
+
+const char* BalanceSign(double amount) { return amount < 0 ? "-" : "+"; }
+// Turnovers are written with "0" for zero or more, as the banks' ABO files do.
+const char* TurnoverSign(double amount) { return amount < 0 ? "-" : "0"; }
+
+// Hellers of a header amount, false when they do not fit its 14 digits.
+bool HeaderHellers(double crowns, int64_t* magnitude) {
+  int64_t hellers = 0;
+  if (!WholeHellers(crowns, &hellers)) return false;
+  *magnitude = hellers < 0 ? -hellers : hellers;
+  return *magnitude <= kLargestHeaderHellers;
+}
+
+}  // namespace
+
+ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log) {
+  g_exportTotals = ExportTotals();
+
+  // The selection is one file when its first string opens as a file;
+  // otherwise that string is a folder and the names follow it.
+  const SelectionWalk selection(request.selection, request.selectionSize);
+  size_t offset = 0;
+  const std::string first = selection.At(0, &offset);
+  std::string folder;
+  size_t nameOffset = 0;
+  bool singleFile = false;
+  const FileHandle probe = OpenFileForReading(first.c_str());
+  if (probe != kNoFile) {
+    CloseFile(probe);
+    singleFile = true;
+  } else {
+    folder = first;
+    nameOffset = offset;
+  }
+
+  const double openingBalance = ReadAmountText(
+      std::string(g_accountSettings.openingBalance,
+                  strnlen(g_accountSettings.openingBalance, sizeof g_accountSettings.openingBalance))
+          .c_str());
+
+  std::string exportText(kHeaderLength, ' ');
+  // Every entry is converted before the end of the list is looked for, so an
+  // empty list still makes one pass with an empty name.
+  for (;;) {
+    size_t next = 0;
+    const std::string name = selection.At(nameOffset, &next);
+    std::string path = name;
+    if (!folder.empty()) path = folder + kPathSeparator + name;
+    ConvertFile(path, exportText, log);
+    if (singleFile) break;
+    nameOffset = next;
+    size_t afterNext = 0;
+    if (selection.At(nameOffset, &afterNext).empty()) break;
+  }
+
+  if (g_exportTotals.creditSum + g_exportTotals.debitSum == 0.0) {
+    log("Nebyly načteny žádné položky nebo soubory!!!\n");
+    return ExportOutcome::kNothingLoaded;
+  }
+
+  std::string statementDate;
+  std::string oldBalanceDate;
+  const bool statementDateOk = AppendDdMmYy(statementDate, request.statementDate);
+  if (!AppendDdMmYy(oldBalanceDate, g_accountSettings.balanceDate)) {
+    log("Neplatné datum zůstatku!!!\n");
+    return ExportOutcome::kRefused;
+  }
+  if (!statementDateOk) {
+    log("Neplatné datum výpisu!!!\n");
+    return ExportOutcome::kRefused;
+  }
+  if (g_accountSettings.statementNumber < -99 || g_accountSettings.statementNumber > 999) {
+    log("Číslo výpisu musí být od 0 do 999!!!\n");
+    return ExportOutcome::kRefused;
+  }
+
+  const ExportTotals& totals = g_exportTotals;
+  const double newBalance = (totals.creditSum + openingBalance) - totals.debitSum;
+  int64_t oldHellers = 0, newHellers = 0, debitHellers = 0, creditHellers = 0;
+  if (!HeaderHellers(openingBalance, &oldHellers) || !HeaderHellers(newBalance, &newHellers) ||
+      !HeaderHellers(totals.debitSum, &debitHellers) ||
+      !HeaderHellers(totals.creditSum, &creditHellers)) {
+    log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
+    return ExportOutcome::kRefused;
+  }
+
+  char accountField[kAccountFieldBuffer] = {};
+  std::memcpy(accountField, g_accountSettings.accountNumber,
+              strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber));
+  FormatAccountField(accountField);
+
+  std::string header;
+  Render(header, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
+         {accountField, g_accountSettings.accountName, oldBalanceDate, oldHellers,
+          BalanceSign(openingBalance), newHellers, BalanceSign(newBalance), debitHellers,
+          TurnoverSign(totals.debitSum), creditHellers, TurnoverSign(totals.creditSum),
+          g_accountSettings.statementNumber, statementDate, ""});
+  exportText.replace(0, kHeaderLength, header);
+
+  LogFormatted(log, "Načteno %d položek, starý zůstatek %.2f Kč, nový %.2f Kč\n",
+               {totals.itemCount, openingBalance, newBalance});
+  LogFormatted(log, "Celkem příchozí platby %.2f Kč, odchozí platby %.2f Kč\n",
+               {totals.creditSum, totals.debitSum});
+
+  if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size())) {
+    LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {request.outputPath});
+    return ExportOutcome::kWriteFailed;
+  }
+  LogFormatted(log, "Zapsán soubor %s\n", {request.outputPath});
+  return ExportOutcome::kWritten;
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,57 @@
+#include <windows.h>
+
+#include <time.h>
+
+#include "platform/clock.h"
+
+namespace tarvolo {
+
+int64_t CurrentUnixTime() { return static_cast<int64_t>(_time64(nullptr)); }
+
+bool LocalTimeOf(int64_t time, CivilTime* local, bool* daylightSaving) {
+  if (time < 0) return false;
+  const __time64_t t = time;
+  struct tm fields;
+  if (_localtime64_s(&fields, &t) != 0) return false;
+  local->year = fields.tm_year + 1900;
+  local->month = fields.tm_mon + 1;
+  local->day = fields.tm_mday;
+  local->hour = fields.tm_hour;
+  local->minute = fields.tm_min;
+  local->second = fields.tm_sec;
+  *daylightSaving = fields.tm_isdst > 0;
+  return true;
+}
+
+bool MakeLocalTime(const CivilTime& local, bool daylightSaving, int64_t* time) {
+  struct tm fields = {};
+  fields.tm_year = local.year - 1900;
+  fields.tm_mon = local.month - 1;
+  fields.tm_mday = local.day;
+  fields.tm_hour = local.hour;
+  fields.tm_min = local.minute;
+  fields.tm_sec = local.second;
+  fields.tm_isdst = daylightSaving ? 1 : 0;
+  const __time64_t t = _mktime64(&fields);
+  if (t == -1) return false;
+  *time = static_cast<int64_t>(t);
+  return true;
+}
+
+void FormatDdMmYy(const CivilTime& date, char text[7]) {
+  SYSTEMTIME day = {};
+  day.wYear = static_cast<WORD>(date.year);
+  day.wMonth = static_cast<WORD>(date.month);
+  day.wDay = static_cast<WORD>(date.day);
+  day.wHour = static_cast<WORD>(date.hour);
+  day.wMinute = static_cast<WORD>(date.minute);
+  day.wSecond = static_cast<WORD>(date.second);
+  char formatted[16] = {};
+  if (GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, &day, "ddMMyy", formatted,
+                     sizeof formatted) != 7) {
+    lstrcpyA(formatted, "000000");
+  }
+  lstrcpynA(text, formatted, 7);
+}
+
+}  // namespace tarvolo

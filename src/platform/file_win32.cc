@@ -1,0 +1,80 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/file.h"
+
+namespace tarvolo {
+
+static_assert(sizeof(FileHandle) == sizeof(HANDLE), "a handle fits");
+
+FileHandle OpenFileForReading(const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
+}
+
+FileHandle CreateFileForWriting(const char* path) {
+  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
+}
+
+bool FileSizeOf(FileHandle file, uint64_t* size) {
+  DWORD high = 0;
+  const DWORD low = GetFileSize(reinterpret_cast<HANDLE>(file), &high);
+  if (low == INVALID_FILE_SIZE && GetLastError() != NO_ERROR) return false;
+  *size = (static_cast<uint64_t>(high) << 32) | low;
+  return true;
+}
+
+size_t ReadFromFile(FileHandle file, char* buffer, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 30));
+    DWORD read = 0;
+    if (!ReadFile(reinterpret_cast<HANDLE>(file), buffer + done, chunk, &read, nullptr) ||
+        read == 0) {
+      break;
+    }
+    done += read;
+  }
+  return done;
+}
+
+bool WriteToFile(FileHandle file, const char* data, size_t size) {
+  size_t done = 0;
+  while (done < size) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size - done, 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(reinterpret_cast<HANDLE>(file), data + done, chunk, &written, nullptr) ||
+        written == 0) {
+      return false;
+    }
+    done += written;
+  }
+  return FlushFileBuffers(reinterpret_cast<HANDLE>(file)) != 0;
+}
+
+void CloseFile(FileHandle file) {
+  if (file != kNoFile) CloseHandle(reinterpret_cast<HANDLE>(file));
+}
+
+bool ReplaceFileWith(const char* to, const char* from) {
+  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+void RemoveFile(const char* path) { DeleteFileA(path); }
+
+std::string ExecutablePath() {
+  std::vector<char> buffer(512);
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) return std::string();
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(buffer.size() * 2);  // cut off: try a larger buffer
+  }
+}
+
+}  // namespace tarvolo

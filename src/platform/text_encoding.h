@@ -1,0 +1,23 @@
+#ifndef TARVOLO_PLATFORM_TEXT_ENCODING_H_
+#define TARVOLO_PLATFORM_TEXT_ENCODING_H_
+
+#include <string>
+#include <vector>
+
+namespace tarvolo {
+
+// The command-line arguments as Windows-1250 texts (characters that
+// Windows-1250 lacks become '?'), for options that carry texts.
+std::vector<std::string> TextArguments(int argc, char** argv);
+
+// The command-line arguments as the system's file functions take them, for
+// options that carry paths.
+std::vector<std::string> PathArguments(int argc, char** argv);
+
+// A Windows-1250 text in the encoding of the terminal (UTF-8 on Linux, the
+// console's code page on Windows).
+std::string ToTerminal(const std::string& windows1250);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_PLATFORM_TEXT_ENCODING_H_
