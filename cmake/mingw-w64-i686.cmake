@@ -1,5 +1,6 @@
 # Cross build for 32-bit Windows with mingw-w64. Test programs run under Wine
-# through scripts/wine-run, so ctest works the same as in the native build.
+# through scripts/wine-run (set in CMakeLists.txt), so ctest works the same
+# as in the native build.
 # The -posix flavour: GoogleTest needs std::mutex.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
@@ -10,4 +11,3 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
