@@ -1,0 +1,82 @@
+#include "cli/cli_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarvolo {
+namespace {
+
+bool Parse(const std::vector<std::string>& arguments, CliOptions* options, std::string* error) {
+  std::vector<std::string> all = {"tarvolo-cli"};
+  all.insert(all.end(), arguments.begin(), arguments.end());
+  return ParseCliOptions(all, all, options, error);
+}
+
+TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
+  CliOptions options;
+  std::string error;
+  ASSERT_TRUE(Parse({"--account", "19-2000145399", "--name=Novák", "--balance", "1 234,56",
+                     "--number", "12a", "--from", "2014-09-01", "--today=2016-02-29",
+                     "--output", "out.gpc", "--config", "my.cfg", "--save", "a.csv", "--",
+                     "--b.csv"},
+                    &options, &error))
+      << error;
+  EXPECT_EQ(options.account, "19-2000145399");
+  EXPECT_EQ(options.name, "Novák");
+  EXPECT_EQ(options.balance, "1 234,56");
+  EXPECT_EQ(options.number, "12a");
+  EXPECT_TRUE(options.hasFrom);
+  EXPECT_EQ(options.from.year * 10000 + options.from.month * 100 + options.from.day, 20140901);
+  EXPECT_EQ(options.today.year * 10000 + options.today.month * 100 + options.today.day, 20160229);
+  EXPECT_EQ(options.outputPath, "out.gpc");
+  EXPECT_EQ(options.configPath, "my.cfg");
+  EXPECT_TRUE(options.save);
+  EXPECT_EQ(options.files, (std::vector<std::string>{"a.csv", "--b.csv"}));
+}
+
+TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* error;
+  } cases[] = {
+      {{}, "chybí soubor s výpisem (.csv)"},
+      {{"--bogus", "a.csv"}, "neznámá volba --bogus"},
+      {{"a.csv", "--account"}, "volba --account potřebuje hodnotu"},
+      {{"--from", "2014-02-30", "a.csv"},
+       "volba --from: neplatné datum \"2014-02-30\" (očekávám RRRR-MM-DD)"},
+      {{"--today", "24.9.2014", "a.csv"},
+       "volba --today: neplatné datum \"24.9.2014\" (očekávám RRRR-MM-DD)"},
+      {{"--save=yes", "a.csv"}, "volba --save nemá hodnotu"},
+      {{"--output=", "a.csv"}, "volba --output potřebuje neprázdnou cestu"},
+  };
+  for (const Case& c : cases) {
+    CliOptions options;
+    std::string error;
+    EXPECT_FALSE(Parse(c.arguments, &options, &error)) << c.error;
+    EXPECT_EQ(error, c.error);
+  }
+  CliOptions options;
+  std::string error;
+  EXPECT_TRUE(Parse({"--help"}, &options, &error));
+  EXPECT_TRUE(options.help);
+}
+
+TEST(CliOptionsTest, CalendarDays) {
+  struct Case {
+    const char* text;
+    bool valid;
+  } cases[] = {
+      {"2016-02-29", true}, {"2015-02-29", false}, {"2000-02-29", true}, {"1900-02-29", false},
+      {"2014-12-31", true}, {"2014-13-01", false}, {"2014-00-10", false}, {"2014-1-01", false},
+      {"2014-01-1x", false}, {"", false},
+  };
+  for (const Case& c : cases) {
+    CalendarDay day;
+    EXPECT_EQ(ParseCalendarDay(c.text, &day), c.valid) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,247 @@
+#include "conversion/statement_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "conversion/dates.h"
+#include "conversion/export_totals.h"
+#include "platform/file.h"
+#include "settings/account_settings.h"
+#include "temp_folder.h"
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+const char kStatementHeader[] = "Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n";
+
+// A data line with the given date, amount and document number.
+std::string Item(const std::string& date, const std::string& amount, const std::string& symbol = "1") {
+  return "1;" + date + ";" + amount + ";;;" + symbol + ";;;;;Položka\r\n";
+}
+
+int32_t NoonOf(int year, int month, int day) {
+  CivilTime noon;
+  noon.year = year;
+  noon.month = month;
+  noon.day = day;
+  noon.hour = 12;
+  int64_t time = 0;
+  EXPECT_TRUE(MakeLocalTime(noon, false, &time));
+  return static_cast<int32_t>(time);
+}
+
+class StatementExportTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState();
+    std::strcpy(g_accountSettings.accountNumber, "123456789");
+    std::strcpy(g_accountSettings.accountName, "Hlavni ucet");
+    std::strcpy(g_accountSettings.openingBalance, "1000.50");
+    g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1);
+    g_accountSettings.statementNumber = 7;
+    output_ = folder_.File("export.gpc");
+  }
+
+  // Runs the export over a selection list given as its strings.
+  ExportOutcome Run(const std::vector<std::string>& strings) {
+    selection_.clear();
+    for (const std::string& s : strings) selection_ += s + '\0';
+    selection_ += '\0';
+    return RunSelection(selection_);
+  }
+
+  ExportOutcome RunSelection(const std::string& selection) {
+    log_.clear();
+    ExportRequest request;
+    request.selection = selection.data();
+    request.selectionSize = selection.size();
+    request.statementDate = NoonOf(2014, 9, 24);
+    request.outputPath = output_.c_str();
+    return RunStatementExport(request, [this](const char* line) { log_.push_back(line); });
+  }
+
+  // Converts one statement file holding `items` and returns the header line.
+  std::string HeaderFor(const std::string& items) {
+    const std::string path = folder_.Write("s.csv", kStatementHeader + items);
+    EXPECT_EQ(Run({path}), ExportOutcome::kWritten);
+    return ReadTestFile(output_).substr(0, 130);
+  }
+
+  TempFolder folder_;
+  std::string output_;
+  std::string selection_;
+  std::vector<std::string> log_;
+};
+
+TEST_F(StatementExportTest, HeaderExample) {
+  const std::string path = folder_.Write(
+      "s.csv", kStatementHeader + Item("2014/09/24", "200") + Item("2014/09/24", "50,29") +
+                   Item("2014/09/24", "-100"));
+  ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 130 + 3 * 130u);
+  const std::string expected = std::string("074") + "0000000123456789" + "Hlavni ucet         " +
+                               "310814" + "00000000100050+" + "00000000115079+" +
+                               "000000000100000" + "000000000250290" + "007" + "240914" +
+                               std::string(14, ' ') + "\r\n";
+  EXPECT_EQ(written.substr(0, 130), expected);
+  EXPECT_EQ(written.substr(130, 3), "075");
+  const std::vector<std::string> expectedLog = {
+      "Převádím soubor " + path + "\n",
+      "Načteno 3 položek, starý zůstatek 1000.50 Kč, nový 1150.79 Kč\n",
+      "Celkem příchozí platby 250.29 Kč, odchozí platby 100.00 Kč\n",
+      "Zapsán soubor " + output_ + "\n",
+  };
+  EXPECT_EQ(log_, expectedLog);
+  EXPECT_EQ(g_exportTotals.itemCount, 3);
+}
+
+TEST_F(StatementExportTest, HeaderFields) {
+  struct Case {
+    const char* balance;
+    int32_t number;
+    std::string items;
+    size_t offset;
+    const char* expected;
+  } cases[] = {
+      {"1234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},  // decimal comma
+      {"1 234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},
+      {"", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"abc", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"-500", 7, Item("2014/09/24", "100") + Item("2014/09/24", "-50"), 45,
+       "00000000050000-00000000045000-"},
+      {"-0", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"-0,004", 7, Item("2014/09/24", "1"), 45, "00000000000000-"},
+      {"0", 7, Item("2014/09/24", "0,29"), 90, "000000000000290"},
+      {"0", 7, Item("2014/09/24", "1,15"), 90, "000000000001150"},
+      {"0", 7, Item("2014/09/24", "-1,15"), 75, "000000000001150"},
+      {"0", 7, Item("2014/09/24", "999999999999,99"), 90, "999999999999990"},
+      {"0", 7, Item("2014/09/24", "1"), 105, "007"},
+      {"0", 0, Item("2014/09/24", "1"), 105, "000"},
+      {"0", -7, Item("2014/09/24", "1"), 105, "-07"},
+      {"0", 999, Item("2014/09/24", "1"), 105, "999"},
+  };
+  for (const Case& c : cases) {
+    std::memset(g_accountSettings.openingBalance, 0, sizeof g_accountSettings.openingBalance);
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    g_accountSettings.statementNumber = c.number;
+    const std::string header = HeaderFor(c.items);
+    EXPECT_EQ(header.size(), 130u);
+    EXPECT_EQ(header.substr(c.offset, std::strlen(c.expected)), c.expected)
+        << c.balance << " " << c.items;
+  }
+}
+
+TEST_F(StatementExportTest, OldBalanceDateIsTheDayBeforeTheCalendarDay) {
+  struct Case {
+    int year, month, day;
+    const char* expected;
+  } cases[] = {
+      {2016, 3, 1, "290216"}, {2014, 9, 1, "310814"}, {2015, 1, 1, "311214"}, {2014, 7, 15, "140714"},
+  };
+  for (const Case& c : cases) {
+    g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(c.year, c.month, c.day);
+    EXPECT_EQ(HeaderFor(Item("2014/09/24", "1")).substr(39, 6), c.expected);
+  }
+}
+
+TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
+  struct Case {
+    int32_t number;
+    int32_t balanceDate;
+    const char* balance;
+    const char* message;
+  } cases[] = {
+      {1000, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-100, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {7, -3601, "0", "Neplatné datum zůstatku!!!\n"},
+      {7, 0, "1e15", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+  };
+  const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
+  for (const Case& c : cases) {
+    g_accountSettings.statementNumber = c.number;
+    g_accountSettings.balanceDate = c.balanceDate;
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    EXPECT_EQ(Run({path}), ExportOutcome::kRefused);
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), c.message);
+    EXPECT_TRUE(ReadTestFile(output_).empty());
+  }
+}
+
+TEST_F(StatementExportTest, FolderAndNamesInSelectionOrder) {
+  const std::string a = folder_.Write("a.csv", kStatementHeader + Item("2014/09/01", "1", "111"));
+  const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2014/09/02", "2", "222"));
+  ASSERT_EQ(Run({folder_.path(), "b.csv", "a.csv"}), ExportOutcome::kWritten);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 3 * 130u);
+  EXPECT_EQ(written.substr(130 + 35, 13), "0000000000222");
+  EXPECT_EQ(written.substr(260 + 35, 13), "0000000000111");
+  EXPECT_EQ(log_[0], "Převádím soubor " + b + "\n");
+  EXPECT_EQ(log_[1], "Převádím soubor " + a + "\n");
+
+  // A folder that already ends in a separator gives two in a row, and such
+  // paths still open.
+  ASSERT_EQ(Run({folder_.path() + kPathSeparator, "a.csv"}), ExportOutcome::kWritten);
+  EXPECT_EQ(log_[0], "Převádím soubor " + folder_.path() + kPathSeparator + kPathSeparator + "a.csv\n");
+}
+
+TEST_F(StatementExportTest, NothingLoaded) {
+  const std::string headerOnly = folder_.Write("h.csv", kStatementHeader);
+  const std::string zeros =
+      folder_.Write("z.csv", kStatementHeader + Item("2014/09/24", "0") + Item("2014/09/24", "-0"));
+  const std::string missing = folder_.File("missing.csv");
+  const std::string kNothing = "Nebyly načteny žádné položky nebo soubory!!!\n";
+  struct Case {
+    std::string selection;
+    std::vector<std::string> log;
+  } cases[] = {
+      {std::string(64, '\0'), {"Převádím soubor \n", kNothing}},  // nothing selected yet
+      {headerOnly + '\0' + '\0', {"Převádím soubor " + headerOnly + "\n", kNothing}},
+      {zeros + '\0' + '\0', {"Převádím soubor " + zeros + "\n", kNothing}},
+      // A single file that does not open reads as a folder without names.
+      {missing + '\0' + '\0', {"Převádím soubor " + missing + kPathSeparator + "\n", kNothing}},
+      {folder_.path() + '\0' + '\0',
+       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n", kNothing}},
+  };
+  const std::string previous = "earlier statement";
+  folder_.Write("export.gpc", previous);
+  for (const Case& c : cases) {
+    EXPECT_EQ(RunSelection(c.selection), ExportOutcome::kNothingLoaded);
+    EXPECT_EQ(log_, c.log);
+    EXPECT_EQ(ReadTestFile(output_), previous);
+  }
+}
+
+TEST_F(StatementExportTest, UnreadableFilesAreLoggedAndSkipped) {
+  const std::string good = folder_.Write("good.csv", kStatementHeader + Item("2014/09/24", "5"));
+  ASSERT_EQ(Run({folder_.path(), "missing.csv", "good.csv"}), ExportOutcome::kWritten);
+  EXPECT_EQ(log_[0], "Převádím soubor " + folder_.File("missing.csv") + "\n");
+  EXPECT_EQ(log_[1], "Převádím soubor " + good + "\n");
+  EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+}
+
+TEST_F(StatementExportTest, FailedWriteKeepsThePreviousFile) {
+  const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
+  folder_.Write("export.gpc", "earlier statement");
+  // A folder where the temporary file would go makes the write fail.
+  ASSERT_TRUE(std::filesystem::create_directory(output_ + ".tmp"));
+  EXPECT_EQ(Run({path}), ExportOutcome::kWriteFailed);
+  EXPECT_EQ(log_.back(), "Soubor " + output_ + " se nepodařilo zapsat!!!\n");
+  EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+}
+
+TEST_F(StatementExportTest, CutValuesAreReported) {
+  const std::string path = folder_.Write(
+      "s.csv", kStatementHeader + Item("2014/09/24", "5") + Item("1999/09/24", "5", "12"));
+  ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
+  EXPECT_EQ(log_[1], "Soubor " + path + ", řádek 3: rok je delší než pole v ABO, zapsán jen jeho konec!!!\n");
+}
+
+}  // namespace
+}  // namespace tarvolo
