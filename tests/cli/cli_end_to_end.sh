@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Runs tarvolo-cli as a user would and compares what it writes byte for byte.
+#   cli_end_to_end.sh SOURCE-FOLDER COMMAND...   (COMMAND runs tarvolo-cli,
+#   possibly through Wine)
+set -uo pipefail
+source_dir=$1
+shift
+cli=("$@")
+examples=$source_dir/examples
+data=$source_dir/tests/data
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+failures=0
+passed=0
+
+check() {  # check NAME CONDITION...
+  local name=$1
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $name" >&2
+    failures=$((failures + 1))
+  fi
+}
+
+# The profile of the examples: its statements are converted with it.
+profile=(--config "$work/tarvolo.cfg" --account 2000145399 --name "Novák a syn s.r.o."
+         --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01)
+
+convert() {  # convert GOLDEN FILES...: converts and compares with tests/data/GOLDEN
+  local golden=$1
+  shift
+  rm -f export.gpc
+  "${cli[@]}" "${profile[@]}" "$@" >log.txt 2>&1
+  local status=$?
+  check "$golden: exit status $status" test $status -eq 0
+  check "$golden: content" cmp -s export.gpc "$data/$golden"
+}
+
+convert examples-2014-09.gpc "$examples/vypis-2014-09.csv"
+convert examples-2014-10.gpc "$examples/vypis-2014-10.csv"
+convert examples-all.gpc "$examples/vypis-2014-09.csv" "$examples/vypis-2014-10.csv" \
+  "$examples/vypis-2014-11.csv"
+
+# --save keeps the profile: a later run without options gives the same file.
+rm -f export.gpc tarvolo.cfg
+"${cli[@]}" "${profile[@]}" --save "$examples/vypis-2014-09.csv" >/dev/null 2>&1
+check "--save writes 64 bytes" test "$(stat -c %s tarvolo.cfg 2>/dev/null)" = 64
+rm -f export.gpc
+"${cli[@]}" --config "$work/tarvolo.cfg" --today 2014-12-01 "$examples/vypis-2014-09.csv" \
+  >/dev/null 2>&1
+check "saved profile converts alike" cmp -s export.gpc "$data/examples-2014-09.gpc"
+
+# Nothing loaded: exit 1 and the earlier file stays.
+printf 'earlier' >export.gpc
+"${cli[@]}" "${profile[@]}" "$work/missing.csv" >/dev/null 2>&1
+check "missing input exits 1" test $? -eq 1
+check "missing input keeps export.gpc" test "$(cat export.gpc)" = earlier
+
+# A write that fails: exit 1 and the earlier file stays.
+mkdir -p export.gpc.tmp
+"${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" >/dev/null 2>&1
+check "failed write exits 1" test $? -eq 1
+check "failed write keeps export.gpc" test "$(cat export.gpc)" = earlier
+rmdir export.gpc.tmp
+"${cli[@]}" "${profile[@]}" --output "$work/no/such/folder/x.gpc" \
+  "$examples/vypis-2014-09.csv" >/dev/null 2>&1
+check "unwritable output folder exits 1" test $? -eq 1
+
+# Usage errors.
+"${cli[@]}" --bogus a.csv >/dev/null 2>&1
+check "unknown option exits 2" test $? -eq 2
+"${cli[@]}" --from 2014-02-30 a.csv >/dev/null 2>&1
+check "bad date exits 2" test $? -eq 2
+"${cli[@]}" --help >/dev/null 2>&1
+check "--help exits 0" test $? -eq 0
+
+echo "cli end to end: $passed passed, $failures failed"
+test $failures -eq 0
