@@ -1,0 +1,91 @@
+// The export run on arbitrary statement files. An input whose first byte is
+// 0x01 carries the 64 bytes of a profile after it; otherwise a fixed profile
+// is used. The run must never damage an earlier statement file, must log one
+// "Převádím soubor" line per file, and a written file must be a sound header
+// followed by one record per item.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "conversion/export_totals.h"
+#include "conversion/statement_export.h"
+#include "fuzz_checks.h"
+#include "settings/account_settings.h"
+
+namespace {
+
+constexpr char kEarlierExport[] = "earlier export, must survive every run that writes nothing";
+
+bool StartsWith(const std::string& text, const char* prefix) {
+  return text.compare(0, std::strlen(prefix), prefix) == 0;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  using namespace tarvolo;
+  g_accountSettings = AccountSettings();
+  std::strcpy(g_accountSettings.accountNumber, "2000145399");
+  std::strcpy(g_accountSettings.accountName, "Hlavní účet");
+  std::strcpy(g_accountSettings.openingBalance, "1000.50");
+  g_accountSettings.balanceDate = 1409525940;  // the day before 1 September 2014
+  g_accountSettings.statementNumber = 7;
+  bool twice = false;
+  if (size >= 1 + sizeof g_accountSettings && data[0] == 0x01) {
+    std::memcpy(&g_accountSettings, data + 1, sizeof g_accountSettings);
+    data += 1 + sizeof g_accountSettings;
+    size -= 1 + sizeof g_accountSettings;
+  } else if (size >= 1 && data[0] == 0x02) {
+    twice = true;  // the folder-and-names form, the same file twice
+    ++data;
+    --size;
+  }
+
+  const std::string folder = FuzzFolder();
+  const std::string statement = folder + "/vypis.csv";
+  FUZZ_CHECK(WriteBytes(statement, data, size), "cannot write the statement file");
+  const std::string output = folder + "/export.gpc";
+  FUZZ_CHECK(WriteBytes(output, kEarlierExport, sizeof kEarlierExport - 1), "cannot write");
+
+  std::string selection;
+  if (twice) {
+    selection = folder;
+    selection.append(1, '\0').append("vypis.csv").append(1, '\0');
+    selection.append("vypis.csv").append(2, '\0');
+  } else {
+    selection = statement;
+    selection.append(2, '\0');
+  }
+  std::vector<std::string> log;
+  const ExportOutcome outcome = RunExport(selection, output, &log);
+
+  int converting = 0;
+  for (const std::string& line : log) {
+    FUZZ_CHECK(!line.empty() && line.back() == '\n', "log line without its line end");
+    if (StartsWith(line, "Převádím soubor ")) {
+      FUZZ_CHECK(line == "Převádím soubor " + statement + "\n", "wrong file logged: " + line);
+      ++converting;
+    }
+  }
+  FUZZ_CHECK(converting == (twice ? 2 : 1), "one conversion line per file");
+
+  std::string written;
+  FUZZ_CHECK(ReadBytes(output, &written), "statement file vanished");
+  if (outcome != ExportOutcome::kWritten) {
+    FUZZ_CHECK(written == kEarlierExport, "earlier statement file damaged");
+    FUZZ_CHECK(outcome != ExportOutcome::kWriteFailed, "write failed in a writable folder");
+    return 0;
+  }
+  FUZZ_CHECK(written.size() >= 2 * 130, "written file shorter than header and one record");
+  CheckHeaderLine(written.substr(0, 130));
+  const RecordSummary records = CheckRecordLines(written, 130);
+  FUZZ_CHECK(records.count == g_exportTotals.itemCount, "item count differs from records");
+  std::string text(reinterpret_cast<const char*>(data), size);
+  FUZZ_CHECK(records.count == (twice ? 2 : 1) * CountDataLines(text),
+             "one record per data line");
+  FUZZ_CHECK(log.back() == "Zapsán soubor " + output + "\n", "last log line: " + log.back());
+  return 0;
+}

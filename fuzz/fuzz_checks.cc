@@ -1,0 +1,141 @@
+#include "fuzz_checks.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tarvolo {
+namespace {
+
+constexpr size_t kLineLength = 130;
+
+bool AllDigits(const std::string& text, size_t from, size_t count) {
+  for (size_t i = from; i < from + count; ++i) {
+    if (text[i] < '0' || text[i] > '9') return false;
+  }
+  return true;
+}
+
+int64_t DigitsValue(const std::string& text, size_t from, size_t count) {
+  int64_t value = 0;
+  for (size_t i = from; i < from + count; ++i) value = value * 10 + (text[i] - '0');
+  return value;
+}
+
+// A header amount: 14 digits of hellers followed by its sign character.
+int64_t SignedAmount(const std::string& line, size_t from, const char* signs) {
+  FUZZ_CHECK(AllDigits(line, from, 14), "header amount is not 14 digits: " + line);
+  const char sign = line[from + 14];
+  FUZZ_CHECK(sign == signs[0] || sign == signs[1], "bad sign in header: " + line);
+  const int64_t magnitude = DigitsValue(line, from, 14);
+  return sign == '-' ? -magnitude : magnitude;
+}
+
+void RemoveFolder(void) {
+  std::error_code error;
+  std::filesystem::remove_all(FuzzFolder(), error);
+}
+
+}  // namespace
+
+void FuzzFailure(const char* file, int line, const std::string& what) {
+  std::fprintf(stderr, "%s:%d: invariant broken: %s\n", file, line, what.c_str());
+  std::abort();
+}
+
+RecordSummary CheckRecordLines(const std::string& text, size_t offset) {
+  RecordSummary summary;
+  FUZZ_CHECK(offset <= text.size(), "records start beyond the text");
+  FUZZ_CHECK((text.size() - offset) % kLineLength == 0,
+             "records are not a whole number of 130-byte lines");
+  for (size_t at = offset; at < text.size(); at += kLineLength) {
+    const std::string line = text.substr(at, kLineLength);
+    FUZZ_CHECK(line.compare(0, 3, "075") == 0, "record does not start with 075: " + line);
+    FUZZ_CHECK(line[128] == '\r' && line[129] == '\n', "record does not end in CR LF: " + line);
+    for (size_t i = 0; i < 128; ++i) {
+      FUZZ_CHECK(line[i] != '\r' && line[i] != '\n' && line[i] != '\0',
+                 "line break or NUL inside a record: " + line);
+    }
+    FUZZ_CHECK(AllDigits(line, 48, 12), "record amount is not 12 digits: " + line);
+    const char code = line[60];
+    const std::string posting = line.substr(120, 2);
+    FUZZ_CHECK((code == '1' && posting == "01") || (code == '2' && posting == "02"),
+               "record codes disagree: " + line);
+    const int64_t hellers = DigitsValue(line, 48, 12);
+    (code == '1' ? summary.debitHellers : summary.creditHellers) += hellers;
+    ++summary.count;
+  }
+  return summary;
+}
+
+void CheckHeaderLine(const std::string& line) {
+  FUZZ_CHECK(line.size() == kLineLength, "header is not 130 bytes: " + line);
+  FUZZ_CHECK(line.compare(0, 3, "074") == 0, "header does not start with 074: " + line);
+  FUZZ_CHECK(line[128] == '\r' && line[129] == '\n', "header does not end in CR LF: " + line);
+  for (size_t i = 0; i < 128; ++i) {
+    FUZZ_CHECK(line[i] != '\r' && line[i] != '\n' && line[i] != '\0',
+               "line break or NUL inside the header: " + line);
+  }
+  FUZZ_CHECK(AllDigits(line, 39, 6) && AllDigits(line, 108, 6), "header dates: " + line);
+  FUZZ_CHECK(line.compare(114, 14, std::string(14, ' ')) == 0, "header tail: " + line);
+  const int64_t oldBalance = SignedAmount(line, 45, "+-");
+  const int64_t newBalance = SignedAmount(line, 60, "+-");
+  const int64_t debits = SignedAmount(line, 75, "0-");
+  const int64_t credits = SignedAmount(line, 90, "0-");
+  FUZZ_CHECK(debits >= 0 && credits >= 0, "negative turnover: " + line);
+  // Each of the four amounts is rounded to its own heller.
+  const int64_t difference = oldBalance + credits - debits - newBalance;
+  FUZZ_CHECK(difference >= -2 && difference <= 2, "old + credits - debits != new: " + line);
+}
+
+int CountDataLines(const std::string& text) {
+  const size_t end = std::min(text.size(), std::strlen(text.c_str()));
+  int lines = 0;
+  for (size_t i = 0; i + 1 < end; ++i) {
+    if (text[i] == '\n') ++lines;
+  }
+  return lines;
+}
+
+ExportOutcome RunExport(const std::string& selection, const std::string& output,
+                        std::vector<std::string>* log) {
+  ExportRequest request;
+  request.selection = selection.data();
+  request.selectionSize = selection.size();
+  request.statementDate = 1411560000;
+  request.outputPath = output.c_str();
+  return RunStatementExport(request, [log](const char* line) { log->emplace_back(line); });
+}
+
+const std::string& FuzzFolder() {
+  static const std::string folder = [] {
+    std::string pattern = std::filesystem::temp_directory_path().string() + "/tarvolo-fuzz-XXXXXX";
+    if (mkdtemp(&pattern[0]) == nullptr) FuzzFailure(__FILE__, __LINE__, "no temporary folder");
+    return pattern;
+  }();
+  static const bool registered = std::atexit(RemoveFolder) == 0;
+  (void)registered;
+  return folder;
+}
+
+bool WriteBytes(const std::string& path, const void* data, size_t size) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(static_cast<const char*>(data), static_cast<std::streamsize>(size));
+  return static_cast<bool>(out);
+}
+
+bool ReadBytes(const std::string& path, std::string* content) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  *content = bytes.str();
+  return true;
+}
+
+}  // namespace tarvolo
