@@ -1,0 +1,49 @@
+// Handlers of the main dialog and the program's entry.
+#include "ui/handlers.h"
+
+#include "conversion/dates.h"
+#include "conversion/statement_export.h"
+#include "settings/settings_file.h"
+#include "ui/activity_log_pane.h"
+#include "ui/control_binding.h"
+#include "ui/dialog_proc.h"
+#include "ui/file_selection.h"
+
+namespace tarvolo {
+
+namespace {
+const char kStartupNotice[] =
+    "Program MIRDANE slouží k převedení výpisů z internetového bankovnictví Servis24 České "
+    "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
+    "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
+}  // namespace
+
+int OnMainOpen(HWND window) {
+  AppendLog(kStartupNotice, window);
+  LoadControls(window);
+  return 1;
+}
+
+int OnMainClose(HWND window) {
+  StoreControls(window);
+  SaveSettings();
+  return 1;
+}
+
+int OnOpenSettings(HWND, ControlBinding*) {
+  OpenDialog(kSettingsSlot);
+  return 1;
+}
+
+int StatementExport(HWND window, ControlBinding*) {
+  StoreControls(window);
+  ExportRequest request;
+  request.selection = g_selectedFiles;
+  request.selectionSize = sizeof g_selectedFiles;
+  request.statementDate = CurrentTimestamp();
+  request.outputPath = "export.gpc";
+  RunStatementExport(request, [window](const char* line) { AppendLog(line, window); });
+  return 1;
+}
+
+}  // namespace tarvolo

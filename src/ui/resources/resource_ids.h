@@ -1,0 +1,25 @@
+// Identifiers shared by the resource script and the program.
+#ifndef TARVOLO_UI_RESOURCES_RESOURCE_IDS_H_
+#define TARVOLO_UI_RESOURCES_RESOURCE_IDS_H_
+
+#define IDD_MAIN 129
+#define IDD_SETTINGS 132
+#define IDI_TARVOLO 107
+
+// Main dialog.
+#define IDC_CLOSE_PROGRAM 1
+#define IDC_SELECT_FILES 1000
+#define IDC_LOG 1001
+#define IDC_EXPORT 1002
+#define IDC_OPEN_SETTINGS 1009
+#define IDC_STATEMENT_NUMBER 1010
+#define IDC_OPENING_BALANCE 1011
+#define IDC_BALANCE_DATE 1012
+
+// Settings dialog.
+#define IDC_ACCOUNT_NAME 1005
+#define IDC_SAVE_SETTINGS 1006
+#define IDC_CANCEL_SETTINGS 1007
+#define IDC_ACCOUNT_NUMBER 1008
+
+#endif  // TARVOLO_UI_RESOURCES_RESOURCE_IDS_H_
