@@ -16,27 +16,48 @@ void TrimBlanks(char* text) {
   }
 }
 
+namespace {
+
+// The bytes that end a field (NUL, CR and LF end the line as well), as a
+// table: fields are skipped byte by byte many times per line.
+struct FieldEnds {
+  bool table[256] = {};
+  constexpr FieldEnds() {
+    table[static_cast<unsigned char>(';')] = true;
+    table[0] = true;
+    table[static_cast<unsigned char>('\r')] = true;
+    table[static_cast<unsigned char>('\n')] = true;
+  }
+};
+constexpr FieldEnds kFieldEnds;
+
+inline bool EndsField(char c) { return kFieldEnds.table[static_cast<unsigned char>(c)]; }
+
+}  // namespace
+
 int ReadCsvField(const char* line, int fieldNumber, char* destination,
                  size_t destinationSize) {
-  char field[kMaxCsvField + 1];
-  size_t length = 0;
+  // Pass over the fields before the one asked for; a line end on the way
+  // leaves every later field empty.
   const char* p = line;
-  for (int n = 0; n < fieldNumber; ++n) {
-    length = 0;
-    for (;;) {
-      const char c = *p;
-      if (c == '\0' || c == '\r' || c == '\n') break;  // not consumed
-      ++p;
-      if (c == ';') break;
-      if (c == '"') continue;
-      if (length < kMaxCsvField) field[length++] = c;
+  for (int n = 1; n < fieldNumber && p != nullptr; ++n) {
+    while (!EndsField(*p)) ++p;
+    p = *p == ';' ? p + 1 : nullptr;
+  }
+  // Quotes are dropped, the field is cut to the working size, then trimmed.
+  char field[kMaxCsvField];
+  size_t length = 0;
+  if (p != nullptr && fieldNumber >= 1) {
+    for (; !EndsField(*p); ++p) {
+      if (*p != '"' && length < kMaxCsvField) field[length++] = *p;
     }
   }
-  field[length] = '\0';
-  TrimBlanks(field);
+  size_t first = 0;
+  while (first < length && IsBlank(static_cast<unsigned char>(field[first]))) ++first;
+  while (length > first && IsBlank(static_cast<unsigned char>(field[length - 1]))) --length;
   if (destinationSize == 0) return 1;
-  const size_t kept = std::min(std::strlen(field), destinationSize - 1);
-  std::memcpy(destination, field, kept);
+  const size_t kept = std::min(length - first, destinationSize - 1);
+  std::memcpy(destination, field + first, kept);
   destination[kept] = '\0';
   return 1;
 }

@@ -98,15 +98,18 @@ double ReadDecimalValue(const char* text, bool* outOfRange) {
       end = q;
     }
   }
-  // from_chars knows only 'e' as the exponent letter, and its own syntax for
-  // the rest matches exactly what was taken above.
-  std::string number(mantissa, end);
-  if (exponentLetter == 'd' || exponentLetter == 'D') {
-    number[std::strchr(number.c_str(), exponentLetter) - number.c_str()] = 'e';
-  }
+  // from_chars knows only 'e' as the exponent letter; its own syntax for the
+  // rest matches exactly what was taken above.
   double value = 0.0;
-  const auto result = std::from_chars(number.data(), number.data() + number.size(),
-                                      value, std::chars_format::general);
+  std::from_chars_result result;
+  if (exponentLetter == 'd' || exponentLetter == 'D') {
+    std::string number(mantissa, end);
+    number[number.find(exponentLetter)] = 'e';
+    result = std::from_chars(number.data(), number.data() + number.size(), value,
+                             std::chars_format::general);
+  } else {
+    result = std::from_chars(mantissa, end, value, std::chars_format::general);
+  }
   if (result.ec != std::errc() || !std::isfinite(value)) {
     if (outOfRange) *outOfRange = true;
     value = 0.0;
@@ -116,6 +119,7 @@ double ReadDecimalValue(const char* text, bool* outOfRange) {
 
 double ReadAmountText(const char* text) {
   std::string cleaned;
+  cleaned.reserve(32);
   for (const char* p = text; *p != '\0'; ++p) {
     if (*p == ' ' || *p == '\xA0') continue;
     cleaned.push_back(*p == ',' ? '.' : *p);

@@ -29,11 +29,17 @@ struct DateParts {
   int32_t day = 0;
 };
 
-// Builds one record, cutting values to their fields' widths.
+// Builds one record after another, cutting values to their fields' widths.
+// Its texts are kept from line to line so that no line allocates.
 class RecordBuilder {
  public:
-  RecordBuilder(std::string& record, int lineNumber, std::vector<FieldCut>* cuts)
-      : record_(record), lineNumber_(lineNumber), cuts_(cuts) {}
+  explicit RecordBuilder(std::vector<FieldCut>* cuts) : cuts_(cuts) {}
+
+  std::string& StartLine(int lineNumber) {
+    lineNumber_ = lineNumber;
+    record_.clear();
+    return record_;
+  }
 
   void AppendLiteral(const char* text) { record_ += text; }
 
@@ -49,12 +55,17 @@ class RecordBuilder {
     record_ += piece_;
   }
 
+  // Reports a value that did not fit its field.
+  void ReportCut(const char* fieldName) {
+    if (cuts_) cuts_->push_back({lineNumber_, fieldName});
+  }
+
   std::string& scratch() { return piece_; }
 
  private:
-  std::string& record_;
+  std::string record_;
   std::string piece_;
-  int lineNumber_;
+  int lineNumber_ = 0;
   std::vector<FieldCut>* cuts_;
 };
 
@@ -84,11 +95,9 @@ CounterAccount ReadCounterAccount(const char* text) {
 
 void AppendRecord(const char* line, int lineNumber, DateParts& date,
                   const char* ownAccount, std::string& exportText,
-                  std::vector<FieldCut>* cuts) {
+                  RecordBuilder& builder) {
   char field[kFieldBuffer];
-  std::string record;
-  record.reserve(kRecordLength);
-  RecordBuilder builder(record, lineNumber, cuts);
+  std::string& record = builder.StartLine(lineNumber);
 
   ReadCsvField(line, 2, field, sizeof field);
   ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day});
@@ -98,17 +107,18 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   const CounterAccount counter = ReadCounterAccount(field);
   char counterField[kAccountFieldBuffer];
   {
+    // The prefix always fits its six digits; the number keeps its last ten.
     std::string& digits = builder.scratch();
     digits.clear();
-    Render(digits, "%06d", {counter.prefix});
     const int64_t number = counter.number < 0 ? -counter.number : counter.number;
-    std::string numberDigits;
-    Render(numberDigits, "%010d", {number});
-    if (numberDigits.size() > 10) {
-      numberDigits.erase(0, numberDigits.size() - 10);
-      if (cuts) cuts->push_back({lineNumber, "číslo protiúčtu"});
+    Render(digits, "%010d", {number});
+    if (digits.size() > 10) {
+      digits.erase(0, digits.size() - 10);
+      builder.ReportCut("číslo protiúčtu");
     }
-    digits += numberDigits;
+    std::string prefixed;
+    Render(prefixed, "%06d", {counter.prefix});
+    digits.insert(0, prefixed);
     std::memcpy(counterField, digits.c_str(), digits.size() + 1);
   }
   FormatAccountField(counterField);
@@ -146,7 +156,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   builder.AppendFitted("%02d", date.day, 2, "den");
   builder.AppendFitted("%02d", date.month, 2, "měsíc");
   builder.AppendFitted("%02d", date.year, 2, "rok");
-  const std::string valueDate = record.substr(record.size() - 6);
+  char valueDate[7];
+  std::memcpy(valueDate, record.data() + record.size() - 6, 6);
+  valueDate[6] = '\0';
 
   ReadCsvField(line, 11, field, sizeof field);
   Render(record, "%-20.20s", {field});
@@ -168,12 +180,13 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
   ownAccount[ownLength] = '\0';
 
   DateParts date;
+  RecordBuilder builder(cuts);
   const char* lineEnd = std::strchr(statementText, '\n');
   int lineNumber = 1;
   while (lineEnd != nullptr && lineEnd[1] != '\0') {
     const char* line = lineEnd + 1;
     ++lineNumber;
-    AppendRecord(line, lineNumber, date, ownAccount, exportText, cuts);
+    AppendRecord(line, lineNumber, date, ownAccount, exportText, builder);
     lineEnd = std::strchr(line, '\n');
   }
 }

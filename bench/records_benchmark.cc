@@ -1,0 +1,47 @@
+// Builds the "075" records of generated statements of 10,000 to 1,000,000
+// lines; the figure that matters is items per second and its growth.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+
+#include "conversion/transaction_records.h"
+#include "conversion/export_totals.h"
+#include "settings/account_settings.h"
+
+namespace tarvolo {
+namespace {
+
+std::string GeneratedStatement(int lines) {
+  std::string text = "Číslo;Datum;Částka;Protiúčet;Název;VS;Měna;Zaúčtování;KS;SS;Zpráva;Poznámka\r\n";
+  for (int i = 0; i < lines; ++i) {
+    const int day = i % 28 + 1;
+    text += std::to_string(i + 1) + ";2014/09/" + (day < 10 ? "0" : "") + std::to_string(day) +
+            ";" + (i % 3 == 0 ? "-" : "") + std::to_string(i % 100000) + "," +
+            std::to_string(10 + i % 90) + ";000019-0123456789/0800;Odběratel s.r.o.;" +
+            std::to_string(2014000 + i) + ";CZK;2014/09/01;0308;;Úhrada faktury číslo " +
+            std::to_string(i) + ";\r\n";
+  }
+  return text;
+}
+
+void BM_AppendTransactionRecords(benchmark::State& state) {
+  const int lines = static_cast<int>(state.range(0));
+  const std::string statement = GeneratedStatement(lines);
+  std::strcpy(g_accountSettings.accountNumber, "2000145399");
+  for (auto _ : state) {
+    g_exportTotals = ExportTotals();
+    std::string exportText;
+    exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
+    AppendTransactionRecords(statement.c_str(), exportText);
+    benchmark::DoNotOptimize(exportText.data());
+  }
+  state.SetItemsProcessed(state.iterations() * lines);
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(statement.size()));
+}
+BENCHMARK(BM_AppendTransactionRecords)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tarvolo
+
+BENCHMARK_MAIN();
