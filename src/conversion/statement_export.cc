@@ -67,6 +67,23 @@ void ConvertFile(const std::string& path, std::string& exportText, const LogLine
     LogFormatted(log, "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
                  {path, int32_t{cut.lineNumber}, cut.field});
   }
+  // The text ends at a NUL byte; whatever follows it must not vanish unseen.
+  const size_t textLength = std::strlen(content.c_str());
+  if (textLength < content.size()) {
+    const int32_t line =
+        1 + static_cast<int32_t>(std::count(content.begin(), content.begin() + textLength, '\n'));
+    LogFormatted(log, "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden!!!\n",
+                 {path, line});
+  }
+}
+
+// A line break in the own account number or the account name would split
+// the fixed-width lines of the statement file.
+bool HasLineBreak(const char* field, size_t size) {
+  for (size_t i = 0; i < size && field[i] != '\0'; ++i) {
+    if (field[i] == '\r' || field[i] == '\n') return true;
+  }
+  return false;
 }
 
 const char* BalanceSign(double amount) { return amount < 0 ? "-" : "+"; }
@@ -141,6 +158,12 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
   }
   if (g_accountSettings.statementNumber < -99 || g_accountSettings.statementNumber > 999) {
     log("Číslo výpisu musí být od 0 do 999!!!\n");
+    return ExportOutcome::kRefused;
+  }
+
+  if (HasLineBreak(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber) ||
+      HasLineBreak(g_accountSettings.accountName, sizeof g_accountSettings.accountName)) {
+    log("Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n");
     return ExportOutcome::kRefused;
   }
 

@@ -10,6 +10,18 @@
 #include "platform/file.h"
 
 namespace tarvolo {
+namespace {
+
+// An existing file that may not be written, as the read-only attribute marks
+// it on Windows: no write permission for this user, or none for anybody (which
+// holds even for the superuser).
+bool IsReadOnlyFile(const char* path) {
+  struct stat info;
+  if (stat(path, &info) != 0 || S_ISDIR(info.st_mode)) return false;
+  return access(path, W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+}  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
   const int fd = open(path, O_RDONLY | O_CLOEXEC);
@@ -24,7 +36,7 @@ FileHandle OpenFileForReading(const char* path) {
 
 FileHandle CreateFileForWriting(const char* path) {
   // An existing file that may not be written is not replaced, as on Windows.
-  if (access(path, F_OK) == 0 && access(path, W_OK) != 0) return kNoFile;
+  if (IsReadOnlyFile(path)) return kNoFile;
   const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   return fd < 0 ? kNoFile : fd;
 }
@@ -63,7 +75,7 @@ void CloseFile(FileHandle file) {
 }
 
 bool ReplaceFileWith(const char* to, const char* from) {
-  if (access(to, F_OK) == 0 && access(to, W_OK) != 0) return false;
+  if (IsReadOnlyFile(to)) return false;
   return rename(from, to) == 0;
 }
 

@@ -1,0 +1,368 @@
+// Broken, hostile and huge inputs and faults of the machine: the export run
+// never crashes, says in the log what happened, and never damages an earlier
+// export.gpc or the settings file.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "conversion/dates.h"
+#include "conversion/export_totals.h"
+#include "conversion/statement_export.h"
+#include "platform/file.h"
+#include "settings/account_settings.h"
+#include "settings/settings_file.h"
+#include "temp_folder.h"
+#include "test_support.h"
+
+#ifndef _WIN32
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
+
+namespace tarvolo {
+namespace {
+
+constexpr char kEarlierExport[] = "earlier export.gpc\r\n";
+constexpr char kHeader[] = "Číslo;Datum;Částka;Protiúčet;Název;VS;Měna;Poznámka;KS;SS;Zpráva\r\n";
+constexpr char kLine[] = "1;2014/09/24;-1234,50;000019-0123456789/0800;Nájemce;12345;CZK;;0308;;Nájem\r\n";
+
+struct RunResult {
+  ExportOutcome outcome;
+  std::vector<std::string> log;
+};
+
+class BadInputTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetProgramState();
+    std::strcpy(g_accountSettings.accountNumber, "2000145399");
+    std::strcpy(g_accountSettings.accountName, "Hlavni ucet");
+    std::strcpy(g_accountSettings.openingBalance, "1000.50");
+    g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1);
+    g_accountSettings.statementNumber = 7;
+    output_ = folder_.Write("export.gpc", kEarlierExport);
+  }
+
+  // Converts the selection into the folder's export.gpc.
+  RunResult Export(const std::string& selection) {
+    ExportRequest request;
+    request.selection = selection.data();
+    request.selectionSize = selection.size();
+    request.statementDate = 1411560000;  // 24 September 2014, noon
+    request.outputPath = output_.c_str();
+    RunResult run;
+    run.outcome = RunStatementExport(request, [&run](const char* line) { run.log.push_back(line); });
+    return run;
+  }
+  RunResult ExportFile(const std::string& path) { return Export(path + std::string(2, '\0')); }
+
+  std::string Converting(const std::string& path) const { return "Převádím soubor " + path + "\n"; }
+  std::string Written() const { return "Zapsán soubor " + output_ + "\n"; }
+  std::string NotWritten() const { return "Soubor " + output_ + " se nepodařilo zapsat!!!\n"; }
+  static std::string NothingLoaded() { return "Nebyly načteny žádné položky nebo soubory!!!\n"; }
+
+  std::string Output() const { return ReadTestFile(output_); }
+  bool EarlierExportKept() const { return Output() == kEarlierExport; }
+
+  TempFolder folder_;
+  std::string output_;
+};
+
+// Files that hold no item: nothing is written, and the log says so.
+TEST_F(BadInputTest, FilesWithoutItems) {
+  struct Case {
+    const char* name;
+    std::string content;
+    std::vector<std::string> extraLog;  // between the conversion and the final line
+  } cases[] = {
+      {"empty", "", {}},
+      {"header with line end", kHeader, {}},
+      {"header without line end", std::string(kHeader, sizeof kHeader - 3), {}},
+      // Lines end at LF only: with CR alone the whole file is its header line.
+      {"CR-only line ends", std::string("h\r") + "1;2014/09/24;100\r2;2014/09/25;200\r", {}},
+      {"UTF-16", std::string("\xFF\xFEh\0;\0\r\0\n\0" "1\0;\0", 14), {"line 1"}},
+      {"one 50 MB line", std::string(50 << 20, 'x'), {}},
+  };
+  for (const Case& c : cases) {
+    const std::string path = folder_.Write("vypis.csv", c.content);
+    const RunResult run = ExportFile(path);
+    EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded) << c.name;
+    std::vector<std::string> expected = {Converting(path)};
+    for (size_t i = 0; i < c.extraLog.size(); ++i) {
+      expected.push_back("Soubor " + path +
+                         " obsahuje na řádku 1 nulový bajt, zbytek souboru nebyl převeden!!!\n");
+    }
+    expected.push_back(NothingLoaded());
+    EXPECT_EQ(run.log, expected) << c.name;
+    EXPECT_TRUE(EarlierExportKept()) << c.name;
+  }
+}
+
+// Items after a NUL byte are not read, and the log says where the text ended.
+TEST_F(BadInputTest, NulByteEndsTheTextWithAWarning) {
+  const std::string content = std::string(kHeader) + kLine + kLine + std::string("3;\0;", 4) + kLine;
+  const std::string path = folder_.Write("vypis.csv", content);
+  const RunResult run = ExportFile(path);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
+  ASSERT_EQ(run.log.size(), 5u);
+  EXPECT_EQ(run.log[1], "Soubor " + path +
+                            " obsahuje na řádku 4 nulový bajt, zbytek souboru nebyl převeden!!!\n");
+  EXPECT_EQ(run.log[2], "Načteno 3 položek, starý zůstatek 1000.50 Kč, nový -1468.50 Kč\n");
+  EXPECT_EQ(Output().size(), 4 * 130u);
+}
+
+// Files that do hold items, however odd: one record per data line.
+TEST_F(BadInputTest, OddFilesWithItems) {
+  const std::string hundredThousand(100000, '7');
+  struct Case {
+    const char* name;
+    std::string content;
+    int items;
+    std::vector<std::string> warnings;  // fields reported as cut on line 2
+  } cases[] = {
+      {"UTF-8 with byte-order mark", "\xEF\xBB\xBF" + std::string(kHeader) + kLine, 1, {}},
+      {"50 MB data line", "h\r\n1;2014/09/24;5;;;;;;;;" + std::string(50 << 20, 'z') + "\r\n", 1, {}},
+      {"field of 100,000 characters",
+       "h\r\n1;2014/09/24;5;;;" + hundredThousand + ";;;" + hundredThousand + ";" +
+           hundredThousand + ";" + hundredThousand + "\r\n",
+       1,
+       {"číslo dokladu", "variabilní symbol", "konstantní symbol", "specifický symbol"}},
+  };
+  for (const Case& c : cases) {
+    const std::string path = folder_.Write("vypis.csv", c.content);
+    RunResult run = ExportFile(path);
+    EXPECT_EQ(run.outcome, ExportOutcome::kWritten) << c.name;
+    std::vector<std::string> expected = {Converting(path)};
+    for (const std::string& field : c.warnings) {
+      expected.push_back("Soubor " + path + ", řádek 2: " + field +
+                         " je delší než pole v ABO, zapsán jen jeho konec!!!\n");
+    }
+    ASSERT_EQ(run.log.size(), expected.size() + 3) << c.name;
+    run.log.resize(expected.size());
+    EXPECT_EQ(run.log, expected) << c.name;
+    EXPECT_EQ(g_exportTotals.itemCount, c.items) << c.name;
+    EXPECT_EQ(Output().size(), 130u * (c.items + 1)) << c.name;
+  }
+}
+
+// Random bytes: whatever lines they make become records of 128 characters
+// and CR LF, or nothing is loaded.
+TEST_F(BadInputTest, RandomBinaryData) {
+  std::mt19937 random(20140924);
+  for (bool withNul : {true, false}) {
+    std::string content(1 << 20, '\0');
+    for (char& c : content) {
+      c = static_cast<char>(random());
+      if (!withNul && c == '\0') c = '\n';
+    }
+    const std::string path = folder_.Write("vypis.csv", content);
+    const RunResult run = ExportFile(path);
+    ASSERT_FALSE(run.log.empty());
+    EXPECT_EQ(run.log.front(), Converting(path));
+    if (run.outcome != ExportOutcome::kWritten) {
+      EXPECT_TRUE(EarlierExportKept());
+      continue;
+    }
+    const std::string written = Output();
+    ASSERT_EQ(written.size(), 130u * (g_exportTotals.itemCount + 1));
+    for (size_t at = 0; at < written.size(); at += 130) {
+      EXPECT_EQ(written.substr(at, 3), at == 0 ? "074" : "075") << at;
+      EXPECT_EQ(written.substr(at + 128, 2), "\r\n") << at;
+      EXPECT_EQ(written.substr(at, 128).find_first_of("\r\n"), std::string::npos) << at;
+    }
+  }
+}
+
+// Paths that are not readable statement files: the file gets its conversion
+// line and nothing else.
+TEST_F(BadInputTest, UnreadableSelections) {
+  const std::string folder = folder_.File("sub");
+  std::filesystem::create_directory(folder);
+  // A folder chosen as the one file is taken as a folder without names.
+  RunResult run = ExportFile(folder);
+  EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
+  EXPECT_EQ(run.log, (std::vector<std::string>{Converting(folder + kPathSeparator), NothingLoaded()}));
+  // A folder named in a list of files (as the command line passes it).
+  run = Export(std::string(1, '\0') + folder + std::string(2, '\0'));
+  EXPECT_EQ(run.log, (std::vector<std::string>{Converting(folder), NothingLoaded()}));
+  EXPECT_TRUE(EarlierExportKept());
+}
+
+TEST_F(BadInputTest, FileWithoutReadPermission) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no read permission bits to take away";
+#else
+  if (geteuid() == 0) GTEST_SKIP() << "the superuser reads every file; run as a user to test this";
+  const std::string path = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
+  std::filesystem::permissions(path, std::filesystem::perms::none);
+  const RunResult run = Export(std::string(1, '\0') + path + std::string(2, '\0'));
+  EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
+  EXPECT_EQ(run.log, (std::vector<std::string>{Converting(path), NothingLoaded()}));
+  EXPECT_TRUE(EarlierExportKept());
+#endif
+}
+
+// A statement file whose full path has 300 characters.
+TEST_F(BadInputTest, PathOf300Characters) {
+  std::string folder = folder_.path();
+  while (folder.size() < 290) {
+    folder += kPathSeparator + std::string(std::min<size_t>(60, 290 - folder.size() - 1), 'd');
+  }
+  std::filesystem::create_directories(folder);
+  const std::string path = folder + kPathSeparator + "vypis.csv";
+  ASSERT_EQ(path.size(), 300u);
+  std::filesystem::copy_file(folder_.Write("short.csv", std::string(kHeader) + kLine), path);
+  const RunResult run = ExportFile(path);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
+  EXPECT_EQ(run.log.front(), Converting(path));
+  EXPECT_EQ(run.log.back(), Written());
+  EXPECT_EQ(Output().size(), 2 * 130u);
+}
+
+// The statement file cannot be written: the earlier one stays whole and the
+// log says that it was not written.
+TEST_F(BadInputTest, OutputThatCannotBeWritten) {
+  const std::string statement = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
+  // An existing read-only export.gpc.
+  std::filesystem::permissions(output_, std::filesystem::perms::owner_read);
+  RunResult run = ExportFile(statement);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWriteFailed);
+  EXPECT_EQ(run.log.back(), NotWritten());
+  EXPECT_TRUE(EarlierExportKept());
+  std::filesystem::permissions(output_, std::filesystem::perms::owner_all);
+
+  // A folder that does not exist.
+  output_ = folder_.File("missing") + kPathSeparator + "export.gpc";
+  run = ExportFile(statement);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWriteFailed);
+  EXPECT_EQ(run.log.back(), NotWritten());
+  EXPECT_FALSE(std::filesystem::exists(folder_.File("missing")));
+}
+
+// Settings files of every length: the first 64 bytes (or fewer) replace the
+// start of the profile, the file itself is never changed by a run, and the
+// run writes a file or refuses with a reason.
+TEST_F(BadInputTest, SettingsFilesOfAnyLength) {
+  std::string full(64, '\0');
+  std::memcpy(&full[0], "123456789", 9);
+  std::memcpy(&full[16], "Ucet z profilu", 14);
+  std::memcpy(&full[36], "-500", 4);
+  const int32_t balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1), statementNumber = 12;
+  std::memcpy(&full[56], &balanceDate, 4);
+  std::memcpy(&full[60], &statementNumber, 4);
+  const std::string statement = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
+  const std::string start(reinterpret_cast<const char*>(&g_accountSettings), 64);
+
+  struct Case {
+    size_t length;
+    const char* header;  // characters 4 to 45 of the "074" line
+  } cases[] = {
+      {0, "0000002000145399Hlavni ucet         310814"},
+      {20, "0000000123456789Ucetni ucet         310814"},
+      {63, "0000000123456789Ucet z profilu      310814"},
+      {64, "0000000123456789Ucet z profilu      310814"},
+      {65, "0000000123456789Ucet z profilu      310814"},
+      {10000, "0000000123456789Ucet z profilu      310814"},
+  };
+  for (const Case& c : cases) {
+    std::string file = full;
+    file.resize(c.length, '\x55');
+    const std::string config = folder_.Write("tarvolo.cfg", file);
+    std::memcpy(&g_accountSettings, start.data(), 64);
+    ASSERT_TRUE(LoadSettingsFrom(config.c_str())) << c.length;
+    const std::string profile(reinterpret_cast<const char*>(&g_accountSettings), 64);
+    const size_t taken = std::min<size_t>(c.length, 64);
+    EXPECT_EQ(profile.substr(0, taken), file.substr(0, taken)) << c.length;
+    EXPECT_EQ(profile.substr(taken), start.substr(taken)) << c.length;
+
+    const RunResult run = ExportFile(statement);
+    EXPECT_EQ(ReadTestFile(config), file) << c.length;
+    EXPECT_EQ(run.outcome, ExportOutcome::kWritten) << c.length;
+    EXPECT_EQ(Output().substr(3, 42), c.header) << c.length;
+  }
+}
+
+// Text fields that fill their whole field without a NUL are read to the
+// field's end and no further; a line break in them is refused, because it
+// would split the lines of the statement file.
+TEST_F(BadInputTest, SettingsTextsWithoutNulOrWithLineBreaks) {
+  const std::string statement = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
+  std::string file = "1234567890123456" "Jmeno bez konce xxxx" "00000000000000001000";
+  const int32_t balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1), statementNumber = 3;
+  file.append(reinterpret_cast<const char*>(&balanceDate), 4);
+  file.append(reinterpret_cast<const char*>(&statementNumber), 4);
+  const std::string config = folder_.Write("tarvolo.cfg", file);
+  ASSERT_TRUE(LoadSettingsFrom(config.c_str()));
+  RunResult run = ExportFile(statement);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
+  EXPECT_EQ(Output().substr(0, 130),
+            std::string("074") + "1234567890123456" + "Jmeno bez konce xxxx" + "310814" +
+                "00000000100000+" + "00000000023450-" + "000000001234500" +
+                "000000000000000" + "003" + "240914" + std::string(14, ' ') + "\r\n");
+
+  for (size_t at : {3, 16 + 5}) {
+    for (char lineBreak : {'\r', '\n'}) {
+      std::string broken = file;
+      broken[at] = lineBreak;
+      SCOPED_TRACE(at);
+      folder_.Write("tarvolo.cfg", broken);
+      ASSERT_TRUE(LoadSettingsFrom(config.c_str()));
+      output_ = folder_.Write("export.gpc", kEarlierExport);
+      run = ExportFile(statement);
+      EXPECT_EQ(run.outcome, ExportOutcome::kRefused);
+      EXPECT_EQ(run.log.back(), "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n");
+      EXPECT_TRUE(EarlierExportKept());
+    }
+  }
+}
+
+// A statement of 1,000,000 items converts whole.
+TEST_F(BadInputTest, MillionLines) {
+  std::string content = kHeader;
+  content.reserve(content.size() + 1000000 * (sizeof kLine - 1));
+  for (int i = 0; i < 1000000; ++i) content += kLine;
+  const std::string path = folder_.Write("vypis.csv", content);
+  content.clear();
+  content.shrink_to_fit();
+  const RunResult run = ExportFile(path);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
+  EXPECT_EQ(run.log, (std::vector<std::string>{
+                         Converting(path),
+                         "Načteno 1000000 položek, starý zůstatek 1000.50 Kč, nový -1234498999.50 Kč\n",
+                         "Celkem příchozí platby 0.00 Kč, odchozí platby 1234500000.00 Kč\n",
+                         Written()}));
+  EXPECT_EQ(Output().size(), 130u * 1000001);
+}
+
+// The disk fills up while the statement file is written: the earlier file
+// stays whole, no temporary file is left, and the log says it was not written.
+TEST_F(BadInputTest, DiskFullDuringTheWrite) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a full disk is simulated natively only";
+#else
+  if (geteuid() != 0) GTEST_SKIP() << "mounting a small file system needs the superuser";
+  const std::string disk = folder_.File("disk");
+  std::filesystem::create_directory(disk);
+  if (mount("tarvolo-test", disk.c_str(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "tmpfs could not be mounted here: " << std::strerror(errno);
+  }
+  std::string content = kHeader;
+  for (int i = 0; i < 1000; ++i) content += kLine;  // 130,130 bytes to write
+  const std::string statement = folder_.Write("vypis.csv", content);
+  output_ = disk + "/export.gpc";
+  ASSERT_EQ(ReadTestFile(folder_.Write("disk/export.gpc", kEarlierExport)), kEarlierExport);
+  const RunResult run = ExportFile(statement);
+  EXPECT_EQ(run.outcome, ExportOutcome::kWriteFailed);
+  EXPECT_EQ(run.log.back(), NotWritten());
+  EXPECT_TRUE(EarlierExportKept());
+  EXPECT_FALSE(std::filesystem::exists(output_ + ".tmp"));
+  umount(disk.c_str());
+#endif
+}
+
+}  // namespace
+}  // namespace tarvolo
