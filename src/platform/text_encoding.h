@@ -18,6 +18,10 @@ std::vector<std::string> PathArguments(int argc, char** argv);
 // console's code page on Windows).
 std::string ToTerminal(const std::string& windows1250);
 
+// UTF-16 text (no surrogates, no C1 controls) in Windows-1250; characters
+// that Windows-1250 lacks become '?', with no best-fit guessing.
+std::string Utf16ToWindows1250(const std::u16string& text);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_PLATFORM_TEXT_ENCODING_H_

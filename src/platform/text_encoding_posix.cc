@@ -24,7 +24,7 @@ std::string Convert(const std::string& text, const char* from, const char* to) {
     if (done == static_cast<size_t>(-1) && errno != E2BIG) {
       // Skip the one character that cannot be converted (a whole UTF-8
       // sequence when reading UTF-8).
-      size_t skip = 1;
+      size_t skip = std::string(from) == "UTF-16LE" ? 2 : 1;
       if (std::string(from) == "UTF-8") {
         while (skip < inLeft && (static_cast<unsigned char>(in[skip]) & 0xC0) == 0x80) ++skip;
       }
@@ -48,6 +48,16 @@ std::vector<std::string> TextArguments(int argc, char** argv) {
 
 std::vector<std::string> PathArguments(int argc, char** argv) {
   return std::vector<std::string>(argv, argv + argc);
+}
+
+std::string Utf16ToWindows1250(const std::u16string& text) {
+  std::string littleEndian;
+  littleEndian.reserve(text.size() * 2);
+  for (char16_t unit : text) {
+    littleEndian.push_back(static_cast<char>(unit & 0xFF));
+    littleEndian.push_back(static_cast<char>(unit >> 8));
+  }
+  return Convert(littleEndian, "UTF-16LE", "CP1250");
 }
 
 std::string ToTerminal(const std::string& windows1250) {

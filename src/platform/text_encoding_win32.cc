@@ -9,16 +9,18 @@ namespace {
 
 constexpr UINT kWindows1250 = 1250;
 
-std::string FromWide(const wchar_t* text, UINT codePage) {
+std::string FromWide(const wchar_t* text, size_t length, UINT codePage) {
   // UTF-8 takes neither flags nor a default character.
   const bool utf8 = codePage == CP_UTF8;
   const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
   const char* replacement = utf8 ? nullptr : "?";
-  const int size = WideCharToMultiByte(codePage, flags, text, -1, nullptr, 0, replacement, nullptr);
+  if (length == 0) return std::string();
+  const int size = WideCharToMultiByte(codePage, flags, text, static_cast<int>(length), nullptr,
+                                       0, replacement, nullptr);
   if (size <= 0) return std::string();
   std::string result(size, '\0');
-  WideCharToMultiByte(codePage, flags, text, -1, &result[0], size, replacement, nullptr);
-  result.resize(size - 1);
+  WideCharToMultiByte(codePage, flags, text, static_cast<int>(length), &result[0], size,
+                      replacement, nullptr);
   return result;
 }
 
@@ -32,13 +34,18 @@ std::vector<std::string> TextArguments(int argc, char** argv) {
     return PathArguments(argc, argv);
   }
   std::vector<std::string> arguments;
-  for (int i = 0; i < count; ++i) arguments.push_back(FromWide(wide[i], kWindows1250));
+  for (int i = 0; i < count; ++i) arguments.push_back(FromWide(wide[i], lstrlenW(wide[i]), kWindows1250));
   LocalFree(wide);
   return arguments;
 }
 
 std::vector<std::string> PathArguments(int argc, char** argv) {
   return std::vector<std::string>(argv, argv + argc);
+}
+
+std::string Utf16ToWindows1250(const std::u16string& text) {
+  const std::wstring wide(text.begin(), text.end());
+  return FromWide(wide.data(), wide.size(), kWindows1250);
 }
 
 std::string ToTerminal(const std::string& windows1250) {
@@ -48,7 +55,7 @@ std::string ToTerminal(const std::string& windows1250) {
   if (size <= 0) return windows1250;
   std::wstring wide(size, L'\0');
   MultiByteToWideChar(kWindows1250, 0, windows1250.c_str(), -1, &wide[0], size);
-  return FromWide(wide.c_str(), console);
+  return FromWide(wide.c_str(), wide.size() - 1, console);
 }
 
 }  // namespace tarvolo
