@@ -6,7 +6,9 @@ namespace tarvolo {
 
 const char kCliUsage[] =
     "Použití: tarvolo-cli [volby] SOUBOR.csv...\n"
-    "Převede výpisy Servis24 (CSV) do jednoho souboru ve formátu ABO (GPC).\n"
+    "        tarvolo-cli --check SOUBOR.gpc...\n"
+    "Převede výpisy Servis24 (CSV) do jednoho souboru ve formátu ABO (GPC),\n"
+    "nebo zkontroluje soubory ABO (délky řádků, pole, data, zůstatky a obraty).\n"
     "  --config CESTA       soubor nastavení (jinak tarvolo.cfg vedle programu)\n"
     "  --account TEXT       číslo účtu bez kódu banky (prvních 15 znaků)\n"
     "  --name TEXT          název účtu (prvních 19 znaků)\n"
@@ -16,8 +18,10 @@ const char kCliUsage[] =
     "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
     "  --output CESTA       zapsaný soubor (jinak export.gpc v aktuální složce)\n"
     "  --save               uložit nastavení s použitými volbami\n"
+    "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
     "  --help, --version\n"
-    "Návratový kód: 0 soubor zapsán, 1 nic nezapsáno, 2 chybné volby.\n";
+    "Návratový kód: 0 soubor zapsán (nebo je v pořádku), 1 nic nezapsáno\n"
+    "(nebo soubor obsahuje chyby), 2 chybné volby.\n";
 
 namespace {
 
@@ -106,15 +110,23 @@ bool ParseCliOptions(const std::vector<std::string>& texts,
       return true;
     };
 
-    if (name == "--help" || name == "--version" || name == "--save") {
+    struct Flag {
+      const char* name;
+      bool* value;
+    } const flags[] = {{"--help", &options->help},
+                       {"--version", &options->version},
+                       {"--save", &options->save},
+                       {"--check", &options->check}};
+    bool isFlag = false;
+    for (const Flag& flag : flags) {
+      if (name != flag.name) continue;
       if (inlineValue) {
         *error = "volba " + name + " nemá hodnotu";
         return false;
       }
-      (name == "--help" ? options->help : name == "--version" ? options->version : options->save) =
-          true;
-      continue;
+      *flag.value = isFlag = true;
     }
+    if (isFlag) continue;
     if (name == "--config" || name == "--output") {
       if (!takeValue()) return false;
       if (pathValue.empty()) {
@@ -149,7 +161,7 @@ bool ParseCliOptions(const std::vector<std::string>& texts,
   }
   if (options->help || options->version) return true;
   if (options->files.empty()) {
-    *error = "chybí soubor s výpisem (.csv)";
+    *error = options->check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
     return false;
   }
   return true;

@@ -21,6 +21,7 @@ struct CliOptions {
   CalendarDay from, today;
   std::string outputPath = "export.gpc";
   bool save = false;
+  bool check = false;  // the files are GPC statements to check
   bool help = false;
   bool version = false;
   std::vector<std::string> files;

@@ -5,14 +5,17 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "cli/cli_options.h"
 #include "conversion/dates.h"
+#include "conversion/gpc_check.h"
 #include "conversion/statement_export.h"
 #include "platform/clock.h"
 #include "platform/text_encoding.h"
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"
+#include "settings/whole_file.h"
 #include "ui/parse_digits.h"
 
 namespace tarvolo {
@@ -45,6 +48,24 @@ int32_t NoonOf(const CalendarDay& day) {
   return static_cast<int32_t>(time);
 }
 
+// Checks GPC files; 0 when all are sound, 1 otherwise.
+int CheckFiles(const std::vector<std::string>& files) {
+  int status = 0;
+  for (const std::string& file : files) {
+    std::string content;
+    if (!ReadWholeFile(file.c_str(), &content)) {
+      Print(stdout, file + ": soubor nelze přečíst\n");
+      status = 1;
+      continue;
+    }
+    const std::vector<std::string> problems = CheckGpcStatement(content);
+    if (problems.empty()) Print(stdout, file + ": v pořádku\n");
+    for (const std::string& problem : problems) Print(stdout, file + ": " + problem + "\n");
+    if (!problems.empty()) status = 1;
+  }
+  return status;
+}
+
 int Run(int argc, char** argv) {
   CliOptions options;
   std::string error;
@@ -60,6 +81,7 @@ int Run(int argc, char** argv) {
     Print(stdout, kVersion);
     return 0;
   }
+  if (options.check) return CheckFiles(options.files);
 
   // The profile starts as the window program's does: the current moment as
   // the balance date, then the settings file over it.

@@ -1,0 +1,98 @@
+#include "conversion/gpc_check.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+// The lines of a sound statement: a header and six items.
+std::vector<std::string> SoundLines() {
+  const std::string file = ReadTestFile(TestDataPath("examples-2014-09.gpc"));
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < file.size(); start += 130) lines.push_back(file.substr(start, 128));
+  return lines;
+}
+
+std::string Join(const std::vector<std::string>& lines) {
+  std::string file;
+  for (const std::string& line : lines) file += line + "\r\n";
+  return file;
+}
+
+TEST(GpcCheckTest, SoundStatementsHaveNoProblems) {
+  for (const char* name : {"examples-2014-09.gpc", "examples-2014-10.gpc", "examples-all.gpc"}) {
+    EXPECT_TRUE(CheckGpcStatement(ReadTestFile(TestDataPath(name))).empty()) << name;
+  }
+  // Two statements in one file, each adding up.
+  EXPECT_TRUE(CheckGpcStatement(Join(SoundLines()) + Join(SoundLines())).empty());
+}
+
+TEST(GpcCheckTest, EachKindOfProblemIsNamedWithItsLine) {
+  using Edit = std::function<void(std::vector<std::string>&)>;
+  struct Case {
+    const char* what;
+    Edit edit;
+    const char* firstProblem;
+  } cases[] = {
+      {"short line", [](auto& l) { l[1].pop_back(); }, "řádek 2: délka 127 znaků místo 128"},
+      {"unknown type", [](auto& l) { l[2].replace(0, 3, "076"); },
+       "řádek 3: neznámý typ záznamu \"076\""},
+      {"item first", [](auto& l) { std::swap(l[0], l[1]); },
+       "řádek 1: položka 075 stojí před hlavičkou 074"},
+      {"letter in amount", [](auto& l) { l[1][50] = 'x'; },
+       "řádek 2: pole částka (pozice 49 až 60) obsahuje jiné znaky než číslice"},
+      {"letter in header", [](auto& l) { l[0][47] = ' '; },
+       "řádek 1: pole starý zůstatek (pozice 46 až 59) obsahuje jiné znaky než číslice"},
+      {"no such day", [](auto& l) { l[1].replace(91, 6, "310914"); },
+       "řádek 2: pole datum splatnosti neobsahuje skutečný den: 310914"},
+      {"no 29 February", [](auto& l) { l[0].replace(39, 6, "290215"); },
+       "řádek 1: pole datum starého zůstatku neobsahuje skutečný den: 290215"},
+      {"code 6", [](auto& l) { l[1][60] = '6'; }, "řádek 2: neplatný kód účtování \"6\""},
+      {"other account", [](auto& l) { l[3][18] = '8'; },
+       "řádek 4: vlastní účet 0000002000145398 se liší od účtu v hlavičce 0000002000145399"},
+      {"balance sign", [](auto& l) { l[0][59] = '0'; },
+       "řádek 1: neplatné znaménko \"0\" u pole starý zůstatek"},
+      {"new balance off", [](auto& l) { l[0][73] = '8'; },
+       "řádek 1: starý zůstatek 125430.50 - obrat debet 38360.00 + obrat kredit 55660.50 není "
+       "nový zůstatek 142731.08"},
+      {"item amount off", [](auto& l) { l[1][58] = '1'; },
+       "řádek 1: obrat debet 38360.00 nesouhlasí se součtem položek 38360.10"},
+      {"credit reversed", [](auto& l) { l[2][60] = '5'; },
+       "řádek 1: obrat kredit 55660.50 nesouhlasí se součtem položek -41139.50"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = SoundLines();
+    c.edit(lines);
+    const std::vector<std::string> problems = CheckGpcStatement(Join(lines));
+    ASSERT_FALSE(problems.empty()) << c.what;
+    EXPECT_EQ(problems.front(), c.firstProblem) << c.what;
+  }
+}
+
+TEST(GpcCheckTest, LineEnds) {
+  const std::string sound = Join(SoundLines());
+  struct Case {
+    std::string file;
+    const char* firstProblem;
+  } cases[] = {
+      {"", "soubor je prázdný"},
+      {sound.substr(0, sound.size() - 2), "řádek 7: chybí konec řádku CR LF"},
+      {sound.substr(0, sound.size() - 1), "řádek 7: chybí konec řádku CR LF"},
+      {sound + "\r\n", "řádek 8: délka 0 znaků místo 128"},
+      {"075" + std::string(125, '0') + "\r\n", "řádek 1: položka 075 stojí před hlavičkou 074"},
+  };
+  for (const Case& c : cases) {
+    const std::vector<std::string> problems = CheckGpcStatement(c.file);
+    ASSERT_FALSE(problems.empty()) << c.firstProblem;
+    EXPECT_EQ(problems.front(), c.firstProblem);
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,90 @@
+#include "conversion/statement_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+// Every Czech letter in both cases, in Windows-1250 (the source is compiled
+// into that code page) and as UTF-8 bytes.
+const char kCzech1250[] = "áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ";
+const char kCzechUtf8[] =
+    "\xC3\xA1\xC4\x8D\xC4\x8F\xC3\xA9\xC4\x9B\xC3\xAD\xC5\x88\xC3\xB3\xC5\x99\xC5\xA1\xC5\xA5"
+    "\xC3\xBA\xC5\xAF\xC3\xBD\xC5\xBE\xC3\x81\xC4\x8C\xC4\x8E\xC3\x89\xC4\x9A\xC3\x8D\xC5\x87"
+    "\xC3\x93\xC5\x98\xC5\xA0\xC5\xA4\xC3\x9A\xC5\xAE\xC3\x9D\xC5\xBD";
+
+// The same characters as UTF-16, little-endian, with a byte-order mark.
+std::string Utf16LittleEndian(const std::u16string& text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t unit : text) {
+    bytes += static_cast<char>(unit & 0xFF);
+    bytes += static_cast<char>(unit >> 8);
+  }
+  return bytes;
+}
+
+std::string SwapPairs(std::string bytes) {
+  for (size_t i = 0; i + 1 < bytes.size(); i += 2) std::swap(bytes[i], bytes[i + 1]);
+  return bytes;
+}
+
+TEST(StatementEncodingTest, Detection) {
+  const std::u16string czech16 = u"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    TextEncoding encoding;
+  } cases[] = {
+      {"Windows-1250 Czech", kCzech1250, TextEncoding::kWindows1250},
+      {"plain ASCII", "1;2014/09/24;-5,00\r\n", TextEncoding::kWindows1250},
+      {"empty", "", TextEncoding::kWindows1250},
+      {"UTF-8", kCzechUtf8, TextEncoding::kUtf8},
+      {"UTF-8 with mark", std::string("\xEF\xBB\xBF") + "abc", TextEncoding::kUtf8},
+      {"UTF-16 LE", Utf16LittleEndian(czech16), TextEncoding::kUtf16LittleEndian},
+      {"UTF-16 BE", SwapPairs(Utf16LittleEndian(czech16)), TextEncoding::kUtf16BigEndian},
+      {"invalid UTF-8", "\xC3\xA1 a \xE8", TextEncoding::kWindows1250},
+      {"overlong form", "\xC0\xAF", TextEncoding::kWindows1250},
+      {"surrogate", "\xED\xA0\x80", TextEncoding::kWindows1250},
+      {"cut sequence", "abc\xC5", TextEncoding::kWindows1250},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << c.what;
+  for (const char* name : {"records.csv"}) {
+    EXPECT_EQ(DetectEncoding(ReadTestFile(TestDataPath(name))), TextEncoding::kWindows1250);
+  }
+}
+
+TEST(StatementEncodingTest, ConversionToWindows1250) {
+  const std::u16string czech16 = u"áčďéěíňóřšťúůýžÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ";
+  struct Case {
+    const char* what;
+    std::string bytes;
+    TextEncoding encoding;
+    std::string expected;
+  } cases[] = {
+      {"UTF-8", kCzechUtf8, TextEncoding::kUtf8, kCzech1250},
+      {"UTF-8 mark dropped", std::string("\xEF\xBB\xBF") + kCzechUtf8, TextEncoding::kUtf8,
+       kCzech1250},
+      {"UTF-16 LE", Utf16LittleEndian(czech16), TextEncoding::kUtf16LittleEndian, kCzech1250},
+      {"UTF-16 BE", SwapPairs(Utf16LittleEndian(czech16)), TextEncoding::kUtf16BigEndian,
+       kCzech1250},
+      {"euro and quotes", "\xE2\x82\xAC \xE2\x80\x9E" "a\xE2\x80\x9C", TextEncoding::kUtf8,
+       "\x80 \x84" "a\x93"},
+      {"not in the code page", "\xCE\xA9 \xE2\x88\x9A", TextEncoding::kUtf8, "? ?"},
+      {"beyond the plane", "a\xF0\x9F\x98\x80" "b", TextEncoding::kUtf8, "a?b"},
+      {"C1 control", "a\xC2\x81" "b", TextEncoding::kUtf8, "a?b"},
+      {"pair in UTF-16", Utf16LittleEndian(u"a\U0001F600b"), TextEncoding::kUtf16LittleEndian,
+       "a?b"},
+      {"line ends kept", "a\r\n\xC5\x99\r\n", TextEncoding::kUtf8, "a\r\n\xF8\r\n"},
+      {"Windows-1250 unchanged", kCzech1250, TextEncoding::kWindows1250, kCzech1250},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ToWindows1250(c.bytes, c.encoding), c.expected) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo
