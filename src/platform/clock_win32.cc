@@ -2,6 +2,7 @@
 
 #include <time.h>
 
+#include "platform/civil_tm.h"
 #include "platform/clock.h"
 
 namespace tarvolo {
@@ -13,25 +14,13 @@ bool LocalTimeOf(int64_t time, CivilTime* local, bool* daylightSaving) {
   const __time64_t t = time;
   struct tm fields;
   if (_localtime64_s(&fields, &t) != 0) return false;
-  local->year = fields.tm_year + 1900;
-  local->month = fields.tm_mon + 1;
-  local->day = fields.tm_mday;
-  local->hour = fields.tm_hour;
-  local->minute = fields.tm_min;
-  local->second = fields.tm_sec;
+  *local = CivilFromTm(fields);
   *daylightSaving = fields.tm_isdst > 0;
   return true;
 }
 
 bool MakeLocalTime(const CivilTime& local, bool daylightSaving, int64_t* time) {
-  struct tm fields = {};
-  fields.tm_year = local.year - 1900;
-  fields.tm_mon = local.month - 1;
-  fields.tm_mday = local.day;
-  fields.tm_hour = local.hour;
-  fields.tm_min = local.minute;
-  fields.tm_sec = local.second;
-  fields.tm_isdst = daylightSaving ? 1 : 0;
+  struct tm fields = TmFromCivil(local, daylightSaving);
   const __time64_t t = _mktime64(&fields);
   if (t == -1) return false;
   *time = static_cast<int64_t>(t);
