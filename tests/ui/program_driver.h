@@ -29,7 +29,8 @@ class ProgramDriver {
   bool Start(const std::string& folder);
   // Its top-level dialog with this caption, once it is there; null if not.
   HWND WaitWindow(const char* caption);
-  // How many of its top-level windows have this caption.
+  // How many of its top-level windows have this caption (null: how many
+  // file-open dialogs).
   int CountWindows(const char* caption);
   // The system's file-open dialog, once it is there.
   HWND WaitFileDialog();

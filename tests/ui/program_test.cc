@@ -215,6 +215,12 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   HWND files = program_.WaitFileDialog();
   ASSERT_NE(files, nullptr);
   EXPECT_TRUE(IsWindowVisible(main));
+  // The main dialog stays usable, but a second selection does not start
+  // while the first one is open.
+  DWORD_PTR answer = 0;
+  EXPECT_NE(SendMessageTimeoutA(GetDlgItem(main, 1000), BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &answer),
+            0);
+  EXPECT_EQ(program_.CountWindows(nullptr), 1);
   ProgramDriver::ClickLater(files, IDCANCEL);
   std::string log = std::string(kNotice) + "\r\nNení nic vybráno!!!\n";
   EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
