@@ -143,7 +143,17 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
     code = "2";
   }
   ++g_exportTotals.itemCount;
-  builder.AppendFitted("%012.0f", std::fabs(amount) * 100.0, 12, "částka");
+  const double hellers = std::fabs(amount) * 100.0;
+  if (std::isfinite(hellers)) {
+    builder.AppendFitted("%012.0f", hellers, 12, "částka");
+  } else {
+    // Too large for a double once in hellers ("inf" is no amount): the
+    // digits of the crowns without their decimal point, cut like any other.
+    std::string digits;
+    Render(digits, "%.2f", {std::fabs(amount)});
+    digits.erase(digits.size() - 3, 1);
+    builder.AppendFitted("%s", digits, 12, "částka");
+  }
   builder.AppendLiteral(code);
 
   builder.AppendFitted("%010s", symbol, 10, "variabilní symbol");

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/file.h"
@@ -9,15 +10,37 @@ namespace tarvolo {
 
 static_assert(sizeof(FileHandle) == sizeof(HANDLE), "a handle fits");
 
+namespace {
+
+// The path for the wide file functions, converted as the A functions convert
+// it. Those refuse paths of MAX_PATH characters or more; the wide ones take a
+// full path of any length in the "\\?\" form.
+std::wstring WidePath(const char* path) {
+  std::string text = path;
+  const bool drivePath = text.size() >= 3 && text[1] == ':' && (text[2] == '\\' || text[2] == '/');
+  if (text.size() >= MAX_PATH && drivePath) {
+    std::replace(text.begin(), text.end(), '/', '\\');
+    text = "\\\\?\\" + text;
+  }
+  const int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+  wide.resize(static_cast<size_t>(length - 1));
+  return wide;
+}
+
+}  // namespace
+
 FileHandle OpenFileForReading(const char* path) {
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
 }
 
 FileHandle CreateFileForWriting(const char* path) {
-  HANDLE file = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
 }
 
@@ -62,10 +85,16 @@ void CloseFile(FileHandle file) {
 }
 
 bool ReplaceFileWith(const char* to, const char* from) {
-  return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // A read-only file is never replaced, whatever rights the user has.
+  const DWORD attributes = GetFileAttributesW(WidePath(to).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    return false;
+  }
+  return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
 }
 
-void RemoveFile(const char* path) { DeleteFileA(path); }
+void RemoveFile(const char* path) { DeleteFileW(WidePath(path).c_str()); }
 
 std::string ExecutablePath() {
   std::vector<char> buffer(512);
