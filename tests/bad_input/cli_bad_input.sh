@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Bad input through tarvolo-cli as a user meets it: exit status, the log it
+# prints, and the earlier export.gpc and tarvolo.cfg left whole.
+#   cli_bad_input.sh COMMAND...   (COMMAND runs tarvolo-cli, possibly through
+#   Wine; the log is compared only natively, where it is UTF-8)
+set -uo pipefail
+cli=("$@")
+native=true
+[[ "${cli[0]}" == *wine-run* ]] && native=false
+work=$(mktemp -d)
+trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+cd "$work"
+failures=0
+passed=0
+
+check() {  # check NAME CONDITION...
+  local name=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name" >&2; failures=$((failures + 1)); fi
+}
+
+# run NAME STATUS EXPECTED-LOG ARGS...: runs with a fresh earlier export.gpc
+# and a 64-byte profile, and checks the status, the log and what must stay.
+run() {
+  local name=$1 status=$2 expected=$3
+  shift 3
+  printf 'earlier' >export.gpc
+  printf '2000145399\0\0\0\0\0\0Hlavni ucet\0\0\0\0\0\0\0\0\0001000.50\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\007\0\0\0' \
+    >tarvolo.cfg
+  cp tarvolo.cfg before.cfg
+  "${cli[@]}" --config tarvolo.cfg --from 2014-09-01 --today 2014-09-24 "$@" >log.txt 2>&1
+  local actual=$?
+  check "$name: exit status $actual, expected $status" test "$actual" -eq "$status"
+  if $native; then
+    check "$name: log" diff -u <(printf '%b' "$expected") log.txt
+  fi
+  check "$name: settings file kept" cmp -s tarvolo.cfg before.cfg
+  if [ "$status" -ne 0 ]; then
+    check "$name: earlier export.gpc kept" test "$(cat export.gpc)" = earlier
+  fi
+}
+
+nothing='Nebyly načteny žádné položky nebo soubory!!!\n'
+line='1;2014/09/24;-1234,50;000019-0123456789/0800;Nájemce;12345;CZK;;0308;;Nájem\r\n'
+
+: >empty.csv
+run "empty file" 1 "Převádím soubor empty.csv\n$nothing" empty.csv
+
+printf 'h;h\r\n' >header.csv
+run "header only" 1 "Převádím soubor header.csv\n$nothing" header.csv
+
+mkdir folder.csv
+run "directory as a file" 1 "Převádím soubor folder.csv\n$nothing" folder.csv
+
+{ printf "h\r\n$line"; printf '\000'; printf "$line"; } >s-nulou.csv
+run "NUL byte" 0 "Převádím soubor s-nulou.csv
+Soubor s-nulou.csv obsahuje na řádku 3 nulový bajt, zbytek souboru nebyl převeden!!!
+Načteno 1 položek, starý zůstatek 1000.50 Kč, nový -234.00 Kč
+Celkem příchozí platby 0.00 Kč, odchozí platby 1234.50 Kč
+Zapsán soubor export.gpc\n" s-nulou.csv
+check "NUL byte: header and one record" test "$(stat -c %s export.gpc)" = 260
+
+printf "h\r\n$line" >good.csv
+run "line break in the account" 1 "Převádím soubor good.csv
+Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n" --account $'20001\r45399' good.csv
+
+printf 'earlier' >export.gpc
+chmod a-w export.gpc
+"${cli[@]}" --config tarvolo.cfg good.csv >log.txt 2>&1
+check "read-only export.gpc: exit 1" test $? -eq 1
+check "read-only export.gpc kept" test "$(cat export.gpc)" = earlier
+chmod u+w export.gpc
+
+# Settings files of odd lengths, all bytes '7': from 63 bytes on the opening
+# balance is twenty 7s without a NUL, too large for the header, so the run
+# refuses; --save still writes exactly the 64 bytes.
+for case in 0:0 20:0 63:1 65:1 10000:1; do
+  length=${case%:*} status=${case#*:}
+  head -c "$length" /dev/zero | tr '\0' '7' >odd.cfg
+  "${cli[@]}" --config odd.cfg --account 2000145399 --number 1 --from 2014-09-01 --save good.csv \
+    >log.txt 2>&1
+  check "settings of $length bytes: exit status" test $? -eq "$status"
+  if $native && [ "$status" -eq 1 ]; then
+    check "settings of $length bytes: refused" \
+      grep -qx 'Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!' log.txt
+  fi
+  check "settings of $length bytes: saved as 64" test "$(stat -c %s odd.cfg)" = 64
+done
+
+echo "cli bad input: $passed passed, $failures failed"
+test $failures -eq 0
