@@ -1,8 +1,12 @@
 #include "test_support.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "conversion/export_totals.h"
 #include "settings/account_settings.h"
@@ -18,6 +22,23 @@ std::string ReadTestFile(const std::string& path) {
 
 std::string TestDataPath(const std::string& name) {
   return std::string(TARVOLO_TEST_DATA) + "/" + name;
+}
+
+std::string FileNamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  std::string joined;
+  for (const std::string& name : names) joined += (joined.empty() ? "" : " ") + name;
+  return joined;
+}
+
+std::string TestZone() {
+  const char* zone = std::getenv("TARVOLO_TEST_ZONE");
+  return zone == nullptr ? "" : zone;
 }
 
 void ResetProgramState() {

@@ -11,6 +11,14 @@ std::string ReadTestFile(const std::string& path);
 // Path of a file in tests/data.
 std::string TestDataPath(const std::string& name);
 
+// The names of the files and folders in `folder`, sorted, separated by
+// spaces ("" for an empty folder).
+std::string FileNamesIn(const std::string& folder);
+
+// The time zone that the test run set for this program (TARVOLO_TEST_ZONE,
+// such as "Europe/Prague"); "" when none was set.
+std::string TestZone();
+
 // Replaces the program's profile and totals with a clean state for one test.
 void ResetProgramState();
 
