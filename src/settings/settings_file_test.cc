@@ -1,0 +1,209 @@
+#include "settings/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/file.h"
+#include "settings/account_settings.h"
+#include "temp_folder.h"
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+// The 64 bytes of a profile as the file holds them: each text padded with
+// NUL bytes to its field, the integers little-endian.
+std::string Record(const std::string& account, const std::string& name,
+                   const std::string& balance, int32_t balanceDate, int32_t statementNumber) {
+  std::string bytes;
+  bytes += account + std::string(16 - account.size(), '\0');
+  bytes += name + std::string(20 - name.size(), '\0');
+  bytes += balance + std::string(20 - balance.size(), '\0');
+  for (int32_t value : {balanceDate, statementNumber}) {
+    const uint32_t bits = static_cast<uint32_t>(value);
+    for (int shift = 0; shift < 32; shift += 8) bytes += static_cast<char>(bits >> shift & 0xFF);
+  }
+  return bytes;
+}
+
+std::string ProfileBytes() {
+  return std::string(reinterpret_cast<const char*>(&g_accountSettings), sizeof g_accountSettings);
+}
+
+void SetProfile(const std::string& record) {
+  ASSERT_EQ(record.size(), sizeof g_accountSettings);
+  std::memcpy(&g_accountSettings, record.data(), record.size());
+}
+
+// A text field as the program reads it: up to its first NUL or to the end
+// of the field.
+template <size_t N>
+std::string FieldText(const char (&field)[N]) {
+  return std::string(field, strnlen(field, N));
+}
+
+// The profile before the load: what start-up put there.
+const std::string kStartUp = Record("111", "Start", "0.00", 1409522340, 7);
+
+class SettingsFileTest : public testing::Test {
+ protected:
+  void SetUp() override { ResetProgramState(); }
+  void TearDown() override { ResetProgramState(); }
+};
+
+TEST_F(SettingsFileTest, LoadPutsTheFilesFirstBytesOverTheProfile) {
+  const std::string full = Record("19-2000145399", "Firma s.r.o.", "-1234.50", 1417384740, 42);
+  const struct {
+    const char* label;
+    bool exists;
+    std::string content;
+    bool loaded;
+    std::string profile;  // all 64 bytes after the load
+    std::string accountNumber, accountName, openingBalance;  // as read
+  } cases[] = {
+      {"no file", false, "", false, kStartUp, "111", "Start", "0.00"},
+      {"empty file", true, "", true, kStartUp, "111", "Start", "0.00"},
+      {"20 bytes", true, "1234567890123456ABCD", true,
+       Record("1234567890123456", "ABCDt", "0.00", 1409522340, 7), "1234567890123456", "ABCDt",
+       "0.00"},
+      {"64 bytes", true, full, true, full, "19-2000145399", "Firma s.r.o.", "-1234.50"},
+      {"100 bytes", true, full + std::string(36, 'x'), true, full, "19-2000145399",
+       "Firma s.r.o.", "-1234.50"},
+      {"bytes behind a NUL are kept but not read", true,
+       Record(std::string("12\0" "3456789", 10), std::string("Ab\0" "CDEFGHIJK", 12),
+              std::string("5.5\0" "999", 7), 1, 2),
+       true,
+       Record(std::string("12\0" "3456789", 10), std::string("Ab\0" "CDEFGHIJK", 12),
+              std::string("5.5\0" "999", 7), 1, 2),
+       "12", "Ab", "5.5"},
+      {"full account field does not run into the name", true,
+       Record("1234567890123456", "Name", "1", 0, 0), true,
+       Record("1234567890123456", "Name", "1", 0, 0), "1234567890123456", "Name", "1"},
+      {"full fields everywhere", true,
+       Record("AAAAAAAAAAAAAAAA", std::string(20, 'B'), std::string(20, 'C'), -1, -1), true,
+       Record("AAAAAAAAAAAAAAAA", std::string(20, 'B'), std::string(20, 'C'), -1, -1),
+       "AAAAAAAAAAAAAAAA", std::string(20, 'B'), std::string(20, 'C')},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const std::string path =
+        c.exists ? folder.Write("tarvolo.cfg", c.content) : folder.File("tarvolo.cfg");
+    SetProfile(kStartUp);
+    EXPECT_EQ(LoadSettingsFrom(path.c_str()), c.loaded) << c.label;
+    EXPECT_EQ(ProfileBytes(), c.profile) << c.label;
+    EXPECT_EQ(FieldText(g_accountSettings.accountNumber), c.accountNumber) << c.label;
+    EXPECT_EQ(FieldText(g_accountSettings.accountName), c.accountName) << c.label;
+    EXPECT_EQ(FieldText(g_accountSettings.openingBalance), c.openingBalance) << c.label;
+    if (c.exists) {
+      EXPECT_EQ(ReadTestFile(path), c.content) << c.label << ": load changed the file";
+    }
+  }
+}
+
+TEST_F(SettingsFileTest, SaveWritesExactlyTheRecord) {
+  const std::string profile =
+      Record("19-2000145399", "Účet \x9a\xe8", std::string("100.5\0" "77", 8), 1405375140, 12);
+  const struct {
+    const char* label;
+    bool exists;
+    std::string before;
+    bool leftOver;  // an interrupted save left a long temporary file
+  } cases[] = {
+      {"new file", false, "", false},
+      {"empty file", true, "", false},
+      {"shorter file", true, "1234567890123456ABCD", false},
+      {"longer file shrinks", true, std::string(100, 'x'), false},
+      {"same length", true, std::string(64, '\0'), false},
+      {"after an interrupted save", true, std::string(64, 'o'), true},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const std::string path = folder.File("tarvolo.cfg");
+    if (c.exists) folder.Write("tarvolo.cfg", c.before);
+    if (c.leftOver) folder.Write("tarvolo.cfg.tmp", std::string(100, 't'));
+    SetProfile(profile);
+    EXPECT_TRUE(SaveSettingsTo(path.c_str())) << c.label;
+    EXPECT_EQ(ReadTestFile(path), profile) << c.label;
+    EXPECT_EQ(FileNamesIn(folder.path()), "tarvolo.cfg") << c.label << ": a temporary file is left";
+    EXPECT_EQ(ProfileBytes(), profile) << c.label << ": save changed the profile";
+
+    ResetProgramState();
+    EXPECT_TRUE(LoadSettingsFrom(path.c_str())) << c.label;
+    EXPECT_EQ(ProfileBytes(), profile) << c.label << ": does not load back";
+  }
+}
+
+TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
+  const std::string old = Record("111", "Old", "1.00", 1, 1);
+  const std::string profile = Record("222", "New", "2.00", 2, 2);
+  const struct {
+    const char* label;
+    const char* target;           // path of the settings file in the folder
+    const char* folders[2];       // folders made first
+    const char* oldFiles[2];      // files holding `old`
+    const char* expectedNames;    // what the folder holds afterwards
+  } cases[] = {
+      {"parent folder missing", "missing/tarvolo.cfg", {}, {"tarvolo.cfg"}, "tarvolo.cfg"},
+      {"parent is a file", "file/tarvolo.cfg", {}, {"file"}, "file"},
+      {"the settings file is a folder", "tarvolo.cfg", {"tarvolo.cfg"}, {}, "tarvolo.cfg"},
+      {"the temporary name is taken by a folder", "tarvolo.cfg", {"tarvolo.cfg.tmp"},
+       {"tarvolo.cfg"}, "tarvolo.cfg tarvolo.cfg.tmp"},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    for (const char* name : c.folders) {
+      if (name != nullptr) std::filesystem::create_directory(folder.File(name));
+    }
+    for (const char* name : c.oldFiles) {
+      if (name != nullptr) folder.Write(name, old);
+    }
+    std::string target = folder.File(c.target);
+    std::replace(target.begin(), target.end(), '/', kPathSeparator);
+
+    SetProfile(profile);
+    EXPECT_FALSE(SaveSettingsTo(target.c_str())) << c.label;
+    EXPECT_EQ(FileNamesIn(folder.path()), c.expectedNames) << c.label;
+    for (const char* name : c.oldFiles) {
+      if (name != nullptr) {
+        EXPECT_EQ(ReadTestFile(folder.File(name)), old) << c.label << ": " << name;
+      }
+    }
+    EXPECT_EQ(ProfileBytes(), profile) << c.label << ": the profile in memory changed";
+  }
+}
+
+TEST_F(SettingsFileTest, SettingsFileLiesBesideTheProgram) {
+  const std::string path = SettingsFilePath();
+  const std::string name = std::string(1, kPathSeparator) + "tarvolo.cfg";
+  ASSERT_GT(path.size(), name.size());
+  ASSERT_EQ(path.substr(path.size() - name.size()), name);
+  const std::string folder = path.substr(0, path.size() - name.size());
+  ASSERT_NE(folder.back(), kPathSeparator) << path;
+  const std::string names = " " + FileNamesIn(folder) + " ";
+  EXPECT_TRUE(names.find(" profile_tests ") != std::string::npos ||
+              names.find(" profile_tests.exe ") != std::string::npos)
+      << folder << " holds: " << names;
+
+  // The file that SaveSettings writes and LoadSettings reads is that one.
+  const bool existed = std::filesystem::exists(path);
+  const std::string before = ReadTestFile(path);
+  SetProfile(Record("19-2000145399", "Beside", "3.00", 3, 3));
+  EXPECT_TRUE(SaveSettings());
+  EXPECT_EQ(ReadTestFile(path), ProfileBytes());
+  ResetProgramState();
+  EXPECT_TRUE(LoadSettings());
+  EXPECT_EQ(FieldText(g_accountSettings.accountName), "Beside");
+  if (existed) {
+    std::ofstream(path, std::ios::binary) << before;
+  } else {
+    std::filesystem::remove(path);
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo
