@@ -10,7 +10,9 @@
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
+#include "conversion/gpc_check.h"
 #include "conversion/number_reading.h"
+#include "conversion/statement_encoding.h"
 #include "conversion/transaction_records.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
@@ -58,6 +60,12 @@ void ConvertFile(const std::string& path, std::string& exportText, const LogLine
   const bool read = ReadWholeFile(path.c_str(), &content);
   LogFormatted(log, "Převádím soubor %s\n", {path});
   if (!read) return;
+  const TextEncoding encoding = DetectEncoding(content);
+  if (encoding != TextEncoding::kWindows1250) {
+    content = ToWindows1250(content, encoding);
+    LogFormatted(log, "Soubor je v kódování %s, převeden do Windows-1250\n",
+                 {EncodingName(encoding)});
+  }
   // Room for every record at once, so the export text never has to move.
   exportText.reserve(exportText.size() +
                      (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
@@ -200,6 +208,11 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     return ExportOutcome::kWriteFailed;
   }
   LogFormatted(log, "Zapsán soubor %s\n", {request.outputPath});
+  // What was written is read back as any GPC reader would, so that a fault
+  // shows here and not in the accounting program.
+  const std::vector<std::string> problems = CheckGpcStatement(exportText);
+  LogFormatted(log, "Kontrola souboru %s: %s\n",
+               {request.outputPath, problems.empty() ? "v pořádku" : problems.front().c_str()});
   return ExportOutcome::kWritten;
 }
 

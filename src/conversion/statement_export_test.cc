@@ -96,6 +96,7 @@ TEST_F(StatementExportTest, HeaderExample) {
       "Načteno 3 položek, starý zůstatek 1000.50 Kč, nový 1150.79 Kč\n",
       "Celkem příchozí platby 250.29 Kč, odchozí platby 100.00 Kč\n",
       "Zapsán soubor " + output_ + "\n",
+      "Kontrola souboru " + output_ + ": v pořádku\n",
   };
   EXPECT_EQ(log_, expectedLog);
   EXPECT_EQ(g_exportTotals.itemCount, 3);

@@ -62,6 +62,7 @@ class BadInputTest : public testing::Test {
 
   std::string Converting(const std::string& path) const { return "Převádím soubor " + path + "\n"; }
   std::string Written() const { return "Zapsán soubor " + output_ + "\n"; }
+  std::string Checked() const { return "Kontrola souboru " + output_ + ": v pořádku\n"; }
   std::string NotWritten() const { return "Soubor " + output_ + " se nepodařilo zapsat!!!\n"; }
   static std::string NothingLoaded() { return "Nebyly načteny žádné položky nebo soubory!!!\n"; }
 
@@ -84,17 +85,16 @@ TEST_F(BadInputTest, FilesWithoutItems) {
       {"header without line end", std::string(kHeader, sizeof kHeader - 3), {}},
       // Lines end at LF only: with CR alone the whole file is its header line.
       {"CR-only line ends", std::string("h\r") + "1;2014/09/24;100\r2;2014/09/25;200\r", {}},
-      {"UTF-16", std::string("\xFF\xFEh\0;\0\r\0\n\0" "1\0;\0", 14), {"line 1"}},
+      // Read as UTF-16, its one data line has no amount.
+      {"UTF-16", std::string("\xFF\xFEh\0;\0\r\0\n\0" "1\0;\0", 14),
+       {"Soubor je v kódování UTF-16, převeden do Windows-1250\n"}},
   };
   for (const Case& c : cases) {
     const std::string path = folder_.Write("vypis.csv", c.content);
     const RunResult run = ExportFile(path);
     EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded) << c.name;
     std::vector<std::string> expected = {Converting(path)};
-    for (size_t i = 0; i < c.extraLog.size(); ++i) {
-      expected.push_back("Soubor " + path +
-                         " obsahuje na řádku 1 nulový bajt, zbytek souboru nebyl převeden!!!\n");
-    }
+    expected.insert(expected.end(), c.extraLog.begin(), c.extraLog.end());
     expected.push_back(NothingLoaded());
     EXPECT_EQ(run.log, expected) << c.name;
     EXPECT_TRUE(EarlierExportKept()) << c.name;
@@ -107,7 +107,7 @@ TEST_F(BadInputTest, NulByteEndsTheTextWithAWarning) {
   const std::string path = folder_.Write("vypis.csv", content);
   const RunResult run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
-  ASSERT_EQ(run.log.size(), 5u);
+  ASSERT_EQ(run.log.size(), 6u);
   EXPECT_EQ(run.log[1], "Soubor " + path +
                             " obsahuje na řádku 4 nulový bajt, zbytek souboru nebyl převeden!!!\n");
   EXPECT_EQ(run.log[2], "Načteno 3 položek, starý zůstatek 1000.50 Kč, nový -1468.50 Kč\n");
@@ -121,9 +121,10 @@ TEST_F(BadInputTest, OddFilesWithItems) {
     const char* name;
     std::string content;
     int items;
-    std::vector<std::string> warnings;  // fields reported as cut on line 2
+    std::vector<std::string> warnings;  // lines after the conversion line
   } cases[] = {
-      {"UTF-8 with byte-order mark", "\xEF\xBB\xBF" + std::string(kHeader) + kLine, 1, {}},
+      {"UTF-8 with byte-order mark", "\xEF\xBB\xBF" + std::string(kHeader) + kLine, 1,
+       {"Soubor je v kódování UTF-8, převeden do Windows-1250\n"}},
       {"field of 100,000 characters",
        "h\r\n1;2014/09/24;5;;;" + hundredThousand + ";;;" + hundredThousand + ";" +
            hundredThousand + ";" + hundredThousand + "\r\n",
@@ -135,11 +136,14 @@ TEST_F(BadInputTest, OddFilesWithItems) {
     RunResult run = ExportFile(path);
     EXPECT_EQ(run.outcome, ExportOutcome::kWritten) << c.name;
     std::vector<std::string> expected = {Converting(path)};
-    for (const std::string& field : c.warnings) {
-      expected.push_back("Soubor " + path + ", řádek 2: " + field +
-                         " je delší než pole v ABO, zapsán jen jeho konec!!!\n");
+    for (const std::string& line : c.warnings) {
+      const bool isFieldName = line.back() != '\n';
+      expected.push_back(isFieldName ? "Soubor " + path + ", řádek 2: " + line +
+                                           " je delší než pole v ABO, zapsán jen jeho konec!!!\n"
+                                     : line);
     }
-    ASSERT_EQ(run.log.size(), expected.size() + 3) << c.name;
+    // Then the two summary lines, the written file and its check.
+    ASSERT_EQ(run.log.size(), expected.size() + 4) << c.name;
     run.log.resize(expected.size());
     EXPECT_EQ(run.log, expected) << c.name;
     EXPECT_EQ(g_exportTotals.itemCount, c.items) << c.name;
@@ -160,7 +164,7 @@ TEST_F(BadInputTest, HugeLines) {
                        "h\r\n1;2014/09/24;5;;;;;;;;" + std::string(50 << 20, 'z') + "\r\n");
   run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
-  EXPECT_EQ(run.log.size(), 4u);
+  EXPECT_EQ(run.log.size(), 5u);
   EXPECT_EQ(Output().substr(130 + 97, 20), std::string(20, 'z'));
   EXPECT_EQ(Output().size(), 2 * 130u);
 }
@@ -248,7 +252,7 @@ TEST_F(BadInputTest, PathOf300Characters) {
   const RunResult run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
   EXPECT_EQ(run.log.front(), Converting(path));
-  EXPECT_EQ(run.log.back(), Written());
+  EXPECT_EQ(run.log.back(), Checked());
   EXPECT_EQ(Output().size(), 2 * 130u);
 }
 
@@ -363,7 +367,7 @@ TEST_F(BadInputTest, MillionLines) {
                          Converting(path),
                          "Načteno 1000000 položek, starý zůstatek 1000.50 Kč, nový -1234498999.50 Kč\n",
                          "Celkem příchozí platby 0.00 Kč, odchozí platby 1234500000.00 Kč\n",
-                         Written()}));
+                         Written(), Checked()}));
   EXPECT_EQ(Output().size(), 130u * 1000001);
 }
 

@@ -41,7 +41,8 @@ run() {
 }
 
 nothing='Nebyly načteny žádné položky nebo soubory!!!\n'
-line='1;2014/09/24;-1234,50;000019-0123456789/0800;Nájemce;12345;CZK;;0308;;Nájem\r\n'
+# ASCII only: this script is UTF-8, and a statement in UTF-8 gets a line of its own.
+line='1;2014/09/24;-1234,50;000019-0123456789/0800;Najemce;12345;CZK;;0308;;Najem\r\n'
 
 : >empty.csv
 run "empty file" 1 "Převádím soubor empty.csv\n$nothing" empty.csv
@@ -57,7 +58,8 @@ run "NUL byte" 0 "Převádím soubor s-nulou.csv
 Soubor s-nulou.csv obsahuje na řádku 3 nulový bajt, zbytek souboru nebyl převeden!!!
 Načteno 1 položek, starý zůstatek 1000.50 Kč, nový -234.00 Kč
 Celkem příchozí platby 0.00 Kč, odchozí platby 1234.50 Kč
-Zapsán soubor export.gpc\n" s-nulou.csv
+Zapsán soubor export.gpc
+Kontrola souboru export.gpc: v pořádku\n" s-nulou.csv
 check "NUL byte: header and one record" test "$(stat -c %s export.gpc)" = 260
 
 printf "h\r\n$line" >good.csv

@@ -262,7 +262,8 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
          "\r\nPřevádím soubor " + statements + "\\b.csv\n" +
          "\r\nNačteno 4 položek, starý zůstatek 1000.50 Kč, nový 24767.52 Kč\n"
          "\r\nCelkem příchozí platby 25001.52 Kč, odchozí platby 1234.50 Kč\n"
-         "\r\nZapsán soubor export.gpc\n";
+         "\r\nZapsán soubor export.gpc\n"
+         "\r\nKontrola souboru export.gpc: v pořádku\n";
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
   EXPECT_TRUE(SaveScreenshot("main_dialog.png"));
 
