@@ -44,6 +44,26 @@ convert examples-2014-10.gpc "$examples/vypis-2014-10.csv"
 convert examples-all.gpc "$examples/vypis-2014-09.csv" "$examples/vypis-2014-10.csv" \
   "$examples/vypis-2014-11.csv"
 
+# The same statement in UTF-8 (with and without a byte-order mark) and in
+# UTF-16 gives the same file.
+iconv -f CP1250 -t UTF-8 "$examples/vypis-2014-09.csv" >utf8.csv
+{ printf '\xEF\xBB\xBF'; cat utf8.csv; } >utf8-mark.csv
+{ printf '\xFF\xFE'; iconv -f UTF-8 -t UTF-16LE utf8.csv; } >utf16le.csv
+{ printf '\xFE\xFF'; iconv -f UTF-8 -t UTF-16BE utf8.csv; } >utf16be.csv
+for encoded in utf8.csv utf8-mark.csv utf16le.csv utf16be.csv; do
+  convert examples-2014-09.gpc "$work/$encoded"
+done
+
+# The checker: sound files pass, a broken one fails with its problem.
+"${cli[@]}" --check "$data/examples-all.gpc" "$data/examples-2014-10.gpc" >/dev/null 2>&1
+check "--check of sound files exits 0" test $? -eq 0
+head -c 300 "$data/examples-2014-09.gpc" >broken.gpc
+"${cli[@]}" --check broken.gpc >check.txt 2>&1
+check "--check of a broken file exits 1" test $? -eq 1
+check "--check names the short line" grep -q "3: d" check.txt
+"${cli[@]}" --check >/dev/null 2>&1
+check "--check without a file exits 2" test $? -eq 2
+
 # --save keeps the profile: a later run without options gives the same file.
 rm -f export.gpc tarvolo.cfg
 "${cli[@]}" "${profile[@]}" --save "$examples/vypis-2014-09.csv" >/dev/null 2>&1
