@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <iterator>
+#include <string_view>
 
 #include "conversion/fixed_width.h"
 
@@ -34,24 +35,24 @@ const Field kItemNumbers[] = {
 const Field kHeaderDates[] = {{40, 45, "datum starého zůstatku"}, {109, 114, "datum výpisu"}};
 const Field kItemDates[] = {{92, 97, "datum splatnosti"}, {123, 128, "datum"}};
 
-std::string Text(const std::string& line, const Field& f) {
+std::string_view Text(std::string_view line, const Field& f) {
   return line.substr(f.first - 1, f.last - f.first + 1);
 }
 
-bool AllDigits(const std::string& text) {
+bool AllDigits(std::string_view text) {
   for (char c : text) {
     if (c < '0' || c > '9') return false;
   }
   return true;
 }
 
-int64_t Number(const std::string& text) {
+int64_t Number(std::string_view text) {
   int64_t value = 0;
   for (char c : text) value = value * 10 + (c - '0');
   return value;
 }
 
-bool IsRealDay(const std::string& ddmmyy) {
+bool IsRealDay(std::string_view ddmmyy) {
   static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const int day = static_cast<int>(Number(ddmmyy.substr(0, 2)));
   const int month = static_cast<int>(Number(ddmmyy.substr(2, 2)));
@@ -89,9 +90,9 @@ class Checker {
       size_t end = bytes.find('\n', start);
       const bool hasLineFeed = end != std::string::npos;
       if (!hasLineFeed) end = bytes.size();
-      std::string line = bytes.substr(start, end - start);
+      std::string_view line(bytes.data() + start, end - start);
       const bool hasCrLf = hasLineFeed && !line.empty() && line.back() == '\r';
-      if (hasCrLf) line.pop_back();
+      if (hasCrLf) line.remove_suffix(1);
       start = end + 1;
       if (!hasCrLf) Problem(number, "chybí konec řádku CR LF");
       CheckLine(number, line);
@@ -108,14 +109,14 @@ class Checker {
     problems_.push_back(problem + text);
   }
 
-  void CheckLine(int number, const std::string& line) {
+  void CheckLine(int number, std::string_view line) {
     if (line.size() != kLineLength) {
       std::string text;
       Render(text, "délka %d znaků místo 128", {static_cast<int32_t>(line.size())});
       Problem(number, text);
       return;
     }
-    const std::string type = line.substr(0, 3);
+    const std::string type(line.substr(0, 3));
     if (type == "074") {
       CheckHeader(number, line);
     } else if (type == "075") {
@@ -126,7 +127,7 @@ class Checker {
   }
 
   // False when a field holds other characters than digits.
-  bool CheckDigits(int number, const std::string& line, const Field* fields, size_t count) {
+  bool CheckDigits(int number, std::string_view line, const Field* fields, size_t count) {
     bool ok = true;
     for (size_t i = 0; i < count; ++i) {
       if (AllDigits(Text(line, fields[i]))) continue;
@@ -139,17 +140,18 @@ class Checker {
     return ok;
   }
 
-  void CheckDates(int number, const std::string& line, const Field* fields, size_t count) {
+  void CheckDates(int number, std::string_view line, const Field* fields, size_t count) {
     for (size_t i = 0; i < count; ++i) {
-      const std::string date = Text(line, fields[i]);
+      const std::string_view date = Text(line, fields[i]);
       if (AllDigits(date) && !IsRealDay(date)) {
-        Problem(number, std::string("pole ") + fields[i].name + " neobsahuje skutečný den: " + date);
+        Problem(number, std::string("pole ") + fields[i].name + " neobsahuje skutečný den: " +
+                            std::string(date));
       }
     }
   }
 
   // A header amount with its sign; false when the sign is not one of `signs`.
-  bool SignedAmount(int number, const std::string& line, int digitsAt, const char* name,
+  bool SignedAmount(int number, std::string_view line, int digitsAt, const char* name,
                     const char* signs, int64_t* value) {
     const char sign = line[digitsAt + 13];
     *value = Number(line.substr(digitsAt - 1, 14));
@@ -161,14 +163,14 @@ class Checker {
     return false;
   }
 
-  void CheckHeader(int number, const std::string& line) {
+  void CheckHeader(int number, std::string_view line) {
     FinishStatement();
     sawHeader_ = true;
     const bool digits = CheckDigits(number, line, kHeaderNumbers, std::size(kHeaderNumbers));
     CheckDates(number, line, kHeaderDates, std::size(kHeaderDates));
     statement_ = Statement();
     statement_.line = number;
-    statement_.account = line.substr(3, 16);
+    statement_.account = std::string(line.substr(3, 16));
     bool signs = SignedAmount(number, line, 46, "starý zůstatek", "+-", &statement_.oldBalance);
     signs &= SignedAmount(number, line, 61, "nový zůstatek", "+-", &statement_.newBalance);
     signs &= SignedAmount(number, line, 76, "obrat debet", "0+-", &statement_.debits);
@@ -177,7 +179,7 @@ class Checker {
     inStatement_ = true;
   }
 
-  void CheckItem(int number, const std::string& line) {
+  void CheckItem(int number, std::string_view line) {
     if (!inStatement_) {
       Problem(number, "položka 075 stojí před hlavičkou 074");
       return;
@@ -185,8 +187,8 @@ class Checker {
     const bool digits = CheckDigits(number, line, kItemNumbers, std::size(kItemNumbers));
     CheckDates(number, line, kItemDates, std::size(kItemDates));
     if (line.substr(3, 16) != statement_.account) {
-      Problem(number, "vlastní účet " + line.substr(3, 16) + " se liší od účtu v hlavičce " +
-                          statement_.account);
+      Problem(number, "vlastní účet " + std::string(line.substr(3, 16)) +
+                          " se liší od účtu v hlavičce " + statement_.account);
     }
     const char code = line[60];
     if (code < '1' || code > '5') {
