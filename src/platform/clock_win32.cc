@@ -4,6 +4,7 @@
 
 #include "platform/civil_tm.h"
 #include "platform/clock.h"
+#include "platform/system_time_win32.h"
 
 namespace tarvolo {
 
@@ -28,13 +29,7 @@ bool MakeLocalTime(const CivilTime& local, bool daylightSaving, int64_t* time) {
 }
 
 void FormatDdMmYy(const CivilTime& date, char text[7]) {
-  SYSTEMTIME day = {};
-  day.wYear = static_cast<WORD>(date.year);
-  day.wMonth = static_cast<WORD>(date.month);
-  day.wDay = static_cast<WORD>(date.day);
-  day.wHour = static_cast<WORD>(date.hour);
-  day.wMinute = static_cast<WORD>(date.minute);
-  day.wSecond = static_cast<WORD>(date.second);
+  const SYSTEMTIME day = SystemTimeOf(date);
   char formatted[16] = {};
   if (GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, &day, "ddMMyy", formatted,
                      sizeof formatted) != 7) {

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "conversion/dates.h"
+#include "platform/system_time_win32.h"
 #include "ui/resources/resource_ids.h"
 
 namespace tarvolo {
@@ -19,14 +20,7 @@ int32_t ReadCalendarDate(HWND window) {
 void ShowCalendarDate(int32_t stored, HWND window) {
   SYSTEMTIME day = {};
   CivilTime civil;
-  if (StoredTimestampToCalendarDay(stored, &civil)) {
-    day.wYear = static_cast<WORD>(civil.year);
-    day.wMonth = static_cast<WORD>(civil.month);
-    day.wDay = static_cast<WORD>(civil.day);
-    day.wHour = static_cast<WORD>(civil.hour);
-    day.wMinute = static_cast<WORD>(civil.minute);
-    day.wSecond = static_cast<WORD>(civil.second);
-  }
+  if (StoredTimestampToCalendarDay(stored, &civil)) day = SystemTimeOf(civil);
   // The calendar refuses the all-zero day and keeps the one it shows.
   SendDlgItemMessageA(window, IDC_BALANCE_DATE, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&day));
 }

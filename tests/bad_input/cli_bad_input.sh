@@ -9,15 +9,8 @@ native=true
 [[ "${cli[0]}" == *wine-run* ]] && native=false
 work=$(mktemp -d)
 trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
+source "$(dirname "${BASH_SOURCE[0]}")/../cli/checks.sh"
 cd "$work"
-failures=0
-passed=0
-
-check() {  # check NAME CONDITION...
-  local name=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else echo "FAILED: $name" >&2; failures=$((failures + 1)); fi
-}
 
 # run NAME STATUS EXPECTED-LOG ARGS...: runs with a fresh earlier export.gpc
 # and a 64-byte profile, and checks the status, the log and what must stay.
@@ -89,5 +82,4 @@ for case in 0:0 20:0 63:1 65:1 10000:1; do
   check "settings of $length bytes: saved as 64" test "$(stat -c %s odd.cfg)" = 64
 done
 
-echo "cli bad input: $passed passed, $failures failed"
-test $failures -eq 0
+finish "cli bad input"

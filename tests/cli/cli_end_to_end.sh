@@ -11,19 +11,7 @@ data=$source_dir/tests/data
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-failures=0
-passed=0
-
-check() {  # check NAME CONDITION...
-  local name=$1
-  shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $name" >&2
-    failures=$((failures + 1))
-  fi
-}
+source "$source_dir/tests/cli/checks.sh"
 
 # The profile of the examples: its statements are converted with it.
 profile=(--config "$work/tarvolo.cfg" --account 2000145399 --name "Novák a syn s.r.o."
@@ -97,5 +85,4 @@ check "bad date exits 2" test $? -eq 2
 "${cli[@]}" --help >/dev/null 2>&1
 check "--help exits 0" test $? -eq 0
 
-echo "cli end to end: $passed passed, $failures failed"
-test $failures -eq 0
+finish "cli end to end"
