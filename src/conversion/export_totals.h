@@ -10,6 +10,11 @@ struct ExportTotals {
   double creditSum = 0;  // crowns, items of zero or more
   double debitSum = 0;   // crowns, magnitudes of the items below zero
   int32_t itemCount = 0;  // one per "075" record
+  // The same sums in whole hellers, each item rounded as its record shows
+  // it, so that the header's turnovers are exactly the sums of the records.
+  int64_t creditHellers = 0;
+  int64_t debitHellers = 0;
+  bool hellersOverflow = false;  // an item or a sum beyond 10^17 hellers
 };
 
 extern ExportTotals g_exportTotals;

@@ -94,17 +94,18 @@ bool HasLineBreak(const char* field, size_t size) {
   return false;
 }
 
-const char* BalanceSign(double amount) { return amount < 0 ? "-" : "+"; }
-// Turnovers are written with "0" for zero or more, as the banks' ABO files do.
-const char* TurnoverSign(double amount) { return amount < 0 ? "-" : "0"; }
-
-// Hellers of a header amount, false when they do not fit its 14 digits.
-bool HeaderHellers(double crowns, int64_t* magnitude) {
-  int64_t hellers = 0;
-  if (!WholeHellers(crowns, &hellers)) return false;
-  *magnitude = hellers < 0 ? -hellers : hellers;
-  return *magnitude <= kLargestHeaderHellers;
+// The sign of a balance: its heller count decides, and a count of zero
+// keeps the sign of the amount itself (-0.004 is "-" with zeros).
+const char* BalanceSign(int64_t hellers, double amount) {
+  if (hellers != 0) return hellers < 0 ? "-" : "+";
+  return amount < 0 ? "-" : "+";
 }
+// Turnovers are written with "0" for zero or more, as the banks' ABO files do.
+const char* TurnoverSign(int64_t hellers) { return hellers < 0 ? "-" : "0"; }
+
+int64_t Magnitude(int64_t hellers) { return hellers < 0 ? -hellers : hellers; }
+
+bool FitsHeader(int64_t hellers) { return Magnitude(hellers) <= kLargestHeaderHellers; }
 
 }  // namespace
 
@@ -175,12 +176,18 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     return ExportOutcome::kRefused;
   }
 
+  // The header is worked out in whole hellers: the turnovers are the sums of
+  // the records' amounts and the new balance is old + credits - debits to
+  // the heller, so that the file adds up for every reader.
   const ExportTotals& totals = g_exportTotals;
   const double newBalance = (totals.creditSum + openingBalance) - totals.debitSum;
-  int64_t oldHellers = 0, newHellers = 0, debitHellers = 0, creditHellers = 0;
-  if (!HeaderHellers(openingBalance, &oldHellers) || !HeaderHellers(newBalance, &newHellers) ||
-      !HeaderHellers(totals.debitSum, &debitHellers) ||
-      !HeaderHellers(totals.creditSum, &creditHellers)) {
+  int64_t oldHellers = 0;
+  bool fits = WholeHellers(openingBalance, &oldHellers) && FitsHeader(oldHellers) &&
+              !totals.hellersOverflow && FitsHeader(totals.debitHellers) &&
+              FitsHeader(totals.creditHellers);
+  const int64_t newHellers =
+      fits ? oldHellers + totals.creditHellers - totals.debitHellers : 0;
+  if (!fits || !FitsHeader(newHellers)) {
     log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
     return ExportOutcome::kRefused;
   }
@@ -192,16 +199,20 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
 
   std::string header;
   Render(header, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
-         {accountField, g_accountSettings.accountName, oldBalanceDate, oldHellers,
-          BalanceSign(openingBalance), newHellers, BalanceSign(newBalance), debitHellers,
-          TurnoverSign(totals.debitSum), creditHellers, TurnoverSign(totals.creditSum),
-          g_accountSettings.statementNumber, statementDate, ""});
+         {accountField, g_accountSettings.accountName, oldBalanceDate, Magnitude(oldHellers),
+          BalanceSign(oldHellers, openingBalance), Magnitude(newHellers),
+          BalanceSign(newHellers, newBalance), Magnitude(totals.debitHellers),
+          TurnoverSign(totals.debitHellers), Magnitude(totals.creditHellers),
+          TurnoverSign(totals.creditHellers), g_accountSettings.statementNumber, statementDate,
+          ""});
   exportText.replace(0, kHeaderLength, header);
 
+  // The log shows the amounts of the header.
   LogFormatted(log, "Načteno %d položek, starý zůstatek %.2f Kč, nový %.2f Kč\n",
-               {totals.itemCount, openingBalance, newBalance});
+               {totals.itemCount, openingBalance, static_cast<double>(newHellers) / 100.0});
   LogFormatted(log, "Celkem příchozí platby %.2f Kč, odchozí platby %.2f Kč\n",
-               {totals.creditSum, totals.debitSum});
+               {static_cast<double>(totals.creditHellers) / 100.0,
+                static_cast<double>(totals.debitHellers) / 100.0});
 
   if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size())) {
     LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {request.outputPath});

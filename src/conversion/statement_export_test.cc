@@ -4,11 +4,13 @@
 
 #include <cstring>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "conversion/dates.h"
 #include "conversion/export_totals.h"
+#include "conversion/gpc_check.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
 #include "temp_folder.h"
@@ -135,6 +137,27 @@ TEST_F(StatementExportTest, HeaderFields) {
     EXPECT_EQ(header.size(), 130u);
     EXPECT_EQ(header.substr(c.offset, std::strlen(c.expected)), c.expected)
         << c.balance << " " << c.items;
+  }
+}
+
+// Amounts with parts of a heller: every record is rounded on its own, and
+// the header's turnovers and new balance are worked out from those records,
+// so that the written statement adds up to the heller.
+TEST_F(StatementExportTest, HeaderAddsUpToItsRecords) {
+  EXPECT_EQ(HeaderFor(Item("2014/09/24", "0,125") + Item("2014/09/24", "0,125")).substr(45, 60),
+            "00000000100050+00000000100076+000000000000000000000000000260");
+  std::mt19937 random(7);
+  for (int round = 0; round < 50; ++round) {
+    std::string items;
+    for (int i = 0; i < 20; ++i) {
+      const long thousandths = static_cast<long>(random() % 2000001) - 1000000;
+      items += Item("2014/09/24", (thousandths < 0 ? "-" : "") +
+                                      std::to_string(std::labs(thousandths) / 1000) + "," +
+                                      std::to_string(1000 + std::labs(thousandths) % 1000).substr(1));
+    }
+    HeaderFor(items);
+    EXPECT_TRUE(CheckGpcStatement(ReadTestFile(output_)).empty()) << items;
+    EXPECT_EQ(log_.back(), "Kontrola souboru " + output_ + ": v pořádku\n");
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "conversion/account_field.h"
 #include "conversion/csv_field.h"
+#include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
 #include "conversion/number_reading.h"
@@ -68,6 +69,19 @@ class RecordBuilder {
   int lineNumber_ = 0;
   std::vector<FieldCut>* cuts_;
 };
+
+// Beyond this many hellers no header can show a sum; adding stops there.
+constexpr int64_t kHellerLimit = 100000000000000000;
+
+void AddHellers(double magnitude, int64_t& sum) {
+  int64_t hellers = 0;
+  if (!WholeHellers(magnitude, &hellers) || hellers >= kHellerLimit ||
+      sum + hellers >= kHellerLimit) {
+    g_exportTotals.hellersOverflow = true;
+    return;
+  }
+  sum += hellers;
+}
 
 bool IsAccountCharacter(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
@@ -134,7 +148,8 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   ReadCsvField(line, 3, field, sizeof field);
   double amount = ReadAmountText(field);
   const char* code;
-  if (amount < 0) {
+  const bool debit = amount < 0;
+  if (debit) {
     amount = -amount;
     g_exportTotals.debitSum += amount;
     code = "1";
@@ -143,6 +158,7 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
     code = "2";
   }
   ++g_exportTotals.itemCount;
+  AddHellers(std::fabs(amount), debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers);
   const double hellers = std::fabs(amount) * 100.0;
   if (std::isfinite(hellers)) {
     builder.AppendFitted("%012.0f", hellers, 12, "částka");
