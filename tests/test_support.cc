@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "conversion/dates.h"
 #include "conversion/export_totals.h"
 #include "settings/account_settings.h"
 
@@ -44,6 +45,15 @@ std::string TestZone() {
 void ResetProgramState() {
   std::memset(&g_accountSettings, 0, sizeof g_accountSettings);
   g_exportTotals = ExportTotals();
+}
+
+void UseExampleProfile(const char* accountNumber) {
+  ResetProgramState();
+  std::strcpy(g_accountSettings.accountNumber, accountNumber);
+  std::strcpy(g_accountSettings.accountName, "Hlavni ucet");
+  std::strcpy(g_accountSettings.openingBalance, "1000.50");
+  g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1);
+  g_accountSettings.statementNumber = 7;
 }
 
 }  // namespace tarvolo

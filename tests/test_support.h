@@ -22,6 +22,11 @@ std::string TestZone();
 // Replaces the program's profile and totals with a clean state for one test.
 void ResetProgramState();
 
+// A clean state with the profile of the export examples: the given own
+// account, "Hlavni ucet", an opening balance of 1000.50, the balance day
+// 1 September 2014 and statement number 7.
+void UseExampleProfile(const char* accountNumber);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_TESTS_TEST_SUPPORT_H_

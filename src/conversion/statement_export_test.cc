@@ -40,12 +40,7 @@ int32_t NoonOf(int year, int month, int day) {
 class StatementExportTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    std::strcpy(g_accountSettings.accountNumber, "123456789");
-    std::strcpy(g_accountSettings.accountName, "Hlavni ucet");
-    std::strcpy(g_accountSettings.openingBalance, "1000.50");
-    g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1);
-    g_accountSettings.statementNumber = 7;
+    UseExampleProfile("123456789");
     output_ = folder_.File("export.gpc");
   }
 

@@ -38,12 +38,7 @@ struct RunResult {
 class BadInputTest : public testing::Test {
  protected:
   void SetUp() override {
-    ResetProgramState();
-    std::strcpy(g_accountSettings.accountNumber, "2000145399");
-    std::strcpy(g_accountSettings.accountName, "Hlavni ucet");
-    std::strcpy(g_accountSettings.openingBalance, "1000.50");
-    g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1);
-    g_accountSettings.statementNumber = 7;
+    UseExampleProfile("2000145399");
     output_ = folder_.Write("export.gpc", kEarlierExport);
   }
 
