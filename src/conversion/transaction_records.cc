@@ -51,7 +51,7 @@ class RecordBuilder {
     Render(piece_, format, {value});
     if (piece_.size() > width) {
       piece_.erase(0, piece_.size() - width);
-      if (cuts_ && fieldName) cuts_->push_back({lineNumber_, fieldName});
+      if (fieldName) ReportCut(fieldName);
     }
     record_ += piece_;
   }
@@ -125,14 +125,11 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
     std::string& digits = builder.scratch();
     digits.clear();
     const int64_t number = counter.number < 0 ? -counter.number : counter.number;
-    Render(digits, "%010d", {number});
-    if (digits.size() > 10) {
-      digits.erase(0, digits.size() - 10);
+    Render(digits, "%06d%010d", {counter.prefix, number});
+    if (digits.size() > 16) {
+      digits.erase(6, digits.size() - 16);
       builder.ReportCut("číslo protiúčtu");
     }
-    std::string prefixed;
-    Render(prefixed, "%06d", {counter.prefix});
-    digits.insert(0, prefixed);
     std::memcpy(counterField, digits.c_str(), digits.size() + 1);
   }
   FormatAccountField(counterField);
