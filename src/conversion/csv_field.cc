@@ -35,12 +35,15 @@ inline bool EndsField(char c) { return kFieldEnds.table[static_cast<unsigned cha
 
 }  // namespace
 
-int ReadCsvField(const char* line, int fieldNumber, char* destination,
-                 size_t destinationSize) {
+void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
+  if (fieldNumber < nextNumber_) {
+    next_ = line_;
+    nextNumber_ = 1;
+  }
   // Pass over the fields before the one asked for; a line end on the way
   // leaves every later field empty.
-  const char* p = line;
-  for (int n = 1; n < fieldNumber && p != nullptr; ++n) {
+  const char* p = next_;
+  for (; nextNumber_ < fieldNumber && p != nullptr; ++nextNumber_) {
     while (!EndsField(*p)) ++p;
     p = *p == ';' ? p + 1 : nullptr;
   }
@@ -51,14 +54,23 @@ int ReadCsvField(const char* line, int fieldNumber, char* destination,
     for (; !EndsField(*p); ++p) {
       if (*p != '"' && length < kMaxCsvField) field[length++] = *p;
     }
+    next_ = *p == ';' ? p + 1 : nullptr;
+    nextNumber_ = fieldNumber + 1;
+  } else {
+    next_ = p;
   }
   size_t first = 0;
   while (first < length && IsBlank(static_cast<unsigned char>(field[first]))) ++first;
   while (length > first && IsBlank(static_cast<unsigned char>(field[length - 1]))) --length;
-  if (destinationSize == 0) return 1;
+  if (destinationSize == 0) return;
   const size_t kept = std::min(length - first, destinationSize - 1);
   std::memcpy(destination, field + first, kept);
   destination[kept] = '\0';
+}
+
+int ReadCsvField(const char* line, int fieldNumber, char* destination,
+                 size_t destinationSize) {
+  CsvFieldCursor(line).Read(fieldNumber, destination, destinationSize);
   return 1;
 }
 

@@ -24,6 +24,20 @@ constexpr size_t kMaxCsvField = 1023;
 int ReadCsvField(const char* line, int fieldNumber, char* destination,
                  size_t destinationSize);
 
+// Reads fields of one line as ReadCsvField does, with the same results; asked
+// in ascending order, it goes on from the last field read instead of
+// scanning the line from its start each time.
+class CsvFieldCursor {
+ public:
+  explicit CsvFieldCursor(const char* line) : line_(line), next_(line) {}
+  void Read(int fieldNumber, char* destination, size_t destinationSize);
+
+ private:
+  const char* line_;
+  const char* next_;    // start of field nextNumber_, or nullptr past the line end
+  int nextNumber_ = 1;
+};
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CONVERSION_CSV_FIELD_H_

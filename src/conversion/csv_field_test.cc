@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace tarvolo {
@@ -69,6 +70,23 @@ TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
     EXPECT_STREQ(text.c_str(), c.expected) << '"' << c.text << '"';
   }
   TrimBlanks(nullptr);
+}
+
+// The cursor gives what ReadCsvField gives, whatever the order of the fields.
+TEST(CsvFieldCursorTest, ReadsAsReadCsvFieldInAnyOrder) {
+  std::mt19937 random(1250);
+  const std::string alphabet = ";;;\"\" ab\t\r\n\xA0";
+  for (int round = 0; round < 2000; ++round) {
+    std::string line;
+    for (size_t i = random() % 40; i > 0; --i) line += alphabet[random() % alphabet.size()];
+    CsvFieldCursor cursor(line.c_str());
+    for (int k = 0; k < 12; ++k) {
+      const int n = static_cast<int>(random() % 14);
+      char viaCursor[8];
+      cursor.Read(n, viaCursor, sizeof viaCursor);
+      EXPECT_EQ(std::string(viaCursor), Field(line, n, sizeof viaCursor)) << line << " field " << n;
+    }
+  }
 }
 
 }  // namespace

@@ -112,12 +112,17 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
                   RecordBuilder& builder) {
   char field[kFieldBuffer];
   std::string& record = builder.StartLine(lineNumber);
+  // The fields are read in ascending order, each once.
+  CsvFieldCursor fields(line);
 
-  ReadCsvField(line, 2, field, sizeof field);
+  fields.Read(2, field, sizeof field);
   ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day});
   if (date.year >= 2000) date.year -= 2000;
 
-  ReadCsvField(line, 4, field, sizeof field);
+  char amountText[kFieldBuffer];
+  fields.Read(3, amountText, sizeof amountText);
+
+  fields.Read(4, field, sizeof field);
   const CounterAccount counter = ReadCounterAccount(field);
   char counterField[kAccountFieldBuffer];
   {
@@ -139,11 +144,10 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   builder.AppendLiteral(counterField);
 
   char symbol[kFieldBuffer];
-  ReadCsvField(line, 6, symbol, sizeof symbol);
+  fields.Read(6, symbol, sizeof symbol);
   builder.AppendFitted("%013s", symbol, 13, "číslo dokladu");
 
-  ReadCsvField(line, 3, field, sizeof field);
-  double amount = ReadAmountText(field);
+  double amount = ReadAmountText(amountText);
   const char* code;
   const bool debit = amount < 0;
   if (debit) {
@@ -171,9 +175,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
 
   builder.AppendFitted("%010s", symbol, 10, "variabilní symbol");
   builder.AppendFitted("%06d", counter.bankCode, 6, "kód banky");
-  ReadCsvField(line, 9, field, sizeof field);
+  fields.Read(9, field, sizeof field);
   builder.AppendFitted("%04s", field, 4, "konstantní symbol");
-  ReadCsvField(line, 10, field, sizeof field);
+  fields.Read(10, field, sizeof field);
   builder.AppendFitted("%010s", field, 10, "specifický symbol");
 
   builder.AppendFitted("%02d", date.day, 2, "den");
@@ -183,7 +187,7 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   std::memcpy(valueDate, record.data() + record.size() - 6, 6);
   valueDate[6] = '\0';
 
-  ReadCsvField(line, 11, field, sizeof field);
+  fields.Read(11, field, sizeof field);
   Render(record, "%-20.20s", {field});
   builder.AppendLiteral("011");
   builder.AppendLiteral(code[0] == '1' ? "01" : "02");
