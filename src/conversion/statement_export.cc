@@ -54,7 +54,8 @@ void LogFormatted(const LogLine& log, const char* format, std::initializer_list<
   log(line.c_str());
 }
 
-// Converts one statement file; returns false when it could not be read.
+// Converts one statement file into the export text and logs what happened;
+// a file that cannot be read gets its line and is skipped.
 void ConvertFile(const std::string& path, std::string& exportText, const LogLine& log) {
   std::string content;
   const bool read = ReadWholeFile(path.c_str(), &content);

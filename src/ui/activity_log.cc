@@ -32,7 +32,6 @@ void AddLogEntry(ActivityLog& log, const char* text) {
   if (!log.entryLengths.empty()) log.text += "\r\n";
   log.text.append(text, length);
   log.entryLengths.push_back(length);
-  log.started = true;
 }
 
 }  // namespace tarvolo

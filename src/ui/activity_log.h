@@ -14,7 +14,6 @@ constexpr size_t kActivityLogCapacity = 10000;
 // end with a line feed of their own). Only grows, except that the oldest
 // entries make room when the capacity would be passed.
 struct ActivityLog {
-  bool started = false;  // no text before the first entry
   std::string text;
   std::deque<size_t> entryLengths;  // oldest first, to drop whole entries
 };

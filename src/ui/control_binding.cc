@@ -5,12 +5,18 @@
 #include <string>
 
 #include "conversion/fixed_width.h"
+#include "settings/account_settings.h"
 #include "ui/calendar_date.h"
 #include "ui/dialog_table.h"
 #include "ui/parse_digits.h"
 
 namespace tarvolo {
 namespace {
+
+// The text datum of the program, openingBalance, is the widest text field
+// a binding may point at.
+constexpr size_t kTextDatumSize = sizeof AccountSettings().openingBalance;
+static_assert(kTextDatumSize >= kTextReadLimit + 1, "a stored text fits its datum");
 
 int32_t ReadInteger(const ControlBinding& binding) {
   switch (binding.width) {
@@ -73,9 +79,15 @@ bool LoadControls(HWND window) {
         Send(window, *binding, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
         break;
       }
-      case BindKind::Text:
-        Send(window, *binding, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(binding->data));
+      case BindKind::Text: {
+        // A text datum is a field of the profile, which a settings file made
+        // elsewhere may fill to its end without a NUL: never read past it.
+        char text[kTextDatumSize + 1] = {};
+        const char* datum = static_cast<const char*>(binding->data);
+        std::memcpy(text, datum, strnlen(datum, kTextDatumSize));
+        Send(window, *binding, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
         break;
+      }
       case BindKind::Date: {
         int32_t stored;
         std::memcpy(&stored, binding->data, sizeof stored);

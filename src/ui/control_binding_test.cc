@@ -154,6 +154,13 @@ TEST_F(ControlBindingTest, TextShowsTheWholeDatumAndStoresFifteenCharacters) {
   SetText(IDC_TEST_TEXT, "");
   StoreControls(window_);
   EXPECT_STREQ(g_data.text, "");
+
+  // A datum filled to its end without a NUL shows its 20 characters and not
+  // what lies behind it.
+  std::memcpy(g_data.text, "12345678901234567890", 20);
+  g_data.date = 0x41414141;
+  LoadControls(window_);
+  EXPECT_EQ(TextOf(IDC_TEST_TEXT), "12345678901234567890");
 }
 
 TEST_F(ControlBindingTest, CheckBoxComboBoxAndDate) {
