@@ -13,7 +13,7 @@ namespace tarvolo {
 
 namespace {
 const char kStartupNotice[] =
-    "Program MIRDANE slouží k převedení výpisů z internetového bankovnictví Servis24 České "
+    "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
 }  // namespace
