@@ -52,13 +52,14 @@ class StatementExportTest : public testing::Test {
     return RunSelection(selection_);
   }
 
-  ExportOutcome RunSelection(const std::string& selection) {
+  ExportOutcome RunSelection(const std::string& selection, bool everyFileRequired = false) {
     log_.clear();
     ExportRequest request;
     request.selection = selection.data();
     request.selectionSize = selection.size();
     request.statementDate = NoonOf(2014, 9, 24);
     request.outputPath = output_.c_str();
+    request.everyFileRequired = everyFileRequired;
     return RunStatementExport(request, [this](const char* line) { log_.push_back(line); });
   }
 
@@ -118,10 +119,9 @@ TEST_F(StatementExportTest, HeaderFields) {
       {"0", 7, Item("2014/09/24", "0,29"), 90, "000000000000290"},
       {"0", 7, Item("2014/09/24", "1,15"), 90, "000000000001150"},
       {"0", 7, Item("2014/09/24", "-1,15"), 75, "000000000001150"},
-      {"0", 7, Item("2014/09/24", "999999999999,99"), 90, "999999999999990"},
+      {"0", 7, Item("2014/09/24", "9999999999,99"), 90, "009999999999990"},
       {"0", 7, Item("2014/09/24", "1"), 105, "007"},
       {"0", 0, Item("2014/09/24", "1"), 105, "000"},
-      {"0", -7, Item("2014/09/24", "1"), 105, "-07"},
       {"0", 999, Item("2014/09/24", "1"), 105, "999"},
   };
   for (const Case& c : cases) {
@@ -178,8 +178,12 @@ TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
   } cases[] = {
       {1000, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
       {-100, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-7, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-1, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
       {7, -3601, "0", "Neplatné datum zůstatku!!!\n"},
       {7, 0, "1e15", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      // Beyond the range of numbers it would read as 0.
+      {7, 0, "1e400", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
   };
   const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
   for (const Case& c : cases) {
@@ -224,9 +228,12 @@ TEST_F(StatementExportTest, NothingLoaded) {
       {headerOnly + '\0' + '\0', {"Převádím soubor " + headerOnly + "\n", kNothing}},
       {zeros + '\0' + '\0', {"Převádím soubor " + zeros + "\n", kNothing}},
       // A single file that does not open reads as a folder without names.
-      {missing + '\0' + '\0', {"Převádím soubor " + missing + kPathSeparator + "\n", kNothing}},
+      {missing + '\0' + '\0',
+       {"Převádím soubor " + missing + kPathSeparator + "\n",
+        "Soubor " + missing + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
       {folder_.path() + '\0' + '\0',
-       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n", kNothing}},
+       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n",
+        "Soubor " + folder_.path() + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
   };
   const std::string previous = "earlier statement";
   folder_.Write("export.gpc", previous);
@@ -237,12 +244,33 @@ TEST_F(StatementExportTest, NothingLoaded) {
   }
 }
 
-TEST_F(StatementExportTest, UnreadableFilesAreLoggedAndSkipped) {
+// A file that cannot be read gets a line that names it. The window program
+// converts the other files; a run that needs every file (the command line's)
+// writes nothing.
+TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
   const std::string good = folder_.Write("good.csv", kStatementHeader + Item("2014/09/24", "5"));
-  ASSERT_EQ(Run({folder_.path(), "missing.csv", "good.csv"}), ExportOutcome::kWritten);
-  EXPECT_EQ(log_[0], "Převádím soubor " + folder_.File("missing.csv") + "\n");
-  EXPECT_EQ(log_[1], "Převádím soubor " + good + "\n");
-  EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+  std::filesystem::create_directory(folder_.File("folder.csv"));
+  for (const char* unreadable : {"missing.csv", "folder.csv"}) {
+    for (bool everyFileRequired : {false, true}) {
+      SCOPED_TRACE(std::string(unreadable) + (everyFileRequired ? ", every file required" : ""));
+      folder_.Write("export.gpc", "earlier statement");
+      const ExportOutcome outcome = RunSelection(
+          folder_.path() + '\0' + unreadable + '\0' + "good.csv" + '\0' + '\0', everyFileRequired);
+      const std::string path = folder_.File(unreadable);
+      ASSERT_GE(log_.size(), 4u);
+      EXPECT_EQ(log_[0], "Převádím soubor " + path + "\n");
+      EXPECT_EQ(log_[1], "Soubor " + path + " nelze přečíst!!!\n");
+      EXPECT_EQ(log_[2], "Převádím soubor " + good + "\n");
+      if (everyFileRequired) {
+        EXPECT_EQ(outcome, ExportOutcome::kRefused);
+        EXPECT_EQ(log_[3], "Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
+        EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+      } else {
+        EXPECT_EQ(outcome, ExportOutcome::kWritten);
+        EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+      }
+    }
+  }
 }
 
 TEST_F(StatementExportTest, FailedWriteKeepsThePreviousFile) {

@@ -15,6 +15,7 @@
 namespace tarvolo {
 
 ExportTotals g_exportTotals;
+const char kAmountField[] = "částka";
 
 namespace {
 
@@ -56,9 +57,9 @@ class RecordBuilder {
     record_ += piece_;
   }
 
-  // Reports a value that did not fit its field.
-  void ReportCut(const char* fieldName) {
-    if (cuts_) cuts_->push_back({lineNumber_, fieldName});
+  // Reports a value that did not fit its field, or another kind of fault.
+  void ReportCut(const char* fieldName, FieldCut::Kind kind = FieldCut::Kind::kCut) {
+    if (cuts_) cuts_->push_back({lineNumber_, fieldName, kind});
   }
 
   std::string& scratch() { return piece_; }
@@ -116,7 +117,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   CsvFieldCursor fields(line);
 
   fields.Read(2, field, sizeof field);
-  ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day});
+  if (ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+    builder.ReportCut("datum", FieldCut::Kind::kUnreadableDate);
+  }
   if (date.year >= 2000) date.year -= 2000;
 
   char amountText[kFieldBuffer];
@@ -147,7 +150,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   fields.Read(6, symbol, sizeof symbol);
   builder.AppendFitted("%013s", symbol, 13, "číslo dokladu");
 
-  double amount = ReadAmountText(amountText);
+  bool tooLarge = false;
+  double amount = ReadAmountText(amountText, &tooLarge);
+  if (tooLarge) builder.ReportCut(kAmountField, FieldCut::Kind::kAmountTooLarge);
   const char* code;
   const bool debit = amount < 0;
   if (debit) {
@@ -162,14 +167,14 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   AddHellers(std::fabs(amount), debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers);
   const double hellers = std::fabs(amount) * 100.0;
   if (std::isfinite(hellers)) {
-    builder.AppendFitted("%012.0f", hellers, 12, "částka");
+    builder.AppendFitted("%012.0f", hellers, 12, kAmountField);
   } else {
     // Too large for a double once in hellers ("inf" is no amount): the
     // digits of the crowns without their decimal point, cut like any other.
     std::string digits;
     Render(digits, "%.2f", {std::fabs(amount)});
     digits.erase(digits.size() - 3, 1);
-    builder.AppendFitted("%s", digits, 12, "částka");
+    builder.AppendFitted("%s", digits, 12, kAmountField);
   }
   builder.AppendLiteral(code);
 

@@ -18,8 +18,11 @@ const char kStartupNotice[] =
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
 }  // namespace
 
+std::string g_startupSettingsNote;
+
 int OnMainOpen(HWND window) {
   AppendLog(kStartupNotice, window);
+  if (!g_startupSettingsNote.empty()) AppendLog(g_startupSettingsNote.c_str(), window);
   LoadControls(window);
   return 1;
 }
