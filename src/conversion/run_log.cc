@@ -43,7 +43,7 @@ bool LogRecordReports(const std::string& path, const std::vector<FieldCut>& repo
   }
   if (unreadableDates > 0) {
     LogFormatted(log,
-                 "Soubor %s, řádek %d: datum nelze přečíst, zapsáno datum předchozí položky "
+                 "Soubor %s, řádek %d: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
                  "(takových řádků je v souboru %d)!!!\n",
                  {path, firstUnreadableDate, unreadableDates});
   }

@@ -290,5 +290,127 @@ TEST_F(StatementExportTest, CutValuesAreReported) {
   EXPECT_EQ(log_[1], "Soubor " + path + ", řádek 3: rok je delší než pole v ABO, zapsán jen jeho konec!!!\n");
 }
 
+// The log's balances and turnovers are those of the header, in whole hellers.
+TEST_F(StatementExportTest, LogShowsTheHeaderAmounts) {
+  struct Case {
+    const char* balance;
+    std::string items;
+    const char* header;  // old and new balance, characters 46 to 75
+    const char* log;
+  } cases[] = {
+      {"0,015", Item("2014/09/24", "-5"), "00000000000002+00000000000498-",
+       "Načteno 1 položek, starý zůstatek 0.02 Kč, nový -4.98 Kč\n"},
+      {"-0,004", Item("2014/09/24", "1"), "00000000000000-00000000000100+",
+       "Načteno 1 položek, starý zůstatek 0.00 Kč, nový 1.00 Kč\n"},
+      {"1000,005", Item("2014/09/24", "0,125"), "00000000100001+00000000100014+",
+       "Načteno 1 položek, starý zůstatek 1000.01 Kč, nový 1000.14 Kč\n"},
+  };
+  for (const Case& c : cases) {
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    EXPECT_EQ(HeaderFor(c.items).substr(45, 30), c.header) << c.balance;
+    ASSERT_GE(log_.size(), 2u);
+    EXPECT_EQ(log_[1], c.log) << c.balance;
+  }
+}
+
+// Amounts that the record cannot hold or the reader cannot read: each is
+// named with its file and line. One too long for the record's 12 digits of
+// hellers refuses the run (the file would not add up); one beyond the range
+// of numbers reads as 0 with a warning, and the file is written.
+TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
+  struct Case {
+    const char* amount;
+    ExportOutcome outcome;
+    const char* line;  // after "Soubor <path>, řádek 3: "
+  } cases[] = {
+      {"10000000000", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"-12345678901,23", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"9999999999,995", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"1e400", ExportOutcome::kWritten, "částka je mimo rozsah čísel, čtena jako 0!!!\n"},
+      {"-1,5e400", ExportOutcome::kWritten, "částka je mimo rozsah čísel, čtena jako 0!!!\n"},
+      {"9999999999,99", ExportOutcome::kWritten, nullptr},
+      {"1e-400", ExportOutcome::kWritten, nullptr},
+  };
+  const std::string second = folder_.Write("second.csv", kStatementHeader + Item("2014/09/24", "3"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.amount);
+    folder_.Write("export.gpc", "earlier statement");
+    const std::string first = folder_.Write(
+        "first.csv", kStatementHeader + Item("2014/09/24", "5") + Item("2014/09/24", c.amount));
+    EXPECT_EQ(Run({folder_.path(), "first.csv", "second.csv"}), c.outcome);
+    ASSERT_GE(log_.size(), 3u);
+    EXPECT_EQ(log_[0], "Převádím soubor " + first + "\n");
+    if (c.line) {
+      EXPECT_EQ(log_[1], "Soubor " + first + ", řádek 3: " + c.line);
+      EXPECT_EQ(log_[2], "Převádím soubor " + second + "\n");
+    } else {
+      EXPECT_EQ(log_[1], "Převádím soubor " + second + "\n");
+    }
+    if (c.outcome == ExportOutcome::kRefused) {
+      EXPECT_EQ(log_.size(), 3u);
+      EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+    } else {
+      EXPECT_EQ(log_.back(), "Kontrola souboru " + output_ + ": v pořádku\n");
+    }
+  }
+}
+
+// Dates the record builder cannot read keep the bytes they always had (the
+// parts the line does not give come from the previous line, or are zeros),
+// and each file says once where the first one is and how many there are.
+TEST_F(StatementExportTest, UnreadableDatesAreCountedPerFile) {
+  const std::string a = folder_.Write(
+      "a.csv", kStatementHeader + Item("2014/09/15", "1") + Item("2014-09-16", "2") +
+                   Item("2014/09/17", "3") + Item("17.9.2014", "4") + Item("", "5"));
+  const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2.9.2014", "6"));
+  const std::string c = folder_.Write("c.csv", kStatementHeader + Item("2014/09/18", "7"));
+  Run({folder_.path(), "a.csv", "b.csv", "c.csv"});
+  const std::vector<std::string> expected = {
+      "Převádím soubor " + a + "\n",
+      "Soubor " + a + ", řádek 3: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+          "(takových řádků je v souboru 3)!!!\n",
+      "Převádím soubor " + b + "\n",
+      "Soubor " + b + ", řádek 2: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+          "(takových řádků je v souboru 1)!!!\n",
+      "Převádím soubor " + c + "\n",
+  };
+  ASSERT_GE(log_.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(log_.begin(), log_.begin() + expected.size()), expected);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 8 * 130u);
+  // A date read in part takes the parts it has: 17.9.2014 gives the year 17.
+  const char* dates[] = {"150914", "150914", "170914", "170917", "170917", "000002", "180914"};
+  for (size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(written.substr((i + 1) * 130 + 91, 6), dates[i]) << i;
+    EXPECT_EQ(written.substr((i + 1) * 130 + 122, 6), dates[i]) << i;
+  }
+}
+
+// A file written whole whose own check finds faults says so in its outcome,
+// so that the command line's exit status can.
+TEST_F(StatementExportTest, WrittenFileWithFaultsHasItsOwnOutcome) {
+  struct Case {
+    const char* account;
+    std::string items;
+    ExportOutcome outcome;
+  } cases[] = {
+      {"123456789", Item("2014/09/24", "5"), ExportOutcome::kWritten},
+      {"abc", Item("2014/09/24", "5"), ExportOutcome::kWrittenWithProblems},
+      {"123456789", Item("2014-09-24", "5"), ExportOutcome::kWrittenWithProblems},
+  };
+  for (const Case& c : cases) {
+    std::memset(g_accountSettings.accountNumber, 0, sizeof g_accountSettings.accountNumber);
+    std::strcpy(g_accountSettings.accountNumber, c.account);
+    const std::string path = folder_.Write("s.csv", kStatementHeader + c.items);
+    EXPECT_EQ(Run({path}), c.outcome) << c.account << " " << c.items;
+    EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+    EXPECT_EQ(log_.back() == "Kontrola souboru " + output_ + ": v pořádku\n",
+              c.outcome == ExportOutcome::kWritten);
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -63,7 +63,7 @@ class BadInputTest : public testing::Test {
   static std::string NothingLoaded() { return "Nebyly načteny žádné položky nebo soubory!!!\n"; }
   static std::string UnreadableDates(const std::string& path, int32_t first, int32_t count) {
     return "Soubor " + path + ", řádek " + std::to_string(first) +
-           ": datum nelze přečíst, zapsáno datum předchozí položky (takových řádků je v souboru " +
+           ": datum není ve tvaru RRRR/MM/DD, položka nemá správné datum (takových řádků je v souboru " +
            std::to_string(count) + ")!!!\n";
   }
 
