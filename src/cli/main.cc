@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/settings_save.h"
 #include "conversion/dates.h"
 #include "conversion/gpc_check.h"
 #include "conversion/statement_export.h"
@@ -116,6 +117,7 @@ int Run(int argc, char** argv) {
   request.selectionSize = selection.size();
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   request.outputPath = options.outputPath.c_str();
+  request.settingsPath = configPath.c_str();
   const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
     std::string text = line;
     if (text.empty() || text.back() != '\n') text += '\n';
@@ -124,9 +126,12 @@ int Run(int argc, char** argv) {
   std::fflush(stdout);
 
   int status = outcome == ExportOutcome::kWritten ? 0 : 1;
-  if (options.save && !SaveSettingsTo(configPath.c_str())) {
-    Print(stderr, "Nastavení se nepodařilo uložit!!!\n");
-    status = 1;
+  if (options.save) {
+    const std::string refusal = SaveSettingsOfRun(configPath, options.files, options.outputPath);
+    if (!refusal.empty()) {
+      Print(stderr, refusal);
+      status = 1;
+    }
   }
   return status;
 }

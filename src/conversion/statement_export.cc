@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -56,11 +57,14 @@ void LogFormatted(const LogLine& log, const char* format, std::initializer_list<
 
 // Converts one statement file into the export text and logs what happened;
 // a file that cannot be read gets its line and is skipped.
-void ConvertFile(const std::string& path, std::string& exportText, const LogLine& log) {
+void ConvertFile(const std::string& path, std::string& exportText,
+                 std::vector<FileIdentity>& inputs, const LogLine& log) {
   std::string content;
-  const bool read = ReadWholeFile(path.c_str(), &content);
+  FileIdentity identity;
+  const bool read = ReadWholeFile(path.c_str(), &content, &identity);
   LogFormatted(log, "Převádím soubor %s\n", {path});
   if (!read) return;
+  inputs.push_back(identity);
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
     content = ToWindows1250(content, encoding);
@@ -68,8 +72,7 @@ void ConvertFile(const std::string& path, std::string& exportText, const LogLine
                  {EncodingName(encoding)});
   }
   // Room for every record at once, so the export text never has to move.
-  exportText.reserve(exportText.size() +
-                     (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
+  exportText.reserve(exportText.size() + CountItemLines(content.c_str()) * kRecordLength);
   std::vector<FieldCut> cuts;
   AppendTransactionRecords(content.c_str(), exportText, &cuts);
   for (const FieldCut& cut : cuts) {
@@ -108,9 +111,30 @@ int64_t Magnitude(int64_t hellers) { return hellers < 0 ? -hellers : hellers; }
 
 bool FitsHeader(int64_t hellers) { return Magnitude(hellers) <= kLargestHeaderHellers; }
 
-}  // namespace
+// Why the output may not be replaced, or nullptr when it may: only a
+// regular file (or a link, replaced itself) gives way, and never one of the
+// run's own statements or the settings file.
+const char* OutputRefusal(const ExportRequest& request, const std::vector<FileIdentity>& inputs) {
+  if (KindOfPath(request.outputPath) == PathKind::kOther) {
+    return "Soubor %s není obyčejný soubor, nelze jej nahradit!!!\n";
+  }
+  FileIdentity output;
+  if (!IdentityOfPath(request.outputPath, false, &output)) return nullptr;
+  if (std::find(inputs.begin(), inputs.end(), output) != inputs.end()) {
+    return "Soubor %s je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
+  }
+  FileIdentity settings;
+  if (request.settingsPath != nullptr && IdentityOfPath(request.settingsPath, true, &settings) &&
+      settings == output) {
+    return "Soubor %s je soubor nastavení, nelze jej přepsat!!!\n";
+  }
+  return nullptr;
+}
 
-ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log) {
+// Problems of the written file shown in the log; the rest are counted.
+constexpr size_t kLoggedProblems = 5;
+
+ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) {
   g_exportTotals = ExportTotals();
 
   // The selection is one file when its first string opens as a file;
@@ -136,6 +160,7 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
           .c_str());
 
   std::string exportText(kHeaderLength, ' ');
+  std::vector<FileIdentity> inputs;
   // Every entry is converted before the end of the list is looked for, so an
   // empty list still makes one pass with an empty name.
   for (;;) {
@@ -143,7 +168,7 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     const std::string name = selection.At(nameOffset, &next);
     std::string path = name;
     if (!folder.empty()) path = folder + kPathSeparator + name;
-    ConvertFile(path, exportText, log);
+    ConvertFile(path, exportText, inputs, log);
     if (singleFile) break;
     nameOffset = next;
     size_t afterNext = 0;
@@ -215,17 +240,44 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
                {static_cast<double>(totals.creditHellers) / 100.0,
                 static_cast<double>(totals.debitHellers) / 100.0});
 
-  if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size())) {
+  if (const char* refusal = OutputRefusal(request, inputs)) {
+    LogFormatted(log, refusal, {request.outputPath});
+    return ExportOutcome::kRefused;
+  }
+  // What was written is read back from the file as any GPC reader would,
+  // before it takes the old file's place, so that a fault shows here and not
+  // in the accounting program.
+  std::vector<std::string> problems;
+  if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size(),
+                      [&problems](const std::string& bytes) { problems = CheckGpcStatement(bytes); })) {
     LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {request.outputPath});
     return ExportOutcome::kWriteFailed;
   }
   LogFormatted(log, "Zapsán soubor %s\n", {request.outputPath});
-  // What was written is read back as any GPC reader would, so that a fault
-  // shows here and not in the accounting program.
-  const std::vector<std::string> problems = CheckGpcStatement(exportText);
-  LogFormatted(log, "Kontrola souboru %s: %s\n",
-               {request.outputPath, problems.empty() ? "v pořádku" : problems.front().c_str()});
+  if (problems.empty()) {
+    LogFormatted(log, "Kontrola souboru %s: v pořádku\n", {request.outputPath});
+  }
+  for (size_t i = 0; i < problems.size() && i < kLoggedProblems; ++i) {
+    LogFormatted(log, "Kontrola souboru %s: %s\n", {request.outputPath, problems[i]});
+  }
+  if (problems.size() > kLoggedProblems) {
+    LogFormatted(log, "Kontrola souboru %s: a %d dalších problémů\n",
+                 {request.outputPath, static_cast<int32_t>(problems.size() - kLoggedProblems)});
+  }
   return ExportOutcome::kWritten;
+}
+
+}  // namespace
+
+ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log) {
+  // Nothing is written before the whole statement is in memory, so a run
+  // that runs out of memory leaves the old file as it was.
+  try {
+    return ExportStatement(request, log);
+  } catch (const std::bad_alloc&) {
+    log("Nedostatek paměti, soubor nelze zapsat!!!\n");
+    return ExportOutcome::kRefused;
+  }
 }
 
 }  // namespace tarvolo

@@ -20,6 +20,8 @@ struct ExportRequest {
   int32_t statementDate = 0;
   // Where the statement is written; relative paths land in the current folder.
   const char* outputPath = "export.gpc";
+  // The settings file of the run, never written over by the statement.
+  const char* settingsPath = nullptr;
 };
 
 enum class ExportOutcome { kWritten, kNothingLoaded, kRefused, kWriteFailed };

@@ -198,6 +198,39 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
 
 }  // namespace
 
+namespace {
+
+// A line whose every field reads as empty text (nothing, or only separators,
+// quotes and blanks) is no item: it would be a payment the bank never made.
+bool IsEmptyLine(const char* line) {
+  for (const char* p = line; *p != '\0' && *p != '\r' && *p != '\n'; ++p) {
+    if (*p != ';' && *p != '"' && !IsBlank(static_cast<unsigned char>(*p))) return false;
+  }
+  return true;
+}
+
+// Calls `visit`(line start, line number) for every line after the header
+// that yields a record.
+template <typename Visit>
+void ForEachItemLine(const char* statementText, Visit visit) {
+  const char* lineEnd = std::strchr(statementText, '\n');
+  int lineNumber = 1;
+  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+    const char* line = lineEnd + 1;
+    ++lineNumber;
+    if (!IsEmptyLine(line)) visit(line, lineNumber);
+    lineEnd = std::strchr(line, '\n');
+  }
+}
+
+}  // namespace
+
+size_t CountItemLines(const char* statementText) {
+  size_t count = 0;
+  ForEachItemLine(statementText, [&count](const char*, int) { ++count; });
+  return count;
+}
+
 void AppendTransactionRecords(const char* statementText, std::string& exportText,
                               std::vector<FieldCut>* cuts) {
   char ownAccount[sizeof g_accountSettings.accountNumber + 1];
@@ -208,14 +241,9 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
 
   DateParts date;
   RecordBuilder builder(cuts);
-  const char* lineEnd = std::strchr(statementText, '\n');
-  int lineNumber = 1;
-  while (lineEnd != nullptr && lineEnd[1] != '\0') {
-    const char* line = lineEnd + 1;
-    ++lineNumber;
+  ForEachItemLine(statementText, [&](const char* line, int lineNumber) {
     AppendRecord(line, lineNumber, date, ownAccount, exportText, builder);
-    lineEnd = std::strchr(line, '\n');
-  }
+  });
 }
 
 }  // namespace tarvolo
