@@ -143,8 +143,10 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   builder.AppendFitted("%016s", ownAccount, 16, nullptr);
   builder.AppendLiteral(counterField);
 
+  // Symbols too wide for their fields keep their last characters: those of
+  // the whole field, not of what fits the buffer.
   char symbol[kFieldBuffer];
-  fields.Read(6, symbol, sizeof symbol);
+  fields.ReadLast(6, symbol, sizeof symbol);
   builder.AppendFitted("%013s", symbol, 13, "číslo dokladu");
 
   double amount = ReadAmountText(amountText);
@@ -175,9 +177,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
 
   builder.AppendFitted("%010s", symbol, 10, "variabilní symbol");
   builder.AppendFitted("%06d", counter.bankCode, 6, "kód banky");
-  fields.Read(9, field, sizeof field);
+  fields.ReadLast(9, field, sizeof field);
   builder.AppendFitted("%04s", field, 4, "konstantní symbol");
-  fields.Read(10, field, sizeof field);
+  fields.ReadLast(10, field, sizeof field);
   builder.AppendFitted("%010s", field, 10, "specifický symbol");
 
   builder.AppendFitted("%02d", date.day, 2, "den");

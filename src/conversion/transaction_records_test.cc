@@ -187,6 +187,17 @@ TEST_F(TransactionRecordsTest, TooWideValuesKeepTheirLastCharactersAndAreReporte
       {Line("2014/09/24", "1", "", "", "", "12345678901"), 81, 10, "2345678901", "specifický symbol"},
       {Line("2014/09/24", "12345678901,23"), 48, 12, "234567890123", "částka"},
       {Line("2014/09/24", "1", "12345678901/0800"), 19, 16, "0000002345678901", "číslo protiúčtu"},
+      // The last characters of the whole field, however long it is.
+      {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 35, 13,
+       "1234567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 61, 10,
+       "4567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", std::string(3000, '7') + "12\"34\"567890123 \t"), 35, 13,
+       "1234567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", "", std::string(600, '5') + "0308"), 77, 4, "0308",
+       "konstantní symbol"},
+      {Line("2014/09/24", "1", "", "", "", std::string(1100, '5') + "0123456789"), 81, 10,
+       "0123456789", "specifický symbol"},
   };
   for (const Case& c : cases) {
     std::vector<FieldCut> cuts;
