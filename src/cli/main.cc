@@ -127,7 +127,8 @@ int Run(int argc, char** argv) {
 
   int status = outcome == ExportOutcome::kWritten ? 0 : 1;
   if (options.save) {
-    const std::string refusal = SaveSettingsOfRun(configPath, options.files, options.outputPath);
+    const std::string written = outcome == ExportOutcome::kWritten ? options.outputPath : "";
+    const std::string refusal = SaveSettingsOfRun(configPath, options.files, written);
     if (!refusal.empty()) {
       Print(stderr, refusal);
       status = 1;

@@ -18,7 +18,8 @@ std::string SaveSettingsOfRun(const std::string& configPath, const std::vector<s
       }
     }
     FileIdentity output;
-    if (IdentityOfPath(outputPath.c_str(), false, &output) && output == config) {
+    if (!outputPath.empty() && IdentityOfPath(outputPath.c_str(), false, &output) &&
+        output == config) {
       return "Nastavení nelze uložit: soubor nastavení je zapsaný výpis!!!\n";
     }
   }
