@@ -17,12 +17,13 @@
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"
 #include "settings/whole_file.h"
+#include "tarvolo_version.h"
 #include "ui/parse_digits.h"
 
 namespace tarvolo {
 namespace {
 
-constexpr char kVersion[] = "tarvolo-cli 1.3.0\n";
+constexpr char kVersion[] = "tarvolo-cli " TARVOLO_VERSION "\n";
 
 void Print(FILE* stream, const std::string& windows1250) {
   const std::string text = ToTerminal(windows1250);

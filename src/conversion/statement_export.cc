@@ -12,6 +12,7 @@
 #include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
 #include "conversion/gpc_check.h"
+#include "conversion/layout_records.h"
 #include "conversion/number_reading.h"
 #include "conversion/statement_encoding.h"
 #include "conversion/transaction_records.h"
@@ -74,7 +75,9 @@ void ConvertFile(const std::string& path, std::string& exportText,
   // Room for every record at once, so the export text never has to move.
   exportText.reserve(exportText.size() + CountItemLines(content.c_str()) * kRecordLength);
   std::vector<FieldCut> cuts;
-  AppendTransactionRecords(content.c_str(), exportText, &cuts);
+  if (!AppendLayoutRecords(path, content, exportText, &cuts, log)) {
+    AppendTransactionRecords(content.c_str(), exportText, &cuts);
+  }
   for (const FieldCut& cut : cuts) {
     LogFormatted(log, "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
                  {path, int32_t{cut.lineNumber}, cut.field});

@@ -1,8 +1,11 @@
 #ifndef TARVOLO_CONVERSION_TRANSACTION_RECORDS_H_
 #define TARVOLO_CONVERSION_TRANSACTION_RECORDS_H_
 
+#include <cstdint>
 #include <string>
 #include <vector>
+
+#include "conversion/fixed_width.h"
 
 namespace tarvolo {
 
@@ -28,6 +31,44 @@ size_t CountItemLines(const char* statementText);
 // all empty yields no record and is not counted.
 void AppendTransactionRecords(const char* statementText, std::string& exportText,
                               std::vector<FieldCut>* cuts = nullptr);
+
+// The values of one item, as read from a statement line of any layout.
+struct ItemRecord {
+  int32_t counterPrefix = 0;
+  int64_t counterNumber = 0;
+  int32_t bankCode = 0;
+  const char* documentNumber = "";
+  const char* variableSymbol = "";
+  const char* constantSymbol = "";
+  const char* specificSymbol = "";
+  const char* description = "";
+  double amount = 0;  // crowns, below zero for a debit
+  int32_t day = 0;
+  int32_t month = 0;
+  int32_t year = 0;  // as written: 14 for 2014
+};
+
+// Renders items into "075" records with the own account number of
+// g_accountSettings, growing g_exportTotals. Every record is exactly 128
+// characters and CR LF: a value wider than its field keeps its last
+// characters and is listed in `cuts` (when given). Its texts are kept from
+// item to item so that no item allocates.
+class ItemRecordWriter {
+ public:
+  explicit ItemRecordWriter(std::vector<FieldCut>* cuts);
+  void Append(const ItemRecord& item, int lineNumber, std::string& exportText);
+
+ private:
+  void AppendFitted(const char* format, FormatArg value, size_t width,
+                    const char* fieldName);
+  void ReportCut(const char* fieldName);
+
+  char ownAccount_[17];
+  std::string record_;
+  std::string piece_;
+  int lineNumber_ = 0;
+  std::vector<FieldCut>* cuts_;
+};
 
 }  // namespace tarvolo
 

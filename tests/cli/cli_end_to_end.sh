@@ -42,6 +42,18 @@ for encoded in utf8.csv utf8-mark.csv utf16le.csv utf16be.csv; do
   convert examples-2014-09.gpc "$work/$encoded"
 done
 
+# Other banks' layouts, each in its own encoding, separator and preamble,
+# found from the header line and named in the log.
+for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "csob:ČSOB" \
+            "fio:Fio banka" "kb:Komerční banka" "mbank:mBank" "moneta:Moneta Money Bank" \
+            "raiffeisen:Raiffeisenbank" "unicredit:UniCredit Bank"; do
+  name=${bank%%:*}
+  convert "layouts/$name.gpc" "$data/layouts/$name.csv"
+  check "$name: layout in the log" grep -q "rozpoznán formát ${bank#*:}," log.txt
+done
+convert examples-2014-09.gpc "$examples/vypis-2014-09.csv"
+check "Servis24: no layout line" test "$(grep -c "rozpoznán formát" log.txt)" = 0
+
 # The checker: sound files pass, a broken one fails with its problem.
 "${cli[@]}" --check "$data/examples-all.gpc" "$data/examples-2014-10.gpc" >/dev/null 2>&1
 check "--check of sound files exits 0" test $? -eq 0
