@@ -34,8 +34,9 @@ std::wstring WidePath(const char* path) {
 }  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
-  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  // Another run may replace the file while it is read here.
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return kNoFile;
   // Devices, consoles and pipes are no statement files.
   if (GetFileType(file) != FILE_TYPE_DISK) {
@@ -113,8 +114,19 @@ bool ReplaceFileWith(const char* to, const char* from) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     return false;
   }
-  return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // A file that another program holds open for a moment (another run
+  // replacing it too, a virus scanner) cannot be replaced until it lets go.
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (attempt == 50 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+      return false;
+    }
+    Sleep(20);
+  }
 }
 
 void RemoveFile(const char* path) { DeleteFileW(WidePath(path).c_str()); }
