@@ -96,9 +96,23 @@ void CheckHeaderLine(const std::string& line) {
 int CountDataLines(const std::string& text) {
   const size_t end = std::min(text.size(), std::strlen(text.c_str()));
   int lines = 0;
-  for (size_t i = 0; i + 1 < end; ++i) {
-    if (text[i] == '\n') ++lines;
+  // Each LF that has text after it starts a data line; it counts when any
+  // byte before its first CR or LF is other than ';', '"' or a blank.
+  bool inField = false, content = false, started = false;
+  for (size_t i = 0; i < end; ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c == '\n') {
+      if (started && content) ++lines;
+      started = i + 1 < end;
+      inField = started;
+      content = false;
+    } else if (c == '\r') {
+      inField = false;
+    } else if (inField && c != ';' && c != '"' && c > 32) {
+      content = true;
+    }
   }
+  if (started && content) ++lines;
   return lines;
 }
 

@@ -36,7 +36,8 @@ RecordSummary CheckRecordLines(const std::string& text, size_t offset);
 void CheckHeaderLine(const std::string& line);
 
 // Number of data lines of a statement text: lines after the first one, up to
-// the text's first NUL, counting a last line without its line end.
+// the text's first NUL, counting a last line without its line end, but not
+// lines whose fields are all empty.
 int CountDataLines(const std::string& text);
 
 // Runs the export of `selection` (NUL-terminated strings ended by an empty

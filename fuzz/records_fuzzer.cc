@@ -1,6 +1,7 @@
 // The record builder on whole statement texts: every record is one 128-
 // character "075" line with CR LF, one per data line, and the totals agree
 // with the amounts written.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -32,9 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(g_exportTotals.itemCount == records.count, "item count differs from records");
   FUZZ_CHECK(g_exportTotals.creditSum >= 0 && g_exportTotals.debitSum >= 0, "negative sum");
 
+  // Lines whose fields are all empty are passed over, so cuts may stand on
+  // any line of the text.
+  const int textLines = 1 + static_cast<int>(std::count(text.c_str(), text.c_str() + std::strlen(text.c_str()), '\n'));
   bool amountCut = false;
   for (const FieldCut& cut : cuts) {
-    FUZZ_CHECK(cut.lineNumber >= 2 && cut.lineNumber <= lines + 1, "cut on a line not read");
+    FUZZ_CHECK(cut.lineNumber >= 2 && cut.lineNumber <= textLines, "cut on a line not read");
     FUZZ_CHECK(cut.field != nullptr && cut.field[0] != '\0', "cut without a field name");
     if (cut.kind == FieldCut::Kind::kCut && std::strcmp(cut.field, kAmountField) == 0) {
       amountCut = true;

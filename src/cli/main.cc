@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/settings_save.h"
 #include "conversion/dates.h"
 #include "conversion/gpc_check.h"
 #include "conversion/profile_values.h"
@@ -133,6 +134,7 @@ int Run(int argc, char** argv) {
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   request.outputPath = options.outputPath.c_str();
   request.everyFileRequired = true;
+  request.settingsPath = configPath.c_str();
   const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
     std::string text = line;
     if (text.empty() || text.back() != '\n') text += '\n';
@@ -140,12 +142,18 @@ int Run(int argc, char** argv) {
   });
   std::fflush(stdout);
 
+  const bool written = outcome == ExportOutcome::kWritten ||
+                       outcome == ExportOutcome::kWrittenWithProblems;
   int status = 1;
   if (outcome == ExportOutcome::kWritten) status = 0;
   if (outcome == ExportOutcome::kWrittenWithProblems) status = 3;
-  if (options.save && !SaveSettingsTo(configPath.c_str())) {
-    Print(stderr, "Nastavení se nepodařilo uložit!!!\n");
-    status = 1;
+  if (options.save) {
+    const std::string refusal =
+        SaveSettingsOfRun(configPath, options.files, written ? options.outputPath : "");
+    if (!refusal.empty()) {
+      Print(stderr, refusal);
+      status = 1;
+    }
   }
   return status;
 }

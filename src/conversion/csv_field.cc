@@ -35,7 +35,7 @@ inline bool EndsField(char c) { return kFieldEnds.table[static_cast<unsigned cha
 
 }  // namespace
 
-void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
+void CsvFieldCursor::Locate(int fieldNumber, const char** first, const char** end) {
   if (fieldNumber < nextNumber_) {
     next_ = line_;
     nextNumber_ = 1;
@@ -47,17 +47,27 @@ void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destination
     while (!EndsField(*p)) ++p;
     p = *p == ';' ? p + 1 : nullptr;
   }
-  // Quotes are dropped, the field is cut to the working size, then trimmed.
-  char field[kMaxCsvField];
-  size_t length = 0;
+  *first = *end = p;
   if (p != nullptr && fieldNumber >= 1) {
-    for (; !EndsField(*p); ++p) {
-      if (*p != '"' && length < kMaxCsvField) field[length++] = *p;
-    }
+    while (!EndsField(*p)) ++p;
+    *end = p;
     next_ = *p == ';' ? p + 1 : nullptr;
     nextNumber_ = fieldNumber + 1;
   } else {
+    *first = *end = nullptr;
     next_ = p;
+  }
+}
+
+void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
+  const char* p = nullptr;
+  const char* end = nullptr;
+  Locate(fieldNumber, &p, &end);
+  // Quotes are dropped, the field is cut to the working size, then trimmed.
+  char field[kMaxCsvField];
+  size_t length = 0;
+  for (; p != end; ++p) {
+    if (*p != '"' && length < kMaxCsvField) field[length++] = *p;
   }
   size_t first = 0;
   while (first < length && IsBlank(static_cast<unsigned char>(field[first]))) ++first;
@@ -65,6 +75,26 @@ void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destination
   if (destinationSize == 0) return;
   const size_t kept = std::min(length - first, destinationSize - 1);
   std::memcpy(destination, field + first, kept);
+  destination[kept] = '\0';
+}
+
+void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destinationSize) {
+  const char* first = nullptr;
+  const char* end = nullptr;
+  Locate(fieldNumber, &first, &end);
+  // Quotes do not count and blanks are trimmed as if the quotes were gone.
+  auto skipped = [](char c) { return c == '"' || IsBlank(static_cast<unsigned char>(c)); };
+  while (first != end && skipped(*first)) ++first;
+  while (end != first && skipped(end[-1])) --end;
+  size_t length = 0;
+  for (const char* p = first; p != end; ++p) length += *p != '"';
+  if (destinationSize == 0) return;
+  const size_t kept = std::min(length, destinationSize - 1);
+  // Filled from its end backwards with the field's last characters.
+  size_t at = kept;
+  for (const char* p = end; at > 0; --p) {
+    if (p[-1] != '"') destination[--at] = p[-1];
+  }
   destination[kept] = '\0';
 }
 

@@ -31,8 +31,14 @@ class CsvFieldCursor {
  public:
   explicit CsvFieldCursor(const char* line) : line_(line), next_(line) {}
   void Read(int fieldNumber, char* destination, size_t destinationSize);
+  // Like Read, but keeps the last destinationSize - 1 characters of the
+  // whole field, however long it is.
+  void ReadLast(int fieldNumber, char* destination, size_t destinationSize);
 
  private:
+  // The field's first byte and its end, and moves on past it.
+  void Locate(int fieldNumber, const char** first, const char** end);
+
   const char* line_;
   const char* next_;    // start of field nextNumber_, or nullptr past the line end
   int nextNumber_ = 1;

@@ -56,6 +56,27 @@ TEST(ReadCsvFieldTest, CutsFieldsThatDoNotFit) {
   EXPECT_EQ(Field("abcdef", 1, 1), "");
 }
 
+TEST(CsvFieldCursorTest, ReadLastKeepsTheEndOfTheWholeField) {
+  struct Case {
+    std::string line;
+    int field;
+    size_t size;
+    std::string expected;
+  } cases[] = {
+      {std::string(5000, 'a') + "xyz;b", 1, 512, std::string(508, 'a') + "xyz"},
+      {"b;" + std::string(1500, 'a') + "\"x\"yz  \"\t\r\n", 2, 4, "xyz"},
+      {"  abc  ;b", 1, 512, "abc"},
+      {"abc", 1, 1, ""},
+      {"abc", 2, 8, ""},
+      {"\" \" \";b", 1, 8, ""},
+  };
+  for (const Case& c : cases) {
+    std::string destination(c.size, 'X');
+    CsvFieldCursor(c.line.c_str()).ReadLast(c.field, &destination[0], c.size);
+    EXPECT_EQ(destination.c_str(), c.expected) << c.line.substr(c.line.size() - 20);
+  }
+}
+
 TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
   struct Case {
     const char* text;
@@ -85,6 +106,11 @@ TEST(CsvFieldCursorTest, ReadsAsReadCsvFieldInAnyOrder) {
       char viaCursor[8];
       cursor.Read(n, viaCursor, sizeof viaCursor);
       EXPECT_EQ(std::string(viaCursor), Field(line, n, sizeof viaCursor)) << line << " field " << n;
+      // Short fields are whole in Field: ReadLast keeps their end.
+      cursor.ReadLast(n, viaCursor, sizeof viaCursor);
+      const std::string whole = Field(line, n, 64);
+      EXPECT_EQ(std::string(viaCursor), whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
+          << line << " field " << n;
     }
   }
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "conversion/fixed_width.h"
+#include "conversion/heller_sum.h"
 
 namespace tarvolo {
 namespace {
@@ -73,7 +74,7 @@ struct Statement {
   int line = 0;
   std::string account;
   int64_t oldBalance = 0, newBalance = 0, debits = 0, credits = 0;
-  int64_t itemDebits = 0, itemCredits = 0;
+  HellerSum itemDebits, itemCredits;
 };
 
 class Checker {
@@ -204,11 +205,11 @@ class Checker {
     // debit too.
     const int64_t amount = Number(line.substr(48, 12));
     switch (code) {
-      case '1': statement_.itemDebits += amount; break;
-      case '2': statement_.itemCredits += amount; break;
+      case '1': statement_.itemDebits.Add(amount); break;
+      case '2': statement_.itemCredits.Add(amount); break;
       case '3':
-      case '4': statement_.itemDebits -= amount; break;
-      case '5': statement_.itemCredits -= amount; break;
+      case '4': statement_.itemDebits.Subtract(amount); break;
+      case '5': statement_.itemCredits.Subtract(amount); break;
     }
   }
 
@@ -223,13 +224,17 @@ class Checker {
                           Crowns(s.debits) + " + obrat kredit " + Crowns(s.credits) +
                           " není nový zůstatek " + Crowns(s.newBalance));
     }
-    if (s.itemDebits != s.debits) {
-      Problem(s.line, "obrat debet " + Crowns(s.debits) + " nesouhlasí se součtem položek " +
-                          Crowns(s.itemDebits));
-    }
-    if (s.itemCredits != s.credits) {
-      Problem(s.line, "obrat kredit " + Crowns(s.credits) + " nesouhlasí se součtem položek " +
-                          Crowns(s.itemCredits));
+    CheckTurnover(s.line, "obrat debet", s.debits, s.itemDebits);
+    CheckTurnover(s.line, "obrat kredit", s.credits, s.itemCredits);
+  }
+
+  void CheckTurnover(int line, const char* name, int64_t turnover, const HellerSum& items) {
+    if (!items.representable()) {
+      Problem(line, std::string(name) + " " + Crowns(turnover) +
+                        " nesouhlasí se součtem položek, který je větší, než lze vyjádřit");
+    } else if (items.value() != turnover) {
+      Problem(line, std::string(name) + " " + Crowns(turnover) + " nesouhlasí se součtem položek " +
+                        Crowns(items.value()));
     }
   }
 

@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "conversion/heller_sum.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -91,6 +93,37 @@ TEST(GpcCheckTest, LineEnds) {
     const std::vector<std::string> problems = CheckGpcStatement(c.file);
     ASSERT_FALSE(problems.empty()) << c.firstProblem;
     EXPECT_EQ(problems.front(), c.firstProblem);
+  }
+}
+
+// The turnovers' sums never wrap round: 18,446,746 items of the largest
+// amount pass 2^64 hellers and would wrap to a sum that matches a header.
+TEST(HellerSumTest, KnowsWhenTheSumLeavesItsRange) {
+  constexpr int64_t kLargestItem = 999999999999;
+  constexpr int64_t kMax = INT64_MAX;
+  struct Case {
+    const char* label;
+    std::function<void(HellerSum&)> steps;
+    bool representable;
+    int64_t value;  // when representable
+  } cases[] = {
+      {"nothing", [](HellerSum&) {}, true, 0},
+      {"up and down", [](HellerSum& s) { s.Add(500); s.Subtract(700); s.Add(1); }, true, -199},
+      {"up to the largest", [](HellerSum& s) { s.Add(kMax - 5); s.Add(5); }, true, kMax},
+      {"one past the largest", [](HellerSum& s) { s.Add(kMax); s.Add(1); }, false, 0},
+      {"below the smallest", [](HellerSum& s) { s.Subtract(kMax); s.Subtract(2); }, false, 0},
+      {"back in range stays out", [](HellerSum& s) { s.Add(kMax); s.Add(1); s.Subtract(1); },
+       false, 0},
+      {"items past 2^64",
+       [](HellerSum& s) { for (int i = 0; i < 18446746; ++i) s.Add(kLargestItem); }, false, 0},
+  };
+  for (const Case& c : cases) {
+    HellerSum sum;
+    c.steps(sum);
+    EXPECT_EQ(sum.representable(), c.representable) << c.label;
+    if (c.representable) {
+      EXPECT_EQ(sum.value(), c.value) << c.label;
+    }
   }
 }
 

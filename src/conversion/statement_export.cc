@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -56,10 +57,12 @@ struct FileOutcome {
 
 // Converts one statement file into the export text and logs what happened;
 // a file that cannot be read gets its line and is skipped.
-FileOutcome ConvertFile(const std::string& path, std::string& exportText, const LogLine& log) {
+FileOutcome ConvertFile(const std::string& path, std::string& exportText,
+                        std::vector<FileIdentity>& inputs, const LogLine& log) {
   FileOutcome outcome;
   std::string content;
-  const bool read = ReadWholeFile(path.c_str(), &content);
+  FileIdentity identity;
+  const bool read = ReadWholeFile(path.c_str(), &content, &identity);
   const std::string shown = PathToText(path);
   LogFormatted(log, "Převádím soubor %s\n", {shown});
   if (!read) {
@@ -68,6 +71,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText, const 
     return outcome;
   }
   outcome.read = true;
+  inputs.push_back(identity);
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
     content = ToWindows1250(content, encoding);
@@ -75,8 +79,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText, const 
                  {EncodingName(encoding)});
   }
   // Room for every record at once, so the export text never has to move.
-  exportText.reserve(exportText.size() +
-                     (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
+  exportText.reserve(exportText.size() + CountItemLines(content.c_str()) * kRecordLength);
   std::vector<FieldCut> cuts;
   if (!AppendLayoutRecords(shown, content, exportText, &cuts, log)) {
     AppendTransactionRecords(content.c_str(), exportText, &cuts);
@@ -107,9 +110,30 @@ int64_t Magnitude(int64_t hellers) { return hellers < 0 ? -hellers : hellers; }
 // The log shows amounts as the header holds them, in whole hellers.
 double InCrowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
 
-}  // namespace
+// Why the output may not be replaced, or nullptr when it may: only a
+// regular file (or a link, replaced itself) gives way, and never one of the
+// run's own statements or the settings file.
+const char* OutputRefusal(const ExportRequest& request, const std::vector<FileIdentity>& inputs) {
+  if (KindOfPath(request.outputPath) == PathKind::kOther) {
+    return "Soubor %s není obyčejný soubor, nelze jej nahradit!!!\n";
+  }
+  FileIdentity output;
+  if (!IdentityOfPath(request.outputPath, false, &output)) return nullptr;
+  if (std::find(inputs.begin(), inputs.end(), output) != inputs.end()) {
+    return "Soubor %s je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
+  }
+  FileIdentity settings;
+  if (request.settingsPath != nullptr && IdentityOfPath(request.settingsPath, true, &settings) &&
+      settings == output) {
+    return "Soubor %s je soubor nastavení, nelze jej přepsat!!!\n";
+  }
+  return nullptr;
+}
 
-ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log) {
+// Problems of the written file shown in the log; the rest are counted.
+constexpr size_t kLoggedProblems = 5;
+
+ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) {
   g_exportTotals = ExportTotals();
 
   // The selection is one file when its first string opens as a file;
@@ -130,6 +154,7 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
   }
 
   std::string exportText(kHeaderLength, ' ');
+  std::vector<FileIdentity> inputs;
   // Every entry is converted before the end of the list is looked for, so an
   // empty list still makes one pass with an empty name.
   bool everyFileRead = true;
@@ -139,7 +164,7 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     const std::string name = selection.At(nameOffset, &next);
     std::string path = name;
     if (!folder.empty()) path = folder + kPathSeparator + name;
-    const FileOutcome file = ConvertFile(path, exportText, log);
+    const FileOutcome file = ConvertFile(path, exportText, inputs, log);
     everyFileRead = everyFileRead && (file.read || path.empty());
     amountsFit = amountsFit && file.amountsFit;
     if (singleFile) break;
@@ -208,17 +233,44 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
                {InCrowns(totals.creditHellers), InCrowns(totals.debitHellers)});
 
   const std::string output = PathToText(request.outputPath);
-  if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size())) {
+  if (const char* refusal = OutputRefusal(request, inputs)) {
+    LogFormatted(log, refusal, {output});
+    return ExportOutcome::kRefused;
+  }
+  // What was written is read back from the file as any GPC reader would,
+  // before it takes the old file's place, so that a fault shows here and not
+  // in the accounting program.
+  std::vector<std::string> problems;
+  if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size(),
+                      [&problems](const std::string& bytes) { problems = CheckGpcStatement(bytes); })) {
     LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {output});
     return ExportOutcome::kWriteFailed;
   }
   LogFormatted(log, "Zapsán soubor %s\n", {output});
-  // What was written is read back as any GPC reader would, so that a fault
-  // shows here and not in the accounting program.
-  const std::vector<std::string> problems = CheckGpcStatement(exportText);
-  LogFormatted(log, "Kontrola souboru %s: %s\n",
-               {output, problems.empty() ? "v pořádku" : problems.front().c_str()});
+  if (problems.empty()) {
+    LogFormatted(log, "Kontrola souboru %s: v pořádku\n", {output});
+  }
+  for (size_t i = 0; i < problems.size() && i < kLoggedProblems; ++i) {
+    LogFormatted(log, "Kontrola souboru %s: %s\n", {output, problems[i]});
+  }
+  if (problems.size() > kLoggedProblems) {
+    LogFormatted(log, "Kontrola souboru %s: a %d dalších problémů\n",
+                 {output, static_cast<int32_t>(problems.size() - kLoggedProblems)});
+  }
   return problems.empty() ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
+}
+
+}  // namespace
+
+ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log) {
+  // Nothing is written before the whole statement is in memory, so a run
+  // that runs out of memory leaves the old file as it was.
+  try {
+    return ExportStatement(request, log);
+  } catch (const std::bad_alloc&) {
+    log("Nedostatek paměti, soubor nelze zapsat!!!\n");
+    return ExportOutcome::kRefused;
+  }
 }
 
 }  // namespace tarvolo

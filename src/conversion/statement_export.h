@@ -23,6 +23,8 @@ struct ExportRequest {
   // A file that cannot be read refuses the run (for scripts, which cannot
   // see the log); otherwise it is logged and the other files are converted.
   bool everyFileRequired = false;
+  // The settings file of the run, never written over by the statement.
+  const char* settingsPath = nullptr;
 };
 
 enum class ExportOutcome {

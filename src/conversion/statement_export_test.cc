@@ -276,11 +276,15 @@ TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
 TEST_F(StatementExportTest, FailedWriteKeepsThePreviousFile) {
   const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
   folder_.Write("export.gpc", "earlier statement");
-  // A folder where the temporary file would go makes the write fail.
-  ASSERT_TRUE(std::filesystem::create_directory(output_ + ".tmp"));
+  // A read-only file is never replaced.
+  const auto writable = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                        std::filesystem::perms::others_write;
+  std::filesystem::permissions(output_, writable, std::filesystem::perm_options::remove);
   EXPECT_EQ(Run({path}), ExportOutcome::kWriteFailed);
   EXPECT_EQ(log_.back(), "Soubor " + output_ + " se nepodařilo zapsat!!!\n");
   EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+  std::filesystem::permissions(output_, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
 }
 
 TEST_F(StatementExportTest, CutValuesAreReported) {

@@ -86,12 +86,14 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string
   fields.Read(4, field, sizeof field);
   const CounterAccount counter = ReadCounterAccount(field);
 
+  // Symbols too wide for their fields keep their last characters: those of
+  // the whole field, not of what fits the buffer.
   char symbol[kFieldBuffer];
-  fields.Read(6, symbol, sizeof symbol);
+  fields.ReadLast(6, symbol, sizeof symbol);
   char constant[kFieldBuffer];
-  fields.Read(9, constant, sizeof constant);
+  fields.ReadLast(9, constant, sizeof constant);
   char specific[kFieldBuffer];
-  fields.Read(10, specific, sizeof specific);
+  fields.ReadLast(10, specific, sizeof specific);
   char description[kFieldBuffer];
   fields.Read(11, description, sizeof description);
 
@@ -113,20 +115,44 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string
   writer.Append(item, lineNumber, exportText);
 }
 
-}  // namespace
+// A line whose every field reads as empty text (nothing, or only separators,
+// quotes and blanks) is no item: it would be a payment the bank never made.
+bool IsEmptyLine(const char* line) {
+  for (const char* p = line; *p != '\0' && *p != '\r' && *p != '\n'; ++p) {
+    if (*p != ';' && *p != '"' && !IsBlank(static_cast<unsigned char>(*p))) return false;
+  }
+  return true;
+}
 
-void AppendTransactionRecords(const char* statementText, std::string& exportText,
-                              std::vector<FieldCut>* cuts) {
-  DateParts date;
-  ItemRecordWriter writer(cuts);
+// Calls `visit`(line start, line number) for every line after the header
+// that yields a record.
+template <typename Visit>
+void ForEachItemLine(const char* statementText, Visit visit) {
   const char* lineEnd = std::strchr(statementText, '\n');
   int lineNumber = 1;
   while (lineEnd != nullptr && lineEnd[1] != '\0') {
     const char* line = lineEnd + 1;
     ++lineNumber;
-    AppendRecord(line, lineNumber, date, exportText, writer);
+    if (!IsEmptyLine(line)) visit(line, lineNumber);
     lineEnd = std::strchr(line, '\n');
   }
+}
+
+}  // namespace
+
+size_t CountItemLines(const char* statementText) {
+  size_t count = 0;
+  ForEachItemLine(statementText, [&count](const char*, int) { ++count; });
+  return count;
+}
+
+void AppendTransactionRecords(const char* statementText, std::string& exportText,
+                              std::vector<FieldCut>* cuts) {
+  DateParts date;
+  ItemRecordWriter writer(cuts);
+  ForEachItemLine(statementText, [&](const char* line, int lineNumber) {
+    AppendRecord(line, lineNumber, date, exportText, writer);
+  });
 }
 
 ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {

@@ -119,8 +119,18 @@ TEST_F(TransactionRecordsTest, LinesAndTotals) {
       {"header only\r\n", 0},
       {"h\r\n1;2014/09/24;5\r\n", 1},
       {"h\r\n1;2014/09/24;5", 1},                      // no final line end
-      {"h\r\n1;2014/09/24;5\r\n\r\n2;2014/09/25;6\r\n", 3},  // blank line is an item
-      {"h\r\n1;2014/09/24;5\r\n\r\n", 2},
+      // Lines whose fields are all empty are no items, wherever they stand.
+      {"h\r\n1;2014/09/24;5\r\n\r\n2;2014/09/25;6\r\n", 2},
+      {"h\r\n1;2014/09/24;5\r\n\r\n", 1},
+      {"h\r\n\n\n1;2014/09/24;5\n", 1},
+      {"h\r\n1;2014/09/24;5\r\n;;;;;;;;;;\r\n", 1},
+      {"h\r\n1;2014/09/24;5\r\n \t; ;\"\";\x1f\r\n", 1},
+      {"h\r\n1;2014/09/24;5\r\n\r \r\n", 1},
+      {"h\r\n;;;\r\n\t\r\n", 0},
+      // Any content makes an item, as before.
+      {"h\r\n1;2014/09/24;5\r\n;;;;;;;;;;x\r\n", 2},
+      {"h\r\n1;2014/09/24;5\r\n\xa0\r\n", 2},
+      {"h\r\n1;2014/09/24;5\r\n0\r\n", 2},
       {"h\r1;2014/09/24;5\r2;2014/09/25;6\r", 0},       // CR-only line ends
       {"", 0},
   };
@@ -130,19 +140,20 @@ TEST_F(TransactionRecordsTest, LinesAndTotals) {
     AppendTransactionRecords(c.text, exportText);
     EXPECT_EQ(exportText.size(), c.records * kRecordLength) << c.text;
     EXPECT_EQ(g_exportTotals.itemCount, c.records) << c.text;
+    EXPECT_EQ(CountItemLines(c.text), static_cast<size_t>(c.records)) << c.text;
   }
 }
 
-TEST_F(TransactionRecordsTest, BlankLineKeepsPreviousDateAndIsZeroCredit) {
-  const std::string records = Records(Line("2014/09/24", "-5") + "\r\n");
+TEST_F(TransactionRecordsTest, LineWithOnlyADescriptionKeepsPreviousDateAndIsZeroCredit) {
+  const std::string records = Records(Line("2014/09/24", "-5") + ";;;;;;;;;;x\r\n");
   ASSERT_EQ(records.size(), 2 * kRecordLength);
-  const std::string blank = records.substr(kRecordLength);
-  EXPECT_EQ(blank.substr(19, 16), std::string(16, '0'));
-  EXPECT_EQ(blank.substr(35, 26), std::string(25, '0') + "2");
-  EXPECT_EQ(blank.substr(61, 30), std::string(30, '0'));
-  EXPECT_EQ(blank.substr(91, 6), "240914");
-  EXPECT_EQ(blank.substr(97, 20), std::string(20, ' '));
-  EXPECT_EQ(blank.substr(122, 6), "240914");
+  const std::string item = records.substr(kRecordLength);
+  EXPECT_EQ(item.substr(19, 16), std::string(16, '0'));
+  EXPECT_EQ(item.substr(35, 26), std::string(25, '0') + "2");
+  EXPECT_EQ(item.substr(61, 30), std::string(30, '0'));
+  EXPECT_EQ(item.substr(91, 6), "240914");
+  EXPECT_EQ(item.substr(97, 20), "x" + std::string(19, ' '));
+  EXPECT_EQ(item.substr(122, 6), "240914");
   EXPECT_EQ(g_exportTotals.itemCount, 2);
   EXPECT_EQ(g_exportTotals.creditSum, 0);
   EXPECT_EQ(g_exportTotals.debitSum, 5);
@@ -176,6 +187,17 @@ TEST_F(TransactionRecordsTest, TooWideValuesKeepTheirLastCharactersAndAreReporte
       {Line("2014/09/24", "1", "", "", "", "12345678901"), 81, 10, "2345678901", "specifický symbol"},
       {Line("2014/09/24", "12345678901,23"), 48, 12, "234567890123", "částka"},
       {Line("2014/09/24", "1", "12345678901/0800"), 19, 16, "0000002345678901", "číslo protiúčtu"},
+      // The last characters of the whole field, however long it is.
+      {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 35, 13,
+       "1234567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 61, 10,
+       "4567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", std::string(3000, '7') + "12\"34\"567890123 \t"), 35, 13,
+       "1234567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", "", std::string(600, '5') + "0308"), 77, 4, "0308",
+       "konstantní symbol"},
+      {Line("2014/09/24", "1", "", "", "", std::string(1100, '5') + "0123456789"), 81, 10,
+       "0123456789", "specifický symbol"},
   };
   for (const Case& c : cases) {
     std::vector<FieldCut> cuts;

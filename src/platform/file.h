@@ -11,11 +11,17 @@ namespace tarvolo {
 using FileHandle = intptr_t;
 constexpr FileHandle kNoFile = -1;
 
-// Opens an existing file for reading; others may read it at the same time.
+// Opens an existing regular file for reading; others may read it at the same
+// time. Anything else (a folder, a device, a pipe) is not opened, and a pipe
+// without a writer never makes the call wait.
 FileHandle OpenFileForReading(const char* path);
-// Creates a file for writing, replacing and truncating an existing one;
-// others may read it while it is open.
-FileHandle CreateFileForWriting(const char* path);
+// Creates a new file with a short unique name in the folder of `target`,
+// opened for reading and writing, and puts its path in `temporaryPath`. It
+// is never an existing file or a link planted at that name. When `target` is
+// a regular file, the new one takes over its permission bits.
+FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryPath);
+// Goes back to the file's first byte; false when it cannot.
+bool RewindFile(FileHandle file);
 // The file's size in bytes; false when it cannot be told.
 bool FileSizeOf(FileHandle file, uint64_t* size);
 // Reads up to `size` bytes; returns how many were read.
@@ -23,9 +29,28 @@ size_t ReadFromFile(FileHandle file, char* buffer, size_t size);
 // Writes all `size` bytes and flushes them to the disk; false on any failure.
 bool WriteToFile(FileHandle file, const char* data, size_t size);
 void CloseFile(FileHandle file);
-// Puts `from` in the place of `to`, replacing it in one step.
+// Puts `from` in the place of `to`, replacing it in one step; a link at
+// `to` is replaced itself, its target stays as it was.
 bool ReplaceFileWith(const char* to, const char* from);
 void RemoveFile(const char* path);
+
+// What stands at a path, a link not followed.
+enum class PathKind { kMissing, kRegularFile, kLink, kOther };
+PathKind KindOfPath(const char* path);
+
+// The file itself, whatever names lead to it: device and inode, or on
+// Windows the volume serial number and the file index.
+struct FileIdentity {
+  uint64_t volume = 0;
+  uint64_t index = 0;
+  bool operator==(const FileIdentity& other) const {
+    return volume == other.volume && index == other.index;
+  }
+};
+bool IdentityOfFile(FileHandle file, FileIdentity* identity);
+// The identity of what `path` names: with `followLink` the file a link leads
+// to, without it the link itself. False when nothing is there.
+bool IdentityOfPath(const char* path, bool followLink, FileIdentity* identity);
 
 // The full path of the running executable.
 std::string ExecutablePath();

@@ -5,9 +5,11 @@
 #include <cerrno>
 #include <climits>
 #include <cstdio>
+#include <ctime>
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/temporary_name.h"
 
 namespace tarvolo {
 namespace {
@@ -24,21 +26,51 @@ bool IsReadOnlyFile(const char* path) {
 }  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
-  const int fd = open(path, O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK the open of a pipe waits for a writer, perhaps for ever.
+  const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return kNoFile;
   struct stat info;
-  if (fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+  const int flags = fcntl(fd, F_GETFL);
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || flags < 0 ||
+      fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
     close(fd);
     return kNoFile;
   }
   return fd;
 }
 
-FileHandle CreateFileForWriting(const char* path) {
+FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryPath) {
   // An existing file that may not be written is not replaced, as on Windows.
-  if (IsReadOnlyFile(path)) return kNoFile;
-  const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  return fd < 0 ? kNoFile : fd;
+  if (IsReadOnlyFile(target)) return kNoFile;
+  struct timespec now = {};
+  clock_gettime(CLOCK_REALTIME, &now);
+  const uint64_t base = (static_cast<uint64_t>(getpid()) << 32) ^
+                        static_cast<uint64_t>(now.tv_sec) * 1000000007u ^
+                        static_cast<uint64_t>(now.tv_nsec);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temporaryPath = TemporaryPathBeside(target, NextTemporarySeed(base));
+    // O_EXCL makes a new file or fails: a link at the name is not followed.
+    const int fd = open(temporaryPath->c_str(),
+                        O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      break;
+    }
+    struct stat old;
+    if (lstat(target, &old) == 0 && S_ISREG(old.st_mode) &&
+        fchmod(fd, old.st_mode & 0777) != 0) {
+      close(fd);
+      unlink(temporaryPath->c_str());
+      break;
+    }
+    return fd;
+  }
+  temporaryPath->clear();
+  return kNoFile;
+}
+
+bool RewindFile(FileHandle file) {
+  return lseek(static_cast<int>(file), 0, SEEK_SET) == 0;
 }
 
 bool FileSizeOf(FileHandle file, uint64_t* size) {
@@ -80,6 +112,36 @@ bool ReplaceFileWith(const char* to, const char* from) {
 }
 
 void RemoveFile(const char* path) { unlink(path); }
+
+PathKind KindOfPath(const char* path) {
+  struct stat info;
+  if (lstat(path, &info) != 0) return PathKind::kMissing;
+  if (S_ISLNK(info.st_mode)) return PathKind::kLink;
+  return S_ISREG(info.st_mode) ? PathKind::kRegularFile : PathKind::kOther;
+}
+
+namespace {
+FileIdentity IdentityOf(const struct stat& info) {
+  FileIdentity identity;
+  identity.volume = static_cast<uint64_t>(info.st_dev);
+  identity.index = static_cast<uint64_t>(info.st_ino);
+  return identity;
+}
+}  // namespace
+
+bool IdentityOfFile(FileHandle file, FileIdentity* identity) {
+  struct stat info;
+  if (fstat(static_cast<int>(file), &info) != 0) return false;
+  *identity = IdentityOf(info);
+  return true;
+}
+
+bool IdentityOfPath(const char* path, bool followLink, FileIdentity* identity) {
+  struct stat info;
+  if ((followLink ? stat(path, &info) : lstat(path, &info)) != 0) return false;
+  *identity = IdentityOf(info);
+  return true;
+}
 
 std::string ExecutablePath() {
   std::vector<char> buffer(PATH_MAX);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/file.h"
+#include "platform/temporary_name.h"
 
 namespace tarvolo {
 
@@ -33,15 +34,38 @@ std::wstring WidePath(const char* path) {
 }  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
-  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
+  // Another run may replace the file while it is read here.
+  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return kNoFile;
+  // Devices, consoles and pipes are no statement files.
+  if (GetFileType(file) != FILE_TYPE_DISK) {
+    CloseHandle(file);
+    return kNoFile;
+  }
+  return reinterpret_cast<FileHandle>(file);
 }
 
-FileHandle CreateFileForWriting(const char* path) {
-  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                            CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  return file == INVALID_HANDLE_VALUE ? kNoFile : reinterpret_cast<FileHandle>(file);
+FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryPath) {
+  const uint64_t base = (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^
+                        static_cast<uint64_t>(GetTickCount64()) * 1000000007u;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    *temporaryPath = TemporaryPathBeside(target, NextTemporarySeed(base));
+    // CREATE_NEW makes a new file or fails: nothing at the name is opened.
+    HANDLE file = CreateFileW(WidePath(temporaryPath->c_str()).c_str(),
+                              GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) return reinterpret_cast<FileHandle>(file);
+    const DWORD error = GetLastError();
+    if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+  }
+  temporaryPath->clear();
+  return kNoFile;
+}
+
+bool RewindFile(FileHandle file) {
+  LARGE_INTEGER start = {};
+  return SetFilePointerEx(reinterpret_cast<HANDLE>(file), start, nullptr, FILE_BEGIN) != 0;
 }
 
 bool FileSizeOf(FileHandle file, uint64_t* size) {
@@ -90,11 +114,68 @@ bool ReplaceFileWith(const char* to, const char* from) {
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
     return false;
   }
-  return MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  // A file that another program holds open for a moment (another run
+  // replacing it too, a virus scanner) cannot be replaced until it lets go.
+  for (int attempt = 0;; ++attempt) {
+    if (MoveFileExW(WidePath(from).c_str(), WidePath(to).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      return true;
+    }
+    const DWORD error = GetLastError();
+    if (attempt == 50 || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION)) {
+      return false;
+    }
+    Sleep(20);
+  }
 }
 
 void RemoveFile(const char* path) { DeleteFileW(WidePath(path).c_str()); }
+
+namespace {
+
+// Opens what `path` names without reading or writing it, folders too; a
+// link itself unless `followLink`.
+HANDLE OpenForAttributes(const char* path, bool followLink) {
+  DWORD flags = FILE_FLAG_BACKUP_SEMANTICS;
+  if (!followLink) flags |= FILE_FLAG_OPEN_REPARSE_POINT;
+  return CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                     nullptr, OPEN_EXISTING, flags, nullptr);
+}
+
+}  // namespace
+
+PathKind KindOfPath(const char* path) {
+  const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) {
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return PathKind::kOther;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return PathKind::kLink;
+  }
+  // Device names (NUL, COM1) have no attributes of their own: what opens
+  // tells.
+  HANDLE file = OpenForAttributes(path, false);
+  if (file == INVALID_HANDLE_VALUE) {
+    return attributes == INVALID_FILE_ATTRIBUTES ? PathKind::kMissing : PathKind::kOther;
+  }
+  const DWORD type = GetFileType(file);
+  CloseHandle(file);
+  return type == FILE_TYPE_DISK ? PathKind::kRegularFile : PathKind::kOther;
+}
+
+bool IdentityOfFile(FileHandle file, FileIdentity* identity) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(reinterpret_cast<HANDLE>(file), &info)) return false;
+  identity->volume = info.dwVolumeSerialNumber;
+  identity->index = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+  return true;
+}
+
+bool IdentityOfPath(const char* path, bool followLink, FileIdentity* identity) {
+  HANDLE file = OpenForAttributes(path, followLink);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool known = IdentityOfFile(reinterpret_cast<FileHandle>(file), identity);
+  CloseHandle(file);
+  return known;
+}
 
 std::string ExecutablePath() {
   std::vector<char> buffer(512);

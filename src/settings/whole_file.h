@@ -2,21 +2,31 @@
 #define TARVOLO_SETTINGS_WHOLE_FILE_H_
 
 #include <cstddef>
+#include <functional>
 #include <string>
+
+#include "platform/file.h"
 
 namespace tarvolo {
 
 // Reads a whole file into `content` (whose c_str() is the NUL-terminated
 // text; a NUL byte in the file ends the text there). Returns false, with
-// `content` empty, when the file cannot be opened, is 4 GiB or larger, or
-// cannot be held in memory.
-bool ReadWholeFile(const char* path, std::string* content);
+// `content` empty, when the file cannot be opened, is no regular file, is
+// 4 GiB or larger, or cannot be held in memory. `identity`, when given,
+// receives the identity of the file read.
+bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identity = nullptr);
+
+// Looks at the bytes of a written file before it takes its place.
+using WrittenBytesCheck = std::function<void(const std::string& bytes)>;
 
 // Writes `size` bytes as the file `path` so that it is never left half
-// written: the bytes go to a temporary file beside it, which then replaces
-// the old file. On failure the old file stays as it was and false is
-// returned.
-bool WriteWholeFile(const char* path, const char* data, size_t size);
+// written: the bytes go to a new temporary file of this write alone beside
+// it, `check` (when given) sees them as read back from that file, and the
+// file then replaces the old one in one step. Only a regular file, a link
+// (replaced itself) or nothing is replaced. On failure the old file stays as
+// it was and false is returned.
+bool WriteWholeFile(const char* path, const char* data, size_t size,
+                    const WrittenBytesCheck& check = nullptr);
 
 }  // namespace tarvolo
 

@@ -6,7 +6,13 @@
 #include <filesystem>
 #include <string>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/types.h>
+#endif
+
 #include "platform/file.h"
+#include "platform/temporary_name.h"
 #include "temp_folder.h"
 #include "test_support.h"
 
@@ -51,6 +57,10 @@ TEST(WholeFileTest, GivesNothingForAFileItCannotHold) {
   std::filesystem::resize_file(fourGiB, 0x100000000ull);
   const std::string overFourGiB = folder.Write("over4gib.csv", "");
   std::filesystem::resize_file(overFourGiB, 0x100000005ull);
+#ifndef _WIN32
+  const std::string fifo = folder.File("fifo.csv");
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
+#endif
 
   const std::string cases[] = {
       folder.File("missing.csv"),
@@ -59,6 +69,12 @@ TEST(WholeFileTest, GivesNothingForAFileItCannotHold) {
       folder.File("plain.csv") + kPathSeparator + "plain.csv",
       fourGiB,
       overFourGiB,
+#ifndef _WIN32
+      // A pipe without a writer is not waited for; devices are no files.
+      fifo,
+      "/dev/null",
+      "/dev/zero",
+#endif
   };
   for (const std::string& path : cases) {
     std::string content = "left over";
@@ -88,6 +104,104 @@ TEST(WholeFileTest, WriteReplacesTheFileWhole) {
     EXPECT_EQ(FileNamesIn(folder.path()), "export.gpc") << c.label;
   }
 }
+
+// Whatever stands at the temporary file's name is neither opened nor
+// changed: the write takes the next name.
+TEST(WholeFileTest, WriteNeverOpensWhatStandsAtTheTemporaryName) {
+  const char* kinds[] = {"file", "folder", "link to a file", "dangling link"};
+  for (const std::string kind : kinds) {
+    TempFolder folder;
+    const std::string path = folder.File("export.gpc");
+    const std::string victim = folder.Write("victim", "root only");
+    folder.Write("export.gpc", "old");
+    SeedTemporaryNames(77);
+    const std::string planted = TemporaryPathBeside(path.c_str(), 77);
+    std::error_code error;
+    if (kind == "file") folder.Write(planted.substr(folder.path().size() + 1), "planted");
+    if (kind == "folder") std::filesystem::create_directory(planted);
+    if (kind == "link to a file") std::filesystem::create_symlink(victim, planted, error);
+    if (kind == "dangling link") std::filesystem::create_symlink(folder.File("none"), planted, error);
+    if (error) continue;  // no links on this system
+
+    std::string seen;
+    EXPECT_TRUE(WriteWholeFile(path.c_str(), "new", 3, [&](const std::string& bytes) {
+      seen = bytes;
+      // Checked before it takes the old file's place.
+      EXPECT_EQ(ReadTestFile(path), "old") << kind;
+    })) << kind;
+    EXPECT_EQ(seen, "new") << kind;
+    EXPECT_EQ(ReadTestFile(path), "new") << kind;
+    EXPECT_EQ(ReadTestFile(victim), "root only") << kind;
+    if (kind == "file") {
+      EXPECT_EQ(ReadTestFile(planted), "planted");
+    }
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(planted))) << kind;
+    EXPECT_EQ(FileNamesIn(folder.path()),
+              "export.gpc victim " + planted.substr(folder.path().size() + 1))
+        << kind;
+  }
+}
+
+// A name as long as a file system allows still gets its temporary file.
+TEST(WholeFileTest, WritesUnderTheLongestName) {
+  TempFolder folder;
+  const std::string path = folder.File(std::string(251, 'n') + ".gpc");
+  const std::string data = "074\r\n";
+  EXPECT_TRUE(WriteWholeFile(path.c_str(), data.data(), data.size()));
+  EXPECT_EQ(ReadTestFile(path), data);
+  EXPECT_EQ(FileNamesIn(folder.path()), std::string(251, 'n') + ".gpc");
+}
+
+// Only a regular file or a link gives way: a link itself is replaced and
+// what it leads to stays as it was.
+TEST(WholeFileTest, ReplacesOnlyFilesAndLinks) {
+  const struct {
+    const char* kind;
+    bool replaced;
+  } cases[] = {
+      {"link", true},
+      {"folder", false},
+#ifndef _WIN32
+      {"fifo", false},
+#endif
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const std::string path = folder.File("export.gpc");
+    const std::string target = folder.Write("target", "untouched");
+    const std::string kind = c.kind;
+    std::error_code error;
+    if (kind == "link") std::filesystem::create_symlink(target, path, error);
+    if (kind == "folder") std::filesystem::create_directory(path);
+#ifndef _WIN32
+    if (kind == "fifo") {
+      ASSERT_EQ(mkfifo(path.c_str(), 0644), 0);
+    }
+#endif
+    if (error) continue;  // no links on this system
+    EXPECT_EQ(WriteWholeFile(path.c_str(), "new", 3), c.replaced) << kind;
+    EXPECT_EQ(ReadTestFile(target), "untouched") << kind;
+    EXPECT_EQ(std::filesystem::is_regular_file(std::filesystem::symlink_status(path)), c.replaced)
+        << kind;
+    EXPECT_EQ(FileNamesIn(folder.path()), "export.gpc target") << kind;
+  }
+}
+
+#ifndef _WIN32
+TEST(WholeFileTest, ReplacedFileKeepsItsPermissionBits) {
+  const mode_t modes[] = {0600, 0640, 0604, 0664, 0755};
+  for (const mode_t mode : modes) {
+    TempFolder folder;
+    const std::string path = folder.Write("tarvolo.cfg", "old");
+    ASSERT_EQ(chmod(path.c_str(), mode), 0);
+    EXPECT_TRUE(WriteWholeFile(path.c_str(), "new", 3)) << mode;
+    struct stat info;
+    ASSERT_EQ(stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, mode) << std::oct << mode;
+    EXPECT_EQ(ReadTestFile(path), "new");
+  }
+}
+#endif
 
 }  // namespace
 }  // namespace tarvolo

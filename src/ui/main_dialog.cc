@@ -45,6 +45,8 @@ int StatementExport(HWND window, ControlBinding*) {
   request.selectionSize = sizeof g_selectedFiles;
   request.statementDate = CurrentTimestamp();
   request.outputPath = "export.gpc";
+  const std::string settingsPath = SettingsFilePath();
+  request.settingsPath = settingsPath.c_str();
   RunStatementExport(request, [window](const char* line) { AppendLog(line, window); });
   return 1;
 }

@@ -3,6 +3,7 @@
 // export.gpc or the settings file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -20,6 +21,7 @@
 
 #ifndef _WIN32
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -49,6 +51,7 @@ class BadInputTest : public testing::Test {
     request.selectionSize = selection.size();
     request.statementDate = 1411560000;  // 24 September 2014, noon
     request.outputPath = output_.c_str();
+    if (!settings_.empty()) request.settingsPath = settings_.c_str();
     RunResult run;
     run.outcome = RunStatementExport(request, [&run](const char* line) { run.log.push_back(line); });
     return run;
@@ -72,6 +75,7 @@ class BadInputTest : public testing::Test {
 
   TempFolder folder_;
   std::string output_;
+  std::string settings_;
 };
 
 // Files that hold no item: nothing is written, and the log says so.
@@ -399,9 +403,92 @@ TEST_F(BadInputTest, DiskFullDuringTheWrite) {
   EXPECT_EQ(run.outcome, ExportOutcome::kWriteFailed);
   EXPECT_EQ(run.log.back(), NotWritten());
   EXPECT_TRUE(EarlierExportKept());
-  EXPECT_FALSE(std::filesystem::exists(output_ + ".tmp"));
+  EXPECT_EQ(FileNamesIn(disk), "export.gpc");
   umount(disk.c_str());
 #endif
+}
+
+// The statement is never written over one of the run's own statements, the
+// settings file or anything that is not a regular file, whatever name leads
+// there; what stands there stays as it was.
+TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
+  const std::string notRegular = " není obyčejný soubor, nelze jej nahradit!!!\n";
+  const std::string ownStatement = " je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
+  const std::string settingsFile = " je soubor nastavení, nelze jej přepsat!!!\n";
+  const struct {
+    const char* name;
+    const char* output;    // in the folder
+    const char* settings;  // in the folder, or nullptr
+    const std::string* line;
+  } cases[] = {
+      {"the statement itself", "a.csv", nullptr, &ownStatement},
+      {"the second statement", "b.csv", nullptr, &ownStatement},
+      {"a hard link to a statement", "link.gpc", nullptr, &ownStatement},
+      {"the settings file", "tarvolo.cfg", "tarvolo.cfg", &settingsFile},
+      {"a hard link to the settings file", "link.gpc", "tarvolo.cfg", &settingsFile},
+      {"a folder", "folder.gpc", nullptr, &notRegular},
+#ifndef _WIN32
+      {"a pipe", "fifo.gpc", nullptr, &notRegular},
+#endif
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    const std::string a = folder.Write("a.csv", std::string(kHeader) + kLine);
+    const std::string b = folder.Write("b.csv", std::string(kHeader) + kLine + kLine);
+    const std::string profile = folder.Write("tarvolo.cfg", std::string(64, '\0'));
+    const bool toSettings = c.settings != nullptr;
+    std::error_code error;
+    std::filesystem::create_hard_link(toSettings ? profile : b, folder.File("link.gpc"), error);
+    if (error && std::string(c.output) == "link.gpc") continue;  // no hard links here
+    std::filesystem::create_directory(folder.File("folder.gpc"));
+#ifndef _WIN32
+    ASSERT_EQ(mkfifo(folder.File("fifo.gpc").c_str(), 0644), 0);
+#endif
+    const std::string names = FileNamesIn(folder.path());
+    output_ = folder.File(c.output);
+    settings_ = toSettings ? folder.File(c.settings) : std::string();
+
+    const RunResult run = Export(folder.path() + '\0' + "a.csv" + '\0' + "b.csv" + '\0' + '\0');
+    EXPECT_EQ(run.outcome, ExportOutcome::kRefused) << c.name;
+    EXPECT_EQ(run.log.back(), "Soubor " + output_ + *c.line) << c.name;
+    EXPECT_EQ(ReadTestFile(a), std::string(kHeader) + kLine) << c.name;
+    EXPECT_EQ(ReadTestFile(b), std::string(kHeader) + kLine + kLine) << c.name;
+    EXPECT_EQ(ReadTestFile(profile), std::string(64, '\0')) << c.name;
+    EXPECT_EQ(FileNamesIn(folder.path()), names) << c.name;
+  }
+}
+
+// The check reads the written file back and names its first five problems,
+// then says how many more there are.
+TEST_F(BadInputTest, CheckOfTheWrittenFileListsFiveProblemsAndCountsTheRest) {
+  const struct {
+    int items;
+    std::vector<std::string> extra;  // after the five listed problems
+  } cases[] = {
+      {3, {}},
+      {4, {}},
+      {6, {"a 2 dalších problémů"}},
+  };
+  for (const auto& c : cases) {
+    // An own account with letters spoils the header and every item.
+    UseExampleProfile("abc");
+    std::string content = kHeader;
+    for (int i = 0; i < c.items; ++i) content += kLine;
+    const RunResult run = ExportFile(folder_.Write("vypis.csv", content));
+    EXPECT_EQ(run.outcome, ExportOutcome::kWrittenWithProblems);
+    const std::string prefix = "Kontrola souboru " + output_ + ": ";
+    std::vector<std::string> checks;
+    for (const std::string& line : run.log) {
+      if (line.compare(0, prefix.size(), prefix) == 0) checks.push_back(line.substr(prefix.size()));
+    }
+    const size_t listed = std::min(c.items + 1, 5);
+    ASSERT_EQ(checks.size(), listed + c.extra.size()) << c.items;
+    for (size_t i = 0; i < listed; ++i) {
+      const std::string line = "řádek ";
+      EXPECT_EQ(checks[i].compare(0, line.size(), line), 0) << checks[i];
+    }
+    for (size_t i = 0; i < c.extra.size(); ++i) EXPECT_EQ(checks[listed + i], c.extra[i] + "\n");
+  }
 }
 
 }  // namespace

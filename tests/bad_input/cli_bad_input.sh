@@ -106,4 +106,61 @@ balance beyond the range of numbers|--balance|1e400|$refused_balance
 balance of 15 digits in hellers|--balance|1e13|$refused_balance
 EOF
 
+# A pipe without a writer is no statement: the run does not wait for one.
+if $native; then
+  mkfifo pipe.csv
+  printf 'earlier' >export.gpc
+  timeout 20 "${cli[@]}" --config tarvolo.cfg pipe.csv >log.txt 2>&1
+  status=$?
+  check "pipe as a statement: no hang" test "$status" -ne 124
+  check "pipe as a statement: exit 1" test "$status" -eq 1
+  check "pipe as a statement: earlier export.gpc kept" test "$(cat export.gpc)" = earlier
+  rm -f pipe.csv
+fi
+
+# Never written over: a statement of the run or its settings file, whatever
+# name leads there.
+cp good.csv good.before
+ln -f good.csv hardlink.gpc
+for output in good.csv "$work/good.csv" hardlink.gpc; do
+  "${cli[@]}" --config tarvolo.cfg --output "$output" good.csv >log.txt 2>&1
+  check "output $output is the statement: exit 1" test $? -eq 1
+  check "output $output is the statement: kept" cmp -s good.csv good.before
+  $native && check "output $output is the statement: said" \
+    grep -q "je jedním z převáděných výpisů, nelze jej přepsat!!!" log.txt
+done
+cp before.cfg tarvolo.cfg
+"${cli[@]}" --config tarvolo.cfg --output tarvolo.cfg --save good.csv >log.txt 2>&1
+check "output is the settings file: exit 1" test $? -eq 1
+check "output is the settings file: a profile stays" test "$(stat -c %s tarvolo.cfg)" = 64
+$native && check "output is the settings file: said" \
+  grep -q "je soubor nastavení, nelze jej přepsat!!!" log.txt
+rm -f new.cfg
+"${cli[@]}" --config new.cfg --output new.cfg --account 2000145399 --save good.csv >log.txt 2>&1
+check "new settings file as the output: exit 1" test $? -eq 1
+check "new settings file as the output: the statement stays" test "$(head -c 3 new.cfg)" = 074
+$native && check "new settings file as the output: said" \
+  grep -q "soubor nastavení je zapsaný výpis" log.txt
+"${cli[@]}" --config good.csv --output other.gpc --save good.csv >log.txt 2>&1
+check "settings file is the statement: exit 1" test $? -eq 1
+check "settings file is the statement: kept" cmp -s good.csv good.before
+
+# Memory comes from what the lines can give: 20 million empty lines need
+# none, and a statement too large for the memory is refused with a line,
+# the earlier file kept (natively, where the limit can be set).
+if $native; then
+  head -c 20000000 /dev/zero | tr '\0' '\n' >empty-lines.csv
+  printf 'earlier' >export.gpc
+  (ulimit -v 400000; "${cli[@]}" --config tarvolo.cfg empty-lines.csv) >log.txt 2>&1
+  check "20 million empty lines: exit 1" test $? -eq 1
+  check "20 million empty lines: nothing loaded" grep -qx "${nothing%\\n}" log.txt
+  { printf 'h\n'; yes '1;2014/09/24;1' | head -n 4000000; } >many-lines.csv
+  (ulimit -v 400000; "${cli[@]}" --config tarvolo.cfg many-lines.csv) >log.txt 2>&1
+  check "too many lines for the memory: exit 1" test $? -eq 1
+  check "too many lines for the memory: said" \
+    grep -qx "Nedostatek paměti, soubor nelze zapsat!!!" log.txt
+  check "too many lines for the memory: earlier export.gpc kept" test "$(cat export.gpc)" = earlier
+  rm -f empty-lines.csv many-lines.csv
+fi
+
 finish "cli bad input"

@@ -48,8 +48,8 @@ sys.exit(1 if failed else 0)
 PY
 }
 
-read_back servis24 11 176660.92 81205.75 \
-  "$source_dir/examples/vypis-2014-09.csv" "$source_dir/examples/vypis-2014-11.csv"
+read_back servis24 15 191785.92 96220.75 "$source_dir/examples/vypis-2014-09.csv" \
+  "$source_dir/examples/vypis-2014-10.csv" "$source_dir/examples/vypis-2014-11.csv"
 layouts=$source_dir/tests/data/layouts
 # Items, credits and debits of each sample, as its rows were written.
 read_back airbank 3 3200.00 12759.00 "$layouts/airbank.csv"

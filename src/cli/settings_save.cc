@@ -1,0 +1,33 @@
+#include "cli/settings_save.h"
+
+#include "platform/file.h"
+#include "settings/settings_file.h"
+
+namespace tarvolo {
+
+std::string SaveSettingsOfRun(const std::string& configPath, const std::vector<std::string>& inputs,
+                              const std::string& outputPath) {
+  // The save replaces what stands at its path, a link itself: that must be
+  // none of the files the run read or wrote.
+  FileIdentity config;
+  if (IdentityOfPath(configPath.c_str(), false, &config)) {
+    for (const std::string& input : inputs) {
+      FileIdentity identity;
+      if (IdentityOfPath(input.c_str(), true, &identity) && identity == config) {
+        return "Nastavení nelze uložit: soubor nastavení je jeden z převáděných výpisů!!!\n";
+      }
+    }
+    FileIdentity output;
+    if (!outputPath.empty() && IdentityOfPath(outputPath.c_str(), false, &output) &&
+        output == config) {
+      return "Nastavení nelze uložit: soubor nastavení je zapsaný výpis!!!\n";
+    }
+  }
+  if (KindOfPath(configPath.c_str()) == PathKind::kOther) {
+    return "Nastavení nelze uložit: soubor nastavení není obyčejný soubor!!!\n";
+  }
+  if (!SaveSettingsTo(configPath.c_str())) return "Nastavení se nepodařilo uložit!!!\n";
+  return std::string();
+}
+
+}  // namespace tarvolo
