@@ -21,6 +21,12 @@ const char kStartupNotice[] =
 int OnMainOpen(HWND window) {
   AppendLog(kStartupNotice, window);
   LoadControls(window);
+  // Files dropped from Explorer are selected as if chosen in the file dialog.
+  DragAcceptFiles(window, TRUE);
+  if (!g_startFiles.empty()) {
+    SelectGivenFiles(g_startFiles, window);
+    g_startFiles.clear();
+  }
   return 1;
 }
 
