@@ -1,7 +1,9 @@
 #include "program_driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <cstring>
 #include <vector>
 
 namespace tarvolo {
@@ -82,12 +84,13 @@ ProgramDriver::~ProgramDriver() {
   CloseHandle(process_.hThread);
 }
 
-bool ProgramDriver::Start(const std::string& folder) {
+bool ProgramDriver::Start(const std::string& folder, const std::vector<std::string>& arguments) {
   const std::string exe = folder + "\\tarvolo.exe";
   if (!CopyFileA(g_driverPaths.program.c_str(), exe.c_str(), FALSE)) return false;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   std::string commandLine = "\"" + exe + "\"";
+  for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
   if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &process_)) {
     return false;
@@ -198,6 +201,31 @@ HWND ProgramDriver::FocusedWindow() {
   info.cbSize = sizeof info;
   GetGUIThreadInfo(process_.dwThreadId, &info);
   return info.hwndFocus;
+}
+
+void ProgramDriver::DropFiles(HWND window, const std::vector<std::string>& paths) {
+  std::wstring names;
+  for (const std::string& path : paths) {
+    std::wstring name(path.size() + 1, L'\0');
+    name.resize(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &name[0],
+                                    static_cast<int>(name.size())));
+    names += name;  // with its NUL
+  }
+  names += L'\0';
+  DROPFILES header = {};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+  block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+  // Wine hands wParam over as it is, so a handle of this process would name
+  // some other memory of the program; a fixed block is its own handle.
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT,
+                                PAGE_READWRITE);
+  WriteProcessMemory(process_.hProcess, remote, block.data(), block.size(), nullptr);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0, SMTO_NORMAL,
+                      kPatience, &answer);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
 bool MakeFreshFolder(const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 
@@ -26,7 +27,9 @@ class ProgramDriver {
  public:
   ~ProgramDriver();
 
-  bool Start(const std::string& folder);
+  // Starts the copy in `folder` with these arguments after its name, as
+  // Explorer starts a program with the files dropped onto its icon.
+  bool Start(const std::string& folder, const std::vector<std::string>& arguments = {});
   // Its top-level dialog with this caption, once it is there; null if not.
   HWND WaitWindow(const char* caption);
   // How many of its top-level windows have this caption (null: how many
@@ -57,6 +60,11 @@ class ProgramDriver {
   void SetCalendarDay(HWND dialog, int controlId, int year, int month, int day);
 
   HWND FocusedWindow();
+
+  // Drops these files onto `window` as Explorer does: a WM_DROPFILES whose
+  // DROPFILES block (with wide names) lies in the program's memory. Returns
+  // once the program has handled it.
+  void DropFiles(HWND window, const std::vector<std::string>& paths);
 
  private:
   PROCESS_INFORMATION process_ = {};
