@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "conversion/layout_records.h"
 #include "conversion/transaction_records.h"
 #include "conversion/export_totals.h"
 #include "settings/account_settings.h"
@@ -40,6 +41,39 @@ void BM_AppendTransactionRecords(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(statement.size()));
 }
 BENCHMARK(BM_AppendTransactionRecords)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+
+// A Fio statement: preamble, every field quoted, dates DD.MM.YYYY.
+std::string GeneratedFioStatement(int lines) {
+  std::string text = "\"accountId\";\"2000145399\"\n\n\"ID operace\";\"Datum\";\"Objem\";\"Měna\";"
+                     "\"Protiúčet\";\"Název protiúčtu\";\"Kód banky\";\"KS\";\"VS\";\"SS\";"
+                     "\"Zpráva pro příjemce\";\"Typ\"\n";
+  for (int i = 0; i < lines; ++i) {
+    const int day = i % 28 + 1;
+    text += "\"" + std::to_string(26093472451LL + i) + "\";\"" + (day < 10 ? "0" : "") +
+            std::to_string(day) + ".09.2014\";\"" + (i % 3 == 0 ? "-" : "") +
+            std::to_string(i % 100000) + "," + std::to_string(10 + i % 90) +
+            "\";\"CZK\";\"19-0123456789\";\"Odběratel s.r.o.\";\"0800\";\"0308\";\"" +
+            std::to_string(2014000 + i) + "\";\"\";\"Úhrada faktury číslo " + std::to_string(i) +
+            "\";\"Bezhotovostní příjem\"\n";
+  }
+  return text;
+}
+
+void BM_AppendLayoutRecords(benchmark::State& state) {
+  const int lines = static_cast<int>(state.range(0));
+  const std::string statement = GeneratedFioStatement(lines);
+  std::strcpy(g_accountSettings.accountNumber, "2000145399");
+  for (auto _ : state) {
+    g_exportTotals = ExportTotals();
+    std::string exportText;
+    exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
+    AppendLayoutRecords("fio.csv", statement, exportText, nullptr, [](const char*) {});
+    benchmark::DoNotOptimize(exportText.data());
+  }
+  state.SetItemsProcessed(state.iterations() * lines);
+  state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(statement.size()));
+}
+BENCHMARK(BM_AppendLayoutRecords)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvolo

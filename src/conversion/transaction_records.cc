@@ -15,6 +15,7 @@
 namespace tarvolo {
 
 ExportTotals g_exportTotals;
+const char kAmountField[] = "částka";
 
 namespace {
 
@@ -28,46 +29,6 @@ struct DateParts {
   int32_t year = 0;
   int32_t month = 0;
   int32_t day = 0;
-};
-
-// Builds one record after another, cutting values to their fields' widths.
-// Its texts are kept from line to line so that no line allocates.
-class RecordBuilder {
- public:
-  explicit RecordBuilder(std::vector<FieldCut>* cuts) : cuts_(cuts) {}
-
-  std::string& StartLine(int lineNumber) {
-    lineNumber_ = lineNumber;
-    record_.clear();
-    return record_;
-  }
-
-  void AppendLiteral(const char* text) { record_ += text; }
-
-  // Renders one value and keeps its last `width` characters.
-  void AppendFitted(const char* format, FormatArg value, size_t width,
-                    const char* fieldName) {
-    piece_.clear();
-    Render(piece_, format, {value});
-    if (piece_.size() > width) {
-      piece_.erase(0, piece_.size() - width);
-      if (fieldName) ReportCut(fieldName);
-    }
-    record_ += piece_;
-  }
-
-  // Reports a value that did not fit its field.
-  void ReportCut(const char* fieldName) {
-    if (cuts_) cuts_->push_back({lineNumber_, fieldName});
-  }
-
-  std::string& scratch() { return piece_; }
-
- private:
-  std::string record_;
-  std::string piece_;
-  int lineNumber_ = 0;
-  std::vector<FieldCut>* cuts_;
 };
 
 // Beyond this many hellers no header can show a sum; adding stops there.
@@ -107,16 +68,16 @@ CounterAccount ReadCounterAccount(const char* text) {
   return account;
 }
 
-void AppendRecord(const char* line, int lineNumber, DateParts& date,
-                  const char* ownAccount, std::string& exportText,
-                  RecordBuilder& builder) {
+void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string& exportText,
+                  ItemRecordWriter& writer) {
   char field[kFieldBuffer];
-  std::string& record = builder.StartLine(lineNumber);
   // The fields are read in ascending order, each once.
   CsvFieldCursor fields(line);
 
   fields.Read(2, field, sizeof field);
-  ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day});
+  if (ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+    writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
+  }
   if (date.year >= 2000) date.year -= 2000;
 
   char amountText[kFieldBuffer];
@@ -124,30 +85,98 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
 
   fields.Read(4, field, sizeof field);
   const CounterAccount counter = ReadCounterAccount(field);
-  char counterField[kAccountFieldBuffer];
-  {
-    // The prefix always fits its six digits; the number keeps its last ten.
-    std::string& digits = builder.scratch();
-    digits.clear();
-    const int64_t number = counter.number < 0 ? -counter.number : counter.number;
-    Render(digits, "%06d%010d", {counter.prefix, number});
-    if (digits.size() > 16) {
-      digits.erase(6, digits.size() - 16);
-      builder.ReportCut("číslo protiúčtu");
-    }
-    std::memcpy(counterField, digits.c_str(), digits.size() + 1);
-  }
-  FormatAccountField(counterField);
-
-  builder.AppendLiteral("075");
-  builder.AppendFitted("%016s", ownAccount, 16, nullptr);
-  builder.AppendLiteral(counterField);
 
   char symbol[kFieldBuffer];
   fields.Read(6, symbol, sizeof symbol);
-  builder.AppendFitted("%013s", symbol, 13, "číslo dokladu");
+  char constant[kFieldBuffer];
+  fields.Read(9, constant, sizeof constant);
+  char specific[kFieldBuffer];
+  fields.Read(10, specific, sizeof specific);
+  char description[kFieldBuffer];
+  fields.Read(11, description, sizeof description);
 
-  double amount = ReadAmountText(amountText);
+  ItemRecord item;
+  item.counterPrefix = counter.prefix;
+  item.counterNumber = counter.number;
+  item.bankCode = counter.bankCode;
+  item.documentNumber = symbol;
+  item.variableSymbol = symbol;
+  item.constantSymbol = constant;
+  item.specificSymbol = specific;
+  item.description = description;
+  bool tooLarge = false;
+  item.amount = ReadAmountText(amountText, &tooLarge);
+  if (tooLarge) writer.Report(lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge);
+  item.day = date.day;
+  item.month = date.month;
+  item.year = date.year;
+  writer.Append(item, lineNumber, exportText);
+}
+
+}  // namespace
+
+void AppendTransactionRecords(const char* statementText, std::string& exportText,
+                              std::vector<FieldCut>* cuts) {
+  DateParts date;
+  ItemRecordWriter writer(cuts);
+  const char* lineEnd = std::strchr(statementText, '\n');
+  int lineNumber = 1;
+  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+    const char* line = lineEnd + 1;
+    ++lineNumber;
+    AppendRecord(line, lineNumber, date, exportText, writer);
+    lineEnd = std::strchr(line, '\n');
+  }
+}
+
+ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
+  static_assert(sizeof ownAccount_ == sizeof g_accountSettings.accountNumber + 1, "");
+  const size_t ownLength = strnlen(g_accountSettings.accountNumber,
+                                   sizeof g_accountSettings.accountNumber);
+  std::memcpy(ownAccount_, g_accountSettings.accountNumber, ownLength);
+  ownAccount_[ownLength] = '\0';
+}
+
+// Renders one value and keeps its last `width` characters.
+void ItemRecordWriter::AppendFitted(const char* format, FormatArg value, size_t width,
+                                    const char* fieldName) {
+  piece_.clear();
+  Render(piece_, format, {value});
+  if (piece_.size() > width) {
+    piece_.erase(0, piece_.size() - width);
+    if (fieldName) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+  }
+  record_ += piece_;
+}
+
+void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::Kind kind) {
+  if (cuts_) cuts_->push_back({lineNumber, fieldName, kind});
+}
+
+void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
+  lineNumber_ = lineNumber;
+  record_.clear();
+
+  char counterField[kAccountFieldBuffer];
+  {
+    // The prefix always fits its six digits; the number keeps its last ten.
+    piece_.clear();
+    const int64_t number = item.counterNumber < 0 ? -item.counterNumber : item.counterNumber;
+    Render(piece_, "%06d%010d", {item.counterPrefix, number});
+    if (piece_.size() > 16) {
+      piece_.erase(6, piece_.size() - 16);
+      Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
+    }
+    std::memcpy(counterField, piece_.c_str(), piece_.size() + 1);
+  }
+  FormatAccountField(counterField);
+
+  record_ += "075";
+  AppendFitted("%016s", ownAccount_, 16, nullptr);
+  record_ += counterField;
+  AppendFitted("%013s", item.documentNumber, 13, "číslo dokladu");
+
+  double amount = item.amount;
   const char* code;
   const bool debit = amount < 0;
   if (debit) {
@@ -162,60 +191,35 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date,
   AddHellers(std::fabs(amount), debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers);
   const double hellers = std::fabs(amount) * 100.0;
   if (std::isfinite(hellers)) {
-    builder.AppendFitted("%012.0f", hellers, 12, "částka");
+    AppendFitted("%012.0f", hellers, 12, kAmountField);
   } else {
     // Too large for a double once in hellers ("inf" is no amount): the
     // digits of the crowns without their decimal point, cut like any other.
     std::string digits;
     Render(digits, "%.2f", {std::fabs(amount)});
     digits.erase(digits.size() - 3, 1);
-    builder.AppendFitted("%s", digits, 12, "částka");
+    AppendFitted("%s", digits, 12, kAmountField);
   }
-  builder.AppendLiteral(code);
+  record_ += code;
 
-  builder.AppendFitted("%010s", symbol, 10, "variabilní symbol");
-  builder.AppendFitted("%06d", counter.bankCode, 6, "kód banky");
-  fields.Read(9, field, sizeof field);
-  builder.AppendFitted("%04s", field, 4, "konstantní symbol");
-  fields.Read(10, field, sizeof field);
-  builder.AppendFitted("%010s", field, 10, "specifický symbol");
+  AppendFitted("%010s", item.variableSymbol, 10, "variabilní symbol");
+  AppendFitted("%06d", item.bankCode, 6, "kód banky");
+  AppendFitted("%04s", item.constantSymbol, 4, "konstantní symbol");
+  AppendFitted("%010s", item.specificSymbol, 10, "specifický symbol");
 
-  builder.AppendFitted("%02d", date.day, 2, "den");
-  builder.AppendFitted("%02d", date.month, 2, "měsíc");
-  builder.AppendFitted("%02d", date.year, 2, "rok");
+  AppendFitted("%02d", item.day, 2, "den");
+  AppendFitted("%02d", item.month, 2, "měsíc");
+  AppendFitted("%02d", item.year, 2, "rok");
   char valueDate[7];
-  std::memcpy(valueDate, record.data() + record.size() - 6, 6);
+  std::memcpy(valueDate, record_.data() + record_.size() - 6, 6);
   valueDate[6] = '\0';
 
-  fields.Read(11, field, sizeof field);
-  Render(record, "%-20.20s", {field});
-  builder.AppendLiteral("011");
-  builder.AppendLiteral(code[0] == '1' ? "01" : "02");
-  record += valueDate;
-  record += "\r\n";
-  exportText += record;
-}
-
-}  // namespace
-
-void AppendTransactionRecords(const char* statementText, std::string& exportText,
-                              std::vector<FieldCut>* cuts) {
-  char ownAccount[sizeof g_accountSettings.accountNumber + 1];
-  const size_t ownLength = strnlen(g_accountSettings.accountNumber,
-                                   sizeof g_accountSettings.accountNumber);
-  std::memcpy(ownAccount, g_accountSettings.accountNumber, ownLength);
-  ownAccount[ownLength] = '\0';
-
-  DateParts date;
-  RecordBuilder builder(cuts);
-  const char* lineEnd = std::strchr(statementText, '\n');
-  int lineNumber = 1;
-  while (lineEnd != nullptr && lineEnd[1] != '\0') {
-    const char* line = lineEnd + 1;
-    ++lineNumber;
-    AppendRecord(line, lineNumber, date, ownAccount, exportText, builder);
-    lineEnd = std::strchr(line, '\n');
-  }
+  Render(record_, "%-20.20s", {item.description});
+  record_ += "011";
+  record_ += debit ? "01" : "02";
+  record_ += valueDate;
+  record_ += "\r\n";
+  exportText += record_;
 }
 
 }  // namespace tarvolo

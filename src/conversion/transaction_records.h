@@ -1,17 +1,30 @@
 #ifndef TARVOLO_CONVERSION_TRANSACTION_RECORDS_H_
 #define TARVOLO_CONVERSION_TRANSACTION_RECORDS_H_
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
+#include "conversion/fixed_width.h"
+
 namespace tarvolo {
 
-// A value that was wider than its field of a "075" record and was cut to
-// the field's last characters.
+// What the record builder reports about one line: by default a value that
+// was wider than its field of a "075" record and was cut to the field's last
+// characters.
 struct FieldCut {
+  enum class Kind {
+    kCut,
+    kAmountTooLarge,  // beyond the range of numbers, read as 0
+    kUnreadableDate,  // not year/month/day: the parts it lacks stay as before
+  };
   int lineNumber;     // line of the statement file, the header being line 1
   const char* field;  // the field's Czech name, Windows-1250
+  Kind kind = Kind::kCut;
 };
+
+// The Czech name of the amount field in reports.
+extern const char kAmountField[];
 
 // Length of one "075" record with its CR LF.
 constexpr size_t kRecordLength = 130;
@@ -23,6 +36,45 @@ constexpr size_t kRecordLength = 130;
 // characters and is listed in `cuts` (when given).
 void AppendTransactionRecords(const char* statementText, std::string& exportText,
                               std::vector<FieldCut>* cuts = nullptr);
+
+// The values of one item, as read from a statement line of any layout.
+struct ItemRecord {
+  int32_t counterPrefix = 0;
+  int64_t counterNumber = 0;
+  int32_t bankCode = 0;
+  const char* documentNumber = "";
+  const char* variableSymbol = "";
+  const char* constantSymbol = "";
+  const char* specificSymbol = "";
+  const char* description = "";
+  double amount = 0;  // crowns, below zero for a debit
+  int32_t day = 0;
+  int32_t month = 0;
+  int32_t year = 0;  // as written: 14 for 2014
+};
+
+// Renders items into "075" records with the own account number of
+// g_accountSettings, growing g_exportTotals. Every record is exactly 128
+// characters and CR LF: a value wider than its field keeps its last
+// characters and is listed in `cuts` (when given). Its texts are kept from
+// item to item so that no item allocates.
+class ItemRecordWriter {
+ public:
+  explicit ItemRecordWriter(std::vector<FieldCut>* cuts);
+  void Append(const ItemRecord& item, int lineNumber, std::string& exportText);
+  // Lists another fault of a line in `cuts` (when given).
+  void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
+
+ private:
+  void AppendFitted(const char* format, FormatArg value, size_t width,
+                    const char* fieldName);
+
+  char ownAccount_[17];
+  std::string record_;
+  std::string piece_;
+  int lineNumber_ = 0;
+  std::vector<FieldCut>* cuts_;
+};
 
 }  // namespace tarvolo
 

@@ -9,6 +9,7 @@
 #include "settings/settings_file.h"
 #include "ui/dialog_proc.h"
 #include "ui/file_selection.h"
+#include "ui/handlers.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   using namespace tarvolo;
@@ -20,7 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   g_accountSettings.balanceDate = CurrentTimestamp();
-  LoadSettings();
+  LoadSettings(&g_startupSettingsNote);
   OpenDialog(kMainSlot);
   return 0;
 }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Reads what tarvolo-cli writes with an independent, strict GPC reader
 # (ofxstatement's gpc plugin) and checks the balance, the item count and the
-# amounts it reports.
+# amounts it reports: for the Servis24 examples and for each other bank's
+# layout in tests/data/layouts.
 #   independent_reader.sh SOURCE-FOLDER TARVOLO-CLI
 set -euo pipefail
 source_dir=$1
@@ -9,30 +10,56 @@ cli=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
-"$cli" --config "$work/t.cfg" --account 2000145399 --name "Novák a syn s.r.o." \
-  --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01 \
-  "$source_dir/examples/vypis-2014-09.csv" "$source_dir/examples/vypis-2014-11.csv" >/dev/null
-ofxstatement convert -t gpc export.gpc out.ofx >reader.log 2>&1 || {
-  cat reader.log
-  echo "independent reader: 0 passed, 1 failed"
-  exit 1
-}
-python3 - out.ofx <<'PY'
+profile=(--config "$work/t.cfg" --account 2000145399 --name "Novák a syn s.r.o."
+         --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01)
+failures=0
+
+# read_back NAME ITEMS CREDITS DEBITS FILES...: converts, reads the result
+# back and compares what the reader finds.
+read_back() {
+  local name=$1 items=$2 credits=$3 debits=$4
+  shift 4
+  rm -f export.gpc out.ofx
+  "$cli" "${profile[@]}" "$@" >/dev/null
+  if ! ofxstatement convert -t gpc export.gpc out.ofx >reader.log 2>&1; then
+    cat reader.log
+    echo "FAILED: $name: the reader refuses the file"
+    failures=$((failures + 1))
+    return
+  fi
+  python3 - out.ofx "$name" "$items" "$credits" "$debits" <<'PY' || failures=$((failures + 1))
 import re, sys
 from decimal import Decimal
 ofx = open(sys.argv[1], encoding="utf-8", errors="replace").read()
+name, items, credits, debits = sys.argv[2], int(sys.argv[3]), Decimal(sys.argv[4]), Decimal(sys.argv[5])
 amounts = [Decimal(a) for a in re.findall(r"<TRNAMT>([-0-9.]+)</TRNAMT>", ofx)]
 balance = Decimal(re.search(r"<BALAMT>([-0-9.]+)</BALAMT>", ofx).group(1))
 checks = {
-    "eleven items": len(amounts) == 11,
-    "new balance": balance == Decimal("220885.67"),
+    "item count": len(amounts) == items,
+    "new balance": balance == Decimal("125430.50") + credits - debits,
     "items add up": Decimal("125430.50") + sum(amounts) == balance,
-    "credits": sum(a for a in amounts if a > 0) == Decimal("176660.92"),
-    "debits": -sum(a for a in amounts if a < 0) == Decimal("81205.75"),
+    "credits": sum(a for a in amounts if a > 0) == credits,
+    "debits": -sum(a for a in amounts if a < 0) == debits,
 }
-failed = [name for name, ok in checks.items() if not ok]
-for name in failed:
-    print("FAILED:", name)
-print(f"independent reader: {len(checks) - len(failed)} passed, {len(failed)} failed")
+failed = [check for check, ok in checks.items() if not ok]
+for check in failed:
+    print(f"FAILED: {name}: {check}")
 sys.exit(1 if failed else 0)
 PY
+}
+
+read_back servis24 11 176660.92 81205.75 \
+  "$source_dir/examples/vypis-2014-09.csv" "$source_dir/examples/vypis-2014-11.csv"
+layouts=$source_dir/tests/data/layouts
+# Items, credits and debits of each sample, as its rows were written.
+read_back airbank 3 3200.00 12759.00 "$layouts/airbank.csv"
+read_back business24 2 48000.00 12500.00 "$layouts/business24.csv"
+read_back csob 3 48400.00 12850.00 "$layouts/csob.csv"
+read_back fio 5 51400.00 1905.60 "$layouts/fio.csv"
+read_back kb 4 15479.00 13700.00 "$layouts/kb.csv"
+read_back mbank 3 48400.00 6234.56 "$layouts/mbank.csv"
+read_back moneta 3 7500.00 12540.00 "$layouts/moneta.csv"
+read_back raiffeisen 3 25000.00 1718.01 "$layouts/raiffeisen.csv"
+read_back unicredit 2 2500.50 1600.00 "$layouts/unicredit.csv"
+echo "independent reader: $((10 - failures)) passed, $failures failed"
+test "$failures" -eq 0

@@ -4,9 +4,11 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "tarvolo_version.h"
 #include "ui/dialog_table.h"
 #include "ui/resources/resource_ids.h"
 
@@ -168,9 +170,50 @@ TEST(ResourcesTest, ManifestAsksForCommonControls6AsInvoker) {
   const std::string manifest = ResourceBytes(MAKEINTRESOURCEA(24) /* RT_MANIFEST */, 1);
   for (const char* part :
        {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-        "processorArchitecture=\"x86\" publicKeyToken=\"6595b64144ccf1df\"",
+        "processorArchitecture=\"" TARVOLO_MANIFEST_ARCH "\" publicKeyToken=\"6595b64144ccf1df\"",
         "level=\"asInvoker\" uiAccess=\"false\""}) {
     EXPECT_NE(manifest.find(part), std::string::npos) << part;
+  }
+}
+
+// What Explorer's Properties dialog shows of each program of the build.
+std::string VersionString(const std::vector<char>& info, const char* name) {
+  char* value = nullptr;
+  UINT length = 0;
+  const std::string key = std::string("\\StringFileInfo\\040504B0\\") + name;
+  if (!VerQueryValueA(info.data(), key.c_str(), reinterpret_cast<void**>(&value), &length) ||
+      value == nullptr) {
+    return "(none)";
+  }
+  return std::string(value, strnlen(value, length));
+}
+
+TEST(ResourcesTest, BothProgramsCarryTheBuildsVersion) {
+  const struct {
+    const char* path;
+    const char* fileName;
+  } programs[] = {{TARVOLO_PROGRAM_PATH, "tarvolo.exe"}, {TARVOLO_CLI_PATH, "tarvolo-cli.exe"}};
+  for (const auto& program : programs) {
+    SCOPED_TRACE(program.path);
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(program.path, &ignored);
+    ASSERT_GT(size, 0u);
+    std::vector<char> info(size);
+    ASSERT_TRUE(GetFileVersionInfoA(program.path, 0, size, info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    EXPECT_EQ(fixed->dwFileVersionMS,
+              static_cast<DWORD>(MAKELONG(TARVOLO_VERSION_MINOR, TARVOLO_VERSION_MAJOR)));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(MAKELONG(0, TARVOLO_VERSION_PATCH)));
+    EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+    EXPECT_EQ(VersionString(info, "FileVersion"), TARVOLO_VERSION);
+    EXPECT_EQ(VersionString(info, "ProductVersion"), TARVOLO_VERSION);
+    EXPECT_EQ(VersionString(info, "ProductName"), "TARVOLO");
+    EXPECT_EQ(VersionString(info, "OriginalFilename"), program.fileName);
+    // Czech, as Windows-1250 through the A function.
+    EXPECT_EQ(VersionString(info, "FileDescription").rfind("TARVOLO - převod výpisů", 0), 0u);
+    EXPECT_NE(VersionString(info, "LegalCopyright"), "(none)");
   }
 }
 

@@ -1,0 +1,62 @@
+#ifndef TARVOLO_CONVERSION_ITEM_FIELDS_H_
+#define TARVOLO_CONVERSION_ITEM_FIELDS_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace tarvolo {
+
+// The values of one statement item as banks write them in their CSV
+// exports. Every reader takes a trimmed field and never reads past it.
+
+struct ItemDate {
+  int32_t year = 0;  // all four digits
+  int32_t month = 0;
+  int32_t day = 0;
+};
+
+// Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD or
+// YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is
+// ignored. False for anything else, a day that does not exist or a year
+// outside 1900 to 2099 (a GPC file keeps two digits of it).
+bool ReadItemDate(std::string_view text, ItemDate* date);
+
+struct ItemAmount {
+  double value = 0;
+  bool signWritten = false;  // the text had a '+' or '-'
+};
+
+// Reads an amount: an optional sign, digits with a decimal comma or point,
+// blanks, no-break spaces and apostrophes between digit groups, and a comma
+// or point as group separator too where both occur (the last one is the
+// decimal separator) or where one occurs more than once. A currency code
+// may follow. False for anything else.
+bool ReadItemAmount(std::string_view text, ItemAmount* amount);
+
+enum class Direction { kUnknown, kDebit, kCredit };
+
+// A direction column's value: Odchozí/Příchozí, Outgoing/Incoming,
+// DEBIT/CREDIT and their short forms.
+Direction ReadDirection(std::string_view text);
+
+struct CounterAccountParts {
+  int32_t prefix = 0;
+  int64_t number = 0;
+  int32_t bankCode = 0;
+};
+
+// The counter account from whichever columns the layout has: `account`
+// holds prefix-number/bank, number/bank, the number alone or an IBAN (a
+// BIC may follow it after '/'); `bank` and `prefix` are separate columns or
+// empty. A Czech IBAN gives its bank code, prefix and number; anything that
+// is no Czech account (a foreign IBAN, a card number) gives zeros.
+CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
+                                              std::string_view prefix);
+
+// Replaces `out` by the digits of `text` in their order.
+void KeepDigits(std::string_view text, std::string& out);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_ITEM_FIELDS_H_

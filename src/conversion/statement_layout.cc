@@ -1,0 +1,290 @@
+#include "conversion/statement_layout.h"
+
+#include <cstring>
+
+#include "conversion/csv_record.h"
+
+namespace tarvolo {
+namespace {
+
+// Letters with diacritics in Windows-1250 and the plain letters they fold to.
+constexpr char kAccented[] = "ÁÄČĆĎÉĚËÍĹĽŁŃŇÓÔÖŐŔŘŚŠŤÚŮÜŰÝŹŻŽáäčćďéěëíĺľłńňóôöőŕřśšťúůüűýźżž";
+constexpr char kPlain[] = "aaccdeeeilllnnoooorrsstuuuuyzzzaaccdeeeilllnnoooorrsstuuuuyzzz";
+static_assert(sizeof kAccented == sizeof kPlain, "one byte per letter in Windows-1250");
+
+// Windows-1250 bytes folded to the lower-case ASCII letter they carry.
+struct LetterFold {
+  char table[256] = {};
+  constexpr LetterFold() {
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c);
+    for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<char>(c - 'A' + 'a');
+    for (size_t i = 0; i + 1 < sizeof kAccented; ++i) {
+      table[static_cast<unsigned char>(kAccented[i])] = kPlain[i];
+    }
+  }
+};
+constexpr LetterFold kLetterFold;
+
+struct ColumnName {
+  const char* name;  // as NormaliseColumnName gives it
+  ColumnRole role;
+  int rank;  // where two columns could serve, the lower rank wins
+};
+
+// The banks' names for the columns. Booked values come first: the booking
+// date before value or entry dates, the amount in the account's currency
+// before an original amount, the message for the payee before own notes.
+constexpr ColumnName kColumnNames[] = {
+    {"datum zauctovani", ColumnRole::kBookingDate, 1},
+    {"datum zauctovani transakce", ColumnRole::kBookingDate, 1},
+    {"processing date", ColumnRole::kBookingDate, 1},
+    {"date completed (utc)", ColumnRole::kBookingDate, 1},
+    {"datum", ColumnRole::kBookingDate, 2},
+    {"date", ColumnRole::kBookingDate, 2},
+    {"datum splatnosti", ColumnRole::kBookingDate, 3},
+    {"splatnost", ColumnRole::kBookingDate, 3},
+    {"datum provedeni", ColumnRole::kBookingDate, 4},
+
+    {"zauctovana castka", ColumnRole::kAmount, 1},
+    {"castka v mene uctu", ColumnRole::kAmount, 1},
+    {"castka", ColumnRole::kAmount, 2},
+    {"objem", ColumnRole::kAmount, 2},
+    {"castka transakce", ColumnRole::kAmount, 2},
+    {"amount (transaction)", ColumnRole::kAmount, 2},
+    {"amount", ColumnRole::kAmount, 2},
+
+    {"smer uhrady", ColumnRole::kDirection, 1},
+    {"incoming/outgoing (credit-debit item)", ColumnRole::kDirection, 1},
+    {"transaction type", ColumnRole::kDirection, 1},
+
+    {"mena uctu", ColumnRole::kCurrency, 1},
+    {"mena", ColumnRole::kCurrency, 1},
+    {"currency", ColumnRole::kCurrency, 1},
+    {"payment currency", ColumnRole::kCurrency, 1},
+
+    {"protiucet", ColumnRole::kCounterAccount, 1},
+    {"cislo protiuctu", ColumnRole::kCounterAccount, 1},
+    {"cislo uctu protiuctu", ColumnRole::kCounterAccount, 1},
+    {"cislo uctu protistrany", ColumnRole::kCounterAccount, 1},
+    {"protiucet a kod banky", ColumnRole::kCounterAccount, 1},
+    {"cislo uctu platce/prijemce", ColumnRole::kCounterAccount, 1},
+    {"payer's/payee's account number", ColumnRole::kCounterAccount, 1},
+    // Most banks name their own account so; UniCredit the counter account.
+    {"cislo uctu", ColumnRole::kCounterAccount, 2},
+
+    {"kod banky", ColumnRole::kCounterBank, 1},
+    {"kod banky protiuctu", ColumnRole::kCounterBank, 1},
+    {"banka protiuctu", ColumnRole::kCounterBank, 1},
+    {"kod banky protistrany", ColumnRole::kCounterBank, 1},
+    {"payer's/payee's bank code", ColumnRole::kCounterBank, 1},
+    {"banka", ColumnRole::kCounterBank, 2},
+
+    {"payer's/payee's account prefix", ColumnRole::kCounterPrefix, 1},
+
+    {"beneficiary iban", ColumnRole::kCounterIban, 1},
+    {"iban partnera", ColumnRole::kCounterIban, 1},
+
+    {"nazev protiuctu", ColumnRole::kCounterName, 1},
+    {"nazev uctu protiuctu", ColumnRole::kCounterName, 1},
+    {"nazev protistrany", ColumnRole::kCounterName, 1},
+    {"prijemce", ColumnRole::kCounterName, 1},
+    {"platce/prijemce", ColumnRole::kCounterName, 1},
+    {"nazev uctu prijemce", ColumnRole::kCounterName, 1},
+    {"counteraccount name", ColumnRole::kCounterName, 1},
+    {"payer", ColumnRole::kCounterName, 1},
+    {"name", ColumnRole::kCounterName, 1},
+    {"payee name", ColumnRole::kCounterName, 1},
+    {"nazev uctu", ColumnRole::kCounterName, 2},  // as "cislo uctu"
+
+    {"vs", ColumnRole::kVariableSymbol, 1},
+    {"variabilni symbol", ColumnRole::kVariableSymbol, 1},
+    {"variabilni kod", ColumnRole::kVariableSymbol, 1},
+    {"variable symbol 1", ColumnRole::kVariableSymbol, 1},
+
+    {"ks", ColumnRole::kConstantSymbol, 1},
+    {"konstantni symbol", ColumnRole::kConstantSymbol, 1},
+    {"konstatni kod", ColumnRole::kConstantSymbol, 1},  // UniCredit's spelling
+    {"konstantni kod", ColumnRole::kConstantSymbol, 1},
+    {"constant symbol", ColumnRole::kConstantSymbol, 1},
+
+    {"ss", ColumnRole::kSpecificSymbol, 1},
+    {"specificky symbol", ColumnRole::kSpecificSymbol, 1},
+    {"specificky kod", ColumnRole::kSpecificSymbol, 1},
+    {"specific symbol", ColumnRole::kSpecificSymbol, 1},
+
+    {"zprava pro prijemce", ColumnRole::kMessage, 1},
+    {"popis pro prijemce", ColumnRole::kMessage, 1},
+    {"message for payee", ColumnRole::kMessage, 1},
+    {"zprava", ColumnRole::kMessage, 2},
+    {"poznamka k uhrade", ColumnRole::kMessage, 2},
+    {"detaily transakce", ColumnRole::kMessage, 2},
+    {"detaily transakce 1", ColumnRole::kMessage, 2},
+    {"poznamka", ColumnRole::kMessage, 3},
+    {"popis prikazce", ColumnRole::kMessage, 3},
+    {"reference", ColumnRole::kMessage, 3},
+    {"payment reference", ColumnRole::kMessage, 3},
+    {"description", ColumnRole::kMessage, 4},
+
+    {"description", ColumnRole::kItemType, 1},
+    {"popis transakce", ColumnRole::kItemType, 1},
+    {"systemovy popis", ColumnRole::kItemType, 1},
+    {"popis platby", ColumnRole::kItemType, 1},
+    {"typ", ColumnRole::kItemType, 2},
+    {"typ transakce", ColumnRole::kItemType, 2},
+    {"typ uhrady", ColumnRole::kItemType, 2},
+    {"oznaceni operace", ColumnRole::kItemType, 2},
+    {"type", ColumnRole::kItemType, 2},
+    {"transaction details type", ColumnRole::kItemType, 2},
+
+    {"id pohybu", ColumnRole::kTransactionId, 1},
+    {"id operace", ColumnRole::kTransactionId, 1},
+    {"id transakce", ColumnRole::kTransactionId, 1},
+    {"identifikace transakce", ColumnRole::kTransactionId, 1},
+    {"referencni cislo", ColumnRole::kTransactionId, 1},
+    {"bankovni reference", ColumnRole::kTransactionId, 1},
+    {"bank reference", ColumnRole::kTransactionId, 1},
+    {"id", ColumnRole::kTransactionId, 1},
+    {"transferwise id", ColumnRole::kTransactionId, 1},
+    {"transaction id", ColumnRole::kTransactionId, 1},
+};
+
+// A bank's header: every one of its names must be present.
+struct KnownLayout {
+  const char* name;  // for the log
+  const char* names[3];
+};
+
+constexpr KnownLayout kKnownLayouts[] = {
+    {"Fio banka", {"objem"}},
+    {"Komerční banka", {"systemovy popis", "identifikace transakce"}},
+    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}},
+    {"Raiffeisenbank", {"zauctovana castka"}},
+    {"Air Bank", {"smer uhrady"}},
+    {"mBank", {"datum zauctovani transakce", "castka transakce"}},
+    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}},
+    {"UniCredit Bank", {"detaily transakce"}},
+    {"UniCredit Bank", {"detaily transakce 1"}},
+    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}},
+};
+
+constexpr char kGenericName[] = "obecný CSV";
+
+// Where Servis24 has its columns (from 0), by role.
+struct Servis24Column {
+  ColumnRole role;
+  int column;
+};
+constexpr Servis24Column kServis24Columns[] = {
+    {ColumnRole::kAmount, 2},         {ColumnRole::kCounterAccount, 3},
+    {ColumnRole::kVariableSymbol, 5}, {ColumnRole::kConstantSymbol, 8},
+    {ColumnRole::kSpecificSymbol, 9}, {ColumnRole::kMessage, 10},
+};
+
+// The header candidates of one line with one separator.
+struct HeaderMatch {
+  StatementLayout layout;
+  int recognised = 0;  // columns with a known name
+  bool dateAtServis24 = false;  // column 2 (from 1) names a date
+};
+
+void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match) {
+  StatementLayout& layout = match->layout;
+  int rank[kColumnRoleCount] = {};
+  for (size_t i = 0; i < fields.size(); ++i) {
+    const std::string name = NormaliseColumnName(fields[i]);
+    bool known = false;
+    for (const ColumnName& entry : kColumnNames) {
+      if (name != entry.name) continue;
+      known = true;
+      const int role = static_cast<int>(entry.role);
+      if (layout.column[role] < 0 || entry.rank < rank[role]) {
+        layout.column[role] = static_cast<int>(i);
+        rank[role] = entry.rank;
+      }
+      if (entry.role == ColumnRole::kBookingDate && i == 1) match->dateAtServis24 = true;
+    }
+    if (known) ++match->recognised;
+  }
+  layout.recognised = layout.Column(ColumnRole::kBookingDate) >= 0 &&
+                      layout.Column(ColumnRole::kAmount) >= 0;
+  if (!layout.recognised) return;
+
+  layout.name = kGenericName;
+  for (const KnownLayout& known : kKnownLayouts) {
+    bool all = true;
+    for (const char* wanted : known.names) {
+      if (wanted == nullptr) break;
+      bool found = false;
+      for (std::string_view field : fields) found = found || NormaliseColumnName(field) == wanted;
+      all = all && found;
+    }
+    if (all) {
+      layout.name = known.name;
+      break;
+    }
+  }
+}
+
+// Servis24 writes its header as the first line, ';'-separated, with the
+// date, the amount and the other fields it has in fixed places and the
+// counter account in one column.
+bool IsServis24(const HeaderMatch& match) {
+  const StatementLayout& layout = match.layout;
+  if (layout.headerLine != 1 || layout.separator != ';' || !match.dateAtServis24) return false;
+  for (const Servis24Column& place : kServis24Columns) {
+    const int column = layout.Column(place.role);
+    if (column >= 0 && column != place.column) return false;
+  }
+  return layout.Column(ColumnRole::kAmount) == 2 && layout.Column(ColumnRole::kCounterBank) < 0 &&
+         layout.Column(ColumnRole::kCounterPrefix) < 0 &&
+         layout.Column(ColumnRole::kCounterIban) < 0;
+}
+
+constexpr int kHeaderSearchLines = 40;
+
+}  // namespace
+
+std::string NormaliseColumnName(std::string_view name) {
+  std::string normal;
+  normal.reserve(name.size());
+  bool blank = false;
+  for (char c : name) {
+    if (c == '"') continue;
+    if (IsFieldPadding(c)) {
+      blank = !normal.empty();
+      continue;
+    }
+    if (c == '#' && normal.empty()) continue;
+    if (blank) normal += ' ';
+    blank = false;
+    normal += kLetterFold.table[static_cast<unsigned char>(c)];
+  }
+  return normal;
+}
+
+StatementLayout RecogniseLayout(std::string_view text) {
+  HeaderMatch best;
+  for (const char separator : {';', ',', '\t'}) {
+    CsvRecordReader reader(text, separator);
+    while (reader.Next() && reader.lineNumber() <= kHeaderSearchLines) {
+      if (best.layout.recognised && reader.lineNumber() > best.layout.headerLine) break;
+      HeaderMatch match;
+      MatchHeader(reader.fields(), &match);
+      if (!match.layout.recognised) continue;
+      // The earliest header wins, and on the same line the separator that
+      // gives more known names.
+      if (!best.layout.recognised || reader.lineNumber() < best.layout.headerLine ||
+          match.recognised > best.recognised) {
+        match.layout.separator = separator;
+        match.layout.headerLine = reader.lineNumber();
+        match.layout.dataOffset = reader.offset();
+        best = match;
+      }
+      break;
+    }
+  }
+  best.layout.servis24 = best.layout.recognised && IsServis24(best);
+  return best.layout;
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,62 @@
+#ifndef TARVOLO_CONVERSION_STATEMENT_LAYOUT_H_
+#define TARVOLO_CONVERSION_STATEMENT_LAYOUT_H_
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tarvolo {
+
+// What a column of a statement holds, as far as the records need it.
+enum class ColumnRole {
+  kBookingDate,
+  kAmount,
+  kDirection,       // debit or credit, for amounts written without a sign
+  kCurrency,
+  kCounterAccount,  // prefix-number/bank, number/bank or the number alone
+  kCounterBank,
+  kCounterPrefix,
+  kCounterIban,
+  kCounterName,
+  kVariableSymbol,
+  kConstantSymbol,
+  kSpecificSymbol,
+  kMessage,         // the message for the payee
+  kItemType,        // the bank's own description or kind of the item
+  kTransactionId,
+  kCount
+};
+constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);
+
+// How one statement file is laid out, found from its header line.
+struct StatementLayout {
+  // A header line with a booking date and an amount column was found.
+  bool recognised = false;
+  // The header is the first line and names the columns where Servis24 has
+  // them, so that the file is read by the Servis24 rules.
+  bool servis24 = false;
+  char separator = ';';
+  int headerLine = 0;     // counted from 1
+  size_t dataOffset = 0;  // where the line after the header starts
+  // Column of each role, from 0; -1 when the file has none.
+  int column[kColumnRoleCount];
+  // The bank whose header this is, Windows-1250; "obecný CSV" for any other.
+  const char* name = "";
+
+  StatementLayout() {
+    for (int& c : column) c = -1;
+  }
+  int Column(ColumnRole role) const { return column[static_cast<int>(role)]; }
+};
+
+// Looks through the first 40 lines of a Windows-1250 statement text for a
+// header line separated by ';', ',' or a tab whose column names it knows.
+StatementLayout RecogniseLayout(std::string_view text);
+
+// A column name as it is compared: lower case, without diacritics, quotes
+// and a leading '#', every run of blanks and no-break spaces one blank.
+std::string NormaliseColumnName(std::string_view name);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_STATEMENT_LAYOUT_H_

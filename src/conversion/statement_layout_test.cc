@@ -1,0 +1,108 @@
+#include "conversion/statement_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarvolo {
+namespace {
+
+TEST(StatementLayout, ColumnNamesAreNormalised) {
+  struct Case {
+    const char* name;
+    const char* normal;
+  } cases[] = {
+      {"Datum zaúčtování", "datum zauctovani"},
+      {"\"ČÁSTKA\"", "castka"},
+      {"#Datum zaúčtování transakce", "datum zauctovani transakce"},
+      {"Protiúčet a\xA0kód  banky", "protiucet a kod banky"},
+      {"  Variabilní Symbol\t", "variabilni symbol"},
+      {"Payer's/payee's bank code", "payer's/payee's bank code"},
+      {"a#b", "a#b"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NormaliseColumnName(c.name), c.normal) << c.name;
+}
+
+// Each column of a header by role: the header's column numbers from 1, 0
+// where the layout has none.
+struct Columns {
+  int date, amount, direction, currency, account, bank, prefix, iban, name, vs, ks, ss, message,
+      type, id;
+};
+
+TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
+  struct Case {
+    const char* text;
+    const char* name;  // "" when no header is recognised
+    bool servis24;
+    char separator;
+    int headerLine;
+    Columns columns;
+  } cases[] = {
+      // Servis24, as its statements and tests have it.
+      {"Číslo položky;Datum splatnosti;Částka;Protiúčet;Název protiúčtu;Variabilní symbol;Měna;"
+       "Datum zaúčtování;Konstantní symbol;Specifický symbol;Zpráva pro příjemce;Poznámka\r\n",
+       "obecný CSV", true, ';', 1, {8, 3, 0, 7, 4, 0, 0, 0, 5, 6, 9, 10, 11, 0, 0}},
+      {"Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n", "obecný CSV", true, ';', 1,
+       {2, 3, 0, 0, 4, 0, 0, 0, 0, 6, 9, 10, 11, 0, 0}},
+      // The same names after a preamble line are no Servis24 statement.
+      {"Výpis\r\nČíslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n", "obecný CSV", false, ';', 2,
+       {2, 3, 0, 0, 4, 0, 0, 0, 0, 6, 9, 10, 11, 0, 0}},
+      // ČSOB without its preamble: date and amount where Servis24 has them,
+      // the rest elsewhere.
+      {"číslo účtu;datum zaúčtování;částka;měna;zůstatek;číslo účtu protiúčtu;kód banky protiúčtu;"
+       "název účtu protiúčtu;konstantní symbol;variabilní symbol;specifický symbol;označení operace;"
+       "ID transakce;poznámka\n",
+       "ČSOB", false, ';', 1, {2, 3, 0, 4, 6, 7, 0, 0, 8, 10, 9, 11, 14, 12, 13}},
+      // Fio's own pick of columns, shuffled.
+      {"\"Objem\";\"VS\";\"Datum\";\"Protiúčet\";\"Kód banky\"\n", "Fio banka", false, ';', 1,
+       {3, 1, 0, 0, 4, 5, 0, 0, 0, 2, 0, 0, 0, 0, 0}},
+      // Air Bank: the booked date and amount before the others.
+      {"\"Datum provedení\",\"Směr úhrady\",\"Částka v měně účtu\",\"Původní částka úhrady\","
+       "\"Název, adresa a stát protistrany\",\"Datum zaúčtování\",\"Poznámka pro mne\","
+       "\"Zpráva pro příjemce\"\n",
+       "Air Bank", false, ',', 1, {6, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0}},
+      // UniCredit: its account-line before the header, "Číslo účtu" the counter
+      // account there.
+      {"Název účtu;Číslo účtu;Měna;Zůstatek\r\nA;1/2700;CZK;5\r\n"
+       "Účet;Částka;Měna;Datum zaúčtování;Banka;Číslo účtu;Název účtu;Detaily transakce;"
+       "Konstatní kód\r\n",
+       "UniCredit Bank", false, ';', 3, {4, 2, 0, 3, 6, 5, 0, 0, 7, 0, 9, 0, 8, 0, 0}},
+      {"Date\tAmount\tBeneficiary IBAN\tDescription\n", "obecný CSV", false, '\t', 1,
+       {1, 2, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 4, 4, 0}},
+      // No amount, no date, or nothing known: no header.
+      {"Datum;Protiúčet;VS\n", "", false, ';', 0, {}},
+      {"Číslo;Popis;Částka\n", "", false, ';', 0, {}},
+      {"h;h\r\n", "", false, ';', 0, {}},
+      {"", "", false, ';', 0, {}},
+  };
+  for (const Case& c : cases) {
+    const StatementLayout layout = RecogniseLayout(c.text);
+    EXPECT_EQ(layout.recognised, c.name[0] != '\0') << c.text;
+    if (!layout.recognised) continue;
+    EXPECT_STREQ(layout.name, c.name) << c.text;
+    EXPECT_EQ(layout.servis24, c.servis24) << c.text;
+    EXPECT_EQ(layout.separator, c.separator) << c.text;
+    EXPECT_EQ(layout.headerLine, c.headerLine) << c.text;
+    const int* want = &c.columns.date;
+    for (int role = 0; role < kColumnRoleCount; ++role) {
+      EXPECT_EQ(layout.column[role], want[role] - 1) << c.text << " role " << role;
+    }
+  }
+}
+
+TEST(StatementLayout, HeaderIsLookedForInTheFirstFortyLines) {
+  for (int preamble : {0, 39, 40}) {
+    std::string text;
+    for (int i = 0; i < preamble; ++i) text += "info;" + std::to_string(i) + "\r\n";
+    text += "Datum;Částka\r\n1.1.2014;5\r\n";
+    const StatementLayout layout = RecogniseLayout(text);
+    EXPECT_EQ(layout.recognised, preamble < 40) << preamble;
+    if (layout.recognised) {
+      EXPECT_EQ(text.substr(layout.dataOffset), "1.1.2014;5\r\n");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo
