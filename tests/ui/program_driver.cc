@@ -3,7 +3,10 @@
 #include <commctrl.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace tarvolo {
@@ -196,6 +199,25 @@ void ProgramDriver::SetCalendarDay(HWND dialog, int controlId, int year, int mon
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
+double ProgramDriver::CalendarRoom(HWND dialog, int controlId) {
+  HWND calendar = GetDlgItem(dialog, controlId);
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT,
+                                PAGE_READWRITE);
+  RECT needed = {};
+  const bool told =
+      SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(remote)) != 0;
+  ReadProcessMemory(process_.hProcess, remote, &needed, sizeof needed, nullptr);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  RECT client = {};
+  GetClientRect(calendar, &client);
+  const LONG width = needed.right - needed.left;
+  const LONG height = needed.bottom - needed.top;
+  if (!told || width <= 0 || height <= 0) return 0;
+  std::printf("calendar %ldx%ld in %ldx%ld\n", width, height, client.right, client.bottom);
+  return std::min(client.right / static_cast<double>(width),
+                  client.bottom / static_cast<double>(height));
+}
+
 HWND ProgramDriver::FocusedWindow() {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
@@ -260,12 +282,18 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool SaveScreenshot(const std::string& name) {
+bool SaveScreenshot(const std::string& name, HWND window) {
   const std::string unixPath = g_driverPaths.workUnix + "/" + name;
   const std::string path = g_driverPaths.work + "\\" + name;
   DeleteFileA(path.c_str());
+  // The desktop lies at the display's corner, which may be larger.
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (window != nullptr) GetWindowRect(window, &area);
+  const std::string crop = std::to_string(area.right - area.left) + "x" +
+                           std::to_string(area.bottom - area.top) + "+" +
+                           std::to_string(area.left) + "+" + std::to_string(area.top);
   // Wine starts Unix programs too; the display is the one the tests run on.
-  std::string commandLine = "/usr/bin/import -window root " + unixPath;
+  std::string commandLine = "/usr/bin/import -window root -crop " + crop + " " + unixPath;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};

@@ -59,6 +59,10 @@ class ProgramDriver {
   int CalendarDay(HWND dialog, int controlId);
   void SetCalendarDay(HWND dialog, int controlId, int year, int month, int day);
 
+  // How much of the room that one month needs the month calendar's window
+  // gives (1: just enough), the smaller of width and height; 0 if unknown.
+  double CalendarRoom(HWND dialog, int controlId);
+
   HWND FocusedWindow();
 
   // Drops these files onto `window` as Explorer does: a WM_DROPFILES whose
@@ -78,8 +82,9 @@ std::string ReadWholeFileBytes(const std::string& path);
 bool WriteWholeFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 
-// Saves the X display as a PNG in the work folder (Wine runs the Unix tool).
-bool SaveScreenshot(const std::string& name);
+// Saves Wine's desktop, or only `window` with its frame, as a PNG in the
+// work folder (Wine runs the Unix tool).
+bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 
 // Days since 1970-01-01 and back, on the proleptic Gregorian calendar.
 int64_t DaysFromCivil(int year, int month, int day);

@@ -356,6 +356,95 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
   }
 }
 
+// The screen scale that programs read at their start (Wine's LogPixels),
+// and a desktop large enough for it; both put back at the end.
+class ScreenScale {
+ public:
+  explicit ScreenScale(DWORD dpi) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
+    DWORD size = sizeof saved_;
+    hadValue_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr,
+                                 reinterpret_cast<BYTE*>(&saved_), &size) == ERROR_SUCCESS;
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                   sizeof dpi);
+    if (dpi > 144) {
+      DEVMODEA mode = {};
+      mode.dmSize = sizeof mode;
+      mode.dmPelsWidth = 1600;
+      mode.dmPelsHeight = 1200;
+      mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+      widened_ = ChangeDisplaySettingsA(&mode, 0) == DISP_CHANGE_SUCCESSFUL;
+    }
+  }
+  ~ScreenScale() {
+    if (widened_) ChangeDisplaySettingsA(nullptr, 0);
+    if (hadValue_) {
+      RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved_),
+                     sizeof saved_);
+    } else {
+      RegDeleteValueA(key_, "LogPixels");
+    }
+    RegCloseKey(key_);
+  }
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD saved_ = 0;
+  bool hadValue_ = false;
+  bool widened_ = false;
+};
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// Both dialogs at 100, 150 and 200 %: their size grows with the scale (the
+// program tells the system it draws sharp text itself), each lies whole on
+// the desktop and the calendar has room for its month. The screenshots stay
+// in the work folder.
+TEST_F(ProgramTest, DialogsScaleWithTheScreen) {
+  SIZE base = {};
+  double baseRoom = 0;
+  for (DWORD dpi : {96, 144, 192}) {
+    ScreenScale scale(dpi);
+    ProgramDriver program;
+    ASSERT_TRUE(program.Start(folder_));
+    HWND main = program.WaitWindow(kMainCaption);
+    ASSERT_NE(main, nullptr);
+    const std::string percent = std::to_string(dpi * 100 / 96);
+    EXPECT_TRUE(SaveScreenshot("main_dialog_" + percent + ".png", main));
+    ProgramDriver::ClickLater(main, 1009);
+    HWND settings = program.WaitWindow(kSettingsCaption);
+    ASSERT_NE(settings, nullptr);
+
+    const RECT desktop = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT client = {};
+    GetClientRect(main, &client);
+    if (dpi == 96) base = {client.right, client.bottom};
+    // Fonts do not grow exactly with the scale; a tenth either way.
+    const double expected = dpi / 96.0;
+    EXPECT_NEAR(client.right / static_cast<double>(base.cx), expected, expected / 10) << dpi;
+    EXPECT_NEAR(client.bottom / static_cast<double>(base.cy), expected, expected / 10) << dpi;
+    const double room = program.CalendarRoom(main, 1012);
+    if (dpi == 96) baseRoom = room;
+    EXPECT_GT(room, 0) << dpi;
+    EXPECT_GE(room, baseRoom * 0.97) << dpi;
+    for (HWND dialog : {main, settings}) {
+      RECT frame = {};
+      GetWindowRect(dialog, &frame);
+      EXPECT_TRUE(Inside(frame, desktop)) << dpi;
+    }
+    EXPECT_TRUE(SaveScreenshot("settings_dialog_" + percent + ".png", settings));
+
+    ProgramDriver::Click(settings, 1007);
+    EXPECT_TRUE(program.WaitGone(settings));
+    ProgramDriver::ClickLater(main, 1);
+    EXPECT_EQ(program.WaitExit(), 0);
+  }
+}
+
 TEST_F(ProgramTest, SettingsThatCannotBeSavedAreReported) {
   // A folder in the settings file's place cannot be replaced by a file.
   ASSERT_TRUE(CreateDirectoryA(settingsPath_.c_str(), nullptr));
@@ -395,5 +484,7 @@ int main(int argc, char** argv) {
   g_driverPaths.work = windowsPath(argv[3]);
   g_driverPaths.workUnix = argv[3];
   CreateDirectoryA(g_driverPaths.work.c_str(), nullptr);
+  // The program's windows in the pixels of the screen, whatever its scale.
+  SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
   return RUN_ALL_TESTS();
 }
