@@ -1,5 +1,6 @@
 #include "ui/dialog_proc.h"
 
+#include "ui/file_selection.h"
 #include "ui/resources/resource_ids.h"
 
 namespace tarvolo {
@@ -51,6 +52,14 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       return 1;
     case WM_COMMAND:
       OnCommand(window, LOWORD(wParam), HIWORD(wParam));
+      return 1;
+    case WM_DROPFILES:
+      // Only the main dialog accepts files; it has the log pane.
+      if (window == g_dialogTable[kMainSlot].window) {
+        OnDropFiles(window, reinterpret_cast<HDROP>(wParam));
+      } else {
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+      }
       return 1;
     default:
       return 0;

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "test_dialog.h"
 #include "ui/handlers.h"
@@ -74,6 +75,137 @@ TEST_F(FileSelectionTest, OneFileIsItsFullPathEndedByAnEmptyString) {
   EXPECT_EQ(TextOf(1001), "Byly vybrány soubory...\n");
   EXPECT_STRCASEEQ(g_selectedFiles, path.c_str());
   EXPECT_EQ(g_selectedFiles[std::strlen(g_selectedFiles) + 1], '\0');
+}
+
+// Files given to the program at once (dropped, or named at start), in a
+// fresh folder with two subfolders.
+class GivenFilesTest : public FileSelectionTest {
+ protected:
+  void SetUp() override {
+    FileSelectionTest::SetUp();
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
+    GetCurrentDirectoryA(sizeof savedFolder_, savedFolder_);
+    folder_ = std::string(temp) + "tarvolo_given_files";
+    RemoveAll();
+    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((folder_ + "\\a").c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((folder_ + "\\b").c_str(), nullptr));
+  }
+  void TearDown() override {
+    SetCurrentDirectoryA(savedFolder_);
+    RemoveAll();
+    FileSelectionTest::TearDown();
+  }
+
+  std::string Make(const std::string& name) {
+    const std::string path = folder_ + "\\" + name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << path;
+    CloseHandle(file);
+    return path;
+  }
+
+  // The selection's strings up to the closing empty one.
+  static std::vector<std::string> Selected() {
+    std::vector<std::string> strings;
+    size_t at = 0;
+    do {
+      strings.push_back(g_selectedFiles + at);
+      at += strings.back().size() + 1;
+    } while (at < sizeof g_selectedFiles && g_selectedFiles[at] != '\0');
+    return strings;
+  }
+
+  std::string folder_;
+
+ private:
+  void RemoveAll() {
+    WIN32_FIND_DATAA entry;
+    for (const char* sub : {"\\a", "\\b", ""}) {
+      const std::string dir = folder_ + sub;
+      HANDLE find = FindFirstFileA((dir + "\\*.csv").c_str(), &entry);
+      if (find != INVALID_HANDLE_VALUE) {
+        do DeleteFileA((dir + "\\" + entry.cFileName).c_str());
+        while (FindNextFileA(find, &entry));
+        FindClose(find);
+      }
+      RemoveDirectoryA(dir.c_str());
+    }
+  }
+  char savedFolder_[MAX_PATH] = {};
+};
+
+TEST_F(GivenFilesTest, FilesOfSeveralFoldersAreHeldWholeAfterAnEmptyFolder) {
+  const std::string a = Make("a\\leden.csv");
+  const std::string b = Make("b\\unor.csv");
+  const std::string c = Make("a\\brezen.csv");
+  const std::string selected = "Byly vybrány soubory...\n";
+  const std::string nothing = "Není nic vybráno!!!\n";
+  struct Case {
+    std::vector<std::string> given;
+    std::vector<std::string> selection;  // after the empty folder
+    std::string log;
+    std::string currentFolder;
+  } cases[] = {
+      {{a, b, c}, {a, b, c}, selected, folder_ + "\\a"},
+      {{b, a}, {b, a}, selected, folder_ + "\\b"},
+      // Relative to the current folder, which the previous case left in b.
+      {{"..\\a\\leden.csv", "unor.csv"}, {a, b}, selected, folder_ + "\\a"},
+      {{a, folder_ + "\\b", folder_ + "\\b\\chybi.csv", "NUL", b, a},
+       {a, b},
+       "Složka " + folder_ + "\\b nebyla vybrána, vyberte soubory v ní!!!\n\r\n"
+       "Soubor " + folder_ + "\\b\\chybi.csv nebyl nalezen, nebyl vybrán!!!\n\r\n"
+       "\\\\.\\NUL není soubor s výpisem, nebyl vybrán!!!\n\r\n"
+       "Soubor " + a + " už je vybrán, podruhé nebyl vybrán!!!\n\r\n" + selected,
+       folder_ + "\\a"},
+      // Nothing usable empties the selection and leaves the folder as it is.
+      {{folder_}, {}, "Složka " + folder_ + " nebyla vybrána, vyberte soubory v ní!!!\n\r\n" + nothing,
+       folder_ + "\\a"},
+      {{}, {}, nothing, folder_ + "\\a"},
+  };
+  SetCurrentDirectoryA(folder_.c_str());
+  for (const Case& c : cases) {
+    g_activityLog = ActivityLog();
+    std::memset(g_selectedFiles, 'x', sizeof g_selectedFiles);
+    SelectGivenFiles(c.given, window_);
+    std::vector<std::string> expected = {""};
+    expected.insert(expected.end(), c.selection.begin(), c.selection.end());
+    if (c.selection.empty()) {
+      EXPECT_EQ(std::string(g_selectedFiles, sizeof g_selectedFiles),
+                std::string(sizeof g_selectedFiles, '\0'));
+    } else {
+      EXPECT_EQ(Selected(), expected);
+    }
+    EXPECT_EQ(TextOf(1001), c.log);
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof current, current);
+    EXPECT_STRCASEEQ(current, c.currentFolder.c_str());
+  }
+}
+
+TEST_F(GivenFilesTest, FilesBeyondTheBufferAreLoggedAndLeftOut) {
+  // Long names, so that the buffer is full after some hundred files.
+  const std::string stem = std::string(150, 'v');
+  std::vector<std::string> given;
+  for (size_t total = 0; total < kSelectedFilesSize + 2000;) {
+    given.push_back(Make(stem + std::to_string(1000 + given.size()) + ".csv"));
+    total += given.back().size() + 1;
+  }
+  SelectGivenFiles(given, window_);
+  const std::vector<std::string> selected = Selected();
+  ASSERT_GT(selected.size(), 2u);
+  const size_t kept = selected.size() - 1;
+  EXPECT_EQ(std::vector<std::string>(selected.begin() + 1, selected.end()),
+            std::vector<std::string>(given.begin(), given.begin() + kept));
+  // The list ends inside the buffer, and the files left out have their lines.
+  EXPECT_EQ(g_selectedFiles[sizeof g_selectedFiles - 1], '\0');
+  ASSERT_LT(kept, given.size());
+  const std::string last = "Soubor " + given.back() + " se do výběru už nevejde, nebyl vybrán!!!\n";
+  const std::string end = last + "\r\nByly vybrány soubory...\n";
+  const std::string& log = g_activityLog.text;
+  ASSERT_GE(log.size(), end.size());
+  EXPECT_EQ(log.substr(log.size() - end.size()), end);
 }
 
 }  // namespace

@@ -24,6 +24,12 @@ int OnMainOpen(HWND window) {
   AppendLog(kStartupNotice, window);
   if (!g_startupSettingsNote.empty()) AppendLog(g_startupSettingsNote.c_str(), window);
   LoadControls(window);
+  // Files dropped from Explorer are selected as if chosen in the file dialog.
+  DragAcceptFiles(window, TRUE);
+  if (!g_startFiles.empty()) {
+    SelectGivenFiles(g_startFiles, window);
+    g_startFiles.clear();
+  }
   return 1;
 }
 

@@ -1,7 +1,12 @@
 #include "program_driver.h"
 
 #include <commctrl.h>
+#include <shlobj.h>
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace tarvolo {
@@ -82,12 +87,13 @@ ProgramDriver::~ProgramDriver() {
   CloseHandle(process_.hThread);
 }
 
-bool ProgramDriver::Start(const std::string& folder) {
+bool ProgramDriver::Start(const std::string& folder, const std::vector<std::string>& arguments) {
   const std::string exe = folder + "\\tarvolo.exe";
   if (!CopyFileA(g_driverPaths.program.c_str(), exe.c_str(), FALSE)) return false;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   std::string commandLine = "\"" + exe + "\"";
+  for (const std::string& argument : arguments) commandLine += " \"" + argument + "\"";
   if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                       folder.c_str(), &startup, &process_)) {
     return false;
@@ -193,11 +199,55 @@ void ProgramDriver::SetCalendarDay(HWND dialog, int controlId, int year, int mon
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
+double ProgramDriver::CalendarRoom(HWND dialog, int controlId) {
+  HWND calendar = GetDlgItem(dialog, controlId);
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT,
+                                PAGE_READWRITE);
+  RECT needed = {};
+  const bool told =
+      SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(remote)) != 0;
+  ReadProcessMemory(process_.hProcess, remote, &needed, sizeof needed, nullptr);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  RECT client = {};
+  GetClientRect(calendar, &client);
+  const LONG width = needed.right - needed.left;
+  const LONG height = needed.bottom - needed.top;
+  if (!told || width <= 0 || height <= 0) return 0;
+  std::printf("calendar %ldx%ld in %ldx%ld\n", width, height, client.right, client.bottom);
+  return std::min(client.right / static_cast<double>(width),
+                  client.bottom / static_cast<double>(height));
+}
+
 HWND ProgramDriver::FocusedWindow() {
   GUITHREADINFO info = {};
   info.cbSize = sizeof info;
   GetGUIThreadInfo(process_.dwThreadId, &info);
   return info.hwndFocus;
+}
+
+void ProgramDriver::DropFiles(HWND window, const std::vector<std::string>& paths) {
+  std::wstring names;
+  for (const std::string& path : paths) {
+    std::wstring name(path.size() + 1, L'\0');
+    name.resize(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &name[0],
+                                    static_cast<int>(name.size())));
+    names += name;  // with its NUL
+  }
+  names += L'\0';
+  DROPFILES header = {};
+  header.pFiles = sizeof header;
+  header.fWide = TRUE;
+  std::string block(reinterpret_cast<const char*>(&header), sizeof header);
+  block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
+  // Wine hands wParam over as it is, so a handle of this process would name
+  // some other memory of the program; a fixed block is its own handle.
+  void* remote = VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT,
+                                PAGE_READWRITE);
+  WriteProcessMemory(process_.hProcess, remote, block.data(), block.size(), nullptr);
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0, SMTO_NORMAL,
+                      kPatience, &answer);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
 bool MakeFreshFolder(const std::string& path) {
@@ -232,12 +282,18 @@ bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool SaveScreenshot(const std::string& name) {
+bool SaveScreenshot(const std::string& name, HWND window) {
   const std::string unixPath = g_driverPaths.workUnix + "/" + name;
   const std::string path = g_driverPaths.work + "\\" + name;
   DeleteFileA(path.c_str());
+  // The desktop lies at the display's corner, which may be larger.
+  RECT area = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (window != nullptr) GetWindowRect(window, &area);
+  const std::string crop = std::to_string(area.right - area.left) + "x" +
+                           std::to_string(area.bottom - area.top) + "+" +
+                           std::to_string(area.left) + "+" + std::to_string(area.top);
   // Wine starts Unix programs too; the display is the one the tests run on.
-  std::string commandLine = "/usr/bin/import -window root " + unixPath;
+  std::string commandLine = "/usr/bin/import -window root -crop " + crop + " " + unixPath;
   STARTUPINFOA startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};

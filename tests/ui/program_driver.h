@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 
@@ -26,7 +27,9 @@ class ProgramDriver {
  public:
   ~ProgramDriver();
 
-  bool Start(const std::string& folder);
+  // Starts the copy in `folder` with these arguments after its name, as
+  // Explorer starts a program with the files dropped onto its icon.
+  bool Start(const std::string& folder, const std::vector<std::string>& arguments = {});
   // Its top-level dialog with this caption, once it is there; null if not.
   HWND WaitWindow(const char* caption);
   // How many of its top-level windows have this caption (null: how many
@@ -56,7 +59,16 @@ class ProgramDriver {
   int CalendarDay(HWND dialog, int controlId);
   void SetCalendarDay(HWND dialog, int controlId, int year, int month, int day);
 
+  // How much of the room that one month needs the month calendar's window
+  // gives (1: just enough), the smaller of width and height; 0 if unknown.
+  double CalendarRoom(HWND dialog, int controlId);
+
   HWND FocusedWindow();
+
+  // Drops these files onto `window` as Explorer does: a WM_DROPFILES whose
+  // DROPFILES block (with wide names) lies in the program's memory. Returns
+  // once the program has handled it.
+  void DropFiles(HWND window, const std::vector<std::string>& paths);
 
  private:
   PROCESS_INFORMATION process_ = {};
@@ -70,8 +82,9 @@ std::string ReadWholeFileBytes(const std::string& path);
 bool WriteWholeFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 
-// Saves the X display as a PNG in the work folder (Wine runs the Unix tool).
-bool SaveScreenshot(const std::string& name);
+// Saves Wine's desktop, or only `window` with its frame, as a PNG in the
+// work folder (Wine runs the Unix tool).
+bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 
 // Days since 1970-01-01 and back, on the proleptic Gregorian calendar.
 int64_t DaysFromCivil(int year, int month, int day);

@@ -71,6 +71,46 @@ std::string TodayDdMmYy() {
 
 std::string Folder(const char* name) { return g_driverPaths.work + "\\" + name; }
 
+// A statement of the golden statement's header line and the given lines of
+// it, whose records are known.
+bool WriteStatement(const std::string& path, std::initializer_list<int> items) {
+  const std::string csv = ReadWholeFileBytes(g_driverPaths.data + "\\records.csv");
+  std::vector<std::string> lines;
+  for (size_t start = 0; start < csv.size();) {
+    const size_t end = csv.find("\r\n", start);
+    if (end == std::string::npos) return false;
+    lines.push_back(csv.substr(start, end - start + 2));
+    start = end + 2;
+  }
+  if (lines.size() != 8) return false;
+  std::string statement = lines[0];
+  for (int item : items) statement += lines[item];
+  return WriteWholeFileBytes(path, statement);
+}
+
+// The statement of items 1, 2, 4 and 7 for account 2000145399 "Běžný účet",
+// balance 1000.50 on 31 August 2014, statement number 120.
+std::string ExpectedExport() {
+  const std::string records = ReadWholeFileBytes(g_driverPaths.data + "\\records.txt");
+  // Seven data lines, the blank one without a record.
+  if (records.size() != 6u * 130) return "records.txt is not 6 records";
+  const std::string header = std::string("074") + "0000002000145399" + "Běžný účet          " +
+                             "310814" + "00000000100050+" + "00000002476752+" +
+                             "00000000123450" + "0" + "00000002500152" + "0" + "120" +
+                             TodayDdMmYy() + std::string(14, ' ') + "\r\n";
+  return header + records.substr(0, 260) + records.substr(3 * 130, 130) +
+         records.substr(5 * 130, 130);
+}
+
+// The log of converting a.csv and b.csv into that statement.
+std::string ConversionLog(const std::string& a, const std::string& b) {
+  return "\r\nPřevádím soubor " + a + "\n" + "\r\nPřevádím soubor " + b + "\n" +
+         "\r\nNačteno 4 položek, starý zůstatek 1000.50 Kč, nový 24767.52 Kč\n"
+         "\r\nCelkem příchozí platby 25001.52 Kč, odchozí platby 1234.50 Kč\n"
+         "\r\nZapsán soubor export.gpc\n"
+         "\r\nKontrola souboru export.gpc: v pořádku\n";
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -145,22 +185,8 @@ TEST_F(ProgramTest, StoredProfileShowsAndTheCloseBoxSavesWhatIsShown) {
 TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   const std::string statements = folder_ + "\\statements";
   ASSERT_TRUE(MakeFreshFolder(statements));
-  // Two statements made of lines of the golden statement, whose records
-  // are known.
-  const std::string csv = ReadWholeFileBytes(g_driverPaths.data + "\\records.csv");
-  const std::string records = ReadWholeFileBytes(g_driverPaths.data + "\\records.txt");
-  ASSERT_FALSE(csv.empty());
-  // Seven data lines, the blank one without a record.
-  ASSERT_EQ(records.size(), 6u * 130);
-  std::vector<std::string> lines;
-  for (size_t start = 0; start < csv.size();) {
-    const size_t end = csv.find("\r\n", start);
-    lines.push_back(csv.substr(start, end - start + 2));
-    start = end + 2;
-  }
-  ASSERT_EQ(lines.size(), 8u);
-  ASSERT_TRUE(WriteWholeFileBytes(statements + "\\a.csv", lines[0] + lines[1] + lines[2]));
-  ASSERT_TRUE(WriteWholeFileBytes(statements + "\\b.csv", lines[0] + lines[4] + lines[7]));
+  ASSERT_TRUE(WriteStatement(statements + "\\a.csv", {1, 2}));
+  ASSERT_TRUE(WriteStatement(statements + "\\b.csv", {4, 7}));
   const std::string initial = Profile("", "", "", StoredDay(20150101), 3);
   ASSERT_TRUE(WriteWholeFileBytes(settingsPath_, initial));
 
@@ -259,24 +285,13 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
 
   ProgramDriver::Click(main, 1002);
-  log += "\r\nPřevádím soubor " + statements + "\\a.csv\n" +
-         "\r\nPřevádím soubor " + statements + "\\b.csv\n" +
-         "\r\nNačteno 4 položek, starý zůstatek 1000.50 Kč, nový 24767.52 Kč\n"
-         "\r\nCelkem příchozí platby 25001.52 Kč, odchozí platby 1234.50 Kč\n"
-         "\r\nZapsán soubor export.gpc\n"
-         "\r\nKontrola souboru export.gpc: v pořádku\n";
+  log += ConversionLog(statements + "\\a.csv", statements + "\\b.csv");
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
   EXPECT_TRUE(SaveScreenshot("main_dialog.png"));
 
   // Beside the statements, not beside the program.
   EXPECT_FALSE(FileExists(folder_ + "\\export.gpc"));
-  const std::string header = std::string("074") + "0000002000145399" + "Běžný účet          " +
-                             "310814" + "00000000100050+" + "00000002476752+" +
-                             "00000000123450" + "0" + "00000002500152" + "0" + "120" +
-                             TodayDdMmYy() + std::string(14, ' ') + "\r\n";
-  const std::string expected = header + records.substr(0, 260) + records.substr(3 * 130, 130) +
-                               records.substr(5 * 130, 130);
-  EXPECT_EQ(ReadWholeFileBytes(statements + "\\export.gpc"), expected);
+  EXPECT_EQ(ReadWholeFileBytes(statements + "\\export.gpc"), ExpectedExport());
 
   ProgramDriver::ClickLater(main, 1);
   EXPECT_EQ(program_.WaitExit(), 0);
@@ -290,6 +305,145 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   const int32_t numbers[] = {1409522340, 120};
   std::memcpy(&final[56], numbers, sizeof numbers);
   EXPECT_EQ(ReadWholeFileBytes(settingsPath_), final);
+}
+
+// Statements of two folders, dropped onto the main dialog with a folder
+// between them, or named on the command line as Explorer names the files
+// dropped onto the program's icon; both are converted into "export.gpc" in
+// the first file's folder.
+TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
+  const std::string january = folder_ + "\\leden";
+  const std::string february = folder_ + "\\unor";
+  struct Case {
+    std::vector<std::string> arguments;
+    std::vector<std::string> dropped;
+    std::string selectionLog;
+  } cases[] = {
+      {{january + "\\a.csv", "unor\\b.csv"}, {}, "\r\nByly vybrány soubory...\n"},
+      {{},
+       {january + "\\a.csv", february, february + "\\b.csv"},
+       "\r\nSložka " + february + " nebyla vybrána, vyberte soubory v ní!!!\n" +
+           "\r\nByly vybrány soubory...\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(MakeFreshFolder(january));
+    ASSERT_TRUE(MakeFreshFolder(february));
+    ASSERT_TRUE(WriteStatement(january + "\\a.csv", {1, 2}));
+    ASSERT_TRUE(WriteStatement(february + "\\b.csv", {4, 7}));
+    ASSERT_TRUE(WriteWholeFileBytes(
+        settingsPath_, Profile("2000145399", "Běžný účet", "1000.50", StoredDay(20140901), 120)));
+
+    ProgramDriver program;
+    ASSERT_TRUE(program.Start(folder_, c.arguments));
+    HWND main = program.WaitWindow(kMainCaption);
+    ASSERT_NE(main, nullptr);
+    if (!c.dropped.empty()) {
+      // What tells Explorer that the dialog takes files.
+      EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
+      ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, kNotice));
+      program.DropFiles(main, c.dropped);
+    }
+    std::string log = kNotice + c.selectionLog;
+    EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
+    EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
+
+    ProgramDriver::Click(main, 1002);
+    log += ConversionLog(january + "\\a.csv", february + "\\b.csv");
+    EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
+    EXPECT_EQ(ReadWholeFileBytes(january + "\\export.gpc"), ExpectedExport());
+    EXPECT_FALSE(FileExists(folder_ + "\\export.gpc"));
+    ProgramDriver::ClickLater(main, 1);
+    EXPECT_EQ(program.WaitExit(), 0);
+  }
+}
+
+// The screen scale that programs read at their start (Wine's LogPixels),
+// and a desktop large enough for it; both put back at the end.
+class ScreenScale {
+ public:
+  explicit ScreenScale(DWORD dpi) {
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
+                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
+    DWORD size = sizeof saved_;
+    hadValue_ = RegQueryValueExA(key_, "LogPixels", nullptr, nullptr,
+                                 reinterpret_cast<BYTE*>(&saved_), &size) == ERROR_SUCCESS;
+    RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                   sizeof dpi);
+    if (dpi > 144) {
+      DEVMODEA mode = {};
+      mode.dmSize = sizeof mode;
+      mode.dmPelsWidth = 1600;
+      mode.dmPelsHeight = 1200;
+      mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+      widened_ = ChangeDisplaySettingsA(&mode, 0) == DISP_CHANGE_SUCCESSFUL;
+    }
+  }
+  ~ScreenScale() {
+    if (widened_) ChangeDisplaySettingsA(nullptr, 0);
+    if (hadValue_) {
+      RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved_),
+                     sizeof saved_);
+    } else {
+      RegDeleteValueA(key_, "LogPixels");
+    }
+    RegCloseKey(key_);
+  }
+
+ private:
+  HKEY key_ = nullptr;
+  DWORD saved_ = 0;
+  bool hadValue_ = false;
+  bool widened_ = false;
+};
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// Both dialogs at 100, 150 and 200 %: their size grows with the scale (the
+// program tells the system it draws sharp text itself), each lies whole on
+// the desktop and the calendar has room for its month. The screenshots stay
+// in the work folder.
+TEST_F(ProgramTest, DialogsScaleWithTheScreen) {
+  SIZE base = {};
+  double baseRoom = 0;
+  for (DWORD dpi : {96, 144, 192}) {
+    ScreenScale scale(dpi);
+    ProgramDriver program;
+    ASSERT_TRUE(program.Start(folder_));
+    HWND main = program.WaitWindow(kMainCaption);
+    ASSERT_NE(main, nullptr);
+    const std::string percent = std::to_string(dpi * 100 / 96);
+    EXPECT_TRUE(SaveScreenshot("main_dialog_" + percent + ".png", main));
+    ProgramDriver::ClickLater(main, 1009);
+    HWND settings = program.WaitWindow(kSettingsCaption);
+    ASSERT_NE(settings, nullptr);
+
+    const RECT desktop = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    RECT client = {};
+    GetClientRect(main, &client);
+    if (dpi == 96) base = {client.right, client.bottom};
+    // Fonts do not grow exactly with the scale; a tenth either way.
+    const double expected = dpi / 96.0;
+    EXPECT_NEAR(client.right / static_cast<double>(base.cx), expected, expected / 10) << dpi;
+    EXPECT_NEAR(client.bottom / static_cast<double>(base.cy), expected, expected / 10) << dpi;
+    const double room = program.CalendarRoom(main, 1012);
+    if (dpi == 96) baseRoom = room;
+    EXPECT_GT(room, 0) << dpi;
+    EXPECT_GE(room, baseRoom * 0.97) << dpi;
+    for (HWND dialog : {main, settings}) {
+      RECT frame = {};
+      GetWindowRect(dialog, &frame);
+      EXPECT_TRUE(Inside(frame, desktop)) << dpi;
+    }
+    EXPECT_TRUE(SaveScreenshot("settings_dialog_" + percent + ".png", settings));
+
+    ProgramDriver::Click(settings, 1007);
+    EXPECT_TRUE(program.WaitGone(settings));
+    ProgramDriver::ClickLater(main, 1);
+    EXPECT_EQ(program.WaitExit(), 0);
+  }
 }
 
 TEST_F(ProgramTest, SettingsThatCannotBeSavedAreReported) {
@@ -331,5 +485,7 @@ int main(int argc, char** argv) {
   g_driverPaths.work = windowsPath(argv[3]);
   g_driverPaths.workUnix = argv[3];
   CreateDirectoryA(g_driverPaths.work.c_str(), nullptr);
+  // The program's windows in the pixels of the screen, whatever its scale.
+  SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE);
   return RUN_ALL_TESTS();
 }

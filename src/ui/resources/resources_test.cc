@@ -171,7 +171,11 @@ TEST(ResourcesTest, ManifestAsksForCommonControls6AsInvoker) {
   for (const char* part :
        {"name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
         "processorArchitecture=\"" TARVOLO_MANIFEST_ARCH "\" publicKeyToken=\"6595b64144ccf1df\"",
-        "level=\"asInvoker\" uiAccess=\"false\""}) {
+        "level=\"asInvoker\" uiAccess=\"false\"",
+        // Sharp text at every screen scale: per monitor (with the dialogs
+        // rescaled by the system) where known, else the system's scale.
+        "WindowsSettings\">PerMonitorV2, System</dpiAwareness>",
+        "WindowsSettings\">true</dpiAware>"}) {
     EXPECT_NE(manifest.find(part), std::string::npos) << part;
   }
 }
