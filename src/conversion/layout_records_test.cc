@@ -122,34 +122,38 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
        "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
        1, "Soubor v.csv: rozpoznán formát Fio banka, převedeno 1 položek, vynecháno 1 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"
+          "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
+          "Kč, soubor konečný zůstatek neuvádí\n"},
       {"mBank's closing line",
        "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
        ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
        1, "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, vynecháno 1 řádků bez data "
-          "nebo částky\n"},
+          "nebo částky, vynecháno 0 nezaúčtovaných\n"
+          "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
+          "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
       {"unreadable date and amount are reported",
        "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n",
        1, "Soubor v.csv, řádek 2: datum nelze přečíst, řádek vynechán!!!\n"
           "Soubor v.csv, řádek 3: částku nelze přečíst, řádek vynechán!!!\n"
           "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 2 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"another currency",
        "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n",
        3, "Soubor v.csv, řádek 3: položka je v měně EUR, první položka souboru v měně CZK; soubor "
           "GPC měnu neuvádí!!!\n"
           "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 3 položek, vynecháno 0 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"a quote never closed",
        "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n",
        2, "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
           "konce!!!\n"
           "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"text after a NUL byte is not read here",
        std::string("Datum;Částka\n1.9.2014;5\n\0" "2.9.2014;6\n", 33),
        1, "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 0 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
   };
   for (const Case& c : cases) {
     ResetProgramState();

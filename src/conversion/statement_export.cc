@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/account_field.h"
+#include "conversion/balance_check.h"
 #include "conversion/dates.h"
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
@@ -57,7 +58,8 @@ void LogFormatted(const LogLine& log, const char* format, std::initializer_list<
 
 // Converts one statement file into the export text and logs what happened;
 // a file that cannot be read gets its line and is skipped.
-void ConvertFile(const std::string& path, std::string& exportText, const LogLine& log) {
+void ConvertFile(const std::string& path, std::string& exportText, const LogLine& log,
+                 StatedBalances* stated) {
   std::string content;
   const bool read = ReadWholeFile(path.c_str(), &content);
   LogFormatted(log, "Převádím soubor %s\n", {path});
@@ -72,7 +74,7 @@ void ConvertFile(const std::string& path, std::string& exportText, const LogLine
   exportText.reserve(exportText.size() +
                      (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
   std::vector<FieldCut> cuts;
-  if (!AppendLayoutRecords(path, content, exportText, &cuts, log)) {
+  if (!AppendLayoutRecords(path, content, exportText, &cuts, log, stated)) {
     AppendTransactionRecords(content.c_str(), exportText, &cuts);
   }
   for (const FieldCut& cut : cuts) {
@@ -133,12 +135,14 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     nameOffset = offset;
   }
 
-  const double openingBalance = ReadAmountText(
+  double openingBalance = ReadAmountText(
       std::string(g_accountSettings.openingBalance,
                   strnlen(g_accountSettings.openingBalance, sizeof g_accountSettings.openingBalance))
           .c_str());
 
   std::string exportText(kHeaderLength, ' ');
+  std::string firstPath;
+  StatedBalances firstStated;
   // Every entry is converted before the end of the list is looked for, so an
   // empty list still makes one pass with an empty name.
   for (;;) {
@@ -146,7 +150,9 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     const std::string name = selection.At(nameOffset, &next);
     std::string path = name;
     if (!folder.empty()) path = folder + kPathSeparator + name;
-    ConvertFile(path, exportText, log);
+    const bool first = firstPath.empty();
+    if (first) firstPath = path;
+    ConvertFile(path, exportText, log, first ? &firstStated : nullptr);
     if (singleFile) break;
     nameOffset = next;
     size_t afterNext = 0;
@@ -156,6 +162,9 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
   if (g_exportTotals.creditSum + g_exportTotals.debitSum == 0.0) {
     log("Nebyly načteny žádné položky nebo soubory!!!\n");
     return ExportOutcome::kNothingLoaded;
+  }
+  if (!TakeStatedOpening(firstPath, firstStated, request.balanceFromFile, &openingBalance, log)) {
+    return ExportOutcome::kRefused;
   }
 
   std::string statementDate;

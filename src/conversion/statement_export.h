@@ -20,6 +20,9 @@ struct ExportRequest {
   int32_t statementDate = 0;
   // Where the statement is written; relative paths land in the current folder.
   const char* outputPath = "export.gpc";
+  // The header's opening balance is the one the first file states, not the
+  // profile's.
+  bool balanceFromFile = false;
 };
 
 enum class ExportOutcome { kWritten, kNothingLoaded, kRefused, kWriteFailed };
