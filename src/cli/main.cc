@@ -117,6 +117,7 @@ int Run(int argc, char** argv) {
   request.selectionSize = selection.size();
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   request.outputPath = options.outputPath.c_str();
+  request.balanceFromFile = options.balanceFromFile;
   const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
     std::string text = line;
     if (text.empty() || text.back() != '\n') text += '\n';

@@ -1,6 +1,7 @@
 #include "conversion/layout_records.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -33,6 +34,21 @@ bool IsShortNumber(std::string_view text) {
     if (c < '0' || c > '9') return false;
   }
   return true;
+}
+
+// A payment service's id (a UUID, "TRANSFER-1000001") where the item has
+// no variable symbol either: 13 digits worked out from its bytes, the same
+// on every run, so that an item without any number is never written and the
+// accounting program can still tell items apart.
+void NumberOfId(std::string_view id, std::string& out) {
+  uint64_t hash = 14695981039346656037u;  // FNV-1a
+  for (char c : id) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  uint64_t number = hash % 10000000000000u;
+  if (number == 0) number = 1;
+  out.assign(13, '0');
+  for (size_t i = 13; i-- > 0 && number > 0; number /= 10) {
+    out[i] = static_cast<char>('0' + number % 10);
+  }
 }
 
 // At most `width` characters of a value for a one-line text: a quoted
@@ -161,8 +177,10 @@ class LayoutReader {
     const std::string_view id = Field(reader, ColumnRole::kTransactionId);
     if (IsShortNumber(id)) {
       document_.assign(id.data(), id.size());
-    } else {
+    } else if (!variable_.empty() || id.empty()) {
       document_ = variable_;
+    } else {
+      NumberOfId(id, document_);
     }
     std::string_view description = Field(reader, ColumnRole::kMessage);
     if (description.empty()) description = Field(reader, ColumnRole::kCounterName);
