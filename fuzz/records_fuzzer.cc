@@ -36,7 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const FieldCut& cut : cuts) {
     FUZZ_CHECK(cut.lineNumber >= 2 && cut.lineNumber <= lines + 1, "cut on a line not read");
     FUZZ_CHECK(cut.field != nullptr && cut.field[0] != '\0', "cut without a field name");
-    if (std::strcmp(cut.field, "částka") == 0) amountCut = true;
+    if (cut.kind == FieldCut::Kind::kCut && std::strcmp(cut.field, kAmountField) == 0) {
+      amountCut = true;
+    }
   }
   // Each record's amount is rounded to its own heller; the sums are not.
   if (!amountCut) {

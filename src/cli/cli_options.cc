@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "conversion/fixed_width.h"
+
 namespace tarvolo {
 
 const char kCliUsage[] =
@@ -23,7 +25,8 @@ const char kCliUsage[] =
     "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
     "  --help, --version\n"
     "Návratový kód: 0 soubor zapsán (nebo je v pořádku), 1 nic nezapsáno\n"
-    "(nebo soubor obsahuje chyby), 2 chybné volby.\n";
+    "(nebo soubor obsahuje chyby), 2 chybné volby, 3 soubor zapsán, ale jeho\n"
+    "kontrola našla chyby.\n";
 
 namespace {
 
@@ -81,6 +84,13 @@ bool ParseCliOptions(const std::vector<std::string>& texts,
   for (size_t i = 1; i < texts.size(); ++i) {
     const std::string& argument = texts[i];
     if (onlyFiles || argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
+      // An empty name would end the list of files that the run is given.
+      if (paths[i].empty()) {
+        error->clear();
+        Render(*error, "argument č. %d je prázdný, očekávám název souboru",
+               {static_cast<int64_t>(i)});
+        return false;
+      }
       options->files.push_back(paths[i]);
       continue;
     }

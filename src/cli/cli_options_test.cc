@@ -69,6 +69,27 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
   EXPECT_TRUE(options.help);
 }
 
+// An empty file name would end the list of files that the run is given, so
+// it is refused, naming its place on the command line.
+TEST(CliOptionsTest, EmptyFileArgumentIsRefusedByItsPosition) {
+  struct Case {
+    std::vector<std::string> arguments;
+    const char* error;
+  } cases[] = {
+      {{"a.csv", "", "b.csv"}, "argument č. 2 je prázdný, očekávám název souboru"},
+      {{""}, "argument č. 1 je prázdný, očekávám název souboru"},
+      {{"--number", "5", "a.csv", ""}, "argument č. 4 je prázdný, očekávám název souboru"},
+      {{"--", ""}, "argument č. 2 je prázdný, očekávám název souboru"},
+      {{"--check", "a.gpc", ""}, "argument č. 3 je prázdný, očekávám název souboru"},
+  };
+  for (const Case& c : cases) {
+    CliOptions options;
+    std::string error;
+    EXPECT_FALSE(Parse(c.arguments, &options, &error)) << c.error;
+    EXPECT_EQ(error, c.error);
+  }
+}
+
 TEST(CliOptionsTest, CalendarDays) {
   struct Case {
     const char* text;

@@ -10,6 +10,7 @@
 #include "cli/cli_options.h"
 #include "conversion/dates.h"
 #include "conversion/gpc_check.h"
+#include "conversion/profile_values.h"
 #include "conversion/statement_export.h"
 #include "platform/clock.h"
 #include "platform/text_encoding.h"
@@ -52,9 +53,10 @@ int32_t NoonOf(const CalendarDay& day) {
 // Checks GPC files; 0 when all are sound, 1 otherwise.
 int CheckFiles(const std::vector<std::string>& files) {
   int status = 0;
-  for (const std::string& file : files) {
+  for (const std::string& path : files) {
+    const std::string file = PathToText(path);
     std::string content;
-    if (!ReadWholeFile(file.c_str(), &content)) {
+    if (!ReadWholeFile(path.c_str(), &content)) {
       Print(stdout, file + ": soubor nelze přečíst\n");
       status = 1;
       continue;
@@ -91,7 +93,9 @@ int Run(int argc, char** argv) {
   profile.balanceDate = CurrentTimestamp();
   const std::string configPath =
       options.configPath.empty() ? SettingsFilePath() : options.configPath;
-  LoadSettingsFrom(configPath.c_str());
+  std::string lengthNote;
+  LoadSettingsFrom(configPath.c_str(), &lengthNote);
+  if (!lengthNote.empty()) Print(stdout, lengthNote);
 
   if (options.hasAccount) {
     TakeText(profile.accountNumber, sizeof profile.accountNumber, options.account, 15);
@@ -106,6 +110,17 @@ int Run(int argc, char** argv) {
         CalendarDayToStoredTimestamp(options.from.year, options.from.month, options.from.day);
   }
 
+  // A profile that every run would refuse is not kept: the run is refused
+  // for the same reason, so nothing is lost by not starting it.
+  ProfileValues values;
+  const char* refusal = options.save ? ReadProfileValues(&values) : nullptr;
+  if (refusal) {
+    Print(stdout, refusal);
+    std::fflush(stdout);
+    Print(stderr, "Nastavení nebylo uloženo!!!\n");
+    return 1;
+  }
+
   // Files given on the command line may lie in different folders: an empty
   // folder followed by the full names.
   std::string selection(1, '\0');
@@ -117,6 +132,7 @@ int Run(int argc, char** argv) {
   request.selectionSize = selection.size();
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   request.outputPath = options.outputPath.c_str();
+  request.everyFileRequired = true;
   request.balanceFromFile = options.balanceFromFile;
   const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
     std::string text = line;
@@ -125,7 +141,9 @@ int Run(int argc, char** argv) {
   });
   std::fflush(stdout);
 
-  int status = outcome == ExportOutcome::kWritten ? 0 : 1;
+  int status = 1;
+  if (outcome == ExportOutcome::kWritten) status = 0;
+  if (outcome == ExportOutcome::kWrittenWithProblems) status = 3;
   if (options.save && !SaveSettingsTo(configPath.c_str())) {
     Print(stderr, "Nastavení se nepodařilo uložit!!!\n");
     status = 1;

@@ -168,7 +168,7 @@ StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log)
 }
 
 bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
-                       double* openingBalance, const LogLine& log) {
+                       ProfileValues* values, const LogLine& log) {
   if (!stated.hasOpening) {
     if (!fromFile) return true;
     LogRendered(log,
@@ -178,17 +178,21 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
     return false;
   }
   if (fromFile) {
-    *openingBalance = Crowns(stated.opening);
+    if (!FitsHeader(stated.opening)) {
+      log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
+      return false;
+    }
+    values->openingHellers = stated.opening;
+    values->openingBalance = Crowns(stated.opening);
     LogRendered(log, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
                 {Crowns(stated.opening), firstPath});
     return true;
   }
-  int64_t profile = 0;
-  if (WholeHellers(*openingBalance, &profile) && profile == stated.opening) return true;
+  if (values->openingHellers == stated.opening) return true;
   LogRendered(log,
               "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
               "souboru %s; hlavička má zůstatek z nastavení!!!\n",
-              {*openingBalance, Crowns(stated.opening), firstPath});
+              {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversion/item_fields.h"
+#include "conversion/profile_values.h"
 #include "conversion/statement_export.h"
 
 namespace tarvolo {
@@ -60,11 +61,11 @@ class BalanceCheck {
 };
 
 // Compares the profile's opening balance with the one the first file states
-// and logs it; with `fromFile`, the file's balance replaces *openingBalance.
-// False, with a line in the log, when the balance was to come from a file
-// that states none.
+// and logs it; with `fromFile`, the file's balance replaces the profile's in
+// `values`. False, with a line in the log, when the balance was to come from
+// a file that states none or one the header cannot show.
 bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
-                       double* openingBalance, const LogLine& log);
+                       ProfileValues* values, const LogLine& log);
 
 }  // namespace tarvolo
 

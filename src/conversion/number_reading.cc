@@ -15,6 +15,35 @@ inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 // any field instead of wrapping into a plausible small value.
 constexpr uint64_t kWideModulus = 1000000000000000000ull;
 
+// Whether a decimal number that a double cannot hold is too large rather than
+// too small: the power of ten of its first significant digit decides, as the
+// two ends of the range lie hundreds of powers apart.
+bool AtLeastOne(const char* mantissa, const char* mantissaEnd, const char* exponent,
+                const char* exponentEnd) {
+  int64_t power = 0;
+  bool significant = false, afterPoint = false;
+  for (const char* p = mantissa; p != mantissaEnd; ++p) {
+    if (*p == '.') {
+      afterPoint = true;
+    } else if (!significant && *p == '0') {
+      if (afterPoint) --power;
+    } else if (!significant) {
+      significant = true;
+      if (afterPoint) --power;
+    } else if (!afterPoint) {
+      ++power;
+    }
+  }
+  if (!significant) return false;
+  int64_t shift = 0;
+  bool negative = false;
+  for (const char* p = exponent; p != exponentEnd; ++p) {
+    if (*p == '-') negative = true;
+    if (IsDigit(*p) && shift < 1000000000) shift = shift * 10 + (*p - '0');
+  }
+  return power + (negative ? -shift : shift) >= 0;
+}
+
 }  // namespace
 
 int ScanPattern(const char* text, const char* pattern,
@@ -73,8 +102,9 @@ int ScanPattern(const char* text, const char* pattern,
   return stored;
 }
 
-double ReadDecimalValue(const char* text, bool* outOfRange) {
+double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
   if (outOfRange) *outOfRange = false;
+  if (tooLarge) *tooLarge = false;
   const char* p = text;
   while (IsScanSpace(*p)) ++p;
   bool negative = false;
@@ -88,6 +118,7 @@ double ReadDecimalValue(const char* text, bool* outOfRange) {
   }
   if (!anyDigit) return 0.0;
   const char* end = p;
+  const char* mantissaEnd = p;
   char exponentLetter = 0;
   if (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D') {
     const char* q = p + 1;
@@ -112,19 +143,22 @@ double ReadDecimalValue(const char* text, bool* outOfRange) {
   }
   if (result.ec != std::errc() || !std::isfinite(value)) {
     if (outOfRange) *outOfRange = true;
+    if (tooLarge) {
+      *tooLarge = AtLeastOne(mantissa, mantissaEnd, exponentLetter ? mantissaEnd + 1 : end, end);
+    }
     value = 0.0;
   }
   return negative ? -value : value;
 }
 
-double ReadAmountText(const char* text) {
+double ReadAmountText(const char* text, bool* tooLarge) {
   std::string cleaned;
   cleaned.reserve(32);
   for (const char* p = text; *p != '\0'; ++p) {
     if (*p == ' ' || *p == '\xA0') continue;
     cleaned.push_back(*p == ',' ? '.' : *p);
   }
-  return ReadDecimalValue(cleaned.c_str());
+  return ReadDecimalValue(cleaned.c_str(), nullptr, tooLarge);
 }
 
 }  // namespace tarvolo

@@ -26,13 +26,14 @@ int ScanPattern(const char* text, const char* pattern,
 // sign, digits with an optional '.', an optional exponent introduced by e, E,
 // d or D. Reading stops at the first character that does not fit; no number
 // gives +0. The result is the nearest double; "-0" gives a negative zero. A
-// value beyond the range of a double gives 0 and sets *outOfRange.
-double ReadDecimalValue(const char* text, bool* outOfRange = nullptr);
+// value beyond the range of a double gives 0 and sets *outOfRange, and
+// *tooLarge as well when its magnitude is too large (not too small).
+double ReadDecimalValue(const char* text, bool* outOfRange = nullptr, bool* tooLarge = nullptr);
 
 // Reads an amount as Czech users and statements write it: a decimal comma
 // reads as '.', and blanks and no-break spaces between the digit groups are
 // dropped ("1 234,50" is 1234.5); the rest as ReadDecimalValue.
-double ReadAmountText(const char* text);
+double ReadAmountText(const char* text, bool* tooLarge = nullptr);
 
 // Whitespace as the scan and the decimal reader skip it: tab, LF, VT, FF, CR
 // and blank.

@@ -115,5 +115,26 @@ TEST(ReadDecimalValueTest, SignsOfZeroAndRange) {
   EXPECT_FALSE(outOfRange);
 }
 
+// Beyond the range either way reads as 0; only the too large ones say so.
+TEST(ReadDecimalValueTest, TooLargeIsToldFromTooSmall) {
+  struct Case {
+    const char* text;
+    bool tooLarge;
+  } cases[] = {
+      {"1e400", true},      {"-1e400", true},       {"1d309", true},
+      {"0.0001e313", true}, {"1e99999999999999999999", true},
+      {"1e-400", false},    {"-0.001e-330", false}, {"1e-99999999999999999999", false},
+      {"12", false},        {"1e308", false},       {"0e999", false},
+  };
+  for (const Case& c : cases) {
+    bool tooLarge = !c.tooLarge;
+    ReadDecimalValue(c.text, nullptr, &tooLarge);
+    EXPECT_EQ(tooLarge, c.tooLarge) << c.text;
+    bool amountTooLarge = !c.tooLarge;
+    ReadAmountText(c.text, &amountTooLarge);
+    EXPECT_EQ(amountTooLarge, c.tooLarge) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "conversion/windows1250.h"
 #include "platform/text_encoding.h"
 
 namespace tarvolo {
@@ -69,7 +70,10 @@ TextEncoding DetectEncoding(const std::string& bytes) {
     }
     uint32_t codePoint = 0;
     if (!ReadUtf8(bytes, &i, &codePoint)) return TextEncoding::kWindows1250;
-    if (codePoint >= 0x80) multiByte = true;
+    // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
+    // decode to characters that no Czech statement holds.
+    if (!IsWindows1250Character(codePoint)) return TextEncoding::kWindows1250;
+    multiByte = true;
   }
   return multiByte ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 
 #include "test_support.h"
@@ -84,6 +85,52 @@ TEST(StatementEncodingTest, ConversionToWindows1250) {
   for (const Case& c : cases) {
     EXPECT_EQ(ToWindows1250(c.bytes, c.encoding), c.expected) << c.what;
   }
+}
+
+// Windows-1250 letters next to each other can be valid UTF-8 ("ÍŠ" is
+// U+034A), so a statement with ASCII before "VÝŠE" or "PÍŠA" must not be
+// read as UTF-8. Every pair and triple of letters that is valid UTF-8 is
+// tried between ASCII text; only the pairs that are the UTF-8 form of a
+// Windows-1250 character (what a UTF-8 statement holds) read as UTF-8.
+TEST(StatementEncodingTest, LetterSequencesThatAreValidUtf8) {
+  // Letters as Unicode counts them, the caron included.
+  const std::string letters =
+      "ŠŚŤŽŹšśťžźˇŁĄŞŻłµąşĽľżŔÁÂĂÄĹĆÇČÉĘËĚÍÎĎĐŃŇÓÔŐÖŘŮÚŰÜÝŢßŕáâăäĺćçčéęëěíîďđńňóôőöřůúűüýţ";
+  ASSERT_EQ(letters.size(), 83u);
+  const std::set<std::string> utf8Forms = {
+      "Âµ", "ĂŤ", "ĂŽ", "Ăš", "Ăś", "Ăť", "Ăź", "Ăˇ", "Ăł", "Ăş", "ĂĽ",
+      "ÄŚ", "ÄŤ", "ÄŽ", "ÄŹ", "Äš", "Äą", "Äş", "Äľ", "Ĺš", "Ĺž", "Ĺź",
+      "Ĺˇ", "ĹŁ", "ĹĄ", "ĹŻ", "Ĺą", "Ĺş", "ĹĽ", "Ĺľ", "Ëť"};
+  const auto validUtf8 = [](const std::string& bytes) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    for (size_t i = 1; i < bytes.size(); ++i) {
+      if (byte(i) < 0x80 || byte(i) > 0xBF) return false;
+    }
+    if (bytes.size() == 2) return byte(0) >= 0xC2 && byte(0) <= 0xDF;
+    const bool overlong = byte(0) == 0xE0 && byte(1) < 0xA0;
+    const bool surrogate = byte(0) == 0xED && byte(1) >= 0xA0;
+    return byte(0) >= 0xE0 && byte(0) <= 0xEF && !overlong && !surrogate;
+  };
+  int pairs = 0, triples = 0;
+  for (char a : letters) {
+    for (char b : letters) {
+      const std::string pair = {a, b};
+      if (validUtf8(pair)) {
+        ++pairs;
+        EXPECT_EQ(DetectEncoding("1;DOPLATEK V" + pair + "E;JAN P" + pair + "A\r\n"),
+                  utf8Forms.count(pair) ? TextEncoding::kUtf8 : TextEncoding::kWindows1250)
+            << pair;
+      }
+      for (char c : letters) {
+        const std::string triple = {a, b, c};
+        if (!validUtf8(triple)) continue;
+        ++triples;
+        EXPECT_EQ(DetectEncoding("JAN P" + triple + "A\r\n"), TextEncoding::kWindows1250) << triple;
+      }
+    }
+  }
+  EXPECT_EQ(pairs, 638);
+  EXPECT_EQ(triples, 7260);
 }
 
 }  // namespace

@@ -14,9 +14,12 @@
 #include "conversion/gpc_check.h"
 #include "conversion/layout_records.h"
 #include "conversion/number_reading.h"
+#include "conversion/profile_values.h"
+#include "conversion/run_log.h"
 #include "conversion/statement_encoding.h"
 #include "conversion/transaction_records.h"
 #include "platform/file.h"
+#include "platform/text_encoding.h"
 #include "settings/account_settings.h"
 #include "settings/whole_file.h"
 
@@ -24,9 +27,6 @@ namespace tarvolo {
 namespace {
 
 constexpr size_t kHeaderLength = 130;
-
-// Header amounts have 14 digits of hellers.
-constexpr int64_t kLargestHeaderHellers = 99999999999999;
 
 // The selection's strings, never read past the end of its buffer.
 class SelectionWalk {
@@ -50,20 +50,26 @@ class SelectionWalk {
   size_t size_;
 };
 
-void LogFormatted(const LogLine& log, const char* format, std::initializer_list<FormatArg> args) {
-  std::string line;
-  Render(line, format, args);
-  log(line.c_str());
-}
+struct FileOutcome {
+  bool read = false;
+  bool amountsFit = true;
+};
 
 // Converts one statement file into the export text and logs what happened;
 // a file that cannot be read gets its line and is skipped.
-void ConvertFile(const std::string& path, std::string& exportText, const LogLine& log,
-                 StatedBalances* stated) {
+FileOutcome ConvertFile(const std::string& path, std::string& exportText, const LogLine& log,
+                        StatedBalances* stated) {
+  FileOutcome outcome;
   std::string content;
   const bool read = ReadWholeFile(path.c_str(), &content);
-  LogFormatted(log, "Převádím soubor %s\n", {path});
-  if (!read) return;
+  const std::string shown = PathToText(path);
+  LogFormatted(log, "Převádím soubor %s\n", {shown});
+  if (!read) {
+    // An empty path is the pass of a selection that names no file.
+    if (!path.empty()) LogFormatted(log, "Soubor %s nelze přečíst!!!\n", {shown});
+    return outcome;
+  }
+  outcome.read = true;
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
     content = ToWindows1250(content, encoding);
@@ -74,30 +80,19 @@ void ConvertFile(const std::string& path, std::string& exportText, const LogLine
   exportText.reserve(exportText.size() +
                      (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
   std::vector<FieldCut> cuts;
-  if (!AppendLayoutRecords(path, content, exportText, &cuts, log, stated)) {
+  if (!AppendLayoutRecords(shown, content, exportText, &cuts, log, stated)) {
     AppendTransactionRecords(content.c_str(), exportText, &cuts);
   }
-  for (const FieldCut& cut : cuts) {
-    LogFormatted(log, "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
-                 {path, int32_t{cut.lineNumber}, cut.field});
-  }
+  outcome.amountsFit = LogRecordReports(shown, cuts, log);
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
   const size_t textLength = std::strlen(content.c_str());
   if (textLength < content.size()) {
     const int32_t line =
         1 + static_cast<int32_t>(std::count(content.begin(), content.begin() + textLength, '\n'));
     LogFormatted(log, "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden!!!\n",
-                 {path, line});
+                 {shown, line});
   }
-}
-
-// A line break in the own account number or the account name would split
-// the fixed-width lines of the statement file.
-bool HasLineBreak(const char* field, size_t size) {
-  for (size_t i = 0; i < size && field[i] != '\0'; ++i) {
-    if (field[i] == '\r' || field[i] == '\n') return true;
-  }
-  return false;
+  return outcome;
 }
 
 // The sign of a balance: its heller count decides, and a count of zero
@@ -111,7 +106,8 @@ const char* TurnoverSign(int64_t hellers) { return hellers < 0 ? "-" : "0"; }
 
 int64_t Magnitude(int64_t hellers) { return hellers < 0 ? -hellers : hellers; }
 
-bool FitsHeader(int64_t hellers) { return Magnitude(hellers) <= kLargestHeaderHellers; }
+// The log shows amounts as the header holds them, in whole hellers.
+double InCrowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
 
 }  // namespace
 
@@ -135,16 +131,13 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     nameOffset = offset;
   }
 
-  double openingBalance = ReadAmountText(
-      std::string(g_accountSettings.openingBalance,
-                  strnlen(g_accountSettings.openingBalance, sizeof g_accountSettings.openingBalance))
-          .c_str());
-
   std::string exportText(kHeaderLength, ' ');
   std::string firstPath;
   StatedBalances firstStated;
   // Every entry is converted before the end of the list is looked for, so an
   // empty list still makes one pass with an empty name.
+  bool everyFileRead = true;
+  bool amountsFit = true;
   for (;;) {
     size_t next = 0;
     const std::string name = selection.At(nameOffset, &next);
@@ -152,40 +145,38 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
     if (!folder.empty()) path = folder + kPathSeparator + name;
     const bool first = firstPath.empty();
     if (first) firstPath = path;
-    ConvertFile(path, exportText, log, first ? &firstStated : nullptr);
+    const FileOutcome file = ConvertFile(path, exportText, log, first ? &firstStated : nullptr);
+    everyFileRead = everyFileRead && (file.read || path.empty());
+    amountsFit = amountsFit && file.amountsFit;
     if (singleFile) break;
     nameOffset = next;
     size_t afterNext = 0;
     if (selection.At(nameOffset, &afterNext).empty()) break;
   }
 
+  // Each amount too long for its record has had its line in the log.
+  if (!amountsFit) return ExportOutcome::kRefused;
   if (g_exportTotals.creditSum + g_exportTotals.debitSum == 0.0) {
     log("Nebyly načteny žádné položky nebo soubory!!!\n");
     return ExportOutcome::kNothingLoaded;
   }
-  if (!TakeStatedOpening(firstPath, firstStated, request.balanceFromFile, &openingBalance, log)) {
+  if (!everyFileRead && request.everyFileRequired) {
+    log("Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
     return ExportOutcome::kRefused;
   }
 
+  ProfileValues profile;
+  if (const char* refusal = ReadProfileValues(&profile)) {
+    log(refusal);
+    return ExportOutcome::kRefused;
+  }
+  if (!TakeStatedOpening(PathToText(firstPath), firstStated, request.balanceFromFile, &profile,
+                         log)) {
+    return ExportOutcome::kRefused;
+  }
   std::string statementDate;
-  std::string oldBalanceDate;
-  const bool statementDateOk = AppendDdMmYy(statementDate, request.statementDate);
-  if (!AppendDdMmYy(oldBalanceDate, g_accountSettings.balanceDate)) {
-    log("Neplatné datum zůstatku!!!\n");
-    return ExportOutcome::kRefused;
-  }
-  if (!statementDateOk) {
+  if (!AppendDdMmYy(statementDate, request.statementDate)) {
     log("Neplatné datum výpisu!!!\n");
-    return ExportOutcome::kRefused;
-  }
-  if (g_accountSettings.statementNumber < -99 || g_accountSettings.statementNumber > 999) {
-    log("Číslo výpisu musí být od 0 do 999!!!\n");
-    return ExportOutcome::kRefused;
-  }
-
-  if (HasLineBreak(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber) ||
-      HasLineBreak(g_accountSettings.accountName, sizeof g_accountSettings.accountName)) {
-    log("Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n");
     return ExportOutcome::kRefused;
   }
 
@@ -193,11 +184,11 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
   // the records' amounts and the new balance is old + credits - debits to
   // the heller, so that the file adds up for every reader.
   const ExportTotals& totals = g_exportTotals;
+  const double openingBalance = profile.openingBalance;
   const double newBalance = (totals.creditSum + openingBalance) - totals.debitSum;
-  int64_t oldHellers = 0;
-  bool fits = WholeHellers(openingBalance, &oldHellers) && FitsHeader(oldHellers) &&
-              !totals.hellersOverflow && FitsHeader(totals.debitHellers) &&
-              FitsHeader(totals.creditHellers);
+  const int64_t oldHellers = profile.openingHellers;
+  const bool fits =
+      !totals.hellersOverflow && FitsHeader(totals.debitHellers) && FitsHeader(totals.creditHellers);
   const int64_t newHellers =
       fits ? oldHellers + totals.creditHellers - totals.debitHellers : 0;
   if (!fits || !FitsHeader(newHellers)) {
@@ -212,7 +203,7 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
 
   std::string header;
   Render(header, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
-         {accountField, g_accountSettings.accountName, oldBalanceDate, Magnitude(oldHellers),
+         {accountField, g_accountSettings.accountName, profile.oldBalanceDate, Magnitude(oldHellers),
           BalanceSign(oldHellers, openingBalance), Magnitude(newHellers),
           BalanceSign(newHellers, newBalance), Magnitude(totals.debitHellers),
           TurnoverSign(totals.debitHellers), Magnitude(totals.creditHellers),
@@ -222,22 +213,22 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
 
   // The log shows the amounts of the header.
   LogFormatted(log, "Načteno %d položek, starý zůstatek %.2f Kč, nový %.2f Kč\n",
-               {totals.itemCount, openingBalance, static_cast<double>(newHellers) / 100.0});
+               {totals.itemCount, InCrowns(oldHellers), InCrowns(newHellers)});
   LogFormatted(log, "Celkem příchozí platby %.2f Kč, odchozí platby %.2f Kč\n",
-               {static_cast<double>(totals.creditHellers) / 100.0,
-                static_cast<double>(totals.debitHellers) / 100.0});
+               {InCrowns(totals.creditHellers), InCrowns(totals.debitHellers)});
 
+  const std::string output = PathToText(request.outputPath);
   if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size())) {
-    LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {request.outputPath});
+    LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {output});
     return ExportOutcome::kWriteFailed;
   }
-  LogFormatted(log, "Zapsán soubor %s\n", {request.outputPath});
+  LogFormatted(log, "Zapsán soubor %s\n", {output});
   // What was written is read back as any GPC reader would, so that a fault
   // shows here and not in the accounting program.
   const std::vector<std::string> problems = CheckGpcStatement(exportText);
   LogFormatted(log, "Kontrola souboru %s: %s\n",
-               {request.outputPath, problems.empty() ? "v pořádku" : problems.front().c_str()});
-  return ExportOutcome::kWritten;
+               {output, problems.empty() ? "v pořádku" : problems.front().c_str()});
+  return problems.empty() ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
 }
 
 }  // namespace tarvolo

@@ -20,12 +20,21 @@ struct ExportRequest {
   int32_t statementDate = 0;
   // Where the statement is written; relative paths land in the current folder.
   const char* outputPath = "export.gpc";
+  // A file that cannot be read refuses the run (for scripts, which cannot
+  // see the log); otherwise it is logged and the other files are converted.
+  bool everyFileRequired = false;
   // The header's opening balance is the one the first file states, not the
   // profile's.
   bool balanceFromFile = false;
 };
 
-enum class ExportOutcome { kWritten, kNothingLoaded, kRefused, kWriteFailed };
+enum class ExportOutcome {
+  kWritten,
+  kWrittenWithProblems,  // written, but the check of the file found faults
+  kNothingLoaded,
+  kRefused,
+  kWriteFailed,
+};
 
 // The conversion run: reads every selected statement file, builds the "075"
 // records and the "074" header from g_accountSettings and g_exportTotals,

@@ -52,13 +52,14 @@ class StatementExportTest : public testing::Test {
     return RunSelection(selection_);
   }
 
-  ExportOutcome RunSelection(const std::string& selection) {
+  ExportOutcome RunSelection(const std::string& selection, bool everyFileRequired = false) {
     log_.clear();
     ExportRequest request;
     request.selection = selection.data();
     request.selectionSize = selection.size();
     request.statementDate = NoonOf(2014, 9, 24);
     request.outputPath = output_.c_str();
+    request.everyFileRequired = everyFileRequired;
     return RunStatementExport(request, [this](const char* line) { log_.push_back(line); });
   }
 
@@ -118,10 +119,9 @@ TEST_F(StatementExportTest, HeaderFields) {
       {"0", 7, Item("2014/09/24", "0,29"), 90, "000000000000290"},
       {"0", 7, Item("2014/09/24", "1,15"), 90, "000000000001150"},
       {"0", 7, Item("2014/09/24", "-1,15"), 75, "000000000001150"},
-      {"0", 7, Item("2014/09/24", "999999999999,99"), 90, "999999999999990"},
+      {"0", 7, Item("2014/09/24", "9999999999,99"), 90, "009999999999990"},
       {"0", 7, Item("2014/09/24", "1"), 105, "007"},
       {"0", 0, Item("2014/09/24", "1"), 105, "000"},
-      {"0", -7, Item("2014/09/24", "1"), 105, "-07"},
       {"0", 999, Item("2014/09/24", "1"), 105, "999"},
   };
   for (const Case& c : cases) {
@@ -178,8 +178,12 @@ TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
   } cases[] = {
       {1000, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
       {-100, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-7, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-1, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
       {7, -3601, "0", "Neplatné datum zůstatku!!!\n"},
       {7, 0, "1e15", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      // Beyond the range of numbers it would read as 0.
+      {7, 0, "1e400", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
   };
   const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
   for (const Case& c : cases) {
@@ -224,9 +228,12 @@ TEST_F(StatementExportTest, NothingLoaded) {
       {headerOnly + '\0' + '\0', {"Převádím soubor " + headerOnly + "\n", kNothing}},
       {zeros + '\0' + '\0', {"Převádím soubor " + zeros + "\n", kNothing}},
       // A single file that does not open reads as a folder without names.
-      {missing + '\0' + '\0', {"Převádím soubor " + missing + kPathSeparator + "\n", kNothing}},
+      {missing + '\0' + '\0',
+       {"Převádím soubor " + missing + kPathSeparator + "\n",
+        "Soubor " + missing + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
       {folder_.path() + '\0' + '\0',
-       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n", kNothing}},
+       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n",
+        "Soubor " + folder_.path() + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
   };
   const std::string previous = "earlier statement";
   folder_.Write("export.gpc", previous);
@@ -237,12 +244,33 @@ TEST_F(StatementExportTest, NothingLoaded) {
   }
 }
 
-TEST_F(StatementExportTest, UnreadableFilesAreLoggedAndSkipped) {
+// A file that cannot be read gets a line that names it. The window program
+// converts the other files; a run that needs every file (the command line's)
+// writes nothing.
+TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
   const std::string good = folder_.Write("good.csv", kStatementHeader + Item("2014/09/24", "5"));
-  ASSERT_EQ(Run({folder_.path(), "missing.csv", "good.csv"}), ExportOutcome::kWritten);
-  EXPECT_EQ(log_[0], "Převádím soubor " + folder_.File("missing.csv") + "\n");
-  EXPECT_EQ(log_[1], "Převádím soubor " + good + "\n");
-  EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+  std::filesystem::create_directory(folder_.File("folder.csv"));
+  for (const char* unreadable : {"missing.csv", "folder.csv"}) {
+    for (bool everyFileRequired : {false, true}) {
+      SCOPED_TRACE(std::string(unreadable) + (everyFileRequired ? ", every file required" : ""));
+      folder_.Write("export.gpc", "earlier statement");
+      const ExportOutcome outcome = RunSelection(
+          folder_.path() + '\0' + unreadable + '\0' + "good.csv" + '\0' + '\0', everyFileRequired);
+      const std::string path = folder_.File(unreadable);
+      ASSERT_GE(log_.size(), 4u);
+      EXPECT_EQ(log_[0], "Převádím soubor " + path + "\n");
+      EXPECT_EQ(log_[1], "Soubor " + path + " nelze přečíst!!!\n");
+      EXPECT_EQ(log_[2], "Převádím soubor " + good + "\n");
+      if (everyFileRequired) {
+        EXPECT_EQ(outcome, ExportOutcome::kRefused);
+        EXPECT_EQ(log_[3], "Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
+        EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+      } else {
+        EXPECT_EQ(outcome, ExportOutcome::kWritten);
+        EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+      }
+    }
+  }
 }
 
 TEST_F(StatementExportTest, FailedWriteKeepsThePreviousFile) {
@@ -260,6 +288,128 @@ TEST_F(StatementExportTest, CutValuesAreReported) {
       "s.csv", kStatementHeader + Item("2014/09/24", "5") + Item("1999/09/24", "5", "12"));
   ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
   EXPECT_EQ(log_[1], "Soubor " + path + ", řádek 3: rok je delší než pole v ABO, zapsán jen jeho konec!!!\n");
+}
+
+// The log's balances and turnovers are those of the header, in whole hellers.
+TEST_F(StatementExportTest, LogShowsTheHeaderAmounts) {
+  struct Case {
+    const char* balance;
+    std::string items;
+    const char* header;  // old and new balance, characters 46 to 75
+    const char* log;
+  } cases[] = {
+      {"0,015", Item("2014/09/24", "-5"), "00000000000002+00000000000498-",
+       "Načteno 1 položek, starý zůstatek 0.02 Kč, nový -4.98 Kč\n"},
+      {"-0,004", Item("2014/09/24", "1"), "00000000000000-00000000000100+",
+       "Načteno 1 položek, starý zůstatek 0.00 Kč, nový 1.00 Kč\n"},
+      {"1000,005", Item("2014/09/24", "0,125"), "00000000100001+00000000100014+",
+       "Načteno 1 položek, starý zůstatek 1000.01 Kč, nový 1000.14 Kč\n"},
+  };
+  for (const Case& c : cases) {
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    EXPECT_EQ(HeaderFor(c.items).substr(45, 30), c.header) << c.balance;
+    ASSERT_GE(log_.size(), 2u);
+    EXPECT_EQ(log_[1], c.log) << c.balance;
+  }
+}
+
+// Amounts that the record cannot hold or the reader cannot read: each is
+// named with its file and line. One too long for the record's 12 digits of
+// hellers refuses the run (the file would not add up); one beyond the range
+// of numbers reads as 0 with a warning, and the file is written.
+TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
+  struct Case {
+    const char* amount;
+    ExportOutcome outcome;
+    const char* line;  // after "Soubor <path>, řádek 3: "
+  } cases[] = {
+      {"10000000000", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"-12345678901,23", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"9999999999,995", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"1e400", ExportOutcome::kWritten, "částka je mimo rozsah čísel, čtena jako 0!!!\n"},
+      {"-1,5e400", ExportOutcome::kWritten, "částka je mimo rozsah čísel, čtena jako 0!!!\n"},
+      {"9999999999,99", ExportOutcome::kWritten, nullptr},
+      {"1e-400", ExportOutcome::kWritten, nullptr},
+  };
+  const std::string second = folder_.Write("second.csv", kStatementHeader + Item("2014/09/24", "3"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.amount);
+    folder_.Write("export.gpc", "earlier statement");
+    const std::string first = folder_.Write(
+        "first.csv", kStatementHeader + Item("2014/09/24", "5") + Item("2014/09/24", c.amount));
+    EXPECT_EQ(Run({folder_.path(), "first.csv", "second.csv"}), c.outcome);
+    ASSERT_GE(log_.size(), 3u);
+    EXPECT_EQ(log_[0], "Převádím soubor " + first + "\n");
+    if (c.line) {
+      EXPECT_EQ(log_[1], "Soubor " + first + ", řádek 3: " + c.line);
+      EXPECT_EQ(log_[2], "Převádím soubor " + second + "\n");
+    } else {
+      EXPECT_EQ(log_[1], "Převádím soubor " + second + "\n");
+    }
+    if (c.outcome == ExportOutcome::kRefused) {
+      EXPECT_EQ(log_.size(), 3u);
+      EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+    } else {
+      EXPECT_EQ(log_.back(), "Kontrola souboru " + output_ + ": v pořádku\n");
+    }
+  }
+}
+
+// Dates the record builder cannot read keep the bytes they always had (the
+// parts the line does not give come from the previous line, or are zeros),
+// and each file says once where the first one is and how many there are.
+TEST_F(StatementExportTest, UnreadableDatesAreCountedPerFile) {
+  const std::string a = folder_.Write(
+      "a.csv", kStatementHeader + Item("2014/09/15", "1") + Item("2014-09-16", "2") +
+                   Item("2014/09/17", "3") + Item("17.9.2014", "4") + Item("", "5"));
+  const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2.9.2014", "6"));
+  const std::string c = folder_.Write("c.csv", kStatementHeader + Item("2014/09/18", "7"));
+  Run({folder_.path(), "a.csv", "b.csv", "c.csv"});
+  const std::vector<std::string> expected = {
+      "Převádím soubor " + a + "\n",
+      "Soubor " + a + ", řádek 3: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+          "(takových řádků je v souboru 3)!!!\n",
+      "Převádím soubor " + b + "\n",
+      "Soubor " + b + ", řádek 2: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+          "(takových řádků je v souboru 1)!!!\n",
+      "Převádím soubor " + c + "\n",
+  };
+  ASSERT_GE(log_.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(log_.begin(), log_.begin() + expected.size()), expected);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 8 * 130u);
+  // A date read in part takes the parts it has: 17.9.2014 gives the year 17.
+  const char* dates[] = {"150914", "150914", "170914", "170917", "170917", "000002", "180914"};
+  for (size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(written.substr((i + 1) * 130 + 91, 6), dates[i]) << i;
+    EXPECT_EQ(written.substr((i + 1) * 130 + 122, 6), dates[i]) << i;
+  }
+}
+
+// A file written whole whose own check finds faults says so in its outcome,
+// so that the command line's exit status can.
+TEST_F(StatementExportTest, WrittenFileWithFaultsHasItsOwnOutcome) {
+  struct Case {
+    const char* account;
+    std::string items;
+    ExportOutcome outcome;
+  } cases[] = {
+      {"123456789", Item("2014/09/24", "5"), ExportOutcome::kWritten},
+      {"abc", Item("2014/09/24", "5"), ExportOutcome::kWrittenWithProblems},
+      {"123456789", Item("2014-09-24", "5"), ExportOutcome::kWrittenWithProblems},
+  };
+  for (const Case& c : cases) {
+    std::memset(g_accountSettings.accountNumber, 0, sizeof g_accountSettings.accountNumber);
+    std::strcpy(g_accountSettings.accountNumber, c.account);
+    const std::string path = folder_.Write("s.csv", kStatementHeader + c.items);
+    EXPECT_EQ(Run({path}), c.outcome) << c.account << " " << c.items;
+    EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+    EXPECT_EQ(log_.back() == "Kontrola souboru " + output_ + ": v pořádku\n",
+              c.outcome == ExportOutcome::kWritten);
+  }
 }
 
 }  // namespace

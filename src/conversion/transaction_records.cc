@@ -15,6 +15,7 @@
 namespace tarvolo {
 
 ExportTotals g_exportTotals;
+const char kAmountField[] = "částka";
 
 namespace {
 
@@ -74,7 +75,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string
   CsvFieldCursor fields(line);
 
   fields.Read(2, field, sizeof field);
-  ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day});
+  if (ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+    writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
+  }
   if (date.year >= 2000) date.year -= 2000;
 
   char amountText[kFieldBuffer];
@@ -101,7 +104,9 @@ void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string
   item.constantSymbol = constant;
   item.specificSymbol = specific;
   item.description = description;
-  item.amount = ReadAmountText(amountText);
+  bool tooLarge = false;
+  item.amount = ReadAmountText(amountText, &tooLarge);
+  if (tooLarge) writer.Report(lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge);
   item.day = date.day;
   item.month = date.month;
   item.year = date.year;
@@ -139,13 +144,13 @@ void ItemRecordWriter::AppendFitted(const char* format, FormatArg value, size_t 
   Render(piece_, format, {value});
   if (piece_.size() > width) {
     piece_.erase(0, piece_.size() - width);
-    if (fieldName) ReportCut(fieldName);
+    if (fieldName) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
   }
   record_ += piece_;
 }
 
-void ItemRecordWriter::ReportCut(const char* fieldName) {
-  if (cuts_) cuts_->push_back({lineNumber_, fieldName});
+void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::Kind kind) {
+  if (cuts_) cuts_->push_back({lineNumber, fieldName, kind});
 }
 
 void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
@@ -160,7 +165,7 @@ void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::strin
     Render(piece_, "%06d%010d", {item.counterPrefix, number});
     if (piece_.size() > 16) {
       piece_.erase(6, piece_.size() - 16);
-      ReportCut("číslo protiúčtu");
+      Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
     }
     std::memcpy(counterField, piece_.c_str(), piece_.size() + 1);
   }
@@ -186,14 +191,14 @@ void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::strin
   AddHellers(std::fabs(amount), debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers);
   const double hellers = std::fabs(amount) * 100.0;
   if (std::isfinite(hellers)) {
-    AppendFitted("%012.0f", hellers, 12, "částka");
+    AppendFitted("%012.0f", hellers, 12, kAmountField);
   } else {
     // Too large for a double once in hellers ("inf" is no amount): the
     // digits of the crowns without their decimal point, cut like any other.
     std::string digits;
     Render(digits, "%.2f", {std::fabs(amount)});
     digits.erase(digits.size() - 3, 1);
-    AppendFitted("%s", digits, 12, "částka");
+    AppendFitted("%s", digits, 12, kAmountField);
   }
   record_ += code;
 

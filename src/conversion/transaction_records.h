@@ -9,12 +9,22 @@
 
 namespace tarvolo {
 
-// A value that was wider than its field of a "075" record and was cut to
-// the field's last characters.
+// What the record builder reports about one line: by default a value that
+// was wider than its field of a "075" record and was cut to the field's last
+// characters.
 struct FieldCut {
+  enum class Kind {
+    kCut,
+    kAmountTooLarge,  // beyond the range of numbers, read as 0
+    kUnreadableDate,  // not year/month/day: the parts it lacks stay as before
+  };
   int lineNumber;     // line of the statement file, the header being line 1
   const char* field;  // the field's Czech name, Windows-1250
+  Kind kind = Kind::kCut;
 };
+
+// The Czech name of the amount field in reports.
+extern const char kAmountField[];
 
 // Length of one "075" record with its CR LF.
 constexpr size_t kRecordLength = 130;
@@ -52,11 +62,12 @@ class ItemRecordWriter {
  public:
   explicit ItemRecordWriter(std::vector<FieldCut>* cuts);
   void Append(const ItemRecord& item, int lineNumber, std::string& exportText);
+  // Lists another fault of a line in `cuts` (when given).
+  void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
 
  private:
   void AppendFitted(const char* format, FormatArg value, size_t width,
                     const char* fieldName);
-  void ReportCut(const char* fieldName);
 
   char ownAccount_[17];
   std::string record_;

@@ -14,6 +14,10 @@ std::vector<std::string> TextArguments(int argc, char** argv);
 // options that carry paths.
 std::vector<std::string> PathArguments(int argc, char** argv);
 
+// A path as the system's file functions take it, as Windows-1250 text for
+// the log (characters that Windows-1250 lacks become '?').
+std::string PathToText(const std::string& path);
+
 // A Windows-1250 text in the encoding of the terminal (UTF-8 on Linux, the
 // console's code page on Windows).
 std::string ToTerminal(const std::string& windows1250);

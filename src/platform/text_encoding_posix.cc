@@ -60,6 +60,8 @@ std::string Utf16ToWindows1250(const std::u16string& text) {
   return Convert(littleEndian, "UTF-16LE", "CP1250");
 }
 
+std::string PathToText(const std::string& path) { return Convert(path, "UTF-8", "CP1250"); }
+
 std::string ToTerminal(const std::string& windows1250) {
   return Convert(windows1250, "CP1250", "UTF-8");
 }

@@ -48,6 +48,16 @@ std::string Utf16ToWindows1250(const std::u16string& text) {
   return FromWide(wide.data(), wide.size(), kWindows1250);
 }
 
+// Paths are in the ANSI code page, which is Windows-1250 on a Czech system.
+std::string PathToText(const std::string& path) {
+  if (GetACP() == kWindows1250 || path.empty()) return path;
+  const int size = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  if (size <= 0) return path;
+  std::wstring wide(size, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &wide[0], size);
+  return FromWide(wide.data(), wide.size(), kWindows1250);
+}
+
 std::string ToTerminal(const std::string& windows1250) {
   UINT console = GetConsoleOutputCP();
   if (console == 0 || console == kWindows1250) return windows1250;

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
+#include "conversion/fixed_width.h"
 #include "platform/file.h"
+#include "platform/text_encoding.h"
 #include "settings/account_settings.h"
 #include "settings/whole_file.h"
 
@@ -16,13 +18,22 @@ std::string SettingsFilePath() {
   return path + "tarvolo.cfg";
 }
 
-bool LoadSettings() { return LoadSettingsFrom(SettingsFilePath().c_str()); }
+bool LoadSettings(std::string* lengthNote) {
+  return LoadSettingsFrom(SettingsFilePath().c_str(), lengthNote);
+}
 
-bool LoadSettingsFrom(const char* path) {
+bool LoadSettingsFrom(const char* path, std::string* lengthNote) {
+  if (lengthNote) lengthNote->clear();
   std::string content;
   if (!ReadWholeFile(path, &content)) return false;
   std::memcpy(&g_accountSettings, content.data(),
               std::min(content.size(), sizeof g_accountSettings));
+  // Such a file was made by other means or damaged: its values may be
+  // partly start-up values or stray bytes, which the user should know.
+  if (lengthNote && content.size() != sizeof g_accountSettings) {
+    Render(*lengthNote, "Soubor nastavení %s má %d bajtů místo 64!!!\n",
+           {PathToText(path), static_cast<int64_t>(content.size())});
+  }
   return true;
 }
 

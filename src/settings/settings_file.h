@@ -11,8 +11,10 @@ std::string SettingsFilePath();
 // Reads the settings file over g_accountSettings: its first bytes (at most
 // 64) replace the start of the record, the rest of the record keeps its
 // values. False, with the record untouched, when the file cannot be read.
-bool LoadSettings();
-bool LoadSettingsFrom(const char* path);
+// A file of another length than 64 bytes puts a log line saying so into
+// *lengthNote (when given; otherwise it is left empty).
+bool LoadSettings(std::string* lengthNote = nullptr);
+bool LoadSettingsFrom(const char* path, std::string* lengthNote = nullptr);
 
 // Writes the 64 bytes of g_accountSettings as the settings file, replacing
 // the old file only once the new one is whole. False when it could not be

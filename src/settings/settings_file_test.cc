@@ -105,6 +105,23 @@ TEST_F(SettingsFileTest, LoadPutsTheFilesFirstBytesOverTheProfile) {
   }
 }
 
+// A settings file of another length than the record's is read as always,
+// and the load says how long it is.
+TEST_F(SettingsFileTest, LoadNamesAFileOfAnotherLength) {
+  TempFolder folder;
+  for (size_t length : {0, 1, 16, 56, 63, 64, 65, 1 << 20}) {
+    const std::string path = folder.Write("tarvolo.cfg", std::string(length, '\0'));
+    std::string note = "earlier";
+    ASSERT_TRUE(LoadSettingsFrom(path.c_str(), &note)) << length;
+    EXPECT_EQ(note, length == 64 ? std::string()
+                                 : "Soubor nastavení " + path + " má " + std::to_string(length) +
+                                       " bajtů místo 64!!!\n");
+  }
+  std::string note = "earlier";
+  EXPECT_FALSE(LoadSettingsFrom(folder.File("missing.cfg").c_str(), &note));
+  EXPECT_EQ(note, "");
+}
+
 TEST_F(SettingsFileTest, SaveWritesExactlyTheRecord) {
   const std::string profile =
       Record("19-2000145399", "Účet \x9a\xe8", std::string("100.5\0" "77", 8), 1405375140, 12);

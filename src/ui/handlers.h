@@ -3,9 +3,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/dialog_table.h"
 
 namespace tarvolo {
+
+// A line about the settings file read at start-up, logged after the
+// start-up notice; empty when there is nothing to say.
+extern std::string g_startupSettingsNote;
 
 // The handlers that the dialog and binding tables name. Each returns 1.
 

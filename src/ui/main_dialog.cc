@@ -13,13 +13,16 @@ namespace tarvolo {
 
 namespace {
 const char kStartupNotice[] =
-    "Program MIRDANE slouží k převedení výpisů z internetového bankovnictví Servis24 České "
+    "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
 }  // namespace
 
+std::string g_startupSettingsNote;
+
 int OnMainOpen(HWND window) {
   AppendLog(kStartupNotice, window);
+  if (!g_startupSettingsNote.empty()) AppendLog(g_startupSettingsNote.c_str(), window);
   LoadControls(window);
   return 1;
 }

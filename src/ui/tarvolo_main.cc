@@ -6,6 +6,7 @@
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"
 #include "ui/dialog_proc.h"
+#include "ui/handlers.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   using namespace tarvolo;
@@ -14,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_DATE_CLASSES};
   InitCommonControlsEx(&controls);
   g_accountSettings.balanceDate = CurrentTimestamp();
-  LoadSettings();
+  LoadSettings(&g_startupSettingsNote);
   OpenDialog(kMainSlot);
   return 0;
 }

@@ -12,13 +12,18 @@ trap 'chmod -R u+w "$work"; rm -rf "$work"' EXIT
 source "$(dirname "${BASH_SOURCE[0]}")/../cli/checks.sh"
 cd "$work"
 
+field() {  # field TEXT SIZE: the text and NUL bytes up to the field's size
+  printf '%s' "$1"
+  head -c $(($2 - ${#1})) /dev/zero
+}
+
 # run NAME STATUS EXPECTED-LOG ARGS...: runs with a fresh earlier export.gpc
 # and a 64-byte profile, and checks the status, the log and what must stay.
 run() {
   local name=$1 status=$2 expected=$3
   shift 3
   printf 'earlier' >export.gpc
-  printf '2000145399\0\0\0\0\0\0Hlavni ucet\0\0\0\0\0\0\0\0\0001000.50\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\007\0\0\0' \
+  { field 2000145399 16; field "Hlavni ucet" 20; field 1000.50 20; field "" 4; printf '\007\0\0\0'; } \
     >tarvolo.cfg
   cp tarvolo.cfg before.cfg
   "${cli[@]}" --config tarvolo.cfg --from 2014-09-01 --today 2014-09-24 "$@" >log.txt 2>&1
@@ -44,7 +49,8 @@ printf 'h;h\r\n' >header.csv
 run "header only" 1 "Převádím soubor header.csv\n$nothing" header.csv
 
 mkdir folder.csv
-run "directory as a file" 1 "Převádím soubor folder.csv\n$nothing" folder.csv
+run "directory as a file" 1 "Převádím soubor folder.csv\nSoubor folder.csv nelze přečíst!!!\n$nothing" \
+  folder.csv
 
 { printf "h\r\n$line"; printf '\000'; printf "$line"; } >s-nulou.csv
 run "NUL byte" 0 "Převádím soubor s-nulou.csv
@@ -66,20 +72,38 @@ check "read-only export.gpc: exit 1" test $? -eq 1
 check "read-only export.gpc kept" test "$(cat export.gpc)" = earlier
 chmod u+w export.gpc
 
-# Settings files of odd lengths, all bytes '7': from 63 bytes on the opening
-# balance is twenty 7s without a NUL, too large for the header, so the run
-# refuses; --save still writes exactly the 64 bytes.
+# Settings files of odd lengths, all bytes '7', get a line in the log. From
+# 63 bytes on the opening balance is twenty 7s without a NUL, too large for
+# the header, so the run is refused and --save keeps the file as it was;
+# otherwise --save writes exactly the 64 bytes.
 for case in 0:0 20:0 63:1 65:1 10000:1; do
   length=${case%:*} status=${case#*:}
   head -c "$length" /dev/zero | tr '\0' '7' >odd.cfg
+  cp odd.cfg odd-before.cfg
   "${cli[@]}" --config odd.cfg --account 2000145399 --number 1 --from 2014-09-01 --save good.csv \
     >log.txt 2>&1
   check "settings of $length bytes: exit status" test $? -eq "$status"
-  if $native && [ "$status" -eq 1 ]; then
-    check "settings of $length bytes: refused" \
-      grep -qx 'Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!' log.txt
+  if $native; then
+    check "settings of $length bytes: its length logged" \
+      grep -qx "Soubor nastavení odd.cfg má $length bajtů místo 64!!!" log.txt
   fi
-  check "settings of $length bytes: saved as 64" test "$(stat -c %s odd.cfg)" = 64
+  if [ "$status" -eq 1 ]; then
+    check "settings of $length bytes: kept" cmp -s odd.cfg odd-before.cfg
+  else
+    check "settings of $length bytes: saved as 64" test "$(stat -c %s odd.cfg)" = 64
+  fi
 done
+
+# --save with a value that every run would refuse saves nothing and converts
+# nothing; the log says why.
+refused_number='Číslo výpisu musí být od 0 do 999!!!'
+refused_balance='Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!'
+while IFS='|' read -r name option value message; do
+  run "--save with $name" 1 "$message\nNastavení nebylo uloženo!!!\n" --save "$option" "$value" good.csv
+done <<EOF
+statement number 1000|--number|1000|$refused_number
+balance beyond the range of numbers|--balance|1e400|$refused_balance
+balance of 15 digits in hellers|--balance|1e13|$refused_balance
+EOF
 
 finish "cli bad input"

@@ -6,6 +6,8 @@ set -uo pipefail
 source_dir=$1
 shift
 cli=("$@")
+native=true  # the log is compared only natively, where it is UTF-8
+[[ "${cli[0]}" == *wine-run* ]] && native=false
 examples=$source_dir/examples
 data=$source_dir/tests/data
 work=$(mktemp -d)
@@ -122,6 +124,33 @@ rmdir export.gpc.tmp
   "$examples/vypis-2014-09.csv" >/dev/null 2>&1
 check "unwritable output folder exits 1" test $? -eq 1
 
+# Every file must be read, or nothing is written: a script cannot see the log.
+printf 'earlier' >export.gpc
+"${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" "$work/missing.csv" >log.txt 2>&1
+check "unreadable input exits 1" test $? -eq 1
+check "unreadable input keeps export.gpc" test "$(cat export.gpc)" = earlier
+if $native; then
+  check "unreadable input is named" grep -qx "Soubor $work/missing.csv nelze přečíst!!!" log.txt
+fi
+
+# A file written whole whose check finds faults: exit 3.
+rm -f export.gpc
+"${cli[@]}" "${profile[@]}" --account abc "$examples/vypis-2014-09.csv" >log.txt 2>&1
+check "faults found in the written file exit 3" test $? -eq 3
+check "faults found: the file is written" test -s export.gpc
+
+# Czech file names show in the log as they were typed.
+if $native; then
+  cp "$examples/vypis-2014-09.csv" "výpis září.csv"
+  "${cli[@]}" "${profile[@]}" --output "výstup.gpc" "výpis září.csv" >log.txt 2>&1
+  check "Czech names: exit 0" test $? -eq 0
+  check "Czech names: input" grep -qx "Převádím soubor výpis září.csv" log.txt
+  check "Czech names: output" grep -qx "Zapsán soubor výstup.gpc" log.txt
+  check "Czech names: check" grep -qx "Kontrola souboru výstup.gpc: v pořádku" log.txt
+  "${cli[@]}" --check "chybí.gpc" "výstup.gpc" >log.txt 2>&1
+  check "Czech names: --check" diff <(printf 'chybí.gpc: soubor nelze přečíst\nvýstup.gpc: v pořádku\n') log.txt
+fi
+
 # Usage errors.
 "${cli[@]}" --bogus a.csv >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2
@@ -129,5 +158,11 @@ check "unknown option exits 2" test $? -eq 2
 check "bad date exits 2" test $? -eq 2
 "${cli[@]}" --help >/dev/null 2>&1
 check "--help exits 0" test $? -eq 0
+# An empty file argument would hide the files after it.
+rm -f export.gpc
+"${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" "" "$examples/vypis-2014-10.csv" \
+  >log.txt 2>&1
+check "empty file argument exits 2" test $? -eq 2
+check "empty file argument writes nothing" test ! -e export.gpc
 
 finish "cli end to end"

@@ -18,7 +18,7 @@ namespace {
 const char kMainCaption[] = "TARVOLO 1.3 - www.tarvolo.cz";
 const char kSettingsCaption[] = "TARVOLO - Nastavení účtu";
 const char kNotice[] =
-    "Program MIRDANE slouží k převedení výpisů z internetového bankovnictví Servis24 České "
+    "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
 

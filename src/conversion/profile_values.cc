@@ -1,0 +1,49 @@
+#include "conversion/profile_values.h"
+
+#include <cstring>
+
+#include "conversion/dates.h"
+#include "conversion/decimal_rounding.h"
+#include "conversion/number_reading.h"
+#include "settings/account_settings.h"
+
+namespace tarvolo {
+namespace {
+
+// A line break in the own account number or the account name would split
+// the fixed-width lines of the statement file.
+bool HasLineBreak(const char* field, size_t size) {
+  for (size_t i = 0; i < size && field[i] != '\0'; ++i) {
+    if (field[i] == '\r' || field[i] == '\n') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const char* ReadProfileValues(ProfileValues* values) {
+  const AccountSettings& profile = g_accountSettings;
+  values->oldBalanceDate.clear();
+  if (!AppendDdMmYy(values->oldBalanceDate, profile.balanceDate)) {
+    return "Neplatné datum zůstatku!!!\n";
+  }
+  if (profile.statementNumber < 0 || profile.statementNumber > 999) {
+    return "Číslo výpisu musí být od 0 do 999!!!\n";
+  }
+  if (HasLineBreak(profile.accountNumber, sizeof profile.accountNumber) ||
+      HasLineBreak(profile.accountName, sizeof profile.accountName)) {
+    return "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n";
+  }
+  bool tooLarge = false;
+  values->openingBalance = ReadAmountText(
+      std::string(profile.openingBalance, strnlen(profile.openingBalance, sizeof profile.openingBalance))
+          .c_str(),
+      &tooLarge);
+  if (tooLarge || !WholeHellers(values->openingBalance, &values->openingHellers) ||
+      !FitsHeader(values->openingHellers)) {
+    return "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n";
+  }
+  return nullptr;
+}
+
+}  // namespace tarvolo
