@@ -1,7 +1,7 @@
 #include "conversion/balance_check.h"
 
 #include "conversion/decimal_rounding.h"
-#include "conversion/fixed_width.h"
+#include "conversion/run_log.h"
 #include "conversion/statement_layout.h"
 
 namespace tarvolo {
@@ -36,12 +36,6 @@ bool Later(const ItemDate& a, const ItemDate& b) {
 }
 
 double Crowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
-
-void LogRendered(const LogLine& log, const char* format, std::initializer_list<FormatArg> args) {
-  std::string line;
-  Render(line, format, args);
-  log(line.c_str());
-}
 
 }  // namespace
 
@@ -132,34 +126,34 @@ StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log)
   }
   if (!stated.hasOpening && !stated.hasClosing) return stated;
   if (tooLarge_) {
-    LogRendered(log, "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké!!!\n", {path});
+    LogFormatted(log, "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké!!!\n", {path});
     return StatedBalances();
   }
   if (otherCurrency_ > 0) {
-    LogRendered(log, "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
+    LogFormatted(log, "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
                 {path, otherCurrency_});
   }
   if (stated.hasOpening && stated.hasClosing) {
     const int64_t computed = stated.opening + total_;
     if (computed == stated.closing) {
-      LogRendered(log,
+      LogFormatted(log,
                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
                   "souhlasí\n",
                   {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing)});
     } else {
-      LogRendered(log,
+      LogFormatted(log,
                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f Kč, ale soubor uvádí "
                   "konečný zůstatek %.2f Kč, rozdíl %.2f Kč!!!\n",
                   {path, Crowns(stated.opening), Crowns(total_), Crowns(computed),
                    Crowns(stated.closing), Crowns(stated.closing - computed)});
     }
   } else if (stated.hasOpening) {
-    LogRendered(log,
+    LogFormatted(log,
                 "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
                 "soubor konečný zůstatek neuvádí\n",
                 {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_)});
   } else {
-    LogRendered(log,
+    LogFormatted(log,
                 "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f Kč, "
                 "soubor počáteční zůstatek neuvádí\n",
                 {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_)});
@@ -171,7 +165,7 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
                        ProfileValues* values, const LogLine& log) {
   if (!stated.hasOpening) {
     if (!fromFile) return true;
-    LogRendered(log,
+    LogFormatted(log,
                 "Soubor %s neuvádí počáteční zůstatek, který měla převzít hlavička; nic "
                 "nezapsáno!!!\n",
                 {firstPath});
@@ -184,12 +178,12 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
     }
     values->openingHellers = stated.opening;
     values->openingBalance = Crowns(stated.opening);
-    LogRendered(log, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
+    LogFormatted(log, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
                 {Crowns(stated.opening), firstPath});
     return true;
   }
   if (values->openingHellers == stated.opening) return true;
-  LogRendered(log,
+  LogFormatted(log,
               "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
               "souboru %s; hlavička má zůstatek z nastavení!!!\n",
               {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
