@@ -15,6 +15,11 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 source "$source_dir/tests/cli/checks.sh"
 
+log_has() {  # log_has NAME PATTERN: checks the log.txt line, natively only
+  $native || return 0
+  check "$1" grep -q "$2" log.txt
+}
+
 # The profile of the examples: its statements are converted with it.
 profile=(--config "$work/tarvolo.cfg" --account 2000145399 --name "Novák a syn s.r.o."
          --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01)
@@ -52,24 +57,24 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
             "wise:Wise" "paypal:PayPal"; do
   name=${bank%%:*}
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
-  check "$name: layout in the log" grep -q "rozpoznán formát ${bank#*:}," log.txt
+  log_has "$name: layout in the log" "rozpoznán formát ${bank#*:},"
 done
 
 # The balances a file states (around its items or after each row) add up
 # with its items; without an item they do not, and the log says by how much.
 for name in business24 csob fio kb mbank revolut wise paypal; do
   "${cli[@]}" "${profile[@]}" "$data/layouts/$name.csv" >log.txt 2>&1
-  check "$name: balances add up" grep -q "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" log.txt
+  log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$"
 done
 grep -v '^"26093472453"' "$data/layouts/fio.csv" >fio-short.csv
 sed '/Alza.cz/d' "$data/layouts/revolut.csv" >revolut-short.csv
 for short in "fio-short:-1815.50" "revolut-short:-1234.50"; do
   "${cli[@]}" "${profile[@]}" "$work/${short%%:*}.csv" >log.txt 2>&1
-  check "${short%%:*}: the difference" grep -q "${short%%:*}.csv: .*, rozdíl ${short#*:} Kč!!!$" log.txt
+  log_has "${short%%:*}: the difference" "${short%%:*}.csv: .*, rozdíl ${short#*:} Kč!!!$"
 done
-grep -q "Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč" \
-  <("${cli[@]}" "${profile[@]}" "$data/layouts/revolut.csv" 2>&1)
-check "a profile balance other than the file's is reported" test $? -eq 0
+"${cli[@]}" "${profile[@]}" "$data/layouts/revolut.csv" >log.txt 2>&1
+log_has "a profile balance other than the file's is reported" \
+  "^Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč"
 
 # --balance-from-file: the header's opening balance is the first file's.
 from_file=(--config "$work/tarvolo.cfg" --account 2000145399 --number 7 --from 2024-03-01
@@ -79,7 +84,7 @@ rm -f export.gpc
 check "--balance-from-file exits 0" test $? -eq 0
 check "--balance-from-file: the old balance" test "$(cut -c46-60 export.gpc | head -1)" = \
   "00000001000000+"
-check "--balance-from-file: the log" grep -q "^Počáteční zůstatek 10000.00 Kč převzat ze souboru" log.txt
+log_has "--balance-from-file: the log" "^Počáteční zůstatek 10000.00 Kč převzat ze souboru"
 rm -f export.gpc
 "${cli[@]}" "${from_file[@]}" "$examples/vypis-2014-09.csv" >log.txt 2>&1
 check "--balance-from-file without a stated balance exits 1" test $? -eq 1
