@@ -15,6 +15,8 @@ const char kCliUsage[] =
     "  --account TEXT       číslo účtu bez kódu banky (prvních 15 znaků)\n"
     "  --name TEXT          název účtu (prvních 19 znaků)\n"
     "  --balance TEXT       počáteční zůstatek v Kč (prvních 15 znaků)\n"
+    "  --balance-from-file  počáteční zůstatek, který uvádí první soubor, místo\n"
+    "                       zůstatku z nastavení (bez něj se nic nezapíše)\n"
     "  --number TEXT        číslo výpisu (prvních 5 znaků)\n"
     "  --from RRRR-MM-DD    den zvolený v kalendáři Datum zůstatku\n"
     "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
@@ -126,6 +128,7 @@ bool ParseCliOptions(const std::vector<std::string>& texts,
     } const flags[] = {{"--help", &options->help},
                        {"--version", &options->version},
                        {"--save", &options->save},
+                       {"--balance-from-file", &options->balanceFromFile},
                        {"--check", &options->check}};
     bool isFlag = false;
     for (const Flag& flag : flags) {
@@ -170,6 +173,10 @@ bool ParseCliOptions(const std::vector<std::string>& texts,
     }
   }
   if (options->help || options->version) return true;
+  if (options->balanceFromFile && options->hasBalance) {
+    *error = "volby --balance a --balance-from-file se vylučují";
+    return false;
+  }
   if (options->files.empty()) {
     *error = options->check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
     return false;

@@ -21,6 +21,7 @@ struct CliOptions {
   CalendarDay from, today;
   std::string outputPath = "export.gpc";
   bool save = false;
+  bool balanceFromFile = false;  // the opening balance the first file states
   bool check = false;  // the files are GPC statements to check
   bool help = false;
   bool version = false;

@@ -34,6 +34,10 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   EXPECT_EQ(options.configPath, "my.cfg");
   EXPECT_TRUE(options.save);
   EXPECT_EQ(options.files, (std::vector<std::string>{"a.csv", "--b.csv"}));
+  CliOptions fromFile;
+  ASSERT_TRUE(Parse({"--balance-from-file", "a.csv"}, &fromFile, &error)) << error;
+  EXPECT_TRUE(fromFile.balanceFromFile);
+  EXPECT_FALSE(options.balanceFromFile);
 }
 
 TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
@@ -50,6 +54,8 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volba --today: neplatné datum \"24.9.2014\" (očekávám RRRR-MM-DD)"},
       {{"--save=yes", "a.csv"}, "volba --save nemá hodnotu"},
       {{"--output=", "a.csv"}, "volba --output potřebuje neprázdnou cestu"},
+      {{"--balance-from-file", "--balance", "5", "a.csv"},
+       "volby --balance a --balance-from-file se vylučují"},
   };
   for (const Case& c : cases) {
     CliOptions options;

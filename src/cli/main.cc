@@ -135,6 +135,7 @@ int Run(int argc, char** argv) {
   request.outputPath = options.outputPath.c_str();
   request.everyFileRequired = true;
   request.settingsPath = configPath.c_str();
+  request.balanceFromFile = options.balanceFromFile;
   const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
     std::string text = line;
     if (text.empty() || text.back() != '\n') text += '\n';

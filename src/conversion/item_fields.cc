@@ -73,7 +73,7 @@ bool StartsWith(const std::string& text, const char* start) {
 
 }  // namespace
 
-bool ReadItemDate(std::string_view text, ItemDate* date) {
+bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
   const int firstDigits = ReadNumber(text, &i, 4, &first);
@@ -91,12 +91,26 @@ bool ReadItemDate(std::string_view text, ItemDate* date) {
   if (firstDigits == 4 && separator != '.' && thirdDigits <= 2) {
     *date = {first, second, third};
   } else if (firstDigits <= 2 && thirdDigits == 4) {
-    *date = {third, second, first};
+    *date = monthFirst && separator == '/' ? ItemDate{third, first, second}
+                                           : ItemDate{third, second, first};
   } else {
     return false;
   }
   return date->year >= 1900 && date->year <= 2099 && date->month >= 1 && date->month <= 12 &&
          date->day >= 1 && date->day <= DaysInMonth(date->year, date->month);
+}
+
+DateOrderHint SlashDateOrder(std::string_view text) {
+  size_t i = 0;
+  int32_t first = 0, second = 0, third = 0;
+  if (ReadNumber(text, &i, 2, &first) == 0 || i >= text.size() || text[i++] != '/' ||
+      ReadNumber(text, &i, 2, &second) == 0 || i >= text.size() || text[i++] != '/' ||
+      ReadNumber(text, &i, 4, &third) != 4) {
+    return DateOrderHint::kNone;
+  }
+  if (first > 12 && second <= 12) return DateOrderHint::kDayFirst;
+  if (second > 12 && first <= 12) return DateOrderHint::kMonthFirst;
+  return DateOrderHint::kNone;
 }
 
 bool ReadItemAmount(std::string_view text, ItemAmount* amount) {

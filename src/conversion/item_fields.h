@@ -19,8 +19,9 @@ struct ItemDate {
 // Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD or
 // YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is
 // ignored. False for anything else, a day that does not exist or a year
-// outside 1900 to 2099 (a GPC file keeps two digits of it).
-bool ReadItemDate(std::string_view text, ItemDate* date);
+// outside 1900 to 2099 (a GPC file keeps two digits of it). With
+// `monthFirst`, N/N/YYYY is read as M/D/YYYY.
+bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst = false);
 
 struct ItemAmount {
   double value = 0;
@@ -33,6 +34,11 @@ struct ItemAmount {
 // decimal separator) or where one occurs more than once. A currency code
 // may follow. False for anything else.
 bool ReadItemAmount(std::string_view text, ItemAmount* amount);
+
+// What a date of the form N/N/YYYY tells about the order of day and month:
+// a first number above 12 is a day, a second one above 12 is a day too.
+enum class DateOrderHint { kNone, kDayFirst, kMonthFirst };
+DateOrderHint SlashDateOrder(std::string_view text);
 
 enum class Direction { kUnknown, kDebit, kCredit };
 

@@ -26,8 +26,21 @@ class LayoutRecordsTest : public testing::Test {
     records_.clear();
     log_.clear();
     cuts_.clear();
+    stated_ = StatedBalances();
     return AppendLayoutRecords("v.csv", text, records_, &cuts_,
-                               [this](const char* line) { log_ += line; });
+                               [this](const char* line) { log_ += line; }, &stated_);
+  }
+
+  // The log lines that begin with `start`.
+  std::string LogLinesStarting(const std::string& start) const {
+    std::string lines;
+    for (size_t at = 0; at < log_.size();) {
+      const size_t end = log_.find('\n', at);
+      const std::string line = log_.substr(at, end - at + 1);
+      if (line.compare(0, start.size(), start) == 0) lines += line;
+      at = end == std::string::npos ? log_.size() : end + 1;
+    }
+    return lines;
   }
 
   // Positions (from 1) of a record: counter account, document number,
@@ -49,6 +62,7 @@ class LayoutRecordsTest : public testing::Test {
   std::string records_;
   std::string log_;
   std::vector<FieldCut> cuts_;
+  StatedBalances stated_;
 };
 
 TEST_F(LayoutRecordsTest, ItemsFromTheNamedColumns) {
@@ -122,40 +136,179 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
        "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
        1, "Soubor v.csv: rozpoznán formát Fio banka, převedeno 1 položek, vynecháno 1 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"
+          "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
+          "Kč, soubor konečný zůstatek neuvádí\n"},
       {"mBank's closing line",
        "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
        ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
        1, "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, vynecháno 1 řádků bez data "
-          "nebo částky\n"},
+          "nebo částky, vynecháno 0 nezaúčtovaných\n"
+          "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
+          "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
       {"unreadable date and amount are reported",
        "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n",
        1, "Soubor v.csv, řádek 2: datum nelze přečíst, řádek vynechán!!!\n"
           "Soubor v.csv, řádek 3: částku nelze přečíst, řádek vynechán!!!\n"
           "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 2 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"another currency",
        "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n",
        3, "Soubor v.csv, řádek 3: položka je v měně EUR, první položka souboru v měně CZK; soubor "
           "GPC měnu neuvádí!!!\n"
           "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 3 položek, vynecháno 0 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"a quote never closed",
        "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n",
        2, "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
           "konce!!!\n"
           "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"text after a NUL byte is not read here",
        std::string("Datum;Částka\n1.9.2014;5\n\0" "2.9.2014;6\n", 33),
        1, "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 0 řádků bez "
-          "data nebo částky\n"},
+          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
   };
   for (const Case& c : cases) {
     ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
     EXPECT_EQ(records_.size(), c.items * kRecordLength) << c.what;
     EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
+TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
+  // Records as amount, code, date and description; the log's warnings and
+  // summary.
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> records;
+    std::string log;
+  } cases[] = {
+      {"only completed rows are items; a fee follows its item, a zero fee is none",
+       "Date completed (UTC),State,Description,Reference,Payment currency,Amount,Total amount,"
+       "Fee\n"
+       "2024-03-04 10:00:02,COMPLETED,To Pronájmy,Nájem 03/2024 Vinohrady,CZK,-12500.00,"
+       "-12505.00,5.00\n"
+       ",PENDING,Benzina,,CZK,-1299.00,-1299.00,0.00\n"
+       ",DECLINED,Elektro,,CZK,-5000.00,-5000.00,0.00\n"
+       "2024-03-20 09:00:00,REVERTED,To Kolář,,CZK,-3000.00,-3000.00,0.00\n"
+       "2024-03-21 09:00:00,ON HOLD,To Kolář,,CZK,-3000.00,-3000.00,0.00\n"
+       "2024-03-28 11:20:09,COMPLETED,Client Ltd,,CZK,10000.00,9980.00,20.00\n"
+       "2024-03-29 11:20:09,COMPLETED,Alza.cz,,CZK,-1234.50,-1234.50,0.00\n",
+       {"000001250000 1 040324 Nájem 03/2024 Vinohr", "000000000500 1 040324 Poplatek Nájem 03/20",
+        "000001000000 2 280324 Client Ltd          ", "000000002000 1 280324 Poplatek Client Ltd ",
+        "000000123450 1 290324 Alza.cz             "},
+       "Soubor v.csv, řádek 6: neznámý stav položky ON HOLD, položka vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát Revolut Business, převedeno 5 položek (z toho 2 "
+       "poplatků), vynecháno 0 řádků bez data nebo částky, vynecháno 4 nezaúčtovaných\n"},
+      {"PayPal: month-first dates, the fee signed as it moves the balance",
+       "Date,Description,Currency,Gross,Fee,Net\n"
+       "\"3/2/2024\",\"Payment\",\"CZK\",\"2,500.00\",\"-104.50\",\"2,395.50\"\n"
+       "\"3/15/2024\",\"Refund\",\"CZK\",\"-500.00\",\"20.90\",\"-479.10\"\n"
+       "\"3/16/2024\",\"Bonus\",\"CZK\",\"1.00\",\"x\",\"1.00\"\n",
+       {"000000250000 2 020324 Payment             ", "000000010450 1 020324 Poplatek Payment    ",
+        "000000050000 1 150324 Refund              ", "000000002090 2 150324 Poplatek Refund     ",
+        "000000000100 2 160324 Bonus               "},
+       "Soubor v.csv, řádek 4: poplatek nelze přečíst, zapsána jen položka!!!\n"
+       "Soubor v.csv: rozpoznán formát PayPal, převedeno 5 položek (z toho 2 poplatků), vynecháno "
+       "0 řádků bez data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+      {"PayPal dates that can only be day first",
+       "Date,Description,Gross,Fee,Net\n3/2/2024,a,1.00,0,1.00\n13/2/2024,b,1.00,0,1.00\n",
+       {"000000000100 2 030224 a                   ", "000000000100 2 130224 b                   "},
+       "Soubor v.csv: rozpoznán formát PayPal, převedeno 2 položek, vynecháno 0 řádků bez data "
+       "nebo částky, vynecháno 0 nezaúčtovaných\n"},
+  };
+  for (const Case& c : cases) {
+    ResetProgramState();
+    ASSERT_TRUE(Convert(c.text)) << c.what;
+    std::vector<std::string> records;
+    for (size_t i = 0; i + kRecordLength <= records_.size(); i += kRecordLength) {
+      records.push_back(records_.substr(i + 48, 12) + " " + records_.substr(i + 60, 1) + " " +
+                        records_.substr(i + 91, 6) + " " + records_.substr(i + 97, 20));
+    }
+    EXPECT_EQ(records, c.records) << c.what;
+    EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
+TEST_F(LayoutRecordsTest, ItemWithoutAnyNumberGetsOneFromItsId) {
+  ASSERT_TRUE(Convert("ID,Date,Amount,Reference\n"
+                      "TRANSFER-1000001,2024-03-01,5.00,\nTRANSFER-1000002,2024-03-01,5.00,\n"
+                      "TRANSFER-1000001,2024-03-01,5.00,\n1234,2024-03-01,5.00,\n"));
+  ASSERT_EQ(records_.size(), 4 * kRecordLength);
+  const std::string first = records_.substr(35, 13);
+  EXPECT_EQ(first.find_first_not_of("0123456789"), std::string::npos) << first;
+  EXPECT_NE(first, "0000000000000");
+  EXPECT_NE(records_.substr(kRecordLength + 35, 13), first);
+  EXPECT_EQ(records_.substr(2 * kRecordLength + 35, 13), first);
+  EXPECT_EQ(records_.substr(3 * kRecordLength + 35, 13), "0000000001234");
+}
+
+TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::string balanceLog;  // the lines after the summary
+    StatedBalances stated;
+  } cases[] = {
+      {"KB's preamble, adding up",
+       "Počáteční zůstatek;+125430,50\nKonečný zůstatek;+127209,50\n\nDatum splatnosti;Částka\n"
+       "03.09.2014;+3379,00\n08.09.2014;-12500,00\n20.09.2014;+10900,00\n",
+       "Soubor v.csv: počáteční zůstatek 125430.50 + položky 1779.00 = konečný zůstatek 127209.50 "
+       "Kč, souhlasí\n",
+       {true, true, 12543050, 12720950}},
+      {"an item removed",
+       "Počáteční zůstatek;+125430,50\nKonečný zůstatek;+127209,50\n\nDatum splatnosti;Částka\n"
+       "03.09.2014;+3379,00\n20.09.2014;+10900,00\n",
+       "Soubor v.csv: počáteční zůstatek 125430.50 + položky 14279.00 = 139709.50 Kč, ale soubor "
+       "uvádí konečný zůstatek 127209.50 Kč, rozdíl -12500.00 Kč!!!\n",
+       {true, true, 12543050, 12720950}},
+      {"Business 24's and Fio's labels, mBank's closing line after the items",
+       "Opening balance;100,00\n\nProcessing date;Amount (Transaction)\n2014/09/02;-0,10\n"
+       ";;#Konečný zůstatek:;99,90 CZK;\n",
+       "Soubor v.csv: počáteční zůstatek 100.00 + položky -0.10 = konečný zůstatek 99.90 Kč, "
+       "souhlasí\n",
+       {true, true, 10000, 9990}},
+      {"a running balance, oldest first, fees within it, a pending row without one",
+       "Date,State,Amount,Fee,Balance\n2024-03-01,COMPLETED,24200.00,0,74200.00\n"
+       "2024-03-04,COMPLETED,-12500.00,5.00,61695.00\n2024-03-05,PENDING,-1299.00,0,\n"
+       "2024-03-28,COMPLETED,10000.00,20.00,71675.00\n",
+       "Soubor v.csv: počáteční zůstatek 50000.00 + položky 21675.00 = konečný zůstatek 71675.00 "
+       "Kč, souhlasí\n",
+       {true, true, 5000000, 7167500}},
+      {"a running balance, newest first, another currency left out",
+       "Date,Amount,Currency,Running Balance\n20-03-2024,-120.00,CZK,16314.70\n"
+       "15-03-2024,200.00,EUR,200.00\n12-03-2024,-519.00,CZK,16434.70\n"
+       "05-03-2024,15000.00,CZK,16953.70\n",
+       "Soubor v.csv: 1 položek v jiné měně do kontroly zůstatků nezapočteno\n"
+       "Soubor v.csv: počáteční zůstatek 1953.70 + položky 14361.00 = konečný zůstatek 16314.70 Kč, "
+       "souhlasí\n",
+       {true, true, 195370, 1631470}},
+      {"a running balance on one day, newest first, and a row missing",
+       "Date,Amount,Balance\n2024-03-01,-10.00,80.00\n2024-03-01,-10.00,90.00\n"
+       "2024-03-01,100.00,100.00\n",
+       "Soubor v.csv: počáteční zůstatek 0.00 + položky 80.00 = konečný zůstatek 80.00 Kč, "
+       "souhlasí\n",
+       {true, true, 0, 8000}},
+      {"the same with a row missing: no order adds up",
+       "Date,Amount,Balance\n2024-03-01,-10.00,80.00\n2024-03-01,100.00,100.00\n",
+       "Soubor v.csv: počáteční zůstatek 90.00 + položky 90.00 = 180.00 Kč, ale soubor uvádí "
+       "konečný zůstatek 100.00 Kč, rozdíl -80.00 Kč!!!\n",
+       {true, true, 9000, 10000}},
+      {"no balance stated", "Datum;Částka;Zůstatek\n1.9.2014;5;\n", "", {}},
+  };
+  for (const Case& c : cases) {
+    ResetProgramState();
+    ASSERT_TRUE(Convert(c.text)) << c.what;
+    const size_t summary = log_.find("rozpoznán formát");
+    ASSERT_NE(summary, std::string::npos) << c.what;
+    EXPECT_EQ(log_.substr(log_.find('\n', summary) + 1), c.balanceLog) << c.what;
+    EXPECT_EQ(stated_.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(stated_.hasClosing, c.stated.hasClosing) << c.what;
+    EXPECT_EQ(stated_.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(stated_.closing, c.stated.closing) << c.what;
   }
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversion/account_field.h"
+#include "conversion/balance_check.h"
 #include "conversion/dates.h"
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
@@ -58,7 +59,8 @@ struct FileOutcome {
 // Converts one statement file into the export text and logs what happened;
 // a file that cannot be read gets its line and is skipped.
 FileOutcome ConvertFile(const std::string& path, std::string& exportText,
-                        std::vector<FileIdentity>& inputs, const LogLine& log) {
+                        std::vector<FileIdentity>& inputs, const LogLine& log,
+                        StatedBalances* stated) {
   FileOutcome outcome;
   std::string content;
   FileIdentity identity;
@@ -81,7 +83,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   // Room for every record at once, so the export text never has to move.
   exportText.reserve(exportText.size() + CountItemLines(content.c_str()) * kRecordLength);
   std::vector<FieldCut> cuts;
-  if (!AppendLayoutRecords(shown, content, exportText, &cuts, log)) {
+  if (!AppendLayoutRecords(shown, content, exportText, &cuts, log, stated)) {
     AppendTransactionRecords(content.c_str(), exportText, &cuts);
   }
   outcome.amountsFit = LogRecordReports(shown, cuts, log);
@@ -155,6 +157,8 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) 
 
   std::string exportText(kHeaderLength, ' ');
   std::vector<FileIdentity> inputs;
+  std::string firstPath;
+  StatedBalances firstStated;
   // Every entry is converted before the end of the list is looked for, so an
   // empty list still makes one pass with an empty name.
   bool everyFileRead = true;
@@ -164,7 +168,10 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) 
     const std::string name = selection.At(nameOffset, &next);
     std::string path = name;
     if (!folder.empty()) path = folder + kPathSeparator + name;
-    const FileOutcome file = ConvertFile(path, exportText, inputs, log);
+    const bool first = firstPath.empty();
+    if (first) firstPath = path;
+    const FileOutcome file =
+        ConvertFile(path, exportText, inputs, log, first ? &firstStated : nullptr);
     everyFileRead = everyFileRead && (file.read || path.empty());
     amountsFit = amountsFit && file.amountsFit;
     if (singleFile) break;
@@ -187,6 +194,10 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) 
   ProfileValues profile;
   if (const char* refusal = ReadProfileValues(&profile)) {
     log(refusal);
+    return ExportOutcome::kRefused;
+  }
+  if (!TakeStatedOpening(PathToText(firstPath), firstStated, request.balanceFromFile, &profile,
+                         log)) {
     return ExportOutcome::kRefused;
   }
   std::string statementDate;

@@ -25,6 +25,9 @@ struct ExportRequest {
   bool everyFileRequired = false;
   // The settings file of the run, never written over by the statement.
   const char* settingsPath = nullptr;
+  // The header's opening balance is the one the first file states, not the
+  // profile's.
+  bool balanceFromFile = false;
 };
 
 enum class ExportOutcome {

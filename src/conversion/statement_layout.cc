@@ -52,6 +52,9 @@ constexpr ColumnName kColumnNames[] = {
     {"castka transakce", ColumnRole::kAmount, 2},
     {"amount (transaction)", ColumnRole::kAmount, 2},
     {"amount", ColumnRole::kAmount, 2},
+    // PayPal's Gross is the payment, its Fee a record of its own; Net is both.
+    {"gross", ColumnRole::kAmount, 1},
+    {"net", ColumnRole::kAmount, 3},
 
     {"smer uhrady", ColumnRole::kDirection, 1},
     {"incoming/outgoing (credit-debit item)", ColumnRole::kDirection, 1},
@@ -69,6 +72,7 @@ constexpr ColumnName kColumnNames[] = {
     {"protiucet a kod banky", ColumnRole::kCounterAccount, 1},
     {"cislo uctu platce/prijemce", ColumnRole::kCounterAccount, 1},
     {"payer's/payee's account number", ColumnRole::kCounterAccount, 1},
+    {"payee account number", ColumnRole::kCounterAccount, 1},
     // Most banks name their own account so; UniCredit the counter account.
     {"cislo uctu", ColumnRole::kCounterAccount, 2},
 
@@ -146,25 +150,42 @@ constexpr ColumnName kColumnNames[] = {
     {"id", ColumnRole::kTransactionId, 1},
     {"transferwise id", ColumnRole::kTransactionId, 1},
     {"transaction id", ColumnRole::kTransactionId, 1},
+
+    {"state", ColumnRole::kState, 1},
+
+    // Revolut's Amount leaves its Fee out (its Total amount and Balance take
+    // both), and so does PayPal's Gross. Wise's Amount already holds its
+    // "Total fees", which are therefore no column of their own here.
+    {"fee", ColumnRole::kFee, 1},
+
+    {"balance", ColumnRole::kBalance, 1},
+    {"running balance", ColumnRole::kBalance, 1},
+    {"zustatek", ColumnRole::kBalance, 1},
+    {"ucetni zustatek po transakci", ColumnRole::kBalance, 1},
 };
 
 // A bank's header: every one of its names must be present.
 struct KnownLayout {
   const char* name;  // for the log
   const char* names[3];
+  bool signedFees;
+  bool monthFirstDates;
 };
 
 constexpr KnownLayout kKnownLayouts[] = {
-    {"Fio banka", {"objem"}},
-    {"Komerční banka", {"systemovy popis", "identifikace transakce"}},
-    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}},
-    {"Raiffeisenbank", {"zauctovana castka"}},
-    {"Air Bank", {"smer uhrady"}},
-    {"mBank", {"datum zauctovani transakce", "castka transakce"}},
-    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}},
-    {"UniCredit Bank", {"detaily transakce"}},
-    {"UniCredit Bank", {"detaily transakce 1"}},
-    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}},
+    {"Fio banka", {"objem"}, false, false},
+    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, false, false},
+    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, false, false},
+    {"Raiffeisenbank", {"zauctovana castka"}, false, false},
+    {"Air Bank", {"smer uhrady"}, false, false},
+    {"mBank", {"datum zauctovani transakce", "castka transakce"}, false, false},
+    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, false, false},
+    {"UniCredit Bank", {"detaily transakce"}, false, false},
+    {"UniCredit Bank", {"detaily transakce 1"}, false, false},
+    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, false, false},
+    {"Revolut Business", {"payment currency", "total amount", "state"}, false, false},
+    {"Wise", {"transferwise id", "running balance"}, false, false},
+    {"PayPal", {"gross", "fee", "net"}, true, true},
 };
 
 constexpr char kGenericName[] = "obecný CSV";
@@ -220,6 +241,8 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
     }
     if (all) {
       layout.name = known.name;
+      layout.signedFees = known.signedFees;
+      layout.monthFirstDates = known.monthFirstDates;
       break;
     }
   }

@@ -24,6 +24,9 @@ enum class ColumnRole {
   kMessage,         // the message for the payee
   kItemType,        // the bank's own description or kind of the item
   kTransactionId,
+  kState,           // COMPLETED, PENDING, DECLINED...: only booked rows are items
+  kFee,             // a fee charged beside the amount, not within it
+  kBalance,         // the account's balance after the row
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);
@@ -42,6 +45,13 @@ struct StatementLayout {
   int column[kColumnRoleCount];
   // The bank whose header this is, Windows-1250; "obecný CSV" for any other.
   const char* name = "";
+  // The fee column holds the fee's effect on the balance (PayPal: -3.20 for
+  // a fee, +2.90 for a fee returned with a refund); otherwise a fee is a
+  // charge, whatever its sign.
+  bool signedFees = false;
+  // Dates with '/' are month first (PayPal's M/D/YYYY) unless a file's own
+  // dates show otherwise.
+  bool monthFirstDates = false;
 
   StatementLayout() {
     for (int& c : column) c = -1;

@@ -15,13 +15,17 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 source "$source_dir/tests/cli/checks.sh"
 
+log_has() {  # log_has NAME PATTERN: a line of the log matches
+  check "$1" grep -q "$2" <(log_text)
+}
+
 # The profile of the examples: its statements are converted with it.
 profile=(--config "$work/tarvolo.cfg" --account 2000145399 --name "Novák a syn s.r.o."
          --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01)
 
 # The log as UTF-8: the Windows program writes Windows-1250.
 log_text() {
-  if $native; then cat log.txt; else iconv -f CP1250 -t UTF-8 log.txt; fi
+  if $native; then cat log.txt; else iconv -f CP1250 -t UTF-8 log.txt | tr -d '\r'; fi
 }
 
 convert() {  # convert GOLDEN FILES...: converts and compares with tests/data/GOLDEN
@@ -53,11 +57,44 @@ done
 # found from the header line and named in the log.
 for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "csob:ČSOB" \
             "fio:Fio banka" "kb:Komerční banka" "mbank:mBank" "moneta:Moneta Money Bank" \
-            "raiffeisen:Raiffeisenbank" "unicredit:UniCredit Bank"; do
+            "raiffeisen:Raiffeisenbank" "unicredit:UniCredit Bank" "revolut:Revolut Business" \
+            "wise:Wise" "paypal:PayPal"; do
   name=${bank%%:*}
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
-  check "$name: layout in the log" grep -q "rozpoznán formát ${bank#*:}," <(log_text)
+  log_has "$name: layout in the log" "rozpoznán formát ${bank#*:},"
 done
+
+# The balances a file states (around its items or after each row) add up
+# with its items; without an item they do not, and the log says by how much.
+for name in business24 csob fio kb mbank revolut wise paypal; do
+  "${cli[@]}" "${profile[@]}" "$data/layouts/$name.csv" >log.txt 2>&1
+  log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$"
+done
+grep -v '^"26093472453"' "$data/layouts/fio.csv" >fio-short.csv
+sed '/Alza.cz/d' "$data/layouts/revolut.csv" >revolut-short.csv
+for short in "fio-short:-1815.50" "revolut-short:-1234.50"; do
+  "${cli[@]}" "${profile[@]}" "$work/${short%%:*}.csv" >log.txt 2>&1
+  log_has "${short%%:*}: the difference" "${short%%:*}.csv: .*, rozdíl ${short#*:} Kč!!!$"
+done
+"${cli[@]}" "${profile[@]}" "$data/layouts/revolut.csv" >log.txt 2>&1
+log_has "a profile balance other than the file's is reported" \
+  "^Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč"
+
+# --balance-from-file: the header's opening balance is the first file's.
+from_file=(--config "$work/tarvolo.cfg" --account 2000145399 --number 7 --from 2024-03-01
+           --today 2024-04-01 --balance-from-file)
+rm -f export.gpc
+"${cli[@]}" "${from_file[@]}" "$data/layouts/wise.csv" "$data/layouts/revolut.csv" >log.txt 2>&1
+check "--balance-from-file exits 0" test $? -eq 0
+check "--balance-from-file: the old balance" test "$(cut -c46-60 export.gpc | head -1)" = \
+  "00000001000000+"
+log_has "--balance-from-file: the log" "^Počáteční zůstatek 10000.00 Kč převzat ze souboru"
+rm -f export.gpc
+"${cli[@]}" "${from_file[@]}" "$examples/vypis-2014-09.csv" >log.txt 2>&1
+check "--balance-from-file without a stated balance exits 1" test $? -eq 1
+check "--balance-from-file without a stated balance writes nothing" test ! -e export.gpc
+"${cli[@]}" "${from_file[@]}" --balance 5 "$data/layouts/wise.csv" >/dev/null 2>&1
+check "--balance with --balance-from-file exits 2" test $? -eq 2
 convert examples-2014-09.gpc "$examples/vypis-2014-09.csv"
 check "Servis24: no layout line" test "$(log_text | grep -c "rozpoznán formát")" = 0
 
