@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "conversion/account_field.h"
@@ -70,7 +71,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText, const 
   outcome.read = true;
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
-    content = ToWindows1250(content, encoding);
+    content = ToWindows1250(std::move(content), encoding);
     LogFormatted(log, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
   }
