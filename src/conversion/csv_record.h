@@ -49,6 +49,7 @@ class CsvRecordReader {
   int line_;
   int recordLine_ = 0;
   bool unclosedQuote_ = false;
+  bool fieldEnds_[256] = {};  // the separator and the line ends
   struct Span {
     bool unquoted;  // in the text itself; otherwise in buffer_
     size_t start;
