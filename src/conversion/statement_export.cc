@@ -50,6 +50,18 @@ class SelectionWalk {
   size_t size_;
 };
 
+// memchr finds the line feeds of a large statement far faster than a loop.
+size_t CountLineFeeds(const std::string& text) {
+  size_t count = 0;
+  const char* p = text.data();
+  const char* const end = p + text.size();
+  while (const void* found = std::memchr(p, '\n', static_cast<size_t>(end - p))) {
+    ++count;
+    p = static_cast<const char*>(found) + 1;
+  }
+  return count;
+}
+
 struct FileOutcome {
   bool read = false;
   bool amountsFit = true;
@@ -76,8 +88,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText, const 
                  {EncodingName(encoding)});
   }
   // Room for every record at once, so the export text never has to move.
-  exportText.reserve(exportText.size() +
-                     (std::count(content.begin(), content.end(), '\n') + 1) * kRecordLength);
+  exportText.reserve(exportText.size() + (CountLineFeeds(content) + 1) * kRecordLength);
   std::vector<FieldCut> cuts;
   if (!AppendLayoutRecords(shown, content, exportText, &cuts, log)) {
     AppendTransactionRecords(content.c_str(), exportText, &cuts);
