@@ -77,6 +77,8 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
       i += sizeof word;
       out += sizeof word;
     }
+    // The ASCII bytes before the letter that stopped the run.
+    while (i < n && p[i] < 0x80) p[out++] = p[i++];
     if (i >= n) break;
     uint32_t codePoint = 0;
     if (ReadUtf8(p, n, &i, &codePoint)) {
