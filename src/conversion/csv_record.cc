@@ -33,13 +33,25 @@ inline size_t ScanTo(const char* p, size_t j, size_t n, const bool* stops) {
   return j;
 }
 
+// Blanks and the no-break space, as a table.
+struct Padding {
+  bool table[256] = {};
+  constexpr Padding() {
+    for (int c = 1; c <= 32; ++c) table[c] = true;
+    table[0xA0] = true;
+  }
+};
+constexpr Padding kPadding;
+
+inline bool IsPadding(char c) { return kPadding.table[static_cast<unsigned char>(c)]; }
+
 inline size_t TrimStart(const char* p, size_t start, size_t end) {
-  while (start < end && IsFieldPadding(p[start])) ++start;
+  while (start < end && IsPadding(p[start])) ++start;
   return start;
 }
 
 inline size_t TrimEnd(const char* p, size_t start, size_t end) {
-  while (end > start && IsFieldPadding(p[end - 1])) --end;
+  while (end > start && IsPadding(p[end - 1])) --end;
   return end;
 }
 
@@ -51,6 +63,8 @@ CsvRecordReader::CsvRecordReader(std::string_view text, char separator, size_t o
   fieldEnds_[static_cast<unsigned char>(separator)] = true;
   fieldEnds_[static_cast<unsigned char>('\r')] = true;
   fieldEnds_[static_cast<unsigned char>('\n')] = true;
+  // A tab separator is padding too: it ends the field rather than pad it.
+  for (int c = 0; c < 256; ++c) leadPadding_[c] = kPadding.table[c] && !fieldEnds_[c];
 }
 
 void CsvRecordReader::SkipLineEnd() {
@@ -71,11 +85,8 @@ bool CsvRecordReader::Next() {
     ReadRecord(false);
     unclosedQuote_ = true;
   }
-  fields_.resize(spans_.size());
-  for (size_t i = 0; i < spans_.size(); ++i) {
-    const Span& span = spans_[i];
-    const char* base = span.unquoted ? text_.data() : buffer_.data();
-    fields_[i] = std::string_view(base + span.start, span.length);
+  for (const Assembled& field : assembled_) {
+    fields_[field.field] = std::string_view(buffer_.data() + field.start, field.length);
   }
   return true;
 }
@@ -84,19 +95,19 @@ bool CsvRecordReader::Next() {
 // with doubled quotes or characters after its closing quote is put
 // together in buffer_.
 bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
-  spans_.clear();
+  fields_.clear();
+  assembled_.clear();
   buffer_.clear();
   const char* p = text_.data();
   const size_t n = text_.size();
   size_t j = position_;
   for (;;) {
-    // A tab separator is padding too: it ends the field rather than pad it.
-    while (j < n && IsFieldPadding(p[j]) && !fieldEnds_[static_cast<unsigned char>(p[j])]) ++j;
-    Span span;
+    while (j < n && leadPadding_[static_cast<unsigned char>(p[j])]) ++j;
     if (j < n && p[j] == '"') {
       ++j;
       size_t chunk = j;  // the text not yet in the field
       size_t end;        // where the text of the field ends
+      size_t start = 0;  // of the field in buffer_, once it is put together there
       bool assembled = false;
       for (;;) {
         j = ScanTo(p, j, n, kQuotedStops.table);
@@ -107,7 +118,7 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
         }
         if (p[j] == '"') {
           if (j + 1 < n && p[j + 1] == '"') {
-            if (!assembled) span.start = buffer_.size();
+            if (!assembled) start = buffer_.size();
             assembled = true;
             buffer_.append(p + chunk, j + 1 - chunk);  // one quote of the two
             j += 2;
@@ -129,26 +140,22 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
       const size_t after = j;
       while (j < n && !fieldEnds_[static_cast<unsigned char>(p[j])]) ++j;
       if (assembled || after < j) {
-        if (!assembled) span.start = buffer_.size();
+        if (!assembled) start = buffer_.size();
         buffer_.append(p + chunk, end - chunk);
         buffer_.append(p + after, j - after);
-        span.unquoted = false;
         const char* b = buffer_.data();
-        const size_t first = TrimStart(b, span.start, buffer_.size());
-        span.length = TrimEnd(b, first, buffer_.size()) - first;
-        span.start = first;
+        const size_t first = TrimStart(b, start, buffer_.size());
+        assembled_.push_back({fields_.size(), first, TrimEnd(b, first, buffer_.size()) - first});
+        fields_.emplace_back();
       } else {
-        span.unquoted = true;
-        span.start = TrimStart(p, chunk, end);
-        span.length = TrimEnd(p, span.start, end) - span.start;
+        const size_t first = TrimStart(p, chunk, end);
+        fields_.emplace_back(p + first, TrimEnd(p, first, end) - first);
       }
     } else {
-      span.unquoted = true;
-      span.start = j;
+      const size_t first = j;
       j = ScanTo(p, j, n, fieldEnds_);
-      span.length = TrimEnd(p, span.start, j) - span.start;
+      fields_.emplace_back(p + first, TrimEnd(p, first, j) - first);
     }
-    spans_.push_back(span);
     if (j < n && p[j] == separator_) {
       ++j;
       continue;
