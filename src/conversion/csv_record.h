@@ -49,12 +49,16 @@ class CsvRecordReader {
   int line_;
   int recordLine_ = 0;
   bool unclosedQuote_ = false;
-  struct Span {
-    bool unquoted;  // in the text itself; otherwise in buffer_
+  bool fieldEnds_[256] = {};    // the separator and the line ends
+  bool leadPadding_[256] = {};  // padding before a field: not its end
+  // A field put together in buffer_, placed in fields_ once buffer_ no
+  // longer moves.
+  struct Assembled {
+    size_t field;
     size_t start;
     size_t length;
   };
-  std::vector<Span> spans_;
+  std::vector<Assembled> assembled_;
   std::string buffer_;
   std::vector<std::string_view> fields_;
 };

@@ -1,6 +1,7 @@
 #include "conversion/gpc_check.h"
 
 #include <cstdint>
+#include <cstring>
 #include <iterator>
 #include <string_view>
 
@@ -40,7 +41,25 @@ std::string_view Text(std::string_view line, const Field& f) {
   return line.substr(f.first - 1, f.last - f.first + 1);
 }
 
+// Whether eight bytes are all ASCII digits: each has 3 as its high half,
+// and still has after adding 6 (no carry can reach a byte that passes).
+inline bool EightDigits(const char* p) {
+  uint64_t x;
+  std::memcpy(&x, p, sizeof x);
+  constexpr uint64_t kHigh = 0xF0F0F0F0F0F0F0F0u, kThrees = 0x3030303030303030u;
+  return (x & kHigh) == kThrees && ((x + 0x0606060606060606u) & kHigh) == kThrees;
+}
+
+// A statement has a hundred digits per line: eight are looked at at once.
 bool AllDigits(std::string_view text) {
+  const char* p = text.data();
+  const size_t n = text.size();
+  if (n >= 8) {
+    for (size_t i = 0; i + 8 < n; i += 8) {
+      if (!EightDigits(p + i)) return false;
+    }
+    return EightDigits(p + n - 8);
+  }
   for (char c : text) {
     if (c < '0' || c > '9') return false;
   }
@@ -117,13 +136,13 @@ class Checker {
       Problem(number, text);
       return;
     }
-    const std::string type(line.substr(0, 3));
+    const std::string_view type = line.substr(0, 3);
     if (type == "074") {
       CheckHeader(number, line);
     } else if (type == "075") {
       CheckItem(number, line);
     } else {
-      Problem(number, "neznámý typ záznamu \"" + type + "\"");
+      Problem(number, "neznámý typ záznamu \"" + std::string(type) + "\"");
     }
   }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/fixed_width.h"
 #include "conversion/heller_sum.h"
 #include "test_support.h"
 
@@ -74,6 +75,38 @@ TEST(GpcCheckTest, EachKindOfProblemIsNamedWithItsLine) {
     const std::vector<std::string> problems = CheckGpcStatement(Join(lines));
     ASSERT_FALSE(problems.empty()) << c.what;
     EXPECT_EQ(problems.front(), c.firstProblem) << c.what;
+  }
+}
+
+// Any byte other than a digit, anywhere in a numeric field of an item, is
+// named with its field.
+TEST(GpcCheckTest, EveryNonDigitInANumericFieldIsFound) {
+  struct Field {
+    int first;
+    int last;
+    const char* name;
+  } fields[] = {
+      {4, 19, "číslo účtu"},         {20, 35, "protiúčet"},
+      {36, 48, "číslo dokladu"},     {49, 60, "částka"},
+      {62, 71, "variabilní symbol"}, {72, 77, "kód banky"},
+      {78, 81, "konstantní symbol"}, {82, 91, "specifický symbol"},
+      {92, 97, "datum splatnosti"},  {118, 122, "kód měny"},
+      {123, 128, "datum"},
+  };
+  const std::string notDigits("/:? x\xB3\xFA\xFF\0", 9);
+  for (const Field& field : fields) {
+    for (int position = field.first; position <= field.last; ++position) {
+      for (char c : notDigits) {
+        std::vector<std::string> lines = SoundLines();
+        lines[1][position - 1] = c;
+        const std::vector<std::string> problems = CheckGpcStatement(Join(lines));
+        ASSERT_FALSE(problems.empty()) << position << " " << int{c};
+        std::string expected;
+        Render(expected, "řádek 2: pole %s (pozice %d až %d) obsahuje jiné znaky než číslice",
+               {field.name, int32_t{field.first}, int32_t{field.last}});
+        EXPECT_EQ(problems.front(), expected) << position << " " << int{c};
+      }
+    }
   }
 }
 

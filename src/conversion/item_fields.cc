@@ -192,15 +192,24 @@ Direction ReadDirection(std::string_view text) {
 
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix) {
-  std::string compact;
-  for (char c : account) {
-    if (!IsFieldPadding(c)) compact += c;
+  // Without its blanks; an account or IBAN fits the buffer on the stack.
+  char buffer[64];
+  std::string longer;
+  char* kept = buffer;
+  if (account.size() > sizeof buffer) {
+    longer.resize(account.size());
+    kept = &longer[0];
   }
+  size_t length = 0;
+  for (char c : account) {
+    if (!IsFieldPadding(c)) kept[length++] = c;
+  }
+  const std::string_view compact(kept, length);
   CounterAccountParts parts;
   if (compact.empty()) return parts;
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
     // An IBAN, perhaps with its BIC after a slash.
-    if (!ReadCzechIban(std::string_view(compact).substr(0, compact.find('/')), &parts)) {
+    if (!ReadCzechIban(compact.substr(0, compact.find('/')), &parts)) {
       parts = CounterAccountParts();
     }
     return parts;

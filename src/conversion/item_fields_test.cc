@@ -125,6 +125,11 @@ TEST(ItemFields, CounterAccounts) {
       {"1234567-123/0800", "", "", 0, 0, 0},          // seven-digit prefix
       {"123/08000", "", "", 0, 0, 0},
       {"", "0800", "", 0, 0, 0},
+      // Longer than any account: read all the same, never past a buffer.
+      {"CZ61 0800 0000 1901 2345 6789 / GIBACZPX GIBACZPX GIBACZPX GIBACZPX GIBACZPX", "", "",
+       19, 123456789, 800},
+      {"1234567890123456789012345678901234567890123456789012345678901234567890/0800", "", "", 0,
+       0, 0},
   };
   for (const Case& c : cases) {
     const CounterAccountParts parts = ReadCounterAccountColumns(c.account, c.bank, c.prefix);

@@ -54,6 +54,13 @@ void NumberOfId(std::string_view id, std::string& out) {
 // At most `width` characters of a value for a one-line text: a quoted
 // field may hold line breaks and tabs, each run of them becomes one blank.
 void OneLine(std::string_view text, size_t width, std::string& out) {
+  const size_t limit = text.size() < width ? text.size() : width;
+  size_t plain = 0;
+  while (plain < limit && static_cast<unsigned char>(text[plain]) >= 0x20) ++plain;
+  if (plain == limit) {
+    out.assign(text.data(), limit);
+    return;
+  }
   out.clear();
   for (size_t i = 0; i < text.size() && out.size() < width; ++i) {
     if (static_cast<unsigned char>(text[i]) < 0x20) {

@@ -152,13 +152,22 @@ double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
 }
 
 double ReadAmountText(const char* text, bool* tooLarge) {
-  std::string cleaned;
-  cleaned.reserve(32);
+  // Amounts fit the buffer on the stack; a longer text is read all the same.
+  char buffer[64];
+  std::string longer;
+  const size_t length = std::strlen(text);
+  char* cleaned = buffer;
+  if (length >= sizeof buffer) {
+    longer.resize(length + 1);
+    cleaned = &longer[0];
+  }
+  size_t kept = 0;
   for (const char* p = text; *p != '\0'; ++p) {
     if (*p == ' ' || *p == '\xA0') continue;
-    cleaned.push_back(*p == ',' ? '.' : *p);
+    cleaned[kept++] = *p == ',' ? '.' : *p;
   }
-  return ReadDecimalValue(cleaned.c_str(), nullptr, tooLarge);
+  cleaned[kept] = '\0';
+  return ReadDecimalValue(cleaned, nullptr, tooLarge);
 }
 
 }  // namespace tarvolo

@@ -136,5 +136,24 @@ TEST(ReadDecimalValueTest, TooLargeIsToldFromTooSmall) {
   }
 }
 
+// Czech amounts: decimal comma, blanks and no-break spaces between groups,
+// however long the text.
+TEST(ReadAmountTextTest, CzechFormsOfAnyLength) {
+  const std::string blanks(70, ' ');
+  const std::string zeros(80, '0');
+  struct Case {
+    std::string text;
+    double value;
+  } cases[] = {
+      {"1 234,50", 1234.5},
+      {"-12\xA0" "500,00", -12500},
+      {"7,5 Kč", 7.5},
+      {blanks + "12,5" + blanks, 12.5},
+      {"1" + zeros + ",5", 1e80},
+      {"", 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadAmountText(c.text.c_str()), c.value) << c.text;
+}
+
 }  // namespace
 }  // namespace tarvolo

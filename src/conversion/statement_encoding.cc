@@ -1,9 +1,9 @@
 #include "conversion/statement_encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "conversion/windows1250.h"
-#include "platform/text_encoding.h"
 
 namespace tarvolo {
 namespace {
@@ -14,11 +14,20 @@ bool StartsWith(const std::string& bytes, const char* mark, size_t length) {
   return bytes.size() >= length && bytes.compare(0, length, mark, length) == 0;
 }
 
-// Reads one UTF-8 sequence at `i`; false when it is not valid UTF-8
-// (overlong forms, surrogates and values past U+10FFFF included).
-bool ReadUtf8(const std::string& bytes, size_t* i, uint32_t* codePoint) {
-  const auto byte = [&](size_t k) { return static_cast<unsigned char>(bytes[k]); };
-  const unsigned char lead = byte(*i);
+// Eight bytes at a time while they are all ASCII: statements are mostly
+// digits and separators, with a letter beyond ASCII here and there.
+constexpr uint64_t kHighBits = 0x8080808080808080u;
+
+inline uint64_t Word(const unsigned char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return word;
+}
+
+// Reads one UTF-8 sequence at p[*i] (below n); false when it is not valid
+// UTF-8 (overlong forms, surrogates and values past U+10FFFF included).
+inline bool ReadUtf8(const unsigned char* p, size_t n, size_t* i, uint32_t* codePoint) {
+  const unsigned char lead = p[*i];
   size_t length;
   uint32_t value;
   uint32_t smallest;
@@ -35,10 +44,10 @@ bool ReadUtf8(const std::string& bytes, size_t* i, uint32_t* codePoint) {
   } else {
     return false;
   }
-  if (*i + length > bytes.size()) return false;
+  if (n - *i < length) return false;
   for (size_t k = 1; k < length; ++k) {
-    if ((byte(*i + k) & 0xC0) != 0x80) return false;
-    value = (value << 6) | (byte(*i + k) & 0x3F);
+    if ((p[*i + k] & 0xC0) != 0x80) return false;
+    value = (value << 6) | (p[*i + k] & 0x3F);
   }
   if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return false;
   *codePoint = value;
@@ -46,14 +55,60 @@ bool ReadUtf8(const std::string& bytes, size_t* i, uint32_t* codePoint) {
   return true;
 }
 
-// Characters that the conversion could treat differently from system to
-// system become '?' here already: C1 control characters (which one system
-// maps to bytes 0x80-0x9F and another refuses) and everything beyond the
-// Basic Multilingual Plane (one '?' per character, not per half).
-void AppendPortable(std::u16string& text, uint32_t codePoint) {
-  const bool unsure = (codePoint >= 0x80 && codePoint <= 0x9F) || codePoint > 0xFFFF ||
-                      (codePoint >= 0xD800 && codePoint <= 0xDFFF);
-  text.push_back(unsure ? u'?' : static_cast<char16_t>(codePoint));
+// The byte of one character; '?' for every character that Windows-1250
+// lacks, and for those that conversions treat differently from system to
+// system: C1 control characters (which one system maps to bytes 0x80-0x9F
+// and another refuses) and everything beyond the Basic Multilingual Plane
+// (one '?' per character, not per half).
+inline unsigned char Windows1250Byte(uint32_t codePoint) {
+  if (codePoint < 0x80) return static_cast<unsigned char>(codePoint);
+  const unsigned char byte = kWindows1250Bytes.Of(codePoint);
+  return byte != 0 ? byte : '?';
+}
+
+// Converts in place: every character takes at least one byte of UTF-8 and
+// gives exactly one, so the text written never overtakes the text read.
+size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
+  size_t out = 0;
+  while (i < n) {
+    while (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
+      const uint64_t word = Word(p + i);
+      std::memcpy(p + out, &word, sizeof word);
+      i += sizeof word;
+      out += sizeof word;
+    }
+    // The ASCII bytes before the letter that stopped the run.
+    while (i < n && p[i] < 0x80) p[out++] = p[i++];
+    if (i >= n) break;
+    uint32_t codePoint = 0;
+    if (ReadUtf8(p, n, &i, &codePoint)) {
+      p[out++] = Windows1250Byte(codePoint);
+    } else {
+      p[out++] = '?';
+      ++i;
+    }
+  }
+  return out;
+}
+
+// Converts in place, one byte for every two or four.
+size_t ConvertUtf16(unsigned char* p, size_t n, bool little) {
+  const auto unitAt = [p, little](size_t i) -> uint32_t {
+    return little ? p[i] | (p[i + 1] << 8) : (p[i] << 8) | p[i + 1];
+  };
+  size_t out = 0;
+  for (size_t i = 2; i + 1 < n; i += 2) {
+    const uint32_t unit = unitAt(i);
+    // A surrogate pair is one character beyond the BMP: one '?'.
+    if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < n) {
+      const uint32_t next = unitAt(i + 2);
+      if (next >= 0xDC00 && next <= 0xDFFF) i += 2;
+      p[out++] = '?';
+      continue;
+    }
+    p[out++] = Windows1250Byte(unit);
+  }
+  return out;
 }
 
 }  // namespace
@@ -62,14 +117,20 @@ TextEncoding DetectEncoding(const std::string& bytes) {
   if (StartsWith(bytes, kUtf8Mark, 3)) return TextEncoding::kUtf8;
   if (StartsWith(bytes, "\xFF\xFE", 2)) return TextEncoding::kUtf16LittleEndian;
   if (StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
+  const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+  const size_t n = bytes.size();
   bool multiByte = false;
-  for (size_t i = 0; i < bytes.size();) {
-    if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+  for (size_t i = 0; i < n;) {
+    if (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
+      i += sizeof(uint64_t);
+      continue;
+    }
+    if (p[i] < 0x80) {
       ++i;
       continue;
     }
     uint32_t codePoint = 0;
-    if (!ReadUtf8(bytes, &i, &codePoint)) return TextEncoding::kWindows1250;
+    if (!ReadUtf8(p, n, &i, &codePoint)) return TextEncoding::kWindows1250;
     // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
     // decode to characters that no Czech statement holds.
     if (!IsWindows1250Character(codePoint)) return TextEncoding::kWindows1250;
@@ -78,47 +139,22 @@ TextEncoding DetectEncoding(const std::string& bytes) {
   return multiByte ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
 }
 
-std::string ToWindows1250(const std::string& bytes, TextEncoding encoding) {
-  std::u16string text;
-  text.reserve(bytes.size());
+std::string ToWindows1250(std::string bytes, TextEncoding encoding) {
+  unsigned char* p = reinterpret_cast<unsigned char*>(&bytes[0]);
+  size_t length = bytes.size();
   switch (encoding) {
     case TextEncoding::kWindows1250:
-      return bytes;
-    case TextEncoding::kUtf8: {
-      size_t i = StartsWith(bytes, kUtf8Mark, 3) ? 3 : 0;
-      while (i < bytes.size()) {
-        uint32_t codePoint = 0;
-        if (ReadUtf8(bytes, &i, &codePoint)) {
-          AppendPortable(text, codePoint);
-        } else {
-          text.push_back(u'?');
-          ++i;
-        }
-      }
       break;
-    }
+    case TextEncoding::kUtf8:
+      length = ConvertUtf8(p, bytes.size(), StartsWith(bytes, kUtf8Mark, 3) ? 3 : 0);
+      break;
     case TextEncoding::kUtf16LittleEndian:
-    case TextEncoding::kUtf16BigEndian: {
-      const bool little = encoding == TextEncoding::kUtf16LittleEndian;
-      for (size_t i = 2; i + 1 < bytes.size(); i += 2) {
-        const uint32_t first = static_cast<unsigned char>(bytes[i]);
-        const uint32_t second = static_cast<unsigned char>(bytes[i + 1]);
-        const uint32_t unit = little ? first | (second << 8) : (first << 8) | second;
-        // A surrogate pair is one character beyond the BMP: one '?'.
-        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
-          const uint32_t a = static_cast<unsigned char>(bytes[i + 2]);
-          const uint32_t b = static_cast<unsigned char>(bytes[i + 3]);
-          const uint32_t next = little ? a | (b << 8) : (a << 8) | b;
-          if (next >= 0xDC00 && next <= 0xDFFF) i += 2;
-          text.push_back(u'?');
-          continue;
-        }
-        AppendPortable(text, unit);
-      }
+    case TextEncoding::kUtf16BigEndian:
+      length = ConvertUtf16(p, bytes.size(), encoding == TextEncoding::kUtf16LittleEndian);
       break;
-    }
   }
-  return Utf16ToWindows1250(text);
+  bytes.resize(length);
+  return bytes;
 }
 
 const char* EncodingName(TextEncoding encoding) {

@@ -16,8 +16,9 @@ TextEncoding DetectEncoding(const std::string& bytes);
 
 // The text in Windows-1250. Characters that Windows-1250 lacks become '?'
 // (no best-fit guesses), so every build gives the same bytes; a byte-order
-// mark is dropped. Windows-1250 text comes back unchanged.
-std::string ToWindows1250(const std::string& bytes, TextEncoding encoding);
+// mark is dropped. Windows-1250 text comes back unchanged. The conversion
+// works in the buffer of `bytes`: moved in, a statement is never held twice.
+std::string ToWindows1250(std::string bytes, TextEncoding encoding);
 
 // The encoding's name for the log ("UTF-8", "UTF-16").
 const char* EncodingName(TextEncoding encoding);

@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 
+#include "platform/text_encoding.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -81,9 +82,39 @@ TEST(StatementEncodingTest, ConversionToWindows1250) {
        "a?b"},
       {"line ends kept", "a\r\n\xC5\x99\r\n", TextEncoding::kUtf8, "a\r\n\xF8\r\n"},
       {"Windows-1250 unchanged", kCzech1250, TextEncoding::kWindows1250, kCzech1250},
+      {"letters between long ASCII runs",
+       "0123456789\xC5\x99" "0123456789abcdef\xC3\xA1\xC3\xA1" "01234567\xE2\x82\xAC" "x",
+       TextEncoding::kUtf8, "0123456789\xF8" "0123456789abcdef\xE1\xE1" "01234567\x80" "x"},
+      {"invalid bytes between long ASCII runs",
+       "0123456789\xFF" "0123456789abcdef\xC5" "01234567\xE2\x82",
+       TextEncoding::kUtf8, "0123456789?0123456789abcdef?01234567??"},
+      {"odd last byte of UTF-16", Utf16LittleEndian(u"ab") + "c", TextEncoding::kUtf16LittleEndian,
+       "ab"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ToWindows1250(c.bytes, c.encoding), c.expected) << c.what;
+  }
+}
+
+// The conversion is the program's own, so that every build gives the same
+// bytes; for every character it gives what the system's conversion gives
+// for characters that are the same on every system.
+TEST(StatementEncodingTest, AgreesWithTheSystemConversion) {
+  for (uint32_t c = 0xA0; c <= 0xFFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const std::u16string character(1, static_cast<char16_t>(c));
+    const std::string expected = Utf16ToWindows1250(character);
+    std::string utf8;
+    if (c < 0x800) {
+      utf8 = {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
+    } else {
+      utf8 = {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | ((c >> 6) & 0x3F)),
+              static_cast<char>(0x80 | (c & 0x3F))};
+    }
+    ASSERT_EQ(ToWindows1250("\xEF\xBB\xBF" + utf8, TextEncoding::kUtf8), expected) << c;
+    ASSERT_EQ(ToWindows1250(Utf16LittleEndian(character), TextEncoding::kUtf16LittleEndian),
+              expected)
+        << c;
   }
 }
 

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "conversion/account_field.h"
@@ -76,7 +77,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   inputs.push_back(identity);
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
-    content = ToWindows1250(content, encoding);
+    content = ToWindows1250(std::move(content), encoding);
     LogFormatted(log, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
   }

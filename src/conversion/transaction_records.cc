@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 
-#include "conversion/account_field.h"
 #include "conversion/csv_field.h"
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
@@ -155,24 +154,63 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
   });
 }
 
-ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
-  static_assert(sizeof ownAccount_ == sizeof g_accountSettings.accountNumber + 1, "");
-  const size_t ownLength = strnlen(g_accountSettings.accountNumber,
-                                   sizeof g_accountSettings.accountNumber);
-  std::memcpy(ownAccount_, g_accountSettings.accountNumber, ownLength);
-  ownAccount_[ownLength] = '\0';
+
+namespace {
+
+// Puts a value right-aligned into a field of `width` characters, `fill` in
+// front; a wider value keeps its last characters. False when it was cut.
+bool PutRight(char* field, size_t width, const char* value, size_t length, char fill) {
+  if (length >= width) {
+    std::memcpy(field, value + (length - width), width);
+    return length == width;
+  }
+  std::memset(field, fill, width - length);
+  std::memcpy(field + (width - length), value, length);
+  return true;
 }
 
-// Renders one value and keeps its last `width` characters.
-void ItemRecordWriter::AppendFitted(const char* format, FormatArg value, size_t width,
-                                    const char* fieldName) {
-  piece_.clear();
-  Render(piece_, format, {value});
-  if (piece_.size() > width) {
-    piece_.erase(0, piece_.size() - width);
-    if (fieldName) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+// An integer as "%0Nd" renders it: "-" and digits, zeros between up to
+// `width` characters, never cut. `out` holds kIntegerSpace bytes; returns
+// the length.
+constexpr size_t kIntegerSpace = 48;
+size_t ZeroFilledInteger(char* out, int64_t value, size_t width) {
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  char digits[24];
+  size_t count = 0;
+  do {
+    digits[sizeof digits - 1 - count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  size_t length = 0;
+  if (value < 0) out[length++] = '-';
+  while (length + count < width && length + count < kIntegerSpace) out[length++] = '0';
+  std::memcpy(out + length, digits + sizeof digits - count, count);
+  return length + count;
+}
+
+}  // namespace
+
+ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
+  static_assert(sizeof g_accountSettings.accountNumber + 1 <= kIntegerSpace, "");
+  const size_t ownLength = strnlen(g_accountSettings.accountNumber,
+                                   sizeof g_accountSettings.accountNumber);
+  PutRight(ownAccount_, sizeof ownAccount_, g_accountSettings.accountNumber, ownLength, '0');
+}
+
+void ItemRecordWriter::PutText(char* field, size_t width, const char* text,
+                               const char* fieldName) {
+  if (text == nullptr) text = "";
+  if (!PutRight(field, width, text, std::strlen(text), '0')) {
+    Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
   }
-  record_ += piece_;
+}
+
+void ItemRecordWriter::PutInteger(char* field, size_t width, int64_t value,
+                                  const char* fieldName) {
+  char text[kIntegerSpace];
+  if (!PutRight(field, width, text, ZeroFilledInteger(text, value, width), '0')) {
+    Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+  }
 }
 
 void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::Kind kind) {
@@ -181,71 +219,67 @@ void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::K
 
 void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
   lineNumber_ = lineNumber;
-  record_.clear();
-
-  char counterField[kAccountFieldBuffer];
+  // Positions from 0, as the record lays them out.
+  char record[kRecordLength];
+  std::memcpy(record, "075", 3);
+  std::memcpy(record + 3, ownAccount_, sizeof ownAccount_);
   {
     // The prefix always fits its six digits; the number keeps its last ten.
-    piece_.clear();
+    char counter[2 * kIntegerSpace];
     const int64_t number = item.counterNumber < 0 ? -item.counterNumber : item.counterNumber;
-    Render(piece_, "%06d%010d", {item.counterPrefix, number});
-    if (piece_.size() > 16) {
-      piece_.erase(6, piece_.size() - 16);
+    const size_t prefixLength = ZeroFilledInteger(counter, item.counterPrefix, 6);
+    const size_t length =
+        prefixLength + ZeroFilledInteger(counter + prefixLength, number, 10);
+    if (length > 16) {
+      std::memmove(counter + 6, counter + length - 10, 10);
       Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
     }
-    std::memcpy(counterField, piece_.c_str(), piece_.size() + 1);
+    std::memcpy(record + 19, counter, 16);
   }
-  FormatAccountField(counterField);
-
-  record_ += "075";
-  AppendFitted("%016s", ownAccount_, 16, nullptr);
-  record_ += counterField;
-  AppendFitted("%013s", item.documentNumber, 13, "číslo dokladu");
+  PutText(record + 35, 13, item.documentNumber, "číslo dokladu");
 
   double amount = item.amount;
-  const char* code;
   const bool debit = amount < 0;
   if (debit) {
     amount = -amount;
     g_exportTotals.debitSum += amount;
-    code = "1";
   } else {
     g_exportTotals.creditSum += amount;
-    code = "2";
   }
   ++g_exportTotals.itemCount;
   AddHellers(std::fabs(amount), debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers);
   const double hellers = std::fabs(amount) * 100.0;
+  piece_.clear();
   if (std::isfinite(hellers)) {
-    AppendFitted("%012.0f", hellers, 12, kAmountField);
+    AppendRoundedMagnitude(piece_, hellers, 0);
   } else {
     // Too large for a double once in hellers ("inf" is no amount): the
     // digits of the crowns without their decimal point, cut like any other.
-    std::string digits;
-    Render(digits, "%.2f", {std::fabs(amount)});
-    digits.erase(digits.size() - 3, 1);
-    AppendFitted("%s", digits, 12, kAmountField);
+    Render(piece_, "%.2f", {std::fabs(amount)});
+    piece_.erase(piece_.size() - 3, 1);
   }
-  record_ += code;
+  if (!PutRight(record + 48, 12, piece_.data(), piece_.size(), '0')) {
+    Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
+  }
+  record[60] = debit ? '1' : '2';
 
-  AppendFitted("%010s", item.variableSymbol, 10, "variabilní symbol");
-  AppendFitted("%06d", item.bankCode, 6, "kód banky");
-  AppendFitted("%04s", item.constantSymbol, 4, "konstantní symbol");
-  AppendFitted("%010s", item.specificSymbol, 10, "specifický symbol");
+  PutText(record + 61, 10, item.variableSymbol, "variabilní symbol");
+  PutInteger(record + 71, 6, item.bankCode, "kód banky");
+  PutText(record + 77, 4, item.constantSymbol, "konstantní symbol");
+  PutText(record + 81, 10, item.specificSymbol, "specifický symbol");
+  PutInteger(record + 91, 2, item.day, "den");
+  PutInteger(record + 93, 2, item.month, "měsíc");
+  PutInteger(record + 95, 2, item.year, "rok");
 
-  AppendFitted("%02d", item.day, 2, "den");
-  AppendFitted("%02d", item.month, 2, "měsíc");
-  AppendFitted("%02d", item.year, 2, "rok");
-  char valueDate[7];
-  std::memcpy(valueDate, record_.data() + record_.size() - 6, 6);
-  valueDate[6] = '\0';
-
-  Render(record_, "%-20.20s", {item.description});
-  record_ += "011";
-  record_ += debit ? "01" : "02";
-  record_ += valueDate;
-  record_ += "\r\n";
-  exportText += record_;
+  const char* description = item.description ? item.description : "";
+  const size_t descriptionLength = strnlen(description, 20);
+  std::memcpy(record + 97, description, descriptionLength);
+  std::memset(record + 97 + descriptionLength, ' ', 20 - descriptionLength);
+  std::memcpy(record + 117, "011", 3);
+  std::memcpy(record + 120, debit ? "01" : "02", 2);
+  std::memcpy(record + 122, record + 91, 6);  // the value date is the date
+  std::memcpy(record + 128, "\r\n", 2);
+  exportText.append(record, sizeof record);
 }
 
 }  // namespace tarvolo

@@ -71,11 +71,12 @@ class ItemRecordWriter {
   void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
 
  private:
-  void AppendFitted(const char* format, FormatArg value, size_t width,
-                    const char* fieldName);
+  // A value zero-filled into its field of a record, cut to its last
+  // characters and reported as `fieldName` when wider.
+  void PutText(char* field, size_t width, const char* text, const char* fieldName);
+  void PutInteger(char* field, size_t width, int64_t value, const char* fieldName);
 
-  char ownAccount_[17];
-  std::string record_;
+  char ownAccount_[16];
   std::string piece_;
   int lineNumber_ = 0;
   std::vector<FieldCut>* cuts_;

@@ -26,13 +26,48 @@ constexpr char16_t kWindows1250High[128] = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
 
+// The bytes of the characters that Windows-1250 has beyond ASCII, looked
+// up directly: they lie in two small ranges of code points.
+class Windows1250Bytes {
+ public:
+  constexpr Windows1250Bytes() {
+    for (int i = 0; i < 128; ++i) {
+      const char16_t c = kWindows1250High[i];
+      const unsigned char byte = static_cast<unsigned char>(0x80 + i);
+      if (c >= kLatinFirst && c < kLatinEnd) latin_[c - kLatinFirst] = byte;
+      if (c >= kPunctuationFirst && c < kPunctuationEnd) punctuation_[c - kPunctuationFirst] = byte;
+    }
+  }
+  // The byte of a character beyond ASCII; 0 when Windows-1250 lacks it.
+  constexpr unsigned char Of(uint32_t codePoint) const {
+    if (codePoint >= kLatinFirst && codePoint < kLatinEnd) return latin_[codePoint - kLatinFirst];
+    if (codePoint >= kPunctuationFirst && codePoint < kPunctuationEnd) {
+      return punctuation_[codePoint - kPunctuationFirst];
+    }
+    return 0;
+  }
+
+ private:
+  static constexpr uint32_t kLatinFirst = 0x80, kLatinEnd = 0x300;
+  static constexpr uint32_t kPunctuationFirst = 0x2000, kPunctuationEnd = 0x2130;
+  unsigned char latin_[kLatinEnd - kLatinFirst] = {};
+  unsigned char punctuation_[kPunctuationEnd - kPunctuationFirst] = {};
+};
+constexpr Windows1250Bytes kWindows1250Bytes;
+
+constexpr bool LooksUpEveryCharacter() {
+  for (int i = 0; i < 128; ++i) {
+    if (kWindows1250High[i] != 0 && kWindows1250Bytes.Of(kWindows1250High[i]) != 0x80 + i) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(LooksUpEveryCharacter(), "a character outside the looked-up ranges");
+
 // Whether Windows-1250 has the character (a code point).
 constexpr bool IsWindows1250Character(uint32_t codePoint) {
-  if (codePoint < 0x80) return true;
-  for (char16_t c : kWindows1250High) {
-    if (c != 0 && c == codePoint) return true;
-  }
-  return false;
+  return codePoint < 0x80 || kWindows1250Bytes.Of(codePoint) != 0;
 }
 
 }  // namespace tarvolo
