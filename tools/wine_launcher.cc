@@ -19,12 +19,27 @@ int main() {
 
   SetEnvironmentVariableW(L"TZ", nullptr);
   static wchar_t buffer[32768];
-  lstrcpynW(buffer, commandLine, 32768);
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process = {};
-  if (!CreateProcessW(nullptr, buffer, nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                      &startup, &process)) {
+  // Under a busy Wine a start can fail now and then for no reason of the
+  // program's; a few tries keep that from failing a test.
+  bool started = false;
+  DWORD error = 0;
+  for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+    if (attempt > 0) Sleep(500);
+    // CreateProcessW may write into the command line, so each try gets it anew.
+    lstrcpynW(buffer, commandLine, 32768);
+    started = CreateProcessW(nullptr, buffer, nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                             &startup, &process) != FALSE;
+    if (!started) error = GetLastError();
+  }
+  if (!started) {
+    char message[96];
+    wsprintfA(message, "wine_launcher: the program could not be started (error %lu)\r\n",
+              static_cast<unsigned long>(error));
+    DWORD written = 0;
+    WriteFile(GetStdHandle(STD_ERROR_HANDLE), message, lstrlenA(message), &written, nullptr);
     return 127;
   }
   WaitForSingleObject(process.hProcess, INFINITE);
