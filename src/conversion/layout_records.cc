@@ -9,6 +9,7 @@
 #include "conversion/decimal_rounding.h"
 #include "conversion/fixed_width.h"
 #include "conversion/item_fields.h"
+#include "conversion/run_log.h"
 #include "conversion/statement_layout.h"
 
 namespace tarvolo {
@@ -280,9 +281,7 @@ class LayoutReader {
   }
 
   void LogLineOf(const char* format, std::initializer_list<FormatArg> args) {
-    std::string text;
-    Render(text, format, args);
-    log_(text.c_str());
+    LogFormatted(log_, format, args);
   }
 
   const std::string& path_;
