@@ -23,7 +23,7 @@ struct BoundData {
 
 BoundData g_data;
 int g_clicks;
-int g_notifies;
+int g_doubleClicks;
 ControlBinding* g_clickedBinding;
 int g_checkAnswer;
 int g_opens;
@@ -35,7 +35,7 @@ int CountClick(HWND, ControlBinding* binding) {
   g_clickedBinding = binding;
   return 1;
 }
-int CountNotify(HWND, ControlBinding*) { return ++g_notifies, 1; }
+int CountDoubleClick(HWND, ControlBinding*) { return ++g_doubleClicks, 1; }
 int AnswerCheck(HWND, ControlBinding*) { return ++g_clicks, g_checkAnswer; }
 int CountOpen(HWND) { return ++g_opens, 1; }
 int CountClose(HWND window) {
@@ -52,7 +52,7 @@ ControlBinding g_testBindings[] = {
     {IDC_TEST_NO_WIDTH, BindKind::Number, 7, nullptr, &g_data.noWidth, nullptr, nullptr},
     {IDC_TEST_TEXT, BindKind::Text, 0, nullptr, g_data.text, nullptr, nullptr},
     {1012, BindKind::Date, 1, nullptr, &g_data.date, nullptr, nullptr},
-    {IDC_TEST_BUTTON, BindKind::Button, 0, nullptr, nullptr, CountClick, CountNotify},
+    {IDC_TEST_BUTTON, BindKind::Button, 0, nullptr, nullptr, CountClick, CountDoubleClick},
     // Kinds without behaviour, bound where they could do harm.
     {IDC_TEST_NUMBER + 100, BindKind{3}, 0, nullptr, &g_data.untouched, CountClick, nullptr},
     {IDC_TEST_TEXT + 100, BindKind{6}, 0, nullptr, &g_data.untouched, CountClick, nullptr},
@@ -67,7 +67,7 @@ class ControlBindingTest : public TestDialog {
   void SetUp() override {
     TestDialog::SetUp();
     std::memset(&g_data, 0, sizeof g_data);
-    g_clicks = g_notifies = g_opens = g_closes = 0;
+    g_clicks = g_doubleClicks = g_opens = g_closes = 0;
     g_clickedBinding = nullptr;
     g_closedWindow = nullptr;
     g_checkAnswer = 1;
@@ -207,10 +207,10 @@ TEST_F(ControlBindingTest, DialogProcOpensAndCallsTheBoundHandlers) {
     int controlId;
     int code;
     int clicks;
-    int notifies;
+    int doubleClicks;
   } cases[] = {
       {IDC_TEST_BUTTON, BN_CLICKED, 1, 0},
-      {IDC_TEST_BUTTON, 2, 0, 1},
+      {IDC_TEST_BUTTON, CBN_DBLCLK, 0, 1},
       {IDC_TEST_BUTTON, 1, 0, 0},          // other notification codes
       {IDC_TEST_NUMBER, BN_CLICKED, 0, 0},  // not a button
       {IDC_TEST_NUMBER + 100, BN_CLICKED, 0, 0},  // kind 3 has no clicks
@@ -218,10 +218,10 @@ TEST_F(ControlBindingTest, DialogProcOpensAndCallsTheBoundHandlers) {
       {9999, BN_CLICKED, 0, 0},
   };
   for (const auto& c : cases) {
-    g_clicks = g_notifies = 0;
+    g_clicks = g_doubleClicks = 0;
     EXPECT_EQ(Command(c.controlId, c.code), 1);
     EXPECT_EQ(g_clicks, c.clicks) << c.controlId << " " << c.code;
-    EXPECT_EQ(g_notifies, c.notifies) << c.controlId << " " << c.code;
+    EXPECT_EQ(g_doubleClicks, c.doubleClicks) << c.controlId << " " << c.code;
   }
   EXPECT_EQ(g_clickedBinding, &g_testBindings[7]);
   EXPECT_EQ(g_dialogTable[kSettingsSlot].window, window_);

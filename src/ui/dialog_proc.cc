@@ -6,17 +6,19 @@
 namespace tarvolo {
 namespace {
 
-constexpr WORD kClicked = 0;
-constexpr WORD kNotify2 = 2;
+// Notification codes of WM_COMMAND: a button's click, and a double click in
+// a combo box's list (the code that list boxes send for it too).
+constexpr WORD kClicked = BN_CLICKED;
+constexpr WORD kDoubleClicked = CBN_DBLCLK;
 
 void OnCommand(HWND window, WORD controlId, WORD code) {
-  if (code != kClicked && code != kNotify2) return;
+  if (code != kClicked && code != kDoubleClicked) return;
   DialogSlot* slot = FindSlot(window);
   if (slot == nullptr || slot->bindings == nullptr) return;
   ControlBinding* binding = FindBinding(slot, controlId);
   if (binding == nullptr) return;
-  if (code == kNotify2) {
-    if (binding->onNotify2 != nullptr) binding->onNotify2(window, binding);
+  if (code == kDoubleClicked) {
+    if (binding->onDoubleClick != nullptr) binding->onDoubleClick(window, binding);
     return;
   }
   if (binding->onClick == nullptr) return;

@@ -30,7 +30,7 @@ struct ControlBinding {
   const int32_t* choices;   // ComboBox: ChoiceTexts indices ended by one <= 0
   void* data;
   ControlHandler onClick;
-  ControlHandler onNotify2;  // notification code 2
+  ControlHandler onDoubleClick;  // a double click in a combo box's list
 };
 
 // One dialog of the program. A row with templateId 0 ends the table.
