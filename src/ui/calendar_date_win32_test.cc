@@ -1,5 +1,6 @@
 #include "ui/calendar_date.h"
 
+#include "platform/civil_date.h"
 #include "test_dialog.h"
 
 namespace tarvolo {
@@ -43,8 +44,7 @@ TEST_F(CalendarDateTest, EveryDayComesBack) {
   int failures = 0;
   for (int year = 1970; year <= 2037; ++year) {
     for (int month = 1; month <= 12; ++month) {
-      const int days[] = {31, year % 4 == 0 ? 29 : 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-      for (int day = 1; day <= days[month - 1]; ++day) {
+      for (int day = 1; day <= DaysInMonth(year, month); ++day) {
         SelectDay(year, month, day);
         const int32_t stored = ReadCalendarDate(window_);
         if (stored < 0) continue;  // 1 January 1970 east of UTC

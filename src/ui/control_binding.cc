@@ -6,6 +6,7 @@
 
 #include "conversion/fixed_width.h"
 #include "settings/account_settings.h"
+#include "settings/bounded_text.h"
 #include "ui/calendar_date.h"
 #include "ui/dialog_table.h"
 #include "ui/parse_digits.h"
@@ -82,9 +83,9 @@ bool LoadControls(HWND window) {
       case BindKind::Text: {
         // A text datum is a field of the profile, which a settings file made
         // elsewhere may fill to its end without a NUL: never read past it.
-        char text[kTextDatumSize + 1] = {};
+        char text[kTextDatumSize + 1];
         const char* datum = static_cast<const char*>(binding->data);
-        std::memcpy(text, datum, strnlen(datum, kTextDatumSize));
+        CopyBoundedText(text, datum, strnlen(datum, kTextDatumSize));
         Send(window, *binding, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
         break;
       }
@@ -122,8 +123,9 @@ int StoreControls(HWND window) {
       case BindKind::Text: {
         char text[kTextReadLimit + 1] = {};
         Send(window, *binding, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-        text[kTextReadLimit] = '\0';
-        std::memcpy(binding->data, text, std::strlen(text) + 1);
+        // Over the start of the datum, whatever its size beyond that.
+        CopyBoundedText(static_cast<char*>(binding->data), sizeof text, text,
+                        strnlen(text, sizeof text));
         break;
       }
       case BindKind::Date: {

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "settings/account_settings.h"
+#include "settings/bounded_text.h"
 #include "settings/settings_file.h"
 #include "ui/activity_log_pane.h"
 #include "ui/control_binding.h"
@@ -19,15 +20,14 @@ template <size_t N>
 void TakeEditText(HWND window, int controlId, char (&field)[N]) {
   char text[N] = {};
   GetDlgItemTextA(window, controlId, text, N);
-  text[N - 1] = '\0';
-  std::memcpy(field, text, std::strlen(text) + 1);
+  CopyBoundedText(field, text, strnlen(text, N));
 }
 
 // Shows a field that may fill its whole size without a NUL.
 template <size_t N>
 void ShowField(HWND window, int controlId, const char (&field)[N]) {
-  char text[N + 1] = {};
-  std::memcpy(text, field, N);
+  char text[N + 1];
+  CopyBoundedText(text, field, strnlen(field, N));
   SetDlgItemTextA(window, controlId, text);
 }
 
