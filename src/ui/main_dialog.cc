@@ -1,4 +1,5 @@
-// Handlers of the main dialog and the program's entry.
+// Handlers of the main dialog: its opening and closing, the settings button
+// and the conversion run.
 #include "ui/handlers.h"
 
 #include "conversion/dates.h"
