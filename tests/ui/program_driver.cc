@@ -18,14 +18,17 @@ namespace {
 constexpr DWORD kPatience = 20000;  // milliseconds for any one wait
 constexpr DWORD kPoll = 25;
 
-template <typename Condition>
-bool WaitFor(Condition condition) {
+}  // namespace
+
+bool WaitFor(const std::function<bool()>& condition) {
   for (DWORD waited = 0; waited < kPatience; waited += kPoll) {
     if (condition()) return true;
     Sleep(kPoll);
   }
   return condition();
 }
+
+namespace {
 
 struct WindowSearch {
   DWORD processId;

@@ -4,10 +4,15 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace tarvolo {
+
+// Asks `condition` every few milliseconds until it holds, for some seconds at
+// most (the patience of every wait of the driver); whether it held.
+bool WaitFor(const std::function<bool()>& condition);
 
 // Where the tests find the program and their data, and where they work
 // (Windows paths), and the work folder as the Unix side sees it (for
