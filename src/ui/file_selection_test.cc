@@ -13,13 +13,36 @@ namespace {
 static_assert(kSelectedFilesSize >= 32 * 1024, "a year of statements must fit");
 
 // What the user does in the file dialog, from a timer of the test's thread
-// (the dialog runs modally on it).
-std::string g_typedName;  // empty: cancel
+// (the dialog runs modally on it): types the name into the name box and
+// presses OK, or cancels. A dialog still open after some seconds is closed,
+// so that the selection returns and the test fails with the reason.
+constexpr int kNameBoxId = 0x47C;
+constexpr UINT kTickMs = 250;
+constexpr int kGiveUpSeconds = 20;
+constexpr int kTicksToGiveUp = kGiveUpSeconds * 1000 / kTickMs;
+
+struct FileDialogAnswer {
+  std::string typedName;  // empty: cancel
+  HWND testDialog;
+  int ticks;
+  bool sawNameBox;
+  bool gaveUp;
+};
+FileDialogAnswer g_answer;
 
 BOOL CALLBACK AnswerFileDialog(HWND window, LPARAM) {
-  HWND nameBox = GetDlgItem(window, 0x47C);
+  if (window == g_answer.testDialog) return TRUE;
+  if (g_answer.ticks > kTicksToGiveUp) {
+    // Every dialog of the thread but the test's, a message box that the file
+    // dialog shows too.
+    g_answer.gaveUp = true;
+    EndDialog(window, IDCANCEL);
+    return TRUE;
+  }
+  HWND nameBox = GetDlgItem(window, kNameBoxId);
   if (nameBox == nullptr) return TRUE;
-  if (g_typedName.empty()) {
+  g_answer.sawNameBox = true;
+  if (g_answer.typedName.empty()) {
     PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
     return FALSE;
   }
@@ -28,12 +51,13 @@ BOOL CALLBACK AnswerFileDialog(HWND window, LPARAM) {
     GetClassNameA(nameBox, name, sizeof name);
     if (lstrcmpiA(name, "Edit") == 0) break;
   }
-  SetWindowTextA(nameBox, g_typedName.c_str());
+  SetWindowTextA(nameBox, g_answer.typedName.c_str());
   PostMessageA(window, WM_COMMAND, IDOK, 0);
   return FALSE;
 }
 
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+  ++g_answer.ticks;
   EnumThreadWindows(GetCurrentThreadId(), AnswerFileDialog, 0);
 }
 
@@ -47,16 +71,23 @@ class FileSelectionTest : public TestDialog {
     std::memset(g_selectedFiles, 'x', sizeof g_selectedFiles);
   }
 
-  void Select(const std::string& typed) {
-    g_typedName = typed;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 300, OnTimer);
+  // Runs the selection with the file dialog answered; fails when the dialog
+  // had to be closed.
+  ::testing::AssertionResult Select(const std::string& typed) {
+    g_answer = {typed, window_, 0, false, false};
+    const UINT_PTR timer = SetTimer(nullptr, 0, kTickMs, OnTimer);
     OnSelectFiles(window_, nullptr);
     KillTimer(nullptr, timer);
+    if (!g_answer.gaveUp) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure()
+           << (g_answer.sawNameBox ? "the file dialog stayed open after the answer"
+                                   : "the file dialog has no name box (control 0x47C)")
+           << "; closed after " << kGiveUpSeconds << " s";
   }
 };
 
 TEST_F(FileSelectionTest, FailedSelectionLeavesAnEmptyList) {
-  Select("");
+  ASSERT_TRUE(Select(""));
   EXPECT_EQ(TextOf(1001), "Není nic vybráno!!!\n");
   EXPECT_EQ(std::string(g_selectedFiles, sizeof g_selectedFiles),
             std::string(sizeof g_selectedFiles, '\0'));
@@ -70,8 +101,9 @@ TEST_F(FileSelectionTest, OneFileIsItsFullPathEndedByAnEmptyString) {
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   CloseHandle(file);
 
-  Select(path);
+  const ::testing::AssertionResult answered = Select(path);
   DeleteFileA(path.c_str());
+  ASSERT_TRUE(answered);
   EXPECT_EQ(TextOf(1001), "Byly vybrány soubory...\n");
   EXPECT_STRCASEEQ(g_selectedFiles, path.c_str());
   EXPECT_EQ(g_selectedFiles[std::strlen(g_selectedFiles) + 1], '\0');
