@@ -18,7 +18,7 @@ void OnCommand(HWND window, WORD controlId, WORD code) {
   ControlBinding* binding = FindBinding(slot, controlId);
   if (binding == nullptr) return;
   if (code == kDoubleClicked) {
-    if (binding->onDoubleClick != nullptr) binding->onDoubleClick(window, binding);
+    if (binding->onNotify2 != nullptr) binding->onNotify2(window, binding);
     return;
   }
   if (binding->onClick == nullptr) return;

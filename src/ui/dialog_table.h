@@ -30,7 +30,9 @@ struct ControlBinding {
   const int32_t* choices;   // ComboBox: ChoiceTexts indices ended by one <= 0
   void* data;
   ControlHandler onClick;
-  ControlHandler onDoubleClick;  // a double click in a combo box's list
+  // Notification code 2, which a combo box or list box sends for a double
+  // click in its list.
+  ControlHandler onNotify2;
 };
 
 // One dialog of the program. A row with templateId 0 ends the table.

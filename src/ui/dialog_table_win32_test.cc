@@ -53,7 +53,7 @@ TEST(DialogTableTest, FindBindingFindsEveryBoundControl) {
     EXPECT_EQ(binding->data, c.data) << c.controlId;
     EXPECT_EQ(binding->onClick, c.onClick) << c.controlId;
     EXPECT_EQ(binding->choices, nullptr);
-    EXPECT_EQ(binding->onDoubleClick, nullptr);
+    EXPECT_EQ(binding->onNotify2, nullptr);
   }
   // Escape (2), the settings dialog's edits and the end marker are unbound.
   for (int32_t unbound : {2, 1001, 1005, 1008, 0}) {
