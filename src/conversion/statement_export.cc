@@ -22,8 +22,8 @@
 #include "conversion/transaction_records.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
+#include "platform/whole_file.h"
 #include "settings/account_settings.h"
-#include "settings/whole_file.h"
 
 namespace tarvolo {
 namespace {

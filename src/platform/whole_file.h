@@ -1,5 +1,5 @@
-#ifndef TARVOLO_SETTINGS_WHOLE_FILE_H_
-#define TARVOLO_SETTINGS_WHOLE_FILE_H_
+#ifndef TARVOLO_PLATFORM_WHOLE_FILE_H_
+#define TARVOLO_PLATFORM_WHOLE_FILE_H_
 
 #include <cstddef>
 #include <functional>
@@ -30,4 +30,4 @@ bool WriteWholeFile(const char* path, const char* data, size_t size,
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_SETTINGS_WHOLE_FILE_H_
+#endif  // TARVOLO_PLATFORM_WHOLE_FILE_H_

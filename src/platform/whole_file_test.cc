@@ -1,4 +1,4 @@
-#include "settings/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <gtest/gtest.h>
 
