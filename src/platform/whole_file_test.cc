@@ -124,7 +124,7 @@ TEST(WholeFileTest, WriteNeverOpensWhatStandsAtTheTemporaryName) {
     if (error) continue;  // no links on this system
 
     std::string seen;
-    EXPECT_TRUE(WriteWholeFile(path.c_str(), "new", 3, [&](const std::string& bytes) {
+    EXPECT_TRUE(WriteWholeFile(path.c_str(), "new", 3, [&](std::string_view bytes) {
       seen = bytes;
       // Checked before it takes the old file's place.
       EXPECT_EQ(ReadTestFile(path), "old") << kind;
