@@ -284,8 +284,8 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
     return false;
   }
   const std::string& text = converted.exportText;
-  if (!WriteWholeFile(request.outputPath, text.data(), text.size(),
-                      [problems](std::string_view bytes) { *problems = CheckGpcStatement(bytes); })) {
+  const auto check = [problems](std::string_view bytes) { *problems = CheckGpcStatement(bytes); };
+  if (!WriteWholeFile(request.outputPath, text.data(), text.size(), check)) {
     LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {output});
     *failed = ExportOutcome::kWriteFailed;
     return false;

@@ -17,7 +17,8 @@ bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identit
   const FileHandle file = OpenFileForReading(path);
   if (file == kNoFile) return false;
   uint64_t size = 0;
-  bool ok = (identity == nullptr || IdentityOfFile(file, identity)) && FileSizeOf(file, &size) && size <= kLargestFile && size < content->max_size();
+  bool ok = (identity == nullptr || IdentityOfFile(file, identity)) && FileSizeOf(file, &size) &&
+            size <= kLargestFile && size < content->max_size();
   if (ok) {
     try {
       content->reserve(static_cast<size_t>(size));
