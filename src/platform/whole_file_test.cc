@@ -83,6 +83,7 @@ TEST(WholeFileTest, GivesNothingForAFileItCannotHold) {
   }
 }
 
+// The check sees exactly the bytes written, those of an empty file too.
 TEST(WholeFileTest, WriteReplacesTheFileWhole) {
   const struct {
     const char* label;
@@ -99,7 +100,11 @@ TEST(WholeFileTest, WriteReplacesTheFileWhole) {
     TempFolder folder;
     const std::string path = folder.File("export.gpc");
     if (c.existing) folder.Write("export.gpc", c.before);
-    EXPECT_TRUE(WriteWholeFile(path.c_str(), c.data.data(), c.data.size())) << c.label;
+    std::string checked = "not checked";
+    EXPECT_TRUE(WriteWholeFile(path.c_str(), c.data.data(), c.data.size(),
+                               [&checked](std::string_view bytes) { checked = bytes; }))
+        << c.label;
+    EXPECT_TRUE(checked == c.data) << c.label;
     EXPECT_TRUE(ReadTestFile(path) == c.data) << c.label;
     EXPECT_EQ(FileNamesIn(folder.path()), "export.gpc") << c.label;
   }
