@@ -7,7 +7,8 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "platform/whole_file.h"
 
 namespace tarvolo {
 namespace {
@@ -144,12 +145,7 @@ bool WriteBytes(const std::string& path, const void* data, size_t size) {
 }
 
 bool ReadBytes(const std::string& path, std::string* content) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  *content = bytes.str();
-  return true;
+  return ReadWholeFile(path.c_str(), content);
 }
 
 }  // namespace tarvolo

@@ -4,21 +4,19 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 #include "conversion/dates.h"
 #include "conversion/export_totals.h"
+#include "platform/whole_file.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
 
 std::string ReadTestFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+  std::string content;
+  ReadWholeFile(path.c_str(), &content);
+  return content;
 }
 
 std::string TestDataPath(const std::string& name) {

@@ -17,7 +17,7 @@
 #include "platform/text_encoding.h"
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"
-#include "settings/whole_file.h"
+#include "platform/whole_file.h"
 #include "tarvolo_version.h"
 #include "ui/parse_digits.h"
 

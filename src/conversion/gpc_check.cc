@@ -98,7 +98,7 @@ struct Statement {
 
 class Checker {
  public:
-  std::vector<std::string> Check(const std::string& bytes) {
+  std::vector<std::string> Check(std::string_view bytes) {
     if (bytes.empty()) {
       Problem(0, "soubor je prázdný");
       return problems_;
@@ -266,7 +266,7 @@ class Checker {
 
 }  // namespace
 
-std::vector<std::string> CheckGpcStatement(const std::string& bytes) {
+std::vector<std::string> CheckGpcStatement(std::string_view bytes) {
   return Checker().Check(bytes);
 }
 

@@ -2,6 +2,7 @@
 #define TARVOLO_CONVERSION_GPC_CHECK_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvolo {
@@ -13,7 +14,7 @@ namespace tarvolo {
 // item against its header, and for each statement that old balance - debits
 // + credits = new balance and that the turnovers are the sums of its items.
 // No problems: an empty list.
-std::vector<std::string> CheckGpcStatement(const std::string& bytes);
+std::vector<std::string> CheckGpcStatement(std::string_view bytes);
 
 }  // namespace tarvolo
 

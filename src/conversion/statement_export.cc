@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,8 +23,8 @@
 #include "conversion/transaction_records.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
+#include "platform/whole_file.h"
 #include "settings/account_settings.h"
-#include "settings/whole_file.h"
 
 namespace tarvolo {
 namespace {
@@ -83,6 +84,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   }
   // Room for every record at once, so the export text never has to move.
   exportText.reserve(exportText.size() + CountItemLines(content.c_str()) * kRecordLength);
+  PreferLargePages(&exportText[0], exportText.capacity());
   std::vector<FieldCut> cuts;
   if (!AppendLayoutRecords(shown, content, exportText, &cuts, log, stated)) {
     AppendTransactionRecords(content.c_str(), exportText, &cuts);
@@ -136,93 +138,113 @@ const char* OutputRefusal(const ExportRequest& request, const std::vector<FileId
 // Problems of the written file shown in the log; the rest are counted.
 constexpr size_t kLoggedProblems = 5;
 
-ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) {
-  g_exportTotals = ExportTotals();
-
-  // The selection is one file when its first string opens as a file;
-  // otherwise that string is a folder and the names follow it.
+// The paths of the selection in their order. The selection is one file when
+// its first string opens as a file; otherwise that string is a folder and
+// the names follow it. The first name is taken before the end of the list
+// is looked for, so an empty list still gives one path, an empty name.
+std::vector<std::string> SelectFiles(const ExportRequest& request) {
   const SelectionWalk selection(request.selection, request.selectionSize);
   size_t offset = 0;
   const std::string first = selection.At(0, &offset);
-  std::string folder;
-  size_t nameOffset = 0;
-  bool singleFile = false;
   const FileHandle probe = OpenFileForReading(first.c_str());
   if (probe != kNoFile) {
     CloseFile(probe);
-    singleFile = true;
-  } else {
-    folder = first;
-    nameOffset = offset;
+    return {first};
   }
-
-  std::string exportText(kHeaderLength, ' ');
-  std::vector<FileIdentity> inputs;
-  std::string firstPath;
-  StatedBalances firstStated;
-  // Every entry is converted before the end of the list is looked for, so an
-  // empty list still makes one pass with an empty name.
-  bool everyFileRead = true;
-  bool amountsFit = true;
+  std::vector<std::string> paths;
+  size_t nameOffset = offset;
   for (;;) {
     size_t next = 0;
     const std::string name = selection.At(nameOffset, &next);
-    std::string path = name;
-    if (!folder.empty()) path = folder + kPathSeparator + name;
-    const bool first = firstPath.empty();
-    if (first) firstPath = path;
-    const FileOutcome file =
-        ConvertFile(path, exportText, inputs, log, first ? &firstStated : nullptr);
-    everyFileRead = everyFileRead && (file.read || path.empty());
-    amountsFit = amountsFit && file.amountsFit;
-    if (singleFile) break;
+    paths.push_back(first.empty() ? name : first + kPathSeparator + name);
     nameOffset = next;
     size_t afterNext = 0;
-    if (selection.At(nameOffset, &afterNext).empty()) break;
+    if (selection.At(nameOffset, &afterNext).empty()) return paths;
   }
+}
 
-  // Each amount too long for its record has had its line in the log.
-  if (!amountsFit) return ExportOutcome::kRefused;
-  if (g_exportTotals.creditSum + g_exportTotals.debitSum == 0.0) {
-    log("Nebyly načteny žádné položky nebo soubory!!!\n");
-    return ExportOutcome::kNothingLoaded;
-  }
-  if (!everyFileRead && request.everyFileRequired) {
-    log("Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
-    return ExportOutcome::kRefused;
-  }
+// What the conversion of the selected files gave: the records behind room
+// for the header, and what the later steps need to know of the files.
+struct ConvertedFiles {
+  std::string exportText = std::string(kHeaderLength, ' ');
+  std::vector<FileIdentity> inputs;
+  std::string firstPath;
+  StatedBalances firstStated;
+  bool everyFileRead = true;
+  bool amountsFit = true;
+};
 
+void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
+                  ConvertedFiles* converted) {
+  for (const std::string& path : paths) {
+    // The first file is the first with a name.
+    const bool first = converted->firstPath.empty();
+    if (first) converted->firstPath = path;
+    const FileOutcome file = ConvertFile(path, converted->exportText, converted->inputs, log,
+                                         first ? &converted->firstStated : nullptr);
+    converted->everyFileRead = converted->everyFileRead && (file.read || path.empty());
+    converted->amountsFit = converted->amountsFit && file.amountsFit;
+  }
+}
+
+// The values of the header, worked out in whole hellers: the turnovers are
+// the sums of the records' amounts and the new balance is old + credits -
+// debits to the heller, so that the file adds up for every reader.
+struct HeaderValues {
   ProfileValues profile;
+  std::string statementDate;
+  int64_t oldHellers = 0;
+  int64_t newHellers = 0;
+  double newBalance = 0;
+};
+
+// Whether the run may go on to write; otherwise its outcome is in `refused`
+// and the reason in the log.
+bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
+                 const LogLine& log, HeaderValues* values, ExportOutcome* refused) {
+  *refused = ExportOutcome::kRefused;
+  // Each amount too long for its record has had its line in the log.
+  if (!converted.amountsFit) return false;
+  const ExportTotals& totals = g_exportTotals;
+  if (totals.creditSum + totals.debitSum == 0.0) {
+    log("Nebyly načteny žádné položky nebo soubory!!!\n");
+    *refused = ExportOutcome::kNothingLoaded;
+    return false;
+  }
+  if (!converted.everyFileRead && request.everyFileRequired) {
+    log("Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
+    return false;
+  }
+  ProfileValues& profile = values->profile;
   if (const char* refusal = ReadProfileValues(&profile)) {
     log(refusal);
-    return ExportOutcome::kRefused;
+    return false;
   }
-  if (!TakeStatedOpening(PathToText(firstPath), firstStated, request.balanceFromFile, &profile,
-                         log)) {
-    return ExportOutcome::kRefused;
+  if (!TakeStatedOpening(PathToText(converted.firstPath), converted.firstStated,
+                         request.balanceFromFile, &profile, log)) {
+    return false;
   }
-  std::string statementDate;
-  if (!AppendDdMmYy(statementDate, request.statementDate)) {
+  if (!AppendDdMmYy(values->statementDate, request.statementDate)) {
     log("Neplatné datum výpisu!!!\n");
-    return ExportOutcome::kRefused;
+    return false;
   }
-
-  // The header is worked out in whole hellers: the turnovers are the sums of
-  // the records' amounts and the new balance is old + credits - debits to
-  // the heller, so that the file adds up for every reader.
-  const ExportTotals& totals = g_exportTotals;
-  const double openingBalance = profile.openingBalance;
-  const double newBalance = (totals.creditSum + openingBalance) - totals.debitSum;
-  const int64_t oldHellers = profile.openingHellers;
+  values->newBalance = (totals.creditSum + profile.openingBalance) - totals.debitSum;
+  values->oldHellers = profile.openingHellers;
   const bool fits =
       !totals.hellersOverflow && FitsHeader(totals.debitHellers) && FitsHeader(totals.creditHellers);
-  const int64_t newHellers =
-      fits ? oldHellers + totals.creditHellers - totals.debitHellers : 0;
-  if (!fits || !FitsHeader(newHellers)) {
+  values->newHellers = fits ? values->oldHellers + totals.creditHellers - totals.debitHellers : 0;
+  if (!fits || !FitsHeader(values->newHellers)) {
     log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
-    return ExportOutcome::kRefused;
+    return false;
   }
+  return true;
+}
 
+// Puts the "074" header into the room left for it before the records.
+void ComposeHeader(const HeaderValues& values, std::string& exportText) {
+  const ExportTotals& totals = g_exportTotals;
+  const int64_t oldHellers = values.oldHellers;
+  const int64_t newHellers = values.newHellers;
   char accountField[kAccountFieldBuffer] = {};
   std::memcpy(accountField, g_accountSettings.accountNumber,
               strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber));
@@ -230,35 +252,52 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) 
 
   std::string header;
   Render(header, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
-         {accountField, g_accountSettings.accountName, profile.oldBalanceDate, Magnitude(oldHellers),
-          BalanceSign(oldHellers, openingBalance), Magnitude(newHellers),
-          BalanceSign(newHellers, newBalance), Magnitude(totals.debitHellers),
-          TurnoverSign(totals.debitHellers), Magnitude(totals.creditHellers),
-          TurnoverSign(totals.creditHellers), g_accountSettings.statementNumber, statementDate,
-          ""});
+         {accountField, g_accountSettings.accountName, values.profile.oldBalanceDate,
+          Magnitude(oldHellers), BalanceSign(oldHellers, values.profile.openingBalance),
+          Magnitude(newHellers), BalanceSign(newHellers, values.newBalance),
+          Magnitude(totals.debitHellers), TurnoverSign(totals.debitHellers),
+          Magnitude(totals.creditHellers), TurnoverSign(totals.creditHellers),
+          g_accountSettings.statementNumber, values.statementDate, ""});
   exportText.replace(0, kHeaderLength, header);
+}
 
-  // The log shows the amounts of the header.
+// The amounts of the header, as the log shows them.
+void LogTotals(const HeaderValues& values, const LogLine& log) {
+  const ExportTotals& totals = g_exportTotals;
   LogFormatted(log, "Načteno %d položek, starý zůstatek %.2f Kč, nový %.2f Kč\n",
-               {totals.itemCount, InCrowns(oldHellers), InCrowns(newHellers)});
+               {totals.itemCount, InCrowns(values.oldHellers), InCrowns(values.newHellers)});
   LogFormatted(log, "Celkem příchozí platby %.2f Kč, odchozí platby %.2f Kč\n",
                {InCrowns(totals.creditHellers), InCrowns(totals.debitHellers)});
+}
 
+// Writes the statement file unless it may not be replaced. What was written
+// is read back from the file as any GPC reader would, before it takes the
+// old file's place, so that a fault shows here and not in the accounting
+// program; its problems go to `problems`.
+bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converted,
+                    const LogLine& log, std::vector<std::string>* problems,
+                    ExportOutcome* failed) {
   const std::string output = PathToText(request.outputPath);
-  if (const char* refusal = OutputRefusal(request, inputs)) {
+  if (const char* refusal = OutputRefusal(request, converted.inputs)) {
     LogFormatted(log, refusal, {output});
-    return ExportOutcome::kRefused;
+    *failed = ExportOutcome::kRefused;
+    return false;
   }
-  // What was written is read back from the file as any GPC reader would,
-  // before it takes the old file's place, so that a fault shows here and not
-  // in the accounting program.
-  std::vector<std::string> problems;
-  if (!WriteWholeFile(request.outputPath, exportText.data(), exportText.size(),
-                      [&problems](const std::string& bytes) { problems = CheckGpcStatement(bytes); })) {
+  const std::string& text = converted.exportText;
+  const auto check = [problems](std::string_view bytes) { *problems = CheckGpcStatement(bytes); };
+  if (!WriteWholeFile(request.outputPath, text.data(), text.size(), check)) {
     LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {output});
-    return ExportOutcome::kWriteFailed;
+    *failed = ExportOutcome::kWriteFailed;
+    return false;
   }
   LogFormatted(log, "Zapsán soubor %s\n", {output});
+  return true;
+}
+
+// Logs what the check of the written file found.
+ExportOutcome LogCheck(const ExportRequest& request, const std::vector<std::string>& problems,
+                       const LogLine& log) {
+  const std::string output = PathToText(request.outputPath);
   if (problems.empty()) {
     LogFormatted(log, "Kontrola souboru %s: v pořádku\n", {output});
   }
@@ -270,6 +309,20 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) 
                  {output, static_cast<int32_t>(problems.size() - kLoggedProblems)});
   }
   return problems.empty() ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
+}
+
+ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) {
+  g_exportTotals = ExportTotals();
+  ConvertedFiles converted;
+  ConvertFiles(SelectFiles(request), log, &converted);
+  HeaderValues values;
+  ExportOutcome stopped = ExportOutcome::kRefused;
+  if (!ValidateRun(request, converted, log, &values, &stopped)) return stopped;
+  ComposeHeader(values, converted.exportText);
+  LogTotals(values, log);
+  std::vector<std::string> problems;
+  if (!WriteStatement(request, converted, log, &problems, &stopped)) return stopped;
+  return LogCheck(request, problems, log);
 }
 
 }  // namespace

@@ -20,8 +20,6 @@ FileHandle OpenFileForReading(const char* path);
 // is never an existing file or a link planted at that name. When `target` is
 // a regular file, the new one takes over its permission bits.
 FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryPath);
-// Goes back to the file's first byte; false when it cannot.
-bool RewindFile(FileHandle file);
 // The file's size in bytes; false when it cannot be told.
 bool FileSizeOf(FileHandle file, uint64_t* size);
 // Reads up to `size` bytes; returns how many were read.
@@ -29,6 +27,17 @@ size_t ReadFromFile(FileHandle file, char* buffer, size_t size);
 // Writes all `size` bytes and flushes them to the disk; false on any failure.
 bool WriteToFile(FileHandle file, const char* data, size_t size);
 void CloseFile(FileHandle file);
+// The first `size` bytes of an open file, mapped read-only: the bytes as the
+// file holds them, not a copy made by the program.
+struct FileView {
+  const char* data = nullptr;
+  size_t size = 0;
+  intptr_t mapping = 0;  // the mapping object where the system has one
+};
+// False when the file cannot be mapped; a view of no bytes needs no mapping.
+bool MapFile(FileHandle file, size_t size, FileView* view);
+// Ends a view made by MapFile; before the file is closed, renamed or removed.
+void UnmapFile(FileView* view);
 // Puts `from` in the place of `to`, replacing it in one step; a link at
 // `to` is replaced itself, its target stays as it was.
 bool ReplaceFileWith(const char* to, const char* from);
@@ -51,6 +60,11 @@ bool IdentityOfFile(FileHandle file, FileIdentity* identity);
 // The identity of what `path` names: with `followLink` the file a link leads
 // to, without it the link itself. False when nothing is there.
 bool IdentityOfPath(const char* path, bool followLink, FileIdentity* identity);
+
+// Asks the system to back a large buffer not yet touched with large memory
+// pages, which are filled with far fewer page faults. Only advice: systems
+// without it ignore it.
+void PreferLargePages(void* data, size_t size);
 
 // The full path of the running executable.
 std::string ExecutablePath();

@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -69,10 +70,6 @@ FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryP
   return kNoFile;
 }
 
-bool RewindFile(FileHandle file) {
-  return lseek(static_cast<int>(file), 0, SEEK_SET) == 0;
-}
-
 bool FileSizeOf(FileHandle file, uint64_t* size) {
   struct stat info;
   if (fstat(static_cast<int>(file), &info) != 0) return false;
@@ -104,6 +101,28 @@ bool WriteToFile(FileHandle file, const char* data, size_t size) {
 
 void CloseFile(FileHandle file) {
   if (file != kNoFile) close(static_cast<int>(file));
+}
+
+bool MapFile(FileHandle file, size_t size, FileView* view) {
+  *view = FileView();
+  if (size == 0) {
+    view->data = "";
+    return true;
+  }
+  int flags = MAP_SHARED;
+#ifdef MAP_POPULATE
+  flags |= MAP_POPULATE;  // one call maps every page instead of a fault each
+#endif
+  void* data = mmap(nullptr, size, PROT_READ, flags, static_cast<int>(file), 0);
+  if (data == MAP_FAILED) return false;
+  view->data = static_cast<const char*>(data);
+  view->size = size;
+  return true;
+}
+
+void UnmapFile(FileView* view) {
+  if (view->size != 0) munmap(const_cast<char*>(view->data), view->size);
+  *view = FileView();
 }
 
 bool ReplaceFileWith(const char* to, const char* from) {
@@ -141,6 +160,19 @@ bool IdentityOfPath(const char* path, bool followLink, FileIdentity* identity) {
   if ((followLink ? stat(path, &info) : lstat(path, &info)) != 0) return false;
   *identity = IdentityOf(info);
   return true;
+}
+
+void PreferLargePages(void* data, size_t size) {
+#ifdef MADV_HUGEPAGE
+  // Only whole pages inside the buffer may be advised.
+  const uintptr_t page = static_cast<uintptr_t>(sysconf(_SC_PAGESIZE));
+  const uintptr_t start = (reinterpret_cast<uintptr_t>(data) + page - 1) & ~(page - 1);
+  const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + size) & ~(page - 1);
+  if (end > start) madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
+#else
+  (void)data;
+  (void)size;
+#endif
 }
 
 std::string ExecutablePath() {

@@ -63,11 +63,6 @@ FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryP
   return kNoFile;
 }
 
-bool RewindFile(FileHandle file) {
-  LARGE_INTEGER start = {};
-  return SetFilePointerEx(reinterpret_cast<HANDLE>(file), start, nullptr, FILE_BEGIN) != 0;
-}
-
 bool FileSizeOf(FileHandle file, uint64_t* size) {
   DWORD high = 0;
   const DWORD low = GetFileSize(reinterpret_cast<HANDLE>(file), &high);
@@ -106,6 +101,34 @@ bool WriteToFile(FileHandle file, const char* data, size_t size) {
 
 void CloseFile(FileHandle file) {
   if (file != kNoFile) CloseHandle(reinterpret_cast<HANDLE>(file));
+}
+
+bool MapFile(FileHandle file, size_t size, FileView* view) {
+  *view = FileView();
+  if (size == 0) {
+    view->data = "";
+    return true;
+  }
+  HANDLE mapping =
+      CreateFileMappingW(reinterpret_cast<HANDLE>(file), nullptr, PAGE_READONLY, 0, 0, nullptr);
+  if (mapping == nullptr) return false;
+  const void* data = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, size);
+  if (data == nullptr) {
+    CloseHandle(mapping);
+    return false;
+  }
+  view->data = static_cast<const char*>(data);
+  view->size = size;
+  view->mapping = reinterpret_cast<intptr_t>(mapping);
+  return true;
+}
+
+void UnmapFile(FileView* view) {
+  if (view->size != 0) {
+    UnmapViewOfFile(view->data);
+    CloseHandle(reinterpret_cast<HANDLE>(view->mapping));
+  }
+  *view = FileView();
 }
 
 bool ReplaceFileWith(const char* to, const char* from) {
@@ -176,6 +199,10 @@ bool IdentityOfPath(const char* path, bool followLink, FileIdentity* identity) {
   CloseHandle(file);
   return known;
 }
+
+// Large pages need a privilege that users do not hold; the buffer keeps the
+// usual pages.
+void PreferLargePages(void*, size_t) {}
 
 std::string ExecutablePath() {
   std::vector<char> buffer(512);

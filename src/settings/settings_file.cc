@@ -6,8 +6,8 @@
 #include "conversion/fixed_width.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
+#include "platform/whole_file.h"
 #include "settings/account_settings.h"
-#include "settings/whole_file.h"
 
 namespace tarvolo {
 

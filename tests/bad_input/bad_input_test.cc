@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,8 +21,10 @@
 #include "test_support.h"
 
 #ifndef _WIN32
+#include <grp.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #endif
 
@@ -236,14 +239,77 @@ TEST_F(BadInputTest, UnreadableSelections) {
   EXPECT_TRUE(EarlierExportKept());
 }
 
+#ifndef _WIN32
+// Runs `run` in a child process as the unprivileged user "nobody" and gives
+// back its outcome and log; false, with the reason in `failure`, when the
+// child could not become that user or did not report.
+bool RunAsNobody(const std::function<RunResult()>& run, RunResult* result, std::string* failure) {
+  constexpr uid_t kNobody = 65534;
+  int channel[2];
+  if (pipe(channel) != 0) {
+    *failure = "no pipe";
+    return false;
+  }
+  const pid_t child = fork();
+  if (child == 0) {
+    close(channel[0]);
+    std::string report = "no user change";
+    if (setgroups(0, nullptr) == 0 && setgid(kNobody) == 0 && setuid(kNobody) == 0 &&
+        geteuid() == kNobody) {
+      const RunResult childRun = run();
+      report = std::to_string(static_cast<int>(childRun.outcome));
+      for (const std::string& line : childRun.log) report += '\0' + line;
+    }
+    const bool sent = write(channel[1], report.data(), report.size()) ==
+                      static_cast<ssize_t>(report.size());
+    _exit(sent ? 0 : 1);
+  }
+  close(channel[1]);
+  std::string report;
+  char buffer[4096];
+  for (ssize_t n; (n = read(channel[0], buffer, sizeof buffer)) > 0;) report.append(buffer, n);
+  close(channel[0]);
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+      WEXITSTATUS(status) != 0 || report.empty() || report[0] < '0' || report[0] > '9') {
+    *failure = "the child as nobody failed: " + report;
+    return false;
+  }
+  size_t end = report.find('\0');
+  result->outcome = static_cast<ExportOutcome>(std::stoi(report.substr(0, end)));
+  result->log.clear();
+  while (end != std::string::npos) {
+    const size_t start = end + 1;
+    end = report.find('\0', start);
+    result->log.push_back(report.substr(start, end == std::string::npos ? end : end - start));
+  }
+  return true;
+}
+#endif
+
+// The superuser reads every file, so as the superuser the run goes to a
+// child that has become an ordinary user.
 TEST_F(BadInputTest, FileWithoutReadPermission) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no read permission bits to take away";
 #else
-  if (geteuid() == 0) GTEST_SKIP() << "the superuser reads every file; run as a user to test this";
   const std::string path = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  const RunResult run = Export(std::string(1, '\0') + path + std::string(2, '\0'));
+  const std::string selection = std::string(1, '\0') + path + std::string(2, '\0');
+  RunResult run;
+  if (geteuid() == 0) {
+    std::string failure;
+    ASSERT_TRUE(RunAsNobody(
+        [&] {
+          // The file is there for this user; only its permission keeps it out.
+          const bool reached = access(path.c_str(), F_OK) == 0 && access(path.c_str(), R_OK) != 0;
+          return reached ? Export(selection) : RunResult{ExportOutcome::kWritten, {"not reached"}};
+        },
+        &run, &failure))
+        << failure;
+  } else {
+    run = Export(selection);
+  }
   EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
   EXPECT_EQ(run.log, (std::vector<std::string>{Converting(path), Unreadable(path), NothingLoaded()}));
   EXPECT_TRUE(EarlierExportKept());

@@ -1,9 +1,10 @@
-#ifndef TARVOLO_SETTINGS_WHOLE_FILE_H_
-#define TARVOLO_SETTINGS_WHOLE_FILE_H_
+#ifndef TARVOLO_PLATFORM_WHOLE_FILE_H_
+#define TARVOLO_PLATFORM_WHOLE_FILE_H_
 
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/file.h"
 
@@ -17,17 +18,17 @@ namespace tarvolo {
 bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identity = nullptr);
 
 // Looks at the bytes of a written file before it takes its place.
-using WrittenBytesCheck = std::function<void(const std::string& bytes)>;
+using WrittenBytesCheck = std::function<void(std::string_view bytes)>;
 
 // Writes `size` bytes as the file `path` so that it is never left half
 // written: the bytes go to a new temporary file of this write alone beside
-// it, `check` (when given) sees them as read back from that file, and the
-// file then replaces the old one in one step. Only a regular file, a link
-// (replaced itself) or nothing is replaced. On failure the old file stays as
-// it was and false is returned.
+// it, `check` (when given) sees them as the flushed file holds them (mapped,
+// not copied), and the file then replaces the old one in one step. Only a
+// regular file, a link (replaced itself) or nothing is replaced. On failure
+// the old file stays as it was and false is returned.
 bool WriteWholeFile(const char* path, const char* data, size_t size,
                     const WrittenBytesCheck& check = nullptr);
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_SETTINGS_WHOLE_FILE_H_
+#endif  // TARVOLO_PLATFORM_WHOLE_FILE_H_

@@ -1,4 +1,4 @@
-#include "settings/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +83,7 @@ TEST(WholeFileTest, GivesNothingForAFileItCannotHold) {
   }
 }
 
+// The check sees exactly the bytes written, those of an empty file too.
 TEST(WholeFileTest, WriteReplacesTheFileWhole) {
   const struct {
     const char* label;
@@ -99,7 +100,11 @@ TEST(WholeFileTest, WriteReplacesTheFileWhole) {
     TempFolder folder;
     const std::string path = folder.File("export.gpc");
     if (c.existing) folder.Write("export.gpc", c.before);
-    EXPECT_TRUE(WriteWholeFile(path.c_str(), c.data.data(), c.data.size())) << c.label;
+    std::string checked = "not checked";
+    EXPECT_TRUE(WriteWholeFile(path.c_str(), c.data.data(), c.data.size(),
+                               [&checked](std::string_view bytes) { checked = bytes; }))
+        << c.label;
+    EXPECT_TRUE(checked == c.data) << c.label;
     EXPECT_TRUE(ReadTestFile(path) == c.data) << c.label;
     EXPECT_EQ(FileNamesIn(folder.path()), "export.gpc") << c.label;
   }
@@ -124,7 +129,7 @@ TEST(WholeFileTest, WriteNeverOpensWhatStandsAtTheTemporaryName) {
     if (error) continue;  // no links on this system
 
     std::string seen;
-    EXPECT_TRUE(WriteWholeFile(path.c_str(), "new", 3, [&](const std::string& bytes) {
+    EXPECT_TRUE(WriteWholeFile(path.c_str(), "new", 3, [&](std::string_view bytes) {
       seen = bytes;
       // Checked before it takes the old file's place.
       EXPECT_EQ(ReadTestFile(path), "old") << kind;

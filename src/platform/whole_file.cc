@@ -1,4 +1,4 @@
-#include "settings/whole_file.h"
+#include "platform/whole_file.h"
 
 #include <cstdint>
 #include <new>
@@ -17,9 +17,12 @@ bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identit
   const FileHandle file = OpenFileForReading(path);
   if (file == kNoFile) return false;
   uint64_t size = 0;
-  bool ok = (identity == nullptr || IdentityOfFile(file, identity)) && FileSizeOf(file, &size) && size <= kLargestFile && size < content->max_size();
+  bool ok = (identity == nullptr || IdentityOfFile(file, identity)) && FileSizeOf(file, &size) &&
+            size <= kLargestFile && size < content->max_size();
   if (ok) {
     try {
+      content->reserve(static_cast<size_t>(size));
+      PreferLargePages(&(*content)[0], static_cast<size_t>(size));
       content->resize(static_cast<size_t>(size));
     } catch (const std::bad_alloc&) {
       ok = false;
@@ -38,17 +41,23 @@ bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identit
 
 namespace {
 
-// Reads back the whole of a file just written; false when it cannot be held.
-bool ReadBack(FileHandle file, std::string* bytes) {
+// Shows `check` the whole of a file just written, as the file holds it; false
+// when it cannot be mapped or the check runs out of memory.
+bool CheckWrittenFile(FileHandle file, const WrittenBytesCheck& check) {
   uint64_t size = 0;
-  if (!RewindFile(file) || !FileSizeOf(file, &size) || size >= bytes->max_size()) return false;
-  try {
-    bytes->resize(static_cast<size_t>(size));
-  } catch (const std::bad_alloc&) {
+  FileView view;
+  if (!FileSizeOf(file, &size) || size != static_cast<size_t>(size) ||
+      !MapFile(file, static_cast<size_t>(size), &view)) {
     return false;
   }
-  bytes->resize(ReadFromFile(file, &(*bytes)[0], bytes->size()));
-  return true;
+  bool checked = true;
+  try {
+    check(std::string_view(view.data, view.size));
+  } catch (const std::bad_alloc&) {
+    checked = false;
+  }
+  UnmapFile(&view);
+  return checked;
 }
 
 }  // namespace
@@ -61,15 +70,8 @@ bool WriteWholeFile(const char* path, const char* data, size_t size,
   const FileHandle file = CreateTemporaryFileBeside(path, &temporary);
   if (file == kNoFile) return false;
   bool written = WriteToFile(file, data, size);
-  if (written && check) {
-    std::string bytes;
-    written = ReadBack(file, &bytes);
-    try {
-      if (written) check(bytes);
-    } catch (const std::bad_alloc&) {
-      written = false;  // the temporary file must not stay behind
-    }
-  }
+  // A failed check must not leave the temporary file behind.
+  if (written && check) written = CheckWrittenFile(file, check);
   CloseFile(file);
   if (!written || !ReplaceFileWith(path, temporary.c_str())) {
     RemoveFile(temporary.c_str());
