@@ -59,33 +59,60 @@ void CsvFieldCursor::Locate(int fieldNumber, const char** first, const char** en
   }
 }
 
-void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
-  const char* p = nullptr;
-  const char* end = nullptr;
-  Locate(fieldNumber, &p, &end);
-  // Quotes are dropped, the field is cut to the working size, then trimmed.
-  char field[kMaxCsvField];
+void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count) {
+  const char* p = line;
+  for (int i = 0; i < count; ++i) {
+    if (p == nullptr) {
+      fields[i] = CsvFieldSpan();
+      continue;
+    }
+    fields[i].first = p;
+    while (!EndsField(*p)) ++p;
+    fields[i].end = p;
+    p = *p == ';' ? p + 1 : nullptr;
+  }
+}
+
+namespace {
+
+// Quotes do not count and blanks are trimmed as if the quotes were gone.
+inline bool Skipped(char c) { return c == '"' || IsBlank(static_cast<unsigned char>(c)); }
+
+}  // namespace
+
+void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize) {
+  const char* p = field.first;
+  const char* end = field.end;
+  if (destinationSize == 0) return;
   size_t length = 0;
+  if (static_cast<size_t>(end - p) <= kMaxCsvField) {
+    // Nothing to cut to the working size: trimmed as it stands.
+    while (p != end && Skipped(*p)) ++p;
+    while (end != p && Skipped(end[-1])) --end;
+    for (; p != end && length < destinationSize - 1; ++p) {
+      if (*p != '"') destination[length++] = *p;
+    }
+    destination[length] = '\0';
+    return;
+  }
+  // Quotes are dropped, the field is cut to the working size, then trimmed.
+  char text[kMaxCsvField];
   for (; p != end; ++p) {
-    if (*p != '"' && length < kMaxCsvField) field[length++] = *p;
+    if (*p != '"' && length < kMaxCsvField) text[length++] = *p;
   }
   size_t first = 0;
-  while (first < length && IsBlank(static_cast<unsigned char>(field[first]))) ++first;
-  while (length > first && IsBlank(static_cast<unsigned char>(field[length - 1]))) --length;
-  if (destinationSize == 0) return;
+  while (first < length && IsBlank(static_cast<unsigned char>(text[first]))) ++first;
+  while (length > first && IsBlank(static_cast<unsigned char>(text[length - 1]))) --length;
   const size_t kept = std::min(length - first, destinationSize - 1);
-  std::memcpy(destination, field + first, kept);
+  std::memcpy(destination, text + first, kept);
   destination[kept] = '\0';
 }
 
-void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destinationSize) {
-  const char* first = nullptr;
-  const char* end = nullptr;
-  Locate(fieldNumber, &first, &end);
-  // Quotes do not count and blanks are trimmed as if the quotes were gone.
-  auto skipped = [](char c) { return c == '"' || IsBlank(static_cast<unsigned char>(c)); };
-  while (first != end && skipped(*first)) ++first;
-  while (end != first && skipped(end[-1])) --end;
+void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize) {
+  const char* first = field.first;
+  const char* end = field.end;
+  while (first != end && Skipped(*first)) ++first;
+  while (end != first && Skipped(end[-1])) --end;
   size_t length = 0;
   for (const char* p = first; p != end; ++p) length += *p != '"';
   if (destinationSize == 0) return;
@@ -96,6 +123,18 @@ void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destina
     if (p[-1] != '"') destination[--at] = p[-1];
   }
   destination[kept] = '\0';
+}
+
+void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
+  CsvFieldSpan field;
+  Locate(fieldNumber, &field.first, &field.end);
+  CopyCsvField(field, destination, destinationSize);
+}
+
+void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destinationSize) {
+  CsvFieldSpan field;
+  Locate(fieldNumber, &field.first, &field.end);
+  CopyCsvFieldEnd(field, destination, destinationSize);
 }
 
 int ReadCsvField(const char* line, int fieldNumber, char* destination,

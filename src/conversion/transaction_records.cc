@@ -10,6 +10,7 @@
 #include "conversion/fixed_width.h"
 #include "conversion/gpc_records.h"
 #include "conversion/number_reading.h"
+#include "platform/civil_date.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
@@ -25,12 +26,6 @@ constexpr size_t kFieldBuffer = 512;
 // An account prefix has at most six digits; anything else is no prefix.
 constexpr uint32_t kMaxPrefix = 999999;
 
-struct DateParts {
-  int32_t year = 0;
-  int32_t month = 0;
-  int32_t day = 0;
-};
-
 bool IsAccountCharacter(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
 }
@@ -41,60 +36,132 @@ struct CounterAccount {
   int32_t bankCode = 0;
 };
 
+// Reads up to `maxDigits` digits at `*p`, at least one; moves past them.
+bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
+  const char* q = *p;
+  int64_t v = 0;
+  for (; *q >= '0' && *q <= '9'; ++q) {
+    if (q - *p == maxDigits) return false;
+    v = v * 10 + (*q - '0');
+  }
+  if (q == *p) return false;
+  *value = v;
+  *p = q;
+  return true;
+}
+
+// The usual shapes, prefix-number/bank and number/bank with no blanks or
+// signs and no more digits than the scan takes exactly, read directly.
+bool ReadPlainCounterAccount(const char* text, CounterAccount* account) {
+  int64_t prefix = 0, number = 0, bank = 0;
+  const char* p = text;
+  if (!ReadDigitRun(&p, 18, &number)) return false;
+  if (*p == '-') {
+    ++p;
+    if (number > 999999999) return false;
+    prefix = number;
+    if (!ReadDigitRun(&p, 18, &number)) return false;
+  }
+  if (*p++ != '/' || !ReadDigitRun(&p, 9, &bank) || *p != '\0') return false;
+  account->prefix = static_cast<int32_t>(prefix);
+  account->number = number;
+  account->bankCode = static_cast<int32_t>(bank);
+  return true;
+}
+
 CounterAccount ReadCounterAccount(const char* text) {
   CounterAccount account;
   for (const char* p = text; *p != '\0'; ++p) {
     if (!IsAccountCharacter(*p)) return account;
   }
-  if (std::strchr(text, '-') != nullptr) {
-    ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
-  } else {
-    ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
+  if (!ReadPlainCounterAccount(text, &account)) {
+    if (std::strchr(text, '-') != nullptr) {
+      ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
+    } else {
+      ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
+    }
   }
   if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
   return account;
 }
 
-void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string& exportText,
-                  ItemRecordWriter& writer) {
-  char field[kFieldBuffer];
-  // The fields are read in ascending order, each once.
-  CsvFieldCursor fields(line);
+// The columns of a Servis24 line that make its record, counted from 1.
+enum ServisColumn {
+  kDateColumn = 2,
+  kAmountColumn = 3,
+  kCounterColumn = 4,
+  kSymbolColumn = 6,
+  kConstantColumn = 9,
+  kSpecificColumn = 10,
+  kMessageColumn = 11,
+};
 
-  fields.Read(2, field, sizeof field);
-  if (ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
+void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
+                    ItemRecordWriter& writer) {
+  char text[kFieldBuffer];
+  CopyCsvField(field, text, sizeof text);
+  const auto digits = [&text](int at, int count) {
+    int32_t value = 0;
+    for (int i = at; i < at + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') return -1;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const int32_t year = digits(0, 4);
+  const int32_t month = year >= 0 && text[4] == '/' ? digits(5, 2) : -1;
+  const int32_t day = month >= 0 && text[7] == '/' ? digits(8, 2) : -1;
+  if (day >= 0) {
+    date = {year, month, day};
+  } else if (ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
     writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
   }
   if (date.year >= 2000) date.year -= 2000;
+}
 
-  char amountText[kFieldBuffer];
-  fields.Read(3, amountText, sizeof amountText);
+// The texts of a line's record, each in a buffer of its own.
+struct ServisTexts {
+  char amount[kFieldBuffer];
+  char counter[kFieldBuffer];
+  char symbol[kFieldBuffer];
+  char constant[kFieldBuffer];
+  char specific[kFieldBuffer];
+  char description[kFieldBuffer];
+};
 
-  fields.Read(4, field, sizeof field);
-  const CounterAccount counter = ReadCounterAccount(field);
-
+void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
+  const auto field = [fields](ServisColumn column) { return fields[column - 1]; };
+  CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount);
+  CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
-  char symbol[kFieldBuffer];
-  fields.ReadLast(6, symbol, sizeof symbol);
-  char constant[kFieldBuffer];
-  fields.ReadLast(9, constant, sizeof constant);
-  char specific[kFieldBuffer];
-  fields.ReadLast(10, specific, sizeof specific);
-  char description[kFieldBuffer];
-  fields.Read(11, description, sizeof description);
+  CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
+  CopyCsvFieldEnd(field(kConstantColumn), texts.constant, sizeof texts.constant);
+  CopyCsvFieldEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
+  CopyCsvField(field(kMessageColumn), texts.description, sizeof texts.description);
+}
+
+void AppendRecord(const char* line, int lineNumber, CivilDate& date, std::string& exportText,
+                  ItemRecordWriter& writer) {
+  CsvFieldSpan fields[kMessageColumn];
+  SplitCsvLine(line, fields, kMessageColumn);
+  ReadServisDate(fields[kDateColumn - 1], lineNumber, date, writer);
+  ServisTexts texts;
+  ReadServisTexts(fields, texts);
+  const CounterAccount counter = ReadCounterAccount(texts.counter);
 
   ItemRecord item;
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;
-  item.documentNumber = symbol;
-  item.variableSymbol = symbol;
-  item.constantSymbol = constant;
-  item.specificSymbol = specific;
-  item.description = description;
+  item.documentNumber = texts.symbol;
+  item.variableSymbol = texts.symbol;
+  item.constantSymbol = texts.constant;
+  item.specificSymbol = texts.specific;
+  item.description = texts.description;
   bool tooLarge = false;
-  item.amount = ReadAmountText(amountText, &tooLarge);
+  item.amount = ReadAmountText(texts.amount, &tooLarge);
   if (tooLarge) writer.Report(lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge);
   item.day = date.day;
   item.month = date.month;
@@ -135,7 +202,7 @@ size_t CountItemLines(const char* statementText) {
 
 void AppendTransactionRecords(const char* statementText, std::string& exportText,
                               std::vector<FieldCut>* cuts) {
-  DateParts date;
+  CivilDate date;
   ItemRecordWriter writer(cuts);
   ForEachItemLine(statementText, [&](const char* line, int lineNumber) {
     AppendRecord(line, lineNumber, date, exportText, writer);
