@@ -15,7 +15,6 @@
 
 namespace tarvolo {
 
-ExportTotals g_exportTotals;
 const char kAmountField[] = "částka";
 
 namespace {
