@@ -84,13 +84,14 @@ TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
   } cases[] = {
       {"", ""},       {"   ", ""},         {" a ", "a"},
       {"a  b", "a  b"}, {"\x01x\x20", "x"}, {"\xA0x\xA0", "\xA0x\xA0"},
+      // Every byte from 1 to 32 is a blank, 33 and 127 are not.
+      {"\t\r\n\x0b\x1f!\x7f \x0c", "!\x7f"},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
     TrimBlanks(&text[0]);
     EXPECT_STREQ(text.c_str(), c.expected) << '"' << c.text << '"';
   }
-  TrimBlanks(nullptr);
 }
 
 // The cursor gives what ReadCsvField gives, whatever the order of the fields.

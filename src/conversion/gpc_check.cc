@@ -158,11 +158,11 @@ class Checker {
   }
 
   template <size_t N>
-  void CheckDates(int number, std::string_view line, const GpcField (&fields)[N]) {
+  void CheckDates(int number, std::string_view line, const GpcField (&fields)[N], bool digits) {
     for (const GpcField& field : fields) {
       if (field.kind != GpcFieldKind::kDate) continue;
       const std::string_view date = Text(line, field);
-      if (AllDigits(date) && !IsRealDay(date)) {
+      if ((digits || AllDigits(date)) && !IsRealDay(date)) {
         Problem(number, std::string("pole ") + field.name + " neobsahuje skutečný den: " +
                             std::string(date));
       }
@@ -188,7 +188,7 @@ class Checker {
     FinishStatement();
     sawHeader_ = true;
     const bool digits = CheckDigits(number, line, kHeaderFields, kHeaderDigits);
-    CheckDates(number, line, kHeaderFields);
+    CheckDates(number, line, kHeaderFields, digits);
     statement_ = Statement();
     statement_.line = number;
     statement_.account = std::string(Text(line, kHeaderFields[kHeaderAccount]));
@@ -206,7 +206,7 @@ class Checker {
       return;
     }
     const bool digits = CheckDigits(number, line, kItemFields, kItemDigits);
-    CheckDates(number, line, kItemFields);
+    CheckDates(number, line, kItemFields, digits);
     const std::string_view account = Text(line, kItemFields[kItemOwnAccount]);
     if (account != statement_.account) {
       Problem(number, "vlastní účet " + std::string(account) +

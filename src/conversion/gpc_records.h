@@ -155,10 +155,17 @@ inline void PutLeftAligned(char* line, const GpcField& field, const char* text, 
   std::memset(line + field.first + kept, fill, field.width - kept);
 }
 
-// A count in decimal digits, zeros in front.
+// A count in decimal digits, zeros in front; two digits per division.
 inline bool PutDigits(char* line, const GpcField& field, uint64_t value) {
   char* out = line + field.first + field.width;
-  for (size_t i = 0; i < field.width; ++i) {
+  size_t left = field.width;
+  for (; left >= 2; left -= 2) {
+    const unsigned pair = static_cast<unsigned>(value % 100);
+    value /= 100;
+    *--out = static_cast<char>('0' + pair % 10);
+    *--out = static_cast<char>('0' + pair / 10);
+  }
+  if (left == 1) {
     *--out = static_cast<char>('0' + value % 10);
     value /= 10;
   }
