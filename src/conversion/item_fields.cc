@@ -164,6 +164,7 @@ bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
     }
   }
   number[length] = '\0';
+  if (ReadPlainDecimal(number, &amount->value)) return true;
   bool outOfRange = false;
   amount->value = ReadDecimalValue(number, &outOfRange);
   return !outOfRange;
@@ -226,10 +227,19 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
 }
 
 void KeepDigits(std::string_view text, std::string& out) {
+  // Gathered on the stack and handed over at once: symbols are short.
+  char digits[32];
+  size_t length = 0;
   out.clear();
   for (char c : text) {
-    if (IsDigit(c)) out += c;
+    if (!IsDigit(c)) continue;
+    if (length == sizeof digits) {
+      out.append(digits, length);
+      length = 0;
+    }
+    digits[length++] = c;
   }
+  out.append(digits, length);
 }
 
 }  // namespace tarvolo

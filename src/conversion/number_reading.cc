@@ -151,14 +151,12 @@ double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
   return negative ? -value : value;
 }
 
-namespace {
-
 // An amount as statements write it nearly always, [sign]digits[,digits] with
 // at most 13 digits before the decimal comma or point and 2 after, read
 // directly: its count of hellers is exact in a double, and so is the
 // division that turns it into crowns, which gives the double nearest to the
 // decimal text, as reading the text does.
-bool ReadPlainAmount(const char* text, double* value) {
+bool ReadPlainDecimal(const char* text, double* value) {
   const char* p = text;
   const bool negative = *p == '-';
   if (*p == '-' || *p == '+') ++p;
@@ -179,11 +177,9 @@ bool ReadPlainAmount(const char* text, double* value) {
   return true;
 }
 
-}  // namespace
-
 double ReadAmountText(const char* text, bool* tooLarge) {
   double plain = 0;
-  if (ReadPlainAmount(text, &plain)) {
+  if (ReadPlainDecimal(text, &plain)) {
     if (tooLarge) *tooLarge = false;
     return plain;
   }
