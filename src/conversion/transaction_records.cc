@@ -68,18 +68,24 @@ bool ReadPlainCounterAccount(const char* text, CounterAccount* account) {
   return true;
 }
 
-CounterAccount ReadCounterAccount(const char* text) {
+// Reads the account as the scan does: only digits, '-', '/' and blanks make
+// an account.
+CounterAccount ScanCounterAccount(const char* text) {
   CounterAccount account;
   for (const char* p = text; *p != '\0'; ++p) {
     if (!IsAccountCharacter(*p)) return account;
   }
-  if (!ReadPlainCounterAccount(text, &account)) {
-    if (std::strchr(text, '-') != nullptr) {
-      ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
-    } else {
-      ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
-    }
+  if (std::strchr(text, '-') != nullptr) {
+    ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
+  } else {
+    ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
   }
+  return account;
+}
+
+CounterAccount ReadCounterAccount(const char* text) {
+  CounterAccount account;
+  if (!ReadPlainCounterAccount(text, &account)) account = ScanCounterAccount(text);
   if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
   return account;
 }
