@@ -162,13 +162,19 @@ bool ReadPlainDecimal(const char* text, double* value) {
   if (*p == '-' || *p == '+') ++p;
   int64_t units = 0;
   const char* digits = p;
-  for (; IsDigit(*p); ++p) units = units * 10 + (*p - '0');
-  if (p == digits || p - digits > 13) return false;
+  for (; IsDigit(*p); ++p) {
+    if (p - digits == 13) return false;
+    units = units * 10 + (*p - '0');
+  }
+  if (p == digits) return false;
   double scale = 1;
   if (*p == ',' || *p == '.') {
     const char* fraction = ++p;
-    for (; IsDigit(*p); ++p) units = units * 10 + (*p - '0');
-    if (p == fraction || p - fraction > 2) return false;
+    for (; IsDigit(*p); ++p) {
+      if (p - fraction == 2) return false;
+      units = units * 10 + (*p - '0');
+    }
+    if (p == fraction) return false;
     scale = p - fraction == 1 ? 10 : 100;
   }
   if (*p != '\0') return false;
