@@ -62,6 +62,7 @@ void CsvFieldCursor::Locate(int fieldNumber, const char** first, const char** en
 void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count) {
   // The line ends at its CR, LF or NUL; within it, each field at its ';'.
   const char* lineEnd = line + std::strcspn(line, "\r\n");
+  const bool quotes = std::memchr(line, '"', lineEnd - line) != nullptr;
   const char* p = line;
   for (int i = 0; i < count; ++i) {
     if (p == nullptr) {
@@ -71,6 +72,7 @@ void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count) {
     const char* end = static_cast<const char*>(std::memchr(p, ';', lineEnd - p));
     fields[i].first = p;
     fields[i].end = end != nullptr ? end : lineEnd;
+    fields[i].mayHoldQuotes = quotes;
     p = end != nullptr ? end + 1 : nullptr;
   }
 }
@@ -91,7 +93,7 @@ void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize)
     // Nothing to cut to the working size: trimmed as it stands.
     while (p != end && Skipped(*p)) ++p;
     while (end != p && Skipped(end[-1])) --end;
-    if (p == end || std::memchr(p, '"', end - p) == nullptr) {
+    if (p == end || !field.mayHoldQuotes || std::memchr(p, '"', end - p) == nullptr) {
       length = std::min(static_cast<size_t>(end - p), destinationSize - 1);
       if (length > 0) std::memcpy(destination, p, length);
     } else {
@@ -121,7 +123,7 @@ void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSi
   while (first != end && Skipped(*first)) ++first;
   while (end != first && Skipped(end[-1])) --end;
   if (destinationSize == 0) return;
-  if (first == end || std::memchr(first, '"', end - first) == nullptr) {
+  if (first == end || !field.mayHoldQuotes || std::memchr(first, '"', end - first) == nullptr) {
     const size_t kept = std::min(static_cast<size_t>(end - first), destinationSize - 1);
     if (kept > 0) std::memcpy(destination, end - kept, kept);
     destination[kept] = '\0';

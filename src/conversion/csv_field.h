@@ -29,6 +29,7 @@ int ReadCsvField(const char* line, int fieldNumber, char* destination,
 struct CsvFieldSpan {
   const char* first = nullptr;
   const char* end = nullptr;
+  bool mayHoldQuotes = true;  // false when its line has none
 };
 
 // Finds the first `count` fields of the line starting at `line` in one pass.

@@ -49,13 +49,14 @@ bool AllDigits(std::string_view text) {
 // only make a digit look wrong, never the reverse, so a false answer is
 // worked out again field by field.
 bool MaskedDigits(std::string_view line, const DigitMask& mask) {
+  uint64_t wrong = 0;
   for (size_t i = 0; i < kLineLength; i += 8) {
     uint64_t x, m;
     std::memcpy(&x, line.data() + i, sizeof x);
     std::memcpy(&m, mask.bytes + i, sizeof m);
-    if ((((x & kHigh) ^ kThrees) | (((x + kSixes) & kHigh) ^ kThrees)) & m) return false;
+    wrong |= (((x & kHigh) ^ kThrees) | (((x + kSixes) & kHigh) ^ kThrees)) & m;
   }
-  return true;
+  return wrong == 0;
 }
 
 constexpr DigitMask kHeaderDigits(kHeaderFields);

@@ -284,6 +284,15 @@ void ItemRecordWriter::PutInteger(char* record, const GpcField& field, int64_t v
   if (!whole) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
 }
 
+void ItemRecordWriter::PutDatePart(char* record, size_t at, int32_t value, const char* fieldName) {
+  if (value >= 0 && value < 100) {
+    record[at] = static_cast<char>('0' + value / 10);
+    record[at + 1] = static_cast<char>('0' + value % 10);
+    return;
+  }
+  PutInteger(record, {at, 2, GpcFieldKind::kNumber, ""}, value, fieldName);
+}
+
 void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::Kind kind) {
   if (cuts_) cuts_->push_back({lineNumber, fieldName, kind});
 }
@@ -359,9 +368,9 @@ void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::strin
   PutInteger(record, kItemFields[kItemBankCode], item.bankCode, "kód banky");
   PutText(record, kItemConstantSymbol, item.constantSymbol, "konstantní symbol");
   PutText(record, kItemSpecificSymbol, item.specificSymbol, "specifický symbol");
-  PutInteger(record, {kDueDay, 2, GpcFieldKind::kNumber, ""}, item.day, "den");
-  PutInteger(record, {kDueDay + 2, 2, GpcFieldKind::kNumber, ""}, item.month, "měsíc");
-  PutInteger(record, {kDueDay + 4, 2, GpcFieldKind::kNumber, ""}, item.year, "rok");
+  PutDatePart(record, kDueDay, item.day, "den");
+  PutDatePart(record, kDueDay + 2, item.month, "měsíc");
+  PutDatePart(record, kDueDay + 4, item.year, "rok");
   const char* description = item.description ? item.description : "";
   const GpcField& descriptionField = kItemFields[kItemDescription];
   PutLeftAligned(record, descriptionField, description,

@@ -76,6 +76,8 @@ class ItemRecordWriter {
   // characters and reported as `fieldName` when wider.
   void PutText(char* record, ItemField field, const char* text, const char* fieldName);
   void PutInteger(char* record, const GpcField& field, int64_t value, const char* fieldName);
+  // Day, month or year: two digits at `at`.
+  void PutDatePart(char* record, size_t at, int32_t value, const char* fieldName);
   void PutCounterAccount(char* record, int32_t prefix, int64_t number);
   // The amount, its codes, and its share of g_exportTotals.
   void PutAmount(char* record, double amount);
