@@ -80,9 +80,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     return 0;
   }
   FUZZ_CHECK(written.size() >= 2 * 130, "written file shorter than header and one record");
-  CheckHeaderLine(written.substr(0, 130));
+  const HeaderSummary header = CheckHeaderLine(written.substr(0, 130));
   const RecordSummary records = CheckRecordLines(written, 130);
   FUZZ_CHECK(records.count == g_exportTotals.itemCount, "item count differs from records");
+  FUZZ_CHECK(header.debits == records.debitHellers && header.credits == records.creditHellers,
+             "header turnovers are not the sums of the records: " + written.substr(0, 130));
   std::string text(reinterpret_cast<const char*>(data), size);
   // A header that names its columns elsewhere than Servis24 has them is read
   // by those names, which leave out lines without a date or an amount.

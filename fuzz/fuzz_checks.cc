@@ -10,10 +10,12 @@
 
 #include "platform/whole_file.h"
 
+#include "conversion/gpc_records.h"
+
 namespace tarvolo {
 namespace {
 
-constexpr size_t kLineLength = 130;
+constexpr size_t kLineLength = kGpcLineLength;
 
 bool AllDigits(const std::string& text, size_t from, size_t count) {
   for (size_t i = from; i < from + count; ++i) {
@@ -22,18 +24,23 @@ bool AllDigits(const std::string& text, size_t from, size_t count) {
   return true;
 }
 
+bool AllDigits(const std::string& text, const GpcField& field) {
+  return AllDigits(text, field.first, field.width);
+}
+
 int64_t DigitsValue(const std::string& text, size_t from, size_t count) {
   int64_t value = 0;
   for (size_t i = from; i < from + count; ++i) value = value * 10 + (text[i] - '0');
   return value;
 }
 
-// A header amount: 14 digits of hellers followed by its sign character.
-int64_t SignedAmount(const std::string& line, size_t from, const char* signs) {
-  FUZZ_CHECK(AllDigits(line, from, 14), "header amount is not 14 digits: " + line);
-  const char sign = line[from + 14];
+// A header amount: digits of hellers followed by its sign character.
+int64_t SignedAmount(const std::string& line, HeaderField field, const char* signs) {
+  const GpcField& amount = kHeaderFields[field];
+  FUZZ_CHECK(AllDigits(line, amount), "header amount is not all digits: " + line);
+  const char sign = line[kHeaderFields[field + 1].first];
   FUZZ_CHECK(sign == signs[0] || sign == signs[1], "bad sign in header: " + line);
-  const int64_t magnitude = DigitsValue(line, from, 14);
+  const int64_t magnitude = DigitsValue(line, amount.first, amount.width);
   return sign == '-' ? -magnitude : magnitude;
 }
 
@@ -57,41 +64,49 @@ RecordSummary CheckRecordLines(const std::string& text, size_t offset) {
   for (size_t at = offset; at < text.size(); at += kLineLength) {
     const std::string line = text.substr(at, kLineLength);
     FUZZ_CHECK(line.compare(0, 3, "075") == 0, "record does not start with 075: " + line);
-    FUZZ_CHECK(line[128] == '\r' && line[129] == '\n', "record does not end in CR LF: " + line);
-    for (size_t i = 0; i < 128; ++i) {
+    FUZZ_CHECK(line.compare(kGpcLineWidth, 2, "\r\n") == 0, "record does not end in CR LF: " + line);
+    for (size_t i = 0; i < kGpcLineWidth; ++i) {
       FUZZ_CHECK(line[i] != '\r' && line[i] != '\n' && line[i] != '\0',
                  "line break or NUL inside a record: " + line);
     }
-    FUZZ_CHECK(AllDigits(line, 48, 12), "record amount is not 12 digits: " + line);
-    const char code = line[60];
-    const std::string posting = line.substr(120, 2);
+    const GpcField& amount = kItemFields[kItemAmount];
+    FUZZ_CHECK(AllDigits(line, amount), "record amount is not all digits: " + line);
+    const char code = line[kItemFields[kItemAccountingCode].first];
+    // The currency code's field ends with the posting code.
+    const GpcField& currency = kItemFields[kItemCurrencyCode];
+    const std::string posting = line.substr(currency.first + currency.width - 2, 2);
     FUZZ_CHECK((code == '1' && posting == "01") || (code == '2' && posting == "02"),
                "record codes disagree: " + line);
-    const int64_t hellers = DigitsValue(line, 48, 12);
+    const int64_t hellers = DigitsValue(line, amount.first, amount.width);
     (code == '1' ? summary.debitHellers : summary.creditHellers) += hellers;
     ++summary.count;
   }
   return summary;
 }
 
-void CheckHeaderLine(const std::string& line) {
+HeaderSummary CheckHeaderLine(const std::string& line) {
   FUZZ_CHECK(line.size() == kLineLength, "header is not 130 bytes: " + line);
   FUZZ_CHECK(line.compare(0, 3, "074") == 0, "header does not start with 074: " + line);
-  FUZZ_CHECK(line[128] == '\r' && line[129] == '\n', "header does not end in CR LF: " + line);
-  for (size_t i = 0; i < 128; ++i) {
+  FUZZ_CHECK(line.compare(kGpcLineWidth, 2, "\r\n") == 0, "header does not end in CR LF: " + line);
+  for (size_t i = 0; i < kGpcLineWidth; ++i) {
     FUZZ_CHECK(line[i] != '\r' && line[i] != '\n' && line[i] != '\0',
                "line break or NUL inside the header: " + line);
   }
-  FUZZ_CHECK(AllDigits(line, 39, 6) && AllDigits(line, 108, 6), "header dates: " + line);
-  FUZZ_CHECK(line.compare(114, 14, std::string(14, ' ')) == 0, "header tail: " + line);
-  const int64_t oldBalance = SignedAmount(line, 45, "+-");
-  const int64_t newBalance = SignedAmount(line, 60, "+-");
-  const int64_t debits = SignedAmount(line, 75, "0-");
-  const int64_t credits = SignedAmount(line, 90, "0-");
-  FUZZ_CHECK(debits >= 0 && credits >= 0, "negative turnover: " + line);
-  // Each of the four amounts is rounded to its own heller.
-  const int64_t difference = oldBalance + credits - debits - newBalance;
-  FUZZ_CHECK(difference >= -2 && difference <= 2, "old + credits - debits != new: " + line);
+  FUZZ_CHECK(AllDigits(line, kHeaderFields[kHeaderOldBalanceDate]) &&
+                 AllDigits(line, kHeaderFields[kHeaderStatementDate]),
+             "header dates: " + line);
+  const GpcField& tail = kHeaderFields[kHeaderTail];
+  FUZZ_CHECK(line.compare(tail.first, tail.width, std::string(tail.width, ' ')) == 0,
+             "header tail: " + line);
+  HeaderSummary header;
+  header.oldBalance = SignedAmount(line, kHeaderOldBalance, "+-");
+  header.newBalance = SignedAmount(line, kHeaderNewBalance, "+-");
+  header.debits = SignedAmount(line, kHeaderDebits, "0-");
+  header.credits = SignedAmount(line, kHeaderCredits, "0-");
+  FUZZ_CHECK(header.debits >= 0 && header.credits >= 0, "negative turnover: " + line);
+  FUZZ_CHECK(header.oldBalance + header.credits - header.debits == header.newBalance,
+             "old + credits - debits != new: " + line);
+  return header;
 }
 
 int CountDataLines(const std::string& text) {

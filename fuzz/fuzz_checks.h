@@ -30,10 +30,18 @@ struct RecordSummary {
 // debit/credit code that matches its posting code, and sums their amounts.
 RecordSummary CheckRecordLines(const std::string& text, size_t offset);
 
+// The amounts of a "074" line, in hellers.
+struct HeaderSummary {
+  int64_t oldBalance = 0;
+  int64_t newBalance = 0;
+  int64_t debits = 0;
+  int64_t credits = 0;
+};
+
 // Checks one "074" line of 128 characters and CR LF: digits where numbers
-// stand, the sign characters, and old + credits - debits = new in hellers
-// within the rounding of each term.
-void CheckHeaderLine(const std::string& line);
+// stand, the sign characters, and old + credits - debits = new to the
+// heller.
+HeaderSummary CheckHeaderLine(const std::string& line);
 
 // Number of data lines of a statement text: lines after the first one, up to
 // the text's first NUL, counting a last line without its line end, but not

@@ -3,9 +3,6 @@
 
 namespace tarvolo {
 
-// Width of an account field of a GPC line.
-constexpr int kAccountFieldWidth = 16;
-
 // Replaces an account text by its 16-character account field: zeros in
 // front up to 16 characters; characters are neither checked nor reordered.
 // `text` must hold kAccountFieldBuffer bytes; a text of 16 characters or more

@@ -59,36 +59,78 @@ void CsvFieldCursor::Locate(int fieldNumber, const char** first, const char** en
   }
 }
 
-void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
-  const char* p = nullptr;
-  const char* end = nullptr;
-  Locate(fieldNumber, &p, &end);
-  // Quotes are dropped, the field is cut to the working size, then trimmed.
-  char field[kMaxCsvField];
+void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count) {
+  // The line ends at its CR, LF or NUL; within it, each field at its ';'.
+  const char* lineEnd = line + std::strcspn(line, "\r\n");
+  const bool quotes = std::memchr(line, '"', lineEnd - line) != nullptr;
+  const char* p = line;
+  for (int i = 0; i < count; ++i) {
+    if (p == nullptr) {
+      fields[i] = CsvFieldSpan();
+      continue;
+    }
+    const char* end = static_cast<const char*>(std::memchr(p, ';', lineEnd - p));
+    fields[i].first = p;
+    fields[i].end = end != nullptr ? end : lineEnd;
+    fields[i].mayHoldQuotes = quotes;
+    p = end != nullptr ? end + 1 : nullptr;
+  }
+}
+
+namespace {
+
+// Quotes do not count and blanks are trimmed as if the quotes were gone.
+inline bool Skipped(char c) { return c == '"' || IsBlank(static_cast<unsigned char>(c)); }
+
+}  // namespace
+
+void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize) {
+  const char* p = field.first;
+  const char* end = field.end;
+  if (destinationSize == 0) return;
   size_t length = 0;
+  if (static_cast<size_t>(end - p) <= kMaxCsvField) {
+    // Nothing to cut to the working size: trimmed as it stands.
+    while (p != end && Skipped(*p)) ++p;
+    while (end != p && Skipped(end[-1])) --end;
+    if (p == end || !field.mayHoldQuotes || std::memchr(p, '"', end - p) == nullptr) {
+      length = std::min(static_cast<size_t>(end - p), destinationSize - 1);
+      if (length > 0) std::memcpy(destination, p, length);
+    } else {
+      for (; p != end && length < destinationSize - 1; ++p) {
+        if (*p != '"') destination[length++] = *p;
+      }
+    }
+    destination[length] = '\0';
+    return;
+  }
+  // Quotes are dropped, the field is cut to the working size, then trimmed.
+  char text[kMaxCsvField];
   for (; p != end; ++p) {
-    if (*p != '"' && length < kMaxCsvField) field[length++] = *p;
+    if (*p != '"' && length < kMaxCsvField) text[length++] = *p;
   }
   size_t first = 0;
-  while (first < length && IsBlank(static_cast<unsigned char>(field[first]))) ++first;
-  while (length > first && IsBlank(static_cast<unsigned char>(field[length - 1]))) --length;
-  if (destinationSize == 0) return;
+  while (first < length && IsBlank(static_cast<unsigned char>(text[first]))) ++first;
+  while (length > first && IsBlank(static_cast<unsigned char>(text[length - 1]))) --length;
   const size_t kept = std::min(length - first, destinationSize - 1);
-  std::memcpy(destination, field + first, kept);
+  std::memcpy(destination, text + first, kept);
   destination[kept] = '\0';
 }
 
-void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destinationSize) {
-  const char* first = nullptr;
-  const char* end = nullptr;
-  Locate(fieldNumber, &first, &end);
-  // Quotes do not count and blanks are trimmed as if the quotes were gone.
-  auto skipped = [](char c) { return c == '"' || IsBlank(static_cast<unsigned char>(c)); };
-  while (first != end && skipped(*first)) ++first;
-  while (end != first && skipped(end[-1])) --end;
+void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize) {
+  const char* first = field.first;
+  const char* end = field.end;
+  while (first != end && Skipped(*first)) ++first;
+  while (end != first && Skipped(end[-1])) --end;
+  if (destinationSize == 0) return;
+  if (first == end || !field.mayHoldQuotes || std::memchr(first, '"', end - first) == nullptr) {
+    const size_t kept = std::min(static_cast<size_t>(end - first), destinationSize - 1);
+    if (kept > 0) std::memcpy(destination, end - kept, kept);
+    destination[kept] = '\0';
+    return;
+  }
   size_t length = 0;
   for (const char* p = first; p != end; ++p) length += *p != '"';
-  if (destinationSize == 0) return;
   const size_t kept = std::min(length, destinationSize - 1);
   // Filled from its end backwards with the field's last characters.
   size_t at = kept;
@@ -96,6 +138,18 @@ void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destina
     if (p[-1] != '"') destination[--at] = p[-1];
   }
   destination[kept] = '\0';
+}
+
+void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
+  CsvFieldSpan field;
+  Locate(fieldNumber, &field.first, &field.end);
+  CopyCsvField(field, destination, destinationSize);
+}
+
+void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destinationSize) {
+  CsvFieldSpan field;
+  Locate(fieldNumber, &field.first, &field.end);
+  CopyCsvFieldEnd(field, destination, destinationSize);
 }
 
 int ReadCsvField(const char* line, int fieldNumber, char* destination,

@@ -24,6 +24,23 @@ constexpr size_t kMaxCsvField = 1023;
 int ReadCsvField(const char* line, int fieldNumber, char* destination,
                  size_t destinationSize);
 
+// Where one field of a line stands: its first byte and its end, both null
+// for a field beyond the end of the line.
+struct CsvFieldSpan {
+  const char* first = nullptr;
+  const char* end = nullptr;
+  bool mayHoldQuotes = true;  // false when its line has none
+};
+
+// Finds the first `count` fields of the line starting at `line` in one pass.
+void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count);
+
+// Copies a field as ReadCsvField does: quotes dropped, trimmed, cut to
+// destinationSize - 1 characters and NUL-terminated.
+void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize);
+// Likewise, but keeps the last destinationSize - 1 characters of the field.
+void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize);
+
 // Reads fields of one line as ReadCsvField does, with the same results; asked
 // in ascending order, it goes on from the last field read instead of
 // scanning the line from its start each time.

@@ -84,16 +84,18 @@ TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
   } cases[] = {
       {"", ""},       {"   ", ""},         {" a ", "a"},
       {"a  b", "a  b"}, {"\x01x\x20", "x"}, {"\xA0x\xA0", "\xA0x\xA0"},
+      // Every byte from 1 to 32 is a blank, 33 and 127 are not.
+      {"\t\r\n\x0b\x1f!\x7f \x0c", "!\x7f"},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
     TrimBlanks(&text[0]);
     EXPECT_STREQ(text.c_str(), c.expected) << '"' << c.text << '"';
   }
-  TrimBlanks(nullptr);
 }
 
-// The cursor gives what ReadCsvField gives, whatever the order of the fields.
+// The cursor and the one-pass split give what ReadCsvField gives, whatever the
+// order of the fields.
 TEST(CsvFieldCursorTest, ReadsAsReadCsvFieldInAnyOrder) {
   std::mt19937 random(1250);
   const std::string alphabet = ";;;\"\" ab\t\r\n\xA0";
@@ -111,6 +113,14 @@ TEST(CsvFieldCursorTest, ReadsAsReadCsvFieldInAnyOrder) {
       const std::string whole = Field(line, n, 64);
       EXPECT_EQ(std::string(viaCursor), whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
           << line << " field " << n;
+    }
+    // Split in one pass, each field reads the same.
+    CsvFieldSpan fields[13];
+    SplitCsvLine(line.c_str(), fields, 13);
+    for (int n = 1; n <= 13; ++n) {
+      char viaSplit[8];
+      CopyCsvField(fields[n - 1], viaSplit, sizeof viaSplit);
+      EXPECT_EQ(std::string(viaSplit), Field(line, n, sizeof viaSplit)) << line << " field " << n;
     }
   }
 }

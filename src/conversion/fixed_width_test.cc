@@ -8,6 +8,8 @@
 
 #include "conversion/account_field.h"
 #include "conversion/decimal_rounding.h"
+#include "conversion/gpc_records.h"
+#include "conversion/header_record.h"
 
 namespace tarvolo {
 namespace {
@@ -156,8 +158,49 @@ TEST(FormatAccountFieldTest, ZeroFillsWithoutCuttingOrReordering) {
   for (const Case& c : cases) {
     char text[kAccountFieldBuffer] = {};
     std::strcpy(text, c.text);
-    EXPECT_EQ(FormatAccountField(text), 1);
+    FormatAccountField(text);
     EXPECT_STREQ(text, c.field);
+  }
+}
+
+// The header composer lays out the line the format text of the header gives.
+TEST(ComposeHeaderRecordTest, GivesTheHeaderFormatsLine) {
+  struct Case {
+    const char* account;
+    const char* name;
+    int64_t oldBalance, newBalance, debits, credits;
+    char oldSign, newSign, debitsSign, creditsSign;
+    int32_t number;
+  } cases[] = {
+      {"2000145399", "Novák a syn s.r.o.", 12543050, 12643050, 0, 100000, '+', '+', '0', '0', 7},
+      {"", "", 0, 0, 0, 0, '-', '+', '0', '0', 0},
+      {"0000191234567890", "Název delší než dvacet znaků", 99999999999999, 1, 99999999999999, 2,
+       '-', '-', '-', '0', 999},
+  };
+  for (const Case& c : cases) {
+    HeaderRecord header;
+    header.account = c.account;
+    header.accountName = c.name;
+    header.oldBalanceDate = "010914";
+    header.oldBalance = c.oldBalance;
+    header.oldBalanceSign = c.oldSign;
+    header.newBalance = c.newBalance;
+    header.newBalanceSign = c.newSign;
+    header.debits = c.debits;
+    header.debitsSign = c.debitsSign;
+    header.credits = c.credits;
+    header.creditsSign = c.creditsSign;
+    header.statementNumber = c.number;
+    header.statementDate = "011214";
+    char line[kGpcLineLength];
+    ComposeHeaderRecord(header, line);
+    std::string expected;
+    const auto sign = [](char s) { return std::string(1, s); };
+    Render(expected, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
+           {c.account, c.name, "010914", c.oldBalance, sign(c.oldSign), c.newBalance,
+            sign(c.newSign), c.debits, sign(c.debitsSign), c.credits, sign(c.creditsSign),
+            c.number, "011214", ""});
+    EXPECT_EQ(std::string(line, sizeof line), expected) << c.account;
   }
 }
 

@@ -2,55 +2,33 @@
 
 #include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <string_view>
 
 #include "conversion/fixed_width.h"
+#include "conversion/gpc_records.h"
 #include "conversion/heller_sum.h"
+#include "platform/civil_date.h"
 
 namespace tarvolo {
 namespace {
 
-constexpr size_t kLineLength = 128;
+constexpr size_t kLineLength = kGpcLineWidth;
 
-// A field by its positions, counted from 1 as in the record layouts.
-struct Field {
-  int first;
-  int last;
-  const char* name;
-};
-
-const Field kHeaderNumbers[] = {
-    {4, 19, "číslo účtu"},         {40, 45, "datum starého zůstatku"},
-    {46, 59, "starý zůstatek"},     {61, 74, "nový zůstatek"},
-    {76, 89, "obrat debet"},        {91, 104, "obrat kredit"},
-    {106, 108, "číslo výpisu"},     {109, 114, "datum výpisu"},
-};
-const Field kItemNumbers[] = {
-    {4, 19, "číslo účtu"},         {20, 35, "protiúčet"},
-    {36, 48, "číslo dokladu"},     {49, 60, "částka"},
-    {62, 71, "variabilní symbol"}, {72, 77, "kód banky"},
-    {78, 81, "konstantní symbol"}, {82, 91, "specifický symbol"},
-    {92, 97, "datum splatnosti"},  {118, 122, "kód měny"},
-    {123, 128, "datum"},
-};
-const Field kHeaderDates[] = {{40, 45, "datum starého zůstatku"}, {109, 114, "datum výpisu"}};
-const Field kItemDates[] = {{92, 97, "datum splatnosti"}, {123, 128, "datum"}};
-
-std::string_view Text(std::string_view line, const Field& f) {
-  return line.substr(f.first - 1, f.last - f.first + 1);
+std::string_view Text(std::string_view line, const GpcField& f) {
+  return line.substr(f.first, f.width);
 }
+
+constexpr uint64_t kHigh = 0xF0F0F0F0F0F0F0F0u, kThrees = 0x3030303030303030u,
+                   kSixes = 0x0606060606060606u;
 
 // Whether eight bytes are all ASCII digits: each has 3 as its high half,
 // and still has after adding 6 (no carry can reach a byte that passes).
 inline bool EightDigits(const char* p) {
   uint64_t x;
   std::memcpy(&x, p, sizeof x);
-  constexpr uint64_t kHigh = 0xF0F0F0F0F0F0F0F0u, kThrees = 0x3030303030303030u;
-  return (x & kHigh) == kThrees && ((x + 0x0606060606060606u) & kHigh) == kThrees;
+  return (x & kHigh) == kThrees && ((x + kSixes) & kHigh) == kThrees;
 }
 
-// A statement has a hundred digits per line: eight are looked at at once.
 bool AllDigits(std::string_view text) {
   const char* p = text.data();
   const size_t n = text.size();
@@ -66,20 +44,35 @@ bool AllDigits(std::string_view text) {
   return true;
 }
 
+// Whether every byte of a line that `mask` marks is a digit, eight at once:
+// a line has a hundred of them. A carry out of a byte that is no digit can
+// only make a digit look wrong, never the reverse, so a false answer is
+// worked out again field by field.
+bool MaskedDigits(std::string_view line, const DigitMask& mask) {
+  uint64_t wrong = 0;
+  for (size_t i = 0; i < kLineLength; i += 8) {
+    uint64_t x, m;
+    std::memcpy(&x, line.data() + i, sizeof x);
+    std::memcpy(&m, mask.bytes + i, sizeof m);
+    wrong |= (((x & kHigh) ^ kThrees) | (((x + kSixes) & kHigh) ^ kThrees)) & m;
+  }
+  return wrong == 0;
+}
+
+constexpr DigitMask kHeaderDigits(kHeaderFields);
+constexpr DigitMask kItemDigits(kItemFields);
+
 int64_t Number(std::string_view text) {
   int64_t value = 0;
   for (char c : text) value = value * 10 + (c - '0');
   return value;
 }
 
+int TwoDigits(const char* p) { return (p[0] - '0') * 10 + (p[1] - '0'); }
+
 bool IsRealDay(std::string_view ddmmyy) {
-  static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const int day = static_cast<int>(Number(ddmmyy.substr(0, 2)));
-  const int month = static_cast<int>(Number(ddmmyy.substr(2, 2)));
-  const int year = 2000 + static_cast<int>(Number(ddmmyy.substr(4, 2)));
-  if (month < 1 || month > 12 || day < 1 || day > kDays[month - 1]) return false;
-  const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
-  return !(month == 2 && day == 29 && !leap);
+  const char* p = ddmmyy.data();
+  return IsRealDate({2000 + TwoDigits(p + 4), TwoDigits(p + 2), TwoDigits(p)});
 }
 
 std::string Crowns(int64_t hellers) {
@@ -147,54 +140,63 @@ class Checker {
   }
 
   // False when a field holds other characters than digits.
-  bool CheckDigits(int number, std::string_view line, const Field* fields, size_t count) {
+  template <size_t N>
+  bool CheckDigits(int number, std::string_view line, const GpcField (&fields)[N],
+                   const DigitMask& mask) {
+    if (MaskedDigits(line, mask)) return true;
     bool ok = true;
-    for (size_t i = 0; i < count; ++i) {
-      if (AllDigits(Text(line, fields[i]))) continue;
+    for (const GpcField& field : fields) {
+      if (field.kind != GpcFieldKind::kNumber && field.kind != GpcFieldKind::kDate) continue;
+      if (AllDigits(Text(line, field))) continue;
       std::string text;
       Render(text, "pole %s (pozice %d až %d) obsahuje jiné znaky než číslice",
-             {fields[i].name, int32_t{fields[i].first}, int32_t{fields[i].last}});
+             {field.name, static_cast<int32_t>(field.first + 1),
+              static_cast<int32_t>(field.first + field.width)});
       Problem(number, text);
       ok = false;
     }
     return ok;
   }
 
-  void CheckDates(int number, std::string_view line, const Field* fields, size_t count) {
-    for (size_t i = 0; i < count; ++i) {
-      const std::string_view date = Text(line, fields[i]);
-      if (AllDigits(date) && !IsRealDay(date)) {
-        Problem(number, std::string("pole ") + fields[i].name + " neobsahuje skutečný den: " +
+  template <size_t N>
+  void CheckDates(int number, std::string_view line, const GpcField (&fields)[N], bool digits) {
+    for (const GpcField& field : fields) {
+      if (field.kind != GpcFieldKind::kDate) continue;
+      const std::string_view date = Text(line, field);
+      if ((digits || AllDigits(date)) && !IsRealDay(date)) {
+        Problem(number, std::string("pole ") + field.name + " neobsahuje skutečný den: " +
                             std::string(date));
       }
     }
   }
 
-  // A header amount with its sign; false when the sign is not one of `signs`.
-  bool SignedAmount(int number, std::string_view line, int digitsAt, const char* name,
-                    const char* signs, int64_t* value) {
-    const char sign = line[digitsAt + 13];
-    *value = Number(line.substr(digitsAt - 1, 14));
+  // A header amount with its sign, which follows it; false when the sign is
+  // not one of `signs`.
+  bool SignedAmount(int number, std::string_view line, HeaderField field, const char* signs,
+                    int64_t* value) {
+    const GpcField& amount = kHeaderFields[field];
+    const char sign = line[kHeaderFields[field + 1].first];
+    *value = Number(Text(line, amount));
     if (sign == '-') *value = -*value;
     for (const char* s = signs; *s; ++s) {
       if (*s == sign) return true;
     }
-    Problem(number, std::string("neplatné znaménko \"") + sign + "\" u pole " + name);
+    Problem(number, std::string("neplatné znaménko \"") + sign + "\" u pole " + amount.name);
     return false;
   }
 
   void CheckHeader(int number, std::string_view line) {
     FinishStatement();
     sawHeader_ = true;
-    const bool digits = CheckDigits(number, line, kHeaderNumbers, std::size(kHeaderNumbers));
-    CheckDates(number, line, kHeaderDates, std::size(kHeaderDates));
+    const bool digits = CheckDigits(number, line, kHeaderFields, kHeaderDigits);
+    CheckDates(number, line, kHeaderFields, digits);
     statement_ = Statement();
     statement_.line = number;
-    statement_.account = std::string(line.substr(3, 16));
-    bool signs = SignedAmount(number, line, 46, "starý zůstatek", "+-", &statement_.oldBalance);
-    signs &= SignedAmount(number, line, 61, "nový zůstatek", "+-", &statement_.newBalance);
-    signs &= SignedAmount(number, line, 76, "obrat debet", "0+-", &statement_.debits);
-    signs &= SignedAmount(number, line, 91, "obrat kredit", "0+-", &statement_.credits);
+    statement_.account = std::string(Text(line, kHeaderFields[kHeaderAccount]));
+    bool signs = SignedAmount(number, line, kHeaderOldBalance, "+-", &statement_.oldBalance);
+    signs &= SignedAmount(number, line, kHeaderNewBalance, "+-", &statement_.newBalance);
+    signs &= SignedAmount(number, line, kHeaderDebits, "0+-", &statement_.debits);
+    signs &= SignedAmount(number, line, kHeaderCredits, "0+-", &statement_.credits);
     open_ = digits && signs;
     inStatement_ = true;
   }
@@ -204,13 +206,14 @@ class Checker {
       Problem(number, "položka 075 stojí před hlavičkou 074");
       return;
     }
-    const bool digits = CheckDigits(number, line, kItemNumbers, std::size(kItemNumbers));
-    CheckDates(number, line, kItemDates, std::size(kItemDates));
-    if (line.substr(3, 16) != statement_.account) {
-      Problem(number, "vlastní účet " + std::string(line.substr(3, 16)) +
+    const bool digits = CheckDigits(number, line, kItemFields, kItemDigits);
+    CheckDates(number, line, kItemFields, digits);
+    const std::string_view account = Text(line, kItemFields[kItemOwnAccount]);
+    if (account != statement_.account) {
+      Problem(number, "vlastní účet " + std::string(account) +
                           " se liší od účtu v hlavičce " + statement_.account);
     }
-    const char code = line[60];
+    const char code = line[kItemFields[kItemAccountingCode].first];
     if (code < '1' || code > '5') {
       Problem(number, std::string("neplatný kód účtování \"") + code + "\"");
       open_ = false;
@@ -222,7 +225,7 @@ class Checker {
     }
     // 1 debit, 2 credit; 4 and 5 reverse a debit or a credit, 3 reverses a
     // debit too.
-    const int64_t amount = Number(line.substr(48, 12));
+    const int64_t amount = Number(Text(line, kItemFields[kItemAmount]));
     switch (code) {
       case '1': statement_.itemDebits.Add(amount); break;
       case '2': statement_.itemCredits.Add(amount); break;

@@ -22,13 +22,6 @@ int ReadNumber(std::string_view text, size_t* i, int maxDigits, int32_t* value) 
   return count;
 }
 
-bool IsLeapYear(int32_t year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int32_t DaysInMonth(int32_t year, int32_t month) {
-  static const int32_t kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 // Digits of a field: at most `maxDigits`, at least one, nothing else.
 bool ReadDigitsOnly(std::string_view text, int maxDigits, int64_t* value) {
   if (text.empty() || text.size() > static_cast<size_t>(maxDigits)) return false;
@@ -96,8 +89,7 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
   } else {
     return false;
   }
-  return date->year >= 1900 && date->year <= 2099 && date->month >= 1 && date->month <= 12 &&
-         date->day >= 1 && date->day <= DaysInMonth(date->year, date->month);
+  return date->year >= 1900 && date->year <= 2099 && IsRealDate(*date);
 }
 
 DateOrderHint SlashDateOrder(std::string_view text) {
@@ -172,6 +164,7 @@ bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
     }
   }
   number[length] = '\0';
+  if (ReadPlainDecimal(number, &amount->value)) return true;
   bool outOfRange = false;
   amount->value = ReadDecimalValue(number, &outOfRange);
   return !outOfRange;
@@ -234,10 +227,19 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
 }
 
 void KeepDigits(std::string_view text, std::string& out) {
+  // Gathered on the stack and handed over at once: symbols are short.
+  char digits[32];
+  size_t length = 0;
   out.clear();
   for (char c : text) {
-    if (IsDigit(c)) out += c;
+    if (!IsDigit(c)) continue;
+    if (length == sizeof digits) {
+      out.append(digits, length);
+      length = 0;
+    }
+    digits[length++] = c;
   }
+  out.append(digits, length);
 }
 
 }  // namespace tarvolo

@@ -5,16 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include "platform/civil_date.h"
+
 namespace tarvolo {
 
 // The values of one statement item as banks write them in their CSV
 // exports. Every reader takes a trimmed field and never reads past it.
 
-struct ItemDate {
-  int32_t year = 0;  // all four digits
-  int32_t month = 0;
-  int32_t day = 0;
-};
+// A statement date, its year with all four digits.
+using ItemDate = CivilDate;
 
 // Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD or
 // YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is

@@ -30,6 +30,12 @@ int ScanPattern(const char* text, const char* pattern,
 // *tooLarge as well when its magnitude is too large (not too small).
 double ReadDecimalValue(const char* text, bool* outOfRange = nullptr, bool* tooLarge = nullptr);
 
+// Reads the text of an amount as statements nearly always write it,
+// [sign]digits[,digits] or with a point, up to 13 digits before it and 2
+// after, and nothing else, giving what ReadDecimalValue gives, but directly.
+// False (and *value untouched) for any other text.
+bool ReadPlainDecimal(const char* text, double* value);
+
 // Reads an amount as Czech users and statements write it: a decimal comma
 // reads as '.', and blanks and no-break spaces between the digit groups are
 // dropped ("1 234,50" is 1234.5); the rest as ReadDecimalValue.

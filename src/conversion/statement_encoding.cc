@@ -80,6 +80,12 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
     // The ASCII bytes before the letter that stopped the run.
     while (i < n && p[i] < 0x80) p[out++] = p[i++];
     if (i >= n) break;
+    // Czech letters take two bytes: read here without the general decoder.
+    if (p[i] >= 0xC2 && p[i] <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
+      p[out++] = Windows1250Byte(((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu));
+      i += 2;
+      continue;
+    }
     uint32_t codePoint = 0;
     if (ReadUtf8(p, n, &i, &codePoint)) {
       p[out++] = Windows1250Byte(codePoint);

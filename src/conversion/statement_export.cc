@@ -15,6 +15,7 @@
 #include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
 #include "conversion/gpc_check.h"
+#include "conversion/header_record.h"
 #include "conversion/layout_records.h"
 #include "conversion/number_reading.h"
 #include "conversion/profile_values.h"
@@ -109,8 +110,6 @@ const char* BalanceSign(int64_t hellers, double amount) {
 }
 // Turnovers are written with "0" for zero or more, as the banks' ABO files do.
 const char* TurnoverSign(int64_t hellers) { return hellers < 0 ? "-" : "0"; }
-
-int64_t Magnitude(int64_t hellers) { return hellers < 0 ? -hellers : hellers; }
 
 // The log shows amounts as the header holds them, in whole hellers.
 double InCrowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
@@ -250,15 +249,21 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
               strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber));
   FormatAccountField(accountField);
 
-  std::string header;
-  Render(header, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
-         {accountField, g_accountSettings.accountName, values.profile.oldBalanceDate,
-          Magnitude(oldHellers), BalanceSign(oldHellers, values.profile.openingBalance),
-          Magnitude(newHellers), BalanceSign(newHellers, values.newBalance),
-          Magnitude(totals.debitHellers), TurnoverSign(totals.debitHellers),
-          Magnitude(totals.creditHellers), TurnoverSign(totals.creditHellers),
-          g_accountSettings.statementNumber, values.statementDate, ""});
-  exportText.replace(0, kHeaderLength, header);
+  HeaderRecord header;
+  header.account = accountField;
+  header.accountName = g_accountSettings.accountName;
+  header.oldBalanceDate = values.profile.oldBalanceDate.c_str();
+  header.oldBalance = oldHellers;
+  header.oldBalanceSign = *BalanceSign(oldHellers, values.profile.openingBalance);
+  header.newBalance = newHellers;
+  header.newBalanceSign = *BalanceSign(newHellers, values.newBalance);
+  header.debits = totals.debitHellers;
+  header.debitsSign = *TurnoverSign(totals.debitHellers);
+  header.credits = totals.creditHellers;
+  header.creditsSign = *TurnoverSign(totals.creditHellers);
+  header.statementNumber = g_accountSettings.statementNumber;
+  header.statementDate = values.statementDate.c_str();
+  ComposeHeaderRecord(header, &exportText[0]);
 }
 
 // The amounts of the header, as the log shows them.

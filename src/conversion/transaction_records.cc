@@ -8,12 +8,13 @@
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
+#include "conversion/gpc_records.h"
 #include "conversion/number_reading.h"
+#include "platform/civil_date.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
 
-ExportTotals g_exportTotals;
 const char kAmountField[] = "částka";
 
 namespace {
@@ -23,25 +24,6 @@ constexpr size_t kFieldBuffer = 512;
 
 // An account prefix has at most six digits; anything else is no prefix.
 constexpr uint32_t kMaxPrefix = 999999;
-
-struct DateParts {
-  int32_t year = 0;
-  int32_t month = 0;
-  int32_t day = 0;
-};
-
-// Beyond this many hellers no header can show a sum; adding stops there.
-constexpr int64_t kHellerLimit = 100000000000000000;
-
-void AddHellers(double magnitude, int64_t& sum) {
-  int64_t hellers = 0;
-  if (!WholeHellers(magnitude, &hellers) || hellers >= kHellerLimit ||
-      sum + hellers >= kHellerLimit) {
-    g_exportTotals.hellersOverflow = true;
-    return;
-  }
-  sum += hellers;
-}
 
 bool IsAccountCharacter(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
@@ -53,7 +35,42 @@ struct CounterAccount {
   int32_t bankCode = 0;
 };
 
-CounterAccount ReadCounterAccount(const char* text) {
+// Reads up to `maxDigits` digits at `*p`, at least one; moves past them.
+bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
+  const char* q = *p;
+  int64_t v = 0;
+  for (; *q >= '0' && *q <= '9'; ++q) {
+    if (q - *p == maxDigits) return false;
+    v = v * 10 + (*q - '0');
+  }
+  if (q == *p) return false;
+  *value = v;
+  *p = q;
+  return true;
+}
+
+// The usual shapes, prefix-number/bank and number/bank with no blanks or
+// signs and no more digits than the scan takes exactly, read directly.
+bool ReadPlainCounterAccount(const char* text, CounterAccount* account) {
+  int64_t prefix = 0, number = 0, bank = 0;
+  const char* p = text;
+  if (!ReadDigitRun(&p, 18, &number)) return false;
+  if (*p == '-') {
+    ++p;
+    if (number > 999999999) return false;
+    prefix = number;
+    if (!ReadDigitRun(&p, 18, &number)) return false;
+  }
+  if (*p++ != '/' || !ReadDigitRun(&p, 9, &bank) || *p != '\0') return false;
+  account->prefix = static_cast<int32_t>(prefix);
+  account->number = number;
+  account->bankCode = static_cast<int32_t>(bank);
+  return true;
+}
+
+// Reads the account as the scan does: only digits, '-', '/' and blanks make
+// an account.
+CounterAccount ScanCounterAccount(const char* text) {
   CounterAccount account;
   for (const char* p = text; *p != '\0'; ++p) {
     if (!IsAccountCharacter(*p)) return account;
@@ -63,50 +80,93 @@ CounterAccount ReadCounterAccount(const char* text) {
   } else {
     ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
   }
+  return account;
+}
+
+CounterAccount ReadCounterAccount(const char* text) {
+  CounterAccount account;
+  if (!ReadPlainCounterAccount(text, &account)) account = ScanCounterAccount(text);
   if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
   return account;
 }
 
-void AppendRecord(const char* line, int lineNumber, DateParts& date, std::string& exportText,
-                  ItemRecordWriter& writer) {
-  char field[kFieldBuffer];
-  // The fields are read in ascending order, each once.
-  CsvFieldCursor fields(line);
+// The columns of a Servis24 line that make its record, counted from 1.
+enum ServisColumn {
+  kDateColumn = 2,
+  kAmountColumn = 3,
+  kCounterColumn = 4,
+  kSymbolColumn = 6,
+  kConstantColumn = 9,
+  kSpecificColumn = 10,
+  kMessageColumn = 11,
+};
 
-  fields.Read(2, field, sizeof field);
-  if (ScanPattern(field, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
+void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
+                    ItemRecordWriter& writer) {
+  char text[kFieldBuffer];
+  CopyCsvField(field, text, sizeof text);
+  const auto digits = [&text](int at, int count) {
+    int32_t value = 0;
+    for (int i = at; i < at + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') return -1;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const int32_t year = digits(0, 4);
+  const int32_t month = year >= 0 && text[4] == '/' ? digits(5, 2) : -1;
+  const int32_t day = month >= 0 && text[7] == '/' ? digits(8, 2) : -1;
+  if (day >= 0) {
+    date = {year, month, day};
+  } else if (ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
     writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
   }
   if (date.year >= 2000) date.year -= 2000;
+}
 
-  char amountText[kFieldBuffer];
-  fields.Read(3, amountText, sizeof amountText);
+// The texts of a line's record, each in a buffer of its own.
+struct ServisTexts {
+  char amount[kFieldBuffer];
+  char counter[kFieldBuffer];
+  char symbol[kFieldBuffer];
+  char constant[kFieldBuffer];
+  char specific[kFieldBuffer];
+  char description[kFieldBuffer];
+};
 
-  fields.Read(4, field, sizeof field);
-  const CounterAccount counter = ReadCounterAccount(field);
-
+void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
+  const auto field = [fields](ServisColumn column) { return fields[column - 1]; };
+  CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount);
+  CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
-  char symbol[kFieldBuffer];
-  fields.ReadLast(6, symbol, sizeof symbol);
-  char constant[kFieldBuffer];
-  fields.ReadLast(9, constant, sizeof constant);
-  char specific[kFieldBuffer];
-  fields.ReadLast(10, specific, sizeof specific);
-  char description[kFieldBuffer];
-  fields.Read(11, description, sizeof description);
+  CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
+  CopyCsvFieldEnd(field(kConstantColumn), texts.constant, sizeof texts.constant);
+  CopyCsvFieldEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
+  CopyCsvField(field(kMessageColumn), texts.description, sizeof texts.description);
+}
+
+void AppendRecord(const char* line, int lineNumber, CivilDate& date, std::string& exportText,
+                  ItemRecordWriter& writer) {
+  CsvFieldSpan fields[kMessageColumn];
+  SplitCsvLine(line, fields, kMessageColumn);
+  ReadServisDate(fields[kDateColumn - 1], lineNumber, date, writer);
+  ServisTexts texts;
+  ReadServisTexts(fields, texts);
+  const CounterAccount counter = ReadCounterAccount(texts.counter);
 
   ItemRecord item;
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;
-  item.documentNumber = symbol;
-  item.variableSymbol = symbol;
-  item.constantSymbol = constant;
-  item.specificSymbol = specific;
-  item.description = description;
+  item.documentNumber = texts.symbol;
+  item.variableSymbol = texts.symbol;
+  item.constantSymbol = texts.constant;
+  item.specificSymbol = texts.specific;
+  item.description = texts.description;
   bool tooLarge = false;
-  item.amount = ReadAmountText(amountText, &tooLarge);
+  item.amount = ReadAmountText(texts.amount, &tooLarge);
   if (tooLarge) writer.Report(lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge);
   item.day = date.day;
   item.month = date.month;
@@ -147,7 +207,7 @@ size_t CountItemLines(const char* statementText) {
 
 void AppendTransactionRecords(const char* statementText, std::string& exportText,
                               std::vector<FieldCut>* cuts) {
-  DateParts date;
+  CivilDate date;
   ItemRecordWriter writer(cuts);
   ForEachItemLine(statementText, [&](const char* line, int lineNumber) {
     AppendRecord(line, lineNumber, date, exportText, writer);
@@ -157,21 +217,9 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
 
 namespace {
 
-// Puts a value right-aligned into a field of `width` characters, `fill` in
-// front; a wider value keeps its last characters. False when it was cut.
-bool PutRight(char* field, size_t width, const char* value, size_t length, char fill) {
-  if (length >= width) {
-    std::memcpy(field, value + (length - width), width);
-    return length == width;
-  }
-  std::memset(field, fill, width - length);
-  std::memcpy(field + (width - length), value, length);
-  return true;
-}
-
 // An integer as "%0Nd" renders it: "-" and digits, zeros between up to
 // `width` characters, never cut. `out` holds kIntegerSpace bytes; returns
-// the length.
+// the length. Only a value below zero needs it: the others are plain digits.
 constexpr size_t kIntegerSpace = 48;
 size_t ZeroFilledInteger(char* out, int64_t value, size_t width) {
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
@@ -188,98 +236,147 @@ size_t ZeroFilledInteger(char* out, int64_t value, size_t width) {
   return length + count;
 }
 
+// Beyond this many hellers no header can show a sum; adding stops there.
+constexpr int64_t kHellerLimit = 100000000000000000;
+
+// The counter account's field holds the prefix's six digits, then the
+// number's ten.
+constexpr GpcField kCounterPrefix = {kItemFields[kItemCounterAccount].first, 6,
+                                     GpcFieldKind::kNumber, ""};
+constexpr GpcField kCounterNumber = {kCounterPrefix.first + 6, 10, GpcFieldKind::kNumber, ""};
+static_assert(kCounterPrefix.width + kCounterNumber.width == kItemFields[kItemCounterAccount].width);
+
+// The due date's field holds day, month and year, two digits each.
+constexpr size_t kDueDay = kItemFields[kItemDueDate].first;
+static_assert(kItemFields[kItemDueDate].width == 6 && kItemFields[kItemDate].width == 6);
+
 }  // namespace
 
 ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
   static_assert(sizeof g_accountSettings.accountNumber + 1 <= kIntegerSpace, "");
+  // What every record of the run has in common.
+  std::memset(template_, '0', sizeof template_);
+  std::memcpy(template_, "075", 3);
   const size_t ownLength = strnlen(g_accountSettings.accountNumber,
                                    sizeof g_accountSettings.accountNumber);
-  PutRight(ownAccount_, sizeof ownAccount_, g_accountSettings.accountNumber, ownLength, '0');
+  PutRightAligned(template_, kItemFields[kItemOwnAccount], g_accountSettings.accountNumber,
+                  ownLength, '0');
+  std::memcpy(template_ + kGpcLineWidth, "\r\n", 2);
 }
 
-void ItemRecordWriter::PutText(char* field, size_t width, const char* text,
+void ItemRecordWriter::PutText(char* record, ItemField field, const char* text,
                                const char* fieldName) {
   if (text == nullptr) text = "";
-  if (!PutRight(field, width, text, std::strlen(text), '0')) {
+  if (!PutRightAligned(record, kItemFields[field], text, std::strlen(text), '0')) {
     Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
   }
 }
 
-void ItemRecordWriter::PutInteger(char* field, size_t width, int64_t value,
+void ItemRecordWriter::PutInteger(char* record, const GpcField& field, int64_t value,
                                   const char* fieldName) {
-  char text[kIntegerSpace];
-  if (!PutRight(field, width, text, ZeroFilledInteger(text, value, width), '0')) {
-    Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+  bool whole;
+  if (value >= 0) {
+    whole = PutDigits(record, field, static_cast<uint64_t>(value));
+  } else {
+    char text[kIntegerSpace];
+    whole = PutRightAligned(record, field, text, ZeroFilledInteger(text, value, field.width), '0');
   }
+  if (!whole) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+}
+
+void ItemRecordWriter::PutDatePart(char* record, size_t at, int32_t value, const char* fieldName) {
+  if (value >= 0 && value < 100) {
+    record[at] = static_cast<char>('0' + value / 10);
+    record[at + 1] = static_cast<char>('0' + value % 10);
+    return;
+  }
+  PutInteger(record, {at, 2, GpcFieldKind::kNumber, ""}, value, fieldName);
 }
 
 void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::Kind kind) {
   if (cuts_) cuts_->push_back({lineNumber, fieldName, kind});
 }
 
-void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
-  lineNumber_ = lineNumber;
-  // Positions from 0, as the record lays them out.
-  char record[kRecordLength];
-  std::memcpy(record, "075", 3);
-  std::memcpy(record + 3, ownAccount_, sizeof ownAccount_);
-  {
-    // The prefix always fits its six digits; the number keeps its last ten.
-    char counter[2 * kIntegerSpace];
-    const int64_t number = item.counterNumber < 0 ? -item.counterNumber : item.counterNumber;
-    const size_t prefixLength = ZeroFilledInteger(counter, item.counterPrefix, 6);
-    const size_t length =
-        prefixLength + ZeroFilledInteger(counter + prefixLength, number, 10);
-    if (length > 16) {
-      std::memmove(counter + 6, counter + length - 10, 10);
+void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t number) {
+  if (number < 0) number = -number;
+  if (prefix >= 0 && prefix <= 999999) {
+    PutDigits(record, kCounterPrefix, static_cast<uint64_t>(prefix));
+    if (!PutDigits(record, kCounterNumber, static_cast<uint64_t>(number))) {
       Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
     }
-    std::memcpy(record + 19, counter, 16);
+    return;
   }
-  PutText(record + 35, 13, item.documentNumber, "číslo dokladu");
+  // A prefix below zero takes a character of the field for its sign.
+  char counter[2 * kIntegerSpace];
+  const size_t prefixLength = ZeroFilledInteger(counter, prefix, 6);
+  const size_t length = prefixLength + ZeroFilledInteger(counter + prefixLength, number, 10);
+  if (length > 16) {
+    std::memmove(counter + 6, counter + length - 10, 10);
+    Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
+  }
+  std::memcpy(record + kCounterPrefix.first, counter, 16);
+}
 
-  double amount = item.amount;
+void ItemRecordWriter::PutAmount(char* record, double amount) {
   const bool debit = amount < 0;
+  const double magnitude = std::fabs(amount);
   if (debit) {
-    amount = -amount;
-    g_exportTotals.debitSum += amount;
+    g_exportTotals.debitSum += magnitude;
   } else {
-    g_exportTotals.creditSum += amount;
+    g_exportTotals.creditSum += magnitude;
   }
   ++g_exportTotals.itemCount;
-  AddHellers(std::fabs(amount), debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers);
-  const double hellers = std::fabs(amount) * 100.0;
-  piece_.clear();
-  if (std::isfinite(hellers)) {
-    AppendRoundedMagnitude(piece_, hellers, 0);
+  int64_t hellers = 0;
+  const bool counted = WholeHellers(magnitude, &hellers);
+  int64_t& sum = debit ? g_exportTotals.debitHellers : g_exportTotals.creditHellers;
+  if (!counted || hellers >= kHellerLimit || sum + hellers >= kHellerLimit) {
+    g_exportTotals.hellersOverflow = true;
   } else {
-    // Too large for a double once in hellers ("inf" is no amount): the
-    // digits of the crowns without their decimal point, cut like any other.
-    Render(piece_, "%.2f", {std::fabs(amount)});
-    piece_.erase(piece_.size() - 3, 1);
+    sum += hellers;
   }
-  if (!PutRight(record + 48, 12, piece_.data(), piece_.size(), '0')) {
-    Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
+  const GpcField& field = kItemFields[kItemAmount];
+  bool whole;
+  if (counted && hellers < kHellerLimit) {
+    whole = PutDigits(record, field, static_cast<uint64_t>(hellers));
+  } else {
+    piece_.clear();
+    if (std::isfinite(magnitude * 100.0)) {
+      AppendRoundedMagnitude(piece_, magnitude * 100.0, 0);
+    } else {
+      // Too large for a double once in hellers ("inf" is no amount): the
+      // digits of the crowns without their decimal point, cut like any other.
+      Render(piece_, "%.2f", {magnitude});
+      piece_.erase(piece_.size() - 3, 1);
+    }
+    whole = PutRightAligned(record, field, piece_.data(), piece_.size(), '0');
   }
-  record[60] = debit ? '1' : '2';
+  if (!whole) Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
+  record[kItemFields[kItemAccountingCode].first] = debit ? '1' : '2';
+  // The currency code field ends with the posting code.
+  std::memcpy(record + kItemFields[kItemCurrencyCode].first, debit ? "01101" : "01102", 5);
+}
 
-  PutText(record + 61, 10, item.variableSymbol, "variabilní symbol");
-  PutInteger(record + 71, 6, item.bankCode, "kód banky");
-  PutText(record + 77, 4, item.constantSymbol, "konstantní symbol");
-  PutText(record + 81, 10, item.specificSymbol, "specifický symbol");
-  PutInteger(record + 91, 2, item.day, "den");
-  PutInteger(record + 93, 2, item.month, "měsíc");
-  PutInteger(record + 95, 2, item.year, "rok");
-
+void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
+  lineNumber_ = lineNumber;
+  const size_t at = exportText.size();
+  exportText.append(template_, sizeof template_);
+  char* record = &exportText[at];
+  PutCounterAccount(record, item.counterPrefix, item.counterNumber);
+  PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
+  PutAmount(record, item.amount);
+  PutText(record, kItemVariableSymbol, item.variableSymbol, "variabilní symbol");
+  PutInteger(record, kItemFields[kItemBankCode], item.bankCode, "kód banky");
+  PutText(record, kItemConstantSymbol, item.constantSymbol, "konstantní symbol");
+  PutText(record, kItemSpecificSymbol, item.specificSymbol, "specifický symbol");
+  PutDatePart(record, kDueDay, item.day, "den");
+  PutDatePart(record, kDueDay + 2, item.month, "měsíc");
+  PutDatePart(record, kDueDay + 4, item.year, "rok");
   const char* description = item.description ? item.description : "";
-  const size_t descriptionLength = strnlen(description, 20);
-  std::memcpy(record + 97, description, descriptionLength);
-  std::memset(record + 97 + descriptionLength, ' ', 20 - descriptionLength);
-  std::memcpy(record + 117, "011", 3);
-  std::memcpy(record + 120, debit ? "01" : "02", 2);
-  std::memcpy(record + 122, record + 91, 6);  // the value date is the date
-  std::memcpy(record + 128, "\r\n", 2);
-  exportText.append(record, sizeof record);
+  const GpcField& descriptionField = kItemFields[kItemDescription];
+  PutLeftAligned(record, descriptionField, description,
+                 strnlen(description, descriptionField.width), ' ');
+  // The value date is the date.
+  std::memcpy(record + kItemFields[kItemDate].first, record + kDueDay, 6);
 }
 
 }  // namespace tarvolo

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/fixed_width.h"
+#include "conversion/gpc_records.h"
 
 namespace tarvolo {
 
@@ -27,7 +28,7 @@ struct FieldCut {
 extern const char kAmountField[];
 
 // Length of one "075" record with its CR LF.
-constexpr size_t kRecordLength = 130;
+constexpr size_t kRecordLength = kGpcLineLength;
 
 // How many lines of a CSV statement text yield a record: every line after
 // the header but those whose fields are all empty.
@@ -71,12 +72,17 @@ class ItemRecordWriter {
   void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
 
  private:
-  // A value zero-filled into its field of a record, cut to its last
+  // A value zero-filled into its field of `record`, cut to its last
   // characters and reported as `fieldName` when wider.
-  void PutText(char* field, size_t width, const char* text, const char* fieldName);
-  void PutInteger(char* field, size_t width, int64_t value, const char* fieldName);
+  void PutText(char* record, ItemField field, const char* text, const char* fieldName);
+  void PutInteger(char* record, const GpcField& field, int64_t value, const char* fieldName);
+  // Day, month or year: two digits at `at`.
+  void PutDatePart(char* record, size_t at, int32_t value, const char* fieldName);
+  void PutCounterAccount(char* record, int32_t prefix, int64_t number);
+  // The amount, its codes, and its share of g_exportTotals.
+  void PutAmount(char* record, double amount);
 
-  char ownAccount_[16];
+  char template_[kGpcLineLength];
   std::string piece_;
   int lineNumber_ = 0;
   std::vector<FieldCut>* cuts_;

@@ -1,0 +1,7 @@
+#include "conversion/export_totals.h"
+
+namespace tarvolo {
+
+ExportTotals g_exportTotals;
+
+}  // namespace tarvolo
