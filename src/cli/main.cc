@@ -16,10 +16,10 @@
 #include "platform/clock.h"
 #include "platform/text_encoding.h"
 #include "settings/account_settings.h"
+#include "settings/parse_digits.h"
 #include "settings/settings_file.h"
 #include "settings/whole_file.h"
 #include "tarvolo_version.h"
-#include "ui/parse_digits.h"
 
 namespace tarvolo {
 namespace {
