@@ -85,7 +85,9 @@ void ApplyOptions(const CliOptions& options, AccountSettings* profile) {
     CopyBoundedText(profile->openingBalance, options.balance.data(),
                     std::min<size_t>(options.balance.size(), 15));
   }
-  if (options.hasNumber) profile->statementNumber = ParseDigits(options.number.substr(0, 5).c_str());
+  if (options.hasNumber) {
+    profile->statementNumber = ParseDigits(options.number.substr(0, 5).c_str());
+  }
   if (options.hasFrom) {
     profile->balanceDate =
         CalendarDayToStoredTimestamp(options.from.year, options.from.month, options.from.day);
