@@ -17,10 +17,11 @@ set(TARVOLO_LAYER_conversion platform settings conversion)
 set(TARVOLO_LAYER_cli platform settings conversion cli)
 set(TARVOLO_LAYER_ui platform settings conversion ui)
 
-# The sources and headers of every layer under `source_dir`.
-function(tarvolo_layer_files source_dir out)
+# The sources and headers of the given layers under `source_dir`.
+#   tarvolo_layer_files(out source_dir layer...)
+function(tarvolo_layer_files out source_dir)
   set(files)
-  foreach(layer ${TARVOLO_LAYERS})
+  foreach(layer ${ARGN})
     file(GLOB_RECURSE layer_files LIST_DIRECTORIES false
       ${source_dir}/${layer}/*.h ${source_dir}/${layer}/*.cc)
     list(APPEND files ${layer_files})
@@ -31,8 +32,7 @@ endfunction()
 # Stops with the file and the include when a file includes a higher layer.
 function(tarvolo_check_layers source_dir)
   foreach(layer ${TARVOLO_LAYERS})
-    file(GLOB_RECURSE files LIST_DIRECTORIES false
-      ${source_dir}/${layer}/*.h ${source_dir}/${layer}/*.cc)
+    tarvolo_layer_files(files ${source_dir} ${layer})
     foreach(file ${files})
       file(STRINGS ${file} includes REGEX "^#include \"")
       foreach(include ${includes})
