@@ -1,6 +1,6 @@
 #include "cli/cli_options.h"
 
-#include <cstring>
+#include <cstdint>
 
 #include "conversion/fixed_width.h"
 
@@ -30,158 +30,200 @@ const char kCliUsage[] =
 
 namespace {
 
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
+// The command line: Windows-1250 texts and the same arguments as paths.
+struct Arguments {
+  const std::vector<std::string>& texts;
+  const std::vector<std::string>& paths;
+};
+
+// An option as given, "--name value" or "--name=value": its name and, once
+// taken, its value in both forms.
+struct GivenOption {
+  std::string name;
+  bool inlineValue = false;
+  std::string text, path;
+};
+
+struct Flag {
+  const char* name;
+  bool CliOptions::*value;
+};
+const Flag kFlags[] = {{"--help", &CliOptions::help},
+                       {"--version", &CliOptions::version},
+                       {"--save", &CliOptions::save},
+                       {"--balance-from-file", &CliOptions::balanceFromFile},
+                       {"--check", &CliOptions::check}};
+
+struct PathOption {
+  const char* name;
+  std::string CliOptions::*value;
+};
+const PathOption kPathOptions[] = {{"--config", &CliOptions::configPath},
+                                   {"--output", &CliOptions::outputPath}};
+
+struct TextOption {
+  const char* name;
+  bool CliOptions::*given;
+  std::string CliOptions::*value;
+};
+const TextOption kTextOptions[] = {
+    {"--account", &CliOptions::hasAccount, &CliOptions::account},
+    {"--name", &CliOptions::hasName, &CliOptions::name},
+    {"--balance", &CliOptions::hasBalance, &CliOptions::balance},
+    {"--number", &CliOptions::hasNumber, &CliOptions::number},
+};
+
+struct DayOption {
+  const char* name;
+  bool CliOptions::*given;
+  CivilDate CliOptions::*value;
+};
+const DayOption kDayOptions[] = {
+    {"--from", &CliOptions::hasFrom, &CliOptions::from},
+    {"--today", &CliOptions::hasToday, &CliOptions::today},
+};
+
+// The entry of `table` for the option `name`, or null.
+template <typename Entry, size_t N>
+const Entry* Find(const Entry (&table)[N], const std::string& name) {
+  for (const Entry& entry : table) {
+    if (name == entry.name) return &entry;
+  }
+  return nullptr;
+}
+
+GivenOption SplitOption(const std::string& text, const std::string& path) {
+  GivenOption option;
+  option.name = text;
+  const size_t equals = text.find('=');
+  if (equals != std::string::npos) {
+    option.name = text.substr(0, equals);
+    option.text = text.substr(equals + 1);
+    option.path = path.substr(path.find('=') + 1);
+    option.inlineValue = true;
+  }
+  return option;
+}
+
+// The value given after "=", or else the next argument, which *index then
+// passes.
+bool TakeValue(const Arguments& arguments, size_t* index, GivenOption* option,
+               std::string* error) {
+  if (option->inlineValue) return true;
+  if (*index + 1 >= arguments.texts.size()) {
+    *error = "volba " + option->name + " potřebuje hodnotu";
+    return false;
+  }
+  ++*index;
+  option->text = arguments.texts[*index];
+  option->path = arguments.paths[*index];
+  return true;
+}
+
+// Reads the option at *index (and its value) into `options`.
+bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
+                std::string* error) {
+  GivenOption given = SplitOption(arguments.texts[*index], arguments.paths[*index]);
+  if (const Flag* flag = Find(kFlags, given.name)) {
+    if (given.inlineValue) {
+      *error = "volba " + given.name + " nemá hodnotu";
+      return false;
+    }
+    options->*flag->value = true;
+    return true;
+  }
+  if (const PathOption* option = Find(kPathOptions, given.name)) {
+    if (!TakeValue(arguments, index, &given, error)) return false;
+    if (given.path.empty()) {
+      *error = "volba " + given.name + " potřebuje neprázdnou cestu";
+      return false;
+    }
+    options->*option->value = given.path;
+    return true;
+  }
+  if (const TextOption* option = Find(kTextOptions, given.name)) {
+    if (!TakeValue(arguments, index, &given, error)) return false;
+    options->*option->given = true;
+    options->*option->value = given.text;
+    return true;
+  }
+  if (const DayOption* option = Find(kDayOptions, given.name)) {
+    if (!TakeValue(arguments, index, &given, error)) return false;
+    if (!ParseCalendarDay(given.text, &(options->*option->value))) {
+      *error = "volba " + given.name + ": neplatné datum \"" + given.text +
+               "\" (očekávám RRRR-MM-DD)";
+      return false;
+    }
+    options->*option->given = true;
+    return true;
+  }
+  *error = "neznámá volba " + given.name;
+  return false;
+}
+
+// Adds the file at `index`. An empty name would end the list of files that
+// the run is given.
+bool ReadFile(const Arguments& arguments, size_t index, CliOptions* options, std::string* error) {
+  if (arguments.paths[index].empty()) {
+    error->clear();
+    Render(*error, "argument č. %d je prázdný, očekávám název souboru",
+           {static_cast<int64_t>(index)});
+    return false;
+  }
+  options->files.push_back(arguments.paths[index]);
+  return true;
+}
+
+// Options that exclude each other, and a run without files.
+bool CheckCombination(const CliOptions& options, std::string* error) {
+  if (options.help || options.version) return true;
+  if (options.balanceFromFile && options.hasBalance) {
+    *error = "volby --balance a --balance-from-file se vylučují";
+    return false;
+  }
+  if (options.files.empty()) {
+    *error = options.check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
+    return false;
+  }
+  return true;
 }
 
 }  // namespace
 
-bool ParseCalendarDay(const std::string& text, CalendarDay* day) {
+bool ParseCalendarDay(const std::string& text, CivilDate* day) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  int values[3] = {0, 0, 0};
+  CivilDate date;
+  int32_t* const parts[3] = {&date.year, &date.month, &date.day};
   const int starts[3] = {0, 5, 8};
   const int lengths[3] = {4, 2, 2};
   for (int part = 0; part < 3; ++part) {
     for (int i = 0; i < lengths[part]; ++i) {
       const char c = text[starts[part] + i];
       if (c < '0' || c > '9') return false;
-      values[part] = values[part] * 10 + (c - '0');
+      *parts[part] = *parts[part] * 10 + (c - '0');
     }
   }
-  if (values[0] < 1 || values[1] < 1 || values[1] > 12 || values[2] < 1 ||
-      values[2] > DaysInMonth(values[0], values[1])) {
-    return false;
-  }
-  *day = {values[0], values[1], values[2]};
+  if (!IsRealDate(date)) return false;
+  *day = date;
   return true;
 }
 
 bool ParseCliOptions(const std::vector<std::string>& texts,
                      const std::vector<std::string>& paths, CliOptions* options,
                      std::string* error) {
-  struct TextOption {
-    const char* name;
-    bool* given;
-    std::string* value;
-  } const textOptions[] = {
-      {"--account", &options->hasAccount, &options->account},
-      {"--name", &options->hasName, &options->name},
-      {"--balance", &options->hasBalance, &options->balance},
-      {"--number", &options->hasNumber, &options->number},
-  };
-  struct DayOption {
-    const char* name;
-    bool* given;
-    CalendarDay* value;
-  } const dayOptions[] = {
-      {"--from", &options->hasFrom, &options->from},
-      {"--today", &options->hasToday, &options->today},
-  };
-
+  const Arguments arguments{texts, paths};
   bool onlyFiles = false;
   for (size_t i = 1; i < texts.size(); ++i) {
     const std::string& argument = texts[i];
     if (onlyFiles || argument.size() < 2 || argument.compare(0, 2, "--") != 0) {
-      // An empty name would end the list of files that the run is given.
-      if (paths[i].empty()) {
-        error->clear();
-        Render(*error, "argument č. %d je prázdný, očekávám název souboru",
-               {static_cast<int64_t>(i)});
-        return false;
-      }
-      options->files.push_back(paths[i]);
-      continue;
-    }
-    if (argument == "--") {
+      if (!ReadFile(arguments, i, options, error)) return false;
+    } else if (argument == "--") {
       onlyFiles = true;
-      continue;
-    }
-    // "--name value" or "--name=value".
-    std::string name = argument;
-    bool inlineValue = false;
-    size_t valueIndex = i + 1;
-    std::string textValue, pathValue;
-    const size_t equals = argument.find('=');
-    if (equals != std::string::npos) {
-      name = argument.substr(0, equals);
-      textValue = argument.substr(equals + 1);
-      pathValue = paths[i].substr(paths[i].find('=') + 1);
-      inlineValue = true;
-    }
-    auto takeValue = [&]() -> bool {
-      if (inlineValue) return true;
-      if (valueIndex >= texts.size()) {
-        *error = "volba " + name + " potřebuje hodnotu";
-        return false;
-      }
-      textValue = texts[valueIndex];
-      pathValue = paths[valueIndex];
-      ++i;
-      return true;
-    };
-
-    struct Flag {
-      const char* name;
-      bool* value;
-    } const flags[] = {{"--help", &options->help},
-                       {"--version", &options->version},
-                       {"--save", &options->save},
-                       {"--balance-from-file", &options->balanceFromFile},
-                       {"--check", &options->check}};
-    bool isFlag = false;
-    for (const Flag& flag : flags) {
-      if (name != flag.name) continue;
-      if (inlineValue) {
-        *error = "volba " + name + " nemá hodnotu";
-        return false;
-      }
-      *flag.value = isFlag = true;
-    }
-    if (isFlag) continue;
-    if (name == "--config" || name == "--output") {
-      if (!takeValue()) return false;
-      if (pathValue.empty()) {
-        *error = "volba " + name + " potřebuje neprázdnou cestu";
-        return false;
-      }
-      (name == "--config" ? options->configPath : options->outputPath) = pathValue;
-      continue;
-    }
-    bool known = false;
-    for (const TextOption& option : textOptions) {
-      if (name != option.name) continue;
-      if (!takeValue()) return false;
-      *option.given = true;
-      *option.value = textValue;
-      known = true;
-    }
-    for (const DayOption& option : dayOptions) {
-      if (name != option.name) continue;
-      if (!takeValue()) return false;
-      if (!ParseCalendarDay(textValue, option.value)) {
-        *error = "volba " + name + ": neplatné datum \"" + textValue + "\" (očekávám RRRR-MM-DD)";
-        return false;
-      }
-      *option.given = true;
-      known = true;
-    }
-    if (!known) {
-      *error = "neznámá volba " + name;
+    } else if (!ReadOption(arguments, &i, options, error)) {
       return false;
     }
   }
-  if (options->help || options->version) return true;
-  if (options->balanceFromFile && options->hasBalance) {
-    *error = "volby --balance a --balance-from-file se vylučují";
-    return false;
-  }
-  if (options->files.empty()) {
-    *error = options->check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
-    return false;
-  }
-  return true;
+  return CheckCombination(*options, error);
 }
 
 }  // namespace tarvolo

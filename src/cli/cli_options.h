@@ -4,21 +4,16 @@
 #include <string>
 #include <vector>
 
-namespace tarvolo {
+#include "platform/civil_date.h"
 
-// A day given as YYYY-MM-DD.
-struct CalendarDay {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-};
+namespace tarvolo {
 
 struct CliOptions {
   std::string configPath;  // empty: tarvolo.cfg beside the program
   bool hasAccount = false, hasName = false, hasBalance = false, hasNumber = false;
   std::string account, name, balance, number;  // Windows-1250 texts
   bool hasFrom = false, hasToday = false;
-  CalendarDay from, today;
+  CivilDate from, today;
   std::string outputPath = "export.gpc";
   bool save = false;
   bool balanceFromFile = false;  // the opening balance the first file states
@@ -37,7 +32,7 @@ bool ParseCliOptions(const std::vector<std::string>& texts,
                      std::string* error);
 
 // Reads YYYY-MM-DD as a real calendar day.
-bool ParseCalendarDay(const std::string& text, CalendarDay* day);
+bool ParseCalendarDay(const std::string& text, CivilDate* day);
 
 extern const char kCliUsage[];
 

@@ -100,7 +100,7 @@ TEST(CliOptionsTest, CalendarDays) {
       {"2014-01-1x", false}, {"", false},
   };
   for (const Case& c : cases) {
-    CalendarDay day;
+    CivilDate day;
     EXPECT_EQ(ParseCalendarDay(c.text, &day), c.valid) << c.text;
   }
 }

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -16,10 +15,11 @@
 #include "platform/clock.h"
 #include "platform/text_encoding.h"
 #include "settings/account_settings.h"
+#include "settings/bounded_text.h"
+#include "settings/parse_digits.h"
 #include "settings/settings_file.h"
 #include "platform/whole_file.h"
 #include "tarvolo_version.h"
-#include "ui/parse_digits.h"
 
 namespace tarvolo {
 namespace {
@@ -31,20 +31,10 @@ void Print(FILE* stream, const std::string& windows1250) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-// Puts at most `limit` characters and a NUL over the start of a field, as
-// the dialogs take texts from their edit controls.
-void TakeText(char* field, size_t fieldSize, const std::string& text, size_t limit) {
-  const size_t length = std::min({text.size(), limit, fieldSize - 1});
-  std::memcpy(field, text.data(), length);
-  field[length] = '\0';
-}
-
 // A timestamp within the given day on the local clock.
-int32_t NoonOf(const CalendarDay& day) {
+int32_t NoonOf(const CivilDate& day) {
   CivilTime noon;
-  noon.year = day.year;
-  noon.month = day.month;
-  noon.day = day.day;
+  static_cast<CivilDate&>(noon) = day;
   noon.hour = 12;
   int64_t time = -1;
   if (!MakeLocalTime(noon, false, &time) || time < 0 || time > INT32_MAX) return -1;
@@ -70,58 +60,55 @@ int CheckFiles(const std::vector<std::string>& files) {
   return status;
 }
 
-int Run(int argc, char** argv) {
-  CliOptions options;
-  std::string error;
-  if (!ParseCliOptions(TextArguments(argc, argv), PathArguments(argc, argv), &options, &error)) {
-    Print(stderr, "tarvolo-cli: " + error + "\n" + kCliUsage);
-    return 2;
-  }
-  if (options.help) {
-    Print(stdout, kCliUsage);
-    return 0;
-  }
-  if (options.version) {
-    Print(stdout, kVersion);
-    return 0;
-  }
-  if (options.check) return CheckFiles(options.files);
-
-  // The profile starts as the window program's does: the current moment as
-  // the balance date, then the settings file over it.
-  AccountSettings& profile = g_accountSettings;
-  profile = AccountSettings();
-  profile.balanceDate = CurrentTimestamp();
-  const std::string configPath =
-      options.configPath.empty() ? SettingsFilePath() : options.configPath;
+// The profile as the window program starts it: the current moment as the
+// balance date, then the settings file at `configPath` over it.
+void LoadProfile(const std::string& configPath) {
+  g_accountSettings = AccountSettings();
+  g_accountSettings.balanceDate = CurrentTimestamp();
   std::string lengthNote;
   LoadSettingsFrom(configPath.c_str(), &lengthNote);
   if (!lengthNote.empty()) Print(stdout, lengthNote);
+}
 
+// The values given on the command line over those of the profile; texts
+// are cut as the dialogs' edit controls cut them.
+void ApplyOptions(const CliOptions& options, AccountSettings* profile) {
   if (options.hasAccount) {
-    TakeText(profile.accountNumber, sizeof profile.accountNumber, options.account, 15);
+    CopyBoundedText(profile->accountNumber, options.account.data(),
+                    std::min<size_t>(options.account.size(), 15));
   }
-  if (options.hasName) TakeText(profile.accountName, sizeof profile.accountName, options.name, 19);
+  if (options.hasName) {
+    CopyBoundedText(profile->accountName, options.name.data(),
+                    std::min<size_t>(options.name.size(), 19));
+  }
   if (options.hasBalance) {
-    TakeText(profile.openingBalance, sizeof profile.openingBalance, options.balance, 15);
+    CopyBoundedText(profile->openingBalance, options.balance.data(),
+                    std::min<size_t>(options.balance.size(), 15));
   }
-  if (options.hasNumber) profile.statementNumber = ParseDigits(options.number.substr(0, 5).c_str());
+  if (options.hasNumber) {
+    profile->statementNumber = ParseDigits(options.number.substr(0, 5).c_str());
+  }
   if (options.hasFrom) {
-    profile.balanceDate =
+    profile->balanceDate =
         CalendarDayToStoredTimestamp(options.from.year, options.from.month, options.from.day);
   }
+}
 
-  // A profile that every run would refuse is not kept: the run is refused
-  // for the same reason, so nothing is lost by not starting it.
+// A profile that every run would refuse is not kept: the run is refused for
+// the same reason, so nothing is lost by not starting it. False after
+// saying why.
+bool ProfileWorthSaving() {
   ProfileValues values;
-  const char* refusal = options.save ? ReadProfileValues(&values) : nullptr;
-  if (refusal) {
-    Print(stdout, refusal);
-    std::fflush(stdout);
-    Print(stderr, "Nastavení nebylo uloženo!!!\n");
-    return 1;
-  }
+  const char* refusal = ReadProfileValues(&values);
+  if (!refusal) return true;
+  Print(stdout, refusal);
+  std::fflush(stdout);
+  Print(stderr, "Nastavení nebylo uloženo!!!\n");
+  return false;
+}
 
+// The export run over the given files, its log on stdout.
+ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configPath) {
   // Files given on the command line may lie in different folders: an empty
   // folder followed by the full names.
   std::string selection(1, '\0');
@@ -142,7 +129,18 @@ int Run(int argc, char** argv) {
     Print(stdout, text);
   });
   std::fflush(stdout);
+  return outcome;
+}
 
+// Converts the files; with --save the profile is kept too. The exit status.
+int Convert(const CliOptions& options) {
+  const std::string configPath =
+      options.configPath.empty() ? SettingsFilePath() : options.configPath;
+  LoadProfile(configPath);
+  ApplyOptions(options, &g_accountSettings);
+  if (options.save && !ProfileWorthSaving()) return 1;
+
+  const ExportOutcome outcome = ConvertFiles(options, configPath);
   const bool written = outcome == ExportOutcome::kWritten ||
                        outcome == ExportOutcome::kWrittenWithProblems;
   int status = 1;
@@ -157,6 +155,24 @@ int Run(int argc, char** argv) {
     }
   }
   return status;
+}
+
+int Run(int argc, char** argv) {
+  CliOptions options;
+  std::string error;
+  if (!ParseCliOptions(TextArguments(argc, argv), PathArguments(argc, argv), &options, &error)) {
+    Print(stderr, "tarvolo-cli: " + error + "\n" + kCliUsage);
+    return 2;
+  }
+  if (options.help) {
+    Print(stdout, kCliUsage);
+    return 0;
+  }
+  if (options.version) {
+    Print(stdout, kVersion);
+    return 0;
+  }
+  return options.check ? CheckFiles(options.files) : Convert(options);
 }
 
 }  // namespace

@@ -3,16 +3,15 @@
 
 #include <cstdint>
 
+#include "platform/civil_date.h"
+
 namespace tarvolo {
 
-// A moment on a wall clock: month 1-12, day of month 1-31.
-struct CivilTime {
-  int year = 0;
-  int month = 0;
-  int day = 0;
-  int hour = 0;
-  int minute = 0;
-  int second = 0;
+// A moment on a wall clock: its day, then the time of day.
+struct CivilTime : CivilDate {
+  int32_t hour = 0;
+  int32_t minute = 0;
+  int32_t second = 0;
 };
 
 // Seconds since 1970-01-01 00:00:00 UTC, now.

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
-#include "conversion/fixed_width.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
 #include "platform/whole_file.h"
@@ -31,8 +31,8 @@ bool LoadSettingsFrom(const char* path, std::string* lengthNote) {
   // Such a file was made by other means or damaged: its values may be
   // partly start-up values or stray bytes, which the user should know.
   if (lengthNote && content.size() != sizeof g_accountSettings) {
-    Render(*lengthNote, "Soubor nastavení %s má %d bajtů místo 64!!!\n",
-           {PathToText(path), static_cast<int64_t>(content.size())});
+    *lengthNote = "Soubor nastavení " + PathToText(path) + " má " +
+                  std::to_string(content.size()) + " bajtů místo 64!!!\n";
   }
   return true;
 }

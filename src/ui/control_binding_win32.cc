@@ -7,9 +7,9 @@
 #include "conversion/fixed_width.h"
 #include "settings/account_settings.h"
 #include "settings/bounded_text.h"
+#include "settings/parse_digits.h"
 #include "ui/calendar_date.h"
 #include "ui/dialog_table.h"
-#include "ui/parse_digits.h"
 
 namespace tarvolo {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/parse_digits.h"
+#include "settings/parse_digits.h"
 
 #include <gtest/gtest.h>
 

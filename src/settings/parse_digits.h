@@ -1,5 +1,5 @@
-#ifndef TARVOLO_UI_PARSE_DIGITS_H_
-#define TARVOLO_UI_PARSE_DIGITS_H_
+#ifndef TARVOLO_SETTINGS_PARSE_DIGITS_H_
+#define TARVOLO_SETTINGS_PARSE_DIGITS_H_
 
 #include <cstdint>
 
@@ -12,4 +12,4 @@ int32_t ParseDigits(const char* text);
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_UI_PARSE_DIGITS_H_
+#endif  // TARVOLO_SETTINGS_PARSE_DIGITS_H_

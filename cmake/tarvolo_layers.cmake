@@ -1,0 +1,54 @@
+# The program's layers, lowest first: platform, settings, conversion, then
+# cli and ui side by side on top. A file of a layer includes headers of its
+# own layer and of the layers below it only; a file that includes a header
+# of a higher layer stops the configuration (and the build, when the file
+# changed since). Each layer is one library that links only the layers below
+# it, so a call upward fails to link as well.
+#
+# Also a script: cmake -DTARVOLO_SOURCE_DIR=src -DTARVOLO_STAMP=file -P
+# cmake/tarvolo_layers.cmake checks the same and touches the stamp.
+if(CMAKE_SCRIPT_MODE_FILE)
+  cmake_minimum_required(VERSION 3.20)
+endif()
+set(TARVOLO_LAYERS platform settings conversion cli ui)
+set(TARVOLO_LAYER_platform platform)
+set(TARVOLO_LAYER_settings platform settings)
+set(TARVOLO_LAYER_conversion platform settings conversion)
+set(TARVOLO_LAYER_cli platform settings conversion cli)
+set(TARVOLO_LAYER_ui platform settings conversion ui)
+
+# The sources and headers of the given layers under `source_dir`.
+#   tarvolo_layer_files(out source_dir layer...)
+function(tarvolo_layer_files out source_dir)
+  set(files)
+  foreach(layer ${ARGN})
+    file(GLOB_RECURSE layer_files LIST_DIRECTORIES false
+      ${source_dir}/${layer}/*.h ${source_dir}/${layer}/*.cc)
+    list(APPEND files ${layer_files})
+  endforeach()
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# Stops with the file and the include when a file includes a higher layer.
+function(tarvolo_check_layers source_dir)
+  foreach(layer ${TARVOLO_LAYERS})
+    tarvolo_layer_files(files ${source_dir} ${layer})
+    foreach(file ${files})
+      file(STRINGS ${file} includes REGEX "^#include \"")
+      foreach(include ${includes})
+        if(include MATCHES "^#include \"([^/\"]+)/" AND CMAKE_MATCH_1 IN_LIST TARVOLO_LAYERS
+           AND NOT CMAKE_MATCH_1 IN_LIST TARVOLO_LAYER_${layer})
+          file(RELATIVE_PATH name ${source_dir} ${file})
+          string(JOIN ", " allowed ${TARVOLO_LAYER_${layer}})
+          message(FATAL_ERROR "${name}: ${include}: a file of the ${layer} layer includes "
+                  "headers of these layers only: ${allowed}")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE)
+  tarvolo_check_layers(${TARVOLO_SOURCE_DIR})
+  file(TOUCH ${TARVOLO_STAMP})
+endif()
