@@ -7,6 +7,7 @@
 #include <ctime>
 #include <string>
 
+#include "platform/civil_date.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -26,12 +27,6 @@ bool operator==(const Day& a, const Day& b) {
 
 std::ostream& operator<<(std::ostream& out, const Day& d) {
   return out << d.year << "-" << d.month << "-" << d.day;
-}
-
-int DaysInMonth(int year, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-  return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
 Day NextDay(Day d) {
