@@ -155,17 +155,19 @@ inline void PutLeftAligned(char* line, const GpcField& field, const char* text, 
   std::memset(line + field.first + kept, fill, field.width - kept);
 }
 
-// A count in decimal digits, zeros in front; two digits per division.
+// A count in decimal digits, zeros in front; two digits per division. A
+// field that holds zeros already (`kOverZeros`) gets only the digits from
+// the highest one that is not zero on.
+template <bool kOverZeros = false>
 inline bool PutDigits(char* line, const GpcField& field, uint64_t value) {
-  char* out = line + field.first + field.width;
-  size_t left = field.width;
-  for (; left >= 2; left -= 2) {
+  char* const first = line + field.first;
+  char* out = first + field.width;
+  for (; (!kOverZeros || value >= 10) && out - first >= 2; value /= 100) {
     const unsigned pair = static_cast<unsigned>(value % 100);
-    value /= 100;
     *--out = static_cast<char>('0' + pair % 10);
     *--out = static_cast<char>('0' + pair / 10);
   }
-  if (left == 1) {
+  if (out != first && (!kOverZeros || value != 0)) {
     *--out = static_cast<char>('0' + value % 10);
     value /= 10;
   }

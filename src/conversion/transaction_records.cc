@@ -1,6 +1,7 @@
 #include "conversion/transaction_records.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -39,13 +40,14 @@ struct CounterAccount {
 bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
   const char* q = *p;
   int64_t v = 0;
-  for (; *q >= '0' && *q <= '9'; ++q) {
-    if (q - *p == maxDigits) return false;
-    v = v * 10 + (*q - '0');
+  int count = 0;
+  for (unsigned digit; (digit = static_cast<unsigned char>(q[count]) - 0x30u) <= 9; ++count) {
+    if (count == maxDigits) return false;
+    v = v * 10 + digit;
   }
-  if (q == *p) return false;
+  if (count == 0) return false;
   *value = v;
-  *p = q;
+  *p = q + count;
   return true;
 }
 
@@ -101,12 +103,9 @@ enum ServisColumn {
   kMessageColumn = 11,
 };
 
-// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
-void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
-                    ItemRecordWriter& writer) {
-  char text[kFieldBuffer];
-  CopyCsvField(field, text, sizeof text);
-  const auto digits = [&text](int at, int count) {
+// A date written as YYYY/MM/DD at the start of `text`, read into `date`.
+bool ReadPlainDate(const char* text, CivilDate& date) {
+  const auto digits = [text](int at, int count) {
     int32_t value = 0;
     for (int i = at; i < at + count; ++i) {
       if (text[i] < '0' || text[i] > '9') return -1;
@@ -117,10 +116,23 @@ void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
   const int32_t year = digits(0, 4);
   const int32_t month = year >= 0 && text[4] == '/' ? digits(5, 2) : -1;
   const int32_t day = month >= 0 && text[7] == '/' ? digits(8, 2) : -1;
-  if (day >= 0) {
-    date = {year, month, day};
-  } else if (ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
-    writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
+  if (day < 0) return false;
+  date = {year, month, day};
+  return true;
+}
+
+// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
+void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
+                    ItemRecordWriter& writer) {
+  constexpr ptrdiff_t kPlainLength = 10;
+  // The usual field, just the date, is read where it stands.
+  if (field.end - field.first != kPlainLength || !ReadPlainDate(field.first, date)) {
+    char text[kFieldBuffer];
+    CopyCsvField(field, text, sizeof text);
+    if (!ReadPlainDate(text, date) &&
+        ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+      writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
+    }
   }
   if (date.year >= 2000) date.year -= 2000;
 }
@@ -276,7 +288,7 @@ void ItemRecordWriter::PutInteger(char* record, const GpcField& field, int64_t v
                                   const char* fieldName) {
   bool whole;
   if (value >= 0) {
-    whole = PutDigits(record, field, static_cast<uint64_t>(value));
+    whole = PutDigits<true>(record, field, static_cast<uint64_t>(value));
   } else {
     char text[kIntegerSpace];
     whole = PutRightAligned(record, field, text, ZeroFilledInteger(text, value, field.width), '0');
@@ -300,8 +312,8 @@ void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::K
 void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t number) {
   if (number < 0) number = -number;
   if (prefix >= 0 && prefix <= 999999) {
-    PutDigits(record, kCounterPrefix, static_cast<uint64_t>(prefix));
-    if (!PutDigits(record, kCounterNumber, static_cast<uint64_t>(number))) {
+    PutDigits<true>(record, kCounterPrefix, static_cast<uint64_t>(prefix));
+    if (!PutDigits<true>(record, kCounterNumber, static_cast<uint64_t>(number))) {
       Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
     }
     return;
@@ -337,7 +349,7 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
   const GpcField& field = kItemFields[kItemAmount];
   bool whole;
   if (counted && hellers < kHellerLimit) {
-    whole = PutDigits(record, field, static_cast<uint64_t>(hellers));
+    whole = PutDigits<true>(record, field, static_cast<uint64_t>(hellers));
   } else {
     piece_.clear();
     if (std::isfinite(magnitude * 100.0)) {
@@ -359,6 +371,9 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
 void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
   lineNumber_ = lineNumber;
   const size_t at = exportText.size();
+  // Every field but the own account starts as the template's zeros, and
+  // each is written once: numbers need only their digits from the highest
+  // one that is not zero.
   exportText.append(template_, sizeof template_);
   char* record = &exportText[at];
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
