@@ -159,10 +159,19 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
   CopyCsvField(field(kMessageColumn), texts.description, sizeof texts.description);
 }
 
-void AppendRecord(const char* line, int lineNumber, CivilDate& date, std::string& exportText,
-                  ItemRecordWriter& writer) {
+// `lineFeed` is the LF that ends the line, or null when a NUL comes first.
+void AppendRecord(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+                  std::string& exportText, ItemRecordWriter& writer) {
+  // Up to its LF no NUL stands; a CR before it ends the line too.
+  const char* lineEnd = nullptr;
+  if (lineFeed != nullptr) {
+    lineEnd = static_cast<const char*>(std::memchr(line, '\r', lineFeed - line));
+    if (lineEnd == nullptr) lineEnd = lineFeed;
+  } else {
+    lineEnd = line + std::strcspn(line, "\r\n");
+  }
   CsvFieldSpan fields[kMessageColumn];
-  SplitCsvLine(line, fields, kMessageColumn);
+  SplitCsvLine(line, lineEnd, fields, kMessageColumn);
   ReadServisDate(fields[kDateColumn - 1], lineNumber, date, writer);
   ServisTexts texts;
   ReadServisTexts(fields, texts);
@@ -195,8 +204,8 @@ bool IsEmptyLine(const char* line) {
   return true;
 }
 
-// Calls `visit`(line start, line number) for every line after the header
-// that yields a record.
+// Calls `visit`(line start, its LF or null, line number) for every line
+// after the header that yields a record.
 template <typename Visit>
 void ForEachItemLine(const char* statementText, Visit visit) {
   const char* lineEnd = std::strchr(statementText, '\n');
@@ -204,8 +213,8 @@ void ForEachItemLine(const char* statementText, Visit visit) {
   while (lineEnd != nullptr && lineEnd[1] != '\0') {
     const char* line = lineEnd + 1;
     ++lineNumber;
-    if (!IsEmptyLine(line)) visit(line, lineNumber);
     lineEnd = std::strchr(line, '\n');
+    if (!IsEmptyLine(line)) visit(line, lineEnd, lineNumber);
   }
 }
 
@@ -213,7 +222,7 @@ void ForEachItemLine(const char* statementText, Visit visit) {
 
 size_t CountItemLines(const char* statementText) {
   size_t count = 0;
-  ForEachItemLine(statementText, [&count](const char*, int) { ++count; });
+  ForEachItemLine(statementText, [&count](const char*, const char*, int) { ++count; });
   return count;
 }
 
@@ -221,8 +230,8 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
                               std::vector<FieldCut>* cuts) {
   CivilDate date;
   ItemRecordWriter writer(cuts);
-  ForEachItemLine(statementText, [&](const char* line, int lineNumber) {
-    AppendRecord(line, lineNumber, date, exportText, writer);
+  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
+    AppendRecord(line, lineFeed, lineNumber, date, exportText, writer);
   });
 }
 
@@ -273,13 +282,15 @@ ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
                                    sizeof g_accountSettings.accountNumber);
   PutRightAligned(template_, kItemFields[kItemOwnAccount], g_accountSettings.accountNumber,
                   ownLength, '0');
+  const GpcField& description = kItemFields[kItemDescription];
+  std::memset(template_ + description.first, ' ', description.width);
   std::memcpy(template_ + kGpcLineWidth, "\r\n", 2);
 }
 
 void ItemRecordWriter::PutText(char* record, ItemField field, const char* text,
                                const char* fieldName) {
   if (text == nullptr) text = "";
-  if (!PutRightAligned(record, kItemFields[field], text, std::strlen(text), '0')) {
+  if (!PutRightAligned<true>(record, kItemFields[field], text, std::strlen(text), '0')) {
     Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
   }
 }
@@ -291,7 +302,8 @@ void ItemRecordWriter::PutInteger(char* record, const GpcField& field, int64_t v
     whole = PutDigits<true>(record, field, static_cast<uint64_t>(value));
   } else {
     char text[kIntegerSpace];
-    whole = PutRightAligned(record, field, text, ZeroFilledInteger(text, value, field.width), '0');
+    whole = PutRightAligned<true>(record, field, text, ZeroFilledInteger(text, value, field.width),
+                                  '0');
   }
   if (!whole) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
 }
@@ -360,7 +372,7 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
       Render(piece_, "%.2f", {magnitude});
       piece_.erase(piece_.size() - 3, 1);
     }
-    whole = PutRightAligned(record, field, piece_.data(), piece_.size(), '0');
+    whole = PutRightAligned<true>(record, field, piece_.data(), piece_.size(), '0');
   }
   if (!whole) Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
   record[kItemFields[kItemAccountingCode].first] = debit ? '1' : '2';
@@ -371,9 +383,9 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
 void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
   lineNumber_ = lineNumber;
   const size_t at = exportText.size();
-  // Every field but the own account starts as the template's zeros, and
-  // each is written once: numbers need only their digits from the highest
-  // one that is not zero.
+  // Every field starts as the template's zeros (the description as its
+  // blanks), and each is written once: numbers need only their digits from
+  // the highest one that is not zero, texts only their characters.
   exportText.append(template_, sizeof template_);
   char* record = &exportText[at];
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
@@ -388,8 +400,8 @@ void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::strin
   PutDatePart(record, kDueDay + 4, item.year, "rok");
   const char* description = item.description ? item.description : "";
   const GpcField& descriptionField = kItemFields[kItemDescription];
-  PutLeftAligned(record, descriptionField, description,
-                 strnlen(description, descriptionField.width), ' ');
+  PutLeftAligned<true>(record, descriptionField, description,
+                       strnlen(description, descriptionField.width), ' ');
   // The value date is the date.
   std::memcpy(record + kItemFields[kItemDate].first, record + kDueDay, 6);
 }
