@@ -13,6 +13,8 @@ namespace tarvolo {
 namespace {
 
 constexpr size_t kLineLength = kGpcLineWidth;
+constexpr size_t kOwnAccountWidth = kItemFields[kItemOwnAccount].width;
+static_assert(kHeaderFields[kHeaderAccount].width == kOwnAccountWidth);
 
 std::string_view Text(std::string_view line, const GpcField& f) {
   return line.substr(f.first, f.width);
@@ -201,11 +203,23 @@ class Checker {
     for (size_t i = 0; i < dates.count; ++i) {
       const GpcField& field = fields[dates.index[i]];
       const std::string_view date = Text(line, field);
-      if ((digits || AllDigits(date)) && !IsRealDay(date)) {
+      if ((digits || AllDigits(date)) && !IsKnownRealDay(date)) {
         Problem(number, std::string("pole ") + field.name + " neobsahuje skutečný den: " +
                             std::string(date));
       }
     }
+  }
+
+  // IsRealDay, remembering the last real day: the items of a statement
+  // mostly share their dates.
+  bool IsKnownRealDay(std::string_view ddmmyy) {
+    if (ddmmyy.size() == sizeof lastRealDay_ &&
+        std::memcmp(ddmmyy.data(), lastRealDay_, sizeof lastRealDay_) == 0) {
+      return true;
+    }
+    if (!IsRealDay(ddmmyy)) return false;
+    std::memcpy(lastRealDay_, ddmmyy.data(), sizeof lastRealDay_);
+    return true;
   }
 
   // A header amount with its sign, which follows it; false when the sign is
@@ -247,7 +261,8 @@ class Checker {
     const bool digits = CheckDigits(number, line, kItemFields, kItemDigits);
     CheckDates(number, line, kItemFields, kItemDates, digits);
     const std::string_view account = Text(line, kItemFields[kItemOwnAccount]);
-    if (account != statement_.account) {
+    if (account.size() != statement_.account.size() ||
+        std::memcmp(account.data(), statement_.account.data(), kOwnAccountWidth) != 0) {
       Problem(number, "vlastní účet " + std::string(account) +
                           " se liší od účtu v hlavičce " + statement_.account);
     }
@@ -303,6 +318,7 @@ class Checker {
   bool inStatement_ = false;
   bool open_ = false;
   bool sawHeader_ = false;
+  char lastRealDay_[6] = {};  // DDMMYY, none yet
 };
 
 }  // namespace
