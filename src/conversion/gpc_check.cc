@@ -84,12 +84,16 @@ inline uint64_t EightDigitsValue(const char* p) {
   return (x * 10000 + (x >> 32)) & 0xFFFFFFFFu;
 }
 
-// Number() of a text known to hold only digits.
+// Number() of a text known to hold only digits: its first eight, then its
+// last eight less those counted already.
 int64_t DigitsValue(std::string_view text) {
   if (text.size() < 8 || text.size() > 16) return Number(text);
-  const size_t head = text.size() - 8;
-  return Number(text.substr(0, head)) * 100000000 +
-         static_cast<int64_t>(EightDigitsValue(text.data() + head));
+  static constexpr uint32_t kPowers[9] = {1,      10,      100,      1000,     10000,
+                                          100000, 1000000, 10000000, 100000000};
+  const size_t rest = text.size() - 8;
+  const auto last = static_cast<uint32_t>(EightDigitsValue(text.data() + rest));
+  return static_cast<int64_t>(EightDigitsValue(text.data()) * kPowers[rest] +
+                              last % kPowers[rest]);
 }
 
 // Where a table's date fields stand, found once.
