@@ -60,8 +60,12 @@ void CsvFieldCursor::Locate(int fieldNumber, const char** first, const char** en
 }
 
 void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count) {
-  // The line ends at its CR, LF or NUL; within it, each field at its ';'.
-  const char* lineEnd = line + std::strcspn(line, "\r\n");
+  // The line ends at its CR, LF or NUL.
+  SplitCsvLine(line, line + std::strcspn(line, "\r\n"), fields, count);
+}
+
+void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, int count) {
+  // Within the line, each field ends at its ';'.
   const bool quotes = std::memchr(line, '"', lineEnd - line) != nullptr;
   const char* p = line;
   for (int i = 0; i < count; ++i) {

@@ -34,6 +34,8 @@ struct CsvFieldSpan {
 
 // Finds the first `count` fields of the line starting at `line` in one pass.
 void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count);
+// Likewise, for a line whose end (its first CR, LF or NUL) is known.
+void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, int count);
 
 // Copies a field as ReadCsvField does: quotes dropped, trimmed, cut to
 // destinationSize - 1 characters and NUL-terminated.

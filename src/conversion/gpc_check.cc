@@ -13,6 +13,8 @@ namespace tarvolo {
 namespace {
 
 constexpr size_t kLineLength = kGpcLineWidth;
+constexpr size_t kOwnAccountWidth = kItemFields[kItemOwnAccount].width;
+static_assert(kHeaderFields[kHeaderAccount].width == kOwnAccountWidth);
 
 std::string_view Text(std::string_view line, const GpcField& f) {
   return line.substr(f.first, f.width);
@@ -67,6 +69,47 @@ int64_t Number(std::string_view text) {
   for (char c : text) value = value * 10 + (c - '0');
   return value;
 }
+
+// The value of eight bytes known to be digits, the first the highest, in
+// three steps: pairs, then fours, then all eight.
+inline uint64_t EightDigitsValue(const char* p) {
+  uint64_t x;
+  std::memcpy(&x, p, sizeof x);
+  x -= kThrees;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+  x = __builtin_bswap64(x);
+#endif
+  x = (x * 10 + (x >> 8)) & 0x00FF00FF00FF00FFu;
+  x = (x * 100 + (x >> 16)) & 0x0000FFFF0000FFFFu;
+  return (x * 10000 + (x >> 32)) & 0xFFFFFFFFu;
+}
+
+// Number() of a text known to hold only digits: its first eight, then its
+// last eight less those counted already.
+int64_t DigitsValue(std::string_view text) {
+  if (text.size() < 8 || text.size() > 16) return Number(text);
+  static constexpr uint32_t kPowers[9] = {1,      10,      100,      1000,     10000,
+                                          100000, 1000000, 10000000, 100000000};
+  const size_t rest = text.size() - 8;
+  const auto last = static_cast<uint32_t>(EightDigitsValue(text.data() + rest));
+  return static_cast<int64_t>(EightDigitsValue(text.data()) * kPowers[rest] +
+                              last % kPowers[rest]);
+}
+
+// Where a table's date fields stand, found once.
+template <size_t N>
+struct DateFieldList {
+  size_t index[N] = {};
+  size_t count = 0;
+  constexpr explicit DateFieldList(const GpcField (&fields)[N]) {
+    for (size_t i = 0; i < N; ++i) {
+      if (fields[i].kind == GpcFieldKind::kDate) index[count++] = i;
+    }
+  }
+};
+
+constexpr DateFieldList kHeaderDates(kHeaderFields);
+constexpr DateFieldList kItemDates(kItemFields);
 
 int TwoDigits(const char* p) { return (p[0] - '0') * 10 + (p[1] - '0'); }
 
@@ -159,15 +202,28 @@ class Checker {
   }
 
   template <size_t N>
-  void CheckDates(int number, std::string_view line, const GpcField (&fields)[N], bool digits) {
-    for (const GpcField& field : fields) {
-      if (field.kind != GpcFieldKind::kDate) continue;
+  void CheckDates(int number, std::string_view line, const GpcField (&fields)[N],
+                  const DateFieldList<N>& dates, bool digits) {
+    for (size_t i = 0; i < dates.count; ++i) {
+      const GpcField& field = fields[dates.index[i]];
       const std::string_view date = Text(line, field);
-      if ((digits || AllDigits(date)) && !IsRealDay(date)) {
+      if ((digits || AllDigits(date)) && !IsKnownRealDay(date)) {
         Problem(number, std::string("pole ") + field.name + " neobsahuje skutečný den: " +
                             std::string(date));
       }
     }
+  }
+
+  // IsRealDay, remembering the last real day: the items of a statement
+  // mostly share their dates.
+  bool IsKnownRealDay(std::string_view ddmmyy) {
+    if (ddmmyy.size() == sizeof lastRealDay_ &&
+        std::memcmp(ddmmyy.data(), lastRealDay_, sizeof lastRealDay_) == 0) {
+      return true;
+    }
+    if (!IsRealDay(ddmmyy)) return false;
+    std::memcpy(lastRealDay_, ddmmyy.data(), sizeof lastRealDay_);
+    return true;
   }
 
   // A header amount with its sign, which follows it; false when the sign is
@@ -189,7 +245,7 @@ class Checker {
     FinishStatement();
     sawHeader_ = true;
     const bool digits = CheckDigits(number, line, kHeaderFields, kHeaderDigits);
-    CheckDates(number, line, kHeaderFields, digits);
+    CheckDates(number, line, kHeaderFields, kHeaderDates, digits);
     statement_ = Statement();
     statement_.line = number;
     statement_.account = std::string(Text(line, kHeaderFields[kHeaderAccount]));
@@ -207,9 +263,10 @@ class Checker {
       return;
     }
     const bool digits = CheckDigits(number, line, kItemFields, kItemDigits);
-    CheckDates(number, line, kItemFields, digits);
+    CheckDates(number, line, kItemFields, kItemDates, digits);
     const std::string_view account = Text(line, kItemFields[kItemOwnAccount]);
-    if (account != statement_.account) {
+    if (account.size() != statement_.account.size() ||
+        std::memcmp(account.data(), statement_.account.data(), kOwnAccountWidth) != 0) {
       Problem(number, "vlastní účet " + std::string(account) +
                           " se liší od účtu v hlavičce " + statement_.account);
     }
@@ -225,7 +282,7 @@ class Checker {
     }
     // 1 debit, 2 credit; 4 and 5 reverse a debit or a credit, 3 reverses a
     // debit too.
-    const int64_t amount = Number(Text(line, kItemFields[kItemAmount]));
+    const int64_t amount = DigitsValue(Text(line, kItemFields[kItemAmount]));
     switch (code) {
       case '1': statement_.itemDebits.Add(amount); break;
       case '2': statement_.itemCredits.Add(amount); break;
@@ -265,6 +322,7 @@ class Checker {
   bool inStatement_ = false;
   bool open_ = false;
   bool sawHeader_ = false;
+  char lastRealDay_[6] = {};  // DDMMYY, none yet
 };
 
 }  // namespace

@@ -129,6 +129,28 @@ TEST(GpcCheckTest, LineEnds) {
   }
 }
 
+// An item's amount counts with every one of its twelve digits.
+TEST(GpcCheckTest, ItemAmountsAddUpDigitForDigit) {
+  constexpr size_t kAmountStart = 48, kAmountWidth = 12;
+  for (const char* amount : {"000000000000", "000000000001", "000000000010", "000010000000",
+                             "100000000000", "123456789012", "999999999999", "909090909090"}) {
+    std::vector<std::string> lines = SoundLines();
+    const int64_t replaced = std::stoll(lines[1].substr(kAmountStart, kAmountWidth));
+    lines[1].replace(kAmountStart, kAmountWidth, amount);
+    const int64_t sum = 3836000 - replaced + std::stoll(amount);
+    const std::string cents = std::to_string(100 + sum % 100).substr(1);
+    const std::string expected = "řádek 1: obrat debet 38360.00 nesouhlasí se součtem položek " +
+                                 std::to_string(sum / 100) + "." + cents;
+    const std::vector<std::string> problems = CheckGpcStatement(Join(lines));
+    if (sum == 3836000) {
+      EXPECT_TRUE(problems.empty()) << amount;
+    } else {
+      ASSERT_FALSE(problems.empty()) << amount;
+      EXPECT_EQ(problems.front(), expected) << amount;
+    }
+  }
+}
+
 // The turnovers' sums never wrap round: 18,446,746 items of the largest
 // amount pass 2^64 hellers and would wrap to a sum that matches a header.
 TEST(HellerSumTest, KnowsWhenTheSumLeavesItsRange) {

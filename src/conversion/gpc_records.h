@@ -134,7 +134,9 @@ struct DigitMask {
 // Writers of one field of a line at `line`. A value wider than its field
 // keeps its last characters; they return false when that happened.
 
-// Right-aligned, `fill` in front.
+// Right-aligned, `fill` in front. A field that holds `fill` already
+// (`kOverFill`) gets only the text.
+template <bool kOverFill = false>
 inline bool PutRightAligned(char* line, const GpcField& field, const char* text, size_t length,
                             char fill) {
   char* out = line + field.first;
@@ -142,30 +144,39 @@ inline bool PutRightAligned(char* line, const GpcField& field, const char* text,
     std::memcpy(out, text + (length - field.width), field.width);
     return length == field.width;
   }
-  std::memset(out, fill, field.width - length);
+  if (!kOverFill) std::memset(out, fill, field.width - length);
   std::memcpy(out + (field.width - length), text, length);
   return true;
 }
 
 // Left-aligned, cut to its first characters, `fill` after it.
+template <bool kOverFill = false>
 inline void PutLeftAligned(char* line, const GpcField& field, const char* text, size_t length,
                            char fill) {
   const size_t kept = length < field.width ? length : field.width;
   std::memcpy(line + field.first, text, kept);
-  std::memset(line + field.first + kept, fill, field.width - kept);
+  if (!kOverFill) std::memset(line + field.first + kept, fill, field.width - kept);
 }
 
-// A count in decimal digits, zeros in front; two digits per division.
+// "00" to "99", one pair after the other.
+inline constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324"
+    "25262728293031323334353637383940414243444546474849"
+    "50515253545556575859606162636465666768697071727374"
+    "75767778798081828384858687888990919293949596979899";
+
+// A count in decimal digits, zeros in front; two digits per division. A
+// field that holds zeros already (`kOverZeros`) gets only the digits from
+// the highest one that is not zero on.
+template <bool kOverZeros = false>
 inline bool PutDigits(char* line, const GpcField& field, uint64_t value) {
-  char* out = line + field.first + field.width;
-  size_t left = field.width;
-  for (; left >= 2; left -= 2) {
-    const unsigned pair = static_cast<unsigned>(value % 100);
-    value /= 100;
-    *--out = static_cast<char>('0' + pair % 10);
-    *--out = static_cast<char>('0' + pair / 10);
+  char* const first = line + field.first;
+  char* out = first + field.width;
+  for (; (!kOverZeros || value >= 10) && out - first >= 2; value /= 100) {
+    out -= 2;
+    std::memcpy(out, kDigitPairs + 2 * static_cast<size_t>(value % 100), 2);
   }
-  if (left == 1) {
+  if (out != first && (!kOverZeros || value != 0)) {
     *--out = static_cast<char>('0' + value % 10);
     value /= 10;
   }

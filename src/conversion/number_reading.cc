@@ -161,21 +161,23 @@ bool ReadPlainDecimal(const char* text, double* value) {
   const bool negative = *p == '-';
   if (*p == '-' || *p == '+') ++p;
   int64_t units = 0;
-  const char* digits = p;
-  for (; IsDigit(*p); ++p) {
-    if (p - digits == 13) return false;
-    units = units * 10 + (*p - '0');
-  }
-  if (p == digits) return false;
+  // Up to `most` digits at `p` into `units`; how many, or -1 for more.
+  const auto takeDigits = [&units, &p](int most) {
+    int count = 0;
+    for (unsigned digit; (digit = static_cast<unsigned char>(p[count]) - 0x30u) <= 9; ++count) {
+      if (count == most) return -1;
+      units = units * 10 + digit;
+    }
+    p += count;
+    return count;
+  };
+  if (takeDigits(13) <= 0) return false;
   double scale = 1;
   if (*p == ',' || *p == '.') {
-    const char* fraction = ++p;
-    for (; IsDigit(*p); ++p) {
-      if (p - fraction == 2) return false;
-      units = units * 10 + (*p - '0');
-    }
-    if (p == fraction) return false;
-    scale = p - fraction == 1 ? 10 : 100;
+    ++p;
+    const int fraction = takeDigits(2);
+    if (fraction <= 0) return false;
+    scale = fraction == 1 ? 10 : 100;
   }
   if (*p != '\0') return false;
   const double magnitude = static_cast<double>(units) / scale;

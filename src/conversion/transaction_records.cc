@@ -1,6 +1,7 @@
 #include "conversion/transaction_records.h"
 
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -39,13 +40,14 @@ struct CounterAccount {
 bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
   const char* q = *p;
   int64_t v = 0;
-  for (; *q >= '0' && *q <= '9'; ++q) {
-    if (q - *p == maxDigits) return false;
-    v = v * 10 + (*q - '0');
+  int count = 0;
+  for (unsigned digit; (digit = static_cast<unsigned char>(q[count]) - 0x30u) <= 9; ++count) {
+    if (count == maxDigits) return false;
+    v = v * 10 + digit;
   }
-  if (q == *p) return false;
+  if (count == 0) return false;
   *value = v;
-  *p = q;
+  *p = q + count;
   return true;
 }
 
@@ -101,12 +103,9 @@ enum ServisColumn {
   kMessageColumn = 11,
 };
 
-// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
-void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
-                    ItemRecordWriter& writer) {
-  char text[kFieldBuffer];
-  CopyCsvField(field, text, sizeof text);
-  const auto digits = [&text](int at, int count) {
+// A date written as YYYY/MM/DD at the start of `text`, read into `date`.
+bool ReadPlainDate(const char* text, CivilDate& date) {
+  const auto digits = [text](int at, int count) {
     int32_t value = 0;
     for (int i = at; i < at + count; ++i) {
       if (text[i] < '0' || text[i] > '9') return -1;
@@ -117,10 +116,23 @@ void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
   const int32_t year = digits(0, 4);
   const int32_t month = year >= 0 && text[4] == '/' ? digits(5, 2) : -1;
   const int32_t day = month >= 0 && text[7] == '/' ? digits(8, 2) : -1;
-  if (day >= 0) {
-    date = {year, month, day};
-  } else if (ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
-    writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
+  if (day < 0) return false;
+  date = {year, month, day};
+  return true;
+}
+
+// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
+void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
+                    ItemRecordWriter& writer) {
+  constexpr ptrdiff_t kPlainLength = 10;
+  // The usual field, just the date, is read where it stands.
+  if (field.end - field.first != kPlainLength || !ReadPlainDate(field.first, date)) {
+    char text[kFieldBuffer];
+    CopyCsvField(field, text, sizeof text);
+    if (!ReadPlainDate(text, date) &&
+        ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) < 3) {
+      writer.Report(lineNumber, "datum", FieldCut::Kind::kUnreadableDate);
+    }
   }
   if (date.year >= 2000) date.year -= 2000;
 }
@@ -147,10 +159,19 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
   CopyCsvField(field(kMessageColumn), texts.description, sizeof texts.description);
 }
 
-void AppendRecord(const char* line, int lineNumber, CivilDate& date, std::string& exportText,
-                  ItemRecordWriter& writer) {
+// `lineFeed` is the LF that ends the line, or null when a NUL comes first.
+void AppendRecord(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+                  std::string& exportText, ItemRecordWriter& writer) {
+  // Up to its LF no NUL stands; a CR before it ends the line too.
+  const char* lineEnd = nullptr;
+  if (lineFeed != nullptr) {
+    lineEnd = static_cast<const char*>(std::memchr(line, '\r', lineFeed - line));
+    if (lineEnd == nullptr) lineEnd = lineFeed;
+  } else {
+    lineEnd = line + std::strcspn(line, "\r\n");
+  }
   CsvFieldSpan fields[kMessageColumn];
-  SplitCsvLine(line, fields, kMessageColumn);
+  SplitCsvLine(line, lineEnd, fields, kMessageColumn);
   ReadServisDate(fields[kDateColumn - 1], lineNumber, date, writer);
   ServisTexts texts;
   ReadServisTexts(fields, texts);
@@ -183,8 +204,8 @@ bool IsEmptyLine(const char* line) {
   return true;
 }
 
-// Calls `visit`(line start, line number) for every line after the header
-// that yields a record.
+// Calls `visit`(line start, its LF or null, line number) for every line
+// after the header that yields a record.
 template <typename Visit>
 void ForEachItemLine(const char* statementText, Visit visit) {
   const char* lineEnd = std::strchr(statementText, '\n');
@@ -192,8 +213,8 @@ void ForEachItemLine(const char* statementText, Visit visit) {
   while (lineEnd != nullptr && lineEnd[1] != '\0') {
     const char* line = lineEnd + 1;
     ++lineNumber;
-    if (!IsEmptyLine(line)) visit(line, lineNumber);
     lineEnd = std::strchr(line, '\n');
+    if (!IsEmptyLine(line)) visit(line, lineEnd, lineNumber);
   }
 }
 
@@ -201,7 +222,7 @@ void ForEachItemLine(const char* statementText, Visit visit) {
 
 size_t CountItemLines(const char* statementText) {
   size_t count = 0;
-  ForEachItemLine(statementText, [&count](const char*, int) { ++count; });
+  ForEachItemLine(statementText, [&count](const char*, const char*, int) { ++count; });
   return count;
 }
 
@@ -209,8 +230,8 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
                               std::vector<FieldCut>* cuts) {
   CivilDate date;
   ItemRecordWriter writer(cuts);
-  ForEachItemLine(statementText, [&](const char* line, int lineNumber) {
-    AppendRecord(line, lineNumber, date, exportText, writer);
+  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
+    AppendRecord(line, lineFeed, lineNumber, date, exportText, writer);
   });
 }
 
@@ -261,13 +282,15 @@ ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
                                    sizeof g_accountSettings.accountNumber);
   PutRightAligned(template_, kItemFields[kItemOwnAccount], g_accountSettings.accountNumber,
                   ownLength, '0');
+  const GpcField& description = kItemFields[kItemDescription];
+  std::memset(template_ + description.first, ' ', description.width);
   std::memcpy(template_ + kGpcLineWidth, "\r\n", 2);
 }
 
 void ItemRecordWriter::PutText(char* record, ItemField field, const char* text,
                                const char* fieldName) {
   if (text == nullptr) text = "";
-  if (!PutRightAligned(record, kItemFields[field], text, std::strlen(text), '0')) {
+  if (!PutRightAligned<true>(record, kItemFields[field], text, std::strlen(text), '0')) {
     Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
   }
 }
@@ -276,10 +299,11 @@ void ItemRecordWriter::PutInteger(char* record, const GpcField& field, int64_t v
                                   const char* fieldName) {
   bool whole;
   if (value >= 0) {
-    whole = PutDigits(record, field, static_cast<uint64_t>(value));
+    whole = PutDigits<true>(record, field, static_cast<uint64_t>(value));
   } else {
     char text[kIntegerSpace];
-    whole = PutRightAligned(record, field, text, ZeroFilledInteger(text, value, field.width), '0');
+    whole = PutRightAligned<true>(record, field, text, ZeroFilledInteger(text, value, field.width),
+                                  '0');
   }
   if (!whole) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
 }
@@ -300,8 +324,8 @@ void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::K
 void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t number) {
   if (number < 0) number = -number;
   if (prefix >= 0 && prefix <= 999999) {
-    PutDigits(record, kCounterPrefix, static_cast<uint64_t>(prefix));
-    if (!PutDigits(record, kCounterNumber, static_cast<uint64_t>(number))) {
+    PutDigits<true>(record, kCounterPrefix, static_cast<uint64_t>(prefix));
+    if (!PutDigits<true>(record, kCounterNumber, static_cast<uint64_t>(number))) {
       Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
     }
     return;
@@ -337,7 +361,7 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
   const GpcField& field = kItemFields[kItemAmount];
   bool whole;
   if (counted && hellers < kHellerLimit) {
-    whole = PutDigits(record, field, static_cast<uint64_t>(hellers));
+    whole = PutDigits<true>(record, field, static_cast<uint64_t>(hellers));
   } else {
     piece_.clear();
     if (std::isfinite(magnitude * 100.0)) {
@@ -348,7 +372,7 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
       Render(piece_, "%.2f", {magnitude});
       piece_.erase(piece_.size() - 3, 1);
     }
-    whole = PutRightAligned(record, field, piece_.data(), piece_.size(), '0');
+    whole = PutRightAligned<true>(record, field, piece_.data(), piece_.size(), '0');
   }
   if (!whole) Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
   record[kItemFields[kItemAccountingCode].first] = debit ? '1' : '2';
@@ -359,6 +383,9 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
 void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::string& exportText) {
   lineNumber_ = lineNumber;
   const size_t at = exportText.size();
+  // Every field starts as the template's zeros (the description as its
+  // blanks), and each is written once: numbers need only their digits from
+  // the highest one that is not zero, texts only their characters.
   exportText.append(template_, sizeof template_);
   char* record = &exportText[at];
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
@@ -373,8 +400,8 @@ void ItemRecordWriter::Append(const ItemRecord& item, int lineNumber, std::strin
   PutDatePart(record, kDueDay + 4, item.year, "rok");
   const char* description = item.description ? item.description : "";
   const GpcField& descriptionField = kItemFields[kItemDescription];
-  PutLeftAligned(record, descriptionField, description,
-                 strnlen(description, descriptionField.width), ' ');
+  PutLeftAligned<true>(record, descriptionField, description,
+                       strnlen(description, descriptionField.width), ' ');
   // The value date is the date.
   std::memcpy(record + kItemFields[kItemDate].first, record + kDueDay, 6);
 }
