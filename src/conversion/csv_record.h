@@ -40,6 +40,11 @@ class CsvRecordReader {
   // Reads one record from position_; false when a quote ran to the end of
   // the text (only when quotes may span lines).
   bool ReadRecord(bool quotesSpanLines);
+  // Reads the rest of a quoted field that is not simply closed before the
+  // next separator or line end, from `*at` (after its opening quote) on.
+  // Gives where its text stands (before trimming) and moves `*at` past it;
+  // false as ReadRecord.
+  bool ReadQuotedField(bool quotesSpanLines, size_t* at, size_t* fieldStart, size_t* fieldEnd);
   // Ends a line at position_ (LF, CR LF or CR) and counts it.
   void SkipLineEnd();
 

@@ -5,6 +5,13 @@
 
 #include "conversion/windows1250.h"
 
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <emmintrin.h>
+#define TARVOLO_ENCODING_SSE2 1
+#else
+#define TARVOLO_ENCODING_SSE2 0
+#endif
+
 namespace tarvolo {
 namespace {
 
@@ -71,6 +78,24 @@ inline unsigned char Windows1250Byte(uint32_t codePoint) {
 size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
   size_t out = 0;
   while (i < n) {
+#if TARVOLO_ENCODING_SSE2
+    // Sixteen bytes at a time once the text written lies sixteen bytes
+    // behind the text read: the block is stored whole, its ASCII bytes
+    // counted, and the store reaches no byte not yet read.
+    while (n - i >= 16 && i - out >= 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), block);
+      const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
+      if (high != 0) {
+        const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
+        i += ascii;
+        out += ascii;
+        break;
+      }
+      i += 16;
+      out += 16;
+    }
+#endif
     while (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
       const uint64_t word = Word(p + i);
       std::memcpy(p + out, &word, sizeof word);
