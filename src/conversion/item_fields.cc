@@ -186,18 +186,24 @@ Direction ReadDirection(std::string_view text) {
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix) {
   // Without its blanks; an account or IBAN fits the buffer on the stack.
+  // Most are written without any and are read where they stand.
   char buffer[64];
   std::string longer;
-  char* kept = buffer;
-  if (account.size() > sizeof buffer) {
-    longer.resize(account.size());
-    kept = &longer[0];
+  size_t blank = 0;
+  while (blank < account.size() && !IsFieldPadding(account[blank])) ++blank;
+  std::string_view compact = account;
+  if (blank < account.size()) {
+    char* kept = buffer;
+    if (account.size() > sizeof buffer) {
+      longer.resize(account.size());
+      kept = &longer[0];
+    }
+    size_t length = 0;
+    for (char c : account) {
+      if (!IsFieldPadding(c)) kept[length++] = c;
+    }
+    compact = std::string_view(kept, length);
   }
-  size_t length = 0;
-  for (char c : account) {
-    if (!IsFieldPadding(c)) kept[length++] = c;
-  }
-  const std::string_view compact(kept, length);
   CounterAccountParts parts;
   if (compact.empty()) return parts;
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
@@ -231,6 +237,7 @@ void KeepDigits(std::string_view text, std::string& out) {
   char digits[32];
   size_t length = 0;
   out.clear();
+  if (text.empty()) return;
   for (char c : text) {
     if (!IsDigit(c)) continue;
     if (length == sizeof digits) {

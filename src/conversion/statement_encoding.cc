@@ -73,6 +73,16 @@ inline unsigned char Windows1250Byte(uint32_t codePoint) {
   return byte != 0 ? byte : '?';
 }
 
+// Czech letters take two bytes: converted without the general decoder.
+// False, with nothing done, for anything else at p[*i].
+inline bool ConvertTwoByteLetter(unsigned char* p, size_t n, size_t* i, size_t* out) {
+  const size_t at = *i;
+  if (p[at] < 0xC2 || p[at] > 0xDF || n - at < 2 || (p[at + 1] & 0xC0) != 0x80) return false;
+  p[(*out)++] = Windows1250Byte(((p[at] & 0x1Fu) << 6) | (p[at + 1] & 0x3Fu));
+  *i = at + 2;
+  return true;
+}
+
 // Converts in place: every character takes at least one byte of UTF-8 and
 // gives exactly one, so the text written never overtakes the text read.
 size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
@@ -86,14 +96,15 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
       const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
       _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), block);
       const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
-      if (high != 0) {
-        const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
-        i += ascii;
-        out += ascii;
-        break;
+      if (high == 0) {
+        i += 16;
+        out += 16;
+        continue;
       }
-      i += 16;
-      out += 16;
+      const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
+      i += ascii;
+      out += ascii;
+      if (!ConvertTwoByteLetter(p, n, &i, &out)) break;
     }
 #endif
     while (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
@@ -105,12 +116,7 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
     // The ASCII bytes before the letter that stopped the run.
     while (i < n && p[i] < 0x80) p[out++] = p[i++];
     if (i >= n) break;
-    // Czech letters take two bytes: read here without the general decoder.
-    if (p[i] >= 0xC2 && p[i] <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
-      p[out++] = Windows1250Byte(((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu));
-      i += 2;
-      continue;
-    }
+    if (ConvertTwoByteLetter(p, n, &i, &out)) continue;
     uint32_t codePoint = 0;
     if (ReadUtf8(p, n, &i, &codePoint)) {
       p[out++] = Windows1250Byte(codePoint);
