@@ -138,8 +138,9 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
         first = j;
         end = close;
         j = close + 1;
-      } else if (!ReadQuotedField(quotesSpanLines, &j, &first, &end)) {
-        return false;
+      } else {
+        j = ReadQuotedField(quotesSpanLines, j, &first, &end);
+        if (j == kUnclosed) return false;
       }
     } else {
       first = j;
@@ -158,14 +159,13 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
   }
 }
 
-// A quoted field from after its opening quote at *j on, to its end; one
+// A quoted field from after its opening quote at `j` on, to its end; one
 // put together in buffer_ is placed in fields_ later and comes back empty.
-bool CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t* at, size_t* fieldStart,
-                                      size_t* fieldEnd) {
+size_t CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t j, size_t* fieldStart,
+                                        size_t* fieldEnd) {
   const char* p = text_.data();
   const size_t n = text_.size();
   const ByteFinder quotedStops('"', '\r', '\n');
-  size_t j = *at;
   size_t chunk = j;  // the text not yet in the field
   size_t end;        // where the text of the field ends
   size_t start = 0;  // of the field in buffer_, once it is put together there
@@ -173,7 +173,7 @@ bool CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t* at, size_t* 
   for (;;) {
     j = quotedStops.Find(p, j, n);
     if (j >= n) {
-      if (quotesSpanLines) return false;
+      if (quotesSpanLines) return kUnclosed;
       end = j;
       break;
     }
@@ -200,7 +200,6 @@ bool CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t* at, size_t* 
   // Characters after the closing quote stay part of the field.
   const size_t after = j;
   while (j < n && !fieldEnds_[static_cast<unsigned char>(p[j])]) ++j;
-  *at = j;
   if (assembled || after < j) {
     if (!assembled) start = buffer_.size();
     buffer_.append(p + chunk, end - chunk);
@@ -213,7 +212,7 @@ bool CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t* at, size_t* 
     *fieldStart = chunk;
     *fieldEnd = end;
   }
-  return true;
+  return j;
 }
 
 }  // namespace tarvolo

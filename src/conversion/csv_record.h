@@ -41,10 +41,11 @@ class CsvRecordReader {
   // the text (only when quotes may span lines).
   bool ReadRecord(bool quotesSpanLines);
   // Reads the rest of a quoted field that is not simply closed before the
-  // next separator or line end, from `*at` (after its opening quote) on.
-  // Gives where its text stands (before trimming) and moves `*at` past it;
-  // false as ReadRecord.
-  bool ReadQuotedField(bool quotesSpanLines, size_t* at, size_t* fieldStart, size_t* fieldEnd);
+  // next separator or line end, from `at` (after its opening quote) on.
+  // Gives where its text stands (before trimming) and returns where the
+  // text after it starts; kUnclosed as ReadRecord's false.
+  size_t ReadQuotedField(bool quotesSpanLines, size_t at, size_t* fieldStart, size_t* fieldEnd);
+  static constexpr size_t kUnclosed = static_cast<size_t>(-1);
   // Ends a line at position_ (LF, CR LF or CR) and counts it.
   void SkipLineEnd();
 
