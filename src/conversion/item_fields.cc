@@ -106,6 +106,22 @@ DateOrderHint SlashDateOrder(std::string_view text) {
 }
 
 bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
+  // Nearly every amount is [sign]digits[,digits]: read as it stands when
+  // the plain reading takes it whole, with the same value as below.
+  char number[64];
+  if (text.size() < sizeof number) {
+    bool plain = true;
+    for (size_t k = 0; k < text.size(); ++k) {
+      const char c = text[k];
+      plain = plain && (IsDigit(c) || c == ',' || c == '.' || c == '-' || c == '+');
+      number[k] = c;
+    }
+    number[text.size()] = '\0';
+    if (plain && ReadPlainDecimal(number, &amount->value)) {
+      amount->signWritten = text[0] == '-' || text[0] == '+';
+      return true;
+    }
+  }
   size_t i = 0;
   bool negative = false;
   amount->signWritten = false;
@@ -152,7 +168,6 @@ bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
   } else if (points == 1) {
     decimal = lastPoint;
   }
-  char number[64];
   size_t length = 0;
   if (negative) number[length++] = '-';
   for (size_t k = start; k < i; ++k) {
