@@ -134,7 +134,7 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
       // end right after their quote.
       const size_t close = quotedStops.Find(p, j, n);
       if (close + 1 < n && p[close] == '"' &&
-          fieldEnds_[static_cast<unsigned char>(p[close + 1])]) {
+          (p[close + 1] == separator_ || fieldEnds_[static_cast<unsigned char>(p[close + 1])])) {
         first = j;
         end = close;
         j = close + 1;
@@ -147,8 +147,12 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
       j = fieldEnds.Find(p, j, n);
       end = j;
     }
-    first = TrimStart(p, first, end);
-    fields_.emplace_back(p + first, TrimEnd(p, first, end) - first);
+    // Only a field that starts or ends with padding is trimmed.
+    if (first < end && (IsPadding(p[first]) || IsPadding(p[end - 1]))) {
+      first = TrimStart(p, first, end);
+      end = TrimEnd(p, first, end);
+    }
+    fields_.emplace_back(p + first, end - first);
     if (j < n && p[j] == separator_) {
       ++j;
       continue;
