@@ -51,6 +51,20 @@ TEST(CsvRecordReader, QuotingLineEndsAndTrimming) {
   }
 }
 
+// Long lines are searched a block at a time: quotes, separators and line
+// ends read the same wherever they fall in a block.
+TEST(CsvRecordReader, FieldsOfEveryLength) {
+  for (size_t length = 0; length <= 40; ++length) {
+    const std::string a(length, 'a');
+    const std::string text = "\"" + a + "\";" + a + ";\"" + a + "\"\"q\";\"q" + a + "\r\n" + a +
+                             "L\" \n" + a + "b\"x\"y\n\"" + a + "\"z;\"" + a + "\"";
+    const std::vector<std::string> expected = {
+        "1:" + a + "|" + a + "|" + a + "\"q|q" + a + "\r\n" + a + "L", "3:" + a + "b\"x\"y",
+        "4:" + a + "z|" + a};
+    EXPECT_EQ(Records(text, ';'), expected) << length;
+  }
+}
+
 TEST(CsvRecordReader, FieldPastTheEndIsEmpty) {
   CsvRecordReader reader("a;b\n", ';');
   ASSERT_TRUE(reader.Next());

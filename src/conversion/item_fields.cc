@@ -106,6 +106,22 @@ DateOrderHint SlashDateOrder(std::string_view text) {
 }
 
 bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
+  // Nearly every amount is [sign]digits[,digits]: read as it stands when
+  // the plain reading takes it whole, with the same value as below.
+  char number[64];
+  if (text.size() < sizeof number) {
+    bool plain = true;
+    for (size_t k = 0; k < text.size(); ++k) {
+      const char c = text[k];
+      plain = plain && (IsDigit(c) || c == ',' || c == '.' || c == '-' || c == '+');
+      number[k] = c;
+    }
+    number[text.size()] = '\0';
+    if (plain && ReadPlainDecimal(number, &amount->value)) {
+      amount->signWritten = text[0] == '-' || text[0] == '+';
+      return true;
+    }
+  }
   size_t i = 0;
   bool negative = false;
   amount->signWritten = false;
@@ -152,7 +168,6 @@ bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
   } else if (points == 1) {
     decimal = lastPoint;
   }
-  char number[64];
   size_t length = 0;
   if (negative) number[length++] = '-';
   for (size_t k = start; k < i; ++k) {
@@ -186,18 +201,24 @@ Direction ReadDirection(std::string_view text) {
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix) {
   // Without its blanks; an account or IBAN fits the buffer on the stack.
+  // Most are written without any and are read where they stand.
   char buffer[64];
   std::string longer;
-  char* kept = buffer;
-  if (account.size() > sizeof buffer) {
-    longer.resize(account.size());
-    kept = &longer[0];
+  size_t blank = 0;
+  while (blank < account.size() && !IsFieldPadding(account[blank])) ++blank;
+  std::string_view compact = account;
+  if (blank < account.size()) {
+    char* kept = buffer;
+    if (account.size() > sizeof buffer) {
+      longer.resize(account.size());
+      kept = &longer[0];
+    }
+    size_t length = 0;
+    for (char c : account) {
+      if (!IsFieldPadding(c)) kept[length++] = c;
+    }
+    compact = std::string_view(kept, length);
   }
-  size_t length = 0;
-  for (char c : account) {
-    if (!IsFieldPadding(c)) kept[length++] = c;
-  }
-  const std::string_view compact(kept, length);
   CounterAccountParts parts;
   if (compact.empty()) return parts;
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
@@ -231,6 +252,7 @@ void KeepDigits(std::string_view text, std::string& out) {
   char digits[32];
   size_t length = 0;
   out.clear();
+  if (text.empty()) return;
   for (char c : text) {
     if (!IsDigit(c)) continue;
     if (length == sizeof digits) {

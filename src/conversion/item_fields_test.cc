@@ -69,6 +69,11 @@ TEST(ItemFields, Amounts) {
       {"7 500 Kč", true, 7500, false},
       {",50", true, 0.5, false},
       {"-0,00", true, 0, true},
+      // Plain in form, but past the short reading: read as written all the same.
+      {"1.234", true, 1.234, false},
+      {"5,", true, 5, false},
+      {"12345678901234,5", true, 12345678901234.5, false},
+      {"+-5", false, 0, false},
       {"1,2,3.4,5", false, 0, false},  // two decimal commas after a point
       {"12-", false, 0, false},
       {"1e5", false, 0, false},

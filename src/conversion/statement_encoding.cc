@@ -5,6 +5,13 @@
 
 #include "conversion/windows1250.h"
 
+#if defined(__SSE2__) && defined(__GNUC__)
+#include <emmintrin.h>
+#define TARVOLO_ENCODING_SSE2 1
+#else
+#define TARVOLO_ENCODING_SSE2 0
+#endif
+
 namespace tarvolo {
 namespace {
 
@@ -66,11 +73,40 @@ inline unsigned char Windows1250Byte(uint32_t codePoint) {
   return byte != 0 ? byte : '?';
 }
 
+// Czech letters take two bytes: converted without the general decoder.
+// False, with nothing done, for anything else at p[*i].
+inline bool ConvertTwoByteLetter(unsigned char* p, size_t n, size_t* i, size_t* out) {
+  const size_t at = *i;
+  if (p[at] < 0xC2 || p[at] > 0xDF || n - at < 2 || (p[at + 1] & 0xC0) != 0x80) return false;
+  p[(*out)++] = Windows1250Byte(((p[at] & 0x1Fu) << 6) | (p[at + 1] & 0x3Fu));
+  *i = at + 2;
+  return true;
+}
+
 // Converts in place: every character takes at least one byte of UTF-8 and
 // gives exactly one, so the text written never overtakes the text read.
 size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
   size_t out = 0;
   while (i < n) {
+#if TARVOLO_ENCODING_SSE2
+    // Sixteen bytes at a time once the text written lies sixteen bytes
+    // behind the text read: the block is stored whole, its ASCII bytes
+    // counted, and the store reaches no byte not yet read.
+    while (n - i >= 16 && i - out >= 16) {
+      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), block);
+      const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
+      if (high == 0) {
+        i += 16;
+        out += 16;
+        continue;
+      }
+      const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
+      i += ascii;
+      out += ascii;
+      if (!ConvertTwoByteLetter(p, n, &i, &out)) break;
+    }
+#endif
     while (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
       const uint64_t word = Word(p + i);
       std::memcpy(p + out, &word, sizeof word);
@@ -80,12 +116,7 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
     // The ASCII bytes before the letter that stopped the run.
     while (i < n && p[i] < 0x80) p[out++] = p[i++];
     if (i >= n) break;
-    // Czech letters take two bytes: read here without the general decoder.
-    if (p[i] >= 0xC2 && p[i] <= 0xDF && i + 1 < n && (p[i + 1] & 0xC0) == 0x80) {
-      p[out++] = Windows1250Byte(((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu));
-      i += 2;
-      continue;
-    }
+    if (ConvertTwoByteLetter(p, n, &i, &out)) continue;
     uint32_t codePoint = 0;
     if (ReadUtf8(p, n, &i, &codePoint)) {
       p[out++] = Windows1250Byte(codePoint);

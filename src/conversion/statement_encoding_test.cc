@@ -96,6 +96,19 @@ TEST(StatementEncodingTest, ConversionToWindows1250) {
   }
 }
 
+// Once letters have shortened the text, long ASCII runs are copied a block
+// at a time: a letter or a fault at any place in a block converts as alone.
+TEST(StatementEncodingTest, LettersAndFaultsAtEveryPlaceOfALongRun) {
+  for (size_t run = 0; run <= 40; ++run) {
+    const std::string a(run, 'a'), b(20, 'b'), c(17, 'c'), e(33, 'e');
+    const std::string utf8 = std::string(kCzechUtf8) + a + "\xC5\x99" + b + "\xFF" + c +
+                             "\xC5" "d\xE2\x82\xAC" + e + "\xC3";
+    const std::string expected =
+        std::string(kCzech1250) + a + "\xF8" + b + "?" + c + "?d\x80" + e + "?";
+    EXPECT_EQ(ToWindows1250(utf8, TextEncoding::kUtf8), expected) << run;
+  }
+}
+
 // The conversion is the program's own, so that every build gives the same
 // bytes; for every character it gives what the system's conversion gives
 // for characters that are the same on every system.
