@@ -5,16 +5,17 @@
 #include <cstring>
 #include <string>
 
+#include "conversion/export_totals.h"
 #include "conversion/layout_records.h"
 #include "conversion/transaction_records.h"
-#include "conversion/export_totals.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
 namespace {
 
 std::string GeneratedStatement(int lines) {
-  std::string text = "Číslo;Datum;Částka;Protiúčet;Název;VS;Měna;Zaúčtování;KS;SS;Zpráva;Poznámka\r\n";
+  std::string text =
+      "Číslo;Datum;Částka;Protiúčet;Název;VS;Měna;Zaúčtování;KS;SS;Zpráva;Poznámka\r\n";
   for (int i = 0; i < lines; ++i) {
     const int day = i % 28 + 1;
     text += std::to_string(i + 1) + ";2014/09/" + (day < 10 ? "0" : "") + std::to_string(day) +
@@ -40,13 +41,18 @@ void BM_AppendTransactionRecords(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * lines);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(statement.size()));
 }
-BENCHMARK(BM_AppendTransactionRecords)->Arg(10000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AppendTransactionRecords)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 
 // A Fio statement: preamble, every field quoted, dates DD.MM.YYYY.
 std::string GeneratedFioStatement(int lines) {
-  std::string text = "\"accountId\";\"2000145399\"\n\n\"ID operace\";\"Datum\";\"Objem\";\"Měna\";"
-                     "\"Protiúčet\";\"Název protiúčtu\";\"Kód banky\";\"KS\";\"VS\";\"SS\";"
-                     "\"Zpráva pro příjemce\";\"Typ\"\n";
+  std::string text =
+      "\"accountId\";\"2000145399\"\n\n\"ID operace\";\"Datum\";\"Objem\";\"Měna\";"
+      "\"Protiúčet\";\"Název protiúčtu\";\"Kód banky\";\"KS\";\"VS\";\"SS\";"
+      "\"Zpráva pro příjemce\";\"Typ\"\n";
   for (int i = 0; i < lines; ++i) {
     const int day = i % 28 + 1;
     text += "\"" + std::to_string(26093472451LL + i) + "\";\"" + (day < 10 ? "0" : "") +

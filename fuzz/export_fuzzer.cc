@@ -89,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // A header that names its columns elsewhere than Servis24 has them is read
   // by those names, which leave out lines without a date or an amount.
   bool layoutRead = false;
-  for (const std::string& line : log) layoutRead |= line.find("rozpoznán formát") != std::string::npos;
+  for (const std::string& line : log)
+    layoutRead |= line.find("rozpoznán formát") != std::string::npos;
   FUZZ_CHECK(layoutRead || records.count == (twice ? 2 : 1) * CountDataLines(text),
              "one record per data line");
   // The written line, then the check: "v pořádku" or up to five problems

@@ -64,7 +64,8 @@ RecordSummary CheckRecordLines(const std::string& text, size_t offset) {
   for (size_t at = offset; at < text.size(); at += kLineLength) {
     const std::string line = text.substr(at, kLineLength);
     FUZZ_CHECK(line.compare(0, 3, "075") == 0, "record does not start with 075: " + line);
-    FUZZ_CHECK(line.compare(kGpcLineWidth, 2, "\r\n") == 0, "record does not end in CR LF: " + line);
+    FUZZ_CHECK(line.compare(kGpcLineWidth, 2, "\r\n") == 0,
+               "record does not end in CR LF: " + line);
     for (size_t i = 0; i < kGpcLineWidth; ++i) {
       FUZZ_CHECK(line[i] != '\r' && line[i] != '\n' && line[i] != '\0',
                  "line break or NUL inside a record: " + line);

@@ -13,8 +13,8 @@ namespace tarvolo {
 // Stops the run with a message when an invariant does not hold, so that the
 // fuzzer keeps the input that broke it.
 [[noreturn]] void FuzzFailure(const char* file, int line, const std::string& what);
-#define FUZZ_CHECK(condition, what) \
-  do {                              \
+#define FUZZ_CHECK(condition, what)                                       \
+  do {                                                                    \
     if (!(condition)) ::tarvolo::FuzzFailure(__FILE__, __LINE__, (what)); \
   } while (0)
 

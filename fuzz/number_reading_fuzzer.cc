@@ -42,8 +42,9 @@ void CheckAccountScan(const char* text) {
   FUZZ_CHECK(stored >= 0 && stored <= 3, "account scan stored too many");
   if (stored < 2) FUZZ_CHECK(number == kUntouched, "scan wrote the number unreported");
   if (stored < 3) FUZZ_CHECK(bank == kUntouched, "scan wrote the bank code unreported");
-  if (stored >= 2) FUZZ_CHECK(number > -2000000000000000000 && number < 2000000000000000000,
-                              "wide target out of its range");
+  if (stored >= 2)
+    FUZZ_CHECK(number > -2000000000000000000 && number < 2000000000000000000,
+               "wide target out of its range");
 }
 
 // True when the C library reads exactly the syntax of the decimal value on

@@ -27,14 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(exportText.compare(0, 4, "head") == 0, "text before the records was changed");
   const RecordSummary records = CheckRecordLines(exportText, 4);
   const int lines = CountDataLines(text);
-  FUZZ_CHECK(records.count == lines, "records " + std::to_string(records.count) +
-                                         " for " + std::to_string(lines) + " data lines");
+  FUZZ_CHECK(records.count == lines, "records " + std::to_string(records.count) + " for " +
+                                         std::to_string(lines) + " data lines");
   FUZZ_CHECK(g_exportTotals.itemCount == records.count, "item count differs from records");
   FUZZ_CHECK(g_exportTotals.creditSum >= 0 && g_exportTotals.debitSum >= 0, "negative sum");
 
   // Lines whose fields are all empty are passed over, so cuts may stand on
   // any line of the text.
-  const int textLines = 1 + static_cast<int>(std::count(text.c_str(), text.c_str() + std::strlen(text.c_str()), '\n'));
+  const int textLines = 1 + static_cast<int>(std::count(
+                                text.c_str(), text.c_str() + std::strlen(text.c_str()), '\n'));
   bool amountCut = false;
   for (const FieldCut& cut : cuts) {
     FUZZ_CHECK(cut.lineNumber >= 2 && cut.lineNumber <= textLines, "cut on a line not read");

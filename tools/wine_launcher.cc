@@ -30,8 +30,8 @@ int main() {
     if (attempt > 0) Sleep(500);
     // CreateProcessW may write into the command line, so each try gets it anew.
     lstrcpynW(buffer, commandLine, 32768);
-    started = CreateProcessW(nullptr, buffer, nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                             &startup, &process) != FALSE;
+    started = CreateProcessW(nullptr, buffer, nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                             &process) != FALSE;
     if (!started) error = GetLastError();
   }
   if (!started) {

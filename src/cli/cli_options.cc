@@ -107,8 +107,7 @@ GivenOption SplitOption(const std::string& text, const std::string& path) {
 
 // The value given after "=", or else the next argument, which *index then
 // passes.
-bool TakeValue(const Arguments& arguments, size_t* index, GivenOption* option,
-               std::string* error) {
+bool TakeValue(const Arguments& arguments, size_t* index, GivenOption* option, std::string* error) {
   if (option->inlineValue) return true;
   if (*index + 1 >= arguments.texts.size()) {
     *error = "volba " + option->name + " potřebuje hodnotu";
@@ -150,8 +149,8 @@ bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
   if (const DayOption* option = Find(kDayOptions, given.name)) {
     if (!TakeValue(arguments, index, &given, error)) return false;
     if (!ParseCalendarDay(given.text, &(options->*option->value))) {
-      *error = "volba " + given.name + ": neplatné datum \"" + given.text +
-               "\" (očekávám RRRR-MM-DD)";
+      *error =
+          "volba " + given.name + ": neplatné datum \"" + given.text + "\" (očekávám RRRR-MM-DD)";
       return false;
     }
     options->*option->given = true;
@@ -208,9 +207,8 @@ bool ParseCalendarDay(const std::string& text, CivilDate* day) {
   return true;
 }
 
-bool ParseCliOptions(const std::vector<std::string>& texts,
-                     const std::vector<std::string>& paths, CliOptions* options,
-                     std::string* error) {
+bool ParseCliOptions(const std::vector<std::string>& texts, const std::vector<std::string>& paths,
+                     CliOptions* options, std::string* error) {
   const Arguments arguments{texts, paths};
   bool onlyFiles = false;
   for (size_t i = 1; i < texts.size(); ++i) {

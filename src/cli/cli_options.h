@@ -17,7 +17,7 @@ struct CliOptions {
   std::string outputPath = "export.gpc";
   bool save = false;
   bool balanceFromFile = false;  // the opening balance the first file states
-  bool check = false;  // the files are GPC statements to check
+  bool check = false;            // the files are GPC statements to check
   bool help = false;
   bool version = false;
   std::vector<std::string> files;
@@ -27,9 +27,8 @@ struct CliOptions {
 // `paths` the same arguments as the file functions take them. Returns false
 // with a Czech message in *error for an unknown option, a missing or bad
 // value, or no file to convert.
-bool ParseCliOptions(const std::vector<std::string>& texts,
-                     const std::vector<std::string>& paths, CliOptions* options,
-                     std::string* error);
+bool ParseCliOptions(const std::vector<std::string>& texts, const std::vector<std::string>& paths,
+                     CliOptions* options, std::string* error);
 
 // Reads YYYY-MM-DD as a real calendar day.
 bool ParseCalendarDay(const std::string& text, CivilDate* day);

@@ -18,9 +18,8 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   CliOptions options;
   std::string error;
   ASSERT_TRUE(Parse({"--account", "19-2000145399", "--name=Novák", "--balance", "1 234,56",
-                     "--number", "12a", "--from", "2014-09-01", "--today=2016-02-29",
-                     "--output", "out.gpc", "--config", "my.cfg", "--save", "a.csv", "--",
-                     "--b.csv"},
+                     "--number", "12a", "--from", "2014-09-01", "--today=2016-02-29", "--output",
+                     "out.gpc", "--config", "my.cfg", "--save", "a.csv", "--", "--b.csv"},
                     &options, &error))
       << error;
   EXPECT_EQ(options.account, "19-2000145399");
@@ -95,8 +94,8 @@ TEST(CliOptionsTest, CalendarDays) {
     const char* text;
     bool valid;
   } cases[] = {
-      {"2016-02-29", true}, {"2015-02-29", false}, {"2000-02-29", true}, {"1900-02-29", false},
-      {"2014-12-31", true}, {"2014-13-01", false}, {"2014-00-10", false}, {"2014-1-01", false},
+      {"2016-02-29", true},  {"2015-02-29", false}, {"2000-02-29", true},  {"1900-02-29", false},
+      {"2014-12-31", true},  {"2014-13-01", false}, {"2014-00-10", false}, {"2014-1-01", false},
       {"2014-01-1x", false}, {"", false},
   };
   for (const Case& c : cases) {

@@ -14,11 +14,11 @@
 #include "conversion/statement_export.h"
 #include "platform/clock.h"
 #include "platform/text_encoding.h"
+#include "platform/whole_file.h"
 #include "settings/account_settings.h"
 #include "settings/bounded_text.h"
 #include "settings/parse_digits.h"
 #include "settings/settings_file.h"
-#include "platform/whole_file.h"
 #include "tarvolo_version.h"
 
 namespace tarvolo {
@@ -141,8 +141,8 @@ int Convert(const CliOptions& options) {
   if (options.save && !ProfileWorthSaving()) return 1;
 
   const ExportOutcome outcome = ConvertFiles(options, configPath);
-  const bool written = outcome == ExportOutcome::kWritten ||
-                       outcome == ExportOutcome::kWrittenWithProblems;
+  const bool written =
+      outcome == ExportOutcome::kWritten || outcome == ExportOutcome::kWrittenWithProblems;
   int status = 1;
   if (outcome == ExportOutcome::kWritten) status = 0;
   if (outcome == ExportOutcome::kWrittenWithProblems) status = 3;

@@ -72,8 +72,8 @@ void BalanceCheck::AddRow(double amount, double fee, const ItemDate& date,
   // Each record in its own hellers, as the statement file sums them.
   int64_t amountHellers = 0, feeHellers = 0;
   if (!WholeHellers(amount, &amountHellers) || !WholeHellers(fee, &feeHellers) ||
-      amountHellers > kHellerLimit || amountHellers < -kHellerLimit ||
-      feeHellers > kHellerLimit || feeHellers < -kHellerLimit) {
+      amountHellers > kHellerLimit || amountHellers < -kHellerLimit || feeHellers > kHellerLimit ||
+      feeHellers < -kHellerLimit) {
     tooLarge_ = true;
     return;
   }
@@ -131,32 +131,32 @@ StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log)
   }
   if (otherCurrency_ > 0) {
     LogFormatted(log, "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
-                {path, otherCurrency_});
+                 {path, otherCurrency_});
   }
   if (stated.hasOpening && stated.hasClosing) {
     const int64_t computed = stated.opening + total_;
     if (computed == stated.closing) {
       LogFormatted(log,
-                  "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
-                  "souhlasí\n",
-                  {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing)});
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
+                   "souhlasí\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing)});
     } else {
       LogFormatted(log,
-                  "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f Kč, ale soubor uvádí "
-                  "konečný zůstatek %.2f Kč, rozdíl %.2f Kč!!!\n",
-                  {path, Crowns(stated.opening), Crowns(total_), Crowns(computed),
-                   Crowns(stated.closing), Crowns(stated.closing - computed)});
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f Kč, ale soubor uvádí "
+                   "konečný zůstatek %.2f Kč, rozdíl %.2f Kč!!!\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(computed),
+                    Crowns(stated.closing), Crowns(stated.closing - computed)});
     }
   } else if (stated.hasOpening) {
     LogFormatted(log,
-                "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
-                "soubor konečný zůstatek neuvádí\n",
-                {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_)});
+                 "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
+                 "soubor konečný zůstatek neuvádí\n",
+                 {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_)});
   } else {
     LogFormatted(log,
-                "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f Kč, "
-                "soubor počáteční zůstatek neuvádí\n",
-                {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_)});
+                 "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f Kč, "
+                 "soubor počáteční zůstatek neuvádí\n",
+                 {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_)});
   }
   return stated;
 }
@@ -166,9 +166,9 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
   if (!stated.hasOpening) {
     if (!fromFile) return true;
     LogFormatted(log,
-                "Soubor %s neuvádí počáteční zůstatek, který měla převzít hlavička; nic "
-                "nezapsáno!!!\n",
-                {firstPath});
+                 "Soubor %s neuvádí počáteční zůstatek, který měla převzít hlavička; nic "
+                 "nezapsáno!!!\n",
+                 {firstPath});
     return false;
   }
   if (fromFile) {
@@ -179,14 +179,14 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
     values->openingHellers = stated.opening;
     values->openingBalance = Crowns(stated.opening);
     LogFormatted(log, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
-                {Crowns(stated.opening), firstPath});
+                 {Crowns(stated.opening), firstPath});
     return true;
   }
   if (values->openingHellers == stated.opening) return true;
   LogFormatted(log,
-              "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
-              "souboru %s; hlavička má zůstatek z nastavení!!!\n",
-              {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
+               "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
+               "souboru %s; hlavička má zůstatek z nastavení!!!\n",
+               {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
   return true;
 }
 

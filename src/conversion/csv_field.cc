@@ -156,8 +156,7 @@ void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destina
   CopyCsvFieldEnd(field, destination, destinationSize);
 }
 
-int ReadCsvField(const char* line, int fieldNumber, char* destination,
-                 size_t destinationSize) {
+int ReadCsvField(const char* line, int fieldNumber, char* destination, size_t destinationSize) {
   CsvFieldCursor(line).Read(fieldNumber, destination, destinationSize);
   return 1;
 }

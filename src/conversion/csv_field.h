@@ -21,8 +21,7 @@ constexpr size_t kMaxCsvField = 1023;
 // characters and NUL-terminated. Fields are separated by ';'; the line ends
 // at CR, LF or NUL; double quotes are dropped wherever they stand. A field
 // beyond the end of the line reads as empty text. Always returns 1.
-int ReadCsvField(const char* line, int fieldNumber, char* destination,
-                 size_t destinationSize);
+int ReadCsvField(const char* line, int fieldNumber, char* destination, size_t destinationSize);
 
 // Where one field of a line stands: its first byte and its end, both null
 // for a field beyond the end of the line.
@@ -59,7 +58,7 @@ class CsvFieldCursor {
   void Locate(int fieldNumber, const char** first, const char** end);
 
   const char* line_;
-  const char* next_;    // start of field nextNumber_, or nullptr past the line end
+  const char* next_;  // start of field nextNumber_, or nullptr past the line end
   int nextNumber_ = 1;
 };
 

@@ -31,7 +31,11 @@ TEST(ReadCsvFieldTest, SplitsTrimsAndDropsQuotes) {
       {"   ;x", 1, ""},
       {"\"\"\";x", 1, ""},
       {"\tab\t;x", 1, "ab"},
-      {"\xA0" "ab\xA0;x", 1, "\xA0" "ab\xA0"},  // no-break space is no blank
+      {"\xA0"
+       "ab\xA0;x",
+       1,
+       "\xA0"
+       "ab\xA0"},  // no-break space is no blank
       {"a  b;x", 1, "a  b"},
       {"\r\n", 1, ""},
       {"\r\n", 5, ""},
@@ -82,8 +86,12 @@ TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
     const char* text;
     const char* expected;
   } cases[] = {
-      {"", ""},       {"   ", ""},         {" a ", "a"},
-      {"a  b", "a  b"}, {"\x01x\x20", "x"}, {"\xA0x\xA0", "\xA0x\xA0"},
+      {"", ""},
+      {"   ", ""},
+      {" a ", "a"},
+      {"a  b", "a  b"},
+      {"\x01x\x20", "x"},
+      {"\xA0x\xA0", "\xA0x\xA0"},
       // Every byte from 1 to 32 is a blank, 33 and 127 are not.
       {"\t\r\n\x0b\x1f!\x7f \x0c", "!\x7f"},
   };
@@ -111,7 +119,8 @@ TEST(CsvFieldCursorTest, ReadsAsReadCsvFieldInAnyOrder) {
       // Short fields are whole in Field: ReadLast keeps their end.
       cursor.ReadLast(n, viaCursor, sizeof viaCursor);
       const std::string whole = Field(line, n, 64);
-      EXPECT_EQ(std::string(viaCursor), whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
+      EXPECT_EQ(std::string(viaCursor),
+                whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
           << line << " field " << n;
     }
     // Split in one pass, each field reads the same.

@@ -31,9 +31,9 @@ class ByteFinder {
 #if TARVOLO_CSV_SSE2
     for (; n - j >= 16; j += 16) {
       const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + j));
-      const __m128i hits = _mm_or_si128(
-          _mm_or_si128(_mm_cmpeq_epi8(bytes, va_), _mm_cmpeq_epi8(bytes, vb_)),
-          _mm_cmpeq_epi8(bytes, vc_));
+      const __m128i hits =
+          _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(bytes, va_), _mm_cmpeq_epi8(bytes, vb_)),
+                       _mm_cmpeq_epi8(bytes, vc_));
       const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(hits));
       if (mask != 0) return j + static_cast<size_t>(__builtin_ctz(mask));
     }

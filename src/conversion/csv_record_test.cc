@@ -14,7 +14,8 @@ std::vector<std::string> Records(const std::string& text, char separator) {
   std::vector<std::string> records;
   CsvRecordReader reader(text, separator);
   while (reader.Next()) {
-    std::string record = std::to_string(reader.lineNumber()) + (reader.unclosedQuote() ? "!" : "") + ":";
+    std::string record =
+        std::to_string(reader.lineNumber()) + (reader.unclosedQuote() ? "!" : "") + ":";
     for (size_t i = 0; i < reader.fields().size(); ++i) {
       record += (i ? "|" : "") + std::string(reader.fields()[i]);
     }
@@ -35,11 +36,14 @@ TEST(CsvRecordReader, QuotingLineEndsAndTrimming) {
       {"\"x;y\";z\r\n", ';', {"1:x;y|z"}},                  // separator in quotes
       {"\"say \"\"hi\"\"\";2\n", ';', {"1:say \"hi\"|2"}},  // doubled quotes
       {"\"two\r\nlines\";3\r\nnext;4\r\n", ';', {"1:two\r\nlines|3", "3:next|4"}},
-      {" a ;\xA0" "b\xA0;\t\r\n", ';', {"1:a|b|"}},           // blanks and NBSP trimmed
+      {" a ;\xA0"
+       "b\xA0;\t\r\n",
+       ';',
+       {"1:a|b|"}},  // blanks and NBSP trimmed
       {"  \"q\"  ;x\n", ';', {"1:q|x"}},
       {"a,\"1,5\",b\n", ',', {"1:a|1,5|b"}},
-      {"a\tb\t\tc\n", '\t', {"1:a|b||c"}},                  // tab separator, empty field
-      {"a;b\"c\n", ';', {"1:a|b\"c"}},                      // a quote inside stays
+      {"a\tb\t\tc\n", '\t', {"1:a|b||c"}},  // tab separator, empty field
+      {"a;b\"c\n", ';', {"1:a|b\"c"}},      // a quote inside stays
       {"\"ab\"cd;e\n", ';', {"1:abcd|e"}},
       {"\n\nx\n", ';', {"1:", "2:", "3:x"}},
       // A quote never closed is read up to its own line end.

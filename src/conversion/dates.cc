@@ -32,8 +32,8 @@ void CivilFromDays(int64_t days, CivilTime* date) {
 }
 
 int64_t SecondsOf(const CivilTime& t) {
-  return DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 +
-         t.minute * 60 + t.second;
+  return DaysFromCivil(t.year, t.month, t.day) * kSecondsPerDay + t.hour * 3600 + t.minute * 60 +
+         t.second;
 }
 
 CivilTime CivilOf(int64_t seconds) {

@@ -171,10 +171,8 @@ TEST(DatesInEveryZone, AppendDdMmYyOfTheLimits) {
     const char* expected;
     bool converted;
   } cases[] = {
-      {0, zone.ddMmYyOfZero, true},
-      {INT32_MAX, zone.ddMmYyOfLargest, true},
-      {-1, "000000", false},
-      {-3601, "000000", false},
+      {0, zone.ddMmYyOfZero, true}, {INT32_MAX, zone.ddMmYyOfLargest, true},
+      {-1, "000000", false},        {-3601, "000000", false},
       {INT32_MIN, "000000", false},
   };
   for (const auto& c : cases) {

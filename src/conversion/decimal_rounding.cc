@@ -14,10 +14,9 @@ void ExactDecimal(double value, std::string* integerDigits, std::string* fractio
   constexpr int kAllFractionDigits = 1074;
   char buffer[310 + 1 + kAllFractionDigits];
   const char* const first = buffer;
-  const char* end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
-                    kAllFractionDigits)
-          .ptr;
+  const char* end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed,
+                                  kAllFractionDigits)
+                        .ptr;
   const char* point = std::find(first, end, '.');
   integerDigits->assign(first, point);
   const char* fraction = point == end ? end : point + 1;
@@ -95,8 +94,7 @@ void AppendRoundedMagnitude(std::string& out, double value, int decimals) {
     resultIntegerLength = integerLength + grown;
     digits.resize(resultIntegerLength + decimals, '0');
   } else {
-    fractionDigits.resize(std::max<size_t>(fractionDigits.size(), decimals + 1),
-                          '0');
+    fractionDigits.resize(std::max<size_t>(fractionDigits.size(), decimals + 1), '0');
     digits = integerDigits + fractionDigits;
     RoundDigits(digits, integerLength + decimals);
     resultIntegerLength = static_cast<int>(digits.size()) - decimals;
@@ -115,8 +113,7 @@ bool WholeHellers(double crowns, int64_t* hellers) {
   if (!(magnitude < 9223372036854775808.0)) return false;
   const uint64_t whole = RoundToWhole(magnitude);
   if (whole > static_cast<uint64_t>(INT64_MAX)) return false;
-  *hellers = product < 0 ? -static_cast<int64_t>(whole)
-                         : static_cast<int64_t>(whole);
+  *hellers = product < 0 ? -static_cast<int64_t>(whole) : static_cast<int64_t>(whole);
   return true;
 }
 

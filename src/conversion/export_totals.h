@@ -7,8 +7,8 @@ namespace tarvolo {
 
 // The accumulators of one export run, zeroed at its start.
 struct ExportTotals {
-  double creditSum = 0;  // crowns, items of zero or more
-  double debitSum = 0;   // crowns, magnitudes of the items below zero
+  double creditSum = 0;   // crowns, items of zero or more
+  double debitSum = 0;    // crowns, magnitudes of the items below zero
   int32_t itemCount = 0;  // one per "075" record
   // The same sums in whole hellers, each item rounded as its record shows
   // it, so that the header's turnovers are exactly the sums of the records.

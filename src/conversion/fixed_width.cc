@@ -39,8 +39,8 @@ const char* ParseConversion(const char* p, Conversion* c) {
 }
 
 // Places `body` (after `sign`) into at least c.width characters.
-void AppendPadded(std::string& out, const Conversion& c, const char* sign,
-                  const char* body, size_t bodyLength) {
+void AppendPadded(std::string& out, const Conversion& c, const char* sign, const char* body,
+                  size_t bodyLength) {
   const size_t length = std::strlen(sign) + bodyLength;
   const size_t fill = c.width > length ? c.width - length : 0;
   if (c.leftAlign) {
@@ -66,8 +66,7 @@ void AppendText(std::string& out, const Conversion& c, const char* text) {
 }
 
 void AppendInteger(std::string& out, const Conversion& c, int64_t value) {
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value)
-                                 : static_cast<uint64_t>(value);
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   char digits[24];
   size_t length = 0;
   do {
@@ -87,8 +86,7 @@ void AppendAmount(std::string& out, const Conversion& c, double value) {
 
 }  // namespace
 
-void Render(std::string& out, const char* format,
-            std::initializer_list<FormatArg> args) {
+void Render(std::string& out, const char* format, std::initializer_list<FormatArg> args) {
   const FormatArg* next = args.begin();
   const char* p = format;
   while (*p != '\0') {
@@ -114,7 +112,8 @@ void Render(std::string& out, const char* format,
     const FormatArg* arg = next != args.end() ? next++ : nullptr;
     switch (c.letter) {
       case 's':
-        AppendText(out, c, arg && arg->kind == FormatArg::Kind::kText && arg->text ? arg->text : "");
+        AppendText(out, c,
+                   arg && arg->kind == FormatArg::Kind::kText && arg->text ? arg->text : "");
         break;
       case 'd':
         AppendInteger(out, c, arg && arg->kind == FormatArg::Kind::kInteger ? arg->integer : 0);

@@ -35,8 +35,7 @@ struct FormatArg {
 //          between sign and digits up to N; %.Pf without the fill
 // A conversion whose argument is missing or of another kind renders the empty
 // text or zero, so a wrong format can never read past its arguments.
-void Render(std::string& out, const char* format,
-            std::initializer_list<FormatArg> args);
+void Render(std::string& out, const char* format, std::initializer_list<FormatArg> args);
 
 }  // namespace tarvolo
 

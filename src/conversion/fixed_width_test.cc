@@ -126,9 +126,17 @@ TEST(WholeHellersTest, RoundsProductToNearestHeller) {
     double crowns;
     int64_t hellers;
   } cases[] = {
-      {0.29, 29},      {12.34, 1234},   {100.10, 10010},    {-1.15, -115},
-      {1.15, 115},     {0.125, 13},     {-0.125, -13},      {0, 0},
-      {-0.004, 0},     {250.29, 25029}, {999999999999.99, 99999999999999},
+      {0.29, 29},
+      {12.34, 1234},
+      {100.10, 10010},
+      {-1.15, -115},
+      {1.15, 115},
+      {0.125, 13},
+      {-0.125, -13},
+      {0, 0},
+      {-0.004, 0},
+      {250.29, 25029},
+      {999999999999.99, 99999999999999},
       {21474836.48, 2147483648},
   };
   for (const Case& c : cases) {
@@ -196,10 +204,10 @@ TEST(ComposeHeaderRecordTest, GivesTheHeaderFormatsLine) {
     ComposeHeaderRecord(header, line);
     std::string expected;
     const auto sign = [](char s) { return std::string(1, s); };
-    Render(expected, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
-           {c.account, c.name, "010914", c.oldBalance, sign(c.oldSign), c.newBalance,
-            sign(c.newSign), c.debits, sign(c.debitsSign), c.credits, sign(c.creditsSign),
-            c.number, "011214", ""});
+    Render(
+        expected, "074%016s%-20.20s%s%014d%s%014d%s%014d%s%014d%s%03d%s%14s\r\n",
+        {c.account, c.name, "010914", c.oldBalance, sign(c.oldSign), c.newBalance, sign(c.newSign),
+         c.debits, sign(c.debitsSign), c.credits, sign(c.creditsSign), c.number, "011214", ""});
     EXPECT_EQ(std::string(line, sizeof line), expected) << c.account;
   }
 }

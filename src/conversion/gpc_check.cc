@@ -92,8 +92,7 @@ int64_t DigitsValue(std::string_view text) {
                                           100000, 1000000, 10000000, 100000000};
   const size_t rest = text.size() - 8;
   const auto last = static_cast<uint32_t>(EightDigitsValue(text.data() + rest));
-  return static_cast<int64_t>(EightDigitsValue(text.data()) * kPowers[rest] +
-                              last % kPowers[rest]);
+  return static_cast<int64_t>(EightDigitsValue(text.data()) * kPowers[rest] + last % kPowers[rest]);
 }
 
 // Where a table's date fields stand, found once.
@@ -208,8 +207,8 @@ class Checker {
       const GpcField& field = fields[dates.index[i]];
       const std::string_view date = Text(line, field);
       if ((digits || AllDigits(date)) && !IsKnownRealDay(date)) {
-        Problem(number, std::string("pole ") + field.name + " neobsahuje skutečný den: " +
-                            std::string(date));
+        Problem(number, std::string("pole ") + field.name +
+                            " neobsahuje skutečný den: " + std::string(date));
       }
     }
   }
@@ -267,8 +266,8 @@ class Checker {
     const std::string_view account = Text(line, kItemFields[kItemOwnAccount]);
     if (account.size() != statement_.account.size() ||
         std::memcmp(account.data(), statement_.account.data(), kOwnAccountWidth) != 0) {
-      Problem(number, "vlastní účet " + std::string(account) +
-                          " se liší od účtu v hlavičce " + statement_.account);
+      Problem(number, "vlastní účet " + std::string(account) + " se liší od účtu v hlavičce " +
+                          statement_.account);
     }
     const char code = line[kItemFields[kItemAccountingCode].first];
     if (code < '1' || code > '5') {
@@ -284,11 +283,19 @@ class Checker {
     // debit too.
     const int64_t amount = DigitsValue(Text(line, kItemFields[kItemAmount]));
     switch (code) {
-      case '1': statement_.itemDebits.Add(amount); break;
-      case '2': statement_.itemCredits.Add(amount); break;
+      case '1':
+        statement_.itemDebits.Add(amount);
+        break;
+      case '2':
+        statement_.itemCredits.Add(amount);
+        break;
       case '3':
-      case '4': statement_.itemDebits.Subtract(amount); break;
-      case '5': statement_.itemCredits.Subtract(amount); break;
+      case '4':
+        statement_.itemDebits.Subtract(amount);
+        break;
+      case '5':
+        statement_.itemCredits.Subtract(amount);
+        break;
     }
   }
 

@@ -18,7 +18,8 @@ namespace {
 std::vector<std::string> SoundLines() {
   const std::string file = ReadTestFile(TestDataPath("examples-2014-09.gpc"));
   std::vector<std::string> lines;
-  for (size_t start = 0; start < file.size(); start += 130) lines.push_back(file.substr(start, 128));
+  for (size_t start = 0; start < file.size(); start += 130)
+    lines.push_back(file.substr(start, 128));
   return lines;
 }
 
@@ -156,6 +157,7 @@ TEST(GpcCheckTest, ItemAmountsAddUpDigitForDigit) {
 TEST(HellerSumTest, KnowsWhenTheSumLeavesItsRange) {
   constexpr int64_t kLargestItem = 999999999999;
   constexpr int64_t kMax = INT64_MAX;
+  // clang-format off
   struct Case {
     const char* label;
     std::function<void(HellerSum&)> steps;
@@ -172,6 +174,7 @@ TEST(HellerSumTest, KnowsWhenTheSumLeavesItsRange) {
       {"items past 2^64",
        [](HellerSum& s) { for (int i = 0; i < 18446746; ++i) s.Add(kLargestItem); }, false, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
     HellerSum sum;
     c.steps(sum);

@@ -35,7 +35,8 @@ bool ReadDigitsOnly(std::string_view text, int maxDigits, int64_t* value) {
 
 // CZkk BBBB PPPPPP NNNNNNNNNN, blanks removed, with a sound check number.
 bool ReadCzechIban(std::string_view iban, CounterAccountParts* parts) {
-  if (iban.size() != 24 || (iban[0] != 'C' && iban[0] != 'c') || (iban[1] != 'Z' && iban[1] != 'z')) {
+  if (iban.size() != 24 || (iban[0] != 'C' && iban[0] != 'c') ||
+      (iban[1] != 'Z' && iban[1] != 'z')) {
     return false;
   }
   for (size_t i = 2; i < iban.size(); ++i) {

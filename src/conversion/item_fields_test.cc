@@ -27,7 +27,7 @@ TEST(ItemFields, Dates) {
       {"31.04.2014", false, 0, 0, 0},
       {"24.13.2014", false, 0, 0, 0},
       {"00.09.2014", false, 0, 0, 0},
-      {"24.09.14", false, 0, 0, 0},    // two-digit year
+      {"24.09.14", false, 0, 0, 0},  // two-digit year
       {"2014.09.24", false, 0, 0, 0},
       {"24.09-2014", false, 0, 0, 0},  // mixed separators
       {"24.09.2014x", false, 0, 0, 0},
@@ -58,7 +58,9 @@ TEST(ItemFields, Amounts) {
       {"-90", true, -90, true},
       {"+3379,00", true, 3379, true},
       {"-1 258,11", true, -1258.11, true},
-      {"-1\xA0" "258,11", true, -1258.11, true},
+      {"-1\xA0"
+       "258,11",
+       true, -1258.11, true},
       {"1'234.50", true, 1234.5, false},
       {"1.234,50", true, 1234.5, false},
       {"-175,424.07", true, -175424.07, true},
@@ -95,11 +97,11 @@ TEST(ItemFields, Directions) {
     const char* text;
     Direction direction;
   } cases[] = {
-      {"Odchozí", Direction::kDebit},     {"Příchozí", Direction::kCredit},
-      {"Outgoing", Direction::kDebit},    {"Incoming", Direction::kCredit},
-      {"DEBIT", Direction::kDebit},       {"CREDIT", Direction::kCredit},
-      {"D", Direction::kDebit},           {"c", Direction::kCredit},
-      {"", Direction::kUnknown},          {"Převod", Direction::kUnknown},
+      {"Odchozí", Direction::kDebit},  {"Příchozí", Direction::kCredit},
+      {"Outgoing", Direction::kDebit}, {"Incoming", Direction::kCredit},
+      {"DEBIT", Direction::kDebit},    {"CREDIT", Direction::kCredit},
+      {"D", Direction::kDebit},        {"c", Direction::kCredit},
+      {"", Direction::kUnknown},       {"Převod", Direction::kUnknown},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadDirection(c.text), c.direction) << c.text;
 }
@@ -125,16 +127,16 @@ TEST(ItemFields, CounterAccounts) {
       {"CZ6208000000190123456789", "", "", 0, 0, 0},  // check digits wrong
       {"DE89370400440532013000", "", "", 0, 0, 0},
       {"GB29NWBK60161331926819/NWBKGB2L", "", "", 0, 0, 0},
-      {"516844******1234", "", "", 0, 0, 0},          // card number
-      {"12345678901/0800", "", "", 0, 0, 0},          // eleven digits
-      {"1234567-123/0800", "", "", 0, 0, 0},          // seven-digit prefix
+      {"516844******1234", "", "", 0, 0, 0},  // card number
+      {"12345678901/0800", "", "", 0, 0, 0},  // eleven digits
+      {"1234567-123/0800", "", "", 0, 0, 0},  // seven-digit prefix
       {"123/08000", "", "", 0, 0, 0},
       {"", "0800", "", 0, 0, 0},
       // Longer than any account: read all the same, never past a buffer.
-      {"CZ61 0800 0000 1901 2345 6789 / GIBACZPX GIBACZPX GIBACZPX GIBACZPX GIBACZPX", "", "",
-       19, 123456789, 800},
-      {"1234567890123456789012345678901234567890123456789012345678901234567890/0800", "", "", 0,
-       0, 0},
+      {"CZ61 0800 0000 1901 2345 6789 / GIBACZPX GIBACZPX GIBACZPX GIBACZPX GIBACZPX", "", "", 19,
+       123456789, 800},
+      {"1234567890123456789012345678901234567890123456789012345678901234567890/0800", "", "", 0, 0,
+       0},
   };
   for (const Case& c : cases) {
     const CounterAccountParts parts = ReadCounterAccountColumns(c.account, c.bank, c.prefix);

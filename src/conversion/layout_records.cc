@@ -104,7 +104,8 @@ class LayoutReader {
     CsvRecordReader reader(text, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (reader.Next()) {
       if (reader.unclosedQuote()) {
-        Warn(reader.lineNumber(), "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
+        Warn(reader.lineNumber(),
+             "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
       }
       ReadItem(reader, exportText);
     }
@@ -190,10 +191,9 @@ class LayoutReader {
     }
     const bool accountCurrency = CheckCurrency(line, Field(reader, ColumnRole::kCurrency));
 
-    CounterAccountParts counter =
-        ReadCounterAccountColumns(Field(reader, ColumnRole::kCounterAccount),
-                                  Field(reader, ColumnRole::kCounterBank),
-                                  Field(reader, ColumnRole::kCounterPrefix));
+    CounterAccountParts counter = ReadCounterAccountColumns(
+        Field(reader, ColumnRole::kCounterAccount), Field(reader, ColumnRole::kCounterBank),
+        Field(reader, ColumnRole::kCounterPrefix));
     if (counter.number == 0 && counter.bankCode == 0) {
       counter = ReadCounterAccountColumns(Field(reader, ColumnRole::kCounterIban), {}, {});
     }
@@ -331,9 +331,8 @@ class LayoutReader {
 
 }  // namespace
 
-bool AppendLayoutRecords(const std::string& path, const std::string& text,
-                         std::string& exportText, std::vector<FieldCut>* cuts,
-                         const LogLine& log, StatedBalances* stated) {
+bool AppendLayoutRecords(const std::string& path, const std::string& text, std::string& exportText,
+                         std::vector<FieldCut>* cuts, const LogLine& log, StatedBalances* stated) {
   // The text ends at a NUL byte, as for Servis24; the caller reports the rest.
   const std::string_view statement(text.c_str(), std::strlen(text.c_str()));
   const StatementLayout layout = RecogniseLayout(statement);

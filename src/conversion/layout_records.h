@@ -19,9 +19,9 @@ namespace tarvolo {
 // summary and the check of the balances the file states (given back in
 // `stated`) for the file `path` through `log`. Returns false, and does
 // nothing, for a Servis24 statement or a text without a known header.
-bool AppendLayoutRecords(const std::string& path, const std::string& text,
-                         std::string& exportText, std::vector<FieldCut>* cuts,
-                         const LogLine& log, StatedBalances* stated = nullptr);
+bool AppendLayoutRecords(const std::string& path, const std::string& text, std::string& exportText,
+                         std::vector<FieldCut>* cuts, const LogLine& log,
+                         StatedBalances* stated = nullptr);
 
 }  // namespace tarvolo
 

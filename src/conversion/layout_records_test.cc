@@ -27,8 +27,8 @@ class LayoutRecordsTest : public testing::Test {
     log_.clear();
     cuts_.clear();
     stated_ = StatedBalances();
-    return AppendLayoutRecords("v.csv", text, records_, &cuts_,
-                               [this](const char* line) { log_ += line; }, &stated_);
+    return AppendLayoutRecords(
+        "v.csv", text, records_, &cuts_, [this](const char* line) { log_ += line; }, &stated_);
   }
 
   // The log lines that begin with `start`.
@@ -46,9 +46,9 @@ class LayoutRecordsTest : public testing::Test {
   // Positions (from 1) of a record: counter account, document number,
   // amount and code, VS, bank code, KS, SS, date, description.
   static std::string Fields(const std::string& record) {
-    return record.substr(19, 16) + " " + record.substr(35, 13) + " " + record.substr(48, 13) +
-           " " + record.substr(61, 10) + " " + record.substr(71, 6) + " " + record.substr(77, 4) +
-           " " + record.substr(81, 10) + " " + record.substr(91, 6) + " " + record.substr(97, 20);
+    return record.substr(19, 16) + " " + record.substr(35, 13) + " " + record.substr(48, 13) + " " +
+           record.substr(61, 10) + " " + record.substr(71, 6) + " " + record.substr(77, 4) + " " +
+           record.substr(81, 10) + " " + record.substr(91, 6) + " " + record.substr(97, 20);
   }
 
   std::vector<std::string> AllFields() const {
@@ -142,39 +142,42 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
       {"preamble, empty and total lines",
        "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
        "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
-       1, "Soubor v.csv: rozpoznán formát Fio banka, převedeno 1 položek, vynecháno 1 řádků bez "
-          "data nebo částky, vynecháno 0 nezaúčtovaných\n"
-          "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
-          "Kč, soubor konečný zůstatek neuvádí\n"},
+       1,
+       "Soubor v.csv: rozpoznán formát Fio banka, převedeno 1 položek, vynecháno 1 řádků bez "
+       "data nebo částky, vynecháno 0 nezaúčtovaných\n"
+       "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
+       "Kč, soubor konečný zůstatek neuvádí\n"},
       {"mBank's closing line",
        "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
        ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
-       1, "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, vynecháno 1 řádků bez data "
-          "nebo částky, vynecháno 0 nezaúčtovaných\n"
-          "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
-          "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
+       1,
+       "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, vynecháno 1 řádků bez data "
+       "nebo částky, vynecháno 0 nezaúčtovaných\n"
+       "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
+       "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
       {"unreadable date and amount are reported",
-       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n",
-       1, "Soubor v.csv, řádek 2: datum nelze přečíst, řádek vynechán!!!\n"
-          "Soubor v.csv, řádek 3: částku nelze přečíst, řádek vynechán!!!\n"
-          "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 2 řádků bez "
-          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
-      {"another currency",
-       "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n",
-       3, "Soubor v.csv, řádek 3: položka je v měně EUR, první položka souboru v měně CZK; soubor "
-          "GPC měnu neuvádí!!!\n"
-          "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 3 položek, vynecháno 0 řádků bez "
-          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
-      {"a quote never closed",
-       "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n",
-       2, "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
-          "konce!!!\n"
-          "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
-          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n", 1,
+       "Soubor v.csv, řádek 2: datum nelze přečíst, řádek vynechán!!!\n"
+       "Soubor v.csv, řádek 3: částku nelze přečíst, řádek vynechán!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 2 řádků bez "
+       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+      {"another currency", "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n", 3,
+       "Soubor v.csv, řádek 3: položka je v měně EUR, první položka souboru v měně CZK; soubor "
+       "GPC měnu neuvádí!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 3 položek, vynecháno 0 řádků bez "
+       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+      {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
+       "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
+       "konce!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
+       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"text after a NUL byte is not read here",
-       std::string("Datum;Částka\n1.9.2014;5\n\0" "2.9.2014;6\n", 33),
-       1, "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 0 řádků bez "
-          "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+       std::string("Datum;Částka\n1.9.2014;5\n\0"
+                   "2.9.2014;6\n",
+                   33),
+       1,
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 0 řádků bez "
+       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
   };
   for (const Case& c : cases) {
     ResetProgramState();
@@ -241,9 +244,10 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
 }
 
 TEST_F(LayoutRecordsTest, ItemWithoutAnyNumberGetsOneFromItsId) {
-  ASSERT_TRUE(Convert("ID,Date,Amount,Reference\n"
-                      "TRANSFER-1000001,2024-03-01,5.00,\nTRANSFER-1000002,2024-03-01,5.00,\n"
-                      "TRANSFER-1000001,2024-03-01,5.00,\n1234,2024-03-01,5.00,\n"));
+  ASSERT_TRUE(
+      Convert("ID,Date,Amount,Reference\n"
+              "TRANSFER-1000001,2024-03-01,5.00,\nTRANSFER-1000002,2024-03-01,5.00,\n"
+              "TRANSFER-1000001,2024-03-01,5.00,\n1234,2024-03-01,5.00,\n"));
   ASSERT_EQ(records_.size(), 4 * kRecordLength);
   const std::string first = records_.substr(35, 13);
   EXPECT_EQ(first.find_first_not_of("0123456789"), std::string::npos) << first;
@@ -290,7 +294,8 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
        "15-03-2024,200.00,EUR,200.00\n12-03-2024,-519.00,CZK,16434.70\n"
        "05-03-2024,15000.00,CZK,16953.70\n",
        "Soubor v.csv: 1 položek v jiné měně do kontroly zůstatků nezapočteno\n"
-       "Soubor v.csv: počáteční zůstatek 1953.70 + položky 14361.00 = konečný zůstatek 16314.70 Kč, "
+       "Soubor v.csv: počáteční zůstatek 1953.70 + položky 14361.00 = konečný zůstatek 16314.70 "
+       "Kč, "
        "souhlasí\n",
        {true, true, 195370, 1631470}},
       {"a running balance on one day, newest first, and a row missing",

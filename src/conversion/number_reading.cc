@@ -46,8 +46,7 @@ bool AtLeastOne(const char* mantissa, const char* mantissaEnd, const char* expon
 
 }  // namespace
 
-int ScanPattern(const char* text, const char* pattern,
-                std::initializer_list<ScanTarget> targets) {
+int ScanPattern(const char* text, const char* pattern, std::initializer_list<ScanTarget> targets) {
   const ScanTarget* target = targets.begin();
   int stored = 0;
   const char* t = text;

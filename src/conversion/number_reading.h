@@ -19,8 +19,7 @@ struct ScanTarget {
 // and its digits (at most W characters with a width) and is stored as soon as
 // it is read. The scan stops at the first mismatch and never touches the
 // targets after it. Returns the number of fields stored.
-int ScanPattern(const char* text, const char* pattern,
-                std::initializer_list<ScanTarget> targets);
+int ScanPattern(const char* text, const char* pattern, std::initializer_list<ScanTarget> targets);
 
 // Reads a decimal number at the start of `text`: whitespace, an optional
 // sign, digits with an optional '.', an optional exponent introduced by e, E,
@@ -43,9 +42,7 @@ double ReadAmountText(const char* text, bool* tooLarge = nullptr);
 
 // Whitespace as the scan and the decimal reader skip it: tab, LF, VT, FF, CR
 // and blank.
-inline bool IsScanSpace(char c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
+inline bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace tarvolo
 

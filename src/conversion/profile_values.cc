@@ -35,10 +35,11 @@ const char* ReadProfileValues(ProfileValues* values) {
     return "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n";
   }
   bool tooLarge = false;
-  values->openingBalance = ReadAmountText(
-      std::string(profile.openingBalance, strnlen(profile.openingBalance, sizeof profile.openingBalance))
-          .c_str(),
-      &tooLarge);
+  values->openingBalance =
+      ReadAmountText(std::string(profile.openingBalance,
+                                 strnlen(profile.openingBalance, sizeof profile.openingBalance))
+                         .c_str(),
+                     &tooLarge);
   if (tooLarge || !WholeHellers(values->openingBalance, &values->openingHellers) ||
       !FitsHeader(values->openingHellers)) {
     return "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n";

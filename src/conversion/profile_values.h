@@ -15,9 +15,9 @@ inline bool FitsHeader(int64_t hellers) {
 
 // The values of g_accountSettings that a statement header shows.
 struct ProfileValues {
-  double openingBalance = 0;     // crowns
-  int64_t openingHellers = 0;    // the same in whole hellers
-  std::string oldBalanceDate;    // "ddMMyy"
+  double openingBalance = 0;   // crowns
+  int64_t openingHellers = 0;  // the same in whole hellers
+  std::string oldBalanceDate;  // "ddMMyy"
 };
 
 // Reads the profile's values for a run. Returns the log line that refuses

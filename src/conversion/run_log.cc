@@ -27,9 +27,9 @@ bool LogRecordReports(const std::string& path, const std::vector<FieldCut>& repo
                        {path, line});
           amountsFit = false;
         } else {
-          LogFormatted(log,
-                       "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
-                       {path, line, report.field});
+          LogFormatted(
+              log, "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
+              {path, line, report.field});
         }
         break;
       case FieldCut::Kind::kAmountTooLarge:

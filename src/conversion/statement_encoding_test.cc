@@ -73,20 +73,39 @@ TEST(StatementEncodingTest, ConversionToWindows1250) {
       {"UTF-16 LE", Utf16LittleEndian(czech16), TextEncoding::kUtf16LittleEndian, kCzech1250},
       {"UTF-16 BE", SwapPairs(Utf16LittleEndian(czech16)), TextEncoding::kUtf16BigEndian,
        kCzech1250},
-      {"euro and quotes", "\xE2\x82\xAC \xE2\x80\x9E" "a\xE2\x80\x9C", TextEncoding::kUtf8,
-       "\x80 \x84" "a\x93"},
+      {"euro and quotes",
+       "\xE2\x82\xAC \xE2\x80\x9E"
+       "a\xE2\x80\x9C",
+       TextEncoding::kUtf8,
+       "\x80 \x84"
+       "a\x93"},
       {"not in the code page", "\xCE\xA9 \xE2\x88\x9A", TextEncoding::kUtf8, "? ?"},
-      {"beyond the plane", "a\xF0\x9F\x98\x80" "b", TextEncoding::kUtf8, "a?b"},
-      {"C1 control", "a\xC2\x81" "b", TextEncoding::kUtf8, "a?b"},
+      {"beyond the plane",
+       "a\xF0\x9F\x98\x80"
+       "b",
+       TextEncoding::kUtf8, "a?b"},
+      {"C1 control",
+       "a\xC2\x81"
+       "b",
+       TextEncoding::kUtf8, "a?b"},
       {"pair in UTF-16", Utf16LittleEndian(u"a\U0001F600b"), TextEncoding::kUtf16LittleEndian,
        "a?b"},
       {"line ends kept", "a\r\n\xC5\x99\r\n", TextEncoding::kUtf8, "a\r\n\xF8\r\n"},
       {"Windows-1250 unchanged", kCzech1250, TextEncoding::kWindows1250, kCzech1250},
       {"letters between long ASCII runs",
-       "0123456789\xC5\x99" "0123456789abcdef\xC3\xA1\xC3\xA1" "01234567\xE2\x82\xAC" "x",
-       TextEncoding::kUtf8, "0123456789\xF8" "0123456789abcdef\xE1\xE1" "01234567\x80" "x"},
+       "0123456789\xC5\x99"
+       "0123456789abcdef\xC3\xA1\xC3\xA1"
+       "01234567\xE2\x82\xAC"
+       "x",
+       TextEncoding::kUtf8,
+       "0123456789\xF8"
+       "0123456789abcdef\xE1\xE1"
+       "01234567\x80"
+       "x"},
       {"invalid bytes between long ASCII runs",
-       "0123456789\xFF" "0123456789abcdef\xC5" "01234567\xE2\x82",
+       "0123456789\xFF"
+       "0123456789abcdef\xC5"
+       "01234567\xE2\x82",
        TextEncoding::kUtf8, "0123456789?0123456789abcdef?01234567??"},
       {"odd last byte of UTF-16", Utf16LittleEndian(u"ab") + "c", TextEncoding::kUtf16LittleEndian,
        "ab"},
@@ -102,7 +121,9 @@ TEST(StatementEncodingTest, LettersAndFaultsAtEveryPlaceOfALongRun) {
   for (size_t run = 0; run <= 40; ++run) {
     const std::string a(run, 'a'), b(20, 'b'), c(17, 'c'), e(33, 'e');
     const std::string utf8 = std::string(kCzechUtf8) + a + "\xC5\x99" + b + "\xFF" + c +
-                             "\xC5" "d\xE2\x82\xAC" + e + "\xC3";
+                             "\xC5"
+                             "d\xE2\x82\xAC" +
+                             e + "\xC3";
     const std::string expected =
         std::string(kCzech1250) + a + "\xF8" + b + "?" + c + "?d\x80" + e + "?";
     EXPECT_EQ(ToWindows1250(utf8, TextEncoding::kUtf8), expected) << run;
@@ -141,10 +162,10 @@ TEST(StatementEncodingTest, LetterSequencesThatAreValidUtf8) {
   const std::string letters =
       "ŠŚŤŽŹšśťžźˇŁĄŞŻłµąşĽľżŔÁÂĂÄĹĆÇČÉĘËĚÍÎĎĐŃŇÓÔŐÖŘŮÚŰÜÝŢßŕáâăäĺćçčéęëěíîďđńňóôőöřůúűüýţ";
   ASSERT_EQ(letters.size(), 83u);
-  const std::set<std::string> utf8Forms = {
-      "Âµ", "ĂŤ", "ĂŽ", "Ăš", "Ăś", "Ăť", "Ăź", "Ăˇ", "Ăł", "Ăş", "ĂĽ",
-      "ÄŚ", "ÄŤ", "ÄŽ", "ÄŹ", "Äš", "Äą", "Äş", "Äľ", "Ĺš", "Ĺž", "Ĺź",
-      "Ĺˇ", "ĹŁ", "ĹĄ", "ĹŻ", "Ĺą", "Ĺş", "ĹĽ", "Ĺľ", "Ëť"};
+  const std::set<std::string> utf8Forms = {"Âµ", "ĂŤ", "ĂŽ", "Ăš", "Ăś", "Ăť", "Ăź", "Ăˇ",
+                                           "Ăł", "Ăş", "ĂĽ", "ÄŚ", "ÄŤ", "ÄŽ", "ÄŹ", "Äš",
+                                           "Äą", "Äş", "Äľ", "Ĺš", "Ĺž", "Ĺź", "Ĺˇ", "ĹŁ",
+                                           "ĹĄ", "ĹŻ", "Ĺą", "Ĺş", "ĹĽ", "Ĺľ", "Ëť"};
   const auto validUtf8 = [](const std::string& bytes) {
     const auto byte = [&](size_t i) { return static_cast<unsigned char>(bytes[i]); };
     for (size_t i = 1; i < bytes.size(); ++i) {

@@ -96,7 +96,8 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   if (textLength < content.size()) {
     const int32_t line =
         1 + static_cast<int32_t>(std::count(content.begin(), content.begin() + textLength, '\n'));
-    LogFormatted(log, "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden!!!\n",
+    LogFormatted(log,
+                 "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden!!!\n",
                  {shown, line});
   }
   return outcome;
@@ -199,8 +200,8 @@ struct HeaderValues {
 
 // Whether the run may go on to write; otherwise its outcome is in `refused`
 // and the reason in the log.
-bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
-                 const LogLine& log, HeaderValues* values, ExportOutcome* refused) {
+bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted, const LogLine& log,
+                 HeaderValues* values, ExportOutcome* refused) {
   *refused = ExportOutcome::kRefused;
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
@@ -229,8 +230,8 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   }
   values->newBalance = (totals.creditSum + profile.openingBalance) - totals.debitSum;
   values->oldHellers = profile.openingHellers;
-  const bool fits =
-      !totals.hellersOverflow && FitsHeader(totals.debitHellers) && FitsHeader(totals.creditHellers);
+  const bool fits = !totals.hellersOverflow && FitsHeader(totals.debitHellers) &&
+                    FitsHeader(totals.creditHellers);
   values->newHellers = fits ? values->oldHellers + totals.creditHellers - totals.debitHellers : 0;
   if (!fits || !FitsHeader(values->newHellers)) {
     log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
@@ -280,8 +281,7 @@ void LogTotals(const HeaderValues& values, const LogLine& log) {
 // old file's place, so that a fault shows here and not in the accounting
 // program; its problems go to `problems`.
 bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converted,
-                    const LogLine& log, std::vector<std::string>* problems,
-                    ExportOutcome* failed) {
+                    const LogLine& log, std::vector<std::string>* problems, ExportOutcome* failed) {
   const std::string output = PathToText(request.outputPath);
   if (const char* refusal = OutputRefusal(request, converted.inputs)) {
     LogFormatted(log, refusal, {output});

@@ -22,7 +22,8 @@ namespace {
 const char kStatementHeader[] = "Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n";
 
 // A data line with the given date, amount and document number.
-std::string Item(const std::string& date, const std::string& amount, const std::string& symbol = "1") {
+std::string Item(const std::string& date, const std::string& amount,
+                 const std::string& symbol = "1") {
   return "1;" + date + ";" + amount + ";;;" + symbol + ";;;;;Položka\r\n";
 }
 
@@ -77,9 +78,9 @@ class StatementExportTest : public testing::Test {
 };
 
 TEST_F(StatementExportTest, HeaderExample) {
-  const std::string path = folder_.Write(
-      "s.csv", kStatementHeader + Item("2014/09/24", "200") + Item("2014/09/24", "50,29") +
-                   Item("2014/09/24", "-100"));
+  const std::string path =
+      folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "200") +
+                                 Item("2014/09/24", "50,29") + Item("2014/09/24", "-100"));
   ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
   const std::string written = ReadTestFile(output_);
   ASSERT_EQ(written.size(), 130 + 3 * 130u);
@@ -146,9 +147,9 @@ TEST_F(StatementExportTest, HeaderAddsUpToItsRecords) {
     std::string items;
     for (int i = 0; i < 20; ++i) {
       const long thousandths = static_cast<long>(random() % 2000001) - 1000000;
-      items += Item("2014/09/24", (thousandths < 0 ? "-" : "") +
-                                      std::to_string(std::labs(thousandths) / 1000) + "," +
-                                      std::to_string(1000 + std::labs(thousandths) % 1000).substr(1));
+      items += Item("2014/09/24",
+                    (thousandths < 0 ? "-" : "") + std::to_string(std::labs(thousandths) / 1000) +
+                        "," + std::to_string(1000 + std::labs(thousandths) % 1000).substr(1));
     }
     HeaderFor(items);
     EXPECT_TRUE(CheckGpcStatement(ReadTestFile(output_)).empty()) << items;
@@ -161,7 +162,10 @@ TEST_F(StatementExportTest, OldBalanceDateIsTheDayBeforeTheCalendarDay) {
     int year, month, day;
     const char* expected;
   } cases[] = {
-      {2016, 3, 1, "290216"}, {2014, 9, 1, "310814"}, {2015, 1, 1, "311214"}, {2014, 7, 15, "140714"},
+      {2016, 3, 1, "290216"},
+      {2014, 9, 1, "310814"},
+      {2015, 1, 1, "311214"},
+      {2014, 7, 15, "140714"},
   };
   for (const Case& c : cases) {
     g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(c.year, c.month, c.day);
@@ -181,9 +185,11 @@ TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
       {-7, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
       {-1, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
       {7, -3601, "0", "Neplatné datum zůstatku!!!\n"},
-      {7, 0, "1e15", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {7, 0, "1e15",
+       "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
       // Beyond the range of numbers it would read as 0.
-      {7, 0, "1e400", "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {7, 0, "1e400",
+       "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
   };
   const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
   for (const Case& c : cases) {
@@ -211,7 +217,8 @@ TEST_F(StatementExportTest, FolderAndNamesInSelectionOrder) {
   // A folder that already ends in a separator gives two in a row, and such
   // paths still open.
   ASSERT_EQ(Run({folder_.path() + kPathSeparator, "a.csv"}), ExportOutcome::kWritten);
-  EXPECT_EQ(log_[0], "Převádím soubor " + folder_.path() + kPathSeparator + kPathSeparator + "a.csv\n");
+  EXPECT_EQ(log_[0],
+            "Převádím soubor " + folder_.path() + kPathSeparator + kPathSeparator + "a.csv\n");
 }
 
 TEST_F(StatementExportTest, NothingLoaded) {
@@ -291,7 +298,8 @@ TEST_F(StatementExportTest, CutValuesAreReported) {
   const std::string path = folder_.Write(
       "s.csv", kStatementHeader + Item("2014/09/24", "5") + Item("1999/09/24", "5", "12"));
   ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
-  EXPECT_EQ(log_[1], "Soubor " + path + ", řádek 3: rok je delší než pole v ABO, zapsán jen jeho konec!!!\n");
+  EXPECT_EQ(log_[1], "Soubor " + path +
+                         ", řádek 3: rok je delší než pole v ABO, zapsán jen jeho konec!!!\n");
 }
 
 // The log's balances and turnovers are those of the header, in whole hellers.
@@ -338,7 +346,8 @@ TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
       {"9999999999,99", ExportOutcome::kWritten, nullptr},
       {"1e-400", ExportOutcome::kWritten, nullptr},
   };
-  const std::string second = folder_.Write("second.csv", kStatementHeader + Item("2014/09/24", "3"));
+  const std::string second =
+      folder_.Write("second.csv", kStatementHeader + Item("2014/09/24", "3"));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.amount);
     folder_.Write("export.gpc", "earlier statement");
@@ -366,18 +375,20 @@ TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
 // parts the line does not give come from the previous line, or are zeros),
 // and each file says once where the first one is and how many there are.
 TEST_F(StatementExportTest, UnreadableDatesAreCountedPerFile) {
-  const std::string a = folder_.Write(
-      "a.csv", kStatementHeader + Item("2014/09/15", "1") + Item("2014-09-16", "2") +
-                   Item("2014/09/17", "3") + Item("17.9.2014", "4") + Item("", "5"));
+  const std::string a =
+      folder_.Write("a.csv", kStatementHeader + Item("2014/09/15", "1") + Item("2014-09-16", "2") +
+                                 Item("2014/09/17", "3") + Item("17.9.2014", "4") + Item("", "5"));
   const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2.9.2014", "6"));
   const std::string c = folder_.Write("c.csv", kStatementHeader + Item("2014/09/18", "7"));
   Run({folder_.path(), "a.csv", "b.csv", "c.csv"});
   const std::vector<std::string> expected = {
       "Převádím soubor " + a + "\n",
-      "Soubor " + a + ", řádek 3: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+      "Soubor " + a +
+          ", řádek 3: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
           "(takových řádků je v souboru 3)!!!\n",
       "Převádím soubor " + b + "\n",
-      "Soubor " + b + ", řádek 2: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+      "Soubor " + b +
+          ", řádek 2: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
           "(takových řádků je v souboru 1)!!!\n",
       "Převádím soubor " + c + "\n",
   };

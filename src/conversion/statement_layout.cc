@@ -204,7 +204,7 @@ constexpr Servis24Column kServis24Columns[] = {
 // The header candidates of one line with one separator.
 struct HeaderMatch {
   StatementLayout layout;
-  int recognised = 0;  // columns with a known name
+  int recognised = 0;           // columns with a known name
   bool dateAtServis24 = false;  // column 2 (from 1) names a date
 };
 
@@ -226,8 +226,8 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
     }
     if (known) ++match->recognised;
   }
-  layout.recognised = layout.Column(ColumnRole::kBookingDate) >= 0 &&
-                      layout.Column(ColumnRole::kAmount) >= 0;
+  layout.recognised =
+      layout.Column(ColumnRole::kBookingDate) >= 0 && layout.Column(ColumnRole::kAmount) >= 0;
   if (!layout.recognised) return;
 
   layout.name = kGenericName;

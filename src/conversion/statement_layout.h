@@ -11,7 +11,7 @@ namespace tarvolo {
 enum class ColumnRole {
   kBookingDate,
   kAmount,
-  kDirection,       // debit or credit, for amounts written without a sign
+  kDirection,  // debit or credit, for amounts written without a sign
   kCurrency,
   kCounterAccount,  // prefix-number/bank, number/bank or the number alone
   kCounterBank,
@@ -21,12 +21,12 @@ enum class ColumnRole {
   kVariableSymbol,
   kConstantSymbol,
   kSpecificSymbol,
-  kMessage,         // the message for the payee
-  kItemType,        // the bank's own description or kind of the item
+  kMessage,   // the message for the payee
+  kItemType,  // the bank's own description or kind of the item
   kTransactionId,
-  kState,           // COMPLETED, PENDING, DECLINED...: only booked rows are items
-  kFee,             // a fee charged beside the amount, not within it
-  kBalance,         // the account's balance after the row
+  kState,    // COMPLETED, PENDING, DECLINED...: only booked rows are items
+  kFee,      // a fee charged beside the amount, not within it
+  kBalance,  // the account's balance after the row
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);

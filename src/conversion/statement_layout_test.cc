@@ -31,6 +31,7 @@ struct Columns {
 };
 
 TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
+  // clang-format off
   struct Case {
     const char* text;
     const char* name;  // "" when no header is recognised
@@ -96,6 +97,7 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
       {"h;h\r\n", "", false, ';', 0, {}},
       {"", "", false, ';', 0, {}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     const StatementLayout layout = RecogniseLayout(c.text);
     EXPECT_EQ(layout.recognised, c.name[0] != '\0') << c.text;

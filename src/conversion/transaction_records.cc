@@ -122,8 +122,7 @@ bool ReadPlainDate(const char* text, CivilDate& date) {
 }
 
 // YYYY/MM/DD; the parts a date lacks stay as the line before left them.
-void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date,
-                    ItemRecordWriter& writer) {
+void ReadServisDate(CsvFieldSpan field, int lineNumber, CivilDate& date, ItemRecordWriter& writer) {
   constexpr ptrdiff_t kPlainLength = 10;
   // The usual field, just the date, is read where it stands.
   if (field.end - field.first != kPlainLength || !ReadPlainDate(field.first, date)) {
@@ -235,7 +234,6 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
   });
 }
 
-
 namespace {
 
 // An integer as "%0Nd" renders it: "-" and digits, zeros between up to
@@ -265,7 +263,8 @@ constexpr int64_t kHellerLimit = 100000000000000000;
 constexpr GpcField kCounterPrefix = {kItemFields[kItemCounterAccount].first, 6,
                                      GpcFieldKind::kNumber, ""};
 constexpr GpcField kCounterNumber = {kCounterPrefix.first + 6, 10, GpcFieldKind::kNumber, ""};
-static_assert(kCounterPrefix.width + kCounterNumber.width == kItemFields[kItemCounterAccount].width);
+static_assert(kCounterPrefix.width + kCounterNumber.width ==
+              kItemFields[kItemCounterAccount].width);
 
 // The due date's field holds day, month and year, two digits each.
 constexpr size_t kDueDay = kItemFields[kItemDueDate].first;
@@ -278,8 +277,8 @@ ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
   // What every record of the run has in common.
   std::memset(template_, '0', sizeof template_);
   std::memcpy(template_, "075", 3);
-  const size_t ownLength = strnlen(g_accountSettings.accountNumber,
-                                   sizeof g_accountSettings.accountNumber);
+  const size_t ownLength =
+      strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber);
   PutRightAligned(template_, kItemFields[kItemOwnAccount], g_accountSettings.accountNumber,
                   ownLength, '0');
   const GpcField& description = kItemFields[kItemDescription];

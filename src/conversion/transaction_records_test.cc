@@ -33,8 +33,8 @@ class TransactionRecordsTest : public testing::Test {
                    const std::string& account = "", const std::string& symbol = "",
                    const std::string& constant = "", const std::string& specific = "",
                    const std::string& text = "") {
-    return "1;" + date + ";" + amount + ";" + account + ";;" + symbol + ";;;" +
-           constant + ";" + specific + ";" + text + "\r\n";
+    return "1;" + date + ";" + amount + ";" + account + ";;" + symbol + ";;;" + constant + ";" +
+           specific + ";" + text + "\r\n";
   }
 };
 
@@ -42,9 +42,9 @@ TEST_F(TransactionRecordsTest, WorkedExample) {
   const std::string record =
       Records("1;2014/09/24;-1234,50;000019-0123456789/0800;;12345;;;0308;;Nájem září\r\n");
   const std::string expected = std::string("075") + "0000000123456789" + "0000190123456789" +
-                               "0000000012345" + "000000123450" + "1" + "0000012345" +
-                               "000800" + "0308" + "0000000000" + "240914" +
-                               "Nájem září          " + "011" + "01" + "240914" + "\r\n";
+                               "0000000012345" + "000000123450" + "1" + "0000012345" + "000800" +
+                               "0308" + "0000000000" + "240914" + "Nájem září          " + "011" +
+                               "01" + "240914" + "\r\n";
   EXPECT_EQ(record, expected);
   EXPECT_EQ(record.size(), kRecordLength);
   EXPECT_EQ(g_exportTotals.debitSum, 1234.5);
@@ -72,7 +72,9 @@ TEST_F(TransactionRecordsTest, CounterAccounts) {
       {"19--123/0800", "0000190000000123", "000800"},
       {"-5-123/0800", "0000000000000123", "000800"},  // negative prefix becomes 0
       {"CZ6508000000192000145399", "0000000000000000", "000000"},
-      {"19-123/08\xE1" "0", "0000000000000000", "000000"},
+      {"19-123/08\xE1"
+       "0",
+       "0000000000000000", "000000"},
       {"", "0000000000000000", "000000"},
   };
   for (const Case& c : cases) {
@@ -90,9 +92,11 @@ TEST_F(TransactionRecordsTest, AmountsAndCodes) {
   } cases[] = {
       {"1234,50", "000000123450", '2'},
       {"-1234,50", "000000123450", '1'},
-      {"1 234,50", "000000123450", '2'},      // group blank removed
-      {"-1\xA0" "234,50", "000000123450", '1'},  // group no-break space removed
-      {"1,234,50", "000000000123", '2'},      // reads 1.234
+      {"1 234,50", "000000123450", '2'},  // group blank removed
+      {"-1\xA0"
+       "234,50",
+       "000000123450", '1'},              // group no-break space removed
+      {"1,234,50", "000000000123", '2'},  // reads 1.234
       {"-0", "000000000000", '2'},
       {"-0,00", "000000000000", '2'},
       {"0,125", "000000000013", '2'},
@@ -118,7 +122,7 @@ TEST_F(TransactionRecordsTest, LinesAndTotals) {
       {"header only", 0},
       {"header only\r\n", 0},
       {"h\r\n1;2014/09/24;5\r\n", 1},
-      {"h\r\n1;2014/09/24;5", 1},                      // no final line end
+      {"h\r\n1;2014/09/24;5", 1},  // no final line end
       // Lines whose fields are all empty are no items, wherever they stand.
       {"h\r\n1;2014/09/24;5\r\n\r\n2;2014/09/25;6\r\n", 2},
       {"h\r\n1;2014/09/24;5\r\n\r\n", 1},
@@ -131,7 +135,7 @@ TEST_F(TransactionRecordsTest, LinesAndTotals) {
       {"h\r\n1;2014/09/24;5\r\n;;;;;;;;;;x\r\n", 2},
       {"h\r\n1;2014/09/24;5\r\n\xa0\r\n", 2},
       {"h\r\n1;2014/09/24;5\r\n0\r\n", 2},
-      {"h\r1;2014/09/24;5\r2;2014/09/25;6\r", 0},       // CR-only line ends
+      {"h\r1;2014/09/24;5\r2;2014/09/25;6\r", 0},  // CR-only line ends
       {"", 0},
   };
   for (const Case& c : cases) {
@@ -160,8 +164,8 @@ TEST_F(TransactionRecordsTest, LineWithOnlyADescriptionKeepsPreviousDateAndIsZer
 }
 
 TEST_F(TransactionRecordsTest, FieldsAndDates) {
-  const std::string record = Records(
-      Line("14/09/24", "1", "", "123", "8", "77", "Popis delší než dvacet znaků"));
+  const std::string record =
+      Records(Line("14/09/24", "1", "", "123", "8", "77", "Popis delší než dvacet znaků"));
   EXPECT_EQ(record.substr(35, 13), "0000000000123");
   EXPECT_EQ(record.substr(61, 10), "0000000123");  // the same symbol, 10 wide
   EXPECT_EQ(record.substr(77, 4), "0008");
@@ -184,14 +188,15 @@ TEST_F(TransactionRecordsTest, TooWideValuesKeepTheirLastCharactersAndAreReporte
       {Line("2014/09/24", "1", "", "12345678901234"), 35, 13, "2345678901234", "číslo dokladu"},
       {Line("2014/09/24", "1", "1/1234567"), 71, 6, "234567", "kód banky"},
       {Line("2014/09/24", "1", "", "", "12345"), 77, 4, "2345", "konstantní symbol"},
-      {Line("2014/09/24", "1", "", "", "", "12345678901"), 81, 10, "2345678901", "specifický symbol"},
+      {Line("2014/09/24", "1", "", "", "", "12345678901"), 81, 10, "2345678901",
+       "specifický symbol"},
       {Line("2014/09/24", "12345678901,23"), 48, 12, "234567890123", "částka"},
       {Line("2014/09/24", "1", "12345678901/0800"), 19, 16, "0000002345678901", "číslo protiúčtu"},
       // The last characters of the whole field, however long it is.
       {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 35, 13,
        "1234567890123", "číslo dokladu"},
-      {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 61, 10,
-       "4567890123", "číslo dokladu"},
+      {Line("2014/09/24", "1", "", std::string(512, '7') + "1234567890123"), 61, 10, "4567890123",
+       "číslo dokladu"},
       {Line("2014/09/24", "1", "", std::string(3000, '7') + "12\"34\"567890123 \t"), 35, 13,
        "1234567890123", "číslo dokladu"},
       {Line("2014/09/24", "1", "", "", std::string(600, '5') + "0308"), 77, 4, "0308",

@@ -6,7 +6,8 @@
 namespace tarvolo {
 
 // The characters of the bytes 0x80 to 0xFF in Windows-1250; 0 for the five
-// bytes that stand for no character.
+// bytes that stand for no character; eight a row, as code pages are printed.
+// clang-format off
 constexpr char16_t kWindows1250High[128] = {
     0x20AC, 0, 0x201A, 0, 0x201E, 0x2026, 0x2020, 0x2021,
     0, 0x2030, 0x0160, 0x2039, 0x015A, 0x0164, 0x017D, 0x0179,
@@ -25,6 +26,7 @@ constexpr char16_t kWindows1250High[128] = {
     0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6, 0x00F7,
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9,
 };
+// clang-format on
 
 // The bytes of the characters that Windows-1250 has beyond ASCII, looked
 // up directly: they lie in two small ranges of code points.

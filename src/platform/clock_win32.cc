@@ -31,8 +31,7 @@ bool MakeLocalTime(const CivilTime& local, bool daylightSaving, int64_t* time) {
 void FormatDdMmYy(const CivilTime& date, char text[7]) {
   const SYSTEMTIME day = SystemTimeOf(date);
   char formatted[16] = {};
-  if (GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, &day, "ddMMyy", formatted,
-                     sizeof formatted) != 7) {
+  if (GetDateFormatA(LOCALE_SYSTEM_DEFAULT, 0, &day, "ddMMyy", formatted, sizeof formatted) != 7) {
     lstrcpyA(formatted, "000000");
   }
   lstrcpynA(text, formatted, 7);

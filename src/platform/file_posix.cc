@@ -51,15 +51,14 @@ FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryP
   for (int attempt = 0; attempt < 100; ++attempt) {
     *temporaryPath = TemporaryPathBeside(target, NextTemporarySeed(base));
     // O_EXCL makes a new file or fails: a link at the name is not followed.
-    const int fd = open(temporaryPath->c_str(),
-                        O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    const int fd =
+        open(temporaryPath->c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) {
       if (errno == EEXIST) continue;
       break;
     }
     struct stat old;
-    if (lstat(target, &old) == 0 && S_ISREG(old.st_mode) &&
-        fchmod(fd, old.st_mode & 0777) != 0) {
+    if (lstat(target, &old) == 0 && S_ISREG(old.st_mode) && fchmod(fd, old.st_mode & 0777) != 0) {
       close(fd);
       unlink(temporaryPath->c_str());
       break;

@@ -35,8 +35,9 @@ std::wstring WidePath(const char* path) {
 
 FileHandle OpenFileForReading(const char* path) {
   // Another run may replace the file while it is read here.
-  HANDLE file = CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(WidePath(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return kNoFile;
   // Devices, consoles and pipes are no statement files.
   if (GetFileType(file) != FILE_TYPE_DISK) {
@@ -52,9 +53,9 @@ FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryP
   for (int attempt = 0; attempt < 100; ++attempt) {
     *temporaryPath = TemporaryPathBeside(target, NextTemporarySeed(base));
     // CREATE_NEW makes a new file or fails: nothing at the name is opened.
-    HANDLE file = CreateFileW(WidePath(temporaryPath->c_str()).c_str(),
-                              GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(WidePath(temporaryPath->c_str()).c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file != INVALID_HANDLE_VALUE) return reinterpret_cast<FileHandle>(file);
     const DWORD error = GetLastError();
     if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
@@ -161,8 +162,9 @@ namespace {
 HANDLE OpenForAttributes(const char* path, bool followLink) {
   DWORD flags = FILE_FLAG_BACKUP_SEMANTICS;
   if (!followLink) flags |= FILE_FLAG_OPEN_REPARSE_POINT;
-  return CreateFileW(WidePath(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                     nullptr, OPEN_EXISTING, flags, nullptr);
+  return CreateFileW(WidePath(path).c_str(), 0,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                     flags, nullptr);
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ std::string FromWide(const wchar_t* text, size_t length, UINT codePage) {
   const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
   const char* replacement = utf8 ? nullptr : "?";
   if (length == 0) return std::string();
-  const int size = WideCharToMultiByte(codePage, flags, text, static_cast<int>(length), nullptr,
-                                       0, replacement, nullptr);
+  const int size = WideCharToMultiByte(codePage, flags, text, static_cast<int>(length), nullptr, 0,
+                                       replacement, nullptr);
   if (size <= 0) return std::string();
   std::string result(size, '\0');
   WideCharToMultiByte(codePage, flags, text, static_cast<int>(length), &result[0], size,
@@ -34,7 +34,8 @@ std::vector<std::string> TextArguments(int argc, char** argv) {
     return PathArguments(argc, argv);
   }
   std::vector<std::string> arguments;
-  for (int i = 0; i < count; ++i) arguments.push_back(FromWide(wide[i], lstrlenW(wide[i]), kWindows1250));
+  for (int i = 0; i < count; ++i)
+    arguments.push_back(FromWide(wide[i], lstrlenW(wide[i]), kWindows1250));
   LocalFree(wide);
   return arguments;
 }
@@ -51,7 +52,8 @@ std::string Utf16ToWindows1250(const std::u16string& text) {
 // Paths are in the ANSI code page, which is Windows-1250 on a Czech system.
 std::string PathToText(const std::string& path) {
   if (GetACP() == kWindows1250 || path.empty()) return path;
-  const int size = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  const int size =
+      MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
   if (size <= 0) return path;
   std::wstring wide(size, L'\0');
   MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), &wide[0], size);

@@ -125,7 +125,8 @@ TEST(WholeFileTest, WriteNeverOpensWhatStandsAtTheTemporaryName) {
     if (kind == "file") folder.Write(planted.substr(folder.path().size() + 1), "planted");
     if (kind == "folder") std::filesystem::create_directory(planted);
     if (kind == "link to a file") std::filesystem::create_symlink(victim, planted, error);
-    if (kind == "dangling link") std::filesystem::create_symlink(folder.File("none"), planted, error);
+    if (kind == "dangling link")
+      std::filesystem::create_symlink(folder.File("none"), planted, error);
     if (error) continue;  // no links on this system
 
     std::string seen;

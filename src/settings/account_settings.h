@@ -10,7 +10,7 @@ namespace tarvolo {
 // file: no header, no version, integers little-endian. Each text ends at its
 // first NUL or at the end of its field.
 struct AccountSettings {
-  char accountNumber[16];   // own account without the bank code
+  char accountNumber[16];  // own account without the bank code
   char accountName[20];
   char openingBalance[20];  // decimal text, as typed
   int32_t balanceDate;      // stored timestamp of the balance day

@@ -31,8 +31,8 @@ bool LoadSettingsFrom(const char* path, std::string* lengthNote) {
   // Such a file was made by other means or damaged: its values may be
   // partly start-up values or stray bytes, which the user should know.
   if (lengthNote && content.size() != sizeof g_accountSettings) {
-    *lengthNote = "Soubor nastavení " + PathToText(path) + " má " +
-                  std::to_string(content.size()) + " bajtů místo 64!!!\n";
+    *lengthNote = "Soubor nastavení " + PathToText(path) + " má " + std::to_string(content.size()) +
+                  " bajtů místo 64!!!\n";
   }
   return true;
 }

@@ -18,8 +18,8 @@ namespace {
 
 // The 64 bytes of a profile as the file holds them: each text padded with
 // NUL bytes to its field, the integers little-endian.
-std::string Record(const std::string& account, const std::string& name,
-                   const std::string& balance, int32_t balanceDate, int32_t statementNumber) {
+std::string Record(const std::string& account, const std::string& name, const std::string& balance,
+                   int32_t balanceDate, int32_t statementNumber) {
   std::string bytes;
   bytes += account + std::string(16 - account.size(), '\0');
   bytes += name + std::string(20 - name.size(), '\0');
@@ -63,7 +63,7 @@ TEST_F(SettingsFileTest, LoadPutsTheFilesFirstBytesOverTheProfile) {
     bool exists;
     std::string content;
     bool loaded;
-    std::string profile;  // all 64 bytes after the load
+    std::string profile;                                     // all 64 bytes after the load
     std::string accountNumber, accountName, openingBalance;  // as read
   } cases[] = {
       {"no file", false, "", false, kStartUp, "111", "Start", "0.00"},
@@ -72,14 +72,30 @@ TEST_F(SettingsFileTest, LoadPutsTheFilesFirstBytesOverTheProfile) {
        Record("1234567890123456", "ABCDt", "0.00", 1409522340, 7), "1234567890123456", "ABCDt",
        "0.00"},
       {"64 bytes", true, full, true, full, "19-2000145399", "Firma s.r.o.", "-1234.50"},
-      {"100 bytes", true, full + std::string(36, 'x'), true, full, "19-2000145399",
-       "Firma s.r.o.", "-1234.50"},
+      {"100 bytes", true, full + std::string(36, 'x'), true, full, "19-2000145399", "Firma s.r.o.",
+       "-1234.50"},
       {"bytes behind a NUL are kept but not read", true,
-       Record(std::string("12\0" "3456789", 10), std::string("Ab\0" "CDEFGHIJK", 12),
-              std::string("5.5\0" "999", 7), 1, 2),
+       Record(std::string("12\0"
+                          "3456789",
+                          10),
+              std::string("Ab\0"
+                          "CDEFGHIJK",
+                          12),
+              std::string("5.5\0"
+                          "999",
+                          7),
+              1, 2),
        true,
-       Record(std::string("12\0" "3456789", 10), std::string("Ab\0" "CDEFGHIJK", 12),
-              std::string("5.5\0" "999", 7), 1, 2),
+       Record(std::string("12\0"
+                          "3456789",
+                          10),
+              std::string("Ab\0"
+                          "CDEFGHIJK",
+                          12),
+              std::string("5.5\0"
+                          "999",
+                          7),
+              1, 2),
        "12", "Ab", "5.5"},
       {"full account field does not run into the name", true,
        Record("1234567890123456", "Name", "1", 0, 0), true,
@@ -123,8 +139,11 @@ TEST_F(SettingsFileTest, LoadNamesAFileOfAnotherLength) {
 }
 
 TEST_F(SettingsFileTest, SaveWritesExactlyTheRecord) {
-  const std::string profile =
-      Record("19-2000145399", "Účet \x9a\xe8", std::string("100.5\0" "77", 8), 1405375140, 12);
+  const std::string profile = Record("19-2000145399", "Účet \x9a\xe8",
+                                     std::string("100.5\0"
+                                                 "77",
+                                                 8),
+                                     1405375140, 12);
   const struct {
     const char* label;
     bool exists;
@@ -150,7 +169,8 @@ TEST_F(SettingsFileTest, SaveWritesExactlyTheRecord) {
     SetProfile(profile);
     EXPECT_TRUE(SaveSettingsTo(path.c_str())) << c.label;
     EXPECT_EQ(ReadTestFile(path), profile) << c.label;
-    EXPECT_EQ(FileNamesIn(folder.path()), c.leftOver ? "tarvolo.cfg tarvolo.cfg.tmp" : "tarvolo.cfg")
+    EXPECT_EQ(FileNamesIn(folder.path()),
+              c.leftOver ? "tarvolo.cfg tarvolo.cfg.tmp" : "tarvolo.cfg")
         << c.label << ": a temporary file is left";
     if (c.leftOver == 'f') {
       EXPECT_EQ(ReadTestFile(folder.File("tarvolo.cfg.tmp")), std::string(100, 't')) << c.label;
@@ -168,10 +188,10 @@ TEST_F(SettingsFileTest, FailedSaveLeavesTheOldFileWhole) {
   const std::string profile = Record("222", "New", "2.00", 2, 2);
   const struct {
     const char* label;
-    const char* target;           // path of the settings file in the folder
-    const char* folders[2];       // folders made first
-    const char* oldFiles[2];      // files holding `old`
-    const char* expectedNames;    // what the folder holds afterwards
+    const char* target;         // path of the settings file in the folder
+    const char* folders[2];     // folders made first
+    const char* oldFiles[2];    // files holding `old`
+    const char* expectedNames;  // what the folder holds afterwards
   } cases[] = {
       {"parent folder missing", "missing/tarvolo.cfg", {}, {"tarvolo.cfg"}, "tarvolo.cfg"},
       {"parent is a file", "file/tarvolo.cfg", {}, {"file"}, "file"},

@@ -22,8 +22,7 @@ void AddLogEntry(ActivityLog& log, const char* text) {
     length = kTextRoom;
   }
   // Drop the oldest entries until the new one fits behind the rest.
-  while (!log.entryLengths.empty() &&
-         log.text.size() + kSeparator + length > kTextRoom) {
+  while (!log.entryLengths.empty() && log.text.size() + kSeparator + length > kTextRoom) {
     const size_t oldest = log.entryLengths.front();
     log.entryLengths.pop_front();
     const size_t removed = log.entryLengths.empty() ? log.text.size() : oldest + kSeparator;

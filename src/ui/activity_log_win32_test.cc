@@ -23,7 +23,8 @@ class ActivityLogPaneTest : public TestDialog {
     RECT area;
     SendMessageA(pane_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
     HDC dc = GetDC(pane_);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(pane_, WM_GETFONT, 0, 0)));
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(pane_, WM_GETFONT, 0, 0)));
     TEXTMETRICA metrics;
     GetTextMetricsA(dc, &metrics);
     SelectObject(dc, old);

@@ -91,8 +91,8 @@ TEST_F(ControlBindingTest, NumberStoresTheDigitPlacesOfFiveCharacters) {
     const char* typed;
     int32_t stored;
   } cases[] = {
-      {"123", 123}, {"12a", 120},     {"1 2", 102}, {"-5", 5},     {"", 0},
-      {"7 ", 70},   {" 7", 7},        {"00042", 42}, {"123456", 12345}, {"99999", 99999},
+      {"123", 123}, {"12a", 120}, {"1 2", 102},  {"-5", 5},         {"", 0},
+      {"7 ", 70},   {" 7", 7},    {"00042", 42}, {"123456", 12345}, {"99999", 99999},
   };
   for (const auto& c : cases) {
     g_data.number = -1;
@@ -143,7 +143,9 @@ TEST_F(ControlBindingTest, TextShowsTheWholeDatumAndStoresFifteenCharacters) {
   EXPECT_EQ(TextOf(IDC_TEST_TEXT), "1234567890.12345678");
   StoreControls(window_);
   // The first 15 characters and a NUL go over the start; the rest stays.
-  EXPECT_EQ(std::string(g_data.text, 20), std::string("1234567890.1234\0" "678\0", 20));
+  EXPECT_EQ(std::string(g_data.text, 20), std::string("1234567890.1234\0"
+                                                      "678\0",
+                                                      20));
 
   // Windows-1250 bytes pass unchanged: "Běžný účet".
   const char czech[] = "B\xEC\x9En\xFD \xFA\xE8\x65t";
@@ -211,10 +213,10 @@ TEST_F(ControlBindingTest, DialogProcOpensAndCallsTheBoundHandlers) {
   } cases[] = {
       {IDC_TEST_BUTTON, BN_CLICKED, 1, 0},
       {IDC_TEST_BUTTON, CBN_DBLCLK, 0, 1},
-      {IDC_TEST_BUTTON, 1, 0, 0},          // other notification codes
-      {IDC_TEST_NUMBER, BN_CLICKED, 0, 0},  // not a button
+      {IDC_TEST_BUTTON, 1, 0, 0},                 // other notification codes
+      {IDC_TEST_NUMBER, BN_CLICKED, 0, 0},        // not a button
       {IDC_TEST_NUMBER + 100, BN_CLICKED, 0, 0},  // kind 3 has no clicks
-      {IDCANCEL, BN_CLICKED, 0, 0},         // Escape: nothing bound
+      {IDCANCEL, BN_CLICKED, 0, 0},               // Escape: nothing bound
       {9999, BN_CLICKED, 0, 0},
   };
   for (const auto& c : cases) {

@@ -26,8 +26,8 @@ using ControlHandler = int (*)(HWND window, ControlBinding* binding);
 struct ControlBinding {
   int32_t controlId;
   BindKind kind;
-  int32_t width;            // integer data: 0 = 32 bits, 1 = 8 bits, else none
-  const int32_t* choices;   // ComboBox: ChoiceTexts indices ended by one <= 0
+  int32_t width;           // integer data: 0 = 32 bits, 1 = 8 bits, else none
+  const int32_t* choices;  // ComboBox: ChoiceTexts indices ended by one <= 0
   void* data;
   ControlHandler onClick;
   // Notification code 2, which a combo box or list box sends for a double

@@ -1,7 +1,7 @@
 #include "ui/file_selection.h"
 
-#include <windows.h>
 #include <commdlg.h>
+#include <windows.h>
 
 #include <cstring>
 
@@ -28,8 +28,9 @@ enum class PathKind { kFile, kFolder, kMissing, kOther };
 // Asks for no access, so that a statement another program holds open still
 // counts as a file.
 PathKind KindOf(const std::string& path) {
-  HANDLE handle = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  HANDLE handle =
+      CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return PathKind::kMissing;
   BY_HANDLE_FILE_INFORMATION information = {};
   PathKind kind = PathKind::kOther;

@@ -186,13 +186,19 @@ TEST_F(GivenFilesTest, FilesOfSeveralFoldersAreHeldWholeAfterAnEmptyFolder) {
       {{"..\\a\\leden.csv", "unor.csv"}, {a, b}, selected, folder_ + "\\a"},
       {{a, folder_ + "\\b", folder_ + "\\b\\chybi.csv", "NUL", b, a},
        {a, b},
-       "Složka " + folder_ + "\\b nebyla vybrána, vyberte soubory v ní!!!\n\r\n"
-       "Soubor " + folder_ + "\\b\\chybi.csv nebyl nalezen, nebyl vybrán!!!\n\r\n"
-       "\\\\.\\NUL není soubor s výpisem, nebyl vybrán!!!\n\r\n"
-       "Soubor " + a + " už je vybrán, podruhé nebyl vybrán!!!\n\r\n" + selected,
+       "Složka " + folder_ +
+           "\\b nebyla vybrána, vyberte soubory v ní!!!\n\r\n"
+           "Soubor " +
+           folder_ +
+           "\\b\\chybi.csv nebyl nalezen, nebyl vybrán!!!\n\r\n"
+           "\\\\.\\NUL není soubor s výpisem, nebyl vybrán!!!\n\r\n"
+           "Soubor " +
+           a + " už je vybrán, podruhé nebyl vybrán!!!\n\r\n" + selected,
        folder_ + "\\a"},
       // Nothing usable empties the selection and leaves the folder as it is.
-      {{folder_}, {}, "Složka " + folder_ + " nebyla vybrána, vyberte soubory v ní!!!\n\r\n" + nothing,
+      {{folder_},
+       {},
+       "Složka " + folder_ + " nebyla vybrána, vyberte soubory v ní!!!\n\r\n" + nothing,
        folder_ + "\\a"},
       {{}, {}, nothing, folder_ + "\\a"},
   };

@@ -33,7 +33,8 @@ namespace {
 
 constexpr char kEarlierExport[] = "earlier export.gpc\r\n";
 constexpr char kHeader[] = "Číslo;Datum;Částka;Protiúčet;Název;VS;Měna;Poznámka;KS;SS;Zpráva\r\n";
-constexpr char kLine[] = "1;2014/09/24;-1234,50;000019-0123456789/0800;Nájemce;12345;CZK;;0308;;Nájem\r\n";
+constexpr char kLine[] =
+    "1;2014/09/24;-1234,50;000019-0123456789/0800;Nájemce;12345;CZK;;0308;;Nájem\r\n";
 
 struct RunResult {
   ExportOutcome outcome;
@@ -56,20 +57,24 @@ class BadInputTest : public testing::Test {
     request.outputPath = output_.c_str();
     if (!settings_.empty()) request.settingsPath = settings_.c_str();
     RunResult run;
-    run.outcome = RunStatementExport(request, [&run](const char* line) { run.log.push_back(line); });
+    run.outcome =
+        RunStatementExport(request, [&run](const char* line) { run.log.push_back(line); });
     return run;
   }
   RunResult ExportFile(const std::string& path) { return Export(path + std::string(2, '\0')); }
 
   std::string Converting(const std::string& path) const { return "Převádím soubor " + path + "\n"; }
-  std::string Unreadable(const std::string& path) const { return "Soubor " + path + " nelze přečíst!!!\n"; }
+  std::string Unreadable(const std::string& path) const {
+    return "Soubor " + path + " nelze přečíst!!!\n";
+  }
   std::string Written() const { return "Zapsán soubor " + output_ + "\n"; }
   std::string Checked() const { return "Kontrola souboru " + output_ + ": v pořádku\n"; }
   std::string NotWritten() const { return "Soubor " + output_ + " se nepodařilo zapsat!!!\n"; }
   static std::string NothingLoaded() { return "Nebyly načteny žádné položky nebo soubory!!!\n"; }
   static std::string UnreadableDates(const std::string& path, int32_t first, int32_t count) {
     return "Soubor " + path + ", řádek " + std::to_string(first) +
-           ": datum není ve tvaru RRRR/MM/DD, položka nemá správné datum (takových řádků je v souboru " +
+           ": datum není ve tvaru RRRR/MM/DD, položka nemá správné datum (takových řádků je v "
+           "souboru " +
            std::to_string(count) + ")!!!\n";
   }
 
@@ -94,7 +99,10 @@ TEST_F(BadInputTest, FilesWithoutItems) {
       // Lines end at LF only: with CR alone the whole file is its header line.
       {"CR-only line ends", std::string("h\r") + "1;2014/09/24;100\r2;2014/09/25;200\r", {}},
       // Read as UTF-16, its one data line has no amount and no date.
-      {"UTF-16", std::string("\xFF\xFEh\0;\0\r\0\n\0" "1\0;\0", 14),
+      {"UTF-16",
+       std::string("\xFF\xFEh\0;\0\r\0\n\0"
+                   "1\0;\0",
+                   14),
        {"Soubor je v kódování UTF-16, převeden do Windows-1250\n", "date of line 2"}},
   };
   for (Case& c : cases) {
@@ -114,7 +122,8 @@ TEST_F(BadInputTest, FilesWithoutItems) {
 
 // Items after a NUL byte are not read, and the log says where the text ended.
 TEST_F(BadInputTest, NulByteEndsTheTextWithAWarning) {
-  const std::string content = std::string(kHeader) + kLine + kLine + std::string("3;\0;", 4) + kLine;
+  const std::string content =
+      std::string(kHeader) + kLine + kLine + std::string("3;\0;", 4) + kLine;
   const std::string path = folder_.Write("vypis.csv", content);
   const RunResult run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
@@ -135,7 +144,9 @@ TEST_F(BadInputTest, OddFilesWithItems) {
     int items;
     std::vector<std::string> warnings;  // lines after the conversion line
   } cases[] = {
-      {"UTF-8 with byte-order mark", "\xEF\xBB\xBF" + std::string(kHeader) + kLine, 1,
+      {"UTF-8 with byte-order mark",
+       "\xEF\xBB\xBF" + std::string(kHeader) + kLine,
+       1,
        {"Soubor je v kódování UTF-8, převeden do Windows-1250\n"}},
       {"field of 100,000 characters",
        "h\r\n1;2014/09/24;5;;;" + hundredThousand + ";;;" + hundredThousand + ";" +
@@ -187,10 +198,12 @@ TEST_F(BadInputTest, AmountBeyondTheRangeOfHellers) {
   const std::string path = folder_.Write("vypis.csv", "h\r\n5;;-2e306;\r\n");
   const RunResult run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kRefused);
-  EXPECT_EQ(run.log, (std::vector<std::string>{
-                         Converting(path),
-                         "Soubor " + path + ", řádek 2: částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n",
-                         UnreadableDates(path, 2, 1)}));
+  EXPECT_EQ(run.log,
+            (std::vector<std::string>{
+                Converting(path),
+                "Soubor " + path +
+                    ", řádek 2: částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n",
+                UnreadableDates(path, 2, 1)}));
   EXPECT_TRUE(EarlierExportKept());
 }
 
@@ -231,11 +244,13 @@ TEST_F(BadInputTest, UnreadableSelections) {
   // A folder chosen as the one file is taken as a folder without names.
   RunResult run = ExportFile(folder);
   EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
-  EXPECT_EQ(run.log, (std::vector<std::string>{Converting(folder + kPathSeparator),
-                                               Unreadable(folder + kPathSeparator), NothingLoaded()}));
+  EXPECT_EQ(run.log,
+            (std::vector<std::string>{Converting(folder + kPathSeparator),
+                                      Unreadable(folder + kPathSeparator), NothingLoaded()}));
   // A folder named in a list of files (as the command line passes it).
   run = Export(std::string(1, '\0') + folder + std::string(2, '\0'));
-  EXPECT_EQ(run.log, (std::vector<std::string>{Converting(folder), Unreadable(folder), NothingLoaded()}));
+  EXPECT_EQ(run.log,
+            (std::vector<std::string>{Converting(folder), Unreadable(folder), NothingLoaded()}));
   EXPECT_TRUE(EarlierExportKept());
 }
 
@@ -260,8 +275,8 @@ bool RunAsNobody(const std::function<RunResult()>& run, RunResult* result, std::
       report = std::to_string(static_cast<int>(childRun.outcome));
       for (const std::string& line : childRun.log) report += '\0' + line;
     }
-    const bool sent = write(channel[1], report.data(), report.size()) ==
-                      static_cast<ssize_t>(report.size());
+    const bool sent =
+        write(channel[1], report.data(), report.size()) == static_cast<ssize_t>(report.size());
     _exit(sent ? 0 : 1);
   }
   close(channel[1]);
@@ -311,7 +326,8 @@ TEST_F(BadInputTest, FileWithoutReadPermission) {
     run = Export(selection);
   }
   EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
-  EXPECT_EQ(run.log, (std::vector<std::string>{Converting(path), Unreadable(path), NothingLoaded()}));
+  EXPECT_EQ(run.log,
+            (std::vector<std::string>{Converting(path), Unreadable(path), NothingLoaded()}));
   EXPECT_TRUE(EarlierExportKept());
 #endif
 }
@@ -401,7 +417,10 @@ TEST_F(BadInputTest, SettingsFilesOfAnyLength) {
 // would split the lines of the statement file.
 TEST_F(BadInputTest, SettingsTextsWithoutNulOrWithLineBreaks) {
   const std::string statement = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
-  std::string file = "1234567890123456" "Jmeno bez konce xxxx" "00000000000000001000";
+  std::string file =
+      "1234567890123456"
+      "Jmeno bez konce xxxx"
+      "00000000000000001000";
   const int32_t balanceDate = CalendarDayToStoredTimestamp(2014, 9, 1), statementNumber = 3;
   file.append(reinterpret_cast<const char*>(&balanceDate), 4);
   file.append(reinterpret_cast<const char*>(&statementNumber), 4);
@@ -409,10 +428,10 @@ TEST_F(BadInputTest, SettingsTextsWithoutNulOrWithLineBreaks) {
   ASSERT_TRUE(LoadSettingsFrom(config.c_str()));
   RunResult run = ExportFile(statement);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
-  EXPECT_EQ(Output().substr(0, 130),
-            std::string("074") + "1234567890123456" + "Jmeno bez konce xxxx" + "310814" +
-                "00000000100000+" + "00000000023450-" + "000000001234500" +
-                "000000000000000" + "003" + "240914" + std::string(14, ' ') + "\r\n");
+  EXPECT_EQ(Output().substr(0, 130), std::string("074") + "1234567890123456" +
+                                         "Jmeno bez konce xxxx" + "310814" + "00000000100000+" +
+                                         "00000000023450-" + "000000001234500" + "000000000000000" +
+                                         "003" + "240914" + std::string(14, ' ') + "\r\n");
 
   for (size_t at : {3, 16 + 5}) {
     for (char lineBreak : {'\r', '\n'}) {
@@ -424,7 +443,8 @@ TEST_F(BadInputTest, SettingsTextsWithoutNulOrWithLineBreaks) {
       output_ = folder_.Write("export.gpc", kEarlierExport);
       run = ExportFile(statement);
       EXPECT_EQ(run.outcome, ExportOutcome::kRefused);
-      EXPECT_EQ(run.log.back(), "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n");
+      EXPECT_EQ(run.log.back(),
+                "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n");
       EXPECT_TRUE(EarlierExportKept());
     }
   }
@@ -440,11 +460,12 @@ TEST_F(BadInputTest, MillionLines) {
   content.shrink_to_fit();
   const RunResult run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
-  EXPECT_EQ(run.log, (std::vector<std::string>{
-                         Converting(path),
-                         "Načteno 1000000 položek, starý zůstatek 1000.50 Kč, nový -1234498999.50 Kč\n",
-                         "Celkem příchozí platby 0.00 Kč, odchozí platby 1234500000.00 Kč\n",
-                         Written(), Checked()}));
+  EXPECT_EQ(run.log,
+            (std::vector<std::string>{
+                Converting(path),
+                "Načteno 1000000 položek, starý zůstatek 1000.50 Kč, nový -1234498999.50 Kč\n",
+                "Celkem příchozí platby 0.00 Kč, odchozí platby 1234500000.00 Kč\n", Written(),
+                Checked()}));
   EXPECT_EQ(Output().size(), 130u * 1000001);
 }
 

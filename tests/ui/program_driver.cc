@@ -175,13 +175,14 @@ void ProgramDriver::TypeInto(HWND window, const std::string& text) {
 bool ProgramDriver::WaitTextEnds(HWND dialog, int controlId, const std::string& end) {
   return WaitFor([&] {
     const std::string text = ControlText(dialog, controlId);
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
   });
 }
 
 int ProgramDriver::CalendarDay(HWND dialog, int controlId) {
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(SYSTEMTIME), MEM_COMMIT,
-                                PAGE_READWRITE);
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof(SYSTEMTIME), MEM_COMMIT, PAGE_READWRITE);
   SYSTEMTIME day = {};
   const bool selected = SendMessageA(GetDlgItem(dialog, controlId), MCM_GETCURSEL, 0,
                                      reinterpret_cast<LPARAM>(remote)) != 0;
@@ -195,8 +196,8 @@ void ProgramDriver::SetCalendarDay(HWND dialog, int controlId, int year, int mon
   time.wYear = static_cast<WORD>(year);
   time.wMonth = static_cast<WORD>(month);
   time.wDay = static_cast<WORD>(day);
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof time, MEM_COMMIT,
-                                PAGE_READWRITE);
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof time, MEM_COMMIT, PAGE_READWRITE);
   WriteProcessMemory(process_.hProcess, remote, &time, sizeof time, nullptr);
   SendMessageA(GetDlgItem(dialog, controlId), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(remote));
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
@@ -204,8 +205,8 @@ void ProgramDriver::SetCalendarDay(HWND dialog, int controlId, int year, int mon
 
 double ProgramDriver::CalendarRoom(HWND dialog, int controlId) {
   HWND calendar = GetDlgItem(dialog, controlId);
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT,
-                                PAGE_READWRITE);
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
   RECT needed = {};
   const bool told =
       SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(remote)) != 0;
@@ -232,8 +233,8 @@ void ProgramDriver::DropFiles(HWND window, const std::vector<std::string>& paths
   std::wstring names;
   for (const std::string& path : paths) {
     std::wstring name(path.size() + 1, L'\0');
-    name.resize(MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &name[0],
-                                    static_cast<int>(name.size())));
+    name.resize(
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &name[0], static_cast<int>(name.size())));
     names += name;  // with its NUL
   }
   names += L'\0';
@@ -244,8 +245,8 @@ void ProgramDriver::DropFiles(HWND window, const std::vector<std::string>& paths
   block.append(reinterpret_cast<const char*>(names.data()), names.size() * sizeof(wchar_t));
   // Wine hands wParam over as it is, so a handle of this process would name
   // some other memory of the program; a fixed block is its own handle.
-  void* remote = VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT,
-                                PAGE_READWRITE);
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, block.size(), MEM_COMMIT, PAGE_READWRITE);
   WriteProcessMemory(process_.hProcess, remote, block.data(), block.size(), nullptr);
   DWORD_PTR answer = 0;
   SendMessageTimeoutA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0, SMTO_NORMAL,
@@ -275,8 +276,9 @@ bool WriteWholeFileBytes(const std::string& path, const std::string& bytes) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
+  const bool ok =
+      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+      written == bytes.size();
   CloseHandle(file);
   return ok;
 }

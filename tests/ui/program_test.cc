@@ -105,9 +105,9 @@ std::string ExpectedExport(const std::string& today) {
   // Seven data lines, the blank one without a record.
   if (records.size() != 6u * 130) return "records.txt is not 6 records";
   const std::string header = std::string("074") + "0000002000145399" + "Běžný účet          " +
-                             "310814" + "00000000100050+" + "00000002476752+" +
-                             "00000000123450" + "0" + "00000002500152" + "0" + "120" +
-                             today + std::string(14, ' ') + "\r\n";
+                             "310814" + "00000000100050+" + "00000002476752+" + "00000000123450" +
+                             "0" + "00000002500152" + "0" + "120" + today + std::string(14, ' ') +
+                             "\r\n";
   return header + records.substr(0, 260) + records.substr(3 * 130, 130) +
          records.substr(5 * 130, 130);
 }
@@ -173,8 +173,8 @@ TEST_F(ProgramTest, StoredProfileShowsAndTheCloseBoxSavesWhatIsShown) {
   // 19 characters of balance and a negative statement number, as a profile
   // written elsewhere might hold them; 1 December 2014.
   ASSERT_TRUE(WriteWholeFileBytes(
-      settingsPath_, Profile("19-2000145399", "Hlavní účet", "1234567890.12345678",
-                             StoredDay(20141201), -7)));
+      settingsPath_,
+      Profile("19-2000145399", "Hlavní účet", "1234567890.12345678", StoredDay(20141201), -7)));
   HWND main = StartMain();
   ASSERT_NE(main, nullptr);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1011), "1234567890.12345678");
@@ -218,8 +218,8 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   ProgramDriver::SetControlText(settings, 1005, "Účet s velmi dlouhým názvem");
   ProgramDriver::Click(settings, 1006);
   EXPECT_TRUE(program_.WaitGone(settings));
-  const std::string saved = Profile("123456789012345", "Účet s velmi dlouhý", "",
-                                    StoredDay(20150101), 3);
+  const std::string saved =
+      Profile("123456789012345", "Účet s velmi dlouhý", "", StoredDay(20150101), 3);
   EXPECT_EQ(ReadWholeFileBytes(settingsPath_), saved);
 
   // "Zrušit" and the close box change nothing.
@@ -305,8 +305,7 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   // Beside the statements, not beside the program.
   EXPECT_FALSE(FileExists(folder_ + "\\export.gpc"));
   const std::string written = ReadWholeFileBytes(statements + "\\export.gpc");
-  EXPECT_EQ(written,
-            OneOfTheDays(written, ExpectedExport(before), ExpectedExport(after)));
+  EXPECT_EQ(written, OneOfTheDays(written, ExpectedExport(before), ExpectedExport(after)));
 
   ProgramDriver::ClickLater(main, 1);
   EXPECT_EQ(program_.WaitExit(), 0);
@@ -368,8 +367,7 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
     log += ConversionLog(january + "\\a.csv", february + "\\b.csv");
     EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
     const std::string written = ReadWholeFileBytes(january + "\\export.gpc");
-    EXPECT_EQ(written,
-              OneOfTheDays(written, ExpectedExport(before), ExpectedExport(after)));
+    EXPECT_EQ(written, OneOfTheDays(written, ExpectedExport(before), ExpectedExport(after)));
     EXPECT_FALSE(FileExists(folder_ + "\\export.gpc"));
     ProgramDriver::ClickLater(main, 1);
     EXPECT_EQ(program.WaitExit(), 0);

@@ -8,9 +8,9 @@
 #include <gtest/gtest.h>
 
 #include "settings/account_settings.h"
+#include "test_dialog_ids.h"
 #include "ui/activity_log.h"
 #include "ui/dialog_table.h"
-#include "test_dialog_ids.h"
 
 namespace tarvolo {
 

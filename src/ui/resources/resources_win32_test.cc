@@ -71,9 +71,7 @@ TEST(ResourcesTest, DialogsAreCzechTahoma8EastEuropean) {
   }
 }
 
-INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG;
-}
+INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
 std::string WindowText(HWND window) {
   char text[256] = {};
