@@ -172,10 +172,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
        "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
       {"text after a NUL byte is not read here",
-       std::string("Datum;Částka\n1.9.2014;5\n\0"
-                   "2.9.2014;6\n",
-                   33),
-       1,
+       std::string("Datum;Částka\n1.9.2014;5\n\0002.9.2014;6\n", 33), 1,
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 0 řádků bez "
        "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
   };

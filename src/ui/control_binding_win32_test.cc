@@ -143,9 +143,7 @@ TEST_F(ControlBindingTest, TextShowsTheWholeDatumAndStoresFifteenCharacters) {
   EXPECT_EQ(TextOf(IDC_TEST_TEXT), "1234567890.12345678");
   StoreControls(window_);
   // The first 15 characters and a NUL go over the start; the rest stays.
-  EXPECT_EQ(std::string(g_data.text, 20), std::string("1234567890.1234\0"
-                                                      "678\0",
-                                                      20));
+  EXPECT_EQ(std::string(g_data.text, 20), std::string("1234567890.1234\000678\0", 20));
 
   // Windows-1250 bytes pass unchanged: "Běžný účet".
   const char czech[] = "B\xEC\x9En\xFD \xFA\xE8\x65t";

@@ -100,9 +100,7 @@ TEST_F(BadInputTest, FilesWithoutItems) {
       {"CR-only line ends", std::string("h\r") + "1;2014/09/24;100\r2;2014/09/25;200\r", {}},
       // Read as UTF-16, its one data line has no amount and no date.
       {"UTF-16",
-       std::string("\xFF\xFEh\0;\0\r\0\n\0"
-                   "1\0;\0",
-                   14),
+       std::string("\xFF\xFEh\0;\0\r\0\n\0001\0;\0", 14),
        {"Soubor je v kódování UTF-16, převeden do Windows-1250\n", "date of line 2"}},
   };
   for (Case& c : cases) {
