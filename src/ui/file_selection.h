@@ -1,8 +1,8 @@
 #ifndef TARVOLO_UI_FILE_SELECTION_H_
 #define TARVOLO_UI_FILE_SELECTION_H_
 
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 #include "ui/file_selection.h"
 
-#include <commdlg.h>
 #include <windows.h>
+#include <commdlg.h>
 
 #include <cstring>
 

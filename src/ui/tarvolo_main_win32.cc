@@ -1,6 +1,6 @@
 // The program's entry: the profile, then the main dialog until it closes.
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cstdlib>
 
