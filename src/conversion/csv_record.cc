@@ -10,8 +10,6 @@
 namespace tarvolo {
 namespace {
 
-inline bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
-
 // Finds the first of three bytes: a quoted field's quote and the two line
 // ends, or an unquoted field's separator and the line ends. Sixteen bytes
 // per round where the processor compares them at once, as lines are long;
