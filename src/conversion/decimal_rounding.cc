@@ -52,13 +52,8 @@ uint64_t RoundToWhole(double magnitude) {
 constexpr int kMaxSignificantDigits = 17;
 
 void AppendUnsigned(std::string& out, uint64_t value) {
-  char buffer[24];
-  int length = 0;
-  do {
-    buffer[length++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0);
-  while (length > 0) out.push_back(buffer[--length]);
+  char digits[24];
+  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
 }
 
 }  // namespace

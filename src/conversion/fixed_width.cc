@@ -1,5 +1,6 @@
 #include "conversion/fixed_width.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -66,14 +67,11 @@ void AppendText(std::string& out, const Conversion& c, const char* text) {
 }
 
 void AppendInteger(std::string& out, const Conversion& c, int64_t value) {
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   char digits[24];
-  size_t length = 0;
-  do {
-    digits[sizeof digits - 1 - length++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  AppendPadded(out, c, value < 0 ? "-" : "", digits + sizeof digits - length, length);
+  const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+  AppendPadded(out, c, value < 0 ? "-" : "", digits, static_cast<size_t>(end - digits));
 }
 
 void AppendAmount(std::string& out, const Conversion& c, double value) {

@@ -1,5 +1,6 @@
 #include "conversion/transaction_records.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -241,17 +242,15 @@ namespace {
 // the length. Only a value below zero needs it: the others are plain digits.
 constexpr size_t kIntegerSpace = 48;
 size_t ZeroFilledInteger(char* out, int64_t value, size_t width) {
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   char digits[24];
-  size_t count = 0;
-  do {
-    digits[sizeof digits - 1 - count++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  const size_t count =
+      static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
   size_t length = 0;
   if (value < 0) out[length++] = '-';
   while (length + count < width && length + count < kIntegerSpace) out[length++] = '0';
-  std::memcpy(out + length, digits + sizeof digits - count, count);
+  std::memcpy(out + length, digits, count);
   return length + count;
 }
 
