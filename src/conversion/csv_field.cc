@@ -35,35 +35,6 @@ inline bool EndsField(char c) { return kFieldEnds.table[static_cast<unsigned cha
 
 }  // namespace
 
-void CsvFieldCursor::Locate(int fieldNumber, const char** first, const char** end) {
-  if (fieldNumber < nextNumber_) {
-    next_ = line_;
-    nextNumber_ = 1;
-  }
-  // Pass over the fields before the one asked for; a line end on the way
-  // leaves every later field empty.
-  const char* p = next_;
-  for (; nextNumber_ < fieldNumber && p != nullptr; ++nextNumber_) {
-    while (!EndsField(*p)) ++p;
-    p = *p == ';' ? p + 1 : nullptr;
-  }
-  *first = *end = p;
-  if (p != nullptr && fieldNumber >= 1) {
-    while (!EndsField(*p)) ++p;
-    *end = p;
-    next_ = *p == ';' ? p + 1 : nullptr;
-    nextNumber_ = fieldNumber + 1;
-  } else {
-    *first = *end = nullptr;
-    next_ = p;
-  }
-}
-
-void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count) {
-  // The line ends at its CR, LF or NUL.
-  SplitCsvLine(line, line + std::strcspn(line, "\r\n"), fields, count);
-}
-
 void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, int count) {
   // Within the line, each field ends at its ';'.
   const bool quotes = std::memchr(line, '"', lineEnd - line) != nullptr;
@@ -144,20 +115,20 @@ void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSi
   destination[kept] = '\0';
 }
 
-void CsvFieldCursor::Read(int fieldNumber, char* destination, size_t destinationSize) {
-  CsvFieldSpan field;
-  Locate(fieldNumber, &field.first, &field.end);
-  CopyCsvField(field, destination, destinationSize);
-}
-
-void CsvFieldCursor::ReadLast(int fieldNumber, char* destination, size_t destinationSize) {
-  CsvFieldSpan field;
-  Locate(fieldNumber, &field.first, &field.end);
-  CopyCsvFieldEnd(field, destination, destinationSize);
-}
-
 int ReadCsvField(const char* line, int fieldNumber, char* destination, size_t destinationSize) {
-  CsvFieldCursor(line).Read(fieldNumber, destination, destinationSize);
+  // Pass over the fields before the one asked for; a line end on the way
+  // leaves every later field empty.
+  const char* p = fieldNumber >= 1 ? line : nullptr;
+  for (int number = 1; number < fieldNumber && p != nullptr; ++number) {
+    while (!EndsField(*p)) ++p;
+    p = *p == ';' ? p + 1 : nullptr;
+  }
+  CsvFieldSpan field;
+  if (p != nullptr) {
+    field.first = field.end = p;
+    while (!EndsField(*field.end)) ++field.end;
+  }
+  CopyCsvField(field, destination, destinationSize);
   return 1;
 }
 

@@ -31,9 +31,8 @@ struct CsvFieldSpan {
   bool mayHoldQuotes = true;  // false when its line has none
 };
 
-// Finds the first `count` fields of the line starting at `line` in one pass.
-void SplitCsvLine(const char* line, CsvFieldSpan* fields, int count);
-// Likewise, for a line whose end (its first CR, LF or NUL) is known.
+// Finds the first `count` fields of the line from `line` to `lineEnd` (its
+// first CR, LF or NUL) in one pass.
 void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, int count);
 
 // Copies a field as ReadCsvField does: quotes dropped, trimmed, cut to
@@ -41,26 +40,6 @@ void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, i
 void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize);
 // Likewise, but keeps the last destinationSize - 1 characters of the field.
 void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize);
-
-// Reads fields of one line as ReadCsvField does, with the same results; asked
-// in ascending order, it goes on from the last field read instead of
-// scanning the line from its start each time.
-class CsvFieldCursor {
- public:
-  explicit CsvFieldCursor(const char* line) : line_(line), next_(line) {}
-  void Read(int fieldNumber, char* destination, size_t destinationSize);
-  // Like Read, but keeps the last destinationSize - 1 characters of the
-  // whole field, however long it is.
-  void ReadLast(int fieldNumber, char* destination, size_t destinationSize);
-
- private:
-  // The field's first byte and its end, and moves on past it.
-  void Locate(int fieldNumber, const char** first, const char** end);
-
-  const char* line_;
-  const char* next_;  // start of field nextNumber_, or nullptr past the line end
-  int nextNumber_ = 1;
-};
 
 }  // namespace tarvolo
 

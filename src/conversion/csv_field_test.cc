@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -60,7 +62,14 @@ TEST(ReadCsvFieldTest, CutsFieldsThatDoNotFit) {
   EXPECT_EQ(Field("abcdef", 1, 1), "");
 }
 
-TEST(CsvFieldCursorTest, ReadLastKeepsTheEndOfTheWholeField) {
+// The span of field `n` (from 1) of a line, as the records split it.
+CsvFieldSpan SpanOf(const std::string& line, int n) {
+  CsvFieldSpan fields[16];
+  SplitCsvLine(line.c_str(), line.c_str() + std::strcspn(line.c_str(), "\r\n"), fields, n);
+  return n >= 1 ? fields[n - 1] : CsvFieldSpan();
+}
+
+TEST(CopyCsvFieldEndTest, KeepsTheEndOfTheWholeField) {
   struct Case {
     std::string line;
     int field;
@@ -76,7 +85,7 @@ TEST(CsvFieldCursorTest, ReadLastKeepsTheEndOfTheWholeField) {
   };
   for (const Case& c : cases) {
     std::string destination(c.size, 'X');
-    CsvFieldCursor(c.line.c_str()).ReadLast(c.field, &destination[0], c.size);
+    CopyCsvFieldEnd(SpanOf(c.line, c.field), &destination[0], c.size);
     EXPECT_EQ(destination.c_str(), c.expected) << c.line.substr(c.line.size() - 20);
   }
 }
@@ -102,34 +111,25 @@ TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
   }
 }
 
-// The cursor and the one-pass split give what ReadCsvField gives, whatever the
-// order of the fields.
-TEST(CsvFieldCursorTest, ReadsAsReadCsvFieldInAnyOrder) {
+// The one-pass split gives what ReadCsvField gives, field by field, and the
+// end of a field keeps its last characters.
+TEST(SplitCsvLineTest, ReadsAsReadCsvField) {
   std::mt19937 random(1250);
   const std::string alphabet = ";;;\"\" ab\t\r\n\xA0";
   for (int round = 0; round < 2000; ++round) {
     std::string line;
     for (size_t i = random() % 40; i > 0; --i) line += alphabet[random() % alphabet.size()];
-    CsvFieldCursor cursor(line.c_str());
-    for (int k = 0; k < 12; ++k) {
-      const int n = static_cast<int>(random() % 14);
-      char viaCursor[8];
-      cursor.Read(n, viaCursor, sizeof viaCursor);
-      EXPECT_EQ(std::string(viaCursor), Field(line, n, sizeof viaCursor)) << line << " field " << n;
-      // Short fields are whole in Field: ReadLast keeps their end.
-      cursor.ReadLast(n, viaCursor, sizeof viaCursor);
+    for (int n = 0; n <= 13; ++n) {
+      const CsvFieldSpan field = SpanOf(line, n);
+      char viaSplit[8];
+      CopyCsvField(field, viaSplit, sizeof viaSplit);
+      EXPECT_EQ(std::string(viaSplit), Field(line, n, sizeof viaSplit)) << line << " field " << n;
+      // Short fields are whole in Field: the end keeps their last characters.
+      CopyCsvFieldEnd(field, viaSplit, sizeof viaSplit);
       const std::string whole = Field(line, n, 64);
-      EXPECT_EQ(std::string(viaCursor),
+      EXPECT_EQ(std::string(viaSplit),
                 whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
           << line << " field " << n;
-    }
-    // Split in one pass, each field reads the same.
-    CsvFieldSpan fields[13];
-    SplitCsvLine(line.c_str(), fields, 13);
-    for (int n = 1; n <= 13; ++n) {
-      char viaSplit[8];
-      CopyCsvField(fields[n - 1], viaSplit, sizeof viaSplit);
-      EXPECT_EQ(std::string(viaSplit), Field(line, n, sizeof viaSplit)) << line << " field " << n;
     }
   }
 }
