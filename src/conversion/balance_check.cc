@@ -1,28 +1,58 @@
 #include "conversion/balance_check.h"
 
 #include "conversion/decimal_rounding.h"
+#include "conversion/export_totals.h"
 #include "conversion/run_log.h"
 #include "conversion/statement_layout.h"
 
 namespace tarvolo {
 namespace {
 
-// Beyond this many hellers no statement has a balance; sums stay well
-// within 64 bits below it.
-constexpr int64_t kHellerLimit = 100000000000000000;
-
+// A label, alone or followed by more words or a colon ("Konečný zůstatek
+// k 31.01.2024:").
 bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels) {
   for (const char* label : labels) {
-    if (name == label) return true;
+    const size_t length = std::char_traits<char>::length(label);
+    if (name.compare(0, length, label) == 0 &&
+        (name.size() == length || name[length] == ' ' || name[length] == ':')) {
+      return true;
+    }
   }
   return false;
 }
 
-bool ReadHellers(std::string_view text, int64_t* hellers) {
+enum class BalanceLabel { kNone, kOpening, kClosing, kByPlace };
+
+BalanceLabel LabelOf(std::string_view field) {
+  bool likely = false;
+  for (const char* word :
+       {"pocatecni", "konecny", "zaverecny", "zustatek", "opening", "closing", "final"}) {
+    likely = likely || NameStartsWith(field, word);
+  }
+  if (!likely) return BalanceLabel::kNone;
+  std::string name = NormaliseColumnName(field);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  // Fio's, KB's, mBank's and Business 24's labels, and dated balance rows.
+  if (IsOneOf(name, {"openingbalance", "pocatecni zustatek", "opening balance"})) {
+    return BalanceLabel::kOpening;
+  }
+  if (IsOneOf(name, {"closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance",
+                     "closing balance"})) {
+    return BalanceLabel::kClosing;
+  }
+  // "Zůstatek k 31.01.2024": the opening before the items, the closing after.
+  if (name.compare(0, 11, "zustatek k ") == 0 && name.size() > 11 && name[11] >= '0' &&
+      name[11] <= '9') {
+    return BalanceLabel::kByPlace;
+  }
+  return BalanceLabel::kNone;
+}
+
+bool ReadHellers(std::string_view text, char decimalMark, int64_t* hellers) {
   ItemAmount amount;
   int64_t value = 0;
-  if (!ReadItemAmount(text, &amount) || !WholeHellers(amount.value, &value) ||
-      value > kHellerLimit || value < -kHellerLimit) {
+  if (ReadItemAmount(text, decimalMark, &amount) != AmountStatus::kRead ||
+      !WholeHellers(amount.value, &value) || value > kHellerLimit || value < -kHellerLimit) {
     return false;
   }
   *hellers = value;
@@ -39,23 +69,27 @@ double Crowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
 
 }  // namespace
 
-void BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields) {
+bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
+                                   std::string_view amount) {
+  bool labelled = false;
   for (size_t i = 0; i < fields.size(); ++i) {
-    std::string name = NormaliseColumnName(fields[i]);
-    while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
-    // Fio's, KB's and mBank's, Business 24's labels.
-    const bool opening = IsOneOf(name, {"openingbalance", "pocatecni zustatek", "opening balance"});
-    const bool closing =
-        IsOneOf(name, {"closingbalance", "konecny zustatek", "final balance", "closing balance"});
-    if (!opening && !closing) continue;
-    size_t value = i + 1;
-    while (value < fields.size() && fields[value].empty()) ++value;
-    if (value == fields.size()) continue;
-    bool& has = opening ? lines_.hasOpening : lines_.hasClosing;
-    int64_t& balance = opening ? lines_.opening : lines_.closing;
+    BalanceLabel label = LabelOf(fields[i]);
+    if (label == BalanceLabel::kNone) continue;
+    labelled = true;
+    if (label == BalanceLabel::kByPlace) {
+      label = total_ == 0 && !first_.present ? BalanceLabel::kOpening : BalanceLabel::kClosing;
+    }
+    bool& has = label == BalanceLabel::kOpening ? lines_.hasOpening : lines_.hasClosing;
+    int64_t& balance = label == BalanceLabel::kOpening ? lines_.opening : lines_.closing;
     // The first statement of a balance counts; a repeated label is no news.
-    if (!has) has = ReadHellers(fields[value], &balance);
+    if (has) continue;
+    // The row's amount, or the value that follows the label.
+    has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
+    size_t value = i + 1;
+    while (!has && value < fields.size() && fields[value].empty()) ++value;
+    if (!has && value < fields.size()) has = ReadHellers(fields[value], decimalMark_, &balance);
   }
+  return labelled;
 }
 
 bool BalanceCheck::Add(int64_t value, int64_t* sum) {
@@ -83,7 +117,7 @@ void BalanceCheck::AddRow(double amount, double fee, const ItemDate& date,
   row.effect = effect;
   row.date = date;
   if (!Add(effect, &total_)) return;
-  row.present = !balance.empty() && ReadHellers(balance, &row.balance);
+  row.present = !balance.empty() && ReadHellers(balance, decimalMark_, &row.balance);
   if (!row.present) return;
   if (!first_.present) first_ = row;
   last_ = row;

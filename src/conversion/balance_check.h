@@ -26,9 +26,15 @@ struct StatedBalances {
 // exactly.
 class BalanceCheck {
  public:
-  // A line outside the items, such as "Počáteční zůstatek;+125430,50" or
-  // ";;#Konečný zůstatek:;167 595,94 CZK;": the value follows its label.
-  void ReadBalanceLine(const std::vector<std::string_view>& fields);
+  // A line that states a balance, such as "Počáteční zůstatek;+125430,50",
+  // ";;#Konečný zůstatek:;167 595,94 CZK;" or a dated row "Zůstatek k
+  // 31.01.2024" with its `amount`: the value is the amount, else what
+  // follows the label. Returns whether the line has a balance label (and is
+  // therefore no item).
+  bool ReadBalanceLine(const std::vector<std::string_view>& fields, std::string_view amount = {});
+
+  // The file's decimal mark, for the balances it writes.
+  void SetDecimalMark(char mark) { decimalMark_ = mark; }
 
   // One row of the account's currency: the amounts of its records (the item
   // and its fee, 0 for none) and the balance after it, "" where it has none.
@@ -54,6 +60,7 @@ class BalanceCheck {
   void RunningBalances(StatedBalances* running) const;
 
   StatedBalances lines_;
+  char decimalMark_ = 0;
   int64_t total_ = 0;
   bool tooLarge_ = false;
   int32_t otherCurrency_ = 0;

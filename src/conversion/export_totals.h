@@ -5,6 +5,10 @@
 
 namespace tarvolo {
 
+// Beyond this many hellers no header can show a sum; adding stops there,
+// and sums stay well within 64 bits below it.
+constexpr int64_t kHellerLimit = 100000000000000000;
+
 // The accumulators of one export run, zeroed at its start.
 struct ExportTotals {
   double creditSum = 0;   // crowns, items of zero or more
@@ -18,6 +22,12 @@ struct ExportTotals {
 };
 
 extern ExportTotals g_exportTotals;
+
+// Counts one item of `amount` crowns (below zero a debit) into `totals`.
+void AddItemToTotals(double amount, ExportTotals* totals);
+
+// Adds the totals of one file to those of the run.
+void AddTotals(const ExportTotals& file, ExportTotals* run);
 
 }  // namespace tarvolo
 

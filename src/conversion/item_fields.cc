@@ -85,7 +85,7 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
   if (firstDigits == 4 && separator != '.' && thirdDigits <= 2) {
     *date = {first, second, third};
   } else if (firstDigits <= 2 && thirdDigits == 4) {
-    *date = monthFirst && separator == '/' ? ItemDate{third, first, second}
+    *date = monthFirst && separator != '.' ? ItemDate{third, first, second}
                                            : ItemDate{third, second, first};
   } else {
     return false;
@@ -96,9 +96,10 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
 DateOrderHint SlashDateOrder(std::string_view text) {
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
-  if (ReadNumber(text, &i, 2, &first) == 0 || i >= text.size() || text[i++] != '/' ||
-      ReadNumber(text, &i, 2, &second) == 0 || i >= text.size() || text[i++] != '/' ||
-      ReadNumber(text, &i, 4, &third) != 4) {
+  if (ReadNumber(text, &i, 2, &first) == 0 || i >= text.size()) return DateOrderHint::kNone;
+  const char separator = text[i++];
+  if ((separator != '/' && separator != '-') || ReadNumber(text, &i, 2, &second) == 0 ||
+      i >= text.size() || text[i++] != separator || ReadNumber(text, &i, 4, &third) != 4) {
     return DateOrderHint::kNone;
   }
   if (first > 12 && second <= 12) return DateOrderHint::kDayFirst;
@@ -106,96 +107,24 @@ DateOrderHint SlashDateOrder(std::string_view text) {
   return DateOrderHint::kNone;
 }
 
-bool ReadItemAmount(std::string_view text, ItemAmount* amount) {
-  // Nearly every amount is [sign]digits[,digits]: read as it stands when
-  // the plain reading takes it whole, with the same value as below.
-  char number[64];
-  if (text.size() < sizeof number) {
-    bool plain = true;
-    for (size_t k = 0; k < text.size(); ++k) {
-      const char c = text[k];
-      plain = plain && (IsDigit(c) || c == ',' || c == '.' || c == '-' || c == '+');
-      number[k] = c;
-    }
-    number[text.size()] = '\0';
-    if (plain && ReadPlainDecimal(number, &amount->value)) {
-      amount->signWritten = text[0] == '-' || text[0] == '+';
-      return true;
-    }
-  }
-  size_t i = 0;
-  bool negative = false;
-  amount->signWritten = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    amount->signWritten = true;
-    ++i;
-    while (i < text.size() && IsFieldPadding(text[i])) ++i;
-  }
-  // The number's characters, up to what follows it (a currency code).
-  const size_t start = i;
-  int commas = 0, points = 0;
-  size_t lastComma = 0, lastPoint = 0;
-  bool anyDigit = false;
-  for (; i < text.size(); ++i) {
-    const char c = text[i];
-    if (IsDigit(c)) {
-      anyDigit = true;
-    } else if (c == ',') {
-      ++commas;
-      lastComma = i;
-    } else if (c == '.') {
-      ++points;
-      lastPoint = i;
-    } else if (c != ' ' && c != '\xA0' && c != '\'') {
-      break;
-    }
-  }
-  if (!anyDigit) return false;
-  // A currency code or sign may follow ("CZK", "Kč").
-  for (size_t k = i; k < text.size(); ++k) {
-    if (!IsAsciiLetter(text[k]) && !IsFieldPadding(text[k]) &&
-        static_cast<unsigned char>(text[k]) < 0x80) {
-      return false;
-    }
-  }
-  // Which of comma and point is the decimal separator, if any.
-  size_t decimal = std::string_view::npos;
-  if (commas > 0 && points > 0) {
-    decimal = lastComma > lastPoint ? lastComma : lastPoint;
-    if ((decimal == lastComma ? commas : points) > 1) return false;
-  } else if (commas == 1) {
-    decimal = lastComma;
-  } else if (points == 1) {
-    decimal = lastPoint;
-  }
-  size_t length = 0;
-  if (negative) number[length++] = '-';
-  for (size_t k = start; k < i; ++k) {
-    if (length + 2 >= sizeof number) return false;
-    if (IsDigit(text[k])) {
-      number[length++] = text[k];
-    } else if (k == decimal) {
-      number[length++] = '.';
-    }
-  }
-  number[length] = '\0';
-  if (ReadPlainDecimal(number, &amount->value)) return true;
-  bool outOfRange = false;
-  amount->value = ReadDecimalValue(number, &outOfRange);
-  return !outOfRange;
-}
-
 Direction ReadDirection(std::string_view text) {
   const std::string value = NormaliseColumnName(text);
-  for (const char* debit : {"odchozi", "outgoing", "debit", "debet", "vydaj"}) {
+  // Whole words, as banks and services write them both ways.
+  for (const char* debit : {"odchozi", "outgoing", "debit", "debet", "vydaj", "odepsano", "vyber",
+                            "out", "d", "dr", "db", "-"}) {
+    if (value == debit) return Direction::kDebit;
+  }
+  for (const char* credit : {"prichozi", "incoming", "credit", "kredit", "prijem", "pripsano",
+                             "vklad", "in", "k", "c", "cr", "+"}) {
+    if (value == credit) return Direction::kCredit;
+  }
+  // "Odchozí platba", "Příchozí úhrada", "Incoming payment".
+  for (const char* debit : {"odchozi ", "outgoing "}) {
     if (StartsWith(value, debit)) return Direction::kDebit;
   }
-  for (const char* credit : {"prichozi", "incoming", "credit", "kredit", "prijem"}) {
+  for (const char* credit : {"prichozi ", "incoming "}) {
     if (StartsWith(value, credit)) return Direction::kCredit;
   }
-  if (value == "d" || value == "dr" || value == "-") return Direction::kDebit;
-  if (value == "c" || value == "cr" || value == "+") return Direction::kCredit;
   return Direction::kUnknown;
 }
 

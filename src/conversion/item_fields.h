@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "conversion/item_amount.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {
@@ -19,30 +20,20 @@ using ItemDate = CivilDate;
 // YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is
 // ignored. False for anything else, a day that does not exist or a year
 // outside 1900 to 2099 (a GPC file keeps two digits of it). With
-// `monthFirst`, N/N/YYYY is read as M/D/YYYY.
+// `monthFirst`, N/N/YYYY and N-N-YYYY are read month first.
 bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst = false);
 
-struct ItemAmount {
-  double value = 0;
-  bool signWritten = false;  // the text had a '+' or '-'
-};
-
-// Reads an amount: an optional sign, digits with a decimal comma or point,
-// blanks, no-break spaces and apostrophes between digit groups, and a comma
-// or point as group separator too where both occur (the last one is the
-// decimal separator) or where one occurs more than once. A currency code
-// may follow. False for anything else.
-bool ReadItemAmount(std::string_view text, ItemAmount* amount);
-
-// What a date of the form N/N/YYYY tells about the order of day and month:
-// a first number above 12 is a day, a second one above 12 is a day too.
+// What a date of the form N/N/YYYY or N-N-YYYY tells about the order of day
+// and month: a first number above 12 is a day, a second one above 12 is a
+// day too.
 enum class DateOrderHint { kNone, kDayFirst, kMonthFirst };
 DateOrderHint SlashDateOrder(std::string_view text);
 
 enum class Direction { kUnknown, kDebit, kCredit };
 
-// A direction column's value: Odchozí/Příchozí, Outgoing/Incoming,
-// DEBIT/CREDIT and their short forms.
+// A direction column's value, Czech or English, either way: Odchozí and
+// Příchozí, Výdaj and Příjem, Odepsáno and Připsáno, Výběr and Vklad,
+// DEBIT and CREDIT, OUT and IN, D and K or C... kUnknown for any other.
 Direction ReadDirection(std::string_view text);
 
 struct CounterAccountParts {

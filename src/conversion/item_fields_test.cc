@@ -47,49 +47,75 @@ TEST(ItemFields, Dates) {
 }
 
 TEST(ItemFields, Amounts) {
+  // clang-format off
   struct Case {
     const char* text;
-    bool read;
+    char mark;  // the file's decimal mark, 0 when it shows none
+    AmountStatus status;
     double value;
     bool signWritten;
+    const char* currency;
   } cases[] = {
-      {"1234,50", true, 1234.5, false},
-      {"1234.50", true, 1234.5, false},
-      {"-90", true, -90, true},
-      {"+3379,00", true, 3379, true},
-      {"-1 258,11", true, -1258.11, true},
-      {"-1\xA0"
-       "258,11",
-       true, -1258.11, true},
-      {"1'234.50", true, 1234.5, false},
-      {"1.234,50", true, 1234.5, false},
-      {"-175,424.07", true, -175424.07, true},
-      {"1,234,567", true, 1234567, false},  // a comma more than once groups
-      {"1.234.567,5", true, 1234567.5, false},
-      {"- 5", true, -5, true},
-      {"12 100,00 CZK", true, 12100, false},
-      {"7 500 Kč", true, 7500, false},
-      {",50", true, 0.5, false},
-      {"-0,00", true, 0, true},
-      // Plain in form, but past the short reading: read as written all the same.
-      {"1.234", true, 1.234, false},
-      {"5,", true, 5, false},
-      {"12345678901234,5", true, 12345678901234.5, false},
-      {"+-5", false, 0, false},
-      {"1,2,3.4,5", false, 0, false},  // two decimal commas after a point
-      {"12-", false, 0, false},
-      {"1e5", false, 0, false},
-      {"abc", false, 0, false},
-      {"-", false, 0, false},
-      {"", false, 0, false},
+      {"1234,50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"1234.50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"-90", 0, AmountStatus::kRead, -90, true, ""},
+      {"+3379,00", 0, AmountStatus::kRead, 3379, true, ""},
+      {"-1 258,11", 0, AmountStatus::kRead, -1258.11, true, ""},
+      {"-1\xA0" "258,11", 0, AmountStatus::kRead, -1258.11, true, ""},
+      {"1'234.50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"1.234,50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"-175,424.07", 0, AmountStatus::kRead, -175424.07, true, ""},
+      {"1,234,567", 0, AmountStatus::kRead, 1234567, false, ""},  // a repeated mark groups
+      {"1.234.567,5", 0, AmountStatus::kRead, 1234567.5, false, ""},
+      {"- 5", 0, AmountStatus::kRead, -5, true, ""},
+      {",50", 0, AmountStatus::kRead, 0.5, false, ""},
+      {"12.3400", 0, AmountStatus::kRead, 12.34, false, ""},  // zeros beyond hellers
+      {"12345678901234,5", 0, AmountStatus::kRead, 12345678901234.5, false, ""},
+      // Accounting forms and currencies.
+      {"(1 234,50)", 0, AmountStatus::kRead, -1234.5, true, ""},
+      {"1234,50-", 0, AmountStatus::kRead, -1234.5, true, ""},
+      {"-40,00 EUR", 0, AmountStatus::kRead, -40, true, "EUR"},
+      {"CZK 12.00", 0, AmountStatus::kRead, 12, false, "CZK"},
+      {"12 100,00 CZK", 0, AmountStatus::kRead, 12100, false, "CZK"},
+      {"7 500 Kč", 0, AmountStatus::kRead, 7500, false, "CZK"},
+      // One mark before three digits: the file's other amounts decide.
+      {"1,500", 0, AmountStatus::kAmbiguous, 0, false, ""},
+      {"1,500", ',', AmountStatus::kRead, 1.5, false, ""},
+      {"-2.500", ',', AmountStatus::kRead, -2500, true, ""},
+      {"12.345", 0, AmountStatus::kAmbiguous, 0, false, ""},
+      {"12.345", '.', AmountStatus::kRefused, 0, false, ""},  // never rounded
+      {"12.345", ',', AmountStatus::kRead, 12345, false, ""},
+      {"1 000,500", 0, AmountStatus::kRead, 1000.5, false, ""},
+      // Not amounts.
+      {"1,000,50", 0, AmountStatus::kRefused, 0, false, ""},
+      {"12 34", 0, AmountStatus::kRefused, 0, false, ""},
+      {"1234.567,00", 0, AmountStatus::kRefused, 0, false, ""},
+      {"+-5", 0, AmountStatus::kRefused, 0, false, ""},
+      {"1,2,3.4,5", 0, AmountStatus::kRefused, 0, false, ""},
+      {"1e5", 0, AmountStatus::kRefused, 0, false, ""},
+      {"abc", 0, AmountStatus::kRefused, 0, false, ""},
+      {"5 EUR CZK", 0, AmountStatus::kRefused, 0, false, ""},
+      {"-", 0, AmountStatus::kRefused, 0, false, ""},
+      {"", 0, AmountStatus::kEmpty, 0, false, ""},
   };
+  // clang-format on
   for (const Case& c : cases) {
     ItemAmount amount;
-    ASSERT_EQ(ReadItemAmount(c.text, &amount), c.read) << c.text;
-    if (!c.read) continue;
+    ASSERT_EQ(ReadItemAmount(c.text, c.mark, &amount), c.status) << c.text << " " << c.mark;
+    if (c.status == AmountStatus::kRefused) EXPECT_NE(amount.fault, nullptr) << c.text;
+    if (c.status != AmountStatus::kRead) continue;
     EXPECT_EQ(amount.value, c.value) << c.text;
     EXPECT_EQ(amount.signWritten, c.signWritten) << c.text;
+    EXPECT_STREQ(amount.currency, c.currency) << c.text;
   }
+}
+
+TEST(ItemFields, DecimalMarkShown) {
+  const std::pair<const char*, char> cases[] = {
+      {"1,50", ','},      {"1.50", '.'}, {"1.234,5", ','}, {"1,234.5", '.'}, {"1,234,567", '.'},
+      {"1.234.567", ','}, {"1,500", 0},  {"1500", 0},      {"", 0},
+  };
+  for (const auto& [text, mark] : cases) EXPECT_EQ(ShownDecimalMark(text), mark) << text;
 }
 
 TEST(ItemFields, Directions) {
@@ -97,11 +123,26 @@ TEST(ItemFields, Directions) {
     const char* text;
     Direction direction;
   } cases[] = {
-      {"Odchozí", Direction::kDebit},  {"Příchozí", Direction::kCredit},
-      {"Outgoing", Direction::kDebit}, {"Incoming", Direction::kCredit},
-      {"DEBIT", Direction::kDebit},    {"CREDIT", Direction::kCredit},
-      {"D", Direction::kDebit},        {"c", Direction::kCredit},
-      {"", Direction::kUnknown},       {"Převod", Direction::kUnknown},
+      {"Odchozí", Direction::kDebit},
+      {"Příchozí", Direction::kCredit},
+      {"Outgoing", Direction::kDebit},
+      {"Incoming", Direction::kCredit},
+      {"DEBIT", Direction::kDebit},
+      {"CREDIT", Direction::kCredit},
+      {"D", Direction::kDebit},
+      {"c", Direction::kCredit},
+      {"K", Direction::kCredit},
+      {"Výběr", Direction::kDebit},
+      {"Odepsáno", Direction::kDebit},
+      {"Připsáno", Direction::kCredit},
+      {"OUT", Direction::kDebit},
+      {"in", Direction::kCredit},
+      {"Výdaj", Direction::kDebit},
+      {"Vklad", Direction::kCredit},
+      {"Odchozí platba", Direction::kDebit},
+      {"", Direction::kUnknown},
+      {"Převod", Direction::kUnknown},
+      {"Debetní karta", Direction::kUnknown},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadDirection(c.text), c.direction) << c.text;
 }

@@ -3,14 +3,16 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <string_view>
 
 #include "conversion/csv_record.h"
 #include "conversion/decimal_rounding.h"
+#include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
 #include "conversion/item_fields.h"
+#include "conversion/item_record_writer.h"
 #include "conversion/run_log.h"
-#include "conversion/statement_layout.h"
 
 namespace tarvolo {
 namespace {
@@ -19,8 +21,12 @@ namespace {
 // the log pane; the rest are only counted.
 constexpr int kWarningsPerFile = 10;
 
-// The description field's width in a "075" record.
-constexpr size_t kDescriptionWidth = 20;
+// A currency as the log shows it and as items are compared.
+constexpr size_t kCurrencyWidth = 20;
+
+// Rows looked at to choose among columns that could hold the date or the
+// amount.
+constexpr int kSampleRows = 200;
 
 bool HasDigit(std::string_view text) {
   for (char c : text) {
@@ -88,37 +94,80 @@ void OneLine(std::string_view text, size_t width, std::string& out) {
   }
 }
 
+bool IsEmptyRow(const std::vector<std::string_view>& fields) {
+  for (std::string_view field : fields) {
+    if (!field.empty()) return false;
+  }
+  return true;
+}
+
+// A row of totals ("Suma", "Celkem"), which is no item and no data line.
+bool IsTotalRow(const std::vector<std::string_view>& fields) {
+  for (std::string_view field : fields) {
+    if (field.empty() || field.size() > 40) continue;
+    bool likely = false;
+    for (const char* word : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
+      likely = likely || NameStartsWith(field, word);
+    }
+    if (!likely) continue;
+    const std::string name = NormaliseColumnName(field);
+    for (const char* label : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
+      const size_t length = std::strlen(label);
+      if (name.compare(0, length, label) == 0 &&
+          (name.size() == length || name[length] == ' ' || name[length] == ':')) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The currency code of a column's value ("czk" and "CZK " are "CZK").
+std::string CurrencyCode(std::string_view text) {
+  std::string code;
+  OneLine(text, kCurrencyWidth, code);
+  for (char& c : code) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  while (!code.empty() && code.back() == ' ') code.pop_back();
+  return code;
+}
+
 // Reads the items of one file, line after line.
 class LayoutReader {
  public:
-  LayoutReader(const std::string& path, const StatementLayout& layout, const LogLine& log,
-               std::vector<FieldCut>* cuts)
-      : path_(path), layout_(layout), log_(log), writer_(cuts) {}
+  LayoutReader(const std::string& path, std::string_view text, const StatementLayout& layout,
+               const ItemSink& sink, const LogLine& log)
+      : path_(path), text_(text), layout_(layout), sink_(sink), log_(log) {}
 
-  StatedBalances Read(std::string_view text, std::string& exportText) {
-    CsvRecordReader preamble(text, layout_.separator);
-    while (preamble.Next() && preamble.lineNumber() < layout_.headerLine) {
-      balance_.ReadBalanceLine(preamble.fields());
-    }
-    if (layout_.monthFirstDates) monthFirst_ = !AnyDayFirstDate(text);
-    CsvRecordReader reader(text, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+  bool Read(std::string* statementCurrency, LayoutReading* reading, size_t giveUpBeyond) {
+    ReadPreamble();
+    ChooseColumns();
+    DecideCurrency(statementCurrency);
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    const int64_t lines = static_cast<int64_t>(giveUpBeyond);
     while (reader.Next()) {
       if (reader.unclosedQuote()) {
         Warn(reader.lineNumber(),
              "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
       }
-      ReadItem(reader, exportText);
+      ReadRow(reader);
+      const ReadingConfirmation& c = confirmation_;
+      if (lines > 0 && 2 * (c.dataLines - c.readable) > lines) {
+        reading->confirmation = confirmation_;
+        Refusal(reading);
+        return false;
+      }
     }
-    if (suppressed_ > 0) {
-      LogLineOf("Soubor %s: dalších %d upozornění nevypsáno!!!\n", {path_, suppressed_});
+    reading->confirmation = confirmation_;
+    if (!confirmation_.Confirmed()) {
+      Refusal(reading);
+      return true;
     }
-    std::string fees;
-    if (fees_ > 0) Render(fees, " (z toho %d poplatků)", {fees_});
-    LogLineOf(
-        "Soubor %s: rozpoznán formát %s, převedeno %d položek%s, vynecháno %d řádků bez data nebo "
-        "částky, vynecháno %d nezaúčtovaných\n",
-        {path_, layout_.name, items_, fees, skipped_, notBooked_});
-    return balance_.Report(path_, log_);
+    Summarise();
+    reading->stated = balance_.Report(path_, log_);
+    if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
+    return true;
   }
 
  private:
@@ -126,15 +175,182 @@ class LayoutReader {
     return reader.Field(layout_.Column(role));
   }
 
-  // Whether a date in the file can only be day first (13/3/2024).
-  bool AnyDayFirstDate(std::string_view text) const {
-    CsvRecordReader reader(text, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      if (SlashDateOrder(Field(reader, ColumnRole::kBookingDate)) == DateOrderHint::kDayFirst) {
-        return true;
+  // Balances and the account's currency stated before the header.
+  void ReadPreamble() {
+    CsvRecordReader preamble(text_, layout_.separator);
+    while (preamble.Next() && preamble.lineNumber() < layout_.headerLine) {
+      const std::vector<std::string_view>& fields = preamble.fields();
+      balance_.ReadBalanceLine(fields);
+      for (size_t i = 0; i + 1 < fields.size(); ++i) {
+        std::string name = NormaliseColumnName(fields[i]);
+        while (!name.empty() && name.back() == ':') name.pop_back();
+        if (name != "currency" && name != "mena" && name != "mena uctu") continue;
+        const std::string code = CurrencyCode(fields[i + 1]);
+        if (code.size() == 3 && fileCurrency_.empty()) fileCurrency_ = code;
       }
     }
-    return false;
+  }
+
+  // Where several columns could hold the date or the amount, the one that
+  // reads on most of the first rows, the likeliest among equals.
+  void ChooseColumns() {
+    int dateScore[StatementLayout::kCandidates] = {};
+    int amountScore[StatementLayout::kCandidates] = {};
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    for (int row = 0; row < kSampleRows && reader.Next(); ++row) {
+      for (int i = 0; i < StatementLayout::kCandidates; ++i) {
+        ItemDate date;
+        if (ReadItemDate(reader.Field(layout_.dateCandidates[i]), &date)) ++dateScore[i];
+        ItemAmount amount;
+        const AmountStatus status =
+            ReadItemAmount(reader.Field(layout_.amountCandidates[i]), 0, &amount);
+        if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
+      }
+    }
+    int date = 0, amount = 0;
+    for (int i = 1; i < StatementLayout::kCandidates; ++i) {
+      if (dateScore[i] > dateScore[date]) date = i;
+      if (amountScore[i] > amountScore[amount]) amount = i;
+    }
+    dateColumn_ = layout_.dateCandidates[date];
+    amountColumn_ = layout_.amountCandidates[amount];
+  }
+
+  // The statement's currency, when this is the run's first file: the one it
+  // states for its account, else the one most of its items carry, else CZK.
+  void DecideCurrency(std::string* statementCurrency) {
+    if (fileCurrency_.empty() && layout_.Column(ColumnRole::kAccountCurrency) >= 0) {
+      CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+      while (fileCurrency_.empty() && reader.Next()) {
+        const std::string code = CurrencyCode(Field(reader, ColumnRole::kAccountCurrency));
+        if (code.size() == 3) fileCurrency_ = code;
+      }
+    }
+    if (statementCurrency->empty()) {
+      *statementCurrency = !fileCurrency_.empty() ? fileCurrency_ : MostItemsCurrency();
+    }
+    currency_ = *statementCurrency;
+  }
+
+  std::string MostItemsCurrency() {
+    std::map<std::string, int> counts;
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (reader.Next()) {
+      std::string code = CurrencyCode(Field(reader, ColumnRole::kCurrency));
+      if (code.empty()) {
+        ItemAmount amount;
+        ReadItemAmount(reader.Field(amountColumn_), '.', &amount);
+        code = amount.currency;
+      }
+      if (!code.empty()) ++counts[code];
+    }
+    std::string most = "CZK";
+    int best = 0;
+    for (const auto& [code, count] : counts) {
+      if (count > best) most = code, best = count;
+    }
+    return most;
+  }
+
+  // The decimal mark the file's amounts show, looked for once, when an
+  // amount needs it: 0 where they show none or both.
+  char DecimalMark() {
+    if (decimalMarkKnown_) return decimalMark_;
+    decimalMarkKnown_ = true;
+    bool comma = false, point = false;
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (reader.Next()) {
+      for (int column :
+           {amountColumn_, layout_.Column(ColumnRole::kFee), layout_.Column(ColumnRole::kBalance),
+            layout_.Column(ColumnRole::kCreditAmount), layout_.Column(ColumnRole::kDebitAmount)}) {
+        const char mark = ShownDecimalMark(reader.Field(column));
+        comma = comma || mark == ',';
+        point = point || mark == '.';
+      }
+    }
+    decimalMark_ = comma == point ? 0 : comma ? ',' : '.';
+    balance_.SetDecimalMark(decimalMark_);
+    return decimalMark_;
+  }
+
+  // Whether N/N/YYYY dates are month first: what the file's dates prove,
+  // else the layout's order, which a file of no known bank names once.
+  bool MonthFirst(int line) {
+    if (dateOrderKnown_) return monthFirst_;
+    dateOrderKnown_ = true;
+    bool dayFirst = false, monthFirst = false, ambiguous = false;
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (reader.Next()) {
+      const DateOrderHint hint = SlashDateOrder(reader.Field(dateColumn_));
+      dayFirst = dayFirst || hint == DateOrderHint::kDayFirst;
+      monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
+      ItemDate a, b;
+      const std::string_view text = reader.Field(dateColumn_);
+      ambiguous = ambiguous || (ReadItemDate(text, &a, false) && ReadItemDate(text, &b, true) &&
+                                (a.day != b.day || a.month != b.month));
+    }
+    monthFirst_ = dayFirst == monthFirst ? layout_.monthFirstDates : monthFirst;
+    if (ambiguous && dayFirst == monthFirst && (!layout_.known || dayFirst)) {
+      Warn(line, monthFirst_ ? "data souboru nerozliší den a měsíc, čtena jako měsíc/den/rok"
+                             : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
+    }
+    return monthFirst_;
+  }
+
+  bool ReadDate(std::string_view text, ItemDate* date, int line) {
+    ItemDate a, b;
+    const bool dayFirst = ReadItemDate(text, &a, false);
+    // Only N/N/YYYY and N-N-YYYY can be read the other way round.
+    const size_t mark = text.find_first_not_of("0123456789");
+    if (mark == std::string_view::npos || mark > 2 || text[mark] == '.') {
+      *date = a;
+      return dayFirst;
+    }
+    const bool monthFirst = ReadItemDate(text, &b, true);
+    if (dayFirst && monthFirst && (a.day != b.day || a.month != b.month)) {
+      *date = MonthFirst(line) ? b : a;
+      return true;
+    }
+    *date = dayFirst ? a : b;
+    return dayFirst || monthFirst;
+  }
+
+  // An amount of the row, the file's decimal mark deciding where the text
+  // alone does not.
+  AmountStatus ReadAmount(std::string_view text, ItemAmount* amount) {
+    AmountStatus status = ReadItemAmount(text, decimalMarkKnown_ ? decimalMark_ : 0, amount);
+    if (status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
+      status = ReadItemAmount(text, decimalMark_, amount);
+    }
+    return status;
+  }
+
+  // The amount of the row: its amount column, or credit minus debit.
+  AmountStatus RowAmount(const CsvRecordReader& reader, ItemAmount* amount, std::string* shown) {
+    if (amountColumn_ >= 0) {
+      const std::string_view text = reader.Field(amountColumn_);
+      shown->assign(text.data(), text.size());
+      return ReadAmount(text, amount);
+    }
+    ItemAmount credit, debit;
+    const std::string_view creditText = Field(reader, ColumnRole::kCreditAmount);
+    const std::string_view debitText = Field(reader, ColumnRole::kDebitAmount);
+    const AmountStatus c = ReadAmount(creditText, &credit);
+    const AmountStatus d = ReadAmount(debitText, &debit);
+    shown->assign(creditText.data(), creditText.size());
+    if (c == AmountStatus::kEmpty ||
+        (c == AmountStatus::kRead && credit.value == 0 && d == AmountStatus::kRead)) {
+      shown->assign(debitText.data(), debitText.size());
+    }
+    if (c != AmountStatus::kRead && c != AmountStatus::kEmpty) return *amount = credit, c;
+    if (d != AmountStatus::kRead && d != AmountStatus::kEmpty) return *amount = debit, d;
+    if (c == AmountStatus::kEmpty && d == AmountStatus::kEmpty) return AmountStatus::kEmpty;
+    *amount = c == AmountStatus::kRead ? credit : debit;
+    // A debit column holds the amount paid, written with or without its minus.
+    amount->value = (c == AmountStatus::kRead ? credit.value : 0) -
+                    (d == AmountStatus::kRead ? std::fabs(debit.value) : 0);
+    amount->signWritten = true;
+    return AmountStatus::kRead;
   }
 
   // Rows that are not booked (yet) change no balance: only a completed one
@@ -151,53 +367,97 @@ class LayoutReader {
       if (state == pending) return false;
     }
     std::string text;
-    OneLine(stateText, kDescriptionWidth, scratch_);
+    OneLine(stateText, kCurrencyWidth, scratch_);
     Render(text, "neznámý stav položky %s, položka vynechána", {scratch_});
     Warn(line, text.c_str());
     return false;
   }
 
-  void ReadItem(const CsvRecordReader& reader, std::string& exportText) {
-    bool empty = true;
-    for (std::string_view field : reader.fields()) {
-      if (!field.empty()) {
-        empty = false;
-        break;
-      }
-    }
-    if (empty) return;
-
+  void ReadRow(const CsvRecordReader& reader) {
+    const std::vector<std::string_view>& fields = reader.fields();
+    if (IsEmptyRow(fields)) return;
     const int line = reader.lineNumber();
-    if (!IsBooked(line, Field(reader, ColumnRole::kState))) return;
-    const std::string_view dateText = Field(reader, ColumnRole::kBookingDate);
+    const std::string_view amountText =
+        amountColumn_ >= 0 ? reader.Field(amountColumn_) : std::string_view();
+    if (balance_.ReadBalanceLine(fields, amountText) || IsTotalRow(fields)) {
+      ++skipped_;
+      return;
+    }
+    ++confirmation_.dataLines;
+    const std::string_view dateText = reader.Field(dateColumn_);
     ItemDate date;
     ItemAmount amount;
-    const bool dateRead = ReadItemDate(dateText, &date, monthFirst_);
-    if (!dateRead || !ReadItemAmount(Field(reader, ColumnRole::kAmount), &amount)) {
-      // Totals and notes have no date; a date that is there but cannot be
-      // read, or an item without its amount, is a fault worth a line.
+    std::string shownAmount;
+    const bool dateRead = ReadDate(dateText, &date, line);
+    if (dateRead) ++readableDates_;
+    const AmountStatus status = RowAmount(reader, &amount, &shownAmount);
+    const bool amountRead = status == AmountStatus::kRead;
+    if (dateRead && (amountRead || status == AmountStatus::kAmbiguous)) ++confirmation_.readable;
+    if (!IsBooked(line, Field(reader, ColumnRole::kState))) return;
+    if (!dateRead || !amountRead) {
+      // Notes have neither; a row with one of them is a fault worth a line.
       ++skipped_;
-      balance_.ReadBalanceLine(reader.fields());
+      std::string text;
       if (dateRead) {
-        Warn(line, "částku nelze přečíst, řádek vynechán");
-      } else if (HasDigit(dateText)) {
-        Warn(line, "datum nelze přečíst, řádek vynechán");
+        OneLine(shownAmount, kCurrencyWidth, scratch_);
+        Render(text, "částku %s nelze přečíst (%s), řádek vynechán",
+               {scratch_, amount.fault ? amount.fault : "chybí"});
+        Warn(line, text.c_str());
+      } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
+        OneLine(dateText, kCurrencyWidth, scratch_);
+        Render(text, "datum %s nelze přečíst, řádek vynechán", {scratch_});
+        Warn(line, text.c_str());
       }
       return;
     }
-    if (!amount.signWritten && layout_.Column(ColumnRole::kDirection) >= 0 &&
-        ReadDirection(Field(reader, ColumnRole::kDirection)) == Direction::kDebit) {
-      amount.value = -amount.value;
+    if (!ApplyDirection(reader, line, &amount)) return;
+    if (amount.value == 0) {
+      ++zero_;
+      return;
     }
-    const bool accountCurrency = CheckCurrency(line, Field(reader, ColumnRole::kCurrency));
+    std::string_view currency = Field(reader, ColumnRole::kCurrency);
+    if (currency.empty()) currency = Field(reader, ColumnRole::kAccountCurrency);
+    std::string code = CurrencyCode(currency);
+    if (code.empty()) code = amount.currency;
+    if (!code.empty() && code != currency_) {
+      OtherCurrency(line, amount.value, code);
+      return;
+    }
+    AppendItem(reader, line, date, amount.value);
+  }
 
+  // An amount written without a sign takes it from the direction column;
+  // a direction it cannot tell refuses the row.
+  bool ApplyDirection(const CsvRecordReader& reader, int line, ItemAmount* amount) {
+    if (amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0) return true;
+    const std::string_view text = Field(reader, ColumnRole::kDirection);
+    const Direction direction = ReadDirection(text);
+    if (direction == Direction::kDebit) amount->value = -amount->value;
+    if (direction != Direction::kUnknown) return true;
+    ++skipped_;
+    std::string warning;
+    OneLine(text, kCurrencyWidth, scratch_);
+    Render(warning, "směr platby \"%s\" není známý, řádek vynechán", {scratch_});
+    Warn(line, warning.c_str());
+    return false;
+  }
+
+  void OtherCurrency(int line, double amount, const std::string& code) {
+    ++otherCurrency_;
+    balance_.AddOtherCurrency();
+    std::string text;
+    Render(text, "položka %.2f %s je v jiné měně než výpis (%s), vynechána",
+           {amount, code, currency_});
+    Warn(line, text.c_str());
+  }
+
+  void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, double amount) {
     CounterAccountParts counter = ReadCounterAccountColumns(
         Field(reader, ColumnRole::kCounterAccount), Field(reader, ColumnRole::kCounterBank),
         Field(reader, ColumnRole::kCounterPrefix));
     if (counter.number == 0 && counter.bankCode == 0) {
       counter = ReadCounterAccountColumns(Field(reader, ColumnRole::kCounterIban), {}, {});
     }
-
     KeepDigits(Field(reader, ColumnRole::kVariableSymbol), variable_);
     KeepDigits(Field(reader, ColumnRole::kConstantSymbol), constant_);
     KeepDigits(Field(reader, ColumnRole::kSpecificSymbol), specific_);
@@ -214,41 +474,43 @@ class LayoutReader {
     std::string_view description = Field(reader, ColumnRole::kMessage);
     if (description.empty()) description = Field(reader, ColumnRole::kCounterName);
     if (description.empty()) description = Field(reader, ColumnRole::kItemType);
-    OneLine(description, kDescriptionWidth, description_);
+    OneLine(description, kMessageWidth, description_);
+    OneLine(Field(reader, ColumnRole::kCounterName), kMessageWidth, name_);
 
-    ItemRecord item;
+    StatementItem item;
+    item.line = line;
+    item.amount = amount;
+    item.currency = currency_;
+    item.day = item.valueDay = date.day;
+    item.month = item.valueMonth = date.month;
+    item.year = item.valueYear = date.year % 100;
     item.counterPrefix = counter.prefix;
     item.counterNumber = counter.number;
     item.bankCode = counter.bankCode;
-    item.documentNumber = document_.c_str();
-    item.variableSymbol = variable_.c_str();
-    item.constantSymbol = constant_.c_str();
-    item.specificSymbol = specific_.c_str();
-    item.description = description_.c_str();
-    item.amount = amount.value;
-    item.day = date.day;
-    item.month = date.month;
-    item.year = date.year % 100;
-    writer_.Append(item, line, exportText);
+    item.counterIban = Field(reader, ColumnRole::kCounterIban);
+    item.counterName = name_;
+    item.documentNumber = document_;
+    item.variableSymbol = variable_;
+    item.constantSymbol = constant_;
+    item.specificSymbol = specific_;
+    item.description = description_;
+    item.bankReference = id;
+    sink_(item);
     ++items_;
 
-    const double fee = AppendFee(reader, item, exportText);
-    if (accountCurrency) {
-      balance_.AddRow(amount.value, fee, date, Field(reader, ColumnRole::kBalance));
-    } else {
-      balance_.AddOtherCurrency();
-    }
+    const double fee = AppendFee(reader, item);
+    balance_.AddRow(amount, fee, date, Field(reader, ColumnRole::kBalance));
   }
 
-  // A fee charged beside the item becomes a record of its own right after
+  // A fee charged beside the item becomes an item of its own right after
   // it, on the same day and under the same number, paid to the bank rather
   // than to the counter account. Returns its amount (0 for none).
-  double AppendFee(const CsvRecordReader& reader, const ItemRecord& payment,
-                   std::string& exportText) {
+  double AppendFee(const CsvRecordReader& reader, const StatementItem& payment) {
     const std::string_view feeText = Field(reader, ColumnRole::kFee);
-    if (feeText.empty()) return 0;
     ItemAmount fee;
-    if (!ReadItemAmount(feeText, &fee)) {
+    const AmountStatus status = ReadAmount(feeText, &fee);
+    if (status == AmountStatus::kEmpty) return 0;
+    if (status != AmountStatus::kRead) {
       Warn(reader.lineNumber(), "poplatek nelze přečíst, zapsána jen položka");
       return 0;
     }
@@ -260,38 +522,42 @@ class LayoutReader {
     if (hellers == 0) return 0;
     feeDescription_ = "Poplatek";
     if (!description_.empty()) feeDescription_ += ' ' + description_;
-    if (feeDescription_.size() > kDescriptionWidth) feeDescription_.resize(kDescriptionWidth);
-    ItemRecord item;
-    item.documentNumber = payment.documentNumber;
-    item.description = feeDescription_.c_str();
+    if (feeDescription_.size() > kMessageWidth) feeDescription_.resize(kMessageWidth);
+    StatementItem item;
+    item.line = payment.line;
     item.amount = amount;
-    item.day = payment.day;
-    item.month = payment.month;
-    item.year = payment.year;
-    writer_.Append(item, reader.lineNumber(), exportText);
+    item.currency = payment.currency;
+    item.day = item.valueDay = payment.day;
+    item.month = item.valueMonth = payment.month;
+    item.year = item.valueYear = payment.year;
+    item.documentNumber = payment.documentNumber;
+    item.description = feeDescription_;
+    item.bankReference = payment.bankReference;
+    item.fee = true;
+    sink_(item);
     ++items_;
     ++fees_;
     return amount;
   }
 
-  // GPC files carry no currency: the accounting program books every item in
-  // the account's, so an item in another one is worth a warning.
-  // Returns whether the item is in the file's first currency.
-  bool CheckCurrency(int line, std::string_view currency) {
-    if (currency.empty()) return true;
-    if (firstCurrency_.empty()) {
-      OneLine(currency, kDescriptionWidth, firstCurrency_);
-      return true;
+  void Summarise() {
+    if (suppressed_ > 0) {
+      LogLineOf("Soubor %s: dalších %d upozornění nevypsáno!!!\n", {path_, suppressed_});
     }
-    std::string_view plain;
-    if (PlainOneLine(currency, kDescriptionWidth, &plain) && plain == firstCurrency_) return true;
-    OneLine(currency, kDescriptionWidth, scratch_);
-    if (scratch_ == firstCurrency_) return true;
-    std::string text;
-    Render(text, "položka je v měně %s, první položka souboru v měně %s; soubor GPC měnu neuvádí",
-           {scratch_, firstCurrency_});
-    Warn(line, text.c_str());
-    return false;
+    std::string fees, zero;
+    if (fees_ > 0) Render(fees, " (z toho %d poplatků)", {fees_});
+    if (zero_ > 0) Render(zero, ", vynecháno %d s nulovou částkou", {zero_});
+    LogLineOf(
+        "Soubor %s: rozpoznán formát %s, převedeno %d položek%s, vynecháno %d řádků bez data nebo "
+        "částky, vynecháno %d nezaúčtovaných%s\n",
+        {path_, layout_.name, items_, fees, skipped_, notBooked_, zero});
+  }
+
+  void Refusal(LayoutReading* reading) const {
+    const bool dates = readableDates_ * 2 < confirmation_.dataLines;
+    Render(reading->refusal, "formát %s s hlavičkou na řádku %d: %s",
+           {layout_.name, int32_t{layout_.headerLine},
+            dates ? "sloupec data neobsahuje čitelná data" : "sloupec částky neobsahuje částky"});
   }
 
   void Warn(int line, const char* text) {
@@ -308,37 +574,73 @@ class LayoutReader {
   }
 
   const std::string& path_;
+  std::string_view text_;
   const StatementLayout& layout_;
+  const ItemSink& sink_;
   const LogLine& log_;
-  ItemRecordWriter writer_;
+  int dateColumn_ = -1;
+  int amountColumn_ = -1;
+  std::string fileCurrency_;
+  std::string currency_;
+  ReadingConfirmation confirmation_;
+  int32_t readableDates_ = 0;
   int32_t items_ = 0;
   int32_t skipped_ = 0;
   int32_t notBooked_ = 0;
   int32_t fees_ = 0;
+  int32_t zero_ = 0;
+  int32_t otherCurrency_ = 0;
   bool monthFirst_ = false;
+  bool dateOrderKnown_ = false;
+  char decimalMark_ = 0;
+  bool decimalMarkKnown_ = false;
   BalanceCheck balance_;
   int warnings_ = 0;
   int32_t suppressed_ = 0;
-  std::string firstCurrency_;
   std::string scratch_;
   std::string variable_;
   std::string constant_;
   std::string specific_;
   std::string document_;
   std::string description_;
+  std::string name_;
   std::string feeDescription_;
 };
 
 }  // namespace
+
+bool ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+                     std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
+                     LayoutReading* reading, size_t giveUpBeyond) {
+  return LayoutReader(path, text, layout, sink, log).Read(statementCurrency, reading, giveUpBeyond);
+}
 
 bool AppendLayoutRecords(const std::string& path, const std::string& text, std::string& exportText,
                          std::vector<FieldCut>* cuts, const LogLine& log, StatedBalances* stated) {
   // The text ends at a NUL byte, as for Servis24; the caller reports the rest.
   const std::string_view statement(text.c_str(), std::strlen(text.c_str()));
   const StatementLayout layout = RecogniseLayout(statement);
-  if (!layout.recognised || layout.servis24) return false;
-  const StatedBalances balances = LayoutReader(path, layout, log, cuts).Read(statement, exportText);
-  if (stated) *stated = balances;
+  if (!layout.recognised) return false;
+  ItemRecordWriter writer(cuts);
+  std::string currency;
+  LayoutReading reading;
+  const size_t mark = exportText.size();
+  const ExportTotals before = g_exportTotals;
+  std::vector<std::string> lines;
+  ReadLayoutItems(
+      path, statement, layout, &currency,
+      [&](const StatementItem& item) {
+        writer.Append(item, exportText);
+        AddItemToTotals(item.amount, &g_exportTotals);
+      },
+      [&lines](const char* line) { lines.emplace_back(line); }, &reading);
+  if (!reading.confirmation.Confirmed()) {
+    exportText.resize(mark);
+    g_exportTotals = before;
+    return false;
+  }
+  for (const std::string& line : lines) log(line.c_str());
+  if (stated) *stated = reading.stated;
   return true;
 }
 

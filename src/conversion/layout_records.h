@@ -2,23 +2,46 @@
 #define TARVOLO_CONVERSION_LAYOUT_RECORDS_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "conversion/balance_check.h"
+#include "conversion/line_report.h"
+#include "conversion/servis24_reader.h"
 #include "conversion/statement_export.h"
-#include "conversion/transaction_records.h"
+#include "conversion/statement_item.h"
+#include "conversion/statement_layout.h"
 
 namespace tarvolo {
 
-// Converts a Windows-1250 statement text whose header names its columns
-// (Fio, KB, ČSOB and the other banks' exports) into "075" records appended
-// to `exportText`, as AppendTransactionRecords does for Servis24: items from
-// the columns the header names, no record for preamble, empty, total and
-// other lines without a readable date and amount, none for rows that are
-// not booked, a record of its own for a fee beside an item; warnings, a
-// summary and the check of the balances the file states (given back in
-// `stated`) for the file `path` through `log`. Returns false, and does
-// nothing, for a Servis24 statement or a text without a known header.
+// What reading a file by a layout gave besides its items.
+struct LayoutReading {
+  ReadingConfirmation confirmation;
+  StatedBalances stated;
+  // Why the data do not confirm the layout, for the log (Windows-1250).
+  std::string refusal;
+};
+
+// Reads the items of a Windows-1250 statement text whose header `layout`
+// found (Fio, KB, ČSOB and the other banks' exports): items from the
+// columns the header names, the booking date and the amount where several
+// columns could hold them from the ones the data show; no item for preamble,
+// empty, total and balance lines and other lines without a readable date
+// and amount, none for rows that are not booked or of no amount, an item of
+// its own for a fee beside an item. Amounts are read strictly and rows in
+// another currency than `*statementCurrency` are left out, each with a
+// warning; an empty `*statementCurrency` is set from this file first.
+// Warnings, a summary and the check of the balances the file states go to
+// `log` for the file `path`. With `giveUpBeyond`, stops (false) as soon as
+// the reading can no longer be confirmed, as ReadServis24Items does.
+bool ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+                     std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
+                     LayoutReading* reading, size_t giveUpBeyond = 0);
+
+// Converts a statement text whose header names its columns into "075"
+// records appended to `exportText`, growing g_exportTotals, as the run does
+// with a layout it has chosen: false, and nothing done, when no header is
+// found or its data do not confirm it. For tests and benchmarks.
 bool AppendLayoutRecords(const std::string& path, const std::string& text, std::string& exportText,
                          std::vector<FieldCut>* cuts, const LogLine& log,
                          StatedBalances* stated = nullptr);

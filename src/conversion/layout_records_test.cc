@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversion/export_totals.h"
+#include "conversion/item_record_writer.h"
 #include "settings/account_settings.h"
 #include "test_support.h"
 
@@ -156,16 +157,17 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
        "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
       {"unreadable date and amount are reported",
-       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n", 1,
-       "Soubor v.csv, řádek 2: datum nelze přečíst, řádek vynechán!!!\n"
-       "Soubor v.csv, řádek 3: částku nelze přečíst, řádek vynechán!!!\n"
-       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, vynecháno 2 řádků bez "
+       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n01.03.2014;6\n", 2,
+       "Soubor v.csv, řádek 2: datum 31.02.2014 nelze přečíst, řádek vynechán!!!\n"
+       "Soubor v.csv, řádek 3: částku pět nelze přečíst (text, který není částkou), řádek "
+       "vynechán!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 2 řádků bez "
        "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
-      {"another currency", "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n", 3,
-       "Soubor v.csv, řádek 3: položka je v měně EUR, první položka souboru v měně CZK; soubor "
-       "GPC měnu neuvádí!!!\n"
-       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 3 položek, vynecháno 0 řádků bez "
-       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+      {"another currency",
+       "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n4.9.2014;0;CZK\n", 2,
+       "Soubor v.csv, řádek 3: položka 6.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
+       "data nebo částky, vynecháno 0 nezaúčtovaných, vynecháno 1 s nulovou částkou\n"},
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"
@@ -324,15 +326,16 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
   std::string text = "Datum;Částka\n";
   for (int i = 0; i < 13; ++i) text += "01.01.2014;x\n";
+  for (int i = 0; i < 13; ++i) text += "01.01.2014;1\n";
   ASSERT_TRUE(Convert(text));
   EXPECT_NE(log_.find("řádek 11: částku"), std::string::npos);
   EXPECT_EQ(log_.find("řádek 12:"), std::string::npos);
   EXPECT_NE(log_.find("Soubor v.csv: dalších 3 upozornění nevypsáno!!!\n"), std::string::npos);
 }
 
-TEST_F(LayoutRecordsTest, ServisTwentyFourAndUnknownHeadersAreLeftAlone) {
-  for (const char* text : {"Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n1;2014/09/24;5\r\n",
-                           "h\r\n1;2014/09/24;5\r\n", ""}) {
+TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreLeftAlone) {
+  for (const char* text :
+       {"h\r\n1;2014/09/24;5\r\n", "", "Datum;Částka\r\n1;2014/09/24\r\n2;2014/09/25\r\n"}) {
     EXPECT_FALSE(Convert(text)) << text;
     EXPECT_EQ(records_, "");
     EXPECT_EQ(log_, "");

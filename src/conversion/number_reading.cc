@@ -101,7 +101,8 @@ int ScanPattern(const char* text, const char* pattern, std::initializer_list<Sca
   return stored;
 }
 
-double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
+double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge, const char** end) {
+  if (end) *end = text;
   if (outOfRange) *outOfRange = false;
   if (tooLarge) *tooLarge = false;
   const char* p = text;
@@ -116,7 +117,7 @@ double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
     while (IsDigit(*p)) ++p, anyDigit = true;
   }
   if (!anyDigit) return 0.0;
-  const char* end = p;
+  const char* numberEnd = p;
   const char* mantissaEnd = p;
   char exponentLetter = 0;
   if (*p == 'e' || *p == 'E' || *p == 'd' || *p == 'D') {
@@ -125,7 +126,7 @@ double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
     if (IsDigit(*q)) {
       exponentLetter = *p;
       while (IsDigit(*q)) ++q;
-      end = q;
+      numberEnd = q;
     }
   }
   // from_chars knows only 'e' as the exponent letter; its own syntax for the
@@ -133,20 +134,22 @@ double ReadDecimalValue(const char* text, bool* outOfRange, bool* tooLarge) {
   double value = 0.0;
   std::from_chars_result result;
   if (exponentLetter == 'd' || exponentLetter == 'D') {
-    std::string number(mantissa, end);
+    std::string number(mantissa, numberEnd);
     number[number.find(exponentLetter)] = 'e';
     result = std::from_chars(number.data(), number.data() + number.size(), value,
                              std::chars_format::general);
   } else {
-    result = std::from_chars(mantissa, end, value, std::chars_format::general);
+    result = std::from_chars(mantissa, numberEnd, value, std::chars_format::general);
   }
   if (result.ec != std::errc() || !std::isfinite(value)) {
     if (outOfRange) *outOfRange = true;
     if (tooLarge) {
-      *tooLarge = AtLeastOne(mantissa, mantissaEnd, exponentLetter ? mantissaEnd + 1 : end, end);
+      *tooLarge = AtLeastOne(mantissa, mantissaEnd, exponentLetter ? mantissaEnd + 1 : numberEnd,
+                             numberEnd);
     }
     value = 0.0;
   }
+  if (end) *end = numberEnd;
   return negative ? -value : value;
 }
 
@@ -184,8 +187,9 @@ bool ReadPlainDecimal(const char* text, double* value) {
   return true;
 }
 
-double ReadAmountText(const char* text, bool* tooLarge) {
+double ReadAmountText(const char* text, bool* tooLarge, bool* partly) {
   double plain = 0;
+  if (partly) *partly = false;
   if (ReadPlainDecimal(text, &plain)) {
     if (tooLarge) *tooLarge = false;
     return plain;
@@ -205,7 +209,11 @@ double ReadAmountText(const char* text, bool* tooLarge) {
     cleaned[kept++] = *p == ',' ? '.' : *p;
   }
   cleaned[kept] = '\0';
-  return ReadDecimalValue(cleaned, nullptr, tooLarge);
+  const char* end = cleaned;
+  const double value = ReadDecimalValue(cleaned, nullptr, tooLarge, &end);
+  while (IsScanSpace(*end)) ++end;
+  if (partly) *partly = *end != '\0';
+  return value;
 }
 
 }  // namespace tarvolo

@@ -36,6 +36,12 @@ bool LogRecordReports(const std::string& path, const std::vector<FieldCut>& repo
         LogFormatted(log, "Soubor %s, řádek %d: částka je mimo rozsah čísel, čtena jako 0!!!\n",
                      {path, line});
         break;
+      case FieldCut::Kind::kAmountPartlyRead:
+        LogFormatted(log,
+                     "Soubor %s, řádek %d: částka „%s“ nebyla přečtena celá, zbytek za číslem "
+                     "vynechán!!!\n",
+                     {path, line, report.text});
+        break;
       case FieldCut::Kind::kUnreadableDate:
         if (unreadableDates++ == 0) firstUnreadableDate = line;
         break;

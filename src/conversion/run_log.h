@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "conversion/fixed_width.h"
+#include "conversion/line_report.h"
 #include "conversion/statement_export.h"
-#include "conversion/transaction_records.h"
 
 namespace tarvolo {
 

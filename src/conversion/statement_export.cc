@@ -16,12 +16,14 @@
 #include "conversion/fixed_width.h"
 #include "conversion/gpc_check.h"
 #include "conversion/header_record.h"
+#include "conversion/item_record_writer.h"
 #include "conversion/layout_records.h"
 #include "conversion/number_reading.h"
 #include "conversion/profile_values.h"
 #include "conversion/run_log.h"
+#include "conversion/servis24_reader.h"
 #include "conversion/statement_encoding.h"
-#include "conversion/transaction_records.h"
+#include "conversion/statement_layout.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
 #include "platform/whole_file.h"
@@ -56,13 +58,97 @@ class SelectionWalk {
 
 struct FileOutcome {
   bool read = false;
+  bool converted = false;  // a reading of the file was confirmed by its data
   bool amountsFit = true;
 };
 
+// What the run knows across its files.
+struct RunState {
+  std::string currency;  // the statement's, set by its first file
+};
+
+// One reading tried on a file: its records go to the export text, its
+// totals and log lines are held back until the reading is chosen.
+class Attempt {
+ public:
+  Attempt(std::string& exportText) : exportText_(exportText), mark_(exportText.size()) {}
+
+  ItemSink Sink() {
+    return [this](const StatementItem& item) {
+      writer_.Append(item, exportText_);
+      AddItemToTotals(item.amount, &totals_);
+    };
+  }
+  LogLine Log() {
+    return [this](const char* line) { lines_.emplace_back(line); };
+  }
+  std::vector<FieldCut>* Cuts() { return &cuts_; }
+
+  // The reading is chosen: its totals count and its lines are logged.
+  bool Accept(const std::string& path, const LogLine& log) {
+    AddTotals(totals_, &g_exportTotals);
+    for (const std::string& line : lines_) log(line.c_str());
+    return LogRecordReports(path, cuts_, log);
+  }
+  // The reading is not chosen: nothing of it stays.
+  void Discard() { exportText_.resize(mark_); }
+
+ private:
+  std::string& exportText_;
+  size_t mark_;
+  std::vector<FieldCut> cuts_;
+  ItemRecordWriter writer_{&cuts_};
+  ExportTotals totals_;
+  std::vector<std::string> lines_;
+};
+
+// Tries the readings a file may have, a bank's layout its header names
+// first, then Servis24 by position, then columns known by their names: the
+// first one its data confirm gives the file's items. Returns whether one
+// did; `reasons` gets why each other one did not.
+bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
+                   std::string& exportText, RunState* run, const LogLine& log,
+                   StatedBalances* stated, FileOutcome* outcome,
+                   std::vector<std::string>* reasons) {
+  const StatementLayout layout = RecogniseLayout(statement);
+  if (!layout.recognised) reasons->push_back("hlavička nenalezena");
+  const auto tryLayout = [&]() {
+    Attempt attempt(exportText);
+    LayoutReading reading;
+    std::string currency = run->currency;
+    ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading,
+                    itemLines);
+    if (!reading.confirmation.Confirmed()) {
+      attempt.Discard();
+      reasons->push_back(reading.refusal);
+      return false;
+    }
+    run->currency = currency;
+    outcome->amountsFit = attempt.Accept(shown, log);
+    if (stated) *stated = reading.stated;
+    return true;
+  };
+  if (layout.recognised && layout.known && tryLayout()) return true;
+  {
+    Attempt attempt(exportText);
+    ReadingConfirmation confirmation;
+    ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(), &confirmation, itemLines);
+    if (confirmation.Confirmed()) {
+      if (run->currency.empty()) run->currency = "CZK";
+      outcome->amountsFit = attempt.Accept(shown, log);
+      return true;
+    }
+    attempt.Discard();
+    reasons->push_back("sloupec 2 neobsahuje data RRRR/MM/DD");
+  }
+  return layout.recognised && !layout.known && tryLayout();
+}
+
 // Converts one statement file into the export text and logs what happened;
-// a file that cannot be read gets its line and is skipped.
+// a file that cannot be read, or that no reading confirms, gets its line
+// and is skipped.
 FileOutcome ConvertFile(const std::string& path, std::string& exportText,
-                        std::vector<FileIdentity>& inputs, const LogLine& log,
+                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log,
                         StatedBalances* stated) {
   FileOutcome outcome;
   std::string content;
@@ -84,15 +170,20 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
                  {EncodingName(encoding)});
   }
   // Room for every record at once, so the export text never has to move.
-  exportText.reserve(exportText.size() + CountItemLines(content.c_str()) * kRecordLength);
+  const size_t itemLines = CountItemLines(content.c_str());
+  exportText.reserve(exportText.size() + itemLines * kRecordLength);
   PreferLargePages(&exportText[0], exportText.capacity());
-  std::vector<FieldCut> cuts;
-  if (!AppendLayoutRecords(shown, content, exportText, &cuts, log, stated)) {
-    AppendTransactionRecords(content.c_str(), exportText, &cuts);
-  }
-  outcome.amountsFit = LogRecordReports(shown, cuts, log);
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
   const size_t textLength = std::strlen(content.c_str());
+  std::vector<std::string> reasons;
+  outcome.converted = ChooseReading(shown, std::string_view(content.c_str(), textLength), itemLines,
+                                    exportText, run, log, stated, &outcome, &reasons);
+  if (!outcome.converted) {
+    std::string why;
+    for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;
+    LogFormatted(log, "Soubor %s: formát nerozpoznán (%s), soubor nebyl převeden!!!\n",
+                 {shown, why});
+  }
   if (textLength < content.size()) {
     const int32_t line =
         1 + static_cast<int32_t>(std::count(content.begin(), content.begin() + textLength, '\n'));
@@ -170,7 +261,9 @@ struct ConvertedFiles {
   std::vector<FileIdentity> inputs;
   std::string firstPath;
   StatedBalances firstStated;
+  RunState run;
   bool everyFileRead = true;
+  bool everyFileConverted = true;
   bool amountsFit = true;
 };
 
@@ -180,9 +273,11 @@ void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
     // The first file is the first with a name.
     const bool first = converted->firstPath.empty();
     if (first) converted->firstPath = path;
-    const FileOutcome file = ConvertFile(path, converted->exportText, converted->inputs, log,
-                                         first ? &converted->firstStated : nullptr);
+    const FileOutcome file =
+        ConvertFile(path, converted->exportText, converted->inputs, &converted->run, log,
+                    first ? &converted->firstStated : nullptr);
     converted->everyFileRead = converted->everyFileRead && (file.read || path.empty());
+    converted->everyFileConverted = converted->everyFileConverted && (file.converted || !file.read);
     converted->amountsFit = converted->amountsFit && file.amountsFit;
   }
 }
@@ -213,6 +308,10 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted, 
   }
   if (!converted.everyFileRead && request.everyFileRequired) {
     log("Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
+    return false;
+  }
+  if (!converted.everyFileConverted && request.everyFileRequired) {
+    log("Výpis nebyl zapsán, protože formát některého souboru nebyl rozpoznán!!!\n");
     return false;
   }
   ProfileValues& profile = values->profile;
@@ -267,14 +366,40 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   ComposeHeaderRecord(header, &exportText[0]);
 }
 
-// The amounts of the header, as the log shows them.
-void LogTotals(const HeaderValues& values, const LogLine& log) {
+// The amounts of the header, as the log shows them, in the statement's
+// currency.
+void LogTotals(const HeaderValues& values, const std::string& currency, const LogLine& log) {
   const ExportTotals& totals = g_exportTotals;
-  LogFormatted(log, "Načteno %d položek, starý zůstatek %.2f Kč, nový %.2f Kč\n",
-               {totals.itemCount, InCrowns(values.oldHellers), InCrowns(values.newHellers)});
-  LogFormatted(log, "Celkem příchozí platby %.2f Kč, odchozí platby %.2f Kč\n",
-               {InCrowns(totals.creditHellers), InCrowns(totals.debitHellers)});
+  const std::string unit = currency.empty() || currency == "CZK" ? "Kč" : currency;
+  LogFormatted(
+      log, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",
+      {totals.itemCount, InCrowns(values.oldHellers), unit, InCrowns(values.newHellers), unit});
+  LogFormatted(log, "Celkem příchozí platby %.2f %s, odchozí platby %.2f %s\n",
+               {InCrowns(totals.creditHellers), unit, InCrowns(totals.debitHellers), unit});
 }
+
+// Counts the lines of a run that warn about its items: those that end with
+// "!!!", but a value cut to its field, which the accounting program books as
+// it is.
+class WarningCount {
+ public:
+  explicit WarningCount(const LogLine& log) : log_(log) {}
+  LogLine Log() {
+    return [this](const char* line) {
+      const std::string_view text(line);
+      if (text.size() >= 4 && text.compare(text.size() - 4, 4, "!!!\n") == 0 &&
+          text.find(" je delší než pole v ABO") == std::string_view::npos) {
+        ++count_;
+      }
+      log_(line);
+    };
+  }
+  int32_t count() const { return count_; }
+
+ private:
+  const LogLine& log_;
+  int32_t count_ = 0;
+};
 
 // Writes the statement file unless it may not be replaced. What was written
 // is read back from the file as any GPC reader would, before it takes the
@@ -316,18 +441,24 @@ ExportOutcome LogCheck(const ExportRequest& request, const std::vector<std::stri
   return problems.empty() ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
 }
 
-ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log) {
+ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& plainLog) {
   g_exportTotals = ExportTotals();
+  WarningCount warnings(plainLog);
+  const LogLine log = warnings.Log();
   ConvertedFiles converted;
   ConvertFiles(SelectFiles(request), log, &converted);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
   if (!ValidateRun(request, converted, log, &values, &stopped)) return stopped;
   ComposeHeader(values, converted.exportText);
-  LogTotals(values, log);
+  LogTotals(values, converted.run.currency, log);
   std::vector<std::string> problems;
   if (!WriteStatement(request, converted, log, &problems, &stopped)) return stopped;
-  return LogCheck(request, problems, log);
+  const ExportOutcome outcome = LogCheck(request, problems, log);
+  if (warnings.count() == 0) return outcome;
+  LogFormatted(plainLog, "Pozor: %d upozornění, zkontrolujte je před importem!!!\n",
+               {warnings.count()});
+  return ExportOutcome::kWrittenWithProblems;
 }
 
 }  // namespace

@@ -57,10 +57,17 @@ constexpr ColumnName kColumnNames[] = {
     {"net", ColumnRole::kAmount, 3},
 
     {"smer uhrady", ColumnRole::kDirection, 1},
+    {"smer", ColumnRole::kDirection, 1},
+    {"direction", ColumnRole::kDirection, 1},
+    {"debet/kredit", ColumnRole::kDirection, 1},
+    {"kredit/debet", ColumnRole::kDirection, 1},
+    {"debit/credit", ColumnRole::kDirection, 1},
+    {"credit/debit", ColumnRole::kDirection, 1},
+    {"typ pohybu", ColumnRole::kDirection, 2},
     {"incoming/outgoing (credit-debit item)", ColumnRole::kDirection, 1},
     {"transaction type", ColumnRole::kDirection, 1},
 
-    {"mena uctu", ColumnRole::kCurrency, 1},
+    {"mena uctu", ColumnRole::kAccountCurrency, 1},
     {"mena", ColumnRole::kCurrency, 1},
     {"currency", ColumnRole::kCurrency, 1},
     {"payment currency", ColumnRole::kCurrency, 1},
@@ -158,6 +165,19 @@ constexpr ColumnName kColumnNames[] = {
     // "Total fees", which are therefore no column of their own here.
     {"fee", ColumnRole::kFee, 1},
 
+    {"prijem", ColumnRole::kCreditAmount, 1},
+    {"kredit", ColumnRole::kCreditAmount, 1},
+    {"credit", ColumnRole::kCreditAmount, 1},
+    {"pripsano", ColumnRole::kCreditAmount, 1},
+    {"paid in", ColumnRole::kCreditAmount, 1},
+    {"money in", ColumnRole::kCreditAmount, 1},
+    {"vydaj", ColumnRole::kDebitAmount, 1},
+    {"debet", ColumnRole::kDebitAmount, 1},
+    {"debit", ColumnRole::kDebitAmount, 1},
+    {"odepsano", ColumnRole::kDebitAmount, 1},
+    {"paid out", ColumnRole::kDebitAmount, 1},
+    {"money out", ColumnRole::kDebitAmount, 1},
+
     {"balance", ColumnRole::kBalance, 1},
     {"running balance", ColumnRole::kBalance, 1},
     {"zustatek", ColumnRole::kBalance, 1},
@@ -190,27 +210,32 @@ constexpr KnownLayout kKnownLayouts[] = {
 
 constexpr char kGenericName[] = "obecný CSV";
 
-// Where Servis24 has its columns (from 0), by role.
-struct Servis24Column {
-  ColumnRole role;
-  int column;
-};
-constexpr Servis24Column kServis24Columns[] = {
-    {ColumnRole::kAmount, 2},         {ColumnRole::kCounterAccount, 3},
-    {ColumnRole::kVariableSymbol, 5}, {ColumnRole::kConstantSymbol, 8},
-    {ColumnRole::kSpecificSymbol, 9}, {ColumnRole::kMessage, 10},
-};
-
 // The header candidates of one line with one separator.
 struct HeaderMatch {
   StatementLayout layout;
-  int recognised = 0;           // columns with a known name
-  bool dateAtServis24 = false;  // column 2 (from 1) names a date
+  int recognised = 0;  // columns with a known name
 };
+
+// Puts `column` among `candidates` by its rank, the lower first.
+void AddCandidate(int column, int rank, int* candidates, int* ranks) {
+  for (int i = 0; i < StatementLayout::kCandidates; ++i) {
+    if (candidates[i] < 0 || rank < ranks[i]) {
+      for (int j = StatementLayout::kCandidates - 1; j > i; --j) {
+        candidates[j] = candidates[j - 1];
+        ranks[j] = ranks[j - 1];
+      }
+      candidates[i] = column;
+      ranks[i] = rank;
+      return;
+    }
+  }
+}
 
 void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match) {
   StatementLayout& layout = match->layout;
   int rank[kColumnRoleCount] = {};
+  int dateRanks[StatementLayout::kCandidates] = {};
+  int amountRanks[StatementLayout::kCandidates] = {};
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string name = NormaliseColumnName(fields[i]);
     bool known = false;
@@ -222,12 +247,18 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
         layout.column[role] = static_cast<int>(i);
         rank[role] = entry.rank;
       }
-      if (entry.role == ColumnRole::kBookingDate && i == 1) match->dateAtServis24 = true;
+      if (entry.role == ColumnRole::kBookingDate) {
+        AddCandidate(static_cast<int>(i), entry.rank, layout.dateCandidates, dateRanks);
+      } else if (entry.role == ColumnRole::kAmount) {
+        AddCandidate(static_cast<int>(i), entry.rank, layout.amountCandidates, amountRanks);
+      }
     }
     if (known) ++match->recognised;
   }
   layout.recognised =
-      layout.Column(ColumnRole::kBookingDate) >= 0 && layout.Column(ColumnRole::kAmount) >= 0;
+      layout.Column(ColumnRole::kBookingDate) >= 0 &&
+      (layout.Column(ColumnRole::kAmount) >= 0 || layout.Column(ColumnRole::kCreditAmount) >= 0 ||
+       layout.Column(ColumnRole::kDebitAmount) >= 0);
   if (!layout.recognised) return;
 
   layout.name = kGenericName;
@@ -240,6 +271,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
       all = all && found;
     }
     if (all) {
+      layout.known = true;
       layout.name = known.name;
       layout.signedFees = known.signedFees;
       layout.monthFirstDates = known.monthFirstDates;
@@ -248,24 +280,29 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
   }
 }
 
-// Servis24 writes its header as the first line, ';'-separated, with the
-// date, the amount and the other fields it has in fixed places and the
-// counter account in one column.
-bool IsServis24(const HeaderMatch& match) {
-  const StatementLayout& layout = match.layout;
-  if (layout.headerLine != 1 || layout.separator != ';' || !match.dateAtServis24) return false;
-  for (const Servis24Column& place : kServis24Columns) {
-    const int column = layout.Column(place.role);
-    if (column >= 0 && column != place.column) return false;
-  }
-  return layout.Column(ColumnRole::kAmount) == 2 && layout.Column(ColumnRole::kCounterBank) < 0 &&
-         layout.Column(ColumnRole::kCounterPrefix) < 0 &&
-         layout.Column(ColumnRole::kCounterIban) < 0;
-}
-
 constexpr int kHeaderSearchLines = 40;
 
 }  // namespace
+
+const char* const kKnownLayoutNames[] = {
+    "Fio banka",         "Komerční banka", "ČSOB",
+    "Raiffeisenbank",    "Air Bank",       "mBank",
+    "Moneta Money Bank", "UniCredit Bank", "Česká spořitelna Business 24",
+    "Revolut Business",  "Wise",           "PayPal",
+};
+const int kKnownLayoutNameCount = sizeof kKnownLayoutNames / sizeof kKnownLayoutNames[0];
+
+bool NameStartsWith(std::string_view name, std::string_view start) {
+  size_t i = 0;
+  while (i < name.size() && (name[i] == '"' || name[i] == '#' || IsFieldPadding(name[i]))) ++i;
+  for (char wanted : start) {
+    if (i == name.size() || kLetterFold.table[static_cast<unsigned char>(name[i])] != wanted) {
+      return false;
+    }
+    ++i;
+  }
+  return true;
+}
 
 std::string NormaliseColumnName(std::string_view name) {
   std::string normal;
@@ -306,7 +343,6 @@ StatementLayout RecogniseLayout(std::string_view text) {
       break;
     }
   }
-  best.layout.servis24 = best.layout.recognised && IsServis24(best);
   return best.layout;
 }
 

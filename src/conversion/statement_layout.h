@@ -24,20 +24,23 @@ enum class ColumnRole {
   kMessage,   // the message for the payee
   kItemType,  // the bank's own description or kind of the item
   kTransactionId,
-  kState,    // COMPLETED, PENDING, DECLINED...: only booked rows are items
-  kFee,      // a fee charged beside the amount, not within it
-  kBalance,  // the account's balance after the row
+  kState,            // COMPLETED, PENDING, DECLINED...: only booked rows are items
+  kFee,              // a fee charged beside the amount, not within it
+  kBalance,          // the account's balance after the row
+  kAccountCurrency,  // the account's own currency, the same on every row
+  kCreditAmount,     // credits and debits in columns of their own
+  kDebitAmount,
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);
 
 // How one statement file is laid out, found from its header line.
 struct StatementLayout {
-  // A header line with a booking date and an amount column was found.
+  // A header line with a booking date and an amount column (or credit and
+  // debit columns) was found.
   bool recognised = false;
-  // The header is the first line and names the columns where Servis24 has
-  // them, so that the file is read by the Servis24 rules.
-  bool servis24 = false;
+  // The header is a bank's own, not only column names the program knows.
+  bool known = false;
   char separator = ';';
   int headerLine = 0;     // counted from 1
   size_t dataOffset = 0;  // where the line after the header starts
@@ -53,8 +56,16 @@ struct StatementLayout {
   // dates show otherwise.
   bool monthFirstDates = false;
 
+  // Every column whose name may hold the booking date or the amount, the
+  // likeliest first, -1 after the last: the data decide among them.
+  static constexpr int kCandidates = 4;
+  int dateCandidates[kCandidates];
+  int amountCandidates[kCandidates];
+
   StatementLayout() {
     for (int& c : column) c = -1;
+    for (int& c : dateCandidates) c = -1;
+    for (int& c : amountCandidates) c = -1;
   }
   int Column(ColumnRole role) const { return column[static_cast<int>(role)]; }
 };
@@ -63,9 +74,17 @@ struct StatementLayout {
 // header line separated by ';', ',' or a tab whose column names it knows.
 StatementLayout RecogniseLayout(std::string_view text);
 
+// The names of the layouts known by their header, for the log.
+extern const char* const kKnownLayoutNames[];
+extern const int kKnownLayoutNameCount;
+
 // A column name as it is compared: lower case, without diacritics, quotes
 // and a leading '#', every run of blanks and no-break spaces one blank.
 std::string NormaliseColumnName(std::string_view name);
+
+// Whether a name folded as NormaliseColumnName folds it starts with `start`
+// (lower case, no diacritics, no blanks in it), without building the name.
+bool NameStartsWith(std::string_view name, std::string_view start);
 
 }  // namespace tarvolo
 

@@ -33,7 +33,8 @@ run() {
     check "$name: log" diff -u <(printf '%b' "$expected") log.txt
   fi
   check "$name: settings file kept" cmp -s tarvolo.cfg before.cfg
-  if [ "$status" -ne 0 ]; then
+  # Exit 3 is a statement written with warnings in the log.
+  if [ "$status" -ne 0 ] && [ "$status" -ne 3 ]; then
     check "$name: earlier export.gpc kept" test "$(cat export.gpc)" = earlier
   fi
 }
@@ -53,12 +54,13 @@ run "directory as a file" 1 "Převádím soubor folder.csv\nSoubor folder.csv ne
   folder.csv
 
 { printf "h\r\n$line"; printf '\000'; printf "$line"; } >s-nulou.csv
-run "NUL byte" 0 "Převádím soubor s-nulou.csv
+run "NUL byte" 3 "Převádím soubor s-nulou.csv
 Soubor s-nulou.csv obsahuje na řádku 3 nulový bajt, zbytek souboru nebyl převeden!!!
 Načteno 1 položek, starý zůstatek 1000.50 Kč, nový -234.00 Kč
 Celkem příchozí platby 0.00 Kč, odchozí platby 1234.50 Kč
 Zapsán soubor export.gpc
-Kontrola souboru export.gpc: v pořádku\n" s-nulou.csv
+Kontrola souboru export.gpc: v pořádku
+Pozor: 1 upozornění, zkontrolujte je před importem!!!\n" s-nulou.csv
 check "NUL byte: header and one record" test "$(stat -c %s export.gpc)" = 260
 
 printf "h\r\n$line" >good.csv

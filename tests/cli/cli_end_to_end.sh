@@ -34,7 +34,7 @@ convert() {  # convert GOLDEN FILES...: converts and compares with tests/data/GO
   rm -f export.gpc
   "${cli[@]}" "${profile[@]}" "$@" >log.txt 2>&1
   local status=$?
-  check "$golden: exit status $status" test $status -eq 0
+  check "$golden: exit status $status" test $status -eq "${want_status:-0}"
   check "$golden: content" cmp -s export.gpc "$data/$golden"
 }
 
@@ -60,9 +60,14 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
             "raiffeisen:Raiffeisenbank" "unicredit:UniCredit Bank" "revolut:Revolut Business" \
             "wise:Wise" "paypal:PayPal"; do
   name=${bank%%:*}
+  # These hold items in another currency than the account's: left out, and
+  # the run asks the user to read the log.
+  want_status=0
+  case $name in moneta | revolut | wise | paypal) want_status=3 ;; esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát ${bank#*:},"
 done
+want_status=0
 
 # The balances a file states (around its items or after each row) add up
 # with its items; without an item they do not, and the log says by how much.
@@ -85,7 +90,7 @@ from_file=(--config "$work/tarvolo.cfg" --account 2000145399 --number 7 --from 2
            --today 2024-04-01 --balance-from-file)
 rm -f export.gpc
 "${cli[@]}" "${from_file[@]}" "$data/layouts/wise.csv" "$data/layouts/revolut.csv" >log.txt 2>&1
-check "--balance-from-file exits 0" test $? -eq 0
+check "--balance-from-file exits 3 (items in euros left out)" test $? -eq 3
 check "--balance-from-file: the old balance" test "$(cut -c46-60 export.gpc | head -1)" = \
   "00000001000000+"
 log_has "--balance-from-file: the log" "^Počáteční zůstatek 10000.00 Kč převzat ze souboru"

@@ -20,7 +20,8 @@ read_back() {
   local name=$1 items=$2 credits=$3 debits=$4
   shift 4
   rm -f export.gpc out.ofx
-  "$cli" "${profile[@]}" "$@" >/dev/null
+  # Exit 3 (written, with warnings in the log) is a written file too.
+  "$cli" "${profile[@]}" "$@" >/dev/null || test $? -eq 3
   if ! ofxstatement convert -t gpc export.gpc out.ofx >reader.log 2>&1; then
     cat reader.log
     echo "FAILED: $name: the reader refuses the file"
@@ -58,12 +59,13 @@ read_back csob 3 48400.00 12850.00 "$layouts/csob.csv"
 read_back fio 5 51400.00 1905.60 "$layouts/fio.csv"
 read_back kb 4 15479.00 13700.00 "$layouts/kb.csv"
 read_back mbank 3 48400.00 6234.56 "$layouts/mbank.csv"
-read_back moneta 3 7500.00 12540.00 "$layouts/moneta.csv"
+read_back moneta 2 7500.00 12500.00 "$layouts/moneta.csv"
 read_back raiffeisen 3 25000.00 1718.01 "$layouts/raiffeisen.csv"
 read_back unicredit 2 2500.50 1600.00 "$layouts/unicredit.csv"
-# Fees beside the amount are records of their own; rows not booked are none.
-read_back revolut 9 34200.00 14058.00 "$layouts/revolut.csv"
-read_back wise 5 15200.00 8685.30 "$layouts/wise.csv"
-read_back paypal 9 178044.97 15608.24 "$layouts/paypal.csv"
+# Fees beside the amount are records of their own; rows not booked are none,
+# and neither are those in another currency than the account's.
+read_back revolut 7 34200.00 14009.50 "$layouts/revolut.csv"
+read_back wise 4 15000.00 8685.30 "$layouts/wise.csv"
+read_back paypal 7 177944.97 15604.50 "$layouts/paypal.csv"
 echo "independent reader: $((13 - failures)) passed, $failures failed"
 test "$failures" -eq 0
