@@ -102,7 +102,9 @@ TEST(ItemFields, Amounts) {
   for (const Case& c : cases) {
     ItemAmount amount;
     ASSERT_EQ(ReadItemAmount(c.text, c.mark, &amount), c.status) << c.text << " " << c.mark;
-    if (c.status == AmountStatus::kRefused) EXPECT_NE(amount.fault, nullptr) << c.text;
+    if (c.status == AmountStatus::kRefused) {
+      EXPECT_NE(amount.fault, nullptr) << c.text;
+    }
     if (c.status != AmountStatus::kRead) continue;
     EXPECT_EQ(amount.value, c.value) << c.text;
     EXPECT_EQ(amount.signWritten, c.signWritten) << c.text;

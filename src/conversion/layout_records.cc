@@ -392,7 +392,12 @@ class LayoutReader {
     if (dateRead) ++readableDates_;
     const AmountStatus status = RowAmount(reader, &amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
-    if (dateRead && (amountRead || status == AmountStatus::kAmbiguous)) ++confirmation_.readable;
+    // A row with more fields than its header names (beyond a trailing
+    // separator) is not laid out as the header says.
+    const bool fits = fields.size() <= static_cast<size_t>(layout_.headerColumns) + 1;
+    if (fits && dateRead && (amountRead || status == AmountStatus::kAmbiguous)) {
+      ++confirmation_.readable;
+    }
     if (!IsBooked(line, Field(reader, ColumnRole::kState))) return;
     if (!dateRead || !amountRead) {
       // Notes have neither; a row with one of them is a fault worth a line.

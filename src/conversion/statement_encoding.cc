@@ -156,7 +156,11 @@ TextEncoding DetectEncoding(const std::string& bytes) {
   if (StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
-  bool multiByte = false;
+  // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
+  // decode to characters that no Czech statement holds: a text is UTF-8 when
+  // at least as many of its characters are ones Windows-1250 has (Czech
+  // letters) as are not (a merchant's name in another script, an emoji).
+  size_t inside = 0, outside = 0;
   for (size_t i = 0; i < n;) {
     if (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
       i += sizeof(uint64_t);
@@ -168,12 +172,9 @@ TextEncoding DetectEncoding(const std::string& bytes) {
     }
     uint32_t codePoint = 0;
     if (!ReadUtf8(p, n, &i, &codePoint)) return TextEncoding::kWindows1250;
-    // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
-    // decode to characters that no Czech statement holds.
-    if (!IsWindows1250Character(codePoint)) return TextEncoding::kWindows1250;
-    multiByte = true;
+    ++(IsWindows1250Character(codePoint) ? inside : outside);
   }
-  return multiByte ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
+  return inside > 0 && inside >= outside ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
 }
 
 std::string ToWindows1250(std::string bytes, TextEncoding encoding) {

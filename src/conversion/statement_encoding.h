@@ -8,10 +8,9 @@ namespace tarvolo {
 enum class TextEncoding { kWindows1250, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
 
 // How a statement file is encoded: a byte-order mark names UTF-8 or UTF-16;
-// without one, a text that is valid UTF-8, holds at least one multi-byte
-// sequence and decodes only to characters that Windows-1250 has is UTF-8
-// (Czech text in Windows-1250 almost never is); anything else is
-// Windows-1250.
+// without one, a text that is valid UTF-8 and holds characters that
+// Windows-1250 has at least as often as others is UTF-8 (Czech text in
+// Windows-1250 almost never is); anything else is Windows-1250.
 TextEncoding DetectEncoding(const std::string& bytes);
 
 // The text in Windows-1250. Characters that Windows-1250 lacks become '?'

@@ -337,6 +337,7 @@ StatementLayout RecogniseLayout(std::string_view text) {
           match.recognised > best.recognised) {
         match.layout.separator = separator;
         match.layout.headerLine = reader.lineNumber();
+        match.layout.headerColumns = static_cast<int>(reader.fields().size());
         match.layout.dataOffset = reader.offset();
         best = match;
       }

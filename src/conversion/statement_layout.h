@@ -43,6 +43,7 @@ struct StatementLayout {
   bool known = false;
   char separator = ';';
   int headerLine = 0;     // counted from 1
+  int headerColumns = 0;  // the names the header line has
   size_t dataOffset = 0;  // where the line after the header starts
   // Column of each role, from 0; -1 when the file has none.
   int column[kColumnRoleCount];
