@@ -9,7 +9,8 @@ namespace tarvolo {
 const char kCliUsage[] =
     "Použití: tarvolo-cli [volby] SOUBOR.csv...\n"
     "        tarvolo-cli --check SOUBOR.gpc...\n"
-    "Převede výpisy Servis24 (CSV) do jednoho souboru ve formátu ABO (GPC),\n"
+    "Převede výpisy v CSV (Servis24 a výpisy dalších bank a platebních služeb,\n"
+    "rozpoznané podle hlavičky a ověřené podle dat) do jednoho souboru ABO (GPC),\n"
     "nebo zkontroluje soubory ABO (délky řádků, pole, data, zůstatky a obraty).\n"
     "  --config CESTA       soubor nastavení (jinak tarvolo.cfg vedle programu)\n"
     "  --account TEXT       číslo účtu bez kódu banky (prvních 15 znaků)\n"
@@ -25,8 +26,10 @@ const char kCliUsage[] =
     "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
     "  --help, --version\n"
     "Návratový kód: 0 soubor zapsán (nebo je v pořádku), 1 nic nezapsáno\n"
-    "(nebo soubor obsahuje chyby), 2 chybné volby, 3 soubor zapsán, ale jeho\n"
-    "kontrola našla chyby.\n";
+    "(nebo soubor obsahuje chyby, nebo některý soubor nelze přečíst či jeho formát\n"
+    "nebyl rozpoznán), 2 chybné volby, 3 soubor zapsán, ale protokol obsahuje\n"
+    "upozornění (vynechané nebo nepřečtené řádky, položky v jiné měně, zůstatky,\n"
+    "které nesouhlasí) nebo kontrola souboru našla chyby.\n";
 
 namespace {
 
