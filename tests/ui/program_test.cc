@@ -21,6 +21,13 @@ const char kNotice[] =
     "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
+// The log after the start: the notice, then the statements read besides
+// Servis24's.
+const std::string kStart = std::string(kNotice) +
+                           "\r\nKromě výpisů Servis24 program rozpozná také výpisy: Fio banka, "
+                           "Komerční banka, ČSOB, Raiffeisenbank, Air Bank, mBank, Moneta Money "
+                           "Bank, UniCredit Bank, Česká spořitelna Business 24, Revolut Business, "
+                           "Wise, PayPal a obecný CSV.\n";
 
 std::string Profile(const char* account, const char* name, const char* balance, int32_t date,
                     int32_t number) {
@@ -154,7 +161,7 @@ TEST_F(ProgramTest, FirstStartShowsTheNoticeAndEnterEndsAndSaves) {
   HWND main = StartMain();
   const int64_t after = UnixNow();
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(ProgramDriver::ControlText(main, 1001), kNotice);
+  EXPECT_EQ(ProgramDriver::ControlText(main, 1001), kStart);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1011), "");
   EXPECT_EQ(ProgramDriver::ControlText(main, 1010), "0");
   const int shown = program_.CalendarDay(main, 1012);
@@ -261,7 +268,7 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
             0);
   EXPECT_EQ(program_.CountWindows(nullptr), 1);
   ProgramDriver::ClickLater(files, IDCANCEL);
-  std::string log = std::string(kNotice) + "\r\nNení nic vybráno!!!\n";
+  std::string log = kStart + "\r\nNení nic vybráno!!!\n";
   EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
 
   // Nothing selected: one pass with an empty name, no file.
@@ -354,10 +361,10 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
     if (!c.dropped.empty()) {
       // What tells Explorer that the dialog takes files.
       EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-      ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, kNotice));
+      ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, kStart));
       program.DropFiles(main, c.dropped);
     }
-    std::string log = kNotice + c.selectionLog;
+    std::string log = kStart + c.selectionLog;
     EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
     EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
 
@@ -372,6 +379,52 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
     ProgramDriver::ClickLater(main, 1);
     EXPECT_EQ(program.WaitExit(), 0);
   }
+}
+
+// A run with warnings about both of its statements: the log pane shows the
+// run's first warning, selected, though many lines follow it.
+TEST_F(ProgramTest, RunWithWarningsShowsItsFirstWarning) {
+  std::string statement = ReadWholeFileBytes(g_driverPaths.data + "\\layouts\\fio.csv");
+  const size_t last = statement.find("\"26093472455\";\"30.09.2014\"");
+  ASSERT_NE(last, std::string::npos);
+  std::string badDay = statement.substr(last, statement.find('\n', last) + 1 - last);
+  badDay.replace(15, 2, "32");
+  for (int row = 0; row < 12; ++row) statement += badDay;
+  const std::vector<std::string> files = {folder_ + "\\a.csv", folder_ + "\\b.csv"};
+  for (const std::string& file : files) ASSERT_TRUE(WriteWholeFileBytes(file, statement));
+  ASSERT_TRUE(WriteWholeFileBytes(
+      settingsPath_, Profile("2000145399", "Běžný účet", "125430.50", StoredDay(20140901), 1)));
+  ASSERT_TRUE(program_.Start(folder_, files));
+  HWND main = program_.WaitWindow(kMainCaption);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, "Byly vybrány soubory...\n"));
+  ProgramDriver::Click(main, 1002);
+
+  const std::string log = ProgramDriver::ControlText(main, 1001);
+  size_t warning = log.find("\r\nPřevádím soubor");
+  size_t end = warning;
+  while (end != std::string::npos) {
+    warning = end + 2;
+    end = log.find("\r\n", warning);
+    const std::string line = log.substr(warning, end - warning);
+    if (line.size() > 4 && line.compare(line.size() - 4, 4, "!!!\n") == 0) break;
+  }
+  ASSERT_NE(end, std::string::npos) << log;
+  const std::string about = "Soubor " + files[0] + ", řádek ";
+  EXPECT_EQ(log.compare(warning, about.size(), about), 0) << log.substr(warning);
+  HWND pane = GetDlgItem(main, 1001);
+  const LRESULT selection = SendMessageA(pane, EM_GETSEL, 0, 0);
+  EXPECT_EQ(LOWORD(selection), warning);
+  EXPECT_EQ(HIWORD(selection), end - 1);
+  const LRESULT line = SendMessageA(pane, EM_LINEFROMCHAR, warning, 0);
+  EXPECT_GE(line, SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const int top = static_cast<short>(HIWORD(SendMessageA(pane, EM_POSFROMCHAR, warning, 0)));
+  RECT area = {};
+  GetClientRect(pane, &area);
+  EXPECT_LT(top, area.bottom);
+  EXPECT_TRUE(SaveScreenshot("run_with_warnings.png", main));
+  ProgramDriver::ClickLater(main, 1);
+  EXPECT_EQ(program_.WaitExit(), 0);
 }
 
 // The screen scale that programs read at their start (Wine's LogPixels),
@@ -474,7 +527,7 @@ TEST_F(ProgramTest, SettingsThatCannotBeSavedAreReported) {
   ProgramDriver::Click(settings, 1006);
   EXPECT_TRUE(program_.WaitGone(settings));
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001),
-            std::string(kNotice) + "\r\nNastavení se nepodařilo uložit!!!\n");
+            kStart + "\r\nNastavení se nepodařilo uložit!!!\n");
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program_.WaitExit(), 0);
 }
