@@ -2,6 +2,7 @@
 #define TARVOLO_UI_ACTIVITY_LOG_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <string>
 
@@ -16,6 +17,9 @@ constexpr size_t kActivityLogCapacity = 10000;
 struct ActivityLog {
   std::string text;
   std::deque<size_t> entryLengths;  // oldest first, to drop whole entries
+  // Bytes dropped from the front so far, so that a place in the text taken
+  // before a run can still be found after the run made room.
+  uint64_t dropped = 0;
 };
 
 extern ActivityLog g_activityLog;
@@ -24,6 +28,14 @@ extern ActivityLog g_activityLog;
 // the capacity the oldest whole entries are dropped; an entry larger than the
 // whole capacity keeps its last part.
 void AddLogEntry(ActivityLog& log, const char* text);
+
+// Where the log's end is now; text added later lies behind it.
+uint64_t LogPosition(const ActivityLog& log);
+
+// Where in `log.text` the first line begins that ends with "!!!", as warnings
+// and failures do, among the text added since `since` (a LogPosition);
+// npos when there is none. Text already dropped is not searched.
+size_t FindFirstWarning(const ActivityLog& log, uint64_t since);
 
 }  // namespace tarvolo
 

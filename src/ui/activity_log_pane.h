@@ -3,11 +3,19 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 namespace tarvolo {
 
 // Adds `text` to the activity log and shows the whole log in the log pane
 // (control 1001) of `window`, scrolled to its end. A null text does nothing.
 void AppendLog(const char* text, HWND window);
+
+// When the log has gained a line ending with "!!!" since `since` (a
+// LogPosition taken before a run), scrolls the log pane of `window` to the
+// first such line, selects it and beeps, so that the run's first warning is
+// not missed below the lines that follow it.
+void ShowFirstWarning(uint64_t since, HWND window);
 
 }  // namespace tarvolo
 

@@ -131,5 +131,54 @@ TEST(ActivityLogTest, KeepsStayingWithinItsCapacityAsEntriesVary) {
   }
 }
 
+// The line of `text` that begins at `start`, without its line end.
+std::string LineAt(const std::string& text, size_t start) {
+  const size_t end = text.find_first_of("\r\n", start);
+  return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
+
+TEST(ActivityLogTest, FindsTheFirstWarningAddedSinceAPosition) {
+  const std::string notice = "Program...\nPoužívání na vlastní zodpovědnost!!!\n\n";
+  const struct {
+    const char* label;
+    std::vector<std::string> before;
+    std::vector<std::string> run;
+    std::string warning;  // the line expected to be found; empty for none
+  } cases[] = {
+      {"no warning in the run", {notice}, {"Převádím soubor a.csv\n", "Zapsán soubor\n"}, ""},
+      {"an older warning does not count", {notice, "chyba!!!"}, {"Převádím soubor\n"}, ""},
+      {"first of two",
+       {notice},
+       {"Převádím soubor a.csv\n", "Soubor a.csv, řádek 3: datum nelze přečíst!!!\n",
+        "Soubor a.csv, řádek 4: částku nelze přečíst!!!\n"},
+       "Soubor a.csv, řádek 3: datum nelze přečíst!!!"},
+      {"within an entry of several lines",
+       {},
+       {"Převádím soubor\nřádek 2: jen !!! uvnitř\nřádek 3!!!\nkonec\n"},
+       "řádek 3!!!"},
+      {"the run's start made room",
+       {std::string(5000, 'o') + "!!!\n"},
+       {"a!!!\n", std::string(5000, 'x')},
+       "a!!!"},
+      {"the run's first warning made room",
+       {notice},
+       {"b!!!\n", std::string(7000, 'x'), "c!!!\n", std::string(3000, 'y')},
+       "c!!!"},
+  };
+  for (const auto& c : cases) {
+    ActivityLog log;
+    for (const std::string& entry : c.before) AddLogEntry(log, entry.c_str());
+    const uint64_t since = LogPosition(log);
+    for (const std::string& entry : c.run) AddLogEntry(log, entry.c_str());
+    const size_t found = FindFirstWarning(log, since);
+    if (c.warning.empty()) {
+      EXPECT_EQ(found, std::string::npos) << c.label;
+    } else {
+      ASSERT_NE(found, std::string::npos) << c.label;
+      EXPECT_EQ(LineAt(log.text, found), c.warning) << c.label;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

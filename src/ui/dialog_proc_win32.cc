@@ -1,5 +1,6 @@
 #include "ui/dialog_proc.h"
 
+#include "ui/dialog_layout.h"
 #include "ui/file_selection.h"
 #include "ui/resources/resource_ids.h"
 
@@ -39,6 +40,7 @@ void OnInitDialog(HWND window, LPARAM slotIndex) {
   SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   if (slot.onOpen != nullptr) slot.onOpen(window);
+  LayOutDialog(window);
   ShowWindow(window, SW_SHOW);
 }
 

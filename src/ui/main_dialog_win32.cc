@@ -5,6 +5,7 @@
 #include "conversion/dates.h"
 #include "conversion/statement_export.h"
 #include "settings/settings_file.h"
+#include "ui/activity_log.h"
 #include "ui/activity_log_pane.h"
 #include "ui/control_binding.h"
 #include "ui/dialog_proc.h"
@@ -17,12 +18,29 @@ const char kStartupNotice[] =
     "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
+
+// The statements read besides Servis24's, by the names their users know.
+const char* const kOtherLayouts[] = {
+    "Fio banka",         "Komerční banka", "ČSOB",
+    "Raiffeisenbank",    "Air Bank",       "mBank",
+    "Moneta Money Bank", "UniCredit Bank", "Česká spořitelna Business 24",
+    "Revolut Business",  "Wise",           "PayPal",
+};
+
+std::string OtherLayoutsLine() {
+  std::string line = "Kromě výpisů Servis24 program rozpozná také výpisy: ";
+  for (const char* name : kOtherLayouts) line += std::string(name) + ", ";
+  // Any other file whose header names a date and an amount is read too.
+  line.replace(line.size() - 2, 2, " a obecný CSV.\n");
+  return line;
+}
 }  // namespace
 
 std::string g_startupSettingsNote;
 
 int OnMainOpen(HWND window) {
   AppendLog(kStartupNotice, window);
+  AppendLog(OtherLayoutsLine().c_str(), window);
   if (!g_startupSettingsNote.empty()) AppendLog(g_startupSettingsNote.c_str(), window);
   LoadControls(window);
   // Files dropped from Explorer are selected as if chosen in the file dialog.
@@ -54,7 +72,9 @@ int StatementExport(HWND window, ControlBinding*) {
   request.outputPath = "export.gpc";
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
+  const uint64_t runStart = LogPosition(g_activityLog);
   RunStatementExport(request, [window](const char* line) { AppendLog(line, window); });
+  ShowFirstWarning(runStart, window);
   return 1;
 }
 

@@ -203,23 +203,16 @@ void ProgramDriver::SetCalendarDay(HWND dialog, int controlId, int year, int mon
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
 }
 
-double ProgramDriver::CalendarRoom(HWND dialog, int controlId) {
-  HWND calendar = GetDlgItem(dialog, controlId);
+SIZE ProgramDriver::CalendarMinimum(HWND dialog, int controlId) {
   void* remote =
       VirtualAllocEx(process_.hProcess, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
   RECT needed = {};
-  const bool told =
-      SendMessageA(calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(remote)) != 0;
+  const bool told = SendMessageA(GetDlgItem(dialog, controlId), MCM_GETMINREQRECT, 0,
+                                 reinterpret_cast<LPARAM>(remote)) != 0;
   ReadProcessMemory(process_.hProcess, remote, &needed, sizeof needed, nullptr);
   VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
-  RECT client = {};
-  GetClientRect(calendar, &client);
-  const LONG width = needed.right - needed.left;
-  const LONG height = needed.bottom - needed.top;
-  if (!told || width <= 0 || height <= 0) return 0;
-  std::printf("calendar %ldx%ld in %ldx%ld\n", width, height, client.right, client.bottom);
-  return std::min(client.right / static_cast<double>(width),
-                  client.bottom / static_cast<double>(height));
+  if (!told) return {0, 0};
+  return {needed.right - needed.left, needed.bottom - needed.top};
 }
 
 HWND ProgramDriver::FocusedWindow() {

@@ -64,9 +64,9 @@ class ProgramDriver {
   int CalendarDay(HWND dialog, int controlId);
   void SetCalendarDay(HWND dialog, int controlId, int year, int month, int day);
 
-  // How much of the room that one month needs the month calendar's window
-  // gives (1: just enough), the smaller of width and height; 0 if unknown.
-  double CalendarRoom(HWND dialog, int controlId);
+  // The room that the month calendar asks for (MCM_GETMINREQRECT); 0 by 0
+  // if it does not tell.
+  SIZE CalendarMinimum(HWND dialog, int controlId);
 
   HWND FocusedWindow();
 

@@ -3,6 +3,7 @@
 // file it leaves beside itself.
 #include <windows.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -21,6 +22,13 @@ const char kNotice[] =
     "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
+// The log after the start: the notice, then the statements read besides
+// Servis24's.
+const std::string kStart = std::string(kNotice) +
+                           "\r\nKromě výpisů Servis24 program rozpozná také výpisy: Fio banka, "
+                           "Komerční banka, ČSOB, Raiffeisenbank, Air Bank, mBank, Moneta Money "
+                           "Bank, UniCredit Bank, Česká spořitelna Business 24, Revolut Business, "
+                           "Wise, PayPal a obecný CSV.\n";
 
 std::string Profile(const char* account, const char* name, const char* balance, int32_t date,
                     int32_t number) {
@@ -154,7 +162,7 @@ TEST_F(ProgramTest, FirstStartShowsTheNoticeAndEnterEndsAndSaves) {
   HWND main = StartMain();
   const int64_t after = UnixNow();
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(ProgramDriver::ControlText(main, 1001), kNotice);
+  EXPECT_EQ(ProgramDriver::ControlText(main, 1001), kStart);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1011), "");
   EXPECT_EQ(ProgramDriver::ControlText(main, 1010), "0");
   const int shown = program_.CalendarDay(main, 1012);
@@ -261,7 +269,7 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
             0);
   EXPECT_EQ(program_.CountWindows(nullptr), 1);
   ProgramDriver::ClickLater(files, IDCANCEL);
-  std::string log = std::string(kNotice) + "\r\nNení nic vybráno!!!\n";
+  std::string log = kStart + "\r\nNení nic vybráno!!!\n";
   EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
 
   // Nothing selected: one pass with an empty name, no file.
@@ -354,10 +362,10 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
     if (!c.dropped.empty()) {
       // What tells Explorer that the dialog takes files.
       EXPECT_TRUE(GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-      ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, kNotice));
+      ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, kStart));
       program.DropFiles(main, c.dropped);
     }
-    std::string log = kNotice + c.selectionLog;
+    std::string log = kStart + c.selectionLog;
     EXPECT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, log));
     EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
 
@@ -374,11 +382,57 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
   }
 }
 
+// A run with warnings about both of its statements: the log pane shows the
+// run's first warning, selected, though many lines follow it.
+TEST_F(ProgramTest, RunWithWarningsShowsItsFirstWarning) {
+  std::string statement = ReadWholeFileBytes(g_driverPaths.data + "\\layouts\\fio.csv");
+  const size_t last = statement.find("\"26093472455\";\"30.09.2014\"");
+  ASSERT_NE(last, std::string::npos);
+  std::string badDay = statement.substr(last, statement.find('\n', last) + 1 - last);
+  badDay.replace(15, 2, "32");
+  for (int row = 0; row < 12; ++row) statement += badDay;
+  const std::vector<std::string> files = {folder_ + "\\a.csv", folder_ + "\\b.csv"};
+  for (const std::string& file : files) ASSERT_TRUE(WriteWholeFileBytes(file, statement));
+  ASSERT_TRUE(WriteWholeFileBytes(
+      settingsPath_, Profile("2000145399", "Běžný účet", "125430.50", StoredDay(20140901), 1)));
+  ASSERT_TRUE(program_.Start(folder_, files));
+  HWND main = program_.WaitWindow(kMainCaption);
+  ASSERT_NE(main, nullptr);
+  ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, "Byly vybrány soubory...\n"));
+  ProgramDriver::Click(main, 1002);
+
+  const std::string log = ProgramDriver::ControlText(main, 1001);
+  size_t warning = log.find("\r\nPřevádím soubor");
+  size_t end = warning;
+  while (end != std::string::npos) {
+    warning = end + 2;
+    end = log.find("\r\n", warning);
+    const std::string line = log.substr(warning, end - warning);
+    if (line.size() > 4 && line.compare(line.size() - 4, 4, "!!!\n") == 0) break;
+  }
+  ASSERT_NE(end, std::string::npos) << log;
+  const std::string about = "Soubor " + files[0] + ", řádek ";
+  EXPECT_EQ(log.compare(warning, about.size(), about), 0) << log.substr(warning);
+  HWND pane = GetDlgItem(main, 1001);
+  const LRESULT selection = SendMessageA(pane, EM_GETSEL, 0, 0);
+  EXPECT_EQ(LOWORD(selection), warning);
+  EXPECT_EQ(HIWORD(selection), end - 1);
+  const LRESULT line = SendMessageA(pane, EM_LINEFROMCHAR, warning, 0);
+  EXPECT_GE(line, SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0));
+  const int top = static_cast<short>(HIWORD(SendMessageA(pane, EM_POSFROMCHAR, warning, 0)));
+  RECT area = {};
+  GetClientRect(pane, &area);
+  EXPECT_LT(top, area.bottom);
+  EXPECT_TRUE(SaveScreenshot("run_with_warnings.png", main));
+  ProgramDriver::ClickLater(main, 1);
+  EXPECT_EQ(program_.WaitExit(), 0);
+}
+
 // The screen scale that programs read at their start (Wine's LogPixels),
-// and a desktop large enough for it; both put back at the end.
+// and the desktop's size in pixels (none: as it is); both put back at the end.
 class ScreenScale {
  public:
-  explicit ScreenScale(DWORD dpi) {
+  ScreenScale(DWORD dpi, SIZE desktop) {
     RegCreateKeyExA(HKEY_CURRENT_USER, "Control Panel\\Desktop", 0, nullptr, 0,
                     KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr);
     DWORD size = sizeof saved_;
@@ -386,17 +440,17 @@ class ScreenScale {
                                  reinterpret_cast<BYTE*>(&saved_), &size) == ERROR_SUCCESS;
     RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
                    sizeof dpi);
-    if (dpi > 144) {
+    if (desktop.cx > 0) {
       DEVMODEA mode = {};
       mode.dmSize = sizeof mode;
-      mode.dmPelsWidth = 1600;
-      mode.dmPelsHeight = 1200;
+      mode.dmPelsWidth = desktop.cx;
+      mode.dmPelsHeight = desktop.cy;
       mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
-      widened_ = ChangeDisplaySettingsA(&mode, 0) == DISP_CHANGE_SUCCESSFUL;
+      changed_ = ChangeDisplaySettingsA(&mode, 0) == DISP_CHANGE_SUCCESSFUL;
     }
   }
   ~ScreenScale() {
-    if (widened_) ChangeDisplaySettingsA(nullptr, 0);
+    if (changed_) ChangeDisplaySettingsA(nullptr, 0);
     if (hadValue_) {
       RegSetValueExA(key_, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&saved_),
                      sizeof saved_);
@@ -410,51 +464,96 @@ class ScreenScale {
   HKEY key_ = nullptr;
   DWORD saved_ = 0;
   bool hadValue_ = false;
-  bool widened_ = false;
+  bool changed_ = false;
 };
 
-bool Inside(const RECT& inner, const RECT& outer) {
-  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
-         inner.bottom <= outer.bottom;
+// Whether `dialog` lies in the work area of its monitor; along a side where
+// it is larger than the area, from the area's start.
+bool InWorkArea(HWND dialog) {
+  MONITORINFO monitor = {};
+  monitor.cbSize = sizeof monitor;
+  if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONULL), &monitor)) return false;
+  const RECT& work = monitor.rcWork;
+  RECT frame = {};
+  GetWindowRect(dialog, &frame);
+  auto within = [](LONG start, LONG end, LONG low, LONG high) {
+    return end - start > high - low ? start == low : start >= low && end <= high;
+  };
+  return within(frame.left, frame.right, work.left, work.right) &&
+         within(frame.top, frame.bottom, work.top, work.bottom);
 }
 
-// Both dialogs at 100, 150 and 200 %: their size grows with the scale (the
-// program tells the system it draws sharp text itself), each lies whole on
-// the desktop and the calendar has room for its month. The screenshots stay
-// in the work folder.
+// The labels of `dialog` narrower than their text in the dialogs' font,
+// Tahoma 8 at `dpi`, each followed by "|".
+std::string CutLabels(HWND dialog, DWORD dpi) {
+  HDC dc = GetDC(nullptr);
+  HFONT font = CreateFontA(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                           EASTEUROPE_CHARSET, 0, 0, 0, 0, "Tahoma");
+  HGDIOBJ old = SelectObject(dc, font);
+  std::string cut;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::string text = ProgramDriver::Text(child);
+    if (!ProgramDriver::HasClass(child, "Static") || text.empty()) continue;
+    SIZE needed = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &needed);
+    RECT room = {};
+    GetClientRect(child, &room);
+    if (needed.cx > room.right) cut += text + "|";
+  }
+  SelectObject(dc, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, dc);
+  return cut;
+}
+
+// Both dialogs at 100, 150 and 200 %, and at 200 % on a desktop narrower
+// than the main dialog: their size grows with the scale (the program tells
+// the system it draws sharp text itself), each lies in the work area, the
+// calendar has the room it asks for and every label its text's width. The
+// screenshots stay in the work folder.
 TEST_F(ProgramTest, DialogsScaleWithTheScreen) {
+  const struct {
+    DWORD dpi;
+    SIZE desktop;
+    const char* name;
+  } cases[] = {
+      {96, {}, "100"},
+      {144, {1280, 1024}, "150"},
+      {192, {1600, 1200}, "200"},
+      {192, {1024, 768}, "200_small_screen"},
+  };
   SIZE base = {};
-  double baseRoom = 0;
-  for (DWORD dpi : {96, 144, 192}) {
-    ScreenScale scale(dpi);
+  for (const auto& c : cases) {
+    ScreenScale scale(c.dpi, c.desktop);
     ProgramDriver program;
     ASSERT_TRUE(program.Start(folder_));
     HWND main = program.WaitWindow(kMainCaption);
     ASSERT_NE(main, nullptr);
-    const std::string percent = std::to_string(dpi * 100 / 96);
-    EXPECT_TRUE(SaveScreenshot("main_dialog_" + percent + ".png", main));
+    EXPECT_TRUE(SaveScreenshot("main_dialog_" + std::string(c.name) + ".png", main));
     ProgramDriver::ClickLater(main, 1009);
     HWND settings = program.WaitWindow(kSettingsCaption);
     ASSERT_NE(settings, nullptr);
 
-    const RECT desktop = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     RECT client = {};
     GetClientRect(main, &client);
-    if (dpi == 96) base = {client.right, client.bottom};
+    if (c.dpi == 96) base = {client.right, client.bottom};
     // Fonts do not grow exactly with the scale; a tenth either way.
-    const double expected = dpi / 96.0;
-    EXPECT_NEAR(client.right / static_cast<double>(base.cx), expected, expected / 10) << dpi;
-    EXPECT_NEAR(client.bottom / static_cast<double>(base.cy), expected, expected / 10) << dpi;
-    const double room = program.CalendarRoom(main, 1012);
-    if (dpi == 96) baseRoom = room;
-    EXPECT_GT(room, 0) << dpi;
-    EXPECT_GE(room, baseRoom * 0.97) << dpi;
+    const double expected = c.dpi / 96.0;
+    EXPECT_NEAR(client.right / static_cast<double>(base.cx), expected, expected / 10) << c.name;
+    EXPECT_NEAR(client.bottom / static_cast<double>(base.cy), expected, expected / 10) << c.name;
+    const SIZE wanted = program.CalendarMinimum(main, 1012);
+    RECT room = {};
+    GetClientRect(GetDlgItem(main, 1012), &room);
+    std::printf("%s %%: main dialog %ldx%ld, calendar %ldx%ld asks for %ldx%ld\n", c.name,
+                client.right, client.bottom, room.right, room.bottom, wanted.cx, wanted.cy);
+    EXPECT_GT(wanted.cx, 0) << c.name;
+    EXPECT_GE(room.right, wanted.cx) << c.name;
+    EXPECT_GE(room.bottom, wanted.cy) << c.name;
     for (HWND dialog : {main, settings}) {
-      RECT frame = {};
-      GetWindowRect(dialog, &frame);
-      EXPECT_TRUE(Inside(frame, desktop)) << dpi;
+      EXPECT_TRUE(InWorkArea(dialog)) << c.name;
+      EXPECT_EQ(CutLabels(dialog, c.dpi), "") << c.name;
     }
-    EXPECT_TRUE(SaveScreenshot("settings_dialog_" + percent + ".png", settings));
+    EXPECT_TRUE(SaveScreenshot("settings_dialog_" + std::string(c.name) + ".png", settings));
 
     ProgramDriver::Click(settings, 1007);
     EXPECT_TRUE(program.WaitGone(settings));
@@ -474,7 +573,7 @@ TEST_F(ProgramTest, SettingsThatCannotBeSavedAreReported) {
   ProgramDriver::Click(settings, 1006);
   EXPECT_TRUE(program_.WaitGone(settings));
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001),
-            std::string(kNotice) + "\r\nNastavení se nepodařilo uložit!!!\n");
+            kStart + "\r\nNastavení se nepodařilo uložit!!!\n");
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program_.WaitExit(), 0);
 }
