@@ -4,6 +4,7 @@
 
 #include "conversion/dates.h"
 #include "conversion/statement_export.h"
+#include "conversion/statement_layout.h"
 #include "settings/settings_file.h"
 #include "ui/activity_log.h"
 #include "ui/activity_log_pane.h"
@@ -20,16 +21,9 @@ const char kStartupNotice[] =
     "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
 
 // The statements read besides Servis24's, by the names their users know.
-const char* const kOtherLayouts[] = {
-    "Fio banka",         "Komerční banka", "ČSOB",
-    "Raiffeisenbank",    "Air Bank",       "mBank",
-    "Moneta Money Bank", "UniCredit Bank", "Česká spořitelna Business 24",
-    "Revolut Business",  "Wise",           "PayPal",
-};
-
 std::string OtherLayoutsLine() {
   std::string line = "Kromě výpisů Servis24 program rozpozná také výpisy: ";
-  for (const char* name : kOtherLayouts) line += std::string(name) + ", ";
+  for (int i = 0; i < kKnownLayoutNameCount; ++i) line += std::string(kKnownLayoutNames[i]) + ", ";
   // Any other file whose header names a date and an amount is read too.
   line.replace(line.size() - 2, 2, " a obecný CSV.\n");
   return line;
