@@ -141,6 +141,9 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
       {"day and month not told apart in a file of no known bank",
        "Datum;Částka\n02/03/2014;5\n04/05/2014;6\n", kWarned, "0000000005002+0000000006002",
        "čtena jako den/měsíc/rok"},
+      {"a Servis24 amount with text after its number keeps its reading, named",
+       "h\r\n1;2014/09/01;1.234,50;;;;;;;;a\r\n2;2014/09/02;-40,00 EUR;;;;;;;;b\r\n", kWarned,
+       "0000000001232+0000000040001", "částka „-40,00 EUR“ nebyla přečtena celá"},
       {"a day above 12 tells the order", "Datum;Částka\n02/03/2014;5\n04/25/2014;6\n", kWritten,
        "0000000005002+0000000006002", ""},
   };
