@@ -120,13 +120,17 @@ std::string ExpectedExport(const std::string& today) {
          records.substr(5 * 130, 130);
 }
 
-// The log of converting a.csv and b.csv into that statement.
+// The log of converting a.csv and b.csv into that statement. Item 7's
+// amount 1,234,50 reads as 1.234 and is named, so the run ends with a
+// warning.
 std::string ConversionLog(const std::string& a, const std::string& b) {
-  return "\r\nPřevádím soubor " + a + "\n" + "\r\nPřevádím soubor " + b + "\n" +
+  return "\r\nPřevádím soubor " + a + "\n" + "\r\nPřevádím soubor " + b + "\n" + "\r\nSoubor " + b +
+         ", řádek 3: částka „1,234,50“ nebyla přečtena celá, zbytek za číslem vynechán!!!\n"
          "\r\nNačteno 4 položek, starý zůstatek 1000.50 Kč, nový 24767.52 Kč\n"
          "\r\nCelkem příchozí platby 25001.52 Kč, odchozí platby 1234.50 Kč\n"
          "\r\nZapsán soubor export.gpc\n"
-         "\r\nKontrola souboru export.gpc: v pořádku\n";
+         "\r\nKontrola souboru export.gpc: v pořádku\n"
+         "\r\nPozor: 1 upozornění, zkontrolujte je před importem!!!\n";
 }
 
 class ProgramTest : public ::testing::Test {
@@ -388,9 +392,11 @@ TEST_F(ProgramTest, RunWithWarningsShowsItsFirstWarning) {
   std::string statement = ReadWholeFileBytes(g_driverPaths.data + "\\layouts\\fio.csv");
   const size_t last = statement.find("\"26093472455\";\"30.09.2014\"");
   ASSERT_NE(last, std::string::npos);
-  std::string badDay = statement.substr(last, statement.find('\n', last) + 1 - last);
+  const std::string goodDay = statement.substr(last, statement.find('\n', last) + 1 - last);
+  std::string badDay = goodDay;
   badDay.replace(15, 2, "32");
-  for (int row = 0; row < 12; ++row) statement += badDay;
+  // Enough readable rows that the file is still read as Fio's.
+  for (int row = 0; row < 12; ++row) statement += badDay + goodDay;
   const std::vector<std::string> files = {folder_ + "\\a.csv", folder_ + "\\b.csv"};
   for (const std::string& file : files) ASSERT_TRUE(WriteWholeFileBytes(file, statement));
   ASSERT_TRUE(WriteWholeFileBytes(
