@@ -92,6 +92,12 @@ bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
   return labelled;
 }
 
+void BalanceCheck::StateBalance(bool opening, std::string_view text) {
+  bool& has = opening ? lines_.hasOpening : lines_.hasClosing;
+  if (!has && !text.empty())
+    has = ReadHellers(text, decimalMark_, opening ? &lines_.opening : &lines_.closing);
+}
+
 bool BalanceCheck::Add(int64_t value, int64_t* sum) {
   if (*sum > kHellerLimit || *sum < -kHellerLimit) {
     tooLarge_ = true;
@@ -137,8 +143,11 @@ void BalanceCheck::RunningBalances(StatedBalances* running) const {
   newestFirst.opening = last_.balance - (total_ - last_.before);
   bool newest = Later(first_.date, last_.date);
   if (!newest && !Later(last_.date, first_.date)) {
-    newest = oldestFirst.opening + total_ != oldestFirst.closing &&
-             newestFirst.opening + total_ == newestFirst.closing;
+    // Rows of one day: the order whose balances add up, and where both do
+    // (amounts that cancel), the layout's own.
+    const bool oldestFits = oldestFirst.opening + total_ == oldestFirst.closing;
+    const bool newestFits = newestFirst.opening + total_ == newestFirst.closing;
+    newest = oldestFits == newestFits ? newestFirst_ : newestFits;
   }
   *running = newest ? newestFirst : oldestFirst;
 }

@@ -36,6 +36,14 @@ class BalanceCheck {
   // The file's decimal mark, for the balances it writes.
   void SetDecimalMark(char mark) { decimalMark_ = mark; }
 
+  // The layout lists its rows newest first: where a running balance fits
+  // both orders, this one is taken.
+  void SetNewestFirst(bool newestFirst) { newestFirst_ = newestFirst; }
+
+  // A balance the file states in a column of its own (KB Business repeats
+  // them on every row); the first one stated counts.
+  void StateBalance(bool opening, std::string_view text);
+
   // One row of the account's currency: the amounts of its records (the item
   // and its fee, 0 for none) and the balance after it, "" where it has none.
   void AddRow(double amount, double fee, const ItemDate& date, std::string_view balance);
@@ -61,6 +69,7 @@ class BalanceCheck {
 
   StatedBalances lines_;
   char decimalMark_ = 0;
+  bool newestFirst_ = false;
   int64_t total_ = 0;
   bool tooLarge_ = false;
   int32_t otherCurrency_ = 0;

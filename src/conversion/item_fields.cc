@@ -61,6 +61,30 @@ bool ReadCzechIban(std::string_view iban, CounterAccountParts* parts) {
   return true;
 }
 
+// Any country's IBAN: two letters, two check digits, up to 30 letters and
+// digits, the whole leaving 1 when divided by 97.
+bool IsSoundIban(std::string_view iban) {
+  if (iban.size() < 15 || iban.size() > 34 || !IsAsciiLetter(iban[0]) || !IsAsciiLetter(iban[1]) ||
+      !IsDigit(iban[2]) || !IsDigit(iban[3])) {
+    return false;
+  }
+  int remainder = 0;
+  const auto add = [&remainder](char c) {
+    if (IsDigit(c)) {
+      remainder = (remainder * 10 + (c - '0')) % 97;
+    } else {
+      const int letter = (c >= 'a' ? c - 'a' : c - 'A') + 10;
+      remainder = (remainder * 100 + letter) % 97;
+    }
+  };
+  for (size_t i = 4; i < iban.size() + 4; ++i) {
+    const char c = iban[i % iban.size()];
+    if (!IsDigit(c) && !IsAsciiLetter(c)) return false;
+    add(c);
+  }
+  return remainder == 1;
+}
+
 bool StartsWith(const std::string& text, const char* start) {
   return text.compare(0, std::char_traits<char>::length(start), start) == 0;
 }
@@ -152,12 +176,16 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   CounterAccountParts parts;
   if (compact.empty()) return parts;
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
-    // An IBAN, perhaps with its BIC after a slash.
-    if (!ReadCzechIban(compact.substr(0, compact.find('/')), &parts)) {
+    // An IBAN, perhaps with its BIC after a slash; one of another country is
+    // read whole, though no Czech account.
+    const std::string_view iban = compact.substr(0, compact.find('/'));
+    if (!ReadCzechIban(iban, &parts)) {
       parts = CounterAccountParts();
+      parts.whole = IsSoundIban(iban);
     }
     return parts;
   }
+  parts.whole = false;
   std::string_view rest = compact;
   int64_t value = 0;
   const size_t dash = rest.find('-');
@@ -167,13 +195,26 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
     rest.remove_prefix(dash + 1);
   }
   const size_t slash = rest.find('/');
-  if (!ReadDigitsOnly(rest.substr(0, slash), 10, &parts.number)) return CounterAccountParts();
+  const std::string_view digits = rest.substr(0, slash);
+  if (dash == std::string_view::npos && digits.size() > 10 && digits.size() <= 16) {
+    // Prefix and number run together: the last ten digits are the number.
+    if (!ReadDigitsOnly(digits.substr(0, digits.size() - 10), 6, &value)) {
+      return CounterAccountParts(false);
+    }
+    parts.prefix = static_cast<int32_t>(value);
+    if (!ReadDigitsOnly(digits.substr(digits.size() - 10), 10, &parts.number)) {
+      return CounterAccountParts(false);
+    }
+  } else if (!ReadDigitsOnly(digits, 10, &parts.number)) {
+    return CounterAccountParts(false);
+  }
   if (slash != std::string_view::npos) {
-    if (!ReadDigitsOnly(rest.substr(slash + 1), 4, &value)) return CounterAccountParts();
+    if (!ReadDigitsOnly(rest.substr(slash + 1), 4, &value)) return CounterAccountParts(false);
     parts.bankCode = static_cast<int32_t>(value);
   }
   if (ReadDigitsOnly(bank, 4, &value)) parts.bankCode = static_cast<int32_t>(value);
   if (ReadDigitsOnly(prefix, 6, &value)) parts.prefix = static_cast<int32_t>(value);
+  parts.whole = true;
   return parts;
 }
 

@@ -37,16 +37,23 @@ enum class Direction { kUnknown, kDebit, kCredit };
 Direction ReadDirection(std::string_view text);
 
 struct CounterAccountParts {
+  CounterAccountParts() = default;
+  explicit CounterAccountParts(bool readWhole) : whole(readWhole) {}
   int32_t prefix = 0;
   int64_t number = 0;
   int32_t bankCode = 0;
+  // The text was read whole: empty, a Czech account or IBAN, or an IBAN of
+  // another country (no Czech account, but nothing lost in it).
+  bool whole = true;
 };
 
 // The counter account from whichever columns the layout has: `account`
-// holds prefix-number/bank, number/bank, the number alone or an IBAN (a
-// BIC may follow it after '/'); `bank` and `prefix` are separate columns or
-// empty. A Czech IBAN gives its bank code, prefix and number; anything that
-// is no Czech account (a foreign IBAN, a card number) gives zeros.
+// holds prefix-number/bank, number/bank, the number alone (11 to 16 digits
+// without a dash are prefix and number run together) or an IBAN (a BIC may
+// follow it after '/'); `bank` and `prefix` are separate columns or empty.
+// A Czech IBAN gives its bank code, prefix and number; anything that is no
+// Czech account (a foreign IBAN, a card number) gives zeros, and `whole`
+// tells whether anything of the text was lost.
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix);
 

@@ -171,8 +171,12 @@ TEST(ItemFields, CounterAccounts) {
       {"DE89370400440532013000", "", "", 0, 0, 0},
       {"GB29NWBK60161331926819/NWBKGB2L", "", "", 0, 0, 0},
       {"516844******1234", "", "", 0, 0, 0},  // card number
-      {"12345678901/0800", "", "", 0, 0, 0},  // eleven digits
-      {"1234567-123/0800", "", "", 0, 0, 0},  // seven-digit prefix
+      // Prefix and number run together: the last ten digits are the number.
+      {"12345678901/0800", "", "", 1, 2345678901, 800},
+      {"1152992080267", "0100", "", 115, 2992080267, 100},
+      {"0000192000145399", "0800", "", 19, 2000145399, 800},
+      {"12345678901234567", "0800", "", 0, 0, 0},  // seventeen digits
+      {"1234567-123/0800", "", "", 0, 0, 0},       // seven-digit prefix
       {"123/08000", "", "", 0, 0, 0},
       {"", "0800", "", 0, 0, 0},
       // Longer than any account: read all the same, never past a buffer.
@@ -186,6 +190,17 @@ TEST(ItemFields, CounterAccounts) {
     EXPECT_EQ(parts.prefix, c.wantPrefix) << c.account;
     EXPECT_EQ(parts.number, c.wantNumber) << c.account;
     EXPECT_EQ(parts.bankCode, c.wantBank) << c.account;
+  }
+  // Whether anything of the text was lost: a foreign IBAN is read whole,
+  // though it is no Czech account.
+  const std::pair<const char*, bool> whole[] = {
+      {"19-2000145399/0800", true},      {"", true},
+      {"DE89370400440532013000", true},  {"CZ6208000000190123456789", false},
+      {"516844******1234", false},       {"12345678901234567", false},
+      {"DE89370400440532013001", false},
+  };
+  for (const auto& [account, read] : whole) {
+    EXPECT_EQ(ReadCounterAccountColumns(account, "", "").whole, read) << account;
   }
 }
 

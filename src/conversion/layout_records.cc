@@ -133,6 +133,39 @@ std::string CurrencyCode(std::string_view text) {
   return code;
 }
 
+// The day in Prague of a time written in UTC after a date ("2024-01-31
+// 23:30:00" is 1 February): an hour more in winter, two from the last
+// Sunday of March to the last Sunday of October (01:00 UTC both). A text
+// without a time keeps its day.
+bool InPrague(std::string_view text, ItemDate* date) {
+  size_t at = text.find_first_of(" T");
+  if (at == std::string_view::npos) return true;
+  while (at < text.size() && (text[at] == ' ' || text[at] == 'T')) ++at;
+  if (text.size() < at + 5 || text[at + 2] != ':') return true;
+  const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  if (!digit(at) || !digit(at + 1) || !digit(at + 3) || !digit(at + 4)) return true;
+  const int hour = (text[at] - '0') * 10 + (text[at + 1] - '0');
+  const auto lastSunday = [](int32_t year, int32_t month) {
+    // Day of the week by Sakamoto's method, 0 for Sunday.
+    static const int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    const int32_t y = month < 3 ? year - 1 : year;
+    const int32_t last = DaysInMonth(year, month);
+    const int weekday = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + last) % 7;
+    return last - weekday;
+  };
+  const int32_t start = lastSunday(date->year, 3), end = lastSunday(date->year, 10);
+  const bool summer =
+      (date->month > 3 && date->month < 10) ||
+      (date->month == 3 && (date->day > start || (date->day == start && hour >= 1))) ||
+      (date->month == 10 && (date->day < end || (date->day == end && hour < 1)));
+  if (hour + (summer ? 2 : 1) < 24) return true;
+  if (++date->day > DaysInMonth(date->year, date->month)) {
+    date->day = 1;
+    if (++date->month > 12) date->month = 1, ++date->year;
+  }
+  return true;
+}
+
 // Reads the items of one file, line after line.
 class LayoutReader {
  public:
@@ -141,8 +174,9 @@ class LayoutReader {
       : path_(path), text_(text), layout_(layout), sink_(sink), log_(log) {}
 
   bool Read(std::string* statementCurrency, LayoutReading* reading, size_t giveUpBeyond) {
-    ReadPreamble();
     ChooseColumns();
+    ReadPreamble();
+    balance_.SetNewestFirst(layout_.rules.newestFirst);
     DecideCurrency(statementCurrency);
     CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     const int64_t lines = static_cast<int64_t>(giveUpBeyond);
@@ -178,8 +212,12 @@ class LayoutReader {
   // Balances and the account's currency stated before the header.
   void ReadPreamble() {
     CsvRecordReader preamble(text_, layout_.separator);
-    while (preamble.Next() && preamble.lineNumber() < layout_.headerLine) {
+    while (preamble.Next() && preamble.lineNumber() <= layout_.headerLine) {
       const std::vector<std::string_view>& fields = preamble.fields();
+      if (preamble.lineNumber() == layout_.headerLine) {
+        ReadHeader(fields);
+        break;
+      }
       balance_.ReadBalanceLine(fields);
       for (size_t i = 0; i + 1 < fields.size(); ++i) {
         std::string name = NormaliseColumnName(fields[i]);
@@ -187,6 +225,24 @@ class LayoutReader {
         if (name != "currency" && name != "mena" && name != "mena uctu") continue;
         const std::string code = CurrencyCode(fields[i + 1]);
         if (code.size() == 3 && fileCurrency_.empty()) fileCurrency_ = code;
+      }
+    }
+  }
+
+  // What the header's names tell beyond the roles: times in UTC, and the
+  // columns a layout takes its description from.
+  void ReadHeader(const std::vector<std::string_view>& names) {
+    if (dateColumn_ >= 0 && static_cast<size_t>(dateColumn_) < names.size()) {
+      utcTimes_ = NormaliseColumnName(names[dateColumn_]).find("(utc)") != std::string::npos;
+    }
+    int found = 0;
+    for (const char* wanted : layout_.rules.description) {
+      if (wanted == nullptr) break;
+      for (size_t i = 0; i < names.size(); ++i) {
+        if (NormaliseColumnName(names[i]) == wanted) {
+          descriptionColumns_[found++] = static_cast<int>(i);
+          break;
+        }
       }
     }
   }
@@ -289,7 +345,7 @@ class LayoutReader {
       ambiguous = ambiguous || (ReadItemDate(text, &a, false) && ReadItemDate(text, &b, true) &&
                                 (a.day != b.day || a.month != b.month));
     }
-    monthFirst_ = dayFirst == monthFirst ? layout_.monthFirstDates : monthFirst;
+    monthFirst_ = dayFirst == monthFirst ? layout_.rules.monthFirstDates : monthFirst;
     if (ambiguous && dayFirst == monthFirst && (!layout_.known || dayFirst)) {
       Warn(line, monthFirst_ ? "data souboru nerozliší den a měsíc, čtena jako měsíc/den/rok"
                              : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
@@ -328,7 +384,8 @@ class LayoutReader {
   // The amount of the row: its amount column, or credit minus debit.
   AmountStatus RowAmount(const CsvRecordReader& reader, ItemAmount* amount, std::string* shown) {
     if (amountColumn_ >= 0) {
-      const std::string_view text = reader.Field(amountColumn_);
+      const std::string_view text =
+          incoming_ ? Field(reader, ColumnRole::kIncomingAmount) : reader.Field(amountColumn_);
       shown->assign(text.data(), text.size());
       return ReadAmount(text, amount);
     }
@@ -355,15 +412,42 @@ class LayoutReader {
 
   // Rows that are not booked (yet) change no balance: only a completed one
   // is an item, and a state not known here is reported.
-  bool IsBooked(int line, std::string_view stateText) {
+  bool IsBooked(int line, std::string_view stateText, std::string_view impact) {
+    // PayPal's memo rows (authorisations, orders, invoices) move no money.
+    if (NormaliseColumnName(impact) == "memo") {
+      ++notBooked_;
+      return false;
+    }
     if (stateText.empty()) return true;
     const std::string state = NormaliseColumnName(stateText);
-    for (const char* booked : {"completed", "booked", "zauctovano", "zauctovana", "provedeno"}) {
+    // A payment refunded later moved money all the same: the refund is a
+    // row of its own.
+    for (const char* booked : {"completed", "booked", "zauctovano", "zauctovana", "provedeno",
+                               "cleared", "refunded", "partially refunded", "termine",
+                               "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
       if (state == booked) return true;
     }
     ++notBooked_;
-    for (const char* pending : {"pending", "declined", "reverted", "failed", "cancelled",
-                                "canceled", "rejected", "reversed", "expired"}) {
+    for (const char* pending : {"pending",
+                                "declined",
+                                "reverted",
+                                "failed",
+                                "cancelled",
+                                "canceled",
+                                "rejected",
+                                "reversed",
+                                "expired",
+                                "denied",
+                                "held",
+                                "en attente",
+                                "ausstehend",
+                                "ceka",
+                                "funds_refunded",
+                                "bounced_back",
+                                "processing",
+                                "incoming_payment_waiting",
+                                "waiting_recipient_input_to_proceed",
+                                "charged_back"}) {
       if (state == pending) return false;
     }
     std::string text;
@@ -384,11 +468,15 @@ class LayoutReader {
       return;
     }
     ++confirmation_.dataLines;
+    // A transfer list gives money that comes in in its own columns.
+    incoming_ = layout_.rules.transfers && layout_.Column(ColumnRole::kIncomingAmount) >= 0 &&
+                ReadDirection(Field(reader, ColumnRole::kDirection)) == Direction::kCredit;
     const std::string_view dateText = reader.Field(dateColumn_);
     ItemDate date;
     ItemAmount amount;
     std::string shownAmount;
-    const bool dateRead = ReadDate(dateText, &date, line);
+    const bool dateRead =
+        ReadDate(dateText, &date, line) && (!utcTimes_ || InPrague(dateText, &date));
     if (dateRead) ++readableDates_;
     const AmountStatus status = RowAmount(reader, &amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
@@ -398,7 +486,10 @@ class LayoutReader {
     if (fits && dateRead && (amountRead || status == AmountStatus::kAmbiguous)) {
       ++confirmation_.readable;
     }
-    if (!IsBooked(line, Field(reader, ColumnRole::kState))) return;
+    if (!IsBooked(line, Field(reader, ColumnRole::kState),
+                  Field(reader, ColumnRole::kBalanceImpact))) {
+      return;
+    }
     if (!dateRead || !amountRead) {
       // Notes have neither; a row with one of them is a fault worth a line.
       ++skipped_;
@@ -416,11 +507,14 @@ class LayoutReader {
       return;
     }
     if (!ApplyDirection(reader, line, &amount)) return;
-    if (amount.value == 0) {
+    // A row of no amount is no item, but a fee on it (a fee refunded alone)
+    // still moves money.
+    if (amount.value == 0 && !HasFee(reader)) {
       ++zero_;
       return;
     }
-    std::string_view currency = Field(reader, ColumnRole::kCurrency);
+    std::string_view currency =
+        Field(reader, incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
     if (currency.empty()) currency = Field(reader, ColumnRole::kAccountCurrency);
     std::string code = CurrencyCode(currency);
     if (code.empty()) code = amount.currency;
@@ -456,60 +550,122 @@ class LayoutReader {
     Warn(line, text.c_str());
   }
 
-  void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, double amount) {
-    CounterAccountParts counter = ReadCounterAccountColumns(
-        Field(reader, ColumnRole::kCounterAccount), Field(reader, ColumnRole::kCounterBank),
-        Field(reader, ColumnRole::kCounterPrefix));
+  // The counter account, a text that cannot be read whole named in a
+  // warning rather than left as zeros in silence.
+  CounterAccountParts CounterAccount(const CsvRecordReader& reader, int line) {
+    const std::string_view account = Field(reader, ColumnRole::kCounterAccount);
+    CounterAccountParts counter =
+        ReadCounterAccountColumns(account, Field(reader, ColumnRole::kCounterBank),
+                                  Field(reader, ColumnRole::kCounterPrefix));
+    std::string_view unread = counter.whole ? std::string_view() : account;
     if (counter.number == 0 && counter.bankCode == 0) {
-      counter = ReadCounterAccountColumns(Field(reader, ColumnRole::kCounterIban), {}, {});
+      const std::string_view iban = Field(reader, ColumnRole::kCounterIban);
+      const CounterAccountParts fromIban = ReadCounterAccountColumns(iban, {}, {});
+      if (!fromIban.whole) unread = iban;
+      if (fromIban.number != 0 || fromIban.bankCode != 0) counter = fromIban, unread = {};
     }
+    if (!unread.empty()) {
+      std::string text;
+      OneLine(unread, kCurrencyWidth + 20, scratch_);
+      Render(text, "protiúčet %s nelze přečíst celý, zapsány nuly", {scratch_});
+      Warn(line, text.c_str());
+    }
+    return counter;
+  }
+
+  // The item's number: the bank's own id where it is a short number, the
+  // payer's reference where that is one, the variable symbol, or a number
+  // worked out from a long id.
+  void DocumentNumber(const CsvRecordReader& reader, std::string_view id) {
+    const std::string_view reference = Field(reader, ColumnRole::kReference);
+    if (IsShortNumber(id)) {
+      document_.assign(id.data(), id.size());
+    } else if (IsShortNumber(reference)) {
+      document_.assign(reference.data(), reference.size());
+    } else if (!variable_.empty() || id.empty()) {
+      document_ = variable_;
+    } else {
+      NumberOfId(id, document_);
+    }
+  }
+
+  std::string_view Description(const CsvRecordReader& reader) const {
+    if (descriptionColumns_[0] >= 0) {
+      for (int column : descriptionColumns_) {
+        if (column >= 0 && !reader.Field(column).empty()) return reader.Field(column);
+      }
+      return {};
+    }
+    for (ColumnRole role :
+         {ColumnRole::kMessage, ColumnRole::kCounterName, ColumnRole::kItemType}) {
+      if (!Field(reader, role).empty()) return Field(reader, role);
+    }
+    return {};
+  }
+
+  void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, double amount) {
+    const CounterAccountParts counter = CounterAccount(reader, line);
     KeepDigits(Field(reader, ColumnRole::kVariableSymbol), variable_);
     KeepDigits(Field(reader, ColumnRole::kConstantSymbol), constant_);
     KeepDigits(Field(reader, ColumnRole::kSpecificSymbol), specific_);
     // Accounting programs know an imported item by its number: the bank's
     // own id never repeats where a variable symbol may.
     const std::string_view id = Field(reader, ColumnRole::kTransactionId);
-    if (IsShortNumber(id)) {
-      document_.assign(id.data(), id.size());
-    } else if (!variable_.empty() || id.empty()) {
-      document_ = variable_;
-    } else {
-      NumberOfId(id, document_);
-    }
-    std::string_view description = Field(reader, ColumnRole::kMessage);
-    if (description.empty()) description = Field(reader, ColumnRole::kCounterName);
-    if (description.empty()) description = Field(reader, ColumnRole::kItemType);
-    OneLine(description, kMessageWidth, description_);
+    DocumentNumber(reader, id);
+    OneLine(Description(reader), kMessageWidth, description_);
     OneLine(Field(reader, ColumnRole::kCounterName), kMessageWidth, name_);
+    // The value date where the layout has one, else the booking date.
+    ItemDate value = date;
+    const std::string_view valueText = Field(reader, ColumnRole::kValueDate);
+    if (!valueText.empty() && !ReadDate(valueText, &value, line)) value = date;
 
     StatementItem item;
     item.line = line;
     item.amount = amount;
     item.currency = currency_;
-    item.day = item.valueDay = date.day;
-    item.month = item.valueMonth = date.month;
-    item.year = item.valueYear = date.year % 100;
+    item.documentNumber = document_;
+    item.description = description_;
+    item.bankReference = id;
+    item.day = date.day;
+    item.month = date.month;
+    item.year = date.year % 100;
+    item.valueDay = value.day;
+    item.valueMonth = value.month;
+    item.valueYear = value.year % 100;
     item.counterPrefix = counter.prefix;
     item.counterNumber = counter.number;
     item.bankCode = counter.bankCode;
     item.counterIban = Field(reader, ColumnRole::kCounterIban);
     item.counterName = name_;
-    item.documentNumber = document_;
     item.variableSymbol = variable_;
     item.constantSymbol = constant_;
     item.specificSymbol = specific_;
-    item.description = description_;
-    item.bankReference = id;
-    sink_(item);
-    ++items_;
+    if (amount != 0) {
+      sink_(item);
+      ++items_;
+    }
 
-    const double fee = AppendFee(reader, item);
+    const double fee = incoming_ ? 0 : AppendFee(reader, item);
     balance_.AddRow(amount, fee, date, Field(reader, ColumnRole::kBalance));
+    StatedColumns(reader);
+  }
+
+  bool HasFee(const CsvRecordReader& reader) {
+    ItemAmount fee;
+    return ReadAmount(Field(reader, ColumnRole::kFee), &fee) == AmountStatus::kRead &&
+           fee.value != 0;
+  }
+
+  // KB Business states the statement's balances on every row.
+  void StatedColumns(const CsvRecordReader& reader) {
+    balance_.StateBalance(true, Field(reader, ColumnRole::kOpeningBalance));
+    balance_.StateBalance(false, Field(reader, ColumnRole::kClosingBalance));
   }
 
   // A fee charged beside the item becomes an item of its own right after
   // it, on the same day and under the same number, paid to the bank rather
-  // than to the counter account. Returns its amount (0 for none).
+  // than to the counter account. Its sign is read: a fee refunded is a
+  // credit. Returns its amount (0 for none, or one left out).
   double AppendFee(const CsvRecordReader& reader, const StatementItem& payment) {
     const std::string_view feeText = Field(reader, ColumnRole::kFee);
     ItemAmount fee;
@@ -519,12 +675,22 @@ class LayoutReader {
       Warn(reader.lineNumber(), "poplatek nelze přečíst, zapsána jen položka");
       return 0;
     }
-    // Revolut's fee is a charge written as a positive number; PayPal's
-    // carries the sign of its effect on the balance.
-    const double amount = layout_.signedFees ? fee.value : -std::fabs(fee.value);
+    // Revolut's and Wise's fee is a charge written as a positive number;
+    // PayPal's and Air Bank's carry the sign of their effect on the balance.
+    const double amount = layout_.rules.feeIsEffect ? fee.value : -fee.value;
     int64_t hellers = 1;
     WholeHellers(amount, &hellers);
     if (hellers == 0) return 0;
+    std::string code = CurrencyCode(Field(reader, ColumnRole::kFeeCurrency));
+    if (code.empty()) code = fee.currency;
+    if (!code.empty() && code != currency_) {
+      ++otherCurrency_;
+      std::string text;
+      Render(text, "poplatek %.2f %s je v jiné měně než výpis (%s), vynechán",
+             {amount, code, currency_});
+      Warn(reader.lineNumber(), text.c_str());
+      return 0;
+    }
     feeDescription_ = "Poplatek";
     if (!description_.empty()) feeDescription_ += ' ' + description_;
     if (feeDescription_.size() > kMessageWidth) feeDescription_.resize(kMessageWidth);
@@ -584,6 +750,9 @@ class LayoutReader {
   const ItemSink& sink_;
   const LogLine& log_;
   int dateColumn_ = -1;
+  int descriptionColumns_[3] = {-1, -1, -1};
+  bool utcTimes_ = false;
+  bool incoming_ = false;
   int amountColumn_ = -1;
   std::string fileCurrency_;
   std::string currency_;

@@ -197,7 +197,7 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
   } cases[] = {
       {"only completed rows are items; a fee follows its item, a zero fee is none",
        "Date completed (UTC),State,Description,Reference,Payment currency,Amount,Total amount,"
-       "Fee\n"
+       "Fee,Orig currency\n"
        "2024-03-04 10:00:02,COMPLETED,To Pronájmy,Nájem 03/2024 Vinohrady,CZK,-12500.00,"
        "-12505.00,5.00\n"
        ",PENDING,Benzina,,CZK,-1299.00,-1299.00,0.00\n"
@@ -206,7 +206,7 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
        "2024-03-21 09:00:00,ON HOLD,To Kolář,,CZK,-3000.00,-3000.00,0.00\n"
        "2024-03-28 11:20:09,COMPLETED,Client Ltd,,CZK,10000.00,9980.00,20.00\n"
        "2024-03-29 11:20:09,COMPLETED,Alza.cz,,CZK,-1234.50,-1234.50,0.00\n",
-       {"000001250000 1 040324 Nájem 03/2024 Vinohr", "000000000500 1 040324 Poplatek Nájem 03/20",
+       {"000001250000 1 040324 To Pronájmy         ", "000000000500 1 040324 Poplatek To Pronájmy",
         "000001000000 2 280324 Client Ltd          ", "000000002000 1 280324 Poplatek Client Ltd ",
         "000000123450 1 290324 Alza.cz             "},
        "Soubor v.csv, řádek 6: neznámý stav položky ON HOLD, položka vynechána!!!\n"
@@ -239,6 +239,75 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
     }
     EXPECT_EQ(records, c.records) << c.what;
     EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
+// Fees beside the amount with their sign read, value dates, times in UTC
+// and counter accounts that cannot be read whole.
+TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> records;  // amount, code, value date, date, counter account
+    std::string warning;               // "" for none
+  } cases[] = {
+      {"Air Bank's fee is its effect on the balance",
+       "\"Datum provedení\";\"Směr úhrady\";\"Částka v měně účtu\";\"Poplatek v měně účtu\"\n"
+       "\"06/06/2018\";\"Odchozí\";\"-1648,84\";\"-25,00\"\n"
+       "\"07/06/2018\";\"Příchozí\";\"100,00\";\"5,00\"\n",
+       {"000000164884 1 060618 060618 0000000000000000",
+        "000000002500 1 060618 060618 "
+        "0000000000000000",
+        "000000010000 2 070618 070618 0000000000000000",
+        "000000000500 2 070618 070618 0000000000000000"},
+       ""},
+      {"a charge written positive, a refunded one negative, one in another currency",
+       "Date completed (UTC),Description,Payment currency,Orig currency,Amount,Fee,Fee currency\n"
+       "2024-03-01 10:00:00,a,CZK,CZK,-100.00,5.00,CZK\n"
+       "2024-03-02 10:00:00,b,CZK,CZK,0.00,-5.00,CZK\n"
+       "2024-03-03 10:00:00,c,CZK,EUR,-100.00,1.00,EUR\n",
+       {"000000010000 1 010324 010324 0000000000000000",
+        "000000000500 1 010324 010324 "
+        "0000000000000000",
+        "000000000500 2 020324 020324 0000000000000000",
+        "000000010000 1 030324 030324 0000000000000000"},
+       "řádek 4: poplatek -1.00 EUR je v jiné měně než výpis (CZK), vynechán!!!"},
+      {"a time in UTC is the day in Prague, summer and winter",
+       "Date completed (UTC),Description,Payment currency,Orig currency,Amount\n"
+       "2024-01-31 23:30:00,a,CZK,CZK,-1.00\n2024-07-31 22:30:00,b,CZK,CZK,-1.00\n"
+       "2024-07-31 21:30:00,c,CZK,CZK,-1.00\n2024-12-31 23:00:00,d,CZK,CZK,-1.00\n",
+       {"000000000100 1 010224 010224 0000000000000000",
+        "000000000100 1 010824 010824 "
+        "0000000000000000",
+        "000000000100 1 310724 310724 0000000000000000",
+        "000000000100 1 010125 010125 0000000000000000"},
+       ""},
+      {"a value date beside the booking date",
+       "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
+       {"000000000500 1 300622 010722 0000192000145399"},
+       ""},
+      {"prefix and number run together; an account that cannot be read is named",
+       "Datum;Částka;Protiucet;Kod banky protiuctu\n01.07.2022;-5,00;1152992080267;0100\n"
+       "02.07.2022;-6,00;516844******1234;\n",
+       {"000000000500 1 010722 010722 0001152992080267",
+        "000000000600 1 020722 020722 "
+        "0000000000000000"},
+       "řádek 3: protiúčet 516844******1234 nelze přečíst celý, zapsány nuly!!!"},
+  };
+  for (const Case& c : cases) {
+    ResetProgramState();
+    ASSERT_TRUE(Convert(c.text)) << c.what;
+    std::vector<std::string> records;
+    for (size_t i = 0; i + kRecordLength <= records_.size(); i += kRecordLength) {
+      records.push_back(records_.substr(i + 48, 12) + " " + records_.substr(i + 60, 1) + " " +
+                        records_.substr(i + 91, 6) + " " + records_.substr(i + 122, 6) + " " +
+                        records_.substr(i + 19, 16));
+    }
+    EXPECT_EQ(records, c.records) << c.what;
+    EXPECT_EQ(log_.find("!!!") != std::string::npos, !c.warning.empty()) << c.what << log_;
+    if (!c.warning.empty()) {
+      EXPECT_NE(log_.find(c.warning), std::string::npos) << c.what << log_;
+    }
   }
 }
 

@@ -39,13 +39,28 @@ constexpr ColumnName kColumnNames[] = {
     {"datum zauctovani transakce", ColumnRole::kBookingDate, 1},
     {"processing date", ColumnRole::kBookingDate, 1},
     {"date completed (utc)", ColumnRole::kBookingDate, 1},
+    {"completed date", ColumnRole::kBookingDate, 1},
+    {"datum zuctovani", ColumnRole::kBookingDate, 1},
+    {"finished on", ColumnRole::kBookingDate, 1},
     {"datum", ColumnRole::kBookingDate, 2},
     {"date", ColumnRole::kBookingDate, 2},
     {"datum splatnosti", ColumnRole::kBookingDate, 3},
     {"splatnost", ColumnRole::kBookingDate, 3},
     {"datum provedeni", ColumnRole::kBookingDate, 4},
+    {"created on", ColumnRole::kBookingDate, 4},
+
+    {"valuta", ColumnRole::kValueDate, 1},
+    {"value date", ColumnRole::kValueDate, 1},
+    {"datum valuty", ColumnRole::kValueDate, 1},
 
     {"zauctovana castka", ColumnRole::kAmount, 1},
+    {"avant commission", ColumnRole::kAmount, 1},
+    {"brutto", ColumnRole::kAmount, 1},
+    {"hruba castka", ColumnRole::kAmount, 1},
+    {"source amount (after fees)", ColumnRole::kAmount, 2},
+    {"netto", ColumnRole::kAmount, 3},
+    {"cista castka", ColumnRole::kAmount, 3},
+    {"target amount (after fees)", ColumnRole::kIncomingAmount, 1},
     {"castka v mene uctu", ColumnRole::kAmount, 1},
     {"castka", ColumnRole::kAmount, 2},
     {"objem", ColumnRole::kAmount, 2},
@@ -71,6 +86,11 @@ constexpr ColumnName kColumnNames[] = {
     {"mena", ColumnRole::kCurrency, 1},
     {"currency", ColumnRole::kCurrency, 1},
     {"payment currency", ColumnRole::kCurrency, 1},
+    {"source currency", ColumnRole::kCurrency, 1},
+    {"devise", ColumnRole::kCurrency, 1},
+    {"wahrung", ColumnRole::kCurrency, 1},
+    {"mena zuctovani", ColumnRole::kCurrency, 1},
+    {"target currency", ColumnRole::kIncomingCurrency, 1},
 
     {"protiucet", ColumnRole::kCounterAccount, 1},
     {"cislo protiuctu", ColumnRole::kCounterAccount, 1},
@@ -105,6 +125,10 @@ constexpr ColumnName kColumnNames[] = {
     {"payer", ColumnRole::kCounterName, 1},
     {"name", ColumnRole::kCounterName, 1},
     {"payee name", ColumnRole::kCounterName, 1},
+    {"nom", ColumnRole::kCounterName, 1},
+    {"jmeno", ColumnRole::kCounterName, 1},
+    {"nazev obchodnika", ColumnRole::kCounterName, 2},
+    {"target name", ColumnRole::kCounterName, 2},
     {"nazev uctu", ColumnRole::kCounterName, 2},  // as "cislo uctu"
 
     {"vs", ColumnRole::kVariableSymbol, 1},
@@ -124,6 +148,7 @@ constexpr ColumnName kColumnNames[] = {
     {"specific symbol", ColumnRole::kSpecificSymbol, 1},
 
     {"zprava pro prijemce", ColumnRole::kMessage, 1},
+    {"popis/misto transakce", ColumnRole::kMessage, 1},
     {"popis pro prijemce", ColumnRole::kMessage, 1},
     {"message for payee", ColumnRole::kMessage, 1},
     {"zprava", ColumnRole::kMessage, 2},
@@ -159,11 +184,30 @@ constexpr ColumnName kColumnNames[] = {
     {"transaction id", ColumnRole::kTransactionId, 1},
 
     {"state", ColumnRole::kState, 1},
+    {"status", ColumnRole::kState, 1},
+    {"stav", ColumnRole::kState, 1},
+    {"etat", ColumnRole::kState, 1},
+
+    {"balance impact", ColumnRole::kBalanceImpact, 1},
+    {"impact sur le solde", ColumnRole::kBalanceImpact, 1},
+    {"auswirkung auf guthaben", ColumnRole::kBalanceImpact, 1},
+    {"dopad na zustatek", ColumnRole::kBalanceImpact, 1},
+
+    {"reference", ColumnRole::kReference, 1},
+    {"payment reference", ColumnRole::kReference, 1},
 
     // Revolut's Amount leaves its Fee out (its Total amount and Balance take
     // both), and so does PayPal's Gross. Wise's Amount already holds its
     // "Total fees", which are therefore no column of their own here.
     {"fee", ColumnRole::kFee, 1},
+    {"poplatek", ColumnRole::kFee, 1},
+    {"poplatky", ColumnRole::kFee, 1},
+    {"poplatek v mene uctu", ColumnRole::kFee, 1},
+    {"commission", ColumnRole::kFee, 1},
+    {"gebuhr", ColumnRole::kFee, 1},
+    {"source fee amount", ColumnRole::kFee, 1},
+    {"fee currency", ColumnRole::kFeeCurrency, 1},
+    {"source fee currency", ColumnRole::kFeeCurrency, 1},
 
     {"prijem", ColumnRole::kCreditAmount, 1},
     {"kredit", ColumnRole::kCreditAmount, 1},
@@ -182,30 +226,54 @@ constexpr ColumnName kColumnNames[] = {
     {"running balance", ColumnRole::kBalance, 1},
     {"zustatek", ColumnRole::kBalance, 1},
     {"ucetni zustatek po transakci", ColumnRole::kBalance, 1},
+    {"solde", ColumnRole::kBalance, 1},
+    {"guthaben", ColumnRole::kBalance, 1},
+
+    // KB Business repeats the statement's balances on every row.
+    {"pocatecni zustatek", ColumnRole::kOpeningBalance, 1},
+    {"konecny zustatek", ColumnRole::kClosingBalance, 1},
 };
 
 // A bank's header: every one of its names must be present.
 struct KnownLayout {
   const char* name;  // for the log
   const char* names[3];
-  bool signedFees;
-  bool monthFirstDates;
+  LayoutRules rules;
 };
 
+// Fees are charges written as positive numbers (Revolut, Wise) unless the
+// layout writes their effect on the balance (PayPal's -3.20, Air Bank's
+// -25,00); rows are listed oldest first unless the layout says otherwise.
+constexpr LayoutRules kCharges = {};
+constexpr LayoutRules kFeeEffects = {true};
+constexpr LayoutRules kPayPal = {true, true};
+constexpr LayoutRules kRevolut = {
+    false, false, false, false, {"description", "reference", "payer"}};
+constexpr LayoutRules kWise = {false, false, true};
+constexpr LayoutRules kWiseTransfers = {false, false, true, true, {"reference", "target name"}};
+constexpr LayoutRules kCard = {
+    false, false, false, false, {"popis/misto transakce", "nazev obchodnika"}};
+
 constexpr KnownLayout kKnownLayouts[] = {
-    {"Fio banka", {"objem"}, false, false},
-    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, false, false},
-    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, false, false},
-    {"Raiffeisenbank", {"zauctovana castka"}, false, false},
-    {"Air Bank", {"smer uhrady"}, false, false},
-    {"mBank", {"datum zauctovani transakce", "castka transakce"}, false, false},
-    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, false, false},
-    {"UniCredit Bank", {"detaily transakce"}, false, false},
-    {"UniCredit Bank", {"detaily transakce 1"}, false, false},
-    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, false, false},
-    {"Revolut Business", {"payment currency", "total amount", "state"}, false, false},
-    {"Wise", {"transferwise id", "running balance"}, false, false},
-    {"PayPal", {"gross", "fee", "net"}, true, true},
+    {"Fio banka", {"objem"}, kCharges},
+    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges},
+    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges},
+    {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard},
+    {"Raiffeisenbank", {"zauctovana castka"}, kFeeEffects},
+    {"Air Bank", {"smer uhrady"}, kFeeEffects},
+    {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges},
+    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges},
+    {"UniCredit Bank", {"detaily transakce"}, kCharges},
+    {"UniCredit Bank", {"detaily transakce 1"}, kCharges},
+    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges},
+    {"Revolut Business", {"payment currency", "orig currency"}, kRevolut},
+    {"Revolut", {"started date", "completed date", "product"}, kRevolut},
+    {"Wise", {"transferwise id", "running balance"}, kWise},
+    {"Wise (převody)", {"source fee amount", "target amount (after fees)"}, kWiseTransfers},
+    {"PayPal", {"gross", "fee", "net"}, kPayPal},
+    {"PayPal", {"avant commission", "commission", "net"}, kPayPal},
+    {"PayPal", {"brutto", "gebuhr", "netto"}, kPayPal},
+    {"PayPal", {"hruba castka", "poplatek", "cista castka"}, kPayPal},
 };
 
 constexpr char kGenericName[] = "obecný CSV";
@@ -273,8 +341,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
     if (all) {
       layout.known = true;
       layout.name = known.name;
-      layout.signedFees = known.signedFees;
-      layout.monthFirstDates = known.monthFirstDates;
+      layout.rules = known.rules;
       break;
     }
   }
@@ -284,13 +351,15 @@ constexpr int kHeaderSearchLines = 40;
 
 }  // namespace
 
-const char* const kKnownLayoutNames[] = {
-    "Fio banka",         "Komerční banka", "ČSOB",
-    "Raiffeisenbank",    "Air Bank",       "mBank",
-    "Moneta Money Bank", "UniCredit Bank", "Česká spořitelna Business 24",
-    "Revolut Business",  "Wise",           "PayPal",
-};
-const int kKnownLayoutNameCount = sizeof kKnownLayoutNames / sizeof kKnownLayoutNames[0];
+std::vector<const char*> KnownLayoutNames() {
+  std::vector<const char*> names;
+  for (const KnownLayout& known : kKnownLayouts) {
+    bool seen = false;
+    for (const char* name : names) seen = seen || std::strcmp(name, known.name) == 0;
+    if (!seen) names.push_back(known.name);
+  }
+  return names;
+}
 
 bool NameStartsWith(std::string_view name, std::string_view start) {
   size_t i = 0;

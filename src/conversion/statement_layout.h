@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarvolo {
 
@@ -30,9 +31,38 @@ enum class ColumnRole {
   kAccountCurrency,  // the account's own currency, the same on every row
   kCreditAmount,     // credits and debits in columns of their own
   kDebitAmount,
+  kValueDate,
+  kFeeCurrency,
+  kBalanceImpact,   // PayPal's Memo marks rows that move no money
+  kReference,       // the payer's reference, a document number where it is one
+  kOpeningBalance,  // the statement's balances, repeated on every row
+  kClosingBalance,
+  kIncomingAmount,  // a transfer list's amount and currency where money comes in
+  kIncomingCurrency,
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);
+
+// What a bank's layout does its own way.
+struct LayoutRules {
+  // The fee column holds the fee's effect on the balance (PayPal: -3.20 for
+  // a fee, +2.90 for a fee returned with a refund; Air Bank: -25,00);
+  // otherwise a fee is a charge written as a positive number, and a
+  // negative one is a fee refunded.
+  bool feeIsEffect = false;
+  // Dates with '/' are month first (PayPal's M/D/YYYY) unless a file's own
+  // dates show otherwise.
+  bool monthFirstDates = false;
+  // Rows are listed newest first (Wise), which decides where a running
+  // balance fits both orders.
+  bool newestFirst = false;
+  // A transfer list: the amount and currency of an incoming transfer are
+  // those it arrives with.
+  bool transfers = false;
+  // The columns the description comes from, the first that is not empty;
+  // none for the usual message, counter name and item type.
+  const char* description[3] = {};
+};
 
 // How one statement file is laid out, found from its header line.
 struct StatementLayout {
@@ -49,13 +79,7 @@ struct StatementLayout {
   int column[kColumnRoleCount];
   // The bank whose header this is, Windows-1250; "obecný CSV" for any other.
   const char* name = "";
-  // The fee column holds the fee's effect on the balance (PayPal: -3.20 for
-  // a fee, +2.90 for a fee returned with a refund); otherwise a fee is a
-  // charge, whatever its sign.
-  bool signedFees = false;
-  // Dates with '/' are month first (PayPal's M/D/YYYY) unless a file's own
-  // dates show otherwise.
-  bool monthFirstDates = false;
+  LayoutRules rules;
 
   // Every column whose name may hold the booking date or the amount, the
   // likeliest first, -1 after the last: the data decide among them.
@@ -75,9 +99,8 @@ struct StatementLayout {
 // header line separated by ';', ',' or a tab whose column names it knows.
 StatementLayout RecogniseLayout(std::string_view text);
 
-// The names of the layouts known by their header, for the log.
-extern const char* const kKnownLayoutNames[];
-extern const int kKnownLayoutNameCount;
+// The names of the layouts known by their header, each once, for the log.
+std::vector<const char*> KnownLayoutNames();
 
 // A column name as it is compared: lower case, without diacritics, quotes
 // and a leading '#', every run of blanks and no-break spaces one blank.

@@ -75,14 +75,14 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
        "Beneficiary sort code or routing number,Beneficiary IBAN,Beneficiary BIC,MCC,"
        "Related transaction id,Spend program\n",
        "Revolut Business", ',', 1,
-       {2, 15, 0, 14, 0, 0, 0, 24, 8, 0, 0, 0, 7, 6, 3, 5, 18, 20}},
+       {2, 15, 0, 14, 0, 0, 0, 24, 8, 0, 0, 0, 7, 6, 3, 5, 18, 20, 0, 0, 0, 0, 19, 0, 7}},
       // Wise's Total fees are within its Amount.
       {"\"TransferWise ID\",Date,\"Date Time\",Amount,Currency,Description,\"Payment Reference\","
        "\"Running Balance\",\"Exchange From\",\"Exchange To\",\"Exchange Rate\",\"Payer Name\","
        "\"Payee Name\",\"Payee Account Number\",Merchant,\"Card Last Four Digits\","
        "\"Card Holder Full Name\",Attachment,\"Total fees\",\"Exchange To Amount\","
        "\"Transaction Type\",\"Transaction Details Type\"\n",
-       "Wise", ',', 1, {2, 4, 21, 5, 14, 0, 0, 0, 13, 0, 0, 0, 7, 6, 1, 0, 0, 8}},
+       "Wise", ',', 1, {2, 4, 21, 5, 14, 0, 0, 0, 13, 0, 0, 0, 7, 6, 1, 0, 0, 8, 0, 0, 0, 0, 0, 0, 7}},
       // PayPal: the gross amount, not the net one.
       {"Date,Time,Time Zone,Description,Currency,Gross,Fee,Net,Balance,Transaction ID,"
        "From Email Address,Name,Bank Name,Bank Account,Shipping and Handling Amount,Sales Tax,"

@@ -23,7 +23,7 @@ const char kStartupNotice[] =
 // The statements read besides Servis24's, by the names their users know.
 std::string OtherLayoutsLine() {
   std::string line = "Kromě výpisů Servis24 program rozpozná také výpisy: ";
-  for (int i = 0; i < kKnownLayoutNameCount; ++i) line += std::string(kKnownLayoutNames[i]) + ", ";
+  for (const char* name : KnownLayoutNames()) line += std::string(name) + ", ";
   // Any other file whose header names a date and an amount is read too.
   line.replace(line.size() - 2, 2, " a obecný CSV.\n");
   return line;

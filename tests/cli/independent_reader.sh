@@ -67,5 +67,10 @@ read_back unicredit 2 2500.50 1600.00 "$layouts/unicredit.csv"
 read_back revolut 7 34200.00 14009.50 "$layouts/revolut.csv"
 read_back wise 4 15000.00 8685.30 "$layouts/wise.csv"
 read_back paypal 7 177944.97 15604.50 "$layouts/paypal.csv"
-echo "independent reader: $((13 - failures)) passed, $failures failed"
+# A fee refunded alone is a credit; a transfer list's incoming money, and a
+# counter account of prefix and number run together.
+read_back revolut-2022 5 5.00 14739.50 "$layouts/revolut-2022.csv"
+read_back wise-transfers 4 2470.00 6500.00 "$layouts/wise-transfers.csv"
+read_back kb-business 2 48400.00 12500.00 "$layouts/kb-business.csv"
+echo "independent reader: $((16 - failures)) passed, $failures failed"
 test "$failures" -eq 0
