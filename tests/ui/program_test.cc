@@ -26,9 +26,10 @@ const char kNotice[] =
 // Servis24's.
 const std::string kStart = std::string(kNotice) +
                            "\r\nKromě výpisů Servis24 program rozpozná také výpisy: Fio banka, "
-                           "Komerční banka, ČSOB, Raiffeisenbank, Air Bank, mBank, Moneta Money "
-                           "Bank, UniCredit Bank, Česká spořitelna Business 24, Revolut Business, "
-                           "Wise, PayPal a obecný CSV.\n";
+                           "Komerční banka, ČSOB, Raiffeisenbank (kreditní karta), Raiffeisenbank, "
+                           "Air Bank, mBank, Moneta Money Bank, UniCredit Bank, Česká spořitelna "
+                           "Business 24, Revolut Business, Revolut, Wise, Wise (převody), PayPal a "
+                           "obecný CSV.\n";
 
 std::string Profile(const char* account, const char* name, const char* balance, int32_t date,
                     int32_t number) {
