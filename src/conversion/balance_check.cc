@@ -24,12 +24,34 @@ bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels)
 enum class BalanceLabel { kNone, kOpening, kClosing, kByPlace };
 
 BalanceLabel LabelOf(std::string_view field) {
-  bool likely = false;
-  for (const char* word :
-       {"pocatecni", "konecny", "zaverecny", "zustatek", "opening", "closing", "final"}) {
-    likely = likely || NameStartsWith(field, word);
+  // Most fields are told apart by their first letter alone.
+  const char* first = nullptr;
+  const char* second = nullptr;
+  switch (FoldedInitial(field)) {
+    case 'p':
+      first = "pocatecni";
+      break;
+    case 'k':
+      first = "konecny";
+      break;
+    case 'z':
+      first = "zaverecny", second = "zustatek";
+      break;
+    case 'o':
+      first = "opening";
+      break;
+    case 'c':
+      first = "closing";
+      break;
+    case 'f':
+      first = "final";
+      break;
+    default:
+      return BalanceLabel::kNone;
   }
-  if (!likely) return BalanceLabel::kNone;
+  if (!NameStartsWith(field, first) && (second == nullptr || !NameStartsWith(field, second))) {
+    return BalanceLabel::kNone;
+  }
   std::string name = NormaliseColumnName(field);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
   // Fio's, KB's, mBank's and Business 24's labels, and dated balance rows.

@@ -84,10 +84,35 @@ char ShownDecimalMark(std::string_view text) {
   return 0;
 }
 
+// [sign]digits[,digits] with at most two decimals, as nearly every amount
+// is written: no mark in it can be a group mark. Read directly.
+bool ReadPlainAmount(std::string_view t, ItemAmount* amount) {
+  char number[24];
+  if (t.size() >= sizeof number) return false;
+  size_t marks = 0, afterMark = 0;
+  for (size_t i = 0; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c == ',' || c == '.') {
+      ++marks;
+    } else if (!IsDigit(c) && !(i == 0 && (c == '-' || c == '+'))) {
+      return false;
+    } else if (marks > 0) {
+      ++afterMark;
+    }
+    number[i] = c;
+  }
+  number[t.size()] = '\0';
+  if (marks > 1 || (marks == 1 && (afterMark == 0 || afterMark > 2))) return false;
+  if (!ReadPlainDecimal(number, &amount->value)) return false;
+  amount->signWritten = t[0] == '-' || t[0] == '+';
+  return true;
+}
+
 AmountStatus ReadItemAmount(std::string_view text, char decimalMark, ItemAmount* amount) {
   *amount = ItemAmount();
   std::string_view t = Trim(text);
   if (t.empty()) return AmountStatus::kEmpty;
+  if (ReadPlainAmount(t, amount)) return AmountStatus::kRead;
   const auto refuse = [amount](const char* why) {
     amount->fault = why;
     return AmountStatus::kRefused;

@@ -219,20 +219,15 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
 }
 
 void KeepDigits(std::string_view text, std::string& out) {
-  // Gathered on the stack and handed over at once: symbols are short.
-  char digits[32];
-  size_t length = 0;
   out.clear();
-  if (text.empty()) return;
-  for (char c : text) {
-    if (!IsDigit(c)) continue;
-    if (length == sizeof digits) {
-      out.append(digits, length);
-      length = 0;
-    }
-    digits[length++] = c;
+  // Symbols are mostly digits alone: runs of them go over at once.
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i;
+    while (end < text.size() && IsDigit(text[end])) ++end;
+    out.append(text.data() + i, end - i);
+    while (end < text.size() && !IsDigit(text[end])) ++end;
+    i = end;
   }
-  out.append(digits, length);
 }
 
 }  // namespace tarvolo

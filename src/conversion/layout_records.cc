@@ -105,6 +105,8 @@ bool IsEmptyRow(const std::vector<std::string_view>& fields) {
 bool IsTotalRow(const std::vector<std::string_view>& fields) {
   for (std::string_view field : fields) {
     if (field.empty() || field.size() > 40) continue;
+    const char initial = FoldedInitial(field);
+    if (initial != 's' && initial != 'c' && initial != 't' && initial != 'o') continue;
     bool likely = false;
     for (const char* word : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
       likely = likely || NameStartsWith(field, word);
@@ -125,6 +127,11 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
 // The currency code of a column's value ("czk" and "CZK " are "CZK").
 std::string CurrencyCode(std::string_view text) {
   std::string code;
+  // Mostly three capitals, taken as they stand.
+  if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' && text[1] <= 'Z' &&
+      text[2] >= 'A' && text[2] <= 'Z') {
+    return std::string(text);
+  }
   OneLine(text, kCurrencyWidth, code);
   for (char& c : code) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -382,11 +389,12 @@ class LayoutReader {
   }
 
   // The amount of the row: its amount column, or credit minus debit.
-  AmountStatus RowAmount(const CsvRecordReader& reader, ItemAmount* amount, std::string* shown) {
+  AmountStatus RowAmount(const CsvRecordReader& reader, ItemAmount* amount,
+                         std::string_view* shown) {
     if (amountColumn_ >= 0) {
       const std::string_view text =
           incoming_ ? Field(reader, ColumnRole::kIncomingAmount) : reader.Field(amountColumn_);
-      shown->assign(text.data(), text.size());
+      *shown = text;
       return ReadAmount(text, amount);
     }
     ItemAmount credit, debit;
@@ -394,10 +402,10 @@ class LayoutReader {
     const std::string_view debitText = Field(reader, ColumnRole::kDebitAmount);
     const AmountStatus c = ReadAmount(creditText, &credit);
     const AmountStatus d = ReadAmount(debitText, &debit);
-    shown->assign(creditText.data(), creditText.size());
+    *shown = creditText;
     if (c == AmountStatus::kEmpty ||
         (c == AmountStatus::kRead && credit.value == 0 && d == AmountStatus::kRead)) {
-      shown->assign(debitText.data(), debitText.size());
+      *shown = debitText;
     }
     if (c != AmountStatus::kRead && c != AmountStatus::kEmpty) return *amount = credit, c;
     if (d != AmountStatus::kRead && d != AmountStatus::kEmpty) return *amount = debit, d;
@@ -457,29 +465,45 @@ class LayoutReader {
     return false;
   }
 
+  // A row that states a balance or a total is no item. A row with a date
+  // and an amount says so in its description; any other row anywhere.
+  bool IsBalanceOrTotalRow(const CsvRecordReader& reader, bool dated) {
+    const std::string_view amount =
+        amountColumn_ >= 0 ? reader.Field(amountColumn_) : std::string_view();
+    if (!dated)
+      return balance_.ReadBalanceLine(reader.fields(), amount) || IsTotalRow(reader.fields());
+    rowTexts_.clear();
+    for (ColumnRole role :
+         {ColumnRole::kMessage, ColumnRole::kItemType, ColumnRole::kCounterName}) {
+      if (!Field(reader, role).empty()) rowTexts_.push_back(Field(reader, role));
+    }
+    for (int column : descriptionColumns_) {
+      if (column >= 0 && !reader.Field(column).empty()) rowTexts_.push_back(reader.Field(column));
+    }
+    return balance_.ReadBalanceLine(rowTexts_, amount);
+  }
+
   void ReadRow(const CsvRecordReader& reader) {
     const std::vector<std::string_view>& fields = reader.fields();
     if (IsEmptyRow(fields)) return;
     const int line = reader.lineNumber();
-    const std::string_view amountText =
-        amountColumn_ >= 0 ? reader.Field(amountColumn_) : std::string_view();
-    if (balance_.ReadBalanceLine(fields, amountText) || IsTotalRow(fields)) {
-      ++skipped_;
-      return;
-    }
-    ++confirmation_.dataLines;
     // A transfer list gives money that comes in in its own columns.
     incoming_ = layout_.rules.transfers && layout_.Column(ColumnRole::kIncomingAmount) >= 0 &&
                 ReadDirection(Field(reader, ColumnRole::kDirection)) == Direction::kCredit;
     const std::string_view dateText = reader.Field(dateColumn_);
     ItemDate date;
     ItemAmount amount;
-    std::string shownAmount;
+    std::string_view shownAmount;
     const bool dateRead =
         ReadDate(dateText, &date, line) && (!utcTimes_ || InPrague(dateText, &date));
-    if (dateRead) ++readableDates_;
     const AmountStatus status = RowAmount(reader, &amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
+    if (IsBalanceOrTotalRow(reader, dateRead && amountRead)) {
+      ++skipped_;
+      return;
+    }
+    ++confirmation_.dataLines;
+    if (dateRead) ++readableDates_;
     // A row with more fields than its header names (beyond a trailing
     // separator) is not laid out as the header says.
     const bool fits = fields.size() <= static_cast<size_t>(layout_.headerColumns) + 1;
@@ -751,6 +775,7 @@ class LayoutReader {
   const LogLine& log_;
   int dateColumn_ = -1;
   int descriptionColumns_[3] = {-1, -1, -1};
+  std::vector<std::string_view> rowTexts_;
   bool utcTimes_ = false;
   bool incoming_ = false;
   int amountColumn_ = -1;

@@ -166,6 +166,7 @@ constexpr ColumnName kColumnNames[] = {
     {"systemovy popis", ColumnRole::kItemType, 1},
     {"popis platby", ColumnRole::kItemType, 1},
     {"typ", ColumnRole::kItemType, 2},
+    {"popis", ColumnRole::kItemType, 3},
     {"typ transakce", ColumnRole::kItemType, 2},
     {"typ uhrady", ColumnRole::kItemType, 2},
     {"oznaceni operace", ColumnRole::kItemType, 2},
@@ -359,6 +360,12 @@ std::vector<const char*> KnownLayoutNames() {
     if (!seen) names.push_back(known.name);
   }
   return names;
+}
+
+char FoldedInitial(std::string_view name) {
+  size_t i = 0;
+  while (i < name.size() && (name[i] == '"' || name[i] == '#' || IsFieldPadding(name[i]))) ++i;
+  return i < name.size() ? kLetterFold.table[static_cast<unsigned char>(name[i])] : '\0';
 }
 
 bool NameStartsWith(std::string_view name, std::string_view start) {

@@ -110,6 +110,9 @@ std::string NormaliseColumnName(std::string_view name);
 // (lower case, no diacritics, no blanks in it), without building the name.
 bool NameStartsWith(std::string_view name, std::string_view start);
 
+// The first letter of a name as NormaliseColumnName folds it, '\0' for none.
+char FoldedInitial(std::string_view name);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CONVERSION_STATEMENT_LAYOUT_H_

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdio>
 #include <ctime>
+#include <string>
 #include <vector>
 
 #include "platform/file.h"
@@ -126,7 +127,20 @@ void UnmapFile(FileView* view) {
 
 bool ReplaceFileWith(const char* to, const char* from) {
   if (IsReadOnlyFile(to)) return false;
-  return rename(from, to) == 0;
+  if (rename(from, to) != 0) return false;
+  // The new name lives in the folder: until the folder is on the disk too,
+  // a power loss may bring back the old file or none.
+  const std::string target(to);
+  const size_t slash = target.rfind('/');
+  const std::string folder = slash == std::string::npos ? "."
+                             : slash == 0               ? "/"
+                                                        : target.substr(0, slash);
+  const int directory = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (directory >= 0) {
+    fsync(directory);  // some file systems cannot; the file is in place all the same
+    close(directory);
+  }
+  return true;
 }
 
 void RemoveFile(const char* path) { unlink(path); }
