@@ -1,6 +1,6 @@
 #include "conversion/csv_record.h"
 
-#if defined(__SSE2__) && defined(__GNUC__)
+#if defined(__SSE2__) && defined(__GNUC__) && !defined(TARVOLO_PLAIN_SCANS)
 #include <emmintrin.h>
 #define TARVOLO_CSV_SSE2 1
 #else

@@ -5,7 +5,7 @@
 
 #include "conversion/windows1250.h"
 
-#if defined(__SSE2__) && defined(__GNUC__)
+#if defined(__SSE2__) && defined(__GNUC__) && !defined(TARVOLO_PLAIN_SCANS)
 #include <emmintrin.h>
 #define TARVOLO_ENCODING_SSE2 1
 #else
