@@ -84,6 +84,8 @@ char ShownDecimalMark(std::string_view text) {
   return 0;
 }
 
+namespace {
+
 // [sign]digits[,digits] with at most two decimals, as nearly every amount
 // is written: no mark in it can be a group mark. Read directly.
 bool ReadPlainAmount(std::string_view t, ItemAmount* amount) {
@@ -108,6 +110,86 @@ bool ReadPlainAmount(std::string_view t, ItemAmount* amount) {
   return true;
 }
 
+// Takes the signs and currencies around the number off `t`: brackets, a
+// leading or trailing sign, a code before or after. Null, or why the text
+// is no amount.
+const char* TakeAffixes(std::string_view* t, bool* negative, ItemAmount* amount) {
+  const char* notAmount = "text, který není částkou";
+  if (t->size() >= 2 && t->front() == '(' && t->back() == ')') {
+    *negative = amount->signWritten = true;
+    *t = Trim(t->substr(1, t->size() - 2));
+  }
+  if (!TakeCurrency(t, true, amount->currency)) return notAmount;
+  if (!t->empty() && (t->front() == '-' || t->front() == '+')) {
+    if (amount->signWritten) return "dvě znaménka";
+    *negative = t->front() == '-';
+    amount->signWritten = true;
+    *t = Trim(t->substr(1));
+  }
+  if (!TakeCurrency(t, false, amount->currency)) return notAmount;
+  if (!t->empty() && t->back() == '-') {
+    if (amount->signWritten) return "dvě znaménka";
+    *negative = amount->signWritten = true;
+    *t = Trim(t->substr(0, t->size() - 1));
+  }
+  if (!TakeCurrency(t, false, amount->currency)) return notAmount;
+  if (t->empty()) return "žádné číslice";
+  if (!IsDigit(t->back())) return notAmount;
+  for (char c : *t) {
+    if (!IsDigit(c) && c != ',' && c != '.' && !IsGroupOnly(c)) return notAmount;
+  }
+  return nullptr;
+}
+
+// Where the decimal mark of a number's body stands (npos for none).
+AmountStatus FindDecimalMark(std::string_view t, const Marks& marks, char decimalMark,
+                             size_t* decimal, ItemAmount* amount) {
+  *decimal = std::string_view::npos;
+  if (marks.commas > 0 && marks.points > 0) {
+    *decimal = marks.lastComma > marks.lastPoint ? marks.lastComma : marks.lastPoint;
+    if ((t[*decimal] == ',' ? marks.commas : marks.points) > 1) {
+      amount->fault = "nejednoznačné oddělovače";
+      return AmountStatus::kRefused;
+    }
+  } else if (marks.commas + marks.points == 1) {
+    const size_t at = marks.commas == 1 ? marks.lastComma : marks.lastPoint;
+    if (DigitsAfter(t, at) != 3 || marks.groupOnly || t[at] == decimalMark) {
+      *decimal = at;
+    } else if (decimalMark == 0) {
+      amount->ambiguousMark = t[at];
+      amount->fault = "nelze rozhodnout, zda je čárka nebo tečka desetinná";
+      return AmountStatus::kAmbiguous;
+    }
+  }
+  return AmountStatus::kRead;
+}
+
+// The digits of the whole part into `number`; false when its groups are
+// not three digits each after the first, which has one to three.
+bool WholeDigits(std::string_view t, const Marks& marks, size_t decimal, std::string* number) {
+  size_t group = 0;
+  bool first = true;
+  for (size_t i = 0; i <= t.size(); ++i) {
+    if (i < t.size() && IsDigit(t[i])) {
+      ++group;
+      *number += t[i];
+      continue;
+    }
+    if (i == decimal || i == t.size()) {
+      const bool grouped = marks.commas + marks.points > 1 || marks.groupOnly;
+      return !(first && group > 3 && decimal != std::string_view::npos && i == decimal &&
+               grouped) &&
+             (first || group == 3);
+    }
+    if ((first && (group == 0 || group > 3)) || (!first && group != 3)) return false;
+    first = false;
+    group = 0;
+  }
+  return true;
+}
+
+}  // namespace
+
 AmountStatus ReadItemAmount(std::string_view text, char decimalMark, ItemAmount* amount) {
   *amount = ItemAmount();
   std::string_view t = Trim(text);
@@ -118,75 +200,13 @@ AmountStatus ReadItemAmount(std::string_view text, char decimalMark, ItemAmount*
     return AmountStatus::kRefused;
   };
   bool negative = false;
-  if (t.size() >= 2 && t.front() == '(' && t.back() == ')') {
-    negative = amount->signWritten = true;
-    t = Trim(t.substr(1, t.size() - 2));
-  }
-  if (!TakeCurrency(&t, true, amount->currency)) return refuse("text, který není částkou");
-  if (!t.empty() && (t.front() == '-' || t.front() == '+')) {
-    if (amount->signWritten) return refuse("dvě znaménka");
-    negative = t.front() == '-';
-    amount->signWritten = true;
-    t = Trim(t.substr(1));
-  }
-  if (!TakeCurrency(&t, false, amount->currency)) return refuse("text, který není částkou");
-  if (!t.empty() && t.back() == '-') {
-    if (amount->signWritten) return refuse("dvě znaménka");
-    negative = amount->signWritten = true;
-    t = Trim(t.substr(0, t.size() - 1));
-  }
-  if (!TakeCurrency(&t, false, amount->currency)) return refuse("text, který není částkou");
-  if (t.empty() || !IsDigit(t.back())) {
-    return refuse(t.empty() ? "žádné číslice" : "text, který není částkou");
-  }
-  for (char c : t) {
-    if (!IsDigit(c) && c != ',' && c != '.' && !IsGroupOnly(c)) {
-      return refuse("text, který není částkou");
-    }
-  }
-  // Which mark is the decimal one, if any.
+  if (const char* fault = TakeAffixes(&t, &negative, amount)) return refuse(fault);
   const Marks marks = CountMarks(t);
-  size_t decimal = std::string_view::npos;
-  if (marks.commas > 0 && marks.points > 0) {
-    decimal = marks.lastComma > marks.lastPoint ? marks.lastComma : marks.lastPoint;
-    if ((t[decimal] == ',' ? marks.commas : marks.points) > 1) {
-      return refuse("nejednoznačné oddělovače");
-    }
-  } else if (marks.commas + marks.points == 1) {
-    const size_t at = marks.commas == 1 ? marks.lastComma : marks.lastPoint;
-    if (DigitsAfter(t, at) != 3 || marks.groupOnly || t[at] == decimalMark) {
-      decimal = at;
-    } else if (decimalMark == 0) {
-      amount->ambiguousMark = t[at];
-      amount->fault = "nelze rozhodnout, zda je čárka nebo tečka desetinná";
-      return AmountStatus::kAmbiguous;
-    }
-  }
-  // Groups of three after the first, which has one to three digits.
-  std::string number;
-  if (negative) number += '-';
-  size_t group = 0;
-  bool first = true;
-  for (size_t i = 0; i <= t.size(); ++i) {
-    if (i < t.size() && IsDigit(t[i])) {
-      ++group;
-      number += t[i];
-      continue;
-    }
-    if (i == decimal || i == t.size()) {
-      if ((first && group > 3 && decimal != std::string_view::npos && i == decimal &&
-           (marks.commas + marks.points > 1 || marks.groupOnly)) ||
-          (!first && group != 3)) {
-        return refuse("nesprávně oddělené tisíce");
-      }
-      break;
-    }
-    if ((first && (group == 0 || group > 3)) || (!first && group != 3)) {
-      return refuse("nesprávně oddělené tisíce");
-    }
-    first = false;
-    group = 0;
-  }
+  size_t decimal = 0;
+  const AmountStatus mark = FindDecimalMark(t, marks, decimalMark, &decimal, amount);
+  if (mark != AmountStatus::kRead) return mark;
+  std::string number = negative ? "-" : "";
+  if (!WholeDigits(t, marks, decimal, &number)) return refuse("nesprávně oddělené tisíce");
   if (decimal != std::string_view::npos) {
     std::string_view fraction = t.substr(decimal + 1);
     while (fraction.size() > 2 && fraction.back() == '0') fraction.remove_suffix(1);

@@ -515,19 +515,7 @@ class LayoutReader {
       return;
     }
     if (!dateRead || !amountRead) {
-      // Notes have neither; a row with one of them is a fault worth a line.
-      ++skipped_;
-      std::string text;
-      if (dateRead) {
-        OneLine(shownAmount, kCurrencyWidth, scratch_);
-        Render(text, "částku %s nelze přečíst (%s), řádek vynechán",
-               {scratch_, amount.fault ? amount.fault : "chybí"});
-        Warn(line, text.c_str());
-      } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
-        OneLine(dateText, kCurrencyWidth, scratch_);
-        Render(text, "datum %s nelze přečíst, řádek vynechán", {scratch_});
-        Warn(line, text.c_str());
-      }
+      ReportUnread(line, dateRead, dateText, status, amount, shownAmount);
       return;
     }
     if (!ApplyDirection(reader, line, &amount)) return;
@@ -537,16 +525,38 @@ class LayoutReader {
       ++zero_;
       return;
     }
+    if (InOtherCurrency(reader, line, amount)) return;
+    AppendItem(reader, line, date, amount.value);
+  }
+
+  // Notes have neither a date nor an amount; a row with one of them is a
+  // fault worth a line.
+  void ReportUnread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
+                    const ItemAmount& amount, std::string_view shownAmount) {
+    ++skipped_;
+    std::string text;
+    if (dateRead) {
+      OneLine(shownAmount, kCurrencyWidth, scratch_);
+      Render(text, "částku %s nelze přečíst (%s), řádek vynechán",
+             {scratch_, amount.fault ? amount.fault : "chybí"});
+      Warn(line, text.c_str());
+    } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
+      OneLine(dateText, kCurrencyWidth, scratch_);
+      Render(text, "datum %s nelze přečíst, řádek vynechán", {scratch_});
+      Warn(line, text.c_str());
+    }
+  }
+
+  // An item in another currency than the statement's is left out, named.
+  bool InOtherCurrency(const CsvRecordReader& reader, int line, const ItemAmount& amount) {
     std::string_view currency =
         Field(reader, incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
     if (currency.empty()) currency = Field(reader, ColumnRole::kAccountCurrency);
     std::string code = CurrencyCode(currency);
     if (code.empty()) code = amount.currency;
-    if (!code.empty() && code != currency_) {
-      OtherCurrency(line, amount.value, code);
-      return;
-    }
-    AppendItem(reader, line, date, amount.value);
+    if (code.empty() || code == currency_) return false;
+    OtherCurrency(line, amount.value, code);
+    return true;
   }
 
   // An amount written without a sign takes it from the direction column;
