@@ -62,22 +62,43 @@ bool CheckWrittenFile(FileHandle file, const WrittenBytesCheck& check) {
 
 }  // namespace
 
+namespace {
+
+// Writes and checks one file under a temporary name beside `path`, which
+// `temporary` gets; false (and nothing left behind) when it fails.
+bool WriteTemporary(const FileToWrite& file, std::string* temporary) {
+  if (KindOfPath(file.path) == PathKind::kOther) return false;
+  const FileHandle handle = CreateTemporaryFileBeside(file.path, temporary);
+  if (handle == kNoFile) return false;
+  bool written = WriteToFile(handle, file.bytes.data(), file.bytes.size());
+  // A failed check must not leave the temporary file behind.
+  if (written && file.check) written = CheckWrittenFile(handle, file.check);
+  CloseFile(handle);
+  if (!written) RemoveFile(temporary->c_str());
+  return written;
+}
+
+}  // namespace
+
+bool WriteWholeFiles(const std::vector<FileToWrite>& files) {
+  std::vector<std::string> temporaries(files.size());
+  size_t written = 0;
+  while (written < files.size() && WriteTemporary(files[written], &temporaries[written])) {
+    ++written;
+  }
+  bool replaced = written == files.size();
+  for (size_t i = 0; i < written; ++i) {
+    if (!replaced || !ReplaceFileWith(files[i].path, temporaries[i].c_str())) {
+      RemoveFile(temporaries[i].c_str());
+      replaced = false;
+    }
+  }
+  return replaced;
+}
+
 bool WriteWholeFile(const char* path, const char* data, size_t size,
                     const WrittenBytesCheck& check) {
-  const PathKind kind = KindOfPath(path);
-  if (kind == PathKind::kOther) return false;
-  std::string temporary;
-  const FileHandle file = CreateTemporaryFileBeside(path, &temporary);
-  if (file == kNoFile) return false;
-  bool written = WriteToFile(file, data, size);
-  // A failed check must not leave the temporary file behind.
-  if (written && check) written = CheckWrittenFile(file, check);
-  CloseFile(file);
-  if (!written || !ReplaceFileWith(path, temporary.c_str())) {
-    RemoveFile(temporary.c_str());
-    return false;
-  }
-  return true;
+  return WriteWholeFiles({{path, std::string_view(data, size), check}});
 }
 
 }  // namespace tarvolo

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file.h"
 
@@ -28,6 +29,20 @@ using WrittenBytesCheck = std::function<void(std::string_view bytes)>;
 // the old file stays as it was and false is returned.
 bool WriteWholeFile(const char* path, const char* data, size_t size,
                     const WrittenBytesCheck& check = nullptr);
+
+// One file of a write of several.
+struct FileToWrite {
+  const char* path;
+  std::string_view bytes;
+  WrittenBytesCheck check;  // may be empty
+};
+
+// Writes several files as WriteWholeFile writes one, each to its own
+// temporary file and checked, and replaces the old files only when every
+// one of them was written: either all take their places or none does (but
+// for a file whose replacement the system refuses after the others', which
+// is reported with false all the same).
+bool WriteWholeFiles(const std::vector<FileToWrite>& files);
 
 }  // namespace tarvolo
 

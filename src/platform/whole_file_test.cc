@@ -209,5 +209,22 @@ TEST(WholeFileTest, ReplacedFileKeepsItsPermissionBits) {
 }
 #endif
 
+// Files written together: all take their places, or none does.
+TEST(WholeFileTest, FilesWrittenTogetherAllOrNone) {
+  TempFolder folder;
+  const std::string first = folder.Write("export.gpc", "old statement");
+  const std::string second = folder.File("export.xml");
+  ASSERT_TRUE(std::filesystem::create_directory(second));
+  EXPECT_FALSE(WriteWholeFiles(
+      {{first.c_str(), "new statement", nullptr}, {second.c_str(), "<xml/>", nullptr}}));
+  EXPECT_EQ(ReadTestFile(first), "old statement");
+  std::filesystem::remove(second);
+  EXPECT_TRUE(WriteWholeFiles(
+      {{first.c_str(), "new statement", nullptr}, {second.c_str(), "<xml/>", nullptr}}));
+  EXPECT_EQ(ReadTestFile(first), "new statement");
+  EXPECT_EQ(ReadTestFile(second), "<xml/>");
+  EXPECT_EQ(FileNamesIn(folder.path()), "export.gpc export.xml");
+}
+
 }  // namespace
 }  // namespace tarvolo
