@@ -27,17 +27,6 @@ CivilDate FullDate(int32_t day, int32_t month, int32_t year) {
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// A currency code as the schema takes it, or "" for anything else.
-std::string CurrencyCode(std::string_view text) {
-  if (text.size() != 3) return std::string();
-  std::string code;
-  for (const char c : text) {
-    if (!IsAsciiLetter(c)) return std::string();
-    code.push_back(c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c);
-  }
-  return code;
-}
-
 // A symbol's digits; "" when it has none but zeros, which GPC files write
 // for "no symbol".
 std::string Symbol(std::string_view text) {
@@ -170,11 +159,21 @@ void AppendRemittance(XmlWriter& xml, const CamtEntry& entry, const std::string&
 
 }  // namespace
 
+std::string CamtCurrencyCode(std::string_view text) {
+  if (text.size() != 3) return std::string();
+  std::string code;
+  for (const char c : text) {
+    if (!IsAsciiLetter(c)) return std::string();
+    code.push_back(c >= 'a' ? static_cast<char>(c - 'a' + 'A') : c);
+  }
+  return code;
+}
+
 CamtEntry CamtEntryOf(const StatementItem& item, int64_t amountHellers,
                       std::string_view accountCurrency) {
   CamtEntry entry;
   entry.amountHellers = amountHellers;
-  entry.currency = CurrencyCode(item.currency);
+  entry.currency = CamtCurrencyCode(item.currency);
   if (entry.currency.empty()) entry.currency = std::string(accountCurrency);
   entry.booking = FullDate(item.day, item.month, item.year);
   entry.value = FullDate(item.valueDay, item.valueMonth, item.valueYear);
@@ -197,7 +196,8 @@ void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries) {
   const bool credit = entry.amountHellers >= 0;
   XmlWriter xml(xmlEntries, 3);
   xml.Open("Ntry");
-  xml.Amount("Amt", entry.currency, entry.amountHellers);
+  const std::string currency = CamtCurrencyCode(entry.currency);
+  xml.Amount("Amt", currency.empty() ? "XXX" : currency, entry.amountHellers);
   xml.Ascii("CdtDbtInd", credit ? "CRDT" : "DBIT");
   xml.Ascii("Sts", "BOOK");
   if (IsRealDate(entry.booking)) {

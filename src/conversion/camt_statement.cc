@@ -57,7 +57,7 @@ std::string StatementId(const CamtStatementHeader& header, const CamtAccount& ac
   return id;
 }
 
-void AppendAccount(XmlWriter& xml, const CamtAccount& account) {
+void AppendAccount(XmlWriter& xml, const CamtAccount& account, const std::string& currency) {
   xml.Open("Acct");
   xml.Open("Id");
   CzechAccount national;
@@ -75,7 +75,7 @@ void AppendAccount(XmlWriter& xml, const CamtAccount& account) {
     xml.Close();
   }
   xml.Close();
-  xml.Ascii("Ccy", account.currency);
+  xml.Ascii("Ccy", currency);
   xml.Text("Nm", account.name, kMax70);
   // Importers find the bank by its code as well as by its BIC.
   if (account.bankCode >= 1 && account.bankCode <= 9999) {
@@ -145,14 +145,20 @@ std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAc
   XmlWriter xml(&document, 0);
   xml.Open("Document", "xmlns", kNamespace);
   xml.Open("BkToCstmrStmt");
+  const std::string code = CamtCurrencyCode(account.currency);
+  const std::string currency = code.empty() ? "XXX" : code;
+  const std::string statementId = StatementId(header, account);
   const CivilTime& created = header.created;
   const std::string createdText = DateTime(created, created.hour, created.minute, created.second);
   xml.Open("GrpHdr");
-  xml.Text("MsgId", header.messageId, kMax35);
+  std::string messageId;
+  AppendXmlText(&messageId, header.messageId, kMax35);
+  if (messageId.empty()) AppendXmlText(&messageId, statementId, kMax35);
+  xml.Ascii("MsgId", messageId);
   xml.Ascii("CreDtTm", createdText);
   xml.Close();
   xml.Open("Stmt");
-  xml.Text("Id", StatementId(header, account), kMax35);
+  xml.Text("Id", statementId, kMax35);
   xml.Ascii("ElctrncSeqNb", Count(header.statementNumber));
   xml.Ascii("LglSeqNb", Count(header.statementNumber));
   xml.Ascii("CreDtTm", createdText);
@@ -160,9 +166,9 @@ std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAc
   xml.Ascii("FrDtTm", DateTime(header.fromDate, 0, 0, 0));
   xml.Ascii("ToDtTm", DateTime(header.toDate, 23, 59, 59));
   xml.Close();
-  AppendAccount(xml, account);
-  AppendBalance(xml, "OPBD", header.openingHellers, header.fromDate, account.currency);
-  AppendBalance(xml, "CLBD", header.closingHellers, header.toDate, account.currency);
+  AppendAccount(xml, account, currency);
+  AppendBalance(xml, "OPBD", header.openingHellers, header.fromDate, currency);
+  AppendBalance(xml, "CLBD", header.closingHellers, header.toDate, currency);
   AppendSummary(xml, header);
   document.append(entries);
   xml.Close();

@@ -20,14 +20,16 @@ namespace tarvolo {
 struct CamtAccount {
   // As the profile holds it: "prefix-number" or up to 16 digits.
   std::string number;
-  int32_t bankCode = 0;  // 0: unknown, so no IBAN
-  std::string currency = "CZK";
-  std::string name;  // the account's name, may be empty
+  int32_t bankCode = 0;          // 0: unknown, so no IBAN
+  std::string currency = "CZK";  // "XXX" (no currency) when it is no code
+  std::string name;              // the account's name, may be empty
 };
 
 struct CamtStatementHeader {
-  std::string messageId;  // unique per run, up to 35 characters
-  CivilTime created;      // local time of the run
+  // Unique per run, up to 35 characters; without one the statement's id
+  // stands in.
+  std::string messageId;
+  CivilTime created;  // local time of the run
   int32_t statementNumber = 0;
   CivilDate fromDate;  // the balance day
   CivilDate toDate;    // the statement date
@@ -39,7 +41,7 @@ struct CamtStatementHeader {
 // One item, its texts owned, so that entries outlive the reader's storage.
 struct CamtEntry {
   int64_t amountHellers = 0;  // below zero for a debit
-  std::string currency;       // three capital letters
+  std::string currency;       // a code, else written as "XXX" (no currency)
   // Full years; a value date that is no real day is the booking date.
   CivilDate booking, value;
   int32_t counterPrefix = 0;
@@ -50,6 +52,10 @@ struct CamtEntry {
   std::string description, bankReference;
   bool fee = false;
 };
+
+// A currency code as the schema takes it ("eur" gives "EUR"), or "" for any
+// other text.
+std::string CamtCurrencyCode(std::string_view text);
 
 // The entry of a statement item whose amount the run has rounded to
 // `amountHellers`; its currency is the item's where it names one, else
