@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The camt.053 documents of tests/data/camt as others read them: validated
+# against the ISO 20022 schema with xmllint, and read by an independent
+# reader (ofxstatement's iso20022 plugin) whose entries, dates, amounts,
+# account and closing balance are compared with the statements' items.
+# Exits 77 (skipped) when the schema or a tool is missing.
+#   camt_readers.sh SOURCE-FOLDER SHARED-FOLDER
+set -euo pipefail
+source_dir=$1
+schema=$2/iso20022/camt.053.001.02.xsd
+data=$source_dir/tests/data/camt
+for tool in xmllint ofxstatement; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIPPED: $tool is missing (scripts/install-deps installs it)"
+    exit 77
+  fi
+done
+if [ ! -f "$schema" ]; then
+  echo "SKIPPED: no schema at $schema"
+  exit 77
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# read_back NAME ACCOUNT CURRENCY CLOSING ENTRIES: ENTRIES holds one
+# "booked value amount" per entry, as the statement's items are.
+read_back() {
+  local name=$1 account=$2 currency=$3 closing=$4 entries=$5
+  if ! xmllint --noout --schema "$schema" "$data/$name.xml" 2>"$work/xmllint.log"; then
+    cat "$work/xmllint.log"
+    echo "FAILED: $name: not valid against the schema"
+    failures=$((failures + 1))
+  fi
+  if ! ofxstatement convert -t iso20022 "$data/$name.xml" "$work/$name.ofx" >"$work/reader.log" 2>&1; then
+    cat "$work/reader.log"
+    echo "FAILED: $name: the reader refuses the document"
+    failures=$((failures + 1))
+    return
+  fi
+  python3 - "$work/$name.ofx" "$name" "$account" "$currency" "$closing" "$entries" <<'PY' || failures=$((failures + 1))
+import re, sys
+from decimal import Decimal
+ofx = open(sys.argv[1], encoding="utf-8").read()
+name, account, currency, closing, entries = sys.argv[2:7]
+found = [
+    (re.search(r"<DTUSER>(\d+)", t).group(1),
+     (re.search(r"<DTPOSTED>(\d+)", t) or re.search(r"()", t)).group(1),
+     Decimal(re.search(r"<TRNAMT>([-0-9.]+)", t).group(1)))
+    for t in re.findall(r"<STMTTRN>(.*?)</STMTTRN>", ofx)
+]
+expected = [(b, v, Decimal(a)) for b, v, a in (line.split() for line in entries.strip().splitlines())]
+checks = {
+    "entries": found == expected,
+    "account": f"<ACCTID>{account}<" in ofx,
+    "currency": f"<CURDEF>{currency}<" in ofx,
+    "closing balance": Decimal(re.search(r"<BALAMT>([-0-9.]+)", ofx).group(1)) == Decimal(closing),
+}
+failed = [check for check, ok in checks.items() if not ok]
+for check in failed:
+    print(f"FAILED: {name}: {check}")
+if not checks["entries"]:
+    print(f"  read {found}\n  expected {expected}")
+sys.exit(1 if failed else 0)
+PY
+}
+
+read_back czk CZ6508000000192000145399 CZK 139130.39 "
+20140903 20140902 15000.00
+20140910 20140910 -1258.11
+20140930 20140930 -42.00"
+read_back eur CZ5520100000002345678901 EUR 897.25 "
+20140905 20140905 1200.00
+20140912 20140912 -350.25
+20140912 20140912 -2.50"
+echo "camt readers: $((2 - failures)) passed, $failures failed"
+test "$failures" -eq 0
