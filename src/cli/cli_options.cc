@@ -22,6 +22,8 @@ const char kCliUsage[] =
     "  --from RRRR-MM-DD    den zvolený v kalendáři Datum zůstatku\n"
     "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
     "  --output CESTA       zapsaný soubor (jinak export.gpc v aktuální složce)\n"
+    "  --camt CESTA         zapsat týž výpis také ve formátu camt.053 (XML)\n"
+    "  --bank-code NNNN     kód banky účtu (pro IBAN ve výpisu camt.053)\n"
     "  --save               uložit nastavení s použitými volbami\n"
     "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
     "  --help, --version\n"
@@ -62,7 +64,8 @@ struct PathOption {
   std::string CliOptions::*value;
 };
 const PathOption kPathOptions[] = {{"--config", &CliOptions::configPath},
-                                   {"--output", &CliOptions::outputPath}};
+                                   {"--output", &CliOptions::outputPath},
+                                   {"--camt", &CliOptions::camtPath}};
 
 struct TextOption {
   const char* name;
@@ -122,6 +125,19 @@ bool TakeValue(const Arguments& arguments, size_t* index, GivenOption* option, s
   return true;
 }
 
+// A bank code of one to four digits, not zero.
+bool ParseBankCode(const std::string& text, int32_t* bankCode) {
+  if (text.empty() || text.size() > 4) return false;
+  int32_t value = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+  }
+  if (value == 0) return false;
+  *bankCode = value;
+  return true;
+}
+
 // Reads the option at *index (and its value) into `options`.
 bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
                 std::string* error) {
@@ -159,6 +175,16 @@ bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
     options->*option->given = true;
     return true;
   }
+  if (given.name == "--bank-code") {
+    if (!TakeValue(arguments, index, &given, error)) return false;
+    if (!ParseBankCode(given.text, &options->bankCode)) {
+      *error = "volba " + given.name + ": neplatný kód banky \"" + given.text +
+               "\" (očekávám 1 až 4 číslice)";
+      return false;
+    }
+    options->hasBankCode = true;
+    return true;
+  }
   *error = "neznámá volba " + given.name;
   return false;
 }
@@ -181,6 +207,10 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
   if (options.help || options.version) return true;
   if (options.balanceFromFile && options.hasBalance) {
     *error = "volby --balance a --balance-from-file se vylučují";
+    return false;
+  }
+  if (options.check && !options.camtPath.empty()) {
+    *error = "volby --camt a --check se vylučují";
     return false;
   }
   if (options.files.empty()) {

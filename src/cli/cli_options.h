@@ -1,6 +1,7 @@
 #ifndef TARVOLO_CLI_CLI_OPTIONS_H_
 #define TARVOLO_CLI_CLI_OPTIONS_H_
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ struct CliOptions {
   bool hasFrom = false, hasToday = false;
   CivilDate from, today;
   std::string outputPath = "export.gpc";
+  std::string camtPath;  // empty: no camt.053 statement is written
+  bool hasBankCode = false;
+  int32_t bankCode = 0;  // 1 to 9999, the own account's bank
   bool save = false;
   bool balanceFromFile = false;  // the opening balance the first file states
   bool check = false;            // the files are GPC statements to check

@@ -37,6 +37,13 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   ASSERT_TRUE(Parse({"--balance-from-file", "a.csv"}, &fromFile, &error)) << error;
   EXPECT_TRUE(fromFile.balanceFromFile);
   EXPECT_FALSE(options.balanceFromFile);
+  EXPECT_TRUE(options.camtPath.empty());
+  EXPECT_FALSE(options.hasBankCode);
+  CliOptions camt;
+  ASSERT_TRUE(Parse({"--camt", "out.xml", "--bank-code=800", "a.csv"}, &camt, &error)) << error;
+  EXPECT_EQ(camt.camtPath, "out.xml");
+  EXPECT_TRUE(camt.hasBankCode);
+  EXPECT_EQ(camt.bankCode, 800);
 }
 
 TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
@@ -55,6 +62,14 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
       {{"--output=", "a.csv"}, "volba --output potřebuje neprázdnou cestu"},
       {{"--balance-from-file", "--balance", "5", "a.csv"},
        "volby --balance a --balance-from-file se vylučují"},
+      {{"--camt", "", "a.csv"}, "volba --camt potřebuje neprázdnou cestu"},
+      {{"--check", "--camt", "x.xml", "a.gpc"}, "volby --camt a --check se vylučují"},
+      {{"--bank-code", "0", "a.csv"},
+       "volba --bank-code: neplatný kód banky \"0\" (očekávám 1 až 4 číslice)"},
+      {{"--bank-code=08000", "a.csv"},
+       "volba --bank-code: neplatný kód banky \"08000\" (očekávám 1 až 4 číslice)"},
+      {{"--bank-code", "KB", "a.csv"},
+       "volba --bank-code: neplatný kód banky \"KB\" (očekávám 1 až 4 číslice)"},
   };
   for (const Case& c : cases) {
     CliOptions options;
