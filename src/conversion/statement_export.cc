@@ -10,6 +10,8 @@
 
 #include "conversion/account_field.h"
 #include "conversion/balance_check.h"
+#include "conversion/camt_entries.h"
+#include "conversion/camt_export.h"
 #include "conversion/dates.h"
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
@@ -62,21 +64,29 @@ struct FileOutcome {
   bool amountsFit = true;
 };
 
+constexpr int32_t kServis24BankCode = 800;
+
 // What the run knows across its files.
 struct RunState {
-  std::string currency;  // the statement's, set by its first file
+  std::string currency;         // the statement's, set by its first file
+  CamtEntries* camt = nullptr;  // the camt.053 entries, when they are written
+  int32_t bankCode = 0;         // the own account's, where a file tells it
 };
 
 // One reading tried on a file: its records go to the export text, its
 // totals and log lines are held back until the reading is chosen.
 class Attempt {
  public:
-  Attempt(std::string& exportText) : exportText_(exportText), mark_(exportText.size()) {}
+  Attempt(std::string& exportText, RunState* run)
+      : exportText_(exportText), mark_(exportText.size()), run_(run) {
+    if (run_->camt) camtMark_ = run_->camt->Position();
+  }
 
   ItemSink Sink() {
     return [this](const StatementItem& item) {
       writer_.Append(item, exportText_);
       AddItemToTotals(item.amount, &totals_);
+      if (run_->camt) run_->camt->Add(item, run_->currency);
     };
   }
   LogLine Log() {
@@ -91,11 +101,16 @@ class Attempt {
     return LogRecordReports(path, cuts_, log);
   }
   // The reading is not chosen: nothing of it stays.
-  void Discard() { exportText_.resize(mark_); }
+  void Discard() {
+    exportText_.resize(mark_);
+    if (run_->camt) run_->camt->TakeBack(camtMark_);
+  }
 
  private:
   std::string& exportText_;
   size_t mark_;
+  RunState* run_;
+  CamtEntries::Mark camtMark_;
   std::vector<FieldCut> cuts_;
   ItemRecordWriter writer_{&cuts_};
   ExportTotals totals_;
@@ -113,7 +128,7 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
   const StatementLayout layout = RecogniseLayout(statement);
   if (!layout.recognised) reasons->push_back("hlavička nenalezena");
   const auto tryLayout = [&]() {
-    Attempt attempt(exportText);
+    Attempt attempt(exportText, run);
     LayoutReading reading;
     std::string currency = run->currency;
     ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading,
@@ -130,11 +145,13 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
   };
   if (layout.recognised && layout.known && tryLayout()) return true;
   {
-    Attempt attempt(exportText);
+    Attempt attempt(exportText, run);
     ReadingConfirmation confirmation;
     ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(), &confirmation, itemLines);
     if (confirmation.Confirmed()) {
       if (run->currency.empty()) run->currency = "CZK";
+      // Servis24 is Česká spořitelna's.
+      if (run->bankCode == 0) run->bankCode = kServis24BankCode;
       outcome->amountsFit = attempt.Accept(shown, log);
       return true;
     }
@@ -209,12 +226,13 @@ double InCrowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; 
 // Why the output may not be replaced, or nullptr when it may: only a
 // regular file (or a link, replaced itself) gives way, and never one of the
 // run's own statements or the settings file.
-const char* OutputRefusal(const ExportRequest& request, const std::vector<FileIdentity>& inputs) {
-  if (KindOfPath(request.outputPath) == PathKind::kOther) {
+const char* OutputRefusal(const ExportRequest& request, const char* path,
+                          const std::vector<FileIdentity>& inputs) {
+  if (KindOfPath(path) == PathKind::kOther) {
     return "Soubor %s není obyčejný soubor, nelze jej nahradit!!!\n";
   }
   FileIdentity output;
-  if (!IdentityOfPath(request.outputPath, false, &output)) return nullptr;
+  if (!IdentityOfPath(path, false, &output)) return nullptr;
   if (std::find(inputs.begin(), inputs.end(), output) != inputs.end()) {
     return "Soubor %s je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
   }
@@ -262,6 +280,7 @@ struct ConvertedFiles {
   std::string firstPath;
   StatedBalances firstStated;
   RunState run;
+  CamtEntries camt;
   bool everyFileRead = true;
   bool everyFileConverted = true;
   bool amountsFit = true;
@@ -401,33 +420,82 @@ class WarningCount {
   int32_t count_ = 0;
 };
 
-// Writes the statement file unless it may not be replaced. What was written
-// is read back from the file as any GPC reader would, before it takes the
-// old file's place, so that a fault shows here and not in the accounting
-// program; its problems go to `problems`.
+// What the checks of the written files found.
+struct WrittenChecks {
+  std::vector<std::string> gpc, camt;
+};
+
+CamtRunValues CamtValuesOf(const ExportRequest& request, const ConvertedFiles& converted,
+                           const HeaderValues& values) {
+  CamtRunValues run;
+  run.balanceDate = g_accountSettings.balanceDate;
+  run.statementDate = request.statementDate;
+  run.openingHellers = values.oldHellers;
+  run.closingHellers = values.newHellers;
+  run.creditHellers = g_exportTotals.creditHellers;
+  run.debitHellers = g_exportTotals.debitHellers;
+  run.currency = converted.run.currency;
+  run.bankCode = converted.run.bankCode;
+  return run;
+}
+
+// Writes the statement file, and its camt.053 twin when asked, unless one
+// may not be replaced: both or neither. What was written is read back from
+// each file as any reader would, before it takes the old file's place, so
+// that a fault shows here and not in the accounting program; the problems
+// go to `checks`.
 bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converted,
-                    const LogLine& log, std::vector<std::string>* problems, ExportOutcome* failed) {
+                    const HeaderValues& values, const LogLine& log, WrittenChecks* checks,
+                    ExportOutcome* failed) {
   const std::string output = PathToText(request.outputPath);
-  if (const char* refusal = OutputRefusal(request, converted.inputs)) {
+  if (const char* refusal = OutputRefusal(request, request.outputPath, converted.inputs)) {
     LogFormatted(log, refusal, {output});
     *failed = ExportOutcome::kRefused;
     return false;
   }
   const std::string& text = converted.exportText;
-  const auto check = [problems](std::string_view bytes) { *problems = CheckGpcStatement(bytes); };
-  if (!WriteWholeFile(request.outputPath, text.data(), text.size(), check)) {
+  std::vector<FileToWrite> files = {{request.outputPath, text, [checks](std::string_view bytes) {
+                                       checks->gpc = CheckGpcStatement(bytes);
+                                     }}};
+  std::string camt;
+  if (request.camtPath != nullptr) {
+    const std::string shown = PathToText(request.camtPath);
+    if (const char* refusal = OutputRefusal(request, request.camtPath, converted.inputs)) {
+      LogFormatted(log, refusal, {shown});
+      *failed = ExportOutcome::kRefused;
+      return false;
+    }
+    const CamtRunValues run = CamtValuesOf(request, converted, values);
+    bool hasIban = false;
+    camt = ComposeRunCamt(run, converted.camt, &hasIban);
+    if (!hasIban) {
+      LogFormatted(log,
+                   "Soubor %s uvádí účet bez IBAN (kód banky není znám, zadejte jej volbou "
+                   "--bank-code); účetní program může IBAN vyžadovat\n",
+                   {shown});
+    }
+    const CamtExpectation expected = ExpectationOf(run, converted.camt);
+    files.push_back({request.camtPath, camt, [checks, expected](std::string_view bytes) {
+                       checks->camt = CheckCamtStatement(bytes, expected);
+                     }});
+  }
+  if (!WriteWholeFiles(files)) {
     LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {output});
+    if (request.camtPath != nullptr) {
+      LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {PathToText(request.camtPath)});
+    }
     *failed = ExportOutcome::kWriteFailed;
     return false;
   }
-  LogFormatted(log, "Zapsán soubor %s\n", {output});
+  for (const FileToWrite& file : files) {
+    LogFormatted(log, "Zapsán soubor %s\n", {PathToText(file.path)});
+  }
   return true;
 }
 
-// Logs what the check of the written file found.
-ExportOutcome LogCheck(const ExportRequest& request, const std::vector<std::string>& problems,
-                       const LogLine& log) {
-  const std::string output = PathToText(request.outputPath);
+// Logs what the check of one written file found; whether it found nothing.
+bool LogCheck(const char* path, const std::vector<std::string>& problems, const LogLine& log) {
+  const std::string output = PathToText(path);
   if (problems.empty()) {
     LogFormatted(log, "Kontrola souboru %s: v pořádku\n", {output});
   }
@@ -438,7 +506,7 @@ ExportOutcome LogCheck(const ExportRequest& request, const std::vector<std::stri
     LogFormatted(log, "Kontrola souboru %s: a %d dalších problémů\n",
                  {output, static_cast<int32_t>(problems.size() - kLoggedProblems)});
   }
-  return problems.empty() ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
+  return problems.empty();
 }
 
 ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& plainLog) {
@@ -446,15 +514,20 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& plain
   WarningCount warnings(plainLog);
   const LogLine log = warnings.Log();
   ConvertedFiles converted;
+  if (request.camtPath != nullptr) converted.run.camt = &converted.camt;
+  converted.run.bankCode = request.bankCode;
   ConvertFiles(SelectFiles(request), log, &converted);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
   if (!ValidateRun(request, converted, log, &values, &stopped)) return stopped;
   ComposeHeader(values, converted.exportText);
   LogTotals(values, converted.run.currency, log);
-  std::vector<std::string> problems;
-  if (!WriteStatement(request, converted, log, &problems, &stopped)) return stopped;
-  const ExportOutcome outcome = LogCheck(request, problems, log);
+  WrittenChecks checks;
+  if (!WriteStatement(request, converted, values, log, &checks, &stopped)) return stopped;
+  bool sound = LogCheck(request.outputPath, checks.gpc, log);
+  if (request.camtPath != nullptr) sound = LogCheck(request.camtPath, checks.camt, log) && sound;
+  const ExportOutcome outcome =
+      sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
   if (warnings.count() == 0) return outcome;
   LogFormatted(plainLog, "Pozor: %d upozornění, zkontrolujte je před importem!!!\n",
                {warnings.count()});

@@ -28,6 +28,12 @@ struct ExportRequest {
   // The header's opening balance is the one the first file states, not the
   // profile's.
   bool balanceFromFile = false;
+  // Where the same statement is written as a camt.053 document too; null
+  // for none. Both files are written, or neither.
+  const char* camtPath = nullptr;
+  // The own account's bank code for that document (0: the run's files tell
+  // it, or it stays unknown).
+  int32_t bankCode = 0;
 };
 
 enum class ExportOutcome {
