@@ -163,10 +163,11 @@ void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText
   PutText(record, kItemSpecificSymbol, item.specificSymbol, "specifický symbol");
   PutDate(record, kDueDay, item.valueDay, item.valueMonth, item.valueYear);
   const GpcField& descriptionField = kItemFields[kItemDescription];
+  // The description ends at a NUL where it has one, as a text field does.
   const std::string_view description = item.description;
-  PutLeftAligned<true>(
-      record, descriptionField, description.data(),
-      strnlen(description.data(), std::min(description.size(), descriptionField.width)), ' ');
+  const size_t length = std::min(description.size(), descriptionField.width);
+  PutLeftAligned<true>(record, descriptionField, description.data(),
+                       length > 0 ? strnlen(description.data(), length) : 0, ' ');
   const size_t date = kItemFields[kItemDate].first;
   if (item.day == item.valueDay && item.month == item.valueMonth && item.year == item.valueYear) {
     std::memcpy(record + date, record + kDueDay, 6);
