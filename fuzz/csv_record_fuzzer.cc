@@ -14,10 +14,10 @@
 namespace tarvolo {
 namespace {
 
-// LF, CR LF and a CR alone, each once, in text[0, end).
-int LineEndsBefore(std::string_view text, size_t end) {
+// LF, CR LF and a CR alone, each once, in text[from, to).
+int LineEnds(std::string_view text, size_t from, size_t to) {
   int count = 0;
-  for (size_t i = 0; i < end; ++i) {
+  for (size_t i = from; i < to; ++i) {
     if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) {
       ++count;
     }
@@ -31,16 +31,15 @@ void ReadAll(std::string_view text, char separator) {
   const char* const last = first + text.size();
   size_t offset = 0;
   int line = 1;
-  unsigned bytes = 0;  // every byte of every field is read, so the sanitizer sees it
   for (size_t records = 0; reader.Next(); ++records) {
     FUZZ_CHECK(records < text.size(), "more records than bytes");
     FUZZ_CHECK(reader.offset() > offset && reader.offset() <= text.size(),
                "record did not move on or ran past the text");
     FUZZ_CHECK(reader.lineNumber() == line, "record does not start on the line the last ended");
-    line = reader.nextLineNumber();
-    FUZZ_CHECK(
-        line == 1 + LineEndsBefore(text, reader.offset()),
-        "line " + std::to_string(line) + " after " + std::to_string(reader.offset()) + " bytes");
+    line += LineEnds(text, offset, reader.offset());
+    FUZZ_CHECK(reader.nextLineNumber() == line, "line " + std::to_string(reader.nextLineNumber()) +
+                                                    " after " + std::to_string(reader.offset()) +
+                                                    " bytes, not " + std::to_string(line));
     offset = reader.offset();
     FUZZ_CHECK(!reader.fields().empty(), "record without fields");
     for (const std::string_view field : reader.fields()) {
@@ -50,15 +49,14 @@ void ReadAll(std::string_view text, char separator) {
       const bool inside = begin >= first && end <= last;
       const bool outside = end <= first || begin >= last;
       FUZZ_CHECK(inside || outside, "field straddles the end of the text");
-      FUZZ_CHECK(!IsFieldPadding(field.front()) && !IsFieldPadding(field.back()),
-                 "field not trimmed: [" + std::string(field) + "]");
-      for (const char c : field) bytes += static_cast<unsigned char>(c);
+      // The copy reads every byte, where the address sanitizer sees it.
+      const std::string copy(field);
+      FUZZ_CHECK(!IsFieldPadding(copy.front()) && !IsFieldPadding(copy.back()),
+                 "field not trimmed: [" + copy + "]");
     }
   }
   FUZZ_CHECK(!reader.Next(), "records after the end");
   FUZZ_CHECK(offset == text.size(), "reading ended before the text did");
-  static volatile unsigned sink;
-  sink = bytes;
 }
 
 }  // namespace
