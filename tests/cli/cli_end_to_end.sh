@@ -71,25 +71,18 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát ${bank#*:},"
+  # The balances a real export states add up with its items (the reader's
+  # own tests show the cases where they do not).
+  case $name in
+    airbank | moneta | raiffeisen* | unicredit | wise-transfers) ;;
+    *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
+  esac
+  if [ "$name" = revolut ]; then
+    log_has "a profile balance other than the file's is reported" \
+      "^Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč"
+  fi
 done
 want_status=0
-
-# The balances a file states (around its items or after each row) add up
-# with its items; without an item they do not, and the log says by how much.
-for name in business24 csob fio kb mbank revolut wise paypal revolut-2022 revolut-personal \
-            paypal-fr paypal-de kb-business; do
-  "${cli[@]}" "${profile[@]}" "$data/layouts/$name.csv" >log.txt 2>&1
-  log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$"
-done
-grep -v '^"26093472453"' "$data/layouts/fio.csv" >fio-short.csv
-sed '/Alza.cz/d' "$data/layouts/revolut.csv" >revolut-short.csv
-for short in "fio-short:-1815.50" "revolut-short:-1234.50"; do
-  "${cli[@]}" "${profile[@]}" "$work/${short%%:*}.csv" >log.txt 2>&1
-  log_has "${short%%:*}: the difference" "${short%%:*}.csv: .*, rozdíl ${short#*:} Kč!!!$"
-done
-"${cli[@]}" "${profile[@]}" "$data/layouts/revolut.csv" >log.txt 2>&1
-log_has "a profile balance other than the file's is reported" \
-  "^Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč"
 
 # --balance-from-file: the header's opening balance is the first file's.
 from_file=(--config "$work/tarvolo.cfg" --account 2000145399 --number 7 --from 2024-03-01
@@ -134,18 +127,12 @@ printf 'earlier' >export.gpc
 check "missing input exits 1" test $? -eq 1
 check "missing input keeps export.gpc" test "$(cat export.gpc)" = earlier
 
-# A write that fails: exit 1 and the earlier file stays; a folder that
-# stood at the old fixed temporary name is no hindrance any more.
-mkdir -p export.gpc.tmp
+# A write that fails: exit 1 and the earlier file stays.
 chmod a-w export.gpc
 "${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" >/dev/null 2>&1
 check "failed write exits 1" test $? -eq 1
 check "failed write keeps export.gpc" test "$(cat export.gpc)" = earlier
 chmod u+w export.gpc
-"${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" >/dev/null 2>&1
-check "folder at export.gpc.tmp: exit 0" test $? -eq 0
-check "folder at export.gpc.tmp: written" cmp -s export.gpc "$data/examples-2014-09.gpc"
-rmdir export.gpc.tmp
 "${cli[@]}" "${profile[@]}" --output "$work/no/such/folder/x.gpc" \
   "$examples/vypis-2014-09.csv" >/dev/null 2>&1
 check "unwritable output folder exits 1" test $? -eq 1
