@@ -10,6 +10,13 @@
 #include "settings/account_settings.h"
 
 namespace tarvolo {
+
+const char kAccountRefusal[] =
+    "Číslo účtu musí být ve tvaru předčíslí-číslo (nejvýš 6 a 10 číslic), případně s kódem banky "
+    "za lomítkem!!!\n";
+const char kDroppedBankLine[] =
+    "Kód banky %s za číslem účtu v nastavení vynechán, soubor ABO jej nemá\n";
+
 namespace {
 
 // A line break in the own account number or the account name would split
@@ -62,8 +69,7 @@ const char* ReadProfileValues(ProfileValues* values) {
   }
   AccountNumber account;
   if (!ReadProfileAccount(&account)) {
-    return "Číslo účtu musí být ve tvaru předčíslí-číslo (nejvýš 6 a 10 číslic), případně s "
-           "kódem banky za lomítkem!!!\n";
+    return kAccountRefusal;
   }
   values->accountField = AccountField(account);
   values->droppedBank = account.bank;

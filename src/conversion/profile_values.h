@@ -24,6 +24,11 @@ struct ProfileValues {
   std::string droppedBank;
 };
 
+// The line that refuses an own account that is no account number, and the
+// one that says that the bank code after it was dropped ("%s" the code).
+extern const char kAccountRefusal[];
+extern const char kDroppedBankLine[];
+
 // Reads the profile's values for a run. Returns the log line that refuses
 // one a header cannot show (a balance date that has no day, a statement
 // number outside 0 to 999, an own account not written as prefix-number

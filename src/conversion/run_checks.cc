@@ -185,20 +185,24 @@ const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine
       break;
     }
   }
+  // The file that reaches furthest so far: a later one that starts before
+  // its end overlaps it, even where a short file lies between them.
+  const FileFacts* reach = dated.front();
   for (size_t i = 1; i < dated.size(); ++i) {
     const FileFacts& previous = *dated[i - 1];
     const FileFacts& next = *dated[i];
     // Statements of whole periods that share a day overlap; the dates of
     // items only when one file has an item later than the other's first.
     const bool overlap =
-        Before(next.start, previous.end) ||
-        (previous.periodStated && next.periodStated && SameDay(next.start, previous.end));
+        Before(next.start, reach->end) ||
+        (reach->periodStated && next.periodStated && SameDay(next.start, reach->end));
     if (overlap) {
       LogFormatted(log, "Soubory %s (%s až %s) a %s (%s až %s) se časově překrývají!!!\n",
-                   {previous.shown, ShownDate(previous.start), ShownDate(previous.end), next.shown,
+                   {reach->shown, ShownDate(reach->start), ShownDate(reach->end), next.shown,
                     ShownDate(next.start), ShownDate(next.end)});
-      continue;
     }
+    if (Before(reach->end, next.end)) reach = &next;
+    if (overlap) continue;
     if (previous.stated.hasClosing && next.stated.hasOpening &&
         previous.stated.closing != next.stated.opening) {
       LogFormatted(log, "mezi soubory %s a %s chybí pohyby: konečný zůstatek %s, počáteční %s!!!\n",

@@ -334,8 +334,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     return false;
   }
   if (!profile.droppedBank.empty()) {
-    LogFormatted(log, "Kód banky %s za číslem účtu v nastavení vynechán, soubor ABO jej nemá\n",
-                 {profile.droppedBank});
+    LogFormatted(log, kDroppedBankLine, {profile.droppedBank});
   }
   // The opening balance is the earliest file's, whatever the order given.
   const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
