@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "conversion/account_field.h"
 #include "conversion/balance_check.h"
 #include "conversion/dates.h"
 #include "conversion/decimal_rounding.h"
@@ -20,6 +19,7 @@
 #include "conversion/layout_records.h"
 #include "conversion/number_reading.h"
 #include "conversion/profile_values.h"
+#include "conversion/run_checks.h"
 #include "conversion/run_log.h"
 #include "conversion/servis24_reader.h"
 #include "conversion/statement_encoding.h"
@@ -65,16 +65,20 @@ struct FileOutcome {
 // What the run knows across its files.
 struct RunState {
   std::string currency;  // the statement's, set by its first file
+  RunChecks checks;
 };
 
 // One reading tried on a file: its records go to the export text, its
 // totals and log lines are held back until the reading is chosen.
 class Attempt {
  public:
-  Attempt(std::string& exportText) : exportText_(exportText), mark_(exportText.size()) {}
+  Attempt(std::string& exportText, const RunChecks& checks, const std::string& shown,
+          const LayoutReading* reading)
+      : exportText_(exportText), mark_(exportText.size()), items_(checks, shown, reading, Log()) {}
 
   ItemSink Sink() {
     return [this](const StatementItem& item) {
+      if (!items_.Take(item)) return;
       writer_.Append(item, exportText_);
       AddItemToTotals(item.amount, &totals_);
     };
@@ -84,11 +88,16 @@ class Attempt {
   }
   std::vector<FieldCut>* Cuts() { return &cuts_; }
 
-  // The reading is chosen: its totals count and its lines are logged.
-  bool Accept(const std::string& path, const LogLine& log) {
+  // The reading is chosen: its totals count, its lines are logged, and
+  // the checks across files learn of it.
+  bool Accept(const std::string& path, RunChecks& checks, const StatedBalances& stated,
+              const LogLine& log) {
+    items_.Finish();
     AddTotals(totals_, &g_exportTotals);
     for (const std::string& line : lines_) log(line.c_str());
-    return LogRecordReports(path, cuts_, log);
+    const bool fit = LogRecordReports(path, cuts_, log);
+    checks.AcceptFile(items_, path, stated, log);
+    return fit;
   }
   // The reading is not chosen: nothing of it stays.
   void Discard() { exportText_.resize(mark_); }
@@ -100,6 +109,7 @@ class Attempt {
   ItemRecordWriter writer_{&cuts_};
   ExportTotals totals_;
   std::vector<std::string> lines_;
+  RunChecks::FileItems items_;
 };
 
 // Tries the readings a file may have, a bank's layout its header names
@@ -107,14 +117,13 @@ class Attempt {
 // first one its data confirm gives the file's items. Returns whether one
 // did; `reasons` gets why each other one did not.
 bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
-                   std::string& exportText, RunState* run, const LogLine& log,
-                   StatedBalances* stated, FileOutcome* outcome,
+                   std::string& exportText, RunState* run, const LogLine& log, FileOutcome* outcome,
                    std::vector<std::string>* reasons) {
   const StatementLayout layout = RecogniseLayout(statement);
   if (!layout.recognised) reasons->push_back("hlavička nenalezena");
   const auto tryLayout = [&]() {
-    Attempt attempt(exportText);
     LayoutReading reading;
+    Attempt attempt(exportText, run->checks, shown, &reading);
     std::string currency = run->currency;
     ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading,
                     itemLines);
@@ -124,18 +133,17 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
       return false;
     }
     run->currency = currency;
-    outcome->amountsFit = attempt.Accept(shown, log);
-    if (stated) *stated = reading.stated;
+    outcome->amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
     return true;
   };
   if (layout.recognised && layout.known && tryLayout()) return true;
   {
-    Attempt attempt(exportText);
+    Attempt attempt(exportText, run->checks, shown, nullptr);
     ReadingConfirmation confirmation;
     ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(), &confirmation, itemLines);
     if (confirmation.Confirmed()) {
       if (run->currency.empty()) run->currency = "CZK";
-      outcome->amountsFit = attempt.Accept(shown, log);
+      outcome->amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
       return true;
     }
     attempt.Discard();
@@ -148,8 +156,7 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
 // a file that cannot be read, or that no reading confirms, gets its line
 // and is skipped.
 FileOutcome ConvertFile(const std::string& path, std::string& exportText,
-                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log,
-                        StatedBalances* stated) {
+                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log) {
   FileOutcome outcome;
   std::string content;
   FileIdentity identity;
@@ -163,6 +170,15 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   }
   outcome.read = true;
   inputs.push_back(identity);
+  // The same statement chosen twice, under any name, would book its items
+  // twice.
+  const std::string earlier = run->checks.EarlierCopy(content, shown);
+  if (!earlier.empty()) {
+    LogFormatted(log, "Soubor %s je stejný jako soubor %s, podruhé nebyl převeden!!!\n",
+                 {shown, earlier});
+    outcome.converted = true;
+    return outcome;
+  }
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
     content = ToWindows1250(std::move(content), encoding);
@@ -177,7 +193,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   const size_t textLength = std::strlen(content.c_str());
   std::vector<std::string> reasons;
   outcome.converted = ChooseReading(shown, std::string_view(content.c_str(), textLength), itemLines,
-                                    exportText, run, log, stated, &outcome, &reasons);
+                                    exportText, run, log, &outcome, &reasons);
   if (!outcome.converted) {
     std::string why;
     for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;
@@ -260,7 +276,6 @@ struct ConvertedFiles {
   std::string exportText = std::string(kHeaderLength, ' ');
   std::vector<FileIdentity> inputs;
   std::string firstPath;
-  StatedBalances firstStated;
   RunState run;
   bool everyFileRead = true;
   bool everyFileConverted = true;
@@ -271,11 +286,9 @@ void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
                   ConvertedFiles* converted) {
   for (const std::string& path : paths) {
     // The first file is the first with a name.
-    const bool first = converted->firstPath.empty();
-    if (first) converted->firstPath = path;
+    if (converted->firstPath.empty()) converted->firstPath = path;
     const FileOutcome file =
-        ConvertFile(path, converted->exportText, converted->inputs, &converted->run, log,
-                    first ? &converted->firstStated : nullptr);
+        ConvertFile(path, converted->exportText, converted->inputs, &converted->run, log);
     converted->everyFileRead = converted->everyFileRead && (file.read || path.empty());
     converted->everyFileConverted = converted->everyFileConverted && (file.converted || !file.read);
     converted->amountsFit = converted->amountsFit && file.amountsFit;
@@ -295,8 +308,9 @@ struct HeaderValues {
 
 // Whether the run may go on to write; otherwise its outcome is in `refused`
 // and the reason in the log.
-bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted, const LogLine& log,
-                 HeaderValues* values, ExportOutcome* refused) {
+bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
+                 const FileFacts* earliest, const LogLine& log, HeaderValues* values,
+                 ExportOutcome* refused) {
   *refused = ExportOutcome::kRefused;
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
@@ -319,8 +333,13 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted, 
     log(refusal);
     return false;
   }
-  if (!TakeStatedOpening(PathToText(converted.firstPath), converted.firstStated,
-                         request.balanceFromFile, &profile, log)) {
+  if (!profile.droppedBank.empty()) {
+    LogFormatted(log, kDroppedBankLine, {profile.droppedBank});
+  }
+  // The opening balance is the earliest file's, whatever the order given.
+  const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
+  const StatedBalances openingStated = earliest ? earliest->stated : StatedBalances();
+  if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile, &profile, log)) {
     return false;
   }
   if (!AppendDdMmYy(values->statementDate, request.statementDate)) {
@@ -344,13 +363,8 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   const ExportTotals& totals = g_exportTotals;
   const int64_t oldHellers = values.oldHellers;
   const int64_t newHellers = values.newHellers;
-  char accountField[kAccountFieldBuffer] = {};
-  std::memcpy(accountField, g_accountSettings.accountNumber,
-              strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber));
-  FormatAccountField(accountField);
-
   HeaderRecord header;
-  header.account = accountField;
+  header.account = values.profile.accountField.c_str();
   header.accountName = g_accountSettings.accountName;
   header.oldBalanceDate = values.profile.oldBalanceDate.c_str();
   header.oldBalance = oldHellers;
@@ -366,11 +380,16 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   ComposeHeaderRecord(header, &exportText[0]);
 }
 
+// The statement's currency as the log shows it after an amount.
+std::string CurrencyUnit(const std::string& currency) {
+  return currency.empty() || currency == "CZK" ? "Kč" : currency;
+}
+
 // The amounts of the header, as the log shows them, in the statement's
 // currency.
 void LogTotals(const HeaderValues& values, const std::string& currency, const LogLine& log) {
   const ExportTotals& totals = g_exportTotals;
-  const std::string unit = currency.empty() || currency == "CZK" ? "Kč" : currency;
+  const std::string unit = CurrencyUnit(currency);
   LogFormatted(
       log, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",
       {totals.itemCount, InCrowns(values.oldHellers), unit, InCrowns(values.newHellers), unit});
@@ -447,9 +466,11 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& plain
   const LogLine log = warnings.Log();
   ConvertedFiles converted;
   ConvertFiles(SelectFiles(request), log, &converted);
+  const FileFacts* earliest =
+      converted.run.checks.CheckSequence(CurrencyUnit(converted.run.currency), log);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
-  if (!ValidateRun(request, converted, log, &values, &stopped)) return stopped;
+  if (!ValidateRun(request, converted, earliest, log, &values, &stopped)) return stopped;
   ComposeHeader(values, converted.exportText);
   LogTotals(values, converted.run.currency, log);
   std::vector<std::string> problems;

@@ -66,8 +66,9 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
   # opening balance other than the profile's: the run asks the user to read
   # the log.
   want_status=0
+  # mbank.csv is a statement of another account than the profile's.
   case $name in
-    moneta | revolut | wise | paypal | revolut-* | paypal-* | kb-business) want_status=3 ;;
+    moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business) want_status=3 ;;
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát ${bank#*:},"
@@ -83,16 +84,22 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
   fi
 done
 want_status=0
+"${cli[@]}" "${profile[@]}" "$data/layouts/mbank.csv" >log.txt 2>&1
+log_has "another account than the profile's is named" \
+  "mbank.csv je z účtu 670100-2201234567/6210, v nastavení je účet 2000145399!!!$"
 
-# --balance-from-file: the header's opening balance is the first file's.
+# --balance-from-file: the header's opening balance is the earliest file's
+# (revolut.csv starts on 1 March, wise.csv on 5 March), whatever the order
+# the files are given in.
 from_file=(--config "$work/tarvolo.cfg" --account 2000145399 --number 7 --from 2024-03-01
            --today 2024-04-01 --balance-from-file)
 rm -f export.gpc
 "${cli[@]}" "${from_file[@]}" "$data/layouts/wise.csv" "$data/layouts/revolut.csv" >log.txt 2>&1
 check "--balance-from-file exits 3 (items in euros left out)" test $? -eq 3
 check "--balance-from-file: the old balance" test "$(cut -c46-60 export.gpc | head -1)" = \
-  "00000001000000+"
-log_has "--balance-from-file: the log" "^Počáteční zůstatek 10000.00 Kč převzat ze souboru"
+  "00000005000000+"
+log_has "--balance-from-file: the log" \
+  "^Počáteční zůstatek 50000.00 Kč převzat ze souboru .*revolut.csv$"
 rm -f export.gpc
 "${cli[@]}" "${from_file[@]}" "$examples/vypis-2014-09.csv" >log.txt 2>&1
 check "--balance-from-file without a stated balance exits 1" test $? -eq 1
@@ -148,9 +155,29 @@ fi
 
 # A file written whole whose check finds faults: exit 3.
 rm -f export.gpc
-"${cli[@]}" "${profile[@]}" --account abc "$examples/vypis-2014-09.csv" >log.txt 2>&1
+sed "s#2014/09/02#2014/13/02#" "$examples/vypis-2014-09.csv" >month13.csv
+"${cli[@]}" "${profile[@]}" "$work/month13.csv" >log.txt 2>&1
 check "faults found in the written file exit 3" test $? -eq 3
 check "faults found: the file is written" test -s export.gpc
+
+# The own account as people write it is the format's 16 digits; anything
+# else refuses the run and the save.
+for form in "19-2000145399" "19 - 2000 145 399" "19-2000145399/0800" "0000192000145399"; do
+  rm -f export.gpc
+  "${cli[@]}" "${profile[@]}" --account "$form" "$examples/vypis-2014-09.csv" >log.txt 2>&1
+  check "account $form: exit 0" test $? -eq 0
+  check "account $form: the header" test "$(head -c 19 export.gpc)" = "0740000192000145399"
+  if [[ $form == */0800 ]]; then
+    log_has "the bank code dropped is named" "^Kód banky 0800 za číslem účtu v nastavení vynechán"
+  fi
+done
+rm -f export.gpc
+cp tarvolo.cfg kept.cfg
+"${cli[@]}" "${profile[@]}" --account abc --save "$examples/vypis-2014-09.csv" >log.txt 2>&1
+check "account abc: exit 1" test $? -eq 1
+check "account abc: nothing written" test ! -e export.gpc
+check "account abc: the profile is not saved" cmp -s tarvolo.cfg kept.cfg
+log_has "account abc: named" "^Číslo účtu musí být ve tvaru předčíslí-číslo"
 
 # Czech file names show in the log as they were typed.
 if $native; then
