@@ -1,7 +1,9 @@
 // The record builder on whole statement texts: every record is one 128-
 // character "075" line with CR LF, one per data line, and the totals agree
-// with the amounts written.
+// with the amounts written: in hellers exactly, in crowns to half a heller
+// an item.
 #include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -52,6 +54,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(g_exportTotals.debitHellers == records.debitHellers,
                "debit hellers " + std::to_string(g_exportTotals.debitHellers) + " vs records " +
                    std::to_string(records.debitHellers));
+    // Each item's crowns round to its hellers: the sums differ by at most
+    // half a heller an item, beside the error of adding doubles.
+    const auto near = [](double crowns, int64_t hellers) {
+      const double hundredfold = crowns * 100;
+      return std::fabs(hundredfold - static_cast<double>(hellers)) <=
+             0.5 * g_exportTotals.itemCount + 1e-9 * std::fabs(hundredfold) + 1e-6;
+    };
+    FUZZ_CHECK(near(g_exportTotals.creditSum, g_exportTotals.creditHellers) &&
+                   near(g_exportTotals.debitSum, g_exportTotals.debitHellers),
+               "crown sums far from the heller sums");
   }
   return 0;
 }

@@ -13,11 +13,13 @@ const char kCliUsage[] =
     "rozpoznané podle hlavičky a ověřené podle dat) do jednoho souboru ABO (GPC),\n"
     "nebo zkontroluje soubory ABO (délky řádků, pole, data, zůstatky a obraty).\n"
     "  --config CESTA       soubor nastavení (jinak tarvolo.cfg vedle programu)\n"
-    "  --account TEXT       číslo účtu bez kódu banky (prvních 15 znaků)\n"
+    "  --account TEXT       číslo účtu: předčíslí-číslo, i s mezerami; kód banky\n"
+    "                       za lomítkem se vynechá\n"
     "  --name TEXT          název účtu (prvních 19 znaků)\n"
     "  --balance TEXT       počáteční zůstatek v Kč (prvních 15 znaků)\n"
-    "  --balance-from-file  počáteční zůstatek, který uvádí první soubor, místo\n"
-    "                       zůstatku z nastavení (bez něj se nic nezapíše)\n"
+    "  --balance-from-file  počáteční zůstatek, který uvádí nejstarší soubor (podle\n"
+    "                       dat, ne podle pořadí), místo zůstatku z nastavení\n"
+    "                       (bez něj se nic nezapíše)\n"
     "  --number TEXT        číslo výpisu (prvních 5 znaků)\n"
     "  --from RRRR-MM-DD    den zvolený v kalendáři Datum zůstatku\n"
     "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
@@ -31,7 +33,8 @@ const char kCliUsage[] =
     "(nebo soubor obsahuje chyby, nebo některý soubor nelze přečíst či jeho formát\n"
     "nebyl rozpoznán), 2 chybné volby, 3 soubor zapsán, ale protokol obsahuje\n"
     "upozornění (vynechané nebo nepřečtené řádky, položky v jiné měně, zůstatky,\n"
-    "které nesouhlasí) nebo kontrola souboru našla chyby.\n";
+    "které nesouhlasí nebo nenavazují, soubor nebo položka dvakrát, výpis jiného\n"
+    "účtu) nebo kontrola souboru našla chyby.\n";
 
 namespace {
 

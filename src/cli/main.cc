@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "cli/cli_options.h"
 #include "cli/settings_save.h"
+#include "conversion/account_number.h"
 #include "conversion/dates.h"
+#include "conversion/fixed_width.h"
 #include "conversion/gpc_check.h"
 #include "conversion/profile_values.h"
 #include "conversion/statement_export.h"
@@ -70,13 +73,44 @@ void LoadProfile(const std::string& configPath) {
   if (!lengthNote.empty()) Print(stdout, lengthNote);
 }
 
-// The values given on the command line over those of the profile; texts
-// are cut as the dialogs' edit controls cut them.
-void ApplyOptions(const CliOptions& options, AccountSettings* profile) {
-  if (options.hasAccount) {
-    CopyBoundedText(profile->accountNumber, options.account.data(),
-                    std::min<size_t>(options.account.size(), 15));
+// An account typed longer than the profile's field ("19 - 2000145399/0800")
+// is kept in its shortest form rather than cut, which would change its
+// digits unseen; the bank code, which no field of the format holds, is
+// dropped with a line. False, with the line that refuses it, for a text
+// that is no account number.
+bool KeepAccount(const std::string& typed, AccountSettings* profile) {
+  char(&field)[sizeof profile->accountNumber] = profile->accountNumber;
+  if (typed.size() < sizeof field) {
+    CopyBoundedText(field, typed.data(), typed.size());
+    return true;
   }
+  AccountNumber account;
+  if (!ReadAccountNumber(typed, false, &account)) {
+    Print(stdout, kAccountRefusal);
+    return false;
+  }
+  if (!account.bank.empty()) {
+    std::string line;
+    Render(line, kDroppedBankLine, {account.bank});
+    Print(stdout, line);
+    account.bank.clear();
+  }
+  std::string kept = ShownAccount(account);
+  if (kept.size() >= sizeof field) {
+    // A six-digit prefix: the format's sixteen digits fill the whole field,
+    // which a text may.
+    kept = AccountField(account);
+    std::memcpy(field, kept.data(), sizeof field);
+    return true;
+  }
+  CopyBoundedText(field, kept.data(), kept.size());
+  return true;
+}
+
+// The values given on the command line over those of the profile; texts
+// are cut as the dialogs' edit controls cut them, but an account number.
+bool ApplyOptions(const CliOptions& options, AccountSettings* profile) {
+  if (options.hasAccount && !KeepAccount(options.account, profile)) return false;
   if (options.hasName) {
     CopyBoundedText(profile->accountName, options.name.data(),
                     std::min<size_t>(options.name.size(), 19));
@@ -92,6 +126,7 @@ void ApplyOptions(const CliOptions& options, AccountSettings* profile) {
     profile->balanceDate =
         CalendarDayToStoredTimestamp(options.from.year, options.from.month, options.from.day);
   }
+  return true;
 }
 
 // A profile that every run would refuse is not kept: the run is refused for
@@ -123,6 +158,8 @@ ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configP
   request.everyFileRequired = true;
   request.settingsPath = configPath.c_str();
   request.balanceFromFile = options.balanceFromFile;
+  if (!options.camtPath.empty()) request.camtPath = options.camtPath.c_str();
+  request.bankCode = options.bankCode;
   const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
     std::string text = line;
     if (text.empty() || text.back() != '\n') text += '\n';
@@ -137,7 +174,11 @@ int Convert(const CliOptions& options) {
   const std::string configPath =
       options.configPath.empty() ? SettingsFilePath() : options.configPath;
   LoadProfile(configPath);
-  ApplyOptions(options, &g_accountSettings);
+  if (!ApplyOptions(options, &g_accountSettings)) {
+    std::fflush(stdout);
+    if (options.save) Print(stderr, "Nastavení nebylo uloženo!!!\n");
+    return 1;
+  }
   if (options.save && !ProfileWorthSaving()) return 1;
 
   const ExportOutcome outcome = ConvertFiles(options, configPath);

@@ -145,7 +145,8 @@ inline bool PutRightAligned(char* line, const GpcField& field, const char* text,
     return length == field.width;
   }
   if (!kOverFill) std::memset(out, fill, field.width - length);
-  std::memcpy(out + (field.width - length), text, length);
+  // An empty text may have no bytes at all to point to.
+  if (length > 0) std::memcpy(out + (field.width - length), text, length);
   return true;
 }
 
@@ -154,7 +155,7 @@ template <bool kOverFill = false>
 inline void PutLeftAligned(char* line, const GpcField& field, const char* text, size_t length,
                            char fill) {
   const size_t kept = length < field.width ? length : field.width;
-  std::memcpy(line + field.first, text, kept);
+  if (kept > 0) std::memcpy(line + field.first, text, kept);
   if (!kOverFill) std::memset(line + field.first + kept, fill, field.width - kept);
 }
 

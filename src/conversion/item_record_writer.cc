@@ -7,7 +7,7 @@
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
 #include "conversion/fixed_width.h"
-#include "settings/account_settings.h"
+#include "conversion/profile_values.h"
 
 namespace tarvolo {
 
@@ -47,14 +47,11 @@ static_assert(kItemFields[kItemDueDate].width == 6 && kItemFields[kItemDate].wid
 }  // namespace
 
 ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
-  static_assert(sizeof g_accountSettings.accountNumber + 1 <= kIntegerSpace, "");
   // What every record of the run has in common.
   std::memset(template_, '0', sizeof template_);
   std::memcpy(template_, "075", 3);
-  const size_t ownLength =
-      strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber);
-  PutRightAligned(template_, kItemFields[kItemOwnAccount], g_accountSettings.accountNumber,
-                  ownLength, '0');
+  const std::string own = ProfileAccountField();
+  PutRightAligned(template_, kItemFields[kItemOwnAccount], own.data(), own.size(), '0');
   const GpcField& description = kItemFields[kItemDescription];
   std::memset(template_ + description.first, ' ', description.width);
   std::memcpy(template_ + kGpcLineWidth, "\r\n", 2);
@@ -163,10 +160,11 @@ void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText
   PutText(record, kItemSpecificSymbol, item.specificSymbol, "specifický symbol");
   PutDate(record, kDueDay, item.valueDay, item.valueMonth, item.valueYear);
   const GpcField& descriptionField = kItemFields[kItemDescription];
+  // The description ends at a NUL where it has one, as a text field does.
   const std::string_view description = item.description;
-  PutLeftAligned<true>(
-      record, descriptionField, description.data(),
-      strnlen(description.data(), std::min(description.size(), descriptionField.width)), ' ');
+  const size_t length = std::min(description.size(), descriptionField.width);
+  PutLeftAligned<true>(record, descriptionField, description.data(),
+                       length > 0 ? strnlen(description.data(), length) : 0, ' ');
   const size_t date = kItemFields[kItemDate].first;
   if (item.day == item.valueDay && item.month == item.valueMonth && item.year == item.valueYear) {
     std::memcpy(record + date, record + kDueDay, 6);

@@ -9,6 +9,7 @@
 #include "conversion/csv_record.h"
 #include "conversion/decimal_rounding.h"
 #include "conversion/export_totals.h"
+#include "conversion/file_account.h"
 #include "conversion/fixed_width.h"
 #include "conversion/item_fields.h"
 #include "conversion/item_record_writer.h"
@@ -185,6 +186,7 @@ class LayoutReader {
     ReadPreamble();
     balance_.SetNewestFirst(layout_.rules.newestFirst);
     DecideCurrency(statementCurrency);
+    DescribeFile(reading);
     CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     const int64_t lines = static_cast<int64_t>(giveUpBeyond);
     while (reader.Next()) {
@@ -226,6 +228,7 @@ class LayoutReader {
         break;
       }
       balance_.ReadBalanceLine(fields);
+      self_.ReadPreambleLine(fields);
       for (size_t i = 0; i + 1 < fields.size(); ++i) {
         std::string name = NormaliseColumnName(fields[i]);
         while (!name.empty() && name.back() == ':') name.pop_back();
@@ -252,6 +255,18 @@ class LayoutReader {
         }
       }
     }
+  }
+
+  // The file's own accounts and period, before any item is handed over.
+  void DescribeFile(LayoutReading* reading) {
+    reading->ownAccounts.clear();
+    const std::string stated = self_.Account();
+    if (!stated.empty()) reading->ownAccounts.push_back(stated);
+    ownAccountColumn_ = OwnAccountColumn(text_, layout_);
+    CollectOwnAccounts(text_, layout_, ownAccountColumn_, &reading->ownAccounts);
+    reading->periodStated = self_.HasPeriod();
+    reading->periodStart = self_.periodStart();
+    reading->periodEnd = self_.periodEnd();
   }
 
   // Where several columns could hold the date or the amount, the one that
@@ -674,6 +689,7 @@ class LayoutReader {
     item.variableSymbol = variable_;
     item.constantSymbol = constant_;
     item.specificSymbol = specific_;
+    item.ownAccount = reader.Field(ownAccountColumn_);
     if (amount != 0) {
       sink_(item);
       ++items_;
@@ -738,6 +754,7 @@ class LayoutReader {
     item.documentNumber = payment.documentNumber;
     item.description = feeDescription_;
     item.bankReference = payment.bankReference;
+    item.ownAccount = payment.ownAccount;
     item.fee = true;
     sink_(item);
     ++items_;
@@ -804,6 +821,8 @@ class LayoutReader {
   char decimalMark_ = 0;
   bool decimalMarkKnown_ = false;
   BalanceCheck balance_;
+  FileSelfDescription self_;
+  int ownAccountColumn_ = -1;
   int warnings_ = 0;
   int32_t suppressed_ = 0;
   std::string scratch_;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/balance_check.h"
+#include "conversion/item_fields.h"
 #include "conversion/line_report.h"
 #include "conversion/servis24_reader.h"
 #include "conversion/statement_export.h"
@@ -20,6 +21,13 @@ struct LayoutReading {
   StatedBalances stated;
   // Why the data do not confirm the layout, for the log (Windows-1250).
   std::string refusal;
+  // The own accounts the file states, in its preamble and then on its rows,
+  // each once, and the period its preamble states. Set before the first
+  // item reaches the sink, so that the sink can tell rows of a second own
+  // account.
+  std::vector<std::string> ownAccounts;
+  bool periodStated = false;
+  ItemDate periodStart, periodEnd;
 };
 
 // Reads the items of a Windows-1250 statement text whose header `layout`

@@ -8,7 +8,6 @@
 #include <utility>
 #include <vector>
 
-#include "conversion/account_field.h"
 #include "conversion/balance_check.h"
 #include "conversion/camt_entries.h"
 #include "conversion/camt_export.h"
@@ -22,6 +21,7 @@
 #include "conversion/layout_records.h"
 #include "conversion/number_reading.h"
 #include "conversion/profile_values.h"
+#include "conversion/run_checks.h"
 #include "conversion/run_log.h"
 #include "conversion/servis24_reader.h"
 #include "conversion/statement_encoding.h"
@@ -66,9 +66,22 @@ struct FileOutcome {
 
 constexpr int32_t kServis24BankCode = 800;
 
+// The bank code after the slash of "number/bank", 0 for none.
+int32_t BankCodeOf(const std::string& account) {
+  const size_t slash = account.rfind('/');
+  if (slash == std::string::npos || account.size() - slash != 5) return 0;
+  int32_t code = 0;
+  for (size_t i = slash + 1; i < account.size(); ++i) {
+    if (account[i] < '0' || account[i] > '9') return 0;
+    code = code * 10 + (account[i] - '0');
+  }
+  return code;
+}
+
 // What the run knows across its files.
 struct RunState {
-  std::string currency;         // the statement's, set by its first file
+  std::string currency;  // the statement's, set by its first file
+  RunChecks checks;
   CamtEntries* camt = nullptr;  // the camt.053 entries, when they are written
   int32_t bankCode = 0;         // the own account's, where a file tells it
 };
@@ -77,13 +90,18 @@ struct RunState {
 // totals and log lines are held back until the reading is chosen.
 class Attempt {
  public:
-  Attempt(std::string& exportText, RunState* run)
-      : exportText_(exportText), mark_(exportText.size()), run_(run) {
+  Attempt(std::string& exportText, RunState* run, const std::string& shown,
+          const LayoutReading* reading)
+      : exportText_(exportText),
+        mark_(exportText.size()),
+        run_(run),
+        items_(run->checks, shown, reading, Log()) {
     if (run_->camt) camtMark_ = run_->camt->Position();
   }
 
   ItemSink Sink() {
     return [this](const StatementItem& item) {
+      if (!items_.Take(item)) return;
       writer_.Append(item, exportText_);
       AddItemToTotals(item.amount, &totals_);
       if (run_->camt) run_->camt->Add(item, run_->currency);
@@ -94,11 +112,16 @@ class Attempt {
   }
   std::vector<FieldCut>* Cuts() { return &cuts_; }
 
-  // The reading is chosen: its totals count and its lines are logged.
-  bool Accept(const std::string& path, const LogLine& log) {
+  // The reading is chosen: its totals count, its lines are logged, and
+  // the checks across files learn of it.
+  bool Accept(const std::string& path, RunChecks& checks, const StatedBalances& stated,
+              const LogLine& log) {
+    items_.Finish();
     AddTotals(totals_, &g_exportTotals);
     for (const std::string& line : lines_) log(line.c_str());
-    return LogRecordReports(path, cuts_, log);
+    const bool fit = LogRecordReports(path, cuts_, log);
+    checks.AcceptFile(items_, path, stated, log);
+    return fit;
   }
   // The reading is not chosen: nothing of it stays.
   void Discard() {
@@ -115,6 +138,7 @@ class Attempt {
   ItemRecordWriter writer_{&cuts_};
   ExportTotals totals_;
   std::vector<std::string> lines_;
+  RunChecks::FileItems items_;
 };
 
 // Tries the readings a file may have, a bank's layout its header names
@@ -122,14 +146,13 @@ class Attempt {
 // first one its data confirm gives the file's items. Returns whether one
 // did; `reasons` gets why each other one did not.
 bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
-                   std::string& exportText, RunState* run, const LogLine& log,
-                   StatedBalances* stated, FileOutcome* outcome,
+                   std::string& exportText, RunState* run, const LogLine& log, FileOutcome* outcome,
                    std::vector<std::string>* reasons) {
   const StatementLayout layout = RecogniseLayout(statement);
   if (!layout.recognised) reasons->push_back("hlavička nenalezena");
   const auto tryLayout = [&]() {
-    Attempt attempt(exportText, run);
     LayoutReading reading;
+    Attempt attempt(exportText, run, shown, &reading);
     std::string currency = run->currency;
     ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading,
                     itemLines);
@@ -139,20 +162,22 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
       return false;
     }
     run->currency = currency;
-    outcome->amountsFit = attempt.Accept(shown, log);
-    if (stated) *stated = reading.stated;
+    if (run->bankCode == 0 && !reading.ownAccounts.empty()) {
+      run->bankCode = BankCodeOf(reading.ownAccounts.front());
+    }
+    outcome->amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
     return true;
   };
   if (layout.recognised && layout.known && tryLayout()) return true;
   {
-    Attempt attempt(exportText, run);
+    Attempt attempt(exportText, run, shown, nullptr);
     ReadingConfirmation confirmation;
     ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(), &confirmation, itemLines);
     if (confirmation.Confirmed()) {
       if (run->currency.empty()) run->currency = "CZK";
       // Servis24 is Česká spořitelna's.
       if (run->bankCode == 0) run->bankCode = kServis24BankCode;
-      outcome->amountsFit = attempt.Accept(shown, log);
+      outcome->amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
       return true;
     }
     attempt.Discard();
@@ -165,8 +190,7 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
 // a file that cannot be read, or that no reading confirms, gets its line
 // and is skipped.
 FileOutcome ConvertFile(const std::string& path, std::string& exportText,
-                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log,
-                        StatedBalances* stated) {
+                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log) {
   FileOutcome outcome;
   std::string content;
   FileIdentity identity;
@@ -180,6 +204,15 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   }
   outcome.read = true;
   inputs.push_back(identity);
+  // The same statement chosen twice, under any name, would book its items
+  // twice.
+  const std::string earlier = run->checks.EarlierCopy(content, shown);
+  if (!earlier.empty()) {
+    LogFormatted(log, "Soubor %s je stejný jako soubor %s, podruhé nebyl převeden!!!\n",
+                 {shown, earlier});
+    outcome.converted = true;
+    return outcome;
+  }
   const TextEncoding encoding = DetectEncoding(content);
   if (encoding != TextEncoding::kWindows1250) {
     content = ToWindows1250(std::move(content), encoding);
@@ -194,7 +227,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   const size_t textLength = std::strlen(content.c_str());
   std::vector<std::string> reasons;
   outcome.converted = ChooseReading(shown, std::string_view(content.c_str(), textLength), itemLines,
-                                    exportText, run, log, stated, &outcome, &reasons);
+                                    exportText, run, log, &outcome, &reasons);
   if (!outcome.converted) {
     std::string why;
     for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;
@@ -278,7 +311,6 @@ struct ConvertedFiles {
   std::string exportText = std::string(kHeaderLength, ' ');
   std::vector<FileIdentity> inputs;
   std::string firstPath;
-  StatedBalances firstStated;
   RunState run;
   CamtEntries camt;
   bool everyFileRead = true;
@@ -290,11 +322,9 @@ void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
                   ConvertedFiles* converted) {
   for (const std::string& path : paths) {
     // The first file is the first with a name.
-    const bool first = converted->firstPath.empty();
-    if (first) converted->firstPath = path;
+    if (converted->firstPath.empty()) converted->firstPath = path;
     const FileOutcome file =
-        ConvertFile(path, converted->exportText, converted->inputs, &converted->run, log,
-                    first ? &converted->firstStated : nullptr);
+        ConvertFile(path, converted->exportText, converted->inputs, &converted->run, log);
     converted->everyFileRead = converted->everyFileRead && (file.read || path.empty());
     converted->everyFileConverted = converted->everyFileConverted && (file.converted || !file.read);
     converted->amountsFit = converted->amountsFit && file.amountsFit;
@@ -314,8 +344,9 @@ struct HeaderValues {
 
 // Whether the run may go on to write; otherwise its outcome is in `refused`
 // and the reason in the log.
-bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted, const LogLine& log,
-                 HeaderValues* values, ExportOutcome* refused) {
+bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
+                 const FileFacts* earliest, const LogLine& log, HeaderValues* values,
+                 ExportOutcome* refused) {
   *refused = ExportOutcome::kRefused;
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
@@ -338,8 +369,13 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted, 
     log(refusal);
     return false;
   }
-  if (!TakeStatedOpening(PathToText(converted.firstPath), converted.firstStated,
-                         request.balanceFromFile, &profile, log)) {
+  if (!profile.droppedBank.empty()) {
+    LogFormatted(log, kDroppedBankLine, {profile.droppedBank});
+  }
+  // The opening balance is the earliest file's, whatever the order given.
+  const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
+  const StatedBalances openingStated = earliest ? earliest->stated : StatedBalances();
+  if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile, &profile, log)) {
     return false;
   }
   if (!AppendDdMmYy(values->statementDate, request.statementDate)) {
@@ -363,13 +399,8 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   const ExportTotals& totals = g_exportTotals;
   const int64_t oldHellers = values.oldHellers;
   const int64_t newHellers = values.newHellers;
-  char accountField[kAccountFieldBuffer] = {};
-  std::memcpy(accountField, g_accountSettings.accountNumber,
-              strnlen(g_accountSettings.accountNumber, sizeof g_accountSettings.accountNumber));
-  FormatAccountField(accountField);
-
   HeaderRecord header;
-  header.account = accountField;
+  header.account = values.profile.accountField.c_str();
   header.accountName = g_accountSettings.accountName;
   header.oldBalanceDate = values.profile.oldBalanceDate.c_str();
   header.oldBalance = oldHellers;
@@ -385,11 +416,16 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   ComposeHeaderRecord(header, &exportText[0]);
 }
 
+// The statement's currency as the log shows it after an amount.
+std::string CurrencyUnit(const std::string& currency) {
+  return currency.empty() || currency == "CZK" ? "Kč" : currency;
+}
+
 // The amounts of the header, as the log shows them, in the statement's
 // currency.
 void LogTotals(const HeaderValues& values, const std::string& currency, const LogLine& log) {
   const ExportTotals& totals = g_exportTotals;
-  const std::string unit = currency.empty() || currency == "CZK" ? "Kč" : currency;
+  const std::string unit = CurrencyUnit(currency);
   LogFormatted(
       log, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",
       {totals.itemCount, InCrowns(values.oldHellers), unit, InCrowns(values.newHellers), unit});
@@ -517,9 +553,11 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& plain
   if (request.camtPath != nullptr) converted.run.camt = &converted.camt;
   converted.run.bankCode = request.bankCode;
   ConvertFiles(SelectFiles(request), log, &converted);
+  const FileFacts* earliest =
+      converted.run.checks.CheckSequence(CurrencyUnit(converted.run.currency), log);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
-  if (!ValidateRun(request, converted, log, &values, &stopped)) return stopped;
+  if (!ValidateRun(request, converted, earliest, log, &values, &stopped)) return stopped;
   ComposeHeader(values, converted.exportText);
   LogTotals(values, converted.run.currency, log);
   WrittenChecks checks;

@@ -35,7 +35,10 @@ struct StatementItem {
   // the "075" record keeps its first 20.
   std::string_view description;
   std::string_view bankReference;  // the bank's own id of the item, if any
-  bool fee = false;                // a fee charged beside the item before it
+  // The own account the row belongs to, where the file writes one on every
+  // row; "" otherwise.
+  std::string_view ownAccount;
+  bool fee = false;  // a fee charged beside the item before it
 };
 
 // The longest message an item keeps.

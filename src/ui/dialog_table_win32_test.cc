@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "settings/account_settings.h"
-#include "ui/dialog_proc.h"
-#include "ui/handlers.h"
+#include <algorithm>
 
 namespace tarvolo {
 namespace {
@@ -26,40 +24,50 @@ TEST(DialogTableTest, FindSlotMatchesOpenDialogsOnly) {
   std::copy(saved, saved + kDialogCount + 1, g_dialogTable);
 }
 
-TEST(DialogTableTest, FindBindingFindsEveryBoundControl) {
-  const struct {
-    int slot;
-    int32_t controlId;
-    BindKind kind;
-    void* data;
-    ControlHandler onClick;
-  } cases[] = {
-      {kMainSlot, 1002, BindKind::Button, nullptr, StatementExport},
-      {kMainSlot, 1000, BindKind::Button, nullptr, OnSelectFiles},
-      {kMainSlot, 1009, BindKind::Button, nullptr, OnOpenSettings},
-      {kMainSlot, 1011, BindKind::Text, g_accountSettings.openingBalance, nullptr},
-      {kMainSlot, 1010, BindKind::Number, &g_accountSettings.statementNumber, nullptr},
-      {kMainSlot, 1012, BindKind::Date, &g_accountSettings.balanceDate, nullptr},
-      {kMainSlot, 1, BindKind::Button, nullptr, CloseDialog},
-      {kSettingsSlot, 1006, BindKind::Button, nullptr, OnSaveSettings},
-      {kSettingsSlot, 1007, BindKind::Button, nullptr, CloseDialog},
-  };
-  for (const auto& c : cases) {
-    ControlBinding* binding = FindBinding(&g_dialogTable[c.slot], c.controlId);
-    ASSERT_NE(binding, nullptr) << c.controlId;
-    EXPECT_EQ(binding->controlId, c.controlId);
-    EXPECT_EQ(binding->kind, c.kind) << c.controlId;
-    EXPECT_EQ(binding->width, 0);
-    EXPECT_EQ(binding->data, c.data) << c.controlId;
-    EXPECT_EQ(binding->onClick, c.onClick) << c.controlId;
-    EXPECT_EQ(binding->choices, nullptr);
-    EXPECT_EQ(binding->onNotify2, nullptr);
+INT_PTR CALLBACK QuietProc(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+// The window class a binding's kind moves its value through.
+const char* ClassOf(BindKind kind) {
+  switch (kind) {
+    case BindKind::CheckBox:
+    case BindKind::Button:
+      return "Button";
+    case BindKind::ComboBox:
+      return "ComboBox";
+    case BindKind::Number:
+    case BindKind::Text:
+      return "Edit";
+    case BindKind::Date:
+      return "SysMonthCal32";
   }
-  // Escape (2), the settings dialog's edits and the end marker are unbound.
-  for (int32_t unbound : {2, 1001, 1005, 1008, 0}) {
-    EXPECT_EQ(FindBinding(&g_dialogTable[kMainSlot], unbound), nullptr) << unbound;
+  return "";
+}
+
+// Against the dialogs as the program's resources build them: every bound
+// control stands in its dialog, of the class its kind needs, and is the one
+// FindBinding gives for its id; a control that is not bound has no binding.
+TEST(DialogTableTest, BindingsMatchTheControlsOfTheDialogResources) {
+  for (int slot = 0; slot < kDialogCount; ++slot) {
+    DialogSlot* dialogSlot = &g_dialogTable[slot];
+    HWND dialog = CreateDialogParamA(nullptr, MAKEINTRESOURCEA(dialogSlot->templateId), nullptr,
+                                     QuietProc, 0);
+    ASSERT_NE(dialog, nullptr) << dialogSlot->templateId;
+    int bound = 0;
+    for (ControlBinding* b = dialogSlot->bindings; b->controlId != 0; ++b, ++bound) {
+      HWND control = GetDlgItem(dialog, b->controlId);
+      ASSERT_NE(control, nullptr) << b->controlId;
+      char className[64] = {};
+      GetClassNameA(control, className, sizeof className);
+      EXPECT_STRCASEEQ(className, ClassOf(b->kind)) << b->controlId;
+      EXPECT_EQ(FindBinding(dialogSlot, b->controlId), b) << b->controlId;
+    }
+    int found = 0;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      found += FindBinding(dialogSlot, GetDlgCtrlID(child)) != nullptr;
+    }
+    EXPECT_EQ(found, bound) << dialogSlot->templateId;
+    DestroyWindow(dialog);
   }
-  EXPECT_EQ(FindBinding(&g_dialogTable[kSettingsSlot], 1), nullptr);
 }
 
 }  // namespace

@@ -64,6 +64,8 @@ int StatementExport(HWND window, ControlBinding*) {
   request.selectionSize = sizeof g_selectedFiles;
   request.statementDate = CurrentTimestamp();
   request.outputPath = "export.gpc";
+  // The same statement for the programs that import camt.053 (SEPA XML).
+  request.camtPath = "export.xml";
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
   const uint64_t runStart = LogPosition(g_activityLog);

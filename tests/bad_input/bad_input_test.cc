@@ -499,9 +499,10 @@ TEST_F(BadInputTest, DiskFullDuringTheWrite) {
 #endif
 }
 
-// The statement is never written over one of the run's own statements, the
-// settings file or anything that is not a regular file, whatever name leads
-// there; what stands there stays as it was.
+// The statement is never written over one of the run's own statements or
+// the settings file, whatever name leads there; what stands there stays as
+// it was. What else the write never replaces, WholeFileTest shows; here
+// only the line the run gives for it.
 TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
   const std::string notRegular = " není obyčejný soubor, nelze jej nahradit!!!\n";
   const std::string ownStatement = " je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
@@ -518,10 +519,8 @@ TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
       {"the settings file", "tarvolo.cfg", "tarvolo.cfg", &settingsFile},
       {"a hard link to the settings file", "link.gpc", "tarvolo.cfg", &settingsFile},
       {"a folder", "folder.gpc", nullptr, &notRegular},
-#ifndef _WIN32
-      {"a pipe", "fifo.gpc", nullptr, &notRegular},
-#endif
   };
+  std::string notRun;
   for (const auto& c : cases) {
     TempFolder folder;
     const std::string a = folder.Write("a.csv", std::string(kHeader) + kLine);
@@ -530,11 +529,11 @@ TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
     const bool toSettings = c.settings != nullptr;
     std::error_code error;
     std::filesystem::create_hard_link(toSettings ? profile : b, folder.File("link.gpc"), error);
-    if (error && std::string(c.output) == "link.gpc") continue;  // no hard links here
+    if (error && std::string(c.output) == "link.gpc") {
+      notRun += std::string(" ") + c.name + ": " + error.message() + ";";
+      continue;
+    }
     std::filesystem::create_directory(folder.File("folder.gpc"));
-#ifndef _WIN32
-    ASSERT_EQ(mkfifo(folder.File("fifo.gpc").c_str(), 0644), 0);
-#endif
     const std::string names = FileNamesIn(folder.path());
     output_ = folder.File(c.output);
     settings_ = toSettings ? folder.File(c.settings) : std::string();
@@ -547,6 +546,7 @@ TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
     EXPECT_EQ(ReadTestFile(profile), std::string(64, '\0')) << c.name;
     EXPECT_EQ(FileNamesIn(folder.path()), names) << c.name;
   }
+  if (!notRun.empty()) GTEST_SKIP() << "cannot be set up here:" << notRun;
 }
 
 // The check reads the written file back and names its first five problems,
@@ -556,15 +556,18 @@ TEST_F(BadInputTest, CheckOfTheWrittenFileListsFiveProblemsAndCountsTheRest) {
     int items;
     std::vector<std::string> extra;  // after the five listed problems
   } cases[] = {
-      {3, {}},
-      {4, {}},
-      {6, {"a 2 dalších problémů"}},
+      {2, {}},
+      {3, {"a 1 dalších problémů"}},
+      {4, {"a 3 dalších problémů"}},
   };
   for (const auto& c : cases) {
-    // An own account with letters spoils the header and every item.
-    UseExampleProfile("abc");
+    // A month 13 spoils both dates of every item (an own account with
+    // letters, which spoiled the header too, refuses the run).
+    UseExampleProfile("2000145399");
+    std::string line = kLine;
+    line.replace(line.find("/09/"), 4, "/13/");
     std::string content = kHeader;
-    for (int i = 0; i < c.items; ++i) content += kLine;
+    for (int i = 0; i < c.items; ++i) content += line;
     const RunResult run = ExportFile(folder_.Write("vypis.csv", content));
     EXPECT_EQ(run.outcome, ExportOutcome::kWrittenWithProblems);
     const std::string prefix = "Kontrola souboru " + output_ + ": ";
@@ -572,7 +575,7 @@ TEST_F(BadInputTest, CheckOfTheWrittenFileListsFiveProblemsAndCountsTheRest) {
     for (const std::string& line : run.log) {
       if (line.compare(0, prefix.size(), prefix) == 0) checks.push_back(line.substr(prefix.size()));
     }
-    const size_t listed = std::min(c.items + 1, 5);
+    const size_t listed = std::min(2 * c.items, 5);
     ASSERT_EQ(checks.size(), listed + c.extra.size()) << c.items;
     for (size_t i = 0; i < listed; ++i) {
       const std::string line = "řádek ";

@@ -120,17 +120,10 @@ if $native; then
   rm -f pipe.csv
 fi
 
-# Never written over: a statement of the run or its settings file, whatever
-# name leads there.
+# The run refuses to write over its statements and its settings file (the
+# export run's own tests show every such name); here, that the program gives
+# the run its settings file, and what --save does around the run.
 cp good.csv good.before
-ln -f good.csv hardlink.gpc
-for output in good.csv "$work/good.csv" hardlink.gpc; do
-  "${cli[@]}" --config tarvolo.cfg --output "$output" good.csv >log.txt 2>&1
-  check "output $output is the statement: exit 1" test $? -eq 1
-  check "output $output is the statement: kept" cmp -s good.csv good.before
-  $native && check "output $output is the statement: said" \
-    grep -q "je jedním z převáděných výpisů, nelze jej přepsat!!!" log.txt
-done
 cp before.cfg tarvolo.cfg
 "${cli[@]}" --config tarvolo.cfg --output tarvolo.cfg --save good.csv >log.txt 2>&1
 check "output is the settings file: exit 1" test $? -eq 1

@@ -4,10 +4,13 @@
 # reader (ofxstatement's iso20022 plugin) whose entries, dates, amounts,
 # account and closing balance are compared with the statements' items.
 # Exits 77 (skipped) when the schema or a tool is missing.
-#   camt_readers.sh SOURCE-FOLDER SHARED-FOLDER
+# Then the same for what tarvolo-cli writes with --camt beside its GPC file:
+# the same entries, amounts and dates as the GPC records, and its balances.
+#   camt_readers.sh SOURCE-FOLDER SHARED-FOLDER TARVOLO-CLI
 set -euo pipefail
 source_dir=$1
 schema=$2/iso20022/camt.053.001.02.xsd
+cli=$3
 data=$source_dir/tests/data/camt
 for tool in xmllint ofxstatement; do
   if ! command -v "$tool" >/dev/null; then
@@ -26,13 +29,13 @@ failures=0
 # read_back NAME ACCOUNT CURRENCY CLOSING ENTRIES: ENTRIES holds one
 # "booked value amount" per entry, as the statement's items are.
 read_back() {
-  local name=$1 account=$2 currency=$3 closing=$4 entries=$5
-  if ! xmllint --noout --schema "$schema" "$data/$name.xml" 2>"$work/xmllint.log"; then
+  local name=$1 account=$2 currency=$3 closing=$4 entries=$5 document=${6:-$data/$1.xml}
+  if ! xmllint --noout --schema "$schema" "$document" 2>"$work/xmllint.log"; then
     cat "$work/xmllint.log"
     echo "FAILED: $name: not valid against the schema"
     failures=$((failures + 1))
   fi
-  if ! ofxstatement convert -t iso20022 "$data/$name.xml" "$work/$name.ofx" >"$work/reader.log" 2>&1; then
+  if ! ofxstatement convert -t iso20022 "$document" "$work/$name.ofx" >"$work/reader.log" 2>&1; then
     cat "$work/reader.log"
     echo "FAILED: $name: the reader refuses the document"
     failures=$((failures + 1))
@@ -73,5 +76,34 @@ read_back eur CZ5520100000002345678901 EUR 897.25 "
 20140905 20140905 1200.00
 20140912 20140912 -350.25
 20140912 20140912 -2.50"
-echo "camt readers: $((2 - failures)) passed, $failures failed"
+
+# What the converter writes: the GPC records' dates and amounts, entry by
+# entry, in the document the same run writes.
+gpc_entries() {  # gpc_entries FILE.gpc: "booked value amount" of each record
+  python3 - "$1" <<'PY'
+import sys
+for line in open(sys.argv[1], encoding="cp1250", newline="").read().split("\r\n"):
+    if not line.startswith("075"):
+        continue
+    day = lambda f: "20" + f[4:6] + f[2:4] + f[0:2]
+    amount = int(line[48:60]) / 100
+    sign = "-" if line[60] in "14" else ""
+    print(day(line[122:128]), day(line[91:97]), f"{sign}{amount:.2f}")
+PY
+}
+convert() {  # convert NAME ACCOUNT CURRENCY CLOSING FILES...
+  local name=$1 account=$2 currency=$3 closing=$4
+  shift 4
+  (cd "$work" && "$cli" --config "$work/t.cfg" --account 2000145399 --name "Novak a syn" \
+    --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01 --output run.gpc \
+    --camt "$name.xml" "$@" >"$work/run.log" 2>&1) || test $? -eq 3
+  read_back "$name" "$account" "$currency" "$closing" "$(gpc_entries "$work/run.gpc")" \
+    "$work/$name.xml"
+}
+convert examples CZ7908000000002000145399 CZK 220995.67 "$source_dir/examples/vypis-2014-09.csv" \
+  "$source_dir/examples/vypis-2014-10.csv" "$source_dir/examples/vypis-2014-11.csv"
+# A layout with fee entries of their own, the bank code given.
+convert revolut CZ9320100000002000145399 CZK 145621.00 --bank-code 2010 \
+  "$source_dir/tests/data/layouts/revolut.csv"
+echo "camt readers: $((4 - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -130,7 +130,9 @@ std::string ConversionLog(const std::string& a, const std::string& b) {
          "\r\nNačteno 4 položek, starý zůstatek 1000.50 Kč, nový 24767.52 Kč\n"
          "\r\nCelkem příchozí platby 25001.52 Kč, odchozí platby 1234.50 Kč\n"
          "\r\nZapsán soubor export.gpc\n"
+         "\r\nZapsán soubor export.xml\n"
          "\r\nKontrola souboru export.gpc: v pořádku\n"
+         "\r\nKontrola souboru export.xml: v pořádku\n"
          "\r\nPozor: 1 upozornění, zkontrolujte je před importem!!!\n";
 }
 
@@ -318,6 +320,14 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   // Beside the statements, not beside the program.
   EXPECT_FALSE(FileExists(folder_ + "\\export.gpc"));
   const std::string written = ReadWholeFileBytes(statements + "\\export.gpc");
+  // The same statement as camt.053 beside it, of the same run.
+  const std::string xml = ReadWholeFileBytes(statements + "\\export.xml");
+  EXPECT_NE(xml.find("<Stmt>"), std::string::npos);
+  size_t entries = 0;
+  for (size_t at = xml.find("<Ntry>"); at != std::string::npos; at = xml.find("<Ntry>", at + 1)) {
+    ++entries;
+  }
+  EXPECT_EQ(entries, 4u);
   EXPECT_EQ(written, OneOfTheDays(written, ExpectedExport(before), ExpectedExport(after)));
 
   ProgramDriver::ClickLater(main, 1);
