@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string>
 
-#include "conversion/export_totals.h"
-#include "conversion/layout_records.h"
-#include "conversion/transaction_records.h"
+#include "conversion/export/export_totals.h"
+#include "conversion/export/transaction_records.h"
+#include "conversion/reading/layout_records.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {

@@ -1,5 +1,6 @@
-# The program's layers, lowest first: platform, settings, conversion, then
-# cli and ui side by side on top. A file of a layer includes headers of its
+# The program's layers, lowest first: platform, settings, the rooms of
+# conversion (its values, then reading, gpc and camt side by side, then the
+# export run that joins them), then cli and ui side by side on top. A file of a layer includes headers of its
 # own layer and of the layers below it only; a file that includes a header
 # of a higher layer stops the configuration (and the build, when the file
 # changed since). Each layer is one library that links only the layers below
@@ -10,12 +11,18 @@
 if(CMAKE_SCRIPT_MODE_FILE)
   cmake_minimum_required(VERSION 3.20)
 endif()
-set(TARVOLO_LAYERS platform settings conversion cli ui)
+set(TARVOLO_LAYERS platform settings conversion/values conversion/reading conversion/gpc
+    conversion/camt conversion/export cli ui)
 set(TARVOLO_LAYER_platform platform)
 set(TARVOLO_LAYER_settings platform settings)
-set(TARVOLO_LAYER_conversion platform settings conversion)
-set(TARVOLO_LAYER_cli platform settings conversion cli)
-set(TARVOLO_LAYER_ui platform settings conversion ui)
+set(TARVOLO_LAYER_conversion/values platform settings conversion/values)
+set(TARVOLO_LAYER_conversion/reading ${TARVOLO_LAYER_conversion/values} conversion/reading)
+set(TARVOLO_LAYER_conversion/gpc ${TARVOLO_LAYER_conversion/values} conversion/gpc)
+set(TARVOLO_LAYER_conversion/camt ${TARVOLO_LAYER_conversion/values} conversion/camt)
+set(TARVOLO_LAYER_conversion/export ${TARVOLO_LAYER_conversion/values} conversion/reading
+    conversion/gpc conversion/camt conversion/export)
+set(TARVOLO_LAYER_cli ${TARVOLO_LAYER_conversion/export} cli)
+set(TARVOLO_LAYER_ui ${TARVOLO_LAYER_conversion/export} ui)
 
 # The sources and headers of the given layers under `source_dir`.
 #   tarvolo_layer_files(out source_dir layer...)
@@ -36,7 +43,7 @@ function(tarvolo_check_layers source_dir)
     foreach(file ${files})
       file(STRINGS ${file} includes REGEX "^#include \"")
       foreach(include ${includes})
-        if(include MATCHES "^#include \"([^/\"]+)/" AND CMAKE_MATCH_1 IN_LIST TARVOLO_LAYERS
+        if(include MATCHES "^#include \"([^\"]+)/[^/\"]+\"" AND CMAKE_MATCH_1 IN_LIST TARVOLO_LAYERS
            AND NOT CMAKE_MATCH_1 IN_LIST TARVOLO_LAYER_${layer})
           file(RELATIVE_PATH name ${source_dir} ${file})
           string(JOIN ", " allowed ${TARVOLO_LAYER_${layer}})

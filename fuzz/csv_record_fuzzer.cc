@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/csv_record.h"
+#include "conversion/reading/csv_record.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -10,7 +10,7 @@
 
 #include "platform/whole_file.h"
 
-#include "conversion/gpc_records.h"
+#include "conversion/gpc/gpc_records.h"
 
 namespace tarvolo {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/statement_export.h"
+#include "conversion/export/statement_export.h"
 
 namespace tarvolo {
 

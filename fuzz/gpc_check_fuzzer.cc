@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/gpc_check.h"
-#include "conversion/gpc_records.h"
+#include "conversion/gpc/gpc_check.h"
+#include "conversion/gpc/gpc_records.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -13,8 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/layout_records.h"
-#include "conversion/statement_layout.h"
+#include "conversion/reading/layout_records.h"
+#include "conversion/reading/statement_layout.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -10,7 +10,7 @@
 #include <cstring>
 #include <string>
 
-#include "conversion/number_reading.h"
+#include "conversion/values/number_reading.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export_totals.h"
-#include "conversion/transaction_records.h"
+#include "conversion/export/export_totals.h"
+#include "conversion/export/transaction_records.h"
 #include "fuzz_checks.h"
 #include "settings/account_settings.h"
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "conversion/dates.h"
-#include "conversion/export_totals.h"
+#include "conversion/export/export_totals.h"
+#include "conversion/values/dates.h"
 #include "platform/whole_file.h"
 #include "settings/account_settings.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "conversion/fixed_width.h"
+#include "conversion/values/fixed_width.h"
 
 namespace tarvolo {
 

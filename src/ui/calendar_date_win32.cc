@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "conversion/dates.h"
+#include "conversion/values/dates.h"
 #include "platform/system_time_win32.h"
 #include "ui/resources/resource_ids.h"
 

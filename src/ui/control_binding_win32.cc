@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "conversion/fixed_width.h"
+#include "conversion/values/fixed_width.h"
 #include "settings/account_settings.h"
 #include "settings/bounded_text.h"
 #include "settings/parse_digits.h"

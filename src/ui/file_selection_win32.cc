@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "conversion/fixed_width.h"
+#include "conversion/values/fixed_width.h"
 #include "ui/activity_log_pane.h"
 #include "ui/handlers.h"
 

@@ -2,9 +2,9 @@
 // and the conversion run.
 #include "ui/handlers.h"
 
-#include "conversion/dates.h"
-#include "conversion/statement_export.h"
-#include "conversion/statement_layout.h"
+#include "conversion/export/statement_export.h"
+#include "conversion/reading/statement_layout.h"
+#include "conversion/values/dates.h"
 #include "settings/settings_file.h"
 #include "ui/activity_log.h"
 #include "ui/activity_log_pane.h"

@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "conversion/dates.h"
+#include "conversion/values/dates.h"
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"
 #include "ui/dialog_proc.h"

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "conversion/dates.h"
-#include "conversion/export_totals.h"
-#include "conversion/statement_export.h"
+#include "conversion/export/export_totals.h"
+#include "conversion/export/statement_export.h"
+#include "conversion/values/dates.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"

@@ -1,0 +1,79 @@
+#ifndef TARVOLO_CONVERSION_CAMT_CAMT_STATEMENT_H_
+#define TARVOLO_CONVERSION_CAMT_CAMT_STATEMENT_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "conversion/values/statement_item.h"
+#include "platform/civil_date.h"
+#include "platform/clock.h"
+
+namespace tarvolo {
+
+// The statement as an ISO 20022 camt.053.001.02 document (BkToCstmrStmt),
+// the XML statement of the Czech banks: the same items and totals as the
+// GPC file, in UTF-8. Texts given here are Windows-1250, as the run holds
+// them.
+
+// The own account.
+struct CamtAccount {
+  // As the profile holds it: "prefix-number" or up to 16 digits.
+  std::string number;
+  int32_t bankCode = 0;          // 0: unknown, so no IBAN
+  std::string currency = "CZK";  // "XXX" (no currency) when it is no code
+  std::string name;              // the account's name, may be empty
+};
+
+struct CamtStatementHeader {
+  // Unique per run, up to 35 characters; without one the statement's id
+  // stands in.
+  std::string messageId;
+  CivilTime created;  // local time of the run
+  int32_t statementNumber = 0;
+  CivilDate fromDate;  // the balance day
+  CivilDate toDate;    // the statement date
+  int64_t openingHellers = 0, closingHellers = 0;
+  int64_t creditCount = 0, debitCount = 0;
+  int64_t creditHellers = 0, debitHellers = 0;  // both magnitudes
+};
+
+// One item, its texts owned, so that entries outlive the reader's storage.
+struct CamtEntry {
+  int64_t amountHellers = 0;  // below zero for a debit
+  std::string currency;       // a code, else written as "XXX" (no currency)
+  // Full years; a value date that is no real day is the booking date.
+  CivilDate booking, value;
+  int32_t counterPrefix = 0;
+  int64_t counterNumber = 0;
+  int32_t bankCode = 0;
+  std::string counterIban, counterName, documentNumber;
+  std::string variableSymbol, constantSymbol, specificSymbol;
+  std::string description, bankReference;
+  bool fee = false;
+};
+
+// A currency code as the schema takes it ("eur" gives "EUR"), or "" for any
+// other text.
+std::string CamtCurrencyCode(std::string_view text);
+
+// The entry of a statement item whose amount the run has rounded to
+// `amountHellers`; its currency is the item's where it names one, else
+// `accountCurrency`.
+CamtEntry CamtEntryOf(const StatementItem& item, int64_t amountHellers,
+                      std::string_view accountCurrency);
+
+// Appends one <Ntry> element, indented for its place in the document.
+void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries);
+
+// Whether the account is identified by its IBAN (else by its national
+// number, which some importers refuse).
+bool CamtAccountHasIban(const CamtAccount& account);
+
+// The whole document around `entries` (as AppendCamtEntry gave them).
+std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAccount& account,
+                                 std::string_view entries);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_CAMT_CAMT_STATEMENT_H_

@@ -1,0 +1,47 @@
+#include "conversion/camt/czech_iban.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvolo {
+namespace {
+
+TEST(CzechIbanTest, AccountsGiveTheirIbanAndBankCode) {
+  const struct {
+    const char* account;
+    int32_t bankCode;
+    const char* iban;  // "" when there is none
+    const char* national;
+  } cases[] = {
+      {"19-2000145399", 800, "CZ6508000000192000145399", "19-2000145399"},
+      {"0000192000145399", 800, "CZ6508000000192000145399", "19-2000145399"},
+      {"1265098001", 5500, "CZ5855000000001265098001", "1265098001"},
+      {"123456789", 100, "CZ1801000000000123456789", "123456789"},
+      {"2345678901", 0, "", "2345678901"},
+      {"2345678901", 10000, "", "2345678901"},
+  };
+  for (const auto& c : cases) {
+    CzechAccount account;
+    ASSERT_TRUE(ReadCzechAccount(c.account, &account)) << c.account;
+    EXPECT_EQ(c.iban, CzechIban(c.bankCode, account)) << c.account;
+    EXPECT_EQ(c.national, NationalAccountText(account)) << c.account;
+  }
+}
+
+TEST(CzechIbanTest, TextsThatAreNoCzechAccountAreRefused) {
+  for (const char* text : {"", "0", "1234567-12", "12345678901234567", "19-", "-2000145399",
+                           "AB2000145399", "19-2000145399/0800"}) {
+    CzechAccount account;
+    EXPECT_FALSE(ReadCzechAccount(text, &account)) << text;
+  }
+}
+
+TEST(CzechIbanTest, BanksOfTheReadLayoutsHaveTheirBic) {
+  EXPECT_STREQ("GIBACZPX", CzechBankBic(800));
+  EXPECT_STREQ("RZBCCZPP", CzechBankBic(5500));
+  EXPECT_STREQ("BACXCZPP", CzechBankBic(2700));
+  EXPECT_EQ(nullptr, CzechBankBic(1234));
+  EXPECT_EQ("0800", BankCodeText(800));
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conversion/export/statement_export.h"
+#include "settings/account_settings.h"
+#include "temp_folder.h"
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+class FileReadingsTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    UseExampleProfile("2000145399");
+    output_ = folder_.File("export.gpc");
+  }
+
+  ExportOutcome Convert(const std::string& content) {
+    const std::string path = folder_.Write("v.csv", content);
+    const std::string selection = path + '\0' + '\0';
+    log_.clear();
+    ExportRequest request;
+    request.selection = selection.data();
+    request.selectionSize = selection.size();
+    request.statementDate = 1412157600;  // 1 October 2014
+    request.outputPath = output_.c_str();
+    std::remove(output_.c_str());
+    return RunStatementExport(request, [this](const char* line) { log_ += line; });
+  }
+
+  // Amount and accounting code of each record, "+" between them.
+  std::string Amounts() const {
+    const std::string written = ReadTestFile(output_);
+    std::string amounts;
+    for (size_t at = 130; at + 130 <= written.size(); at += 130) {
+      if (!amounts.empty()) amounts += '+';
+      amounts += written.substr(at + 48, 13);
+    }
+    return amounts;
+  }
+
+  TempFolder folder_;
+  std::string output_;
+  std::string log_;
+};
+
+// A Servis24 statement converts byte for byte whatever its first line holds:
+// its columns are read by position once the data confirm them.
+TEST_F(FileReadingsTest, ServisTwentyFourWhateverItsFirstLine) {
+  const std::string example = ReadTestFile(TestDataPath("../../examples/vypis-2014-09.csv"));
+  ASSERT_FALSE(example.empty());
+  const std::string data = example.substr(example.find('\n') + 1);
+  ASSERT_EQ(Convert(example), ExportOutcome::kWritten);
+  const std::string usual = ReadTestFile(output_);
+  const char* firstLines[] = {
+      "Datum;Datum splatnosti;Částka;Protiúčet;Název protiúčtu;VS;Měna;Poznámka;KS;SS;Popis",
+      "Číslo položky;Splatnost dne;Částka;Protiúčet;Název protiúčtu;Variabilní symbol;Měna;"
+      "Datum zaúčtování;Konstantní symbol;Specifický symbol;Zpráva pro příjemce;Poznámka",
+      "Item;Due date;Amount;Counter account;Name;VS;Currency;Booked;KS;SS;Message",
+      "",
+      ";;;;",
+      "garbage \x01\x02 \xFF",
+      "Datum;Částka",
+      "Objem;Datum",
+      "\"Číslo\",\"Datum\",\"Částka\"",
+      "Výpis z účtu 2000145399",
+      "Date\tAmount",
+      "Datum zaúčtování;Částka;Zpráva",
+  };
+  for (const char* first : firstLines) {
+    EXPECT_EQ(Convert(std::string(first) + "\r\n" + data), ExportOutcome::kWritten) << first;
+    EXPECT_EQ(ReadTestFile(output_), usual) << first;
+  }
+}
+
+// Each file is read as its data show, or refused with a line that says why,
+// and a run whose log warns about items ends with its own outcome.
+TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
+  const ExportOutcome kWritten = ExportOutcome::kWritten;
+  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
+  const ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
+  struct Case {
+    const char* what;
+    std::string content;
+    ExportOutcome outcome;
+    std::string amounts;  // amount and code of each record
+    std::string logged;   // a part of the log
+  } cases[] = {
+      {"no reading fits: refused",
+       "Číslo kreditní karty;Držitel karty;Datum transakce;Popis\r\n"
+       "1234;Jan;19.06.2019;CZK\r\n",
+       kNothing, "",
+       "formát nerozpoznán (hlavička nenalezena, sloupec 2 neobsahuje data RRRR/MM/DD), soubor "
+       "nebyl převeden!!!"},
+      {"UTF-8 with a character Windows-1250 lacks keeps its layout",
+       // In UTF-8, written out byte by byte: "Zpráva", "Čaj → káva".
+       "\"Datum\";\"Objem\";\"Zpr\xC3\xA1va\"\n\"01.09.2014\";\"-2000,50\";\"\xC4\x8C"
+       "aj \xE2\x86\x92 k\xC3\xA1va\"\n",
+       kWritten, "0000002000501", "rozpoznán formát Fio banka"},
+      {"a lone mark before three digits, decided by the file's other amounts",
+       "Datum;Částka\n1.9.2014;1,500\n2.9.2014;2,50\n", kWritten, "0000000001502+0000000002502",
+       ""},
+      {"a lone mark the file does not decide", "Datum;Částka\n1.9.2014;1,500\n2.9.2014;7\n",
+       kWarned, "0000000007002", "nelze rozhodnout, zda je čárka nebo tečka desetinná"},
+      {"inconsistent groups and too many decimals",
+       "Datum;Částka\n1.9.2014;1,000,50\n2.9.2014;0,125\n3.9.2014;1,5\n4.9.2014;2,5\n", kWarned,
+       "0000000001502+0000000002502", "částku 1,000,50 nelze přečíst"},
+      {"accounting forms and a currency in the amount",
+       "Datum;Částka\n1.9.2014;(1 234,50)\n2.9.2014;100,00-\n3.9.2014;1 234,50 Kč\n", kWritten,
+       "0000001234501+0000000100001+0000001234502", ""},
+      {"another currency in the amount is left out",
+       "Datum;Částka\n1.9.2014;-40,00 EUR\n2.9.2014;10,00\n3.9.2014;20,00 CZK\n", kWarned,
+       "0000000010002+0000000020002", "položka -40.00 EUR je v jiné měně než výpis (CZK)"},
+      {"directions both ways; one not known refuses its row",
+       "Datum;Částka;Směr\n1.9.2014;5;Výběr\n2.9.2014;6;Vklad\n3.9.2014;7;Odepsáno\n"
+       "4.9.2014;8;\n5.9.2014;9;Převod\n",
+       kWarned, "0000000005001+0000000006002+0000000007001",
+       "směr platby \"Převod\" není známý, řádek vynechán"},
+      {"D and K in a Debet/Kredit column",
+       "Datum;Částka;Debet/Kredit\n1.9.2014;5;D\n2.9.2014;6;K\n", kWritten,
+       "0000000005001+0000000006002", ""},
+      {"credit and debit columns", "Datum;Příjem;Výdaj\n1.9.2014;500,00;\n2.9.2014;;200,00\n",
+       kWritten, "0000000500002+0000000200001", ""},
+      {"dated balance rows are no items, and their balances are checked",
+       "Datum;Částka;Popis\n31.08.2014;1000,00;Počáteční zůstatek\n1.9.2014;-100,00;Nájem\n"
+       "30.09.2014;900,00;Konečný zůstatek\n",
+       kWarned, "0000000100001",
+       "počáteční zůstatek 1000.00 + položky -100.00 = konečný zůstatek "
+       "900.00 Kč, souhlasí"},
+      {"a stated closing balance that does not add up",
+       "Datum;Částka;Popis\n31.08.2014;1000,00;Počáteční zůstatek\n1.9.2014;-100,00;Nájem\n"
+       "30.09.2014;800,00;Konečný zůstatek\n",
+       kWarned, "0000000100001", "rozdíl -100.00 Kč!!!"},
+      {"a row with an amount but no date is named", "Datum;Částka\n1.9.2014;5\n;6\n2.9.2014;7\n",
+       kWarned, "0000000005002+0000000007002", "řádek 3: datum  nelze přečíst, řádek vynechán!!!"},
+      {"zero amounts give no record", "Datum;Částka\n1.9.2014;0,00\n2.9.2014;7\n", kWritten,
+       "0000000007002", "vynecháno 1 s nulovou částkou"},
+      {"day and month not told apart in a file of no known bank",
+       "Datum;Částka\n02/03/2014;5\n04/05/2014;6\n", kWarned, "0000000005002+0000000006002",
+       "čtena jako den/měsíc/rok"},
+      {"a Servis24 amount with text after its number keeps its reading, named",
+       "h\r\n1;2014/09/01;1.234,50;;;;;;;;a\r\n2;2014/09/02;-40,00 EUR;;;;;;;;b\r\n", kWarned,
+       "0000000001232+0000000040001", "částka „-40,00 EUR“ nebyla přečtena celá"},
+      {"a day above 12 tells the order", "Datum;Částka\n02/03/2014;5\n04/25/2014;6\n", kWritten,
+       "0000000005002+0000000006002", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
+    if (c.outcome != kNothing) {
+      EXPECT_EQ(Amounts(), c.amounts) << c.what;
+    }
+    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
+    const bool warned = log_.find("Pozor: ") != std::string::npos;
+    EXPECT_EQ(warned, c.outcome == kWarned) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,216 @@
+#include "conversion/export/run_checks.h"
+
+#include <algorithm>
+#include <cstring>
+#include <utility>
+
+#include "conversion/export/run_log.h"
+#include "conversion/values/fixed_width.h"
+#include "conversion/values/profile_values.h"
+#include "settings/account_settings.h"
+
+namespace tarvolo {
+namespace {
+
+// Items left out that each file names; the rest are counted.
+constexpr int32_t kNamedPerFile = 10;
+
+// An id or an account as the log shows it: one line, not too long.
+constexpr size_t kShownWidth = 40;
+
+std::string OneLineOf(std::string_view text) {
+  std::string line(text.substr(0, kShownWidth));
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  }
+  return line;
+}
+
+// The items' dates keep two digits of years 2000 to 2099.
+bool ItemDateOf(const StatementItem& item, ItemDate* date) {
+  if (item.month < 1 || item.month > 12 || item.day < 1 || item.day > 31) return false;
+  date->year = item.year < 100 ? 2000 + item.year : item.year;
+  date->month = item.month;
+  date->day = item.day;
+  return true;
+}
+
+bool Before(const ItemDate& a, const ItemDate& b) {
+  if (a.year != b.year) return a.year < b.year;
+  if (a.month != b.month) return a.month < b.month;
+  return a.day < b.day;
+}
+
+bool SameDay(const ItemDate& a, const ItemDate& b) { return !Before(a, b) && !Before(b, a); }
+
+std::string ShownDate(const ItemDate& date) {
+  std::string text;
+  Render(text, "%d.%d.%d", {date.day, date.month, date.year});
+  return text;
+}
+
+std::string ShownBalance(int64_t hellers, const std::string& unit) {
+  std::string text;
+  Render(text, "%.2f %s", {static_cast<double>(hellers) / 100.0, unit});
+  return text;
+}
+
+}  // namespace
+
+RunChecks::RunChecks() {
+  const AccountSettings& profile = g_accountSettings;
+  const std::string_view text(profile.accountNumber,
+                              strnlen(profile.accountNumber, sizeof profile.accountNumber));
+  // An empty profile account gives nothing to compare with.
+  hasProfileAccount_ = text.find_first_not_of(" \t") != std::string_view::npos &&
+                       ReadAccountNumber(text, false, &profileAccount_);
+}
+
+std::string RunChecks::EarlierCopy(std::string_view content, const std::string& shown) {
+  uint64_t hash = 14695981039346656037u;  // FNV-1a
+  for (char c : content) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  for (const ContentKey& key : contents_) {
+    if (key.hash == hash && key.size == content.size()) return key.shown;
+  }
+  contents_.push_back({hash, content.size(), shown});
+  return std::string();
+}
+
+RunChecks::FileItems::FileItems(const RunChecks& run, const std::string& shown,
+                                const LayoutReading* reading, LogLine log)
+    : run_(run), shown_(shown), reading_(reading), log_(std::move(log)) {}
+
+// The file's own account: the profile's where the file has rows of it,
+// else the first one the file states.
+void RunChecks::FileItems::DecideAccount() {
+  accountDecided_ = true;
+  if (reading_ == nullptr) return;
+  for (const std::string& text : reading_->ownAccounts) {
+    AccountNumber account;
+    if (!ReadAccountNumber(text, true, &account)) continue;
+    if (!hasAccount_ || (run_.hasProfileAccount_ && SameAccount(account, run_.profileAccount_))) {
+      account_ = account;
+      hasAccount_ = true;
+    }
+  }
+}
+
+void RunChecks::FileItems::LeaveOut(int32_t line, const std::string& why) {
+  if (++leftOut_ > kNamedPerFile) return;
+  LogFormatted(log_, "Soubor %s, řádek %d: %s, vynechána!!!\n", {shown_, line, why});
+}
+
+bool RunChecks::FileItems::Take(const StatementItem& item) {
+  if (!accountDecided_) DecideAccount();
+  AccountNumber own;
+  if (hasAccount_ && !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own) &&
+      !SameAccount(own, account_)) {
+    std::string why;
+    Render(why, "položka účtu %s, ne účtu souboru %s", {ShownAccount(own), ShownAccount(account_)});
+    LeaveOut(item.line, why);
+    return false;
+  }
+  if (!item.bankReference.empty()) {
+    std::string id(item.bankReference);
+    const auto earlier = run_.ids_.find(id);
+    if (earlier != run_.ids_.end()) {
+      std::string why;
+      Render(why, "položka s id %s je už v souboru %s", {OneLineOf(id), earlier->second});
+      LeaveOut(item.line, why);
+      return false;
+    }
+    ids_.push_back(std::move(id));
+  }
+  ItemDate date;
+  if (ItemDateOf(item, &date)) {
+    if (!dated_ || Before(date, first_)) first_ = date;
+    if (!dated_ || Before(last_, date)) last_ = date;
+    dated_ = true;
+  }
+  return true;
+}
+
+void RunChecks::FileItems::Finish() {
+  if (leftOut_ <= kNamedPerFile) return;
+  LogFormatted(log_, "Soubor %s: dalších %d vynechaných položek nevypsáno!!!\n",
+               {shown_, leftOut_ - kNamedPerFile});
+}
+
+void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const StatedBalances& stated,
+                           const LogLine& log) {
+  if (!items.accountDecided_) items.DecideAccount();
+  if (items.hasAccount_) {
+    if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
+      LogFormatted(log, "Soubor %s je z účtu %s, v nastavení je účet %s!!!\n",
+                   {shown, ShownAccount(items.account_), ShownAccount(profileAccount_)});
+    } else {
+      LogFormatted(log, "Soubor %s je z účtu %s\n", {shown, ShownAccount(items.account_)});
+    }
+  }
+  for (std::string& id : items.ids_) ids_.emplace(std::move(id), shown);
+  items.ids_.clear();
+
+  FileFacts facts;
+  facts.shown = shown;
+  facts.index = files_.size();
+  facts.stated = stated;
+  if (items.reading_ != nullptr && items.reading_->periodStated) {
+    facts.dated = facts.periodStated = true;
+    facts.start = items.reading_->periodStart;
+    facts.end = items.reading_->periodEnd;
+  } else if (items.dated_) {
+    facts.dated = true;
+    facts.start = items.first_;
+    facts.end = items.last_;
+  }
+  files_.push_back(facts);
+}
+
+const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine& log) const {
+  if (files_.empty()) return nullptr;
+  std::vector<const FileFacts*> dated;
+  for (const FileFacts& file : files_) {
+    if (file.dated) dated.push_back(&file);
+  }
+  if (dated.empty()) return &files_.front();
+  std::stable_sort(dated.begin(), dated.end(), [](const FileFacts* a, const FileFacts* b) {
+    return Before(a->start, b->start);
+  });
+  for (size_t i = 1; i < dated.size(); ++i) {
+    if (dated[i]->index < dated[i - 1]->index) {
+      LogFormatted(log,
+                   "Soubory nejsou zadány v pořadí svých dat: zůstatky navazují podle dat od "
+                   "souboru %s, položky zůstávají v zadaném pořadí\n",
+                   {dated.front()->shown});
+      break;
+    }
+  }
+  // The file that reaches furthest so far: a later one that starts before
+  // its end overlaps it, even where a short file lies between them.
+  const FileFacts* reach = dated.front();
+  for (size_t i = 1; i < dated.size(); ++i) {
+    const FileFacts& previous = *dated[i - 1];
+    const FileFacts& next = *dated[i];
+    // Statements of whole periods that share a day overlap; the dates of
+    // items only when one file has an item later than the other's first.
+    const bool overlap =
+        Before(next.start, reach->end) ||
+        (reach->periodStated && next.periodStated && SameDay(next.start, reach->end));
+    if (overlap) {
+      LogFormatted(log, "Soubory %s (%s až %s) a %s (%s až %s) se časově překrývají!!!\n",
+                   {reach->shown, ShownDate(reach->start), ShownDate(reach->end), next.shown,
+                    ShownDate(next.start), ShownDate(next.end)});
+    }
+    if (Before(reach->end, next.end)) reach = &next;
+    if (overlap) continue;
+    if (previous.stated.hasClosing && next.stated.hasOpening &&
+        previous.stated.closing != next.stated.opening) {
+      LogFormatted(log, "mezi soubory %s a %s chybí pohyby: konečný zůstatek %s, počáteční %s!!!\n",
+                   {previous.shown, next.shown, ShownBalance(previous.stated.closing, unit),
+                    ShownBalance(next.stated.opening, unit)});
+    }
+  }
+  return dated.front();
+}
+
+}  // namespace tarvolo

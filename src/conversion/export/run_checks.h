@@ -1,0 +1,98 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_RUN_CHECKS_H_
+#define TARVOLO_CONVERSION_EXPORT_RUN_CHECKS_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "conversion/export/statement_export.h"
+#include "conversion/reading/balance_check.h"
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_records.h"
+#include "conversion/values/account_number.h"
+#include "conversion/values/statement_item.h"
+
+namespace tarvolo {
+
+// One converted file as the checks across the run's files see it.
+struct FileFacts {
+  std::string shown;  // the path as the log shows it
+  size_t index = 0;   // its place among the converted files
+  StatedBalances stated;
+  bool dated = false;  // the file states its period or has dated items
+  bool periodStated = false;
+  ItemDate start, end;
+};
+
+// What holds statements that belong together: the same file is converted
+// once, an item the bank knows by an id once, a file's rows of a second own
+// account are left out, and the files' balances follow on from each other
+// in the order of their dates.
+class RunChecks {
+ public:
+  // Takes the profile's own account, when it has a readable one.
+  RunChecks();
+
+  // The name of an earlier file of the run with the same bytes, or "" after
+  // keeping this one's for the later files.
+  std::string EarlierCopy(std::string_view content, const std::string& shown);
+
+  // Decides for each item of one reading of one file whether the statement
+  // takes it, and names each one it does not in `log`.
+  class FileItems {
+   public:
+    FileItems(const RunChecks& run, const std::string& shown, const LayoutReading* reading,
+              LogLine log);
+    bool Take(const StatementItem& item);
+    // Counts the items left out beyond those named.
+    void Finish();
+
+   private:
+    friend class RunChecks;
+    void DecideAccount();
+    void LeaveOut(int32_t line, const std::string& why);
+
+    const RunChecks& run_;
+    const std::string& shown_;
+    const LayoutReading* reading_;
+    LogLine log_;
+    bool accountDecided_ = false;
+    bool hasAccount_ = false;
+    AccountNumber account_;
+    std::vector<std::string> ids_;
+    bool dated_ = false;
+    ItemDate first_, last_;
+    int32_t leftOut_ = 0;
+  };
+
+  // A reading of the file `shown` was chosen: its ids count for the later
+  // files, its balances and dates for the order, and the log says which
+  // account it is from.
+  void AcceptFile(FileItems& items, const std::string& shown, const StatedBalances& stated,
+                  const LogLine& log);
+
+  // Once every file is read: logs files given out of the order of their
+  // dates, periods that overlap and balances that do not follow on, and
+  // returns the earliest file, whose opening balance is the statement's
+  // (null when no file was converted). `unit` is the statement's currency
+  // as the log shows it.
+  const FileFacts* CheckSequence(const std::string& unit, const LogLine& log) const;
+
+ private:
+  struct ContentKey {
+    uint64_t hash = 0;
+    uint64_t size = 0;
+    std::string shown;
+  };
+  bool hasProfileAccount_ = false;
+  AccountNumber profileAccount_;
+  std::vector<ContentKey> contents_;
+  std::unordered_map<std::string, std::string> ids_;  // id -> the file it came from
+  std::vector<FileFacts> files_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_RUN_CHECKS_H_

@@ -1,0 +1,249 @@
+#include "conversion/export/run_checks.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "conversion/export/statement_export.h"
+#include "platform/file.h"
+#include "settings/account_settings.h"
+#include "temp_folder.h"
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+// A Fio-like export: its own account, the balances and the period it
+// states (empty for none), then rows "id;date;amount".
+std::string Fio(const std::string& account, const std::string& opening, const std::string& closing,
+                const std::string& start, const std::string& end,
+                const std::vector<std::string>& rows) {
+  std::string text = "accountId;" + account + "\nbankId;2010\ncurrency;CZK\n";
+  if (!opening.empty()) text += "openingBalance;" + opening + "\nclosingBalance;" + closing + "\n";
+  if (!start.empty()) text += "dateStart;" + start + "\ndateEnd;" + end + "\n";
+  text += "\nID operace;Datum;Objem;Měna\n";
+  for (const std::string& row : rows) text += row + ";CZK\n";
+  return text;
+}
+
+// A Servis24 statement of the given rows "date;amount;symbol".
+std::string Servis(const std::string& first, const std::vector<std::string>& rows) {
+  std::string text = first + "\r\n";
+  for (const std::string& row : rows) {
+    const size_t a = row.find(';'), b = row.find(';', a + 1);
+    text += "1;" + row.substr(0, b) + ";;;" + row.substr(b + 1) + ";;;;;Položka\r\n";
+  }
+  return text;
+}
+
+// A ČSOB-like export with the own account on every row: "account;date;amount;id".
+std::string Csob(const std::vector<std::string>& rows) {
+  std::string text = "číslo účtu;datum zaúčtování;částka;měna;číslo účtu protiúčtu;ID transakce\n";
+  for (const std::string& row : rows) {
+    const size_t last = row.rfind(';');
+    text += row.substr(0, last) + ";CZK;;" + row.substr(last + 1) + "\n";
+  }
+  return text;
+}
+
+class RunChecksTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    UseExampleProfile("2000145399");
+    output_ = folder_.File("export.gpc");
+  }
+
+  ExportOutcome Convert(const std::vector<std::pair<std::string, std::string>>& files,
+                        bool balanceFromFile = false) {
+    std::string selection = folder_.path() + '\0';
+    for (const auto& [name, content] : files) {
+      folder_.Write(name, content);
+      selection += name + '\0';
+    }
+    selection += '\0';
+    log_.clear();
+    ExportRequest request;
+    request.selection = selection.data();
+    request.selectionSize = selection.size();
+    request.statementDate = 1412157600;  // 1 October 2014
+    request.outputPath = output_.c_str();
+    request.balanceFromFile = balanceFromFile;
+    std::remove(output_.c_str());
+    return RunStatementExport(request, [this](const char* line) { log_ += line; });
+  }
+
+  // Old and new balance of the header, then the document number of each
+  // record (the item's id or symbol), leading zeros left out.
+  std::string Written() const {
+    const std::string written = ReadTestFile(output_);
+    if (written.size() < 130) return "";
+    std::string shown = written.substr(45, 15) + " " + written.substr(60, 15);
+    for (size_t at = 130; at + 130 <= written.size(); at += 130) {
+      const std::string number = written.substr(at + 35, 13);
+      shown += " " + number.substr(number.find_first_not_of('0'));
+    }
+    return shown;
+  }
+
+  std::string Path(const char* name) const { return folder_.File(name); }
+
+  TempFolder folder_;
+  std::string output_;
+  std::string log_;
+};
+
+TEST_F(RunChecksTest, StatementsThatBelongTogether) {
+  const ExportOutcome kWritten = ExportOutcome::kWritten;
+  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
+  const std::string september =
+      Fio("2000145399", "1000,00", "1200,00", "01.09.2014", "30.09.2014", {"11;05.09.2014;200"});
+  struct Case {
+    const char* what;
+    std::vector<std::pair<std::string, std::string>> files;
+    bool balanceFromFile;
+    ExportOutcome outcome;
+    std::string written;  // see Written()
+    std::string logged;   // a part of the log, "%s/" for the folder
+  } cases[] = {
+      {"out of order: the earliest file's opening, the items as given",
+       {{"fio-10.csv", Fio("2000145399", "1200,00", "1500,00", "01.10.2014", "31.10.2014",
+                           {"12;05.10.2014;300"})},
+        {"fio-9.csv", september}},
+       true,
+       kWritten,
+       "00000000100000+ 00000000150000+ 12 11",
+       "nejsou zadány v pořadí svých dat: zůstatky navazují podle dat od souboru %s/fio-9.csv"},
+      {"a month missing between two statements",
+       {{"fio-9.csv", september},
+        {"fio-11.csv", Fio("2000145399", "1700,00", "1750,00", "01.11.2014", "30.11.2014",
+                           {"13;05.11.2014;50"})}},
+       true,
+       kWarned,
+       "00000000100000+ 00000000125000+ 11 13",
+       "mezi soubory %s/fio-9.csv a %s/fio-11.csv chybí pohyby: konečný zůstatek 1200.00 Kč, "
+       "počáteční 1700.00 Kč!!!\n"},
+      {"overlapping exports: the shared item once",
+       {{"a.csv", Fio("2000145399", "", "", "01.09.2014", "20.09.2014",
+                      {"1;02.09.2014;10", "2;16.09.2014;20"})},
+        {"b.csv", Fio("2000145399", "", "", "15.09.2014", "30.09.2014",
+                      {"2;16.09.2014;20", "3;25.09.2014;30"})}},
+       false,
+       kWarned,
+       "00000000100050+ 00000000106050+ 1 2 3",
+       "%s/b.csv, řádek 8: položka s id 2 je už v souboru %s/a.csv, vynechána!!!\n"},
+      {"overlapping periods are named",
+       {{"a.csv", Fio("2000145399", "", "", "01.09.2014", "20.09.2014", {"1;02.09.2014;10"})},
+        {"b.csv", Fio("2000145399", "", "", "15.09.2014", "30.09.2014", {"3;25.09.2014;30"})}},
+       false,
+       kWarned,
+       "00000000100050+ 00000000104050+ 1 3",
+       "Soubory %s/a.csv (1.9.2014 až 20.9.2014) a %s/b.csv (15.9.2014 až 30.9.2014) se časově "
+       "překrývají!!!\n"},
+      {"the same file under two names, converted once",
+       {{"fio-9.csv", september}, {"kopie.csv", september}},
+       false,
+       kWarned,
+       "00000000100050+ 00000000120050+ 11",
+       "Soubor %s/kopie.csv je stejný jako soubor %s/fio-9.csv, podruhé nebyl převeden!!!\n"},
+      {"equal items without an id are all kept",
+       {{"a.csv", Servis("a", {"2014/09/02;10;7", "2014/09/02;10;7"})},
+        {"b.csv", Servis("b", {"2014/09/02;10;7"})}},
+       false,
+       kWritten,
+       "00000000100050+ 00000000103050+ 7 7 7",
+       ""},
+      {"a statement of another account",
+       {{"fio.csv", Fio("1111111111", "", "", "", "", {"1;02.09.2014;10"})}},
+       false,
+       kWarned,
+       "00000000100050+ 00000000101050+ 1",
+       "Soubor %s/fio.csv je z účtu 1111111111/2010, v nastavení je účet 2000145399!!!\n"},
+      {"the account a file is from is named",
+       {{"fio.csv", Fio("000000-2000145399", "", "", "", "", {"1;02.09.2014;10"})}},
+       false,
+       kWritten,
+       "00000000100050+ 00000000101050+ 1",
+       "Soubor %s/fio.csv je z účtu 2000145399/2010\n"},
+      {"rows of a second own account are left out",
+       {{"csob.csv", Csob({"2000145399/0300;02.09.2014;10;1", "999/0300;03.09.2014;20;2",
+                           "2000145399/0300;04.09.2014;30;3"})}},
+       false,
+       kWarned,
+       "00000000100050+ 00000000104050+ 1 3",
+       "%s/csob.csv, řádek 3: položka účtu 999/0300, ne účtu souboru 2000145399/0300, "
+       "vynechána!!!\n"},
+      {"the profile's account is kept where it is not the first",
+       {{"csob.csv", Csob({"999/0300;02.09.2014;10;1", "2000145399/0300;03.09.2014;20;2"})}},
+       false,
+       kWarned,
+       "00000000100050+ 00000000102050+ 2",
+       "Soubor %s/csob.csv je z účtu 2000145399/0300\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Convert(c.files, c.balanceFromFile), c.outcome) << c.what << "\n" << log_;
+    EXPECT_EQ(Written(), c.written) << c.what;
+    std::string logged = c.logged;
+    for (size_t at; (at = logged.find("%s/")) != std::string::npos;) {
+      logged.replace(at, 3, folder_.path() + kPathSeparator);
+    }
+    EXPECT_NE(log_.find(logged), std::string::npos) << c.what << "\n" << log_;
+  }
+}
+
+// The profile's own account as people write it is the format's 16 digits
+// in the header and in every record; anything else refuses the run.
+TEST_F(RunChecksTest, ProfileAccountForms) {
+  const char* kRefusal =
+      "Číslo účtu musí být ve tvaru předčíslí-číslo (nejvýš 6 a 10 číslic), případně s kódem "
+      "banky za lomítkem!!!\n";
+  struct Case {
+    const char* typed;
+    const char* field;   // nullptr: refused
+    const char* logged;  // a part of the log
+  } cases[] = {
+      // The profile's field holds 15 characters and a NUL, or 16 digits.
+      {"19-2000145399", "0000192000145399", ""},
+      {"19 - 2000145399", "0000192000145399", ""},
+      {"2000 145 399", "0000002000145399", ""},
+      {"2000145399/0800", "0000002000145399",
+       "Kód banky 0800 za číslem účtu v nastavení vynechán, soubor ABO jej nemá\n"},
+      {"0000192000145399", "0000192000145399", ""},
+      {"123456789", "0000000123456789", ""},
+      {"1234561234567890", "1234561234567890", ""},
+      {"", "0000000000000000", ""},
+      {"abc", nullptr, kRefusal},
+      {"19-2000145399/08", nullptr, kRefusal},
+      {"1234567-1", nullptr, kRefusal},
+      {"19-20001453991", nullptr, kRefusal},
+      {"19--2000145399", nullptr, kRefusal},
+      {"CZ6508000000192000145399", nullptr, kRefusal},
+  };
+  const std::vector<std::pair<std::string, std::string>> files = {
+      {"s.csv", Servis("h", {"2014/09/02;10;7", "2014/09/03;-5;8"})}};
+  for (const Case& c : cases) {
+    std::memset(g_accountSettings.accountNumber, 0, sizeof g_accountSettings.accountNumber);
+    std::memcpy(g_accountSettings.accountNumber, c.typed,
+                std::min(std::strlen(c.typed), sizeof g_accountSettings.accountNumber));
+    const ExportOutcome outcome = Convert(files);
+    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.typed << "\n" << log_;
+    if (c.field == nullptr) {
+      EXPECT_EQ(outcome, ExportOutcome::kRefused) << c.typed;
+      EXPECT_EQ(ReadTestFile(output_), "") << c.typed;
+      continue;
+    }
+    EXPECT_EQ(outcome, ExportOutcome::kWritten) << c.typed << "\n" << log_;
+    const std::string written = ReadTestFile(output_);
+    ASSERT_EQ(written.size(), 3 * 130u) << c.typed;
+    for (size_t at = 0; at < written.size(); at += 130) {
+      EXPECT_EQ(written.substr(at + 3, 16), c.field) << c.typed << " line " << at / 130 + 1;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

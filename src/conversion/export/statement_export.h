@@ -1,0 +1,51 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_STATEMENT_EXPORT_H_
+#define TARVOLO_CONVERSION_EXPORT_STATEMENT_EXPORT_H_
+
+#include <cstddef>
+#include <cstdint>
+#include "conversion/values/log_line.h"
+
+namespace tarvolo {
+
+struct ExportRequest {
+  // The selection: NUL-terminated strings ended by an empty one, either one
+  // file's full path or a folder followed by names in it. Never read past
+  // selectionSize bytes.
+  const char* selection = nullptr;
+  size_t selectionSize = 0;
+  // The statement date (the day of the run) as a timestamp.
+  int32_t statementDate = 0;
+  // Where the statement is written; relative paths land in the current folder.
+  const char* outputPath = "export.gpc";
+  // A file that cannot be read refuses the run (for scripts, which cannot
+  // see the log); otherwise it is logged and the other files are converted.
+  bool everyFileRequired = false;
+  // The settings file of the run, never written over by the statement.
+  const char* settingsPath = nullptr;
+  // The header's opening balance is the one the first file states, not the
+  // profile's.
+  bool balanceFromFile = false;
+  // Where the same statement is written as a camt.053 document too; null
+  // for none. Both files are written, or neither.
+  const char* camtPath = nullptr;
+  // The own account's bank code for that document (0: the run's files tell
+  // it, or it stays unknown).
+  int32_t bankCode = 0;
+};
+
+enum class ExportOutcome {
+  kWritten,
+  kWrittenWithProblems,  // written, but the check of the file found faults
+  kNothingLoaded,
+  kRefused,
+  kWriteFailed,
+};
+
+// The conversion run: reads every selected statement file, builds the "075"
+// records and the "074" header from g_accountSettings and g_exportTotals,
+// writes the statement file and reports each step through `log`.
+ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_STATEMENT_EXPORT_H_

@@ -1,0 +1,438 @@
+#include "conversion/export/statement_export.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "conversion/export/export_totals.h"
+#include "conversion/gpc/gpc_check.h"
+#include "conversion/values/dates.h"
+#include "platform/file.h"
+#include "settings/account_settings.h"
+#include "temp_folder.h"
+#include "test_support.h"
+
+namespace tarvolo {
+namespace {
+
+const char kStatementHeader[] = "Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n";
+
+// A data line with the given date, amount and document number.
+std::string Item(const std::string& date, const std::string& amount,
+                 const std::string& symbol = "1") {
+  return "1;" + date + ";" + amount + ";;;" + symbol + ";;;;;Položka\r\n";
+}
+
+int32_t NoonOf(int year, int month, int day) {
+  CivilTime noon;
+  noon.year = year;
+  noon.month = month;
+  noon.day = day;
+  noon.hour = 12;
+  int64_t time = 0;
+  EXPECT_TRUE(MakeLocalTime(noon, false, &time));
+  return static_cast<int32_t>(time);
+}
+
+class StatementExportTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    UseExampleProfile("123456789");
+    output_ = folder_.File("export.gpc");
+  }
+
+  // Runs the export over a selection list given as its strings.
+  ExportOutcome Run(const std::vector<std::string>& strings) {
+    selection_.clear();
+    for (const std::string& s : strings) selection_ += s + '\0';
+    selection_ += '\0';
+    return RunSelection(selection_);
+  }
+
+  ExportOutcome RunSelection(const std::string& selection, bool everyFileRequired = false) {
+    log_.clear();
+    ExportRequest request;
+    request.selection = selection.data();
+    request.selectionSize = selection.size();
+    request.statementDate = NoonOf(2014, 9, 24);
+    request.outputPath = output_.c_str();
+    request.everyFileRequired = everyFileRequired;
+    return RunStatementExport(request, [this](const char* line) { log_.push_back(line); });
+  }
+
+  // Converts one statement file holding `items` and returns the header line.
+  std::string HeaderFor(const std::string& items) {
+    const std::string path = folder_.Write("s.csv", kStatementHeader + items);
+    EXPECT_EQ(Run({path}), ExportOutcome::kWritten);
+    return ReadTestFile(output_).substr(0, 130);
+  }
+
+  TempFolder folder_;
+  std::string output_;
+  std::string selection_;
+  std::vector<std::string> log_;
+};
+
+TEST_F(StatementExportTest, HeaderExample) {
+  const std::string path =
+      folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "200") +
+                                 Item("2014/09/24", "50,29") + Item("2014/09/24", "-100"));
+  ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 130 + 3 * 130u);
+  const std::string expected = std::string("074") + "0000000123456789" + "Hlavni ucet         " +
+                               "310814" + "00000000100050+" + "00000000115079+" +
+                               "000000000100000" + "000000000250290" + "007" + "240914" +
+                               std::string(14, ' ') + "\r\n";
+  EXPECT_EQ(written.substr(0, 130), expected);
+  EXPECT_EQ(written.substr(130, 3), "075");
+  const std::vector<std::string> expectedLog = {
+      "Převádím soubor " + path + "\n",
+      "Načteno 3 položek, starý zůstatek 1000.50 Kč, nový 1150.79 Kč\n",
+      "Celkem příchozí platby 250.29 Kč, odchozí platby 100.00 Kč\n",
+      "Zapsán soubor " + output_ + "\n",
+      "Kontrola souboru " + output_ + ": v pořádku\n",
+  };
+  EXPECT_EQ(log_, expectedLog);
+  EXPECT_EQ(g_exportTotals.itemCount, 3);
+}
+
+TEST_F(StatementExportTest, HeaderFields) {
+  struct Case {
+    const char* balance;
+    int32_t number;
+    std::string items;
+    size_t offset;
+    const char* expected;
+  } cases[] = {
+      {"1234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},  // decimal comma
+      {"1 234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},
+      {"", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"abc", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"-500", 7, Item("2014/09/24", "100") + Item("2014/09/24", "-50"), 45,
+       "00000000050000-00000000045000-"},
+      {"-0", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"-0,004", 7, Item("2014/09/24", "1"), 45, "00000000000000-"},
+      {"0", 7, Item("2014/09/24", "0,29"), 90, "000000000000290"},
+      {"0", 7, Item("2014/09/24", "1,15"), 90, "000000000001150"},
+      {"0", 7, Item("2014/09/24", "-1,15"), 75, "000000000001150"},
+      {"0", 7, Item("2014/09/24", "9999999999,99"), 90, "009999999999990"},
+      {"0", 7, Item("2014/09/24", "1"), 105, "007"},
+      {"0", 0, Item("2014/09/24", "1"), 105, "000"},
+      {"0", 999, Item("2014/09/24", "1"), 105, "999"},
+  };
+  for (const Case& c : cases) {
+    std::memset(g_accountSettings.openingBalance, 0, sizeof g_accountSettings.openingBalance);
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    g_accountSettings.statementNumber = c.number;
+    const std::string header = HeaderFor(c.items);
+    EXPECT_EQ(header.size(), 130u);
+    EXPECT_EQ(header.substr(c.offset, std::strlen(c.expected)), c.expected)
+        << c.balance << " " << c.items;
+  }
+}
+
+// Amounts with parts of a heller: every record is rounded on its own, and
+// the header's turnovers and new balance are worked out from those records,
+// so that the written statement adds up to the heller.
+TEST_F(StatementExportTest, HeaderAddsUpToItsRecords) {
+  EXPECT_EQ(HeaderFor(Item("2014/09/24", "0,125") + Item("2014/09/24", "0,125")).substr(45, 60),
+            "00000000100050+00000000100076+000000000000000000000000000260");
+  std::mt19937 random(7);
+  for (int round = 0; round < 50; ++round) {
+    std::string items;
+    for (int i = 0; i < 20; ++i) {
+      const long thousandths = static_cast<long>(random() % 2000001) - 1000000;
+      items += Item("2014/09/24",
+                    (thousandths < 0 ? "-" : "") + std::to_string(std::labs(thousandths) / 1000) +
+                        "," + std::to_string(1000 + std::labs(thousandths) % 1000).substr(1));
+    }
+    HeaderFor(items);
+    EXPECT_TRUE(CheckGpcStatement(ReadTestFile(output_)).empty()) << items;
+    EXPECT_EQ(log_.back(), "Kontrola souboru " + output_ + ": v pořádku\n");
+  }
+}
+
+TEST_F(StatementExportTest, OldBalanceDateIsTheDayBeforeTheCalendarDay) {
+  struct Case {
+    int year, month, day;
+    const char* expected;
+  } cases[] = {
+      {2016, 3, 1, "290216"},
+      {2014, 9, 1, "310814"},
+      {2015, 1, 1, "311214"},
+      {2014, 7, 15, "140714"},
+  };
+  for (const Case& c : cases) {
+    g_accountSettings.balanceDate = CalendarDayToStoredTimestamp(c.year, c.month, c.day);
+    EXPECT_EQ(HeaderFor(Item("2014/09/24", "1")).substr(39, 6), c.expected);
+  }
+}
+
+TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
+  struct Case {
+    int32_t number;
+    int32_t balanceDate;
+    const char* balance;
+    const char* message;
+  } cases[] = {
+      {1000, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-100, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-7, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {-1, 0, "0", "Číslo výpisu musí být od 0 do 999!!!\n"},
+      {7, -3601, "0", "Neplatné datum zůstatku!!!\n"},
+      {7, 0, "1e15",
+       "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      // Beyond the range of numbers it would read as 0.
+      {7, 0, "1e400",
+       "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+  };
+  const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
+  for (const Case& c : cases) {
+    g_accountSettings.statementNumber = c.number;
+    g_accountSettings.balanceDate = c.balanceDate;
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    EXPECT_EQ(Run({path}), ExportOutcome::kRefused);
+    ASSERT_FALSE(log_.empty());
+    EXPECT_EQ(log_.back(), c.message);
+    EXPECT_TRUE(ReadTestFile(output_).empty());
+  }
+}
+
+TEST_F(StatementExportTest, FolderAndNamesInSelectionOrder) {
+  const std::string a = folder_.Write("a.csv", kStatementHeader + Item("2014/09/01", "1", "111"));
+  const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2014/09/02", "2", "222"));
+  ASSERT_EQ(Run({folder_.path(), "b.csv", "a.csv"}), ExportOutcome::kWritten);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 3 * 130u);
+  EXPECT_EQ(written.substr(130 + 35, 13), "0000000000222");
+  EXPECT_EQ(written.substr(260 + 35, 13), "0000000000111");
+  EXPECT_EQ(log_[0], "Převádím soubor " + b + "\n");
+  EXPECT_EQ(log_[1], "Převádím soubor " + a + "\n");
+
+  // A folder that already ends in a separator gives two in a row, and such
+  // paths still open.
+  ASSERT_EQ(Run({folder_.path() + kPathSeparator, "a.csv"}), ExportOutcome::kWritten);
+  EXPECT_EQ(log_[0],
+            "Převádím soubor " + folder_.path() + kPathSeparator + kPathSeparator + "a.csv\n");
+}
+
+TEST_F(StatementExportTest, NothingLoaded) {
+  const std::string headerOnly = folder_.Write("h.csv", kStatementHeader);
+  const std::string zeros =
+      folder_.Write("z.csv", kStatementHeader + Item("2014/09/24", "0") + Item("2014/09/24", "-0"));
+  const std::string missing = folder_.File("missing.csv");
+  const std::string kNothing = "Nebyly načteny žádné položky nebo soubory!!!\n";
+  struct Case {
+    std::string selection;
+    std::vector<std::string> log;
+  } cases[] = {
+      {std::string(64, '\0'), {"Převádím soubor \n", kNothing}},  // nothing selected yet
+      {headerOnly + '\0' + '\0', {"Převádím soubor " + headerOnly + "\n", kNothing}},
+      {zeros + '\0' + '\0', {"Převádím soubor " + zeros + "\n", kNothing}},
+      // A single file that does not open reads as a folder without names.
+      {missing + '\0' + '\0',
+       {"Převádím soubor " + missing + kPathSeparator + "\n",
+        "Soubor " + missing + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
+      {folder_.path() + '\0' + '\0',
+       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n",
+        "Soubor " + folder_.path() + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
+  };
+  const std::string previous = "earlier statement";
+  folder_.Write("export.gpc", previous);
+  for (const Case& c : cases) {
+    EXPECT_EQ(RunSelection(c.selection), ExportOutcome::kNothingLoaded);
+    EXPECT_EQ(log_, c.log);
+    EXPECT_EQ(ReadTestFile(output_), previous);
+  }
+}
+
+// A file that cannot be read gets a line that names it. The window program
+// converts the other files; a run that needs every file (the command line's)
+// writes nothing.
+TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
+  const std::string good = folder_.Write("good.csv", kStatementHeader + Item("2014/09/24", "5"));
+  std::filesystem::create_directory(folder_.File("folder.csv"));
+  for (const char* unreadable : {"missing.csv", "folder.csv"}) {
+    for (bool everyFileRequired : {false, true}) {
+      SCOPED_TRACE(std::string(unreadable) + (everyFileRequired ? ", every file required" : ""));
+      folder_.Write("export.gpc", "earlier statement");
+      const ExportOutcome outcome = RunSelection(
+          folder_.path() + '\0' + unreadable + '\0' + "good.csv" + '\0' + '\0', everyFileRequired);
+      const std::string path = folder_.File(unreadable);
+      ASSERT_GE(log_.size(), 4u);
+      EXPECT_EQ(log_[0], "Převádím soubor " + path + "\n");
+      EXPECT_EQ(log_[1], "Soubor " + path + " nelze přečíst!!!\n");
+      EXPECT_EQ(log_[2], "Převádím soubor " + good + "\n");
+      if (everyFileRequired) {
+        EXPECT_EQ(outcome, ExportOutcome::kRefused);
+        EXPECT_EQ(log_[3], "Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
+        EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+      } else {
+        // Written, but the run says that a file is missing from it.
+        EXPECT_EQ(outcome, ExportOutcome::kWrittenWithProblems);
+        EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+        EXPECT_EQ(log_.back(), "Pozor: 1 upozornění, zkontrolujte je před importem!!!\n");
+      }
+    }
+  }
+}
+
+TEST_F(StatementExportTest, FailedWriteKeepsThePreviousFile) {
+  const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
+  folder_.Write("export.gpc", "earlier statement");
+  // A read-only file is never replaced.
+  const auto writable = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                        std::filesystem::perms::others_write;
+  std::filesystem::permissions(output_, writable, std::filesystem::perm_options::remove);
+  EXPECT_EQ(Run({path}), ExportOutcome::kWriteFailed);
+  EXPECT_EQ(log_.back(), "Soubor " + output_ + " se nepodařilo zapsat!!!\n");
+  EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+  std::filesystem::permissions(output_, std::filesystem::perms::owner_write,
+                               std::filesystem::perm_options::add);
+}
+
+TEST_F(StatementExportTest, CutValuesAreReported) {
+  const std::string path = folder_.Write(
+      "s.csv", kStatementHeader + Item("2014/09/24", "5") + Item("1999/09/24", "5", "12"));
+  ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
+  EXPECT_EQ(log_[1], "Soubor " + path +
+                         ", řádek 3: rok je delší než pole v ABO, zapsán jen jeho konec!!!\n");
+}
+
+// The log's balances and turnovers are those of the header, in whole hellers.
+TEST_F(StatementExportTest, LogShowsTheHeaderAmounts) {
+  struct Case {
+    const char* balance;
+    std::string items;
+    const char* header;  // old and new balance, characters 46 to 75
+    const char* log;
+  } cases[] = {
+      {"0,015", Item("2014/09/24", "-5"), "00000000000002+00000000000498-",
+       "Načteno 1 položek, starý zůstatek 0.02 Kč, nový -4.98 Kč\n"},
+      {"-0,004", Item("2014/09/24", "1"), "00000000000000-00000000000100+",
+       "Načteno 1 položek, starý zůstatek 0.00 Kč, nový 1.00 Kč\n"},
+      {"1000,005", Item("2014/09/24", "0,125"), "00000000100001+00000000100014+",
+       "Načteno 1 položek, starý zůstatek 1000.01 Kč, nový 1000.14 Kč\n"},
+  };
+  for (const Case& c : cases) {
+    std::strcpy(g_accountSettings.openingBalance, c.balance);
+    EXPECT_EQ(HeaderFor(c.items).substr(45, 30), c.header) << c.balance;
+    ASSERT_GE(log_.size(), 2u);
+    EXPECT_EQ(log_[1], c.log) << c.balance;
+  }
+}
+
+// Amounts that the record cannot hold or the reader cannot read: each is
+// named with its file and line. One too long for the record's 12 digits of
+// hellers refuses the run (the file would not add up); one beyond the range
+// of numbers reads as 0 with a warning, and the file is written.
+TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
+  struct Case {
+    const char* amount;
+    ExportOutcome outcome;
+    const char* line;  // after "Soubor <path>, řádek 3: "
+  } cases[] = {
+      {"10000000000", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"-12345678901,23", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"9999999999,995", ExportOutcome::kRefused,
+       "částka má víc než 12 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {"1e400", ExportOutcome::kWrittenWithProblems,
+       "částka je mimo rozsah čísel, čtena jako 0!!!\n"},
+      {"-1,5e400", ExportOutcome::kWrittenWithProblems,
+       "částka je mimo rozsah čísel, čtena jako 0!!!\n"},
+      {"9999999999,99", ExportOutcome::kWritten, nullptr},
+      {"1e-400", ExportOutcome::kWritten, nullptr},
+  };
+  const std::string second =
+      folder_.Write("second.csv", kStatementHeader + Item("2014/09/24", "3"));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.amount);
+    folder_.Write("export.gpc", "earlier statement");
+    const std::string first = folder_.Write(
+        "first.csv", kStatementHeader + Item("2014/09/24", "5") + Item("2014/09/24", c.amount));
+    EXPECT_EQ(Run({folder_.path(), "first.csv", "second.csv"}), c.outcome);
+    ASSERT_GE(log_.size(), 3u);
+    EXPECT_EQ(log_[0], "Převádím soubor " + first + "\n");
+    if (c.line) {
+      EXPECT_EQ(log_[1], "Soubor " + first + ", řádek 3: " + c.line);
+      EXPECT_EQ(log_[2], "Převádím soubor " + second + "\n");
+    } else {
+      EXPECT_EQ(log_[1], "Převádím soubor " + second + "\n");
+    }
+    if (c.outcome == ExportOutcome::kRefused) {
+      EXPECT_EQ(log_.size(), 3u);
+      EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+    } else {
+      const size_t check = log_.size() - (c.line ? 2 : 1);
+      EXPECT_EQ(log_[check], "Kontrola souboru " + output_ + ": v pořádku\n");
+    }
+  }
+}
+
+// Dates the record builder cannot read keep the bytes they always had (the
+// parts the line does not give come from the previous line, or are zeros),
+// and each file says once where the first one is and how many there are.
+TEST_F(StatementExportTest, UnreadableDatesAreCountedPerFile) {
+  const std::string a =
+      folder_.Write("a.csv", kStatementHeader + Item("2014/09/15", "1") + Item("2014-09-16", "2") +
+                                 Item("2014/09/17", "3") + Item("17.9.2014", "4") + Item("", "5") +
+                                 Item("2014/09/19", "6") + Item("2014/09/20", "7"));
+  const std::string b =
+      folder_.Write("b.csv", kStatementHeader + Item("2014/09/21", "8") + Item("2.9.2014", "9"));
+  const std::string c = folder_.Write("c.csv", kStatementHeader + Item("2014/09/18", "7"));
+  Run({folder_.path(), "a.csv", "b.csv", "c.csv"});
+  const std::vector<std::string> expected = {
+      "Převádím soubor " + a + "\n",
+      "Soubor " + a +
+          ", řádek 3: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+          "(takových řádků je v souboru 3)!!!\n",
+      "Převádím soubor " + b + "\n",
+      "Soubor " + b +
+          ", řádek 3: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
+          "(takových řádků je v souboru 1)!!!\n",
+      "Převádím soubor " + c + "\n",
+  };
+  ASSERT_GE(log_.size(), expected.size());
+  EXPECT_EQ(std::vector<std::string>(log_.begin(), log_.begin() + expected.size()), expected);
+  const std::string written = ReadTestFile(output_);
+  ASSERT_EQ(written.size(), 11 * 130u);
+  // A date read in part takes the parts it has: 17.9.2014 gives the year 17.
+  const char* dates[] = {"150914", "150914", "170914", "170917", "170917",
+                         "190914", "200914", "210914", "210902", "180914"};
+  for (size_t i = 0; i < 10; ++i) {
+    EXPECT_EQ(written.substr((i + 1) * 130 + 91, 6), dates[i]) << i;
+    EXPECT_EQ(written.substr((i + 1) * 130 + 122, 6), dates[i]) << i;
+  }
+}
+
+// A file written whole whose own check finds faults says so in its outcome,
+// so that the command line's exit status can.
+TEST_F(StatementExportTest, WrittenFileWithFaultsHasItsOwnOutcome) {
+  struct Case {
+    const char* account;
+    std::string items;
+    ExportOutcome outcome;
+  } cases[] = {
+      {"123456789", Item("2014/09/24", "5"), ExportOutcome::kWritten},
+      {"123456789", Item("2014/13/24", "5"), ExportOutcome::kWrittenWithProblems},
+  };
+  for (const Case& c : cases) {
+    std::memset(g_accountSettings.accountNumber, 0, sizeof g_accountSettings.accountNumber);
+    std::strcpy(g_accountSettings.accountNumber, c.account);
+    const std::string path = folder_.Write("s.csv", kStatementHeader + c.items);
+    EXPECT_EQ(Run({path}), c.outcome) << c.account << " " << c.items;
+    EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+    EXPECT_EQ(log_.back() == "Kontrola souboru " + output_ + ": v pořádku\n",
+              c.outcome == ExportOutcome::kWritten);
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

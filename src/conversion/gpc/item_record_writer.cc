@@ -1,0 +1,175 @@
+#include "conversion/gpc/item_record_writer.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstring>
+
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/fixed_width.h"
+#include "conversion/values/profile_values.h"
+
+namespace tarvolo {
+
+const char kAmountField[] = "částka";
+
+namespace {
+
+// An integer as "%0Nd" renders it: "-" and digits, zeros between up to
+// `width` characters, never cut. `out` holds kIntegerSpace bytes; returns
+// the length. Only a value below zero needs it: the others are plain digits.
+constexpr size_t kIntegerSpace = 48;
+size_t ZeroFilledInteger(char* out, int64_t value, size_t width) {
+  const uint64_t magnitude =
+      value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  char digits[24];
+  const size_t count =
+      static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+  size_t length = 0;
+  if (value < 0) out[length++] = '-';
+  while (length + count < width && length + count < kIntegerSpace) out[length++] = '0';
+  std::memcpy(out + length, digits, count);
+  return length + count;
+}
+
+// The counter account's field holds the prefix's six digits, then the
+// number's ten.
+constexpr GpcField kCounterPrefix = {kItemFields[kItemCounterAccount].first, 6,
+                                     GpcFieldKind::kNumber, ""};
+constexpr GpcField kCounterNumber = {kCounterPrefix.first + 6, 10, GpcFieldKind::kNumber, ""};
+static_assert(kCounterPrefix.width + kCounterNumber.width ==
+              kItemFields[kItemCounterAccount].width);
+
+// The due date's field holds day, month and year, two digits each.
+constexpr size_t kDueDay = kItemFields[kItemDueDate].first;
+static_assert(kItemFields[kItemDueDate].width == 6 && kItemFields[kItemDate].width == 6);
+
+}  // namespace
+
+ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
+  // What every record of the run has in common.
+  std::memset(template_, '0', sizeof template_);
+  std::memcpy(template_, "075", 3);
+  const std::string own = ProfileAccountField();
+  PutRightAligned(template_, kItemFields[kItemOwnAccount], own.data(), own.size(), '0');
+  const GpcField& description = kItemFields[kItemDescription];
+  std::memset(template_ + description.first, ' ', description.width);
+  std::memcpy(template_ + kGpcLineWidth, "\r\n", 2);
+}
+
+void ItemRecordWriter::PutText(char* record, ItemField field, std::string_view text,
+                               const char* fieldName) {
+  if (!PutRightAligned<true>(record, kItemFields[field], text.data(), text.size(), '0')) {
+    Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+  }
+}
+
+void ItemRecordWriter::PutInteger(char* record, const GpcField& field, int64_t value,
+                                  const char* fieldName) {
+  bool whole;
+  if (value >= 0) {
+    whole = PutDigits<true>(record, field, static_cast<uint64_t>(value));
+  } else {
+    char text[kIntegerSpace];
+    whole = PutRightAligned<true>(record, field, text, ZeroFilledInteger(text, value, field.width),
+                                  '0');
+  }
+  if (!whole) Report(lineNumber_, fieldName, FieldCut::Kind::kCut);
+}
+
+void ItemRecordWriter::PutDatePart(char* record, size_t at, int32_t value, const char* fieldName) {
+  if (value >= 0 && value < 100) {
+    record[at] = static_cast<char>('0' + value / 10);
+    record[at + 1] = static_cast<char>('0' + value % 10);
+    return;
+  }
+  PutInteger(record, {at, 2, GpcFieldKind::kNumber, ""}, value, fieldName);
+}
+
+void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::Kind kind) {
+  if (cuts_) cuts_->push_back({lineNumber, fieldName, kind});
+}
+
+void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t number) {
+  if (number < 0) number = -number;
+  if (prefix >= 0 && prefix <= 999999) {
+    PutDigits<true>(record, kCounterPrefix, static_cast<uint64_t>(prefix));
+    if (!PutDigits<true>(record, kCounterNumber, static_cast<uint64_t>(number))) {
+      Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
+    }
+    return;
+  }
+  // A prefix below zero takes a character of the field for its sign.
+  char counter[2 * kIntegerSpace];
+  const size_t prefixLength = ZeroFilledInteger(counter, prefix, 6);
+  const size_t length = prefixLength + ZeroFilledInteger(counter + prefixLength, number, 10);
+  if (length > 16) {
+    std::memmove(counter + 6, counter + length - 10, 10);
+    Report(lineNumber_, "číslo protiúčtu", FieldCut::Kind::kCut);
+  }
+  std::memcpy(record + kCounterPrefix.first, counter, 16);
+}
+
+void ItemRecordWriter::PutAmount(char* record, double amount) {
+  const bool debit = amount < 0;
+  const double magnitude = std::fabs(amount);
+  int64_t hellers = 0;
+  const bool counted = WholeHellers(magnitude, &hellers);
+  const GpcField& field = kItemFields[kItemAmount];
+  bool whole;
+  if (counted && hellers < kHellerLimit) {
+    whole = PutDigits<true>(record, field, static_cast<uint64_t>(hellers));
+  } else {
+    piece_.clear();
+    if (std::isfinite(magnitude * 100.0)) {
+      AppendRoundedMagnitude(piece_, magnitude * 100.0, 0);
+    } else {
+      // Too large for a double once in hellers ("inf" is no amount): the
+      // digits of the crowns without their decimal point, cut like any other.
+      Render(piece_, "%.2f", {magnitude});
+      piece_.erase(piece_.size() - 3, 1);
+    }
+    whole = PutRightAligned<true>(record, field, piece_.data(), piece_.size(), '0');
+  }
+  if (!whole) Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
+  record[kItemFields[kItemAccountingCode].first] = debit ? '1' : '2';
+  // The currency code field ends with the posting code.
+  std::memcpy(record + kItemFields[kItemCurrencyCode].first, debit ? "01101" : "01102", 5);
+}
+
+void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year) {
+  PutDatePart(record, at, day, "den");
+  PutDatePart(record, at + 2, month, "měsíc");
+  PutDatePart(record, at + 4, year, "rok");
+}
+
+void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {
+  lineNumber_ = item.line;
+  const size_t at = exportText.size();
+  // Every field starts as the template's zeros (the description as its
+  // blanks), and each is written once: numbers need only their digits from
+  // the highest one that is not zero, texts only their characters.
+  exportText.append(template_, sizeof template_);
+  char* record = &exportText[at];
+  PutCounterAccount(record, item.counterPrefix, item.counterNumber);
+  PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
+  PutAmount(record, item.amount);
+  PutText(record, kItemVariableSymbol, item.variableSymbol, "variabilní symbol");
+  PutInteger(record, kItemFields[kItemBankCode], item.bankCode, "kód banky");
+  PutText(record, kItemConstantSymbol, item.constantSymbol, "konstantní symbol");
+  PutText(record, kItemSpecificSymbol, item.specificSymbol, "specifický symbol");
+  PutDate(record, kDueDay, item.valueDay, item.valueMonth, item.valueYear);
+  const GpcField& descriptionField = kItemFields[kItemDescription];
+  // The description ends at a NUL where it has one, as a text field does.
+  const std::string_view description = item.description;
+  const size_t length = std::min(description.size(), descriptionField.width);
+  PutLeftAligned<true>(record, descriptionField, description.data(),
+                       length > 0 ? strnlen(description.data(), length) : 0, ' ');
+  const size_t date = kItemFields[kItemDate].first;
+  if (item.day == item.valueDay && item.month == item.valueMonth && item.year == item.valueYear) {
+    std::memcpy(record + date, record + kDueDay, 6);
+  } else {
+    PutDate(record, date, item.day, item.month, item.year);
+  }
+}
+
+}  // namespace tarvolo

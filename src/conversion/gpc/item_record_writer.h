@@ -1,0 +1,49 @@
+#ifndef TARVOLO_CONVERSION_GPC_ITEM_RECORD_WRITER_H_
+#define TARVOLO_CONVERSION_GPC_ITEM_RECORD_WRITER_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/gpc/gpc_records.h"
+#include "conversion/values/line_report.h"
+#include "conversion/values/statement_item.h"
+
+namespace tarvolo {
+
+// Length of one "075" record with its CR LF.
+constexpr size_t kRecordLength = kGpcLineLength;
+
+// Renders items into "075" records with the own account number of
+// g_accountSettings. Every record is exactly 128 characters and CR LF: a
+// value wider than its field keeps its last characters and is listed in
+// `cuts` (when given). It renders only; the run sums the items it keeps.
+class ItemRecordWriter {
+ public:
+  explicit ItemRecordWriter(std::vector<FieldCut>* cuts);
+  void Append(const StatementItem& item, std::string& exportText);
+  // Lists another fault of a line in `cuts` (when given).
+  void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
+
+ private:
+  // A value zero-filled into its field of `record`, cut to its last
+  // characters and reported as `fieldName` when wider.
+  void PutText(char* record, ItemField field, std::string_view text, const char* fieldName);
+  void PutInteger(char* record, const GpcField& field, int64_t value, const char* fieldName);
+  // Day, month or year: two digits at `at`.
+  void PutDatePart(char* record, size_t at, int32_t value, const char* fieldName);
+  void PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year);
+  void PutCounterAccount(char* record, int32_t prefix, int64_t number);
+  // The amount and its codes.
+  void PutAmount(char* record, double amount);
+
+  char template_[kGpcLineLength];
+  std::string piece_;
+  int lineNumber_ = 0;
+  std::vector<FieldCut>* cuts_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_GPC_ITEM_RECORD_WRITER_H_

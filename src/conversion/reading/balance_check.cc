@@ -1,0 +1,257 @@
+#include "conversion/reading/balance_check.h"
+
+#include "conversion/reading/statement_layout.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/log_line.h"
+
+namespace tarvolo {
+namespace {
+
+// A label, alone or followed by more words or a colon ("Konečný zůstatek
+// k 31.01.2024:").
+bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels) {
+  for (const char* label : labels) {
+    const size_t length = std::char_traits<char>::length(label);
+    if (name.compare(0, length, label) == 0 &&
+        (name.size() == length || name[length] == ' ' || name[length] == ':')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+enum class BalanceLabel { kNone, kOpening, kClosing, kByPlace };
+
+BalanceLabel LabelOf(std::string_view field) {
+  // Most fields are told apart by their first letter alone.
+  const char* first = nullptr;
+  const char* second = nullptr;
+  switch (FoldedInitial(field)) {
+    case 'p':
+      first = "pocatecni";
+      break;
+    case 'k':
+      first = "konecny";
+      break;
+    case 'z':
+      first = "zaverecny", second = "zustatek";
+      break;
+    case 'o':
+      first = "opening";
+      break;
+    case 'c':
+      first = "closing";
+      break;
+    case 'f':
+      first = "final";
+      break;
+    default:
+      return BalanceLabel::kNone;
+  }
+  if (!NameStartsWith(field, first) && (second == nullptr || !NameStartsWith(field, second))) {
+    return BalanceLabel::kNone;
+  }
+  std::string name = NormaliseColumnName(field);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  // Fio's, KB's, mBank's and Business 24's labels, and dated balance rows.
+  if (IsOneOf(name, {"openingbalance", "pocatecni zustatek", "opening balance"})) {
+    return BalanceLabel::kOpening;
+  }
+  if (IsOneOf(name, {"closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance",
+                     "closing balance"})) {
+    return BalanceLabel::kClosing;
+  }
+  // "Zůstatek k 31.01.2024": the opening before the items, the closing after.
+  if (name.compare(0, 11, "zustatek k ") == 0 && name.size() > 11 && name[11] >= '0' &&
+      name[11] <= '9') {
+    return BalanceLabel::kByPlace;
+  }
+  return BalanceLabel::kNone;
+}
+
+bool ReadHellers(std::string_view text, char decimalMark, int64_t* hellers) {
+  ItemAmount amount;
+  int64_t value = 0;
+  if (ReadItemAmount(text, decimalMark, &amount) != AmountStatus::kRead ||
+      !WholeHellers(amount.value, &value) || value > kHellerLimit || value < -kHellerLimit) {
+    return false;
+  }
+  *hellers = value;
+  return true;
+}
+
+bool Later(const ItemDate& a, const ItemDate& b) {
+  if (a.year != b.year) return a.year > b.year;
+  if (a.month != b.month) return a.month > b.month;
+  return a.day > b.day;
+}
+
+double Crowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
+
+}  // namespace
+
+bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
+                                   std::string_view amount) {
+  bool labelled = false;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    BalanceLabel label = LabelOf(fields[i]);
+    if (label == BalanceLabel::kNone) continue;
+    labelled = true;
+    if (label == BalanceLabel::kByPlace) {
+      label = total_ == 0 && !first_.present ? BalanceLabel::kOpening : BalanceLabel::kClosing;
+    }
+    bool& has = label == BalanceLabel::kOpening ? lines_.hasOpening : lines_.hasClosing;
+    int64_t& balance = label == BalanceLabel::kOpening ? lines_.opening : lines_.closing;
+    // The first statement of a balance counts; a repeated label is no news.
+    if (has) continue;
+    // The row's amount, or the value that follows the label.
+    has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
+    size_t value = i + 1;
+    while (!has && value < fields.size() && fields[value].empty()) ++value;
+    if (!has && value < fields.size()) has = ReadHellers(fields[value], decimalMark_, &balance);
+  }
+  return labelled;
+}
+
+void BalanceCheck::StateBalance(bool opening, std::string_view text) {
+  bool& has = opening ? lines_.hasOpening : lines_.hasClosing;
+  if (!has && !text.empty())
+    has = ReadHellers(text, decimalMark_, opening ? &lines_.opening : &lines_.closing);
+}
+
+bool BalanceCheck::Add(int64_t value, int64_t* sum) {
+  if (*sum > kHellerLimit || *sum < -kHellerLimit) {
+    tooLarge_ = true;
+    return false;
+  }
+  *sum += value;
+  return true;
+}
+
+void BalanceCheck::AddRow(double amount, double fee, const ItemDate& date,
+                          std::string_view balance) {
+  // Each record in its own hellers, as the statement file sums them.
+  int64_t amountHellers = 0, feeHellers = 0;
+  if (!WholeHellers(amount, &amountHellers) || !WholeHellers(fee, &feeHellers) ||
+      amountHellers > kHellerLimit || amountHellers < -kHellerLimit || feeHellers > kHellerLimit ||
+      feeHellers < -kHellerLimit) {
+    tooLarge_ = true;
+    return;
+  }
+  const int64_t effect = amountHellers + feeHellers;
+  BalanceRow row;
+  row.before = total_;
+  row.effect = effect;
+  row.date = date;
+  if (!Add(effect, &total_)) return;
+  row.present = !balance.empty() && ReadHellers(balance, decimalMark_, &row.balance);
+  if (!row.present) return;
+  if (!first_.present) first_ = row;
+  last_ = row;
+}
+
+// From the balance after the first and after the last row that has one.
+// Banks list rows oldest or newest first: the dates tell, and where they are
+// the same, the order whose balances add up.
+void BalanceCheck::RunningBalances(StatedBalances* running) const {
+  if (!first_.present) return;
+  StatedBalances oldestFirst, newestFirst;
+  oldestFirst.hasOpening = oldestFirst.hasClosing = true;
+  oldestFirst.opening = first_.balance - first_.before - first_.effect;
+  oldestFirst.closing = last_.balance + (total_ - last_.before - last_.effect);
+  newestFirst.hasOpening = newestFirst.hasClosing = true;
+  newestFirst.closing = first_.balance + first_.before;
+  newestFirst.opening = last_.balance - (total_ - last_.before);
+  bool newest = Later(first_.date, last_.date);
+  if (!newest && !Later(last_.date, first_.date)) {
+    // Rows of one day: the order whose balances add up, and where both do
+    // (amounts that cancel), the layout's own.
+    const bool oldestFits = oldestFirst.opening + total_ == oldestFirst.closing;
+    const bool newestFits = newestFirst.opening + total_ == newestFirst.closing;
+    newest = oldestFits == newestFits ? newestFirst_ : newestFits;
+  }
+  *running = newest ? newestFirst : oldestFirst;
+}
+
+StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log) const {
+  StatedBalances stated = lines_;
+  if (!stated.hasOpening || !stated.hasClosing) {
+    // Balances the file writes out count before those worked out from rows.
+    StatedBalances running;
+    RunningBalances(&running);
+    if (!stated.hasOpening && running.hasOpening) {
+      stated.hasOpening = true;
+      stated.opening = running.opening;
+    }
+    if (!stated.hasClosing && running.hasClosing) {
+      stated.hasClosing = true;
+      stated.closing = running.closing;
+    }
+  }
+  if (!stated.hasOpening && !stated.hasClosing) return stated;
+  if (tooLarge_) {
+    LogFormatted(log, "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké!!!\n", {path});
+    return StatedBalances();
+  }
+  if (otherCurrency_ > 0) {
+    LogFormatted(log, "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
+                 {path, otherCurrency_});
+  }
+  if (stated.hasOpening && stated.hasClosing) {
+    const int64_t computed = stated.opening + total_;
+    if (computed == stated.closing) {
+      LogFormatted(log,
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
+                   "souhlasí\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing)});
+    } else {
+      LogFormatted(log,
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f Kč, ale soubor uvádí "
+                   "konečný zůstatek %.2f Kč, rozdíl %.2f Kč!!!\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(computed),
+                    Crowns(stated.closing), Crowns(stated.closing - computed)});
+    }
+  } else if (stated.hasOpening) {
+    LogFormatted(log,
+                 "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
+                 "soubor konečný zůstatek neuvádí\n",
+                 {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_)});
+  } else {
+    LogFormatted(log,
+                 "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f Kč, "
+                 "soubor počáteční zůstatek neuvádí\n",
+                 {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_)});
+  }
+  return stated;
+}
+
+bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
+                       ProfileValues* values, const LogLine& log) {
+  if (!stated.hasOpening) {
+    if (!fromFile) return true;
+    LogFormatted(log,
+                 "Soubor %s neuvádí počáteční zůstatek, který měla převzít hlavička; nic "
+                 "nezapsáno!!!\n",
+                 {firstPath});
+    return false;
+  }
+  if (fromFile) {
+    if (!FitsHeader(stated.opening)) {
+      log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
+      return false;
+    }
+    values->openingHellers = stated.opening;
+    values->openingBalance = Crowns(stated.opening);
+    LogFormatted(log, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
+                 {Crowns(stated.opening), firstPath});
+    return true;
+  }
+  if (values->openingHellers == stated.opening) return true;
+  LogFormatted(log,
+               "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
+               "souboru %s; hlavička má zůstatek z nastavení!!!\n",
+               {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
+  return true;
+}
+
+}  // namespace tarvolo

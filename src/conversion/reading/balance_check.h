@@ -1,0 +1,88 @@
+#ifndef TARVOLO_CONVERSION_READING_BALANCE_CHECK_H_
+#define TARVOLO_CONVERSION_READING_BALANCE_CHECK_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/reading/item_fields.h"
+#include "conversion/values/log_line.h"
+#include "conversion/values/profile_values.h"
+
+namespace tarvolo {
+
+// The balances a statement file states about itself, in whole hellers.
+struct StatedBalances {
+  bool hasOpening = false;
+  bool hasClosing = false;
+  int64_t opening = 0;
+  int64_t closing = 0;
+};
+
+// Proves that no item of a file was lost: the balances the file states (in
+// lines around its items, or in a column with the balance after each row)
+// against the sum of its items, all in whole hellers so that they compare
+// exactly.
+class BalanceCheck {
+ public:
+  // A line that states a balance, such as "Počáteční zůstatek;+125430,50",
+  // ";;#Konečný zůstatek:;167 595,94 CZK;" or a dated row "Zůstatek k
+  // 31.01.2024" with its `amount`: the value is the amount, else what
+  // follows the label. Returns whether the line has a balance label (and is
+  // therefore no item).
+  bool ReadBalanceLine(const std::vector<std::string_view>& fields, std::string_view amount = {});
+
+  // The file's decimal mark, for the balances it writes.
+  void SetDecimalMark(char mark) { decimalMark_ = mark; }
+
+  // The layout lists its rows newest first: where a running balance fits
+  // both orders, this one is taken.
+  void SetNewestFirst(bool newestFirst) { newestFirst_ = newestFirst; }
+
+  // A balance the file states in a column of its own (KB Business repeats
+  // them on every row); the first one stated counts.
+  void StateBalance(bool opening, std::string_view text);
+
+  // One row of the account's currency: the amounts of its records (the item
+  // and its fee, 0 for none) and the balance after it, "" where it has none.
+  void AddRow(double amount, double fee, const ItemDate& date, std::string_view balance);
+
+  // A row in another currency, which no balance of the account includes.
+  void AddOtherCurrency() { ++otherCurrency_; }
+
+  // Logs how the balances and the items of the file `path` compare, when the
+  // file states any balance, and returns the balances it states.
+  StatedBalances Report(const std::string& path, const LogLine& log) const;
+
+ private:
+  // A running-balance row with the sum of the rows before it.
+  struct BalanceRow {
+    bool present = false;
+    int64_t balance = 0;
+    int64_t before = 0;
+    int64_t effect = 0;
+    ItemDate date;
+  };
+  bool Add(int64_t value, int64_t* sum);
+  void RunningBalances(StatedBalances* running) const;
+
+  StatedBalances lines_;
+  char decimalMark_ = 0;
+  bool newestFirst_ = false;
+  int64_t total_ = 0;
+  bool tooLarge_ = false;
+  int32_t otherCurrency_ = 0;
+  BalanceRow first_, last_;
+};
+
+// Compares the profile's opening balance with the one the first file states
+// and logs it; with `fromFile`, the file's balance replaces the profile's in
+// `values`. False, with a line in the log, when the balance was to come from
+// a file that states none or one the header cannot show.
+bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
+                       ProfileValues* values, const LogLine& log);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_BALANCE_CHECK_H_

@@ -1,0 +1,44 @@
+#ifndef TARVOLO_CONVERSION_READING_FILE_ACCOUNT_H_
+#define TARVOLO_CONVERSION_READING_FILE_ACCOUNT_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/statement_layout.h"
+
+namespace tarvolo {
+
+// What a statement file says about itself in its lines before the header:
+// its own account (Fio's accountId and bankId, KB's "Číslo účtu", Business
+// 24's Prefix and Account number, mBank's "#Číslo účtu:") and its period
+// (Fio's dateStart and dateEnd, Business 24's start and end of the period,
+// KB's "Výpis za období", mBank's "#Za období:").
+class FileSelfDescription {
+ public:
+  void ReadPreambleLine(const std::vector<std::string_view>& fields);
+  // The account as the file writes it, the bank joined to it; "" for none.
+  std::string Account() const;
+  bool HasPeriod() const { return periodStart_.year != 0 && periodEnd_.year != 0; }
+  const ItemDate& periodStart() const { return periodStart_; }
+  const ItemDate& periodEnd() const { return periodEnd_; }
+
+ private:
+  std::string number_, prefix_, bank_;
+  ItemDate periodStart_, periodEnd_;
+};
+
+// The column that holds the file's own account on every row (ČSOB's,
+// Moneta's, Raiffeisenbank's and KB Business's "Číslo účtu", UniCredit's
+// "Účet"): a name no other role of the layout took. -1 for none.
+int OwnAccountColumn(std::string_view text, const StatementLayout& layout);
+
+// Adds the accounts that `column` holds to `accounts`, each once, in the
+// order of the rows; values that are no account are passed over.
+void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, int column,
+                        std::vector<std::string>* accounts);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_FILE_ACCOUNT_H_

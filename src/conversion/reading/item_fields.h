@@ -1,0 +1,65 @@
+#ifndef TARVOLO_CONVERSION_READING_ITEM_FIELDS_H_
+#define TARVOLO_CONVERSION_READING_ITEM_FIELDS_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "conversion/reading/item_amount.h"
+#include "platform/civil_date.h"
+
+namespace tarvolo {
+
+// The values of one statement item as banks write them in their CSV
+// exports. Every reader takes a trimmed field and never reads past it.
+
+// A statement date, its year with all four digits.
+using ItemDate = CivilDate;
+
+// Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD or
+// YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is
+// ignored. False for anything else, a day that does not exist or a year
+// outside 1900 to 2099 (a GPC file keeps two digits of it). With
+// `monthFirst`, N/N/YYYY and N-N-YYYY are read month first.
+bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst = false);
+
+// What a date of the form N/N/YYYY or N-N-YYYY tells about the order of day
+// and month: a first number above 12 is a day, a second one above 12 is a
+// day too.
+enum class DateOrderHint { kNone, kDayFirst, kMonthFirst };
+DateOrderHint SlashDateOrder(std::string_view text);
+
+enum class Direction { kUnknown, kDebit, kCredit };
+
+// A direction column's value, Czech or English, either way: Odchozí and
+// Příchozí, Výdaj and Příjem, Odepsáno and Připsáno, Výběr and Vklad,
+// DEBIT and CREDIT, OUT and IN, D and K or C... kUnknown for any other.
+Direction ReadDirection(std::string_view text);
+
+struct CounterAccountParts {
+  CounterAccountParts() = default;
+  explicit CounterAccountParts(bool readWhole) : whole(readWhole) {}
+  int32_t prefix = 0;
+  int64_t number = 0;
+  int32_t bankCode = 0;
+  // The text was read whole: empty, a Czech account or IBAN, or an IBAN of
+  // another country (no Czech account, but nothing lost in it).
+  bool whole = true;
+};
+
+// The counter account from whichever columns the layout has: `account`
+// holds prefix-number/bank, number/bank, the number alone (11 to 16 digits
+// without a dash are prefix and number run together) or an IBAN (a BIC may
+// follow it after '/'); `bank` and `prefix` are separate columns or empty.
+// A Czech IBAN gives its bank code, prefix and number; anything that is no
+// Czech account (a foreign IBAN, a card number) gives zeros, and `whole`
+// tells whether anything of the text was lost.
+CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
+                                              std::string_view prefix);
+
+// Replaces `out` by the digits of `text` in their order.
+void KeepDigits(std::string_view text, std::string& out);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_ITEM_FIELDS_H_

@@ -1,0 +1,208 @@
+#include "conversion/reading/item_fields.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tarvolo {
+namespace {
+
+TEST(ItemFields, Dates) {
+  struct Case {
+    const char* text;
+    bool read;
+    int year, month, day;
+  } cases[] = {
+      {"24.09.2014", true, 2014, 9, 24},
+      {"4.9.2014", true, 2014, 9, 4},
+      {"4. 9. 2014", true, 2014, 9, 4},
+      {"24/09/2014", true, 2014, 9, 24},
+      {"24-09-2014", true, 2014, 9, 24},
+      {"2014-09-24", true, 2014, 9, 24},
+      {"2014/09/24", true, 2014, 9, 24},
+      {"24.09.2014 14:22", true, 2014, 9, 24},
+      {"2014-09-24T10:00:00Z", true, 2014, 9, 24},
+      {"29.02.2016", true, 2016, 2, 29},
+      {"29.02.2015", false, 0, 0, 0},
+      {"31.04.2014", false, 0, 0, 0},
+      {"24.13.2014", false, 0, 0, 0},
+      {"00.09.2014", false, 0, 0, 0},
+      {"24.09.14", false, 0, 0, 0},  // two-digit year
+      {"2014.09.24", false, 0, 0, 0},
+      {"24.09-2014", false, 0, 0, 0},  // mixed separators
+      {"24.09.2014x", false, 0, 0, 0},
+      {"24.09.1899", false, 0, 0, 0},
+      {"20140924", false, 0, 0, 0},
+      {"Suma", false, 0, 0, 0},
+      {"", false, 0, 0, 0},
+  };
+  for (const Case& c : cases) {
+    ItemDate date;
+    ASSERT_EQ(ReadItemDate(c.text, &date), c.read) << c.text;
+    if (!c.read) continue;
+    EXPECT_EQ(date.year, c.year) << c.text;
+    EXPECT_EQ(date.month, c.month) << c.text;
+    EXPECT_EQ(date.day, c.day) << c.text;
+  }
+}
+
+TEST(ItemFields, Amounts) {
+  // clang-format off
+  struct Case {
+    const char* text;
+    char mark;  // the file's decimal mark, 0 when it shows none
+    AmountStatus status;
+    double value;
+    bool signWritten;
+    const char* currency;
+  } cases[] = {
+      {"1234,50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"1234.50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"-90", 0, AmountStatus::kRead, -90, true, ""},
+      {"+3379,00", 0, AmountStatus::kRead, 3379, true, ""},
+      {"-1 258,11", 0, AmountStatus::kRead, -1258.11, true, ""},
+      {"-1\xA0" "258,11", 0, AmountStatus::kRead, -1258.11, true, ""},
+      {"1'234.50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"1.234,50", 0, AmountStatus::kRead, 1234.5, false, ""},
+      {"-175,424.07", 0, AmountStatus::kRead, -175424.07, true, ""},
+      {"1,234,567", 0, AmountStatus::kRead, 1234567, false, ""},  // a repeated mark groups
+      {"1.234.567,5", 0, AmountStatus::kRead, 1234567.5, false, ""},
+      {"- 5", 0, AmountStatus::kRead, -5, true, ""},
+      {",50", 0, AmountStatus::kRead, 0.5, false, ""},
+      {"12.3400", 0, AmountStatus::kRead, 12.34, false, ""},  // zeros beyond hellers
+      {"12345678901234,5", 0, AmountStatus::kRead, 12345678901234.5, false, ""},
+      // Accounting forms and currencies.
+      {"(1 234,50)", 0, AmountStatus::kRead, -1234.5, true, ""},
+      {"1234,50-", 0, AmountStatus::kRead, -1234.5, true, ""},
+      {"-40,00 EUR", 0, AmountStatus::kRead, -40, true, "EUR"},
+      {"CZK 12.00", 0, AmountStatus::kRead, 12, false, "CZK"},
+      {"12 100,00 CZK", 0, AmountStatus::kRead, 12100, false, "CZK"},
+      {"7 500 Kč", 0, AmountStatus::kRead, 7500, false, "CZK"},
+      // One mark before three digits: the file's other amounts decide.
+      {"1,500", 0, AmountStatus::kAmbiguous, 0, false, ""},
+      {"1,500", ',', AmountStatus::kRead, 1.5, false, ""},
+      {"-2.500", ',', AmountStatus::kRead, -2500, true, ""},
+      {"12.345", 0, AmountStatus::kAmbiguous, 0, false, ""},
+      {"12.345", '.', AmountStatus::kRefused, 0, false, ""},  // never rounded
+      {"12.345", ',', AmountStatus::kRead, 12345, false, ""},
+      {"1 000,500", 0, AmountStatus::kRead, 1000.5, false, ""},
+      // Not amounts.
+      {"1,000,50", 0, AmountStatus::kRefused, 0, false, ""},
+      {"12 34", 0, AmountStatus::kRefused, 0, false, ""},
+      {"1234.567,00", 0, AmountStatus::kRefused, 0, false, ""},
+      {"+-5", 0, AmountStatus::kRefused, 0, false, ""},
+      {"1,2,3.4,5", 0, AmountStatus::kRefused, 0, false, ""},
+      {"1e5", 0, AmountStatus::kRefused, 0, false, ""},
+      {"abc", 0, AmountStatus::kRefused, 0, false, ""},
+      {"5 EUR CZK", 0, AmountStatus::kRefused, 0, false, ""},
+      {"-", 0, AmountStatus::kRefused, 0, false, ""},
+      {"", 0, AmountStatus::kEmpty, 0, false, ""},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    ItemAmount amount;
+    ASSERT_EQ(ReadItemAmount(c.text, c.mark, &amount), c.status) << c.text << " " << c.mark;
+    if (c.status == AmountStatus::kRefused) {
+      EXPECT_NE(amount.fault, nullptr) << c.text;
+    }
+    if (c.status != AmountStatus::kRead) continue;
+    EXPECT_EQ(amount.value, c.value) << c.text;
+    EXPECT_EQ(amount.signWritten, c.signWritten) << c.text;
+    EXPECT_STREQ(amount.currency, c.currency) << c.text;
+  }
+}
+
+TEST(ItemFields, DecimalMarkShown) {
+  const std::pair<const char*, char> cases[] = {
+      {"1,50", ','},      {"1.50", '.'}, {"1.234,5", ','}, {"1,234.5", '.'}, {"1,234,567", '.'},
+      {"1.234.567", ','}, {"1,500", 0},  {"1500", 0},      {"", 0},
+  };
+  for (const auto& [text, mark] : cases) EXPECT_EQ(ShownDecimalMark(text), mark) << text;
+}
+
+TEST(ItemFields, Directions) {
+  struct Case {
+    const char* text;
+    Direction direction;
+  } cases[] = {
+      {"Odchozí", Direction::kDebit},
+      {"Příchozí", Direction::kCredit},
+      {"Outgoing", Direction::kDebit},
+      {"Incoming", Direction::kCredit},
+      {"DEBIT", Direction::kDebit},
+      {"CREDIT", Direction::kCredit},
+      {"D", Direction::kDebit},
+      {"c", Direction::kCredit},
+      {"K", Direction::kCredit},
+      {"Výběr", Direction::kDebit},
+      {"Odepsáno", Direction::kDebit},
+      {"Připsáno", Direction::kCredit},
+      {"OUT", Direction::kDebit},
+      {"in", Direction::kCredit},
+      {"Výdaj", Direction::kDebit},
+      {"Vklad", Direction::kCredit},
+      {"Odchozí platba", Direction::kDebit},
+      {"", Direction::kUnknown},
+      {"Převod", Direction::kUnknown},
+      {"Debetní karta", Direction::kUnknown},
+  };
+  for (const Case& c : cases) EXPECT_EQ(ReadDirection(c.text), c.direction) << c.text;
+}
+
+TEST(ItemFields, CounterAccounts) {
+  struct Case {
+    const char* account;
+    const char* bank;
+    const char* prefix;
+    int32_t wantPrefix;
+    int64_t wantNumber;
+    int32_t wantBank;
+  } cases[] = {
+      {"19-2000145399/0800", "", "", 19, 2000145399, 800},
+      {"2600123456/2010", "", "", 0, 2600123456, 2010},
+      {"2600123456", "2010", "", 0, 2600123456, 2010},
+      {"19-0123456789", "0800", "", 19, 123456789, 800},
+      {"0123456789", "0800", "000019", 19, 123456789, 800},
+      {"2600 123456 / 2010", "", "", 0, 2600123456, 2010},
+      {"CZ6108000000190123456789", "", "", 19, 123456789, 800},
+      {"CZ61 0800 0000 1901 2345 6789", "", "", 19, 123456789, 800},
+      {"CZ6108000000190123456789/GIBACZPX", "", "", 19, 123456789, 800},
+      {"CZ6208000000190123456789", "", "", 0, 0, 0},  // check digits wrong
+      {"DE89370400440532013000", "", "", 0, 0, 0},
+      {"GB29NWBK60161331926819/NWBKGB2L", "", "", 0, 0, 0},
+      {"516844******1234", "", "", 0, 0, 0},  // card number
+      // Prefix and number run together: the last ten digits are the number.
+      {"12345678901/0800", "", "", 1, 2345678901, 800},
+      {"1152992080267", "0100", "", 115, 2992080267, 100},
+      {"0000192000145399", "0800", "", 19, 2000145399, 800},
+      {"12345678901234567", "0800", "", 0, 0, 0},  // seventeen digits
+      {"1234567-123/0800", "", "", 0, 0, 0},       // seven-digit prefix
+      {"123/08000", "", "", 0, 0, 0},
+      {"", "0800", "", 0, 0, 0},
+      // Longer than any account: read all the same, never past a buffer.
+      {"CZ61 0800 0000 1901 2345 6789 / GIBACZPX GIBACZPX GIBACZPX GIBACZPX GIBACZPX", "", "", 19,
+       123456789, 800},
+      {"1234567890123456789012345678901234567890123456789012345678901234567890/0800", "", "", 0, 0,
+       0},
+  };
+  for (const Case& c : cases) {
+    const CounterAccountParts parts = ReadCounterAccountColumns(c.account, c.bank, c.prefix);
+    EXPECT_EQ(parts.prefix, c.wantPrefix) << c.account;
+    EXPECT_EQ(parts.number, c.wantNumber) << c.account;
+    EXPECT_EQ(parts.bankCode, c.wantBank) << c.account;
+  }
+  // Whether anything of the text was lost: a foreign IBAN is read whole,
+  // though it is no Czech account.
+  const std::pair<const char*, bool> whole[] = {
+      {"19-2000145399/0800", true},      {"", true},
+      {"DE89370400440532013000", true},  {"CZ6208000000190123456789", false},
+      {"516844******1234", false},       {"12345678901234567", false},
+      {"DE89370400440532013001", false},
+  };
+  for (const auto& [account, read] : whole) {
+    EXPECT_EQ(ReadCounterAccountColumns(account, "", "").whole, read) << account;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,844 @@
+#include "conversion/reading/layout_records.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <map>
+#include <string_view>
+
+#include "conversion/reading/csv_record.h"
+#include "conversion/reading/file_account.h"
+#include "conversion/reading/item_fields.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/fixed_width.h"
+#include "conversion/values/log_line.h"
+
+namespace tarvolo {
+namespace {
+
+// Beyond this many warnings a file's log would push everything else out of
+// the log pane; the rest are only counted.
+constexpr int kWarningsPerFile = 10;
+
+// A currency as the log shows it and as items are compared.
+constexpr size_t kCurrencyWidth = 20;
+
+// Rows looked at to choose among columns that could hold the date or the
+// amount.
+constexpr int kSampleRows = 200;
+
+bool HasDigit(std::string_view text) {
+  for (char c : text) {
+    if (c >= '0' && c <= '9') return true;
+  }
+  return false;
+}
+
+bool IsShortNumber(std::string_view text) {
+  if (text.empty() || text.size() > 13) return false;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+// A payment service's id (a UUID, "TRANSFER-1000001") where the item has
+// no variable symbol either: 13 digits worked out from its bytes, the same
+// on every run, so that an item without any number is never written and the
+// accounting program can still tell items apart.
+void NumberOfId(std::string_view id, std::string& out) {
+  uint64_t hash = 14695981039346656037u;  // FNV-1a
+  for (char c : id) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  uint64_t number = hash % 10000000000000u;
+  if (number == 0) number = 1;
+  out.assign(13, '0');
+  for (size_t i = 13; i-- > 0 && number > 0; number /= 10) {
+    out[i] = static_cast<char>('0' + number % 10);
+  }
+}
+
+// At most `width` characters of a value for a one-line text: a quoted
+// field may hold line breaks and tabs, each run of them becomes one blank.
+// The one-line text as it stands in `text`, when it holds no line break or
+// tab within `width`; false otherwise.
+bool PlainOneLine(std::string_view text, size_t width, std::string_view* plain) {
+  const size_t limit = text.size() < width ? text.size() : width;
+  size_t i = 0;
+  // Eight bytes at a time: a byte below 0x20 sets its high bit in the test.
+  for (; limit - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if (((word - 0x2020202020202020u) & ~word & 0x8080808080808080u) != 0) return false;
+  }
+  for (; i < limit; ++i) {
+    if (static_cast<unsigned char>(text[i]) < 0x20) return false;
+  }
+  *plain = text.substr(0, limit);
+  return true;
+}
+
+void OneLine(std::string_view text, size_t width, std::string& out) {
+  std::string_view plain;
+  if (PlainOneLine(text, width, &plain)) {
+    out.assign(plain.data(), plain.size());
+    return;
+  }
+  out.clear();
+  for (size_t i = 0; i < text.size() && out.size() < width; ++i) {
+    if (static_cast<unsigned char>(text[i]) < 0x20) {
+      if (out.empty() || out.back() != ' ') out += ' ';
+    } else {
+      out += text[i];
+    }
+  }
+}
+
+bool IsEmptyRow(const std::vector<std::string_view>& fields) {
+  for (std::string_view field : fields) {
+    if (!field.empty()) return false;
+  }
+  return true;
+}
+
+// A row of totals ("Suma", "Celkem"), which is no item and no data line.
+bool IsTotalRow(const std::vector<std::string_view>& fields) {
+  for (std::string_view field : fields) {
+    if (field.empty() || field.size() > 40) continue;
+    const char initial = FoldedInitial(field);
+    if (initial != 's' && initial != 'c' && initial != 't' && initial != 'o') continue;
+    bool likely = false;
+    for (const char* word : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
+      likely = likely || NameStartsWith(field, word);
+    }
+    if (!likely) continue;
+    const std::string name = NormaliseColumnName(field);
+    for (const char* label : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
+      const size_t length = std::strlen(label);
+      if (name.compare(0, length, label) == 0 &&
+          (name.size() == length || name[length] == ' ' || name[length] == ':')) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+// The currency code of a column's value ("czk" and "CZK " are "CZK").
+std::string CurrencyCode(std::string_view text) {
+  std::string code;
+  // Mostly three capitals, taken as they stand.
+  if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' && text[1] <= 'Z' &&
+      text[2] >= 'A' && text[2] <= 'Z') {
+    return std::string(text);
+  }
+  OneLine(text, kCurrencyWidth, code);
+  for (char& c : code) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  while (!code.empty() && code.back() == ' ') code.pop_back();
+  return code;
+}
+
+// The day in Prague of a time written in UTC after a date ("2024-01-31
+// 23:30:00" is 1 February): an hour more in winter, two from the last
+// Sunday of March to the last Sunday of October (01:00 UTC both). A text
+// without a time keeps its day.
+bool InPrague(std::string_view text, ItemDate* date) {
+  size_t at = text.find_first_of(" T");
+  if (at == std::string_view::npos) return true;
+  while (at < text.size() && (text[at] == ' ' || text[at] == 'T')) ++at;
+  if (text.size() < at + 5 || text[at + 2] != ':') return true;
+  const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
+  if (!digit(at) || !digit(at + 1) || !digit(at + 3) || !digit(at + 4)) return true;
+  const int hour = (text[at] - '0') * 10 + (text[at + 1] - '0');
+  const auto lastSunday = [](int32_t year, int32_t month) {
+    // Day of the week by Sakamoto's method, 0 for Sunday.
+    static const int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    const int32_t y = month < 3 ? year - 1 : year;
+    const int32_t last = DaysInMonth(year, month);
+    const int weekday = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + last) % 7;
+    return last - weekday;
+  };
+  const int32_t start = lastSunday(date->year, 3), end = lastSunday(date->year, 10);
+  const bool summer =
+      (date->month > 3 && date->month < 10) ||
+      (date->month == 3 && (date->day > start || (date->day == start && hour >= 1))) ||
+      (date->month == 10 && (date->day < end || (date->day == end && hour < 1)));
+  if (hour + (summer ? 2 : 1) < 24) return true;
+  if (++date->day > DaysInMonth(date->year, date->month)) {
+    date->day = 1;
+    if (++date->month > 12) date->month = 1, ++date->year;
+  }
+  return true;
+}
+
+// Reads the items of one file, line after line.
+class LayoutReader {
+ public:
+  LayoutReader(const std::string& path, std::string_view text, const StatementLayout& layout,
+               const ItemSink& sink, const LogLine& log)
+      : path_(path), text_(text), layout_(layout), sink_(sink), log_(log) {}
+
+  bool Read(std::string* statementCurrency, LayoutReading* reading, size_t giveUpBeyond) {
+    ChooseColumns();
+    ReadPreamble();
+    balance_.SetNewestFirst(layout_.rules.newestFirst);
+    DecideCurrency(statementCurrency);
+    DescribeFile(reading);
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    const int64_t lines = static_cast<int64_t>(giveUpBeyond);
+    while (reader.Next()) {
+      if (reader.unclosedQuote()) {
+        Warn(reader.lineNumber(),
+             "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
+      }
+      ReadRow(reader);
+      const ReadingConfirmation& c = confirmation_;
+      if (lines > 0 && 2 * (c.dataLines - c.readable) > lines) {
+        reading->confirmation = confirmation_;
+        Refusal(reading);
+        return false;
+      }
+    }
+    reading->confirmation = confirmation_;
+    if (!confirmation_.Confirmed()) {
+      Refusal(reading);
+      return true;
+    }
+    Summarise();
+    reading->stated = balance_.Report(path_, log_);
+    if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
+    return true;
+  }
+
+ private:
+  std::string_view Field(const CsvRecordReader& reader, ColumnRole role) const {
+    return reader.Field(layout_.Column(role));
+  }
+
+  // Balances and the account's currency stated before the header.
+  void ReadPreamble() {
+    CsvRecordReader preamble(text_, layout_.separator);
+    while (preamble.Next() && preamble.lineNumber() <= layout_.headerLine) {
+      const std::vector<std::string_view>& fields = preamble.fields();
+      if (preamble.lineNumber() == layout_.headerLine) {
+        ReadHeader(fields);
+        break;
+      }
+      balance_.ReadBalanceLine(fields);
+      self_.ReadPreambleLine(fields);
+      for (size_t i = 0; i + 1 < fields.size(); ++i) {
+        std::string name = NormaliseColumnName(fields[i]);
+        while (!name.empty() && name.back() == ':') name.pop_back();
+        if (name != "currency" && name != "mena" && name != "mena uctu") continue;
+        const std::string code = CurrencyCode(fields[i + 1]);
+        if (code.size() == 3 && fileCurrency_.empty()) fileCurrency_ = code;
+      }
+    }
+  }
+
+  // What the header's names tell beyond the roles: times in UTC, and the
+  // columns a layout takes its description from.
+  void ReadHeader(const std::vector<std::string_view>& names) {
+    if (dateColumn_ >= 0 && static_cast<size_t>(dateColumn_) < names.size()) {
+      utcTimes_ = NormaliseColumnName(names[dateColumn_]).find("(utc)") != std::string::npos;
+    }
+    int found = 0;
+    for (const char* wanted : layout_.rules.description) {
+      if (wanted == nullptr) break;
+      for (size_t i = 0; i < names.size(); ++i) {
+        if (NormaliseColumnName(names[i]) == wanted) {
+          descriptionColumns_[found++] = static_cast<int>(i);
+          break;
+        }
+      }
+    }
+  }
+
+  // The file's own accounts and period, before any item is handed over.
+  void DescribeFile(LayoutReading* reading) {
+    reading->ownAccounts.clear();
+    const std::string stated = self_.Account();
+    if (!stated.empty()) reading->ownAccounts.push_back(stated);
+    ownAccountColumn_ = OwnAccountColumn(text_, layout_);
+    CollectOwnAccounts(text_, layout_, ownAccountColumn_, &reading->ownAccounts);
+    reading->periodStated = self_.HasPeriod();
+    reading->periodStart = self_.periodStart();
+    reading->periodEnd = self_.periodEnd();
+  }
+
+  // Where several columns could hold the date or the amount, the one that
+  // reads on most of the first rows, the likeliest among equals.
+  void ChooseColumns() {
+    int dateScore[StatementLayout::kCandidates] = {};
+    int amountScore[StatementLayout::kCandidates] = {};
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    for (int row = 0; row < kSampleRows && reader.Next(); ++row) {
+      for (int i = 0; i < StatementLayout::kCandidates; ++i) {
+        ItemDate date;
+        if (ReadItemDate(reader.Field(layout_.dateCandidates[i]), &date)) ++dateScore[i];
+        ItemAmount amount;
+        const AmountStatus status =
+            ReadItemAmount(reader.Field(layout_.amountCandidates[i]), 0, &amount);
+        if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
+      }
+    }
+    int date = 0, amount = 0;
+    for (int i = 1; i < StatementLayout::kCandidates; ++i) {
+      if (dateScore[i] > dateScore[date]) date = i;
+      if (amountScore[i] > amountScore[amount]) amount = i;
+    }
+    dateColumn_ = layout_.dateCandidates[date];
+    amountColumn_ = layout_.amountCandidates[amount];
+  }
+
+  // The statement's currency, when this is the run's first file: the one it
+  // states for its account, else the one most of its items carry, else CZK.
+  void DecideCurrency(std::string* statementCurrency) {
+    if (fileCurrency_.empty() && layout_.Column(ColumnRole::kAccountCurrency) >= 0) {
+      CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+      while (fileCurrency_.empty() && reader.Next()) {
+        const std::string code = CurrencyCode(Field(reader, ColumnRole::kAccountCurrency));
+        if (code.size() == 3) fileCurrency_ = code;
+      }
+    }
+    if (statementCurrency->empty()) {
+      *statementCurrency = !fileCurrency_.empty() ? fileCurrency_ : MostItemsCurrency();
+    }
+    currency_ = *statementCurrency;
+  }
+
+  std::string MostItemsCurrency() {
+    std::map<std::string, int> counts;
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (reader.Next()) {
+      std::string code = CurrencyCode(Field(reader, ColumnRole::kCurrency));
+      if (code.empty()) {
+        ItemAmount amount;
+        ReadItemAmount(reader.Field(amountColumn_), '.', &amount);
+        code = amount.currency;
+      }
+      if (!code.empty()) ++counts[code];
+    }
+    std::string most = "CZK";
+    int best = 0;
+    for (const auto& [code, count] : counts) {
+      if (count > best) most = code, best = count;
+    }
+    return most;
+  }
+
+  // The decimal mark the file's amounts show, looked for once, when an
+  // amount needs it: 0 where they show none or both.
+  char DecimalMark() {
+    if (decimalMarkKnown_) return decimalMark_;
+    decimalMarkKnown_ = true;
+    bool comma = false, point = false;
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (reader.Next()) {
+      for (int column :
+           {amountColumn_, layout_.Column(ColumnRole::kFee), layout_.Column(ColumnRole::kBalance),
+            layout_.Column(ColumnRole::kCreditAmount), layout_.Column(ColumnRole::kDebitAmount)}) {
+        const char mark = ShownDecimalMark(reader.Field(column));
+        comma = comma || mark == ',';
+        point = point || mark == '.';
+      }
+    }
+    decimalMark_ = comma == point ? 0 : comma ? ',' : '.';
+    balance_.SetDecimalMark(decimalMark_);
+    return decimalMark_;
+  }
+
+  // Whether N/N/YYYY dates are month first: what the file's dates prove,
+  // else the layout's order, which a file of no known bank names once.
+  bool MonthFirst(int line) {
+    if (dateOrderKnown_) return monthFirst_;
+    dateOrderKnown_ = true;
+    bool dayFirst = false, monthFirst = false, ambiguous = false;
+    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (reader.Next()) {
+      const DateOrderHint hint = SlashDateOrder(reader.Field(dateColumn_));
+      dayFirst = dayFirst || hint == DateOrderHint::kDayFirst;
+      monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
+      ItemDate a, b;
+      const std::string_view text = reader.Field(dateColumn_);
+      ambiguous = ambiguous || (ReadItemDate(text, &a, false) && ReadItemDate(text, &b, true) &&
+                                (a.day != b.day || a.month != b.month));
+    }
+    monthFirst_ = dayFirst == monthFirst ? layout_.rules.monthFirstDates : monthFirst;
+    if (ambiguous && dayFirst == monthFirst && (!layout_.known || dayFirst)) {
+      Warn(line, monthFirst_ ? "data souboru nerozliší den a měsíc, čtena jako měsíc/den/rok"
+                             : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
+    }
+    return monthFirst_;
+  }
+
+  bool ReadDate(std::string_view text, ItemDate* date, int line) {
+    ItemDate a, b;
+    const bool dayFirst = ReadItemDate(text, &a, false);
+    // Only N/N/YYYY and N-N-YYYY can be read the other way round.
+    const size_t mark = text.find_first_not_of("0123456789");
+    if (mark == std::string_view::npos || mark > 2 || text[mark] == '.') {
+      *date = a;
+      return dayFirst;
+    }
+    const bool monthFirst = ReadItemDate(text, &b, true);
+    if (dayFirst && monthFirst && (a.day != b.day || a.month != b.month)) {
+      *date = MonthFirst(line) ? b : a;
+      return true;
+    }
+    *date = dayFirst ? a : b;
+    return dayFirst || monthFirst;
+  }
+
+  // An amount of the row, the file's decimal mark deciding where the text
+  // alone does not.
+  AmountStatus ReadAmount(std::string_view text, ItemAmount* amount) {
+    AmountStatus status = ReadItemAmount(text, decimalMarkKnown_ ? decimalMark_ : 0, amount);
+    if (status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
+      status = ReadItemAmount(text, decimalMark_, amount);
+    }
+    return status;
+  }
+
+  // The amount of the row: its amount column, or credit minus debit.
+  AmountStatus RowAmount(const CsvRecordReader& reader, ItemAmount* amount,
+                         std::string_view* shown) {
+    if (amountColumn_ >= 0) {
+      const std::string_view text =
+          incoming_ ? Field(reader, ColumnRole::kIncomingAmount) : reader.Field(amountColumn_);
+      *shown = text;
+      return ReadAmount(text, amount);
+    }
+    ItemAmount credit, debit;
+    const std::string_view creditText = Field(reader, ColumnRole::kCreditAmount);
+    const std::string_view debitText = Field(reader, ColumnRole::kDebitAmount);
+    const AmountStatus c = ReadAmount(creditText, &credit);
+    const AmountStatus d = ReadAmount(debitText, &debit);
+    *shown = creditText;
+    if (c == AmountStatus::kEmpty ||
+        (c == AmountStatus::kRead && credit.value == 0 && d == AmountStatus::kRead)) {
+      *shown = debitText;
+    }
+    if (c != AmountStatus::kRead && c != AmountStatus::kEmpty) return *amount = credit, c;
+    if (d != AmountStatus::kRead && d != AmountStatus::kEmpty) return *amount = debit, d;
+    if (c == AmountStatus::kEmpty && d == AmountStatus::kEmpty) return AmountStatus::kEmpty;
+    *amount = c == AmountStatus::kRead ? credit : debit;
+    // A debit column holds the amount paid, written with or without its minus.
+    amount->value = (c == AmountStatus::kRead ? credit.value : 0) -
+                    (d == AmountStatus::kRead ? std::fabs(debit.value) : 0);
+    amount->signWritten = true;
+    return AmountStatus::kRead;
+  }
+
+  // Rows that are not booked (yet) change no balance: only a completed one
+  // is an item, and a state not known here is reported.
+  bool IsBooked(int line, std::string_view stateText, std::string_view impact) {
+    // PayPal's memo rows (authorisations, orders, invoices) move no money.
+    if (NormaliseColumnName(impact) == "memo") {
+      ++notBooked_;
+      return false;
+    }
+    if (stateText.empty()) return true;
+    const std::string state = NormaliseColumnName(stateText);
+    // A payment refunded later moved money all the same: the refund is a
+    // row of its own.
+    for (const char* booked : {"completed", "booked", "zauctovano", "zauctovana", "provedeno",
+                               "cleared", "refunded", "partially refunded", "termine",
+                               "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
+      if (state == booked) return true;
+    }
+    ++notBooked_;
+    for (const char* pending : {"pending",
+                                "declined",
+                                "reverted",
+                                "failed",
+                                "cancelled",
+                                "canceled",
+                                "rejected",
+                                "reversed",
+                                "expired",
+                                "denied",
+                                "held",
+                                "en attente",
+                                "ausstehend",
+                                "ceka",
+                                "funds_refunded",
+                                "bounced_back",
+                                "processing",
+                                "incoming_payment_waiting",
+                                "waiting_recipient_input_to_proceed",
+                                "charged_back"}) {
+      if (state == pending) return false;
+    }
+    std::string text;
+    OneLine(stateText, kCurrencyWidth, scratch_);
+    Render(text, "neznámý stav položky %s, položka vynechána", {scratch_});
+    Warn(line, text.c_str());
+    return false;
+  }
+
+  // A row that states a balance or a total is no item. A row with a date
+  // and an amount says so in its description; any other row anywhere.
+  bool IsBalanceOrTotalRow(const CsvRecordReader& reader, bool dated) {
+    const std::string_view amount =
+        amountColumn_ >= 0 ? reader.Field(amountColumn_) : std::string_view();
+    if (!dated)
+      return balance_.ReadBalanceLine(reader.fields(), amount) || IsTotalRow(reader.fields());
+    rowTexts_.clear();
+    for (ColumnRole role :
+         {ColumnRole::kMessage, ColumnRole::kItemType, ColumnRole::kCounterName}) {
+      if (!Field(reader, role).empty()) rowTexts_.push_back(Field(reader, role));
+    }
+    for (int column : descriptionColumns_) {
+      if (column >= 0 && !reader.Field(column).empty()) rowTexts_.push_back(reader.Field(column));
+    }
+    return balance_.ReadBalanceLine(rowTexts_, amount);
+  }
+
+  void ReadRow(const CsvRecordReader& reader) {
+    const std::vector<std::string_view>& fields = reader.fields();
+    if (IsEmptyRow(fields)) return;
+    const int line = reader.lineNumber();
+    // A transfer list gives money that comes in in its own columns.
+    incoming_ = layout_.rules.transfers && layout_.Column(ColumnRole::kIncomingAmount) >= 0 &&
+                ReadDirection(Field(reader, ColumnRole::kDirection)) == Direction::kCredit;
+    const std::string_view dateText = reader.Field(dateColumn_);
+    ItemDate date;
+    ItemAmount amount;
+    std::string_view shownAmount;
+    const bool dateRead =
+        ReadDate(dateText, &date, line) && (!utcTimes_ || InPrague(dateText, &date));
+    const AmountStatus status = RowAmount(reader, &amount, &shownAmount);
+    const bool amountRead = status == AmountStatus::kRead;
+    if (IsBalanceOrTotalRow(reader, dateRead && amountRead)) {
+      ++skipped_;
+      return;
+    }
+    ++confirmation_.dataLines;
+    if (dateRead) ++readableDates_;
+    // A row with more fields than its header names (beyond a trailing
+    // separator) is not laid out as the header says.
+    const bool fits = fields.size() <= static_cast<size_t>(layout_.headerColumns) + 1;
+    if (fits && dateRead && (amountRead || status == AmountStatus::kAmbiguous)) {
+      ++confirmation_.readable;
+    }
+    if (!IsBooked(line, Field(reader, ColumnRole::kState),
+                  Field(reader, ColumnRole::kBalanceImpact))) {
+      return;
+    }
+    if (!dateRead || !amountRead) {
+      ReportUnread(line, dateRead, dateText, status, amount, shownAmount);
+      return;
+    }
+    if (!ApplyDirection(reader, line, &amount)) return;
+    // A row of no amount is no item, but a fee on it (a fee refunded alone)
+    // still moves money.
+    if (amount.value == 0 && !HasFee(reader)) {
+      ++zero_;
+      return;
+    }
+    if (InOtherCurrency(reader, line, amount)) return;
+    AppendItem(reader, line, date, amount.value);
+  }
+
+  // Notes have neither a date nor an amount; a row with one of them is a
+  // fault worth a line.
+  void ReportUnread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
+                    const ItemAmount& amount, std::string_view shownAmount) {
+    ++skipped_;
+    std::string text;
+    if (dateRead) {
+      OneLine(shownAmount, kCurrencyWidth, scratch_);
+      Render(text, "částku %s nelze přečíst (%s), řádek vynechán",
+             {scratch_, amount.fault ? amount.fault : "chybí"});
+      Warn(line, text.c_str());
+    } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
+      OneLine(dateText, kCurrencyWidth, scratch_);
+      Render(text, "datum %s nelze přečíst, řádek vynechán", {scratch_});
+      Warn(line, text.c_str());
+    }
+  }
+
+  // An item in another currency than the statement's is left out, named.
+  bool InOtherCurrency(const CsvRecordReader& reader, int line, const ItemAmount& amount) {
+    std::string_view currency =
+        Field(reader, incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
+    if (currency.empty()) currency = Field(reader, ColumnRole::kAccountCurrency);
+    std::string code = CurrencyCode(currency);
+    if (code.empty()) code = amount.currency;
+    if (code.empty() || code == currency_) return false;
+    OtherCurrency(line, amount.value, code);
+    return true;
+  }
+
+  // An amount written without a sign takes it from the direction column;
+  // a direction it cannot tell refuses the row.
+  bool ApplyDirection(const CsvRecordReader& reader, int line, ItemAmount* amount) {
+    if (amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0) return true;
+    const std::string_view text = Field(reader, ColumnRole::kDirection);
+    const Direction direction = ReadDirection(text);
+    if (direction == Direction::kDebit) amount->value = -amount->value;
+    if (direction != Direction::kUnknown) return true;
+    ++skipped_;
+    std::string warning;
+    OneLine(text, kCurrencyWidth, scratch_);
+    Render(warning, "směr platby \"%s\" není známý, řádek vynechán", {scratch_});
+    Warn(line, warning.c_str());
+    return false;
+  }
+
+  void OtherCurrency(int line, double amount, const std::string& code) {
+    ++otherCurrency_;
+    balance_.AddOtherCurrency();
+    std::string text;
+    Render(text, "položka %.2f %s je v jiné měně než výpis (%s), vynechána",
+           {amount, code, currency_});
+    Warn(line, text.c_str());
+  }
+
+  // The counter account, a text that cannot be read whole named in a
+  // warning rather than left as zeros in silence.
+  CounterAccountParts CounterAccount(const CsvRecordReader& reader, int line) {
+    const std::string_view account = Field(reader, ColumnRole::kCounterAccount);
+    CounterAccountParts counter =
+        ReadCounterAccountColumns(account, Field(reader, ColumnRole::kCounterBank),
+                                  Field(reader, ColumnRole::kCounterPrefix));
+    std::string_view unread = counter.whole ? std::string_view() : account;
+    if (counter.number == 0 && counter.bankCode == 0) {
+      const std::string_view iban = Field(reader, ColumnRole::kCounterIban);
+      const CounterAccountParts fromIban = ReadCounterAccountColumns(iban, {}, {});
+      if (!fromIban.whole) unread = iban;
+      if (fromIban.number != 0 || fromIban.bankCode != 0) counter = fromIban, unread = {};
+    }
+    if (!unread.empty()) {
+      std::string text;
+      OneLine(unread, kCurrencyWidth + 20, scratch_);
+      Render(text, "protiúčet %s nelze přečíst celý, zapsány nuly", {scratch_});
+      Warn(line, text.c_str());
+    }
+    return counter;
+  }
+
+  // The item's number: the bank's own id where it is a short number, the
+  // payer's reference where that is one, the variable symbol, or a number
+  // worked out from a long id.
+  void DocumentNumber(const CsvRecordReader& reader, std::string_view id) {
+    const std::string_view reference = Field(reader, ColumnRole::kReference);
+    if (IsShortNumber(id)) {
+      document_.assign(id.data(), id.size());
+    } else if (IsShortNumber(reference)) {
+      document_.assign(reference.data(), reference.size());
+    } else if (!variable_.empty() || id.empty()) {
+      document_ = variable_;
+    } else {
+      NumberOfId(id, document_);
+    }
+  }
+
+  std::string_view Description(const CsvRecordReader& reader) const {
+    if (descriptionColumns_[0] >= 0) {
+      for (int column : descriptionColumns_) {
+        if (column >= 0 && !reader.Field(column).empty()) return reader.Field(column);
+      }
+      return {};
+    }
+    for (ColumnRole role :
+         {ColumnRole::kMessage, ColumnRole::kCounterName, ColumnRole::kItemType}) {
+      if (!Field(reader, role).empty()) return Field(reader, role);
+    }
+    return {};
+  }
+
+  void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, double amount) {
+    const CounterAccountParts counter = CounterAccount(reader, line);
+    KeepDigits(Field(reader, ColumnRole::kVariableSymbol), variable_);
+    KeepDigits(Field(reader, ColumnRole::kConstantSymbol), constant_);
+    KeepDigits(Field(reader, ColumnRole::kSpecificSymbol), specific_);
+    // Accounting programs know an imported item by its number: the bank's
+    // own id never repeats where a variable symbol may.
+    const std::string_view id = Field(reader, ColumnRole::kTransactionId);
+    DocumentNumber(reader, id);
+    OneLine(Description(reader), kMessageWidth, description_);
+    OneLine(Field(reader, ColumnRole::kCounterName), kMessageWidth, name_);
+    // The value date where the layout has one, else the booking date.
+    ItemDate value = date;
+    const std::string_view valueText = Field(reader, ColumnRole::kValueDate);
+    if (!valueText.empty() && !ReadDate(valueText, &value, line)) value = date;
+
+    StatementItem item;
+    item.line = line;
+    item.amount = amount;
+    item.currency = currency_;
+    item.documentNumber = document_;
+    item.description = description_;
+    item.bankReference = id;
+    item.day = date.day;
+    item.month = date.month;
+    item.year = date.year % 100;
+    item.valueDay = value.day;
+    item.valueMonth = value.month;
+    item.valueYear = value.year % 100;
+    item.counterPrefix = counter.prefix;
+    item.counterNumber = counter.number;
+    item.bankCode = counter.bankCode;
+    item.counterIban = Field(reader, ColumnRole::kCounterIban);
+    item.counterName = name_;
+    item.variableSymbol = variable_;
+    item.constantSymbol = constant_;
+    item.specificSymbol = specific_;
+    item.ownAccount = reader.Field(ownAccountColumn_);
+    if (amount != 0) {
+      sink_(item);
+      ++items_;
+    }
+
+    const double fee = incoming_ ? 0 : AppendFee(reader, item);
+    balance_.AddRow(amount, fee, date, Field(reader, ColumnRole::kBalance));
+    StatedColumns(reader);
+  }
+
+  bool HasFee(const CsvRecordReader& reader) {
+    ItemAmount fee;
+    return ReadAmount(Field(reader, ColumnRole::kFee), &fee) == AmountStatus::kRead &&
+           fee.value != 0;
+  }
+
+  // KB Business states the statement's balances on every row.
+  void StatedColumns(const CsvRecordReader& reader) {
+    balance_.StateBalance(true, Field(reader, ColumnRole::kOpeningBalance));
+    balance_.StateBalance(false, Field(reader, ColumnRole::kClosingBalance));
+  }
+
+  // A fee charged beside the item becomes an item of its own right after
+  // it, on the same day and under the same number, paid to the bank rather
+  // than to the counter account. Its sign is read: a fee refunded is a
+  // credit. Returns its amount (0 for none, or one left out).
+  double AppendFee(const CsvRecordReader& reader, const StatementItem& payment) {
+    const std::string_view feeText = Field(reader, ColumnRole::kFee);
+    ItemAmount fee;
+    const AmountStatus status = ReadAmount(feeText, &fee);
+    if (status == AmountStatus::kEmpty) return 0;
+    if (status != AmountStatus::kRead) {
+      Warn(reader.lineNumber(), "poplatek nelze přečíst, zapsána jen položka");
+      return 0;
+    }
+    // Revolut's and Wise's fee is a charge written as a positive number;
+    // PayPal's and Air Bank's carry the sign of their effect on the balance.
+    const double amount = layout_.rules.feeIsEffect ? fee.value : -fee.value;
+    int64_t hellers = 1;
+    WholeHellers(amount, &hellers);
+    if (hellers == 0) return 0;
+    std::string code = CurrencyCode(Field(reader, ColumnRole::kFeeCurrency));
+    if (code.empty()) code = fee.currency;
+    if (!code.empty() && code != currency_) {
+      ++otherCurrency_;
+      std::string text;
+      Render(text, "poplatek %.2f %s je v jiné měně než výpis (%s), vynechán",
+             {amount, code, currency_});
+      Warn(reader.lineNumber(), text.c_str());
+      return 0;
+    }
+    feeDescription_ = "Poplatek";
+    if (!description_.empty()) feeDescription_ += ' ' + description_;
+    if (feeDescription_.size() > kMessageWidth) feeDescription_.resize(kMessageWidth);
+    StatementItem item;
+    item.line = payment.line;
+    item.amount = amount;
+    item.currency = payment.currency;
+    item.day = item.valueDay = payment.day;
+    item.month = item.valueMonth = payment.month;
+    item.year = item.valueYear = payment.year;
+    item.documentNumber = payment.documentNumber;
+    item.description = feeDescription_;
+    item.bankReference = payment.bankReference;
+    item.ownAccount = payment.ownAccount;
+    item.fee = true;
+    sink_(item);
+    ++items_;
+    ++fees_;
+    return amount;
+  }
+
+  void Summarise() {
+    if (suppressed_ > 0) {
+      LogLineOf("Soubor %s: dalších %d upozornění nevypsáno!!!\n", {path_, suppressed_});
+    }
+    std::string fees, zero;
+    if (fees_ > 0) Render(fees, " (z toho %d poplatků)", {fees_});
+    if (zero_ > 0) Render(zero, ", vynecháno %d s nulovou částkou", {zero_});
+    LogLineOf(
+        "Soubor %s: rozpoznán formát %s, převedeno %d položek%s, vynecháno %d řádků bez data nebo "
+        "částky, vynecháno %d nezaúčtovaných%s\n",
+        {path_, layout_.name, items_, fees, skipped_, notBooked_, zero});
+  }
+
+  void Refusal(LayoutReading* reading) const {
+    const bool dates = readableDates_ * 2 < confirmation_.dataLines;
+    Render(reading->refusal, "formát %s s hlavičkou na řádku %d: %s",
+           {layout_.name, int32_t{layout_.headerLine},
+            dates ? "sloupec data neobsahuje čitelná data" : "sloupec částky neobsahuje částky"});
+  }
+
+  void Warn(int line, const char* text) {
+    if (warnings_ == kWarningsPerFile) {
+      ++suppressed_;
+      return;
+    }
+    ++warnings_;
+    LogLineOf("Soubor %s, řádek %d: %s!!!\n", {path_, int32_t{line}, text});
+  }
+
+  void LogLineOf(const char* format, std::initializer_list<FormatArg> args) {
+    LogFormatted(log_, format, args);
+  }
+
+  const std::string& path_;
+  std::string_view text_;
+  const StatementLayout& layout_;
+  const ItemSink& sink_;
+  const LogLine& log_;
+  int dateColumn_ = -1;
+  int descriptionColumns_[3] = {-1, -1, -1};
+  std::vector<std::string_view> rowTexts_;
+  bool utcTimes_ = false;
+  bool incoming_ = false;
+  int amountColumn_ = -1;
+  std::string fileCurrency_;
+  std::string currency_;
+  ReadingConfirmation confirmation_;
+  int32_t readableDates_ = 0;
+  int32_t items_ = 0;
+  int32_t skipped_ = 0;
+  int32_t notBooked_ = 0;
+  int32_t fees_ = 0;
+  int32_t zero_ = 0;
+  int32_t otherCurrency_ = 0;
+  bool monthFirst_ = false;
+  bool dateOrderKnown_ = false;
+  char decimalMark_ = 0;
+  bool decimalMarkKnown_ = false;
+  BalanceCheck balance_;
+  FileSelfDescription self_;
+  int ownAccountColumn_ = -1;
+  int warnings_ = 0;
+  int32_t suppressed_ = 0;
+  std::string scratch_;
+  std::string variable_;
+  std::string constant_;
+  std::string specific_;
+  std::string document_;
+  std::string description_;
+  std::string name_;
+  std::string feeDescription_;
+};
+
+}  // namespace
+
+bool ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+                     std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
+                     LayoutReading* reading, size_t giveUpBeyond) {
+  return LayoutReader(path, text, layout, sink, log).Read(statementCurrency, reading, giveUpBeyond);
+}
+
+}  // namespace tarvolo

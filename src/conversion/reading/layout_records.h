@@ -1,0 +1,51 @@
+#ifndef TARVOLO_CONVERSION_READING_LAYOUT_RECORDS_H_
+#define TARVOLO_CONVERSION_READING_LAYOUT_RECORDS_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/reading/balance_check.h"
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/servis24_reader.h"
+#include "conversion/reading/statement_layout.h"
+#include "conversion/values/line_report.h"
+#include "conversion/values/log_line.h"
+#include "conversion/values/statement_item.h"
+
+namespace tarvolo {
+
+// What reading a file by a layout gave besides its items.
+struct LayoutReading {
+  ReadingConfirmation confirmation;
+  StatedBalances stated;
+  // Why the data do not confirm the layout, for the log (Windows-1250).
+  std::string refusal;
+  // The own accounts the file states, in its preamble and then on its rows,
+  // each once, and the period its preamble states. Set before the first
+  // item reaches the sink, so that the sink can tell rows of a second own
+  // account.
+  std::vector<std::string> ownAccounts;
+  bool periodStated = false;
+  ItemDate periodStart, periodEnd;
+};
+
+// Reads the items of a Windows-1250 statement text whose header `layout`
+// found (Fio, KB, ČSOB and the other banks' exports): items from the
+// columns the header names, the booking date and the amount where several
+// columns could hold them from the ones the data show; no item for preamble,
+// empty, total and balance lines and other lines without a readable date
+// and amount, none for rows that are not booked or of no amount, an item of
+// its own for a fee beside an item. Amounts are read strictly and rows in
+// another currency than `*statementCurrency` are left out, each with a
+// warning; an empty `*statementCurrency` is set from this file first.
+// Warnings, a summary and the check of the balances the file states go to
+// `log` for the file `path`. With `giveUpBeyond`, stops (false) as soon as
+// the reading can no longer be confirmed, as ReadServis24Items does.
+bool ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+                     std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
+                     LayoutReading* reading, size_t giveUpBeyond = 0);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_LAYOUT_RECORDS_H_

@@ -1,0 +1,261 @@
+#include "conversion/reading/servis24_reader.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "conversion/reading/csv_field.h"
+#include "conversion/values/number_reading.h"
+#include "platform/civil_date.h"
+
+namespace tarvolo {
+
+namespace {
+
+// Field texts are handed over in buffers of this size.
+constexpr size_t kFieldBuffer = 512;
+
+// An account prefix has at most six digits; anything else is no prefix.
+constexpr uint32_t kMaxPrefix = 999999;
+
+bool IsAccountCharacter(char c) {
+  return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
+}
+
+struct CounterAccount {
+  int32_t prefix = 0;
+  int64_t number = 0;
+  int32_t bankCode = 0;
+};
+
+// Reads up to `maxDigits` digits at `*p`, at least one; moves past them.
+bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
+  const char* q = *p;
+  int64_t v = 0;
+  int count = 0;
+  for (unsigned digit; (digit = static_cast<unsigned char>(q[count]) - 0x30u) <= 9; ++count) {
+    if (count == maxDigits) return false;
+    v = v * 10 + digit;
+  }
+  if (count == 0) return false;
+  *value = v;
+  *p = q + count;
+  return true;
+}
+
+// The usual shapes, prefix-number/bank and number/bank with no blanks or
+// signs and no more digits than the scan takes exactly, read directly.
+bool ReadPlainCounterAccount(const char* text, CounterAccount* account) {
+  int64_t prefix = 0, number = 0, bank = 0;
+  const char* p = text;
+  if (!ReadDigitRun(&p, 18, &number)) return false;
+  if (*p == '-') {
+    ++p;
+    if (number > 999999999) return false;
+    prefix = number;
+    if (!ReadDigitRun(&p, 18, &number)) return false;
+  }
+  if (*p++ != '/' || !ReadDigitRun(&p, 9, &bank) || *p != '\0') return false;
+  account->prefix = static_cast<int32_t>(prefix);
+  account->number = number;
+  account->bankCode = static_cast<int32_t>(bank);
+  return true;
+}
+
+// Reads the account as the scan does: only digits, '-', '/' and blanks make
+// an account.
+CounterAccount ScanCounterAccount(const char* text) {
+  CounterAccount account;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (!IsAccountCharacter(*p)) return account;
+  }
+  if (std::strchr(text, '-') != nullptr) {
+    ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
+  } else {
+    ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
+  }
+  return account;
+}
+
+CounterAccount ReadCounterAccount(const char* text) {
+  CounterAccount account;
+  if (!ReadPlainCounterAccount(text, &account)) account = ScanCounterAccount(text);
+  if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
+  return account;
+}
+
+// The columns of a Servis24 line that make its record, counted from 1.
+enum ServisColumn {
+  kDateColumn = 2,
+  kAmountColumn = 3,
+  kCounterColumn = 4,
+  kSymbolColumn = 6,
+  kConstantColumn = 9,
+  kSpecificColumn = 10,
+  kMessageColumn = 11,
+};
+
+// A date written as YYYY/MM/DD at the start of `text`, read into `date`.
+bool ReadPlainDate(const char* text, CivilDate& date) {
+  const auto digits = [text](int at, int count) {
+    int32_t value = 0;
+    for (int i = at; i < at + count; ++i) {
+      if (text[i] < '0' || text[i] > '9') return -1;
+      value = value * 10 + (text[i] - '0');
+    }
+    return value;
+  };
+  const int32_t year = digits(0, 4);
+  const int32_t month = year >= 0 && text[4] == '/' ? digits(5, 2) : -1;
+  const int32_t day = month >= 0 && text[7] == '/' ? digits(8, 2) : -1;
+  if (day < 0) return false;
+  date = {year, month, day};
+  return true;
+}
+
+// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
+// Returns whether the field gave all three.
+bool ReadServisDate(CsvFieldSpan field, CivilDate& date) {
+  constexpr ptrdiff_t kPlainLength = 10;
+  bool whole = true;
+  // The usual field, just the date, is read where it stands.
+  if (field.end - field.first != kPlainLength || !ReadPlainDate(field.first, date)) {
+    char text[kFieldBuffer];
+    CopyCsvField(field, text, sizeof text);
+    whole = ReadPlainDate(text, date) ||
+            ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) == 3;
+  }
+  if (date.year >= 2000) date.year -= 2000;
+  return whole;
+}
+
+bool HasDigit(const char* text) {
+  for (; *text != '\0'; ++text) {
+    if (*text >= '0' && *text <= '9') return true;
+  }
+  return false;
+}
+
+void Report(std::vector<FieldCut>* reports, FieldCut report) {
+  if (reports) reports->push_back(std::move(report));
+}
+
+// The texts of a line's record, each in a buffer of its own.
+struct ServisTexts {
+  char amount[kFieldBuffer];
+  char counter[kFieldBuffer];
+  char symbol[kFieldBuffer];
+  char constant[kFieldBuffer];
+  char specific[kFieldBuffer];
+  char description[kFieldBuffer];
+};
+
+void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
+  const auto field = [fields](ServisColumn column) { return fields[column - 1]; };
+  CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount);
+  CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
+  // Symbols too wide for their fields keep their last characters: those of
+  // the whole field, not of what fits the buffer.
+  CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
+  CopyCsvFieldEnd(field(kConstantColumn), texts.constant, sizeof texts.constant);
+  CopyCsvFieldEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
+  CopyCsvField(field(kMessageColumn), texts.description, sizeof texts.description);
+}
+
+// Reads the item of one line and hands it to `sink`; returns whether its
+// date and amount read. `lineFeed` is the LF that ends the line, or null
+// when a NUL comes first.
+bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+              const ItemSink& sink, std::vector<FieldCut>* reports) {
+  // Up to its LF no NUL stands; a CR before it ends the line too.
+  const char* lineEnd = nullptr;
+  if (lineFeed != nullptr) {
+    lineEnd = static_cast<const char*>(std::memchr(line, '\r', lineFeed - line));
+    if (lineEnd == nullptr) lineEnd = lineFeed;
+  } else {
+    lineEnd = line + std::strcspn(line, "\r\n");
+  }
+  CsvFieldSpan fields[kMessageColumn];
+  SplitCsvLine(line, lineEnd, fields, kMessageColumn);
+  const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date);
+  if (!dateRead) Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
+  ServisTexts texts;
+  ReadServisTexts(fields, texts);
+  const CounterAccount counter = ReadCounterAccount(texts.counter);
+
+  StatementItem item;
+  item.line = lineNumber;
+  item.counterPrefix = counter.prefix;
+  item.counterNumber = counter.number;
+  item.bankCode = counter.bankCode;
+  item.documentNumber = texts.symbol;
+  item.variableSymbol = texts.symbol;
+  item.constantSymbol = texts.constant;
+  item.specificSymbol = texts.specific;
+  item.description = texts.description;
+  bool tooLarge = false;
+  bool partly = false;
+  item.amount = ReadAmountText(texts.amount, &tooLarge, &partly);
+  if (tooLarge) {
+    Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge});
+  } else if (partly) {
+    Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountPartlyRead, texts.amount});
+  }
+  item.day = item.valueDay = date.day;
+  item.month = item.valueMonth = date.month;
+  item.year = item.valueYear = date.year;
+  sink(item);
+  return dateRead && HasDigit(texts.amount);
+}
+
+// A line whose every field reads as empty text (nothing, or only separators,
+// quotes and blanks) is no item: it would be a payment the bank never made.
+bool IsEmptyLine(const char* line) {
+  for (const char* p = line; *p != '\0' && *p != '\r' && *p != '\n'; ++p) {
+    if (*p != ';' && *p != '"' && !IsBlank(static_cast<unsigned char>(*p))) return false;
+  }
+  return true;
+}
+
+// Calls `visit`(line start, its LF or null, line number) for every line
+// after the header that yields a record.
+template <typename Visit>
+void ForEachItemLine(const char* statementText, Visit visit) {
+  const char* lineEnd = std::strchr(statementText, '\n');
+  int lineNumber = 1;
+  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+    const char* line = lineEnd + 1;
+    ++lineNumber;
+    lineEnd = std::strchr(line, '\n');
+    if (!IsEmptyLine(line)) visit(line, lineEnd, lineNumber);
+  }
+}
+
+}  // namespace
+
+size_t CountItemLines(const char* statementText) {
+  size_t count = 0;
+  ForEachItemLine(statementText, [&count](const char*, const char*, int) { ++count; });
+  return count;
+}
+
+bool ReadServis24Items(const char* statementText, const ItemSink& sink,
+                       std::vector<FieldCut>* reports, ReadingConfirmation* confirmation,
+                       size_t giveUpBeyond) {
+  CivilDate date;
+  ReadingConfirmation counted;
+  const int64_t lines = static_cast<int64_t>(giveUpBeyond);
+  bool completed = true;
+  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
+    if (!completed) return;
+    ++counted.dataLines;
+    if (ReadLine(line, lineFeed, lineNumber, date, sink, reports)) ++counted.readable;
+    if (lines > 0 && 2 * (counted.dataLines - counted.readable) > lines) completed = false;
+  });
+  if (confirmation) *confirmation = counted;
+  return completed;
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,27 @@
+#ifndef TARVOLO_CONVERSION_READING_STATEMENT_ENCODING_H_
+#define TARVOLO_CONVERSION_READING_STATEMENT_ENCODING_H_
+
+#include <string>
+
+namespace tarvolo {
+
+enum class TextEncoding { kWindows1250, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
+
+// How a statement file is encoded: a byte-order mark names UTF-8 or UTF-16;
+// without one, a text that is valid UTF-8 and holds characters that
+// Windows-1250 has at least as often as others is UTF-8 (Czech text in
+// Windows-1250 almost never is); anything else is Windows-1250.
+TextEncoding DetectEncoding(const std::string& bytes);
+
+// The text in Windows-1250. Characters that Windows-1250 lacks become '?'
+// (no best-fit guesses), so every build gives the same bytes; a byte-order
+// mark is dropped. Windows-1250 text comes back unchanged. The conversion
+// works in the buffer of `bytes`: moved in, a statement is never held twice.
+std::string ToWindows1250(std::string bytes, TextEncoding encoding);
+
+// The encoding's name for the log ("UTF-8", "UTF-16").
+const char* EncodingName(TextEncoding encoding);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_STATEMENT_ENCODING_H_

@@ -1,0 +1,47 @@
+#ifndef TARVOLO_CONVERSION_VALUES_PROFILE_VALUES_H_
+#define TARVOLO_CONVERSION_VALUES_PROFILE_VALUES_H_
+
+#include <cstdint>
+#include <string>
+
+namespace tarvolo {
+
+// Header amounts have 14 digits of hellers.
+constexpr int64_t kLargestHeaderHellers = 99999999999999;
+
+inline bool FitsHeader(int64_t hellers) {
+  return hellers >= -kLargestHeaderHellers && hellers <= kLargestHeaderHellers;
+}
+
+// The values of g_accountSettings that a statement header shows.
+struct ProfileValues {
+  double openingBalance = 0;   // crowns
+  int64_t openingHellers = 0;  // the same in whole hellers
+  std::string oldBalanceDate;  // "ddMMyy"
+  // The own account as the format's 16 digits, and the bank code the
+  // profile wrote after it, which no field of the format holds.
+  std::string accountField;
+  std::string droppedBank;
+};
+
+// The line that refuses an own account that is no account number, and the
+// one that says that the bank code after it was dropped ("%s" the code).
+extern const char kAccountRefusal[];
+extern const char kDroppedBankLine[];
+
+// Reads the profile's values for a run. Returns the log line that refuses
+// one a header cannot show (a balance date that has no day, a statement
+// number outside 0 to 999, an own account not written as prefix-number
+// (blanks and a "/bank" after it allowed), a line break in the account
+// name, an opening balance of more than 14 digits of hellers or beyond the range of
+// numbers), or null when every value can be used. A run and a save of the
+// profile both ask, so that no profile is kept that every run refuses.
+const char* ReadProfileValues(ProfileValues* values);
+
+// The profile's own account as the format's 16 digits; a text that is no
+// account number is zero-filled as it is, for a run that refuses it anyway.
+std::string ProfileAccountField();
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_VALUES_PROFILE_VALUES_H_
