@@ -20,13 +20,12 @@ void AddHellers(int64_t hellers, int64_t* sum, bool* overflow) {
 
 }  // namespace
 
-void AddItemToTotals(double amount, ExportTotals* totals) {
+void AddItemToTotals(double amount, ExportTotals* totals, int64_t hellers) {
   const bool debit = amount < 0;
   const double magnitude = std::fabs(amount);
   (debit ? totals->debitSum : totals->creditSum) += magnitude;
   ++totals->itemCount;
-  int64_t hellers = 0;
-  if (!WholeHellers(magnitude, &hellers)) {
+  if (hellers < 0 && !WholeHellers(magnitude, &hellers)) {
     totals->hellersOverflow = true;
     return;
   }

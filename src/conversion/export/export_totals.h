@@ -21,8 +21,10 @@ struct ExportTotals {
 
 extern ExportTotals g_exportTotals;
 
-// Counts one item of `amount` crowns (below zero a debit) into `totals`.
-void AddItemToTotals(double amount, ExportTotals* totals);
+// Counts one item of `amount` crowns (below zero a debit) into `totals`;
+// `hellers` is its magnitude in whole hellers where the caller rounded it
+// already, -1 to have it rounded here.
+void AddItemToTotals(double amount, ExportTotals* totals, int64_t hellers = -1);
 
 // Adds the totals of one file to those of the run.
 void AddTotals(const ExportTotals& file, ExportTotals* run);

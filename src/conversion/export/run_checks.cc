@@ -66,9 +66,32 @@ RunChecks::RunChecks() {
                        ReadAccountNumber(text, false, &profileAccount_);
 }
 
+namespace {
+
+// A hash of a file's bytes, eight at a time: statements run to millions of
+// lines, and a byte at a time would cost a fifth of the run.
+uint64_t ContentHash(std::string_view content) {
+  constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15u;
+  uint64_t a = content.size(), b = ~a;
+  size_t i = 0;
+  // Two lanes of eight bytes, each mixed on its own.
+  for (; content.size() - i >= 2 * sizeof(uint64_t); i += 2 * sizeof(uint64_t)) {
+    uint64_t x, y;
+    std::memcpy(&x, content.data() + i, sizeof x);
+    std::memcpy(&y, content.data() + i + sizeof x, sizeof y);
+    a = ((a ^ x) * kMultiplier) ^ (a >> 31);
+    b = ((b ^ y) * kMultiplier) ^ (b >> 31);
+  }
+  for (; i < content.size(); ++i) a = (a ^ static_cast<unsigned char>(content[i])) * kMultiplier;
+  return (a ^ (b * kMultiplier)) ^ (b >> 29);
+}
+
+}  // namespace
+
 std::string RunChecks::EarlierCopy(std::string_view content, const std::string& shown) {
-  uint64_t hash = 14695981039346656037u;  // FNV-1a
-  for (char c : content) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
+  // A run of one file (the usual) has nothing to compare it with.
+  if (fileCount_ < 2 && contents_.empty()) return std::string();
+  const uint64_t hash = ContentHash(content);
   for (const ContentKey& key : contents_) {
     if (key.hash == hash && key.size == content.size()) return key.shown;
   }
@@ -110,7 +133,8 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
     LeaveOut(item.line, why);
     return false;
   }
-  if (!item.bankReference.empty()) {
+  // Ids are compared with later files' only: a run of one file keeps none.
+  if (!item.bankReference.empty() && (run_.fileCount_ > 1 || !run_.ids_.empty())) {
     std::string id(item.bankReference);
     const auto earlier = run_.ids_.find(id);
     if (earlier != run_.ids_.end()) {

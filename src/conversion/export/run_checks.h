@@ -38,6 +38,9 @@ class RunChecks {
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.
   std::string EarlierCopy(std::string_view content, const std::string& shown);
+  // How many files the run converts: with one, no file's bytes or ids need
+  // to be kept for comparing.
+  void SetFileCount(size_t count) { fileCount_ = count; }
 
   // Decides for each item of one reading of one file whether the statement
   // takes it, and names each one it does not in `log`.
@@ -81,6 +84,7 @@ class RunChecks {
   const FileFacts* CheckSequence(const std::string& unit, const LogLine& log) const;
 
  private:
+  size_t fileCount_ = 2;
   struct ContentKey {
     uint64_t hash = 0;
     uint64_t size = 0;

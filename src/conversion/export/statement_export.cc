@@ -102,8 +102,9 @@ class Attempt {
   ItemSink Sink() {
     return [this](const StatementItem& item) {
       if (!items_.Take(item)) return;
-      writer_.Append(item, exportText_);
-      AddItemToTotals(item.amount, &totals_);
+      int64_t hellers = -1;
+      writer_.Append(item, exportText_, &hellers);
+      AddItemToTotals(item.amount, &totals_, hellers);
       if (run_->camt) run_->camt->Add(item, run_->currency);
     };
   }
@@ -320,6 +321,7 @@ struct ConvertedFiles {
 
 void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
                   ConvertedFiles* converted) {
+  converted->run.checks.SetFileCount(paths.size());
   for (const std::string& path : paths) {
     // The first file is the first with a name.
     if (converted->firstPath.empty()) converted->firstPath = path;

@@ -109,7 +109,7 @@ void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t n
   std::memcpy(record + kCounterPrefix.first, counter, 16);
 }
 
-void ItemRecordWriter::PutAmount(char* record, double amount) {
+int64_t ItemRecordWriter::PutAmount(char* record, double amount) {
   const bool debit = amount < 0;
   const double magnitude = std::fabs(amount);
   int64_t hellers = 0;
@@ -134,6 +134,7 @@ void ItemRecordWriter::PutAmount(char* record, double amount) {
   record[kItemFields[kItemAccountingCode].first] = debit ? '1' : '2';
   // The currency code field ends with the posting code.
   std::memcpy(record + kItemFields[kItemCurrencyCode].first, debit ? "01101" : "01102", 5);
+  return counted ? hellers : -1;
 }
 
 void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year) {
@@ -142,7 +143,8 @@ void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t mon
   PutDatePart(record, at + 4, year, "rok");
 }
 
-void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {
+void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText,
+                              int64_t* hellers) {
   lineNumber_ = item.line;
   const size_t at = exportText.size();
   // Every field starts as the template's zeros (the description as its
@@ -152,7 +154,8 @@ void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText
   char* record = &exportText[at];
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
   PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
-  PutAmount(record, item.amount);
+  const int64_t amountHellers = PutAmount(record, item.amount);
+  if (hellers) *hellers = amountHellers;
   PutText(record, kItemVariableSymbol, item.variableSymbol, "variabilní symbol");
   PutInteger(record, kItemFields[kItemBankCode], item.bankCode, "kód banky");
   PutText(record, kItemConstantSymbol, item.constantSymbol, "konstantní symbol");

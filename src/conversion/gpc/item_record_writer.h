@@ -22,7 +22,10 @@ constexpr size_t kRecordLength = kGpcLineLength;
 class ItemRecordWriter {
  public:
   explicit ItemRecordWriter(std::vector<FieldCut>* cuts);
-  void Append(const StatementItem& item, std::string& exportText);
+  // Appends the item's record; `hellers` (when given) gets its amount's
+  // magnitude in whole hellers as the record shows it, -1 where it has none
+  // (an amount beyond the range of hellers).
+  void Append(const StatementItem& item, std::string& exportText, int64_t* hellers = nullptr);
   // Lists another fault of a line in `cuts` (when given).
   void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
 
@@ -36,7 +39,7 @@ class ItemRecordWriter {
   void PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year);
   void PutCounterAccount(char* record, int32_t prefix, int64_t number);
   // The amount and its codes.
-  void PutAmount(char* record, double amount);
+  int64_t PutAmount(char* record, double amount);
 
   char template_[kGpcLineLength];
   std::string piece_;

@@ -59,10 +59,10 @@ inline bool Skipped(char c) { return c == '"' || IsBlank(static_cast<unsigned ch
 
 }  // namespace
 
-void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize) {
+size_t CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize) {
   const char* p = field.first;
   const char* end = field.end;
-  if (destinationSize == 0) return;
+  if (destinationSize == 0) return 0;
   size_t length = 0;
   if (static_cast<size_t>(end - p) <= kMaxCsvField) {
     // Nothing to cut to the working size: trimmed as it stands.
@@ -77,7 +77,7 @@ void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize)
       }
     }
     destination[length] = '\0';
-    return;
+    return length;
   }
   // Quotes are dropped, the field is cut to the working size, then trimmed.
   char text[kMaxCsvField];
@@ -90,19 +90,20 @@ void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize)
   const size_t kept = std::min(length - first, destinationSize - 1);
   std::memcpy(destination, text + first, kept);
   destination[kept] = '\0';
+  return kept;
 }
 
-void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize) {
+size_t CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize) {
   const char* first = field.first;
   const char* end = field.end;
   while (first != end && Skipped(*first)) ++first;
   while (end != first && Skipped(end[-1])) --end;
-  if (destinationSize == 0) return;
+  if (destinationSize == 0) return 0;
   if (first == end || !field.mayHoldQuotes || std::memchr(first, '"', end - first) == nullptr) {
     const size_t kept = std::min(static_cast<size_t>(end - first), destinationSize - 1);
     if (kept > 0) std::memcpy(destination, end - kept, kept);
     destination[kept] = '\0';
-    return;
+    return kept;
   }
   size_t length = 0;
   for (const char* p = first; p != end; ++p) length += *p != '"';
@@ -113,6 +114,7 @@ void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSi
     if (p[-1] != '"') destination[--at] = p[-1];
   }
   destination[kept] = '\0';
+  return kept;
 }
 
 int ReadCsvField(const char* line, int fieldNumber, char* destination, size_t destinationSize) {

@@ -36,10 +36,10 @@ struct CsvFieldSpan {
 void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, int count);
 
 // Copies a field as ReadCsvField does: quotes dropped, trimmed, cut to
-// destinationSize - 1 characters and NUL-terminated.
-void CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize);
+// destinationSize - 1 characters and NUL-terminated. Returns its length.
+size_t CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize);
 // Likewise, but keeps the last destinationSize - 1 characters of the field.
-void CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize);
+size_t CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize);
 
 }  // namespace tarvolo
 

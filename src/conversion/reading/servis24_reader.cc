@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "conversion/reading/csv_field.h"
 #include "conversion/values/number_reading.h"
@@ -150,6 +151,8 @@ struct ServisTexts {
   char constant[kFieldBuffer];
   char specific[kFieldBuffer];
   char description[kFieldBuffer];
+  // The texts the item is given, as their copies measured them.
+  std::string_view symbolText, constantText, specificText, descriptionText;
 };
 
 void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
@@ -158,10 +161,14 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
   CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
-  CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
-  CopyCsvFieldEnd(field(kConstantColumn), texts.constant, sizeof texts.constant);
-  CopyCsvFieldEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
-  CopyCsvField(field(kMessageColumn), texts.description, sizeof texts.description);
+  texts.symbolText = {texts.symbol,
+                      CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol)};
+  texts.constantText = {texts.constant, CopyCsvFieldEnd(field(kConstantColumn), texts.constant,
+                                                        sizeof texts.constant)};
+  texts.specificText = {texts.specific, CopyCsvFieldEnd(field(kSpecificColumn), texts.specific,
+                                                        sizeof texts.specific)};
+  texts.descriptionText = {texts.description, CopyCsvField(field(kMessageColumn), texts.description,
+                                                           sizeof texts.description)};
 }
 
 // Reads the item of one line and hands it to `sink`; returns whether its
@@ -190,11 +197,11 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;
-  item.documentNumber = texts.symbol;
-  item.variableSymbol = texts.symbol;
-  item.constantSymbol = texts.constant;
-  item.specificSymbol = texts.specific;
-  item.description = texts.description;
+  item.documentNumber = texts.symbolText;
+  item.variableSymbol = texts.symbolText;
+  item.constantSymbol = texts.constantText;
+  item.specificSymbol = texts.specificText;
+  item.description = texts.descriptionText;
   bool tooLarge = false;
   bool partly = false;
   item.amount = ReadAmountText(texts.amount, &tooLarge, &partly);
