@@ -255,7 +255,6 @@ const char* BalanceSign(int64_t hellers, double amount) {
 const char* TurnoverSign(int64_t hellers) { return hellers < 0 ? "-" : "0"; }
 
 // The log shows amounts as the header holds them, in whole hellers.
-double InCrowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
 
 // Why the output may not be replaced, or nullptr when it may: only a
 // regular file (or a link, replaced itself) gives way, and never one of the
@@ -390,7 +389,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                     FitsHeader(totals.creditHellers);
   values->newHellers = fits ? values->oldHellers + totals.creditHellers - totals.debitHellers : 0;
   if (!fits || !FitsHeader(values->newHellers)) {
-    log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
+    log(kHeaderDigitsRefusal);
     return false;
   }
   return true;
@@ -430,9 +429,9 @@ void LogTotals(const HeaderValues& values, const std::string& currency, const Lo
   const std::string unit = CurrencyUnit(currency);
   LogFormatted(
       log, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",
-      {totals.itemCount, InCrowns(values.oldHellers), unit, InCrowns(values.newHellers), unit});
+      {totals.itemCount, Crowns(values.oldHellers), unit, Crowns(values.newHellers), unit});
   LogFormatted(log, "Celkem příchozí platby %.2f %s, odchozí platby %.2f %s\n",
-               {InCrowns(totals.creditHellers), unit, InCrowns(totals.debitHellers), unit});
+               {Crowns(totals.creditHellers), unit, Crowns(totals.debitHellers), unit});
 }
 
 // Counts the lines of a run that warn about its items: those that end with

@@ -6,6 +6,7 @@
 
 #include "conversion/gpc/gpc_records.h"
 #include "conversion/gpc/heller_sum.h"
+#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
 #include "platform/civil_date.h"
 
@@ -117,9 +118,9 @@ bool IsRealDay(std::string_view ddmmyy) {
   return IsRealDate({2000 + TwoDigits(p + 4), TwoDigits(p + 2), TwoDigits(p)});
 }
 
-std::string Crowns(int64_t hellers) {
+std::string ShownCrowns(int64_t hellers) {
   std::string text;
-  Render(text, "%.2f", {static_cast<double>(hellers) / 100.0});
+  Render(text, "%.2f", {Crowns(hellers)});
   return text;
 }
 
@@ -306,9 +307,9 @@ class Checker {
     if (!open_) return;  // its fields were unreadable, already reported
     const Statement& s = statement_;
     if (s.oldBalance - s.debits + s.credits != s.newBalance) {
-      Problem(s.line, "starý zůstatek " + Crowns(s.oldBalance) + " - obrat debet " +
-                          Crowns(s.debits) + " + obrat kredit " + Crowns(s.credits) +
-                          " není nový zůstatek " + Crowns(s.newBalance));
+      Problem(s.line, "starý zůstatek " + ShownCrowns(s.oldBalance) + " - obrat debet " +
+                          ShownCrowns(s.debits) + " + obrat kredit " + ShownCrowns(s.credits) +
+                          " není nový zůstatek " + ShownCrowns(s.newBalance));
     }
     CheckTurnover(s.line, "obrat debet", s.debits, s.itemDebits);
     CheckTurnover(s.line, "obrat kredit", s.credits, s.itemCredits);
@@ -316,11 +317,11 @@ class Checker {
 
   void CheckTurnover(int line, const char* name, int64_t turnover, const HellerSum& items) {
     if (!items.representable()) {
-      Problem(line, std::string(name) + " " + Crowns(turnover) +
+      Problem(line, std::string(name) + " " + ShownCrowns(turnover) +
                         " nesouhlasí se součtem položek, který je větší, než lze vyjádřit");
     } else if (items.value() != turnover) {
-      Problem(line, std::string(name) + " " + Crowns(turnover) + " nesouhlasí se součtem položek " +
-                        Crowns(items.value()));
+      Problem(line, std::string(name) + " " + ShownCrowns(turnover) +
+                        " nesouhlasí se součtem položek " + ShownCrowns(items.value()));
     }
   }
 

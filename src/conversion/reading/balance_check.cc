@@ -86,8 +86,6 @@ bool Later(const ItemDate& a, const ItemDate& b) {
   return a.day > b.day;
 }
 
-double Crowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
-
 }  // namespace
 
 bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
@@ -237,7 +235,7 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
   }
   if (fromFile) {
     if (!FitsHeader(stated.opening)) {
-      log("Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n");
+      log(kHeaderDigitsRefusal);
       return false;
     }
     values->openingHellers = stated.opening;

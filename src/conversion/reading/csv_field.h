@@ -3,11 +3,9 @@
 
 #include <cstddef>
 
-namespace tarvolo {
+#include "conversion/values/blanks.h"
 
-// Bytes 1 to 32: the space, the tab and every other control character.
-// Bytes 0x80 and above (letters with diacritics, the no-break space) are not.
-inline bool IsBlank(unsigned char c) { return c >= 1 && c <= 32; }
+namespace tarvolo {
 
 // Removes leading and trailing blanks in place; a null pointer is left alone.
 void TrimBlanks(char* text);

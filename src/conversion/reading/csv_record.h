@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/values/blanks.h"
+
 namespace tarvolo {
 
 // Reads the records of a separated text with quoting as spreadsheets write
@@ -68,13 +70,6 @@ class CsvRecordReader {
   std::string buffer_;
   std::vector<std::string_view> fields_;
 };
-
-// Bytes that surround values without being part of them: blanks and the
-// no-break space.
-inline bool IsFieldPadding(char c) {
-  const unsigned char byte = static_cast<unsigned char>(c);
-  return (byte >= 1 && byte <= 32) || byte == 0xA0;
-}
 
 }  // namespace tarvolo
 

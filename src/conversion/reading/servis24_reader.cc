@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "conversion/reading/csv_field.h"
+#include "conversion/reading/item_fields.h"
 #include "conversion/values/number_reading.h"
 #include "platform/civil_date.h"
 
@@ -24,12 +25,6 @@ constexpr uint32_t kMaxPrefix = 999999;
 bool IsAccountCharacter(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
 }
-
-struct CounterAccount {
-  int32_t prefix = 0;
-  int64_t number = 0;
-  int32_t bankCode = 0;
-};
 
 // Reads up to `maxDigits` digits at `*p`, at least one; moves past them.
 bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
@@ -48,7 +43,7 @@ bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
 
 // The usual shapes, prefix-number/bank and number/bank with no blanks or
 // signs and no more digits than the scan takes exactly, read directly.
-bool ReadPlainCounterAccount(const char* text, CounterAccount* account) {
+bool ReadPlainCounterAccount(const char* text, CounterAccountParts* account) {
   int64_t prefix = 0, number = 0, bank = 0;
   const char* p = text;
   if (!ReadDigitRun(&p, 18, &number)) return false;
@@ -67,8 +62,8 @@ bool ReadPlainCounterAccount(const char* text, CounterAccount* account) {
 
 // Reads the account as the scan does: only digits, '-', '/' and blanks make
 // an account.
-CounterAccount ScanCounterAccount(const char* text) {
-  CounterAccount account;
+CounterAccountParts ScanCounterAccount(const char* text) {
+  CounterAccountParts account;
   for (const char* p = text; *p != '\0'; ++p) {
     if (!IsAccountCharacter(*p)) return account;
   }
@@ -80,8 +75,8 @@ CounterAccount ScanCounterAccount(const char* text) {
   return account;
 }
 
-CounterAccount ReadCounterAccount(const char* text) {
-  CounterAccount account;
+CounterAccountParts ReadCounterAccount(const char* text) {
+  CounterAccountParts account;
   if (!ReadPlainCounterAccount(text, &account)) account = ScanCounterAccount(text);
   if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
   return account;
@@ -190,7 +185,7 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   if (!dateRead) Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
   ServisTexts texts;
   ReadServisTexts(fields, texts);
-  const CounterAccount counter = ReadCounterAccount(texts.counter);
+  const CounterAccountParts counter = ReadCounterAccount(texts.counter);
 
   StatementItem item;
   item.line = lineNumber;

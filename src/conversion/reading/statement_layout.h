@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/values/text_fold.h"
+
 namespace tarvolo {
 
 // What a column of a statement holds, as far as the records need it.
@@ -101,17 +103,6 @@ StatementLayout RecogniseLayout(std::string_view text);
 
 // The names of the layouts known by their header, each once, for the log.
 std::vector<const char*> KnownLayoutNames();
-
-// A column name as it is compared: lower case, without diacritics, quotes
-// and a leading '#', every run of blanks and no-break spaces one blank.
-std::string NormaliseColumnName(std::string_view name);
-
-// Whether a name folded as NormaliseColumnName folds it starts with `start`
-// (lower case, no diacritics, no blanks in it), without building the name.
-bool NameStartsWith(std::string_view name, std::string_view start);
-
-// The first letter of a name as NormaliseColumnName folds it, '\0' for none.
-char FoldedInitial(std::string_view name);
 
 }  // namespace tarvolo
 

@@ -10,6 +10,9 @@ namespace tarvolo {
 // balance; adding stops there, and sums stay well within 64 bits below it.
 constexpr int64_t kHellerLimit = 100000000000000000;
 
+// Whole hellers as crowns, for the log's "%.2f".
+inline double Crowns(int64_t hellers) { return static_cast<double>(hellers) / 100.0; }
+
 // Appends the magnitude of `value` rounded to `decimals` places, without a
 // sign: an exact half of the stored value goes away from zero, at most 17
 // significant digits are written (later ones are "0"), and the decimal point

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "conversion/values/blanks.h"
+
 namespace tarvolo {
 
 // Where a pattern scan stores one integer field.
@@ -43,10 +45,6 @@ bool ReadPlainDecimal(const char* text, double* value);
 // tells that characters other than whitespace are left after the number (or
 // that there is no number in a text that is not blank).
 double ReadAmountText(const char* text, bool* tooLarge = nullptr, bool* partly = nullptr);
-
-// Whitespace as the scan and the decimal reader skip it: tab, LF, VT, FF, CR
-// and blank.
-inline bool IsScanSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 }  // namespace tarvolo
 

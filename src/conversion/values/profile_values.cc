@@ -11,6 +11,9 @@
 
 namespace tarvolo {
 
+const char kHeaderDigitsRefusal[] =
+    "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n";
+
 const char kAccountRefusal[] =
     "Číslo účtu musí být ve tvaru předčíslí-číslo (nejvýš 6 a 10 číslic), případně s kódem banky "
     "za lomítkem!!!\n";
@@ -81,7 +84,7 @@ const char* ReadProfileValues(ProfileValues* values) {
                      &tooLarge);
   if (tooLarge || !WholeHellers(values->openingBalance, &values->openingHellers) ||
       !FitsHeader(values->openingHellers)) {
-    return "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n";
+    return kHeaderDigitsRefusal;
   }
   return nullptr;
 }

@@ -9,6 +9,9 @@ namespace tarvolo {
 // Header amounts have 14 digits of hellers.
 constexpr int64_t kLargestHeaderHellers = 99999999999999;
 
+// The log line of a run whose header cannot show a balance or turnover.
+extern const char kHeaderDigitsRefusal[];
+
 inline bool FitsHeader(int64_t hellers) {
   return hellers >= -kLargestHeaderHellers && hellers <= kLargestHeaderHellers;
 }

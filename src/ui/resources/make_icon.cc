@@ -72,6 +72,35 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
   Put16(out, v >> 16);
 }
 
+// Rows bottom-up, pixels as blue, green, red, alpha (premultiplied not
+// required for icons; the colour is the average of the covered samples).
+void PutPixels(std::vector<uint8_t>& out) {
+  for (int py = kSize - 1; py >= 0; --py) {
+    for (int px = 0; px < kSize; ++px) {
+      int covered = 0, r = 0, g = 0, b = 0;
+      for (int sy = 0; sy < kSub; ++sy) {
+        for (int sx = 0; sx < kSub; ++sx) {
+          Color c;
+          if (Sample(px * kSub + sx, py * kSub + sy, &c)) {
+            ++covered;
+            r += c.r;
+            g += c.g;
+            b += c.b;
+          }
+        }
+      }
+      if (covered == 0) {
+        Put32(out, 0);
+        continue;
+      }
+      out.push_back(b / covered);
+      out.push_back(g / covered);
+      out.push_back(r / covered);
+      out.push_back(covered * 255 / (kSub * kSub));
+    }
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,32 +133,7 @@ int main(int argc, char** argv) {
   Put32(out, kSize * kSize * 4 + maskRow * kSize);
   for (int i = 0; i < 4; ++i) Put32(out, 0);
 
-  // Rows bottom-up, pixels as blue, green, red, alpha (premultiplied not
-  // required for icons; the colour is the average of the covered samples).
-  for (int py = kSize - 1; py >= 0; --py) {
-    for (int px = 0; px < kSize; ++px) {
-      int covered = 0, r = 0, g = 0, b = 0;
-      for (int sy = 0; sy < kSub; ++sy) {
-        for (int sx = 0; sx < kSub; ++sx) {
-          Color c;
-          if (Sample(px * kSub + sx, py * kSub + sy, &c)) {
-            ++covered;
-            r += c.r;
-            g += c.g;
-            b += c.b;
-          }
-        }
-      }
-      if (covered == 0) {
-        Put32(out, 0);
-        continue;
-      }
-      out.push_back(b / covered);
-      out.push_back(g / covered);
-      out.push_back(r / covered);
-      out.push_back(covered * 255 / (kSub * kSub));
-    }
-  }
+  PutPixels(out);
   // The AND mask stays clear: the alpha channel decides transparency.
   out.insert(out.end(), maskRow * kSize, 0);
 
