@@ -105,5 +105,7 @@ convert examples CZ7908000000002000145399 CZK 220995.67 "$source_dir/examples/vy
 # A layout with fee entries of their own, the bank code given.
 convert revolut CZ9320100000002000145399 CZK 145621.00 --bank-code 2010 \
   "$source_dir/tests/data/layouts/revolut.csv"
-echo "camt readers: $((4 - failures)) passed, $failures failed"
+# An account in euros, its bank stated by the file.
+convert fio-eur CZ5520100000002345678901 EUR 126277.75 --account 2345678901 "$data/fio-eur.csv"
+echo "camt readers: $((5 - failures)) passed, $failures failed"
 test "$failures" -eq 0
