@@ -155,9 +155,13 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
     LayoutReading reading;
     Attempt attempt(exportText, run, shown, &reading);
     std::string currency = run->currency;
-    ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading,
-                    itemLines);
-    if (!reading.confirmation.Confirmed()) {
+    // A reading that gave up part of the way is not confirmed, whatever
+    // the lines it read so far.
+    // Its records may end at a lone CR too, so the file's count of lines
+    // that end at LF bounds nothing: it reads to the end.
+    const bool whole = ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(),
+                                       attempt.Log(), &reading);
+    if (!whole || !reading.confirmation.Confirmed()) {
       attempt.Discard();
       reasons->push_back(reading.refusal);
       return false;
@@ -173,8 +177,9 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
   {
     Attempt attempt(exportText, run, shown, nullptr);
     ReadingConfirmation confirmation;
-    ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(), &confirmation, itemLines);
-    if (confirmation.Confirmed()) {
+    const bool whole = ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(),
+                                         &confirmation, itemLines);
+    if (whole && confirmation.Confirmed()) {
       if (run->currency.empty()) run->currency = "CZK";
       // Servis24 is Česká spořitelna's.
       if (run->bankCode == 0) run->bankCode = kServis24BankCode;
