@@ -157,11 +157,8 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
     std::string currency = run->currency;
     // A reading that gave up part of the way is not confirmed, whatever
     // the lines it read so far.
-    // Its records may end at a lone CR too, so the file's count of lines
-    // that end at LF bounds nothing: it reads to the end.
-    const bool whole = ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(),
-                                       attempt.Log(), &reading);
-    if (!whole || !reading.confirmation.Confirmed()) {
+    ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading);
+    if (!reading.confirmation.Confirmed()) {
       attempt.Discard();
       reasons->push_back(reading.refusal);
       return false;

@@ -179,36 +179,28 @@ class LayoutReader {
                const ItemSink& sink, const LogLine& log)
       : path_(path), text_(text), layout_(layout), sink_(sink), log_(log) {}
 
-  bool Read(std::string* statementCurrency, LayoutReading* reading, size_t giveUpBeyond) {
+  void Read(std::string* statementCurrency, LayoutReading* reading) {
     ChooseColumns();
     ReadPreamble();
     balance_.SetNewestFirst(layout_.rules.newestFirst);
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
     CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    const int64_t lines = static_cast<int64_t>(giveUpBeyond);
     while (reader.Next()) {
       if (reader.unclosedQuote()) {
         Warn(reader.lineNumber(),
              "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
       }
       ReadRow(reader);
-      const ReadingConfirmation& c = confirmation_;
-      if (lines > 0 && 2 * (c.dataLines - c.readable) > lines) {
-        reading->confirmation = confirmation_;
-        Refusal(reading);
-        return false;
-      }
     }
     reading->confirmation = confirmation_;
     if (!confirmation_.Confirmed()) {
       Refusal(reading);
-      return true;
+      return;
     }
     Summarise();
     reading->stated = balance_.Report(path_, log_);
     if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
-    return true;
   }
 
  private:
@@ -835,10 +827,10 @@ class LayoutReader {
 
 }  // namespace
 
-bool ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
                      std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
-                     LayoutReading* reading, size_t giveUpBeyond) {
-  return LayoutReader(path, text, layout, sink, log).Read(statementCurrency, reading, giveUpBeyond);
+                     LayoutReading* reading) {
+  LayoutReader(path, text, layout, sink, log).Read(statementCurrency, reading);
 }
 
 }  // namespace tarvolo

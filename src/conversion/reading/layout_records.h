@@ -40,11 +40,11 @@ struct LayoutReading {
 // another currency than `*statementCurrency` are left out, each with a
 // warning; an empty `*statementCurrency` is set from this file first.
 // Warnings, a summary and the check of the balances the file states go to
-// `log` for the file `path`. With `giveUpBeyond`, stops (false) as soon as
-// the reading can no longer be confirmed, as ReadServis24Items does.
-bool ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+// `log` for the file `path`. It reads to the end: its records may end at a
+// lone CR, so no count of the text's lines bounds them.
+void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
                      std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
-                     LayoutReading* reading, size_t giveUpBeyond = 0);
+                     LayoutReading* reading);
 
 }  // namespace tarvolo
 
