@@ -218,16 +218,16 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   return parts;
 }
 
-void KeepDigits(std::string_view text, std::string& out) {
-  out.clear();
-  // Symbols are mostly digits alone: runs of them go over at once.
-  for (size_t i = 0; i < text.size();) {
-    size_t end = i;
-    while (end < text.size() && IsDigit(text[end])) ++end;
-    out.append(text.data() + i, end - i);
-    while (end < text.size() && !IsDigit(text[end])) ++end;
-    i = end;
+std::string_view KeepDigits(std::string_view text, std::string& out) {
+  // Symbols are mostly digits alone, and are kept where they stand.
+  size_t end = 0;
+  while (end < text.size() && IsDigit(text[end])) ++end;
+  if (end == text.size()) return text;
+  out.assign(text.data(), end);
+  for (size_t i = end; i < text.size(); ++i) {
+    if (IsDigit(text[i])) out += text[i];
   }
+  return out;
 }
 
 }  // namespace tarvolo

@@ -57,8 +57,9 @@ struct CounterAccountParts {
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix);
 
-// Replaces `out` by the digits of `text` in their order.
-void KeepDigits(std::string_view text, std::string& out);
+// The digits of `text` in their order: `text` itself where it holds
+// nothing else, else gathered in `out`.
+std::string_view KeepDigits(std::string_view text, std::string& out);
 
 }  // namespace tarvolo
 

@@ -77,12 +77,9 @@ bool PlainOneLine(std::string_view text, size_t width, std::string_view* plain) 
   return true;
 }
 
-void OneLine(std::string_view text, size_t width, std::string& out) {
+std::string_view OneLine(std::string_view text, size_t width, std::string& out) {
   std::string_view plain;
-  if (PlainOneLine(text, width, &plain)) {
-    out.assign(plain.data(), plain.size());
-    return;
-  }
+  if (PlainOneLine(text, width, &plain)) return plain;
   out.clear();
   for (size_t i = 0; i < text.size() && out.size() < width; ++i) {
     if (static_cast<unsigned char>(text[i]) < 0x20) {
@@ -91,6 +88,7 @@ void OneLine(std::string_view text, size_t width, std::string& out) {
       out += text[i];
     }
   }
+  return out;
 }
 
 bool IsEmptyRow(const std::vector<std::string_view>& fields) {
@@ -125,13 +123,13 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
 
 // The currency code of a column's value ("czk" and "CZK " are "CZK").
 std::string CurrencyCode(std::string_view text) {
-  std::string code;
   // Mostly three capitals, taken as they stand.
   if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' && text[1] <= 'Z' &&
       text[2] >= 'A' && text[2] <= 'Z') {
     return std::string(text);
   }
-  OneLine(text, kCurrencyWidth, code);
+  std::string line;
+  std::string code(OneLine(text, kCurrencyWidth, line));
   for (char& c : code) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
@@ -464,8 +462,7 @@ class LayoutReader {
       if (state == pending) return false;
     }
     std::string text;
-    OneLine(stateText, kCurrencyWidth, scratch_);
-    Render(text, "neznámý stav položky %s, položka vynechána", {scratch_});
+    Render(text, "neznámý stav položky %s, položka vynechána", {Shown(stateText)});
     Warn(line, text.c_str());
     return false;
   }
@@ -541,13 +538,11 @@ class LayoutReader {
     ++skipped_;
     std::string text;
     if (dateRead) {
-      OneLine(shownAmount, kCurrencyWidth, scratch_);
       Render(text, "částku %s nelze přečíst (%s), řádek vynechán",
-             {scratch_, amount.fault ? amount.fault : "chybí"});
+             {Shown(shownAmount), amount.fault ? amount.fault : "chybí"});
       Warn(line, text.c_str());
     } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
-      OneLine(dateText, kCurrencyWidth, scratch_);
-      Render(text, "datum %s nelze přečíst, řádek vynechán", {scratch_});
+      Render(text, "datum %s nelze přečíst, řádek vynechán", {Shown(dateText)});
       Warn(line, text.c_str());
     }
   }
@@ -574,8 +569,7 @@ class LayoutReader {
     if (direction != Direction::kUnknown) return true;
     ++skipped_;
     std::string warning;
-    OneLine(text, kCurrencyWidth, scratch_);
-    Render(warning, "směr platby \"%s\" není známý, řádek vynechán", {scratch_});
+    Render(warning, "směr platby \"%s\" není známý, řádek vynechán", {Shown(text)});
     Warn(line, warning.c_str());
     return false;
   }
@@ -605,8 +599,8 @@ class LayoutReader {
     }
     if (!unread.empty()) {
       std::string text;
-      OneLine(unread, kCurrencyWidth + 20, scratch_);
-      Render(text, "protiúčet %s nelze přečíst celý, zapsány nuly", {scratch_});
+      Render(text, "protiúčet %s nelze přečíst celý, zapsány nuly",
+             {Shown(unread, kCurrencyWidth + 20)});
       Warn(line, text.c_str());
     }
     return counter;
@@ -615,17 +609,13 @@ class LayoutReader {
   // The item's number: the bank's own id where it is a short number, the
   // payer's reference where that is one, the variable symbol, or a number
   // worked out from a long id.
-  void DocumentNumber(const CsvRecordReader& reader, std::string_view id) {
+  std::string_view DocumentNumber(const CsvRecordReader& reader, std::string_view id) {
     const std::string_view reference = Field(reader, ColumnRole::kReference);
-    if (IsShortNumber(id)) {
-      document_.assign(id.data(), id.size());
-    } else if (IsShortNumber(reference)) {
-      document_.assign(reference.data(), reference.size());
-    } else if (!variable_.empty() || id.empty()) {
-      document_ = variable_;
-    } else {
-      NumberOfId(id, document_);
-    }
+    if (IsShortNumber(id)) return id;
+    if (IsShortNumber(reference)) return reference;
+    if (!variable_.empty() || id.empty()) return variable_;
+    NumberOfId(id, document_);
+    return document_;
   }
 
   std::string_view Description(const CsvRecordReader& reader) const {
@@ -644,15 +634,18 @@ class LayoutReader {
 
   void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, double amount) {
     const CounterAccountParts counter = CounterAccount(reader, line);
-    KeepDigits(Field(reader, ColumnRole::kVariableSymbol), variable_);
-    KeepDigits(Field(reader, ColumnRole::kConstantSymbol), constant_);
-    KeepDigits(Field(reader, ColumnRole::kSpecificSymbol), specific_);
+    variable_ = KeepDigits(Field(reader, ColumnRole::kVariableSymbol), variableDigits_);
+    const std::string_view constant =
+        KeepDigits(Field(reader, ColumnRole::kConstantSymbol), constantDigits_);
+    const std::string_view specific =
+        KeepDigits(Field(reader, ColumnRole::kSpecificSymbol), specificDigits_);
     // Accounting programs know an imported item by its number: the bank's
     // own id never repeats where a variable symbol may.
     const std::string_view id = Field(reader, ColumnRole::kTransactionId);
-    DocumentNumber(reader, id);
-    OneLine(Description(reader), kMessageWidth, description_);
-    OneLine(Field(reader, ColumnRole::kCounterName), kMessageWidth, name_);
+    const std::string_view document = DocumentNumber(reader, id);
+    description_ = OneLine(Description(reader), kMessageWidth, descriptionLine_);
+    const std::string_view name =
+        OneLine(Field(reader, ColumnRole::kCounterName), kMessageWidth, nameLine_);
     // The value date where the layout has one, else the booking date.
     ItemDate value = date;
     const std::string_view valueText = Field(reader, ColumnRole::kValueDate);
@@ -662,7 +655,7 @@ class LayoutReader {
     item.line = line;
     item.amount = amount;
     item.currency = currency_;
-    item.documentNumber = document_;
+    item.documentNumber = document;
     item.description = description_;
     item.bankReference = id;
     item.day = date.day;
@@ -675,10 +668,10 @@ class LayoutReader {
     item.counterNumber = counter.number;
     item.bankCode = counter.bankCode;
     item.counterIban = Field(reader, ColumnRole::kCounterIban);
-    item.counterName = name_;
+    item.counterName = name;
     item.variableSymbol = variable_;
-    item.constantSymbol = constant_;
-    item.specificSymbol = specific_;
+    item.constantSymbol = constant;
+    item.specificSymbol = specific;
     item.ownAccount = reader.Field(ownAccountColumn_);
     if (amount != 0) {
       sink_(item);
@@ -732,7 +725,10 @@ class LayoutReader {
       return 0;
     }
     feeDescription_ = "Poplatek";
-    if (!description_.empty()) feeDescription_ += ' ' + description_;
+    if (!description_.empty()) {
+      feeDescription_ += ' ';
+      feeDescription_.append(description_.data(), description_.size());
+    }
     if (feeDescription_.size() > kMessageWidth) feeDescription_.resize(kMessageWidth);
     StatementItem item;
     item.line = payment.line;
@@ -781,6 +777,13 @@ class LayoutReader {
     LogLineOf("Soubor %s, řádek %d: %s!!!\n", {path_, int32_t{line}, text});
   }
 
+  // A value of the row as a warning shows it: on one line, cut to `width`.
+  const std::string& Shown(std::string_view text, size_t width = kCurrencyWidth) {
+    const std::string_view line = OneLine(text, width, scratch_);
+    if (line.data() != scratch_.data()) scratch_.assign(line.data(), line.size());
+    return scratch_;
+  }
+
   void LogLineOf(const char* format, std::initializer_list<FormatArg> args) {
     LogFormatted(log_, format, args);
   }
@@ -816,13 +819,17 @@ class LayoutReader {
   int warnings_ = 0;
   int32_t suppressed_ = 0;
   std::string scratch_;
-  std::string variable_;
-  std::string constant_;
-  std::string specific_;
+  // The row's texts, gathered here where they cannot be taken as they
+  // stand in the file.
+  std::string variableDigits_;
+  std::string constantDigits_;
+  std::string specificDigits_;
   std::string document_;
-  std::string description_;
-  std::string name_;
+  std::string descriptionLine_;
+  std::string nameLine_;
   std::string feeDescription_;
+  std::string_view variable_;
+  std::string_view description_;
 };
 
 }  // namespace
