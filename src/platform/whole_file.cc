@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <new>
-#include <stdexcept>
 
 #include "platform/file.h"
 
@@ -12,31 +11,46 @@ namespace tarvolo {
 // refused rather than read in part.
 constexpr uint64_t kLargestFile = 0xFFFFFFFEull;
 
-bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identity) {
-  content->clear();
+void FileBytes::Shorten(size_t size) {
+  if (size >= size_) return;
+  size_ = size;
+  data_[size] = '\0';
+}
+
+bool ReadWholeFile(const char* path, FileBytes* content, FileIdentity* identity) {
+  content->data_.reset();
+  content->size_ = 0;
   const FileHandle file = OpenFileForReading(path);
   if (file == kNoFile) return false;
   uint64_t size = 0;
   bool ok = (identity == nullptr || IdentityOfFile(file, identity)) && FileSizeOf(file, &size) &&
-            size <= kLargestFile && size < content->max_size();
+            size <= kLargestFile && size < SIZE_MAX;
   if (ok) {
-    try {
-      content->reserve(static_cast<size_t>(size));
-      PreferLargePages(&(*content)[0], static_cast<size_t>(size));
-      content->resize(static_cast<size_t>(size));
-    } catch (const std::bad_alloc&) {
-      ok = false;
-    } catch (const std::length_error&) {
-      ok = false;
-    }
+    content->data_.reset(new (std::nothrow) char[static_cast<size_t>(size) + 1]);
+    ok = content->data_ != nullptr;
   }
-  if (ok) content->resize(ReadFromFile(file, &(*content)[0], content->size()));
+  if (ok) {
+    PreferLargePages(content->data(), static_cast<size_t>(size) + 1);
+    content->size_ = ReadFromFile(file, content->data(), static_cast<size_t>(size));
+    content->data_[content->size_] = '\0';
+  } else {
+    content->data_.reset();
+  }
   CloseFile(file);
-  if (!ok) {
-    content->clear();
-    content->shrink_to_fit();
-  }
   return ok;
+}
+
+bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identity) {
+  content->clear();
+  FileBytes bytes;
+  if (!ReadWholeFile(path, &bytes, identity)) return false;
+  try {
+    content->assign(bytes.data(), bytes.size());
+  } catch (const std::bad_alloc&) {
+    content->clear();
+    return false;
+  }
+  return true;
 }
 
 namespace {

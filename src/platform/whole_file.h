@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,11 +12,32 @@
 
 namespace tarvolo {
 
-// Reads a whole file into `content` (whose c_str() is the NUL-terminated
-// text; a NUL byte in the file ends the text there). Returns false, with
-// `content` empty, when the file cannot be opened, is no regular file, is
-// 4 GiB or larger, or cannot be held in memory. `identity`, when given,
-// receives the identity of the file read.
+// The bytes of a file read whole, with a NUL byte after them that is not
+// one of them. Unlike a string's, the room is not cleared before the file
+// fills it: a statement's bytes are gone over once less.
+class FileBytes {
+ public:
+  char* data() { return data_.get(); }
+  const char* data() const { return data_.get(); }
+  size_t size() const { return size_; }
+  std::string_view view() const { return {data_.get(), size_}; }
+  // Keeps the first `size` bytes, as a text converted in place shrinks.
+  void Shorten(size_t size);
+
+ private:
+  friend bool ReadWholeFile(const char* path, FileBytes* content, FileIdentity* identity);
+  std::unique_ptr<char[]> data_;
+  size_t size_ = 0;
+};
+
+// Reads a whole file into `content`. Returns false, with `content` empty,
+// when the file cannot be opened, is no regular file, is 4 GiB or larger,
+// or cannot be held in memory. `identity`, when given, receives the
+// identity of the file read.
+bool ReadWholeFile(const char* path, FileBytes* content, FileIdentity* identity = nullptr);
+
+// The same into a string (whose c_str() is the NUL-terminated text; a NUL
+// byte in the file ends the text there), for the program's small files.
 bool ReadWholeFile(const char* path, std::string* content, FileIdentity* identity = nullptr);
 
 // Looks at the bytes of a written file before it takes its place.

@@ -195,7 +195,7 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
 FileOutcome ConvertFile(const std::string& path, std::string& exportText,
                         std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log) {
   FileOutcome outcome;
-  std::string content;
+  FileBytes content;
   FileIdentity identity;
   const bool read = ReadWholeFile(path.c_str(), &content, &identity);
   const std::string shown = PathToText(path);
@@ -209,27 +209,27 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   inputs.push_back(identity);
   // The same statement chosen twice, under any name, would book its items
   // twice.
-  const std::string earlier = run->checks.EarlierCopy(content, shown);
+  const std::string earlier = run->checks.EarlierCopy(content.view(), shown);
   if (!earlier.empty()) {
     LogFormatted(log, "Soubor %s je stejný jako soubor %s, podruhé nebyl převeden!!!\n",
                  {shown, earlier});
     outcome.converted = true;
     return outcome;
   }
-  const TextEncoding encoding = DetectEncoding(content);
+  const TextEncoding encoding = DetectEncoding(content.view());
   if (encoding != TextEncoding::kWindows1250) {
-    content = ToWindows1250(std::move(content), encoding);
+    content.Shorten(ToWindows1250InPlace(content.data(), content.size(), encoding));
     LogFormatted(log, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
   }
   // Room for every record at once, so the export text never has to move.
-  const size_t itemLines = CountItemLines(content.c_str());
+  const size_t itemLines = CountItemLines(content.data());
   exportText.reserve(exportText.size() + itemLines * kRecordLength);
   PreferLargePages(&exportText[0], exportText.capacity());
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
-  const size_t textLength = std::strlen(content.c_str());
+  const size_t textLength = std::strlen(content.data());
   std::vector<std::string> reasons;
-  outcome.converted = ChooseReading(shown, std::string_view(content.c_str(), textLength), itemLines,
+  outcome.converted = ChooseReading(shown, std::string_view(content.data(), textLength), itemLines,
                                     exportText, run, log, &outcome, &reasons);
   if (!outcome.converted) {
     std::string why;
@@ -239,7 +239,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   }
   if (textLength < content.size()) {
     const int32_t line =
-        1 + static_cast<int32_t>(std::count(content.begin(), content.begin() + textLength, '\n'));
+        1 + static_cast<int32_t>(std::count(content.data(), content.data() + textLength, '\n'));
     LogFormatted(log,
                  "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden!!!\n",
                  {shown, line});

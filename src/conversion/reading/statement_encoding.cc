@@ -17,7 +17,7 @@ namespace {
 
 const char kUtf8Mark[] = "\xEF\xBB\xBF";
 
-bool StartsWith(const std::string& bytes, const char* mark, size_t length) {
+bool StartsWith(std::string_view bytes, const char* mark, size_t length) {
   return bytes.size() >= length && bytes.compare(0, length, mark, length) == 0;
 }
 
@@ -150,7 +150,7 @@ size_t ConvertUtf16(unsigned char* p, size_t n, bool little) {
 
 }  // namespace
 
-TextEncoding DetectEncoding(const std::string& bytes) {
+TextEncoding DetectEncoding(std::string_view bytes) {
   if (StartsWith(bytes, kUtf8Mark, 3)) return TextEncoding::kUtf8;
   if (StartsWith(bytes, "\xFF\xFE", 2)) return TextEncoding::kUtf16LittleEndian;
   if (StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
@@ -177,21 +177,22 @@ TextEncoding DetectEncoding(const std::string& bytes) {
   return inside > 0 && inside >= outside ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
 }
 
-std::string ToWindows1250(std::string bytes, TextEncoding encoding) {
-  unsigned char* p = reinterpret_cast<unsigned char*>(&bytes[0]);
-  size_t length = bytes.size();
+size_t ToWindows1250InPlace(char* bytes, size_t size, TextEncoding encoding) {
+  unsigned char* p = reinterpret_cast<unsigned char*>(bytes);
   switch (encoding) {
     case TextEncoding::kWindows1250:
       break;
     case TextEncoding::kUtf8:
-      length = ConvertUtf8(p, bytes.size(), StartsWith(bytes, kUtf8Mark, 3) ? 3 : 0);
-      break;
+      return ConvertUtf8(p, size, StartsWith(std::string_view(bytes, size), kUtf8Mark, 3) ? 3 : 0);
     case TextEncoding::kUtf16LittleEndian:
     case TextEncoding::kUtf16BigEndian:
-      length = ConvertUtf16(p, bytes.size(), encoding == TextEncoding::kUtf16LittleEndian);
-      break;
+      return ConvertUtf16(p, size, encoding == TextEncoding::kUtf16LittleEndian);
   }
-  bytes.resize(length);
+  return size;
+}
+
+std::string ToWindows1250(std::string bytes, TextEncoding encoding) {
+  bytes.resize(ToWindows1250InPlace(&bytes[0], bytes.size(), encoding));
   return bytes;
 }
 

@@ -1,7 +1,9 @@
 #ifndef TARVOLO_CONVERSION_READING_STATEMENT_ENCODING_H_
 #define TARVOLO_CONVERSION_READING_STATEMENT_ENCODING_H_
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace tarvolo {
 
@@ -11,13 +13,17 @@ enum class TextEncoding { kWindows1250, kUtf8, kUtf16LittleEndian, kUtf16BigEndi
 // without one, a text that is valid UTF-8 and holds characters that
 // Windows-1250 has at least as often as others is UTF-8 (Czech text in
 // Windows-1250 almost never is); anything else is Windows-1250.
-TextEncoding DetectEncoding(const std::string& bytes);
+TextEncoding DetectEncoding(std::string_view bytes);
 
 // The text in Windows-1250. Characters that Windows-1250 lacks become '?'
 // (no best-fit guesses), so every build gives the same bytes; a byte-order
-// mark is dropped. Windows-1250 text comes back unchanged. The conversion
-// works in the buffer of `bytes`: moved in, a statement is never held twice.
+// mark is dropped. Windows-1250 text comes back unchanged.
 std::string ToWindows1250(std::string bytes, TextEncoding encoding);
+
+// The same in the `size` bytes at `bytes`, which the text in Windows-1250
+// (never longer) replaces, so that a statement is never held twice; returns
+// its length.
+size_t ToWindows1250InPlace(char* bytes, size_t size, TextEncoding encoding);
 
 // The encoding's name for the log ("UTF-8", "UTF-16").
 const char* EncodingName(TextEncoding encoding);
