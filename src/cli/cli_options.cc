@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 
 namespace tarvolo {
@@ -130,13 +131,8 @@ bool TakeValue(const Arguments& arguments, size_t* index, GivenOption* option, s
 
 // A bank code of one to four digits, not zero.
 bool ParseBankCode(const std::string& text, int32_t* bankCode) {
-  if (text.empty() || text.size() > 4) return false;
   int32_t value = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    value = value * 10 + (c - '0');
-  }
-  if (value == 0) return false;
+  if (!ReadDigitsOnly(text, 4, &value) || value == 0) return false;
   *bankCode = value;
   return true;
 }
@@ -228,17 +224,12 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
 bool ParseCalendarDay(const std::string& text, CivilDate* day) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
   CivilDate date;
-  int32_t* const parts[3] = {&date.year, &date.month, &date.day};
-  const int starts[3] = {0, 5, 8};
-  const int lengths[3] = {4, 2, 2};
-  for (int part = 0; part < 3; ++part) {
-    for (int i = 0; i < lengths[part]; ++i) {
-      const char c = text[starts[part] + i];
-      if (c < '0' || c > '9') return false;
-      *parts[part] = *parts[part] * 10 + (c - '0');
-    }
+  const std::string_view parts(text);
+  if (!ReadDigitsOnly(parts.substr(0, 4), 4, &date.year) ||
+      !ReadDigitsOnly(parts.substr(5, 2), 2, &date.month) ||
+      !ReadDigitsOnly(parts.substr(8, 2), 2, &date.day) || !IsRealDate(date)) {
+    return false;
   }
-  if (!IsRealDate(date)) return false;
   *day = date;
   return true;
 }

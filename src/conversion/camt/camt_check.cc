@@ -5,6 +5,7 @@
 
 #include "conversion/camt/xml_reader.h"
 #include "conversion/camt/xml_text.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 
 namespace tarvolo {
@@ -42,15 +43,7 @@ bool ReadHellers(std::string_view text, int64_t* hellers) {
   return true;
 }
 
-bool ReadCount(std::string_view text, int64_t* count) {
-  if (text.empty() || text.size() > 15) return false;
-  *count = 0;
-  for (const char c : text) {
-    if (c < '0' || c > '9') return false;
-    *count = *count * 10 + (c - '0');
-  }
-  return true;
-}
+bool ReadCount(std::string_view text, int64_t* count) { return ReadDigitsOnly(text, 15, count); }
 
 std::string Crowns(int64_t hellers) {
   std::string text = hellers < 0 ? "-" : "";

@@ -4,6 +4,7 @@
 #include "conversion/camt/camt_statement.h"
 #include "conversion/camt/czech_iban.h"
 #include "conversion/camt/xml_text.h"
+#include "conversion/values/digits.h"
 
 namespace tarvolo {
 namespace {
@@ -23,9 +24,6 @@ CivilDate FullDate(int32_t day, int32_t month, int32_t year) {
   date.day = day;
   return date;
 }
-
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A symbol's digits; "" when it has none but zeros, which GPC files write
 // for "no symbol".
@@ -67,10 +65,10 @@ CounterAccount CounterAccountOf(const CamtEntry& entry) {
   account.iban = SchemaIban(entry.counterIban);
   if (!account.iban.empty()) return account;
   if (entry.counterNumber != 0) {
-    CzechAccount national;
+    AccountNumber national;
     national.prefix = entry.counterPrefix;
     national.number = entry.counterNumber;
-    account.other = NationalAccountText(national);
+    account.other = ShownAccount(national);
   } else {
     AppendXmlText(&account.other, entry.counterIban, kMax34);
   }

@@ -43,9 +43,9 @@ std::string Count(int64_t value) {
 // The statement's id: the account, the statement date and number, as the
 // banks compose it.
 std::string StatementId(const CamtStatementHeader& header, const CamtAccount& account) {
-  CzechAccount national;
+  AccountNumber national;
   std::string id =
-      ReadCzechAccount(account.number, &national) ? NationalAccountText(national) : account.number;
+      ReadCzechAccount(account.number, &national) ? ShownAccount(national) : account.number;
   id.push_back('-');
   std::string date;
   AppendIsoDate(&date, header.toDate);
@@ -60,7 +60,7 @@ std::string StatementId(const CamtStatementHeader& header, const CamtAccount& ac
 void AppendAccount(XmlWriter& xml, const CamtAccount& account, const std::string& currency) {
   xml.Open("Acct");
   xml.Open("Id");
-  CzechAccount national;
+  AccountNumber national;
   const std::string iban = ReadCzechAccount(account.number, &national)
                                ? CzechIban(account.bankCode, national)
                                : std::string();
@@ -69,8 +69,7 @@ void AppendAccount(XmlWriter& xml, const CamtAccount& account, const std::string
   } else {
     xml.Open("Othr");
     xml.Text("Id",
-             ReadCzechAccount(account.number, &national) ? NationalAccountText(national)
-                                                         : account.number,
+             ReadCzechAccount(account.number, &national) ? ShownAccount(national) : account.number,
              kMax34);
     xml.Close();
   }
@@ -133,7 +132,7 @@ void AppendSummary(XmlWriter& xml, const CamtStatementHeader& header) {
 }  // namespace
 
 bool CamtAccountHasIban(const CamtAccount& account) {
-  CzechAccount national;
+  AccountNumber national;
   return ReadCzechAccount(account.number, &national) &&
          !CzechIban(account.bankCode, national).empty();
 }

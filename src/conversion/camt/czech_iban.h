@@ -5,30 +5,21 @@
 #include <string>
 #include <string_view>
 
-namespace tarvolo {
+#include "conversion/values/account_number.h"
 
-// A Czech account number: a prefix of up to six digits and a number of up
-// to ten.
-struct CzechAccount {
-  int32_t prefix = 0;
-  int64_t number = 0;
-};
+namespace tarvolo {
 
 // Reads an account as a profile or a GPC file holds it: "prefix-number",
 // or digits only, the last ten the number and up to six before them the
-// prefix (the 16-digit field). Blanks are ignored; anything else, or a
-// part too long, gives false.
-bool ReadCzechAccount(std::string_view text, CzechAccount* account);
-
-// "prefix-number" as Czech statements write an account, the prefix only
-// where there is one.
-std::string NationalAccountText(const CzechAccount& account);
+// prefix (the 16-digit field), blanks anywhere. A bank after a slash, a
+// number of zero, or anything else gives false.
+bool ReadCzechAccount(std::string_view text, AccountNumber* account);
 
 // The IBAN of a Czech account, "CZkkBBBBPPPPPPNNNNNNNNNN" without blanks (as
 // XML statements write it), the check digits worked out by the rule of
 // ISO 13616 (mod 97). "" when the bank code is not 1 to 9999 or a part is
 // out of range.
-std::string CzechIban(int32_t bankCode, const CzechAccount& account);
+std::string CzechIban(int32_t bankCode, const AccountNumber& account);
 
 // A bank code in its four digits, "0800".
 std::string BankCodeText(int32_t bankCode);

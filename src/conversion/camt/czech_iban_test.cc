@@ -20,17 +20,17 @@ TEST(CzechIbanTest, AccountsGiveTheirIbanAndBankCode) {
       {"2345678901", 10000, "", "2345678901"},
   };
   for (const auto& c : cases) {
-    CzechAccount account;
+    AccountNumber account;
     ASSERT_TRUE(ReadCzechAccount(c.account, &account)) << c.account;
     EXPECT_EQ(c.iban, CzechIban(c.bankCode, account)) << c.account;
-    EXPECT_EQ(c.national, NationalAccountText(account)) << c.account;
+    EXPECT_EQ(c.national, ShownAccount(account)) << c.account;
   }
 }
 
 TEST(CzechIbanTest, TextsThatAreNoCzechAccountAreRefused) {
   for (const char* text : {"", "0", "1234567-12", "12345678901234567", "19-", "-2000145399",
                            "AB2000145399", "19-2000145399/0800"}) {
-    CzechAccount account;
+    AccountNumber account;
     EXPECT_FALSE(ReadCzechAccount(text, &account)) << text;
   }
 }

@@ -23,6 +23,7 @@
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/number_reading.h"
 #include "conversion/values/profile_values.h"
@@ -69,11 +70,10 @@ constexpr int32_t kServis24BankCode = 800;
 // The bank code after the slash of "number/bank", 0 for none.
 int32_t BankCodeOf(const std::string& account) {
   const size_t slash = account.rfind('/');
-  if (slash == std::string::npos || account.size() - slash != 5) return 0;
   int32_t code = 0;
-  for (size_t i = slash + 1; i < account.size(); ++i) {
-    if (account[i] < '0' || account[i] > '9') return 0;
-    code = code * 10 + (account[i] - '0');
+  if (slash == std::string::npos || account.size() - slash != 5 ||
+      !ReadDigitsOnly(std::string_view(account).substr(slash + 1), 4, &code)) {
+    return 0;
   }
   return code;
 }

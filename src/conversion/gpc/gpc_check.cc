@@ -7,6 +7,7 @@
 #include "conversion/gpc/gpc_records.h"
 #include "conversion/gpc/heller_sum.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 #include "platform/civil_date.h"
 
@@ -65,9 +66,10 @@ bool MaskedDigits(std::string_view line, const DigitMask& mask) {
 constexpr DigitMask kHeaderDigits(kHeaderFields);
 constexpr DigitMask kItemDigits(kItemFields);
 
+// The value of a field already checked to hold digits alone.
 int64_t Number(std::string_view text) {
   int64_t value = 0;
-  for (char c : text) value = value * 10 + (c - '0');
+  ReadDigitsOnly(text, text.size(), &value);
   return value;
 }
 

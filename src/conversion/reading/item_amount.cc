@@ -4,13 +4,12 @@
 #include <string>
 
 #include "conversion/reading/csv_record.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/number_reading.h"
 
 namespace tarvolo {
 namespace {
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 // Marks between digit groups that can never be a decimal mark.
 inline bool IsGroupOnly(char c) { return c == ' ' || c == '\xA0' || c == '\''; }
 

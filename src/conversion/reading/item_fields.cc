@@ -2,35 +2,23 @@
 
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/statement_layout.h"
+#include "conversion/values/digits.h"
+#include "conversion/values/iban.h"
 #include "conversion/values/number_reading.h"
 
 namespace tarvolo {
 namespace {
 
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-
-// Reads 1 to `maxDigits` digits at `*i`; returns how many were read.
+// Reads 1 to `maxDigits` digits at `*i`; returns how many were read. One
+// pass over the digits, as a date's parts are read on every line.
 int ReadNumber(std::string_view text, size_t* i, int maxDigits, int32_t* value) {
   int count = 0;
   *value = 0;
-  while (*i < text.size() && IsDigit(text[*i])) {
+  for (; *i < text.size() && IsDigit(text[*i]); ++*i) {
     if (++count > maxDigits) return 0;
     *value = *value * 10 + (text[*i] - '0');
-    ++*i;
   }
   return count;
-}
-
-// Digits of a field: at most `maxDigits`, at least one, nothing else.
-bool ReadDigitsOnly(std::string_view text, int maxDigits, int64_t* value) {
-  if (text.empty() || text.size() > static_cast<size_t>(maxDigits)) return false;
-  *value = 0;
-  for (char c : text) {
-    if (!IsDigit(c)) return false;
-    *value = *value * 10 + (c - '0');
-  }
-  return true;
 }
 
 // CZkk BBBB PPPPPP NNNNNNNNNN, blanks removed, with a sound check number.
@@ -39,50 +27,11 @@ bool ReadCzechIban(std::string_view iban, CounterAccountParts* parts) {
       (iban[1] != 'Z' && iban[1] != 'z')) {
     return false;
   }
-  for (size_t i = 2; i < iban.size(); ++i) {
-    if (!IsDigit(iban[i])) return false;
-  }
-  // The check: the digits after the first four, then C=12, Z=35 and the
-  // check digits, taken as one number, leave 1 when divided by 97.
-  int remainder = 0;
-  auto add = [&remainder](char digit) { remainder = (remainder * 10 + (digit - '0')) % 97; };
-  for (size_t i = 4; i < iban.size(); ++i) add(iban[i]);
-  for (char digit : {'1', '2', '3', '5'}) add(digit);
-  add(iban[2]);
-  add(iban[3]);
-  if (remainder != 1) return false;
-  int64_t value = 0;
-  ReadDigitsOnly(iban.substr(4, 4), 4, &value);
-  parts->bankCode = static_cast<int32_t>(value);
-  ReadDigitsOnly(iban.substr(8, 6), 6, &value);
-  parts->prefix = static_cast<int32_t>(value);
-  ReadDigitsOnly(iban.substr(14, 10), 10, &value);
-  parts->number = value;
+  if (!IsDigitsOnly(iban.substr(2)) || IbanRemainder(iban) != 1) return false;
+  ReadDigitsOnly(iban.substr(4, 4), 4, &parts->bankCode);
+  ReadDigitsOnly(iban.substr(8, 6), 6, &parts->prefix);
+  ReadDigitsOnly(iban.substr(14, 10), 10, &parts->number);
   return true;
-}
-
-// Any country's IBAN: two letters, two check digits, up to 30 letters and
-// digits, the whole leaving 1 when divided by 97.
-bool IsSoundIban(std::string_view iban) {
-  if (iban.size() < 15 || iban.size() > 34 || !IsAsciiLetter(iban[0]) || !IsAsciiLetter(iban[1]) ||
-      !IsDigit(iban[2]) || !IsDigit(iban[3])) {
-    return false;
-  }
-  int remainder = 0;
-  const auto add = [&remainder](char c) {
-    if (IsDigit(c)) {
-      remainder = (remainder * 10 + (c - '0')) % 97;
-    } else {
-      const int letter = (c >= 'a' ? c - 'a' : c - 'A') + 10;
-      remainder = (remainder * 100 + letter) % 97;
-    }
-  };
-  for (size_t i = 4; i < iban.size() + 4; ++i) {
-    const char c = iban[i % iban.size()];
-    if (!IsDigit(c) && !IsAsciiLetter(c)) return false;
-    add(c);
-  }
-  return remainder == 1;
 }
 
 bool StartsWith(const std::string& text, const char* start) {
@@ -187,21 +136,18 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   }
   parts.whole = false;
   std::string_view rest = compact;
-  int64_t value = 0;
   const size_t dash = rest.find('-');
   if (dash != std::string_view::npos) {
-    if (!ReadDigitsOnly(rest.substr(0, dash), 6, &value)) return parts;
-    parts.prefix = static_cast<int32_t>(value);
+    if (!ReadDigitsOnly(rest.substr(0, dash), 6, &parts.prefix)) return parts;
     rest.remove_prefix(dash + 1);
   }
   const size_t slash = rest.find('/');
   const std::string_view digits = rest.substr(0, slash);
   if (dash == std::string_view::npos && digits.size() > 10 && digits.size() <= 16) {
     // Prefix and number run together: the last ten digits are the number.
-    if (!ReadDigitsOnly(digits.substr(0, digits.size() - 10), 6, &value)) {
+    if (!ReadDigitsOnly(digits.substr(0, digits.size() - 10), 6, &parts.prefix)) {
       return CounterAccountParts(false);
     }
-    parts.prefix = static_cast<int32_t>(value);
     if (!ReadDigitsOnly(digits.substr(digits.size() - 10), 10, &parts.number)) {
       return CounterAccountParts(false);
     }
@@ -209,11 +155,12 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
     return CounterAccountParts(false);
   }
   if (slash != std::string_view::npos) {
-    if (!ReadDigitsOnly(rest.substr(slash + 1), 4, &value)) return CounterAccountParts(false);
-    parts.bankCode = static_cast<int32_t>(value);
+    if (!ReadDigitsOnly(rest.substr(slash + 1), 4, &parts.bankCode)) {
+      return CounterAccountParts(false);
+    }
   }
-  if (ReadDigitsOnly(bank, 4, &value)) parts.bankCode = static_cast<int32_t>(value);
-  if (ReadDigitsOnly(prefix, 6, &value)) parts.prefix = static_cast<int32_t>(value);
+  ReadDigitsOnly(bank, 4, &parts.bankCode);
+  ReadDigitsOnly(prefix, 6, &parts.prefix);
   parts.whole = true;
   return parts;
 }

@@ -9,6 +9,7 @@
 
 #include "conversion/reading/csv_field.h"
 #include "conversion/reading/item_fields.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/number_reading.h"
 #include "platform/civil_date.h"
 
@@ -93,22 +94,13 @@ enum ServisColumn {
   kMessageColumn = 11,
 };
 
-// A date written as YYYY/MM/DD at the start of `text`, read into `date`.
+// The ten characters YYYY/MM/DD at `text`, read into `date` (the parts
+// read before a fault are those the scan below would read too).
 bool ReadPlainDate(const char* text, CivilDate& date) {
-  const auto digits = [text](int at, int count) {
-    int32_t value = 0;
-    for (int i = at; i < at + count; ++i) {
-      if (text[i] < '0' || text[i] > '9') return -1;
-      value = value * 10 + (text[i] - '0');
-    }
-    return value;
-  };
-  const int32_t year = digits(0, 4);
-  const int32_t month = year >= 0 && text[4] == '/' ? digits(5, 2) : -1;
-  const int32_t day = month >= 0 && text[7] == '/' ? digits(8, 2) : -1;
-  if (day < 0) return false;
-  date = {year, month, day};
-  return true;
+  const std::string_view plain(text, 10);
+  return plain[4] == '/' && plain[7] == '/' && ReadDigitsOnly(plain.substr(0, 4), 4, &date.year) &&
+         ReadDigitsOnly(plain.substr(5, 2), 2, &date.month) &&
+         ReadDigitsOnly(plain.substr(8, 2), 2, &date.day);
 }
 
 // YYYY/MM/DD; the parts a date lacks stay as the line before left them.
@@ -116,12 +108,12 @@ bool ReadPlainDate(const char* text, CivilDate& date) {
 bool ReadServisDate(CsvFieldSpan field, CivilDate& date) {
   constexpr ptrdiff_t kPlainLength = 10;
   bool whole = true;
-  // The usual field, just the date, is read where it stands.
+  // The usual field, just the date, is read where it stands; any other
+  // text as a scan of the pattern reads it.
   if (field.end - field.first != kPlainLength || !ReadPlainDate(field.first, date)) {
     char text[kFieldBuffer];
     CopyCsvField(field, text, sizeof text);
-    whole = ReadPlainDate(text, date) ||
-            ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) == 3;
+    whole = ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) == 3;
   }
   if (date.year >= 2000) date.year -= 2000;
   return whole;

@@ -2,21 +2,10 @@
 
 #include <charconv>
 
+#include "conversion/values/digits.h"
+
 namespace tarvolo {
 namespace {
-
-bool AllDigits(std::string_view text) {
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return !text.empty();
-}
-
-int64_t ValueOf(std::string_view digits) {
-  int64_t value = 0;
-  for (char c : digits) value = value * 10 + (c - '0');
-  return value;
-}
 
 // Blanks, tabs and no-break spaces, which people put between groups of
 // digits, say nothing.
@@ -42,7 +31,8 @@ bool ReadAccountNumber(std::string_view text, bool iban, AccountNumber* account)
   std::string compact = WithoutBlanks(text);
   AccountNumber read;
   if (iban && compact.size() == 24 && (compact[0] == 'C' || compact[0] == 'c') &&
-      (compact[1] == 'Z' || compact[1] == 'z') && AllDigits(std::string_view(compact).substr(2))) {
+      (compact[1] == 'Z' || compact[1] == 'z') &&
+      IsDigitsOnly(std::string_view(compact).substr(2))) {
     read.bank = compact.substr(4, 4);
     compact = compact.substr(8);
   }
@@ -50,7 +40,7 @@ bool ReadAccountNumber(std::string_view text, bool iban, AccountNumber* account)
   const size_t slash = rest.find('/');
   if (slash != std::string_view::npos) {
     const std::string_view bank = rest.substr(slash + 1);
-    if (bank.size() != 4 || !AllDigits(bank) || !read.bank.empty()) return false;
+    if (bank.size() != 4 || !IsDigitsOnly(bank) || !read.bank.empty()) return false;
     read.bank = std::string(bank);
     rest = rest.substr(0, slash);
   }
@@ -59,17 +49,15 @@ bool ReadAccountNumber(std::string_view text, bool iban, AccountNumber* account)
   if (dash != std::string_view::npos) {
     prefix = rest.substr(0, dash);
     number = rest.substr(dash + 1);
-    if (prefix.size() > 6 || !AllDigits(prefix)) return false;
+    if (!ReadDigitsOnly(prefix, 6, &read.prefix)) return false;
   } else if (number.size() > 10) {
     // The format's field run together: the digits before the last ten are
     // the prefix.
     prefix = number.substr(0, number.size() < 16 ? number.size() - 10 : 6);
     number = number.substr(prefix.size());
-    if (!AllDigits(prefix)) return false;
+    if (!ReadDigitsOnly(prefix, 6, &read.prefix)) return false;
   }
-  if (number.size() > 10 || !AllDigits(number)) return false;
-  read.prefix = ValueOf(prefix);
-  read.number = ValueOf(number);
+  if (!ReadDigitsOnly(number, 10, &read.number)) return false;
   *account = read;
   return true;
 }

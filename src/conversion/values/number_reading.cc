@@ -5,10 +5,10 @@
 #include <cstring>
 #include <string>
 
+#include "conversion/values/digits.h"
+
 namespace tarvolo {
 namespace {
-
-inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // A wide target holds numbers of up to 18 digits exactly. Longer numbers keep
 // their last 18 digits plus 10^18, so that they still read as too long for
