@@ -11,6 +11,9 @@
 
 namespace tarvolo {
 
+// Appends the character `c` (at most U+10FFFF) in UTF-8.
+void AppendUtf8(std::string* out, char32_t c);
+
 // Appends a Windows-1250 text as UTF-8 character data of an XML file: & < >
 // " ' escaped, control characters dropped, and a byte that stands for no
 // character written as '?'. At most `maxCharacters` characters are kept
