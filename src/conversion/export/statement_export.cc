@@ -35,8 +35,6 @@
 namespace tarvolo {
 namespace {
 
-constexpr size_t kHeaderLength = 130;
-
 // The selection's strings, never read past the end of its buffer.
 class SelectionWalk {
  public:
@@ -310,7 +308,7 @@ std::vector<std::string> SelectFiles(const ExportRequest& request) {
 // What the conversion of the selected files gave: the records behind room
 // for the header, and what the later steps need to know of the files.
 struct ConvertedFiles {
-  std::string exportText = std::string(kHeaderLength, ' ');
+  std::string exportText = std::string(kGpcLineLength, ' ');
   std::vector<FileIdentity> inputs;
   std::string firstPath;
   RunState run;
