@@ -34,6 +34,20 @@ bool ReadCzechIban(std::string_view iban, CounterAccountParts* parts) {
   return true;
 }
 
+// The characters of `text` that `keep`: `text` itself where it holds no
+// other (the usual case, which costs no copy), else gathered in `out`.
+template <typename Keep>
+std::string_view KeepOnly(std::string_view text, std::string& out, Keep keep) {
+  size_t end = 0;
+  while (end < text.size() && keep(text[end])) ++end;
+  if (end == text.size()) return text;
+  out.assign(text.data(), end);
+  for (size_t i = end; i < text.size(); ++i) {
+    if (keep(text[i])) out += text[i];
+  }
+  return out;
+}
+
 bool StartsWith(const std::string& text, const char* start) {
   return text.compare(0, std::char_traits<char>::length(start), start) == 0;
 }
@@ -103,25 +117,10 @@ Direction ReadDirection(std::string_view text) {
 
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix) {
-  // Without its blanks; an account or IBAN fits the buffer on the stack.
-  // Most are written without any and are read where they stand.
-  char buffer[64];
-  std::string longer;
-  size_t blank = 0;
-  while (blank < account.size() && !IsFieldPadding(account[blank])) ++blank;
-  std::string_view compact = account;
-  if (blank < account.size()) {
-    char* kept = buffer;
-    if (account.size() > sizeof buffer) {
-      longer.resize(account.size());
-      kept = &longer[0];
-    }
-    size_t length = 0;
-    for (char c : account) {
-      if (!IsFieldPadding(c)) kept[length++] = c;
-    }
-    compact = std::string_view(kept, length);
-  }
+  // Without its blanks: most are written without any.
+  std::string kept;
+  const std::string_view compact =
+      KeepOnly(account, kept, [](char c) { return !IsFieldPadding(c); });
   CounterAccountParts parts;
   if (compact.empty()) return parts;
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
@@ -166,15 +165,7 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
 }
 
 std::string_view KeepDigits(std::string_view text, std::string& out) {
-  // Symbols are mostly digits alone, and are kept where they stand.
-  size_t end = 0;
-  while (end < text.size() && IsDigit(text[end])) ++end;
-  if (end == text.size()) return text;
-  out.assign(text.data(), end);
-  for (size_t i = end; i < text.size(); ++i) {
-    if (IsDigit(text[i])) out += text[i];
-  }
-  return out;
+  return KeepOnly(text, out, IsDigit);
 }
 
 }  // namespace tarvolo
