@@ -2,13 +2,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <map>
 #include <string_view>
 
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/file_account.h"
 #include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_values.h"
+#include "conversion/reading/row_kinds.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/log_line.h"
@@ -20,155 +21,9 @@ namespace {
 // the log pane; the rest are only counted.
 constexpr int kWarningsPerFile = 10;
 
-// A currency as the log shows it and as items are compared.
-constexpr size_t kCurrencyWidth = 20;
-
 // Rows looked at to choose among columns that could hold the date or the
 // amount.
 constexpr int kSampleRows = 200;
-
-bool HasDigit(std::string_view text) {
-  for (char c : text) {
-    if (c >= '0' && c <= '9') return true;
-  }
-  return false;
-}
-
-bool IsShortNumber(std::string_view text) {
-  if (text.empty() || text.size() > 13) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-// A payment service's id (a UUID, "TRANSFER-1000001") where the item has
-// no variable symbol either: 13 digits worked out from its bytes, the same
-// on every run, so that an item without any number is never written and the
-// accounting program can still tell items apart.
-void NumberOfId(std::string_view id, std::string& out) {
-  uint64_t hash = 14695981039346656037u;  // FNV-1a
-  for (char c : id) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
-  uint64_t number = hash % 10000000000000u;
-  if (number == 0) number = 1;
-  out.assign(13, '0');
-  for (size_t i = 13; i-- > 0 && number > 0; number /= 10) {
-    out[i] = static_cast<char>('0' + number % 10);
-  }
-}
-
-// At most `width` characters of a value for a one-line text: a quoted
-// field may hold line breaks and tabs, each run of them becomes one blank.
-// The one-line text as it stands in `text`, when it holds no line break or
-// tab within `width`; false otherwise.
-bool PlainOneLine(std::string_view text, size_t width, std::string_view* plain) {
-  const size_t limit = text.size() < width ? text.size() : width;
-  size_t i = 0;
-  // Eight bytes at a time: a byte below 0x20 sets its high bit in the test.
-  for (; limit - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
-    uint64_t word;
-    std::memcpy(&word, text.data() + i, sizeof word);
-    if (((word - 0x2020202020202020u) & ~word & 0x8080808080808080u) != 0) return false;
-  }
-  for (; i < limit; ++i) {
-    if (static_cast<unsigned char>(text[i]) < 0x20) return false;
-  }
-  *plain = text.substr(0, limit);
-  return true;
-}
-
-std::string_view OneLine(std::string_view text, size_t width, std::string& out) {
-  std::string_view plain;
-  if (PlainOneLine(text, width, &plain)) return plain;
-  out.clear();
-  for (size_t i = 0; i < text.size() && out.size() < width; ++i) {
-    if (static_cast<unsigned char>(text[i]) < 0x20) {
-      if (out.empty() || out.back() != ' ') out += ' ';
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
-bool IsEmptyRow(const std::vector<std::string_view>& fields) {
-  for (std::string_view field : fields) {
-    if (!field.empty()) return false;
-  }
-  return true;
-}
-
-// A row of totals ("Suma", "Celkem"), which is no item and no data line.
-bool IsTotalRow(const std::vector<std::string_view>& fields) {
-  for (std::string_view field : fields) {
-    if (field.empty() || field.size() > 40) continue;
-    const char initial = FoldedInitial(field);
-    if (initial != 's' && initial != 'c' && initial != 't' && initial != 'o') continue;
-    bool likely = false;
-    for (const char* word : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
-      likely = likely || NameStartsWith(field, word);
-    }
-    if (!likely) continue;
-    const std::string name = NormaliseColumnName(field);
-    for (const char* label : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
-      const size_t length = std::strlen(label);
-      if (name.compare(0, length, label) == 0 &&
-          (name.size() == length || name[length] == ' ' || name[length] == ':')) {
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
-// The currency code of a column's value ("czk" and "CZK " are "CZK").
-std::string CurrencyCode(std::string_view text) {
-  // Mostly three capitals, taken as they stand.
-  if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' && text[1] <= 'Z' &&
-      text[2] >= 'A' && text[2] <= 'Z') {
-    return std::string(text);
-  }
-  std::string line;
-  std::string code(OneLine(text, kCurrencyWidth, line));
-  for (char& c : code) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  while (!code.empty() && code.back() == ' ') code.pop_back();
-  return code;
-}
-
-// The day in Prague of a time written in UTC after a date ("2024-01-31
-// 23:30:00" is 1 February): an hour more in winter, two from the last
-// Sunday of March to the last Sunday of October (01:00 UTC both). A text
-// without a time keeps its day.
-bool InPrague(std::string_view text, ItemDate* date) {
-  size_t at = text.find_first_of(" T");
-  if (at == std::string_view::npos) return true;
-  while (at < text.size() && (text[at] == ' ' || text[at] == 'T')) ++at;
-  if (text.size() < at + 5 || text[at + 2] != ':') return true;
-  const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-  if (!digit(at) || !digit(at + 1) || !digit(at + 3) || !digit(at + 4)) return true;
-  const int hour = (text[at] - '0') * 10 + (text[at + 1] - '0');
-  const auto lastSunday = [](int32_t year, int32_t month) {
-    // Day of the week by Sakamoto's method, 0 for Sunday.
-    static const int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    const int32_t y = month < 3 ? year - 1 : year;
-    const int32_t last = DaysInMonth(year, month);
-    const int weekday = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + last) % 7;
-    return last - weekday;
-  };
-  const int32_t start = lastSunday(date->year, 3), end = lastSunday(date->year, 10);
-  const bool summer =
-      (date->month > 3 && date->month < 10) ||
-      (date->month == 3 && (date->day > start || (date->day == start && hour >= 1))) ||
-      (date->month == 10 && (date->day < end || (date->day == end && hour < 1)));
-  if (hour + (summer ? 2 : 1) < 24) return true;
-  if (++date->day > DaysInMonth(date->year, date->month)) {
-    date->day = 1;
-    if (++date->month > 12) date->month = 1, ++date->year;
-  }
-  return true;
-}
 
 // Reads the items of one file, line after line.
 class LayoutReader {
@@ -424,46 +279,14 @@ class LayoutReader {
   // Rows that are not booked (yet) change no balance: only a completed one
   // is an item, and a state not known here is reported.
   bool IsBooked(int line, std::string_view stateText, std::string_view impact) {
-    // PayPal's memo rows (authorisations, orders, invoices) move no money.
-    if (NormaliseColumnName(impact) == "memo") {
-      ++notBooked_;
-      return false;
-    }
-    if (stateText.empty()) return true;
-    const std::string state = NormaliseColumnName(stateText);
-    // A payment refunded later moved money all the same: the refund is a
-    // row of its own.
-    for (const char* booked : {"completed", "booked", "zauctovano", "zauctovana", "provedeno",
-                               "cleared", "refunded", "partially refunded", "termine",
-                               "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
-      if (state == booked) return true;
-    }
+    const BookingState state = BookingOf(stateText, impact);
+    if (state == BookingState::kBooked) return true;
     ++notBooked_;
-    for (const char* pending : {"pending",
-                                "declined",
-                                "reverted",
-                                "failed",
-                                "cancelled",
-                                "canceled",
-                                "rejected",
-                                "reversed",
-                                "expired",
-                                "denied",
-                                "held",
-                                "en attente",
-                                "ausstehend",
-                                "ceka",
-                                "funds_refunded",
-                                "bounced_back",
-                                "processing",
-                                "incoming_payment_waiting",
-                                "waiting_recipient_input_to_proceed",
-                                "charged_back"}) {
-      if (state == pending) return false;
+    if (state == BookingState::kUnknown) {
+      std::string text;
+      Render(text, "neznámý stav položky %s, položka vynechána", {Shown(stateText)});
+      Warn(line, text.c_str());
     }
-    std::string text;
-    Render(text, "neznámý stav položky %s, položka vynechána", {Shown(stateText)});
-    Warn(line, text.c_str());
     return false;
   }
 
