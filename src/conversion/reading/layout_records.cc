@@ -2,12 +2,12 @@
 
 #include <cmath>
 #include <cstdint>
-#include <map>
 #include <string_view>
 
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/file_account.h"
 #include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_file_scan.h"
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/row_kinds.h"
 #include "conversion/values/decimal_rounding.h"
@@ -21,10 +21,6 @@ namespace {
 // the log pane; the rest are only counted.
 constexpr int kWarningsPerFile = 10;
 
-// Rows looked at to choose among columns that could hold the date or the
-// amount.
-constexpr int kSampleRows = 200;
-
 // Reads the items of one file, line after line.
 class LayoutReader {
  public:
@@ -33,7 +29,9 @@ class LayoutReader {
       : path_(path), text_(text), layout_(layout), sink_(sink), log_(log) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
-    ChooseColumns();
+    const ChosenColumns chosen = ChooseColumns(text_, layout_);
+    dateColumn_ = chosen.date;
+    amountColumn_ = chosen.amount;
     ReadPreamble();
     balance_.SetNewestFirst(layout_.rules.newestFirst);
     DecideCurrency(statementCurrency);
@@ -112,106 +110,35 @@ class LayoutReader {
     reading->periodEnd = self_.periodEnd();
   }
 
-  // Where several columns could hold the date or the amount, the one that
-  // reads on most of the first rows, the likeliest among equals.
-  void ChooseColumns() {
-    int dateScore[StatementLayout::kCandidates] = {};
-    int amountScore[StatementLayout::kCandidates] = {};
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    for (int row = 0; row < kSampleRows && reader.Next(); ++row) {
-      for (int i = 0; i < StatementLayout::kCandidates; ++i) {
-        ItemDate date;
-        if (ReadItemDate(reader.Field(layout_.dateCandidates[i]), &date)) ++dateScore[i];
-        ItemAmount amount;
-        const AmountStatus status =
-            ReadItemAmount(reader.Field(layout_.amountCandidates[i]), 0, &amount);
-        if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
-      }
-    }
-    int date = 0, amount = 0;
-    for (int i = 1; i < StatementLayout::kCandidates; ++i) {
-      if (dateScore[i] > dateScore[date]) date = i;
-      if (amountScore[i] > amountScore[amount]) amount = i;
-    }
-    dateColumn_ = layout_.dateCandidates[date];
-    amountColumn_ = layout_.amountCandidates[amount];
-  }
-
   // The statement's currency, when this is the run's first file: the one it
   // states for its account, else the one most of its items carry, else CZK.
   void DecideCurrency(std::string* statementCurrency) {
-    if (fileCurrency_.empty() && layout_.Column(ColumnRole::kAccountCurrency) >= 0) {
-      CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-      while (fileCurrency_.empty() && reader.Next()) {
-        const std::string code = CurrencyCode(Field(reader, ColumnRole::kAccountCurrency));
-        if (code.size() == 3) fileCurrency_ = code;
-      }
-    }
+    if (fileCurrency_.empty()) fileCurrency_ = AccountCurrencyOfRows(text_, layout_);
     if (statementCurrency->empty()) {
-      *statementCurrency = !fileCurrency_.empty() ? fileCurrency_ : MostItemsCurrency();
+      *statementCurrency =
+          !fileCurrency_.empty() ? fileCurrency_ : MostItemsCurrency(text_, layout_, amountColumn_);
     }
     currency_ = *statementCurrency;
   }
 
-  std::string MostItemsCurrency() {
-    std::map<std::string, int> counts;
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      std::string code = CurrencyCode(Field(reader, ColumnRole::kCurrency));
-      if (code.empty()) {
-        ItemAmount amount;
-        ReadItemAmount(reader.Field(amountColumn_), '.', &amount);
-        code = amount.currency;
-      }
-      if (!code.empty()) ++counts[code];
-    }
-    std::string most = "CZK";
-    int best = 0;
-    for (const auto& [code, count] : counts) {
-      if (count > best) most = code, best = count;
-    }
-    return most;
-  }
-
   // The decimal mark the file's amounts show, looked for once, when an
-  // amount needs it: 0 where they show none or both.
+  // amount needs it.
   char DecimalMark() {
     if (decimalMarkKnown_) return decimalMark_;
     decimalMarkKnown_ = true;
-    bool comma = false, point = false;
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      for (int column :
-           {amountColumn_, layout_.Column(ColumnRole::kFee), layout_.Column(ColumnRole::kBalance),
-            layout_.Column(ColumnRole::kCreditAmount), layout_.Column(ColumnRole::kDebitAmount)}) {
-        const char mark = ShownDecimalMark(reader.Field(column));
-        comma = comma || mark == ',';
-        point = point || mark == '.';
-      }
-    }
-    decimalMark_ = comma == point ? 0 : comma ? ',' : '.';
+    decimalMark_ = FileDecimalMark(text_, layout_, amountColumn_);
     balance_.SetDecimalMark(decimalMark_);
     return decimalMark_;
   }
 
-  // Whether N/N/YYYY dates are month first: what the file's dates prove,
-  // else the layout's order, which a file of no known bank names once.
+  // The order of day and month in N/N/YYYY dates, looked for once, when a
+  // date needs it.
   bool MonthFirst(int line) {
     if (dateOrderKnown_) return monthFirst_;
     dateOrderKnown_ = true;
-    bool dayFirst = false, monthFirst = false, ambiguous = false;
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      const DateOrderHint hint = SlashDateOrder(reader.Field(dateColumn_));
-      dayFirst = dayFirst || hint == DateOrderHint::kDayFirst;
-      monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
-      ItemDate a, b;
-      const std::string_view text = reader.Field(dateColumn_);
-      ambiguous = ambiguous || (ReadItemDate(text, &a, false) && ReadItemDate(text, &b, true) &&
-                                (a.day != b.day || a.month != b.month));
-    }
-    monthFirst_ = dayFirst == monthFirst ? layout_.rules.monthFirstDates : monthFirst;
-    if (ambiguous && dayFirst == monthFirst && (!layout_.known || dayFirst)) {
+    const DateOrder order = FileDateOrder(text_, layout_, dateColumn_);
+    monthFirst_ = order.monthFirst;
+    if (order.guessed) {
       Warn(line, monthFirst_ ? "data souboru nerozliší den a měsíc, čtena jako měsíc/den/rok"
                              : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
     }
