@@ -23,13 +23,12 @@ struct HeaderValues {
   double newBalance = 0;
 };
 
-// Stops a run before anything is written where its files or profile cannot
-// give a header that adds up.
+// Stops a run before anything is written where no header that adds up can be made.
 bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  const FileFacts* earliest, const LogLine& log, HeaderValues* values,
                  ExportOutcome* refused);
 
-// Fills the room the export text keeps for the header once every record is in.
+// Writes the header last, as its turnovers are the sums of the records.
 void ComposeHeader(const HeaderValues& values, std::string& exportText);
 
 // Lets the log name amounts in the statement's own currency.

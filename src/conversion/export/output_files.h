@@ -16,8 +16,7 @@ struct WrittenChecks {
   std::vector<std::string> gpc, camt;
 };
 
-// Replaces the statement file and its camt.053 twin together or not at all,
-// each read back before it takes the old file's place.
+// Replaces both output files or neither, each read back before it takes the old one's place.
 bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converted,
                     const HeaderValues& values, const LogLine& log, WrittenChecks* checks,
                     ExportOutcome* failed);

@@ -21,8 +21,7 @@ struct RunState {
   int32_t bankCode = 0;         // the own account's, where a file tells it
 };
 
-// Lets a file be read by whichever reading its data confirm, without a
-// trace of the readings they refuse in the export text, the totals or the log.
+// Lets a file be read the way its data confirm, leaving no trace of the readings they refuse.
 bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
                    std::string& exportText, RunState* run, const LogLine& log, bool* amountsFit,
                    std::vector<std::string>* reasons);

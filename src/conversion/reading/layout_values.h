@@ -18,7 +18,7 @@ constexpr size_t kCurrencyWidth = 20;
 // Tells a date that cannot be read from a note's text, which is worth no warning.
 bool HasDigit(std::string_view text);
 
-// Whether an id or a reference can be the item's number as it stands.
+// Lets a bank's id or a reference serve as the item's number where it fits its 13 digits.
 bool IsShortNumber(std::string_view text);
 
 // Gives an item with nothing but a long id a number the accounting program can tell apart.

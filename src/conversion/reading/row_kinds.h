@@ -11,8 +11,7 @@ namespace tarvolo {
 // Keeps empty rows out of the count of data lines that confirms a layout.
 bool IsEmptyRow(const std::vector<std::string_view>& fields);
 
-// Keeps a row of totals ("Suma", "Celkem") from being booked as an item or
-// counted as a data line.
+// Keeps a row of totals ("Suma", "Celkem") out of the items and the count of data lines.
 bool IsTotalRow(const std::vector<std::string_view>& fields);
 
 // What the bank's state of a row says of its money: only a booked row is an
