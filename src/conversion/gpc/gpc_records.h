@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "conversion/values/statement_item.h"
+
 namespace tarvolo {
 
 // The two lines of a GPC file, field by field: the writer, the header's
@@ -118,6 +120,8 @@ constexpr bool FillsLine(const GpcField (&fields)[N]) {
 
 static_assert(FillsLine(kItemFields), "the item fields are contiguous and 128 wide");
 static_assert(FillsLine(kHeaderFields), "the header fields are contiguous and 128 wide");
+static_assert(kItemFields[kItemDocumentNumber].width == kDocumentNumberWidth,
+              "an item's number fits the record whole");
 
 // The positions whose bytes must be digits: 0xFF there, 0 elsewhere.
 struct DigitMask {

@@ -2,13 +2,14 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstring>
-#include <map>
 #include <string_view>
 
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/file_account.h"
 #include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_file_scan.h"
+#include "conversion/reading/layout_values.h"
+#include "conversion/reading/row_kinds.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/log_line.h"
@@ -20,156 +21,6 @@ namespace {
 // the log pane; the rest are only counted.
 constexpr int kWarningsPerFile = 10;
 
-// A currency as the log shows it and as items are compared.
-constexpr size_t kCurrencyWidth = 20;
-
-// Rows looked at to choose among columns that could hold the date or the
-// amount.
-constexpr int kSampleRows = 200;
-
-bool HasDigit(std::string_view text) {
-  for (char c : text) {
-    if (c >= '0' && c <= '9') return true;
-  }
-  return false;
-}
-
-bool IsShortNumber(std::string_view text) {
-  if (text.empty() || text.size() > 13) return false;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return true;
-}
-
-// A payment service's id (a UUID, "TRANSFER-1000001") where the item has
-// no variable symbol either: 13 digits worked out from its bytes, the same
-// on every run, so that an item without any number is never written and the
-// accounting program can still tell items apart.
-void NumberOfId(std::string_view id, std::string& out) {
-  uint64_t hash = 14695981039346656037u;  // FNV-1a
-  for (char c : id) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
-  uint64_t number = hash % 10000000000000u;
-  if (number == 0) number = 1;
-  out.assign(13, '0');
-  for (size_t i = 13; i-- > 0 && number > 0; number /= 10) {
-    out[i] = static_cast<char>('0' + number % 10);
-  }
-}
-
-// At most `width` characters of a value for a one-line text: a quoted
-// field may hold line breaks and tabs, each run of them becomes one blank.
-// The one-line text as it stands in `text`, when it holds no line break or
-// tab within `width`; false otherwise.
-bool PlainOneLine(std::string_view text, size_t width, std::string_view* plain) {
-  const size_t limit = text.size() < width ? text.size() : width;
-  size_t i = 0;
-  // Eight bytes at a time: a byte below 0x20 sets its high bit in the test.
-  for (; limit - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
-    uint64_t word;
-    std::memcpy(&word, text.data() + i, sizeof word);
-    if (((word - 0x2020202020202020u) & ~word & 0x8080808080808080u) != 0) return false;
-  }
-  for (; i < limit; ++i) {
-    if (static_cast<unsigned char>(text[i]) < 0x20) return false;
-  }
-  *plain = text.substr(0, limit);
-  return true;
-}
-
-std::string_view OneLine(std::string_view text, size_t width, std::string& out) {
-  std::string_view plain;
-  if (PlainOneLine(text, width, &plain)) return plain;
-  out.clear();
-  for (size_t i = 0; i < text.size() && out.size() < width; ++i) {
-    if (static_cast<unsigned char>(text[i]) < 0x20) {
-      if (out.empty() || out.back() != ' ') out += ' ';
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
-
-bool IsEmptyRow(const std::vector<std::string_view>& fields) {
-  for (std::string_view field : fields) {
-    if (!field.empty()) return false;
-  }
-  return true;
-}
-
-// A row of totals ("Suma", "Celkem"), which is no item and no data line.
-bool IsTotalRow(const std::vector<std::string_view>& fields) {
-  for (std::string_view field : fields) {
-    if (field.empty() || field.size() > 40) continue;
-    const char initial = FoldedInitial(field);
-    if (initial != 's' && initial != 'c' && initial != 't' && initial != 'o') continue;
-    bool likely = false;
-    for (const char* word : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
-      likely = likely || NameStartsWith(field, word);
-    }
-    if (!likely) continue;
-    const std::string name = NormaliseColumnName(field);
-    for (const char* label : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
-      const size_t length = std::strlen(label);
-      if (name.compare(0, length, label) == 0 &&
-          (name.size() == length || name[length] == ' ' || name[length] == ':')) {
-        return true;
-      }
-    }
-  }
-  return false;
-}
-
-// The currency code of a column's value ("czk" and "CZK " are "CZK").
-std::string CurrencyCode(std::string_view text) {
-  // Mostly three capitals, taken as they stand.
-  if (text.size() == 3 && text[0] >= 'A' && text[0] <= 'Z' && text[1] >= 'A' && text[1] <= 'Z' &&
-      text[2] >= 'A' && text[2] <= 'Z') {
-    return std::string(text);
-  }
-  std::string line;
-  std::string code(OneLine(text, kCurrencyWidth, line));
-  for (char& c : code) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  while (!code.empty() && code.back() == ' ') code.pop_back();
-  return code;
-}
-
-// The day in Prague of a time written in UTC after a date ("2024-01-31
-// 23:30:00" is 1 February): an hour more in winter, two from the last
-// Sunday of March to the last Sunday of October (01:00 UTC both). A text
-// without a time keeps its day.
-bool InPrague(std::string_view text, ItemDate* date) {
-  size_t at = text.find_first_of(" T");
-  if (at == std::string_view::npos) return true;
-  while (at < text.size() && (text[at] == ' ' || text[at] == 'T')) ++at;
-  if (text.size() < at + 5 || text[at + 2] != ':') return true;
-  const auto digit = [&text](size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-  if (!digit(at) || !digit(at + 1) || !digit(at + 3) || !digit(at + 4)) return true;
-  const int hour = (text[at] - '0') * 10 + (text[at + 1] - '0');
-  const auto lastSunday = [](int32_t year, int32_t month) {
-    // Day of the week by Sakamoto's method, 0 for Sunday.
-    static const int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
-    const int32_t y = month < 3 ? year - 1 : year;
-    const int32_t last = DaysInMonth(year, month);
-    const int weekday = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + last) % 7;
-    return last - weekday;
-  };
-  const int32_t start = lastSunday(date->year, 3), end = lastSunday(date->year, 10);
-  const bool summer =
-      (date->month > 3 && date->month < 10) ||
-      (date->month == 3 && (date->day > start || (date->day == start && hour >= 1))) ||
-      (date->month == 10 && (date->day < end || (date->day == end && hour < 1)));
-  if (hour + (summer ? 2 : 1) < 24) return true;
-  if (++date->day > DaysInMonth(date->year, date->month)) {
-    date->day = 1;
-    if (++date->month > 12) date->month = 1, ++date->year;
-  }
-  return true;
-}
-
 // Reads the items of one file, line after line.
 class LayoutReader {
  public:
@@ -178,7 +29,9 @@ class LayoutReader {
       : path_(path), text_(text), layout_(layout), sink_(sink), log_(log) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
-    ChooseColumns();
+    const ChosenColumns chosen = ChooseColumns(text_, layout_);
+    dateColumn_ = chosen.date;
+    amountColumn_ = chosen.amount;
     ReadPreamble();
     balance_.SetNewestFirst(layout_.rules.newestFirst);
     DecideCurrency(statementCurrency);
@@ -257,106 +110,35 @@ class LayoutReader {
     reading->periodEnd = self_.periodEnd();
   }
 
-  // Where several columns could hold the date or the amount, the one that
-  // reads on most of the first rows, the likeliest among equals.
-  void ChooseColumns() {
-    int dateScore[StatementLayout::kCandidates] = {};
-    int amountScore[StatementLayout::kCandidates] = {};
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    for (int row = 0; row < kSampleRows && reader.Next(); ++row) {
-      for (int i = 0; i < StatementLayout::kCandidates; ++i) {
-        ItemDate date;
-        if (ReadItemDate(reader.Field(layout_.dateCandidates[i]), &date)) ++dateScore[i];
-        ItemAmount amount;
-        const AmountStatus status =
-            ReadItemAmount(reader.Field(layout_.amountCandidates[i]), 0, &amount);
-        if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
-      }
-    }
-    int date = 0, amount = 0;
-    for (int i = 1; i < StatementLayout::kCandidates; ++i) {
-      if (dateScore[i] > dateScore[date]) date = i;
-      if (amountScore[i] > amountScore[amount]) amount = i;
-    }
-    dateColumn_ = layout_.dateCandidates[date];
-    amountColumn_ = layout_.amountCandidates[amount];
-  }
-
   // The statement's currency, when this is the run's first file: the one it
   // states for its account, else the one most of its items carry, else CZK.
   void DecideCurrency(std::string* statementCurrency) {
-    if (fileCurrency_.empty() && layout_.Column(ColumnRole::kAccountCurrency) >= 0) {
-      CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-      while (fileCurrency_.empty() && reader.Next()) {
-        const std::string code = CurrencyCode(Field(reader, ColumnRole::kAccountCurrency));
-        if (code.size() == 3) fileCurrency_ = code;
-      }
-    }
+    if (fileCurrency_.empty()) fileCurrency_ = AccountCurrencyOfRows(text_, layout_);
     if (statementCurrency->empty()) {
-      *statementCurrency = !fileCurrency_.empty() ? fileCurrency_ : MostItemsCurrency();
+      *statementCurrency =
+          !fileCurrency_.empty() ? fileCurrency_ : MostItemsCurrency(text_, layout_, amountColumn_);
     }
     currency_ = *statementCurrency;
   }
 
-  std::string MostItemsCurrency() {
-    std::map<std::string, int> counts;
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      std::string code = CurrencyCode(Field(reader, ColumnRole::kCurrency));
-      if (code.empty()) {
-        ItemAmount amount;
-        ReadItemAmount(reader.Field(amountColumn_), '.', &amount);
-        code = amount.currency;
-      }
-      if (!code.empty()) ++counts[code];
-    }
-    std::string most = "CZK";
-    int best = 0;
-    for (const auto& [code, count] : counts) {
-      if (count > best) most = code, best = count;
-    }
-    return most;
-  }
-
   // The decimal mark the file's amounts show, looked for once, when an
-  // amount needs it: 0 where they show none or both.
+  // amount needs it.
   char DecimalMark() {
     if (decimalMarkKnown_) return decimalMark_;
     decimalMarkKnown_ = true;
-    bool comma = false, point = false;
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      for (int column :
-           {amountColumn_, layout_.Column(ColumnRole::kFee), layout_.Column(ColumnRole::kBalance),
-            layout_.Column(ColumnRole::kCreditAmount), layout_.Column(ColumnRole::kDebitAmount)}) {
-        const char mark = ShownDecimalMark(reader.Field(column));
-        comma = comma || mark == ',';
-        point = point || mark == '.';
-      }
-    }
-    decimalMark_ = comma == point ? 0 : comma ? ',' : '.';
+    decimalMark_ = FileDecimalMark(text_, layout_, amountColumn_);
     balance_.SetDecimalMark(decimalMark_);
     return decimalMark_;
   }
 
-  // Whether N/N/YYYY dates are month first: what the file's dates prove,
-  // else the layout's order, which a file of no known bank names once.
+  // The order of day and month in N/N/YYYY dates, looked for once, when a
+  // date needs it.
   bool MonthFirst(int line) {
     if (dateOrderKnown_) return monthFirst_;
     dateOrderKnown_ = true;
-    bool dayFirst = false, monthFirst = false, ambiguous = false;
-    CsvRecordReader reader(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (reader.Next()) {
-      const DateOrderHint hint = SlashDateOrder(reader.Field(dateColumn_));
-      dayFirst = dayFirst || hint == DateOrderHint::kDayFirst;
-      monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
-      ItemDate a, b;
-      const std::string_view text = reader.Field(dateColumn_);
-      ambiguous = ambiguous || (ReadItemDate(text, &a, false) && ReadItemDate(text, &b, true) &&
-                                (a.day != b.day || a.month != b.month));
-    }
-    monthFirst_ = dayFirst == monthFirst ? layout_.rules.monthFirstDates : monthFirst;
-    if (ambiguous && dayFirst == monthFirst && (!layout_.known || dayFirst)) {
+    const DateOrder order = FileDateOrder(text_, layout_, dateColumn_);
+    monthFirst_ = order.monthFirst;
+    if (order.guessed) {
       Warn(line, monthFirst_ ? "data souboru nerozliší den a měsíc, čtena jako měsíc/den/rok"
                              : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
     }
@@ -424,46 +206,14 @@ class LayoutReader {
   // Rows that are not booked (yet) change no balance: only a completed one
   // is an item, and a state not known here is reported.
   bool IsBooked(int line, std::string_view stateText, std::string_view impact) {
-    // PayPal's memo rows (authorisations, orders, invoices) move no money.
-    if (NormaliseColumnName(impact) == "memo") {
-      ++notBooked_;
-      return false;
-    }
-    if (stateText.empty()) return true;
-    const std::string state = NormaliseColumnName(stateText);
-    // A payment refunded later moved money all the same: the refund is a
-    // row of its own.
-    for (const char* booked : {"completed", "booked", "zauctovano", "zauctovana", "provedeno",
-                               "cleared", "refunded", "partially refunded", "termine",
-                               "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
-      if (state == booked) return true;
-    }
+    const BookingState state = BookingOf(stateText, impact);
+    if (state == BookingState::kBooked) return true;
     ++notBooked_;
-    for (const char* pending : {"pending",
-                                "declined",
-                                "reverted",
-                                "failed",
-                                "cancelled",
-                                "canceled",
-                                "rejected",
-                                "reversed",
-                                "expired",
-                                "denied",
-                                "held",
-                                "en attente",
-                                "ausstehend",
-                                "ceka",
-                                "funds_refunded",
-                                "bounced_back",
-                                "processing",
-                                "incoming_payment_waiting",
-                                "waiting_recipient_input_to_proceed",
-                                "charged_back"}) {
-      if (state == pending) return false;
+    if (state == BookingState::kUnknown) {
+      std::string text;
+      Render(text, "neznámý stav položky %s, položka vynechána", {Shown(stateText)});
+      Warn(line, text.c_str());
     }
-    std::string text;
-    Render(text, "neznámý stav položky %s, položka vynechána", {Shown(stateText)});
-    Warn(line, text.c_str());
     return false;
   }
 

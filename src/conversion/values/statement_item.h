@@ -44,6 +44,10 @@ struct StatementItem {
 // The longest message an item keeps.
 constexpr size_t kMessageWidth = 140;
 
+// The digits of the longest item number, which the record's document
+// number field holds.
+constexpr size_t kDocumentNumberWidth = 13;
+
 // Where a reader hands its items, one at a time, in the file's order.
 using ItemSink = std::function<void(const StatementItem& item)>;
 

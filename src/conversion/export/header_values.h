@@ -1,0 +1,42 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_HEADER_VALUES_H_
+#define TARVOLO_CONVERSION_EXPORT_HEADER_VALUES_H_
+
+#include <cstdint>
+#include <string>
+
+#include "conversion/export/run_checks.h"
+#include "conversion/export/run_files.h"
+#include "conversion/export/statement_export.h"
+#include "conversion/values/log_line.h"
+#include "conversion/values/profile_values.h"
+
+namespace tarvolo {
+
+// The values of the header, worked out in whole hellers: the turnovers are
+// the sums of the records' amounts and the new balance is old + credits -
+// debits to the heller, so that the file adds up for every reader.
+struct HeaderValues {
+  ProfileValues profile;
+  std::string statementDate;
+  int64_t oldHellers = 0;
+  int64_t newHellers = 0;
+  double newBalance = 0;
+};
+
+// Stops a run before anything is written where no header that adds up can be made.
+bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
+                 const FileFacts* earliest, const LogLine& log, HeaderValues* values,
+                 ExportOutcome* refused);
+
+// Writes the header last, as its turnovers are the sums of the records.
+void ComposeHeader(const HeaderValues& values, std::string& exportText);
+
+// Lets the log name amounts in the statement's own currency.
+std::string CurrencyUnit(const std::string& currency);
+
+// Shows the user the totals the header holds before the file is written.
+void LogTotals(const HeaderValues& values, const std::string& currency, const LogLine& log);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_HEADER_VALUES_H_

@@ -1,0 +1,133 @@
+#include "conversion/export/reading_choice.h"
+
+#include "conversion/export/export_totals.h"
+#include "conversion/export/run_log.h"
+#include "conversion/gpc/item_record_writer.h"
+#include "conversion/reading/balance_check.h"
+#include "conversion/reading/layout_records.h"
+#include "conversion/reading/servis24_reader.h"
+#include "conversion/reading/statement_layout.h"
+#include "conversion/values/digits.h"
+
+namespace tarvolo {
+namespace {
+
+constexpr int32_t kServis24BankCode = 800;
+
+// The bank code after the slash of "number/bank", 0 for none.
+int32_t BankCodeOf(const std::string& account) {
+  const size_t slash = account.rfind('/');
+  int32_t code = 0;
+  if (slash == std::string::npos || account.size() - slash != 5 ||
+      !ReadDigitsOnly(std::string_view(account).substr(slash + 1), 4, &code)) {
+    return 0;
+  }
+  return code;
+}
+
+// One reading tried on a file: its records go to the export text, its
+// totals and log lines are held back until the reading is chosen.
+class Attempt {
+ public:
+  Attempt(std::string& exportText, RunState* run, const std::string& shown,
+          const LayoutReading* reading)
+      : exportText_(exportText),
+        mark_(exportText.size()),
+        run_(run),
+        items_(run->checks, shown, reading, Log()) {
+    if (run_->camt) camtMark_ = run_->camt->Position();
+  }
+
+  ItemSink Sink() {
+    return [this](const StatementItem& item) {
+      if (!items_.Take(item)) return;
+      int64_t hellers = -1;
+      writer_.Append(item, exportText_, &hellers);
+      AddItemToTotals(item.amount, &totals_, hellers);
+      if (run_->camt) run_->camt->Add(item, run_->currency);
+    };
+  }
+  LogLine Log() {
+    return [this](const char* line) { lines_.emplace_back(line); };
+  }
+  std::vector<FieldCut>* Cuts() { return &cuts_; }
+
+  // The reading is chosen: its totals count, its lines are logged, and
+  // the checks across files learn of it.
+  bool Accept(const std::string& path, RunChecks& checks, const StatedBalances& stated,
+              const LogLine& log) {
+    items_.Finish();
+    AddTotals(totals_, &g_exportTotals);
+    for (const std::string& line : lines_) log(line.c_str());
+    const bool fit = LogRecordReports(path, cuts_, log);
+    checks.AcceptFile(items_, path, stated, log);
+    return fit;
+  }
+  // The reading is not chosen: nothing of it stays.
+  void Discard() {
+    exportText_.resize(mark_);
+    if (run_->camt) run_->camt->TakeBack(camtMark_);
+  }
+
+ private:
+  std::string& exportText_;
+  size_t mark_;
+  RunState* run_;
+  CamtEntries::Mark camtMark_;
+  std::vector<FieldCut> cuts_;
+  ItemRecordWriter writer_{&cuts_};
+  ExportTotals totals_;
+  std::vector<std::string> lines_;
+  RunChecks::FileItems items_;
+};
+
+}  // namespace
+
+// Tries the readings a file may have, a bank's layout its header names
+// first, then Servis24 by position, then columns known by their names: the
+// first one its data confirm gives the file's items. Returns whether one
+// did; `reasons` gets why each other one did not.
+bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
+                   std::string& exportText, RunState* run, const LogLine& log, bool* amountsFit,
+                   std::vector<std::string>* reasons) {
+  const StatementLayout layout = RecogniseLayout(statement);
+  if (!layout.recognised) reasons->push_back("hlavička nenalezena");
+  const auto tryLayout = [&]() {
+    LayoutReading reading;
+    Attempt attempt(exportText, run, shown, &reading);
+    std::string currency = run->currency;
+    // A reading that gave up part of the way is not confirmed, whatever
+    // the lines it read so far.
+    ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading);
+    if (!reading.confirmation.Confirmed()) {
+      attempt.Discard();
+      reasons->push_back(reading.refusal);
+      return false;
+    }
+    run->currency = currency;
+    if (run->bankCode == 0 && !reading.ownAccounts.empty()) {
+      run->bankCode = BankCodeOf(reading.ownAccounts.front());
+    }
+    *amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
+    return true;
+  };
+  if (layout.recognised && layout.known && tryLayout()) return true;
+  {
+    Attempt attempt(exportText, run, shown, nullptr);
+    ReadingConfirmation confirmation;
+    const bool whole = ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(),
+                                         &confirmation, itemLines);
+    if (whole && confirmation.Confirmed()) {
+      if (run->currency.empty()) run->currency = "CZK";
+      // Servis24 is Česká spořitelna's.
+      if (run->bankCode == 0) run->bankCode = kServis24BankCode;
+      *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
+      return true;
+    }
+    attempt.Discard();
+    reasons->push_back("sloupec 2 neobsahuje data RRRR/MM/DD");
+  }
+  return layout.recognised && !layout.known && tryLayout();
+}
+
+}  // namespace tarvolo

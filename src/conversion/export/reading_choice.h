@@ -1,0 +1,31 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_READING_CHOICE_H_
+#define TARVOLO_CONVERSION_EXPORT_READING_CHOICE_H_
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/camt/camt_entries.h"
+#include "conversion/export/run_checks.h"
+#include "conversion/values/log_line.h"
+
+namespace tarvolo {
+
+// What the run knows across its files.
+struct RunState {
+  std::string currency;  // the statement's, set by its first file
+  RunChecks checks;
+  CamtEntries* camt = nullptr;  // the camt.053 entries, when they are written
+  int32_t bankCode = 0;         // the own account's, where a file tells it
+};
+
+// Lets a file be read the way its data confirm, leaving no trace of the readings they refuse.
+bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
+                   std::string& exportText, RunState* run, const LogLine& log, bool* amountsFit,
+                   std::vector<std::string>* reasons);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_READING_CHOICE_H_

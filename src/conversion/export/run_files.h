@@ -1,0 +1,40 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_RUN_FILES_H_
+#define TARVOLO_CONVERSION_EXPORT_RUN_FILES_H_
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "conversion/camt/camt_entries.h"
+#include "conversion/export/reading_choice.h"
+#include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_records.h"
+#include "conversion/values/log_line.h"
+#include "platform/file.h"
+
+namespace tarvolo {
+
+// What the conversion of the selected files gave: the records behind room
+// for the header, and what the later steps need to know of the files.
+struct ConvertedFiles {
+  // Room for the "074" line, written last.
+  std::string exportText = std::string(kGpcLineLength, ' ');
+  std::vector<FileIdentity> inputs;
+  std::string firstPath;
+  RunState run;
+  CamtEntries camt;
+  bool everyFileRead = true;
+  bool everyFileConverted = true;
+  bool amountsFit = true;
+};
+
+// Gives the dialog's one file and a folder's names the same way through the run.
+std::vector<std::string> SelectFiles(const ExportRequest& request);
+
+// Lets the run go on past a file that cannot be read or converted, each logged.
+void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
+                  ConvertedFiles* converted);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_RUN_FILES_H_

@@ -1,0 +1,116 @@
+#include "conversion/reading/layout_file_scan.h"
+
+#include <map>
+
+#include "conversion/reading/csv_record.h"
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_values.h"
+
+namespace tarvolo {
+namespace {
+
+// Rows looked at to choose among columns that could hold the date or the
+// amount.
+constexpr int kSampleRows = 200;
+
+}  // namespace
+
+// Where several columns could hold the date or the amount, the one that
+// reads on most of the first rows, the likeliest among equals.
+ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout) {
+  int dateScore[StatementLayout::kCandidates] = {};
+  int amountScore[StatementLayout::kCandidates] = {};
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  for (int row = 0; row < kSampleRows && reader.Next(); ++row) {
+    for (int i = 0; i < StatementLayout::kCandidates; ++i) {
+      ItemDate date;
+      if (ReadItemDate(reader.Field(layout.dateCandidates[i]), &date)) ++dateScore[i];
+      ItemAmount amount;
+      const AmountStatus status =
+          ReadItemAmount(reader.Field(layout.amountCandidates[i]), 0, &amount);
+      if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
+    }
+  }
+  int date = 0, amount = 0;
+  for (int i = 1; i < StatementLayout::kCandidates; ++i) {
+    if (dateScore[i] > dateScore[date]) date = i;
+    if (amountScore[i] > amountScore[amount]) amount = i;
+  }
+  ChosenColumns chosen;
+  chosen.date = layout.dateCandidates[date];
+  chosen.amount = layout.amountCandidates[amount];
+  return chosen;
+}
+
+// The first currency code of the account's currency column, "" for none.
+std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& layout) {
+  const int column = layout.Column(ColumnRole::kAccountCurrency);
+  if (column < 0) return std::string();
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (reader.Next()) {
+    std::string code = CurrencyCode(reader.Field(column));
+    if (code.size() == 3) return code;
+  }
+  return std::string();
+}
+
+// The currency most of the items carry, in their currency column or after
+// their amount; CZK for none.
+std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
+                              int amountColumn) {
+  std::map<std::string, int> counts;
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (reader.Next()) {
+    std::string code = CurrencyCode(reader.Field(layout.Column(ColumnRole::kCurrency)));
+    if (code.empty()) {
+      ItemAmount amount;
+      ReadItemAmount(reader.Field(amountColumn), '.', &amount);
+      code = amount.currency;
+    }
+    if (!code.empty()) ++counts[code];
+  }
+  std::string most = "CZK";
+  int best = 0;
+  for (const auto& [code, count] : counts) {
+    if (count > best) most = code, best = count;
+  }
+  return most;
+}
+
+// The decimal mark the file's amounts show: 0 where they show none or both.
+char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn) {
+  bool comma = false, point = false;
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (reader.Next()) {
+    for (int column :
+         {amountColumn, layout.Column(ColumnRole::kFee), layout.Column(ColumnRole::kBalance),
+          layout.Column(ColumnRole::kCreditAmount), layout.Column(ColumnRole::kDebitAmount)}) {
+      const char mark = ShownDecimalMark(reader.Field(column));
+      comma = comma || mark == ',';
+      point = point || mark == '.';
+    }
+  }
+  return comma == point ? 0 : comma ? ',' : '.';
+}
+
+// Whether N/N/YYYY dates are month first: what the file's dates prove,
+// else the layout's order, which a file of no known bank names once.
+DateOrder FileDateOrder(std::string_view text, const StatementLayout& layout, int dateColumn) {
+  bool dayFirst = false, monthFirst = false, ambiguous = false;
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (reader.Next()) {
+    const DateOrderHint hint = SlashDateOrder(reader.Field(dateColumn));
+    dayFirst = dayFirst || hint == DateOrderHint::kDayFirst;
+    monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
+    ItemDate a, b;
+    const std::string_view date = reader.Field(dateColumn);
+    ambiguous = ambiguous || (ReadItemDate(date, &a, false) && ReadItemDate(date, &b, true) &&
+                              (a.day != b.day || a.month != b.month));
+  }
+  DateOrder order;
+  order.monthFirst = dayFirst == monthFirst ? layout.rules.monthFirstDates : monthFirst;
+  order.guessed = ambiguous && dayFirst == monthFirst && (!layout.known || dayFirst);
+  return order;
+}
+
+}  // namespace tarvolo

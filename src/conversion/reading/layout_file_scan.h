@@ -1,0 +1,45 @@
+#ifndef TARVOLO_CONVERSION_READING_LAYOUT_FILE_SCAN_H_
+#define TARVOLO_CONVERSION_READING_LAYOUT_FILE_SCAN_H_
+
+#include <string>
+#include <string_view>
+
+#include "conversion/reading/statement_layout.h"
+
+namespace tarvolo {
+
+// What a statement file's rows decide for all of them, each looked for over
+// the rows after the header of `text` that `layout` found.
+
+// The columns the file's data choose among the layout's candidates.
+struct ChosenColumns {
+  int date = -1;
+  int amount = -1;
+};
+
+// Lets a layout name several columns that could hold the date or the amount.
+ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout);
+
+// Names the statement's currency where the file states it on its rows, not before them.
+std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& layout);
+
+// Names the statement's currency where the file states none.
+std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
+                              int amountColumn);
+
+// Reads an amount such as "1,234", which its text alone leaves open, as the file's others.
+char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn);
+
+// How the file's N/N/YYYY dates are read; `guessed` where its dates could
+// be read either way and the order taken is worth a warning.
+struct DateOrder {
+  bool monthFirst = false;
+  bool guessed = false;
+};
+
+// Reads a date such as 3/2/2024 as every other date of its file.
+DateOrder FileDateOrder(std::string_view text, const StatementLayout& layout, int dateColumn);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_LAYOUT_FILE_SCAN_H_

@@ -1,0 +1,37 @@
+#include "conversion/reading/layout_values.h"
+
+#include <gtest/gtest.h>
+
+namespace tarvolo {
+namespace {
+
+// The clocks change on the last Sunday of March and of October at 01:00
+// UTC: 31 March and 27 October in 2024.
+TEST(LayoutValues, TimesInUtcAreDaysInPrague) {
+  struct Case {
+    const char* text;
+    int day, month, year;
+  } cases[] = {
+      {"2024-03-30 23:00:00", 31, 3, 2024},  // winter: an hour more
+      {"2024-03-31 00:59:00", 31, 3, 2024},
+      {"2024-03-31 22:00:00", 1, 4, 2024},  // summer from 01:00: two hours more
+      {"2024-10-26 22:00:00", 27, 10, 2024},
+      {"2024-10-27 22:30:00", 27, 10, 2024},  // winter again from 01:00
+      {"2024-10-27 23:00:00", 28, 10, 2024},
+      {"2024-02-28T23:30", 29, 2, 2024},
+      {"2023-12-31 23:00:00", 1, 1, 2024},
+      {"2024-12-31", 31, 12, 2024},  // no time, no change
+      {"2024-12-31 2x:00", 31, 12, 2024},
+  };
+  for (const Case& c : cases) {
+    ItemDate date;
+    ASSERT_TRUE(ReadItemDate(c.text, &date)) << c.text;
+    EXPECT_TRUE(InPrague(c.text, &date)) << c.text;
+    EXPECT_EQ(date.day * 1000000 + date.month * 10000 + date.year,
+              c.day * 1000000 + c.month * 10000 + c.year)
+        << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

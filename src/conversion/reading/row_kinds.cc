@@ -1,0 +1,77 @@
+#include "conversion/reading/row_kinds.h"
+
+#include <cstring>
+#include <string>
+
+#include "conversion/values/text_fold.h"
+
+namespace tarvolo {
+
+bool IsEmptyRow(const std::vector<std::string_view>& fields) {
+  for (std::string_view field : fields) {
+    if (!field.empty()) return false;
+  }
+  return true;
+}
+
+bool IsTotalRow(const std::vector<std::string_view>& fields) {
+  for (std::string_view field : fields) {
+    if (field.empty() || field.size() > 40) continue;
+    const char initial = FoldedInitial(field);
+    if (initial != 's' && initial != 'c' && initial != 't' && initial != 'o') continue;
+    bool likely = false;
+    for (const char* word : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
+      likely = likely || NameStartsWith(field, word);
+    }
+    if (!likely) continue;
+    const std::string name = NormaliseColumnName(field);
+    for (const char* label : {"suma", "celkem", "soucet", "total", "obraty", "turnover"}) {
+      const size_t length = std::strlen(label);
+      if (name.compare(0, length, label) == 0 &&
+          (name.size() == length || name[length] == ' ' || name[length] == ':')) {
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+BookingState BookingOf(std::string_view state, std::string_view impact) {
+  // PayPal's memo rows (authorisations, orders, invoices) move no money.
+  // Most layouts have no such column: an empty value is not folded.
+  if (!impact.empty() && NormaliseColumnName(impact) == "memo") return BookingState::kNotBooked;
+  if (state.empty()) return BookingState::kBooked;
+  const std::string name = NormaliseColumnName(state);
+  // A payment refunded later moved money all the same: the refund is a
+  // row of its own.
+  for (const char* booked :
+       {"completed", "booked", "zauctovano", "zauctovana", "provedeno", "cleared", "refunded",
+        "partially refunded", "termine", "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
+    if (name == booked) return BookingState::kBooked;
+  }
+  for (const char* pending : {"pending",
+                              "declined",
+                              "reverted",
+                              "failed",
+                              "cancelled",
+                              "canceled",
+                              "rejected",
+                              "reversed",
+                              "expired",
+                              "denied",
+                              "held",
+                              "en attente",
+                              "ausstehend",
+                              "ceka",
+                              "funds_refunded",
+                              "bounced_back",
+                              "processing",
+                              "incoming_payment_waiting",
+                              "waiting_recipient_input_to_proceed",
+                              "charged_back"}) {
+    if (name == pending) return BookingState::kNotBooked;
+  }
+  return BookingState::kUnknown;
+}
+
+}  // namespace tarvolo
