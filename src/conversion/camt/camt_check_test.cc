@@ -28,8 +28,24 @@ void Replace(std::string& text, const std::string& from, const std::string& to) 
   text.replace(at, from.size(), to);
 }
 
+// `first`, then `rest`.
+std::vector<std::string> Preceded(const std::string& first, std::vector<std::string> rest) {
+  rest.insert(rest.begin(), first);
+  return rest;
+}
+
 TEST(CamtCheckTest, EachFaultIsNamed) {
   using Edit = std::function<void(std::string&, CamtExpectation&)>;
+  // An entry the checker cannot count is missing from every sum.
+  const std::vector<std::string> entryLost = {
+      "počáteční zůstatek 125430.50 + příjmy 15000.00 - výdaje 1258.11 nesouhlasí s konečným "
+      "zůstatkem 139130.39",
+      "souhrn: počet položek 3 nesouhlasí s položkami výpisu (2)",
+      "souhrn: součet položek 16300.11 nesouhlasí s položkami výpisu (16258.11)",
+      "souhrn: počet výdajů 2 nesouhlasí s položkami výpisu (1)",
+      "souhrn: součet výdajů 1300.11 nesouhlasí s položkami výpisu (1258.11)",
+      "počet položek 2 nesouhlasí se souborem GPC (3)",
+      "součet výdajů 1258.11 nesouhlasí se souborem GPC (1300.11)"};
   const struct {
     const char* what;
     Edit edit;
@@ -65,14 +81,7 @@ TEST(CamtCheckTest, EachFaultIsNamed) {
          const size_t last = x.rfind("      <Ntry>");
          x.erase(last, x.find("</Ntry>\n", last) + 8 - last);
        },
-       {"počáteční zůstatek 125430.50 + příjmy 15000.00 - výdaje 1258.11 nesouhlasí s konečným "
-        "zůstatkem 139130.39",
-        "souhrn: počet položek 3 nesouhlasí s položkami výpisu (2)",
-        "souhrn: součet položek 16300.11 nesouhlasí s položkami výpisu (16258.11)",
-        "souhrn: počet výdajů 2 nesouhlasí s položkami výpisu (1)",
-        "souhrn: součet výdajů 1300.11 nesouhlasí s položkami výpisu (1258.11)",
-        "počet položek 2 nesouhlasí se souborem GPC (3)",
-        "součet výdajů 1258.11 nesouhlasí se souborem GPC (1300.11)"}},
+       entryLost},
       {"GPC file differs",
        [](std::string&, CamtExpectation& e) {
          e.itemCount = 4;
@@ -82,15 +91,7 @@ TEST(CamtCheckTest, EachFaultIsNamed) {
         "součet příjmů 15000.00 nesouhlasí se souborem GPC (15000.01)"}},
       {"amount beyond hellers",
        [](std::string& x, CamtExpectation&) { Replace(x, ">42.00<", ">42.005<"); },
-       {"položka č. 3: neplatná částka \"42.005\" DBIT",
-        "počáteční zůstatek 125430.50 + příjmy 15000.00 - výdaje 1258.11 nesouhlasí s konečným "
-        "zůstatkem 139130.39",
-        "souhrn: počet položek 3 nesouhlasí s položkami výpisu (2)",
-        "souhrn: součet položek 16300.11 nesouhlasí s položkami výpisu (16258.11)",
-        "souhrn: počet výdajů 2 nesouhlasí s položkami výpisu (1)",
-        "souhrn: součet výdajů 1300.11 nesouhlasí s položkami výpisu (1258.11)",
-        "počet položek 2 nesouhlasí se souborem GPC (3)",
-        "součet výdajů 1258.11 nesouhlasí se souborem GPC (1300.11)"}},
+       Preceded("položka č. 3: neplatná částka \"42.005\" DBIT", entryLost)},
       {"no closing balance",
        [](std::string& x, CamtExpectation&) { Replace(x, "<Cd>CLBD</Cd>", "<Cd>CLAV</Cd>"); },
        {"chybí konečný zůstatek (CLBD)"}},

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "conversion/export/export_totals.h"
@@ -44,20 +46,27 @@ class LayoutRecordsTest : public testing::Test {
     return lines;
   }
 
-  // Positions (from 1) of a record: counter account, document number,
-  // amount and code, VS, bank code, KS, SS, date, description.
-  static std::string Fields(const std::string& record) {
-    return record.substr(19, 16) + " " + record.substr(35, 13) + " " + record.substr(48, 13) + " " +
-           record.substr(61, 10) + " " + record.substr(71, 6) + " " + record.substr(77, 4) + " " +
-           record.substr(81, 10) + " " + record.substr(91, 6) + " " + record.substr(97, 20);
-  }
-
-  std::vector<std::string> AllFields() const {
+  // Each record's characters at the spans (position from 0, width),
+  // joined by blanks.
+  std::vector<std::string> RecordSpans(
+      std::initializer_list<std::pair<size_t, size_t>> spans) const {
     std::vector<std::string> all;
     for (size_t i = 0; i + kRecordLength <= records_.size(); i += kRecordLength) {
-      all.push_back(Fields(records_.substr(i, kRecordLength)));
+      std::string joined;
+      for (const auto& [first, width] : spans) {
+        if (!joined.empty()) joined += ' ';
+        joined += records_.substr(i + first, width);
+      }
+      all.push_back(joined);
     }
     return all;
+  }
+
+  // Counter account, document number, amount and code, VS, bank code, KS,
+  // SS, date, description.
+  std::vector<std::string> AllFields() const {
+    return RecordSpans(
+        {{19, 16}, {35, 13}, {48, 13}, {61, 10}, {71, 6}, {77, 4}, {81, 10}, {91, 6}, {97, 20}});
   }
 
   std::string records_;
@@ -232,12 +241,7 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
   for (const Case& c : cases) {
     ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
-    std::vector<std::string> records;
-    for (size_t i = 0; i + kRecordLength <= records_.size(); i += kRecordLength) {
-      records.push_back(records_.substr(i + 48, 12) + " " + records_.substr(i + 60, 1) + " " +
-                        records_.substr(i + 91, 6) + " " + records_.substr(i + 97, 20));
-    }
-    EXPECT_EQ(records, c.records) << c.what;
+    EXPECT_EQ(RecordSpans({{48, 12}, {60, 1}, {91, 6}, {97, 20}}), c.records) << c.what;
     EXPECT_EQ(log_, c.log) << c.what;
   }
 }
@@ -297,13 +301,7 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
   for (const Case& c : cases) {
     ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
-    std::vector<std::string> records;
-    for (size_t i = 0; i + kRecordLength <= records_.size(); i += kRecordLength) {
-      records.push_back(records_.substr(i + 48, 12) + " " + records_.substr(i + 60, 1) + " " +
-                        records_.substr(i + 91, 6) + " " + records_.substr(i + 122, 6) + " " +
-                        records_.substr(i + 19, 16));
-    }
-    EXPECT_EQ(records, c.records) << c.what;
+    EXPECT_EQ(RecordSpans({{48, 12}, {60, 1}, {91, 6}, {122, 6}, {19, 16}}), c.records) << c.what;
     EXPECT_EQ(log_.find("!!!") != std::string::npos, !c.warning.empty()) << c.what << log_;
     if (!c.warning.empty()) {
       EXPECT_NE(log_.find(c.warning), std::string::npos) << c.what << log_;
