@@ -174,6 +174,8 @@ class Checker {
       Problem(number, text);
       return;
     }
+    // A program that reads lines up to a CR would break this one there.
+    if (line.find('\r') != std::string_view::npos) Problem(number, "znak CR uvnitř řádku");
     const std::string_view type = line.substr(0, 3);
     if (type == "074") {
       CheckHeader(number, line);

@@ -113,6 +113,8 @@ TEST(GpcCheckTest, EveryNonDigitInANumericFieldIsFound) {
 
 TEST(GpcCheckTest, LineEnds) {
   const std::string sound = Join(SoundLines());
+  std::vector<std::string> brokenText = SoundLines();
+  brokenText[1][100] = '\r';  // in the item's message
   struct Case {
     std::string file;
     const char* firstProblem;
@@ -122,6 +124,7 @@ TEST(GpcCheckTest, LineEnds) {
       {sound.substr(0, sound.size() - 1), "řádek 7: chybí konec řádku CR LF"},
       {sound + "\r\n", "řádek 8: délka 0 znaků místo 128"},
       {"075" + std::string(125, '0') + "\r\n", "řádek 1: položka 075 stojí před hlavičkou 074"},
+      {Join(brokenText), "řádek 2: znak CR uvnitř řádku"},
   };
   for (const Case& c : cases) {
     const std::vector<std::string> problems = CheckGpcStatement(c.file);
