@@ -140,7 +140,8 @@ ExportOutcome RunExport(const std::string& selection, const std::string& output,
   request.selectionSize = selection.size();
   request.statementDate = 1411560000;
   request.outputPath = output.c_str();
-  return RunStatementExport(request, [log](const char* line) { log->emplace_back(line); });
+  return RunStatementExport(
+      request, [log](LogKind kind, const char* line) { log->push_back(ShownLogLine(kind, line)); });
 }
 
 const std::string& FuzzFolder() {

@@ -14,6 +14,7 @@
 #include "conversion/values/account_number.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
+#include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
 #include "platform/clock.h"
 #include "platform/text_encoding.h"
@@ -28,6 +29,7 @@ namespace tarvolo {
 namespace {
 
 constexpr char kVersion[] = "tarvolo-cli " TARVOLO_VERSION "\n";
+constexpr char kNotSaved[] = "Nastavení nebylo uloženo\n";
 
 void Print(FILE* stream, const std::string& windows1250) {
   const std::string text = ToTerminal(windows1250);
@@ -70,7 +72,7 @@ void LoadProfile(const std::string& configPath) {
   g_accountSettings.balanceDate = CurrentTimestamp();
   std::string lengthNote;
   LoadSettingsFrom(configPath.c_str(), &lengthNote);
-  if (!lengthNote.empty()) Print(stdout, lengthNote);
+  if (!lengthNote.empty()) Print(stdout, ShownLogLine(LogKind::kNote, lengthNote.c_str()));
 }
 
 // An account typed longer than the profile's field ("19 - 2000145399/0800")
@@ -86,7 +88,7 @@ bool KeepAccount(const std::string& typed, AccountSettings* profile) {
   }
   AccountNumber account;
   if (!ReadAccountNumber(typed, false, &account)) {
-    Print(stdout, kAccountRefusal);
+    Print(stdout, ShownLogLine(LogKind::kFailure, kAccountRefusal));
     return false;
   }
   if (!account.bank.empty()) {
@@ -136,9 +138,9 @@ bool ProfileWorthSaving() {
   ProfileValues values;
   const char* refusal = ReadProfileValues(&values);
   if (!refusal) return true;
-  Print(stdout, refusal);
+  Print(stdout, ShownLogLine(LogKind::kFailure, refusal));
   std::fflush(stdout);
-  Print(stderr, "Nastavení nebylo uloženo!!!\n");
+  Print(stderr, ShownLogLine(LogKind::kFailure, kNotSaved));
   return false;
 }
 
@@ -160,8 +162,8 @@ ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configP
   request.balanceFromFile = options.balanceFromFile;
   if (!options.camtPath.empty()) request.camtPath = options.camtPath.c_str();
   request.bankCode = options.bankCode;
-  const ExportOutcome outcome = RunStatementExport(request, [](const char* line) {
-    std::string text = line;
+  const ExportOutcome outcome = RunStatementExport(request, [](LogKind kind, const char* line) {
+    std::string text = ShownLogLine(kind, line);
     if (text.empty() || text.back() != '\n') text += '\n';
     Print(stdout, text);
   });
@@ -176,7 +178,7 @@ int Convert(const CliOptions& options) {
   LoadProfile(configPath);
   if (!ApplyOptions(options, &g_accountSettings)) {
     std::fflush(stdout);
-    if (options.save) Print(stderr, "Nastavení nebylo uloženo!!!\n");
+    if (options.save) Print(stderr, ShownLogLine(LogKind::kFailure, kNotSaved));
     return 1;
   }
   if (options.save && !ProfileWorthSaving()) return 1;
@@ -191,7 +193,7 @@ int Convert(const CliOptions& options) {
     const std::string refusal =
         SaveSettingsOfRun(configPath, options.files, written ? options.outputPath : "");
     if (!refusal.empty()) {
-      Print(stderr, refusal);
+      Print(stderr, ShownLogLine(LogKind::kFailure, refusal.c_str()));
       status = 1;
     }
   }

@@ -14,19 +14,19 @@ std::string SaveSettingsOfRun(const std::string& configPath, const std::vector<s
     for (const std::string& input : inputs) {
       FileIdentity identity;
       if (IdentityOfPath(input.c_str(), true, &identity) && identity == config) {
-        return "Nastavení nelze uložit: soubor nastavení je jeden z převáděných výpisů!!!\n";
+        return "Nastavení nelze uložit: soubor nastavení je jeden z převáděných výpisů\n";
       }
     }
     FileIdentity output;
     if (!outputPath.empty() && IdentityOfPath(outputPath.c_str(), false, &output) &&
         output == config) {
-      return "Nastavení nelze uložit: soubor nastavení je zapsaný výpis!!!\n";
+      return "Nastavení nelze uložit: soubor nastavení je zapsaný výpis\n";
     }
   }
   if (KindOfPath(configPath.c_str()) == PathKind::kOther) {
-    return "Nastavení nelze uložit: soubor nastavení není obyčejný soubor!!!\n";
+    return "Nastavení nelze uložit: soubor nastavení není obyčejný soubor\n";
   }
-  if (!SaveSettingsTo(configPath.c_str())) return "Nastavení se nepodařilo uložit!!!\n";
+  if (!SaveSettingsTo(configPath.c_str())) return "Nastavení se nepodařilo uložit\n";
   return std::string();
 }
 

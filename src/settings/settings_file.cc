@@ -32,7 +32,7 @@ bool LoadSettingsFrom(const char* path, std::string* lengthNote) {
   // partly start-up values or stray bytes, which the user should know.
   if (lengthNote && content.size() != sizeof g_accountSettings) {
     *lengthNote = "Soubor nastavení " + PathToText(path) + " má " + std::to_string(content.size()) +
-                  " bajtů místo 64!!!\n";
+                  " bajtů místo 64\n";
   }
   return true;
 }

@@ -113,7 +113,7 @@ TEST_F(SettingsFileTest, LoadNamesAFileOfAnotherLength) {
     ASSERT_TRUE(LoadSettingsFrom(path.c_str(), &note)) << length;
     EXPECT_EQ(note, length == 64 ? std::string()
                                  : "Soubor nastavení " + path + " má " + std::to_string(length) +
-                                       " bajtů místo 64!!!\n");
+                                       " bajtů místo 64\n");
   }
   std::string note = "earlier";
   EXPECT_FALSE(LoadSettingsFrom(folder.File("missing.cfg").c_str(), &note));

@@ -1,7 +1,6 @@
 #include "ui/activity_log.h"
 
-#include <cstring>
-#include <string_view>
+#include <string>
 
 namespace tarvolo {
 
@@ -15,41 +14,36 @@ constexpr size_t kSeparator = 2;  // CR LF
 
 }  // namespace
 
-void AddLogEntry(ActivityLog& log, const char* text) {
-  if (text == nullptr) return;
-  size_t length = std::strlen(text);
+void AddLogEntry(ActivityLog& log, LogKind kind, const char* given) {
+  if (given == nullptr) return;
+  const std::string shown = ShownLogLine(kind, given);
+  const char* text = shown.c_str();
+  size_t length = shown.size();
   if (length > kTextRoom) {
     text += length - kTextRoom;  // the newest part of a giant entry
     length = kTextRoom;
   }
   // Drop the oldest entries until the new one fits behind the rest.
-  while (!log.entryLengths.empty() && log.text.size() + kSeparator + length > kTextRoom) {
-    const size_t oldest = log.entryLengths.front();
-    log.entryLengths.pop_front();
-    const size_t removed = log.entryLengths.empty() ? log.text.size() : oldest + kSeparator;
+  while (!log.entries.empty() && log.text.size() + kSeparator + length > kTextRoom) {
+    const size_t oldest = log.entries.front().length;
+    log.entries.pop_front();
+    const size_t removed = log.entries.empty() ? log.text.size() : oldest + kSeparator;
     log.text.erase(0, removed);
     log.dropped += removed;
   }
-  if (!log.entryLengths.empty()) log.text += "\r\n";
+  if (!log.entries.empty()) log.text += "\r\n";
   log.text.append(text, length);
-  log.entryLengths.push_back(length);
+  log.entries.push_back({length, kind});
 }
 
 uint64_t LogPosition(const ActivityLog& log) { return log.dropped + log.text.size(); }
 
 size_t FindFirstWarning(const ActivityLog& log, uint64_t since) {
-  const std::string_view text = log.text;
-  // Text added after `since` begins with a separator, so the line found there
-  // holds nothing older.
-  size_t start = since > log.dropped ? static_cast<size_t>(since - log.dropped) : 0;
-  while (start < text.size()) {
-    size_t end = text.find('\n', start);
-    const size_t next = end == std::string_view::npos ? text.size() : end + 1;
-    if (end == std::string_view::npos) end = text.size();
-    if (end > start && text[end - 1] == '\r') --end;
-    const std::string_view line = text.substr(start, end - start);
-    if (line.size() >= 3 && line.substr(line.size() - 3) == "!!!") return start;
-    start = next;
+  const size_t from = since > log.dropped ? static_cast<size_t>(since - log.dropped) : 0;
+  size_t start = 0;
+  for (const LogEntry& entry : log.entries) {
+    if (start >= from && IsMarked(entry.kind)) return start;
+    start += entry.length + kSeparator;
   }
   return std::string::npos;
 }

@@ -6,17 +6,25 @@
 #include <deque>
 #include <string>
 
+#include "conversion/values/log_line.h"
+
 namespace tarvolo {
 
 // The running text of the log pane, the terminating NUL included.
 constexpr size_t kActivityLogCapacity = 10000;
 
+// One entry of the log: its length in the text and what it tells.
+struct LogEntry {
+  size_t length = 0;
+  LogKind kind = LogKind::kInformation;
+};
+
 // Entries in order, separated by CR LF; each entry keeps its own bytes (many
-// end with a line feed of their own). Only grows, except that the oldest
-// entries make room when the capacity would be passed.
+// end with a line feed of their own) as the user reads them. Only grows,
+// except that the oldest entries make room when the capacity would be passed.
 struct ActivityLog {
   std::string text;
-  std::deque<size_t> entryLengths;  // oldest first, to drop whole entries
+  std::deque<LogEntry> entries;  // oldest first, to drop whole entries
   // Bytes dropped from the front so far, so that a place in the text taken
   // before a run can still be found after the run made room.
   uint64_t dropped = 0;
@@ -24,17 +32,19 @@ struct ActivityLog {
 
 extern ActivityLog g_activityLog;
 
-// Adds one entry to `log`; a null text does nothing. When the text would pass
-// the capacity the oldest whole entries are dropped; an entry larger than the
-// whole capacity keeps its last part.
-void AddLogEntry(ActivityLog& log, const char* text);
+// Adds one entry of `kind` to `log`, shown with its kind's mark; a null text
+// does nothing. When the text would pass the capacity the oldest whole
+// entries are dropped; an entry larger than the whole capacity keeps its
+// last part.
+void AddLogEntry(ActivityLog& log, LogKind kind, const char* text);
 
 // Where the log's end is now; text added later lies behind it.
 uint64_t LogPosition(const ActivityLog& log);
 
-// Where in `log.text` the first line begins that ends with "!!!", as warnings
-// and failures do, among the text added since `since` (a LogPosition);
-// npos when there is none. Text already dropped is not searched.
+// Where in `log.text` the first entry begins that the user is pointed at
+// (notes, warnings and failures) among the entries added since `since` (a
+// LogPosition); npos when there is none. Entries already dropped are not
+// searched.
 size_t FindFirstWarning(const ActivityLog& log, uint64_t since);
 
 }  // namespace tarvolo

@@ -21,7 +21,9 @@ Entry Text(const std::string& text) { return {false, text}; }
 
 std::string LogOf(const std::vector<Entry>& entries) {
   ActivityLog log;
-  for (const Entry& entry : entries) AddLogEntry(log, entry.none ? nullptr : entry.text.c_str());
+  for (const Entry& entry : entries) {
+    AddLogEntry(log, LogKind::kInformation, entry.none ? nullptr : entry.text.c_str());
+  }
   return log.text;
 }
 
@@ -119,7 +121,7 @@ TEST(ActivityLogTest, KeepsStayingWithinItsCapacityAsEntriesVary) {
   for (int i = 0; i < 600; ++i) {
     std::string text = std::to_string(i) + std::string(static_cast<size_t>(i * 37 % 700), '.');
     if (i % 3 == 0) text += "\n";
-    AddLogEntry(log, text.c_str());
+    AddLogEntry(log, LogKind::kInformation, text.c_str());
     added.push_back(text);
 
     std::string expected = added.back();
@@ -131,45 +133,77 @@ TEST(ActivityLogTest, KeepsStayingWithinItsCapacityAsEntriesVary) {
   }
 }
 
+TEST(ActivityLogTest, ShowsEachKindWithItsMark) {
+  const struct {
+    LogKind kind;
+    const char* text;
+    std::string shown;
+  } cases[] = {
+      {LogKind::kInformation, "Zapsán soubor export.gpc\n", "Zapsán soubor export.gpc\n"},
+      {LogKind::kInformation, "jen !!! uvnitř\n", "jen !!! uvnitř\n"},
+      {LogKind::kNote, "Program...\nna vlastní zodpovědnost\n\n",
+       "Program...\nna vlastní zodpovědnost!!!\n\n"},
+      {LogKind::kItemWarning, "Soubor a.csv, řádek 3: datum nelze přečíst\n",
+       "Soubor a.csv, řádek 3: datum nelze přečíst!!!\n"},
+      {LogKind::kFileWarning, "Soubor a.csv nelze přečíst", "Soubor a.csv nelze přečíst!!!"},
+      {LogKind::kFailure, "", "!!!"},
+  };
+  for (const auto& c : cases) {
+    ActivityLog log;
+    AddLogEntry(log, c.kind, c.text);
+    EXPECT_EQ(log.text, c.shown) << c.text;
+  }
+}
+
 // The line of `text` that begins at `start`, without its line end.
 std::string LineAt(const std::string& text, size_t start) {
   const size_t end = text.find_first_of("\r\n", start);
   return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
 }
 
+struct Line {
+  LogKind kind;
+  std::string text;
+};
+
+Line Info(const std::string& text) { return {LogKind::kInformation, text}; }
+Line Warning(const std::string& text) { return {LogKind::kItemWarning, text}; }
+
 TEST(ActivityLogTest, FindsTheFirstWarningAddedSinceAPosition) {
-  const std::string notice = "Program...\nPoužívání na vlastní zodpovědnost!!!\n\n";
+  const Line notice = {LogKind::kNote, "Program...\nPoužívání na vlastní zodpovědnost\n\n"};
   const struct {
     const char* label;
-    std::vector<std::string> before;
-    std::vector<std::string> run;
+    std::vector<Line> before;
+    std::vector<Line> run;
     std::string warning;  // the line expected to be found; empty for none
   } cases[] = {
-      {"no warning in the run", {notice}, {"Převádím soubor a.csv\n", "Zapsán soubor\n"}, ""},
-      {"an older warning does not count", {notice, "chyba!!!"}, {"Převádím soubor\n"}, ""},
+      {"no warning in the run", {notice}, {Info("Převádím soubor a.csv\n"), Info("Zapsán\n")}, ""},
+      {"an older warning does not count", {notice, Warning("chyba")}, {Info("Převádím\n")}, ""},
       {"first of two",
        {notice},
-       {"Převádím soubor a.csv\n", "Soubor a.csv, řádek 3: datum nelze přečíst!!!\n",
-        "Soubor a.csv, řádek 4: částku nelze přečíst!!!\n"},
+       {Info("Převádím soubor a.csv\n"),
+        Warning("Soubor a.csv, řádek 3: datum nelze přečíst\n"),
+        {LogKind::kFileWarning, "Soubor a.csv: formát nerozpoznán\n"}},
        "Soubor a.csv, řádek 3: datum nelze přečíst!!!"},
-      {"within an entry of several lines",
+      {"the kind decides, not the text",
        {},
-       {"Převádím soubor\nřádek 2: jen !!! uvnitř\nřádek 3!!!\nkonec\n"},
-       "řádek 3!!!"},
+       {Info("jen !!! uvnitř\nřádek 3!!!\n"), {LogKind::kNote, "číslo je delší než pole\n"}},
+       "číslo je delší než pole!!!"},
+      {"a failure", {notice}, {{LogKind::kFailure, "Není nic vybráno\n"}}, "Není nic vybráno!!!"},
       {"the run's start made room",
-       {std::string(5000, 'o') + "!!!\n"},
-       {"a!!!\n", std::string(5000, 'x')},
+       {Warning(std::string(5000, 'o') + "\n")},
+       {Warning("a\n"), Info(std::string(5000, 'x'))},
        "a!!!"},
       {"the run's first warning made room",
        {notice},
-       {"b!!!\n", std::string(7000, 'x'), "c!!!\n", std::string(3000, 'y')},
+       {Warning("b\n"), Info(std::string(7000, 'x')), Warning("c\n"), Info(std::string(3000, 'y'))},
        "c!!!"},
   };
   for (const auto& c : cases) {
     ActivityLog log;
-    for (const std::string& entry : c.before) AddLogEntry(log, entry.c_str());
+    for (const Line& entry : c.before) AddLogEntry(log, entry.kind, entry.text.c_str());
     const uint64_t since = LogPosition(log);
-    for (const std::string& entry : c.run) AddLogEntry(log, entry.c_str());
+    for (const Line& entry : c.run) AddLogEntry(log, entry.kind, entry.text.c_str());
     const size_t found = FindFirstWarning(log, since);
     if (c.warning.empty()) {
       EXPECT_EQ(found, std::string::npos) << c.label;

@@ -7,9 +7,9 @@
 
 namespace tarvolo {
 
-void AppendLog(const char* text, HWND window) {
+void AppendLog(LogKind kind, const char* text, HWND window) {
   if (text == nullptr) return;
-  AddLogEntry(g_activityLog, text);
+  AddLogEntry(g_activityLog, kind, text);
   // The whole text goes in again with redrawing off, so the pane does not
   // flicker, and then jumps once to the end of the log.
   SendDlgItemMessageA(window, IDC_LOG, WM_SETREDRAW, FALSE, 0);

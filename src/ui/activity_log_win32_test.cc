@@ -51,7 +51,7 @@ TEST_F(ActivityLogPaneTest, PaneHoldsTheLogAndShowsItsEnd) {
       if (!first) expected += "\r\n";
       first = false;
       expected += entry;
-      AppendLog(entry, window_);
+      AppendLog(LogKind::kInformation, entry, window_);
       ASSERT_EQ(TextOf(1001), expected);
       ASSERT_EQ(g_activityLog.text, expected);
       EXPECT_TRUE(LastLineInView()) << round << ": " << entry;
@@ -62,19 +62,21 @@ TEST_F(ActivityLogPaneTest, PaneHoldsTheLogAndShowsItsEnd) {
 }
 
 TEST_F(ActivityLogPaneTest, NullTextChangesNothingAndTypingIsNotKept) {
-  AppendLog("první\n", window_);
+  AppendLog(LogKind::kInformation, "první\n", window_);
   SetText(1001, "napsal uživatel");
-  AppendLog(nullptr, window_);
+  AppendLog(LogKind::kInformation, nullptr, window_);
   EXPECT_EQ(TextOf(1001), "napsal uživatel");
   EXPECT_EQ(g_activityLog.text, "první\n");
 
-  AppendLog("druhý\n", window_);
+  AppendLog(LogKind::kInformation, "druhý\n", window_);
   EXPECT_EQ(TextOf(1001), "první\n\r\ndruhý\n");
 }
 
 TEST_F(ActivityLogPaneTest, PaneNeverHoldsMoreThanTheCapacity) {
   const std::string line(497, 'x');
-  for (int i = 0; i < 25; ++i) AppendLog((line + std::to_string(i % 10) + "\n").c_str(), window_);
+  for (int i = 0; i < 25; ++i) {
+    AppendLog(LogKind::kInformation, (line + std::to_string(i % 10) + "\n").c_str(), window_);
+  }
   const std::string shown = TextOf(1001);
   EXPECT_EQ(shown, g_activityLog.text);
   EXPECT_LT(shown.size(), kActivityLogCapacity);

@@ -57,7 +57,7 @@ std::string FullPathOf(const std::string& path) {
 void LogLeftOut(const char* format, const std::string& path, HWND window) {
   std::string line;
   Render(line, format, {path});
-  AppendLog(line.c_str(), window);
+  AppendLog(LogKind::kFileWarning, line.c_str(), window);
 }
 
 }  // namespace
@@ -71,13 +71,13 @@ void SelectGivenFiles(const std::vector<std::string>& paths, HWND window) {
     const std::string path = FullPathOf(given);
     switch (KindOf(path)) {
       case PathKind::kFolder:
-        LogLeftOut("Složka %s nebyla vybrána, vyberte soubory v ní!!!\n", path, window);
+        LogLeftOut("Složka %s nebyla vybrána, vyberte soubory v ní\n", path, window);
         continue;
       case PathKind::kMissing:
-        LogLeftOut("Soubor %s nebyl nalezen, nebyl vybrán!!!\n", path, window);
+        LogLeftOut("Soubor %s nebyl nalezen, nebyl vybrán\n", path, window);
         continue;
       case PathKind::kOther:
-        LogLeftOut("%s není soubor s výpisem, nebyl vybrán!!!\n", path, window);
+        LogLeftOut("%s není soubor s výpisem, nebyl vybrán\n", path, window);
         continue;
       case PathKind::kFile:
         break;
@@ -88,13 +88,13 @@ void SelectGivenFiles(const std::vector<std::string>& paths, HWND window) {
       twice = lstrcmpiA(g_selectedFiles + at, path.c_str()) == 0;
     }
     if (twice) {
-      LogLeftOut("Soubor %s už je vybrán, podruhé nebyl vybrán!!!\n", path, window);
+      LogLeftOut("Soubor %s už je vybrán, podruhé nebyl vybrán\n", path, window);
       continue;
     }
     // Its NUL, the closing empty string and the buffer's last byte, which
     // always stays NUL.
     if (end + path.size() + 2 >= sizeof g_selectedFiles) {
-      LogLeftOut("Soubor %s se do výběru už nevejde, nebyl vybrán!!!\n", path, window);
+      LogLeftOut("Soubor %s se do výběru už nevejde, nebyl vybrán\n", path, window);
       continue;
     }
     std::memcpy(g_selectedFiles + end, path.data(), path.size());
@@ -102,11 +102,11 @@ void SelectGivenFiles(const std::vector<std::string>& paths, HWND window) {
     if (firstFolder.empty()) firstFolder = path.substr(0, path.find_last_of("\\/") + 1);
   }
   if (firstFolder.empty()) {
-    AppendLog("Není nic vybráno!!!\n", window);
+    AppendLog(LogKind::kFailure, "Není nic vybráno\n", window);
     return;
   }
   SetCurrentDirectoryA(firstFolder.c_str());
-  AppendLog("Byly vybrány soubory...\n", window);
+  AppendLog(LogKind::kInformation, "Byly vybrány soubory...\n", window);
 }
 
 void OnDropFiles(HWND window, HDROP drop) {
@@ -142,12 +142,12 @@ int OnSelectFiles(HWND window, ControlBinding*) {
   g_fileDialogOpen = false;
 
   if (chosen) {
-    AppendLog("Byly vybrány soubory...\n", window);
+    AppendLog(LogKind::kInformation, "Byly vybrány soubory...\n", window);
   } else {
     // A selection too large for the buffer leaves the size it needed in its
     // first bytes; that must not be read as a path.
     std::memset(g_selectedFiles, 0, sizeof g_selectedFiles);
-    AppendLog("Není nic vybráno!!!\n", window);
+    AppendLog(LogKind::kFailure, "Není nic vybráno\n", window);
   }
   return 1;
 }

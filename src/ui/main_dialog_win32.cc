@@ -18,7 +18,7 @@ namespace {
 const char kStartupNotice[] =
     "Program TARVOLO slouží k převedení výpisů z internetového bankovnictví Servis24 České "
     "spořitelny do formátu ABO použitelného k importu výpisů v účetních programech.\n"
-    "Používání tohoto programu je na vlastní zodpovědnost!!!\n\n";
+    "Používání tohoto programu je na vlastní zodpovědnost\n\n";
 
 // The statements read besides Servis24's, by the names their users know.
 std::string OtherLayoutsLine() {
@@ -33,9 +33,11 @@ std::string OtherLayoutsLine() {
 std::string g_startupSettingsNote;
 
 int OnMainOpen(HWND window) {
-  AppendLog(kStartupNotice, window);
-  AppendLog(OtherLayoutsLine().c_str(), window);
-  if (!g_startupSettingsNote.empty()) AppendLog(g_startupSettingsNote.c_str(), window);
+  AppendLog(LogKind::kNote, kStartupNotice, window);
+  AppendLog(LogKind::kInformation, OtherLayoutsLine().c_str(), window);
+  if (!g_startupSettingsNote.empty()) {
+    AppendLog(LogKind::kNote, g_startupSettingsNote.c_str(), window);
+  }
   LoadControls(window);
   // Files dropped from Explorer are selected as if chosen in the file dialog.
   DragAcceptFiles(window, TRUE);
@@ -69,7 +71,8 @@ int StatementExport(HWND window, ControlBinding*) {
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
   const uint64_t runStart = LogPosition(g_activityLog);
-  RunStatementExport(request, [window](const char* line) { AppendLog(line, window); });
+  RunStatementExport(request,
+                     [window](LogKind kind, const char* line) { AppendLog(kind, line, window); });
   ShowFirstWarning(runStart, window);
   return 1;
 }

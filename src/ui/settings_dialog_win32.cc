@@ -48,7 +48,8 @@ int OnSaveSettings(HWND window, ControlBinding*) {
   TakeEditText(window, IDC_ACCOUNT_NAME, g_accountSettings.accountName);
   if (!SaveSettings()) {
     // Otherwise the user would believe the profile is kept.
-    AppendLog("Nastavení se nepodařilo uložit!!!\n", g_dialogTable[kMainSlot].window);
+    AppendLog(LogKind::kFailure, "Nastavení se nepodařilo uložit\n",
+              g_dialogTable[kMainSlot].window);
   }
   CloseDialog(window);
   return 1;

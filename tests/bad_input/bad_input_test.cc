@@ -57,8 +57,9 @@ class BadInputTest : public testing::Test {
     request.outputPath = output_.c_str();
     if (!settings_.empty()) request.settingsPath = settings_.c_str();
     RunResult run;
-    run.outcome =
-        RunStatementExport(request, [&run](const char* line) { run.log.push_back(line); });
+    run.outcome = RunStatementExport(request, [&run](LogKind kind, const char* line) {
+      run.log.push_back(ShownLogLine(kind, line));
+    });
     return run;
   }
   RunResult ExportFile(const std::string& path) { return Export(path + std::string(2, '\0')); }

@@ -28,7 +28,8 @@ class FileReadingsTest : public testing::Test {
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputPath = output_.c_str();
     std::remove(output_.c_str());
-    return RunStatementExport(request, [this](const char* line) { log_ += line; });
+    return RunStatementExport(
+        request, [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); });
   }
 
   // Amount and accounting code of each record, "+" between them.

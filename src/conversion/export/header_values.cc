@@ -32,25 +32,26 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   if (!converted.amountsFit) return false;
   const ExportTotals& totals = g_exportTotals;
   if (totals.creditSum + totals.debitSum == 0.0) {
-    log("Nebyly načteny žádné položky nebo soubory!!!\n");
+    log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
     *refused = ExportOutcome::kNothingLoaded;
     return false;
   }
   if (!converted.everyFileRead && request.everyFileRequired) {
-    log("Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
+    log(LogKind::kFailure, "Výpis nebyl zapsán, protože některý soubor nelze přečíst\n");
     return false;
   }
   if (!converted.everyFileConverted && request.everyFileRequired) {
-    log("Výpis nebyl zapsán, protože formát některého souboru nebyl rozpoznán!!!\n");
+    log(LogKind::kFailure,
+        "Výpis nebyl zapsán, protože formát některého souboru nebyl rozpoznán\n");
     return false;
   }
   ProfileValues& profile = values->profile;
   if (const char* refusal = ReadProfileValues(&profile)) {
-    log(refusal);
+    log(LogKind::kFailure, refusal);
     return false;
   }
   if (!profile.droppedBank.empty()) {
-    LogFormatted(log, kDroppedBankLine, {profile.droppedBank});
+    LogFormatted(log, LogKind::kInformation, kDroppedBankLine, {profile.droppedBank});
   }
   // The opening balance is the earliest file's, whatever the order given.
   const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
@@ -59,7 +60,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     return false;
   }
   if (!AppendDdMmYy(values->statementDate, request.statementDate)) {
-    log("Neplatné datum výpisu!!!\n");
+    log(LogKind::kFailure, "Neplatné datum výpisu\n");
     return false;
   }
   values->newBalance = (totals.creditSum + profile.openingBalance) - totals.debitSum;
@@ -68,7 +69,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                     FitsHeader(totals.creditHellers);
   values->newHellers = fits ? values->oldHellers + totals.creditHellers - totals.debitHellers : 0;
   if (!fits || !FitsHeader(values->newHellers)) {
-    log(kHeaderDigitsRefusal);
+    log(LogKind::kFailure, kHeaderDigitsRefusal);
     return false;
   }
   return true;
@@ -107,9 +108,10 @@ void LogTotals(const HeaderValues& values, const std::string& currency, const Lo
   const ExportTotals& totals = g_exportTotals;
   const std::string unit = CurrencyUnit(currency);
   LogFormatted(
-      log, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",
+      log, LogKind::kInformation, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",
       {totals.itemCount, Crowns(values.oldHellers), unit, Crowns(values.newHellers), unit});
-  LogFormatted(log, "Celkem příchozí platby %.2f %s, odchozí platby %.2f %s\n",
+  LogFormatted(log, LogKind::kInformation,
+               "Celkem příchozí platby %.2f %s, odchozí platby %.2f %s\n",
                {Crowns(totals.creditHellers), unit, Crowns(totals.debitHellers), unit});
 }
 

@@ -31,7 +31,8 @@ class LayoutRecordsTest : public testing::Test {
     cuts_.clear();
     stated_ = StatedBalances();
     return AppendLayoutRecords(
-        "v.csv", text, records_, &cuts_, [this](const char* line) { log_ += line; }, &stated_);
+        "v.csv", text, records_, &cuts_,
+        [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); }, &stated_);
   }
 
   // The log lines that begin with `start`.

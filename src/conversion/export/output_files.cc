@@ -21,17 +21,17 @@ namespace {
 const char* OutputRefusal(const ExportRequest& request, const char* path,
                           const std::vector<FileIdentity>& inputs) {
   if (KindOfPath(path) == PathKind::kOther) {
-    return "Soubor %s není obyčejný soubor, nelze jej nahradit!!!\n";
+    return "Soubor %s není obyčejný soubor, nelze jej nahradit\n";
   }
   FileIdentity output;
   if (!IdentityOfPath(path, false, &output)) return nullptr;
   if (std::find(inputs.begin(), inputs.end(), output) != inputs.end()) {
-    return "Soubor %s je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
+    return "Soubor %s je jedním z převáděných výpisů, nelze jej přepsat\n";
   }
   FileIdentity settings;
   if (request.settingsPath != nullptr && IdentityOfPath(request.settingsPath, true, &settings) &&
       settings == output) {
-    return "Soubor %s je soubor nastavení, nelze jej přepsat!!!\n";
+    return "Soubor %s je soubor nastavení, nelze jej přepsat\n";
   }
   return nullptr;
 }
@@ -65,7 +65,7 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
                     ExportOutcome* failed) {
   const std::string output = PathToText(request.outputPath);
   if (const char* refusal = OutputRefusal(request, request.outputPath, converted.inputs)) {
-    LogFormatted(log, refusal, {output});
+    LogFormatted(log, LogKind::kFailure, refusal, {output});
     *failed = ExportOutcome::kRefused;
     return false;
   }
@@ -77,7 +77,7 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
   if (request.camtPath != nullptr) {
     const std::string shown = PathToText(request.camtPath);
     if (const char* refusal = OutputRefusal(request, request.camtPath, converted.inputs)) {
-      LogFormatted(log, refusal, {shown});
+      LogFormatted(log, LogKind::kFailure, refusal, {shown});
       *failed = ExportOutcome::kRefused;
       return false;
     }
@@ -85,7 +85,7 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
     bool hasIban = false;
     camt = ComposeRunCamt(run, converted.camt, &hasIban);
     if (!hasIban) {
-      LogFormatted(log,
+      LogFormatted(log, LogKind::kInformation,
                    "Soubor %s uvádí účet bez IBAN (kód banky není znám, zadejte jej volbou "
                    "--bank-code); účetní program může IBAN vyžadovat\n",
                    {shown});
@@ -96,15 +96,16 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
                      }});
   }
   if (!WriteWholeFiles(files)) {
-    LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {output});
+    LogFormatted(log, LogKind::kFailure, "Soubor %s se nepodařilo zapsat\n", {output});
     if (request.camtPath != nullptr) {
-      LogFormatted(log, "Soubor %s se nepodařilo zapsat!!!\n", {PathToText(request.camtPath)});
+      LogFormatted(log, LogKind::kFailure, "Soubor %s se nepodařilo zapsat\n",
+                   {PathToText(request.camtPath)});
     }
     *failed = ExportOutcome::kWriteFailed;
     return false;
   }
   for (const FileToWrite& file : files) {
-    LogFormatted(log, "Zapsán soubor %s\n", {PathToText(file.path)});
+    LogFormatted(log, LogKind::kInformation, "Zapsán soubor %s\n", {PathToText(file.path)});
   }
   return true;
 }
@@ -113,13 +114,13 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
 bool LogCheck(const char* path, const std::vector<std::string>& problems, const LogLine& log) {
   const std::string output = PathToText(path);
   if (problems.empty()) {
-    LogFormatted(log, "Kontrola souboru %s: v pořádku\n", {output});
+    LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: v pořádku\n", {output});
   }
   for (size_t i = 0; i < problems.size() && i < kLoggedProblems; ++i) {
-    LogFormatted(log, "Kontrola souboru %s: %s\n", {output, problems[i]});
+    LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: %s\n", {output, problems[i]});
   }
   if (problems.size() > kLoggedProblems) {
-    LogFormatted(log, "Kontrola souboru %s: a %d dalších problémů\n",
+    LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: a %d dalších problémů\n",
                  {output, static_cast<int32_t>(problems.size() - kLoggedProblems)});
   }
   return problems.empty();

@@ -48,7 +48,7 @@ class Attempt {
     };
   }
   LogLine Log() {
-    return [this](const char* line) { lines_.emplace_back(line); };
+    return [this](LogKind kind, const char* line) { lines_.emplace_back(kind, line); };
   }
   std::vector<FieldCut>* Cuts() { return &cuts_; }
 
@@ -58,7 +58,7 @@ class Attempt {
               const LogLine& log) {
     items_.Finish();
     AddTotals(totals_, &g_exportTotals);
-    for (const std::string& line : lines_) log(line.c_str());
+    for (const auto& [kind, line] : lines_) log(kind, line.c_str());
     const bool fit = LogRecordReports(path, cuts_, log);
     checks.AcceptFile(items_, path, stated, log);
     return fit;
@@ -77,7 +77,7 @@ class Attempt {
   std::vector<FieldCut> cuts_;
   ItemRecordWriter writer_{&cuts_};
   ExportTotals totals_;
-  std::vector<std::string> lines_;
+  std::vector<std::pair<LogKind, std::string>> lines_;
   RunChecks::FileItems items_;
 };
 

@@ -120,7 +120,8 @@ void RunChecks::FileItems::DecideAccount() {
 
 void RunChecks::FileItems::LeaveOut(int32_t line, const std::string& why) {
   if (++leftOut_ > kNamedPerFile) return;
-  LogFormatted(log_, "Soubor %s, řádek %d: %s, vynechána!!!\n", {shown_, line, why});
+  LogFormatted(log_, LogKind::kItemWarning, "Soubor %s, řádek %d: %s, vynechána\n",
+               {shown_, line, why});
 }
 
 bool RunChecks::FileItems::Take(const StatementItem& item) {
@@ -156,7 +157,7 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
 
 void RunChecks::FileItems::Finish() {
   if (leftOut_ <= kNamedPerFile) return;
-  LogFormatted(log_, "Soubor %s: dalších %d vynechaných položek nevypsáno!!!\n",
+  LogFormatted(log_, LogKind::kItemWarning, "Soubor %s: dalších %d vynechaných položek nevypsáno\n",
                {shown_, leftOut_ - kNamedPerFile});
 }
 
@@ -165,10 +166,11 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
   if (!items.accountDecided_) items.DecideAccount();
   if (items.hasAccount_) {
     if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
-      LogFormatted(log, "Soubor %s je z účtu %s, v nastavení je účet %s!!!\n",
+      LogFormatted(log, LogKind::kFileWarning, "Soubor %s je z účtu %s, v nastavení je účet %s\n",
                    {shown, ShownAccount(items.account_), ShownAccount(profileAccount_)});
     } else {
-      LogFormatted(log, "Soubor %s je z účtu %s\n", {shown, ShownAccount(items.account_)});
+      LogFormatted(log, LogKind::kInformation, "Soubor %s je z účtu %s\n",
+                   {shown, ShownAccount(items.account_)});
     }
   }
   for (std::string& id : items.ids_) ids_.emplace(std::move(id), shown);
@@ -202,7 +204,7 @@ const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine
   });
   for (size_t i = 1; i < dated.size(); ++i) {
     if (dated[i]->index < dated[i - 1]->index) {
-      LogFormatted(log,
+      LogFormatted(log, LogKind::kInformation,
                    "Soubory nejsou zadány v pořadí svých dat: zůstatky navazují podle dat od "
                    "souboru %s, položky zůstávají v zadaném pořadí\n",
                    {dated.front()->shown});
@@ -221,7 +223,8 @@ const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine
         Before(next.start, reach->end) ||
         (reach->periodStated && next.periodStated && SameDay(next.start, reach->end));
     if (overlap) {
-      LogFormatted(log, "Soubory %s (%s až %s) a %s (%s až %s) se časově překrývají!!!\n",
+      LogFormatted(log, LogKind::kFileWarning,
+                   "Soubory %s (%s až %s) a %s (%s až %s) se časově překrývají\n",
                    {reach->shown, ShownDate(reach->start), ShownDate(reach->end), next.shown,
                     ShownDate(next.start), ShownDate(next.end)});
     }
@@ -229,7 +232,8 @@ const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine
     if (overlap) continue;
     if (previous.stated.hasClosing && next.stated.hasOpening &&
         previous.stated.closing != next.stated.opening) {
-      LogFormatted(log, "mezi soubory %s a %s chybí pohyby: konečný zůstatek %s, počáteční %s!!!\n",
+      LogFormatted(log, LogKind::kFileWarning,
+                   "mezi soubory %s a %s chybí pohyby: konečný zůstatek %s, počáteční %s\n",
                    {previous.shown, next.shown, ShownBalance(previous.stated.closing, unit),
                     ShownBalance(next.stated.opening, unit)});
     }

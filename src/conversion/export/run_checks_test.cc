@@ -74,7 +74,8 @@ class RunChecksTest : public testing::Test {
     request.outputPath = output_.c_str();
     request.balanceFromFile = balanceFromFile;
     std::remove(output_.c_str());
-    return RunStatementExport(request, [this](const char* line) { log_ += line; });
+    return RunStatementExport(
+        request, [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); });
   }
 
   // Old and new balance of the header, then the document number of each

@@ -51,10 +51,11 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   FileIdentity identity;
   const bool read = ReadWholeFile(path.c_str(), &content, &identity);
   const std::string shown = PathToText(path);
-  LogFormatted(log, "Převádím soubor %s\n", {shown});
+  LogFormatted(log, LogKind::kInformation, "Převádím soubor %s\n", {shown});
   if (!read) {
     // An empty path is the pass of a selection that names no file.
-    if (!path.empty()) LogFormatted(log, "Soubor %s nelze přečíst!!!\n", {shown});
+    if (!path.empty())
+      LogFormatted(log, LogKind::kFileWarning, "Soubor %s nelze přečíst\n", {shown});
     return outcome;
   }
   outcome.read = true;
@@ -63,15 +64,15 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   // twice.
   const std::string earlier = run->checks.EarlierCopy(content.view(), shown);
   if (!earlier.empty()) {
-    LogFormatted(log, "Soubor %s je stejný jako soubor %s, podruhé nebyl převeden!!!\n",
-                 {shown, earlier});
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Soubor %s je stejný jako soubor %s, podruhé nebyl převeden\n", {shown, earlier});
     outcome.converted = true;
     return outcome;
   }
   const TextEncoding encoding = DetectEncoding(content.view());
   if (encoding != TextEncoding::kWindows1250) {
     content.Shorten(ToWindows1250InPlace(content.data(), content.size(), encoding));
-    LogFormatted(log, "Soubor je v kódování %s, převeden do Windows-1250\n",
+    LogFormatted(log, LogKind::kInformation, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
   }
   // Room for every record at once, so the export text never has to move.
@@ -86,14 +87,14 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   if (!outcome.converted) {
     std::string why;
     for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;
-    LogFormatted(log, "Soubor %s: formát nerozpoznán (%s), soubor nebyl převeden!!!\n",
-                 {shown, why});
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Soubor %s: formát nerozpoznán (%s), soubor nebyl převeden\n", {shown, why});
   }
   if (textLength < content.size()) {
     const int32_t line =
         1 + static_cast<int32_t>(std::count(content.data(), content.data() + textLength, '\n'));
-    LogFormatted(log,
-                 "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden!!!\n",
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden\n",
                  {shown, line});
   }
   return outcome;

@@ -15,25 +15,26 @@ bool LogRecordReports(const std::string& path, const std::vector<FieldCut>& repo
     switch (report.kind) {
       case FieldCut::Kind::kCut:
         if (std::strcmp(report.field, kAmountField) == 0) {
-          LogFormatted(log,
+          LogFormatted(log, LogKind::kFailure,
                        "Soubor %s, řádek %d: částka má víc než 12 číslic v haléřích, soubor nelze "
-                       "zapsat!!!\n",
+                       "zapsat\n",
                        {path, line});
           amountsFit = false;
         } else {
-          LogFormatted(
-              log, "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec!!!\n",
-              {path, line, report.field});
+          LogFormatted(log, LogKind::kNote,
+                       "Soubor %s, řádek %d: %s je delší než pole v ABO, zapsán jen jeho konec\n",
+                       {path, line, report.field});
         }
         break;
       case FieldCut::Kind::kAmountTooLarge:
-        LogFormatted(log, "Soubor %s, řádek %d: částka je mimo rozsah čísel, čtena jako 0!!!\n",
+        LogFormatted(log, LogKind::kItemWarning,
+                     "Soubor %s, řádek %d: částka je mimo rozsah čísel, čtena jako 0\n",
                      {path, line});
         break;
       case FieldCut::Kind::kAmountPartlyRead:
-        LogFormatted(log,
+        LogFormatted(log, LogKind::kItemWarning,
                      "Soubor %s, řádek %d: částka „%s“ nebyla přečtena celá, zbytek za číslem "
-                     "vynechán!!!\n",
+                     "vynechán\n",
                      {path, line, report.text});
         break;
       case FieldCut::Kind::kUnreadableDate:
@@ -42,9 +43,9 @@ bool LogRecordReports(const std::string& path, const std::vector<FieldCut>& repo
     }
   }
   if (unreadableDates > 0) {
-    LogFormatted(log,
+    LogFormatted(log, LogKind::kItemWarning,
                  "Soubor %s, řádek %d: datum není ve tvaru RRRR/MM/DD, položka nemá správné datum "
-                 "(takových řádků je v souboru %d)!!!\n",
+                 "(takových řádků je v souboru %d)\n",
                  {path, firstUnreadableDate, unreadableDates});
   }
   return amountsFit;

@@ -2,8 +2,6 @@
 
 #include <cstdint>
 #include <new>
-#include <string>
-#include <string_view>
 
 #include "conversion/export/export_totals.h"
 #include "conversion/export/header_values.h"
@@ -13,20 +11,15 @@
 namespace tarvolo {
 namespace {
 
-// Counts the lines of a run that warn about its items: those that end with
-// "!!!", but a value cut to its field, which the accounting program books as
-// it is.
+// Counts the lines of a run that warn; a value cut to its field is only a
+// note, as the accounting program books it as it is.
 class WarningCount {
  public:
   explicit WarningCount(const LogLine& log) : log_(log) {}
   LogLine Log() {
-    return [this](const char* line) {
-      const std::string_view text(line);
-      if (text.size() >= 4 && text.compare(text.size() - 4, 4, "!!!\n") == 0 &&
-          text.find(" je delší než pole v ABO") == std::string_view::npos) {
-        ++count_;
-      }
-      log_(line);
+    return [this](LogKind kind, const char* line) {
+      if (IsWarning(kind)) ++count_;
+      log_(kind, line);
     };
   }
   int32_t count() const { return count_; }
@@ -58,7 +51,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& plain
   const ExportOutcome outcome =
       sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
   if (warnings.count() == 0) return outcome;
-  LogFormatted(plainLog, "Pozor: %d upozornění, zkontrolujte je před importem!!!\n",
+  LogFormatted(plainLog, LogKind::kNote, "Pozor: %d upozornění, zkontrolujte je před importem\n",
                {warnings.count()});
   return ExportOutcome::kWrittenWithProblems;
 }
@@ -71,7 +64,7 @@ ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& lo
   try {
     return ExportStatement(request, log);
   } catch (const std::bad_alloc&) {
-    log("Nedostatek paměti, soubor nelze zapsat!!!\n");
+    log(LogKind::kFailure, "Nedostatek paměti, soubor nelze zapsat\n");
     return ExportOutcome::kRefused;
   }
 }

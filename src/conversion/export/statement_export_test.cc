@@ -61,7 +61,9 @@ class StatementExportTest : public testing::Test {
     request.statementDate = NoonOf(2014, 9, 24);
     request.outputPath = output_.c_str();
     request.everyFileRequired = everyFileRequired;
-    return RunStatementExport(request, [this](const char* line) { log_.push_back(line); });
+    return RunStatementExport(request, [this](LogKind kind, const char* line) {
+      log_.push_back(ShownLogLine(kind, line));
+    });
   }
 
   // Converts one statement file holding `items` and returns the header line.

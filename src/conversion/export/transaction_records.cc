@@ -31,20 +31,20 @@ bool AppendLayoutRecords(const std::string& path, const std::string& text, std::
   LayoutReading reading;
   const size_t mark = exportText.size();
   const ExportTotals before = g_exportTotals;
-  std::vector<std::string> lines;
+  std::vector<std::pair<LogKind, std::string>> lines;
   ReadLayoutItems(
       path, statement, layout, &currency,
       [&](const StatementItem& item) {
         writer.Append(item, exportText);
         AddItemToTotals(item.amount, &g_exportTotals);
       },
-      [&lines](const char* line) { lines.emplace_back(line); }, &reading);
+      [&lines](LogKind kind, const char* line) { lines.emplace_back(kind, line); }, &reading);
   if (!reading.confirmation.Confirmed()) {
     exportText.resize(mark);
     g_exportTotals = before;
     return false;
   }
-  for (const std::string& line : lines) log(line.c_str());
+  for (const auto& [kind, line] : lines) log(kind, line.c_str());
   if (stated) *stated = reading.stated;
   return true;
 }

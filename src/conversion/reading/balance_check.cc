@@ -188,34 +188,36 @@ StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log)
   }
   if (!stated.hasOpening && !stated.hasClosing) return stated;
   if (tooLarge_) {
-    LogFormatted(log, "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké!!!\n", {path});
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké\n", {path});
     return StatedBalances();
   }
   if (otherCurrency_ > 0) {
-    LogFormatted(log, "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
                  {path, otherCurrency_});
   }
   if (stated.hasOpening && stated.hasClosing) {
     const int64_t computed = stated.opening + total_;
     if (computed == stated.closing) {
-      LogFormatted(log,
+      LogFormatted(log, LogKind::kInformation,
                    "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
                    "souhlasí\n",
                    {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing)});
     } else {
-      LogFormatted(log,
+      LogFormatted(log, LogKind::kFileWarning,
                    "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f Kč, ale soubor uvádí "
-                   "konečný zůstatek %.2f Kč, rozdíl %.2f Kč!!!\n",
+                   "konečný zůstatek %.2f Kč, rozdíl %.2f Kč\n",
                    {path, Crowns(stated.opening), Crowns(total_), Crowns(computed),
                     Crowns(stated.closing), Crowns(stated.closing - computed)});
     }
   } else if (stated.hasOpening) {
-    LogFormatted(log,
+    LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
                  "soubor konečný zůstatek neuvádí\n",
                  {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_)});
   } else {
-    LogFormatted(log,
+    LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f Kč, "
                  "soubor počáteční zůstatek neuvádí\n",
                  {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_)});
@@ -227,27 +229,27 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
                        ProfileValues* values, const LogLine& log) {
   if (!stated.hasOpening) {
     if (!fromFile) return true;
-    LogFormatted(log,
+    LogFormatted(log, LogKind::kFailure,
                  "Soubor %s neuvádí počáteční zůstatek, který měla převzít hlavička; nic "
-                 "nezapsáno!!!\n",
+                 "nezapsáno\n",
                  {firstPath});
     return false;
   }
   if (fromFile) {
     if (!FitsHeader(stated.opening)) {
-      log(kHeaderDigitsRefusal);
+      log(LogKind::kFailure, kHeaderDigitsRefusal);
       return false;
     }
     values->openingHellers = stated.opening;
     values->openingBalance = Crowns(stated.opening);
-    LogFormatted(log, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
+    LogFormatted(log, LogKind::kInformation, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
                  {Crowns(stated.opening), firstPath});
     return true;
   }
   if (values->openingHellers == stated.opening) return true;
-  LogFormatted(log,
+  LogFormatted(log, LogKind::kFileWarning,
                "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
-               "souboru %s; hlavička má zůstatek z nastavení!!!\n",
+               "souboru %s; hlavička má zůstatek z nastavení\n",
                {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
   return true;
 }

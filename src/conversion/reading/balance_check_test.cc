@@ -41,8 +41,9 @@ TEST(BalanceCheck, OpeningBalanceOfTheProfileAndOfTheFirstFile) {
     ProfileValues values;
     values.openingHellers = c.profile;
     values.openingBalance = static_cast<double>(c.profile) / 100.0;
-    EXPECT_EQ(TakeStatedOpening("a.csv", c.stated, c.fromFile, &values,
-                                [&log](const char* line) { log += line; }),
+    EXPECT_EQ(TakeStatedOpening(
+                  "a.csv", c.stated, c.fromFile, &values,
+                  [&log](LogKind kind, const char* line) { log += ShownLogLine(kind, line); }),
               c.taken)
         << c.what;
     EXPECT_EQ(values.openingHellers, c.opening) << c.what;

@@ -500,12 +500,14 @@ class LayoutReader {
 
   void Summarise() {
     if (suppressed_ > 0) {
-      LogLineOf("Soubor %s: dalších %d upozornění nevypsáno!!!\n", {path_, suppressed_});
+      LogLineOf(LogKind::kItemWarning, "Soubor %s: dalších %d upozornění nevypsáno\n",
+                {path_, suppressed_});
     }
     std::string fees, zero;
     if (fees_ > 0) Render(fees, " (z toho %d poplatků)", {fees_});
     if (zero_ > 0) Render(zero, ", vynecháno %d s nulovou částkou", {zero_});
     LogLineOf(
+        LogKind::kInformation,
         "Soubor %s: rozpoznán formát %s, převedeno %d položek%s, vynecháno %d řádků bez data nebo "
         "částky, vynecháno %d nezaúčtovaných%s\n",
         {path_, layout_.name, items_, fees, skipped_, notBooked_, zero});
@@ -524,7 +526,7 @@ class LayoutReader {
       return;
     }
     ++warnings_;
-    LogLineOf("Soubor %s, řádek %d: %s!!!\n", {path_, int32_t{line}, text});
+    LogLineOf(LogKind::kItemWarning, "Soubor %s, řádek %d: %s\n", {path_, int32_t{line}, text});
   }
 
   // A value of the row as a warning shows it: on one line, cut to `width`.
@@ -534,8 +536,8 @@ class LayoutReader {
     return scratch_;
   }
 
-  void LogLineOf(const char* format, std::initializer_list<FormatArg> args) {
-    LogFormatted(log_, format, args);
+  void LogLineOf(LogKind kind, const char* format, std::initializer_list<FormatArg> args) {
+    LogFormatted(log_, kind, format, args);
   }
 
   const std::string& path_;

@@ -1,13 +1,23 @@
 #include "conversion/values/log_line.h"
 
-#include <string>
+#include <cstring>
 
 namespace tarvolo {
 
-void LogFormatted(const LogLine& log, const char* format, std::initializer_list<FormatArg> args) {
+std::string ShownLogLine(LogKind kind, const char* text) {
+  std::string line(text ? text : "");
+  if (!IsMarked(kind)) return line;
+  size_t end = line.size();
+  while (end > 0 && line[end - 1] == '\n') --end;
+  line.insert(end, "!!!");
+  return line;
+}
+
+void LogFormatted(const LogLine& log, LogKind kind, const char* format,
+                  std::initializer_list<FormatArg> args) {
   std::string line;
   Render(line, format, args);
-  log(line.c_str());
+  log(kind, line.c_str());
 }
 
 }  // namespace tarvolo

@@ -12,11 +12,11 @@
 namespace tarvolo {
 
 const char kHeaderDigitsRefusal[] =
-    "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n";
+    "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat\n";
 
 const char kAccountRefusal[] =
     "Číslo účtu musí být ve tvaru předčíslí-číslo (nejvýš 6 a 10 číslic), případně s kódem banky "
-    "za lomítkem!!!\n";
+    "za lomítkem\n";
 const char kDroppedBankLine[] =
     "Kód banky %s za číslem účtu v nastavení vynechán, soubor ABO jej nemá\n";
 
@@ -61,14 +61,14 @@ const char* ReadProfileValues(ProfileValues* values) {
   const AccountSettings& profile = g_accountSettings;
   values->oldBalanceDate.clear();
   if (!AppendDdMmYy(values->oldBalanceDate, profile.balanceDate)) {
-    return "Neplatné datum zůstatku!!!\n";
+    return "Neplatné datum zůstatku\n";
   }
   if (profile.statementNumber < 0 || profile.statementNumber > 999) {
-    return "Číslo výpisu musí být od 0 do 999!!!\n";
+    return "Číslo výpisu musí být od 0 do 999\n";
   }
   if (HasLineBreak(profile.accountNumber, sizeof profile.accountNumber) ||
       HasLineBreak(profile.accountName, sizeof profile.accountName)) {
-    return "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n";
+    return "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat\n";
   }
   AccountNumber account;
   if (!ReadProfileAccount(&account)) {
