@@ -73,7 +73,7 @@ void BM_AppendLayoutRecords(benchmark::State& state) {
     g_exportTotals = ExportTotals();
     std::string exportText;
     exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
-    AppendLayoutRecords("fio.csv", statement, exportText, nullptr, [](const char*) {});
+    AppendLayoutRecords("fio.csv", statement, exportText, nullptr, [](LogKind, const char*) {});
     benchmark::DoNotOptimize(exportText.data());
   }
   state.SetItemsProcessed(state.iterations() * lines);

@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(item.description.size() <= kMessageWidth, "description too long");
   };
   ReadLayoutItems(
-      "v.csv", text, layout, &currency, sink, [](const char*) {}, &reading);
+      "v.csv", text, layout, &currency, sink, [](LogKind, const char*) {}, &reading);
   const ReadingConfirmation& confirmation = reading.confirmation;
   FUZZ_CHECK(confirmation.readable >= 0 && confirmation.readable <= confirmation.dataLines,
              "readable " + std::to_string(confirmation.readable) + " of " +
