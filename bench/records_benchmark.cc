@@ -2,13 +2,11 @@
 // lines; the figure that matters is items per second and its growth.
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <string>
 
 #include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
 #include "conversion/reading/layout_records.h"
-#include "settings/account_settings.h"
 
 namespace tarvolo {
 namespace {
@@ -30,12 +28,11 @@ std::string GeneratedStatement(int lines) {
 void BM_AppendTransactionRecords(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   const std::string statement = GeneratedStatement(lines);
-  std::strcpy(g_accountSettings.accountNumber, "2000145399");
   for (auto _ : state) {
-    g_exportTotals = ExportTotals();
+    ExportTotals totals;
     std::string exportText;
     exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
-    AppendTransactionRecords(statement.c_str(), exportText);
+    AppendTransactionRecords(statement.c_str(), "2000145399", exportText, &totals);
     benchmark::DoNotOptimize(exportText.data());
   }
   state.SetItemsProcessed(state.iterations() * lines);
@@ -68,12 +65,12 @@ std::string GeneratedFioStatement(int lines) {
 void BM_AppendLayoutRecords(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   const std::string statement = GeneratedFioStatement(lines);
-  std::strcpy(g_accountSettings.accountNumber, "2000145399");
   for (auto _ : state) {
-    g_exportTotals = ExportTotals();
+    ExportTotals totals;
     std::string exportText;
     exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
-    AppendLayoutRecords("fio.csv", statement, exportText, nullptr, [](LogKind, const char*) {});
+    AppendLayoutRecords("fio.csv", statement, "2000145399", exportText, &totals, nullptr,
+                        [](LogKind, const char*) {});
     benchmark::DoNotOptimize(exportText.data());
   }
   state.SetItemsProcessed(state.iterations() * lines);

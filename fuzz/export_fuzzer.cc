@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/statement_export.h"
 #include "fuzz_checks.h"
 #include "settings/account_settings.h"
@@ -60,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     selection.append(2, '\0');
   }
   std::vector<std::string> log;
-  const ExportOutcome outcome = RunExport(selection, output, &log);
+  const ExportResult result = RunExport(selection, output, &log);
+  const ExportOutcome outcome = result.outcome;
 
   int converting = 0;
   for (const std::string& line : log) {
@@ -82,7 +82,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(written.size() >= 2 * 130, "written file shorter than header and one record");
   const HeaderSummary header = CheckHeaderLine(written.substr(0, 130));
   const RecordSummary records = CheckRecordLines(written, 130);
-  FUZZ_CHECK(records.count == g_exportTotals.itemCount, "item count differs from records");
+  FUZZ_CHECK(
+      result.statements.size() == 1 && records.count == result.statements[0].totals.itemCount,
+      "item count differs from records");
   FUZZ_CHECK(header.debits == records.debitHellers && header.credits == records.creditHellers,
              "header turnovers are not the sums of the records: " + written.substr(0, 130));
   std::string text(reinterpret_cast<const char*>(data), size);

@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "platform/whole_file.h"
+#include "settings/account_settings.h"
 
 #include "conversion/gpc/gpc_records.h"
 
@@ -133,11 +134,12 @@ int CountDataLines(const std::string& text) {
   return lines;
 }
 
-ExportOutcome RunExport(const std::string& selection, const std::string& output,
-                        std::vector<std::string>* log) {
+ExportResult RunExport(const std::string& selection, const std::string& output,
+                       std::vector<std::string>* log) {
   ExportRequest request;
   request.selection = selection.data();
   request.selectionSize = selection.size();
+  request.profile = ProfileOf(g_accountSettings);
   request.statementDate = 1411560000;
   request.outputPath = output.c_str();
   return RunStatementExport(

@@ -49,9 +49,10 @@ HeaderSummary CheckHeaderLine(const std::string& line);
 int CountDataLines(const std::string& text);
 
 // Runs the export of `selection` (NUL-terminated strings ended by an empty
-// one) into `output` on 24 September 2014, collecting the log lines.
-ExportOutcome RunExport(const std::string& selection, const std::string& output,
-                        std::vector<std::string>* log);
+// one) into `output` on 24 September 2014 with the profile of
+// g_accountSettings, collecting the log lines.
+ExportResult RunExport(const std::string& selection, const std::string& output,
+                       std::vector<std::string>* log);
 
 // A private folder for the files of one fuzzing process, removed at exit.
 const std::string& FuzzFolder();

@@ -13,26 +13,23 @@
 #include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
 #include "fuzz_checks.h"
-#include "settings/account_settings.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   using namespace tarvolo;
   const std::string text(reinterpret_cast<const char*>(data), size);
-  g_accountSettings = AccountSettings();
-  std::strcpy(g_accountSettings.accountNumber, "19-2000145399");
-  g_exportTotals = ExportTotals();
+  ExportTotals totals;
 
   std::string exportText = "head";
   std::vector<FieldCut> cuts;
-  AppendTransactionRecords(text.c_str(), exportText, &cuts);
+  AppendTransactionRecords(text.c_str(), "19-2000145399", exportText, &totals, &cuts);
 
   FUZZ_CHECK(exportText.compare(0, 4, "head") == 0, "text before the records was changed");
   const RecordSummary records = CheckRecordLines(exportText, 4);
   const int lines = CountDataLines(text);
   FUZZ_CHECK(records.count == lines, "records " + std::to_string(records.count) + " for " +
                                          std::to_string(lines) + " data lines");
-  FUZZ_CHECK(g_exportTotals.itemCount == records.count, "item count differs from records");
-  FUZZ_CHECK(g_exportTotals.creditSum >= 0 && g_exportTotals.debitSum >= 0, "negative sum");
+  FUZZ_CHECK(totals.itemCount == records.count, "item count differs from records");
+  FUZZ_CHECK(totals.creditSum >= 0 && totals.debitSum >= 0, "negative sum");
 
   // Lines whose fields are all empty are passed over, so cuts may stand on
   // any line of the text.
@@ -47,23 +44,23 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   // The heller totals are the sums of the records' amounts, to the heller.
-  if (!amountCut && !g_exportTotals.hellersOverflow) {
-    FUZZ_CHECK(g_exportTotals.creditHellers == records.creditHellers,
-               "credit hellers " + std::to_string(g_exportTotals.creditHellers) + " vs records " +
+  if (!amountCut && !totals.hellersOverflow) {
+    FUZZ_CHECK(totals.creditHellers == records.creditHellers,
+               "credit hellers " + std::to_string(totals.creditHellers) + " vs records " +
                    std::to_string(records.creditHellers));
-    FUZZ_CHECK(g_exportTotals.debitHellers == records.debitHellers,
-               "debit hellers " + std::to_string(g_exportTotals.debitHellers) + " vs records " +
+    FUZZ_CHECK(totals.debitHellers == records.debitHellers,
+               "debit hellers " + std::to_string(totals.debitHellers) + " vs records " +
                    std::to_string(records.debitHellers));
     // Each item's crowns round to its hellers: the sums differ by at most
     // half a heller an item, beside the error of adding doubles.
-    const auto near = [](double crowns, int64_t hellers) {
+    const auto near = [&totals](double crowns, int64_t hellers) {
       const double hundredfold = crowns * 100;
       return std::fabs(hundredfold - static_cast<double>(hellers)) <=
-             0.5 * g_exportTotals.itemCount + 1e-9 * std::fabs(hundredfold) + 1e-6;
+             0.5 * totals.itemCount + 1e-9 * std::fabs(hundredfold) + 1e-6;
     };
-    FUZZ_CHECK(near(g_exportTotals.creditSum, g_exportTotals.creditHellers) &&
-                   near(g_exportTotals.debitSum, g_exportTotals.debitHellers),
-               "crown sums far from the heller sums");
+    FUZZ_CHECK(
+        near(totals.creditSum, totals.creditHellers) && near(totals.debitSum, totals.debitHellers),
+        "crown sums far from the heller sums");
   }
   return 0;
 }

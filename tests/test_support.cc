@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/values/dates.h"
 #include "platform/whole_file.h"
 #include "settings/account_settings.h"
@@ -40,10 +39,7 @@ std::string TestZone() {
   return zone == nullptr ? "" : zone;
 }
 
-void ResetProgramState() {
-  std::memset(&g_accountSettings, 0, sizeof g_accountSettings);
-  g_exportTotals = ExportTotals();
-}
+void ResetProgramState() { std::memset(&g_accountSettings, 0, sizeof g_accountSettings); }
 
 void UseExampleProfile(const char* accountNumber) {
   ResetProgramState();

@@ -19,7 +19,7 @@ std::string FileNamesIn(const std::string& folder);
 // such as "Europe/Prague"); "" when none was set.
 std::string TestZone();
 
-// Replaces the program's profile and totals with a clean state for one test.
+// Replaces the program's profile with a clean one for one test.
 void ResetProgramState();
 
 // A clean state with the profile of the export examples: the given own

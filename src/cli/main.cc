@@ -136,7 +136,7 @@ bool ApplyOptions(const CliOptions& options, AccountSettings* profile) {
 // saying why.
 bool ProfileWorthSaving() {
   ProfileValues values;
-  const char* refusal = ReadProfileValues(&values);
+  const char* refusal = ReadProfileValues(ProfileOf(g_accountSettings), &values);
   if (!refusal) return true;
   Print(stdout, ShownLogLine(LogKind::kFailure, refusal));
   std::fflush(stdout);
@@ -155,6 +155,7 @@ ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configP
   ExportRequest request;
   request.selection = selection.data();
   request.selectionSize = selection.size();
+  request.profile = ProfileOf(g_accountSettings);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   request.outputPath = options.outputPath.c_str();
   request.everyFileRequired = true;
@@ -162,13 +163,13 @@ ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configP
   request.balanceFromFile = options.balanceFromFile;
   if (!options.camtPath.empty()) request.camtPath = options.camtPath.c_str();
   request.bankCode = options.bankCode;
-  const ExportOutcome outcome = RunStatementExport(request, [](LogKind kind, const char* line) {
+  const ExportResult result = RunStatementExport(request, [](LogKind kind, const char* line) {
     std::string text = ShownLogLine(kind, line);
     if (text.empty() || text.back() != '\n') text += '\n';
     Print(stdout, text);
   });
   std::fflush(stdout);
-  return outcome;
+  return result.outcome;
 }
 
 // Converts the files; with --save the profile is kept too. The exit status.

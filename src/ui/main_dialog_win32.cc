@@ -5,6 +5,7 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/dates.h"
+#include "conversion/values/profile_values.h"
 #include "settings/settings_file.h"
 #include "ui/activity_log.h"
 #include "ui/activity_log_pane.h"
@@ -64,6 +65,7 @@ int StatementExport(HWND window, ControlBinding*) {
   ExportRequest request;
   request.selection = g_selectedFiles;
   request.selectionSize = sizeof g_selectedFiles;
+  request.profile = ProfileOf(g_accountSettings);
   request.statementDate = CurrentTimestamp();
   request.outputPath = "export.gpc";
   // The same statement for the programs that import camt.053 (SEPA XML).

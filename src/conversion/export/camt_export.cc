@@ -6,7 +6,6 @@
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
 #include "platform/clock.h"
-#include "settings/account_settings.h"
 
 namespace tarvolo {
 namespace {
@@ -20,13 +19,11 @@ CivilDate LocalDay(int64_t time) {
 
 }  // namespace
 
-std::string ComposeRunCamt(const CamtRunValues& values, const CamtEntries& entries, bool* hasIban) {
-  const AccountSettings& profile = g_accountSettings;
+std::string ComposeRunCamt(const CamtRunValues& values, const AccountProfile& profile,
+                           const CamtEntries& entries, bool* hasIban) {
   CamtAccount account;
-  account.number.assign(profile.accountNumber,
-                        strnlen(profile.accountNumber, sizeof profile.accountNumber));
-  account.name.assign(profile.accountName,
-                      strnlen(profile.accountName, sizeof profile.accountName));
+  account.number = profile.accountNumber;
+  account.name = profile.accountName;
   account.bankCode = values.bankCode;
   account.currency = values.currency.empty() ? "CZK" : values.currency;
   *hasIban = CamtAccountHasIban(account);

@@ -6,6 +6,7 @@
 
 #include "conversion/camt/camt_check.h"
 #include "conversion/camt/camt_entries.h"
+#include "conversion/values/profile_values.h"
 
 namespace tarvolo {
 
@@ -20,9 +21,10 @@ struct CamtRunValues {
 };
 
 // The whole camt.053 document of the run's entries, with the own account
-// and the statement number of g_accountSettings; `hasIban` tells whether
-// the account could be named by its IBAN.
-std::string ComposeRunCamt(const CamtRunValues& values, const CamtEntries& entries, bool* hasIban);
+// and the statement number of `profile`; `hasIban` tells whether the
+// account could be named by its IBAN.
+std::string ComposeRunCamt(const CamtRunValues& values, const AccountProfile& profile,
+                           const CamtEntries& entries, bool* hasIban);
 
 // What the check of that document compares it with.
 CamtExpectation ExpectationOf(const CamtRunValues& values, const CamtEntries& entries);

@@ -6,8 +6,6 @@
 
 namespace tarvolo {
 
-ExportTotals g_exportTotals;
-
 namespace {
 
 void AddHellers(int64_t hellers, int64_t* sum, bool* overflow) {
@@ -25,6 +23,7 @@ void AddItemToTotals(double amount, ExportTotals* totals, int64_t hellers) {
   const double magnitude = std::fabs(amount);
   (debit ? totals->debitSum : totals->creditSum) += magnitude;
   ++totals->itemCount;
+  ++(debit ? totals->debitCount : totals->creditCount);
   if (hellers < 0 && !WholeHellers(magnitude, &hellers)) {
     totals->hellersOverflow = true;
     return;
@@ -37,6 +36,8 @@ void AddTotals(const ExportTotals& file, ExportTotals* run) {
   run->creditSum += file.creditSum;
   run->debitSum += file.debitSum;
   run->itemCount += file.itemCount;
+  run->creditCount += file.creditCount;
+  run->debitCount += file.debitCount;
   run->hellersOverflow = run->hellersOverflow || file.hellersOverflow;
   AddHellers(file.creditHellers, &run->creditHellers, &run->hellersOverflow);
   AddHellers(file.debitHellers, &run->debitHellers, &run->hellersOverflow);

@@ -25,11 +25,14 @@ class FileReadingsTest : public testing::Test {
     ExportRequest request;
     request.selection = selection.data();
     request.selectionSize = selection.size();
+    request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputPath = output_.c_str();
     std::remove(output_.c_str());
     return RunStatementExport(
-        request, [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); });
+               request,
+               [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); })
+        .outcome;
   }
 
   // Amount and accounting code of each record, "+" between them.

@@ -1,12 +1,10 @@
 #include "conversion/export/header_values.h"
 
-#include "conversion/export/export_totals.h"
 #include "conversion/gpc/header_record.h"
 #include "conversion/reading/balance_check.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/decimal_rounding.h"
 #include "platform/text_encoding.h"
-#include "settings/account_settings.h"
 
 namespace tarvolo {
 namespace {
@@ -30,7 +28,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   *refused = ExportOutcome::kRefused;
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
-  const ExportTotals& totals = g_exportTotals;
+  const ExportTotals& totals = converted.run.totals;
   if (totals.creditSum + totals.debitSum == 0.0) {
     log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
     *refused = ExportOutcome::kNothingLoaded;
@@ -46,7 +44,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     return false;
   }
   ProfileValues& profile = values->profile;
-  if (const char* refusal = ReadProfileValues(&profile)) {
+  if (const char* refusal = ReadProfileValues(request.profile, &profile)) {
     log(LogKind::kFailure, refusal);
     return false;
   }
@@ -76,13 +74,13 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
 }
 
 // Puts the "074" header into the room left for it before the records.
-void ComposeHeader(const HeaderValues& values, std::string& exportText) {
-  const ExportTotals& totals = g_exportTotals;
+void ComposeHeader(const HeaderValues& values, const AccountProfile& profile,
+                   const ExportTotals& totals, std::string& exportText) {
   const int64_t oldHellers = values.oldHellers;
   const int64_t newHellers = values.newHellers;
   HeaderRecord header;
   header.account = values.profile.accountField.c_str();
-  header.accountName = g_accountSettings.accountName;
+  header.accountName = profile.accountName.c_str();
   header.oldBalanceDate = values.profile.oldBalanceDate.c_str();
   header.oldBalance = oldHellers;
   header.oldBalanceSign = *BalanceSign(oldHellers, values.profile.openingBalance);
@@ -92,7 +90,7 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   header.debitsSign = *TurnoverSign(totals.debitHellers);
   header.credits = totals.creditHellers;
   header.creditsSign = *TurnoverSign(totals.creditHellers);
-  header.statementNumber = g_accountSettings.statementNumber;
+  header.statementNumber = profile.statementNumber;
   header.statementDate = values.statementDate.c_str();
   ComposeHeaderRecord(header, &exportText[0]);
 }
@@ -104,8 +102,8 @@ std::string CurrencyUnit(const std::string& currency) {
 
 // The amounts of the header as the log shows them: in whole hellers, as the
 // header holds them, and in the statement's currency.
-void LogTotals(const HeaderValues& values, const std::string& currency, const LogLine& log) {
-  const ExportTotals& totals = g_exportTotals;
+void LogTotals(const HeaderValues& values, const std::string& currency, const ExportTotals& totals,
+               const LogLine& log) {
   const std::string unit = CurrencyUnit(currency);
   LogFormatted(
       log, LogKind::kInformation, "Načteno %d položek, starý zůstatek %.2f %s, nový %.2f %s\n",

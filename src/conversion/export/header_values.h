@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_export.h"
@@ -29,13 +30,15 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  ExportOutcome* refused);
 
 // Writes the header last, as its turnovers are the sums of the records.
-void ComposeHeader(const HeaderValues& values, std::string& exportText);
+void ComposeHeader(const HeaderValues& values, const AccountProfile& profile,
+                   const ExportTotals& totals, std::string& exportText);
 
 // Lets the log name amounts in the statement's own currency.
 std::string CurrencyUnit(const std::string& currency);
 
 // Shows the user the totals the header holds before the file is written.
-void LogTotals(const HeaderValues& values, const std::string& currency, const LogLine& log);
+void LogTotals(const HeaderValues& values, const std::string& currency, const ExportTotals& totals,
+               const LogLine& log);
 
 }  // namespace tarvolo
 

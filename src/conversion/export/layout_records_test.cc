@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <string>
 #include <utility>
@@ -10,7 +9,6 @@
 
 #include "conversion/export/export_totals.h"
 #include "conversion/gpc/item_record_writer.h"
-#include "settings/account_settings.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -18,11 +16,6 @@ namespace {
 
 class LayoutRecordsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    ResetProgramState();
-    std::strcpy(g_accountSettings.accountNumber, "2000145399");
-  }
-
   // Converts `text` as the file "v.csv"; false when it is left to the
   // Servis24 rules.
   bool Convert(const std::string& text) {
@@ -30,8 +23,9 @@ class LayoutRecordsTest : public testing::Test {
     log_.clear();
     cuts_.clear();
     stated_ = StatedBalances();
+    totals_ = ExportTotals();
     return AppendLayoutRecords(
-        "v.csv", text, records_, &cuts_,
+        "v.csv", text, "2000145399", records_, &totals_, &cuts_,
         [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); }, &stated_);
   }
 
@@ -74,6 +68,7 @@ class LayoutRecordsTest : public testing::Test {
   std::string log_;
   std::vector<FieldCut> cuts_;
   StatedBalances stated_;
+  ExportTotals totals_;
 };
 
 TEST_F(LayoutRecordsTest, ItemsFromTheNamedColumns) {
@@ -135,11 +130,9 @@ TEST_F(LayoutRecordsTest, ItemsFromTheNamedColumns) {
         "Typ                 "}},
   };
   for (const Case& c : cases) {
-    ResetProgramState();
-    std::strcpy(g_accountSettings.accountNumber, "2000145399");
     ASSERT_TRUE(Convert(c.text)) << c.what;
     EXPECT_EQ(AllFields(), c.records) << c.what;
-    EXPECT_EQ(g_exportTotals.itemCount, static_cast<int32_t>(c.records.size())) << c.what;
+    EXPECT_EQ(totals_.itemCount, static_cast<int32_t>(c.records.size())) << c.what;
   }
 }
 
@@ -189,7 +182,6 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
   };
   for (const Case& c : cases) {
-    ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
     EXPECT_EQ(records_.size(), c.items * kRecordLength) << c.what;
     EXPECT_EQ(log_, c.log) << c.what;
@@ -240,7 +232,6 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
        "nebo částky, vynecháno 0 nezaúčtovaných\n"},
   };
   for (const Case& c : cases) {
-    ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
     EXPECT_EQ(RecordSpans({{48, 12}, {60, 1}, {91, 6}, {97, 20}}), c.records) << c.what;
     EXPECT_EQ(log_, c.log) << c.what;
@@ -300,7 +291,6 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        "řádek 3: protiúčet 516844******1234 nelze přečíst celý, zapsány nuly!!!"},
   };
   for (const Case& c : cases) {
-    ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
     EXPECT_EQ(RecordSpans({{48, 12}, {60, 1}, {91, 6}, {122, 6}, {19, 16}}), c.records) << c.what;
     EXPECT_EQ(log_.find("!!!") != std::string::npos, !c.warning.empty()) << c.what << log_;
@@ -379,7 +369,6 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
       {"no balance stated", "Datum;Částka;Zůstatek\n1.9.2014;5;\n", "", {}},
   };
   for (const Case& c : cases) {
-    ResetProgramState();
     ASSERT_TRUE(Convert(c.text)) << c.what;
     const size_t summary = log_.find("rozpoznán formát");
     ASSERT_NE(summary, std::string::npos) << c.what;

@@ -5,12 +5,10 @@
 
 #include "conversion/camt/camt_check.h"
 #include "conversion/export/camt_export.h"
-#include "conversion/export/export_totals.h"
 #include "conversion/gpc/gpc_check.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
 #include "platform/whole_file.h"
-#include "settings/account_settings.h"
 
 namespace tarvolo {
 namespace {
@@ -42,12 +40,12 @@ constexpr size_t kLoggedProblems = 5;
 CamtRunValues CamtValuesOf(const ExportRequest& request, const ConvertedFiles& converted,
                            const HeaderValues& values) {
   CamtRunValues run;
-  run.balanceDate = g_accountSettings.balanceDate;
+  run.balanceDate = request.profile.balanceDate;
   run.statementDate = request.statementDate;
   run.openingHellers = values.oldHellers;
   run.closingHellers = values.newHellers;
-  run.creditHellers = g_exportTotals.creditHellers;
-  run.debitHellers = g_exportTotals.debitHellers;
+  run.creditHellers = converted.run.totals.creditHellers;
+  run.debitHellers = converted.run.totals.debitHellers;
   run.currency = converted.run.currency;
   run.bankCode = converted.run.bankCode;
   return run;
@@ -83,7 +81,7 @@ bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converte
     }
     const CamtRunValues run = CamtValuesOf(request, converted, values);
     bool hasIban = false;
-    camt = ComposeRunCamt(run, converted.camt, &hasIban);
+    camt = ComposeRunCamt(run, request.profile, converted.camt, &hasIban);
     if (!hasIban) {
       LogFormatted(log, LogKind::kInformation,
                    "Soubor %s uvádí účet bez IBAN (kód banky není znám, zadejte jej volbou "

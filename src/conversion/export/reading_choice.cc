@@ -1,6 +1,5 @@
 #include "conversion/export/reading_choice.h"
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/run_log.h"
 #include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/balance_check.h"
@@ -57,7 +56,7 @@ class Attempt {
   bool Accept(const std::string& path, RunChecks& checks, const StatedBalances& stated,
               const LogLine& log) {
     items_.Finish();
-    AddTotals(totals_, &g_exportTotals);
+    AddTotals(totals_, &run_->totals);
     for (const auto& [kind, line] : lines_) log(kind, line.c_str());
     const bool fit = LogRecordReports(path, cuts_, log);
     checks.AcceptFile(items_, path, stated, log);
@@ -75,7 +74,7 @@ class Attempt {
   RunState* run_;
   CamtEntries::Mark camtMark_;
   std::vector<FieldCut> cuts_;
-  ItemRecordWriter writer_{&cuts_};
+  ItemRecordWriter writer_{run_->ownAccountField, &cuts_};
   ExportTotals totals_;
   std::vector<std::pair<LogKind, std::string>> lines_;
   RunChecks::FileItems items_;

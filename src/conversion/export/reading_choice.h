@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conversion/camt/camt_entries.h"
+#include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/values/log_line.h"
 
@@ -19,6 +20,8 @@ struct RunState {
   RunChecks checks;
   CamtEntries* camt = nullptr;  // the camt.053 entries, when they are written
   int32_t bankCode = 0;         // the own account's, where a file tells it
+  std::string ownAccountField;  // the profile's, for the records
+  ExportTotals totals;          // of the readings chosen so far
 };
 
 // Lets a file be read the way its data confirm, leaving no trace of the readings they refuse.

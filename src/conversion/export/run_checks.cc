@@ -7,7 +7,6 @@
 #include "conversion/export/run_log.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/profile_values.h"
-#include "settings/account_settings.h"
 
 namespace tarvolo {
 namespace {
@@ -57,13 +56,10 @@ std::string ShownBalance(int64_t hellers, const std::string& unit) {
 
 }  // namespace
 
-RunChecks::RunChecks() {
-  const AccountSettings& profile = g_accountSettings;
-  const std::string_view text(profile.accountNumber,
-                              strnlen(profile.accountNumber, sizeof profile.accountNumber));
+void RunChecks::SetProfileAccount(std::string_view typed) {
   // An empty profile account gives nothing to compare with.
-  hasProfileAccount_ = text.find_first_not_of(" \t") != std::string_view::npos &&
-                       ReadAccountNumber(text, false, &profileAccount_);
+  hasProfileAccount_ = typed.find_first_not_of(" \t") != std::string_view::npos &&
+                       ReadAccountNumber(typed, false, &profileAccount_);
 }
 
 namespace {

@@ -33,7 +33,7 @@ struct FileFacts {
 class RunChecks {
  public:
   // Takes the profile's own account, when it has a readable one.
-  RunChecks();
+  void SetProfileAccount(std::string_view typed);
 
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.

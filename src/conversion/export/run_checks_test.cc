@@ -70,12 +70,15 @@ class RunChecksTest : public testing::Test {
     ExportRequest request;
     request.selection = selection.data();
     request.selectionSize = selection.size();
+    request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputPath = output_.c_str();
     request.balanceFromFile = balanceFromFile;
     std::remove(output_.c_str());
     return RunStatementExport(
-        request, [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); });
+               request,
+               [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); })
+        .outcome;
   }
 
   // Old and new balance of the header, then the document number of each

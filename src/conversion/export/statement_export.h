@@ -1,9 +1,15 @@
 #ifndef TARVOLO_CONVERSION_EXPORT_STATEMENT_EXPORT_H_
 #define TARVOLO_CONVERSION_EXPORT_STATEMENT_EXPORT_H_
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <vector>
+
 #include "conversion/values/log_line.h"
+#include "conversion/values/profile_values.h"
+#include "conversion/values/statement_totals.h"
 
 namespace tarvolo {
 
@@ -13,6 +19,8 @@ struct ExportRequest {
   // selectionSize bytes.
   const char* selection = nullptr;
   size_t selectionSize = 0;
+  // The profile's values, as the front end holds them.
+  AccountProfile profile;
   // The statement date (the day of the run) as a timestamp.
   int32_t statementDate = 0;
   // Where the statement is written; relative paths land in the current folder.
@@ -41,10 +49,29 @@ enum class ExportOutcome {
   kWriteFailed,
 };
 
+// One statement a run wrote: one account in one currency.
+struct WrittenStatement {
+  std::vector<std::string> paths;  // its files, in the order they were asked for
+  std::string currency;            // its code, "CZK" where no file names one
+  StatementTotals totals;
+};
+
+// What a run did.
+struct ExportResult {
+  ExportOutcome outcome = ExportOutcome::kNothingLoaded;
+  std::vector<WrittenStatement> statements;  // none unless written
+  // The lines the run logged, counted by their kind.
+  std::array<int32_t, kLogKindCount> lines{};
+
+  int32_t LinesOf(LogKind kind) const { return lines[static_cast<size_t>(kind)]; }
+  // The lines that warn, which the run's last line counts for the user.
+  int32_t Warnings() const;
+};
+
 // The conversion run: reads every selected statement file, builds the "075"
-// records and the "074" header from g_accountSettings and g_exportTotals,
-// writes the statement file and reports each step through `log`.
-ExportOutcome RunStatementExport(const ExportRequest& request, const LogLine& log);
+// records and the "074" header from the request's profile and the items'
+// sums, writes the statement file and reports each step through `log`.
+ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log);
 
 }  // namespace tarvolo
 

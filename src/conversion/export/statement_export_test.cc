@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/gpc/gpc_check.h"
 #include "conversion/values/dates.h"
 #include "platform/file.h"
@@ -58,12 +57,14 @@ class StatementExportTest : public testing::Test {
     ExportRequest request;
     request.selection = selection.data();
     request.selectionSize = selection.size();
+    request.profile = ProfileOf(g_accountSettings);
     request.statementDate = NoonOf(2014, 9, 24);
     request.outputPath = output_.c_str();
     request.everyFileRequired = everyFileRequired;
-    return RunStatementExport(request, [this](LogKind kind, const char* line) {
+    result_ = RunStatementExport(request, [this](LogKind kind, const char* line) {
       log_.push_back(ShownLogLine(kind, line));
     });
+    return result_.outcome;
   }
 
   // Converts one statement file holding `items` and returns the header line.
@@ -77,6 +78,7 @@ class StatementExportTest : public testing::Test {
   std::string output_;
   std::string selection_;
   std::vector<std::string> log_;
+  ExportResult result_;
 };
 
 TEST_F(StatementExportTest, HeaderExample) {
@@ -100,7 +102,19 @@ TEST_F(StatementExportTest, HeaderExample) {
       "Kontrola souboru " + output_ + ": v pořádku\n",
   };
   EXPECT_EQ(log_, expectedLog);
-  EXPECT_EQ(g_exportTotals.itemCount, 3);
+  ASSERT_EQ(result_.statements.size(), 1u);
+  const WrittenStatement& statement = result_.statements[0];
+  EXPECT_EQ(statement.paths, std::vector<std::string>{output_});
+  EXPECT_EQ(statement.currency, "CZK");
+  const StatementTotals& totals = statement.totals;
+  EXPECT_EQ(totals.itemCount, 3);
+  EXPECT_EQ(totals.creditCount, 2);
+  EXPECT_EQ(totals.debitCount, 1);
+  EXPECT_EQ(totals.creditHellers, 25029);
+  EXPECT_EQ(totals.debitHellers, 10000);
+  EXPECT_EQ(totals.openingHellers, 100050);
+  EXPECT_EQ(totals.closingHellers, 115079);
+  EXPECT_EQ(result_.Warnings(), 0);
 }
 
 TEST_F(StatementExportTest, HeaderFields) {

@@ -2,8 +2,10 @@
 #define TARVOLO_CONVERSION_EXPORT_TRANSACTION_RECORDS_H_
 
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "conversion/export/export_totals.h"
 #include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/layout_records.h"
 #include "conversion/reading/servis24_reader.h"
@@ -12,19 +14,21 @@
 namespace tarvolo {
 
 // Turns every line after the header of one Servis24 statement text into a
-// "075" record appended to `exportText`, using the own account number of
-// g_accountSettings and growing g_exportTotals. Every record is exactly 128
-// characters and CR LF: a value wider than its field keeps its last
+// "075" record appended to `exportText`, with the own account typed as
+// `ownAccount`, and counts its items into `totals`. Every record is exactly
+// 128 characters and CR LF: a value wider than its field keeps its last
 // characters and is listed in `cuts` (when given). A line whose fields are
 // all empty yields no record and is not counted.
-void AppendTransactionRecords(const char* statementText, std::string& exportText,
+void AppendTransactionRecords(const char* statementText, std::string_view ownAccount,
+                              std::string& exportText, ExportTotals* totals,
                               std::vector<FieldCut>* cuts = nullptr);
 
 // Converts a statement text whose header names its columns into "075"
-// records appended to `exportText`, growing g_exportTotals, as the run does
-// with a layout it has chosen: false, and nothing done, when no header is
-// found or its data do not confirm it. For tests and benchmarks.
-bool AppendLayoutRecords(const std::string& path, const std::string& text, std::string& exportText,
+// records appended to `exportText`, counting its items into `totals`, as
+// the run does with a layout it has chosen: false, and nothing done, when no
+// header is found or its data do not confirm it. For tests and benchmarks.
+bool AppendLayoutRecords(const std::string& path, const std::string& text,
+                         std::string_view ownAccount, std::string& exportText, ExportTotals* totals,
                          std::vector<FieldCut>* cuts, const LogLine& log,
                          StatedBalances* stated = nullptr);
 

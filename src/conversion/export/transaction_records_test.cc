@@ -2,11 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "conversion/export/export_totals.h"
-#include "settings/account_settings.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -14,15 +12,12 @@ namespace {
 
 class TransactionRecordsTest : public testing::Test {
  protected:
-  void SetUp() override {
-    ResetProgramState();
-    std::strcpy(g_accountSettings.accountNumber, "123456789");
-  }
-
   // The records of a statement whose header line is "h\r\n".
   std::string Records(const std::string& dataLines, std::vector<FieldCut>* cuts = nullptr) {
     std::string exportText;
-    AppendTransactionRecords(("h\r\n" + dataLines).c_str(), exportText, cuts);
+    totals_ = ExportTotals();
+    AppendTransactionRecords(("h\r\n" + dataLines).c_str(), "123456789", exportText, &totals_,
+                             cuts);
     return exportText;
   }
 
@@ -34,6 +29,8 @@ class TransactionRecordsTest : public testing::Test {
     return "1;" + date + ";" + amount + ";" + account + ";;" + symbol + ";;;" + constant + ";" +
            specific + ";" + text + "\r\n";
   }
+
+  ExportTotals totals_;
 };
 
 TEST_F(TransactionRecordsTest, WorkedExample) {
@@ -45,14 +42,14 @@ TEST_F(TransactionRecordsTest, WorkedExample) {
                                "01" + "240914" + "\r\n";
   EXPECT_EQ(record, expected);
   EXPECT_EQ(record.size(), kRecordLength);
-  EXPECT_EQ(g_exportTotals.debitSum, 1234.5);
-  EXPECT_EQ(g_exportTotals.creditSum, 0);
-  EXPECT_EQ(g_exportTotals.itemCount, 1);
+  EXPECT_EQ(totals_.debitSum, 1234.5);
+  EXPECT_EQ(totals_.creditSum, 0);
+  EXPECT_EQ(totals_.itemCount, 1);
 
   const std::string credit = Records(Line("2014/09/24", "2500", "000019-0123456789/0800", "12345"));
   EXPECT_EQ(credit.substr(48, 13), "0000002500002");
   EXPECT_EQ(credit.substr(120, 2), "02");
-  EXPECT_EQ(g_exportTotals.creditSum, 2500);
+  EXPECT_EQ(totals_.creditSum, 2500);
 }
 
 TEST_F(TransactionRecordsTest, CounterAccounts) {
@@ -137,11 +134,11 @@ TEST_F(TransactionRecordsTest, LinesAndTotals) {
       {"", 0},
   };
   for (const Case& c : cases) {
-    ResetProgramState();
     std::string exportText;
-    AppendTransactionRecords(c.text, exportText);
+    ExportTotals totals;
+    AppendTransactionRecords(c.text, "123456789", exportText, &totals);
     EXPECT_EQ(exportText.size(), c.records * kRecordLength) << c.text;
-    EXPECT_EQ(g_exportTotals.itemCount, c.records) << c.text;
+    EXPECT_EQ(totals.itemCount, c.records) << c.text;
     EXPECT_EQ(CountItemLines(c.text), static_cast<size_t>(c.records)) << c.text;
   }
 }
@@ -156,9 +153,9 @@ TEST_F(TransactionRecordsTest, LineWithOnlyADescriptionKeepsPreviousDateAndIsZer
   EXPECT_EQ(item.substr(91, 6), "240914");
   EXPECT_EQ(item.substr(97, 20), "x" + std::string(19, ' '));
   EXPECT_EQ(item.substr(122, 6), "240914");
-  EXPECT_EQ(g_exportTotals.itemCount, 2);
-  EXPECT_EQ(g_exportTotals.creditSum, 0);
-  EXPECT_EQ(g_exportTotals.debitSum, 5);
+  EXPECT_EQ(totals_.itemCount, 2);
+  EXPECT_EQ(totals_.creditSum, 0);
+  EXPECT_EQ(totals_.debitSum, 5);
 }
 
 TEST_F(TransactionRecordsTest, FieldsAndDates) {
@@ -215,11 +212,10 @@ TEST_F(TransactionRecordsTest, TooWideValuesKeepTheirLastCharactersAndAreReporte
 }
 
 TEST_F(TransactionRecordsTest, GoldenStatement) {
-  std::strcpy(g_accountSettings.accountNumber, "2000145399");
   const std::string statement = ReadTestFile(TestDataPath("records.csv"));
   ASSERT_FALSE(statement.empty());
   std::string exportText;
-  AppendTransactionRecords(statement.c_str(), exportText);
+  AppendTransactionRecords(statement.c_str(), "2000145399", exportText, &totals_);
   EXPECT_EQ(exportText, ReadTestFile(TestDataPath("records.txt")));
 }
 

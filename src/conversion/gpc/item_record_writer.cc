@@ -6,7 +6,6 @@
 
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
-#include "conversion/values/profile_values.h"
 
 namespace tarvolo {
 
@@ -45,12 +44,13 @@ static_assert(kItemFields[kItemDueDate].width == 6 && kItemFields[kItemDate].wid
 
 }  // namespace
 
-ItemRecordWriter::ItemRecordWriter(std::vector<FieldCut>* cuts) : cuts_(cuts) {
+ItemRecordWriter::ItemRecordWriter(std::string_view ownAccountField, std::vector<FieldCut>* cuts)
+    : cuts_(cuts) {
   // What every record of the run has in common.
   std::memset(template_, '0', sizeof template_);
   std::memcpy(template_, "075", 3);
-  const std::string own = ProfileAccountField();
-  PutRightAligned(template_, kItemFields[kItemOwnAccount], own.data(), own.size(), '0');
+  PutRightAligned(template_, kItemFields[kItemOwnAccount], ownAccountField.data(),
+                  ownAccountField.size(), '0');
   const GpcField& description = kItemFields[kItemDescription];
   std::memset(template_ + description.first, ' ', description.width);
   std::memcpy(template_ + kGpcLineWidth, "\r\n", 2);

@@ -15,13 +15,13 @@ namespace tarvolo {
 // Length of one "075" record with its CR LF.
 constexpr size_t kRecordLength = kGpcLineLength;
 
-// Renders items into "075" records with the own account number of
-// g_accountSettings. Every record is exactly 128 characters and CR LF: a
+// Renders items into "075" records with the own account number as the
+// format's 16 digits (`ownAccountField`). Every record is exactly 128 characters and CR LF: a
 // value wider than its field keeps its last characters and is listed in
 // `cuts` (when given). It renders only; the run sums the items it keeps.
 class ItemRecordWriter {
  public:
-  explicit ItemRecordWriter(std::vector<FieldCut>* cuts);
+  ItemRecordWriter(std::string_view ownAccountField, std::vector<FieldCut>* cuts);
   // Appends the item's record; `hellers` (when given) gets its amount's
   // magnitude in whole hellers as the record shows it, -1 where it has none
   // (an amount beyond the range of hellers).

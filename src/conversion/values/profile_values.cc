@@ -24,22 +24,15 @@ namespace {
 
 // A line break in the own account number or the account name would split
 // the fixed-width lines of the statement file.
-bool HasLineBreak(const char* field, size_t size) {
-  for (size_t i = 0; i < size && field[i] != '\0'; ++i) {
-    if (field[i] == '\r' || field[i] == '\n') return true;
-  }
-  return false;
-}
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != text.npos; }
 
-std::string_view ProfileAccountText() {
-  const AccountSettings& profile = g_accountSettings;
-  return std::string_view(profile.accountNumber,
-                          strnlen(profile.accountNumber, sizeof profile.accountNumber));
+template <size_t size>
+std::string FieldText(const char (&field)[size]) {
+  return std::string(field, strnlen(field, size));
 }
 
 // An empty account gives zeros, as it always has.
-bool ReadProfileAccount(AccountNumber* account) {
-  const std::string_view text = ProfileAccountText();
+bool ReadProfileAccount(std::string_view text, AccountNumber* account) {
   if (text.find_first_not_of(" \t") == std::string_view::npos) {
     *account = AccountNumber();
     return true;
@@ -49,16 +42,25 @@ bool ReadProfileAccount(AccountNumber* account) {
 
 }  // namespace
 
-std::string ProfileAccountField() {
+AccountProfile ProfileOf(const AccountSettings& settings) {
+  AccountProfile profile;
+  profile.accountNumber = FieldText(settings.accountNumber);
+  profile.accountName = FieldText(settings.accountName);
+  profile.openingBalance = FieldText(settings.openingBalance);
+  profile.balanceDate = settings.balanceDate;
+  profile.statementNumber = settings.statementNumber;
+  return profile;
+}
+
+std::string ProfileAccountField(std::string_view typed) {
   AccountNumber account;
-  if (ReadProfileAccount(&account)) return AccountField(account);
-  std::string field(ProfileAccountText());
+  if (ReadProfileAccount(typed, &account)) return AccountField(account);
+  std::string field(typed);
   if (field.size() < 16) field.insert(0, 16 - field.size(), '0');
   return field;
 }
 
-const char* ReadProfileValues(ProfileValues* values) {
-  const AccountSettings& profile = g_accountSettings;
+const char* ReadProfileValues(const AccountProfile& profile, ProfileValues* values) {
   values->oldBalanceDate.clear();
   if (!AppendDdMmYy(values->oldBalanceDate, profile.balanceDate)) {
     return "Neplatné datum zůstatku\n";
@@ -66,22 +68,17 @@ const char* ReadProfileValues(ProfileValues* values) {
   if (profile.statementNumber < 0 || profile.statementNumber > 999) {
     return "Číslo výpisu musí být od 0 do 999\n";
   }
-  if (HasLineBreak(profile.accountNumber, sizeof profile.accountNumber) ||
-      HasLineBreak(profile.accountName, sizeof profile.accountName)) {
+  if (HasLineBreak(profile.accountNumber) || HasLineBreak(profile.accountName)) {
     return "Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat\n";
   }
   AccountNumber account;
-  if (!ReadProfileAccount(&account)) {
+  if (!ReadProfileAccount(profile.accountNumber, &account)) {
     return kAccountRefusal;
   }
   values->accountField = AccountField(account);
   values->droppedBank = account.bank;
   bool tooLarge = false;
-  values->openingBalance =
-      ReadAmountText(std::string(profile.openingBalance,
-                                 strnlen(profile.openingBalance, sizeof profile.openingBalance))
-                         .c_str(),
-                     &tooLarge);
+  values->openingBalance = ReadAmountText(profile.openingBalance.c_str(), &tooLarge);
   if (tooLarge || !WholeHellers(values->openingBalance, &values->openingHellers) ||
       !FitsHeader(values->openingHellers)) {
     return kHeaderDigitsRefusal;

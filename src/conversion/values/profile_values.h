@@ -3,8 +3,25 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "settings/account_settings.h"
 
 namespace tarvolo {
+
+// The profile's values as the user typed them, which a front end reads from
+// the profile it holds and hands to the run.
+struct AccountProfile {
+  std::string accountNumber;  // own account without the bank code, as typed
+  std::string accountName;
+  std::string openingBalance;  // decimal text, as typed
+  int32_t balanceDate = 0;     // stored timestamp of the balance day
+  int32_t statementNumber = 0;
+};
+
+// The values of a stored profile; each text ends at its first NUL or at the
+// end of its field.
+AccountProfile ProfileOf(const AccountSettings& settings);
 
 // Header amounts have 14 digits of hellers.
 constexpr int64_t kLargestHeaderHellers = 99999999999999;
@@ -16,7 +33,7 @@ inline bool FitsHeader(int64_t hellers) {
   return hellers >= -kLargestHeaderHellers && hellers <= kLargestHeaderHellers;
 }
 
-// The values of g_accountSettings that a statement header shows.
+// The values of the profile that a statement header shows.
 struct ProfileValues {
   double openingBalance = 0;   // crowns
   int64_t openingHellers = 0;  // the same in whole hellers
@@ -39,11 +56,12 @@ extern const char kDroppedBankLine[];
 // name, an opening balance of more than 14 digits of hellers or beyond the range of
 // numbers), or null when every value can be used. A run and a save of the
 // profile both ask, so that no profile is kept that every run refuses.
-const char* ReadProfileValues(ProfileValues* values);
+const char* ReadProfileValues(const AccountProfile& profile, ProfileValues* values);
 
-// The profile's own account as the format's 16 digits; a text that is no
-// account number is zero-filled as it is, for a run that refuses it anyway.
-std::string ProfileAccountField();
+// The profile's own account (`typed`) as the format's 16 digits; a text
+// that is no account number is zero-filled as it is, for a run that
+// refuses it anyway.
+std::string ProfileAccountField(std::string_view typed);
 
 }  // namespace tarvolo
 
