@@ -38,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     data += 1 + sizeof g_accountSettings;
     size -= 1 + sizeof g_accountSettings;
   } else if (size >= 1 && data[0] == 0x02) {
-    twice = true;  // the folder-and-names form, the same file twice
+    twice = true;  // the same file twice
     ++data;
     --size;
   }
@@ -49,17 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string output = folder + "/export.gpc";
   FUZZ_CHECK(WriteBytes(output, kEarlierExport, sizeof kEarlierExport - 1), "cannot write");
 
-  std::string selection;
-  if (twice) {
-    selection = folder;
-    selection.append(1, '\0').append("vypis.csv").append(1, '\0');
-    selection.append("vypis.csv").append(2, '\0');
-  } else {
-    selection = statement;
-    selection.append(2, '\0');
-  }
+  std::vector<std::string> files = {statement};
+  if (twice) files.push_back(statement);
   std::vector<std::string> log;
-  const ExportResult result = RunExport(selection, output, &log);
+  const ExportResult result = RunExport(files, output, &log);
   const ExportOutcome outcome = result.outcome;
 
   int converting = 0;

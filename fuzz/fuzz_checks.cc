@@ -134,11 +134,10 @@ int CountDataLines(const std::string& text) {
   return lines;
 }
 
-ExportResult RunExport(const std::string& selection, const std::string& output,
+ExportResult RunExport(const std::vector<std::string>& files, const std::string& output,
                        std::vector<std::string>* log) {
   ExportRequest request;
-  request.selection = selection.data();
-  request.selectionSize = selection.size();
+  request.files = files;
   request.profile = ProfileOf(g_accountSettings);
   request.statementDate = 1411560000;
   request.outputPath = output.c_str();

@@ -48,10 +48,9 @@ HeaderSummary CheckHeaderLine(const std::string& line);
 // lines whose fields are all empty.
 int CountDataLines(const std::string& text);
 
-// Runs the export of `selection` (NUL-terminated strings ended by an empty
-// one) into `output` on 24 September 2014 with the profile of
-// g_accountSettings, collecting the log lines.
-ExportResult RunExport(const std::string& selection, const std::string& output,
+// Runs the export of `files` into `output` on 24 September 2014 with the
+// profile of g_accountSettings, collecting the log lines.
+ExportResult RunExport(const std::vector<std::string>& files, const std::string& output,
                        std::vector<std::string>* log);
 
 // A private folder for the files of one fuzzing process, removed at exit.

@@ -188,8 +188,8 @@ bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
   return false;
 }
 
-// Adds the file at `index`. An empty name would end the list of files that
-// the run is given.
+// Adds the file at `index`. An empty name is no file, which the run would
+// pass over without a word.
 bool ReadFile(const Arguments& arguments, size_t index, CliOptions* options, std::string* error) {
   if (arguments.paths[index].empty()) {
     error->clear();

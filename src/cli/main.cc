@@ -146,15 +146,8 @@ bool ProfileWorthSaving() {
 
 // The export run over the given files, its log on stdout.
 ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configPath) {
-  // Files given on the command line may lie in different folders: an empty
-  // folder followed by the full names.
-  std::string selection(1, '\0');
-  for (const std::string& file : options.files) selection += file + '\0';
-  selection += '\0';
-
   ExportRequest request;
-  request.selection = selection.data();
-  request.selectionSize = selection.size();
+  request.files = options.files;
   request.profile = ProfileOf(g_accountSettings);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   request.outputPath = options.outputPath.c_str();

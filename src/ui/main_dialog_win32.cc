@@ -12,6 +12,7 @@
 #include "ui/control_binding.h"
 #include "ui/dialog_proc.h"
 #include "ui/file_selection.h"
+#include "ui/selection_paths.h"
 
 namespace tarvolo {
 
@@ -63,8 +64,7 @@ int OnOpenSettings(HWND, ControlBinding*) {
 int StatementExport(HWND window, ControlBinding*) {
   StoreControls(window);
   ExportRequest request;
-  request.selection = g_selectedFiles;
-  request.selectionSize = sizeof g_selectedFiles;
+  request.files = SelectFiles(g_selectedFiles, sizeof g_selectedFiles);
   request.profile = ProfileOf(g_accountSettings);
   request.statementDate = CurrentTimestamp();
   request.outputPath = "export.gpc";

@@ -18,6 +18,7 @@
 #include "settings/settings_file.h"
 #include "temp_folder.h"
 #include "test_support.h"
+#include "ui/selection_paths.h"
 
 #ifndef _WIN32
 #include <grp.h>
@@ -48,11 +49,10 @@ class BadInputTest : public testing::Test {
     output_ = folder_.Write("export.gpc", kEarlierExport);
   }
 
-  // Converts the selection into the folder's export.gpc.
-  RunResult Export(const std::string& selection) {
+  // Converts the files into the folder's export.gpc.
+  RunResult Export(const std::vector<std::string>& files) {
     ExportRequest request;
-    request.selection = selection.data();
-    request.selectionSize = selection.size();
+    request.files = files;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1411560000;  // 24 September 2014, noon
     request.outputPath = output_.c_str();
@@ -65,7 +65,7 @@ class BadInputTest : public testing::Test {
     if (!result.statements.empty()) run.items = result.statements[0].totals.itemCount;
     return run;
   }
-  RunResult ExportFile(const std::string& path) { return Export(path + std::string(2, '\0')); }
+  RunResult ExportFile(const std::string& path) { return Export({path}); }
 
   std::string Converting(const std::string& path) const { return "Převádím soubor " + path + "\n"; }
   std::string Unreadable(const std::string& path) const {
@@ -249,14 +249,16 @@ TEST_F(BadInputTest, RandomBinaryData) {
 TEST_F(BadInputTest, UnreadableSelections) {
   const std::string folder = folder_.File("sub");
   std::filesystem::create_directory(folder);
-  // A folder chosen as the one file is taken as a folder without names.
-  RunResult run = ExportFile(folder);
+  // A folder chosen in the window as the one file is taken as a folder
+  // without names.
+  const std::string selection = folder + std::string(2, '\0');
+  RunResult run = Export(SelectFiles(selection.data(), selection.size()));
   EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
   EXPECT_EQ(run.log,
             (std::vector<std::string>{Converting(folder + kPathSeparator),
                                       Unreadable(folder + kPathSeparator), NothingLoaded()}));
   // A folder named in a list of files (as the command line passes it).
-  run = Export(std::string(1, '\0') + folder + std::string(2, '\0'));
+  run = ExportFile(folder);
   EXPECT_EQ(run.log,
             (std::vector<std::string>{Converting(folder), Unreadable(folder), NothingLoaded()}));
   EXPECT_TRUE(EarlierExportKept());
@@ -318,7 +320,6 @@ TEST_F(BadInputTest, FileWithoutReadPermission) {
 #else
   const std::string path = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
   std::filesystem::permissions(path, std::filesystem::perms::none);
-  const std::string selection = std::string(1, '\0') + path + std::string(2, '\0');
   RunResult run;
   if (geteuid() == 0) {
     std::string failure;
@@ -326,12 +327,12 @@ TEST_F(BadInputTest, FileWithoutReadPermission) {
         [&] {
           // The file is there for this user; only its permission keeps it out.
           const bool reached = access(path.c_str(), F_OK) == 0 && access(path.c_str(), R_OK) != 0;
-          return reached ? Export(selection) : RunResult{ExportOutcome::kWritten, {"not reached"}};
+          return reached ? ExportFile(path) : RunResult{ExportOutcome::kWritten, {"not reached"}};
         },
         &run, &failure))
         << failure;
   } else {
-    run = Export(selection);
+    run = ExportFile(path);
   }
   EXPECT_EQ(run.outcome, ExportOutcome::kNothingLoaded);
   EXPECT_EQ(run.log,
@@ -542,7 +543,7 @@ TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
     output_ = folder.File(c.output);
     settings_ = toSettings ? folder.File(c.settings) : std::string();
 
-    const RunResult run = Export(folder.path() + '\0' + "a.csv" + '\0' + "b.csv" + '\0' + '\0');
+    const RunResult run = Export({folder.File("a.csv"), folder.File("b.csv")});
     EXPECT_EQ(run.outcome, ExportOutcome::kRefused) << c.name;
     EXPECT_EQ(run.log.back(), "Soubor " + output_ + *c.line) << c.name;
     EXPECT_EQ(ReadTestFile(a), std::string(kHeader) + kLine) << c.name;

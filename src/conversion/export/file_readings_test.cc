@@ -20,11 +20,9 @@ class FileReadingsTest : public testing::Test {
 
   ExportOutcome Convert(const std::string& content) {
     const std::string path = folder_.Write("v.csv", content);
-    const std::string selection = path + '\0' + '\0';
     log_.clear();
     ExportRequest request;
-    request.selection = selection.data();
-    request.selectionSize = selection.size();
+    request.files = {path};
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputPath = output_.c_str();

@@ -60,16 +60,11 @@ class RunChecksTest : public testing::Test {
 
   ExportOutcome Convert(const std::vector<std::pair<std::string, std::string>>& files,
                         bool balanceFromFile = false) {
-    std::string selection = folder_.path() + '\0';
-    for (const auto& [name, content] : files) {
-      folder_.Write(name, content);
-      selection += name + '\0';
-    }
-    selection += '\0';
+    std::vector<std::string> paths;
+    for (const auto& [name, content] : files) paths.push_back(folder_.Write(name, content));
     log_.clear();
     ExportRequest request;
-    request.selection = selection.data();
-    request.selectionSize = selection.size();
+    request.files = paths;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputPath = output_.c_str();

@@ -13,28 +13,6 @@
 namespace tarvolo {
 namespace {
 
-// The selection's strings, never read past the end of its buffer.
-class SelectionWalk {
- public:
-  SelectionWalk(const char* data, size_t size) : data_(data), size_(data ? size : 0) {}
-
-  // The string at `offset` ("" past the end); `next` gets the offset after it.
-  std::string At(size_t offset, size_t* next) const {
-    if (offset >= size_) {
-      *next = size_;
-      return std::string();
-    }
-    const char* start = data_ + offset;
-    const size_t length = strnlen(start, size_ - offset);
-    *next = offset + length + 1;
-    return std::string(start, length);
-  }
-
- private:
-  const char* data_;
-  size_t size_;
-};
-
 struct FileOutcome {
   bool read = false;
   bool converted = false;  // a reading of the file was confirmed by its data
@@ -53,7 +31,7 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
   const std::string shown = PathToText(path);
   LogFormatted(log, LogKind::kInformation, "Převádím soubor %s\n", {shown});
   if (!read) {
-    // An empty path is the pass of a selection that names no file.
+    // An empty path is the window's selection that names no file.
     if (!path.empty())
       LogFormatted(log, LogKind::kFileWarning, "Soubor %s nelze přečíst\n", {shown});
     return outcome;
@@ -101,31 +79,6 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
 }
 
 }  // namespace
-
-// The paths of the selection in their order. The selection is one file when
-// its first string opens as a file; otherwise that string is a folder and
-// the names follow it. The first name is taken before the end of the list
-// is looked for, so an empty list still gives one path, an empty name.
-std::vector<std::string> SelectFiles(const ExportRequest& request) {
-  const SelectionWalk selection(request.selection, request.selectionSize);
-  size_t offset = 0;
-  const std::string first = selection.At(0, &offset);
-  const FileHandle probe = OpenFileForReading(first.c_str());
-  if (probe != kNoFile) {
-    CloseFile(probe);
-    return {first};
-  }
-  std::vector<std::string> paths;
-  size_t nameOffset = offset;
-  for (;;) {
-    size_t next = 0;
-    const std::string name = selection.At(nameOffset, &next);
-    paths.push_back(first.empty() ? name : first + kPathSeparator + name);
-    nameOffset = next;
-    size_t afterNext = 0;
-    if (selection.At(nameOffset, &afterNext).empty()) return paths;
-  }
-}
 
 void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
                   ConvertedFiles* converted) {

@@ -28,9 +28,6 @@ struct ConvertedFiles {
   bool amountsFit = true;
 };
 
-// Gives the dialog's one file and a folder's names the same way through the run.
-std::vector<std::string> SelectFiles(const ExportRequest& request);
-
 // Lets the run go on past a file that cannot be read or converted, each logged.
 void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
                   ConvertedFiles* converted);

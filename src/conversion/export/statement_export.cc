@@ -36,7 +36,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log,
   converted.run.ownAccountField = ProfileAccountField(request.profile.accountNumber);
   if (request.camtPath != nullptr) converted.run.camt = &converted.camt;
   converted.run.bankCode = request.bankCode;
-  ConvertFiles(SelectFiles(request), log, &converted);
+  ConvertFiles(request.files, log, &converted);
   const FileFacts* earliest =
       converted.run.checks.CheckSequence(CurrencyUnit(converted.run.currency), log);
   HeaderValues values;

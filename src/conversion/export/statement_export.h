@@ -14,11 +14,8 @@
 namespace tarvolo {
 
 struct ExportRequest {
-  // The selection: NUL-terminated strings ended by an empty one, either one
-  // file's full path or a folder followed by names in it. Never read past
-  // selectionSize bytes.
-  const char* selection = nullptr;
-  size_t selectionSize = 0;
+  // The statement files, in the order their items are written.
+  std::vector<std::string> files;
   // The profile's values, as the front end holds them.
   AccountProfile profile;
   // The statement date (the day of the run) as a timestamp.

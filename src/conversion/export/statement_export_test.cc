@@ -44,19 +44,11 @@ class StatementExportTest : public testing::Test {
     output_ = folder_.File("export.gpc");
   }
 
-  // Runs the export over a selection list given as its strings.
-  ExportOutcome Run(const std::vector<std::string>& strings) {
-    selection_.clear();
-    for (const std::string& s : strings) selection_ += s + '\0';
-    selection_ += '\0';
-    return RunSelection(selection_);
-  }
-
-  ExportOutcome RunSelection(const std::string& selection, bool everyFileRequired = false) {
+  // Runs the export over the files at `paths`.
+  ExportOutcome Run(const std::vector<std::string>& paths, bool everyFileRequired = false) {
     log_.clear();
     ExportRequest request;
-    request.selection = selection.data();
-    request.selectionSize = selection.size();
+    request.files = paths;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = NoonOf(2014, 9, 24);
     request.outputPath = output_.c_str();
@@ -76,7 +68,6 @@ class StatementExportTest : public testing::Test {
 
   TempFolder folder_;
   std::string output_;
-  std::string selection_;
   std::vector<std::string> log_;
   ExportResult result_;
 };
@@ -219,10 +210,10 @@ TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
   }
 }
 
-TEST_F(StatementExportTest, FolderAndNamesInSelectionOrder) {
+TEST_F(StatementExportTest, FilesInTheOrderGiven) {
   const std::string a = folder_.Write("a.csv", kStatementHeader + Item("2014/09/01", "1", "111"));
   const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2014/09/02", "2", "222"));
-  ASSERT_EQ(Run({folder_.path(), "b.csv", "a.csv"}), ExportOutcome::kWritten);
+  ASSERT_EQ(Run({b, a}), ExportOutcome::kWritten);
   const std::string written = ReadTestFile(output_);
   ASSERT_EQ(written.size(), 3 * 130u);
   EXPECT_EQ(written.substr(130 + 35, 13), "0000000000222");
@@ -230,11 +221,10 @@ TEST_F(StatementExportTest, FolderAndNamesInSelectionOrder) {
   EXPECT_EQ(log_[0], "Převádím soubor " + b + "\n");
   EXPECT_EQ(log_[1], "Převádím soubor " + a + "\n");
 
-  // A folder that already ends in a separator gives two in a row, and such
-  // paths still open.
-  ASSERT_EQ(Run({folder_.path() + kPathSeparator, "a.csv"}), ExportOutcome::kWritten);
-  EXPECT_EQ(log_[0],
-            "Převádím soubor " + folder_.path() + kPathSeparator + kPathSeparator + "a.csv\n");
+  // Two separators in a row, as a folder that ends in one gives, still open.
+  const std::string doubled = folder_.path() + kPathSeparator + kPathSeparator + "a.csv";
+  ASSERT_EQ(Run({doubled}), ExportOutcome::kWritten);
+  EXPECT_EQ(log_[0], "Převádím soubor " + doubled + "\n");
 }
 
 TEST_F(StatementExportTest, NothingLoaded) {
@@ -244,24 +234,25 @@ TEST_F(StatementExportTest, NothingLoaded) {
   const std::string missing = folder_.File("missing.csv");
   const std::string kNothing = "Nebyly načteny žádné položky nebo soubory!!!\n";
   struct Case {
-    std::string selection;
+    std::vector<std::string> paths;
     std::vector<std::string> log;
   } cases[] = {
-      {std::string(64, '\0'), {"Převádím soubor \n", kNothing}},  // nothing selected yet
-      {headerOnly + '\0' + '\0', {"Převádím soubor " + headerOnly + "\n", kNothing}},
-      {zeros + '\0' + '\0', {"Převádím soubor " + zeros + "\n", kNothing}},
-      // A single file that does not open reads as a folder without names.
-      {missing + '\0' + '\0',
-       {"Převádím soubor " + missing + kPathSeparator + "\n",
-        "Soubor " + missing + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
-      {folder_.path() + '\0' + '\0',
-       {"Převádím soubor " + folder_.path() + kPathSeparator + "\n",
-        "Soubor " + folder_.path() + kPathSeparator + " nelze přečíst!!!\n", kNothing}},
+      // The window's selection before any file was chosen.
+      {{""}, {"Převádím soubor \n", kNothing}},
+      {{}, {kNothing}},
+      {{headerOnly}, {"Převádím soubor " + headerOnly + "\n", kNothing}},
+      {{zeros}, {"Převádím soubor " + zeros + "\n", kNothing}},
+      {{missing},
+       {"Převádím soubor " + missing + "\n", "Soubor " + missing + " nelze přečíst!!!\n",
+        kNothing}},
+      {{folder_.path()},
+       {"Převádím soubor " + folder_.path() + "\n",
+        "Soubor " + folder_.path() + " nelze přečíst!!!\n", kNothing}},
   };
   const std::string previous = "earlier statement";
   folder_.Write("export.gpc", previous);
   for (const Case& c : cases) {
-    EXPECT_EQ(RunSelection(c.selection), ExportOutcome::kNothingLoaded);
+    EXPECT_EQ(Run(c.paths), ExportOutcome::kNothingLoaded);
     EXPECT_EQ(log_, c.log);
     EXPECT_EQ(ReadTestFile(output_), previous);
   }
@@ -277,9 +268,8 @@ TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
     for (bool everyFileRequired : {false, true}) {
       SCOPED_TRACE(std::string(unreadable) + (everyFileRequired ? ", every file required" : ""));
       folder_.Write("export.gpc", "earlier statement");
-      const ExportOutcome outcome = RunSelection(
-          folder_.path() + '\0' + unreadable + '\0' + "good.csv" + '\0' + '\0', everyFileRequired);
       const std::string path = folder_.File(unreadable);
+      const ExportOutcome outcome = Run({path, good}, everyFileRequired);
       ASSERT_GE(log_.size(), 4u);
       EXPECT_EQ(log_[0], "Převádím soubor " + path + "\n");
       EXPECT_EQ(log_[1], "Soubor " + path + " nelze přečíst!!!\n");
@@ -373,7 +363,7 @@ TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
     folder_.Write("export.gpc", "earlier statement");
     const std::string first = folder_.Write(
         "first.csv", kStatementHeader + Item("2014/09/24", "5") + Item("2014/09/24", c.amount));
-    EXPECT_EQ(Run({folder_.path(), "first.csv", "second.csv"}), c.outcome);
+    EXPECT_EQ(Run({first, second}), c.outcome);
     ASSERT_GE(log_.size(), 3u);
     EXPECT_EQ(log_[0], "Převádím soubor " + first + "\n");
     if (c.line) {
@@ -403,7 +393,7 @@ TEST_F(StatementExportTest, UnreadableDatesAreCountedPerFile) {
   const std::string b =
       folder_.Write("b.csv", kStatementHeader + Item("2014/09/21", "8") + Item("2.9.2014", "9"));
   const std::string c = folder_.Write("c.csv", kStatementHeader + Item("2014/09/18", "7"));
-  Run({folder_.path(), "a.csv", "b.csv", "c.csv"});
+  Run({a, b, c});
   const std::vector<std::string> expected = {
       "Převádím soubor " + a + "\n",
       "Soubor " + a +

@@ -1,0 +1,47 @@
+#include "ui/selection_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/file.h"
+#include "temp_folder.h"
+
+namespace tarvolo {
+namespace {
+
+TEST(SelectionPathsTest, SelectionsGiveTheirPathsInTheirOrder) {
+  TempFolder folder;
+  const std::string a = folder.Write("a.csv", "a");
+  const std::string b = folder.Write("b.csv", "b");
+  const std::string separator(1, kPathSeparator);
+  const std::string missing = folder.File("missing.csv");
+  struct Case {
+    const char* what;
+    std::string selection;
+    std::vector<std::string> paths;
+  } cases[] = {
+      {"one file", a + '\0' + '\0', {a}},
+      {"a folder and names", folder.path() + '\0' + "b.csv" + '\0' + "a.csv" + '\0' + '\0', {b, a}},
+      {"a folder that ends in a separator keeps it",
+       folder.path() + separator + '\0' + "a.csv" + '\0' + '\0',
+       {folder.path() + separator + separator + "a.csv"}},
+      {"full paths after an empty folder", '\0' + b + '\0' + a + '\0' + '\0', {b, a}},
+      {"nothing chosen yet", std::string(64, '\0'), {""}},
+      {"one file that does not open reads as a folder without names",
+       missing + '\0' + '\0',
+       {missing + separator}},
+      {"a folder alone", folder.path() + '\0' + '\0', {folder.path() + separator}},
+      {"a list cut short ends with the buffer",
+       folder.path() + '\0' + "a.csv" + '\0' + "b.c",
+       {a, folder.File("b.c")}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(SelectFiles(c.selection.data(), c.selection.size()), c.paths) << c.what;
+  }
+  EXPECT_EQ(SelectFiles(nullptr, 0), std::vector<std::string>{""});
+}
+
+}  // namespace
+}  // namespace tarvolo
