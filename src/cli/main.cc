@@ -9,8 +9,10 @@
 
 #include "cli/cli_options.h"
 #include "cli/settings_save.h"
+#include "conversion/camt/camt_output.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_check.h"
+#include "conversion/gpc/gpc_output.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
@@ -150,11 +152,13 @@ ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configP
   request.files = options.files;
   request.profile = ProfileOf(g_accountSettings);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
-  request.outputPath = options.outputPath.c_str();
+  GpcOutput gpc;
+  CamtOutput camt;
+  request.outputs.push_back({options.outputPath, &gpc});
+  if (!options.camtPath.empty()) request.outputs.push_back({options.camtPath, &camt});
   request.everyFileRequired = true;
   request.settingsPath = configPath.c_str();
   request.balanceFromFile = options.balanceFromFile;
-  if (!options.camtPath.empty()) request.camtPath = options.camtPath.c_str();
   request.bankCode = options.bankCode;
   const ExportResult result = RunStatementExport(request, [](LogKind kind, const char* line) {
     std::string text = ShownLogLine(kind, line);

@@ -24,8 +24,10 @@ FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryP
 bool FileSizeOf(FileHandle file, uint64_t* size);
 // Reads up to `size` bytes; returns how many were read.
 size_t ReadFromFile(FileHandle file, char* buffer, size_t size);
-// Writes all `size` bytes and flushes them to the disk; false on any failure.
+// Writes all `size` bytes; false on any failure.
 bool WriteToFile(FileHandle file, const char* data, size_t size);
+// Flushes what was written to the disk; false on any failure.
+bool FlushFile(FileHandle file);
 void CloseFile(FileHandle file);
 // The first `size` bytes of an open file, mapped read-only: the bytes as the
 // file holds them, not a copy made by the program.

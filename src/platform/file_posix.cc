@@ -96,8 +96,10 @@ bool WriteToFile(FileHandle file, const char* data, size_t size) {
     if (n <= 0) return false;
     done += static_cast<size_t>(n);
   }
-  return fsync(static_cast<int>(file)) == 0;
+  return true;
 }
+
+bool FlushFile(FileHandle file) { return fsync(static_cast<int>(file)) == 0; }
 
 void CloseFile(FileHandle file) {
   if (file != kNoFile) close(static_cast<int>(file));

@@ -97,8 +97,10 @@ bool WriteToFile(FileHandle file, const char* data, size_t size) {
     }
     done += written;
   }
-  return FlushFileBuffers(reinterpret_cast<HANDLE>(file)) != 0;
+  return true;
 }
+
+bool FlushFile(FileHandle file) { return FlushFileBuffers(reinterpret_cast<HANDLE>(file)) != 0; }
 
 void CloseFile(FileHandle file) {
   if (file != kNoFile) CloseHandle(reinterpret_cast<HANDLE>(file));

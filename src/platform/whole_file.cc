@@ -84,7 +84,10 @@ bool WriteTemporary(const FileToWrite& file, std::string* temporary) {
   if (KindOfPath(file.path) == PathKind::kOther) return false;
   const FileHandle handle = CreateTemporaryFileBeside(file.path, temporary);
   if (handle == kNoFile) return false;
-  bool written = WriteToFile(handle, file.bytes.data(), file.bytes.size());
+  const BytesWriter write = [handle](std::string_view bytes) {
+    return WriteToFile(handle, bytes.data(), bytes.size());
+  };
+  bool written = (file.content ? file.content(write) : write(file.bytes)) && FlushFile(handle);
   // A failed check must not leave the temporary file behind.
   if (written && file.check) written = CheckWrittenFile(handle, file.check);
   CloseFile(handle);

@@ -52,11 +52,21 @@ using WrittenBytesCheck = std::function<void(std::string_view bytes)>;
 bool WriteWholeFile(const char* path, const char* data, size_t size,
                     const WrittenBytesCheck& check = nullptr);
 
+// Takes the next piece of a file's bytes; false when it could not be written.
+using BytesWriter = std::function<bool(std::string_view bytes)>;
+
+// Hands the bytes of a file to `write` in their order, piece by piece;
+// false when a piece could not be written.
+using FileContent = std::function<bool(const BytesWriter& write)>;
+
 // One file of a write of several.
 struct FileToWrite {
   const char* path;
-  std::string_view bytes;
+  std::string_view bytes;   // the whole file, unless `content` gives it
   WrittenBytesCheck check;  // may be empty
+  // The file's bytes in pieces, for a file never held in one piece (may be
+  // empty).
+  FileContent content = nullptr;
 };
 
 // Writes several files as WriteWholeFile writes one, each to its own

@@ -242,5 +242,25 @@ TEST(WholeFileTest, FilesWrittenTogetherAllOrNone) {
   EXPECT_EQ(FileNamesIn(folder.path()), "export.gpc export.xml");
 }
 
+// A file handed over in pieces is their bytes in order, and its check sees
+// them all; a piece that cannot be written keeps the old file.
+TEST(WholeFileTest, FilesGivenInPieces) {
+  TempFolder folder;
+  const std::string path = folder.Write("export.xml", "old");
+  for (const bool fails : {true, false}) {
+    std::string checked;
+    const FileContent pieces = [fails](const BytesWriter& write) {
+      return write("<a>") && write("") && (!fails && write(EveryByteValue(300))) && write("</a>");
+    };
+    EXPECT_EQ(WriteWholeFiles({{path.c_str(), "ignored",
+                                [&](std::string_view bytes) { checked = bytes; }, pieces}}),
+              !fails);
+    const std::string expected = fails ? "old" : "<a>" + EveryByteValue(300) + "</a>";
+    EXPECT_EQ(ReadTestFile(path), expected);
+    EXPECT_EQ(checked, fails ? "" : expected);
+    EXPECT_EQ(FileNamesIn(folder.path()), "export.xml");
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

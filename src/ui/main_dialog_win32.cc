@@ -2,7 +2,9 @@
 // and the conversion run.
 #include "ui/handlers.h"
 
+#include "conversion/camt/camt_output.h"
 #include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_output.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/profile_values.h"
@@ -67,9 +69,10 @@ int StatementExport(HWND window, ControlBinding*) {
   request.files = SelectFiles(g_selectedFiles, sizeof g_selectedFiles);
   request.profile = ProfileOf(g_accountSettings);
   request.statementDate = CurrentTimestamp();
-  request.outputPath = "export.gpc";
+  GpcOutput gpc;
   // The same statement for the programs that import camt.053 (SEPA XML).
-  request.camtPath = "export.xml";
+  CamtOutput camt;
+  request.outputs = {{"export.gpc", &gpc}, {"export.xml", &camt}};
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
   const uint64_t runStart = LogPosition(g_activityLog);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
@@ -55,7 +56,7 @@ class BadInputTest : public testing::Test {
     request.files = files;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1411560000;  // 24 September 2014, noon
-    request.outputPath = output_.c_str();
+    request.outputs = {{output_, &gpc_}};
     if (!settings_.empty()) request.settingsPath = settings_.c_str();
     RunResult run;
     const ExportResult result = RunStatementExport(request, [&run](LogKind kind, const char* line) {
@@ -87,6 +88,7 @@ class BadInputTest : public testing::Test {
 
   TempFolder folder_;
   std::string output_;
+  GpcOutput gpc_;
   std::string settings_;
 };
 

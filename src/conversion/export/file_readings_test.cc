@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_output.h"
 #include "settings/account_settings.h"
 #include "temp_folder.h"
 #include "test_support.h"
@@ -25,7 +26,7 @@ class FileReadingsTest : public testing::Test {
     request.files = {path};
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
-    request.outputPath = output_.c_str();
+    request.outputs = {{output_, &gpc_}};
     std::remove(output_.c_str());
     return RunStatementExport(
                request,
@@ -46,6 +47,7 @@ class FileReadingsTest : public testing::Test {
 
   TempFolder folder_;
   std::string output_;
+  GpcOutput gpc_;
   std::string log_;
 };
 

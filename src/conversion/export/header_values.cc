@@ -1,24 +1,11 @@
 #include "conversion/export/header_values.h"
 
-#include "conversion/gpc/header_record.h"
 #include "conversion/reading/balance_check.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/decimal_rounding.h"
 #include "platform/text_encoding.h"
 
 namespace tarvolo {
-namespace {
-
-// The sign of a balance: its heller count decides, and a count of zero
-// keeps the sign of the amount itself (-0.004 is "-" with zeros).
-const char* BalanceSign(int64_t hellers, double amount) {
-  if (hellers != 0) return hellers < 0 ? "-" : "+";
-  return amount < 0 ? "-" : "+";
-}
-// Turnovers are written with "0" for zero or more, as the banks' ABO files do.
-const char* TurnoverSign(int64_t hellers) { return hellers < 0 ? "-" : "0"; }
-
-}  // namespace
 
 // Whether the run may go on to write; otherwise its outcome is in `refused`
 // and the reason in the log.
@@ -73,26 +60,26 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   return true;
 }
 
-// Puts the "074" header into the room left for it before the records.
-void ComposeHeader(const HeaderValues& values, const AccountProfile& profile,
-                   const ExportTotals& totals, std::string& exportText) {
-  const int64_t oldHellers = values.oldHellers;
-  const int64_t newHellers = values.newHellers;
-  HeaderRecord header;
-  header.account = values.profile.accountField.c_str();
-  header.accountName = profile.accountName.c_str();
-  header.oldBalanceDate = values.profile.oldBalanceDate.c_str();
-  header.oldBalance = oldHellers;
-  header.oldBalanceSign = *BalanceSign(oldHellers, values.profile.openingBalance);
-  header.newBalance = newHellers;
-  header.newBalanceSign = *BalanceSign(newHellers, values.newBalance);
-  header.debits = totals.debitHellers;
-  header.debitsSign = *TurnoverSign(totals.debitHellers);
-  header.credits = totals.creditHellers;
-  header.creditsSign = *TurnoverSign(totals.creditHellers);
-  header.statementNumber = profile.statementNumber;
-  header.statementDate = values.statementDate.c_str();
-  ComposeHeaderRecord(header, &exportText[0]);
+StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& converted,
+                           const HeaderValues& values) {
+  const ExportTotals& sums = converted.run.totals;
+  StatementSummary summary;
+  summary.profile = request.profile;
+  summary.accountField = values.profile.accountField;
+  summary.currency = converted.run.currency;
+  summary.bankCode = converted.run.bankCode;
+  summary.statementDate = request.statementDate;
+  StatementTotals& totals = summary.totals;
+  totals.itemCount = sums.itemCount;
+  totals.creditCount = sums.creditCount;
+  totals.debitCount = sums.debitCount;
+  totals.creditHellers = sums.creditHellers;
+  totals.debitHellers = sums.debitHellers;
+  totals.openingHellers = values.oldHellers;
+  totals.closingHellers = values.newHellers;
+  summary.openingBelowZero = values.profile.openingBalance < 0;
+  summary.closingBelowZero = values.newBalance < 0;
+  return summary;
 }
 
 // The statement's currency as the log shows it after an amount.

@@ -10,6 +10,7 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
+#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 
@@ -29,9 +30,9 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  const FileFacts* earliest, const LogLine& log, HeaderValues* values,
                  ExportOutcome* refused);
 
-// Writes the header last, as its turnovers are the sums of the records.
-void ComposeHeader(const HeaderValues& values, const AccountProfile& profile,
-                   const ExportTotals& totals, std::string& exportText);
+// What the outputs' headers and summaries state of the statement.
+StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& converted,
+                           const HeaderValues& values);
 
 // Lets the log name amounts in the statement's own currency.
 std::string CurrencyUnit(const std::string& currency);

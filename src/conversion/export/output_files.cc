@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <string_view>
 
-#include "conversion/camt/camt_check.h"
-#include "conversion/export/camt_export.h"
-#include "conversion/gpc/gpc_check.h"
 #include "platform/file.h"
 #include "platform/text_encoding.h"
 #include "platform/whole_file.h"
@@ -37,79 +34,49 @@ const char* OutputRefusal(const ExportRequest& request, const char* path,
 // Problems of the written file shown in the log; the rest are counted.
 constexpr size_t kLoggedProblems = 5;
 
-CamtRunValues CamtValuesOf(const ExportRequest& request, const ConvertedFiles& converted,
-                           const HeaderValues& values) {
-  CamtRunValues run;
-  run.balanceDate = request.profile.balanceDate;
-  run.statementDate = request.statementDate;
-  run.openingHellers = values.oldHellers;
-  run.closingHellers = values.newHellers;
-  run.creditHellers = converted.run.totals.creditHellers;
-  run.debitHellers = converted.run.totals.debitHellers;
-  run.currency = converted.run.currency;
-  run.bankCode = converted.run.bankCode;
-  return run;
-}
-
 }  // namespace
 
-// Writes the statement file, and its camt.053 twin when asked, unless one
-// may not be replaced: both or neither. What was written is read back from
-// each file as any reader would, before it takes the old file's place, so
-// that a fault shows here and not in the accounting program; the problems
-// go to `checks`.
-bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converted,
-                    const HeaderValues& values, const LogLine& log, WrittenChecks* checks,
-                    ExportOutcome* failed) {
-  const std::string output = PathToText(request.outputPath);
-  if (const char* refusal = OutputRefusal(request, request.outputPath, converted.inputs)) {
-    LogFormatted(log, LogKind::kFailure, refusal, {output});
-    *failed = ExportOutcome::kRefused;
-    return false;
-  }
-  const std::string& text = converted.exportText;
-  std::vector<FileToWrite> files = {{request.outputPath, text, [checks](std::string_view bytes) {
-                                       checks->gpc = CheckGpcStatement(bytes);
-                                     }}};
-  std::string camt;
-  if (request.camtPath != nullptr) {
-    const std::string shown = PathToText(request.camtPath);
-    if (const char* refusal = OutputRefusal(request, request.camtPath, converted.inputs)) {
-      LogFormatted(log, LogKind::kFailure, refusal, {shown});
+// Finishes every output, unless one may not be replaced, and writes them
+// all or none. What was written is read back from each file as any reader
+// would, before it takes the old file's place, so that a fault shows here
+// and not in the accounting program.
+bool WriteOutputs(const ExportRequest& request, const ConvertedFiles& converted,
+                  const StatementSummary& summary, const LogLine& log,
+                  std::vector<std::vector<std::string>>* problems, ExportOutcome* failed) {
+  for (const OutputFile& output : request.outputs) {
+    if (const char* refusal = OutputRefusal(request, output.path.c_str(), converted.inputs)) {
+      LogFormatted(log, LogKind::kFailure, refusal, {PathToText(output.path)});
       *failed = ExportOutcome::kRefused;
       return false;
     }
-    const CamtRunValues run = CamtValuesOf(request, converted, values);
-    bool hasIban = false;
-    camt = ComposeRunCamt(run, request.profile, converted.camt, &hasIban);
-    if (!hasIban) {
-      LogFormatted(log, LogKind::kInformation,
-                   "Soubor %s uvádí účet bez IBAN (kód banky není znám, zadejte jej volbou "
-                   "--bank-code); účetní program může IBAN vyžadovat\n",
-                   {shown});
-    }
-    const CamtExpectation expected = ExpectationOf(run, converted.camt);
-    files.push_back({request.camtPath, camt, [checks, expected](std::string_view bytes) {
-                       checks->camt = CheckCamtStatement(bytes, expected);
-                     }});
+  }
+  problems->assign(request.outputs.size(), {});
+  std::vector<FileToWrite> files;
+  for (size_t i = 0; i < request.outputs.size(); ++i) {
+    StatementOutput* format = request.outputs[i].format;
+    format->Finish(summary, PathToText(request.outputs[i].path), log);
+    std::vector<std::string>* found = &(*problems)[i];
+    files.push_back({request.outputs[i].path.c_str(), std::string_view(),
+                     [format, found](std::string_view bytes) { *found = format->Check(bytes); },
+                     [format](const BytesWriter& write) { return format->Write(write); }});
   }
   if (!WriteWholeFiles(files)) {
-    LogFormatted(log, LogKind::kFailure, "Soubor %s se nepodařilo zapsat\n", {output});
-    if (request.camtPath != nullptr) {
+    for (const OutputFile& output : request.outputs) {
       LogFormatted(log, LogKind::kFailure, "Soubor %s se nepodařilo zapsat\n",
-                   {PathToText(request.camtPath)});
+                   {PathToText(output.path)});
     }
     *failed = ExportOutcome::kWriteFailed;
     return false;
   }
-  for (const FileToWrite& file : files) {
-    LogFormatted(log, LogKind::kInformation, "Zapsán soubor %s\n", {PathToText(file.path)});
+  for (const OutputFile& output : request.outputs) {
+    LogFormatted(log, LogKind::kInformation, "Zapsán soubor %s\n", {PathToText(output.path)});
   }
   return true;
 }
 
 // Logs what the check of one written file found; whether it found nothing.
-bool LogCheck(const char* path, const std::vector<std::string>& problems, const LogLine& log) {
+bool LogCheck(const std::string& path, const std::vector<std::string>& problems,
+              const LogLine& log) {
   const std::string output = PathToText(path);
   if (problems.empty()) {
     LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: v pořádku\n", {output});

@@ -4,25 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/header_values.h"
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/values/log_line.h"
+#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 
-// What the checks of the written files found.
-struct WrittenChecks {
-  std::vector<std::string> gpc, camt;
-};
-
-// Replaces both output files or neither, each read back before it takes the old one's place.
-bool WriteStatement(const ExportRequest& request, const ConvertedFiles& converted,
-                    const HeaderValues& values, const LogLine& log, WrittenChecks* checks,
-                    ExportOutcome* failed);
+// Finishes every output with `summary` and replaces all their files or none,
+// each read back before it takes the old one's place; `problems` gets what
+// the check of each file found, in the order of the outputs.
+bool WriteOutputs(const ExportRequest& request, const ConvertedFiles& converted,
+                  const StatementSummary& summary, const LogLine& log,
+                  std::vector<std::vector<std::string>>* problems, ExportOutcome* failed);
 
 // Tells the user what the check of a written file found; whether it found nothing.
-bool LogCheck(const char* path, const std::vector<std::string>& problems, const LogLine& log);
+bool LogCheck(const std::string& path, const std::vector<std::string>& problems,
+              const LogLine& log);
 
 }  // namespace tarvolo
 

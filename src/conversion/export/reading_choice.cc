@@ -1,7 +1,6 @@
 #include "conversion/export/reading_choice.h"
 
 #include "conversion/export/run_log.h"
-#include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/balance_check.h"
 #include "conversion/reading/layout_records.h"
 #include "conversion/reading/servis24_reader.h"
@@ -24,32 +23,26 @@ int32_t BankCodeOf(const std::string& account) {
   return code;
 }
 
-// One reading tried on a file: its records go to the export text, its
-// totals and log lines are held back until the reading is chosen.
+// One reading tried on a file: its items go to the outputs, its totals,
+// reports and log lines are held back until the reading is chosen.
 class Attempt {
  public:
-  Attempt(std::string& exportText, RunState* run, const std::string& shown,
-          const LayoutReading* reading)
-      : exportText_(exportText),
-        mark_(exportText.size()),
-        run_(run),
-        items_(run->checks, shown, reading, Log()) {
-    if (run_->camt) camtMark_ = run_->camt->Position();
+  Attempt(RunState* run, const std::string& shown, const LayoutReading* reading)
+      : run_(run), items_(run->checks, shown, reading, Log()) {
+    run_->reports.clear();
   }
 
   ItemSink Sink() {
     return [this](const StatementItem& item) {
       if (!items_.Take(item)) return;
-      int64_t hellers = -1;
-      writer_.Append(item, exportText_, &hellers);
-      AddItemToTotals(item.amount, &totals_, hellers);
-      if (run_->camt) run_->camt->Add(item, run_->currency);
+      for (StatementOutput* output : run_->outputs) output->Add(item, run_->currency);
+      AddItemToTotals(item.amount, &totals_);
     };
   }
   LogLine Log() {
     return [this](LogKind kind, const char* line) { lines_.emplace_back(kind, line); };
   }
-  std::vector<FieldCut>* Cuts() { return &cuts_; }
+  std::vector<FieldCut>* Reports() { return &run_->reports; }
 
   // The reading is chosen: its totals count, its lines are logged, and
   // the checks across files learn of it.
@@ -57,24 +50,21 @@ class Attempt {
               const LogLine& log) {
     items_.Finish();
     AddTotals(totals_, &run_->totals);
+    for (StatementOutput* output : run_->outputs) output->Confirm();
     for (const auto& [kind, line] : lines_) log(kind, line.c_str());
-    const bool fit = LogRecordReports(path, cuts_, log);
+    const bool fit = LogRecordReports(path, run_->reports, log);
+    run_->reports.clear();
     checks.AcceptFile(items_, path, stated, log);
     return fit;
   }
   // The reading is not chosen: nothing of it stays.
   void Discard() {
-    exportText_.resize(mark_);
-    if (run_->camt) run_->camt->TakeBack(camtMark_);
+    for (StatementOutput* output : run_->outputs) output->TakeBack();
+    run_->reports.clear();
   }
 
  private:
-  std::string& exportText_;
-  size_t mark_;
   RunState* run_;
-  CamtEntries::Mark camtMark_;
-  std::vector<FieldCut> cuts_;
-  ItemRecordWriter writer_{run_->ownAccountField, &cuts_};
   ExportTotals totals_;
   std::vector<std::pair<LogKind, std::string>> lines_;
   RunChecks::FileItems items_;
@@ -87,13 +77,13 @@ class Attempt {
 // first one its data confirm gives the file's items. Returns whether one
 // did; `reasons` gets why each other one did not.
 bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
-                   std::string& exportText, RunState* run, const LogLine& log, bool* amountsFit,
+                   RunState* run, const LogLine& log, bool* amountsFit,
                    std::vector<std::string>* reasons) {
   const StatementLayout layout = RecogniseLayout(statement);
   if (!layout.recognised) reasons->push_back("hlavička nenalezena");
   const auto tryLayout = [&]() {
     LayoutReading reading;
-    Attempt attempt(exportText, run, shown, &reading);
+    Attempt attempt(run, shown, &reading);
     std::string currency = run->currency;
     // A reading that gave up part of the way is not confirmed, whatever
     // the lines it read so far.
@@ -112,9 +102,9 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
   };
   if (layout.recognised && layout.known && tryLayout()) return true;
   {
-    Attempt attempt(exportText, run, shown, nullptr);
+    Attempt attempt(run, shown, nullptr);
     ReadingConfirmation confirmation;
-    const bool whole = ReadServis24Items(statement.data(), attempt.Sink(), attempt.Cuts(),
+    const bool whole = ReadServis24Items(statement.data(), attempt.Sink(), attempt.Reports(),
                                          &confirmation, itemLines);
     if (whole && confirmation.Confirmed()) {
       if (run->currency.empty()) run->currency = "CZK";

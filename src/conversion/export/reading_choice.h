@@ -7,10 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/camt/camt_entries.h"
 #include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
+#include "conversion/values/line_report.h"
 #include "conversion/values/log_line.h"
+#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 
@@ -18,15 +19,18 @@ namespace tarvolo {
 struct RunState {
   std::string currency;  // the statement's, set by its first file
   RunChecks checks;
-  CamtEntries* camt = nullptr;  // the camt.053 entries, when they are written
-  int32_t bankCode = 0;         // the own account's, where a file tells it
-  std::string ownAccountField;  // the profile's, for the records
-  ExportTotals totals;          // of the readings chosen so far
+  int32_t bankCode = 0;  // the own account's, where a file tells it
+  ExportTotals totals;   // of the readings chosen so far
+  // Where the statement's items go, each as it is accepted.
+  std::vector<StatementOutput*> outputs;
+  // What the reading being tried and the outputs report about the lines of
+  // its file.
+  std::vector<FieldCut> reports;
 };
 
 // Lets a file be read the way its data confirm, leaving no trace of the readings they refuse.
 bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
-                   std::string& exportText, RunState* run, const LogLine& log, bool* amountsFit,
+                   RunState* run, const LogLine& log, bool* amountsFit,
                    std::vector<std::string>* reasons);
 
 }  // namespace tarvolo

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_output.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
 #include "temp_folder.h"
@@ -67,7 +68,7 @@ class RunChecksTest : public testing::Test {
     request.files = paths;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
-    request.outputPath = output_.c_str();
+    request.outputs = {{output_, &gpc_}};
     request.balanceFromFile = balanceFromFile;
     std::remove(output_.c_str());
     return RunStatementExport(
@@ -93,6 +94,7 @@ class RunChecksTest : public testing::Test {
 
   TempFolder folder_;
   std::string output_;
+  GpcOutput gpc_;
   std::string log_;
 };
 

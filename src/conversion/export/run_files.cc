@@ -4,7 +4,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_encoding.h"
 #include "platform/text_encoding.h"
@@ -19,11 +18,11 @@ struct FileOutcome {
   bool amountsFit = true;
 };
 
-// Converts one statement file into the export text and logs what happened;
-// a file that cannot be read, or that no reading confirms, gets its line
-// and is skipped.
-FileOutcome ConvertFile(const std::string& path, std::string& exportText,
-                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log) {
+// Converts one statement file into items for the outputs and logs what
+// happened; a file that cannot be read, or that no reading confirms, gets
+// its line and is skipped.
+FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inputs, RunState* run,
+                        const LogLine& log) {
   FileOutcome outcome;
   FileBytes content;
   FileIdentity identity;
@@ -53,15 +52,13 @@ FileOutcome ConvertFile(const std::string& path, std::string& exportText,
     LogFormatted(log, LogKind::kInformation, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
   }
-  // Room for every record at once, so the export text never has to move.
   const size_t itemLines = CountItemLines(content.data());
-  exportText.reserve(exportText.size() + itemLines * kRecordLength);
-  PreferLargePages(&exportText[0], exportText.capacity());
+  for (StatementOutput* output : run->outputs) output->Expect(itemLines);
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
   const size_t textLength = std::strlen(content.data());
   std::vector<std::string> reasons;
   outcome.converted = ChooseReading(shown, std::string_view(content.data(), textLength), itemLines,
-                                    exportText, run, log, &outcome.amountsFit, &reasons);
+                                    run, log, &outcome.amountsFit, &reasons);
   if (!outcome.converted) {
     std::string why;
     for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;
@@ -86,8 +83,7 @@ void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
   for (const std::string& path : paths) {
     // The first file is the first with a name.
     if (converted->firstPath.empty()) converted->firstPath = path;
-    const FileOutcome file =
-        ConvertFile(path, converted->exportText, converted->inputs, &converted->run, log);
+    const FileOutcome file = ConvertFile(path, converted->inputs, &converted->run, log);
     converted->everyFileRead = converted->everyFileRead && (file.read || path.empty());
     converted->everyFileConverted = converted->everyFileConverted && (file.converted || !file.read);
     converted->amountsFit = converted->amountsFit && file.amountsFit;

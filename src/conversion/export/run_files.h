@@ -5,24 +5,18 @@
 #include <string>
 #include <vector>
 
-#include "conversion/camt/camt_entries.h"
 #include "conversion/export/reading_choice.h"
-#include "conversion/export/statement_export.h"
-#include "conversion/gpc/gpc_records.h"
 #include "conversion/values/log_line.h"
 #include "platform/file.h"
 
 namespace tarvolo {
 
-// What the conversion of the selected files gave: the records behind room
-// for the header, and what the later steps need to know of the files.
+// What the conversion of the files gave, beside the items the outputs hold:
+// what the later steps need to know of the files.
 struct ConvertedFiles {
-  // Room for the "074" line, written last.
-  std::string exportText = std::string(kGpcLineLength, ' ');
   std::vector<FileIdentity> inputs;
   std::string firstPath;
   RunState run;
-  CamtEntries camt;
   bool everyFileRead = true;
   bool everyFileConverted = true;
   bool amountsFit = true;

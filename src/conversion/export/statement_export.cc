@@ -10,45 +10,34 @@
 namespace tarvolo {
 namespace {
 
-// The statement a run has written, as its result tells it.
-WrittenStatement WrittenOf(const ExportRequest& request, const ConvertedFiles& converted,
-                           const HeaderValues& values) {
-  WrittenStatement written;
-  written.paths.push_back(request.outputPath);
-  if (request.camtPath != nullptr) written.paths.push_back(request.camtPath);
-  written.currency = converted.run.currency.empty() ? "CZK" : converted.run.currency;
-  const ExportTotals& sums = converted.run.totals;
-  StatementTotals& totals = written.totals;
-  totals.itemCount = sums.itemCount;
-  totals.creditCount = sums.creditCount;
-  totals.debitCount = sums.debitCount;
-  totals.creditHellers = sums.creditHellers;
-  totals.debitHellers = sums.debitHellers;
-  totals.openingHellers = values.oldHellers;
-  totals.closingHellers = values.newHellers;
-  return written;
-}
-
 ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log,
                               ExportResult* result) {
   ConvertedFiles converted;
-  converted.run.checks.SetProfileAccount(request.profile.accountNumber);
-  converted.run.ownAccountField = ProfileAccountField(request.profile.accountNumber);
-  if (request.camtPath != nullptr) converted.run.camt = &converted.camt;
-  converted.run.bankCode = request.bankCode;
+  RunState& run = converted.run;
+  run.checks.SetProfileAccount(request.profile.accountNumber);
+  run.bankCode = request.bankCode;
+  for (const OutputFile& output : request.outputs) {
+    output.format->Begin(request.profile, &run.reports);
+    run.outputs.push_back(output.format);
+  }
   ConvertFiles(request.files, log, &converted);
-  const FileFacts* earliest =
-      converted.run.checks.CheckSequence(CurrencyUnit(converted.run.currency), log);
+  const FileFacts* earliest = run.checks.CheckSequence(CurrencyUnit(run.currency), log);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
   if (!ValidateRun(request, converted, earliest, log, &values, &stopped)) return stopped;
-  ComposeHeader(values, request.profile, converted.run.totals, converted.exportText);
-  LogTotals(values, converted.run.currency, converted.run.totals, log);
-  WrittenChecks checks;
-  if (!WriteStatement(request, converted, values, log, &checks, &stopped)) return stopped;
-  result->statements.push_back(WrittenOf(request, converted, values));
-  bool sound = LogCheck(request.outputPath, checks.gpc, log);
-  if (request.camtPath != nullptr) sound = LogCheck(request.camtPath, checks.camt, log) && sound;
+  LogTotals(values, run.currency, run.totals, log);
+  const StatementSummary summary = SummaryOf(request, converted, values);
+  std::vector<std::vector<std::string>> problems;
+  if (!WriteOutputs(request, converted, summary, log, &problems, &stopped)) return stopped;
+  WrittenStatement written;
+  for (const OutputFile& output : request.outputs) written.paths.push_back(output.path);
+  written.currency = run.currency.empty() ? "CZK" : run.currency;
+  written.totals = summary.totals;
+  result->statements.push_back(written);
+  bool sound = true;
+  for (size_t i = 0; i < request.outputs.size(); ++i) {
+    sound = LogCheck(request.outputs[i].path, problems[i], log) && sound;
+  }
   const ExportOutcome outcome =
       sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
   const int32_t warnings = result->Warnings();

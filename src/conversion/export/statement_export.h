@@ -9,9 +9,16 @@
 
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
+#include "conversion/values/statement_output.h"
 #include "conversion/values/statement_totals.h"
 
 namespace tarvolo {
+
+// One file a run writes, and the format it is written in.
+struct OutputFile {
+  std::string path;                   // relative paths land in the current folder
+  StatementOutput* format = nullptr;  // the caller's, for the length of the run
+};
 
 struct ExportRequest {
   // The statement files, in the order their items are written.
@@ -20,8 +27,9 @@ struct ExportRequest {
   AccountProfile profile;
   // The statement date (the day of the run) as a timestamp.
   int32_t statementDate = 0;
-  // Where the statement is written; relative paths land in the current folder.
-  const char* outputPath = "export.gpc";
+  // The files the statement is written to, in this order: all of them, or
+  // none.
+  std::vector<OutputFile> outputs;
   // A file that cannot be read refuses the run (for scripts, which cannot
   // see the log); otherwise it is logged and the other files are converted.
   bool everyFileRequired = false;
@@ -30,17 +38,14 @@ struct ExportRequest {
   // The header's opening balance is the one the first file states, not the
   // profile's.
   bool balanceFromFile = false;
-  // Where the same statement is written as a camt.053 document too; null
-  // for none. Both files are written, or neither.
-  const char* camtPath = nullptr;
-  // The own account's bank code for that document (0: the run's files tell
-  // it, or it stays unknown).
+  // The own account's bank code, which some formats state (0: the run's
+  // files tell it, or it stays unknown).
   int32_t bankCode = 0;
 };
 
 enum class ExportOutcome {
   kWritten,
-  kWrittenWithProblems,  // written, but the check of the file found faults
+  kWrittenWithProblems,  // written, but a check of the files found faults
   kNothingLoaded,
   kRefused,
   kWriteFailed,
@@ -65,9 +70,10 @@ struct ExportResult {
   int32_t Warnings() const;
 };
 
-// The conversion run: reads every selected statement file, builds the "075"
-// records and the "074" header from the request's profile and the items'
-// sums, writes the statement file and reports each step through `log`.
+// The conversion run: reads every statement file, hands the items it
+// accepts to each output, finishes them with the statement's balances and
+// sums from the request's profile and the items, writes every output's
+// file and reports each step through `log`.
 ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log);
 
 }  // namespace tarvolo

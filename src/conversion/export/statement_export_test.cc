@@ -1,4 +1,5 @@
 #include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_output.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ class StatementExportTest : public testing::Test {
     request.files = paths;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = NoonOf(2014, 9, 24);
-    request.outputPath = output_.c_str();
+    request.outputs = {{output_, &gpc_}};
     request.everyFileRequired = everyFileRequired;
     result_ = RunStatementExport(request, [this](LogKind kind, const char* line) {
       log_.push_back(ShownLogLine(kind, line));
@@ -68,6 +69,7 @@ class StatementExportTest : public testing::Test {
 
   TempFolder folder_;
   std::string output_;
+  GpcOutput gpc_;
   std::vector<std::string> log_;
   ExportResult result_;
 };

@@ -1,0 +1,82 @@
+#include "conversion/camt/camt_output.h"
+
+#include "conversion/camt/camt_statement.h"
+#include "conversion/values/dates.h"
+#include "conversion/values/fixed_width.h"
+#include "platform/clock.h"
+
+namespace tarvolo {
+namespace {
+
+CivilDate LocalDay(int64_t time) {
+  CivilTime local;
+  bool summer = false;
+  if (!LocalTimeOf(time, &local, &summer)) return CivilDate();
+  return local;
+}
+
+}  // namespace
+
+void CamtOutput::Begin(const AccountProfile&, std::vector<FieldCut>*) {
+  entries_ = CamtEntries();
+  confirmed_ = entries_.Position();
+  document_.clear();
+}
+
+void CamtOutput::Add(const StatementItem& item, std::string_view statementCurrency) {
+  entries_.Add(item, statementCurrency);
+}
+
+// The document around the entries, with the own account and the statement
+// number of the profile.
+void CamtOutput::Finish(const StatementSummary& summary, const std::string& shown,
+                        const LogLine& log) {
+  const StatementTotals& totals = summary.totals;
+  CamtAccount account;
+  account.number = summary.profile.accountNumber;
+  account.name = summary.profile.accountName;
+  account.bankCode = summary.bankCode;
+  account.currency = summary.currency.empty() ? "CZK" : summary.currency;
+  if (!CamtAccountHasIban(account)) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s uvádí účet bez IBAN (kód banky není znám, zadejte jej volbou "
+                 "--bank-code); účetní program může IBAN vyžadovat\n",
+                 {shown});
+  }
+
+  CamtStatementHeader header;
+  bool summer = false;
+  LocalTimeOf(CurrentUnixTime(), &header.created, &summer);
+  CivilTime balanceDay;
+  if (StoredTimestampToCalendarDay(summary.profile.balanceDate, &balanceDay)) {
+    header.fromDate = balanceDay;
+  }
+  header.toDate = LocalDay(summary.statementDate);
+  header.statementNumber = summary.profile.statementNumber;
+  header.openingHellers = totals.openingHellers;
+  header.closingHellers = totals.closingHellers;
+  header.creditCount = entries_.creditCount();
+  header.debitCount = entries_.debitCount();
+  header.creditHellers = totals.creditHellers;
+  header.debitHellers = totals.debitHellers;
+  // Unique per run: the moment it was made, to the second, and the account.
+  const CivilTime& t = header.created;
+  Render(header.messageId, "TARVOLO-%04d%02d%02d%02d%02d%02d-%s",
+         {t.year, t.month, t.day, t.hour, t.minute, t.second, account.number});
+  if (header.messageId.size() > 35) header.messageId.resize(35);
+  document_ = ComposeCamtStatement(header, account, entries_.text());
+
+  expected_.openingHellers = totals.openingHellers;
+  expected_.closingHellers = totals.closingHellers;
+  expected_.itemCount = entries_.creditCount() + entries_.debitCount();
+  expected_.creditHellers = totals.creditHellers;
+  expected_.debitHellers = totals.debitHellers;
+}
+
+bool CamtOutput::Write(const BytesWriter& write) { return write(document_); }
+
+std::vector<std::string> CamtOutput::Check(std::string_view written) const {
+  return CheckCamtStatement(written, expected_);
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,37 @@
+#ifndef TARVOLO_CONVERSION_CAMT_CAMT_OUTPUT_H_
+#define TARVOLO_CONVERSION_CAMT_CAMT_OUTPUT_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/camt/camt_check.h"
+#include "conversion/camt/camt_entries.h"
+#include "conversion/values/statement_output.h"
+
+namespace tarvolo {
+
+// The statement as a camt.053 document: each item's entry is rendered as it
+// comes, and the statement's balances and summary go before them once
+// every item is in.
+class CamtOutput : public StatementOutput {
+ public:
+  void Begin(const AccountProfile& profile, std::vector<FieldCut>* reports) override;
+  void Add(const StatementItem& item, std::string_view statementCurrency) override;
+  void Confirm() override { confirmed_ = entries_.Position(); }
+  void TakeBack() override { entries_.TakeBack(confirmed_); }
+  void Finish(const StatementSummary& summary, const std::string& shown,
+              const LogLine& log) override;
+  bool Write(const BytesWriter& write) override;
+  std::vector<std::string> Check(std::string_view written) const override;
+
+ private:
+  CamtEntries entries_;
+  CamtEntries::Mark confirmed_;
+  std::string document_;
+  CamtExpectation expected_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_CAMT_CAMT_OUTPUT_H_

@@ -1,0 +1,38 @@
+#ifndef TARVOLO_CONVERSION_GPC_GPC_OUTPUT_H_
+#define TARVOLO_CONVERSION_GPC_GPC_OUTPUT_H_
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/gpc/item_record_writer.h"
+#include "conversion/values/statement_output.h"
+
+namespace tarvolo {
+
+// The statement as an ABO/GPC file: a "075" record for each item behind
+// room for the "074" header, which is written last, as its turnovers are
+// the sums of the records.
+class GpcOutput : public StatementOutput {
+ public:
+  void Begin(const AccountProfile& profile, std::vector<FieldCut>* reports) override;
+  void Expect(size_t count) override;
+  void Add(const StatementItem& item, std::string_view statementCurrency) override;
+  void Confirm() override { confirmed_ = text_.size(); }
+  void TakeBack() override { text_.resize(confirmed_); }
+  void Finish(const StatementSummary& summary, const std::string& shown,
+              const LogLine& log) override;
+  bool Write(const BytesWriter& write) override { return write(text_); }
+  std::vector<std::string> Check(std::string_view written) const override;
+
+ private:
+  std::string text_;
+  size_t confirmed_ = 0;
+  std::unique_ptr<ItemRecordWriter> writer_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_GPC_GPC_OUTPUT_H_
