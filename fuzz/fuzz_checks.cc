@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "conversion/gpc/gpc_output.h"
 #include "platform/whole_file.h"
 #include "settings/account_settings.h"
 
@@ -140,7 +141,8 @@ ExportResult RunExport(const std::vector<std::string>& files, const std::string&
   request.files = files;
   request.profile = ProfileOf(g_accountSettings);
   request.statementDate = 1411560000;
-  request.outputPath = output.c_str();
+  GpcOutput gpc;
+  request.outputs = {{output, &gpc}};
   return RunStatementExport(
       request, [log](LogKind kind, const char* line) { log->push_back(ShownLogLine(kind, line)); });
 }
