@@ -7,7 +7,9 @@
 
 #include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
+#include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/layout_records.h"
+#include "conversion/reading/statement_layout.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
@@ -65,7 +67,7 @@ std::string GeneratedFioStatement(int lines) {
   return text;
 }
 
-void BM_AppendLayoutRecords(benchmark::State& state) {
+void BM_ReadLayoutItems(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   const std::string statement = GeneratedFioStatement(lines);
   std::strcpy(g_accountSettings.accountNumber, "2000145399");
@@ -73,13 +75,22 @@ void BM_AppendLayoutRecords(benchmark::State& state) {
     g_exportTotals = ExportTotals();
     std::string exportText;
     exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
-    AppendLayoutRecords("fio.csv", statement, exportText, nullptr, [](LogKind, const char*) {});
+    ItemRecordWriter writer(nullptr);
+    std::string currency;
+    LayoutReading reading;
+    ReadLayoutItems(
+        "fio.csv", statement, RecogniseLayout(statement), &currency,
+        [&](const StatementItem& item) {
+          writer.Append(item, exportText);
+          AddItemToTotals(item.amount, &g_exportTotals);
+        },
+        [](LogKind, const char*) {}, &reading);
     benchmark::DoNotOptimize(exportText.data());
   }
   state.SetItemsProcessed(state.iterations() * lines);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(statement.size()));
 }
-BENCHMARK(BM_AppendLayoutRecords)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLayoutItems)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvolo

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "conversion/gpc/item_record_writer.h"
-#include "conversion/reading/layout_records.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/values/line_report.h"
 
@@ -19,14 +18,6 @@ namespace tarvolo {
 // all empty yields no record and is not counted.
 void AppendTransactionRecords(const char* statementText, std::string& exportText,
                               std::vector<FieldCut>* cuts = nullptr);
-
-// Converts a statement text whose header names its columns into "075"
-// records appended to `exportText`, growing g_exportTotals, as the run does
-// with a layout it has chosen: false, and nothing done, when no header is
-// found or its data do not confirm it. For tests and benchmarks.
-bool AppendLayoutRecords(const std::string& path, const std::string& text, std::string& exportText,
-                         std::vector<FieldCut>* cuts, const LogLine& log,
-                         StatedBalances* stated = nullptr);
 
 }  // namespace tarvolo
 
