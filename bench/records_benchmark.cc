@@ -6,7 +6,9 @@
 
 #include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
+#include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/layout_records.h"
+#include "conversion/reading/statement_layout.h"
 
 namespace tarvolo {
 namespace {
@@ -62,21 +64,29 @@ std::string GeneratedFioStatement(int lines) {
   return text;
 }
 
-void BM_AppendLayoutRecords(benchmark::State& state) {
+void BM_ReadLayoutItems(benchmark::State& state) {
   const int lines = static_cast<int>(state.range(0));
   const std::string statement = GeneratedFioStatement(lines);
   for (auto _ : state) {
     ExportTotals totals;
     std::string exportText;
     exportText.reserve(static_cast<size_t>(lines) * kRecordLength + 1);
-    AppendLayoutRecords("fio.csv", statement, "2000145399", exportText, &totals, nullptr,
-                        [](LogKind, const char*) {});
+    ItemRecordWriter writer("0000002000145399", nullptr);
+    std::string currency;
+    LayoutReading reading;
+    ReadLayoutItems(
+        "fio.csv", statement, RecogniseLayout(statement), &currency,
+        [&](const StatementItem& item) {
+          writer.Append(item, exportText);
+          AddItemToTotals(item.amount, &totals);
+        },
+        [](LogKind, const char*) {}, &reading);
     benchmark::DoNotOptimize(exportText.data());
   }
   state.SetItemsProcessed(state.iterations() * lines);
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(statement.size()));
 }
-BENCHMARK(BM_AppendLayoutRecords)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadLayoutItems)->Arg(10000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarvolo

@@ -150,6 +150,9 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
        "0000000001232+0000000040001", "částka „-40,00 EUR“ nebyla přečtena celá"},
       {"a day above 12 tells the order", "Datum;Částka\n02/03/2014;5\n04/25/2014;6\n", kWritten,
        "0000000005002+0000000006002", ""},
+      {"text after a NUL byte is not read",
+       std::string("Datum;Částka\n1.9.2014;5\n\0002.9.2014;6\n", 33), kWarned, "0000000005002",
+       "obsahuje na řádku 3 nulový bajt, zbytek souboru nebyl převeden!!!"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;

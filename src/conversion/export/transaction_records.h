@@ -7,7 +7,6 @@
 
 #include "conversion/export/export_totals.h"
 #include "conversion/gpc/item_record_writer.h"
-#include "conversion/reading/layout_records.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/values/line_report.h"
 
@@ -22,15 +21,6 @@ namespace tarvolo {
 void AppendTransactionRecords(const char* statementText, std::string_view ownAccount,
                               std::string& exportText, ExportTotals* totals,
                               std::vector<FieldCut>* cuts = nullptr);
-
-// Converts a statement text whose header names its columns into "075"
-// records appended to `exportText`, counting its items into `totals`, as
-// the run does with a layout it has chosen: false, and nothing done, when no
-// header is found or its data do not confirm it. For tests and benchmarks.
-bool AppendLayoutRecords(const std::string& path, const std::string& text,
-                         std::string_view ownAccount, std::string& exportText, ExportTotals* totals,
-                         std::vector<FieldCut>* cuts, const LogLine& log,
-                         StatedBalances* stated = nullptr);
 
 }  // namespace tarvolo
 

@@ -1,0 +1,43 @@
+#ifndef TARVOLO_CONVERSION_READING_LAYOUT_ITEMS_H_
+#define TARVOLO_CONVERSION_READING_LAYOUT_ITEMS_H_
+
+#include <string>
+
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_report.h"
+#include "conversion/reading/layout_row.h"
+#include "conversion/values/statement_item.h"
+
+namespace tarvolo {
+
+// Turns a row the layout reader took into the items it hands to the sink:
+// the row's own item, unless of no amount, and a fee charged beside it as
+// an item of its own right after it.
+class LayoutItems {
+ public:
+  // `currency` is the statement's, decided before the first row;
+  // `ownAccountColumn` holds the file's own account on every row, -1 for
+  // none.
+  LayoutItems(const std::string& currency, bool feeIsEffect, const ItemSink& sink,
+              LayoutReport* report)
+      : currency_(currency), feeIsEffect_(feeIsEffect), sink_(sink), report_(report) {}
+  void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
+
+  // Hands over the items of `row`, booked on `date`, of `amount` with its
+  // sign. Returns the amount of its fee (0 for none, or one left out).
+  double Append(LayoutRow& row, const ItemDate& date, double amount);
+
+ private:
+  double AppendFee(LayoutRow& row, const StatementItem& payment);
+
+  const std::string& currency_;
+  bool feeIsEffect_;
+  const ItemSink& sink_;
+  LayoutReport* report_;
+  int ownAccountColumn_ = -1;
+  std::string feeDescription_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_LAYOUT_ITEMS_H_

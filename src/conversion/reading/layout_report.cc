@@ -1,0 +1,124 @@
+#include "conversion/reading/layout_report.h"
+
+#include "conversion/reading/layout_values.h"
+
+namespace tarvolo {
+
+void LayoutReport::DataLine(bool dated, bool readable) {
+  ++confirmation_.dataLines;
+  if (dated) ++readableDates_;
+  if (readable) ++confirmation_.readable;
+}
+
+void LayoutReport::Item(bool fee) {
+  ++items_;
+  if (fee) ++fees_;
+}
+
+void LayoutReport::NotBooked(int line, std::string_view state, bool known) {
+  ++notBooked_;
+  if (known) return;
+  text_.clear();
+  Render(text_, "neznámý stav položky %s, položka vynechána", {Shown(state, kCurrencyWidth)});
+  Warn(line, text_.c_str());
+}
+
+void LayoutReport::Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
+                          const ItemAmount& amount, std::string_view shownAmount) {
+  ++skipped_;
+  text_.clear();
+  if (dateRead) {
+    Render(text_, "částku %s nelze přečíst (%s), řádek vynechán",
+           {Shown(shownAmount, kCurrencyWidth), amount.fault ? amount.fault : "chybí"});
+    Warn(line, text_.c_str());
+  } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
+    Render(text_, "datum %s nelze přečíst, řádek vynechán", {Shown(dateText, kCurrencyWidth)});
+    Warn(line, text_.c_str());
+  }
+}
+
+void LayoutReport::UnknownDirection(int line, std::string_view direction) {
+  ++skipped_;
+  text_.clear();
+  Render(text_, "směr platby \"%s\" není známý, řádek vynechán",
+         {Shown(direction, kCurrencyWidth)});
+  Warn(line, text_.c_str());
+}
+
+void LayoutReport::OtherCurrencyItem(int line, double amount, const std::string& code,
+                                     const std::string& statementCurrency) {
+  text_.clear();
+  Render(text_, "položka %.2f %s je v jiné měně než výpis (%s), vynechána",
+         {amount, code, statementCurrency});
+  Warn(line, text_.c_str());
+}
+
+void LayoutReport::OtherCurrencyFee(int line, double amount, const std::string& code,
+                                    const std::string& statementCurrency) {
+  text_.clear();
+  Render(text_, "poplatek %.2f %s je v jiné měně než výpis (%s), vynechán",
+         {amount, code, statementCurrency});
+  Warn(line, text_.c_str());
+}
+
+void LayoutReport::UnreadableFee(int line) {
+  Warn(line, "poplatek nelze přečíst, zapsána jen položka");
+}
+
+void LayoutReport::CounterAccountNotWhole(int line, std::string_view account) {
+  text_.clear();
+  Render(text_, "protiúčet %s nelze přečíst celý, zapsány nuly",
+         {Shown(account, kCurrencyWidth + 20)});
+  Warn(line, text_.c_str());
+}
+
+void LayoutReport::UnclosedQuote(int line) {
+  Warn(line, "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
+}
+
+void LayoutReport::GuessedDateOrder(int line, bool monthFirst) {
+  Warn(line, monthFirst ? "data souboru nerozliší den a měsíc, čtena jako měsíc/den/rok"
+                        : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
+}
+
+void LayoutReport::Summarise(const char* layoutName) {
+  if (suppressed_ > 0) {
+    LogFormatted(log_, LogKind::kItemWarning, "Soubor %s: dalších %d upozornění nevypsáno\n",
+                 {path_, suppressed_});
+  }
+  std::string fees, zero;
+  if (fees_ > 0) Render(fees, " (z toho %d poplatků)", {fees_});
+  if (zero_ > 0) Render(zero, ", vynecháno %d s nulovou částkou", {zero_});
+  LogFormatted(
+      log_, LogKind::kInformation,
+      "Soubor %s: rozpoznán formát %s, převedeno %d položek%s, vynecháno %d řádků bez data nebo "
+      "částky, vynecháno %d nezaúčtovaných%s\n",
+      {path_, layoutName, items_, fees, skipped_, notBooked_, zero});
+}
+
+std::string LayoutReport::Refusal(const StatementLayout& layout) const {
+  const bool dates = readableDates_ * 2 < confirmation_.dataLines;
+  std::string refusal;
+  Render(refusal, "formát %s s hlavičkou na řádku %d: %s",
+         {layout.name, int32_t{layout.headerLine},
+          dates ? "sloupec data neobsahuje čitelná data" : "sloupec částky neobsahuje částky"});
+  return refusal;
+}
+
+void LayoutReport::Warn(int line, const char* text) {
+  if (warnings_ == kWarningsPerFile) {
+    ++suppressed_;
+    return;
+  }
+  ++warnings_;
+  LogFormatted(log_, LogKind::kItemWarning, "Soubor %s, řádek %d: %s\n",
+               {path_, int32_t{line}, text});
+}
+
+const std::string& LayoutReport::Shown(std::string_view text, size_t width) {
+  const std::string_view line = OneLine(text, width, shown_);
+  if (line.data() != shown_.data()) shown_.assign(line.data(), line.size());
+  return shown_;
+}
+
+}  // namespace tarvolo

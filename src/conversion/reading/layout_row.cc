@@ -1,0 +1,210 @@
+#include "conversion/reading/layout_row.h"
+
+#include <cmath>
+
+#include "conversion/reading/layout_values.h"
+#include "conversion/values/statement_item.h"
+#include "conversion/values/text_fold.h"
+
+namespace tarvolo {
+
+void LayoutRow::ReadHeader(const std::vector<std::string_view>& names) {
+  if (dateColumn_ >= 0 && static_cast<size_t>(dateColumn_) < names.size()) {
+    utcTimes_ = NormaliseColumnName(names[dateColumn_]).find("(utc)") != std::string::npos;
+  }
+  int found = 0;
+  for (const char* wanted : layout_.rules.description) {
+    if (wanted == nullptr) break;
+    for (size_t i = 0; i < names.size(); ++i) {
+      if (NormaliseColumnName(names[i]) == wanted) {
+        descriptionColumns_[found++] = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+}
+
+void LayoutRow::Start(const CsvRecordReader& record) {
+  record_ = &record;
+  incoming_ = layout_.rules.transfers && layout_.Column(ColumnRole::kIncomingAmount) >= 0 &&
+              ReadDirection(Field(ColumnRole::kDirection)) == Direction::kCredit;
+}
+
+// The decimal mark the file's amounts show, looked for once, when an amount
+// needs it.
+char LayoutRow::DecimalMark() {
+  if (decimalMarkKnown_) return decimalMark_;
+  decimalMarkKnown_ = true;
+  decimalMark_ = FileDecimalMark(text_, layout_, amountColumn_);
+  balance_->SetDecimalMark(decimalMark_);
+  return decimalMark_;
+}
+
+// The order of day and month in N/N/YYYY dates, looked for once, when a date
+// needs it.
+bool LayoutRow::MonthFirst() {
+  if (dateOrderKnown_) return monthFirst_;
+  dateOrderKnown_ = true;
+  const DateOrder order = FileDateOrder(text_, layout_, dateColumn_);
+  monthFirst_ = order.monthFirst;
+  if (order.guessed) report_->GuessedDateOrder(line(), monthFirst_);
+  return monthFirst_;
+}
+
+bool LayoutRow::ReadDate(std::string_view text, ItemDate* date) {
+  ItemDate a, b;
+  const bool dayFirst = ReadItemDate(text, &a, false);
+  // Only N/N/YYYY and N-N-YYYY can be read the other way round.
+  const size_t mark = text.find_first_not_of("0123456789");
+  if (mark == std::string_view::npos || mark > 2 || text[mark] == '.') {
+    *date = a;
+    return dayFirst;
+  }
+  const bool monthFirst = ReadItemDate(text, &b, true);
+  if (dayFirst && monthFirst && (a.day != b.day || a.month != b.month)) {
+    *date = MonthFirst() ? b : a;
+    return true;
+  }
+  *date = dayFirst ? a : b;
+  return dayFirst || monthFirst;
+}
+
+bool LayoutRow::Date(ItemDate* date) {
+  const std::string_view text = DateText();
+  return ReadDate(text, date) && (!utcTimes_ || InPrague(text, date));
+}
+
+ItemDate LayoutRow::ValueDate(const ItemDate& booking) {
+  ItemDate value = booking;
+  const std::string_view text = Field(ColumnRole::kValueDate);
+  if (!text.empty() && !ReadDate(text, &value)) value = booking;
+  return value;
+}
+
+// An amount of the row, the file's decimal mark deciding where the text
+// alone does not.
+AmountStatus LayoutRow::ReadAmount(std::string_view text, ItemAmount* amount) {
+  AmountStatus status = ReadItemAmount(text, decimalMarkKnown_ ? decimalMark_ : 0, amount);
+  if (status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
+    status = ReadItemAmount(text, decimalMark_, amount);
+  }
+  return status;
+}
+
+AmountStatus LayoutRow::Amount(ItemAmount* amount, std::string_view* shown) {
+  if (amountColumn_ >= 0) {
+    const std::string_view text =
+        incoming_ ? Field(ColumnRole::kIncomingAmount) : Column(amountColumn_);
+    *shown = text;
+    return ReadAmount(text, amount);
+  }
+  ItemAmount credit, debit;
+  const std::string_view creditText = Field(ColumnRole::kCreditAmount);
+  const std::string_view debitText = Field(ColumnRole::kDebitAmount);
+  const AmountStatus c = ReadAmount(creditText, &credit);
+  const AmountStatus d = ReadAmount(debitText, &debit);
+  *shown = creditText;
+  if (c == AmountStatus::kEmpty ||
+      (c == AmountStatus::kRead && credit.value == 0 && d == AmountStatus::kRead)) {
+    *shown = debitText;
+  }
+  if (c != AmountStatus::kRead && c != AmountStatus::kEmpty) return *amount = credit, c;
+  if (d != AmountStatus::kRead && d != AmountStatus::kEmpty) return *amount = debit, d;
+  if (c == AmountStatus::kEmpty && d == AmountStatus::kEmpty) return AmountStatus::kEmpty;
+  *amount = c == AmountStatus::kRead ? credit : debit;
+  // A debit column holds the amount paid, written with or without its minus.
+  amount->value = (c == AmountStatus::kRead ? credit.value : 0) -
+                  (d == AmountStatus::kRead ? std::fabs(debit.value) : 0);
+  amount->signWritten = true;
+  return AmountStatus::kRead;
+}
+
+bool LayoutRow::ApplyDirection(ItemAmount* amount) {
+  if (amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0) return true;
+  const std::string_view text = Field(ColumnRole::kDirection);
+  const Direction direction = ReadDirection(text);
+  if (direction == Direction::kDebit) amount->value = -amount->value;
+  if (direction != Direction::kUnknown) return true;
+  report_->UnknownDirection(line(), text);
+  return false;
+}
+
+AmountStatus LayoutRow::Fee(ItemAmount* fee) { return ReadAmount(Field(ColumnRole::kFee), fee); }
+
+bool LayoutRow::HasFee() {
+  ItemAmount fee;
+  return Fee(&fee) == AmountStatus::kRead && fee.value != 0;
+}
+
+std::string LayoutRow::Currency(const ItemAmount& amount) const {
+  std::string_view currency =
+      Field(incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
+  if (currency.empty()) currency = Field(ColumnRole::kAccountCurrency);
+  std::string code = CurrencyCode(currency);
+  if (code.empty()) code = amount.currency;
+  return code;
+}
+
+std::string LayoutRow::FeeCurrency(const ItemAmount& fee) const {
+  std::string code = CurrencyCode(Field(ColumnRole::kFeeCurrency));
+  if (code.empty()) code = fee.currency;
+  return code;
+}
+
+CounterAccountParts LayoutRow::CounterAccount() {
+  const std::string_view account = Field(ColumnRole::kCounterAccount);
+  CounterAccountParts counter = ReadCounterAccountColumns(account, Field(ColumnRole::kCounterBank),
+                                                          Field(ColumnRole::kCounterPrefix));
+  std::string_view unread = counter.whole ? std::string_view() : account;
+  if (counter.number == 0 && counter.bankCode == 0) {
+    const std::string_view iban = Field(ColumnRole::kCounterIban);
+    const CounterAccountParts fromIban = ReadCounterAccountColumns(iban, {}, {});
+    if (!fromIban.whole) unread = iban;
+    if (fromIban.number != 0 || fromIban.bankCode != 0) counter = fromIban, unread = {};
+  }
+  if (!unread.empty()) report_->CounterAccountNotWhole(line(), unread);
+  return counter;
+}
+
+std::string_view LayoutRow::DocumentNumber(std::string_view id, std::string_view variable) {
+  const std::string_view reference = Field(ColumnRole::kReference);
+  if (IsShortNumber(id)) return id;
+  if (IsShortNumber(reference)) return reference;
+  if (!variable.empty() || id.empty()) return variable;
+  NumberOfId(id, document_);
+  return document_;
+}
+
+std::string_view LayoutRow::DescriptionText() const {
+  if (descriptionColumns_[0] >= 0) {
+    for (int column : descriptionColumns_) {
+      if (column >= 0 && !Column(column).empty()) return Column(column);
+    }
+    return {};
+  }
+  for (ColumnRole role : {ColumnRole::kMessage, ColumnRole::kCounterName, ColumnRole::kItemType}) {
+    if (!Field(role).empty()) return Field(role);
+  }
+  return {};
+}
+
+std::string_view LayoutRow::Description() {
+  return OneLine(DescriptionText(), kMessageWidth, description_);
+}
+
+std::string_view LayoutRow::CounterName() {
+  return OneLine(Field(ColumnRole::kCounterName), kMessageWidth, name_);
+}
+
+const std::vector<std::string_view>& LayoutRow::Texts() {
+  texts_.clear();
+  for (ColumnRole role : {ColumnRole::kMessage, ColumnRole::kItemType, ColumnRole::kCounterName}) {
+    if (!Field(role).empty()) texts_.push_back(Field(role));
+  }
+  for (int column : descriptionColumns_) {
+    if (column >= 0 && !Column(column).empty()) texts_.push_back(Column(column));
+  }
+  return texts_;
+}
+
+}  // namespace tarvolo

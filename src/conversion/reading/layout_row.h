@@ -1,0 +1,123 @@
+#ifndef TARVOLO_CONVERSION_READING_LAYOUT_ROW_H_
+#define TARVOLO_CONVERSION_READING_LAYOUT_ROW_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/reading/balance_check.h"
+#include "conversion/reading/csv_record.h"
+#include "conversion/reading/item_amount.h"
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_file_scan.h"
+#include "conversion/reading/layout_report.h"
+#include "conversion/reading/statement_layout.h"
+
+namespace tarvolo {
+
+// The values of the row a layout reader is at, each from the column the
+// layout names: its dates, its amount with its sign and direction, its
+// currency, its counter account and its texts. What the file's rows decide
+// for all of them (the decimal mark, the order of day and month) is looked
+// for once, when a value first needs it. The texts it gives are views into
+// the file or into its own storage, valid until the next row.
+class LayoutRow {
+ public:
+  // `balance` learns the file's decimal mark once it is known; `report`
+  // gets the warnings about values.
+  LayoutRow(std::string_view text, const StatementLayout& layout, const ChosenColumns& chosen,
+            BalanceCheck* balance, LayoutReport* report)
+      : text_(text),
+        layout_(layout),
+        dateColumn_(chosen.date),
+        amountColumn_(chosen.amount),
+        balance_(balance),
+        report_(report) {}
+
+  // What the header's names tell beyond the roles: times in UTC, and the
+  // columns a layout takes its description from.
+  void ReadHeader(const std::vector<std::string_view>& names);
+  int amountColumn() const { return amountColumn_; }
+
+  // Moves to the row `record` holds; it must stay put while the row is read.
+  void Start(const CsvRecordReader& record);
+  int line() const { return record_->lineNumber(); }
+  std::string_view Field(ColumnRole role) const { return record_->Field(layout_.Column(role)); }
+  std::string_view Column(int index) const { return record_->Field(index); }
+  // A transfer list gives money that comes in in its own columns.
+  bool incoming() const { return incoming_; }
+
+  // The booking date, as its day in Prague where the file writes UTC times.
+  std::string_view DateText() const { return record_->Field(dateColumn_); }
+  bool Date(ItemDate* date);
+  // The value date where the layout has one, else the booking date.
+  ItemDate ValueDate(const ItemDate& booking);
+
+  // The amount of the row: its amount column, or credit minus debit;
+  // `shown` gets the text a warning names.
+  AmountStatus Amount(ItemAmount* amount, std::string_view* shown);
+  // An amount written without a sign takes it from the direction column;
+  // false, with a warning, where that cannot tell.
+  bool ApplyDirection(ItemAmount* amount);
+  AmountStatus Fee(ItemAmount* fee);
+  bool HasFee();
+  // The currency code of the item and of its fee, "" where the row gives none.
+  std::string Currency(const ItemAmount& amount) const;
+  std::string FeeCurrency(const ItemAmount& fee) const;
+
+  // The counter account, a text that cannot be read whole named in a
+  // warning rather than left as zeros in silence.
+  CounterAccountParts CounterAccount();
+
+  // The symbols, digits only.
+  std::string_view VariableSymbol() {
+    return KeepDigits(Field(ColumnRole::kVariableSymbol), variable_);
+  }
+  std::string_view ConstantSymbol() {
+    return KeepDigits(Field(ColumnRole::kConstantSymbol), constant_);
+  }
+  std::string_view SpecificSymbol() {
+    return KeepDigits(Field(ColumnRole::kSpecificSymbol), specific_);
+  }
+  // The item's number: the bank's own `id` where it is a short number, the
+  // payer's reference where that is one, the `variable` symbol, or a number
+  // worked out from a long id.
+  std::string_view DocumentNumber(std::string_view id, std::string_view variable);
+  // The message and the counter name, each on one line and cut to the
+  // longest message an item keeps.
+  std::string_view Description();
+  std::string_view CounterName();
+  // The texts that may tell that a dated row states a balance.
+  const std::vector<std::string_view>& Texts();
+
+ private:
+  AmountStatus ReadAmount(std::string_view text, ItemAmount* amount);
+  bool ReadDate(std::string_view text, ItemDate* date);
+  char DecimalMark();
+  bool MonthFirst();
+  std::string_view DescriptionText() const;
+
+  std::string_view text_;
+  const StatementLayout& layout_;
+  int dateColumn_;
+  int amountColumn_;
+  int descriptionColumns_[3] = {-1, -1, -1};
+  bool utcTimes_ = false;
+  BalanceCheck* balance_;
+  LayoutReport* report_;
+  bool monthFirst_ = false;
+  bool dateOrderKnown_ = false;
+  char decimalMark_ = 0;
+  bool decimalMarkKnown_ = false;
+
+  const CsvRecordReader* record_ = nullptr;
+  bool incoming_ = false;
+  // The row's texts, gathered here where they cannot be taken as they
+  // stand in the file.
+  std::string variable_, constant_, specific_, document_, description_, name_;
+  std::vector<std::string_view> texts_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_LAYOUT_ROW_H_
