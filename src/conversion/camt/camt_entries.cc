@@ -16,12 +16,14 @@ void CamtEntries::Add(const StatementItem& item, std::string_view statementCurre
   // Servis24 items name no currency, and set the statement's only after
   // its first file: theirs is the koruna.
   const std::string_view currency = statementCurrency.empty() ? "CZK" : statementCurrency;
-  AppendCamtEntry(CamtEntryOf(item, debit ? -hellers : hellers, currency), &text_);
+  entry_.clear();
+  AppendCamtEntry(CamtEntryOf(item, debit ? -hellers : hellers, currency), &entry_);
+  text_.Append(entry_);
   ++(debit ? debitCount_ : creditCount_);
 }
 
 void CamtEntries::TakeBack(const Mark& mark) {
-  text_.resize(mark.size);
+  text_.Truncate(mark.size);
   creditCount_ = mark.creditCount;
   debitCount_ = mark.debitCount;
 }

@@ -5,12 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "conversion/camt/chunked_text.h"
 #include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 
-// The camt.053 entries of a run, rendered item by item beside the GPC
-// records, with the counts and sums the statement's summary states.
+// The camt.053 entries of a run, rendered item by item as the run accepts
+// them, with the counts the statement's summary states.
 class CamtEntries {
  public:
   // Where the entries stood, so that a reading the run does not choose can
@@ -25,13 +26,15 @@ class CamtEntries {
   void Add(const StatementItem& item, std::string_view statementCurrency);
   Mark Position() const { return {text_.size(), creditCount_, debitCount_}; }
   void TakeBack(const Mark& mark);
+  // Hands the entries' text to `write`, letting go of it as it is written.
+  bool Drain(const BytesWriter& write) { return text_.Drain(write); }
 
-  const std::string& text() const { return text_; }
   int64_t creditCount() const { return creditCount_; }
   int64_t debitCount() const { return debitCount_; }
 
  private:
-  std::string text_;
+  ChunkedText text_;
+  std::string entry_;  // the one being rendered
   int64_t creditCount_ = 0, debitCount_ = 0;
 };
 

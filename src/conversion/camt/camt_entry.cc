@@ -178,14 +178,14 @@ CamtEntry CamtEntryOf(const StatementItem& item, int64_t amountHellers,
   entry.counterPrefix = item.counterPrefix;
   entry.counterNumber = item.counterNumber;
   entry.bankCode = item.bankCode;
-  entry.counterIban = std::string(item.counterIban);
-  entry.counterName = std::string(item.counterName);
-  entry.documentNumber = std::string(item.documentNumber);
-  entry.variableSymbol = std::string(item.variableSymbol);
-  entry.constantSymbol = std::string(item.constantSymbol);
-  entry.specificSymbol = std::string(item.specificSymbol);
-  entry.description = std::string(item.description);
-  entry.bankReference = std::string(item.bankReference);
+  entry.counterIban = item.counterIban;
+  entry.counterName = item.counterName;
+  entry.documentNumber = item.documentNumber;
+  entry.variableSymbol = item.variableSymbol;
+  entry.constantSymbol = item.constantSymbol;
+  entry.specificSymbol = item.specificSymbol;
+  entry.description = item.description;
+  entry.bankReference = item.bankReference;
   entry.fee = item.fee;
   return entry;
 }

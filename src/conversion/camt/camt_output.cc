@@ -20,7 +20,8 @@ CivilDate LocalDay(int64_t time) {
 void CamtOutput::Begin(const AccountProfile&, std::vector<FieldCut>*) {
   entries_ = CamtEntries();
   confirmed_ = entries_.Position();
-  document_.clear();
+  head_.clear();
+  tail_.clear();
 }
 
 void CamtOutput::Add(const StatementItem& item, std::string_view statementCurrency) {
@@ -64,7 +65,7 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   Render(header.messageId, "TARVOLO-%04d%02d%02d%02d%02d%02d-%s",
          {t.year, t.month, t.day, t.hour, t.minute, t.second, account.number});
   if (header.messageId.size() > 35) header.messageId.resize(35);
-  document_ = ComposeCamtStatement(header, account, entries_.text());
+  ComposeCamtFrame(header, account, &head_, &tail_);
 
   expected_.openingHellers = totals.openingHellers;
   expected_.closingHellers = totals.closingHellers;
@@ -73,7 +74,9 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   expected_.debitHellers = totals.debitHellers;
 }
 
-bool CamtOutput::Write(const BytesWriter& write) { return write(document_); }
+bool CamtOutput::Write(const BytesWriter& write) {
+  return write(head_) && entries_.Drain(write) && write(tail_);
+}
 
 std::vector<std::string> CamtOutput::Check(std::string_view written) const {
   return CheckCamtStatement(written, expected_);

@@ -28,7 +28,7 @@ class CamtOutput : public StatementOutput {
  private:
   CamtEntries entries_;
   CamtEntries::Mark confirmed_;
-  std::string document_;
+  std::string head_, tail_;  // the document around the entries
   CamtExpectation expected_;
 };
 

@@ -137,10 +137,10 @@ bool CamtAccountHasIban(const CamtAccount& account) {
          !CzechIban(account.bankCode, national).empty();
 }
 
-std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAccount& account,
-                                 std::string_view entries) {
-  std::string document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  document.reserve(document.size() + entries.size() + 4096);
+void ComposeCamtFrame(const CamtStatementHeader& header, const CamtAccount& account,
+                      std::string* head, std::string* tail) {
+  std::string& document = *head;
+  document = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
   XmlWriter xml(&document, 0);
   xml.Open("Document", "xmlns", kNamespace);
   xml.Open("BkToCstmrStmt");
@@ -169,11 +169,20 @@ std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAc
   AppendBalance(xml, "OPBD", header.openingHellers, header.fromDate, currency);
   AppendBalance(xml, "CLBD", header.closingHellers, header.toDate, currency);
   AppendSummary(xml, header);
-  document.append(entries);
+  const size_t entriesAt = document.size();
   xml.Close();
   xml.Close();
   xml.Close();
-  return document;
+  tail->assign(document, entriesAt, std::string::npos);
+  document.resize(entriesAt);
+}
+
+std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAccount& account,
+                                 std::string_view entries) {
+  std::string head, tail;
+  ComposeCamtFrame(header, account, &head, &tail);
+  head.reserve(head.size() + entries.size() + tail.size());
+  return head.append(entries).append(tail);
 }
 
 }  // namespace tarvolo

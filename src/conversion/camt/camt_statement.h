@@ -38,7 +38,8 @@ struct CamtStatementHeader {
   int64_t creditHellers = 0, debitHellers = 0;  // both magnitudes
 };
 
-// One item, its texts owned, so that entries outlive the reader's storage.
+// One item as its entry shows it. The texts are the item's own, rendered
+// before the reader's storage they lie in moves on.
 struct CamtEntry {
   int64_t amountHellers = 0;  // below zero for a debit
   std::string currency;       // a code, else written as "XXX" (no currency)
@@ -47,9 +48,9 @@ struct CamtEntry {
   int32_t counterPrefix = 0;
   int64_t counterNumber = 0;
   int32_t bankCode = 0;
-  std::string counterIban, counterName, documentNumber;
-  std::string variableSymbol, constantSymbol, specificSymbol;
-  std::string description, bankReference;
+  std::string_view counterIban, counterName, documentNumber;
+  std::string_view variableSymbol, constantSymbol, specificSymbol;
+  std::string_view description, bankReference;
   bool fee = false;
 };
 
@@ -69,6 +70,11 @@ void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries);
 // Whether the account is identified by its IBAN (else by its national
 // number, which some importers refuse).
 bool CamtAccountHasIban(const CamtAccount& account);
+
+// The document before its entries and after them, so that the entries,
+// which make up nearly all of it, can be written from where they are.
+void ComposeCamtFrame(const CamtStatementHeader& header, const CamtAccount& account,
+                      std::string* head, std::string* tail);
 
 // The whole document around `entries` (as AppendCamtEntry gave them).
 std::string ComposeCamtStatement(const CamtStatementHeader& header, const CamtAccount& account,
