@@ -1,6 +1,8 @@
 #include "conversion/camt/xml_text.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "conversion/values/windows1250.h"
 
@@ -35,9 +37,26 @@ void AppendUtf8(std::string* out, char32_t c) {
 }
 
 size_t AppendXmlText(std::string* out, std::string_view windows1250, size_t maxCharacters) {
+  // Whether a byte is written as it is.
+  const auto plain = [](char byte) {
+    const unsigned char c = static_cast<unsigned char>(byte);
+    return c >= 0x20 && c < 0x7F && c != '&' && c != '<' && c != '>' && c != '"' && c != '\'';
+  };
   size_t written = 0;
-  for (const char byte : windows1250) {
-    if (written == maxCharacters) break;
+  size_t i = 0;
+  while (i < windows1250.size() && written < maxCharacters) {
+    // A run of plain characters at once: most texts are nothing else.
+    const size_t start = i;
+    while (i < windows1250.size() && written + (i - start) < maxCharacters &&
+           plain(windows1250[i])) {
+      ++i;
+    }
+    if (i > start) {
+      out->append(windows1250.data() + start, i - start);
+      written += i - start;
+      continue;
+    }
+    const char byte = windows1250[i++];
     const unsigned char c = static_cast<unsigned char>(byte);
     if (c < 0x20 || c == 0x7F) continue;
     ++written;
@@ -91,60 +110,103 @@ void AppendIsoDate(std::string* out, const CivilDate& date) {
   AppendUnsigned(out, static_cast<uint32_t>(date.day), 2);
 }
 
-void XmlWriter::Indent() { out_->append(2 * static_cast<size_t>(depth_), ' '); }
+namespace {
+
+// The pieces of one line of a document, gathered in a buffer of their own
+// and added to the document at once: a document of a million entries is
+// tens of millions of pieces.
+class Line {
+ public:
+  Line(std::string* out, int depth) : out_(out) {
+    static constexpr char kBlanks[] = "                                        ";
+    for (size_t blanks = 2 * static_cast<size_t>(depth); blanks > 0;) {
+      const size_t part = std::min(blanks, sizeof kBlanks - 1);
+      *this << std::string_view(kBlanks, part);
+      blanks -= part;
+    }
+  }
+  ~Line() { Flush(); }
+  Line(const Line&) = delete;
+  Line& operator=(const Line&) = delete;
+
+  Line& operator<<(std::string_view piece) {
+    if (piece.size() > sizeof buffer_ - used_) {
+      Flush();
+      if (piece.size() > sizeof buffer_) {
+        out_->append(piece);
+        return *this;
+      }
+    }
+    std::memcpy(buffer_ + used_, piece.data(), piece.size());
+    used_ += piece.size();
+    return *this;
+  }
+  // The document so far, for what is appended to it directly.
+  std::string* Flushed() {
+    Flush();
+    return out_;
+  }
+
+ private:
+  void Flush() {
+    out_->append(buffer_, used_);
+    used_ = 0;
+  }
+
+  std::string* out_;
+  char buffer_[256];
+  size_t used_ = 0;
+};
+
+}  // namespace
 
 void XmlWriter::Open(const char* name) {
-  Indent();
-  out_->append("<").append(name).append(">\n");
-  open_.push_back(name);
+  if (openCount_ == kDeepest) return;
+  Line(out_, depth_) << "<" << name << ">\n";
+  open_[openCount_++] = name;
   ++depth_;
 }
 
 void XmlWriter::Open(const char* name, const char* attribute, std::string_view ascii) {
-  Indent();
-  out_->append("<").append(name).append(" ").append(attribute).append("=\"");
-  out_->append(ascii).append("\">\n");
-  open_.push_back(name);
+  if (openCount_ == kDeepest) return;
+  Line(out_, depth_) << "<" << name << " " << attribute << "=\"" << ascii << "\">\n";
+  open_[openCount_++] = name;
   ++depth_;
 }
 
 void XmlWriter::Close() {
-  if (open_.empty()) return;
+  if (openCount_ == 0) return;
   --depth_;
-  Indent();
-  out_->append("</").append(open_.back()).append(">\n");
-  open_.pop_back();
+  Line(out_, depth_) << "</" << open_[--openCount_] << ">\n";
 }
 
 void XmlWriter::Ascii(const char* name, std::string_view ascii) {
-  Indent();
-  out_->append("<").append(name).append(">");
-  out_->append(ascii).append("</").append(name).append(">\n");
+  Line(out_, depth_) << "<" << name << ">" << ascii << "</" << name << ">\n";
 }
 
 void XmlWriter::Text(const char* name, std::string_view windows1250, size_t maxCharacters) {
   const size_t start = out_->size();
-  Indent();
-  out_->append("<").append(name).append(">");
-  if (AppendXmlText(out_, windows1250, maxCharacters) == 0) {
+  Line line(out_, depth_);
+  line << "<" << name << ">";
+  if (AppendXmlText(line.Flushed(), windows1250, maxCharacters) == 0) {
     out_->resize(start);
     return;
   }
-  out_->append("</").append(name).append(">\n");
+  line << "</" << name << ">\n";
 }
 
 void XmlWriter::Amount(const char* name, std::string_view currency, int64_t hellers) {
-  Indent();
-  out_->append("<").append(name).append(" Ccy=\"").append(currency).append("\">");
-  AppendHellerAmount(out_, hellers);
-  out_->append("</").append(name).append(">\n");
+  Line line(out_, depth_);
+  line << "<" << name << " Ccy=\"" << currency << "\">";
+  AppendHellerAmount(line.Flushed(), hellers);
+  line << "</" << name << ">\n";
 }
 
 void XmlWriter::Date(const char* name, const CivilDate& date) {
-  Indent();
-  out_->append("<").append(name).append(">");
-  AppendIsoDate(out_, date);
-  out_->append("</").append(name).append(">\n");
+  Line line(out_, depth_);
+  line << "<" << name << ">";
+  AppendIsoDate(line.Flushed(), date);
+  line << "</" << name << ">\n";
 }
 
 }  // namespace tarvolo

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "platform/civil_date.h"
 
@@ -32,8 +31,9 @@ void AppendInteger(std::string* out, int64_t value);
 void AppendIsoDate(std::string* out, const CivilDate& date);
 
 // Writes an indented XML document part by part, two blanks a level, one
-// element a line. Element names and values given as `ascii` are the
-// program's own and are written as they are.
+// element a line, at most kDeepest levels of open elements. Element names
+// and values given as `ascii` are the program's own and are written as
+// they are.
 class XmlWriter {
  public:
   XmlWriter(std::string* out, int depth) : out_(out), depth_(depth) {}
@@ -51,10 +51,14 @@ class XmlWriter {
   void Date(const char* name, const CivilDate& date);
 
  private:
-  void Indent();
+  static constexpr size_t kDeepest = 16;
+
   std::string* out_;
   int depth_;
-  std::vector<const char*> open_;
+  // The names of the open elements; none is kept past kDeepest, which the
+  // program's documents never reach.
+  const char* open_[kDeepest] = {};
+  size_t openCount_ = 0;
 };
 
 }  // namespace tarvolo
