@@ -109,6 +109,8 @@ class Gatherer : public XmlHandler {
   }
 
   void Take(std::string_view text) {
+    // Most elements lie deep in an entry's details, where nothing is taken.
+    if (path_.size() < 4 || path_.size() > 7 || path_[2] != "Stmt") return;
     if (InStatement({"Bal", "Tp", "CdOrPrtry", "Cd"})) balance_.code = text;
     if (InStatement({"Bal", "Amt"})) balance_.amount = text;
     if (InStatement({"Bal", "CdtDbtInd"})) balance_.sign = text;

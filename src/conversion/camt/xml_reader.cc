@@ -1,8 +1,16 @@
 #include "conversion/camt/xml_reader.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "conversion/camt/xml_text.h"
+
+#if defined(__SSE2__) && defined(__GNUC__) && !defined(TARVOLO_PLAIN_SCANS)
+#include <emmintrin.h>
+#define TARVOLO_XML_SSE2 1
+#else
+#define TARVOLO_XML_SSE2 0
+#endif
 
 namespace tarvolo {
 namespace {
@@ -24,11 +32,68 @@ bool IsXmlCharacter(uint32_t c) {
          (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF);
 }
 
+// The length of the run of ASCII characters XML allows at the start of
+// `bytes`: the printable ones, tab and the line ends, which make up nearly
+// all of the program's documents.
+size_t PlainRun(std::string_view bytes) {
+  size_t i = 0;
+#if TARVOLO_XML_SSE2
+  const __m128i space = _mm_set1_epi8(0x20);
+  const __m128i tab = _mm_set1_epi8('\t'), lf = _mm_set1_epi8('\n'), cr = _mm_set1_epi8('\r');
+  for (; bytes.size() - i >= 16; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + i));
+    // Compared as signed, a byte beyond ASCII is below a space as well.
+    const __m128i below = _mm_cmplt_epi8(v, space);
+    const __m128i ends = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, tab), _mm_cmpeq_epi8(v, lf)),
+                                      _mm_cmpeq_epi8(v, cr));
+    const int other = _mm_movemask_epi8(_mm_andnot_si128(ends, below));
+    if (other != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(other)));
+  }
+#else
+  // Whether eight bytes are all printable ASCII: a byte below a space
+  // borrows from its high bit when the space is taken away.
+  const auto printable = [](uint64_t eight) {
+    constexpr uint64_t kHighBits = 0x8080808080808080u;
+    constexpr uint64_t kSpaces = 0x2020202020202020u;
+    return ((eight | ((eight - kSpaces) & ~eight)) & kHighBits) == 0;
+  };
+  for (uint64_t eight; bytes.size() - i >= sizeof eight; i += sizeof eight) {
+    std::memcpy(&eight, bytes.data() + i, sizeof eight);
+    if (!printable(eight)) break;
+  }
+#endif
+  for (; i < bytes.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(bytes[i]);
+    if (c >= 0x80 || (c < 0x20 && c != '\t' && c != '\n' && c != '\r')) break;
+  }
+  return i;
+}
+
+// Where the character data from `from` on meets markup, a reference or a
+// ']' (which may begin "]]>"); the size when it does not.
+size_t TextEnd(std::string_view bytes, size_t from) {
+#if TARVOLO_XML_SSE2
+  const __m128i open = _mm_set1_epi8('<'), amp = _mm_set1_epi8('&'), bracket = _mm_set1_epi8(']');
+  for (; bytes.size() - from >= 16; from += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + from));
+    const int found = _mm_movemask_epi8(_mm_or_si128(
+        _mm_or_si128(_mm_cmpeq_epi8(v, open), _mm_cmpeq_epi8(v, amp)), _mm_cmpeq_epi8(v, bracket)));
+    if (found != 0) return from + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(found)));
+  }
+#endif
+  while (from < bytes.size() && bytes[from] != '<' && bytes[from] != '&' && bytes[from] != ']') {
+    ++from;
+  }
+  return from;
+}
+
 // The offset of the first byte that is not UTF-8 or no XML character, or
 // the size when every character is sound.
 size_t FirstBadCharacter(std::string_view bytes) {
   size_t i = 0;
   while (i < bytes.size()) {
+    i += PlainRun(bytes.substr(i));
+    if (i == bytes.size()) break;
     const unsigned char lead = static_cast<unsigned char>(bytes[i]);
     size_t length = 1;
     uint32_t c = lead, lowest = 0;
@@ -76,7 +141,7 @@ class Reader {
         if (open_.empty()) return Fail(pos_, "CDATA mimo kořenový prvek");
         const size_t start = pos_ + 9;
         if (!Skip("]]>")) return false;
-        texts_.back().append(bytes_.substr(start, pos_ - 3 - start));
+        CopiedText().append(bytes_.substr(start, pos_ - 3 - start));
       } else if (At("<!")) {
         return Fail(pos_, "deklarace <! (DOCTYPE) není podporována");
       } else if (At("</")) {
@@ -171,18 +236,65 @@ class Reader {
     return true;
   }
 
+  // The character data up to the next markup, a run at a time.
   bool ReadText() {
-    while (pos_ < bytes_.size() && bytes_[pos_] != '<') {
+    while (pos_ < bytes_.size()) {
+      const size_t end = TextEnd(bytes_, pos_);
+      if (!open_.empty()) AddText(pos_, end);
+      pos_ = end;
+      if (pos_ == bytes_.size() || bytes_[pos_] == '<') return true;
       if (bytes_[pos_] == '&') {
         if (open_.empty()) return Fail(pos_, "text mimo kořenový prvek");
-        if (!ReadReference(&texts_.back())) return false;
+        if (!ReadReference(&CopiedText())) return false;
         continue;
       }
       if (At("]]>")) return Fail(pos_, "\"]]>\" v textu");
-      if (!open_.empty()) texts_.back().push_back(bytes_[pos_]);
+      if (!open_.empty()) AddText(pos_, pos_ + 1);
       ++pos_;
     }
     return true;
+  }
+
+  // The text of one open element: where it lies in the document while it
+  // is one piece there, which spares copying nearly every value.
+  struct Text {
+    size_t start = 0, end = 0;
+    bool copied = false;  // it is in `copy`, which keeps its room for the next element
+    bool sealed = false;  // a child element has begun: the rest is not kept
+    std::string copy;
+  };
+
+  Text& Innermost() { return texts_[open_.size() - 1]; }
+
+  void AddText(size_t from, size_t to) {
+    Text& text = Innermost();
+    if (text.sealed || from == to) return;
+    if (!text.copied && (text.start == text.end || text.end == from)) {
+      if (text.start == text.end) text.start = from;
+      text.end = to;
+      return;
+    }
+    CopiedText().append(bytes_.data() + from, to - from);
+  }
+
+  // The innermost element's text as its own string, for what the document
+  // does not hold as it is read (references, CDATA).
+  std::string& CopiedText() {
+    Text& text = Innermost();
+    if (text.sealed) {
+      scratch_.clear();
+      return scratch_;
+    }
+    if (!text.copied) {
+      text.copy.assign(bytes_.substr(text.start, text.end - text.start));
+      text.copied = true;
+    }
+    return text.copy;
+  }
+
+  std::string_view TextOf(const Text& text) const {
+    return text.copied ? std::string_view(text.copy)
+                       : bytes_.substr(text.start, text.end - text.start);
   }
 
   bool ReadAttribute(std::vector<XmlAttribute>* attributes) {
@@ -226,14 +338,20 @@ class Reader {
       if (At("/>")) {
         pos_ += 2;
         handler_->OnStart(name, attributes);
+        if (!open_.empty()) Innermost().sealed = true;
         handler_->OnEnd(name, std::string_view());
         return true;
       }
       if (bytes_[pos_] == '>') {
         ++pos_;
         handler_->OnStart(name, attributes);
+        if (!open_.empty()) Innermost().sealed = true;
         open_.push_back(name);
-        texts_.emplace_back();
+        if (texts_.size() < open_.size()) texts_.emplace_back();
+        Text& text = Innermost();
+        text.start = text.end = 0;
+        text.copied = text.sealed = false;
+        text.copy.clear();
         return true;
       }
       if (pos_ == before) return Fail(pos_, "chybí mezera před atributem");
@@ -253,9 +371,8 @@ class Reader {
     if (open_.empty() || open_.back() != name) {
       return Fail(start, "koncová značka </" + std::string(name) + "> neodpovídá otevřenému prvku");
     }
-    handler_->OnEnd(name, texts_.back());
+    handler_->OnEnd(name, TextOf(Innermost()));
     open_.pop_back();
-    texts_.pop_back();
     return true;
   }
 
@@ -263,7 +380,8 @@ class Reader {
   XmlHandler* handler_;
   size_t pos_ = 0;
   std::vector<std::string_view> open_;
-  std::vector<std::string> texts_;
+  std::vector<Text> texts_;
+  std::string scratch_;  // the text of an element that keeps none
   std::string problem_;
   int32_t line_ = 0;
 };

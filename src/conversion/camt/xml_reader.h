@@ -19,7 +19,9 @@ class XmlHandler {
   virtual ~XmlHandler() = default;
   // `name` as written, with its prefix, if any.
   virtual void OnStart(std::string_view name, const std::vector<XmlAttribute>& attributes) = 0;
-  // The element's own character data, references resolved, UTF-8.
+  // The element's own character data up to its first child element (all
+  // of it for an element without children, which holds a value),
+  // references resolved, UTF-8.
   virtual void OnEnd(std::string_view name, std::string_view text) = 0;
 };
 
