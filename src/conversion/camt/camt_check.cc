@@ -14,8 +14,11 @@ namespace {
 constexpr std::string_view kNamespace = "urn:iso:std:iso:20022:tech:xsd:camt.053.001.02";
 
 std::string_view LocalName(std::string_view name) {
-  const size_t colon = name.find(':');
-  return colon == std::string_view::npos ? name : name.substr(colon + 1);
+  // Names are short: a loop costs less than a search.
+  for (size_t i = 0; i < name.size(); ++i) {
+    if (name[i] == ':') return name.substr(i + 1);
+  }
+  return name;
 }
 
 // An amount of the schema in hellers: digits, a point and up to five
@@ -109,15 +112,24 @@ class Gatherer : public XmlHandler {
   }
 
   void Take(std::string_view text) {
-    // Most elements lie deep in an entry's details, where nothing is taken.
+    // Most elements lie in an entry's details, where nothing is taken; the
+    // part of the statement an element is in decides what it may be.
     if (path_.size() < 4 || path_.size() > 7 || path_[2] != "Stmt") return;
-    if (InStatement({"Bal", "Tp", "CdOrPrtry", "Cd"})) balance_.code = text;
-    if (InStatement({"Bal", "Amt"})) balance_.amount = text;
-    if (InStatement({"Bal", "CdtDbtInd"})) balance_.sign = text;
-    if (InStatement({"Bal"})) TakeBalance();
-    if (InStatement({"Ntry", "Amt"})) entry_.amount = text;
-    if (InStatement({"Ntry", "CdtDbtInd"})) entry_.sign = text;
-    if (InStatement({"Ntry"})) TakeEntry();
+    const std::string_view part = path_[3];
+    if (part == "Ntry") {
+      if (InStatement({"Ntry", "Amt"})) entry_.amount = text;
+      if (InStatement({"Ntry", "CdtDbtInd"})) entry_.sign = text;
+      if (InStatement({"Ntry"})) TakeEntry();
+      return;
+    }
+    if (part == "Bal") {
+      if (InStatement({"Bal", "Tp", "CdOrPrtry", "Cd"})) balance_.code = text;
+      if (InStatement({"Bal", "Amt"})) balance_.amount = text;
+      if (InStatement({"Bal", "CdtDbtInd"})) balance_.sign = text;
+      if (InStatement({"Bal"})) TakeBalance();
+      return;
+    }
+    if (part != "TxsSummry") return;
     if (InStatement({"TxsSummry"})) hasSummary = true;
     const struct {
       std::string_view name;

@@ -17,13 +17,30 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
-bool IsNameStart(char c) {
-  const unsigned char u = static_cast<unsigned char>(c);
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || u >= 0x80;
+constexpr bool IsNameStartByte(unsigned char c) {
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' || c == ':' || c >= 0x80;
 }
 
+// Each byte's place in a name, looked up: a document is mostly names.
+constexpr unsigned char kNameStart = 1, kNameCharacter = 2;
+struct NameBytes {
+  unsigned char of[256] = {};
+  constexpr NameBytes() {
+    for (int c = 0; c < 256; ++c) {
+      const unsigned char u = static_cast<unsigned char>(c);
+      const bool start = IsNameStartByte(u);
+      const bool character = start || (u >= '0' && u <= '9') || u == '-' || u == '.';
+      of[c] =
+          static_cast<unsigned char>((start ? kNameStart : 0) | (character ? kNameCharacter : 0));
+    }
+  }
+};
+constexpr NameBytes kNameBytes;
+
+bool IsNameStart(char c) { return kNameBytes.of[static_cast<unsigned char>(c)] & kNameStart; }
+
 bool IsNameCharacter(char c) {
-  return IsNameStart(c) || (c >= '0' && c <= '9') || c == '-' || c == '.';
+  return kNameBytes.of[static_cast<unsigned char>(c)] & kNameCharacter;
 }
 
 // A character XML allows in a document.
@@ -133,7 +150,15 @@ class Reader {
         if (!ReadText()) return false;
         continue;
       }
-      if (At("<?")) {
+      // Elements by far outnumber everything else; the rest begins "<?" or "<!".
+      const char next = pos_ + 1 < bytes_.size() ? bytes_[pos_ + 1] : '\0';
+      if (next == '/') {
+        if (!ReadEndTag()) return false;
+      } else if (next != '?' && next != '!') {
+        if (open_.empty() && sawRoot) return Fail(pos_, "druhý kořenový prvek");
+        sawRoot = true;
+        if (!ReadStartTag()) return false;
+      } else if (At("<?")) {
         if (!Skip("?>")) return false;
       } else if (At("<!--")) {
         if (!Skip("-->")) return false;
@@ -142,14 +167,8 @@ class Reader {
         const size_t start = pos_ + 9;
         if (!Skip("]]>")) return false;
         CopiedText().append(bytes_.substr(start, pos_ - 3 - start));
-      } else if (At("<!")) {
-        return Fail(pos_, "deklarace <! (DOCTYPE) není podporována");
-      } else if (At("</")) {
-        if (!ReadEndTag()) return false;
       } else {
-        if (open_.empty() && sawRoot) return Fail(pos_, "druhý kořenový prvek");
-        sawRoot = true;
-        if (!ReadStartTag()) return false;
+        return Fail(pos_, "deklarace <! (DOCTYPE) není podporována");
       }
     }
     if (!open_.empty()) {
