@@ -160,14 +160,14 @@ class Line {
 
 }  // namespace
 
-void XmlWriter::Open(const char* name) {
+void XmlWriter::Open(std::string_view name) {
   if (openCount_ == kDeepest) return;
   Line(out_, depth_) << "<" << name << ">\n";
   open_[openCount_++] = name;
   ++depth_;
 }
 
-void XmlWriter::Open(const char* name, const char* attribute, std::string_view ascii) {
+void XmlWriter::Open(std::string_view name, std::string_view attribute, std::string_view ascii) {
   if (openCount_ == kDeepest) return;
   Line(out_, depth_) << "<" << name << " " << attribute << "=\"" << ascii << "\">\n";
   open_[openCount_++] = name;
@@ -180,11 +180,11 @@ void XmlWriter::Close() {
   Line(out_, depth_) << "</" << open_[--openCount_] << ">\n";
 }
 
-void XmlWriter::Ascii(const char* name, std::string_view ascii) {
+void XmlWriter::Ascii(std::string_view name, std::string_view ascii) {
   Line(out_, depth_) << "<" << name << ">" << ascii << "</" << name << ">\n";
 }
 
-void XmlWriter::Text(const char* name, std::string_view windows1250, size_t maxCharacters) {
+void XmlWriter::Text(std::string_view name, std::string_view windows1250, size_t maxCharacters) {
   const size_t start = out_->size();
   Line line(out_, depth_);
   line << "<" << name << ">";
@@ -195,14 +195,14 @@ void XmlWriter::Text(const char* name, std::string_view windows1250, size_t maxC
   line << "</" << name << ">\n";
 }
 
-void XmlWriter::Amount(const char* name, std::string_view currency, int64_t hellers) {
+void XmlWriter::Amount(std::string_view name, std::string_view currency, int64_t hellers) {
   Line line(out_, depth_);
   line << "<" << name << " Ccy=\"" << currency << "\">";
   AppendHellerAmount(line.Flushed(), hellers);
   line << "</" << name << ">\n";
 }
 
-void XmlWriter::Date(const char* name, const CivilDate& date) {
+void XmlWriter::Date(std::string_view name, const CivilDate& date) {
   Line line(out_, depth_);
   line << "<" << name << ">";
   AppendIsoDate(line.Flushed(), date);

@@ -38,17 +38,17 @@ class XmlWriter {
  public:
   XmlWriter(std::string* out, int depth) : out_(out), depth_(depth) {}
 
-  void Open(const char* name);
-  void Open(const char* name, const char* attribute, std::string_view ascii);
+  void Open(std::string_view name);
+  void Open(std::string_view name, std::string_view attribute, std::string_view ascii);
   void Close();
   // <name>value</name>
-  void Ascii(const char* name, std::string_view ascii);
+  void Ascii(std::string_view name, std::string_view ascii);
   // <name>text</name> from a Windows-1250 text; nothing at all when the
   // text leaves no character.
-  void Text(const char* name, std::string_view windows1250, size_t maxCharacters);
+  void Text(std::string_view name, std::string_view windows1250, size_t maxCharacters);
   // <name Ccy="CZK">1234.50</name>
-  void Amount(const char* name, std::string_view currency, int64_t hellers);
-  void Date(const char* name, const CivilDate& date);
+  void Amount(std::string_view name, std::string_view currency, int64_t hellers);
+  void Date(std::string_view name, const CivilDate& date);
 
  private:
   static constexpr size_t kDeepest = 16;
@@ -57,7 +57,7 @@ class XmlWriter {
   int depth_;
   // The names of the open elements; none is kept past kDeepest, which the
   // program's documents never reach.
-  const char* open_[kDeepest] = {};
+  std::string_view open_[kDeepest];
   size_t openCount_ = 0;
 };
 
