@@ -280,12 +280,22 @@ TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
         EXPECT_EQ(outcome, ExportOutcome::kRefused);
         EXPECT_EQ(log_[3], "Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
         EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+        EXPECT_TRUE(result_.statements.empty());
+        EXPECT_EQ(result_.LinesOf(LogKind::kFailure), 1);
       } else {
         // Written, but the run says that a file is missing from it.
         EXPECT_EQ(outcome, ExportOutcome::kWrittenWithProblems);
         EXPECT_EQ(ReadTestFile(output_).size(), 260u);
         EXPECT_EQ(log_.back(), "Pozor: 1 upozornění, zkontrolujte je před importem!!!\n");
+        EXPECT_EQ(result_.statements.size(), 1u);
+        EXPECT_EQ(result_.LinesOf(LogKind::kFailure), 0);
       }
+      // The lines the result counts by kind are those of the log.
+      EXPECT_EQ(result_.LinesOf(LogKind::kFileWarning), 1);
+      EXPECT_EQ(result_.Warnings(), everyFileRequired ? 2 : 1);
+      int32_t lines = 0;
+      for (const int32_t count : result_.lines) lines += count;
+      EXPECT_EQ(lines, static_cast<int32_t>(log_.size()));
     }
   }
 }
