@@ -61,6 +61,10 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
 // nothing else, else gathered in `out`.
 std::string_view KeepDigits(std::string_view text, std::string& out);
 
+// How many digits `text` starts with; ids, account numbers and symbols of
+// every row are tested with it.
+size_t LeadingDigits(std::string_view text);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CONVERSION_READING_ITEM_FIELDS_H_
