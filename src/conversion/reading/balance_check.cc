@@ -2,6 +2,7 @@
 
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {
@@ -23,10 +24,13 @@ bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels)
 enum class BalanceLabel { kNone, kOpening, kClosing, kByPlace };
 
 BalanceLabel LabelOf(std::string_view field) {
-  // Most fields are told apart by their first letter alone.
-  const char* first = nullptr;
-  const char* second = nullptr;
-  switch (FoldedInitial(field)) {
+  // Most fields are told apart by their first letter alone, which is mostly
+  // a plain one.
+  std::string_view first, second;
+  const char initial = !field.empty() && IsAsciiLetter(field[0])
+                           ? static_cast<char>(field[0] | 0x20)
+                           : FoldedInitial(field);
+  switch (initial) {
     case 'p':
       first = "pocatecni";
       break;
@@ -48,7 +52,12 @@ BalanceLabel LabelOf(std::string_view field) {
     default:
       return BalanceLabel::kNone;
   }
-  if (!NameStartsWith(field, first) && (second == nullptr || !NameStartsWith(field, second))) {
+  if (field.size() >= 2 && IsAsciiLetter(field[0]) && IsAsciiLetter(field[1])) {
+    // Or else by their second one.
+    const char next = static_cast<char>(field[1] | 0x20);
+    if (next != first[1] && (second.empty() || next != second[1])) return BalanceLabel::kNone;
+  }
+  if (!NameStartsWith(field, first) && (second.empty() || !NameStartsWith(field, second))) {
     return BalanceLabel::kNone;
   }
   std::string name = NormaliseColumnName(field);
@@ -88,10 +97,10 @@ bool Later(const ItemDate& a, const ItemDate& b) {
 
 }  // namespace
 
-bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
+bool BalanceCheck::ReadBalanceLine(const std::string_view* fields, size_t count,
                                    std::string_view amount) {
   bool labelled = false;
-  for (size_t i = 0; i < fields.size(); ++i) {
+  for (size_t i = 0; i < count; ++i) {
     BalanceLabel label = LabelOf(fields[i]);
     if (label == BalanceLabel::kNone) continue;
     labelled = true;
@@ -105,8 +114,8 @@ bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
     // The row's amount, or the value that follows the label.
     has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
     size_t value = i + 1;
-    while (!has && value < fields.size() && fields[value].empty()) ++value;
-    if (!has && value < fields.size()) has = ReadHellers(fields[value], decimalMark_, &balance);
+    while (!has && value < count && fields[value].empty()) ++value;
+    if (!has && value < count) has = ReadHellers(fields[value], decimalMark_, &balance);
   }
   return labelled;
 }
