@@ -4,17 +4,6 @@
 
 namespace tarvolo {
 
-void LayoutReport::DataLine(bool dated, bool readable) {
-  ++confirmation_.dataLines;
-  if (dated) ++readableDates_;
-  if (readable) ++confirmation_.readable;
-}
-
-void LayoutReport::Item(bool fee) {
-  ++items_;
-  if (fee) ++fees_;
-}
-
 void LayoutReport::NotBooked(int line, std::string_view state, bool known) {
   ++notBooked_;
   if (known) return;

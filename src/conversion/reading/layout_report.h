@@ -25,11 +25,18 @@ class LayoutReport {
 
   // A row that counts towards confirming the layout: `dated` where its date
   // was read, `readable` where its date and amount both were.
-  void DataLine(bool dated, bool readable);
+  void DataLine(bool dated, bool readable) {
+    ++confirmation_.dataLines;
+    if (dated) ++readableDates_;
+    if (readable) ++confirmation_.readable;
+  }
   const ReadingConfirmation& confirmation() const { return confirmation_; }
 
   // An item handed to the sink; `fee` for a fee charged beside an item.
-  void Item(bool fee);
+  void Item(bool fee) {
+    ++items_;
+    if (fee) ++fees_;
+  }
 
   // Rows that give no item, each counted where the summary names it.
   void BalanceOrTotalRow() { ++skipped_; }
