@@ -8,12 +8,20 @@
 namespace tarvolo {
 namespace {
 
+// Fio's, KB's, mBank's and Business 24's labels, as NormaliseColumnName
+// writes them.
+constexpr std::string_view kOpeningLabels[] = {"openingbalance", "pocatecni zustatek",
+                                               "opening balance"};
+constexpr std::string_view kClosingLabels[] = {
+    "closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance", "closing balance"};
+
 // A label, alone or followed by more words or a colon ("Konečný zůstatek
 // k 31.01.2024:").
-bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels) {
-  for (const char* label : labels) {
-    const size_t length = std::char_traits<char>::length(label);
-    if (name.compare(0, length, label) == 0 &&
+template <size_t kCount>
+bool IsOneOf(std::string_view name, const std::string_view (&labels)[kCount]) {
+  for (const std::string_view label : labels) {
+    const size_t length = label.size();
+    if (name.substr(0, length) == label &&
         (name.size() == length || name[length] == ' ' || name[length] == ':')) {
       return true;
     }
@@ -62,14 +70,8 @@ BalanceLabel LabelOf(std::string_view field) {
   }
   std::string name = NormaliseColumnName(field);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
-  // Fio's, KB's, mBank's and Business 24's labels, and dated balance rows.
-  if (IsOneOf(name, {"openingbalance", "pocatecni zustatek", "opening balance"})) {
-    return BalanceLabel::kOpening;
-  }
-  if (IsOneOf(name, {"closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance",
-                     "closing balance"})) {
-    return BalanceLabel::kClosing;
-  }
+  if (IsOneOf(name, kOpeningLabels)) return BalanceLabel::kOpening;
+  if (IsOneOf(name, kClosingLabels)) return BalanceLabel::kClosing;
   // "Zůstatek k 31.01.2024": the opening before the items, the closing after.
   if (name.compare(0, 11, "zustatek k ") == 0 && name.size() > 11 && name[11] >= '0' &&
       name[11] <= '9') {

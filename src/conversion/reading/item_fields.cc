@@ -214,7 +214,7 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   return parts;
 }
 
-std::string_view KeepDigits(std::string_view text, std::string& out) {
+std::string_view GatherDigits(std::string_view text, std::string& out) {
   return KeepOnly(text, out, IsDigit);
 }
 
