@@ -50,10 +50,23 @@ std::string_view KeepOnly(std::string_view text, std::string& out, Keep keep) {
   return out;
 }
 
-// The number that `length` digits at `digits` write.
+// The number that `length` digits at `digits` write, eight at a time where
+// the bytes lie in the order of the text (pairs, then fours, then eight).
 int64_t DigitsValue(const char* digits, size_t length) {
   int64_t value = 0;
-  for (size_t i = 0; i < length; ++i) value = value * 10 + (digits[i] - '0');
+  size_t i = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  for (; length - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
+    uint64_t word;
+    std::memcpy(&word, digits + i, sizeof word);
+    word -= 0x3030303030303030u;
+    word = (word * 10 + (word >> 8)) & 0x00FF00FF00FF00FFu;
+    word = (word * 100 + (word >> 16)) & 0x0000FFFF0000FFFFu;
+    word = (word * 10000 + (word >> 32)) & 0xFFFFFFFFu;
+    value = value * 100000000 + static_cast<int64_t>(word);
+  }
+#endif
+  for (; i < length; ++i) value = value * 10 + (digits[i] - '0');
   return value;
 }
 

@@ -158,7 +158,10 @@ class LayoutReader {
   // is an item, and a state not known here is reported.
   bool IsBooked(int line) {
     const std::string_view state = row_.Field(ColumnRole::kState);
-    const BookingState booking = BookingOf(state, row_.Field(ColumnRole::kBalanceImpact));
+    const std::string_view impact = row_.Field(ColumnRole::kBalanceImpact);
+    // Most layouts state neither.
+    if (state.empty() && impact.empty()) return true;
+    const BookingState booking = BookingOf(state, impact);
     if (booking == BookingState::kBooked) return true;
     report_.NotBooked(line, state, booking != BookingState::kUnknown);
     return false;

@@ -217,7 +217,9 @@ const LayoutRow::RowTexts& LayoutRow::Texts() {
     const std::string_view text = Field(role);
     if (!text.empty()) texts_.text[texts_.count++] = text;
   }
+  // The layout's description columns come first in their list.
   for (int column : descriptionColumns_) {
+    if (column < 0) break;
     const std::string_view text = Column(column);
     if (!text.empty()) texts_.text[texts_.count++] = text;
   }
