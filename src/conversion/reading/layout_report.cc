@@ -3,6 +3,13 @@
 #include "conversion/reading/layout_values.h"
 
 namespace tarvolo {
+namespace {
+
+// Beyond this many warnings a file's log would push everything else out of
+// the log pane; the rest are only counted.
+constexpr int kWarningsPerFile = 10;
+
+}  // namespace
 
 void LayoutReport::NotBooked(int line, std::string_view state, bool known) {
   ++notBooked_;

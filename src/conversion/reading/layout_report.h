@@ -12,10 +12,6 @@
 
 namespace tarvolo {
 
-// Beyond this many warnings a file's log would push everything else out of
-// the log pane; the rest are only counted.
-constexpr int kWarningsPerFile = 10;
-
 // What reading one file by a layout tells the user: the counts of its rows,
 // its warnings (each worded here), the summary and the refusal. Every text
 // the layout reader writes about its rows stands in this one place.

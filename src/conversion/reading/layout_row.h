@@ -52,8 +52,8 @@ class LayoutRow {
   bool incoming() const { return incoming_; }
 
   // The booking date, as its day in Prague where the file writes UTC times.
-  std::string_view DateText() const { return Column(dateColumn_); }
   bool Date(ItemDate* date);
+  std::string_view DateText() const { return Column(dateColumn_); }
   // The value date where the layout has one, else the booking date.
   ItemDate ValueDate(const ItemDate& booking);
 
@@ -66,6 +66,7 @@ class LayoutRow {
     return amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0 ||
            SignFromDirection(amount);
   }
+  // A fee charged beside the amount, and whether it is one other than zero.
   AmountStatus Fee(ItemAmount* fee);
   bool HasFee();
   // Whether the item is in another currency than the `statement`'s; `code`
