@@ -63,6 +63,8 @@ class LayoutReport {
 
  private:
   void Warn(int line, const char* text);
+  // A warning rendered from `format` and `args`.
+  void WarnOf(int line, const char* format, std::initializer_list<FormatArg> args);
   // A value of the row as a warning shows it: on one line, cut to `width`.
   const std::string& Shown(std::string_view text, size_t width);
 
