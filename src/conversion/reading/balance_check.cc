@@ -2,17 +2,26 @@
 
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {
 namespace {
 
+// Fio's, KB's, mBank's and Business 24's labels, as NormaliseColumnName
+// writes them.
+constexpr std::string_view kOpeningLabels[] = {"openingbalance", "pocatecni zustatek",
+                                               "opening balance"};
+constexpr std::string_view kClosingLabels[] = {
+    "closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance", "closing balance"};
+
 // A label, alone or followed by more words or a colon ("Konečný zůstatek
 // k 31.01.2024:").
-bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels) {
-  for (const char* label : labels) {
-    const size_t length = std::char_traits<char>::length(label);
-    if (name.compare(0, length, label) == 0 &&
+template <size_t kCount>
+bool IsOneOf(std::string_view name, const std::string_view (&labels)[kCount]) {
+  for (const std::string_view label : labels) {
+    const size_t length = label.size();
+    if (name.substr(0, length) == label &&
         (name.size() == length || name[length] == ' ' || name[length] == ':')) {
       return true;
     }
@@ -23,10 +32,13 @@ bool IsOneOf(const std::string& name, std::initializer_list<const char*> labels)
 enum class BalanceLabel { kNone, kOpening, kClosing, kByPlace };
 
 BalanceLabel LabelOf(std::string_view field) {
-  // Most fields are told apart by their first letter alone.
-  const char* first = nullptr;
-  const char* second = nullptr;
-  switch (FoldedInitial(field)) {
+  // Most fields are told apart by their first letter alone, which is mostly
+  // a plain one.
+  std::string_view first, second;
+  const char initial = !field.empty() && IsAsciiLetter(field[0])
+                           ? static_cast<char>(field[0] | 0x20)
+                           : FoldedInitial(field);
+  switch (initial) {
     case 'p':
       first = "pocatecni";
       break;
@@ -48,19 +60,18 @@ BalanceLabel LabelOf(std::string_view field) {
     default:
       return BalanceLabel::kNone;
   }
-  if (!NameStartsWith(field, first) && (second == nullptr || !NameStartsWith(field, second))) {
+  if (field.size() >= 2 && IsAsciiLetter(field[0]) && IsAsciiLetter(field[1])) {
+    // Or else by their second one.
+    const char next = static_cast<char>(field[1] | 0x20);
+    if (next != first[1] && (second.empty() || next != second[1])) return BalanceLabel::kNone;
+  }
+  if (!NameStartsWith(field, first) && (second.empty() || !NameStartsWith(field, second))) {
     return BalanceLabel::kNone;
   }
   std::string name = NormaliseColumnName(field);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
-  // Fio's, KB's, mBank's and Business 24's labels, and dated balance rows.
-  if (IsOneOf(name, {"openingbalance", "pocatecni zustatek", "opening balance"})) {
-    return BalanceLabel::kOpening;
-  }
-  if (IsOneOf(name, {"closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance",
-                     "closing balance"})) {
-    return BalanceLabel::kClosing;
-  }
+  if (IsOneOf(name, kOpeningLabels)) return BalanceLabel::kOpening;
+  if (IsOneOf(name, kClosingLabels)) return BalanceLabel::kClosing;
   // "Zůstatek k 31.01.2024": the opening before the items, the closing after.
   if (name.compare(0, 11, "zustatek k ") == 0 && name.size() > 11 && name[11] >= '0' &&
       name[11] <= '9') {
@@ -88,10 +99,10 @@ bool Later(const ItemDate& a, const ItemDate& b) {
 
 }  // namespace
 
-bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
+bool BalanceCheck::ReadBalanceLine(const std::string_view* fields, size_t count,
                                    std::string_view amount) {
   bool labelled = false;
-  for (size_t i = 0; i < fields.size(); ++i) {
+  for (size_t i = 0; i < count; ++i) {
     BalanceLabel label = LabelOf(fields[i]);
     if (label == BalanceLabel::kNone) continue;
     labelled = true;
@@ -105,8 +116,8 @@ bool BalanceCheck::ReadBalanceLine(const std::vector<std::string_view>& fields,
     // The row's amount, or the value that follows the label.
     has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
     size_t value = i + 1;
-    while (!has && value < fields.size() && fields[value].empty()) ++value;
-    if (!has && value < fields.size()) has = ReadHellers(fields[value], decimalMark_, &balance);
+    while (!has && value < count && fields[value].empty()) ++value;
+    if (!has && value < count) has = ReadHellers(fields[value], decimalMark_, &balance);
   }
   return labelled;
 }

@@ -31,7 +31,11 @@ class BalanceCheck {
   // 31.01.2024" with its `amount`: the value is the amount, else what
   // follows the label. Returns whether the line has a balance label (and is
   // therefore no item).
-  bool ReadBalanceLine(const std::vector<std::string_view>& fields, std::string_view amount = {});
+  bool ReadBalanceLine(const std::vector<std::string_view>& fields, std::string_view amount = {}) {
+    return ReadBalanceLine(fields.data(), fields.size(), amount);
+  }
+  // The same for the `count` texts at `fields`.
+  bool ReadBalanceLine(const std::string_view* fields, size_t count, std::string_view amount);
 
   // The file's decimal mark, for the balances it writes.
   void SetDecimalMark(char mark) { decimalMark_ = mark; }

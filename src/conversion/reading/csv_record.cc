@@ -117,30 +117,36 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
   buffer_.clear();
   const char* p = text_.data();
   const size_t n = text_.size();
+  const char separator = separator_;
   const ByteFinder quotedStops('"', '\r', '\n');
-  const ByteFinder fieldEnds(separator_, '\r', '\n');
+  const ByteFinder fieldEnds(separator, '\r', '\n');
   size_t j = position_;
   for (;;) {
-    if (j < n && p[j] != '"') {
-      while (j < n && leadPadding_[static_cast<unsigned char>(p[j])]) ++j;
-    }
     size_t first;  // the field's text in the text, before it is trimmed
     size_t end;
     if (j < n && p[j] == '"') {
-      ++j;
       // Most quoted fields close before any line end or doubled quote and
-      // end right after their quote.
-      const size_t close = quotedStops.Find(p, j, n);
+      // end right after their quote; many are empty, closed at once.
+      const size_t close = j + 1 < n && p[j + 1] == '"' ? j + 1 : quotedStops.Find(p, j + 1, n);
       if (close + 1 < n && p[close] == '"' &&
-          (p[close + 1] == separator_ || fieldEnds_[static_cast<unsigned char>(p[close + 1])])) {
-        first = j;
+          fieldEnds_[static_cast<unsigned char>(p[close + 1])]) {
+        first = j + 1;
         end = close;
         j = close + 1;
       } else {
-        j = ReadQuotedField(quotesSpanLines, j, &first, &end);
-        if (j == kUnclosed) return false;
+        const FieldSpan field = ReadQuotedField(quotesSpanLines, j + 1);
+        if (field.next == kUnclosed) return false;
+        first = field.first;
+        end = field.end;
+        j = field.next;
       }
     } else {
+      if (j < n && leadPadding_[static_cast<unsigned char>(p[j])]) {
+        do ++j;
+        while (j < n && leadPadding_[static_cast<unsigned char>(p[j])]);
+        // Padding before a quote is no part of the quoted field.
+        if (j < n && p[j] == '"') continue;
+      }
       first = j;
       j = fieldEnds.Find(p, j, n);
       end = j;
@@ -151,7 +157,7 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
       end = TrimEnd(p, first, end);
     }
     fields_.emplace_back(p + first, end - first);
-    if (j < n && p[j] == separator_) {
+    if (j < n && p[j] == separator) {
       ++j;
       continue;
     }
@@ -163,8 +169,7 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
 
 // A quoted field from after its opening quote at `j` on, to its end; one
 // put together in buffer_ is placed in fields_ later and comes back empty.
-size_t CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t j, size_t* fieldStart,
-                                        size_t* fieldEnd) {
+CsvRecordReader::FieldSpan CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t j) {
   const char* p = text_.data();
   const size_t n = text_.size();
   const ByteFinder quotedStops('"', '\r', '\n');
@@ -175,7 +180,7 @@ size_t CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t j, size_t* 
   for (;;) {
     j = quotedStops.Find(p, j, n);
     if (j >= n) {
-      if (quotesSpanLines) return kUnclosed;
+      if (quotesSpanLines) return {0, 0, kUnclosed};
       end = j;
       break;
     }
@@ -209,12 +214,9 @@ size_t CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t j, size_t* 
     const char* b = buffer_.data();
     const size_t first = TrimStart(b, start, buffer_.size());
     assembled_.push_back({fields_.size(), first, TrimEnd(b, first, buffer_.size()) - first});
-    *fieldStart = *fieldEnd = 0;
-  } else {
-    *fieldStart = chunk;
-    *fieldEnd = end;
+    return {0, 0, j};
   }
-  return j;
+  return {chunk, end, j};
 }
 
 }  // namespace tarvolo

@@ -42,11 +42,14 @@ class CsvRecordReader {
   // Reads one record from position_; false when a quote ran to the end of
   // the text (only when quotes may span lines).
   bool ReadRecord(bool quotesSpanLines);
+  // Where a field's text stands (before trimming) and where the text after
+  // it starts; kUnclosed as ReadRecord's false.
+  struct FieldSpan {
+    size_t first, end, next;
+  };
   // Reads the rest of a quoted field that is not simply closed before the
   // next separator or line end, from `at` (after its opening quote) on.
-  // Gives where its text stands (before trimming) and returns where the
-  // text after it starts; kUnclosed as ReadRecord's false.
-  size_t ReadQuotedField(bool quotesSpanLines, size_t at, size_t* fieldStart, size_t* fieldEnd);
+  FieldSpan ReadQuotedField(bool quotesSpanLines, size_t at);
   static constexpr size_t kUnclosed = static_cast<size_t>(-1);
   // Ends a line at position_ (LF, CR LF or CR) and counts it.
   void SkipLineEnd();

@@ -1,5 +1,7 @@
 #include "conversion/reading/item_fields.h"
 
+#include <cstring>
+
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/digits.h"
@@ -48,6 +50,53 @@ std::string_view KeepOnly(std::string_view text, std::string& out, Keep keep) {
   return out;
 }
 
+// The number that `length` digits at `digits` write, eight at a time where
+// the bytes lie in the order of the text (pairs, then fours, then eight).
+int64_t DigitsValue(const char* digits, size_t length) {
+  int64_t value = 0;
+  size_t i = 0;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  for (; length - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
+    uint64_t word;
+    std::memcpy(&word, digits + i, sizeof word);
+    word -= 0x3030303030303030u;
+    word = (word * 10 + (word >> 8)) & 0x00FF00FF00FF00FFu;
+    word = (word * 100 + (word >> 16)) & 0x0000FFFF0000FFFFu;
+    word = (word * 10000 + (word >> 32)) & 0xFFFFFFFFu;
+    value = value * 100000000 + static_cast<int64_t>(word);
+  }
+#endif
+  for (; i < length; ++i) value = value * 10 + (digits[i] - '0');
+  return value;
+}
+
+// Most counter accounts stand without blanks as prefix-number/bank,
+// number/bank or the number alone: read here with one look at each digit.
+// False for any other text, which the general reading takes.
+bool ReadPlainAccount(std::string_view text, CounterAccountParts* parts) {
+  int64_t prefix = 0, bankCode = 0;
+  size_t run = LeadingDigits(text);
+  if (run < text.size() && text[run] == '-') {
+    if (run == 0 || run > 6) return false;
+    prefix = DigitsValue(text.data(), run);
+    text.remove_prefix(run + 1);
+    run = LeadingDigits(text);
+  }
+  if (run == 0 || run > 10) return false;
+  const int64_t number = DigitsValue(text.data(), run);
+  if (run < text.size()) {
+    const std::string_view bank = text.substr(run + 1);
+    if (text[run] != '/' || bank.empty() || bank.size() > 4 || LeadingDigits(bank) != bank.size()) {
+      return false;
+    }
+    bankCode = DigitsValue(bank.data(), bank.size());
+  }
+  parts->prefix = static_cast<int32_t>(prefix);
+  parts->number = number;
+  parts->bankCode = static_cast<int32_t>(bankCode);
+  return true;
+}
+
 bool StartsWith(const std::string& text, const char* start) {
   return text.compare(0, std::char_traits<char>::length(start), start) == 0;
 }
@@ -55,6 +104,15 @@ bool StartsWith(const std::string& text, const char* start) {
 }  // namespace
 
 bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
+  // Most dates are DD.MM.YYYY, read here in one step.
+  if (text.size() == 10 && text[2] == '.' && text[5] == '.' && IsDigit(text[0]) &&
+      IsDigit(text[1]) && IsDigit(text[3]) && IsDigit(text[4]) && IsDigit(text[6]) &&
+      IsDigit(text[7]) && IsDigit(text[8]) && IsDigit(text[9])) {
+    const auto digit = [text](size_t i) { return static_cast<int32_t>(text[i] - '0'); };
+    *date = {digit(6) * 1000 + digit(7) * 100 + digit(8) * 10 + digit(9), digit(3) * 10 + digit(4),
+             digit(0) * 10 + digit(1)};
+    return date->year >= 1900 && date->year <= 2099 && IsRealDate(*date);
+  }
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
   const int firstDigits = ReadNumber(text, &i, 4, &first);
@@ -117,11 +175,16 @@ Direction ReadDirection(std::string_view text) {
 
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix) {
+  CounterAccountParts parts;
+  if (ReadPlainAccount(account, &parts)) {
+    ReadDigitsOnly(bank, 4, &parts.bankCode);
+    ReadDigitsOnly(prefix, 6, &parts.prefix);
+    return parts;
+  }
   // Without its blanks: most are written without any.
   std::string kept;
   const std::string_view compact =
       KeepOnly(account, kept, [](char c) { return !IsFieldPadding(c); });
-  CounterAccountParts parts;
   if (compact.empty()) return parts;
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
     // An IBAN, perhaps with its BIC after a slash; one of another country is
@@ -164,8 +227,24 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   return parts;
 }
 
-std::string_view KeepDigits(std::string_view text, std::string& out) {
+std::string_view GatherDigits(std::string_view text, std::string& out) {
   return KeepOnly(text, out, IsDigit);
+}
+
+size_t LeadingDigits(std::string_view text) {
+  constexpr uint64_t kHighHalves = 0xF0F0F0F0F0F0F0F0u;
+  constexpr uint64_t kSixes = 0x0606060606060606u;
+  constexpr uint64_t kThrees = 0x3333333333333333u;
+  size_t i = 0;
+  for (; text.size() - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
+    uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    // A digit is 0x30 to 0x39: its high half is 3, and still 3 once 6 is
+    // added (a byte that carries into the next is no digit itself).
+    if (((word & kHighHalves) | (((word + kSixes) & kHighHalves) >> 4)) != kThrees) break;
+  }
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  return i;
 }
 
 }  // namespace tarvolo

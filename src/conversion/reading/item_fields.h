@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "conversion/reading/item_amount.h"
+#include "conversion/values/digits.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {
@@ -57,9 +58,22 @@ struct CounterAccountParts {
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix);
 
+// The digits of `text` in their order, gathered in `out`.
+std::string_view GatherDigits(std::string_view text, std::string& out);
+
 // The digits of `text` in their order: `text` itself where it holds
-// nothing else, else gathered in `out`.
-std::string_view KeepDigits(std::string_view text, std::string& out);
+// nothing else (the symbols of most rows, looked at without a call), else
+// gathered in `out`.
+inline std::string_view KeepDigits(std::string_view text, std::string& out) {
+  for (char c : text) {
+    if (!IsDigit(c)) return GatherDigits(text, out);
+  }
+  return text;
+}
+
+// How many digits `text` starts with; ids, account numbers and symbols of
+// every row are tested with it.
+size_t LeadingDigits(std::string_view text);
 
 }  // namespace tarvolo
 

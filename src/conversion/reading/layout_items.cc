@@ -45,7 +45,8 @@ double LayoutItems::Append(LayoutRow& row, const ItemDate& date, double amount) 
     sink_(item);
     report_->Item(false);
   }
-  return row.incoming() ? 0 : AppendFee(row, item);
+  // Most rows state no fee beside their amount.
+  return row.incoming() || row.Field(ColumnRole::kFee).empty() ? 0 : AppendFee(row, item);
 }
 
 // A fee charged beside the item becomes an item of its own right after it,

@@ -28,7 +28,9 @@ class LayoutReader {
         path_(path),
         report_(path, log),
         row_(text, layout, ChooseColumns(text, layout), &balance_, &report_),
-        items_(currency_, layout.rules.feeIsEffect, sink, &report_) {}
+        items_(currency_, layout.rules.feeIsEffect, sink, &report_),
+        statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
+                        layout.Column(ColumnRole::kClosingBalance) >= 0) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     ReadPreamble();
@@ -133,8 +135,10 @@ class LayoutReader {
     const double fee = items_.Append(row_, date, amount.value);
     balance_.AddRow(amount.value, fee, date, row_.Field(ColumnRole::kBalance));
     // KB Business states the statement's balances on every row.
-    balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
-    balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
+    if (statesBalances_) {
+      balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
+      balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
+    }
   }
 
   // A row that states a balance or a total is no item. A row with a date
@@ -146,14 +150,18 @@ class LayoutReader {
     if (!dated) {
       return balance_.ReadBalanceLine(record.fields(), amount) || IsTotalRow(record.fields());
     }
-    return balance_.ReadBalanceLine(row_.Texts(), amount);
+    const LayoutRow::RowTexts& texts = row_.Texts();
+    return balance_.ReadBalanceLine(texts.text, texts.count, amount);
   }
 
   // Rows that are not booked (yet) change no balance: only a completed one
   // is an item, and a state not known here is reported.
   bool IsBooked(int line) {
     const std::string_view state = row_.Field(ColumnRole::kState);
-    const BookingState booking = BookingOf(state, row_.Field(ColumnRole::kBalanceImpact));
+    const std::string_view impact = row_.Field(ColumnRole::kBalanceImpact);
+    // Most layouts state neither.
+    if (state.empty() && impact.empty()) return true;
+    const BookingState booking = BookingOf(state, impact);
     if (booking == BookingState::kBooked) return true;
     report_.NotBooked(line, state, booking != BookingState::kUnknown);
     return false;
@@ -161,8 +169,8 @@ class LayoutReader {
 
   // An item in another currency than the statement's is left out, named.
   bool InOtherCurrency(int line, const ItemAmount& amount) {
-    const std::string code = row_.Currency(amount);
-    if (code.empty() || code == currency_) return false;
+    std::string code;
+    if (!row_.OtherCurrency(currency_, amount, &code)) return false;
     balance_.AddOtherCurrency();
     report_.OtherCurrencyItem(line, amount.value, code, currency_);
     return true;
@@ -180,6 +188,7 @@ class LayoutReader {
   LayoutReport report_;
   LayoutRow row_;
   LayoutItems items_;
+  bool statesBalances_;
 };
 
 }  // namespace

@@ -3,62 +3,46 @@
 #include "conversion/reading/layout_values.h"
 
 namespace tarvolo {
+namespace {
 
-void LayoutReport::DataLine(bool dated, bool readable) {
-  ++confirmation_.dataLines;
-  if (dated) ++readableDates_;
-  if (readable) ++confirmation_.readable;
-}
+// Beyond this many warnings a file's log would push everything else out of
+// the log pane; the rest are only counted.
+constexpr int kWarningsPerFile = 10;
 
-void LayoutReport::Item(bool fee) {
-  ++items_;
-  if (fee) ++fees_;
-}
+}  // namespace
 
 void LayoutReport::NotBooked(int line, std::string_view state, bool known) {
   ++notBooked_;
   if (known) return;
-  text_.clear();
-  Render(text_, "neznámý stav položky %s, položka vynechána", {Shown(state, kCurrencyWidth)});
-  Warn(line, text_.c_str());
+  WarnOf(line, "neznámý stav položky %s, položka vynechána", {Shown(state, kCurrencyWidth)});
 }
 
 void LayoutReport::Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
                           const ItemAmount& amount, std::string_view shownAmount) {
   ++skipped_;
-  text_.clear();
   if (dateRead) {
-    Render(text_, "částku %s nelze přečíst (%s), řádek vynechán",
+    WarnOf(line, "částku %s nelze přečíst (%s), řádek vynechán",
            {Shown(shownAmount, kCurrencyWidth), amount.fault ? amount.fault : "chybí"});
-    Warn(line, text_.c_str());
   } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
-    Render(text_, "datum %s nelze přečíst, řádek vynechán", {Shown(dateText, kCurrencyWidth)});
-    Warn(line, text_.c_str());
+    WarnOf(line, "datum %s nelze přečíst, řádek vynechán", {Shown(dateText, kCurrencyWidth)});
   }
 }
 
 void LayoutReport::UnknownDirection(int line, std::string_view direction) {
   ++skipped_;
-  text_.clear();
-  Render(text_, "směr platby \"%s\" není známý, řádek vynechán",
-         {Shown(direction, kCurrencyWidth)});
-  Warn(line, text_.c_str());
+  WarnOf(line, "směr platby \"%s\" není známý, řádek vynechán", {Shown(direction, kCurrencyWidth)});
 }
 
 void LayoutReport::OtherCurrencyItem(int line, double amount, const std::string& code,
                                      const std::string& statementCurrency) {
-  text_.clear();
-  Render(text_, "položka %.2f %s je v jiné měně než výpis (%s), vynechána",
+  WarnOf(line, "položka %.2f %s je v jiné měně než výpis (%s), vynechána",
          {amount, code, statementCurrency});
-  Warn(line, text_.c_str());
 }
 
 void LayoutReport::OtherCurrencyFee(int line, double amount, const std::string& code,
                                     const std::string& statementCurrency) {
-  text_.clear();
-  Render(text_, "poplatek %.2f %s je v jiné měně než výpis (%s), vynechán",
+  WarnOf(line, "poplatek %.2f %s je v jiné měně než výpis (%s), vynechán",
          {amount, code, statementCurrency});
-  Warn(line, text_.c_str());
 }
 
 void LayoutReport::UnreadableFee(int line) {
@@ -66,10 +50,8 @@ void LayoutReport::UnreadableFee(int line) {
 }
 
 void LayoutReport::CounterAccountNotWhole(int line, std::string_view account) {
-  text_.clear();
-  Render(text_, "protiúčet %s nelze přečíst celý, zapsány nuly",
+  WarnOf(line, "protiúčet %s nelze přečíst celý, zapsány nuly",
          {Shown(account, kCurrencyWidth + 20)});
-  Warn(line, text_.c_str());
 }
 
 void LayoutReport::UnclosedQuote(int line) {
@@ -103,6 +85,12 @@ std::string LayoutReport::Refusal(const StatementLayout& layout) const {
          {layout.name, int32_t{layout.headerLine},
           dates ? "sloupec data neobsahuje čitelná data" : "sloupec částky neobsahuje částky"});
   return refusal;
+}
+
+void LayoutReport::WarnOf(int line, const char* format, std::initializer_list<FormatArg> args) {
+  text_.clear();
+  Render(text_, format, args);
+  Warn(line, text_.c_str());
 }
 
 void LayoutReport::Warn(int line, const char* text) {

@@ -12,10 +12,6 @@
 
 namespace tarvolo {
 
-// Beyond this many warnings a file's log would push everything else out of
-// the log pane; the rest are only counted.
-constexpr int kWarningsPerFile = 10;
-
 // What reading one file by a layout tells the user: the counts of its rows,
 // its warnings (each worded here), the summary and the refusal. Every text
 // the layout reader writes about its rows stands in this one place.
@@ -25,11 +21,18 @@ class LayoutReport {
 
   // A row that counts towards confirming the layout: `dated` where its date
   // was read, `readable` where its date and amount both were.
-  void DataLine(bool dated, bool readable);
+  void DataLine(bool dated, bool readable) {
+    ++confirmation_.dataLines;
+    if (dated) ++readableDates_;
+    if (readable) ++confirmation_.readable;
+  }
   const ReadingConfirmation& confirmation() const { return confirmation_; }
 
   // An item handed to the sink; `fee` for a fee charged beside an item.
-  void Item(bool fee);
+  void Item(bool fee) {
+    ++items_;
+    if (fee) ++fees_;
+  }
 
   // Rows that give no item, each counted where the summary names it.
   void BalanceOrTotalRow() { ++skipped_; }
@@ -60,6 +63,8 @@ class LayoutReport {
 
  private:
   void Warn(int line, const char* text);
+  // A warning rendered from `format` and `args`.
+  void WarnOf(int line, const char* format, std::initializer_list<FormatArg> args);
   // A value of the row as a warning shows it: on one line, cut to `width`.
   const std::string& Shown(std::string_view text, size_t width);
 

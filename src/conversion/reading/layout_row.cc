@@ -1,8 +1,10 @@
 #include "conversion/reading/layout_row.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "conversion/reading/layout_values.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/statement_item.h"
 #include "conversion/values/text_fold.h"
 
@@ -25,7 +27,9 @@ void LayoutRow::ReadHeader(const std::vector<std::string_view>& names) {
 }
 
 void LayoutRow::Start(const CsvRecordReader& record) {
-  record_ = &record;
+  fields_ = record.fields().data();
+  fieldCount_ = record.fields().size();
+  line_ = record.lineNumber();
   incoming_ = layout_.rules.transfers && layout_.Column(ColumnRole::kIncomingAmount) >= 0 &&
               ReadDirection(Field(ColumnRole::kDirection)) == Direction::kCredit;
 }
@@ -52,14 +56,12 @@ bool LayoutRow::MonthFirst() {
 }
 
 bool LayoutRow::ReadDate(std::string_view text, ItemDate* date) {
+  // Only N/N/YYYY and N-N-YYYY can be read the other way round.
+  size_t mark = 0;
+  while (mark < text.size() && IsDigit(text[mark])) ++mark;
+  if (mark == text.size() || mark > 2 || text[mark] == '.') return ReadItemDate(text, date, false);
   ItemDate a, b;
   const bool dayFirst = ReadItemDate(text, &a, false);
-  // Only N/N/YYYY and N-N-YYYY can be read the other way round.
-  const size_t mark = text.find_first_not_of("0123456789");
-  if (mark == std::string_view::npos || mark > 2 || text[mark] == '.') {
-    *date = a;
-    return dayFirst;
-  }
   const bool monthFirst = ReadItemDate(text, &b, true);
   if (dayFirst && monthFirst && (a.day != b.day || a.month != b.month)) {
     *date = MonthFirst() ? b : a;
@@ -119,8 +121,7 @@ AmountStatus LayoutRow::Amount(ItemAmount* amount, std::string_view* shown) {
   return AmountStatus::kRead;
 }
 
-bool LayoutRow::ApplyDirection(ItemAmount* amount) {
-  if (amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0) return true;
+bool LayoutRow::SignFromDirection(ItemAmount* amount) {
   const std::string_view text = Field(ColumnRole::kDirection);
   const Direction direction = ReadDirection(text);
   if (direction == Direction::kDebit) amount->value = -amount->value;
@@ -129,20 +130,34 @@ bool LayoutRow::ApplyDirection(ItemAmount* amount) {
   return false;
 }
 
-AmountStatus LayoutRow::Fee(ItemAmount* fee) { return ReadAmount(Field(ColumnRole::kFee), fee); }
+AmountStatus LayoutRow::Fee(ItemAmount* fee) {
+  const std::string_view text = Field(ColumnRole::kFee);
+  // Most rows have no fee, and most layouts no fee column.
+  if (text.empty()) {
+    *fee = ItemAmount();
+    return AmountStatus::kEmpty;
+  }
+  return ReadAmount(text, fee);
+}
 
 bool LayoutRow::HasFee() {
   ItemAmount fee;
   return Fee(&fee) == AmountStatus::kRead && fee.value != 0;
 }
 
-std::string LayoutRow::Currency(const ItemAmount& amount) const {
+bool LayoutRow::OtherCurrency(const std::string& statement, const ItemAmount& amount,
+                              std::string* code) const {
   std::string_view currency =
       Field(incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
   if (currency.empty()) currency = Field(ColumnRole::kAccountCurrency);
-  std::string code = CurrencyCode(currency);
-  if (code.empty()) code = amount.currency;
-  return code;
+  // Most rows write the statement's own code as it stands.
+  if (IsPlainCurrencyCode(currency) && statement.size() == 3 &&
+      std::memcmp(currency.data(), statement.data(), 3) == 0) {
+    return false;
+  }
+  *code = CurrencyCode(currency);
+  if (code->empty()) *code = amount.currency;
+  return !code->empty() && *code != statement;
 }
 
 std::string LayoutRow::FeeCurrency(const ItemAmount& fee) const {
@@ -196,13 +211,17 @@ std::string_view LayoutRow::CounterName() {
   return OneLine(Field(ColumnRole::kCounterName), kMessageWidth, name_);
 }
 
-const std::vector<std::string_view>& LayoutRow::Texts() {
-  texts_.clear();
+const LayoutRow::RowTexts& LayoutRow::Texts() {
+  texts_.count = 0;
   for (ColumnRole role : {ColumnRole::kMessage, ColumnRole::kItemType, ColumnRole::kCounterName}) {
-    if (!Field(role).empty()) texts_.push_back(Field(role));
+    const std::string_view text = Field(role);
+    if (!text.empty()) texts_.text[texts_.count++] = text;
   }
+  // The layout's description columns come first in their list.
   for (int column : descriptionColumns_) {
-    if (column >= 0 && !Column(column).empty()) texts_.push_back(Column(column));
+    if (column < 0) break;
+    const std::string_view text = Column(column);
+    if (!text.empty()) texts_.text[texts_.count++] = text;
   }
   return texts_;
 }

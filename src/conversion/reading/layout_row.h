@@ -41,15 +41,19 @@ class LayoutRow {
 
   // Moves to the row `record` holds; it must stay put while the row is read.
   void Start(const CsvRecordReader& record);
-  int line() const { return record_->lineNumber(); }
-  std::string_view Field(ColumnRole role) const { return record_->Field(layout_.Column(role)); }
-  std::string_view Column(int index) const { return record_->Field(index); }
+  int line() const { return line_; }
+  // A field of the row, "" past its end or for -1; looked up many times a
+  // row, with one test.
+  std::string_view Field(ColumnRole role) const { return Column(layout_.Column(role)); }
+  std::string_view Column(int index) const {
+    return static_cast<size_t>(index) < fieldCount_ ? fields_[index] : std::string_view();
+  }
   // A transfer list gives money that comes in in its own columns.
   bool incoming() const { return incoming_; }
 
   // The booking date, as its day in Prague where the file writes UTC times.
-  std::string_view DateText() const { return record_->Field(dateColumn_); }
   bool Date(ItemDate* date);
+  std::string_view DateText() const { return Column(dateColumn_); }
   // The value date where the layout has one, else the booking date.
   ItemDate ValueDate(const ItemDate& booking);
 
@@ -58,11 +62,18 @@ class LayoutRow {
   AmountStatus Amount(ItemAmount* amount, std::string_view* shown);
   // An amount written without a sign takes it from the direction column;
   // false, with a warning, where that cannot tell.
-  bool ApplyDirection(ItemAmount* amount);
+  bool ApplyDirection(ItemAmount* amount) {
+    return amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0 ||
+           SignFromDirection(amount);
+  }
+  // A fee charged beside the amount, and whether it is one other than zero.
   AmountStatus Fee(ItemAmount* fee);
   bool HasFee();
-  // The currency code of the item and of its fee, "" where the row gives none.
-  std::string Currency(const ItemAmount& amount) const;
+  // Whether the item is in another currency than the `statement`'s; `code`
+  // gets the one it is in.
+  bool OtherCurrency(const std::string& statement, const ItemAmount& amount,
+                     std::string* code) const;
+  // The currency code of the fee, "" where the row gives none.
   std::string FeeCurrency(const ItemAmount& fee) const;
 
   // The counter account, a text that cannot be read whole named in a
@@ -88,10 +99,15 @@ class LayoutRow {
   std::string_view Description();
   std::string_view CounterName();
   // The texts that may tell that a dated row states a balance.
-  const std::vector<std::string_view>& Texts();
+  struct RowTexts {
+    std::string_view text[6];
+    size_t count = 0;
+  };
+  const RowTexts& Texts();
 
  private:
   AmountStatus ReadAmount(std::string_view text, ItemAmount* amount);
+  bool SignFromDirection(ItemAmount* amount);
   bool ReadDate(std::string_view text, ItemDate* date);
   char DecimalMark();
   bool MonthFirst();
@@ -110,12 +126,14 @@ class LayoutRow {
   char decimalMark_ = 0;
   bool decimalMarkKnown_ = false;
 
-  const CsvRecordReader* record_ = nullptr;
+  const std::string_view* fields_ = nullptr;
+  size_t fieldCount_ = 0;
+  int line_ = 0;
   bool incoming_ = false;
   // The row's texts, gathered here where they cannot be taken as they
   // stand in the file.
   std::string variable_, constant_, specific_, document_, description_, name_;
-  std::vector<std::string_view> texts_;
+  RowTexts texts_;
 };
 
 }  // namespace tarvolo

@@ -29,6 +29,8 @@ std::string_view OneLine(std::string_view text, size_t width, std::string& out);
 
 // Lets currencies written in any case and padding be compared.
 std::string CurrencyCode(std::string_view text);
+// The code as CurrencyCode gives it: three capitals, as most files write it.
+bool IsPlainCurrencyCode(std::string_view text);
 
 // Books an item stamped in UTC on the day it had in Prague.
 bool InPrague(std::string_view text, ItemDate* date);

@@ -67,19 +67,44 @@ inline bool ReadUtf8(const unsigned char* p, size_t n, size_t* i, uint32_t* code
 // system: C1 control characters (which one system maps to bytes 0x80-0x9F
 // and another refuses) and everything beyond the Basic Multilingual Plane
 // (one '?' per character, not per half).
-inline unsigned char Windows1250Byte(uint32_t codePoint) {
+constexpr unsigned char Windows1250Byte(uint32_t codePoint) {
   if (codePoint < 0x80) return static_cast<unsigned char>(codePoint);
   const unsigned char byte = kWindows1250Bytes.Of(codePoint);
   return byte != 0 ? byte : '?';
 }
 
-// Czech letters take two bytes: converted without the general decoder.
-// False, with nothing done, for anything else at p[*i].
+// The byte of every character of two bytes in UTF-8, by its lead byte (0xC2
+// to 0xDF) and the low six bits of the byte after it: Czech letters, one
+// look-up each.
+struct TwoByteCharacters {
+  static constexpr unsigned kFirstLead = 0xC2, kLastLead = 0xDF;
+  unsigned char byte[kLastLead - kFirstLead + 1][64] = {};
+  constexpr TwoByteCharacters() {
+    for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
+      for (unsigned low = 0; low < 64; ++low) {
+        byte[lead - kFirstLead][low] = Windows1250Byte(((lead & 0x1Fu) << 6) | low);
+      }
+    }
+  }
+};
+constexpr TwoByteCharacters kTwoByteCharacters;
+
+// Czech letters take two bytes: converted without the general decoder, one
+// look-up each. False, with nothing done, for anything else at p[i], whose
+// next byte the caller knows to be there.
+inline bool ConvertLetterAt(unsigned char* p, size_t i, size_t* out) {
+  const unsigned lead = p[i] - TwoByteCharacters::kFirstLead;
+  if (lead > TwoByteCharacters::kLastLead - TwoByteCharacters::kFirstLead ||
+      (p[i + 1] & 0xC0) != 0x80) {
+    return false;
+  }
+  p[(*out)++] = kTwoByteCharacters.byte[lead][p[i + 1] & 0x3Fu];
+  return true;
+}
+
 inline bool ConvertTwoByteLetter(unsigned char* p, size_t n, size_t* i, size_t* out) {
-  const size_t at = *i;
-  if (p[at] < 0xC2 || p[at] > 0xDF || n - at < 2 || (p[at + 1] & 0xC0) != 0x80) return false;
-  p[(*out)++] = Windows1250Byte(((p[at] & 0x1Fu) << 6) | (p[at + 1] & 0x3Fu));
-  *i = at + 2;
+  if (n - *i < 2 || !ConvertLetterAt(p, *i, out)) return false;
+  *i += 2;
   return true;
 }
 
@@ -90,21 +115,26 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
   while (i < n) {
 #if TARVOLO_ENCODING_SSE2
     // Sixteen bytes at a time once the text written lies sixteen bytes
-    // behind the text read: the block is stored whole, its ASCII bytes
-    // counted, and the store reaches no byte not yet read.
-    while (n - i >= 16 && i - out >= 16) {
-      const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), block);
-      const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
-      if (high == 0) {
-        i += 16;
-        out += 16;
-        continue;
+    // behind the text read, as it then stays (every letter widens the gap):
+    // the block is stored whole, its ASCII bytes counted, and the store
+    // reaches no byte not yet read. A letter that starts in the block has
+    // its second byte in the text.
+    if (i - out >= 16) {
+      while (n - i > 16) {
+        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), block);
+        const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
+        if (high == 0) {
+          i += 16;
+          out += 16;
+          continue;
+        }
+        const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
+        i += ascii;
+        out += ascii;
+        if (!ConvertLetterAt(p, i, &out)) break;
+        i += 2;
       }
-      const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
-      i += ascii;
-      out += ascii;
-      if (!ConvertTwoByteLetter(p, n, &i, &out)) break;
     }
 #endif
     while (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
