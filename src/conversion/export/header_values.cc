@@ -12,10 +12,10 @@ namespace tarvolo {
 namespace {
 
 // The sign of a balance: its heller count decides, and a count of zero
-// keeps the sign of the amount itself (-0.004 is "-" with zeros).
-const char* BalanceSign(int64_t hellers, double amount) {
+// keeps the sign of what the rounding left (-0.004 is "-" with zeros).
+const char* BalanceSign(int64_t hellers, int64_t rest) {
   if (hellers != 0) return hellers < 0 ? "-" : "+";
-  return amount < 0 ? "-" : "+";
+  return rest < 0 ? "-" : "+";
 }
 // Turnovers are written with "0" for zero or more, as the banks' ABO files do.
 const char* TurnoverSign(int64_t hellers) { return hellers < 0 ? "-" : "0"; }
@@ -31,7 +31,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
   const ExportTotals& totals = g_exportTotals;
-  if (totals.creditSum + totals.debitSum == 0.0) {
+  if (!totals.anyAmount) {
     log("Nebyly načteny žádné položky nebo soubory!!!\n");
     *refused = ExportOutcome::kNothingLoaded;
     return false;
@@ -62,7 +62,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     log("Neplatné datum výpisu!!!\n");
     return false;
   }
-  values->newBalance = (totals.creditSum + profile.openingBalance) - totals.debitSum;
+  values->newRest = profile.openingRest + totals.amountRests;
   values->oldHellers = profile.openingHellers;
   const bool fits = !totals.hellersOverflow && FitsHeader(totals.debitHellers) &&
                     FitsHeader(totals.creditHellers);
@@ -84,9 +84,9 @@ void ComposeHeader(const HeaderValues& values, std::string& exportText) {
   header.accountName = g_accountSettings.accountName;
   header.oldBalanceDate = values.profile.oldBalanceDate.c_str();
   header.oldBalance = oldHellers;
-  header.oldBalanceSign = *BalanceSign(oldHellers, values.profile.openingBalance);
+  header.oldBalanceSign = *BalanceSign(oldHellers, values.profile.openingRest);
   header.newBalance = newHellers;
-  header.newBalanceSign = *BalanceSign(newHellers, values.newBalance);
+  header.newBalanceSign = *BalanceSign(newHellers, values.newRest);
   header.debits = totals.debitHellers;
   header.debitsSign = *TurnoverSign(totals.debitHellers);
   header.credits = totals.creditHellers;

@@ -41,9 +41,8 @@ class Attempt {
   ItemSink Sink() {
     return [this](const StatementItem& item) {
       if (!items_.Take(item)) return;
-      int64_t hellers = -1;
-      writer_.Append(item, exportText_, &hellers);
-      AddItemToTotals(item.amount, &totals_, hellers);
+      writer_.Append(item, exportText_);
+      AddItemToTotals(item, &totals_);
       if (run_->camt) run_->camt->Add(item, run_->currency);
     };
   }

@@ -15,7 +15,7 @@ void AppendTransactionRecords(const char* statementText, std::string& exportText
       statementText,
       [&](const StatementItem& item) {
         writer.Append(item, exportText);
-        AddItemToTotals(item.amount, &g_exportTotals);
+        AddItemToTotals(item, &g_exportTotals);
       },
       cuts);
 }
@@ -36,7 +36,7 @@ bool AppendLayoutRecords(const std::string& path, const std::string& text, std::
       path, statement, layout, &currency,
       [&](const StatementItem& item) {
         writer.Append(item, exportText);
-        AddItemToTotals(item.amount, &g_exportTotals);
+        AddItemToTotals(item, &g_exportTotals);
       },
       [&lines](const char* line) { lines.emplace_back(line); }, &reading);
   if (!reading.confirmation.Confirmed()) {

@@ -1,7 +1,7 @@
 #include "conversion/reading/layout_records.h"
 
-#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string_view>
 
 #include "conversion/reading/csv_record.h"
@@ -10,6 +10,7 @@
 #include "conversion/reading/layout_file_scan.h"
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/row_kinds.h"
+#include "conversion/values/amount_reading.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/log_line.h"
@@ -165,16 +166,17 @@ class LayoutReader {
 
   // An amount of the row, the file's decimal mark deciding where the text
   // alone does not.
-  AmountStatus ReadAmount(std::string_view text, ItemAmount* amount) {
-    AmountStatus status = ReadItemAmount(text, decimalMarkKnown_ ? decimalMark_ : 0, amount);
-    if (status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
-      status = ReadItemAmount(text, decimalMark_, amount);
+  AmountStatus ReadAmount(std::string_view text, AmountReading* amount) {
+    const AmountRules rules = AmountRules::kBankExport;
+    *amount = tarvolo::ReadAmount(text, rules, decimalMarkKnown_ ? decimalMark_ : 0);
+    if (amount->status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
+      *amount = tarvolo::ReadAmount(text, rules, decimalMark_);
     }
-    return status;
+    return amount->status;
   }
 
   // The amount of the row: its amount column, or credit minus debit.
-  AmountStatus RowAmount(const CsvRecordReader& reader, ItemAmount* amount,
+  AmountStatus RowAmount(const CsvRecordReader& reader, AmountReading* amount,
                          std::string_view* shown) {
     if (amountColumn_ >= 0) {
       const std::string_view text =
@@ -182,14 +184,14 @@ class LayoutReader {
       *shown = text;
       return ReadAmount(text, amount);
     }
-    ItemAmount credit, debit;
+    AmountReading credit, debit;
     const std::string_view creditText = Field(reader, ColumnRole::kCreditAmount);
     const std::string_view debitText = Field(reader, ColumnRole::kDebitAmount);
     const AmountStatus c = ReadAmount(creditText, &credit);
     const AmountStatus d = ReadAmount(debitText, &debit);
     *shown = creditText;
     if (c == AmountStatus::kEmpty ||
-        (c == AmountStatus::kRead && credit.value == 0 && d == AmountStatus::kRead)) {
+        (c == AmountStatus::kRead && credit.hellers == 0 && d == AmountStatus::kRead)) {
       *shown = debitText;
     }
     if (c != AmountStatus::kRead && c != AmountStatus::kEmpty) return *amount = credit, c;
@@ -197,8 +199,8 @@ class LayoutReader {
     if (c == AmountStatus::kEmpty && d == AmountStatus::kEmpty) return AmountStatus::kEmpty;
     *amount = c == AmountStatus::kRead ? credit : debit;
     // A debit column holds the amount paid, written with or without its minus.
-    amount->value = (c == AmountStatus::kRead ? credit.value : 0) -
-                    (d == AmountStatus::kRead ? std::fabs(debit.value) : 0);
+    amount->hellers = (c == AmountStatus::kRead ? credit.hellers : 0) -
+                      (d == AmountStatus::kRead ? std::abs(debit.hellers) : 0);
     amount->signWritten = true;
     return AmountStatus::kRead;
   }
@@ -244,7 +246,7 @@ class LayoutReader {
                 ReadDirection(Field(reader, ColumnRole::kDirection)) == Direction::kCredit;
     const std::string_view dateText = reader.Field(dateColumn_);
     ItemDate date;
-    ItemAmount amount;
+    AmountReading amount;
     std::string_view shownAmount;
     const bool dateRead =
         ReadDate(dateText, &date, line) && (!utcTimes_ || InPrague(dateText, &date));
@@ -273,18 +275,18 @@ class LayoutReader {
     if (!ApplyDirection(reader, line, &amount)) return;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.value == 0 && !HasFee(reader)) {
+    if (amount.hellers == 0 && !HasFee(reader)) {
       ++zero_;
       return;
     }
     if (InOtherCurrency(reader, line, amount)) return;
-    AppendItem(reader, line, date, amount.value);
+    AppendItem(reader, line, date, amount.hellers);
   }
 
   // Notes have neither a date nor an amount; a row with one of them is a
   // fault worth a line.
   void ReportUnread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
-                    const ItemAmount& amount, std::string_view shownAmount) {
+                    const AmountReading& amount, std::string_view shownAmount) {
     ++skipped_;
     std::string text;
     if (dateRead) {
@@ -298,24 +300,24 @@ class LayoutReader {
   }
 
   // An item in another currency than the statement's is left out, named.
-  bool InOtherCurrency(const CsvRecordReader& reader, int line, const ItemAmount& amount) {
+  bool InOtherCurrency(const CsvRecordReader& reader, int line, const AmountReading& amount) {
     std::string_view currency =
         Field(reader, incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
     if (currency.empty()) currency = Field(reader, ColumnRole::kAccountCurrency);
     std::string code = CurrencyCode(currency);
     if (code.empty()) code = amount.currency;
     if (code.empty() || code == currency_) return false;
-    OtherCurrency(line, amount.value, code);
+    OtherCurrency(line, Crowns(amount.hellers), code);
     return true;
   }
 
   // An amount written without a sign takes it from the direction column;
   // a direction it cannot tell refuses the row.
-  bool ApplyDirection(const CsvRecordReader& reader, int line, ItemAmount* amount) {
+  bool ApplyDirection(const CsvRecordReader& reader, int line, AmountReading* amount) {
     if (amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0) return true;
     const std::string_view text = Field(reader, ColumnRole::kDirection);
     const Direction direction = ReadDirection(text);
-    if (direction == Direction::kDebit) amount->value = -amount->value;
+    if (direction == Direction::kDebit) amount->hellers = -amount->hellers;
     if (direction != Direction::kUnknown) return true;
     ++skipped_;
     std::string warning;
@@ -382,7 +384,7 @@ class LayoutReader {
     return {};
   }
 
-  void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, double amount) {
+  void AppendItem(const CsvRecordReader& reader, int line, const ItemDate& date, int64_t amount) {
     const CounterAccountParts counter = CounterAccount(reader, line);
     variable_ = KeepDigits(Field(reader, ColumnRole::kVariableSymbol), variableDigits_);
     const std::string_view constant =
@@ -428,15 +430,15 @@ class LayoutReader {
       ++items_;
     }
 
-    const double fee = incoming_ ? 0 : AppendFee(reader, item);
+    const int64_t fee = incoming_ ? 0 : AppendFee(reader, item);
     balance_.AddRow(amount, fee, date, Field(reader, ColumnRole::kBalance));
     StatedColumns(reader);
   }
 
   bool HasFee(const CsvRecordReader& reader) {
-    ItemAmount fee;
+    AmountReading fee;
     return ReadAmount(Field(reader, ColumnRole::kFee), &fee) == AmountStatus::kRead &&
-           fee.value != 0;
+           fee.hellers != 0;
   }
 
   // KB Business states the statement's balances on every row.
@@ -449,9 +451,9 @@ class LayoutReader {
   // it, on the same day and under the same number, paid to the bank rather
   // than to the counter account. Its sign is read: a fee refunded is a
   // credit. Returns its amount (0 for none, or one left out).
-  double AppendFee(const CsvRecordReader& reader, const StatementItem& payment) {
+  int64_t AppendFee(const CsvRecordReader& reader, const StatementItem& payment) {
     const std::string_view feeText = Field(reader, ColumnRole::kFee);
-    ItemAmount fee;
+    AmountReading fee;
     const AmountStatus status = ReadAmount(feeText, &fee);
     if (status == AmountStatus::kEmpty) return 0;
     if (status != AmountStatus::kRead) {
@@ -460,17 +462,15 @@ class LayoutReader {
     }
     // Revolut's and Wise's fee is a charge written as a positive number;
     // PayPal's and Air Bank's carry the sign of their effect on the balance.
-    const double amount = layout_.rules.feeIsEffect ? fee.value : -fee.value;
-    int64_t hellers = 1;
-    WholeHellers(amount, &hellers);
-    if (hellers == 0) return 0;
+    const int64_t amount = layout_.rules.feeIsEffect ? fee.hellers : -fee.hellers;
+    if (amount == 0) return 0;
     std::string code = CurrencyCode(Field(reader, ColumnRole::kFeeCurrency));
     if (code.empty()) code = fee.currency;
     if (!code.empty() && code != currency_) {
       ++otherCurrency_;
       std::string text;
       Render(text, "poplatek %.2f %s je v jiné měně než výpis (%s), vynechán",
-             {amount, code, currency_});
+             {Crowns(amount), code, currency_});
       Warn(reader.lineNumber(), text.c_str());
       return 0;
     }
