@@ -13,7 +13,7 @@
 
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/decimal_rounding.h"
-#include "conversion/values/number_reading.h"
+#include "conversion/values/pattern_scan.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -11,7 +11,7 @@
 #include "conversion/reading/item_fields.h"
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/number_reading.h"
+#include "conversion/values/pattern_scan.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {

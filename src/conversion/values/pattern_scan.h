@@ -1,5 +1,5 @@
-#ifndef TARVOLO_CONVERSION_VALUES_NUMBER_READING_H_
-#define TARVOLO_CONVERSION_VALUES_NUMBER_READING_H_
+#ifndef TARVOLO_CONVERSION_VALUES_PATTERN_SCAN_H_
+#define TARVOLO_CONVERSION_VALUES_PATTERN_SCAN_H_
 
 #include <cstdint>
 #include <initializer_list>
@@ -25,4 +25,4 @@ int ScanPattern(const char* text, const char* pattern, std::initializer_list<Sca
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_CONVERSION_VALUES_NUMBER_READING_H_
+#endif  // TARVOLO_CONVERSION_VALUES_PATTERN_SCAN_H_

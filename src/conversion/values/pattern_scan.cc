@@ -1,4 +1,4 @@
-#include "conversion/values/number_reading.h"
+#include "conversion/values/pattern_scan.h"
 
 #include "conversion/values/digits.h"
 
