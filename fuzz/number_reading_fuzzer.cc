@@ -1,7 +1,8 @@
-// The pattern scan and the decimal text value on arbitrary texts. The scan
-// must store only what it reports and respect field widths; the decimal value
-// must be the correctly rounded value that the C library reads from the same
-// characters.
+// The pattern scan and the amount reader on arbitrary texts. The scan must
+// store only what it reports and respect field widths; a Czech amount must
+// give the hellers of the correctly rounded value that the C library reads
+// from the same characters, and a bank export's amount whole hellers or a
+// reason.
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -10,7 +11,9 @@
 #include <cstring>
 #include <string>
 
-#include "conversion/values/number_reading.h"
+#include "conversion/values/amount_reading.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/pattern_scan.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {
@@ -47,32 +50,57 @@ void CheckAccountScan(const char* text) {
                "wide target out of its range");
 }
 
-// True when the C library reads exactly the syntax of the decimal value on
-// this text: no hexadecimal, infinity or NaN spellings.
-bool SameSyntaxAsLibrary(const std::string& text) {
-  return text.find_first_of("xXiInNaApP") == std::string::npos;
+// The text as the C library reads a Czech amount: no blanks, a point for
+// the comma, 'e' for the other exponent letters. Empty where the library
+// knows other spellings (hexadecimal, infinity, NaN).
+std::string AsLibraryReadsIt(const std::string& text) {
+  std::string plain;
+  for (const char c : text) {
+    if (c == ' ' || c == '\xA0') continue;
+    if (c == '\0') break;
+    plain += c == ',' ? '.' : (c == 'd' || c == 'D') ? 'e' : c;
+  }
+  if (plain.find_first_of("xXiInNaApP") != std::string::npos) return std::string();
+  return plain;
 }
 
-void CheckDecimalValue(const std::string& text) {
-  bool outOfRange = false;
-  const double value = ReadDecimalValue(text.c_str(), &outOfRange);
-  FUZZ_CHECK(std::isfinite(value), "decimal value not finite");
-  if (outOfRange) FUZZ_CHECK(value == 0, "out-of-range value is not 0");
-
-  std::string reference = text.c_str();
-  if (!SameSyntaxAsLibrary(reference)) return;
-  for (char& c : reference) {
-    if (c == 'd' || c == 'D') c = 'e';
-  }
+void CheckCzechAmount(const std::string& text) {
+  const AmountReading amount = ReadAmount(text, AmountRules::kCzechText);
+  FUZZ_CHECK(amount.hellers >= -kMostHellers && amount.hellers <= kMostHellers,
+             "hellers beyond their bound: " + text);
+  FUZZ_CHECK(std::abs(amount.rest) <= kRestPerHeller / 2, "rest beyond half a heller: " + text);
+  const std::string plain = AsLibraryReadsIt(text);
+  if (plain.empty() || text.find('\0') != std::string::npos) return;
   errno = 0;
-  const double expected = std::strtod(reference.c_str(), nullptr);
+  const double expected = std::strtod(plain.c_str(), nullptr);
   if (errno == ERANGE) {
-    FUZZ_CHECK(outOfRange || value == expected, "range error not reported: " + text);
+    FUZZ_CHECK(amount.hellers == 0, "out of range but not zero: " + text);
     return;
   }
-  FUZZ_CHECK(!outOfRange, "in-range value reported out of range: " + text);
-  FUZZ_CHECK(value == expected && std::signbit(value) == std::signbit(expected),
-             "decimal value of '" + text + "' differs from the correctly rounded one");
+  FUZZ_CHECK(amount.status != AmountStatus::kOutOfRange, "in range read as out of range: " + text);
+  int64_t hellers = 0;
+  if (!WholeHellers(expected, &hellers) || hellers >= kMostHellers || hellers <= -kMostHellers) {
+    hellers = expected < 0 ? -kMostHellers : kMostHellers;
+  }
+  FUZZ_CHECK(amount.hellers == hellers,
+             "hellers of '" + text + "' are not those of " + std::to_string(expected));
+  if (hellers == 0) {
+    FUZZ_CHECK((amount.rest < 0) == (expected < 0) && (amount.rest > 0) == (expected > 0),
+               "an amount of no hellers lost its side of zero: " + text);
+  }
+}
+
+void CheckBankExportAmount(const std::string& text) {
+  for (const char mark : {'\0', ',', '.'}) {
+    const AmountReading amount = ReadAmount(text, AmountRules::kBankExport, mark);
+    const bool read = amount.status == AmountStatus::kRead;
+    FUZZ_CHECK((amount.fault == nullptr) == (read || amount.status == AmountStatus::kEmpty),
+               "a reason for an amount read, or none for one refused: " + text);
+    FUZZ_CHECK(amount.rest == 0 && (read || amount.hellers == 0),
+               "hellers of an amount not read: " + text);
+    FUZZ_CHECK(amount.hellers >= -kMostHellers && amount.hellers <= kMostHellers,
+               "hellers beyond their bound: " + text);
+  }
 }
 
 }  // namespace
@@ -83,8 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   CheckDateScan(text.c_str());
   CheckAccountScan(text.c_str());
-  CheckDecimalValue(text);
-  const double amount = ReadAmountText(text.c_str());
-  FUZZ_CHECK(std::isfinite(amount), "amount not finite");
+  CheckCzechAmount(text);
+  CheckBankExportAmount(text);
   return 0;
 }

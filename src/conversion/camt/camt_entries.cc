@@ -1,23 +1,17 @@
 #include "conversion/camt/camt_entries.h"
 
-#include <cmath>
-
 #include "conversion/camt/camt_statement.h"
-#include "conversion/values/decimal_rounding.h"
 
 namespace tarvolo {
 
 void CamtEntries::Add(const StatementItem& item, std::string_view statementCurrency) {
-  // The amount as the GPC record shows it: whole hellers of its magnitude.
-  int64_t hellers = 0;
-  WholeHellers(std::fabs(item.amount), &hellers);
   // An amount of no hellers is a credit of zero, as its entry says.
-  const bool debit = item.amount < 0 && hellers > 0;
+  const bool debit = item.amount < 0;
   // Servis24 items name no currency, and set the statement's only after
   // its first file: theirs is the koruna.
   const std::string_view currency = statementCurrency.empty() ? "CZK" : statementCurrency;
   entry_.clear();
-  AppendCamtEntry(CamtEntryOf(item, debit ? -hellers : hellers, currency), &entry_);
+  AppendCamtEntry(CamtEntryOf(item, item.amount, currency), &entry_);
   text_.Append(entry_);
   ++(debit ? debitCount_ : creditCount_);
 }

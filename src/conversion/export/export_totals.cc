@@ -1,7 +1,5 @@
 #include "conversion/export/export_totals.h"
 
-#include <cmath>
-
 #include "conversion/values/decimal_rounding.h"
 
 namespace tarvolo {
@@ -18,26 +16,24 @@ void AddHellers(int64_t hellers, int64_t* sum, bool* overflow) {
 
 }  // namespace
 
-void AddItemToTotals(double amount, ExportTotals* totals, int64_t hellers) {
-  const bool debit = amount < 0;
-  const double magnitude = std::fabs(amount);
-  (debit ? totals->debitSum : totals->creditSum) += magnitude;
+void AddItemToTotals(const StatementItem& item, ExportTotals* totals) {
   ++totals->itemCount;
+  totals->amountRests += item.amountRest;
+  totals->anyAmount = totals->anyAmount || item.amount != 0 || item.amountRest != 0;
+  // Less than half a heller below zero is a debit of no hellers, as its
+  // record says.
+  const bool debit = item.amount < 0 || (item.amount == 0 && item.amountRest < 0);
   ++(debit ? totals->debitCount : totals->creditCount);
-  if (hellers < 0 && !WholeHellers(magnitude, &hellers)) {
-    totals->hellersOverflow = true;
-    return;
-  }
-  AddHellers(hellers, debit ? &totals->debitHellers : &totals->creditHellers,
-             &totals->hellersOverflow);
+  AddHellers(debit ? -item.amount : item.amount,
+             debit ? &totals->debitHellers : &totals->creditHellers, &totals->hellersOverflow);
 }
 
 void AddTotals(const ExportTotals& file, ExportTotals* run) {
-  run->creditSum += file.creditSum;
-  run->debitSum += file.debitSum;
   run->itemCount += file.itemCount;
   run->creditCount += file.creditCount;
   run->debitCount += file.debitCount;
+  run->amountRests += file.amountRests;
+  run->anyAmount = run->anyAmount || file.anyAmount;
   run->hellersOverflow = run->hellersOverflow || file.hellersOverflow;
   AddHellers(file.creditHellers, &run->creditHellers, &run->hellersOverflow);
   AddHellers(file.debitHellers, &run->debitHellers, &run->hellersOverflow);

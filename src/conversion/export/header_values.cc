@@ -16,7 +16,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
   const ExportTotals& totals = converted.run.totals;
-  if (totals.creditSum + totals.debitSum == 0.0) {
+  if (!totals.anyAmount) {
     log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
     *refused = ExportOutcome::kNothingLoaded;
     return false;
@@ -48,7 +48,7 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     log(LogKind::kFailure, "Neplatné datum výpisu\n");
     return false;
   }
-  values->newBalance = (totals.creditSum + profile.openingBalance) - totals.debitSum;
+  values->newRest = profile.openingRest + totals.amountRests;
   values->oldHellers = profile.openingHellers;
   const bool fits = !totals.hellersOverflow && FitsHeader(totals.debitHellers) &&
                     FitsHeader(totals.creditHellers);
@@ -77,8 +77,12 @@ StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& c
   totals.debitHellers = sums.debitHellers;
   totals.openingHellers = values.oldHellers;
   totals.closingHellers = values.newHellers;
-  summary.openingBelowZero = values.profile.openingBalance < 0;
-  summary.closingBelowZero = values.newBalance < 0;
+  // A balance of no whole hellers keeps the side of zero that the
+  // rounding left it on (-0.004 is "-" with zeros).
+  summary.openingBelowZero =
+      values.oldHellers < 0 || (values.oldHellers == 0 && values.profile.openingRest < 0);
+  summary.closingBelowZero =
+      values.newHellers < 0 || (values.newHellers == 0 && values.newRest < 0);
   return summary;
 }
 

@@ -22,7 +22,7 @@ struct HeaderValues {
   std::string statementDate;
   int64_t oldHellers = 0;
   int64_t newHellers = 0;
-  double newBalance = 0;
+  int64_t newRest = 0;  // the opening's and the items' rests of a heller
 };
 
 // Stops a run before anything is written where no header that adds up can be made.

@@ -36,7 +36,7 @@ class Attempt {
     return [this](const StatementItem& item) {
       if (!items_.Take(item)) return;
       for (StatementOutput* output : run_->outputs) output->Add(item, run_->currency);
-      AddItemToTotals(item.amount, &totals_);
+      AddItemToTotals(item, &totals_);
     };
   }
   LogLine Log() {

@@ -3,15 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "conversion/camt/camt_output.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
-#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/statement_output.h"
 #include "settings/account_settings.h"
 #include "temp_folder.h"
@@ -29,9 +28,7 @@ class ListOutput : public StatementOutput {
     confirmed_ = 0;
   }
   void Add(const StatementItem& item, std::string_view) override {
-    int64_t hellers = 0;
-    WholeHellers(std::fabs(item.amount), &hellers);
-    text_ += (item.amount < 0 ? "-" : "+") + std::to_string(hellers) + " " +
+    text_ += (item.amount < 0 ? "-" : "+") + std::to_string(std::llabs(item.amount)) + " " +
              std::string(item.variableSymbol) + "\n";
   }
   void Confirm() override { confirmed_ = text_.size(); }

@@ -12,7 +12,7 @@ void AppendTransactionRecords(const char* statementText, std::string_view ownAcc
       statementText,
       [&](const StatementItem& item) {
         writer.Append(item, exportText);
-        AddItemToTotals(item.amount, totals);
+        AddItemToTotals(item, totals);
       },
       cuts);
 }

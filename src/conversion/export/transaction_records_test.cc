@@ -42,14 +42,14 @@ TEST_F(TransactionRecordsTest, WorkedExample) {
                                "01" + "240914" + "\r\n";
   EXPECT_EQ(record, expected);
   EXPECT_EQ(record.size(), kRecordLength);
-  EXPECT_EQ(totals_.debitSum, 1234.5);
-  EXPECT_EQ(totals_.creditSum, 0);
+  EXPECT_EQ(totals_.debitHellers, 123450);
+  EXPECT_EQ(totals_.creditHellers, 0);
   EXPECT_EQ(totals_.itemCount, 1);
 
   const std::string credit = Records(Line("2014/09/24", "2500", "000019-0123456789/0800", "12345"));
   EXPECT_EQ(credit.substr(48, 13), "0000002500002");
   EXPECT_EQ(credit.substr(120, 2), "02");
-  EXPECT_EQ(totals_.creditSum, 2500);
+  EXPECT_EQ(totals_.creditHellers, 250000);
 }
 
 TEST_F(TransactionRecordsTest, CounterAccounts) {
@@ -154,8 +154,8 @@ TEST_F(TransactionRecordsTest, LineWithOnlyADescriptionKeepsPreviousDateAndIsZer
   EXPECT_EQ(item.substr(97, 20), "x" + std::string(19, ' '));
   EXPECT_EQ(item.substr(122, 6), "240914");
   EXPECT_EQ(totals_.itemCount, 2);
-  EXPECT_EQ(totals_.creditSum, 0);
-  EXPECT_EQ(totals_.debitSum, 5);
+  EXPECT_EQ(totals_.creditHellers, 0);
+  EXPECT_EQ(totals_.debitHellers, 500);
 }
 
 TEST_F(TransactionRecordsTest, FieldsAndDates) {

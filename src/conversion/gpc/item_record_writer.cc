@@ -1,11 +1,11 @@
 #include "conversion/gpc/item_record_writer.h"
 
 #include <charconv>
-#include <cmath>
 #include <cstring>
 
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
+#include "conversion/values/profile_values.h"
 
 namespace tarvolo {
 
@@ -109,32 +109,16 @@ void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t n
   std::memcpy(record + kCounterPrefix.first, counter, 16);
 }
 
-int64_t ItemRecordWriter::PutAmount(char* record, double amount) {
-  const bool debit = amount < 0;
-  const double magnitude = std::fabs(amount);
-  int64_t hellers = 0;
-  const bool counted = WholeHellers(magnitude, &hellers);
-  const GpcField& field = kItemFields[kItemAmount];
-  bool whole;
-  if (counted && hellers < kHellerLimit) {
-    whole = PutDigits<true>(record, field, static_cast<uint64_t>(hellers));
-  } else {
-    piece_.clear();
-    if (std::isfinite(magnitude * 100.0)) {
-      AppendRoundedMagnitude(piece_, magnitude * 100.0, 0);
-    } else {
-      // Too large for a double once in hellers ("inf" is no amount): the
-      // digits of the crowns without their decimal point, cut like any other.
-      Render(piece_, "%.2f", {magnitude});
-      piece_.erase(piece_.size() - 3, 1);
-    }
-    whole = PutRightAligned<true>(record, field, piece_.data(), piece_.size(), '0');
+void ItemRecordWriter::PutAmount(char* record, int64_t hellers, int32_t rest) {
+  // Less than half a heller below zero is a debit of no hellers.
+  const bool debit = hellers < 0 || (hellers == 0 && rest < 0);
+  const uint64_t magnitude = static_cast<uint64_t>(hellers < 0 ? -hellers : hellers);
+  if (!PutDigits<true>(record, kItemFields[kItemAmount], magnitude)) {
+    Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
   }
-  if (!whole) Report(lineNumber_, kAmountField, FieldCut::Kind::kCut);
   record[kItemFields[kItemAccountingCode].first] = debit ? '1' : '2';
   // The currency code field ends with the posting code.
   std::memcpy(record + kItemFields[kItemCurrencyCode].first, debit ? "01101" : "01102", 5);
-  return counted ? hellers : -1;
 }
 
 void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year) {
@@ -143,8 +127,7 @@ void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t mon
   PutDatePart(record, at + 4, year, "rok");
 }
 
-void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText,
-                              int64_t* hellers) {
+void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {
   lineNumber_ = item.line;
   const size_t at = exportText.size();
   // Every field starts as the template's zeros (the description as its
@@ -154,8 +137,7 @@ void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText
   char* record = &exportText[at];
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
   PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
-  const int64_t amountHellers = PutAmount(record, item.amount);
-  if (hellers) *hellers = amountHellers;
+  PutAmount(record, item.amount, item.amountRest);
   PutText(record, kItemVariableSymbol, item.variableSymbol, "variabilní symbol");
   PutInteger(record, kItemFields[kItemBankCode], item.bankCode, "kód banky");
   PutText(record, kItemConstantSymbol, item.constantSymbol, "konstantní symbol");

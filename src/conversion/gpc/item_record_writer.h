@@ -22,10 +22,8 @@ constexpr size_t kRecordLength = kGpcLineLength;
 class ItemRecordWriter {
  public:
   ItemRecordWriter(std::string_view ownAccountField, std::vector<FieldCut>* cuts);
-  // Appends the item's record; `hellers` (when given) gets its amount's
-  // magnitude in whole hellers as the record shows it, -1 where it has none
-  // (an amount beyond the range of hellers).
-  void Append(const StatementItem& item, std::string& exportText, int64_t* hellers = nullptr);
+  // Appends the item's record.
+  void Append(const StatementItem& item, std::string& exportText);
   // Lists another fault of a line in `cuts` (when given).
   void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
 
@@ -39,10 +37,9 @@ class ItemRecordWriter {
   void PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year);
   void PutCounterAccount(char* record, int32_t prefix, int64_t number);
   // The amount and its codes.
-  int64_t PutAmount(char* record, double amount);
+  void PutAmount(char* record, int64_t hellers, int32_t rest);
 
   char template_[kGpcLineLength];
-  std::string piece_;
   int lineNumber_ = 0;
   std::vector<FieldCut>* cuts_;
 };

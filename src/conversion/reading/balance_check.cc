@@ -1,6 +1,7 @@
 #include "conversion/reading/balance_check.h"
 
 #include "conversion/reading/statement_layout.h"
+#include "conversion/values/amount_reading.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/log_line.h"
@@ -80,14 +81,13 @@ BalanceLabel LabelOf(std::string_view field) {
   return BalanceLabel::kNone;
 }
 
+// Beyond kHellerLimit no balance of an account lies.
+bool WithinLimit(int64_t hellers) { return hellers <= kHellerLimit && hellers >= -kHellerLimit; }
+
 bool ReadHellers(std::string_view text, char decimalMark, int64_t* hellers) {
-  ItemAmount amount;
-  int64_t value = 0;
-  if (ReadItemAmount(text, decimalMark, &amount) != AmountStatus::kRead ||
-      !WholeHellers(amount.value, &value) || value > kHellerLimit || value < -kHellerLimit) {
-    return false;
-  }
-  *hellers = value;
+  const AmountReading amount = ReadAmount(text, AmountRules::kBankExport, decimalMark);
+  if (amount.status != AmountStatus::kRead || !WithinLimit(amount.hellers)) return false;
+  *hellers = amount.hellers;
   return true;
 }
 
@@ -137,17 +137,13 @@ bool BalanceCheck::Add(int64_t value, int64_t* sum) {
   return true;
 }
 
-void BalanceCheck::AddRow(double amount, double fee, const ItemDate& date,
+void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
                           std::string_view balance) {
-  // Each record in its own hellers, as the statement file sums them.
-  int64_t amountHellers = 0, feeHellers = 0;
-  if (!WholeHellers(amount, &amountHellers) || !WholeHellers(fee, &feeHellers) ||
-      amountHellers > kHellerLimit || amountHellers < -kHellerLimit || feeHellers > kHellerLimit ||
-      feeHellers < -kHellerLimit) {
+  if (!WithinLimit(amount) || !WithinLimit(fee)) {
     tooLarge_ = true;
     return;
   }
-  const int64_t effect = amountHellers + feeHellers;
+  const int64_t effect = amount + fee;
   BalanceRow row;
   row.before = total_;
   row.effect = effect;
@@ -252,7 +248,7 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
       return false;
     }
     values->openingHellers = stated.opening;
-    values->openingBalance = Crowns(stated.opening);
+    values->openingRest = 0;
     LogFormatted(log, LogKind::kInformation, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
                  {Crowns(stated.opening), firstPath});
     return true;

@@ -48,9 +48,10 @@ class BalanceCheck {
   // them on every row); the first one stated counts.
   void StateBalance(bool opening, std::string_view text);
 
-  // One row of the account's currency: the amounts of its records (the item
-  // and its fee, 0 for none) and the balance after it, "" where it has none.
-  void AddRow(double amount, double fee, const ItemDate& date, std::string_view balance);
+  // One row of the account's currency: the amounts of its records in hellers
+  // (the item and its fee, 0 for none) and the balance after it, "" where it
+  // has none.
+  void AddRow(int64_t amount, int64_t fee, const ItemDate& date, std::string_view balance);
 
   // A row in another currency, which no balance of the account includes.
   void AddOtherCurrency() { ++otherCurrency_; }

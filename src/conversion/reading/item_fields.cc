@@ -6,7 +6,6 @@
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/iban.h"
-#include "conversion/values/number_reading.h"
 
 namespace tarvolo {
 namespace {

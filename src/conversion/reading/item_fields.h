@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/reading/item_amount.h"
 #include "conversion/values/digits.h"
 #include "platform/civil_date.h"
 

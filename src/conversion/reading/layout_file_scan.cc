@@ -5,6 +5,7 @@
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_values.h"
+#include "conversion/values/amount_reading.h"
 
 namespace tarvolo {
 namespace {
@@ -25,9 +26,8 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
     for (int i = 0; i < StatementLayout::kCandidates; ++i) {
       ItemDate date;
       if (ReadItemDate(reader.Field(layout.dateCandidates[i]), &date)) ++dateScore[i];
-      ItemAmount amount;
       const AmountStatus status =
-          ReadItemAmount(reader.Field(layout.amountCandidates[i]), 0, &amount);
+          ReadAmount(reader.Field(layout.amountCandidates[i]), AmountRules::kBankExport).status;
       if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
     }
   }
@@ -63,9 +63,7 @@ std::string MostItemsCurrency(std::string_view text, const StatementLayout& layo
   while (reader.Next()) {
     std::string code = CurrencyCode(reader.Field(layout.Column(ColumnRole::kCurrency)));
     if (code.empty()) {
-      ItemAmount amount;
-      ReadItemAmount(reader.Field(amountColumn), '.', &amount);
-      code = amount.currency;
+      code = ReadAmount(reader.Field(amountColumn), AmountRules::kBankExport, '.').currency;
     }
     if (!code.empty()) ++counts[code];
   }
@@ -78,6 +76,7 @@ std::string MostItemsCurrency(std::string_view text, const StatementLayout& layo
 }
 
 // The decimal mark the file's amounts show: 0 where they show none or both.
+// Only amounts that read count: a text that is none proves nothing.
 char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn) {
   bool comma = false, point = false;
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
@@ -85,7 +84,8 @@ char FileDecimalMark(std::string_view text, const StatementLayout& layout, int a
     for (int column :
          {amountColumn, layout.Column(ColumnRole::kFee), layout.Column(ColumnRole::kBalance),
           layout.Column(ColumnRole::kCreditAmount), layout.Column(ColumnRole::kDebitAmount)}) {
-      const char mark = ShownDecimalMark(reader.Field(column));
+      const AmountReading amount = ReadAmount(reader.Field(column), AmountRules::kBankExport);
+      const char mark = amount.status == AmountStatus::kRead ? amount.decimalMark : 0;
       comma = comma || mark == ',';
       point = point || mark == '.';
     }

@@ -6,7 +6,7 @@
 
 namespace tarvolo {
 
-double LayoutItems::Append(LayoutRow& row, const ItemDate& date, double amount) {
+int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount) {
   const CounterAccountParts counter = row.CounterAccount();
   const std::string_view variable = row.VariableSymbol();
   const std::string_view constant = row.ConstantSymbol();
@@ -52,8 +52,8 @@ double LayoutItems::Append(LayoutRow& row, const ItemDate& date, double amount) 
 // A fee charged beside the item becomes an item of its own right after it,
 // on the same day and under the same number, paid to the bank rather than
 // to the counter account. Its sign is read: a fee refunded is a credit.
-double LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
-  ItemAmount fee;
+int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
+  AmountReading fee;
   const AmountStatus status = row.Fee(&fee);
   if (status == AmountStatus::kEmpty) return 0;
   if (status != AmountStatus::kRead) {
@@ -62,13 +62,11 @@ double LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   }
   // Revolut's and Wise's fee is a charge written as a positive number;
   // PayPal's and Air Bank's carry the sign of their effect on the balance.
-  const double amount = feeIsEffect_ ? fee.value : -fee.value;
-  int64_t hellers = 1;
-  WholeHellers(amount, &hellers);
-  if (hellers == 0) return 0;
+  const int64_t amount = feeIsEffect_ ? fee.hellers : -fee.hellers;
+  if (amount == 0) return 0;
   const std::string code = row.FeeCurrency(fee);
   if (!code.empty() && code != currency_) {
-    report_->OtherCurrencyFee(payment.line, amount, code, currency_);
+    report_->OtherCurrencyFee(payment.line, Crowns(amount), code, currency_);
     return 0;
   }
   feeDescription_ = "Poplatek";

@@ -1,6 +1,7 @@
 #ifndef TARVOLO_CONVERSION_READING_LAYOUT_ITEMS_H_
 #define TARVOLO_CONVERSION_READING_LAYOUT_ITEMS_H_
 
+#include <cstdint>
 #include <string>
 
 #include "conversion/reading/item_fields.h"
@@ -25,10 +26,10 @@ class LayoutItems {
 
   // Hands over the items of `row`, booked on `date`, of `amount` with its
   // sign. Returns the amount of its fee (0 for none, or one left out).
-  double Append(LayoutRow& row, const ItemDate& date, double amount);
+  int64_t Append(LayoutRow& row, const ItemDate& date, int64_t amount);
 
  private:
-  double AppendFee(LayoutRow& row, const StatementItem& payment);
+  int64_t AppendFee(LayoutRow& row, const StatementItem& payment);
 
   const std::string& currency_;
   bool feeIsEffect_;

@@ -10,6 +10,7 @@
 #include "conversion/reading/layout_row.h"
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/row_kinds.h"
+#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
@@ -105,7 +106,7 @@ class LayoutReader {
     const int line = record.lineNumber();
     row_.Start(record);
     ItemDate date;
-    ItemAmount amount;
+    AmountReading amount;
     std::string_view shownAmount;
     const bool dateRead = row_.Date(&date);
     const AmountStatus status = row_.Amount(&amount, &shownAmount);
@@ -127,13 +128,13 @@ class LayoutReader {
     if (!row_.ApplyDirection(&amount)) return;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.value == 0 && !row_.HasFee()) {
+    if (amount.hellers == 0 && !row_.HasFee()) {
       report_.ZeroAmount();
       return;
     }
     if (InOtherCurrency(line, amount)) return;
-    const double fee = items_.Append(row_, date, amount.value);
-    balance_.AddRow(amount.value, fee, date, row_.Field(ColumnRole::kBalance));
+    const int64_t fee = items_.Append(row_, date, amount.hellers);
+    balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance));
     // KB Business states the statement's balances on every row.
     if (statesBalances_) {
       balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
@@ -168,11 +169,11 @@ class LayoutReader {
   }
 
   // An item in another currency than the statement's is left out, named.
-  bool InOtherCurrency(int line, const ItemAmount& amount) {
+  bool InOtherCurrency(int line, const AmountReading& amount) {
     std::string code;
     if (!row_.OtherCurrency(currency_, amount, &code)) return false;
     balance_.AddOtherCurrency();
-    report_.OtherCurrencyItem(line, amount.value, code, currency_);
+    report_.OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
     return true;
   }
 

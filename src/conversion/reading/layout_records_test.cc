@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/reading/statement_layout.h"
+#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/fixed_width.h"
 
 namespace tarvolo {
@@ -22,7 +23,7 @@ struct Item {
 
 Item Kept(const StatementItem& item) {
   Item kept;
-  Render(kept.amount, "%.2f", {item.amount});
+  Render(kept.amount, "%.2f", {Crowns(item.amount)});
   Render(kept.date, "%d.%d.%d", {item.day, item.month, item.year});
   Render(kept.valueDate, "%d.%d.%d", {item.valueDay, item.valueMonth, item.valueYear});
   if (item.counterPrefix != 0 || item.counterNumber != 0 || item.bankCode != 0) {

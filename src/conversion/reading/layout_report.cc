@@ -18,7 +18,7 @@ void LayoutReport::NotBooked(int line, std::string_view state, bool known) {
 }
 
 void LayoutReport::Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
-                          const ItemAmount& amount, std::string_view shownAmount) {
+                          const AmountReading& amount, std::string_view shownAmount) {
   ++skipped_;
   if (dateRead) {
     WarnOf(line, "částku %s nelze přečíst (%s), řádek vynechán",

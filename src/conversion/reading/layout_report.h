@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/reading/item_amount.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
+#include "conversion/values/amount_reading.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {
@@ -43,7 +43,7 @@ class LayoutReport {
   // A row without a readable date or amount; a note has neither, and only a
   // row with one of them is a fault worth a line.
   void Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
-              const ItemAmount& amount, std::string_view shownAmount);
+              const AmountReading& amount, std::string_view shownAmount);
   void UnknownDirection(int line, std::string_view direction);
   void OtherCurrencyItem(int line, double amount, const std::string& code,
                          const std::string& statementCurrency);

@@ -1,6 +1,6 @@
 #include "conversion/reading/layout_row.h"
 
-#include <cmath>
+#include <cstdlib>
 #include <cstring>
 
 #include "conversion/reading/layout_values.h"
@@ -85,29 +85,30 @@ ItemDate LayoutRow::ValueDate(const ItemDate& booking) {
 
 // An amount of the row, the file's decimal mark deciding where the text
 // alone does not.
-AmountStatus LayoutRow::ReadAmount(std::string_view text, ItemAmount* amount) {
-  AmountStatus status = ReadItemAmount(text, decimalMarkKnown_ ? decimalMark_ : 0, amount);
-  if (status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
-    status = ReadItemAmount(text, decimalMark_, amount);
+AmountStatus LayoutRow::ReadAmount(std::string_view text, AmountReading* amount) {
+  const AmountRules rules = AmountRules::kBankExport;
+  *amount = tarvolo::ReadAmount(text, rules, decimalMarkKnown_ ? decimalMark_ : 0);
+  if (amount->status == AmountStatus::kAmbiguous && DecimalMark() != 0) {
+    *amount = tarvolo::ReadAmount(text, rules, decimalMark_);
   }
-  return status;
+  return amount->status;
 }
 
-AmountStatus LayoutRow::Amount(ItemAmount* amount, std::string_view* shown) {
+AmountStatus LayoutRow::Amount(AmountReading* amount, std::string_view* shown) {
   if (amountColumn_ >= 0) {
     const std::string_view text =
         incoming_ ? Field(ColumnRole::kIncomingAmount) : Column(amountColumn_);
     *shown = text;
     return ReadAmount(text, amount);
   }
-  ItemAmount credit, debit;
+  AmountReading credit, debit;
   const std::string_view creditText = Field(ColumnRole::kCreditAmount);
   const std::string_view debitText = Field(ColumnRole::kDebitAmount);
   const AmountStatus c = ReadAmount(creditText, &credit);
   const AmountStatus d = ReadAmount(debitText, &debit);
   *shown = creditText;
   if (c == AmountStatus::kEmpty ||
-      (c == AmountStatus::kRead && credit.value == 0 && d == AmountStatus::kRead)) {
+      (c == AmountStatus::kRead && credit.hellers == 0 && d == AmountStatus::kRead)) {
     *shown = debitText;
   }
   if (c != AmountStatus::kRead && c != AmountStatus::kEmpty) return *amount = credit, c;
@@ -115,37 +116,37 @@ AmountStatus LayoutRow::Amount(ItemAmount* amount, std::string_view* shown) {
   if (c == AmountStatus::kEmpty && d == AmountStatus::kEmpty) return AmountStatus::kEmpty;
   *amount = c == AmountStatus::kRead ? credit : debit;
   // A debit column holds the amount paid, written with or without its minus.
-  amount->value = (c == AmountStatus::kRead ? credit.value : 0) -
-                  (d == AmountStatus::kRead ? std::fabs(debit.value) : 0);
+  amount->hellers = (c == AmountStatus::kRead ? credit.hellers : 0) -
+                    (d == AmountStatus::kRead ? std::abs(debit.hellers) : 0);
   amount->signWritten = true;
   return AmountStatus::kRead;
 }
 
-bool LayoutRow::SignFromDirection(ItemAmount* amount) {
+bool LayoutRow::SignFromDirection(AmountReading* amount) {
   const std::string_view text = Field(ColumnRole::kDirection);
   const Direction direction = ReadDirection(text);
-  if (direction == Direction::kDebit) amount->value = -amount->value;
+  if (direction == Direction::kDebit) amount->hellers = -amount->hellers;
   if (direction != Direction::kUnknown) return true;
   report_->UnknownDirection(line(), text);
   return false;
 }
 
-AmountStatus LayoutRow::Fee(ItemAmount* fee) {
+AmountStatus LayoutRow::Fee(AmountReading* fee) {
   const std::string_view text = Field(ColumnRole::kFee);
   // Most rows have no fee, and most layouts no fee column.
   if (text.empty()) {
-    *fee = ItemAmount();
+    *fee = AmountReading();
     return AmountStatus::kEmpty;
   }
   return ReadAmount(text, fee);
 }
 
 bool LayoutRow::HasFee() {
-  ItemAmount fee;
-  return Fee(&fee) == AmountStatus::kRead && fee.value != 0;
+  AmountReading fee;
+  return Fee(&fee) == AmountStatus::kRead && fee.hellers != 0;
 }
 
-bool LayoutRow::OtherCurrency(const std::string& statement, const ItemAmount& amount,
+bool LayoutRow::OtherCurrency(const std::string& statement, const AmountReading& amount,
                               std::string* code) const {
   std::string_view currency =
       Field(incoming_ ? ColumnRole::kIncomingCurrency : ColumnRole::kCurrency);
@@ -160,7 +161,7 @@ bool LayoutRow::OtherCurrency(const std::string& statement, const ItemAmount& am
   return !code->empty() && *code != statement;
 }
 
-std::string LayoutRow::FeeCurrency(const ItemAmount& fee) const {
+std::string LayoutRow::FeeCurrency(const AmountReading& fee) const {
   std::string code = CurrencyCode(Field(ColumnRole::kFeeCurrency));
   if (code.empty()) code = fee.currency;
   return code;

@@ -7,11 +7,11 @@
 
 #include "conversion/reading/balance_check.h"
 #include "conversion/reading/csv_record.h"
-#include "conversion/reading/item_amount.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_file_scan.h"
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/statement_layout.h"
+#include "conversion/values/amount_reading.h"
 
 namespace tarvolo {
 
@@ -59,22 +59,22 @@ class LayoutRow {
 
   // The amount of the row: its amount column, or credit minus debit;
   // `shown` gets the text a warning names.
-  AmountStatus Amount(ItemAmount* amount, std::string_view* shown);
+  AmountStatus Amount(AmountReading* amount, std::string_view* shown);
   // An amount written without a sign takes it from the direction column;
   // false, with a warning, where that cannot tell.
-  bool ApplyDirection(ItemAmount* amount) {
+  bool ApplyDirection(AmountReading* amount) {
     return amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0 ||
            SignFromDirection(amount);
   }
   // A fee charged beside the amount, and whether it is one other than zero.
-  AmountStatus Fee(ItemAmount* fee);
+  AmountStatus Fee(AmountReading* fee);
   bool HasFee();
   // Whether the item is in another currency than the `statement`'s; `code`
   // gets the one it is in.
-  bool OtherCurrency(const std::string& statement, const ItemAmount& amount,
+  bool OtherCurrency(const std::string& statement, const AmountReading& amount,
                      std::string* code) const;
   // The currency code of the fee, "" where the row gives none.
-  std::string FeeCurrency(const ItemAmount& fee) const;
+  std::string FeeCurrency(const AmountReading& fee) const;
 
   // The counter account, a text that cannot be read whole named in a
   // warning rather than left as zeros in silence.
@@ -106,8 +106,8 @@ class LayoutRow {
   const RowTexts& Texts();
 
  private:
-  AmountStatus ReadAmount(std::string_view text, ItemAmount* amount);
-  bool SignFromDirection(ItemAmount* amount);
+  AmountStatus ReadAmount(std::string_view text, AmountReading* amount);
+  bool SignFromDirection(AmountReading* amount);
   bool ReadDate(std::string_view text, ItemDate* date);
   char DecimalMark();
   bool MonthFirst();

@@ -9,8 +9,9 @@
 
 #include "conversion/reading/csv_field.h"
 #include "conversion/reading/item_fields.h"
+#include "conversion/values/amount_reading.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/number_reading.h"
+#include "conversion/values/pattern_scan.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {
@@ -139,12 +140,13 @@ struct ServisTexts {
   char specific[kFieldBuffer];
   char description[kFieldBuffer];
   // The texts the item is given, as their copies measured them.
-  std::string_view symbolText, constantText, specificText, descriptionText;
+  std::string_view amountText, symbolText, constantText, specificText, descriptionText;
 };
 
 void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
   const auto field = [fields](ServisColumn column) { return fields[column - 1]; };
-  CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount);
+  texts.amountText = {texts.amount,
+                      CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount)};
   CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
@@ -189,12 +191,13 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   item.constantSymbol = texts.constantText;
   item.specificSymbol = texts.specificText;
   item.description = texts.descriptionText;
-  bool tooLarge = false;
-  bool partly = false;
-  item.amount = ReadAmountText(texts.amount, &tooLarge, &partly);
-  if (tooLarge) {
+  const AmountReading amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
+  item.amount = amount.hellers;
+  item.amountRest = amount.rest;
+  if (amount.status == AmountStatus::kOutOfRange) {
     Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge});
-  } else if (partly) {
+  } else if (amount.status == AmountStatus::kPartlyRead ||
+             amount.status == AmountStatus::kRefused) {
     Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountPartlyRead, texts.amount});
   }
   item.day = item.valueDay = date.day;

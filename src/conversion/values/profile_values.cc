@@ -4,9 +4,8 @@
 #include <string_view>
 
 #include "conversion/values/account_number.h"
+#include "conversion/values/amount_reading.h"
 #include "conversion/values/dates.h"
-#include "conversion/values/decimal_rounding.h"
-#include "conversion/values/number_reading.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
@@ -77,12 +76,13 @@ const char* ReadProfileValues(const AccountProfile& profile, ProfileValues* valu
   }
   values->accountField = AccountField(account);
   values->droppedBank = account.bank;
-  bool tooLarge = false;
-  values->openingBalance = ReadAmountText(profile.openingBalance.c_str(), &tooLarge);
-  if (tooLarge || !WholeHellers(values->openingBalance, &values->openingHellers) ||
-      !FitsHeader(values->openingHellers)) {
+  const AmountReading opening =
+      ReadAmount(std::string_view(profile.openingBalance.c_str()), AmountRules::kCzechText);
+  if (opening.status == AmountStatus::kOutOfRange || !FitsHeader(opening.hellers)) {
     return kHeaderDigitsRefusal;
   }
+  values->openingHellers = opening.hellers;
+  values->openingRest = opening.rest;
   return nullptr;
 }
 

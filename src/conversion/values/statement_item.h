@@ -13,8 +13,9 @@ namespace tarvolo {
 // takes and renders each once. The texts are views into the reader's own
 // storage and live only for the call that hands the item over.
 struct StatementItem {
-  int32_t line = 0;   // line of the statement file, from 1
-  double amount = 0;  // crowns, below zero for a debit
+  int32_t line = 0;        // line of the statement file, from 1
+  int64_t amount = 0;      // whole hellers, below zero for a debit
+  int32_t amountRest = 0;  // what the rounding to hellers left (AmountReading::rest)
   // The item's currency as the file writes it ("EUR"), "" where the file
   // gives none for the item.
   std::string_view currency;
