@@ -32,6 +32,9 @@ TEST(ItemFields, Dates) {
       {"24.09-2014", false, 0, 0, 0},  // mixed separators
       {"24.09.2014x", false, 0, 0, 0},
       {"24.09.1899", false, 0, 0, 0},
+      {"31.12.2099", true, 2099, 12, 31},
+      {"01.01.2100", false, 0, 0, 0},
+      {"2x.09.2014", false, 0, 0, 0},
       {"20140924", false, 0, 0, 0},
       {"Suma", false, 0, 0, 0},
       {"", false, 0, 0, 0},
@@ -104,6 +107,13 @@ TEST(ItemFields, CounterAccounts) {
       {"12345678901234567", "0800", "", 0, 0, 0},  // seventeen digits
       {"1234567-123/0800", "", "", 0, 0, 0},       // seven-digit prefix
       {"123/08000", "", "", 0, 0, 0},
+      // Parts at the edges of what a part holds, or missing.
+      {"12345678/0100", "", "", 0, 12345678, 100},
+      {"123456-123456789/0100", "", "", 123456, 123456789, 100},
+      {"19-12345678901/0800", "", "", 0, 0, 0},
+      {"-123/0800", "", "", 0, 0, 0},
+      {"19-/0800", "", "", 0, 0, 0},
+      {"19-123/", "", "", 0, 0, 0},
       {"", "0800", "", 0, 0, 0},
       // Longer than any account: read all the same, never past a buffer.
       {"CZ61 0800 0000 1901 2345 6789 / GIBACZPX GIBACZPX GIBACZPX GIBACZPX GIBACZPX", "", "", 19,

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
+#include "conversion/values/statement_item.h"
+
 namespace tarvolo {
 namespace {
 
@@ -30,6 +34,25 @@ TEST(LayoutValues, TimesInUtcAreDaysInPrague) {
     EXPECT_EQ(date.day * 1000000 + date.month * 10000 + date.year,
               c.day * 1000000 + c.month * 10000 + c.year)
         << c.text;
+  }
+}
+
+// Texts are looked at sixteen bytes at a time: a line break or tab at any
+// place of a text of any length becomes one blank, and the width cuts.
+TEST(LayoutValues, OneLineAtEveryPlace) {
+  for (size_t length = 1; length <= 40; ++length) {
+    for (size_t at = 0; at < length; ++at) {
+      std::string text;
+      for (size_t i = 0; i < length; ++i) text += "a\xE1~"[i % 3];
+      const std::string plain = text;
+      text[at] = "\t\n\x1F"[at % 3];
+      std::string expected = plain;
+      expected[at] = ' ';
+      std::string out;
+      EXPECT_EQ(OneLine(plain, kMessageWidth, out), plain) << length;
+      EXPECT_EQ(OneLine(text, kMessageWidth, out), expected) << length << " " << at;
+      EXPECT_EQ(OneLine(text, at, out), plain.substr(0, at)) << length << " " << at;
+    }
   }
 }
 
