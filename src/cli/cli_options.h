@@ -9,6 +9,8 @@
 
 namespace tarvolo {
 
+// What the command line asks for, read from its arguments, and the text of
+// its usage.
 struct CliOptions {
   std::string configPath;  // empty: tarvolo.cfg beside the program
   bool hasAccount = false, hasName = false, hasBalance = false, hasNumber = false;

@@ -8,6 +8,8 @@
 
 namespace tarvolo {
 
+// A reader of the XML the program writes, enough for the check of a camt.053
+// document: elements, attributes and text handed over as they come.
 struct XmlAttribute {
   std::string_view name;
   std::string value;  // references resolved

@@ -7,6 +7,8 @@
 
 namespace tarvolo {
 
+// The encodings a statement file comes in, told from its bytes, and its
+// conversion to the Windows-1250 every reading takes.
 enum class TextEncoding { kWindows1250, kUtf8, kUtf16LittleEndian, kUtf16BigEndian };
 
 // How a statement file is encoded: a byte-order mark names UTF-8 or UTF-16;

@@ -7,6 +7,8 @@
 
 namespace tarvolo {
 
+// The one reader of plain digits every room uses, and the tests of single
+// characters beside it.
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
