@@ -212,6 +212,10 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
     *error = "volby --camt a --check se vylučují";
     return false;
   }
+  if (options.hasFrom && options.hasToday && DayAfter(options.from, options.today)) {
+    *error = "den zůstatku (volba --from) je až po datu výpisu (volba --today)";
+    return false;
+  }
   if (options.files.empty()) {
     *error = options.check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
     return false;
@@ -220,6 +224,12 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
 }
 
 }  // namespace
+
+bool DayAfter(const CivilDate& a, const CivilDate& b) {
+  if (a.year != b.year) return a.year > b.year;
+  if (a.month != b.month) return a.month > b.month;
+  return a.day > b.day;
+}
 
 bool ParseCalendarDay(const std::string& text, CivilDate* day) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;

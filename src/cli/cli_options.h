@@ -39,6 +39,9 @@ bool ParseCliOptions(const std::vector<std::string>& texts, const std::vector<st
 // Reads YYYY-MM-DD as a real calendar day.
 bool ParseCalendarDay(const std::string& text, CivilDate* day);
 
+// Whether the day `a` comes after the day `b`.
+bool DayAfter(const CivilDate& a, const CivilDate& b);
+
 extern const char kCliUsage[];
 
 }  // namespace tarvolo

@@ -64,6 +64,8 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volby --balance a --balance-from-file se vylučují"},
       {{"--camt", "", "a.csv"}, "volba --camt potřebuje neprázdnou cestu"},
       {{"--check", "--camt", "x.xml", "a.gpc"}, "volby --camt a --check se vylučují"},
+      {{"--from", "2024-10-02", "--today", "2024-10-01", "a.csv"},
+       "den zůstatku (volba --from) je až po datu výpisu (volba --today)"},
       {{"--bank-code", "0", "a.csv"},
        "volba --bank-code: neplatný kód banky \"0\" (očekávám 1 až 4 číslice)"},
       {{"--bank-code=08000", "a.csv"},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/output_paths.h"
 #include "cli/settings_save.h"
 #include "conversion/camt/camt_output.h"
 #include "conversion/export/statement_export.h"
@@ -198,10 +199,30 @@ int Convert(const CliOptions& options) {
   return status;
 }
 
+// What only the machine can tell of the options: whether the two files
+// written are one, which would leave one statement in place of both, and
+// whether the balance day lies after today's statement.
+bool CheckRunOptions(const CliOptions& options, std::string* error) {
+  if (options.check || options.help || options.version) return true;
+  if (!options.camtPath.empty() && SameOutputFile(options.outputPath, options.camtPath)) {
+    *error = "volby --output a --camt jmenují týž soubor";
+    return false;
+  }
+  CivilTime now;
+  bool summer = false;
+  if (options.hasFrom && !options.hasToday && LocalTimeOf(CurrentUnixTime(), &now, &summer) &&
+      DayAfter(options.from, now)) {
+    *error = "den zůstatku (volba --from) je až po dnešním datu výpisu";
+    return false;
+  }
+  return true;
+}
+
 int Run(int argc, char** argv) {
   CliOptions options;
   std::string error;
-  if (!ParseCliOptions(TextArguments(argc, argv), PathArguments(argc, argv), &options, &error)) {
+  if (!ParseCliOptions(TextArguments(argc, argv), PathArguments(argc, argv), &options, &error) ||
+      !CheckRunOptions(options, &error)) {
     Print(stderr, "tarvolo-cli: " + error + "\n" + kCliUsage);
     return 2;
   }

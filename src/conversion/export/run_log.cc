@@ -40,6 +40,12 @@ bool LogRecordReports(const std::string& path, const std::vector<FieldCut>& repo
       case FieldCut::Kind::kUnreadableDate:
         if (unreadableDates++ == 0) firstUnreadableDate = line;
         break;
+      case FieldCut::Kind::kImpossibleDate:
+        LogFormatted(log, LogKind::kItemWarning,
+                     "Soubor %s, řádek %d: datum %s není skutečný den, položka nemá správné "
+                     "datum\n",
+                     {path, line, report.text});
+        break;
     }
   }
   if (unreadableDates > 0) {

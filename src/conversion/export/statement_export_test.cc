@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -399,6 +401,36 @@ TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
     } else {
       const size_t check = log_.size() - (c.line ? 2 : 1);
       EXPECT_EQ(log_[check], "Kontrola souboru " + output_ + ": v pořádku\n");
+    }
+  }
+}
+
+// A date written whole that no calendar has would reach the accounting
+// program as a day it cannot book: its line is named, and the run warns.
+TEST_F(StatementExportTest, ImpossibleDatesAreNamedOnTheirLine) {
+  const struct {
+    const char* date;
+    bool real;
+  } cases[] = {
+      {"2024/02/29", true},  {"1999/12/31", true},  {"2024/02/30", false}, {"2023/02/29", false},
+      {"2014/13/01", false}, {"2014/09/00", false}, {"2014/04/31", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.date);
+    const std::string path =
+        folder_.Write("s.csv", kStatementHeader + Item("2014/09/20", "5") + Item(c.date, "7"));
+    const ExportOutcome outcome = Run({path});
+    const std::string named = "Soubor " + path + ", řádek 3: datum " + c.date +
+                              " není skutečný den, položka nemá správné datum!!!\n";
+    ASSERT_GE(log_.size(), 2u);
+    if (c.real) {
+      EXPECT_EQ(outcome, ExportOutcome::kWritten);
+      EXPECT_EQ(std::count(log_.begin(), log_.end(), named), 0);
+    } else {
+      EXPECT_EQ(outcome, ExportOutcome::kWrittenWithProblems);
+      EXPECT_EQ(log_[1], named);
+      EXPECT_EQ(result_.LinesOf(LogKind::kItemWarning), 1);
+      EXPECT_EQ(log_.back(), "Pozor: 1 upozornění, zkontrolujte je před importem!!!\n");
     }
   }
 }

@@ -106,7 +106,7 @@ bool ReadPlainDate(const char* text, CivilDate& date) {
 
 // YYYY/MM/DD; the parts a date lacks stay as the line before left them.
 // Returns whether the field gave all three.
-bool ReadServisDate(CsvFieldSpan field, CivilDate& date) {
+bool ReadServisDate(CsvFieldSpan field, CivilDate& date, bool* real) {
   constexpr ptrdiff_t kPlainLength = 10;
   bool whole = true;
   // The usual field, just the date, is read where it stands; any other
@@ -116,6 +116,8 @@ bool ReadServisDate(CsvFieldSpan field, CivilDate& date) {
     CopyCsvField(field, text, sizeof text);
     whole = ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) == 3;
   }
+  // The record's two digits of the year would hide a day that no calendar has.
+  *real = IsRealDate(date);
   if (date.year >= 2000) date.year -= 2000;
   return whole;
 }
@@ -175,8 +177,15 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   }
   CsvFieldSpan fields[kMessageColumn];
   SplitCsvLine(line, lineEnd, fields, kMessageColumn);
-  const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date);
-  if (!dateRead) Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
+  bool realDate = true;
+  const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date, &realDate);
+  if (!dateRead) {
+    Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
+  } else if (!realDate && reports) {
+    char text[kFieldBuffer];
+    CopyCsvField(fields[kDateColumn - 1], text, sizeof text);
+    Report(reports, {lineNumber, "datum", FieldCut::Kind::kImpossibleDate, text});
+  }
   ServisTexts texts;
   ReadServisTexts(fields, texts);
   const CounterAccountParts counter = ReadCounterAccount(texts.counter);

@@ -14,6 +14,7 @@ struct FieldCut {
     kAmountTooLarge,    // beyond the range of numbers, read as 0
     kUnreadableDate,    // not year/month/day: the parts it lacks stay as before
     kAmountPartlyRead,  // characters left after the number; `text` holds it
+    kImpossibleDate,    // year/month/day that is no day of the calendar; `text` holds it
   };
   int lineNumber;     // line of the statement file, the header being line 1
   const char* field;  // the field's Czech name, Windows-1250

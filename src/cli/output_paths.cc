@@ -1,0 +1,50 @@
+#include "cli/output_paths.h"
+
+#include <cstddef>
+
+#include "platform/file.h"
+
+namespace tarvolo {
+namespace {
+
+// Windows takes either slash between a folder and a name.
+constexpr const char* kSeparators = kPathSeparator == '\\' ? "/\\" : "/";
+
+struct FolderAndName {
+  std::string folder, name;
+};
+
+FolderAndName Split(const std::string& path) {
+  const size_t at = path.find_last_of(kSeparators);
+  if (at == std::string::npos) return {".", path};
+  return {path.substr(0, at == 0 ? 1 : at), path.substr(at + 1)};
+}
+
+char Folded(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// Windows file names ignore the case of their letters.
+bool NamesEqual(const std::string& a, const std::string& b) {
+  if (kPathSeparator != '\\') return a == b;
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Folded(a[i]) != Folded(b[i])) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool SameOutputFile(const std::string& a, const std::string& b) {
+  FileIdentity first, second;
+  const bool firstThere = IdentityOfPath(a.c_str(), true, &first);
+  const bool secondThere = IdentityOfPath(b.c_str(), true, &second);
+  if (firstThere || secondThere) return firstThere && secondThere && first == second;
+  const FolderAndName x = Split(a), y = Split(b);
+  if (!NamesEqual(x.name, y.name)) return false;
+  const bool xThere = IdentityOfPath(x.folder.c_str(), true, &first);
+  const bool yThere = IdentityOfPath(y.folder.c_str(), true, &second);
+  if (xThere || yThere) return xThere && yThere && first == second;
+  return NamesEqual(x.folder, y.folder);
+}
+
+}  // namespace tarvolo
