@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string output = folder + "/export.gpc";
   std::remove(output.c_str());
   std::vector<std::string> log;
-  const ExportOutcome outcome = RunExport(statement + std::string(2, '\0'), output, &log);
+  const ExportOutcome outcome = RunExport({statement}, output, &log).outcome;
   FUZZ_CHECK(!log.empty() && log.size() < 100, "log missing or runaway");
   std::string written;
   const bool exists = ReadBytes(output, &written);
