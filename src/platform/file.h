@@ -28,6 +28,10 @@ size_t ReadFromFile(FileHandle file, char* buffer, size_t size);
 bool WriteToFile(FileHandle file, const char* data, size_t size);
 // Flushes what was written to the disk; false on any failure.
 bool FlushFile(FileHandle file);
+// Has the system begin writing out what was written, without waiting for
+// it, so that a flush after other work waits for less. Where the system
+// has no such call, nothing.
+void StartFlushingFile(FileHandle file);
 void CloseFile(FileHandle file);
 // The first `size` bytes of an open file, mapped read-only: the bytes as the
 // file holds them, not a copy made by the program.

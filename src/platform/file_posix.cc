@@ -101,6 +101,15 @@ bool WriteToFile(FileHandle file, const char* data, size_t size) {
 
 bool FlushFile(FileHandle file) { return fsync(static_cast<int>(file)) == 0; }
 
+void StartFlushingFile(FileHandle file) {
+#ifdef SYNC_FILE_RANGE_WRITE
+  // Only a hint: FlushFile reports what fails.
+  sync_file_range(static_cast<int>(file), 0, 0, SYNC_FILE_RANGE_WRITE);
+#else
+  (void)file;
+#endif
+}
+
 void CloseFile(FileHandle file) {
   if (file != kNoFile) close(static_cast<int>(file));
 }

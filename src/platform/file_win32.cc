@@ -102,6 +102,8 @@ bool WriteToFile(FileHandle file, const char* data, size_t size) {
 
 bool FlushFile(FileHandle file) { return FlushFileBuffers(reinterpret_cast<HANDLE>(file)) != 0; }
 
+void StartFlushingFile(FileHandle) {}
+
 void CloseFile(FileHandle file) {
   if (file != kNoFile) CloseHandle(reinterpret_cast<HANDLE>(file));
 }

@@ -87,9 +87,14 @@ bool WriteTemporary(const FileToWrite& file, std::string* temporary) {
   const BytesWriter write = [handle](std::string_view bytes) {
     return WriteToFile(handle, bytes.data(), bytes.size());
   };
-  bool written = (file.content ? file.content(write) : write(file.bytes)) && FlushFile(handle);
-  // A failed check must not leave the temporary file behind.
+  bool written = file.content ? file.content(write) : write(file.bytes);
+  // Checked before it is flushed: the check reads the bytes the file holds
+  // all the same, while the system writes them out to the disk beside it,
+  // and the flush that follows then waits for little. A failed check must
+  // not leave the temporary file behind.
+  if (written) StartFlushingFile(handle);
   if (written && file.check) written = CheckWrittenFile(handle, file.check);
+  written = written && FlushFile(handle);
   CloseFile(handle);
   if (!written) RemoveFile(temporary->c_str());
   return written;

@@ -45,8 +45,9 @@ using WrittenBytesCheck = std::function<void(std::string_view bytes)>;
 
 // Writes `size` bytes as the file `path` so that it is never left half
 // written: the bytes go to a new temporary file of this write alone beside
-// it, `check` (when given) sees them as the flushed file holds them (mapped,
-// not copied), and the file then replaces the old one in one step. Only a
+// it, `check` (when given) sees them as the file holds them (mapped, not
+// copied), they are flushed to the disk, and the file then replaces the old
+// one in one step. Only a
 // regular file, a link (replaced itself) or nothing is replaced. On failure
 // the old file stays as it was and false is returned.
 bool WriteWholeFile(const char* path, const char* data, size_t size,

@@ -15,23 +15,21 @@ constexpr size_t kLargestBlock = 64 * 1024 * 1024;
 }  // namespace
 
 void ChunkedText::Append(std::string_view text) {
-  while (!text.empty()) {
-    if (blocks_.empty() || blocks_.back().used == blocks_.back().capacity) {
-      Block block;
-      block.capacity =
-          blocks_.empty() ? kFirstBlock : std::min(2 * blocks_.back().capacity, kLargestBlock);
-      // Not cleared: every byte is written before it is read. Small pages:
-      // the system clears large ones whole, which costs more than it saves.
-      block.data.reset(new char[block.capacity]);
-      blocks_.push_back(std::move(block));
-    }
-    Block& last = blocks_.back();
-    const size_t part = std::min(text.size(), last.capacity - last.used);
-    std::memcpy(last.data.get() + last.used, text.data(), part);
-    last.used += part;
-    size_ += part;
-    text.remove_prefix(part);
+  if (text.empty()) return;
+  if (blocks_.empty() || blocks_.back().capacity - blocks_.back().used < text.size()) {
+    Block block;
+    block.capacity =
+        blocks_.empty() ? kFirstBlock : std::min(2 * blocks_.back().capacity, kLargestBlock);
+    block.capacity = std::max(block.capacity, text.size());
+    // Not cleared: every byte is written before it is read. Small pages:
+    // the system clears large ones whole, which costs more than it saves.
+    block.data.reset(new char[block.capacity]);
+    blocks_.push_back(std::move(block));
   }
+  Block& last = blocks_.back();
+  std::memcpy(last.data.get() + last.used, text.data(), text.size());
+  last.used += text.size();
+  size_ += text.size();
 }
 
 void ChunkedText::Truncate(size_t size) {

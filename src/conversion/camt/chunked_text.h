@@ -16,6 +16,9 @@ namespace tarvolo {
 // hundreds of megabytes is held once, not two or three times over.
 class ChunkedText {
  public:
+  // `text` is never split between two blocks: it goes whole into the next
+  // block (made large enough) when the last one has no room for it, so
+  // that each block Drain hands over holds whole appends.
   void Append(std::string_view text);
   size_t size() const { return size_; }
   // Keeps the first `size` bytes.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,11 +55,37 @@ TEST(ChunkedTextTest, HoldsWhatAStringWouldAcrossItsBlocks) {
   }
 }
 
+// Each drained block holds whole appends: a reader of the blocks never
+// finds a piece cut in two, however the pieces fall against the blocks.
+TEST(ChunkedTextTest, NeverSplitsAnAppend) {
+  const std::vector<std::vector<size_t>> cases = {
+      {65535, 2},                    // the second does not fit the first block's rest
+      {100000, 1},                   // larger than a first block
+      {1000, 200000, 1000, 300000},  // each larger than the block before it
+      {65536, 65536, 65536},
+  };
+  for (size_t c = 0; c < cases.size(); ++c) {
+    ChunkedText text;
+    std::vector<size_t> ends;  // where each append ends in the whole text
+    for (const size_t size : cases[c]) {
+      text.Append(Bytes(size, c));
+      ends.push_back(text.size());
+    }
+    size_t drained = 0;
+    EXPECT_TRUE(text.Drain([&](std::string_view piece) {
+      drained += piece.size();
+      EXPECT_NE(std::find(ends.begin(), ends.end(), drained), ends.end()) << c;
+      return true;
+    }));
+    EXPECT_EQ(drained, ends.back()) << c;
+  }
+}
+
 // A write that fails ends the draining with false; the text is let go of
 // all the same.
 TEST(ChunkedTextTest, AFailedWriteIsReported) {
   ChunkedText text;
-  text.Append(Bytes(400000, 0));
+  for (size_t i = 0; i < 4; ++i) text.Append(Bytes(100000, i));
   int pieces = 0;
   EXPECT_FALSE(text.Drain([&pieces](std::string_view) { return ++pieces < 2; }));
   EXPECT_EQ(pieces, 2);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <initializer_list>
 
 #include "conversion/values/windows1250.h"
 
@@ -112,64 +113,36 @@ void AppendIsoDate(std::string* out, const CivilDate& date) {
 
 namespace {
 
-// The pieces of one line of a document, gathered in a buffer of their own
-// and added to the document at once: a document of a million entries is
-// tens of millions of pieces.
-class Line {
- public:
-  Line(std::string* out, int depth) : out_(out) {
-    static constexpr char kBlanks[] = "                                        ";
-    for (size_t blanks = 2 * static_cast<size_t>(depth); blanks > 0;) {
-      const size_t part = std::min(blanks, sizeof kBlanks - 1);
-      *this << std::string_view(kBlanks, part);
-      blanks -= part;
-    }
+// Appends `pieces`, indented by `depth` levels, in one growth of the
+// document: a document of a million entries is tens of millions of pieces,
+// and growing it once a piece cost more than rendering them.
+void AppendLine(std::string* out, int depth, std::initializer_list<std::string_view> pieces) {
+  const size_t blanks = 2 * static_cast<size_t>(depth);
+  size_t size = blanks;
+  for (const std::string_view piece : pieces) size += piece.size();
+  const size_t start = out->size();
+  out->resize(start + size);
+  char* at = &(*out)[start];
+  std::memset(at, ' ', blanks);
+  at += blanks;
+  for (const std::string_view piece : pieces) {
+    std::memcpy(at, piece.data(), piece.size());
+    at += piece.size();
   }
-  ~Line() { Flush(); }
-  Line(const Line&) = delete;
-  Line& operator=(const Line&) = delete;
-
-  Line& operator<<(std::string_view piece) {
-    if (piece.size() > sizeof buffer_ - used_) {
-      Flush();
-      if (piece.size() > sizeof buffer_) {
-        out_->append(piece);
-        return *this;
-      }
-    }
-    std::memcpy(buffer_ + used_, piece.data(), piece.size());
-    used_ += piece.size();
-    return *this;
-  }
-  // The document so far, for what is appended to it directly.
-  std::string* Flushed() {
-    Flush();
-    return out_;
-  }
-
- private:
-  void Flush() {
-    out_->append(buffer_, used_);
-    used_ = 0;
-  }
-
-  std::string* out_;
-  char buffer_[256];
-  size_t used_ = 0;
-};
+}
 
 }  // namespace
 
 void XmlWriter::Open(std::string_view name) {
   if (openCount_ == kDeepest) return;
-  Line(out_, depth_) << "<" << name << ">\n";
+  AppendLine(out_, depth_, {"<", name, ">\n"});
   open_[openCount_++] = name;
   ++depth_;
 }
 
 void XmlWriter::Open(std::string_view name, std::string_view attribute, std::string_view ascii) {
   if (openCount_ == kDeepest) return;
-  Line(out_, depth_) << "<" << name << " " << attribute << "=\"" << ascii << "\">\n";
+  AppendLine(out_, depth_, {"<", name, " ", attribute, "=\"", ascii, "\">\n"});
   open_[openCount_++] = name;
   ++depth_;
 }
@@ -177,36 +150,33 @@ void XmlWriter::Open(std::string_view name, std::string_view attribute, std::str
 void XmlWriter::Close() {
   if (openCount_ == 0) return;
   --depth_;
-  Line(out_, depth_) << "</" << open_[--openCount_] << ">\n";
+  AppendLine(out_, depth_, {"</", open_[--openCount_], ">\n"});
 }
 
 void XmlWriter::Ascii(std::string_view name, std::string_view ascii) {
-  Line(out_, depth_) << "<" << name << ">" << ascii << "</" << name << ">\n";
+  AppendLine(out_, depth_, {"<", name, ">", ascii, "</", name, ">\n"});
 }
 
 void XmlWriter::Text(std::string_view name, std::string_view windows1250, size_t maxCharacters) {
   const size_t start = out_->size();
-  Line line(out_, depth_);
-  line << "<" << name << ">";
-  if (AppendXmlText(line.Flushed(), windows1250, maxCharacters) == 0) {
+  AppendLine(out_, depth_, {"<", name, ">"});
+  if (AppendXmlText(out_, windows1250, maxCharacters) == 0) {
     out_->resize(start);
     return;
   }
-  line << "</" << name << ">\n";
+  AppendLine(out_, 0, {"</", name, ">\n"});
 }
 
 void XmlWriter::Amount(std::string_view name, std::string_view currency, int64_t hellers) {
-  Line line(out_, depth_);
-  line << "<" << name << " Ccy=\"" << currency << "\">";
-  AppendHellerAmount(line.Flushed(), hellers);
-  line << "</" << name << ">\n";
+  AppendLine(out_, depth_, {"<", name, " Ccy=\"", currency, "\">"});
+  AppendHellerAmount(out_, hellers);
+  AppendLine(out_, 0, {"</", name, ">\n"});
 }
 
 void XmlWriter::Date(std::string_view name, const CivilDate& date) {
-  Line line(out_, depth_);
-  line << "<" << name << ">";
-  AppendIsoDate(line.Flushed(), date);
-  line << "</" << name << ">\n";
+  AppendLine(out_, depth_, {"<", name, ">"});
+  AppendIsoDate(out_, date);
+  AppendLine(out_, 0, {"</", name, ">\n"});
 }
 
 }  // namespace tarvolo
