@@ -143,8 +143,6 @@ TEST(ActivityLogTest, ShowsEachKindWithItsMark) {
       {LogKind::kInformation, "jen !!! uvnitř\n", "jen !!! uvnitř\n"},
       {LogKind::kNote, "Program...\nna vlastní zodpovědnost\n\n",
        "Program...\nna vlastní zodpovědnost!!!\n\n"},
-      {LogKind::kItemWarning, "Soubor a.csv, řádek 3: datum nelze přečíst\n",
-       "Soubor a.csv, řádek 3: datum nelze přečíst!!!\n"},
       {LogKind::kFileWarning, "Soubor a.csv nelze přečíst", "Soubor a.csv nelze přečíst!!!"},
       {LogKind::kFailure, "", "!!!"},
   };

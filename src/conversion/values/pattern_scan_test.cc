@@ -31,49 +31,40 @@ TEST(ScanPatternTest, DateFields) {
   }
 }
 
+// A prefix, a number of up to 18 digits and a bank code; without a prefix
+// the number and the bank alone.
 TEST(ScanPatternTest, AccountFields) {
   struct Case {
     const char* text;
-    const char* pattern;
+    bool prefix;
     int32_t first;
     int64_t number;
     int32_t bank;
   } cases[] = {
-      {"19-123456789/0800", "%d-%d/%d", 19, 123456789, 800},
-      {"-123/0800", "%d-%d/%d", -123, kUntouched, kUntouched},
-      {"19 -123/0800", "%d-%d/%d", 19, kUntouched, kUntouched},
-      {"19--123/0800", "%d-%d/%d", 19, -123, 800},
-      {"1-9999999999/1", "%d-%d/%d", 1, 9999999999, 1},
+      {"19-123456789/0800", true, 19, 123456789, 800},
+      {"-123/0800", true, -123, kUntouched, kUntouched},
+      {"19 -123/0800", true, 19, kUntouched, kUntouched},
+      {"19--123/0800", true, 19, -123, 800},
+      {"1-9999999999/1", true, 1, 9999999999, 1},
+      {"123/0800", false, kUntouched, 123, 800},
+      {"123/ 0800", false, kUntouched, 123, 800},
+      {"123 /0800", false, kUntouched, 123, kUntouched},
+      {"abc/0800", false, kUntouched, kUntouched, kUntouched},
+      {"2600123456/2010", false, kUntouched, 2600123456, 2010},
+      {"1/4294967297", false, kUntouched, 1, 1},  // a 32-bit target wraps
+      {"1/2147483648", false, kUntouched, 1, INT32_MIN},
+      // The last 18 digits, marked too long.
+      {"123456789012345678901/1", false, kUntouched, 1456789012345678901, 1},
   };
   for (const Case& c : cases) {
     int32_t first = kUntouched, bank = kUntouched;
     int64_t number = kUntouched;
-    ScanPattern(c.text, c.pattern, {&first, &number, &bank});
+    if (c.prefix) {
+      ScanPattern(c.text, "%d-%d/%d", {&first, &number, &bank});
+    } else {
+      ScanPattern(c.text, "%d/%d", {&number, &bank});
+    }
     EXPECT_EQ(first, c.first) << c.text;
-    EXPECT_EQ(number, c.number) << c.text;
-    EXPECT_EQ(bank, c.bank) << c.text;
-  }
-}
-
-TEST(ScanPatternTest, NumberAndBank) {
-  struct Case {
-    const char* text;
-    int64_t number;
-    int32_t bank;
-  } cases[] = {
-      {"123/0800", 123, 800},
-      {"123/ 0800", 123, 800},
-      {"123 /0800", 123, kUntouched},
-      {"abc/0800", kUntouched, kUntouched},
-      {"2600123456/2010", 2600123456, 2010},
-      {"1/4294967297", 1, 1},  // a 32-bit target wraps
-      {"1/2147483648", 1, INT32_MIN},
-      {"123456789012345678901/1", 1456789012345678901, 1},  // last 18 digits, marked too long
-  };
-  for (const Case& c : cases) {
-    int64_t number = kUntouched;
-    int32_t bank = kUntouched;
-    ScanPattern(c.text, "%d/%d", {&number, &bank});
     EXPECT_EQ(number, c.number) << c.text;
     EXPECT_EQ(bank, c.bank) << c.text;
   }
