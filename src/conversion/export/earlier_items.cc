@@ -1,5 +1,6 @@
 #include "conversion/export/earlier_items.h"
 
+#include <cstring>
 #include <utility>
 
 namespace tarvolo {
@@ -8,22 +9,37 @@ namespace {
 // The row numbers of even a long statement stay below this many digits.
 constexpr size_t kRowNumberDigits = 9;
 
-void AppendNumber(std::string* key, int64_t value) {
-  key->append(reinterpret_cast<const char*>(&value), sizeof value);
-}
+// Two hashes of an item's content fed at once, eight bytes at a time: a run
+// compares every item of its files.
+class ContentHasher {
+ public:
+  void Number(uint64_t value) {
+    first_ = Mix(first_ ^ value, 0x100000001B3u);
+    second_ = Mix(second_ ^ value, 0xFF51AFD7ED558CCDu);
+  }
+  // The length first, so that no two texts run together into one content.
+  void Text(std::string_view text) {
+    Number(text.size());
+    size_t i = 0;
+    for (; text.size() - i >= sizeof(uint64_t); i += sizeof(uint64_t)) {
+      uint64_t word;
+      std::memcpy(&word, text.data() + i, sizeof word);
+      Number(word);
+    }
+    if (i == text.size()) return;
+    uint64_t rest = 0;
+    std::memcpy(&rest, text.data() + i, text.size() - i);
+    Number(rest);
+  }
+  EarlierItems::ContentKey Key() const { return {first_, second_}; }
 
-// Each text with its length before it, so that no two contents run together
-// into one key.
-void AppendText(std::string* key, std::string_view text) {
-  AppendNumber(key, static_cast<int64_t>(text.size()));
-  key->append(text.data(), text.size());
-}
-
-uint64_t HashOf(std::string_view bytes, uint64_t seed, uint64_t multiplier) {
-  uint64_t hash = seed;
-  for (const char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * multiplier;
-  return hash ^ (hash >> 29);
-}
+ private:
+  static uint64_t Mix(uint64_t value, uint64_t multiplier) {
+    value *= multiplier;
+    return value ^ (value >> 29);
+  }
+  uint64_t first_ = 0xCBF29CE484222325u, second_ = 0x9E3779B97F4A7C15u;
+};
 
 bool SameDayAndAmount(const StatementItem& item, int32_t day, int32_t month, int32_t year,
                       int64_t amount) {
@@ -69,18 +85,17 @@ EarlierItems::Copy EarlierItems::FileItems::Find(const StatementItem& item, bool
     }
   }
 
-  key_.clear();
+  ContentHasher hasher;
   for (const int64_t number : {int64_t{item.day}, int64_t{item.month}, int64_t{item.year},
                                item.amount, int64_t{item.amountRest}, int64_t{item.counterPrefix},
                                item.counterNumber, int64_t{item.bankCode}, int64_t{item.fee}}) {
-    AppendNumber(&key_, number);
+    hasher.Number(static_cast<uint64_t>(number));
   }
   for (const std::string_view text : {item.counterIban, item.variableSymbol, item.constantSymbol,
                                       item.specificSymbol, item.description}) {
-    AppendText(&key_, text);
+    hasher.Text(text);
   }
-  taken.content = {HashOf(key_, 0xCBF29CE484222325u, 0x100000001B3u),
-                   HashOf(key_, 0x9E3779B97F4A7C15u, 0xFF51AFD7ED558CCDu)};
+  taken.content = hasher.Key();
   if (comparable) {
     const auto earlier = earlier_.contents_.find(taken.content);
     if (earlier != earlier_.contents_.end()) {

@@ -67,7 +67,6 @@ class EarlierItems {
     const EarlierItems& earlier_;
     std::unordered_map<ContentKey, Used, ContentKeyHash> used_;
     std::vector<Taken> taken_;
-    std::string key_;  // reused for each item's content
   };
 
   // The file `shown` was taken with the items `items` kept.

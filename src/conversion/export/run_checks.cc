@@ -42,6 +42,12 @@ bool Before(const ItemDate& a, const ItemDate& b) {
 
 bool SameDay(const ItemDate& a, const ItemDate& b) { return !Before(a, b) && !Before(b, a); }
 
+std::string Rendered(const char* format, std::initializer_list<FormatArg> args) {
+  std::string text;
+  Render(text, format, args);
+  return text;
+}
+
 std::string ShownDate(const ItemDate& date) {
   std::string text;
   Render(text, "%d.%d.%d", {date.day, date.month, date.year});
@@ -146,15 +152,19 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
                   (!Before(date, reading_->periodStart) && !Before(reading_->periodEnd, date)));
     const EarlierItems::Copy copy = earlier_.Find(item, comparable);
     if (copy.file != nullptr) {
-      std::string why;
-      if (copy.byId) {
-        Render(why, "položka s id %s je už v souboru %s",
-               {OneLineOf(item.bankReference), *copy.file});
+      // Files that share weeks share thousands of items: only those the log
+      // names get their reason rendered.
+      if (leftOut_ >= kNamedPerFile) {
+        ++leftOut_;
+      } else if (copy.byId) {
+        LeaveOut(item.line, Rendered("položka s id %s je už v souboru %s",
+                                     {OneLineOf(item.bankReference), *copy.file}));
       } else {
-        Render(why, "stejná položka (datum, částka, protiúčet, symboly, zpráva) je už v souboru %s",
-               {*copy.file});
+        LeaveOut(item.line,
+                 Rendered("stejná položka (datum, částka, protiúčet, symboly, zpráva) je už v "
+                          "souboru %s",
+                          {*copy.file}));
       }
-      LeaveOut(item.line, why);
       return false;
     }
   }
