@@ -204,6 +204,7 @@ TEST_F(RunChecksTest, CopiesOfAnItemInTwoFiles) {
     ExportOutcome outcome;
     std::string written;  // see Written()
     std::string logged;   // a part of the log, "%s/" for the folder
+    std::string c = "";   // a third file, "" for none
   } cases[] = {
       {"files sharing their edge day", Servis("a", {"2014/09/02;10;1", "2014/09/05;20;2"}),
        Servis("b", {"2014/09/05;20;2", "2014/09/08;30;3"}), kWarned,
@@ -211,6 +212,9 @@ TEST_F(RunChecksTest, CopiesOfAnItemInTwoFiles) {
       {"files within one day", Servis("a", {"2014/09/02;10;1"}),
        Servis("b", {"2014/09/02;20;2", "2014/09/02;10;1"}), kWarned,
        "00000000100050+ 00000000103050+ 1 2", "%s/b.csv, řádek 3" + kSame},
+      {"a third file's copy of an item left out of the second", Servis("a", {"2014/09/02;10;7"}),
+       Servis("b", {"2014/09/02;10;7"}), kWarned, "00000000100050+ 00000000101050+ 7",
+       "%s/c.csv, řádek 2" + kSame, Servis("c", {"2014/09/02;10;7"})},
       {"two equal items against one: one copy", Servis("a", {"2014/09/02;10;7", "2014/09/02;10;7"}),
        Servis("b", {"2014/09/02;10;7"}), kWarned, "00000000100050+ 00000000102050+ 7 7",
        "%s/b.csv, řádek 2" + kSame},
@@ -224,9 +228,9 @@ TEST_F(RunChecksTest, CopiesOfAnItemInTwoFiles) {
        Fio("2000145399", "", "", "", "", {"1;02.10.2014;30", "2;16.10.2014;40"}), kWritten,
        "00000000100050+ 00000000110050+ 1 2 1 2", ""},
       {"row numbers: the shared item by its content",
-       Fio("2000145399", "", "", "", "", {"1;02.09.2014;10", "2;16.09.2014;20"}),
-       Fio("2000145399", "", "", "", "", {"1;16.09.2014;20", "2;20.09.2014;40"}), kWarned,
-       "00000000100050+ 00000000107050+ 1 2 2", "%s/b.csv, řádek 6" + kSame},
+       Fio("2000145399", "", "", "", "", {"1;16.09.2014;20"}),
+       Fio("2000145399", "", "", "", "", {"1;10.09.2014;5", "2;16.09.2014;20"}), kWarned,
+       "00000000100050+ 00000000102550+ 1 1", "%s/b.csv, řádek 7" + kSame},
       {"an id given to another day's item tells nothing",
        Fio("2000145399", "", "", "", "", {"5501;02.09.2014;10"}),
        Fio("2000145399", "", "", "", "", {"5501;20.09.2014;10"}), kWritten,
@@ -241,7 +245,9 @@ TEST_F(RunChecksTest, CopiesOfAnItemInTwoFiles) {
        "00000000100050+ 00000000102050+ 0 0", ""},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Convert({{"a.csv", c.a}, {"b.csv", c.b}}), c.outcome) << c.what << "\n" << log_;
+    std::vector<std::pair<std::string, std::string>> files = {{"a.csv", c.a}, {"b.csv", c.b}};
+    if (!c.c.empty()) files.emplace_back("c.csv", c.c);
+    EXPECT_EQ(Convert(files), c.outcome) << c.what << "\n" << log_;
     EXPECT_EQ(Written(), c.written) << c.what;
     std::string logged = c.logged;
     for (size_t at; (at = logged.find("%s/")) != std::string::npos;) {
