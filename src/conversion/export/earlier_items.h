@@ -54,6 +54,8 @@ class EarlierItems {
 
    private:
     friend class EarlierItems;
+    // How many copies of a content this file's items answered: in all, and
+    // of those without an id by items with one.
     struct Used {
       int32_t all = 0, withoutId = 0;
     };
@@ -83,7 +85,8 @@ class EarlierItems {
     int32_t all = 0, withoutId = 0;
   };
   std::vector<std::string> files_;
-  std::unordered_map<std::string, IdEntry> ids_;  // the id, then 'F' for a fee
+  // 'F' for a fee's id, 'I' for an item's, then the id.
+  std::unordered_map<std::string, IdEntry> ids_;
   std::unordered_map<ContentKey, ContentEntry, ContentKeyHash> contents_;
 };
 

@@ -135,9 +135,8 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   AccountNumber own;
   if (hasAccount_ && !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own) &&
       !SameAccount(own, account_)) {
-    std::string why;
-    Render(why, "položka účtu %s, ne účtu souboru %s", {ShownAccount(own), ShownAccount(account_)});
-    LeaveOut(item.line, why);
+    LeaveOut(item.line, Rendered("položka účtu %s, ne účtu souboru %s",
+                                 {ShownAccount(own), ShownAccount(account_)}));
     return false;
   }
   ItemDate date;
