@@ -42,6 +42,12 @@ bool Before(const ItemDate& a, const ItemDate& b) {
 
 bool SameDay(const ItemDate& a, const ItemDate& b) { return !Before(a, b) && !Before(b, a); }
 
+std::string Rendered(const char* format, std::initializer_list<FormatArg> args) {
+  std::string text;
+  Render(text, format, args);
+  return text;
+}
+
 std::string ShownDate(const ItemDate& date) {
   std::string text;
   Render(text, "%d.%d.%d", {date.day, date.month, date.year});
@@ -97,7 +103,11 @@ std::string RunChecks::EarlierCopy(std::string_view content, const std::string& 
 
 RunChecks::FileItems::FileItems(const RunChecks& run, const std::string& shown,
                                 const LayoutReading* reading, LogLine log)
-    : run_(run), shown_(shown), reading_(reading), log_(std::move(log)) {}
+    : run_(run),
+      shown_(shown),
+      reading_(reading),
+      log_(std::move(log)),
+      earlier_(run.earlierItems_) {}
 
 // The file's own account: the profile's where the file has rows of it,
 // else the first one the file states.
@@ -125,25 +135,39 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   AccountNumber own;
   if (hasAccount_ && !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own) &&
       !SameAccount(own, account_)) {
-    std::string why;
-    Render(why, "položka účtu %s, ne účtu souboru %s", {ShownAccount(own), ShownAccount(account_)});
-    LeaveOut(item.line, why);
+    LeaveOut(item.line, Rendered("položka účtu %s, ne účtu souboru %s",
+                                 {ShownAccount(own), ShownAccount(account_)}));
     return false;
   }
-  // Ids are compared with later files' only: a run of one file keeps none.
-  if (!item.bankReference.empty() && (run_.fileCount_ > 1 || !run_.ids_.empty())) {
-    std::string id(item.bankReference);
-    const auto earlier = run_.ids_.find(id);
-    if (earlier != run_.ids_.end()) {
-      std::string why;
-      Render(why, "položka s id %s je už v souboru %s", {OneLineOf(id), earlier->second});
-      LeaveOut(item.line, why);
+  ItemDate date;
+  const bool dated = ItemDateOf(item, &date);
+  // Ids and contents are compared with later files' only: a run of one
+  // file keeps none.
+  if (run_.fileCount_ > 1) {
+    // A statement of a stated period shares with another only the items of
+    // its period.
+    const bool comparable =
+        dated && (reading_ == nullptr || !reading_->periodStated ||
+                  (!Before(date, reading_->periodStart) && !Before(reading_->periodEnd, date)));
+    const EarlierItems::Copy copy = earlier_.Find(item, comparable);
+    if (copy.file != nullptr) {
+      // Files that share weeks share thousands of items: only those the log
+      // names get their reason rendered.
+      if (leftOut_ >= kNamedPerFile) {
+        ++leftOut_;
+      } else if (copy.byId) {
+        LeaveOut(item.line, Rendered("položka s id %s je už v souboru %s",
+                                     {OneLineOf(item.bankReference), *copy.file}));
+      } else {
+        LeaveOut(item.line,
+                 Rendered("stejná položka (datum, částka, protiúčet, symboly, zpráva) je už v "
+                          "souboru %s",
+                          {*copy.file}));
+      }
       return false;
     }
-    ids_.push_back(std::move(id));
   }
-  ItemDate date;
-  if (ItemDateOf(item, &date)) {
+  if (dated) {
     if (!dated_ || Before(date, first_)) first_ = date;
     if (!dated_ || Before(last_, date)) last_ = date;
     dated_ = true;
@@ -169,8 +193,7 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                    {shown, ShownAccount(items.account_)});
     }
   }
-  for (std::string& id : items.ids_) ids_.emplace(std::move(id), shown);
-  items.ids_.clear();
+  earlierItems_.Add(items.earlier_, shown);
 
   FileFacts facts;
   facts.shown = shown;

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
+#include "conversion/export/earlier_items.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/reading/balance_check.h"
 #include "conversion/reading/item_fields.h"
@@ -27,7 +27,7 @@ struct FileFacts {
 };
 
 // What holds statements that belong together: the same file is converted
-// once, an item the bank knows by an id once, a file's rows of a second own
+// once, an item found in two files once, a file's rows of a second own
 // account are left out, and the files' balances follow on from each other
 // in the order of their dates.
 class RunChecks {
@@ -38,8 +38,8 @@ class RunChecks {
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.
   std::string EarlierCopy(std::string_view content, const std::string& shown);
-  // How many files the run converts: with one, no file's bytes or ids need
-  // to be kept for comparing.
+  // How many files the run converts: with one, no file's bytes or items
+  // need to be kept for comparing.
   void SetFileCount(size_t count) { fileCount_ = count; }
 
   // Decides for each item of one reading of one file whether the statement
@@ -64,13 +64,13 @@ class RunChecks {
     bool accountDecided_ = false;
     bool hasAccount_ = false;
     AccountNumber account_;
-    std::vector<std::string> ids_;
+    EarlierItems::FileItems earlier_;
     bool dated_ = false;
     ItemDate first_, last_;
     int32_t leftOut_ = 0;
   };
 
-  // A reading of the file `shown` was chosen: its ids count for the later
+  // A reading of the file `shown` was chosen: its items count for the later
   // files, its balances and dates for the order, and the log says which
   // account it is from.
   void AcceptFile(FileItems& items, const std::string& shown, const StatedBalances& stated,
@@ -93,7 +93,7 @@ class RunChecks {
   bool hasProfileAccount_ = false;
   AccountNumber profileAccount_;
   std::vector<ContentKey> contents_;
-  std::unordered_map<std::string, std::string> ids_;  // id -> the file it came from
+  EarlierItems earlierItems_;
   std::vector<FileFacts> files_;
 };
 
