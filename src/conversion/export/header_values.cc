@@ -31,8 +31,9 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     return false;
   }
   ProfileValues& profile = values->profile;
-  if (const char* refusal = ReadProfileValues(request.profile, &profile)) {
-    log(LogKind::kFailure, refusal);
+  const std::string refusal = ReadProfileValues(request.profile, &profile);
+  if (!refusal.empty()) {
+    log(LogKind::kFailure, refusal.c_str());
     return false;
   }
   if (!profile.droppedBank.empty()) {
