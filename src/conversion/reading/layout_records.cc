@@ -80,8 +80,9 @@ class LayoutReader {
     reading->ownAccounts.clear();
     const std::string stated = self_.Account();
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
-    const int ownAccountColumn = OwnAccountColumn(text_, layout_);
+    const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
+    row_.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->periodStated = self_.HasPeriod();
     reading->periodStart = self_.periodStart();
@@ -125,7 +126,7 @@ class LayoutReader {
       report_.Unread(line, dateRead, row_.DateText(), status, amount, shownAmount);
       return;
     }
-    if (!row_.ApplyDirection(&amount)) return;
+    if (!row_.ApplyDirection(&amount, shownAmount)) return;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
     if (amount.hellers == 0 && !row_.HasFee()) {
