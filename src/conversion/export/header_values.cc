@@ -31,7 +31,10 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     return false;
   }
   ProfileValues& profile = values->profile;
-  const std::string refusal = ReadProfileValues(request.profile, &profile);
+  // A balance the earliest file states replaces the profile's, unread.
+  AccountProfile typed = request.profile;
+  if (request.balanceFromFile) typed.openingBalance.clear();
+  const std::string refusal = ReadProfileValues(typed, &profile);
   if (!refusal.empty()) {
     log(LogKind::kFailure, refusal.c_str());
     return false;

@@ -115,9 +115,10 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
     const LogLine attemptLog = attempt.Log();
     const ItemSink inCurrency = [&](const StatementItem& item) {
       if (item.currency.empty() || item.currency == run->currency) return sink(item);
-      LogFormatted(attemptLog, LogKind::kItemWarning,
-                   "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
-                   {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
+      LogFormatted(
+          attemptLog, LogKind::kItemWarning,
+          "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
+          {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
     };
     const bool whole = ReadServis24Items(statement.data(), inCurrency, attempt.Reports(),
                                          &confirmation, itemLines);

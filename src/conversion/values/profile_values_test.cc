@@ -13,7 +13,7 @@ namespace {
 TEST(ProfileValues, OpeningBalanceReadWholeOrRefused) {
   struct Case {
     const char* typed;
-    int64_t hellers;  // when read
+    int64_t hellers;      // when read
     const char* refusal;  // the line's text, "" when read
   } cases[] = {
       {"1234,50", 123450, ""},
@@ -26,7 +26,7 @@ TEST(ProfileValues, OpeningBalanceReadWholeOrRefused) {
       {"-0,004", 0, ""},  // parts of a heller, as the records round them
       {"1000,005", 100001, ""},
       {"1e3", 100000, ""},
-      {"12,345",  0,
+      {"12,345", 0,
        "Počáteční zůstatek „12,345“ nelze přečíst celý (nelze rozhodnout, zda je čárka nebo tečka "
        "desetinná), zadejte jej např. jako 1234,50\n"},
       {"-1.234", 0, "nelze rozhodnout"},
