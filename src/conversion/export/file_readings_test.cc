@@ -211,6 +211,10 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
       {"accounts that differ are counter accounts",
        "Datum;Číslo účtu;Částka\n1.9.2014;123/0100;-250\n2.9.2014;19-456/0300;100\n", kWritten,
        "00000000000001230000000250001+00001900000004560000000100002", ""},
+      {"one amount in euros among amounts of no currency",
+       "Datum;Částka\n1.9.2014;1.50 EUR\n2.9.2014;7\n3.9.2014;8\n", kWarned,
+       "00000000000000000000000007002+00000000000000000000000008002",
+       "řádek 2: položka 1.50 EUR je v jiné měně než výpis (CZK), vynechána!!!"},
       {"a Servis24 account in euros",
        "h\r\n1;2014/09/01;-5,00;;;;EUR;;;;a\r\n2;2014/09/02;7,00;;;;eur;;;;b\r\n"
        "3;2014/09/03;9,00;;;;CZK;;;;c\r\n",

@@ -75,17 +75,19 @@ std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& 
 }
 
 // The currency most of the items carry, in their currency column or after
-// their amount; CZK for none.
+// their amount; CZK for none. Items that name none count for CZK: one "1.50
+// EUR" among amounts of no currency is no euro account.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn) {
+                              int amountColumn, int dateColumn) {
   std::map<std::string, int> counts;
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   while (reader.Next()) {
+    if (!IsItemRow(reader, layout, amountColumn, dateColumn)) continue;
     std::string code = CurrencyCode(reader.Field(layout.Column(ColumnRole::kCurrency)));
     if (code.empty()) {
       code = ReadAmount(reader.Field(amountColumn), AmountRules::kBankExport, '.').currency;
     }
-    if (!code.empty()) ++counts[code];
+    ++counts[code.empty() ? "CZK" : code];
   }
   std::string most = "CZK";
   int best = 0;

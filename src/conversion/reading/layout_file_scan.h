@@ -25,7 +25,7 @@ std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& 
 
 // Names the statement's currency where the file states none.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn);
+                              int amountColumn, int dateColumn);
 
 // Reads an amount such as "1,234", which its text alone leaves open, as the
 // file's other items.

@@ -94,9 +94,10 @@ class LayoutReader {
   void DecideCurrency(std::string* statementCurrency) {
     if (fileCurrency_.empty()) fileCurrency_ = AccountCurrencyOfRows(text_, layout_);
     if (statementCurrency->empty()) {
-      *statementCurrency = !fileCurrency_.empty()
-                               ? fileCurrency_
-                               : MostItemsCurrency(text_, layout_, row_.amountColumn());
+      *statementCurrency =
+          !fileCurrency_.empty()
+              ? fileCurrency_
+              : MostItemsCurrency(text_, layout_, row_.amountColumn(), row_.dateColumn());
     }
     currency_ = *statementCurrency;
   }

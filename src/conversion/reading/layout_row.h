@@ -38,6 +38,7 @@ class LayoutRow {
   // columns a layout takes its description from.
   void ReadHeader(const std::vector<std::string_view>& names);
   int amountColumn() const { return amountColumn_; }
+  int dateColumn() const { return dateColumn_; }
 
   // Moves to the row `record` holds; it must stay put while the row is read.
   void Start(const CsvRecordReader& record);
