@@ -177,7 +177,8 @@ std::string LayoutRow::FeeCurrency(const AmountReading& fee) const {
 
 CounterAccountParts LayoutRow::CounterAccount() {
   // The bank code and prefix beside the own account are the own account's.
-  const bool own = layout_.Column(ColumnRole::kCounterAccount) == ownAccountColumn_;
+  const bool own =
+      ownAccountColumn_ >= 0 && layout_.Column(ColumnRole::kCounterAccount) == ownAccountColumn_;
   const std::string_view account = own ? std::string_view() : Field(ColumnRole::kCounterAccount);
   CounterAccountParts counter =
       own ? CounterAccountParts()
