@@ -139,9 +139,9 @@ bool ApplyOptions(const CliOptions& options, AccountSettings* profile) {
 // saying why.
 bool ProfileWorthSaving() {
   ProfileValues values;
-  const char* refusal = ReadProfileValues(ProfileOf(g_accountSettings), &values);
-  if (!refusal) return true;
-  Print(stdout, ShownLogLine(LogKind::kFailure, refusal));
+  const std::string refusal = ReadProfileValues(ProfileOf(g_accountSettings), &values);
+  if (refusal.empty()) return true;
+  Print(stdout, ShownLogLine(LogKind::kFailure, refusal.c_str()));
   std::fflush(stdout);
   Print(stderr, ShownLogLine(LogKind::kFailure, kNotSaved));
   return false;

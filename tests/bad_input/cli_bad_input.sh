@@ -106,6 +106,7 @@ done <<EOF
 statement number 1000|--number|1000|$refused_number
 balance beyond the range of numbers|--balance|1e400|$refused_balance
 balance of 15 digits in hellers|--balance|1e13|$refused_balance
+balance that could separate thousands|--balance|12,345|Počáteční zůstatek „12,345“ nelze přečíst celý (nelze rozhodnout, zda je čárka nebo tečka desetinná), zadejte jej např. jako 1234,50!!!
 EOF
 
 # A pipe without a writer is no statement: the run does not wait for one.

@@ -165,5 +165,75 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
   }
 }
 
+// Values a file's own rows must prove: a decimal mark shown only by rows
+// that are no items, a direction against the written sign, a column of the
+// file's own account, a currency in Servis24's Měna column. Each is read as
+// the items prove it, or named.
+TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
+  const ExportOutcome kWritten = ExportOutcome::kWritten;
+  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
+  struct Case {
+    const char* what;
+    std::string content;
+    ExportOutcome outcome;
+    std::string records;  // counter account, amount and code of each record
+    std::string logged;   // a part of the log
+  } cases[] = {
+      {"a pending row's point does not decide",
+       "Datum;Částka;Stav\n1.9.2014;-2.500;\n2.9.2014;1.50;pending\n3.9.2014;7;\n", kWarned,
+       "00000000000000000000000007002",
+       "řádek 2: částku -2.500 nelze přečíst (nelze rozhodnout, zda je čárka nebo tečka "
+       "desetinná), řádek vynechán!!!"},
+      {"a total's point does not decide",
+       "Datum;Částka;Zůstatek\n1.9.2014;-2.500;\n3.9.2014;7;\nCelkem;;1.25\n", kWarned,
+       "00000000000000000000000007002", "částku -2.500 nelze přečíst"},
+      {"a zero amount's point does not decide",
+       "Datum;Částka\n1.9.2014;-2.500\n2.9.2014;0.00\n3.9.2014;7\n", kWarned,
+       "00000000000000000000000007002", "částku -2.500 nelze přečíst"},
+      {"an item's point decides", "Datum;Částka\n1.9.2014;-2.500\n2.9.2014;1.50\n", kWritten,
+       "00000000000000000000000002501+00000000000000000000000001502", ""},
+      {"a direction against the written sign is named, the sign kept",
+       "Datum;Částka;Směr\n1.9.2014;-250,00;Příchozí\n2.9.2014;100,00;Příchozí\n"
+       "3.9.2014;100,00;Odchozí\n",
+       kWarned,
+       "00000000000000000000000250001+00000000000000000000000100002+"
+       "00000000000000000000000100001",
+       "řádek 2: směr platby \"Příchozí\" odporuje znaménku částky -250,00, zapsána podle "
+       "znaménka!!!"},
+      {"the own account on every row is no counter account",
+       "Datum;Číslo účtu;Částka\n1.9.2014;2000145399/0800;-250\n2.9.2014;2000145399/0800;100\n",
+       kWritten, "00000000000000000000000250001+00000000000000000000000100002",
+       "je z účtu 2000145399/0800\n"},
+      {"the account the file states is no counter account",
+       "accountId;2000145399\nbankId;0800\n\nDatum;Číslo účtu;Částka\n"
+       "1.9.2014;2000145399/0800;-250\n",
+       kWritten, "00000000000000000000000250001", "je z účtu 2000145399/0800\n"},
+      {"accounts that differ are counter accounts",
+       "Datum;Číslo účtu;Částka\n1.9.2014;123/0100;-250\n2.9.2014;19-456/0300;100\n", kWritten,
+       "00000000000001230000000250001+00001900000004560000000100002", ""},
+      {"one amount in euros among amounts of no currency",
+       "Datum;Částka\n1.9.2014;1.50 EUR\n2.9.2014;7\n3.9.2014;8\n", kWarned,
+       "00000000000000000000000007002+00000000000000000000000008002",
+       "řádek 2: položka 1.50 EUR je v jiné měně než výpis (CZK), vynechána!!!"},
+      {"a Servis24 account in euros",
+       "h\r\n1;2014/09/01;-5,00;;;;EUR;;;;a\r\n2;2014/09/02;7,00;;;;eur;;;;b\r\n"
+       "3;2014/09/03;9,00;;;;CZK;;;;c\r\n",
+       kWarned, "00000000000000000000000005001+00000000000000000000000007002",
+       "řádek 4: položka 9.00 CZK je v jiné měně než výpis (EUR), vynechána!!!\n"
+       "Načteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 EUR\n"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
+    const std::string written = ReadTestFile(output_);
+    std::string records;
+    for (size_t at = 130; at + 130 <= written.size(); at += 130) {
+      records +=
+          (records.empty() ? "" : "+") + written.substr(at + 19, 16) + written.substr(at + 48, 13);
+    }
+    EXPECT_EQ(records, c.records) << c.what;
+    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

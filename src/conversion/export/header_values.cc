@@ -31,8 +31,12 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
     return false;
   }
   ProfileValues& profile = values->profile;
-  if (const char* refusal = ReadProfileValues(request.profile, &profile)) {
-    log(LogKind::kFailure, refusal);
+  // A balance the earliest file states replaces the profile's, unread.
+  AccountProfile typed = request.profile;
+  if (request.balanceFromFile) typed.openingBalance.clear();
+  const std::string refusal = ReadProfileValues(typed, &profile);
+  if (!refusal.empty()) {
+    log(LogKind::kFailure, refusal.c_str());
     return false;
   }
   if (!profile.droppedBank.empty()) {

@@ -5,7 +5,9 @@
 #include "conversion/reading/layout_records.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
+#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/digits.h"
+#include "conversion/values/log_line.h"
 
 namespace tarvolo {
 namespace {
@@ -104,16 +106,30 @@ bool ChooseReading(const std::string& shown, std::string_view statement, size_t 
   {
     Attempt attempt(run, shown, nullptr);
     ReadingConfirmation confirmation;
-    const bool whole = ReadServis24Items(statement.data(), attempt.Sink(), attempt.Reports(),
+    // The statement's currency is the first file's, an item in another one
+    // is left out, named.
+    const std::string before = run->currency;
+    if (run->currency.empty()) run->currency = Servis24Currency(statement.data());
+    if (run->currency.empty()) run->currency = "CZK";
+    const ItemSink sink = attempt.Sink();
+    const LogLine attemptLog = attempt.Log();
+    const ItemSink inCurrency = [&](const StatementItem& item) {
+      if (item.currency.empty() || item.currency == run->currency) return sink(item);
+      LogFormatted(
+          attemptLog, LogKind::kItemWarning,
+          "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
+          {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
+    };
+    const bool whole = ReadServis24Items(statement.data(), inCurrency, attempt.Reports(),
                                          &confirmation, itemLines);
     if (whole && confirmation.Confirmed()) {
-      if (run->currency.empty()) run->currency = "CZK";
       // Servis24 is Česká spořitelna's.
       if (run->bankCode == 0) run->bankCode = kServis24BankCode;
       *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
       return true;
     }
     attempt.Discard();
+    run->currency = before;
     reasons->push_back("sloupec 2 neobsahuje data RRRR/MM/DD");
   }
   return layout.recognised && !layout.known && tryLayout();

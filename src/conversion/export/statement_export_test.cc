@@ -123,7 +123,7 @@ TEST_F(StatementExportTest, HeaderFields) {
       {"1234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},  // decimal comma
       {"1 234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},
       {"", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
-      {"abc", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
+      {"1.234,56", 7, Item("2014/09/24", "1"), 45, "00000000123456+"},
       {"-500", 7, Item("2014/09/24", "100") + Item("2014/09/24", "-50"), 45,
        "00000000050000-00000000045000-"},
       {"-0", 7, Item("2014/09/24", "1"), 45, "00000000000000+"},
@@ -210,6 +210,9 @@ TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
       // Beyond the range of numbers it would read as 0.
       {7, 0, "1e400",
        "Zůstatek nebo obrat má víc než 14 číslic v haléřích, soubor nelze zapsat!!!\n"},
+      {7, 0, "abc",
+       "Počáteční zůstatek „abc“ nelze přečíst celý (žádné číslice), zadejte jej např. jako "
+       "1234,50!!!\n"},
   };
   const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
   for (const Case& c : cases) {

@@ -75,7 +75,8 @@ std::string FileSelfDescription::Account() const {
   return account;
 }
 
-int OwnAccountColumn(std::string_view text, const StatementLayout& layout) {
+int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
+                     const std::string& stated) {
   if (layout.headerLine <= 0) return -1;
   CsvRecordReader header(text, layout.separator);
   while (header.Next() && header.lineNumber() < layout.headerLine) {}
@@ -90,7 +91,27 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout) {
     }
     if (!taken) return static_cast<int>(i);
   }
-  return -1;
+  // "Číslo účtu" is the counter account only where no other column is:
+  // one that holds the account the file states, or one and the same
+  // account on every row, is the file's own.
+  const int counter = layout.Column(ColumnRole::kCounterAccount);
+  if (counter < 0 || static_cast<size_t>(counter) >= fields.size() ||
+      NormaliseColumnName(fields[counter]) != "cislo uctu") {
+    return -1;
+  }
+  AccountNumber own;
+  const bool ownStated = !stated.empty() && ReadAccountNumber(stated, true, &own);
+  int rows = 0;
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (reader.Next()) {
+    const std::string_view value = reader.Field(counter);
+    if (value.empty()) continue;
+    AccountNumber read;
+    if (!ReadAccountNumber(value, true, &read)) return -1;
+    if (rows++ == 0 && !ownStated) own = read;
+    if (!SameAccount(read, own)) return -1;
+  }
+  return rows >= (ownStated ? 1 : 2) ? counter : -1;
 }
 
 void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, int column,

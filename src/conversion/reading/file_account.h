@@ -31,8 +31,11 @@ class FileSelfDescription {
 
 // The column that holds the file's own account on every row (ČSOB's,
 // Moneta's, Raiffeisenbank's and KB Business's "Číslo účtu", UniCredit's
-// "Účet"): a name no other role of the layout took. -1 for none.
-int OwnAccountColumn(std::string_view text, const StatementLayout& layout);
+// "Účet"): a name no other role of the layout took, or a "Číslo účtu" taken
+// for the counter account that holds the account the file `stated` before
+// its header, or one account on every row of two or more. -1 for none.
+int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
+                     const std::string& stated);
 
 // Adds the accounts that `column` holds to `accounts`, each once, in the
 // order of the rows; values that are no account are passed over.

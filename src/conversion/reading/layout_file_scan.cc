@@ -5,6 +5,7 @@
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_values.h"
+#include "conversion/reading/row_kinds.h"
 #include "conversion/values/amount_reading.h"
 
 namespace tarvolo {
@@ -13,6 +14,25 @@ namespace {
 // Rows looked at to choose among columns that could hold the date or the
 // amount.
 constexpr int kSampleRows = 200;
+
+// Whether the row the reader is at can be an item: dated, booked, no
+// total, and of an amount other than zero (or one that needs the file's
+// mark).
+bool IsItemRow(const CsvRecordReader& row, const StatementLayout& layout, int amountColumn,
+               int dateColumn) {
+  ItemDate date;
+  const std::string_view dateText = row.Field(dateColumn);
+  if (!ReadItemDate(dateText, &date, false) && !ReadItemDate(dateText, &date, true)) return false;
+  const std::string_view state = row.Field(layout.Column(ColumnRole::kState));
+  const std::string_view impact = row.Field(layout.Column(ColumnRole::kBalanceImpact));
+  if ((!state.empty() || !impact.empty()) && BookingOf(state, impact) != BookingState::kBooked) {
+    return false;
+  }
+  if (IsTotalRow(row.fields())) return false;
+  if (amountColumn < 0) return true;
+  const AmountReading amount = ReadAmount(row.Field(amountColumn), AmountRules::kBankExport);
+  return amount.status != AmountStatus::kRead || amount.hellers != 0;
+}
 
 }  // namespace
 
@@ -55,17 +75,19 @@ std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& 
 }
 
 // The currency most of the items carry, in their currency column or after
-// their amount; CZK for none.
+// their amount; CZK for none. Items that name none count for CZK: one "1.50
+// EUR" among amounts of no currency is no euro account.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn) {
+                              int amountColumn, int dateColumn) {
   std::map<std::string, int> counts;
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   while (reader.Next()) {
+    if (!IsItemRow(reader, layout, amountColumn, dateColumn)) continue;
     std::string code = CurrencyCode(reader.Field(layout.Column(ColumnRole::kCurrency)));
     if (code.empty()) {
       code = ReadAmount(reader.Field(amountColumn), AmountRules::kBankExport, '.').currency;
     }
-    if (!code.empty()) ++counts[code];
+    ++counts[code.empty() ? "CZK" : code];
   }
   std::string most = "CZK";
   int best = 0;
@@ -76,11 +98,16 @@ std::string MostItemsCurrency(std::string_view text, const StatementLayout& layo
 }
 
 // The decimal mark the file's amounts show: 0 where they show none or both.
-// Only amounts that read count: a text that is none proves nothing.
-char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn) {
+// Only the amounts of rows that are items decide: a row without a date, a
+// total, a pending row or one of no amount is left out, and what it writes
+// must not turn "-2.500" of an item into -2.50. A text that is no amount
+// proves nothing either.
+char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn,
+                     int dateColumn) {
   bool comma = false, point = false;
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   while (reader.Next()) {
+    if (!IsItemRow(reader, layout, amountColumn, dateColumn)) continue;
     for (int column :
          {amountColumn, layout.Column(ColumnRole::kFee), layout.Column(ColumnRole::kBalance),
           layout.Column(ColumnRole::kCreditAmount), layout.Column(ColumnRole::kDebitAmount)}) {

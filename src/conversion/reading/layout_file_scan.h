@@ -25,10 +25,12 @@ std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& 
 
 // Names the statement's currency where the file states none.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn);
+                              int amountColumn, int dateColumn);
 
-// Reads an amount such as "1,234", which its text alone leaves open, as the file's others.
-char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn);
+// Reads an amount such as "1,234", which its text alone leaves open, as the
+// file's other items.
+char FileDecimalMark(std::string_view text, const StatementLayout& layout, int amountColumn,
+                     int dateColumn);
 
 // How the file's N/N/YYYY dates are read; `guessed` where its dates could
 // be read either way and the order taken is worth a warning.

@@ -80,8 +80,9 @@ class LayoutReader {
     reading->ownAccounts.clear();
     const std::string stated = self_.Account();
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
-    const int ownAccountColumn = OwnAccountColumn(text_, layout_);
+    const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
+    row_.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->periodStated = self_.HasPeriod();
     reading->periodStart = self_.periodStart();
@@ -93,9 +94,10 @@ class LayoutReader {
   void DecideCurrency(std::string* statementCurrency) {
     if (fileCurrency_.empty()) fileCurrency_ = AccountCurrencyOfRows(text_, layout_);
     if (statementCurrency->empty()) {
-      *statementCurrency = !fileCurrency_.empty()
-                               ? fileCurrency_
-                               : MostItemsCurrency(text_, layout_, row_.amountColumn());
+      *statementCurrency =
+          !fileCurrency_.empty()
+              ? fileCurrency_
+              : MostItemsCurrency(text_, layout_, row_.amountColumn(), row_.dateColumn());
     }
     currency_ = *statementCurrency;
   }
@@ -125,7 +127,7 @@ class LayoutReader {
       report_.Unread(line, dateRead, row_.DateText(), status, amount, shownAmount);
       return;
     }
-    if (!row_.ApplyDirection(&amount)) return;
+    if (!row_.ApplyDirection(&amount, shownAmount)) return;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
     if (amount.hellers == 0 && !row_.HasFee()) {

@@ -33,6 +33,14 @@ void LayoutReport::UnknownDirection(int line, std::string_view direction) {
   WarnOf(line, "směr platby \"%s\" není známý, řádek vynechán", {Shown(direction, kCurrencyWidth)});
 }
 
+void LayoutReport::DirectionAgainstSign(int line, std::string_view direction,
+                                        std::string_view amount) {
+  // Shown keeps one value at a time.
+  const std::string shownDirection = Shown(direction, kCurrencyWidth);
+  WarnOf(line, "směr platby \"%s\" odporuje znaménku částky %s, zapsána podle znaménka",
+         {shownDirection, Shown(amount, kCurrencyWidth)});
+}
+
 void LayoutReport::OtherCurrencyItem(int line, double amount, const std::string& code,
                                      const std::string& statementCurrency) {
   WarnOf(line, "položka %.2f %s je v jiné měně než výpis (%s), vynechána",

@@ -45,6 +45,7 @@ class LayoutReport {
   void Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
               const AmountReading& amount, std::string_view shownAmount);
   void UnknownDirection(int line, std::string_view direction);
+  void DirectionAgainstSign(int line, std::string_view direction, std::string_view amount);
   void OtherCurrencyItem(int line, double amount, const std::string& code,
                          const std::string& statementCurrency);
 

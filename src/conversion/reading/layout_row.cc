@@ -39,7 +39,7 @@ void LayoutRow::Start(const CsvRecordReader& record) {
 char LayoutRow::DecimalMark() {
   if (decimalMarkKnown_) return decimalMark_;
   decimalMarkKnown_ = true;
-  decimalMark_ = FileDecimalMark(text_, layout_, amountColumn_);
+  decimalMark_ = FileDecimalMark(text_, layout_, amountColumn_, dateColumn_);
   balance_->SetDecimalMark(decimalMark_);
   return decimalMark_;
 }
@@ -122,9 +122,17 @@ AmountStatus LayoutRow::Amount(AmountReading* amount, std::string_view* shown) {
   return AmountStatus::kRead;
 }
 
-bool LayoutRow::SignFromDirection(AmountReading* amount) {
+bool LayoutRow::ApplyDirection(AmountReading* amount, std::string_view shown) {
+  if (layout_.Column(ColumnRole::kDirection) < 0) return true;
   const std::string_view text = Field(ColumnRole::kDirection);
   const Direction direction = ReadDirection(text);
+  if (amount->signWritten) {
+    if ((direction == Direction::kDebit && amount->hellers > 0) ||
+        (direction == Direction::kCredit && amount->hellers < 0)) {
+      report_->DirectionAgainstSign(line(), text, shown);
+    }
+    return true;
+  }
   if (direction == Direction::kDebit) amount->hellers = -amount->hellers;
   if (direction != Direction::kUnknown) return true;
   report_->UnknownDirection(line(), text);
@@ -168,9 +176,14 @@ std::string LayoutRow::FeeCurrency(const AmountReading& fee) const {
 }
 
 CounterAccountParts LayoutRow::CounterAccount() {
-  const std::string_view account = Field(ColumnRole::kCounterAccount);
-  CounterAccountParts counter = ReadCounterAccountColumns(account, Field(ColumnRole::kCounterBank),
-                                                          Field(ColumnRole::kCounterPrefix));
+  // The bank code and prefix beside the own account are the own account's.
+  const bool own =
+      ownAccountColumn_ >= 0 && layout_.Column(ColumnRole::kCounterAccount) == ownAccountColumn_;
+  const std::string_view account = own ? std::string_view() : Field(ColumnRole::kCounterAccount);
+  CounterAccountParts counter =
+      own ? CounterAccountParts()
+          : ReadCounterAccountColumns(account, Field(ColumnRole::kCounterBank),
+                                      Field(ColumnRole::kCounterPrefix));
   std::string_view unread = counter.whole ? std::string_view() : account;
   if (counter.number == 0 && counter.bankCode == 0) {
     const std::string_view iban = Field(ColumnRole::kCounterIban);

@@ -38,6 +38,7 @@ class LayoutRow {
   // columns a layout takes its description from.
   void ReadHeader(const std::vector<std::string_view>& names);
   int amountColumn() const { return amountColumn_; }
+  int dateColumn() const { return dateColumn_; }
 
   // Moves to the row `record` holds; it must stay put while the row is read.
   void Start(const CsvRecordReader& record);
@@ -61,11 +62,9 @@ class LayoutRow {
   // `shown` gets the text a warning names.
   AmountStatus Amount(AmountReading* amount, std::string_view* shown);
   // An amount written without a sign takes it from the direction column;
-  // false, with a warning, where that cannot tell.
-  bool ApplyDirection(AmountReading* amount) {
-    return amount->signWritten || layout_.Column(ColumnRole::kDirection) < 0 ||
-           SignFromDirection(amount);
-  }
+  // false, with a warning, where that cannot tell. A written sign that the
+  // direction contradicts is kept, with a warning.
+  bool ApplyDirection(AmountReading* amount, std::string_view shown);
   // A fee charged beside the amount, and whether it is one other than zero.
   AmountStatus Fee(AmountReading* fee);
   bool HasFee();
@@ -79,6 +78,9 @@ class LayoutRow {
   // The counter account, a text that cannot be read whole named in a
   // warning rather than left as zeros in silence.
   CounterAccountParts CounterAccount();
+  // The column that holds the file's own account, which is no counter
+  // account even where its name made it one; -1 for none.
+  void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
 
   // The symbols, digits only.
   std::string_view VariableSymbol() {
@@ -107,7 +109,6 @@ class LayoutRow {
 
  private:
   AmountStatus ReadAmount(std::string_view text, AmountReading* amount);
-  bool SignFromDirection(AmountReading* amount);
   bool ReadDate(std::string_view text, ItemDate* date);
   char DecimalMark();
   bool MonthFirst();
@@ -118,6 +119,7 @@ class LayoutRow {
   int dateColumn_;
   int amountColumn_;
   int descriptionColumns_[3] = {-1, -1, -1};
+  int ownAccountColumn_ = -1;
   bool utcTimes_ = false;
   BalanceCheck* balance_;
   LayoutReport* report_;

@@ -113,6 +113,8 @@ std::string CurrencyCode(std::string_view text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   while (!code.empty() && code.back() == ' ') code.pop_back();
+  // Czech banks and users write the koruna by its sign as often as by its code.
+  if (code == "K\xC8" || code == "K\xE8" || code == "KC") return "CZK";
   return code;
 }
 

@@ -56,5 +56,19 @@ TEST(LayoutValues, OneLineAtEveryPlace) {
   }
 }
 
+// A currency column's value as items are compared: the koruna's sign is
+// its code, so that a file writing "Kč" and one writing "CZK" are one
+// statement, and its camt has a currency.
+TEST(LayoutValues, CurrencyCodes) {
+  struct Case {
+    const char* text;
+    const char* code;
+  } cases[] = {
+      {"CZK", "CZK"},   {"czk ", "CZK"}, {"K\xE8", "CZK"}, {"k\xE8", "CZK"},
+      {"K\xC8", "CZK"}, {"Kc", "CZK"},   {"EUR", "EUR"},   {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CurrencyCode(c.text), c.code) << c.text;
+}
+
 }  // namespace
 }  // namespace tarvolo

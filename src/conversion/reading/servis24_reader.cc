@@ -5,10 +5,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <string>
 #include <string_view>
 
 #include "conversion/reading/csv_field.h"
 #include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_values.h"
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/pattern_scan.h"
@@ -90,6 +93,7 @@ enum ServisColumn {
   kAmountColumn = 3,
   kCounterColumn = 4,
   kSymbolColumn = 6,
+  kCurrencyColumn = 7,
   kConstantColumn = 9,
   kSpecificColumn = 10,
   kMessageColumn = 11,
@@ -162,11 +166,9 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
                                                            sizeof texts.description)};
 }
 
-// Reads the item of one line and hands it to `sink`; returns whether its
-// date and amount read. `lineFeed` is the LF that ends the line, or null
-// when a NUL comes first.
-bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
-              const ItemSink& sink, std::vector<FieldCut>* reports) {
+// The fields of a line up to the message. `lineFeed` is the LF that ends
+// the line, or null when a NUL comes first.
+void SplitServisLine(const char* line, const char* lineFeed, CsvFieldSpan* fields) {
   // Up to its LF no NUL stands; a CR before it ends the line too.
   const char* lineEnd = nullptr;
   if (lineFeed != nullptr) {
@@ -175,8 +177,25 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   } else {
     lineEnd = line + std::strcspn(line, "\r\n");
   }
-  CsvFieldSpan fields[kMessageColumn];
   SplitCsvLine(line, lineEnd, fields, kMessageColumn);
+}
+
+// The currency code in the line's "Měna" column, "" where it holds none.
+std::string LineCurrency(const CsvFieldSpan* fields) {
+  char text[kFieldBuffer];
+  const size_t size = CopyCsvField(fields[kCurrencyColumn - 1], text, sizeof text);
+  std::string code = CurrencyCode(std::string_view(text, size));
+  if (!IsPlainCurrencyCode(code)) code.clear();
+  return code;
+}
+
+// Reads the item of one line and hands it to `sink`; returns whether its
+// date and amount read. `lineFeed` is the LF that ends the line, or null
+// when a NUL comes first.
+bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+              const ItemSink& sink, std::vector<FieldCut>* reports) {
+  CsvFieldSpan fields[kMessageColumn];
+  SplitServisLine(line, lineFeed, fields);
   bool realDate = true;
   const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date, &realDate);
   if (!dateRead) {
@@ -200,6 +219,8 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   item.constantSymbol = texts.constantText;
   item.specificSymbol = texts.specificText;
   item.description = texts.descriptionText;
+  const std::string currency = LineCurrency(fields);
+  item.currency = currency;
   const AmountReading amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
   item.amount = amount.hellers;
   item.amountRest = amount.rest;
@@ -245,6 +266,22 @@ size_t CountItemLines(const char* statementText) {
   size_t count = 0;
   ForEachItemLine(statementText, [&count](const char*, const char*, int) { ++count; });
   return count;
+}
+
+std::string Servis24Currency(const char* statementText) {
+  std::map<std::string, int> counts;
+  ForEachItemLine(statementText, [&counts](const char* line, const char* lineFeed, int) {
+    CsvFieldSpan fields[kMessageColumn];
+    SplitServisLine(line, lineFeed, fields);
+    std::string code = LineCurrency(fields);
+    if (!code.empty()) ++counts[code];
+  });
+  std::string most;
+  int best = 0;
+  for (const auto& [code, count] : counts) {
+    if (count > best) most = code, best = count;
+  }
+  return most;
 }
 
 bool ReadServis24Items(const char* statementText, const ItemSink& sink,

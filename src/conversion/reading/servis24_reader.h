@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "conversion/values/line_report.h"
@@ -24,6 +25,10 @@ struct ReadingConfirmation {
 // How many lines of a Servis24 statement text yield an item: every line
 // after the first but those whose fields are all empty.
 size_t CountItemLines(const char* statementText);
+
+// The currency most lines of a Servis24 statement name in their "Měna"
+// column (field 7), "" where none names one.
+std::string Servis24Currency(const char* statementText);
 
 // Reads a Servis24 statement by position: the first line is skipped unread,
 // every other line that is not empty is an item (date from column 2 as

@@ -6,6 +6,9 @@
 #include "conversion/values/account_number.h"
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/dates.h"
+#include "conversion/values/digits.h"
+#include "conversion/values/fixed_width.h"
+#include "conversion/values/grouped_amount.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
@@ -18,6 +21,33 @@ const char kAccountRefusal[] =
     "za lomítkem\n";
 const char kDroppedBankLine[] =
     "Kód banky %s za číslem účtu v nastavení vynechán, soubor ABO jej nemá\n";
+
+namespace {
+
+const char kBalanceRefusal[] =
+    "Počáteční zůstatek „%s“ nelze přečíst celý (%s), zadejte jej např. jako 1234,50\n";
+
+// The typed text on one line of the log.
+std::string OneLineText(std::string_view text) {
+  std::string line(text);
+  for (char& c : line) {
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  }
+  return line;
+}
+
+// Whether the digits before a lone mark could be the first group of
+// thousands: one to three of them, not led by a zero ("0,004" and
+// "1000,005" have their decimals).
+bool OpensThousands(std::string_view text) {
+  text = TrimAmount(text);
+  if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+  size_t digits = 0;
+  while (digits < text.size() && IsDigit(text[digits])) ++digits;
+  return digits >= 1 && digits <= 3 && text.front() != '0';
+}
+
+}  // namespace
 
 namespace {
 
@@ -59,7 +89,26 @@ std::string ProfileAccountField(std::string_view typed) {
   return field;
 }
 
-const char* ReadProfileValues(const AccountProfile& profile, ProfileValues* values) {
+const char* ReadOpeningBalance(std::string_view text, AmountReading* amount) {
+  *amount = ReadAmount(text, AmountRules::kBankExport);
+  if (amount->status == AmountStatus::kRead || amount->status == AmountStatus::kEmpty) {
+    return nullptr;
+  }
+  if (amount->status == AmountStatus::kAmbiguous && OpensThousands(text)) return amount->fault;
+  // Only an ungrouped number: the decimal text drops blanks anywhere, which
+  // would read "1 2,345" as 12.345.
+  const AmountReading bank = *amount;
+  if (TrimAmount(text).find_first_of(" \xA0'") == std::string_view::npos) {
+    *amount = ReadAmount(text, AmountRules::kCzechText);
+    if (amount->status == AmountStatus::kRead || amount->status == AmountStatus::kOutOfRange) {
+      return nullptr;
+    }
+  }
+  *amount = bank;
+  return bank.fault != nullptr ? bank.fault : "text, který není částkou";
+}
+
+std::string ReadProfileValues(const AccountProfile& profile, ProfileValues* values) {
   values->oldBalanceDate.clear();
   if (!AppendDdMmYy(values->oldBalanceDate, profile.balanceDate)) {
     return "Neplatné datum zůstatku\n";
@@ -76,14 +125,19 @@ const char* ReadProfileValues(const AccountProfile& profile, ProfileValues* valu
   }
   values->accountField = AccountField(account);
   values->droppedBank = account.bank;
-  const AmountReading opening =
-      ReadAmount(std::string_view(profile.openingBalance.c_str()), AmountRules::kCzechText);
+  const std::string_view typed(profile.openingBalance.c_str());
+  AmountReading opening;
+  if (const char* fault = ReadOpeningBalance(typed, &opening)) {
+    std::string line;
+    Render(line, kBalanceRefusal, {OneLineText(typed), fault});
+    return line;
+  }
   if (opening.status == AmountStatus::kOutOfRange || !FitsHeader(opening.hellers)) {
     return kHeaderDigitsRefusal;
   }
   values->openingHellers = opening.hellers;
   values->openingRest = opening.rest;
-  return nullptr;
+  return std::string();
 }
 
 }  // namespace tarvolo

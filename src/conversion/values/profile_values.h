@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "conversion/values/amount_reading.h"
 #include "settings/account_settings.h"
 
 namespace tarvolo {
@@ -49,14 +50,23 @@ struct ProfileValues {
 extern const char kAccountRefusal[];
 extern const char kDroppedBankLine[];
 
+// Reads the opening balance as typed: a bank's amount ("1 234,50",
+// "1.234,50", "-1234.50 Kč"), or a number that only the decimal text
+// reads whole ("-0,004", "1e3"), whose parts of a heller the records have
+// always rounded. Empty is 0. Returns null, or why the text cannot be read
+// whole: a lone mark before three digits ("12,345") could separate
+// thousands and is no guess to take.
+const char* ReadOpeningBalance(std::string_view text, AmountReading* amount);
+
 // Reads the profile's values for a run. Returns the log line that refuses
 // one a header cannot show (a balance date that has no day, a statement
 // number outside 0 to 999, an own account not written as prefix-number
 // (blanks and a "/bank" after it allowed), a line break in the account
-// name, an opening balance of more than 14 digits of hellers or beyond the range of
-// numbers), or null when every value can be used. A run and a save of the
-// profile both ask, so that no profile is kept that every run refuses.
-const char* ReadProfileValues(const AccountProfile& profile, ProfileValues* values);
+// name, an opening balance that cannot be read whole, of more than 14
+// digits of hellers or beyond the range of numbers), or "" when every value
+// can be used. A run and a save of the profile both ask, so that no profile
+// is kept that every run refuses.
+std::string ReadProfileValues(const AccountProfile& profile, ProfileValues* values);
 
 // The profile's own account (`typed`) as the format's 16 digits; a text
 // that is no account number is zero-filled as it is, for a run that
