@@ -167,8 +167,8 @@ void BalanceCheck::RunningBalances(StatedBalances* running) const {
   newestFirst.hasOpening = newestFirst.hasClosing = true;
   newestFirst.closing = first_.balance + first_.before;
   newestFirst.opening = last_.balance - (total_ - last_.before);
-  bool newest = Later(first_.date, last_.date);
-  if (!newest && !Later(last_.date, first_.date)) {
+  bool newest = orderProven_ ? newestFirst_ : Later(first_.date, last_.date);
+  if (!orderProven_ && !newest && !Later(last_.date, first_.date)) {
     // Rows of one day: the order whose balances add up, and where both do
     // (amounts that cancel), the layout's own.
     const bool oldestFits = oldestFirst.opening + total_ == oldestFirst.closing;

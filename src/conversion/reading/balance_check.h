@@ -40,9 +40,13 @@ class BalanceCheck {
   // The file's decimal mark, for the balances it writes.
   void SetDecimalMark(char mark) { decimalMark_ = mark; }
 
-  // The layout lists its rows newest first: where a running balance fits
-  // both orders, this one is taken.
-  void SetNewestFirst(bool newestFirst) { newestFirst_ = newestFirst; }
+  // The file lists its rows newest first: where a running balance fits
+  // both orders, this one is taken; where the balances of its rows
+  // `proven` the order, it is taken whatever the dates say.
+  void SetNewestFirst(bool newestFirst, bool proven) {
+    newestFirst_ = newestFirst;
+    orderProven_ = proven;
+  }
 
   // A balance the file states in a column of its own (KB Business repeats
   // them on every row); the first one stated counts.
@@ -75,6 +79,7 @@ class BalanceCheck {
   StatedBalances lines_;
   char decimalMark_ = 0;
   bool newestFirst_ = false;
+  bool orderProven_ = false;
   int64_t total_ = 0;
   bool tooLarge_ = false;
   int32_t otherCurrency_ = 0;

@@ -286,7 +286,6 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
   StatementLayout& layout = match->layout;
   int rank[kColumnRoleCount] = {};
   int dateRanks[StatementLayout::kCandidates] = {};
-  int amountRanks[StatementLayout::kCandidates] = {};
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string name = NormaliseColumnName(fields[i]);
     bool known = false;
@@ -301,7 +300,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
       if (entry.role == ColumnRole::kBookingDate) {
         AddCandidate(static_cast<int>(i), entry.rank, layout.dateCandidates, dateRanks);
       } else if (entry.role == ColumnRole::kAmount) {
-        AddCandidate(static_cast<int>(i), entry.rank, layout.amountCandidates, amountRanks);
+        AddCandidate(static_cast<int>(i), entry.rank, layout.amountCandidates, layout.amountRanks);
       }
     }
     if (known) ++match->recognised;

@@ -1,0 +1,299 @@
+#include "conversion/reading/balance_proof.h"
+
+#include <algorithm>
+#include <deque>
+#include <map>
+
+#include "conversion/reading/balance_check.h"
+#include "conversion/reading/csv_record.h"
+#include "conversion/reading/file_account.h"
+#include "conversion/reading/item_fields.h"
+#include "conversion/reading/layout_report.h"
+#include "conversion/reading/layout_row.h"
+#include "conversion/reading/row_kinds.h"
+#include "conversion/values/decimal_rounding.h"
+
+namespace tarvolo {
+namespace {
+
+// Rows named one by one where their balances do not add up; a file whose
+// balances fail on more says how many.
+constexpr size_t kNamedRows = 10;
+
+// The longest column name a warning shows.
+constexpr size_t kShownName = 40;
+
+bool WithinLimit(int64_t hellers) { return hellers <= kHellerLimit && hellers >= -kHellerLimit; }
+
+bool Later(const ItemDate& a, const ItemDate& b) {
+  if (a.year != b.year) return a.year > b.year;
+  if (a.month != b.month) return a.month > b.month;
+  return a.day > b.day;
+}
+
+constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
+                                             FeeConvention::kWithinAmount};
+
+}  // namespace
+
+// A booked row as each way of reading it sees it.
+struct BalanceProof::Row {
+  int line = 0;
+  int chain = 0;  // its own account and currency
+  int64_t amounts[StatementLayout::kCandidates] = {};
+  bool read[StatementLayout::kCandidates] = {};
+  int64_t fee = 0;  // as written
+  bool hasBalance = false;
+  int64_t balance = 0;
+  ItemDate date;
+};
+
+BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
+    : columns_(ChooseColumns(text, layout)),
+      ownAmount_(columns_.amount),
+      fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
+      newestFirst_(layout.rules.newestFirst),
+      feeUnconfirmed_(!layout.known) {
+  while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
+    ++alternatives_;
+  }
+  // Most files state neither a balance nor a fee beside their amounts, and
+  // have one amount column: nothing is left to prove.
+  if (layout.Column(ColumnRole::kBalance) < 0 && layout.Column(ColumnRole::kFee) < 0 &&
+      alternatives_ == 1 && columns_.tiedAmount < 0) {
+    return;
+  }
+  std::vector<Row> rows;
+  Collect(text, layout, &rows);
+  Settle(rows);
+}
+
+// Reads every booked row that has a date, once for each amount column that
+// may be the one.
+void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
+                           std::vector<Row>* rows) {
+  // The rows are read here only to be weighed: what they would log is said
+  // when they are read for their items.
+  const std::string path;
+  const LogLine quiet = [](LogKind, const char*) {};
+  BalanceCheck labels;
+  LayoutReport report(path, quiet);
+  CsvRecordReader header(text, layout.separator);
+  while (header.Next() && header.lineNumber() < layout.headerLine) {
+  }
+  std::deque<LayoutRow> readers;
+  for (int a = 0; a < alternatives_; ++a) {
+    ChosenColumns columns = columns_;
+    columns.amount = columns_.amounts[a];
+    readers.emplace_back(text, layout, columns, &labels, &report);
+    readers.back().ReadHeader(header.fields());
+    names_[a] = header.Field(columns.amount).substr(0, kShownName);
+  }
+  const int ownAccount = OwnAccountColumn(text, layout);
+  std::map<std::string, int> chains;
+  std::string key;
+  char mark = 0;
+  bool markKnown = false;
+  LayoutRow& first = readers.front();
+  CsvRecordReader record(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (record.Next()) {
+    if (IsEmptyRow(record.fields())) continue;
+    first.Start(record);
+    const std::string_view state = first.Field(ColumnRole::kState);
+    const std::string_view impact = first.Field(ColumnRole::kBalanceImpact);
+    if (BookingOf(state, impact) != BookingState::kBooked) continue;
+    Row row;
+    row.line = record.lineNumber();
+    if (!first.Date(&row.date)) continue;
+    const LayoutRow::RowTexts& texts = first.Texts();
+    if (labels.ReadBalanceLine(texts.text, texts.count, {})) continue;
+    bool any = false;
+    AmountReading amount;
+    for (int a = alternatives_ - 1; a >= 0; --a) {
+      if (a > 0) readers[a].Start(record);
+      std::string_view shown;
+      row.read[a] = readers[a].Amount(&amount, &shown) == AmountStatus::kRead &&
+                    readers[a].ApplyDirection(&amount) && WithinLimit(amount.hellers);
+      row.amounts[a] = amount.hellers;
+      any = any || row.read[a];
+    }
+    if (!any) continue;
+    std::string code;
+    first.OtherCurrency(std::string(), amount, &code);
+    AmountReading fee;
+    if (!first.incoming() && first.Fee(&fee) == AmountStatus::kRead && WithinLimit(fee.hellers)) {
+      const std::string feeCode = first.FeeCurrency(fee);
+      // A fee in another currency is no part of this balance.
+      if (feeCode.empty() || code.empty() || feeCode == code) row.fee = fee.hellers;
+      if (row.fee > 0) ++feesPositive_;
+      if (row.fee < 0) ++feesNegative_;
+    }
+    const std::string_view balance = first.Field(ColumnRole::kBalance);
+    if (!balance.empty()) {
+      AmountReading stated = ReadAmount(balance, AmountRules::kBankExport, mark);
+      if (stated.status == AmountStatus::kAmbiguous && !markKnown) {
+        markKnown = true;
+        mark = FileDecimalMark(text, layout, columns_.amount);
+        stated = ReadAmount(balance, AmountRules::kBankExport, mark);
+      }
+      row.hasBalance = stated.status == AmountStatus::kRead && WithinLimit(stated.hellers);
+      row.balance = stated.hellers;
+    }
+    key.assign(first.Column(ownAccount));
+    key += '\n';
+    key += code;
+    row.chain = chains.emplace(key, static_cast<int>(chains.size())).first->second;
+    rows->push_back(row);
+  }
+  chains_ = static_cast<int>(chains.size());
+}
+
+// The rows of each chain in the order the convention takes, each row's
+// balance against the one before it and what the rows since have moved.
+int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& convention,
+                           std::vector<Mismatch>* mismatches) const {
+  struct Chain {
+    bool started = false;
+    int64_t balance = 0;
+    int64_t moved = 0;
+  };
+  std::vector<Chain> chains(chains_);
+  int failures = 0;
+  const size_t count = rows.size();
+  for (size_t n = 0; n < count; ++n) {
+    const Row& row = rows[convention.newestFirst ? count - 1 - n : n];
+    Chain& chain = chains[row.chain];
+    // A row that cannot be read gives no item and moves nothing.
+    int64_t moved = 0;
+    if (row.read[convention.amount]) {
+      moved = row.amounts[convention.amount];
+      if (convention.fee == FeeConvention::kCharge) moved -= row.fee;
+      if (convention.fee == FeeConvention::kEffect) moved += row.fee;
+    }
+    if (!row.hasBalance) {
+      chain.moved += moved;
+      // Beyond the limit no balance follows.
+      if (!WithinLimit(chain.moved)) chain.started = false, chain.moved = 0;
+      continue;
+    }
+    if (chain.started && chain.balance + chain.moved + moved != row.balance) {
+      ++failures;
+      if (mismatches != nullptr) {
+        mismatches->push_back({row.line, chain.balance, chain.moved + moved, row.balance});
+      }
+    }
+    chain.started = true;
+    chain.balance = row.balance;
+    chain.moved = 0;
+  }
+  return failures;
+}
+
+// The way of reading under which the fewest rows fail, the layout's own
+// among equals; a choice is proven where every other one fails on more.
+void BalanceProof::Settle(const std::vector<Row>& rows) {
+  Convention own;
+  const bool fees = feesPositive_ > 0 || feesNegative_ > 0;
+  // A fee column of no known bank whose every fee is written negative
+  // writes it as it moves the balance: a file of refunds alone is none.
+  if (feeUnconfirmed_ && feesNegative_ > 0 && feesPositive_ == 0) fee_ = FeeConvention::kEffect;
+  own.fee = fee_;
+  // The dates tell the order, where the first and the last differ.
+  const Row* first = nullptr;
+  const Row* last = nullptr;
+  for (const Row& row : rows) {
+    if (!row.hasBalance) continue;
+    if (first == nullptr) first = &row;
+    last = &row;
+  }
+  own.newestFirst = newestFirst_;
+  if (first != nullptr && Later(first->date, last->date)) own.newestFirst = true;
+  if (first != nullptr && Later(last->date, first->date)) own.newestFirst = false;
+  newestFirst_ = own.newestFirst;
+  if (first == nullptr || first == last) return;
+
+  struct Weighed {
+    Convention convention;
+    int failures;
+  };
+  std::vector<Weighed> all;
+  Weighed best = {own, Failures(rows, own, nullptr)};
+  int bestCost = best.failures * 8;
+  for (int a = 0; a < alternatives_; ++a) {
+    for (const FeeConvention fee : kFeeConventions) {
+      // Without a fee every reading of fees is the same.
+      if (!fees && fee != own.fee) continue;
+      for (const bool newestFirst : {false, true}) {
+        const Convention convention = {a, fee, newestFirst};
+        const int failures = Failures(rows, convention, nullptr);
+        all.push_back({convention, failures});
+        const int cost = failures * 8 + (a != own.amount) * 4 + (fee != own.fee) * 2 +
+                         (newestFirst != own.newestFirst);
+        if (cost < bestCost) best = all.back(), bestCost = cost;
+      }
+    }
+  }
+  amountProven_ = feeProven_ = orderProven_ = true;
+  for (const Weighed& other : all) {
+    if (other.failures > best.failures) continue;
+    const Convention& c = other.convention;
+    if (c.amount != best.convention.amount) amountProven_ = false;
+    if (c.fee != best.convention.fee) feeProven_ = false;
+    if (c.newestFirst != best.convention.newestFirst) orderProven_ = false;
+  }
+  // A fee within the amount is taken only where the balances prove it.
+  if (best.convention.fee == FeeConvention::kWithinAmount && !feeProven_) {
+    best.convention.fee = own.fee;
+    best.failures = Failures(rows, best.convention, nullptr);
+  }
+  const Convention& taken = best.convention;
+  if (taken.amount != 0) {
+    std::swap(columns_.amounts[0], columns_.amounts[taken.amount]);
+    std::swap(names_[0], names_[taken.amount]);
+    columns_.amount = columns_.amounts[0];
+  }
+  fee_ = taken.fee;
+  newestFirst_ = taken.newestFirst;
+  Failures(rows, taken, &mismatches_);
+  std::sort(mismatches_.begin(), mismatches_.end(),
+            [](const Mismatch& a, const Mismatch& b) { return a.line < b.line; });
+}
+
+void BalanceProof::Report(const std::string& path, const LogLine& log) const {
+  for (size_t i = 0; i < mismatches_.size() && i < kNamedRows; ++i) {
+    const Mismatch& m = mismatches_[i];
+    LogFormatted(log, LogKind::kItemWarning,
+                 "Soubor %s, řádek %d: předchozí zůstatek %.2f + pohyb %.2f = %.2f, ale řádek "
+                 "uvádí zůstatek %.2f, rozdíl %.2f\n",
+                 {path, m.line, Crowns(m.before), Crowns(m.moved), Crowns(m.before + m.moved),
+                  Crowns(m.balance), Crowns(m.balance - m.before - m.moved)});
+  }
+  if (mismatches_.size() > kNamedRows) {
+    LogFormatted(log, LogKind::kItemWarning,
+                 "Soubor %s: se zůstatkem nesouhlasí ještě dalších %d řádků\n",
+                 {path, static_cast<int32_t>(mismatches_.size() - kNamedRows)});
+  }
+  if (columns_.tiedAmount >= 0 && !amountProven_) {
+    // The equal of the column taken: the tied one, or the one it replaced.
+    const int equal = columns_.amount == columns_.tiedAmount ? ownAmount_ : columns_.tiedAmount;
+    const std::string* other = &names_[0];
+    for (int a = 1; a < alternatives_; ++a) {
+      if (columns_.amounts[a] == equal) other = &names_[a];
+    }
+    LogFormatted(log, LogKind::kItemWarning,
+                 "Soubor %s: sloupce %s a %s uvádějí různé částky (poprvé na řádku %d) a zůstatek "
+                 "mezi nimi nerozhodne; částky převzaty ze sloupce %s\n",
+                 {path, names_[0], *other, columns_.tieLine, names_[0]});
+  }
+  if (feeUnconfirmed_ && !feeProven_ && (feesPositive_ > 0 || feesNegative_ > 0)) {
+    LogFormatted(log, LogKind::kItemWarning,
+                 fee_ == FeeConvention::kEffect
+                     ? "Soubor %s: znaménko poplatků neověří žádný zůstatek; poplatek se "
+                       "znaménkem minus čten jako účtovaný, kladný jako vrácený\n"
+                     : "Soubor %s: znaménko poplatků neověří žádný zůstatek; kladný poplatek "
+                       "čten jako účtovaný, záporný jako vrácený\n",
+                 {path});
+  }
+}
+
+}  // namespace tarvolo
