@@ -1,0 +1,117 @@
+#include "conversion/reading/balance_proof.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conversion/reading/layout_records.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/fixed_width.h"
+
+namespace tarvolo {
+namespace {
+
+// Reads `text` as "v.csv": its items as amount and day ("-5.00 1.3",
+// "fee" after a fee) and its log's marked lines.
+void ReadFile(const std::string& text, std::vector<std::string>* items, std::string* warnings) {
+  const StatementLayout layout = RecogniseLayout(text);
+  ASSERT_TRUE(layout.recognised) << text;
+  std::string currency;
+  LayoutReading reading;
+  ReadLayoutItems(
+      "v.csv", text, layout, &currency,
+      [items](const StatementItem& item) {
+        std::string shown;
+        Render(shown, "%.2f %d.%d", {Crowns(item.amount), item.day, item.month});
+        items->push_back(item.fee ? shown + " fee" : shown);
+      },
+      [warnings](LogKind kind, const char* line) {
+        if (IsMarked(kind)) *warnings += ShownLogLine(kind, line);
+      },
+      &reading);
+  ASSERT_TRUE(reading.confirmation.Confirmed()) << text;
+}
+
+TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;
+    std::string warnings;
+  } cases[] = {
+      {"a generic fee written negative is charged, as the balances show",
+       "Datum;Částka;Poplatek;Zůstatek\n01.03.2024;-100,00;-5,00;895,00\n"
+       "02.03.2024;200,00;0,00;1095,00\n03.03.2024;-50,00;-2,00;1043,00\n",
+       {"-100.00 1.3", "-5.00 1.3 fee", "200.00 2.3", "-50.00 3.3", "-2.00 3.3 fee"},
+       ""},
+      {"a generic fee written negative without a balance: the sign taken is named",
+       "Datum;Částka;Poplatek\n01.03.2024;-100,00;-5,00\n02.03.2024;200,00;0,00\n",
+       {"-100.00 1.3", "-5.00 1.3 fee", "200.00 2.3"},
+       "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; poplatek se znaménkem minus "
+       "čten jako účtovaný, kladný jako vrácený!!!\n"},
+      {"Revolut's fee of 2022 written negative, in two currencies of their own balances",
+       "Type,Product,Started Date,Completed Date,Description,Amount,Fee,Currency,State,Balance\n"
+       "TOPUP,Current,2024-03-01 10:00:00,2024-03-01 10:00:00,a,1000.00,0.00,CZK,COMPLETED,"
+       "1000.00\n"
+       "TOPUP,Current,2024-03-01 11:00:00,2024-03-01 11:00:00,b,50.00,0.00,EUR,COMPLETED,50.00\n"
+       "CARD_PAYMENT,Current,2024-03-02 10:00:00,2024-03-02 10:00:00,c,-100.00,-5.00,CZK,"
+       "COMPLETED,895.00\n"
+       "CARD_PAYMENT,Current,2024-03-03 10:00:00,2024-03-03 10:00:00,d,-10.00,-1.00,EUR,"
+       "COMPLETED,39.00\n",
+       {"1000.00 1.3", "-100.00 2.3", "-5.00 2.3 fee"},
+       "Soubor v.csv, řádek 3: položka 50.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
+       "Soubor v.csv, řádek 5: položka -10.00 EUR je v jiné měně než výpis (CZK), "
+       "vynechána!!!\n"},
+      {"a fee the amount holds already is no item of its own",
+       "Date,Amount,Fee,Balance\n2024-03-01,100.00,0,100.00\n2024-03-02,-105.00,5.00,-5.00\n"
+       "2024-03-03,-52.00,2.00,-57.00\n",
+       {"100.00 1.3", "-105.00 2.3", "-52.00 3.3"},
+       ""},
+      {"of two equal amount columns, the one the balances prove",
+       "Datum;Objem;Částka;Zůstatek\n01.03.2024;-100,00;-105,00;895,00\n"
+       "02.03.2024;200,00;200,00;1095,00\n03.03.2024;-50,00;-55,00;1040,00\n",
+       {"-105.00 1.3", "200.00 2.3", "-55.00 3.3"},
+       ""},
+      {"of two equal amount columns without a balance, the first, named",
+       "Datum;Objem;Částka\n01.03.2024;-100,00;-100,00\n02.03.2024;200,00;210,00\n",
+       {"-100.00 1.3", "200.00 2.3"},
+       "Soubor v.csv: sloupce Objem a Částka uvádějí různé částky (poprvé na řádku 3) a "
+       "zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce Objem!!!\n"},
+      {"rows of one day newest first, as only their balances tell",
+       "Date,Amount,Balance\n2024-03-01,-10.00,70.00\n2024-03-01,-20.00,80.00\n"
+       "2024-03-01,100.00,100.00\n",
+       {"-10.00 1.3", "-20.00 1.3", "100.00 1.3"},
+       ""},
+      {"a row missing and a row changed are named by their lines",
+       "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-10.00,70.00\n"
+       "2024-03-03,5.00,75.00\n2024-03-04,-1.00,75.00\n2024-03-05,1.00,75.00\n",
+       {"-10.00 1.3", "-10.00 2.3", "5.00 3.3", "-1.00 4.3", "1.00 5.3"},
+       "Soubor v.csv, řádek 3: předchozí zůstatek 90.00 + pohyb -10.00 = 80.00, ale řádek uvádí "
+       "zůstatek 70.00, rozdíl -10.00!!!\n"
+       "Soubor v.csv, řádek 5: předchozí zůstatek 75.00 + pohyb -1.00 = 74.00, ale řádek uvádí "
+       "zůstatek 75.00, rozdíl 1.00!!!\n"
+       "Soubor v.csv, řádek 6: předchozí zůstatek 75.00 + pohyb 1.00 = 76.00, ale řádek uvádí "
+       "zůstatek 75.00, rozdíl -1.00!!!\n"
+       "Soubor v.csv: počáteční zůstatek 100.00 + položky -15.00 = 85.00 Kč, ale soubor uvádí "
+       "konečný zůstatek 75.00 Kč, rozdíl -10.00 Kč!!!\n"},
+      {"a cancelled transfer, never finished, does not choose the date column",
+       "ID,Status,Direction,\"Created on\",\"Finished on\",\"Source fee amount\","
+       "\"Source fee currency\",\"Source amount (after fees)\",\"Source currency\","
+       "\"Target amount (after fees)\",\"Target currency\"\n"
+       "T1,COMPLETED,OUT,2024-03-01 10:00:00,2024-03-02 10:05:00,0,CZK,100.00,CZK,100.00,CZK\n"
+       "T2,CANCELLED,OUT,2024-03-06 09:00:00,,0,CZK,100.00,CZK,100.00,CZK\n",
+       {"-100.00 2.3"},
+       ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> items;
+    std::string warnings;
+    ReadFile(c.text, &items, &warnings);
+    EXPECT_EQ(items, c.items) << c.what;
+    EXPECT_EQ(warnings, c.warnings) << c.what;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo
