@@ -33,6 +33,8 @@ bool Later(const ItemDate& a, const ItemDate& b) {
 
 constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
                                              FeeConvention::kWithinAmount};
+constexpr DebitConvention kDebitConventions[] = {
+    DebitConvention::kEitherSign, DebitConvention::kPositive, DebitConvention::kMinus};
 
 }  // namespace
 
@@ -42,7 +44,8 @@ struct BalanceProof::Row {
   int chain = 0;  // its own account and currency
   int64_t amounts[StatementLayout::kCandidates] = {};
   bool read[StatementLayout::kCandidates] = {};
-  int64_t fee = 0;  // as written
+  int64_t fee = 0;    // as written
+  int64_t debit = 0;  // as written, beside a credit column
   bool hasBalance = false;
   int64_t balance = 0;
   ItemDate date;
@@ -60,7 +63,8 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
   // Most files state neither a balance nor a fee beside their amounts, and
   // have one amount column: nothing is left to prove.
   if (layout.Column(ColumnRole::kBalance) < 0 && layout.Column(ColumnRole::kFee) < 0 &&
-      alternatives_ == 1 && columns_.tiedAmount < 0) {
+      layout.Column(ColumnRole::kDebitAmount) < 0 && alternatives_ == 1 &&
+      columns_.tiedAmount < 0) {
     return;
   }
   std::vector<Row> rows;
@@ -79,8 +83,7 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
   BalanceCheck labels;
   LayoutReport report(path, quiet);
   CsvRecordReader header(text, layout.separator);
-  while (header.Next() && header.lineNumber() < layout.headerLine) {
-  }
+  while (header.Next() && header.lineNumber() < layout.headerLine) {}
   std::deque<LayoutRow> readers;
   for (int a = 0; a < alternatives_; ++a) {
     ChosenColumns columns = columns_;
@@ -120,6 +123,14 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     if (!any) continue;
     std::string code;
     first.OtherCurrency(std::string(), amount, &code);
+    AmountReading debit;
+    if (columns_.amount < 0 &&
+        first.Value(ColumnRole::kDebitAmount, &debit) == AmountStatus::kRead &&
+        WithinLimit(debit.hellers)) {
+      row.debit = debit.hellers;
+      if (row.debit > 0) ++debitsPositive_;
+      if (row.debit < 0) ++debitsNegative_;
+    }
     AmountReading fee;
     if (!first.incoming() && first.Fee(&fee) == AmountStatus::kRead && WithinLimit(fee.hellers)) {
       const std::string feeCode = first.FeeCurrency(fee);
@@ -169,6 +180,10 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
       moved = row.amounts[convention.amount];
       if (convention.fee == FeeConvention::kCharge) moved -= row.fee;
       if (convention.fee == FeeConvention::kEffect) moved += row.fee;
+      // The amount read takes every debit as paid.
+      const int64_t paid = row.debit < 0 ? -row.debit : row.debit;
+      if (convention.debits == DebitConvention::kPositive) moved += paid - row.debit;
+      if (convention.debits == DebitConvention::kMinus) moved += paid + row.debit;
     }
     if (!row.hasBalance) {
       chain.moved += moved;
@@ -218,27 +233,32 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
   };
   std::vector<Weighed> all;
   Weighed best = {own, Failures(rows, own, nullptr)};
-  int bestCost = best.failures * 8;
+  int bestCost = best.failures * 16;
+  const bool mixedDebits = debitsPositive_ > 0 && debitsNegative_ > 0;
   for (int a = 0; a < alternatives_; ++a) {
     for (const FeeConvention fee : kFeeConventions) {
-      // Without a fee every reading of fees is the same.
+      // Without a fee every reading of fees is the same, and so of debits.
       if (!fees && fee != own.fee) continue;
-      for (const bool newestFirst : {false, true}) {
-        const Convention convention = {a, fee, newestFirst};
-        const int failures = Failures(rows, convention, nullptr);
-        all.push_back({convention, failures});
-        const int cost = failures * 8 + (a != own.amount) * 4 + (fee != own.fee) * 2 +
-                         (newestFirst != own.newestFirst);
-        if (cost < bestCost) best = all.back(), bestCost = cost;
+      for (const DebitConvention debits : kDebitConventions) {
+        if (!mixedDebits && debits != own.debits) continue;
+        for (const bool newestFirst : {false, true}) {
+          const Convention convention = {a, fee, debits, newestFirst};
+          const int failures = Failures(rows, convention, nullptr);
+          all.push_back({convention, failures});
+          const int cost = failures * 16 + (a != own.amount) * 8 + (fee != own.fee) * 4 +
+                           (debits != own.debits) * 2 + (newestFirst != own.newestFirst);
+          if (cost < bestCost) best = all.back(), bestCost = cost;
+        }
       }
     }
   }
-  amountProven_ = feeProven_ = orderProven_ = true;
+  amountProven_ = feeProven_ = debitsProven_ = orderProven_ = true;
   for (const Weighed& other : all) {
     if (other.failures > best.failures) continue;
     const Convention& c = other.convention;
     if (c.amount != best.convention.amount) amountProven_ = false;
     if (c.fee != best.convention.fee) feeProven_ = false;
+    if (c.debits != best.convention.debits) debitsProven_ = false;
     if (c.newestFirst != best.convention.newestFirst) orderProven_ = false;
   }
   // A fee within the amount is taken only where the balances prove it.
@@ -253,6 +273,7 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
     columns_.amount = columns_.amounts[0];
   }
   fee_ = taken.fee;
+  debits_ = taken.debits;
   newestFirst_ = taken.newestFirst;
   Failures(rows, taken, &mismatches_);
   std::sort(mismatches_.begin(), mismatches_.end(),
@@ -284,6 +305,12 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "Soubor %s: sloupce %s a %s uvádějí různé částky (poprvé na řádku %d) a zůstatek "
                  "mezi nimi nerozhodne; částky převzaty ze sloupce %s\n",
                  {path, names_[0], *other, columns_.tieLine, names_[0]});
+  }
+  if (debitsPositive_ > 0 && debitsNegative_ > 0 && !debitsProven_) {
+    LogFormatted(log, LogKind::kItemWarning,
+                 "Soubor %s: sloupec výdajů uvádí částky se znaménkem minus i bez něj a zůstatek "
+                 "je neověří; všechny čteny jako výdaje\n",
+                 {path});
   }
   if (feeUnconfirmed_ && !feeProven_ && (feesPositive_ > 0 || feesNegative_ > 0)) {
     LogFormatted(log, LogKind::kItemWarning,

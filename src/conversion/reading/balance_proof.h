@@ -19,6 +19,13 @@ enum class FeeConvention {
   kWithinAmount,  // the amount holds it already: no item of its own
 };
 
+// How a debit column, beside a credit column, writes a payment.
+enum class DebitConvention {
+  kEitherSign,  // with or without its minus alike
+  kPositive,    // without: a negative debit is money returned
+  kMinus,       // with it: a positive debit is money returned
+};
+
 // What a file's running balance proves of how its rows are read: each
 // booked row's amount, with its fee, must take the balance before it to the
 // balance the row states. Of the ways a file may be written (which amount
@@ -35,6 +42,7 @@ class BalanceProof {
   // The columns the rows are read by.
   const ChosenColumns& columns() const { return columns_; }
   FeeConvention fee() const { return fee_; }
+  DebitConvention debits() const { return debits_; }
   bool newestFirst() const { return newestFirst_; }
   // Whether the balances prove the order of the rows rather than their dates.
   bool orderProven() const { return orderProven_; }
@@ -48,6 +56,7 @@ class BalanceProof {
   struct Convention {
     int amount = 0;  // among columns_.amounts
     FeeConvention fee = FeeConvention::kCharge;
+    DebitConvention debits = DebitConvention::kEitherSign;
     bool newestFirst = false;
   };
   // A row whose balance does not follow from the one before it.
@@ -68,13 +77,18 @@ class BalanceProof {
   // The header's names of the amount columns, for the log.
   std::string names_[StatementLayout::kCandidates];
   FeeConvention fee_;
+  DebitConvention debits_ = DebitConvention::kEitherSign;
   bool newestFirst_;
   bool amountProven_ = false;
   bool feeProven_ = false;
+  bool debitsProven_ = false;
   bool orderProven_ = false;
   // Fees other than zero, by the sign they are written with.
   int32_t feesPositive_ = 0;
   int32_t feesNegative_ = 0;
+  // Debits other than zero, likewise.
+  int32_t debitsPositive_ = 0;
+  int32_t debitsNegative_ = 0;
   int chains_ = 0;
   std::vector<Mismatch> mismatches_;
   // The layout's fee convention is no bank's documented one.

@@ -78,6 +78,16 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        {"-100.00 1.3", "200.00 2.3"},
        "Soubor v.csv: sloupce Objem a Částka uvádějí různé částky (poprvé na řádku 3) a "
        "zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce Objem!!!\n"},
+      {"a debit written negative beside debits written positive is money returned",
+       "Datum;Příjem;Výdaj;Zůstatek\n01.03.2024;;100,00;900,00\n02.03.2024;;-20,00;920,00\n"
+       "03.03.2024;50,00;;970,00\n",
+       {"-100.00 1.3", "20.00 2.3", "50.00 3.3"},
+       ""},
+      {"debits written both ways without a balance: all paid, named",
+       "Datum;Příjem;Výdaj\n01.03.2024;;100,00\n02.03.2024;;-20,00\n",
+       {"-100.00 1.3", "-20.00 2.3"},
+       "Soubor v.csv: sloupec výdajů uvádí částky se znaménkem minus i bez něj a zůstatek je "
+       "neověří; všechny čteny jako výdaje!!!\n"},
       {"rows of one day newest first, as only their balances tell",
        "Date,Amount,Balance\n2024-03-01,-10.00,70.00\n2024-03-01,-20.00,80.00\n"
        "2024-03-01,100.00,100.00\n",

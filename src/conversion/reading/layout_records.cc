@@ -38,6 +38,7 @@ class LayoutReader {
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     ReadPreamble();
     balance_.SetNewestFirst(proof_.newestFirst(), proof_.orderProven());
+    row_.SetDebits(proof_.debits());
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
