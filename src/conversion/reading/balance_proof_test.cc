@@ -63,6 +63,12 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "Soubor v.csv, řádek 3: položka 50.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
        "Soubor v.csv, řádek 5: položka -10.00 EUR je v jiné měně než výpis (CZK), "
        "vynechána!!!\n"},
+      {"two own accounts, each with its own balance",
+       "Datum;Číslo účtu;Číslo protiúčtu;Částka;Zůstatek\n"
+       "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n"
+       "02.03.2024;2000145399/5500;;-10,00;1090,00\n03.03.2024;2600123456/5500;;-5,00;545,00\n",
+       {"100.00 1.3", "50.00 1.3", "-10.00 2.3", "-5.00 3.3"},
+       ""},
       {"a fee the amount holds already is no item of its own",
        "Date,Amount,Fee,Balance\n2024-03-01,100.00,0,100.00\n2024-03-02,-105.00,5.00,-5.00\n"
        "2024-03-03,-52.00,2.00,-57.00\n",
