@@ -60,11 +60,12 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
     ++alternatives_;
   }
-  // Most files state neither a balance nor a fee beside their amounts, and
-  // have one amount column: nothing is left to prove.
-  if (layout.Column(ColumnRole::kBalance) < 0 && layout.Column(ColumnRole::kFee) < 0 &&
-      layout.Column(ColumnRole::kDebitAmount) < 0 && alternatives_ == 1 &&
-      columns_.tiedAmount < 0) {
+  // Most files state no balance after each row and have one amount column;
+  // a fee beside it is of a sign their bank documents: nothing is left to
+  // prove.
+  if (layout.Column(ColumnRole::kBalance) < 0 && alternatives_ == 1 &&
+      layout.Column(ColumnRole::kDebitAmount) < 0 &&
+      (layout.Column(ColumnRole::kFee) < 0 || !feeUnconfirmed_)) {
     return;
   }
   std::vector<Row> rows;
@@ -95,6 +96,11 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
   const int ownAccount = OwnAccountColumn(text, layout);
   std::map<std::string, int> chains;
   std::string key;
+  // Most rows share their state, their account and their currency with
+  // the row before: each is looked up once for a run of them.
+  std::string state, impact, lastKey;
+  bool booked = true;
+  int chain = 0;
   char mark = 0;
   bool markKnown = false;
   LayoutRow& first = readers.front();
@@ -102,9 +108,13 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
   while (record.Next()) {
     if (IsEmptyRow(record.fields())) continue;
     first.Start(record);
-    const std::string_view state = first.Field(ColumnRole::kState);
-    const std::string_view impact = first.Field(ColumnRole::kBalanceImpact);
-    if (BookingOf(state, impact) != BookingState::kBooked) continue;
+    if (first.Field(ColumnRole::kState) != state ||
+        first.Field(ColumnRole::kBalanceImpact) != impact) {
+      state = first.Field(ColumnRole::kState);
+      impact = first.Field(ColumnRole::kBalanceImpact);
+      booked = BookingOf(state, impact) == BookingState::kBooked;
+    }
+    if (!booked) continue;
     Row row;
     row.line = record.lineNumber();
     if (!first.Date(&row.date)) continue;
@@ -153,7 +163,11 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     key.assign(first.Column(ownAccount));
     key += '\n';
     key += code;
-    row.chain = chains.emplace(key, static_cast<int>(chains.size())).first->second;
+    if (key != lastKey || chains.empty()) {
+      chain = chains.emplace(key, static_cast<int>(chains.size())).first->second;
+      lastKey = key;
+    }
+    row.chain = chain;
     rows->push_back(row);
   }
   chains_ = static_cast<int>(chains.size());
@@ -237,7 +251,8 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
   const bool mixedDebits = debitsPositive_ > 0 && debitsNegative_ > 0;
   for (int a = 0; a < alternatives_; ++a) {
     for (const FeeConvention fee : kFeeConventions) {
-      // Without a fee every reading of fees is the same, and so of debits.
+      // Without a fee every reading of fees is the same, and so of debits
+      // all written with one sign.
       if (!fees && fee != own.fee) continue;
       for (const DebitConvention debits : kDebitConventions) {
         if (!mixedDebits && debits != own.debits) continue;
