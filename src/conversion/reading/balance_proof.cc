@@ -10,6 +10,7 @@
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/layout_row.h"
+#include "conversion/reading/layout_values.h"
 #include "conversion/reading/row_kinds.h"
 #include "conversion/values/decimal_rounding.h"
 
@@ -91,7 +92,8 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     columns.amount = columns_.amounts[a];
     readers.emplace_back(text, layout, columns, &labels, &report);
     readers.back().ReadHeader(header.fields());
-    names_[a] = header.Field(columns.amount).substr(0, kShownName);
+    std::string shown;
+    names_[a] = OneLine(header.Field(columns.amount), kShownName, shown);
   }
   const int ownAccount = OwnAccountColumn(text, layout);
   std::map<std::string, int> chains;
@@ -312,14 +314,20 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
   if (columns_.tiedAmount >= 0 && !amountProven_) {
     // The equal of the column taken: the tied one, or the one it replaced.
     const int equal = columns_.amount == columns_.tiedAmount ? ownAmount_ : columns_.tiedAmount;
-    const std::string* other = &names_[0];
+    int other = 0;
     for (int a = 1; a < alternatives_; ++a) {
-      if (columns_.amounts[a] == equal) other = &names_[a];
+      if (columns_.amounts[a] == equal) other = a;
     }
     LogFormatted(log, LogKind::kItemWarning,
-                 "Soubor %s: sloupce %s a %s uvádějí různé částky (poprvé na řádku %d) a zůstatek "
-                 "mezi nimi nerozhodne; částky převzaty ze sloupce %s\n",
-                 {path, names_[0], *other, columns_.tieLine, names_[0]});
+                 "Soubor %s: sloupce %d (%s) a %d (%s) uvádějí různé částky (poprvé na řádku %d) "
+                 "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce %d\n",
+                 {path, columns_.amounts[0] + 1, names_[0], columns_.amounts[other] + 1,
+                  names_[other], columns_.tieLine, columns_.amounts[0] + 1});
+  }
+  if (fee_ == FeeConvention::kWithinAmount) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: poplatky jsou podle zůstatků již v částkách, samostatně nezapsány\n",
+                 {path});
   }
   if (debitsPositive_ > 0 && debitsNegative_ > 0 && !debitsProven_) {
     LogFormatted(log, LogKind::kItemWarning,
