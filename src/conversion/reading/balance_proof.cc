@@ -13,6 +13,7 @@
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/row_kinds.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/text_fold.h"
 
 namespace tarvolo {
 namespace {
@@ -30,6 +31,27 @@ bool Later(const ItemDate& a, const ItemDate& b) {
   if (a.year != b.year) return a.year > b.year;
   if (a.month != b.month) return a.month > b.month;
   return a.day > b.day;
+}
+
+// A column that names which of the customer's accounts or pockets at a
+// payment service the row is of (Revolut's "Account" and "Product"), each
+// with a balance of its own: -1 for none.
+int PocketColumn(std::string_view text, const StatementLayout& layout) {
+  CsvRecordReader header(text, layout.separator);
+  while (header.Next() && header.lineNumber() < layout.headerLine) {}
+  const std::vector<std::string_view>& names = header.fields();
+  for (size_t i = 0; i < names.size(); ++i) {
+    const std::string name = NormaliseColumnName(names[i]);
+    if (name != "account" && name != "product" && name != "produkt" && name != "prodotto") {
+      continue;
+    }
+    bool taken = false;
+    for (int role = 0; role < kColumnRoleCount; ++role) {
+      taken = taken || layout.column[role] == static_cast<int>(i);
+    }
+    if (!taken) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
@@ -58,6 +80,8 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
       newestFirst_(layout.rules.newestFirst),
       feeUnconfirmed_(!layout.known) {
+  accountColumn_ = OwnAccountColumn(text, layout);
+  if (accountColumn_ < 0) accountColumn_ = PocketColumn(text, layout);
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
     ++alternatives_;
   }
@@ -95,7 +119,6 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     std::string shown;
     names_[a] = OneLine(header.Field(columns.amount), kShownName, shown);
   }
-  const int ownAccount = OwnAccountColumn(text, layout);
   std::map<std::string, int> chains;
   std::string key;
   // Most rows share their state, their account and their currency with
@@ -162,7 +185,7 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
       row.hasBalance = stated.status == AmountStatus::kRead && WithinLimit(stated.hellers);
       row.balance = stated.hellers;
     }
-    key.assign(first.Column(ownAccount));
+    key.assign(first.Column(accountColumn_));
     key += '\n';
     key += code;
     if (key != lastKey || chains.empty()) {

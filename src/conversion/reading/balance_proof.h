@@ -44,6 +44,9 @@ class BalanceProof {
   FeeConvention fee() const { return fee_; }
   DebitConvention debits() const { return debits_; }
   bool newestFirst() const { return newestFirst_; }
+  // The column that names the own account or the pocket a row is of, -1
+  // for none.
+  int accountColumn() const { return accountColumn_; }
   // Whether the balances prove the order of the rows rather than their dates.
   bool orderProven() const { return orderProven_; }
 
@@ -71,6 +74,7 @@ class BalanceProof {
                std::vector<Mismatch>* mismatches) const;
 
   ChosenColumns columns_;
+  int accountColumn_;
   // The amount column the data alone choose.
   int ownAmount_;
   int alternatives_ = 1;

@@ -69,6 +69,15 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "02.03.2024;2000145399/5500;;-10,00;1090,00\n03.03.2024;2600123456/5500;;-5,00;545,00\n",
        {"100.00 1.3", "50.00 1.3", "-10.00 2.3", "-5.00 3.3"},
        ""},
+      {"two Revolut accounts of one currency, each with its own balance",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance,"
+       "Account\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,-10.00,0.00,90.00,Main CZK\n"
+       "2024-03-01 11:00:00,2,b,CZK,CZK,-20.00,0.00,480.00,Savings CZK\n"
+       "2024-03-02 10:00:00,3,c,CZK,CZK,-10.00,1.00,79.00,Main CZK\n"
+       "2024-03-02 11:00:00,4,d,CZK,CZK,30.00,0.00,510.00,Savings CZK\n",
+       {"-10.00 1.3", "-20.00 1.3", "-10.00 2.3", "-1.00 2.3 fee", "30.00 2.3"},
+       ""},
       {"a fee the amount holds already is no item of its own",
        "Date,Amount,Fee,Balance\n2024-03-01,100.00,0,100.00\n2024-03-02,-105.00,5.00,-5.00\n"
        "2024-03-03,-52.00,2.00,-57.00\n",

@@ -24,7 +24,6 @@ class LayoutItems {
               LayoutReport* report)
       : currency_(currency), fee_(fee), sink_(sink), report_(report) {}
   void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
-  int ownAccountColumn() const { return ownAccountColumn_; }
 
   // Hands over the items of `row`, booked on `date`, of `amount` with its
   // sign. Returns the amount of its fee (0 for none, or one left out).

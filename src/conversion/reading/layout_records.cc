@@ -139,7 +139,7 @@ class LayoutReader {
     if (InOtherCurrency(line, amount)) return;
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
-                    row_.Column(items_.ownAccountColumn()));
+                    row_.Column(proof_.accountColumn()));
     // KB Business states the statement's balances on every row.
     if (statesBalances_) {
       balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
