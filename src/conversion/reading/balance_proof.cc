@@ -206,9 +206,18 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
     bool started = false;
     int64_t balance = 0;
     int64_t moved = 0;
+    // A row whose balance did not follow, kept until the next one shows
+    // whether the two were only listed the other way round (a payment
+    // started first and completed second).
+    bool holding = false;
+    Mismatch held = {};
   };
   std::vector<Chain> chains(chains_);
   int failures = 0;
+  const auto fail = [&failures, mismatches](const Mismatch& mismatch) {
+    ++failures;
+    if (mismatches != nullptr) mismatches->push_back(mismatch);
+  };
   const size_t count = rows.size();
   for (size_t n = 0; n < count; ++n) {
     const Row& row = rows[convention.newestFirst ? count - 1 - n : n];
@@ -224,6 +233,16 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
       if (convention.debits == DebitConvention::kPositive) moved += paid - row.debit;
       if (convention.debits == DebitConvention::kMinus) moved += paid + row.debit;
     }
+    if (chain.holding) {
+      chain.holding = false;
+      const Mismatch& held = chain.held;
+      if (row.hasBalance && held.before + moved == row.balance &&
+          row.balance + held.moved == held.balance) {
+        chain.moved = 0;
+        continue;
+      }
+      fail(held);
+    }
     if (!row.hasBalance) {
       chain.moved += moved;
       // Beyond the limit no balance follows.
@@ -231,14 +250,15 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
       continue;
     }
     if (chain.started && chain.balance + chain.moved + moved != row.balance) {
-      ++failures;
-      if (mismatches != nullptr) {
-        mismatches->push_back({row.line, chain.balance, chain.moved + moved, row.balance});
-      }
+      chain.held = {row.line, chain.balance, chain.moved + moved, row.balance};
+      chain.holding = true;
     }
     chain.started = true;
     chain.balance = row.balance;
     chain.moved = 0;
+  }
+  for (const Chain& chain : chains) {
+    if (chain.holding) fail(chain.held);
   }
   return failures;
 }

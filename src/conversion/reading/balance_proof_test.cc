@@ -108,6 +108,11 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "2024-03-01,100.00,100.00\n",
        {"-10.00 1.3", "-20.00 1.3", "100.00 1.3"},
        ""},
+      {"two rows listed the other way round than their balances",
+       "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-30.00,65.00\n"
+       "2024-03-02,5.00,95.00\n2024-03-03,1.00,66.00\n",
+       {"-10.00 1.3", "-30.00 2.3", "5.00 2.3", "1.00 3.3"},
+       ""},
       {"a row missing and a row changed are named by their lines",
        "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-10.00,70.00\n"
        "2024-03-03,5.00,75.00\n2024-03-04,-1.00,75.00\n2024-03-05,1.00,75.00\n",
