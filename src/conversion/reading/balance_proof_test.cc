@@ -13,12 +13,12 @@ namespace tarvolo {
 namespace {
 
 // Reads `text` as "v.csv": its items as amount and day ("-5.00 1.3",
-// "fee" after a fee) and its log's marked lines.
-void ReadFile(const std::string& text, std::vector<std::string>* items, std::string* warnings) {
+// "fee" after a fee), its log's marked lines and what else it gave.
+void ReadFile(const std::string& text, std::vector<std::string>* items, std::string* warnings,
+              LayoutReading* reading, std::string* log = nullptr) {
   const StatementLayout layout = RecogniseLayout(text);
   ASSERT_TRUE(layout.recognised) << text;
   std::string currency;
-  LayoutReading reading;
   ReadLayoutItems(
       "v.csv", text, layout, &currency,
       [items](const StatementItem& item) {
@@ -26,11 +26,12 @@ void ReadFile(const std::string& text, std::vector<std::string>* items, std::str
         Render(shown, "%.2f %d.%d", {Crowns(item.amount), item.day, item.month});
         items->push_back(item.fee ? shown + " fee" : shown);
       },
-      [warnings](LogKind kind, const char* line) {
+      [warnings, log](LogKind kind, const char* line) {
         if (IsMarked(kind)) *warnings += ShownLogLine(kind, line);
+        if (log != nullptr) *log += ShownLogLine(kind, line);
       },
-      &reading);
-  ASSERT_TRUE(reading.confirmation.Confirmed()) << text;
+      reading);
+  ASSERT_TRUE(reading->confirmation.Confirmed()) << text;
 }
 
 TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
@@ -137,9 +138,50 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
   for (const Case& c : cases) {
     std::vector<std::string> items;
     std::string warnings;
-    ReadFile(c.text, &items, &warnings);
+    LayoutReading reading;
+    ReadFile(c.text, &items, &warnings, &reading);
     EXPECT_EQ(items, c.items) << c.what;
     EXPECT_EQ(warnings, c.warnings) << c.what;
+  }
+}
+
+// The balances a file hands on for the statement's header follow the order
+// its rows' balances prove, and are none where they are several accounts'.
+TEST(BalanceProof, TheFilesBalancesAreOneAccountsInTheProvenOrder) {
+  std::string many = "Date,Amount,Balance\n";
+  for (int i = 0; i < 13; ++i) many += "2024-03-01,-1.00,5.00\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    StatedBalances stated;
+    std::string lines;  // lines the log has
+  } cases[] = {
+      {"one day, newest first",
+       "Date,Amount,Balance\n2024-03-01,-10.00,70.00\n"
+       "2024-03-01,-20.00,80.00\n2024-03-01,100.00,100.00\n",
+       {true, true, 0, 7000},
+       ""},
+      {"two own accounts",
+       "Datum;Číslo účtu;Číslo protiúčtu;Částka;Zůstatek\n"
+       "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n",
+       {},
+       "Soubor v.csv: řádky více vlastních účtů, zůstatky souboru s položkami nesrovnány\n"},
+      {"more rows that do not add up than are named",
+       many,
+       {true, true, 600, 500},
+       "Soubor v.csv, řádek 12: předchozí zůstatek 5.00 + pohyb -1.00 = 4.00, ale řádek uvádí "
+       "zůstatek 5.00, rozdíl 1.00!!!\n"
+       "Soubor v.csv: se zůstatkem nesouhlasí ještě dalších 2 řádků!!!\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> items;
+    std::string warnings, log;
+    LayoutReading reading;
+    ReadFile(c.text, &items, &warnings, &reading, &log);
+    EXPECT_EQ(reading.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading.stated.closing, c.stated.closing) << c.what;
+    EXPECT_NE(log.find(c.lines), std::string::npos) << c.what << log;
   }
 }
 
