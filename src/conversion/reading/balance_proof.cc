@@ -324,7 +324,6 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
   // A fee within the amount is taken only where the balances prove it.
   if (best.convention.fee == FeeConvention::kWithinAmount && !feeProven_) {
     best.convention.fee = own.fee;
-    best.failures = Failures(rows, best.convention, nullptr);
   }
   const Convention& taken = best.convention;
   if (taken.amount != 0) {
@@ -366,6 +365,11 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce %d\n",
                  {path, columns_.amounts[0] + 1, names_[0], columns_.amounts[other] + 1,
                   names_[other], columns_.tieLine, columns_.amounts[0] + 1});
+  }
+  if (columns_.amount != ownAmount_) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: částky převzaty ze sloupce %d (%s), jak dokládá zůstatek\n",
+                 {path, columns_.amount + 1, names_[0]});
   }
   if (fee_ == FeeConvention::kWithinAmount) {
     LogFormatted(log, LogKind::kInformation,
