@@ -79,7 +79,7 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       ownAmount_(columns_.amount),
       fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
       newestFirst_(layout.rules.newestFirst),
-      feeUnconfirmed_(!layout.known) {
+      feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown) {
   accountColumn_ = OwnAccountColumn(text, layout);
   if (accountColumn_ < 0) accountColumn_ = PocketColumn(text, layout);
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
@@ -268,9 +268,11 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
 void BalanceProof::Settle(const std::vector<Row>& rows) {
   Convention own;
   const bool fees = feesPositive_ > 0 || feesNegative_ > 0;
-  // A fee column of no known bank whose every fee is written negative
-  // writes it as it moves the balance: a file of refunds alone is none.
-  if (feeUnconfirmed_ && feesNegative_ > 0 && feesPositive_ == 0) fee_ = FeeConvention::kEffect;
+  // A fee column of no documented sign whose every fee is written with one
+  // sign writes charges so: a file of refunds alone is none.
+  if (feeUnconfirmed_ && (feesNegative_ == 0) != (feesPositive_ == 0)) {
+    fee_ = feesNegative_ > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
+  }
   own.fee = fee_;
   // The dates tell the order, where the first and the last differ.
   const Row* first = nullptr;

@@ -95,7 +95,7 @@ class BalanceProof {
   int32_t debitsNegative_ = 0;
   int chains_ = 0;
   std::vector<Mismatch> mismatches_;
-  // The layout's fee convention is no bank's documented one.
+  // The layout's fee sign is no bank's documented one.
   bool feeUnconfirmed_;
 };
 

@@ -51,6 +51,12 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        {"-100.00 1.3", "-5.00 1.3 fee", "200.00 2.3"},
        "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; poplatek se znaménkem minus "
        "čten jako účtovaný, kladný jako vrácený!!!\n"},
+      {"Raiffeisenbank's fee written unsigned, of no documented sign: charged, named",
+       "Datum provedení;Zaúčtovaná částka;Poplatek\n07.09.2014;-459,90;29\n"
+       "08.09.2014;-10,00;\n",
+       {"-459.90 7.9", "-29.00 7.9 fee", "-10.00 8.9"},
+       "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; kladný poplatek čten jako "
+       "účtovaný, záporný jako vrácený!!!\n"},
       {"Revolut's fee of 2022 written negative, in two currencies of their own balances",
        "Type,Product,Started Date,Completed Date,Description,Amount,Fee,Currency,State,Balance\n"
        "TOPUP,Current,2024-03-01 10:00:00,2024-03-01 10:00:00,a,1000.00,0.00,CZK,COMPLETED,"

@@ -64,6 +64,9 @@ struct LayoutRules {
   // The columns the description comes from, the first that is not empty;
   // none for the usual message, counter name and item type.
   const char* description[3] = {};
+  // No export seen shows which sign the fee column gives a charge: where
+  // no balance proves it, the signs the file's fees are written with decide.
+  bool feeSignUnknown = false;
 };
 
 // How one statement file is laid out, found from its header line.
