@@ -29,10 +29,10 @@ enum class DebitConvention {
 // What a file's running balance proves of how its rows are read: each
 // booked row's amount, with its fee, must take the balance before it to the
 // balance the row states. Of the ways a file may be written (which amount
-// column, the sign of the fee, the order of the rows) the one under which
-// the most rows add up is taken, the layout's own among equals, and a row
-// that adds up under none is named. The balances of each own account and
-// each currency run apart.
+// column, the sign of the fee, debits with or without a minus, the order of
+// the rows) the one under which the most rows add up is taken, the
+// layout's own among equals, and a row that does not add up under it is
+// named. The balances of each own account and each currency run apart.
 class BalanceProof {
  public:
   // Looks at the rows after the header of `text` that `layout` found,
@@ -50,8 +50,8 @@ class BalanceProof {
   // Whether the balances prove the order of the rows rather than their dates.
   bool orderProven() const { return orderProven_; }
 
-  // Names in `log` each row that adds up under no way of reading it and
-  // each choice that neither the data nor the balances prove.
+  // Names in `log` each row whose balance does not follow from the one
+  // before it and each choice that neither the data nor the balances prove.
   void Report(const std::string& path, const LogLine& log) const;
 
  private:
