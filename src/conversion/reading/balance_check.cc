@@ -138,7 +138,11 @@ bool BalanceCheck::Add(int64_t value, int64_t* sum) {
 }
 
 void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
-                          std::string_view balance) {
+                          std::string_view balance, std::string_view account) {
+  if (!account.empty()) {
+    if (account_.empty()) account_ = account;
+    severalAccounts_ = severalAccounts_ || account != account_;
+  }
   if (!WithinLimit(amount) || !WithinLimit(fee)) {
     tooLarge_ = true;
     return;
@@ -167,8 +171,8 @@ void BalanceCheck::RunningBalances(StatedBalances* running) const {
   newestFirst.hasOpening = newestFirst.hasClosing = true;
   newestFirst.closing = first_.balance + first_.before;
   newestFirst.opening = last_.balance - (total_ - last_.before);
-  bool newest = Later(first_.date, last_.date);
-  if (!newest && !Later(last_.date, first_.date)) {
+  bool newest = orderProven_ ? newestFirst_ : Later(first_.date, last_.date);
+  if (!orderProven_ && !newest && !Later(last_.date, first_.date)) {
     // Rows of one day: the order whose balances add up, and where both do
     // (amounts that cancel), the layout's own.
     const bool oldestFits = oldestFirst.opening + total_ == oldestFirst.closing;
@@ -194,6 +198,14 @@ StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log)
     }
   }
   if (!stated.hasOpening && !stated.hasClosing) return stated;
+  if (severalAccounts_) {
+    // Each account's running balance proves its own rows; no sum of them
+    // all is any account's.
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: řádky více vlastních účtů, zůstatky souboru s položkami nesrovnány\n",
+                 {path});
+    return StatedBalances();
+  }
   if (tooLarge_) {
     LogFormatted(log, LogKind::kFileWarning,
                  "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké\n", {path});

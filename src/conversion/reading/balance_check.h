@@ -40,18 +40,23 @@ class BalanceCheck {
   // The file's decimal mark, for the balances it writes.
   void SetDecimalMark(char mark) { decimalMark_ = mark; }
 
-  // The layout lists its rows newest first: where a running balance fits
-  // both orders, this one is taken.
-  void SetNewestFirst(bool newestFirst) { newestFirst_ = newestFirst; }
+  // The file lists its rows newest first: where a running balance fits
+  // both orders, this one is taken; where the balances of its rows
+  // `proven` the order, it is taken whatever the dates say.
+  void SetNewestFirst(bool newestFirst, bool proven) {
+    newestFirst_ = newestFirst;
+    orderProven_ = proven;
+  }
 
   // A balance the file states in a column of its own (KB Business repeats
   // them on every row); the first one stated counts.
   void StateBalance(bool opening, std::string_view text);
 
   // One row of the account's currency: the amounts of its records in hellers
-  // (the item and its fee, 0 for none) and the balance after it, "" where it
-  // has none.
-  void AddRow(int64_t amount, int64_t fee, const ItemDate& date, std::string_view balance);
+  // (the item and its fee, 0 for none), the balance after it, "" where it
+  // has none, and the own `account` it names, "" for none.
+  void AddRow(int64_t amount, int64_t fee, const ItemDate& date, std::string_view balance,
+              std::string_view account = {});
 
   // A row in another currency, which no balance of the account includes.
   void AddOtherCurrency() { ++otherCurrency_; }
@@ -75,8 +80,13 @@ class BalanceCheck {
   StatedBalances lines_;
   char decimalMark_ = 0;
   bool newestFirst_ = false;
+  bool orderProven_ = false;
   int64_t total_ = 0;
   bool tooLarge_ = false;
+  // The own account of the first row that names one, and whether a row
+  // names another: the file's balances are then no one statement's.
+  std::string account_;
+  bool severalAccounts_ = false;
   int32_t otherCurrency_ = 0;
   BalanceRow first_, last_;
 };

@@ -37,28 +37,58 @@ bool IsItemRow(const CsvRecordReader& row, const StatementLayout& layout, int am
 }  // namespace
 
 // Where several columns could hold the date or the amount, the one that
-// reads on most of the first rows, the likeliest among equals.
+// reads on most of the first booked rows, the likeliest among equals. A row
+// the bank did not book decides nothing: a cancelled transfer was never
+// finished, yet its finishing date is the one the others are booked on.
 ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout) {
-  int dateScore[StatementLayout::kCandidates] = {};
-  int amountScore[StatementLayout::kCandidates] = {};
+  constexpr int kCount = StatementLayout::kCandidates;
+  int dateScore[kCount] = {};
+  int amountScore[kCount] = {};
+  // The first line on which two amount candidates read differently.
+  int differs[kCount][kCount] = {};
+  const int state = layout.Column(ColumnRole::kState);
+  const int impact = layout.Column(ColumnRole::kBalanceImpact);
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
-  for (int row = 0; row < kSampleRows && reader.Next(); ++row) {
-    for (int i = 0; i < StatementLayout::kCandidates; ++i) {
+  for (int row = 0; row < kSampleRows && reader.Next();) {
+    if (BookingOf(reader.Field(state), reader.Field(impact)) != BookingState::kBooked) continue;
+    ++row;
+    AmountReading amounts[kCount];
+    for (int i = 0; i < kCount; ++i) {
       ItemDate date;
       if (ReadItemDate(reader.Field(layout.dateCandidates[i]), &date)) ++dateScore[i];
-      const AmountStatus status =
-          ReadAmount(reader.Field(layout.amountCandidates[i]), AmountRules::kBankExport).status;
+      amounts[i] = ReadAmount(reader.Field(layout.amountCandidates[i]), AmountRules::kBankExport);
+      const AmountStatus status = amounts[i].status;
       if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
+      for (int j = 0; j < i; ++j) {
+        const bool bothRead =
+            status == AmountStatus::kRead && amounts[j].status == AmountStatus::kRead;
+        if (bothRead && amounts[i].hellers != amounts[j].hellers && differs[i][j] == 0) {
+          differs[i][j] = differs[j][i] = reader.lineNumber();
+        }
+      }
     }
   }
   int date = 0, amount = 0;
-  for (int i = 1; i < StatementLayout::kCandidates; ++i) {
+  for (int i = 1; i < kCount; ++i) {
     if (dateScore[i] > dateScore[date]) date = i;
     if (amountScore[i] > amountScore[amount]) amount = i;
   }
   ChosenColumns chosen;
   chosen.date = layout.dateCandidates[date];
   chosen.amount = layout.amountCandidates[amount];
+  chosen.amounts[0] = chosen.amount;
+  int alternatives = 1;
+  for (int i = 0; i < kCount; ++i) {
+    if (i == amount || layout.amountCandidates[i] < 0 || differs[i][amount] == 0 ||
+        amountScore[i] != amountScore[amount]) {
+      continue;
+    }
+    chosen.amounts[alternatives++] = layout.amountCandidates[i];
+    if (chosen.tiedAmount < 0 && layout.amountRanks[i] == layout.amountRanks[amount]) {
+      chosen.tiedAmount = layout.amountCandidates[i];
+      chosen.tieLine = differs[i][amount];
+    }
+  }
   return chosen;
 }
 

@@ -15,6 +15,14 @@ namespace tarvolo {
 struct ChosenColumns {
   int date = -1;
   int amount = -1;
+  // The chosen amount column and the others that read on as many rows but
+  // give other amounts, -1 after the last: a running balance decides among
+  // them.
+  int amounts[StatementLayout::kCandidates] = {-1, -1, -1, -1};
+  // An equal of the chosen amount column (of its name's rank) that gives
+  // other amounts, first on line `tieLine`; -1 for none.
+  int tiedAmount = -1;
+  int tieLine = 0;
 };
 
 // Lets a layout name several columns that could hold the date or the amount.

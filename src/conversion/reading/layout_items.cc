@@ -45,8 +45,13 @@ int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount
     sink_(item);
     report_->Item(false);
   }
-  // Most rows state no fee beside their amount.
-  return row.incoming() || row.Field(ColumnRole::kFee).empty() ? 0 : AppendFee(row, item);
+  // Most rows state no fee beside their amount; a fee the amount holds
+  // already is no item of its own.
+  if (row.incoming() || row.Field(ColumnRole::kFee).empty() ||
+      fee_ == FeeConvention::kWithinAmount) {
+    return 0;
+  }
+  return AppendFee(row, item);
 }
 
 // A fee charged beside the item becomes an item of its own right after it,
@@ -62,7 +67,7 @@ int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   }
   // Revolut's and Wise's fee is a charge written as a positive number;
   // PayPal's and Air Bank's carry the sign of their effect on the balance.
-  const int64_t amount = feeIsEffect_ ? fee.hellers : -fee.hellers;
+  const int64_t amount = fee_ == FeeConvention::kEffect ? fee.hellers : -fee.hellers;
   if (amount == 0) return 0;
   const std::string code = row.FeeCurrency(fee);
   if (!code.empty() && code != currency_) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "conversion/reading/balance_proof.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/layout_row.h"
@@ -19,9 +20,9 @@ class LayoutItems {
   // `currency` is the statement's, decided before the first row;
   // `ownAccountColumn` holds the file's own account on every row, -1 for
   // none.
-  LayoutItems(const std::string& currency, bool feeIsEffect, const ItemSink& sink,
+  LayoutItems(const std::string& currency, FeeConvention fee, const ItemSink& sink,
               LayoutReport* report)
-      : currency_(currency), feeIsEffect_(feeIsEffect), sink_(sink), report_(report) {}
+      : currency_(currency), fee_(fee), sink_(sink), report_(report) {}
   void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
 
   // Hands over the items of `row`, booked on `date`, of `amount` with its
@@ -32,7 +33,7 @@ class LayoutItems {
   int64_t AppendFee(LayoutRow& row, const StatementItem& payment);
 
   const std::string& currency_;
-  bool feeIsEffect_;
+  FeeConvention fee_;
   const ItemSink& sink_;
   LayoutReport* report_;
   int ownAccountColumn_ = -1;

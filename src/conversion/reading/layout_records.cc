@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "conversion/reading/balance_proof.h"
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/file_account.h"
 #include "conversion/reading/layout_file_scan.h"
@@ -27,15 +28,17 @@ class LayoutReader {
         layout_(layout),
         log_(log),
         path_(path),
+        proof_(text, layout),
         report_(path, log),
-        row_(text, layout, ChooseColumns(text, layout), &balance_, &report_),
-        items_(currency_, layout.rules.feeIsEffect, sink, &report_),
+        row_(text, layout, proof_.columns(), &balance_, &report_),
+        items_(currency_, proof_.fee(), sink, &report_),
         statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
                         layout.Column(ColumnRole::kClosingBalance) >= 0) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     ReadPreamble();
-    balance_.SetNewestFirst(layout_.rules.newestFirst);
+    balance_.SetNewestFirst(proof_.newestFirst(), proof_.orderProven());
+    row_.SetDebits(proof_.debits());
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
@@ -48,6 +51,7 @@ class LayoutReader {
       reading->refusal = report_.Refusal(layout_);
       return;
     }
+    proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
     reading->stated = balance_.Report(path_, log_);
     if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
@@ -136,7 +140,8 @@ class LayoutReader {
     }
     if (InOtherCurrency(line, amount)) return;
     const int64_t fee = items_.Append(row_, date, amount.hellers);
-    balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance));
+    balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
+                    row_.Column(proof_.accountColumn()));
     // KB Business states the statement's balances on every row.
     if (statesBalances_) {
       balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
@@ -188,6 +193,7 @@ class LayoutReader {
   std::string currency_;
   BalanceCheck balance_;
   FileSelfDescription self_;
+  BalanceProof proof_;
   LayoutReport report_;
   LayoutRow row_;
   LayoutItems items_;

@@ -115,9 +115,14 @@ AmountStatus LayoutRow::Amount(AmountReading* amount, std::string_view* shown) {
   if (d != AmountStatus::kRead && d != AmountStatus::kEmpty) return *amount = debit, d;
   if (c == AmountStatus::kEmpty && d == AmountStatus::kEmpty) return AmountStatus::kEmpty;
   *amount = c == AmountStatus::kRead ? credit : debit;
-  // A debit column holds the amount paid, written with or without its minus.
-  amount->hellers = (c == AmountStatus::kRead ? credit.hellers : 0) -
-                    (d == AmountStatus::kRead ? std::abs(debit.hellers) : 0);
+  // A debit column holds the amount paid, written with or without its
+  // minus; where it holds both, the balances may tell which is a refund.
+  int64_t paid = std::abs(debit.hellers);
+  if (debits_ != DebitConvention::kEitherSign) {
+    paid = debits_ == DebitConvention::kPositive ? debit.hellers : -debit.hellers;
+  }
+  amount->hellers =
+      (c == AmountStatus::kRead ? credit.hellers : 0) - (d == AmountStatus::kRead ? paid : 0);
   amount->signWritten = true;
   return AmountStatus::kRead;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/reading/balance_check.h"
+#include "conversion/reading/balance_proof.h"
 #include "conversion/reading/csv_record.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_file_scan.h"
@@ -61,6 +62,13 @@ class LayoutRow {
   // The amount of the row: its amount column, or credit minus debit;
   // `shown` gets the text a warning names.
   AmountStatus Amount(AmountReading* amount, std::string_view* shown);
+  // How the debit column writes a payment: by default with or without its
+  // minus alike.
+  void SetDebits(DebitConvention debits) { debits_ = debits; }
+  // A value of the row's `role` column, the file's decimal mark deciding.
+  AmountStatus Value(ColumnRole role, AmountReading* value) {
+    return ReadAmount(Field(role), value);
+  }
   // An amount written without a sign takes it from the direction column;
   // false, with a warning, where that cannot tell. A written sign that the
   // direction contradicts is kept, with a warning.
@@ -127,6 +135,7 @@ class LayoutRow {
   bool dateOrderKnown_ = false;
   char decimalMark_ = 0;
   bool decimalMarkKnown_ = false;
+  DebitConvention debits_ = DebitConvention::kEitherSign;
 
   const std::string_view* fields_ = nullptr;
   size_t fieldCount_ = 0;

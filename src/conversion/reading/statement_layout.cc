@@ -229,6 +229,7 @@ struct KnownLayout {
 // -25,00); rows are listed oldest first unless the layout says otherwise.
 constexpr LayoutRules kCharges = {};
 constexpr LayoutRules kFeeEffects = {true};
+constexpr LayoutRules kRaiffeisen = {true, false, false, false, {}, true};
 constexpr LayoutRules kPayPal = {true, true};
 constexpr LayoutRules kRevolut = {
     false, false, false, false, {"description", "reference", "payer"}};
@@ -242,7 +243,7 @@ constexpr KnownLayout kKnownLayouts[] = {
     {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges},
     {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges},
     {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard},
-    {"Raiffeisenbank", {"zauctovana castka"}, kFeeEffects},
+    {"Raiffeisenbank", {"zauctovana castka"}, kRaiffeisen},
     {"Air Bank", {"smer uhrady"}, kFeeEffects},
     {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges},
     {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges},
@@ -286,7 +287,6 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
   StatementLayout& layout = match->layout;
   int rank[kColumnRoleCount] = {};
   int dateRanks[StatementLayout::kCandidates] = {};
-  int amountRanks[StatementLayout::kCandidates] = {};
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string name = NormaliseColumnName(fields[i]);
     bool known = false;
@@ -301,7 +301,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
       if (entry.role == ColumnRole::kBookingDate) {
         AddCandidate(static_cast<int>(i), entry.rank, layout.dateCandidates, dateRanks);
       } else if (entry.role == ColumnRole::kAmount) {
-        AddCandidate(static_cast<int>(i), entry.rank, layout.amountCandidates, amountRanks);
+        AddCandidate(static_cast<int>(i), entry.rank, layout.amountCandidates, layout.amountRanks);
       }
     }
     if (known) ++match->recognised;

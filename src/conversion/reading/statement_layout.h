@@ -64,6 +64,9 @@ struct LayoutRules {
   // The columns the description comes from, the first that is not empty;
   // none for the usual message, counter name and item type.
   const char* description[3] = {};
+  // No export seen shows which sign the fee column gives a charge: where
+  // no balance proves it, the signs the file's fees are written with decide.
+  bool feeSignUnknown = false;
 };
 
 // How one statement file is laid out, found from its header line.
@@ -88,6 +91,9 @@ struct StatementLayout {
   static constexpr int kCandidates = 4;
   int dateCandidates[kCandidates];
   int amountCandidates[kCandidates];
+  // How likely each amount candidate's name is, the lower the likelier:
+  // candidates of one rank are equals that only the data tell apart.
+  int amountRanks[kCandidates] = {};
 
   StatementLayout() {
     for (int& c : column) c = -1;

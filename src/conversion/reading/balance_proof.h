@@ -1,0 +1,104 @@
+#ifndef TARVOLO_CONVERSION_READING_BALANCE_PROOF_H_
+#define TARVOLO_CONVERSION_READING_BALANCE_PROOF_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "conversion/reading/layout_file_scan.h"
+#include "conversion/reading/statement_layout.h"
+#include "conversion/values/log_line.h"
+
+namespace tarvolo {
+
+// How a fee beside the amount moves the balance.
+enum class FeeConvention {
+  kCharge,        // a charge written as a positive number; a negative one is a fee refunded
+  kEffect,        // its effect on the balance: -25,00 for a fee charged
+  kWithinAmount,  // the amount holds it already: no item of its own
+};
+
+// How a debit column, beside a credit column, writes a payment.
+enum class DebitConvention {
+  kEitherSign,  // with or without its minus alike
+  kPositive,    // without: a negative debit is money returned
+  kMinus,       // with it: a positive debit is money returned
+};
+
+// What a file's running balance proves of how its rows are read: each
+// booked row's amount, with its fee, must take the balance before it to the
+// balance the row states. Of the ways a file may be written (which amount
+// column, the sign of the fee, debits with or without a minus, the order of
+// the rows) the one under which the most rows add up is taken, the
+// layout's own among equals, and a row that does not add up under it is
+// named. The balances of each own account and each currency run apart.
+class BalanceProof {
+ public:
+  // Looks at the rows after the header of `text` that `layout` found,
+  // before any of them is read for its items.
+  BalanceProof(std::string_view text, const StatementLayout& layout);
+
+  // The columns the rows are read by.
+  const ChosenColumns& columns() const { return columns_; }
+  FeeConvention fee() const { return fee_; }
+  DebitConvention debits() const { return debits_; }
+  bool newestFirst() const { return newestFirst_; }
+  // The column that names the own account or the pocket a row is of, -1
+  // for none.
+  int accountColumn() const { return accountColumn_; }
+  // Whether the balances prove the order of the rows rather than their dates.
+  bool orderProven() const { return orderProven_; }
+
+  // Names in `log` each row whose balance does not follow from the one
+  // before it and each choice that neither the data nor the balances prove.
+  void Report(const std::string& path, const LogLine& log) const;
+
+ private:
+  struct Row;
+  struct Convention {
+    int amount = 0;  // among columns_.amounts
+    FeeConvention fee = FeeConvention::kCharge;
+    DebitConvention debits = DebitConvention::kEitherSign;
+    bool newestFirst = false;
+  };
+  // A row whose balance does not follow from the one before it.
+  struct Mismatch {
+    int line;
+    int64_t before, moved, balance;
+  };
+
+  void Collect(std::string_view text, const StatementLayout& layout, std::vector<Row>* rows);
+  void Settle(const std::vector<Row>& rows);
+  int Failures(const std::vector<Row>& rows, const Convention& convention,
+               std::vector<Mismatch>* mismatches) const;
+
+  ChosenColumns columns_;
+  int accountColumn_;
+  // The amount column the data alone choose.
+  int ownAmount_;
+  int alternatives_ = 1;
+  // The header's names of the amount columns, for the log.
+  std::string names_[StatementLayout::kCandidates];
+  FeeConvention fee_;
+  DebitConvention debits_ = DebitConvention::kEitherSign;
+  bool newestFirst_;
+  bool amountProven_ = false;
+  bool feeProven_ = false;
+  bool debitsProven_ = false;
+  bool orderProven_ = false;
+  // Fees other than zero, by the sign they are written with.
+  int32_t feesPositive_ = 0;
+  int32_t feesNegative_ = 0;
+  // Debits other than zero, likewise.
+  int32_t debitsPositive_ = 0;
+  int32_t debitsNegative_ = 0;
+  int chains_ = 0;
+  std::vector<Mismatch> mismatches_;
+  // The layout's fee sign is no bank's documented one.
+  bool feeUnconfirmed_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_BALANCE_PROOF_H_
