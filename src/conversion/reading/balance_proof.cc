@@ -80,7 +80,7 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
       newestFirst_(layout.rules.newestFirst),
       feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown) {
-  accountColumn_ = OwnAccountColumn(text, layout);
+  accountColumn_ = OwnAccountColumn(text, layout, std::string());
   if (accountColumn_ < 0) accountColumn_ = PocketColumn(text, layout);
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
     ++alternatives_;
@@ -151,7 +151,7 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
       if (a > 0) readers[a].Start(record);
       std::string_view shown;
       row.read[a] = readers[a].Amount(&amount, &shown) == AmountStatus::kRead &&
-                    readers[a].ApplyDirection(&amount) && WithinLimit(amount.hellers);
+                    readers[a].ApplyDirection(&amount, shown) && WithinLimit(amount.hellers);
       row.amounts[a] = amount.hellers;
       any = any || row.read[a];
     }
@@ -179,7 +179,7 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
       AmountReading stated = ReadAmount(balance, AmountRules::kBankExport, mark);
       if (stated.status == AmountStatus::kAmbiguous && !markKnown) {
         markKnown = true;
-        mark = FileDecimalMark(text, layout, columns_.amount);
+        mark = FileDecimalMark(text, layout, columns_.amount, columns_.date);
         stated = ReadAmount(balance, AmountRules::kBankExport, mark);
       }
       row.hasBalance = stated.status == AmountStatus::kRead && WithinLimit(stated.hellers);
