@@ -173,5 +173,80 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
   }
 }
 
+// Files a hostile user made: each gives its items, or names the lines it
+// leaves out, or is refused with why.
+TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
+  const ExportOutcome kWritten = ExportOutcome::kWritten;
+  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
+  const ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
+  const std::string fiveRows = "1.9.2014;1\n2.9.2014;1\n3.9.2014;1\n4.9.2014;1\n5.9.2014;1\n";
+  const std::string fiveItems =
+      "0000000001002+0000000001002+0000000001002+0000000001002+0000000001002";
+  const std::string revolut =
+      "Type,Product,Started Date,Completed Date,Description,Amount,Fee,"
+      "Currency,State,Balance\n";
+  struct Case {
+    const char* what;
+    std::string content;
+    ExportOutcome outcome;
+    std::string amounts;  // amount and code of each record
+    std::string logged;   // a part of the log
+  } cases[] = {
+      {"named columns of Servis24's count are read by their names",
+       "Číslo;Datum;Částka;Směr;Měna;VS;A;B;C;D;Zpráva\n"
+       "1;05/01/2024;12.500,00;Příchozí;CZK;;;;;;a\n2;20/01/2024;300,00;Odchozí;CZK;;;;;;b\n",
+       kWritten, "0000012500002+0000000300001", "rozpoznán formát obecný CSV"},
+      {"items whose message begins like a balance",
+       "Datum;Částka;Zpráva\n1.9.2014;500,00;Zůstatek k 31.12.2013 převeden\n"
+       "2.9.2014;-100,00;Konečný zůstatek účtu vyplacen\n",
+       kWritten, "0000000500002+0000000100001", "s položkou 2"},
+      {"CR alone ends a line", "Datum;Částka\r1.9.2014;5\r2.9.2014;6\r", kWritten,
+       "0000000005002+0000000006002", "řádků souboru 3"},
+      {"Servis24 with CR alone", "h\r1;2014/09/01;5;;;;;;;;a\r", kWritten, "0000000005002",
+       "čten jako Servis24"},
+      {"a line of no CSV is no empty statement", "Výpis z účtu", kNothing, "",
+       "soubor nemá žádný řádek s daty"},
+      {"Servis24 rows without a header keep their first row",
+       "1;2014/09/01;5;;;;;;;;a\r\n2;2014/09/02;6;;;;;;;;b\r\n", kWritten,
+       "0000000005002+0000000006002", "řádků souboru 2: s položkou 2"},
+      {"a savings pocket's rows are not the account's",
+       revolut + "TOPUP,Current,2022-01-30 10:00:00,2022-01-30 10:00:05,Top-Up,500.00,0.00,CZK,"
+                 "COMPLETED,1500.50\n"
+                 "TRANSFER,Savings,2022-01-31 10:00:00,2022-01-31 10:00:00,To pocket,200.00,0.00,"
+                 "CZK,COMPLETED,200.00\n",
+       kWritten, "0000000500002", "nezaúčtované 1 (produkt Savings 1)"},
+      {"more pending rows than completed ones",
+       revolut + "TOPUP,Current,2022-01-30 10:00:00,2022-01-30 10:00:05,Top-Up,500.00,0.00,CZK,"
+                 "COMPLETED,1500.50\n"
+                 "CARD_PAYMENT,Current,2022-02-03 12:00:00,,a,-1.00,0.00,CZK,PENDING,\n"
+                 "CARD_PAYMENT,Current,2022-02-03 12:00:00,,b,-2.00,0.00,CZK,PENDING,\n"
+                 "CARD_PAYMENT,Current,2022-02-03 12:00:00,,c,-3.00,0.00,CZK,PENDING,\n",
+       kWritten, "0000000500002", "nezaúčtované 3 (PENDING 3)"},
+      {"a field more than the header, not empty",
+       "Datum;Částka;Zpráva\n" + fiveRows + "6.9.2014;7;a;b\n", kWarned, fiveItems,
+       "řádek 7: řádek má 4 polí, hlavička jen 3, řádek vynechán!!!"},
+      {"a separator in a message moves the symbol",
+       "Datum,Zpráva,VS,Částka\n1.9.2014,a,1,1\n2.9.2014,b,2,1\n3.9.2014,c,3,1\n"
+       "4.9.2014,d,4,1\n5.9.2014,Nájem, září,2014,500.00\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: řádek má 5 polí, hlavička jen 4"},
+      {"a decimal comma unquoted in a comma-separated file",
+       "Datum,Částka\n1.9.2014,1\n2.9.2014,1\n3.9.2014,1\n4.9.2014,1\n5.9.2014,-12500,50\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: řádek má 3 polí, hlavička jen 2"},
+      {"two readings that give other items",
+       "Číslo;Datum;Částka;Účet;Název;Poznámka;Měna;X;KS;SS;Zpráva\n"
+       "1;2014/09/01;5;;;7;;;;;a\n2;2014/09/02;6;;;8;;;;;b\n",
+       kNothing, "", "formát obecný CSV i Servis24 se daty potvrzují, ale dávají jiné položky"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
+    if (c.outcome != kNothing) {
+      EXPECT_EQ(Amounts(), c.amounts) << c.what;
+    }
+    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo
