@@ -125,13 +125,6 @@ bool ReadServisDate(CsvFieldSpan field, CivilDate& date, bool* real) {
   return whole;
 }
 
-bool HasDigit(const char* text) {
-  for (; *text != '\0'; ++text) {
-    if (*text >= '0' && *text <= '9') return true;
-  }
-  return false;
-}
-
 void Report(std::vector<FieldCut>* reports, FieldCut report) {
   if (reports) reports->push_back(std::move(report));
 }
@@ -198,10 +191,9 @@ const char* LineEnd(const char* line, const char* lineFeed) {
   return end != nullptr ? end : lineFeed;
 }
 
-// Reads the item of one line and hands it to `sink`; returns whether its
-// date and amount read. `lineFeed` is the LF that ends the line, or null
-// when a NUL comes first.
-bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+// Reads the item of one line and hands it to `sink`. `lineFeed` is the LF
+// that ends the line, or null when a NUL comes first.
+void ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
               const ItemSink& sink, std::vector<FieldCut>* reports) {
   CsvFieldSpan fields[kMessageColumn];
   SplitCsvLine(line, LineEnd(line, lineFeed), fields, kMessageColumn);
@@ -224,7 +216,6 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
     Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountPartlyRead, texts.amount});
   }
   sink(item);
-  return dateRead && HasDigit(texts.amount);
 }
 
 // A line whose every field reads as empty text (nothing, or only separators,
@@ -345,21 +336,12 @@ size_t CountItemLines(const char* statementText) {
   return count;
 }
 
-bool ReadServis24Items(const char* statementText, const ItemSink& sink,
-                       std::vector<FieldCut>* reports, ReadingConfirmation* confirmation,
-                       size_t giveUpBeyond) {
+void ReadServis24Items(const char* statementText, const ItemSink& sink,
+                       std::vector<FieldCut>* reports) {
   CivilDate date;
-  ReadingConfirmation counted;
-  const int64_t lines = static_cast<int64_t>(giveUpBeyond);
-  bool completed = true;
   ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
-    if (!completed) return;
-    ++counted.dataLines;
-    if (ReadLine(line, lineFeed, lineNumber, date, sink, reports)) ++counted.readable;
-    if (lines > 0 && 2 * (counted.dataLines - counted.readable) > lines) completed = false;
+    ReadLine(line, lineFeed, lineNumber, date, sink, reports);
   });
-  if (confirmation) *confirmation = counted;
-  return completed;
 }
 
 void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines) {

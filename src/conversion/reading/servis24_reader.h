@@ -64,19 +64,14 @@ void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Line
 // after the first but those whose fields are all empty.
 size_t CountItemLines(const char* statementText);
 
-// Reads a Servis24 statement by position: the first line is skipped unread,
-// every other line that is not empty is an item (date from column 2 as
-// YYYY/MM/DD, its parts kept from the line before where they are missing;
-// amount from column 3; counter account from column 4; symbols from 6, 9,
-// 10; the message from 11), handed to `sink` in order. Faults of a line go
-// to `reports` (when given); `confirmation` (when given) counts the lines
-// the date and amount read on. With `giveUpBeyond` (the file's count of
-// item lines), the reading stops as soon as the lines it could not read are
-// more than half of them, when no rest of the file can confirm it, and
-// returns false.
-bool ReadServis24Items(const char* statementText, const ItemSink& sink,
-                       std::vector<FieldCut>* reports, ReadingConfirmation* confirmation = nullptr,
-                       size_t giveUpBeyond = 0);
+// Reads a Servis24 statement by position as its records have always been
+// built: the first line is skipped unread, every other line that is not
+// empty is an item (date from column 2 as YYYY/MM/DD, its parts kept from
+// the line before where they are missing; amount from column 3; counter
+// account from column 4; symbols from 6, 9, 10; the message from 11),
+// handed to `sink` in order. Faults of a line go to `reports` (when given).
+void ReadServis24Items(const char* statementText, const ItemSink& sink,
+                       std::vector<FieldCut>* reports);
 
 }  // namespace tarvolo
 
