@@ -315,6 +315,15 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
   }
 }
 
+bool DateColumnHasDigit(const char* line, const char* end) {
+  CsvFieldSpan fields[kDateColumn];
+  SplitCsvLine(line, end, fields, kDateColumn);
+  const CsvFieldSpan date = fields[kDateColumn - 1];
+  return date.first != nullptr && std::find_if(date.first, date.end, [](char c) {
+                                    return c >= '0' && c <= '9';
+                                  }) != date.end;
+}
+
 // The header of Servis24's exports names its amount and counter account
 // columns where its items have them.
 bool IsServis24Header(const char* line, const char* end) {
@@ -354,7 +363,9 @@ void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Line
     }
     StrictLine read;
     ReadStrictLine(line, end, &read);
-    if (lineNumber == 1 && !read.fault.empty()) {
+    // A header names its date column; a first line with a date there, even
+    // one that does not read, is a row.
+    if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
       lines->header = 1;
       lines->servis24Header = IsServis24Header(line, end);
       return;

@@ -23,6 +23,9 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
       {row + "\r\n" + row + "\n" + row + "\r" + row, 4, 0, 0, 4, "", true},
       {"h\r\n" + row + "\r\n;;;\r\n\r\n" + row + "\r\n", 5, 1, 2, 2, "", true},
       {"h\n1;2014/02/30;5;;;;;;;;a\n", 2, 1, 0, 0, "2: datum 2014/02/30 není skutečný den", false},
+      // A first line with a date is a row, read or named.
+      {"1;2014/02/30;5;;;;;;;;a\n" + row + "\n" + row + "\n" + row + "\n" + row + "\n", 5, 0, 0, 4,
+       "1: datum 2014/02/30 není skutečný den", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;24.9.2014;5;;;;;;;;a\n", 5, 1, 0, 3,
        "5: datum \"24.9.2014\" není ve tvaru RRRR/MM/DD", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;12.500;;;;;;;;a\n", 5, 1, 0, 3,
