@@ -44,10 +44,11 @@ nothing='Nebyly načteny žádné položky nebo soubory!!!\n'
 line='1;2014/09/24;-1234,50;000019-0123456789/0800;Najemce;12345;CZK;;0308;;Najem\r\n'
 
 : >empty.csv
-run "empty file" 1 "Převádím soubor empty.csv\n$nothing" empty.csv
+no_data='formát nerozpoznán (hlavička nenalezena, Servis24 nelze použít, soubor nemá žádný řádek s daty), soubor nebyl převeden!!!'
+run "empty file" 1 "Převádím soubor empty.csv\nSoubor empty.csv: $no_data\n$nothing" empty.csv
 
 printf 'h;h\r\n' >header.csv
-run "header only" 1 "Převádím soubor header.csv\n$nothing" header.csv
+run "header only" 1 "Převádím soubor header.csv\nSoubor header.csv: $no_data\n$nothing" header.csv
 
 mkdir folder.csv
 run "directory as a file" 1 "Převádím soubor folder.csv\nSoubor folder.csv nelze přečíst!!!\n$nothing" \
@@ -55,6 +56,7 @@ run "directory as a file" 1 "Převádím soubor folder.csv\nSoubor folder.csv ne
 
 { printf "h\r\n$line"; printf '\000'; printf "$line"; } >s-nulou.csv
 run "NUL byte" 3 "Převádím soubor s-nulou.csv
+Soubor s-nulou.csv: čten jako Servis24, převedeno 1 položek, řádků souboru 2: hlavička a úvod 1, s položkou 1
 Soubor s-nulou.csv obsahuje na řádku 3 nulový bajt, zbytek souboru nebyl převeden!!!
 Načteno 1 položek, starý zůstatek 1000.50 Kč, nový -234.00 Kč
 Celkem příchozí platby 0.00 Kč, odchozí platby 1234.50 Kč
@@ -65,6 +67,7 @@ check "NUL byte: header and one record" test "$(stat -c %s export.gpc)" = 260
 
 printf "h\r\n$line" >good.csv
 run "line break in the account" 1 "Převádím soubor good.csv
+Soubor good.csv: čten jako Servis24, převedeno 1 položek, řádků souboru 2: hlavička a úvod 1, s položkou 1
 Číslo nebo název účtu obsahuje konec řádku, soubor nelze zapsat!!!\n" --account $'20001\r45399' good.csv
 
 printf 'earlier' >export.gpc

@@ -97,21 +97,27 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
        "Číslo kreditní karty;Držitel karty;Datum transakce;Popis\r\n"
        "1234;Jan;19.06.2019;CZK\r\n",
        kNothing, "",
-       "formát nerozpoznán (hlavička nenalezena, sloupec 2 neobsahuje data RRRR/MM/DD), soubor "
-       "nebyl převeden!!!"},
+       "formát nerozpoznán (hlavička nenalezena, Servis24 nelze použít, nečitelných řádků 1 z 1, "
+       "první řádek 2: řádek má 4 polí, Servis24 jich píše nejméně 11), soubor nebyl převeden!!!"},
       {"UTF-8 with a character Windows-1250 lacks keeps its layout",
        // In UTF-8, written out byte by byte: "Zpráva", "Čaj → káva".
        "\"Datum\";\"Objem\";\"Zpr\xC3\xA1va\"\n\"01.09.2014\";\"-2000,50\";\"\xC4\x8C"
        "aj \xE2\x86\x92 k\xC3\xA1va\"\n",
-       kWritten, "0000002000501", "rozpoznán formát Fio banka"},
+       kWritten, "0000002000501", "rozpoznán formát obecný CSV"},
       {"a lone mark before three digits, decided by the file's other amounts",
        "Datum;Částka\n1.9.2014;1,500\n2.9.2014;2,50\n", kWritten, "0000000001502+0000000002502",
        ""},
       {"a lone mark the file does not decide", "Datum;Částka\n1.9.2014;1,500\n2.9.2014;7\n",
        kWarned, "0000000007002", "nelze rozhodnout, zda je čárka nebo tečka desetinná"},
       {"inconsistent groups and too many decimals",
-       "Datum;Částka\n1.9.2014;1,000,50\n2.9.2014;0,125\n3.9.2014;1,5\n4.9.2014;2,5\n", kWarned,
-       "0000000001502+0000000002502", "částku 1,000,50 nelze přečíst"},
+       "Datum;Částka\n1.9.2014;1,000,50\n2.9.2014;0,125\n3.9.2014;1,5\n4.9.2014;2,5\n"
+       "5.9.2014;1\n6.9.2014;1\n7.9.2014;1\n8.9.2014;1\n",
+       kWarned,
+       "0000000001502+0000000002502+0000000001002+0000000001002+0000000001002+0000000001002",
+       "částku 1,000,50 nelze přečíst"},
+      {"more rows that do not read than a few: the reading is not confirmed",
+       "Datum;Částka\n1.9.2014;1,000,50\n2.9.2014;0,125\n3.9.2014;1,5\n4.9.2014;2,5\n", kNothing,
+       "", "nečitelných řádků 2 z 4, první řádek 2: částku 1,000,50 nelze přečíst"},
       {"accounting forms and a currency in the amount",
        "Datum;Částka\n1.9.2014;(1 234,50)\n2.9.2014;100,00-\n3.9.2014;1 234,50 Kč\n", kWritten,
        "0000001234501+0000000100001+0000001234502", ""},
@@ -138,16 +144,18 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
        "Datum;Částka;Popis\n31.08.2014;1000,00;Počáteční zůstatek\n1.9.2014;-100,00;Nájem\n"
        "30.09.2014;800,00;Konečný zůstatek\n",
        kWarned, "0000000100001", "rozdíl -100.00 Kč!!!"},
-      {"a row with an amount but no date is named", "Datum;Částka\n1.9.2014;5\n;6\n2.9.2014;7\n",
-       kWarned, "0000000005002+0000000007002", "řádek 3: datum  nelze přečíst, řádek vynechán!!!"},
+      {"a row with an amount but no date is named",
+       "Datum;Částka\n1.9.2014;5\n;6\n2.9.2014;7\n3.9.2014;8\n", kWarned,
+       "0000000005002+0000000007002+0000000008002", "řádek 3: datum chybí, řádek vynechán!!!"},
       {"zero amounts give no record", "Datum;Částka\n1.9.2014;0,00\n2.9.2014;7\n", kWritten,
-       "0000000007002", "vynecháno 1 s nulovou částkou"},
+       "0000000007002", "s nulovou částkou 1"},
       {"day and month not told apart in a file of no known bank",
        "Datum;Částka\n02/03/2014;5\n04/05/2014;6\n", kWarned, "0000000005002+0000000006002",
        "čtena jako den/měsíc/rok"},
-      {"a Servis24 amount with text after its number keeps its reading, named",
-       "h\r\n1;2014/09/01;1.234,50;;;;;;;;a\r\n2;2014/09/02;-40,00 EUR;;;;;;;;b\r\n", kWarned,
-       "0000000001232+0000000040001", "částka „-40,00 EUR“ nebyla přečtena celá"},
+      {"amounts Servis24 does not write make no Servis24 rows",
+       "h\r\n1;2014/09/01;1.234,50;;;;;;;;a\r\n2;2014/09/02;-40,00 EUR;;;;;;;;b\r\n", kNothing, "",
+       "Servis24 nelze použít, nečitelných řádků 2 z 2, první řádek 2: částku \"1.234,50\" nelze "
+       "přečíst celou"},
       {"a day above 12 tells the order", "Datum;Částka\n02/03/2014;5\n04/25/2014;6\n", kWritten,
        "0000000005002+0000000006002", ""},
       {"text after a NUL byte is not read",
@@ -165,6 +173,82 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
   }
 }
 
+// Files a hostile user made: each gives its items, or names the lines it
+// leaves out, or is refused with why.
+TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
+  const ExportOutcome kWritten = ExportOutcome::kWritten;
+  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
+  const ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
+  const std::string fiveRows = "1.9.2014;1\n2.9.2014;1\n3.9.2014;1\n4.9.2014;1\n5.9.2014;1\n";
+  const std::string fiveItems =
+      "0000000001002+0000000001002+0000000001002+0000000001002+0000000001002";
+  const std::string revolut =
+      "Type,Product,Started Date,Completed Date,Description,Amount,Fee,"
+      "Currency,State,Balance\n";
+  struct Case {
+    const char* what;
+    std::string content;
+    ExportOutcome outcome;
+    std::string amounts;  // amount and code of each record
+    std::string logged;   // a part of the log
+  } cases[] = {
+      {"named columns of Servis24's count are read by their names",
+       "Číslo;Datum;Částka;Směr;Měna;VS;A;B;C;D;Zpráva\n"
+       "1;05/01/2024;12.500,00;Příchozí;CZK;;;;;;a\n2;20/01/2024;300,00;Odchozí;CZK;;;;;;b\n",
+       kWritten, "0000012500002+0000000300001", "rozpoznán formát obecný CSV"},
+      {"items whose message begins like a balance",
+       "Datum;Částka;Zpráva\n1.9.2014;500,00;Zůstatek k 31.12.2013 převeden\n"
+       "2.9.2014;-100,00;Konečný zůstatek účtu vyplacen\n",
+       kWritten, "0000000500002+0000000100001", "s položkou 2"},
+      {"CR alone ends a line", "Datum;Částka\r1.9.2014;5\r2.9.2014;6\r", kWritten,
+       "0000000005002+0000000006002", "řádků souboru 3"},
+      {"Servis24 with CR alone", "h\r1;2014/09/01;5;;;;;;;;a\r", kWritten, "0000000005002",
+       "čten jako Servis24"},
+      {"a line of no CSV is no empty statement", "Výpis z účtu", kNothing, "",
+       "soubor nemá žádný řádek s daty"},
+      {"Servis24 rows without a header keep their first row",
+       "1;2014/09/01;5;;;;;;;;a\r\n2;2014/09/02;6;;;;;;;;b\r\n", kWritten,
+       "0000000005002+0000000006002", "řádků souboru 2: s položkou 2"},
+      {"a savings pocket's rows are not the account's",
+       revolut + "TOPUP,Current,2022-01-30 10:00:00,2022-01-30 10:00:05,Top-Up,500.00,0.00,CZK,"
+                 "COMPLETED,1500.50\n"
+                 "TRANSFER,Savings,2022-01-31 10:00:00,2022-01-31 10:00:00,To pocket,200.00,0.00,"
+                 "CZK,COMPLETED,200.00\n",
+       kWritten, "0000000500002", "nezaúčtované 1 (produkt Savings 1)"},
+      {"more pending rows than completed ones",
+       revolut + "TOPUP,Current,2022-01-30 10:00:00,2022-01-30 10:00:05,Top-Up,500.00,0.00,CZK,"
+                 "COMPLETED,1500.50\n"
+                 "CARD_PAYMENT,Current,2022-02-03 12:00:00,,a,-1.00,0.00,CZK,PENDING,\n"
+                 "CARD_PAYMENT,Current,2022-02-03 12:00:00,,b,-2.00,0.00,CZK,PENDING,\n"
+                 "CARD_PAYMENT,Current,2022-02-03 12:00:00,,c,-3.00,0.00,CZK,PENDING,\n",
+       kWritten, "0000000500002", "nezaúčtované 3 (PENDING 3)"},
+      {"a field more than the header, not empty",
+       "Datum;Částka;Zpráva\n" + fiveRows + "6.9.2014;7;a;b\n", kWarned, fiveItems,
+       "řádek 7: řádek má 4 polí, hlavička jen 3, řádek vynechán!!!"},
+      {"a separator in a message moves the symbol",
+       "Datum,Zpráva,VS,Částka\n1.9.2014,a,1,1\n2.9.2014,b,2,1\n3.9.2014,c,3,1\n"
+       "4.9.2014,d,4,1\n5.9.2014,Nájem, září,2014,500.00\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: řádek má 5 polí, hlavička jen 4"},
+      {"a decimal comma unquoted in a comma-separated file",
+       "Datum,Částka\n1.9.2014,1\n2.9.2014,1\n3.9.2014,1\n4.9.2014,1\n5.9.2014,-12500,50\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: řádek má 3 polí, hlavička jen 2"},
+      {"two readings that give other items",
+       "Číslo;Datum;Částka;Účet;Název;Poznámka;Měna;X;KS;SS;Zpráva\n"
+       "1;2014/09/01;5;;;7;;;;;a\n2;2014/09/02;6;;;8;;;;;b\n",
+       kNothing, "", "formát obecný CSV i Servis24 se daty potvrzují, ale dávají jiné položky"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
+    if (c.outcome != kNothing) {
+      EXPECT_EQ(Amounts(), c.amounts) << c.what;
+    }
+    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
+  }
+}
+
+}  // namespace
 // Values a file's own rows must prove: a decimal mark shown only by rows
 // that are no items, a direction against the written sign, a column of the
 // file's own account, a currency in Servis24's Měna column. Each is read as
@@ -219,8 +303,7 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        "h\r\n1;2014/09/01;-5,00;;;;EUR;;;;a\r\n2;2014/09/02;7,00;;;;eur;;;;b\r\n"
        "3;2014/09/03;9,00;;;;CZK;;;;c\r\n",
        kWarned, "00000000000000000000000005001+00000000000000000000000007002",
-       "řádek 4: položka 9.00 CZK je v jiné měně než výpis (EUR), vynechána!!!\n"
-       "Načteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 EUR\n"},
+       "s položkou 2, vynechané 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 EUR\n"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
@@ -235,5 +318,4 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
   }
 }
 
-}  // namespace
 }  // namespace tarvolo

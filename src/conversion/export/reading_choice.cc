@@ -3,6 +3,7 @@
 #include "conversion/export/run_log.h"
 #include "conversion/reading/balance_check.h"
 #include "conversion/reading/layout_records.h"
+#include "conversion/reading/layout_report.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/decimal_rounding.h"
@@ -59,11 +60,6 @@ class Attempt {
     checks.AcceptFile(items_, path, stated, log);
     return fit;
   }
-  // The reading is not chosen: nothing of it stays.
-  void Discard() {
-    for (StatementOutput* output : run_->outputs) output->TakeBack();
-    run_->reports.clear();
-  }
 
  private:
   RunState* run_;
@@ -72,67 +68,121 @@ class Attempt {
   RunChecks::FileItems items_;
 };
 
+// What a dry run of a reading gave: whether the data confirm it, its items
+// as they compare, and why it is not confirmed.
+struct Trial {
+  bool confirmed = false;
+  bool ownHeader = false;  // the header is Servis24's own
+  std::vector<std::string> items;
+  std::string refusal;
+};
+
+ItemSink Collect(std::vector<std::string>* items) {
+  return [items](const StatementItem& item) {
+    std::string key;
+    for (int64_t value :
+         {int64_t{item.year}, int64_t{item.month}, int64_t{item.day}, item.amount,
+          int64_t{item.counterPrefix}, item.counterNumber, int64_t{item.bankCode}}) {
+      key += std::to_string(value) + '|';
+    }
+    key.append(item.variableSymbol).append("|").append(item.description);
+    items->push_back(std::move(key));
+  };
+}
+
+Trial TryLayout(const std::string& shown, std::string_view statement, const StatementLayout& layout,
+                const RunState& run) {
+  Trial trial;
+  LayoutReading reading;
+  std::string currency = run.currency;
+  ReadLayoutItems(
+      shown, statement, layout, &currency, Collect(&trial.items), [](LogKind, const char*) {},
+      &reading);
+  trial.confirmed = reading.confirmation.Confirmed();
+  trial.refusal = reading.refusal;
+  return trial;
+}
+
+Trial TryServis24(std::string_view statement) {
+  Trial trial;
+  Servis24Lines lines;
+  ReadServis24Lines(statement, Collect(&trial.items), &lines);
+  trial.confirmed = lines.Confirmed();
+  trial.ownHeader = lines.servis24Header;
+  const ReadingConfirmation& counted = lines.confirmation;
+  if (counted.dataLines == 0) {
+    trial.refusal = "Servis24 nelze použít, soubor nemá žádný řádek s daty";
+  } else if (!trial.confirmed) {
+    const LeftOutLine& first = lines.leftOut.front();
+    Render(trial.refusal, "Servis24 nelze použít, nečitelných řádků %d z %d, první řádek %d: %s",
+           {counted.dataLines - counted.readable, counted.dataLines, first.line, first.why});
+  }
+  return trial;
+}
+
 }  // namespace
 
-// Tries the readings a file may have, a bank's layout its header names
-// first, then Servis24 by position, then columns known by their names: the
-// first one its data confirm gives the file's items. Returns whether one
-// did; `reasons` gets why each other one did not.
-bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
-                   RunState* run, const LogLine& log, bool* amountsFit,
-                   std::vector<std::string>* reasons) {
+// Tries the readings a file may have, the layout its header names and
+// Servis24 by position: the one its data confirm gives the file's items.
+// Two that are confirmed and give other items leave the file unread, as
+// does none. Returns whether one was taken; `reasons` gets why not.
+bool ChooseReading(const std::string& shown, std::string_view statement, RunState* run,
+                   const LogLine& log, bool* amountsFit, std::vector<std::string>* reasons) {
   const StatementLayout layout = RecogniseLayout(statement);
-  if (!layout.recognised) reasons->push_back("hlavička nenalezena");
-  const auto tryLayout = [&]() {
+  const Trial byPosition = TryServis24(statement);
+  Trial byLayout;
+  // Servis24's own header names columns a generic reading knows too: the
+  // file is Servis24's, read by position or not at all.
+  if (layout.recognised && (layout.known || !byPosition.ownHeader)) {
+    byLayout = TryLayout(shown, statement, layout, *run);
+  } else if (!layout.recognised) {
+    byLayout.refusal = "hlavička nenalezena";
+  }
+  if (byLayout.confirmed && byPosition.confirmed && byLayout.items != byPosition.items) {
+    std::string both;
+    Render(both, "formát %s i Servis24 se daty potvrzují, ale dávají jiné položky", {layout.name});
+    reasons->push_back(both);
+    return false;
+  }
+  // Where both give the same items, a bank's own header is the likelier.
+  if (byLayout.confirmed && (layout.known || !byPosition.confirmed)) {
     LayoutReading reading;
     Attempt attempt(run, shown, &reading);
-    std::string currency = run->currency;
-    // A reading that gave up part of the way is not confirmed, whatever
-    // the lines it read so far.
-    ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading);
-    if (!reading.confirmation.Confirmed()) {
-      attempt.Discard();
-      reasons->push_back(reading.refusal);
-      return false;
-    }
-    run->currency = currency;
+    ReadLayoutItems(shown, statement, layout, &run->currency, attempt.Sink(), attempt.Log(),
+                    &reading);
     if (run->bankCode == 0 && !reading.ownAccounts.empty()) {
       run->bankCode = BankCodeOf(reading.ownAccounts.front());
     }
     *amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
     return true;
-  };
-  if (layout.recognised && layout.known && tryLayout()) return true;
-  {
+  }
+  if (byPosition.confirmed) {
     Attempt attempt(run, shown, nullptr);
-    ReadingConfirmation confirmation;
-    // The statement's currency is the first file's, an item in another one
+    // The statement's currency is the first file's; an item in another one
     // is left out, named.
-    const std::string before = run->currency;
     if (run->currency.empty()) run->currency = Servis24Currency(statement.data());
     if (run->currency.empty()) run->currency = "CZK";
     const ItemSink sink = attempt.Sink();
     const LogLine attemptLog = attempt.Log();
+    Servis24Lines lines;
     const ItemSink inCurrency = [&](const StatementItem& item) {
       if (item.currency.empty() || item.currency == run->currency) return sink(item);
+      ++lines.otherCurrency;
       LogFormatted(
           attemptLog, LogKind::kItemWarning,
           "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
           {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
     };
-    const bool whole = ReadServis24Items(statement.data(), inCurrency, attempt.Reports(),
-                                         &confirmation, itemLines);
-    if (whole && confirmation.Confirmed()) {
-      // Servis24 is Česká spořitelna's.
-      if (run->bankCode == 0) run->bankCode = kServis24BankCode;
-      *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
-      return true;
-    }
-    attempt.Discard();
-    run->currency = before;
-    reasons->push_back("sloupec 2 neobsahuje data RRRR/MM/DD");
+    ReadServis24Lines(statement, inCurrency, &lines);
+    LogServis24Lines(shown, lines, attemptLog);
+    // Servis24 is Česká spořitelna's.
+    if (run->bankCode == 0) run->bankCode = kServis24BankCode;
+    *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
+    return true;
   }
-  return layout.recognised && !layout.known && tryLayout();
+  if (!byLayout.refusal.empty()) reasons->push_back(byLayout.refusal);
+  reasons->push_back(byPosition.refusal);
+  return false;
 }
 
 }  // namespace tarvolo

@@ -29,9 +29,8 @@ struct RunState {
 };
 
 // Lets a file be read the way its data confirm, leaving no trace of the readings they refuse.
-bool ChooseReading(const std::string& shown, std::string_view statement, size_t itemLines,
-                   RunState* run, const LogLine& log, bool* amountsFit,
-                   std::vector<std::string>* reasons);
+bool ChooseReading(const std::string& shown, std::string_view statement, RunState* run,
+                   const LogLine& log, bool* amountsFit, std::vector<std::string>* reasons);
 
 }  // namespace tarvolo
 

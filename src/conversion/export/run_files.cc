@@ -57,8 +57,8 @@ FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inpu
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
   const size_t textLength = std::strlen(content.data());
   std::vector<std::string> reasons;
-  outcome.converted = ChooseReading(shown, std::string_view(content.data(), textLength), itemLines,
-                                    run, log, &outcome.amountsFit, &reasons);
+  outcome.converted = ChooseReading(shown, std::string_view(content.data(), textLength), run, log,
+                                    &outcome.amountsFit, &reasons);
   if (!outcome.converted) {
     std::string why;
     for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;

@@ -37,6 +37,8 @@ bool Later(const ItemDate& a, const ItemDate& b) {
 // payment service the row is of (Revolut's "Account" and "Product"), each
 // with a balance of its own: -1 for none.
 int PocketColumn(std::string_view text, const StatementLayout& layout) {
+  const int product = layout.Column(ColumnRole::kProduct);
+  if (product >= 0) return product;
   CsvRecordReader header(text, layout.separator);
   while (header.Next() && header.lineNumber() < layout.headerLine) {}
   const std::vector<std::string_view>& names = header.fields();

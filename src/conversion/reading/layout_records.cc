@@ -1,5 +1,6 @@
 #include "conversion/reading/layout_records.h"
 
+#include <iterator>
 #include <string_view>
 
 #include "conversion/reading/balance_proof.h"
@@ -16,6 +17,15 @@
 
 namespace tarvolo {
 namespace {
+
+// A currency as a row names it: a code, or the koruna's own word.
+bool IsCurrencyText(std::string_view text) {
+  if (text.empty()) return true;
+  const std::string code = CurrencyCode(text);
+  if (code.size() == 3 && IsPlainCurrencyCode(code)) return true;
+  const std::string word = NormaliseColumnName(text);
+  return word == "kc" || word == "kcs";
+}
 
 // Reads the items of one file, row after row: which rows are items, and what
 // the file states about itself before its header. The row's values, its
@@ -41,10 +51,22 @@ class LayoutReader {
     row_.SetDebits(proof_.debits());
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
+    FindOwnProduct();
+    LineAccount& lines = report_.lines();
+    lines.Add(LineAccount::kPreamble, layout_.headerLine);
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (record.Next()) {
       if (record.unclosedQuote()) report_.UnclosedQuote(record.lineNumber());
-      ReadRow(record);
+      const LineAccount::Kind kind = ReadRow(record);
+      // The last line of a text without a final line end is a line too.
+      const bool open =
+          record.offset() >= text_.size() && text_.back() != '\n' && text_.back() != '\r';
+      const int32_t count = record.nextLineNumber() - record.lineNumber() + (open ? 1 : 0);
+      if (kind == LineAccount::kNotBooked) {
+        lines.AddNotBooked(notBookedAs_, count);
+      } else {
+        lines.Add(kind, count);
+      }
     }
     reading->confirmation = report_.confirmation();
     if (!reading->confirmation.Confirmed()) {
@@ -106,9 +128,9 @@ class LayoutReader {
     currency_ = *statementCurrency;
   }
 
-  void ReadRow(const CsvRecordReader& record) {
+  LineAccount::Kind ReadRow(const CsvRecordReader& record) {
     const std::vector<std::string_view>& fields = record.fields();
-    if (IsEmptyRow(fields)) return;
+    if (IsEmptyRow(fields)) return LineAccount::kEmpty;
     const int line = record.lineNumber();
     row_.Start(record);
     ItemDate date;
@@ -117,28 +139,27 @@ class LayoutReader {
     const bool dateRead = row_.Date(&date);
     const AmountStatus status = row_.Amount(&amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
-    if (IsBalanceOrTotalRow(record, dateRead && amountRead)) {
-      report_.BalanceOrTotalRow();
-      return;
+    if (IsBalanceOrTotalRow(record, dateRead && amountRead)) return LineAccount::kBalance;
+    // Rows the bank did not book count neither for the layout nor against it.
+    if (!IsBooked(line))
+      return notBookedAs_.empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
+    const std::string why = RowFault(fields, dateRead, status, amount, shownAmount);
+    if (!why.empty()) {
+      report_.Failed(line, why);
+      return LineAccount::kLeftOut;
     }
-    // A row with more fields than its header names (beyond a trailing
-    // separator) is not laid out as the header says.
-    const bool fits = fields.size() <= static_cast<size_t>(layout_.headerColumns) + 1;
-    report_.DataLine(dateRead,
-                     fits && dateRead && (amountRead || status == AmountStatus::kAmbiguous));
-    if (!IsBooked(line)) return;
-    if (!dateRead || !amountRead) {
-      report_.Unread(line, dateRead, row_.DateText(), status, amount, shownAmount);
-      return;
+    report_.DataLine();
+    // An amount the file's other amounts could not decide is named where it
+    // is read.
+    if (!amountRead) {
+      report_.LeftOut(line, LayoutReport::UnreadWhy(true, {}, status, amount, shownAmount));
+      return LineAccount::kLeftOut;
     }
-    if (!row_.ApplyDirection(&amount, shownAmount)) return;
+    if (!row_.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.hellers == 0 && !row_.HasFee()) {
-      report_.ZeroAmount();
-      return;
-    }
-    if (InOtherCurrency(line, amount)) return;
+    if (amount.hellers == 0 && !row_.HasFee()) return LineAccount::kZero;
+    if (InOtherCurrency(line, amount)) return LineAccount::kLeftOut;
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.accountColumn()));
@@ -146,6 +167,43 @@ class LayoutReader {
     if (statesBalances_) {
       balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
       balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
+    }
+    return LineAccount::kItem;
+  }
+
+  // Why a row does not read whole by the layout: its fields as the header
+  // names them, its date, its amount and its currency; "" where it does.
+  std::string RowFault(const std::vector<std::string_view>& fields, bool dateRead,
+                       AmountStatus status, const AmountReading& amount,
+                       std::string_view shownAmount) {
+    std::string why;
+    const size_t columns = static_cast<size_t>(layout_.headerColumns);
+    // A trailing separator the header lacks adds an empty field, no more.
+    if (fields.size() > columns && (fields.size() > columns + 1 || !fields.back().empty())) {
+      Render(why, "řádek má %d polí, hlavička jen %d",
+             {static_cast<int32_t>(fields.size()), static_cast<int32_t>(columns)});
+    } else if (!dateRead || (status != AmountStatus::kRead && status != AmountStatus::kAmbiguous)) {
+      why = LayoutReport::UnreadWhy(dateRead, row_.DateText(), status, amount, shownAmount);
+    } else if (!IsCurrencyText(row_.Field(ColumnRole::kCurrency))) {
+      std::string shown;
+      Render(why, "měnu %s nelze přečíst",
+             {std::string(OneLine(row_.Field(ColumnRole::kCurrency), kCurrencyWidth, shown))});
+    }
+    return why;
+  }
+
+  // Revolut lists the rows of its savings pockets beside the account's:
+  // the account is the "Current" product where a row names it, else the
+  // product of the first row.
+  void FindOwnProduct() {
+    const int column = layout_.Column(ColumnRole::kProduct);
+    if (column < 0) return;
+    CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (record.Next()) {
+      const std::string product = NormaliseColumnName(record.Field(column));
+      if (product.empty()) continue;
+      if (ownProduct_.empty() || product == "current") ownProduct_ = product;
+      if (product == "current") return;
     }
   }
 
@@ -158,20 +216,40 @@ class LayoutReader {
     if (!dated) {
       return balance_.ReadBalanceLine(record.fields(), amount) || IsTotalRow(record.fields());
     }
+    // A dated item may begin like a balance ("Zůstatek k 31.12. převeden"):
+    // only a text that is a balance label and nothing else makes the row one.
     const LayoutRow::RowTexts& texts = row_.Texts();
-    return balance_.ReadBalanceLine(texts.text, texts.count, amount);
+    std::string_view labels[std::size(texts.text)];
+    size_t count = 0;
+    for (size_t i = 0; i < texts.count; ++i) {
+      if (IsWholeBalanceLabel(texts.text[i])) labels[count++] = texts.text[i];
+    }
+    return count > 0 && balance_.ReadBalanceLine(labels, count, amount);
   }
 
   // Rows that are not booked (yet) change no balance: only a completed one
-  // is an item, and a state not known here is reported.
+  // is an item, and a state not known here is named and left out;
+  // `notBookedAs_` gets the name the row is counted under.
   bool IsBooked(int line) {
+    notBookedAs_.clear();
+    const std::string_view product = row_.Field(ColumnRole::kProduct);
+    if (!product.empty() && NormaliseColumnName(product) != ownProduct_) {
+      notBookedAs_ = "produkt " + std::string(product);
+      return false;
+    }
     const std::string_view state = row_.Field(ColumnRole::kState);
     const std::string_view impact = row_.Field(ColumnRole::kBalanceImpact);
     // Most layouts state neither.
     if (state.empty() && impact.empty()) return true;
     const BookingState booking = BookingOf(state, impact);
     if (booking == BookingState::kBooked) return true;
-    report_.NotBooked(line, state, booking != BookingState::kUnknown);
+    if (booking == BookingState::kUnknown) {
+      report_.UnknownState(line, state);
+      return false;
+    }
+    notBookedAs_ = state.empty() || BookingOf({}, impact) != BookingState::kBooked
+                       ? std::string(impact)
+                       : std::string(state);
     return false;
   }
 
@@ -198,6 +276,9 @@ class LayoutReader {
   LayoutRow row_;
   LayoutItems items_;
   bool statesBalances_;
+  // The product of the file's own account, as NormaliseColumnName gives it.
+  std::string ownProduct_;
+  std::string notBookedAs_;
 };
 
 }  // namespace

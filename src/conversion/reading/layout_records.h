@@ -33,12 +33,14 @@ struct LayoutReading {
 // Reads the items of a Windows-1250 statement text whose header `layout`
 // found (Fio, KB, ČSOB and the other banks' exports): items from the
 // columns the header names, the booking date and the amount where several
-// columns could hold them from the ones the data show; no item for preamble,
-// empty, total and balance lines and other lines without a readable date
-// and amount, none for rows that are not booked or of no amount, an item of
-// its own for a fee beside an item. Amounts are read strictly and rows in
-// another currency than `*statementCurrency` are left out, each with a
-// warning; an empty `*statementCurrency` is set from this file first.
+// columns could hold them from the ones the data show, an item of its own
+// for a fee beside an item. Every line ends as one thing the summary counts:
+// the header or preamble, an item, a stated balance or total, a row not
+// booked (by its state, or of another product), a row of no amount, an
+// empty line, or a line left out with a warning that names it and why: a
+// row that does not read whole by the layout (its fields, its date, its
+// amount, its currency) or that is in another currency than
+// `*statementCurrency` (an empty one is set from this file first).
 // Warnings, a summary and the check of the balances the file states go to
 // `log` for the file `path`. It reads to the end: its records may end at a
 // lone CR, so no count of the text's lines bounds them.

@@ -146,35 +146,37 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
        "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
        1,
-       "Soubor v.csv: rozpoznán formát Fio banka, převedeno 1 položek, vynecháno 1 řádků bez "
-       "data nebo částky, vynecháno 0 nezaúčtovaných\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, řádků souboru 7: "
+       "hlavička a úvod 4, s položkou 1, zůstatky a součty 1, prázdné 1\n"
        "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
        "Kč, soubor konečný zůstatek neuvádí\n"},
       {"mBank's closing line",
        "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
        ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
        1,
-       "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, vynecháno 1 řádků bez data "
-       "nebo částky, vynecháno 0 nezaúčtovaných\n"
+       "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, řádků souboru 3: hlavička a "
+       "úvod 1, s položkou 1, zůstatky a součty 1\n"
        "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
        "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
       {"unreadable date and amount are reported",
-       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n01.03.2014;6\n", 2,
+       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n01.03.2014;6\n01.03.2014;7\n"
+       "01.03.2014;8\n01.03.2014;9\n01.03.2014;10\n",
+       6,
        "Soubor v.csv, řádek 2: datum 31.02.2014 nelze přečíst, řádek vynechán!!!\n"
        "Soubor v.csv, řádek 3: částku pět nelze přečíst (text, který není částkou), řádek "
        "vynechán!!!\n"
-       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 2 řádků bez "
-       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 6 položek, řádků souboru 9: "
+       "hlavička a úvod 1, s položkou 6, vynechané 2\n"},
       {"another currency",
        "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n4.9.2014;0;CZK\n", 2,
        "Soubor v.csv, řádek 3: položka 6.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
-       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
-       "data nebo částky, vynecháno 0 nezaúčtovaných, vynecháno 1 s nulovou částkou\n"},
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 5: "
+       "hlavička a úvod 1, s položkou 2, s nulovou částkou 1, vynechané 1\n"},
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"
-       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, vynecháno 0 řádků bez "
-       "data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 3: "
+       "hlavička a úvod 1, s položkou 2\n"},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Read(c.text)) << c.what;
@@ -207,7 +209,8 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
         "-1234.50|29.3.24|Alza.cz"},
        "Soubor v.csv, řádek 6: neznámý stav položky ON HOLD, položka vynechána!!!\n"
        "Soubor v.csv: rozpoznán formát Revolut Business, převedeno 5 položek (z toho 2 "
-       "poplatků), vynecháno 0 řádků bez data nebo částky, vynecháno 4 nezaúčtovaných\n"},
+       "poplatků), řádků souboru 8: hlavička a úvod 1, s položkou 3, nezaúčtované 3 (PENDING "
+       "1, DECLINED 1, REVERTED 1), vynechané 1\n"},
       {"PayPal: month-first dates, the fee signed as it moves the balance",
        "Date,Description,Currency,Gross,Fee,Net\n"
        "\"3/2/2024\",\"Payment\",\"CZK\",\"2,500.00\",\"-104.50\",\"2,395.50\"\n"
@@ -216,13 +219,13 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
        {"2500.00|2.3.24|Payment", "-104.50|2.3.24|Poplatek Payment|fee", "-500.00|15.3.24|Refund",
         "20.90|15.3.24|Poplatek Refund|fee", "1.00|16.3.24|Bonus"},
        "Soubor v.csv, řádek 4: poplatek nelze přečíst, zapsána jen položka!!!\n"
-       "Soubor v.csv: rozpoznán formát PayPal, převedeno 5 položek (z toho 2 poplatků), vynecháno "
-       "0 řádků bez data nebo částky, vynecháno 0 nezaúčtovaných\n"},
+       "Soubor v.csv: rozpoznán formát PayPal, převedeno 5 položek (z toho 2 poplatků), řádků "
+       "souboru 4: hlavička a úvod 1, s položkou 3\n"},
       {"PayPal dates that can only be day first",
        "Date,Description,Gross,Fee,Net\n3/2/2024,a,1.00,0,1.00\n13/2/2024,b,1.00,0,1.00\n",
        {"1.00|3.2.24|a", "1.00|13.2.24|b"},
-       "Soubor v.csv: rozpoznán formát PayPal, převedeno 2 položek, vynecháno 0 řádků bez data "
-       "nebo částky, vynecháno 0 nezaúčtovaných\n"},
+       "Soubor v.csv: rozpoznán formát PayPal, převedeno 2 položek, řádků souboru 3: hlavička "
+       "a úvod 1, s položkou 2\n"},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Read(c.text)) << c.what;
@@ -365,10 +368,10 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
 
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
   std::string text = "Datum;Částka\n";
-  for (int i = 0; i < 13; ++i) text += "01.01.2014;x\n";
-  for (int i = 0; i < 13; ++i) text += "01.01.2014;1\n";
+  for (int i = 0; i < 13; ++i) text += "01.01.2014;1 EUR\n";
+  for (int i = 0; i < 14; ++i) text += "01.01.2014;1 CZK\n";
   ASSERT_TRUE(Read(text));
-  EXPECT_NE(log_.find("řádek 11: částku"), std::string::npos);
+  EXPECT_NE(log_.find("řádek 11: položka"), std::string::npos);
   EXPECT_EQ(log_.find("řádek 12:"), std::string::npos);
   EXPECT_NE(log_.find("Soubor v.csv: dalších 3 upozornění nevypsáno!!!\n"), std::string::npos);
 }
@@ -381,9 +384,11 @@ TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
       {"h\r\n1;2014/09/24;5\r\n", ""},
       {"", ""},
       {"Datum;Částka\r\n1;2014/09/24\r\n2;2014/09/25\r\n",
-       "formát obecný CSV s hlavičkou na řádku 1: sloupec data neobsahuje čitelná data"},
+       "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
+       "řádek 2: datum 1 nelze přečíst"},
       {"Datum;Částka\r\n1.9.2014;x\r\n2.9.2014;y\r\n",
-       "formát obecný CSV s hlavičkou na řádku 1: sloupec částky neobsahuje částky"},
+       "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
+       "řádek 2: částku x nelze přečíst (text, který není částkou)"},
   };
   for (const Case& c : cases) {
     EXPECT_FALSE(Read(c.text)) << c.text;

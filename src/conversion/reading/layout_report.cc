@@ -1,5 +1,8 @@
 #include "conversion/reading/layout_report.h"
 
+#include <utility>
+#include <vector>
+
 #include "conversion/reading/layout_values.h"
 
 namespace tarvolo {
@@ -11,25 +14,91 @@ constexpr int kWarningsPerFile = 10;
 
 }  // namespace
 
-void LayoutReport::NotBooked(int line, std::string_view state, bool known) {
-  ++notBooked_;
-  if (known) return;
+void LineAccount::AddNotBooked(std::string_view name, int32_t lineCount) {
+  Add(kNotBooked, lineCount);
+  std::string shown;
+  shown.assign(OneLine(name, kCurrencyWidth, shown));
+  if (shown.empty()) shown = "bez stavu";
+  for (auto& [kind, count] : notBookedKinds) {
+    if (kind == shown) {
+      count += lineCount;
+      return;
+    }
+  }
+  notBookedKinds.emplace_back(shown, lineCount);
+}
+
+std::string LineAccountText(const LineAccount& account) {
+  static constexpr const char* kNames[LineAccount::kKinds] = {
+      "hlavička a úvod",   "s položkou", "zůstatky a součty", "nezaúčtované",
+      "s nulovou částkou", "prázdné",    "vynechané"};
+  std::string text;
+  Render(text, ", řádků souboru %d", {account.lines});
+  const char* mark = ": ";
+  for (int kind = 0; kind < LineAccount::kKinds; ++kind) {
+    if (account.counts[kind] == 0) continue;
+    Render(text, "%s%s %d", {mark, kNames[kind], account.counts[kind]});
+    if (kind == LineAccount::kNotBooked) {
+      const char* separator = " (";
+      for (const auto& [name, count] : account.notBookedKinds) {
+        Render(text, "%s%s %d", {separator, name, count});
+        separator = ", ";
+      }
+      text += ')';
+    }
+    mark = ", ";
+  }
+  return text;
+}
+
+void LogServis24Lines(const std::string& path, const Servis24Lines& lines, const LogLine& log) {
+  for (const LeftOutLine& left : lines.leftOut) {
+    LogFormatted(log, LogKind::kItemWarning, "Soubor %s, řádek %d: %s, řádek vynechán\n",
+                 {path, left.line, left.why});
+  }
+  LineAccount account;
+  account.Add(LineAccount::kPreamble, lines.header);
+  const int32_t items = lines.items - lines.otherCurrency;
+  account.Add(LineAccount::kItem, items);
+  account.Add(LineAccount::kEmpty, lines.empty);
+  account.Add(LineAccount::kLeftOut,
+              static_cast<int32_t>(lines.leftOut.size()) + lines.otherCurrency);
+  LogFormatted(log, LogKind::kInformation,
+               "Soubor %s: čten jako Servis24, převedeno %d položek%s\n",
+               {path, items, LineAccountText(account)});
+}
+
+void LayoutReport::Failed(int line, const std::string& why) {
+  ++confirmation_.dataLines;
+  if (firstWhy_.empty()) {
+    firstFailed_ = line;
+    firstWhy_ = why;
+  }
+  LeftOut(line, why);
+}
+
+void LayoutReport::UnknownState(int line, std::string_view state) {
   WarnOf(line, "neznámý stav položky %s, položka vynechána", {Shown(state, kCurrencyWidth)});
 }
 
-void LayoutReport::Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
-                          const AmountReading& amount, std::string_view shownAmount) {
-  ++skipped_;
+std::string LayoutReport::UnreadWhy(bool dateRead, std::string_view dateText, AmountStatus status,
+                                    const AmountReading& amount, std::string_view shownAmount) {
+  std::string why, shown;
   if (dateRead) {
-    WarnOf(line, "částku %s nelze přečíst (%s), řádek vynechán",
-           {Shown(shownAmount, kCurrencyWidth), amount.fault ? amount.fault : "chybí"});
+    Render(why, "částku %s nelze přečíst (%s)",
+           {std::string(OneLine(shownAmount, kCurrencyWidth, shown)),
+            amount.fault ? amount.fault : "chybí"});
+  } else if (dateText.empty() && status != AmountStatus::kEmpty) {
+    why = "datum chybí";
   } else if (status != AmountStatus::kEmpty || HasDigit(dateText)) {
-    WarnOf(line, "datum %s nelze přečíst, řádek vynechán", {Shown(dateText, kCurrencyWidth)});
+    Render(why, "datum %s nelze přečíst", {std::string(OneLine(dateText, kCurrencyWidth, shown))});
+  } else {
+    why = "řádek nemá datum ani částku";
   }
+  return why;
 }
 
 void LayoutReport::UnknownDirection(int line, std::string_view direction) {
-  ++skipped_;
   WarnOf(line, "směr platby \"%s\" není známý, řádek vynechán", {Shown(direction, kCurrencyWidth)});
 }
 
@@ -76,22 +145,20 @@ void LayoutReport::Summarise(const char* layoutName) {
     LogFormatted(log_, LogKind::kItemWarning, "Soubor %s: dalších %d upozornění nevypsáno\n",
                  {path_, suppressed_});
   }
-  std::string fees, zero;
+  std::string fees;
   if (fees_ > 0) Render(fees, " (z toho %d poplatků)", {fees_});
-  if (zero_ > 0) Render(zero, ", vynecháno %d s nulovou částkou", {zero_});
-  LogFormatted(
-      log_, LogKind::kInformation,
-      "Soubor %s: rozpoznán formát %s, převedeno %d položek%s, vynecháno %d řádků bez data nebo "
-      "částky, vynecháno %d nezaúčtovaných%s\n",
-      {path_, layoutName, items_, fees, skipped_, notBooked_, zero});
+  LogFormatted(log_, LogKind::kInformation,
+               "Soubor %s: rozpoznán formát %s, převedeno %d položek%s%s\n",
+               {path_, layoutName, items_, fees, LineAccountText(lines_)});
 }
 
 std::string LayoutReport::Refusal(const StatementLayout& layout) const {
-  const bool dates = readableDates_ * 2 < confirmation_.dataLines;
   std::string refusal;
-  Render(refusal, "formát %s s hlavičkou na řádku %d: %s",
-         {layout.name, int32_t{layout.headerLine},
-          dates ? "sloupec data neobsahuje čitelná data" : "sloupec částky neobsahuje částky"});
+  Render(refusal,
+         "formát %s s hlavičkou na řádku %d nelze použít, nečitelných řádků %d z %d, první řádek "
+         "%d: %s",
+         {layout.name, int32_t{layout.headerLine}, confirmation_.dataLines - confirmation_.readable,
+          confirmation_.dataLines, firstFailed_, firstWhy_});
   return refusal;
 }
 

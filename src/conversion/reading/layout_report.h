@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
@@ -12,6 +14,35 @@
 
 namespace tarvolo {
 
+// How the lines of one file ended, each counted once: as the header or what
+// stands before it, an item (with its fee, if any), a stated balance or
+// total, a row the bank did not book, a row of no amount, an empty line, or
+// a line left out and named. A record whose quoted field spans lines counts
+// each of its lines where the record ends, so the counts add up to the
+// file's lines.
+struct LineAccount {
+  enum Kind { kPreamble, kItem, kBalance, kNotBooked, kZero, kEmpty, kLeftOut, kKinds };
+  int32_t lines = 0;
+  int32_t counts[kKinds] = {};
+  // The rows not booked by what the file calls their state ("PENDING").
+  std::vector<std::pair<std::string, int32_t>> notBookedKinds;
+
+  void Add(Kind kind, int32_t lineCount) {
+    lines += lineCount;
+    counts[kind] += lineCount;
+  }
+  // Counts a row not booked under `name`, as the file writes its state.
+  void AddNotBooked(std::string_view name, int32_t lineCount);
+};
+
+// The part of a file's summary that accounts for its lines, from ", řádků
+// souboru 9: ..." on, naming only the kinds that occur.
+std::string LineAccountText(const LineAccount& account);
+
+// Logs the lines a Servis24 reading of the file `path` left out, each with
+// why, and the file's summary.
+void LogServis24Lines(const std::string& path, const Servis24Lines& lines, const LogLine& log);
+
 // What reading one file by a layout tells the user: the counts of its rows,
 // its warnings (each worded here), the summary and the refusal. Every text
 // the layout reader writes about its rows stands in this one place.
@@ -19,14 +50,18 @@ class LayoutReport {
  public:
   LayoutReport(const std::string& path, const LogLine& log) : path_(path), log_(log) {}
 
-  // A row that counts towards confirming the layout: `dated` where its date
-  // was read, `readable` where its date and amount both were.
-  void DataLine(bool dated, bool readable) {
+  // A row that counts towards confirming the layout and reads whole.
+  void DataLine() {
     ++confirmation_.dataLines;
-    if (dated) ++readableDates_;
-    if (readable) ++confirmation_.readable;
+    ++confirmation_.readable;
   }
+  // A data row that does not read whole: named and left out, and the first
+  // one tells why the layout is not confirmed, where it is not.
+  void Failed(int line, const std::string& why);
+  // A row that reads, named and left out for `why`.
+  void LeftOut(int line, const std::string& why) { WarnOf(line, "%s, řádek vynechán", {why}); }
   const ReadingConfirmation& confirmation() const { return confirmation_; }
+  LineAccount& lines() { return lines_; }
 
   // An item handed to the sink; `fee` for a fee charged beside an item.
   void Item(bool fee) {
@@ -34,16 +69,11 @@ class LayoutReport {
     if (fee) ++fees_;
   }
 
-  // Rows that give no item, each counted where the summary names it.
-  void BalanceOrTotalRow() { ++skipped_; }
-  void ZeroAmount() { ++zero_; }
-  // A row that is not booked; one in a state no bank was seen to write
-  // (`known` false) is named.
-  void NotBooked(int line, std::string_view state, bool known);
-  // A row without a readable date or amount; a note has neither, and only a
-  // row with one of them is a fault worth a line.
-  void Unread(int line, bool dateRead, std::string_view dateText, AmountStatus status,
-              const AmountReading& amount, std::string_view shownAmount);
+  // A row in a state no bank was seen to write, named and left out.
+  void UnknownState(int line, std::string_view state);
+  // Why a row's date or amount does not read, in the words of its warning.
+  static std::string UnreadWhy(bool dateRead, std::string_view dateText, AmountStatus status,
+                               const AmountReading& amount, std::string_view shownAmount);
   void UnknownDirection(int line, std::string_view direction);
   void DirectionAgainstSign(int line, std::string_view direction, std::string_view amount);
   void OtherCurrencyItem(int line, double amount, const std::string& code,
@@ -72,12 +102,11 @@ class LayoutReport {
   const std::string& path_;
   const LogLine& log_;
   ReadingConfirmation confirmation_;
-  int32_t readableDates_ = 0;
+  int32_t firstFailed_ = 0;
+  std::string firstWhy_;
+  LineAccount lines_;
   int32_t items_ = 0;
   int32_t fees_ = 0;
-  int32_t skipped_ = 0;
-  int32_t notBooked_ = 0;
-  int32_t zero_ = 0;
   int warnings_ = 0;
   int32_t suppressed_ = 0;
   std::string shown_;

@@ -36,6 +36,26 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
   return false;
 }
 
+bool IsWholeBalanceLabel(std::string_view text) {
+  std::string name = NormaliseColumnName(text);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  for (const char* label : {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek",
+                            "zustatek", "opening balance", "closing balance", "final balance",
+                            "openingbalance", "closingbalance"}) {
+    const size_t length = std::strlen(label);
+    if (name.compare(0, length, label) != 0) continue;
+    if (name.size() == length) return true;
+    // The label's day: "k 31.01.2024".
+    if (name.compare(length, 3, " k ") != 0 || name.size() == length + 3) return false;
+    for (size_t i = length + 3; i < name.size(); ++i) {
+      const char c = name[i];
+      if ((c < '0' || c > '9') && c != '.' && c != '/' && c != '-' && c != ' ') return false;
+    }
+    return true;
+  }
+  return false;
+}
+
 BookingState BookingOf(std::string_view state, std::string_view impact) {
   // PayPal's memo rows (authorisations, orders, invoices) move no money.
   // Most layouts have no such column: an empty value is not folded.

@@ -14,6 +14,11 @@ bool IsEmptyRow(const std::vector<std::string_view>& fields);
 // Keeps a row of totals ("Suma", "Celkem") out of the items and the count of data lines.
 bool IsTotalRow(const std::vector<std::string_view>& fields);
 
+// Whether `text` is a balance label and nothing more ("Konečný zůstatek",
+// "Zůstatek k 31.01.2024:"), which a dated row's text must be for the row to
+// state a balance rather than be an item.
+bool IsWholeBalanceLabel(std::string_view text);
+
 // What the bank's state of a row says of its money: only a booked row is an
 // item, and a state no bank was seen to write is worth a warning.
 enum class BookingState { kBooked, kNotBooked, kUnknown };

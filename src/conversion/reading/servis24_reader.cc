@@ -1,5 +1,6 @@
 #include "conversion/reading/servis24_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -14,7 +15,9 @@
 #include "conversion/reading/layout_values.h"
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/digits.h"
+#include "conversion/values/fixed_width.h"
 #include "conversion/values/pattern_scan.h"
+#include "conversion/values/text_fold.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {
@@ -126,13 +129,6 @@ bool ReadServisDate(CsvFieldSpan field, CivilDate& date, bool* real) {
   return whole;
 }
 
-bool HasDigit(const char* text) {
-  for (; *text != '\0'; ++text) {
-    if (*text >= '0' && *text <= '9') return true;
-  }
-  return false;
-}
-
 void Report(std::vector<FieldCut>* reports, FieldCut report) {
   if (reports) reports->push_back(std::move(report));
 }
@@ -147,6 +143,7 @@ struct ServisTexts {
   char description[kFieldBuffer];
   // The texts the item is given, as their copies measured them.
   std::string_view amountText, symbolText, constantText, specificText, descriptionText;
+  std::string currency;
 };
 
 void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
@@ -166,20 +163,6 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
                                                            sizeof texts.description)};
 }
 
-// The fields of a line up to the message. `lineFeed` is the LF that ends
-// the line, or null when a NUL comes first.
-void SplitServisLine(const char* line, const char* lineFeed, CsvFieldSpan* fields) {
-  // Up to its LF no NUL stands; a CR before it ends the line too.
-  const char* lineEnd = nullptr;
-  if (lineFeed != nullptr) {
-    lineEnd = static_cast<const char*>(std::memchr(line, '\r', lineFeed - line));
-    if (lineEnd == nullptr) lineEnd = lineFeed;
-  } else {
-    lineEnd = line + std::strcspn(line, "\r\n");
-  }
-  SplitCsvLine(line, lineEnd, fields, kMessageColumn);
-}
-
 // The currency code in the line's "Měna" column, "" where it holds none.
 std::string LineCurrency(const CsvFieldSpan* fields) {
   char text[kFieldBuffer];
@@ -189,26 +172,12 @@ std::string LineCurrency(const CsvFieldSpan* fields) {
   return code;
 }
 
-// Reads the item of one line and hands it to `sink`; returns whether its
-// date and amount read. `lineFeed` is the LF that ends the line, or null
-// when a NUL comes first.
-bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
-              const ItemSink& sink, std::vector<FieldCut>* reports) {
-  CsvFieldSpan fields[kMessageColumn];
-  SplitServisLine(line, lineFeed, fields);
-  bool realDate = true;
-  const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date, &realDate);
-  if (!dateRead) {
-    Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
-  } else if (!realDate && reports) {
-    char text[kFieldBuffer];
-    CopyCsvField(fields[kDateColumn - 1], text, sizeof text);
-    Report(reports, {lineNumber, "datum", FieldCut::Kind::kImpossibleDate, text});
-  }
-  ServisTexts texts;
+// The item of a line whose fields stand at `fields`, its texts in `texts`
+// (which must outlive it); the date is `date` as the line left it.
+StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate& date,
+                     ServisTexts& texts, AmountReading* amount) {
   ReadServisTexts(fields, texts);
   const CounterAccountParts counter = ReadCounterAccount(texts.counter);
-
   StatementItem item;
   item.line = lineNumber;
   item.counterPrefix = counter.prefix;
@@ -219,22 +188,50 @@ bool ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate&
   item.constantSymbol = texts.constantText;
   item.specificSymbol = texts.specificText;
   item.description = texts.descriptionText;
-  const std::string currency = LineCurrency(fields);
-  item.currency = currency;
-  const AmountReading amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
-  item.amount = amount.hellers;
-  item.amountRest = amount.rest;
+  texts.currency = LineCurrency(fields);
+  item.currency = texts.currency;
+  *amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
+  item.amount = amount->hellers;
+  item.amountRest = amount->rest;
+  item.day = item.valueDay = date.day;
+  item.month = item.valueMonth = date.month;
+  item.year = item.valueYear = date.year;
+  return item;
+}
+
+// Where a line ends: at its first CR before `lineFeed`, at `lineFeed`, or,
+// with no LF (null), at its first CR, LF or NUL.
+const char* LineEnd(const char* line, const char* lineFeed) {
+  if (lineFeed == nullptr) return line + std::strcspn(line, "\r\n");
+  const char* end = static_cast<const char*>(std::memchr(line, '\r', lineFeed - line));
+  return end != nullptr ? end : lineFeed;
+}
+
+// Reads the item of one line and hands it to `sink`. `lineFeed` is the LF
+// that ends the line, or null when a NUL comes first.
+void ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+              const ItemSink& sink, std::vector<FieldCut>* reports) {
+  CsvFieldSpan fields[kMessageColumn];
+  SplitCsvLine(line, LineEnd(line, lineFeed), fields, kMessageColumn);
+  bool realDate = true;
+  const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date, &realDate);
+  if (!dateRead) {
+    Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
+  } else if (!realDate && reports) {
+    char text[kFieldBuffer];
+    CopyCsvField(fields[kDateColumn - 1], text, sizeof text);
+    Report(reports, {lineNumber, "datum", FieldCut::Kind::kImpossibleDate, text});
+  }
+  ServisTexts texts;
+  AmountReading amount;
+  const StatementItem item = ItemOf(fields, lineNumber, date, texts, &amount);
   if (amount.status == AmountStatus::kOutOfRange) {
     Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge});
   } else if (amount.status == AmountStatus::kPartlyRead ||
              amount.status == AmountStatus::kRefused) {
     Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountPartlyRead, texts.amount});
   }
-  item.day = item.valueDay = date.day;
-  item.month = item.valueMonth = date.month;
-  item.year = item.valueYear = date.year;
   sink(item);
-  return dateRead && HasDigit(texts.amount);
 }
 
 // A line whose every field reads as empty text (nothing, or only separators,
@@ -260,6 +257,102 @@ void ForEachItemLine(const char* statementText, Visit visit) {
   }
 }
 
+// Servis24 writes an amount as "-12 500,00": a sign, digits in groups of
+// three, a decimal comma; "12.500" or "1e3" are another program's numbers.
+bool IsServisAmountText(std::string_view text) {
+  bool digit = false, comma = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == ',' && !comma) {
+      comma = true;
+    } else if (!((c == '-' || c == '+') && i == 0) && c != ' ' && c != 0xA0) {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// Calls `visit`(line start, line end, line number) for every line of
+// `text`, each ending at LF, CR LF or a CR alone.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  int lineNumber = 0;
+  for (size_t at = 0; at < text.size();) {
+    size_t end = text.find_first_of("\r\n", at);
+    if (end == std::string_view::npos) end = text.size();
+    visit(text.data() + at, text.data() + end, ++lineNumber);
+    at = end;
+    if (at < text.size() && text[at] == '\r') ++at;
+    if (at < text.size() && text[at] == '\n' && (at == end || text[end] == '\r')) ++at;
+  }
+}
+
+bool IsEmptyText(const char* line, const char* end) {
+  for (const char* p = line; p < end; ++p) {
+    if (*p != ';' && *p != '"' && !IsBlank(static_cast<unsigned char>(*p))) return false;
+  }
+  return true;
+}
+
+// One line read whole, or why not (Windows-1250).
+struct StrictLine {
+  CsvFieldSpan fields[kMessageColumn];
+  CivilDate date;
+  std::string fault;
+};
+
+void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
+  const int32_t fieldCount = 1 + static_cast<int32_t>(std::count(line, end, ';'));
+  if (fieldCount < kMessageColumn) {
+    Render(read->fault, "řádek má %d polí, Servis24 jich píše nejméně %d",
+           {fieldCount, int32_t{kMessageColumn}});
+    return;
+  }
+  SplitCsvLine(line, end, read->fields, kMessageColumn);
+  char text[kFieldBuffer];
+  const size_t length = CopyCsvField(read->fields[kDateColumn - 1], text, sizeof text);
+  const std::string_view shown(text, std::min<size_t>(length, 20));
+  if (length != 10 || !ReadPlainDate(text, read->date)) {
+    Render(read->fault, "datum \"%s\" není ve tvaru RRRR/MM/DD", {std::string(shown)});
+    return;
+  }
+  if (!IsRealDate(read->date)) {
+    Render(read->fault, "datum %s není skutečný den", {std::string(shown)});
+    return;
+  }
+  if (read->date.year >= 2000) read->date.year -= 2000;
+  const size_t amountLength = CopyCsvField(read->fields[kAmountColumn - 1], text, sizeof text);
+  const std::string_view amount(text, amountLength);
+  if (!IsServisAmountText(amount) ||
+      ReadAmount(amount, AmountRules::kCzechText).status != AmountStatus::kRead) {
+    Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
+  }
+}
+
+bool DateColumnHasDigit(const char* line, const char* end) {
+  CsvFieldSpan fields[kDateColumn];
+  SplitCsvLine(line, end, fields, kDateColumn);
+  const CsvFieldSpan date = fields[kDateColumn - 1];
+  return date.first != nullptr && std::find_if(date.first, date.end, [](char c) {
+                                    return c >= '0' && c <= '9';
+                                  }) != date.end;
+}
+
+// The header of Servis24's exports names its amount and counter account
+// columns where its items have them.
+bool IsServis24Header(const char* line, const char* end) {
+  if (1 + std::count(line, end, ';') < kMessageColumn) return false;
+  CsvFieldSpan fields[kCounterColumn];
+  SplitCsvLine(line, end, fields, kCounterColumn);
+  char text[kFieldBuffer];
+  CopyCsvField(fields[kAmountColumn - 1], text, sizeof text);
+  if (NormaliseColumnName(text) != "castka") return false;
+  CopyCsvField(fields[kCounterColumn - 1], text, sizeof text);
+  return NormaliseColumnName(text) == "protiucet";
+}
+
 }  // namespace
 
 size_t CountItemLines(const char* statementText) {
@@ -272,7 +365,7 @@ std::string Servis24Currency(const char* statementText) {
   std::map<std::string, int> counts;
   ForEachItemLine(statementText, [&counts](const char* line, const char* lineFeed, int) {
     CsvFieldSpan fields[kMessageColumn];
-    SplitServisLine(line, lineFeed, fields);
+    SplitCsvLine(line, LineEnd(line, lineFeed), fields, kMessageColumn);
     std::string code = LineCurrency(fields);
     if (!code.empty()) ++counts[code];
   });
@@ -284,21 +377,42 @@ std::string Servis24Currency(const char* statementText) {
   return most;
 }
 
-bool ReadServis24Items(const char* statementText, const ItemSink& sink,
-                       std::vector<FieldCut>* reports, ReadingConfirmation* confirmation,
-                       size_t giveUpBeyond) {
+void ReadServis24Items(const char* statementText, const ItemSink& sink,
+                       std::vector<FieldCut>* reports) {
   CivilDate date;
-  ReadingConfirmation counted;
-  const int64_t lines = static_cast<int64_t>(giveUpBeyond);
-  bool completed = true;
   ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
-    if (!completed) return;
-    ++counted.dataLines;
-    if (ReadLine(line, lineFeed, lineNumber, date, sink, reports)) ++counted.readable;
-    if (lines > 0 && 2 * (counted.dataLines - counted.readable) > lines) completed = false;
+    ReadLine(line, lineFeed, lineNumber, date, sink, reports);
   });
-  if (confirmation) *confirmation = counted;
-  return completed;
+}
+
+void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines) {
+  *lines = Servis24Lines();
+  ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
+    ++lines->lines;
+    if (IsEmptyText(line, end)) {
+      ++lines->empty;
+      return;
+    }
+    StrictLine read;
+    ReadStrictLine(line, end, &read);
+    // A header names its date column; a first line with a date there, even
+    // one that does not read, is a row.
+    if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
+      lines->header = 1;
+      lines->servis24Header = IsServis24Header(line, end);
+      return;
+    }
+    ++lines->confirmation.dataLines;
+    if (!read.fault.empty()) {
+      lines->leftOut.push_back({lineNumber, read.fault});
+      return;
+    }
+    ++lines->confirmation.readable;
+    ++lines->items;
+    ServisTexts texts;
+    AmountReading amount;
+    sink(ItemOf(read.fields, lineNumber, read.date, texts, &amount));
+  });
 }
 
 }  // namespace tarvolo

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "conversion/values/line_report.h"
@@ -16,11 +17,50 @@ namespace tarvolo {
 // lines.
 struct ReadingConfirmation {
   int32_t dataLines = 0;
-  int32_t readable = 0;  // the date and the amount both read
-  // A reading is confirmed by at least half of the data lines; a file with
-  // none confirms every reading and gives no item.
-  bool Confirmed() const { return 2 * static_cast<int64_t>(readable) >= dataLines; }
+  int32_t readable = 0;  // the row read whole
+  // A wrong reading fails on nearly every row, a right one at most on a row
+  // or two a bank or a hand damaged: at most two rows, and at most a
+  // quarter of them, may fail, each named and left out. A file with no data
+  // line confirms every reading and gives no item.
+  bool Confirmed() const {
+    const int64_t failed = static_cast<int64_t>(dataLines) - readable;
+    return failed <= 2 && 4 * failed <= dataLines;
+  }
 };
+
+// A line a reading leaves out, and why (Windows-1250, for the log).
+struct LeftOutLine {
+  int32_t line = 0;
+  std::string why;
+};
+
+// How the lines of a file read as Servis24 by position ended, each counted
+// once: they add up to `lines`.
+struct Servis24Lines {
+  ReadingConfirmation confirmation;
+  int32_t lines = 0;
+  int32_t header = 0;  // the first line, where it is no item line
+  int32_t empty = 0;
+  int32_t items = 0;
+  // Items the statement leaves out for their currency, named where they are.
+  int32_t otherCurrency = 0;
+  std::vector<LeftOutLine> leftOut;
+  // The header names Servis24's columns, so a file of no items is one too.
+  bool servis24Header = false;
+
+  // The data show Servis24's columns, or its header does.
+  bool Confirmed() const {
+    return confirmation.Confirmed() && (confirmation.readable > 0 || servis24Header);
+  }
+};
+
+// Reads a Servis24 statement by position as a choice among readings needs
+// it: only a line that reads whole (at least eleven fields, the date as
+// YYYY/MM/DD and a day of the calendar, the amount as Servis24 writes it)
+// is an item, every other line that is not empty is left out and named.
+// The first line is an item line where it reads as one, else the header.
+// Lines end at LF, CR LF or a CR alone.
+void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines);
 
 // How many lines of a Servis24 statement text yield an item: every line
 // after the first but those whose fields are all empty.
@@ -30,19 +70,14 @@ size_t CountItemLines(const char* statementText);
 // column (field 7), "" where none names one.
 std::string Servis24Currency(const char* statementText);
 
-// Reads a Servis24 statement by position: the first line is skipped unread,
-// every other line that is not empty is an item (date from column 2 as
-// YYYY/MM/DD, its parts kept from the line before where they are missing;
-// amount from column 3; counter account from column 4; symbols from 6, 9,
-// 10; the message from 11), handed to `sink` in order. Faults of a line go
-// to `reports` (when given); `confirmation` (when given) counts the lines
-// the date and amount read on. With `giveUpBeyond` (the file's count of
-// item lines), the reading stops as soon as the lines it could not read are
-// more than half of them, when no rest of the file can confirm it, and
-// returns false.
-bool ReadServis24Items(const char* statementText, const ItemSink& sink,
-                       std::vector<FieldCut>* reports, ReadingConfirmation* confirmation = nullptr,
-                       size_t giveUpBeyond = 0);
+// Reads a Servis24 statement by position as its records have always been
+// built: the first line is skipped unread, every other line that is not
+// empty is an item (date from column 2 as YYYY/MM/DD, its parts kept from
+// the line before where they are missing; amount from column 3; counter
+// account from column 4; symbols from 6, 9, 10; the message from 11),
+// handed to `sink` in order. Faults of a line go to `reports` (when given).
+void ReadServis24Items(const char* statementText, const ItemSink& sink,
+                       std::vector<FieldCut>* reports);
 
 }  // namespace tarvolo
 

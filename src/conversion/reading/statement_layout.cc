@@ -171,6 +171,8 @@ constexpr ColumnName kColumnNames[] = {
     {"stav", ColumnRole::kState, 1},
     {"etat", ColumnRole::kState, 1},
 
+    {"product", ColumnRole::kProduct, 1},
+
     {"balance impact", ColumnRole::kBalanceImpact, 1},
     {"impact sur le solde", ColumnRole::kBalanceImpact, 1},
     {"auswirkung auf guthaben", ColumnRole::kBalanceImpact, 1},
@@ -239,7 +241,9 @@ constexpr LayoutRules kCard = {
     false, false, false, false, {"popis/misto transakce", "nazev obchodnika"}};
 
 constexpr KnownLayout kKnownLayouts[] = {
-    {"Fio banka", {"objem"}, kCharges},
+    // Many programs name an amount "Objem"; Fio's header has its ids beside it.
+    {"Fio banka", {"objem", "id operace"}, kCharges},
+    {"Fio banka", {"objem", "id pohybu"}, kCharges},
     {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges},
     {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges},
     {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard},

@@ -41,6 +41,7 @@ enum class ColumnRole {
   kClosingBalance,
   kIncomingAmount,  // a transfer list's amount and currency where money comes in
   kIncomingCurrency,
+  kProduct,  // Revolut's account or pocket a row belongs to
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);

@@ -53,8 +53,10 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
        "ID transakce;poznámka\n",
        "ČSOB", ';', 1, {2, 3, 0, 4, 6, 7, 0, 0, 8, 10, 9, 11, 14, 12, 13, 0, 0, 5}},
       // Fio's own pick of columns, shuffled.
-      {"\"Objem\";\"VS\";\"Datum\";\"Protiúčet\";\"Kód banky\"\n", "Fio banka", ';', 1,
-       {3, 1, 0, 0, 4, 5, 0, 0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0}},
+      {"\"ID pohybu\";\"Objem\";\"VS\";\"Datum\";\"Protiúčet\";\"Kód banky\"\n", "Fio banka", ';', 1,
+       {4, 2, 0, 0, 5, 6, 0, 0, 0, 3, 0, 0, 0, 0, 1, 0, 0, 0}},
+      // "Objem" alone is many a program's amount, not Fio's header.
+      {"Datum;Objem;Zpráva\n", "obecný CSV", ';', 1, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}},
       // Air Bank: the booked date and amount before the others.
       {"\"Datum provedení\",\"Směr úhrady\",\"Částka v měně účtu\",\"Původní částka úhrady\","
        "\"Název, adresa a stát protistrany\",\"Datum zaúčtování\",\"Poznámka pro mne\","
