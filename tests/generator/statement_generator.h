@@ -1,0 +1,110 @@
+// Statement files made as each bank writes them, from random items whose
+// records are known in advance: the conversion of such a file must give
+// exactly those records, and a damaged copy must be warned about or refused.
+#ifndef TARVOLO_TESTS_GENERATOR_STATEMENT_GENERATOR_H_
+#define TARVOLO_TESTS_GENERATOR_STATEMENT_GENERATOR_H_
+
+#include <cstdint>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace tarvolo {
+
+// What a generated file holds besides plain booked items of the account's
+// currency.
+enum class Variation {
+  kPlain,
+  kFees,        // a fee charged beside some items
+  kPending,     // rows the bank did not book
+  kForeign,     // rows of a second currency
+  kSeparators,  // separators and quotes inside texts
+};
+constexpr Variation kVariations[] = {Variation::kPlain, Variation::kPending, Variation::kFees,
+                                     Variation::kForeign, Variation::kSeparators};
+const char* VariationName(Variation variation);
+
+struct BankLayout;
+// The layouts the generator writes, Servis24's first.
+const std::vector<const BankLayout*>& GeneratedLayouts();
+const char* LayoutName(const BankLayout& layout);
+bool LayoutAllows(const BankLayout& layout, Variation variation);
+// Whether the file states balances (a balance after each row, or opening
+// and closing balances), by which a missing or added row shows.
+bool LayoutStatesBalances(const BankLayout& layout);
+
+// Rows of another currency are left out of today's statement with a
+// warning; switch this off once they get a statement of their own.
+constexpr bool kForeignRowsLeftOut = true;
+
+struct GeneratedFile {
+  std::string bytes;
+  // The "075" records the file must give, each as RecordKey writes it, in
+  // the file's order of rows.
+  std::vector<std::string> records;
+  // For each line of the file (from 1; index 0 unused), the records its
+  // row gives; rows in another currency give none but are listed here.
+  std::vector<std::vector<std::string>> recordsOfLine;
+  std::vector<int> dataLines;     // lines of item rows, booked or not
+  std::vector<int> foreignLines;  // rows left out for their currency
+  char separator = ';';
+  bool lastLineIsData = true;  // no closing line after the rows
+};
+
+GeneratedFile GenerateStatement(const BankLayout& layout, Variation variation, uint32_t seed);
+
+// The compared values of a "075" record of 128 characters: counter account,
+// amount and code, variable, constant and specific symbol and bank code
+// without their leading zeros, both dates.
+std::string RecordKey(const std::string& line);
+
+// What one conversion of a statement file gave.
+struct Conversion {
+  bool written = false;              // a statement file was written
+  int warnings = 0;                  // the run's warning lines
+  std::vector<std::string> records;  // RecordKey of each record written
+  std::string log;                   // every line, as the user reads it
+  std::vector<std::string> warningLines;
+};
+
+// Converts `bytes` as the only file of a run into `folder`, with the
+// profile of account 2000145399, opening balance 1000.50 on 1 September 2014.
+Conversion ConvertStatement(const std::string& folder, const std::string& bytes);
+
+// Whether a warning line names line `line` of the file.
+bool NamesLine(const Conversion& conversion, int line);
+
+// "" when the conversion of a generated file is what the model says, else
+// what differs.
+std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversion);
+
+enum class Mutation { kDuplicate, kDrop, kCut, kShiftField, kInsertSeparator, kSwapMarks };
+constexpr Mutation kMutations[] = {
+    Mutation::kDuplicate,       Mutation::kDrop,     Mutation::kCut, Mutation::kShiftField,
+    Mutation::kInsertSeparator, Mutation::kSwapMarks};
+const char* MutationName(Mutation mutation);
+
+struct MutatedFile {
+  std::string bytes;
+  int line = 0;  // the damaged line of the new file (for a dropped line: where it was)
+  // The records of the new file where it is still a sound file of the
+  // layout (a row dropped or repeated where no balance shows it); empty
+  // otherwise.
+  std::vector<std::string> ownRecords;
+  bool changed = false;
+  // Whether the file's own data can tell which line is wrong.
+  bool lineShown = true;
+};
+
+MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout, Mutation mutation,
+                            uint32_t seed);
+
+// "" when the run kept its promise on a damaged file: success only with
+// exactly the model's records, otherwise a warning that names the damaged
+// line, or nothing written.
+std::string CheckMutated(const GeneratedFile& file, const MutatedFile& mutated, Mutation mutation,
+                         const Conversion& conversion);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_TESTS_GENERATOR_STATEMENT_GENERATOR_H_
