@@ -142,7 +142,7 @@ const std::vector<BankLayout> kBankLayouts = {
      "Číslo účtu=cnum|Název účtu=name|Detaily transakce=msg|Konstatní kód=ks|"
      "Variabilní kód=vs|Specifický kód=ss|Reference=id"},
     {"revolut", ",", Quoting::kNeeded, "ub", "yyyy-mm-dd", '.', 0, false, false, 1, false,
-     "", "", "COMPLETED", "PENDING", "", "",
+     "", "", "COMPLETED", "PENDING|DECLINED|REVERTED", "", "",
      "Date started (UTC)|Date completed (UTC)|ID|Type|State|Description|Reference|Payer|"
      "Card number|Card label|Card state|Orig currency|Orig amount|Payment currency|Amount|"
      "Total amount|Exchange rate|Fee|Fee currency|Balance|Account|Beneficiary account number|"
@@ -177,6 +177,16 @@ const std::vector<BankLayout> kBankLayouts = {
      "TransferWise ID=id|Date=date|Date Time=dt|Amount=amount|Currency=cur|Description=msg|"
      "Running Balance=balance|Total fees=feeinfo|Transaction Type=dir|"
      "Transaction Details Type='TRANSFER"},
+    {"wise-transfers", ",", Quoting::kSpaces, "u", "yyyy-mm-dd", '.', 0, false, false, 0, false,
+     "IN", "OUT", "COMPLETED", "CANCELLED", "", "",
+     "ID|Status|Direction|Created on|Finished on|Source fee amount|Source fee currency|"
+     "Target fee amount|Target fee currency|Source name|Source amount (after fees)|"
+     "Source currency|Target name|Target amount (after fees)|Target currency|Exchange rate|"
+     "Reference|Batch",
+     "ID=id|Status=state|Direction=dir|Created on=dt|Finished on=done|Source fee amount='0.00|"
+     "Source fee currency=cur|Source name=name|Source amount (after fees)=abs|"
+     "Source currency=cur|Target name=name|Target amount (after fees)=abs|Target currency=cur|"
+     "Exchange rate='1|Reference=msg"},
     {"paypal", ",", Quoting::kAll, "ub", "m/d/yyyy", '.', ',', false, false, -1, false,
      "Express Checkout Payment", "General Payment", nullptr, nullptr, "", "",
      "Date|Time|Time Zone|Description|Currency|Gross|Fee|Net|Balance|Transaction ID|"

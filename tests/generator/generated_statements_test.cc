@@ -8,55 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "generator/known_failures.h"
 #include "generator/statement_generator.h"
 #include "temp_folder.h"
 
 namespace tarvolo {
 namespace {
-
-// Cases today's reader gets wrong: each must still fail on at least one seed
-// (so that a fix shows here and its line goes), and no other may fail.
-struct KnownFailure {
-  const char* layout;  // "*" for every layout
-  const char* what;    // a variation or a mutation
-};
-const KnownFailure kKnownFailures[] = {
-    // Servis24's "Měna" column is not read: a row in EUR is booked as koruna.
-    {"servis24", "foreign"},
-    // More PENDING rows than COMPLETED ones: the reading is not confirmed and the
-    // file is refused whole.
-    {"revolut", "pending"},
-    {"revolut-personal", "pending"},
-    // A charged fee written negative is read as a refund, though the balance after
-    // each row proves its sign.
-    {"revolut-2022", "fees"},
-    // A row with fewer or more fields than the header (in every layout): read
-    // with its values from the wrong columns, or left out, and its line not named.
-    {"*", "cut"},
-    {"*", "shift"},
-    {"*", "separator"},
-    // A row given twice where a balance follows each row: only the closing
-    // difference is logged, not the row that breaks the running balance.
-    {"csob", "duplicate"},
-    {"mbank", "duplicate"},
-    {"revolut", "duplicate"},
-    {"revolut-2022", "duplicate"},
-    {"revolut-personal", "duplicate"},
-    {"wise", "duplicate"},
-    {"paypal", "duplicate"},
-    {"paypal-de", "duplicate"},
-};
-
-// The entry of kKnownFailures that covers a case, or null.
-const KnownFailure* KnownFailureOf(const char* layout, const char* what) {
-  for (const KnownFailure& known : kKnownFailures) {
-    if ((std::strcmp(known.layout, "*") == 0 || std::strcmp(known.layout, layout) == 0) &&
-        std::strcmp(known.what, what) == 0) {
-      return &known;
-    }
-  }
-  return nullptr;
-}
 
 // Seeds that failed under each entry of kKnownFailures.
 std::map<const KnownFailure*, int> g_knownFailed;

@@ -170,6 +170,7 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "dtm") return Date(layout, row.day) + " 10:00";
   if (role == "done") return row.pending ? "" : Date(layout, row.day) + " 10:00:05";
   if (role == "amount") return amount(row.amount);
+  if (role == "abs") return amount(row.amount < 0 ? -row.amount : row.amount);
   if (role == "total" || role == "net") return amount(row.amount + row.fee);
   if (role == "fee") {
     if (row.fee == 0) return layout.decimalMark == '.' ? "0.00" : "";
@@ -178,7 +179,19 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "feeinfo") return amount(-row.fee);
   if (role == "dir") return row.amount < 0 ? layout.debit : layout.credit;
   if (role == "cur") return row.foreign ? "EUR" : "CZK";
-  if (role == "state") return row.pending ? layout.pending : layout.booked;
+  if (role == "state") {
+    if (!row.pending) return layout.booked;
+    // Each of the words, '|' between them, on some rows.
+    std::vector<std::string> words(1);
+    for (const char* c = layout.pending; *c != 0; ++c) {
+      if (*c == '|') {
+        words.emplace_back();
+      } else {
+        words.back() += *c;
+      }
+    }
+    return words[static_cast<size_t>(row.day) % words.size()];
+  }
   if (role == "balance") return row.pending ? "" : amount(row.balance);
   if (role == "open") return amount(kOpening);
   if (role == "close") return amount(totals.closing);
@@ -390,9 +403,12 @@ static bool StatesClosing(const BankLayout& layout) {
   return HasRole(layout, "close") || fixed.find("{CLOSE") != std::string::npos;
 }
 
-GeneratedFile GenerateStatement(const BankLayout& layout, Variation variation, uint32_t seed) {
+GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uint32_t seed) {
   std::mt19937 random(seed);
   GeneratedFile file;
+  // Banks that group thousands do so in some exports and not in others.
+  BankLayout layout = bank;
+  if (random() % 3 == 0) layout.grouping = 0;
   const size_t separators = std::string_view(layout.separators).size();
   file.separator = layout.separators[random() % separators];
   const bool feeIncluded = HasRole(layout, "feeinfo");
