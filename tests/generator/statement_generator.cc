@@ -343,6 +343,11 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
   if (HasRole(layout, "ks")) row.ks = kConstants[random() % 4];
   if (HasRole(layout, "ss") && random() % 3 == 0) row.ss = Digits(random, 10);
   row.message = kMessages[random() % 6];
+  if (variation == Variation::kBalanceWords && index % 2 == 0) {
+    static const char* kBalanceWords[] = {"Zůstatek k 31.08.2014 doplacen",
+                                          "Konečný zůstatek nájmu", "Počáteční zůstatek záloh"};
+    row.message = kBalanceWords[random() % 3];
+  }
   if (variation == Variation::kSeparators && random() % 2) {
     row.message += std::string(1, separator) + " \"díky\"" + separator;
   }
@@ -361,7 +366,8 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
 }  // namespace
 
 const char* VariationName(Variation variation) {
-  static const char* kNames[] = {"plain", "fees", "pending", "foreign", "separators"};
+  static const char* kNames[] = {"plain",      "fees",          "pending",     "foreign",
+                                 "separators", "balance-words", "cr-line-ends"};
   return kNames[static_cast<int>(variation)];
 }
 
@@ -388,6 +394,10 @@ bool LayoutAllows(const BankLayout& layout, Variation variation) {
       return HasRole(layout, "cur");
     case Variation::kSeparators:
       return layout.quoting != Quoting::kNone;
+    case Variation::kBalanceWords:
+      return HasRole(layout, "msg");
+    case Variation::kCrLineEnds:
+      return true;
   }
   return false;
 }
@@ -441,6 +451,7 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   std::vector<std::string> names;
   const std::vector<std::string> roles = ColumnRoles(layout, &names);
   lines.push_back(Line(names, layout, file.separator, true));
+  file.headerLine = static_cast<int>(lines.size());
   file.recordsOfLine.resize(lines.size() + rows.size() + 1);
   for (const Row& row : rows) {
     std::vector<std::string> fields;
@@ -459,7 +470,7 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   AddFixedLines(layout.trailer, layout, file.separator, totals, &lines);
   file.lastLineIsData = lines.size() == dataEnd;
 
-  const char* lineEnd = random() % 2 ? "\r\n" : "\n";
+  const char* lineEnd = variation == Variation::kCrLineEnds ? "\r" : random() % 2 ? "\r\n" : "\n";
   std::string text;
   for (const std::string& line : lines) text += line + lineEnd;
   const size_t encodings = std::string_view(layout.encodings).size();
@@ -552,7 +563,8 @@ std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversi
 }
 
 const char* MutationName(Mutation mutation) {
-  static const char* kNames[] = {"duplicate", "drop", "cut", "shift", "separator", "marks"};
+  static const char* kNames[] = {"duplicate", "drop",  "cut",      "shift",
+                                 "separator", "marks", "no-header"};
   return kNames[static_cast<int>(mutation)];
 }
 
@@ -561,7 +573,12 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
   std::mt19937 random(seed);
   std::vector<std::string> lines;
   for (size_t at = 0; at < file.bytes.size();) {
-    size_t end = file.bytes.find('\n', at);
+    // A line ends at LF, or at a CR that no LF follows.
+    size_t end = file.bytes.find_first_of("\r\n", at);
+    if (end != std::string::npos && file.bytes[end] == '\r' && end + 1 < file.bytes.size() &&
+        file.bytes[end + 1] == '\n') {
+      ++end;
+    }
     end = end == std::string::npos ? file.bytes.size() : end + 1;
     lines.push_back(file.bytes.substr(at, end - at));
     at = end;
@@ -577,7 +594,6 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
                                           : target == file.dataLines.back() && file.lastLineIsData;
   const bool balances = LayoutStatesBalances(layout);
   mutated.line = target;
-  std::vector<std::string> own;
   const auto recordsWithout = [&file](int skipped, int repeated) {
     std::vector<std::string> records;
     for (int number : file.dataLines) {
@@ -596,6 +612,10 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
       // Only a balance after each row shows which of two equal rows is too many.
       mutated.lineShown = HasRole(layout, "balance");
       if (!balances) mutated.ownRecords = recordsWithout(0, target);
+      break;
+    case Mutation::kNoHeader:
+      lines.erase(lines.begin() + (file.headerLine - 1));
+      mutated.line = file.headerLine;  // the first row moves up to it
       break;
     case Mutation::kDrop:
       mutated.lineShown = false;

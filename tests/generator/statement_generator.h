@@ -15,13 +15,16 @@ namespace tarvolo {
 // currency.
 enum class Variation {
   kPlain,
-  kFees,        // a fee charged beside some items
-  kPending,     // rows the bank did not book
-  kForeign,     // rows of a second currency
-  kSeparators,  // separators and quotes inside texts
+  kFees,          // a fee charged beside some items
+  kPending,       // rows the bank did not book
+  kForeign,       // rows of a second currency
+  kSeparators,    // separators and quotes inside texts
+  kBalanceWords,  // messages that begin as a stated balance does
+  kCrLineEnds,    // lines ended by CR alone
 };
-constexpr Variation kVariations[] = {Variation::kPlain, Variation::kPending, Variation::kFees,
-                                     Variation::kForeign, Variation::kSeparators};
+constexpr Variation kVariations[] = {
+    Variation::kPlain,      Variation::kPending,      Variation::kFees,      Variation::kForeign,
+    Variation::kSeparators, Variation::kBalanceWords, Variation::kCrLineEnds};
 const char* VariationName(Variation variation);
 
 struct BankLayout;
@@ -48,6 +51,7 @@ struct GeneratedFile {
   std::vector<int> dataLines;     // lines of item rows, booked or not
   std::vector<int> foreignLines;  // rows left out for their currency
   char separator = ';';
+  int headerLine = 0;
   bool lastLineIsData = true;  // no closing line after the rows
 };
 
@@ -78,10 +82,18 @@ bool NamesLine(const Conversion& conversion, int line);
 // what differs.
 std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversion);
 
-enum class Mutation { kDuplicate, kDrop, kCut, kShiftField, kInsertSeparator, kSwapMarks };
+enum class Mutation {
+  kDuplicate,
+  kDrop,
+  kCut,
+  kShiftField,
+  kInsertSeparator,
+  kSwapMarks,
+  kNoHeader,  // the header line left out
+};
 constexpr Mutation kMutations[] = {
-    Mutation::kDuplicate,       Mutation::kDrop,     Mutation::kCut, Mutation::kShiftField,
-    Mutation::kInsertSeparator, Mutation::kSwapMarks};
+    Mutation::kDuplicate,       Mutation::kDrop,      Mutation::kCut,     Mutation::kShiftField,
+    Mutation::kInsertSeparator, Mutation::kSwapMarks, Mutation::kNoHeader};
 const char* MutationName(Mutation mutation);
 
 struct MutatedFile {
