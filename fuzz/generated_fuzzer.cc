@@ -11,6 +11,7 @@
 
 #include "fuzz_checks.h"
 #include "generator/known_failures.h"
+#include "generator/statement_checks.h"
 #include "generator/statement_generator.h"
 
 namespace {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generator/known_failures.h"
+#include "generator/statement_checks.h"
 #include "generator/statement_generator.h"
 #include "temp_folder.h"
 
