@@ -601,9 +601,9 @@ TEST_F(BadInputTest, CheckOfTheWrittenFileListsFiveProblemsAndCountsTheRest) {
     const std::string prefix = "Kontrola souboru " + output_ + ": ";
     const size_t listed = std::min(c.problems, 5);
     ASSERT_EQ(log.size(), listed + c.extra.size()) << c.problems;
-    for (size_t i = 0; i < listed; ++i) EXPECT_EQ(log[i], prefix + problems[i] + "\n");
+    for (size_t i = 0; i < listed; ++i) EXPECT_EQ(log[i], prefix + problems[i] + "!!!\n");
     for (size_t i = 0; i < c.extra.size(); ++i) {
-      EXPECT_EQ(log[listed + i], prefix + c.extra[i] + "\n");
+      EXPECT_EQ(log[listed + i], prefix + c.extra[i] + "!!!\n");
     }
   }
 }

@@ -81,11 +81,13 @@ bool LogCheck(const std::string& path, const std::vector<std::string>& problems,
   if (problems.empty()) {
     LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: v pořádku\n", {output});
   }
+  // A problem the check finds is one the accounting program meets: the
+  // run warns of it.
   for (size_t i = 0; i < problems.size() && i < kLoggedProblems; ++i) {
-    LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: %s\n", {output, problems[i]});
+    LogFormatted(log, LogKind::kFileWarning, "Kontrola souboru %s: %s\n", {output, problems[i]});
   }
   if (problems.size() > kLoggedProblems) {
-    LogFormatted(log, LogKind::kInformation, "Kontrola souboru %s: a %d dalších problémů\n",
+    LogFormatted(log, LogKind::kFileWarning, "Kontrola souboru %s: a %d dalších problémů\n",
                  {output, static_cast<int32_t>(problems.size() - kLoggedProblems)});
   }
   return problems.empty();

@@ -170,7 +170,8 @@ TEST_F(StatementOutputsTest, EveryFormatIsWrittenAndCheckedOrNoneIsWritten) {
            " se nepodařilo zapsat!!!\nSoubor " + listPath_ + " se nepodařilo zapsat!!!\n"},
       {false, "chybí součet", ExportOutcome::kWrittenWithProblems,
        "Kontrola souboru " + gpcPath_ + ": v pořádku\nKontrola souboru " + camtPath_ +
-           ": v pořádku\nKontrola souboru " + listPath_ + ": chybí součet\n"},
+           ": v pořádku\nKontrola souboru " + listPath_ +
+           ": chybí součet!!!\nPozor: 1 upozornění, zkontrolujte je před importem!!!\n"},
   };
   const std::string statement = folder_.Write("a.csv", Servis({"2014/09/02;10;;;7"}));
   for (const Case& c : cases) {

@@ -145,8 +145,7 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     Row row;
     row.line = record.lineNumber();
     if (!first.Date(&row.date)) continue;
-    const LayoutRow::RowTexts& texts = first.Texts();
-    if (labels.ReadBalanceLine(texts.text, texts.count, {})) continue;
+    if (DatedRowStatesBalance(first.Texts(), {}, &labels)) continue;
     bool any = false;
     AmountReading amount;
     for (int a = alternatives_ - 1; a >= 0; --a) {

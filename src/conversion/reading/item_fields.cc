@@ -176,8 +176,17 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
                                               std::string_view prefix) {
   CounterAccountParts parts;
   if (ReadPlainAccount(account, &parts)) {
-    ReadDigitsOnly(bank, 4, &parts.bankCode);
-    ReadDigitsOnly(prefix, 6, &parts.prefix);
+    // A bank code or prefix column that holds something other than such a
+    // number leaves the account not whole: "010;0" is no bank.
+    const auto readsOrEmpty = [](std::string_view text, size_t digits, int32_t* value) {
+      std::string kept;
+      const std::string_view compact =
+          KeepOnly(text, kept, [](char c) { return !IsFieldPadding(c); });
+      return compact.empty() || ReadDigitsOnly(compact, digits, value);
+    };
+    if (!readsOrEmpty(bank, 4, &parts.bankCode) || !readsOrEmpty(prefix, 6, &parts.prefix)) {
+      parts.whole = false;
+    }
     return parts;
   }
   // Without its blanks: most are written without any.

@@ -1,6 +1,8 @@
 #include "conversion/reading/layout_records.h"
 
+#include <algorithm>
 #include <iterator>
+#include <map>
 #include <string_view>
 
 #include "conversion/reading/balance_proof.h"
@@ -51,7 +53,7 @@ class LayoutReader {
     row_.SetDebits(proof_.debits());
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
-    FindOwnProduct();
+    ScanRows();
     LineAccount& lines = report_.lines();
     lines.Add(LineAccount::kPreamble, layout_.headerLine);
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
@@ -139,7 +141,18 @@ class LayoutReader {
     const bool dateRead = row_.Date(&date);
     const AmountStatus status = row_.Amount(&amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
-    if (IsBalanceOrTotalRow(record, dateRead && amountRead)) return LineAccount::kBalance;
+    const bool dated = dateRead && amountRead;
+    if (!dated && IsBalanceOrTotalRow(record, false)) return LineAccount::kBalance;
+    // A row that lost or gained a field has its values in other columns than
+    // the header says, whatever its texts seem to state.
+    if (rowWidth_ > 0 && fields.size() != rowWidth_) {
+      std::string why;
+      Render(why, "řádek má %d polí, ostatní řádky %d",
+             {static_cast<int32_t>(fields.size()), static_cast<int32_t>(rowWidth_)});
+      report_.Failed(line, why);
+      return LineAccount::kLeftOut;
+    }
+    if (dated && IsBalanceOrTotalRow(record, true)) return LineAccount::kBalance;
     // Rows the bank did not book count neither for the layout nor against it.
     if (!IsBooked(line))
       return notBookedAs_.empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
@@ -178,8 +191,9 @@ class LayoutReader {
                        std::string_view shownAmount) {
     std::string why;
     const size_t columns = static_cast<size_t>(layout_.headerColumns);
-    // A trailing separator the header lacks adds an empty field, no more.
-    if (fields.size() > columns && (fields.size() > columns + 1 || !fields.back().empty())) {
+    if (fields.size() > columns &&
+               (fields.size() > columns + 1 || !fields.back().empty())) {
+      // A trailing separator the header lacks adds an empty field, no more.
       Render(why, "řádek má %d polí, hlavička jen %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(columns)});
     } else if (!dateRead || (status != AmountStatus::kRead && status != AmountStatus::kAmbiguous)) {
@@ -192,18 +206,27 @@ class LayoutReader {
     return why;
   }
 
-  // Revolut lists the rows of its savings pockets beside the account's:
-  // the account is the "Current" product where a row names it, else the
-  // product of the first row.
-  void FindOwnProduct() {
+  // What the rows show of themselves before any is read. Revolut lists the
+  // rows of its savings pockets beside the account's: the account is the
+  // "Current" product where a row names it, else the product of the first
+  // row. And the number of fields more than half of the rows have: a row
+  // of another number has lost or gained a field, and its values stand in
+  // other columns than the header says.
+  void ScanRows() {
     const int column = layout_.Column(ColumnRole::kProduct);
-    if (column < 0) return;
+    std::map<size_t, int32_t> widths;
+    int32_t rows = 0;
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (record.Next()) {
+      if (IsEmptyRow(record.fields())) continue;
+      ++rows;
+      ++widths[record.fields().size()];
+      if (column < 0 || ownProduct_ == "current") continue;
       const std::string product = NormaliseColumnName(record.Field(column));
-      if (product.empty()) continue;
-      if (ownProduct_.empty() || product == "current") ownProduct_ = product;
-      if (product == "current") return;
+      if (!product.empty() && (ownProduct_.empty() || product == "current")) ownProduct_ = product;
+    }
+    for (const auto& [width, count] : widths) {
+      if (2 * count > rows) rowWidth_ = width;
     }
   }
 
@@ -213,18 +236,14 @@ class LayoutReader {
     const int amountColumn = row_.amountColumn();
     const std::string_view amount =
         amountColumn >= 0 ? record.Field(amountColumn) : std::string_view();
+    // An undated row too: a message that begins like a balance in a row
+    // whose date does not read is a row left out, not a balance.
     if (!dated) {
-      return balance_.ReadBalanceLine(record.fields(), amount) || IsTotalRow(record.fields());
+      const std::vector<std::string_view>& fields = record.fields();
+      const bool labelled = std::any_of(fields.begin(), fields.end(), IsWholeBalanceLabel);
+      return (labelled && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
-    // A dated item may begin like a balance ("Zůstatek k 31.12. převeden"):
-    // only a text that is a balance label and nothing else makes the row one.
-    const LayoutRow::RowTexts& texts = row_.Texts();
-    std::string_view labels[std::size(texts.text)];
-    size_t count = 0;
-    for (size_t i = 0; i < texts.count; ++i) {
-      if (IsWholeBalanceLabel(texts.text[i])) labels[count++] = texts.text[i];
-    }
-    return count > 0 && balance_.ReadBalanceLine(labels, count, amount);
+    return DatedRowStatesBalance(row_.Texts(), amount, &balance_);
   }
 
   // Rows that are not booked (yet) change no balance: only a completed one
@@ -278,6 +297,7 @@ class LayoutReader {
   bool statesBalances_;
   // The product of the file's own account, as NormaliseColumnName gives it.
   std::string ownProduct_;
+  size_t rowWidth_ = 0;  // 0 where the rows do not agree
   std::string notBookedAs_;
 };
 

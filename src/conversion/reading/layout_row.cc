@@ -1,9 +1,12 @@
 #include "conversion/reading/layout_row.h"
 
+#include <iterator>
+
 #include <cstdlib>
 #include <cstring>
 
 #include "conversion/reading/layout_values.h"
+#include "conversion/reading/row_kinds.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/statement_item.h"
 #include "conversion/values/text_fold.h"
@@ -190,6 +193,11 @@ CounterAccountParts LayoutRow::CounterAccount() {
           : ReadCounterAccountColumns(account, Field(ColumnRole::kCounterBank),
                                       Field(ColumnRole::kCounterPrefix));
   std::string_view unread = counter.whole ? std::string_view() : account;
+  // The number read, its bank or prefix did not.
+  if (!counter.whole && counter.number != 0) {
+    unread = counter.bankCode == 0 ? Field(ColumnRole::kCounterBank)
+                                   : Field(ColumnRole::kCounterPrefix);
+  }
   if (counter.number == 0 && counter.bankCode == 0) {
     const std::string_view iban = Field(ColumnRole::kCounterIban);
     const CounterAccountParts fromIban = ReadCounterAccountColumns(iban, {}, {});
@@ -243,6 +251,16 @@ const LayoutRow::RowTexts& LayoutRow::Texts() {
     if (!text.empty()) texts_.text[texts_.count++] = text;
   }
   return texts_;
+}
+
+bool DatedRowStatesBalance(const LayoutRow::RowTexts& texts, std::string_view amount,
+                           BalanceCheck* balance) {
+  std::string_view labels[std::size(texts.text)];
+  size_t count = 0;
+  for (size_t i = 0; i < texts.count; ++i) {
+    if (IsWholeBalanceLabel(texts.text[i])) labels[count++] = texts.text[i];
+  }
+  return count > 0 && balance->ReadBalanceLine(labels, count, amount);
 }
 
 }  // namespace tarvolo

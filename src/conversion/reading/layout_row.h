@@ -147,6 +147,13 @@ class LayoutRow {
   RowTexts texts_;
 };
 
+// Whether a dated row with the texts `texts` states a balance, which
+// `balance` then learns. A dated item may begin like a balance ("Zůstatek k
+// 31.12. převeden"): only a text that is a balance label and nothing else
+// makes the row one.
+bool DatedRowStatesBalance(const LayoutRow::RowTexts& texts, std::string_view amount,
+                           BalanceCheck* balance);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CONVERSION_READING_LAYOUT_ROW_H_

@@ -385,8 +385,51 @@ void ReadServis24Items(const char* statementText, const ItemSink& sink,
   });
 }
 
+// The fields of a line as its quotes tell them. `shifted` tells whether a
+// separator within quotes stands before the message: the reading by
+// position, which knows no quotes, would take its values from the wrong
+// columns.
+int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
+  int32_t fields = 1;
+  int32_t separated = 1;
+  bool quoted = false;
+  *shifted = false;
+  for (const char* p = line; p != end; ++p) {
+    if (*p == '"') {
+      quoted = !quoted;
+    } else if (*p == ';') {
+      ++separated;
+      if (!quoted) {
+        ++fields;
+      } else if (separated <= kMessageColumn) {
+        *shifted = true;
+      }
+    }
+  }
+  return fields;
+}
+
+// The number of fields more than half of the lines that are not empty
+// have, 0 where they do not agree: a line of another number has lost or
+// gained a separator, and its values stand in other columns.
+int32_t LineWidth(std::string_view text) {
+  std::map<int32_t, int32_t> widths;
+  int32_t lines = 0;
+  ForEachLine(text, [&](const char* line, const char* end, int) {
+    if (IsEmptyText(line, end)) return;
+    ++lines;
+    bool shifted = false;
+    ++widths[QuotedFields(line, end, &shifted)];
+  });
+  for (const auto& [width, count] : widths) {
+    if (2 * count > lines) return width;
+  }
+  return 0;
+}
+
 void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines) {
   *lines = Servis24Lines();
+  const int32_t width = LineWidth(text);
   ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
     ++lines->lines;
     if (IsEmptyText(line, end)) {
@@ -403,6 +446,13 @@ void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Line
       return;
     }
     ++lines->confirmation.dataLines;
+    bool shifted = false;
+    const int32_t fields = QuotedFields(line, end, &shifted);
+    if (read.fault.empty() && shifted) {
+      read.fault = "oddělovač v uvozovkách před zprávou posouvá sloupce";
+    } else if (read.fault.empty() && width > 0 && fields != width) {
+      Render(read.fault, "řádek má %d polí, ostatní řádky %d", {fields, width});
+    }
     if (!read.fault.empty()) {
       lines->leftOut.push_back({lineNumber, read.fault});
       return;
