@@ -28,6 +28,18 @@ log_text() {
   if $native; then cat log.txt; else iconv -f CP1250 -t UTF-8 log.txt | tr -d '\r'; fi
 }
 
+# lines_add_up FILE: the log's summary of FILE counts each of its lines once
+# (LF, CR LF and a CR alone end one; so does the end of the file).
+lines_add_up() {
+  local counts lines
+  counts=$(log_text | grep -o 'řádků souboru [0-9]*: .*' | head -1 | sed 's/([^)]*)//g')
+  lines=$(perl -0777 -ne '$n = () = /\r\n|\r|\n/g; $n++ if length && !/[\r\n]\z/; print $n' "$1")
+  [ -n "$counts" ] && perl -e '
+    my ($total, @parts) = $ARGV[0] =~ /(\d+)/g;
+    my $sum = 0; $sum += $_ for @parts;
+    exit !($total == $ARGV[1] && $sum == $total);' "$counts" "$lines"
+}
+
 convert() {  # convert GOLDEN FILES...: converts and compares with tests/data/GOLDEN
   local golden=$1
   shift
@@ -72,6 +84,7 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát ${bank#*:},"
+  check "$name: its lines add up" lines_add_up "$data/layouts/$name.csv"
   # The balances a real export states add up with its items (the reader's
   # own tests show the cases where they do not).
   case $name in

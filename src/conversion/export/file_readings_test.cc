@@ -303,7 +303,8 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        "h\r\n1;2014/09/01;-5,00;;;;EUR;;;;a\r\n2;2014/09/02;7,00;;;;eur;;;;b\r\n"
        "3;2014/09/03;9,00;;;;CZK;;;;c\r\n",
        kWarned, "00000000000000000000000005001+00000000000000000000000007002",
-       "s položkou 2, vynechané 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 EUR\n"},
+       "s položkou 2, vynechané 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 "
+       "EUR\n"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;

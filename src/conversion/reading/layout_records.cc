@@ -191,8 +191,7 @@ class LayoutReader {
                        std::string_view shownAmount) {
     std::string why;
     const size_t columns = static_cast<size_t>(layout_.headerColumns);
-    if (fields.size() > columns &&
-               (fields.size() > columns + 1 || !fields.back().empty())) {
+    if (fields.size() > columns && (fields.size() > columns + 1 || !fields.back().empty())) {
       // A trailing separator the header lacks adds an empty field, no more.
       Render(why, "řádek má %d polí, hlavička jen %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(columns)});
