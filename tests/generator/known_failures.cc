@@ -4,8 +4,7 @@
 
 namespace tarvolo {
 
-const std::vector<KnownFailure> kKnownFailures = {
-};
+const std::vector<KnownFailure> kKnownFailures = {};
 
 const KnownFailure* KnownFailureOf(const char* layout, const char* what) {
   for (const KnownFailure& known : kKnownFailures) {

@@ -60,6 +60,11 @@ class Attempt {
     checks.AcceptFile(items_, path, stated, log);
     return fit;
   }
+  // The reading is not chosen: nothing of it stays.
+  void Discard() {
+    for (StatementOutput* output : run_->outputs) output->TakeBack();
+    run_->reports.clear();
+  }
 
  private:
   RunState* run_;
@@ -120,6 +125,62 @@ Trial TryServis24(std::string_view statement) {
   return trial;
 }
 
+// Reads the file by its header's layout into the run, or leaves no trace
+// of the reading where its data do not confirm it; `refusal` then gets why.
+bool ReadByLayout(const std::string& shown, std::string_view statement,
+                  const StatementLayout& layout, RunState* run, const LogLine& log,
+                  bool* amountsFit, std::string* refusal) {
+  LayoutReading reading;
+  Attempt attempt(run, shown, &reading);
+  std::string currency = run->currency;
+  ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading);
+  if (!reading.confirmation.Confirmed()) {
+    attempt.Discard();
+    *refusal = reading.refusal;
+    return false;
+  }
+  run->currency = currency;
+  if (run->bankCode == 0 && !reading.ownAccounts.empty()) {
+    run->bankCode = BankCodeOf(reading.ownAccounts.front());
+  }
+  *amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
+  return true;
+}
+
+// Reads the file by Servis24's positions into the run, or leaves no trace
+// of the reading where its data do not confirm it.
+bool ReadByPosition(const std::string& shown, std::string_view statement, RunState* run,
+                    const LogLine& log, bool* amountsFit) {
+  Attempt attempt(run, shown, nullptr);
+  // The statement's currency is the first file's; an item in another one
+  // is left out, named.
+  const std::string before = run->currency;
+  if (run->currency.empty()) run->currency = Servis24Currency(statement.data());
+  if (run->currency.empty()) run->currency = "CZK";
+  const ItemSink sink = attempt.Sink();
+  const LogLine attemptLog = attempt.Log();
+  Servis24Lines lines;
+  const ItemSink inCurrency = [&](const StatementItem& item) {
+    if (item.currency.empty() || item.currency == run->currency) return sink(item);
+    ++lines.otherCurrency;
+    LogFormatted(
+        attemptLog, LogKind::kItemWarning,
+        "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
+        {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
+  };
+  ReadServis24Lines(statement, inCurrency, &lines);
+  if (!lines.Confirmed()) {
+    attempt.Discard();
+    run->currency = before;
+    return false;
+  }
+  LogServis24Lines(shown, lines, attemptLog);
+  // Servis24 is Česká spořitelna's.
+  if (run->bankCode == 0) run->bankCode = kServis24BankCode;
+  *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
+  return true;
+}
+
 }  // namespace
 
 // Tries the readings a file may have, the layout its header names and
@@ -129,59 +190,33 @@ Trial TryServis24(std::string_view statement) {
 bool ChooseReading(const std::string& shown, std::string_view statement, RunState* run,
                    const LogLine& log, bool* amountsFit, std::vector<std::string>* reasons) {
   const StatementLayout layout = RecogniseLayout(statement);
-  const Trial byPosition = TryServis24(statement);
-  Trial byLayout;
   // Servis24's own header names columns a generic reading knows too: the
   // file is Servis24's, read by position or not at all.
-  if (layout.recognised && (layout.known || !byPosition.ownHeader)) {
-    byLayout = TryLayout(shown, statement, layout, *run);
-  } else if (!layout.recognised) {
-    byLayout.refusal = "hlavička nenalezena";
-  }
-  if (byLayout.confirmed && byPosition.confirmed && byLayout.items != byPosition.items) {
-    std::string both;
-    Render(both, "formát %s i Servis24 se daty potvrzují, ale dávají jiné položky", {layout.name});
-    reasons->push_back(both);
-    return false;
-  }
-  // Where both give the same items, a bank's own header is the likelier.
-  if (byLayout.confirmed && (layout.known || !byPosition.confirmed)) {
-    LayoutReading reading;
-    Attempt attempt(run, shown, &reading);
-    ReadLayoutItems(shown, statement, layout, &run->currency, attempt.Sink(), attempt.Log(),
-                    &reading);
-    if (run->bankCode == 0 && !reading.ownAccounts.empty()) {
-      run->bankCode = BankCodeOf(reading.ownAccounts.front());
+  const bool byLayout = layout.recognised && (layout.known || !HasServis24Header(statement));
+  // Most files are plainly one or the other: a quick look by position tells
+  // whether the two readings must be tried and compared first.
+  const bool byPosition = !byLayout || Servis24MayConfirm(statement);
+  bool layoutFirst = byLayout;
+  if (byLayout && byPosition) {
+    const Trial viaLayout = TryLayout(shown, statement, layout, *run);
+    const Trial viaPosition = TryServis24(statement);
+    if (viaLayout.confirmed && viaPosition.confirmed && viaLayout.items != viaPosition.items) {
+      std::string both;
+      Render(both, "formát %s i Servis24 se daty potvrzují, ale dávají jiné položky",
+             {layout.name});
+      reasons->push_back(both);
+      return false;
     }
-    *amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
-    return true;
+    // Where both give the same items, a bank's own header is the likelier.
+    layoutFirst = viaLayout.confirmed && (layout.known || !viaPosition.confirmed);
   }
-  if (byPosition.confirmed) {
-    Attempt attempt(run, shown, nullptr);
-    // The statement's currency is the first file's; an item in another one
-    // is left out, named.
-    if (run->currency.empty()) run->currency = Servis24Currency(statement.data());
-    if (run->currency.empty()) run->currency = "CZK";
-    const ItemSink sink = attempt.Sink();
-    const LogLine attemptLog = attempt.Log();
-    Servis24Lines lines;
-    const ItemSink inCurrency = [&](const StatementItem& item) {
-      if (item.currency.empty() || item.currency == run->currency) return sink(item);
-      ++lines.otherCurrency;
-      LogFormatted(
-          attemptLog, LogKind::kItemWarning,
-          "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
-          {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
-    };
-    ReadServis24Lines(statement, inCurrency, &lines);
-    LogServis24Lines(shown, lines, attemptLog);
-    // Servis24 is Česká spořitelna's.
-    if (run->bankCode == 0) run->bankCode = kServis24BankCode;
-    *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
-    return true;
+  std::string layoutRefusal = layout.recognised ? "" : "hlavička nenalezena";
+  if (layoutFirst) {
+    if (ReadByLayout(shown, statement, layout, run, log, amountsFit, &layoutRefusal)) return true;
   }
-  if (!byLayout.refusal.empty()) reasons->push_back(byLayout.refusal);
-  reasons->push_back(byPosition.refusal);
+  if (ReadByPosition(shown, statement, run, log, amountsFit)) return true;
+  if (!layoutRefusal.empty()) reasons->push_back(layoutRefusal);
+  reasons->push_back(TryServis24(statement).refusal);
   return false;
 }
 

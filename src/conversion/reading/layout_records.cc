@@ -29,6 +29,9 @@ bool IsCurrencyText(std::string_view text) {
   return word == "kc" || word == "kcs";
 }
 
+// The rows whose field counts decide the count of a file's rows.
+constexpr int32_t kSampledRows = 100;
+
 // Reads the items of one file, row after row: which rows are items, and what
 // the file states about itself before its header. The row's values, its
 // items and the report of the reading are parts of their own.
@@ -208,7 +211,7 @@ class LayoutReader {
   // What the rows show of themselves before any is read. Revolut lists the
   // rows of its savings pockets beside the account's: the account is the
   // "Current" product where a row names it, else the product of the first
-  // row. And the number of fields more than half of the rows have: a row
+  // row. And the number of fields more than half of the first rows have: a row
   // of another number has lost or gained a field, and its values stand in
   // other columns than the header says.
   void ScanRows() {
@@ -218,8 +221,13 @@ class LayoutReader {
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (record.Next()) {
       if (IsEmptyRow(record.fields())) continue;
-      ++rows;
-      ++widths[record.fields().size()];
+      // A hundred rows tell the count as well as a million.
+      if (rows < kSampledRows) {
+        ++rows;
+        ++widths[record.fields().size()];
+      } else if (column < 0 || ownProduct_ == "current") {
+        break;
+      }
       if (column < 0 || ownProduct_ == "current") continue;
       const std::string product = NormaliseColumnName(record.Field(column));
       if (!product.empty() && (ownProduct_.empty() || product == "current")) ownProduct_ = product;

@@ -195,8 +195,8 @@ CounterAccountParts LayoutRow::CounterAccount() {
   std::string_view unread = counter.whole ? std::string_view() : account;
   // The number read, its bank or prefix did not.
   if (!counter.whole && counter.number != 0) {
-    unread = counter.bankCode == 0 ? Field(ColumnRole::kCounterBank)
-                                   : Field(ColumnRole::kCounterPrefix);
+    unread =
+        counter.bankCode == 0 ? Field(ColumnRole::kCounterBank) : Field(ColumnRole::kCounterPrefix);
   }
   if (counter.number == 0 && counter.bankCode == 0) {
     const std::string_view iban = Field(ColumnRole::kCounterIban);

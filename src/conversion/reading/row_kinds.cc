@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "conversion/values/blanks.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
@@ -37,6 +38,36 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
 }
 
 bool IsWholeBalanceLabel(std::string_view text) {
+  // Every label begins with "Po", "Ko", "Zů", "Zu", "Za", "Op", "Cl" or
+  // "Fi": most texts are told apart by them without folding.
+  while (!text.empty() &&
+         (IsFieldPadding(text.front()) || text.front() == '"' || text.front() == '#')) {
+    text.remove_prefix(1);
+  }
+  if (text.size() < 5) return false;
+  const char first = static_cast<char>(text[0] | 0x20);
+  const char second = static_cast<char>(text[1] | 0x20);
+  const bool plainSecond = (text[1] >= 'A' && text[1] <= 'Z') || (text[1] >= 'a' && text[1] <= 'z');
+  switch (first) {
+    case 'p':
+    case 'k':
+      if (second != 'o') return false;
+      break;
+    case 'z':
+      if (plainSecond && second != 'a' && second != 'u') return false;
+      break;
+    case 'o':
+      if (second != 'p') return false;
+      break;
+    case 'c':
+      if (second != 'l') return false;
+      break;
+    case 'f':
+      if (second != 'i') return false;
+      break;
+    default:
+      return false;
+  }
   std::string name = NormaliseColumnName(text);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
   for (const char* label : {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek",

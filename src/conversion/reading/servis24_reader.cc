@@ -6,9 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "conversion/reading/csv_field.h"
 #include "conversion/reading/item_fields.h"
@@ -279,13 +281,26 @@ bool IsServisAmountText(std::string_view text) {
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit) {
   int lineNumber = 0;
-  for (size_t at = 0; at < text.size();) {
-    size_t end = text.find_first_of("\r\n", at);
-    if (end == std::string_view::npos) end = text.size();
-    visit(text.data() + at, text.data() + end, ++lineNumber);
+  const char* const last = text.data() + text.size();
+  // The next LF is looked for once and kept until the lines pass it, so
+  // that a text of CRs alone is not searched to its end for every line.
+  const char* lineFeed = static_cast<const char*>(std::memchr(text.data(), '\n', text.size()));
+  for (const char* at = text.data(); at < last;) {
+    if (lineFeed != nullptr && lineFeed < at) {
+      lineFeed = static_cast<const char*>(std::memchr(at, '\n', last - at));
+    }
+    const char* stop = lineFeed != nullptr ? lineFeed : last;
+    const char* carriage = static_cast<const char*>(std::memchr(at, '\r', stop - at));
+    const char* end = carriage != nullptr ? carriage : stop;
+    // A visit that returns false stops the walk.
+    if constexpr (std::is_same_v<decltype(visit(at, end, 0)), bool>) {
+      if (!visit(at, end, ++lineNumber)) return;
+    } else {
+      visit(at, end, ++lineNumber);
+    }
     at = end;
-    if (at < text.size() && text[at] == '\r') ++at;
-    if (at < text.size() && text[at] == '\n' && (at == end || text[end] == '\r')) ++at;
+    if (at < last && *at == '\r') ++at;
+    if (at < last && *at == '\n' && (at == end || *end == '\r')) ++at;
   }
 }
 
@@ -298,19 +313,24 @@ bool IsEmptyText(const char* line, const char* end) {
 
 // One line read whole, or why not (Windows-1250).
 struct StrictLine {
+  int32_t fieldCount = 0;  // its separators and one, quotes not minded
   CsvFieldSpan fields[kMessageColumn];
   CivilDate date;
   std::string fault;
 };
 
 void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
-  const int32_t fieldCount = 1 + static_cast<int32_t>(std::count(line, end, ';'));
-  if (fieldCount < kMessageColumn) {
+  SplitCsvLine(line, end, read->fields, kMessageColumn);
+  // Past the message only its separators are left to count.
+  const CsvFieldSpan& message = read->fields[kMessageColumn - 1];
+  read->fieldCount = message.first == nullptr
+                         ? 1 + static_cast<int32_t>(std::count(line, end, ';'))
+                         : kMessageColumn + static_cast<int32_t>(std::count(message.end, end, ';'));
+  if (read->fieldCount < kMessageColumn) {
     Render(read->fault, "řádek má %d polí, Servis24 jich píše nejméně %d",
-           {fieldCount, int32_t{kMessageColumn}});
+           {read->fieldCount, int32_t{kMessageColumn}});
     return;
   }
-  SplitCsvLine(line, end, read->fields, kMessageColumn);
   char text[kFieldBuffer];
   const size_t length = CopyCsvField(read->fields[kDateColumn - 1], text, sizeof text);
   const std::string_view shown(text, std::min<size_t>(length, 20));
@@ -363,10 +383,20 @@ size_t CountItemLines(const char* statementText) {
 
 std::string Servis24Currency(const char* statementText) {
   std::map<std::string, int> counts;
-  ForEachItemLine(statementText, [&counts](const char* line, const char* lineFeed, int) {
-    CsvFieldSpan fields[kMessageColumn];
-    SplitCsvLine(line, LineEnd(line, lineFeed), fields, kMessageColumn);
-    std::string code = LineCurrency(fields);
+  // Most lines write the currency as the line before: the code is worked
+  // out once for a run of them.
+  std::string_view last;
+  std::string code;
+  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int) {
+    CsvFieldSpan fields[kCurrencyColumn];
+    SplitCsvLine(line, LineEnd(line, lineFeed), fields, kCurrencyColumn);
+    const CsvFieldSpan field = fields[kCurrencyColumn - 1];
+    const std::string_view written =
+        field.first != nullptr ? std::string_view(field.first, field.end - field.first) : "";
+    if (written != last || code.empty()) {
+      last = written;
+      code = LineCurrency(fields);
+    }
     if (!code.empty()) ++counts[code];
   });
   std::string most;
@@ -385,11 +415,20 @@ void ReadServis24Items(const char* statementText, const ItemSink& sink,
   });
 }
 
+namespace {
+
+// The lines whose field counts decide the count of a file's lines.
+constexpr int32_t kSampledLines = 100;
+
 // The fields of a line as its quotes tell them. `shifted` tells whether a
 // separator within quotes stands before the message: the reading by
 // position, which knows no quotes, would take its values from the wrong
 // columns.
 int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
+  *shifted = false;
+  if (std::memchr(line, '"', end - line) == nullptr) {
+    return 1 + static_cast<int32_t>(std::count(line, end, ';'));
+  }
   int32_t fields = 1;
   int32_t separated = 1;
   bool quoted = false;
@@ -409,17 +448,18 @@ int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
   return fields;
 }
 
-// The number of fields more than half of the lines that are not empty
-// have, 0 where they do not agree: a line of another number has lost or
-// gained a separator, and its values stand in other columns.
+// The number of fields more than half of the first lines that are not
+// empty have, 0 where they do not agree: a line of another number has lost
+// or gained a separator, and its values stand in other columns. A hundred
+// lines tell it as well as a million.
 int32_t LineWidth(std::string_view text) {
   std::map<int32_t, int32_t> widths;
   int32_t lines = 0;
   ForEachLine(text, [&](const char* line, const char* end, int) {
-    if (IsEmptyText(line, end)) return;
-    ++lines;
+    if (IsEmptyText(line, end)) return true;
     bool shifted = false;
     ++widths[QuotedFields(line, end, &shifted)];
+    return ++lines < kSampledLines;
   });
   for (const auto& [width, count] : widths) {
     if (2 * count > lines) return width;
@@ -427,14 +467,16 @@ int32_t LineWidth(std::string_view text) {
   return 0;
 }
 
-void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines) {
+// Reads the lines as ReadServis24Lines does, handing items to `sink` where
+// one is given, and stops once more than `failures` lines failed.
+void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
+               Servis24Lines* lines) {
   *lines = Servis24Lines();
-  const int32_t width = LineWidth(text);
   ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
     ++lines->lines;
     if (IsEmptyText(line, end)) {
       ++lines->empty;
-      return;
+      return true;
     }
     StrictLine read;
     ReadStrictLine(line, end, &read);
@@ -443,11 +485,13 @@ void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Line
     if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
       lines->header = 1;
       lines->servis24Header = IsServis24Header(line, end);
-      return;
+      return true;
     }
     ++lines->confirmation.dataLines;
     bool shifted = false;
-    const int32_t fields = QuotedFields(line, end, &shifted);
+    const int32_t fields = std::memchr(line, '"', end - line) == nullptr
+                               ? read.fieldCount
+                               : QuotedFields(line, end, &shifted);
     if (read.fault.empty() && shifted) {
       read.fault = "oddělovač v uvozovkách před zprávou posouvá sloupce";
     } else if (read.fault.empty() && width > 0 && fields != width) {
@@ -455,14 +499,34 @@ void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Line
     }
     if (!read.fault.empty()) {
       lines->leftOut.push_back({lineNumber, read.fault});
-      return;
+      return static_cast<int32_t>(lines->leftOut.size()) <= failures;
     }
     ++lines->confirmation.readable;
     ++lines->items;
+    if (sink == nullptr) return true;
     ServisTexts texts;
     AmountReading amount;
-    sink(ItemOf(read.fields, lineNumber, read.date, texts, &amount));
+    (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &amount));
+    return true;
   });
+}
+
+}  // namespace
+
+void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines) {
+  ReadLines(text, &sink, LineWidth(text), std::numeric_limits<int32_t>::max(), lines);
+}
+
+bool HasServis24Header(std::string_view text) {
+  const size_t end = std::min(text.find('\n'), text.find('\r'));
+  return IsServis24Header(text.data(), text.data() + std::min(end, text.size()));
+}
+
+bool Servis24MayConfirm(std::string_view text) {
+  // No confirmed reading fails on more than two lines.
+  Servis24Lines lines;
+  ReadLines(text, nullptr, 0, 2, &lines);
+  return lines.Confirmed();
 }
 
 }  // namespace tarvolo

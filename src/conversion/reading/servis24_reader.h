@@ -62,6 +62,14 @@ struct Servis24Lines {
 // Lines end at LF, CR LF or a CR alone.
 void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines);
 
+// Whether a reading by position may be confirmed: a quick look that stops
+// as soon as more lines fail than a confirmed reading allows, and checks
+// no field counts.
+bool Servis24MayConfirm(std::string_view text);
+
+// Whether the first line is Servis24's own header.
+bool HasServis24Header(std::string_view text);
+
 // How many lines of a Servis24 statement text yield an item: every line
 // after the first but those whose fields are all empty.
 size_t CountItemLines(const char* statementText);
