@@ -19,8 +19,10 @@ struct LogEntry {
   LogKind kind = LogKind::kInformation;
 };
 
-// Entries in order, separated by CR LF; each entry keeps its own bytes (many
-// end with a line feed of their own) as the user reads them. Only grows,
+// Entries in order, separated by CR LF, as the log pane shows them: every
+// line end within an entry is CR LF, and the line end that ends an entry is
+// the separator (an entry ending in two line feeds is followed by a blank
+// line). Otherwise each entry keeps its own bytes. Only grows,
 // except that the oldest entries make room when the capacity would be passed.
 struct ActivityLog {
   std::string text;
