@@ -70,4 +70,12 @@ size_t FindFirstWarning(const ActivityLog& log, uint64_t since) {
   return std::string::npos;
 }
 
+size_t LastEntryStart(const ActivityLog& log, uint64_t since) {
+  if (log.entries.empty()) return std::string::npos;
+  const size_t start = log.text.size() - log.entries.back().length;
+  // An entry added later stands behind a separator, except the log's first.
+  const uint64_t at = log.dropped + start;
+  return at > since || (at == 0 && since == 0) ? start : std::string::npos;
+}
+
 }  // namespace tarvolo

@@ -49,6 +49,10 @@ uint64_t LogPosition(const ActivityLog& log);
 // searched.
 size_t FindFirstWarning(const ActivityLog& log, uint64_t since);
 
+// Where in `log.text` the newest entry begins when it was added since
+// `since` (a LogPosition); npos when nothing was added or it was dropped.
+size_t LastEntryStart(const ActivityLog& log, uint64_t since);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_UI_ACTIVITY_LOG_H_

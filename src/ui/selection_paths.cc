@@ -31,6 +31,10 @@ class SelectionWalk {
   size_t size_;
 };
 
+// The most the names take of the selection's line; the log holds 10,000
+// bytes.
+constexpr size_t kMostNameBytes = 1000;
+
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 // Where the folder part of `path` ends: at its last separator, or after it
@@ -65,10 +69,17 @@ std::string SelectionLine(const std::vector<std::string>& paths) {
   }
   if (oneFolder) line += " ve složce " + paths.front().substr(0, folder);
   line += ": ";
+  const size_t namesEnd = line.size() + kMostNameBytes;
   for (size_t i = 0; i < paths.size(); ++i) {
-    if (i > 0) line += ", ";
     std::string name = paths[i].substr(oneFolder ? folder : 0);
     if (oneFolder && !name.empty() && IsSeparator(name.front())) name.erase(0, 1);
+    // A year of statements would take the log's whole room; the count
+    // above tells how many there are.
+    if (i > 0 && line.size() + 2 + name.size() > namesEnd) {
+      line += " a další";
+      break;
+    }
+    if (i > 0) line += ", ";
     line += name;
   }
   return line + "\n";

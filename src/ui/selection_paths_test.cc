@@ -64,6 +64,16 @@ TEST(SelectionPathsTest, SelectionLineNamesTheFilesWithTheirCount) {
       {{"a.csv", "b.csv"}, "Byly vybrány 2 soubory: a.csv, b.csv\n"},
   };
   for (const auto& c : cases) EXPECT_EQ(SelectionLine(c.paths), c.line);
+
+  // Names of 96 bytes: ten of them (with their commas) fill the room for
+  // names, the eleventh does not fit.
+  std::vector<std::string> many;
+  std::string names;
+  for (int i = 0; i < 12; ++i) {
+    many.push_back("C:\\v\\" + std::string(90, 'x') + std::to_string(100 + i) + ".csv");
+    if (i < 10) names += (i > 0 ? ", " : "") + many.back().substr(5);
+  }
+  EXPECT_EQ(SelectionLine(many), "Bylo vybráno 12 souborů ve složce C:\\v: " + names + " a další\n");
 }
 
 }  // namespace
