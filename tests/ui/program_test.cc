@@ -717,7 +717,7 @@ TEST_F(ProgramTest, SettingsThatCannotBeSavedAreReported) {
   ProgramDriver::Click(settings, 1006);
   EXPECT_TRUE(program_.WaitGone(settings));
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001),
-            kStart + "\r\nNastavení se nepodařilo uložit!!!\n");
+            kStart + "\r\nNastavení se nepodařilo uložit!!!");
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(program_.WaitExit(), 0);
 }
