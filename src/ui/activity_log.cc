@@ -28,7 +28,8 @@ std::string PaneLines(const std::string& shown) {
     if (c == '\r' && i + 1 < shown.size() && shown[i + 1] == '\n') ++i;
     lines += "\r\n";
   }
-  if (lines.size() >= kSeparator && lines.compare(lines.size() - kSeparator, kSeparator, "\r\n") == 0) {
+  if (lines.size() >= kSeparator &&
+      lines.compare(lines.size() - kSeparator, kSeparator, "\r\n") == 0) {
     lines.resize(lines.size() - kSeparator);
   }
   return lines;

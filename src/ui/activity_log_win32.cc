@@ -60,7 +60,8 @@ void ShowRunEnd(uint64_t since, HWND window) {
   const LRESULT line = SendMessageA(pane, EM_LINEFROMCHAR, start, 0);
   const LRESULT lastLine = SendMessageA(pane, EM_GETLINECOUNT, 0, 0) - 1;
   const LRESULT visible = VisibleLines(pane);
-  const LRESULT top = lastLine - line < visible ? std::max<LRESULT>(0, lastLine - visible + 1) : line;
+  const LRESULT top =
+      lastLine - line < visible ? std::max<LRESULT>(0, lastLine - visible + 1) : line;
   const LRESULT first = SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0);
   SendMessageA(pane, EM_LINESCROLL, 0, top - first);
   SendMessageA(pane, EM_SETSEL, start, start + LineFrom(text, start).size());

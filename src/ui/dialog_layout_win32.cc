@@ -178,9 +178,8 @@ void GiveUpLogWidth(HWND dialog) {
     const RECT frame = ChildFrame(dialog, child);
     if (IsPushButton(child) && frame.top >= paneFrame.bottom) row.push_back({child, frame});
   }
-  std::sort(row.begin(), row.end(), [](const PlacedChild& a, const PlacedChild& b) {
-    return a.frame.left < b.frame.left;
-  });
+  std::sort(row.begin(), row.end(),
+            [](const PlacedChild& a, const PlacedChild& b) { return a.frame.left < b.frame.left; });
   LONG smallestGap = LONG_MAX;
   for (size_t i = 1; i < row.size(); ++i) {
     smallestGap = std::min(smallestGap, std::max(0L, row[i].frame.left - row[i - 1].frame.right));

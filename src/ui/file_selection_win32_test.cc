@@ -104,9 +104,9 @@ TEST_F(FileSelectionTest, OneFileIsItsFullPathEndedByAnEmptyString) {
   const ::testing::AssertionResult answered = Select(path);
   DeleteFileA(path.c_str());
   ASSERT_TRUE(answered);
-  EXPECT_EQ(TextOf(1001),
-            "Byl vybrán 1 soubor ve složce " + std::string(folder, std::strlen(folder) - 1) +
-                ": tarvolo_selection_test.csv");
+  EXPECT_EQ(TextOf(1001), "Byl vybrán 1 soubor ve složce " +
+                              std::string(folder, std::strlen(folder) - 1) +
+                              ": tarvolo_selection_test.csv");
   EXPECT_STRCASEEQ(g_selectedFiles, path.c_str());
   EXPECT_EQ(g_selectedFiles[std::strlen(g_selectedFiles) + 1], '\0');
 }
@@ -248,8 +248,9 @@ TEST_F(GivenFilesTest, FilesBeyondTheBufferAreLoggedAndLeftOut) {
   EXPECT_EQ(g_selectedFiles[sizeof g_selectedFiles - 1], '\0');
   ASSERT_LT(kept, given.size());
   const std::string last = "Soubor " + given.back() + " se do výběru už nevejde, nebyl vybrán!!!";
-  const std::string end = last + "\r\nBylo vybráno " + std::to_string(kept) + " souborů ve složce " +
-                          folder_ + ": " + given[0].substr(folder_.size() + 1);
+  const std::string end = last + "\r\nBylo vybráno " + std::to_string(kept) +
+                          " souborů ve složce " + folder_ + ": " +
+                          given[0].substr(folder_.size() + 1);
   const std::string& log = g_activityLog.text;
   const size_t at = log.rfind(last);
   ASSERT_NE(at, std::string::npos);

@@ -49,7 +49,7 @@ size_t FolderLength(const std::string& path) {
 std::string CountedFiles(size_t count) {
   std::string line;
   const int32_t n = static_cast<int32_t>(count);
-  const char* format = n == 1                ? "Byl vybrán %d soubor"
+  const char* format = n == 1               ? "Byl vybrán %d soubor"
                        : (n >= 2 && n <= 4) ? "Byly vybrány %d soubory"
                                             : "Bylo vybráno %d souborů";
   Render(line, format, {n});

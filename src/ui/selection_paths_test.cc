@@ -73,7 +73,8 @@ TEST(SelectionPathsTest, SelectionLineNamesTheFilesWithTheirCount) {
     many.push_back("C:\\v\\" + std::string(90, 'x') + std::to_string(100 + i) + ".csv");
     if (i < 10) names += (i > 0 ? ", " : "") + many.back().substr(5);
   }
-  EXPECT_EQ(SelectionLine(many), "Bylo vybráno 12 souborů ve složce C:\\v: " + names + " a další\n");
+  EXPECT_EQ(SelectionLine(many),
+            "Bylo vybráno 12 souborů ve složce C:\\v: " + names + " a další\n");
 }
 
 }  // namespace

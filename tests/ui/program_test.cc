@@ -614,7 +614,8 @@ bool ShowsWholeText(HWND dialog, int controlId) {
   ReleaseDC(label, dc);
   RECT room = {};
   GetClientRect(label, &room);
-  return needed.cx <= room.right && ControlsOutOfPlace(dialog).find(" outside") == std::string::npos;
+  return needed.cx <= room.right &&
+         ControlsOutOfPlace(dialog).find(" outside") == std::string::npos;
 }
 
 // A run with warnings about both of its statements, at 100, 150 and 200 %:
@@ -662,7 +663,8 @@ TEST_F(ProgramTest, RunWithWarningsShowsItsFirstWarningAndItsVerdict) {
     EXPECT_EQ(verdict.compare(0, 7, "Pozor: "), 0) << verdict;
     EXPECT_EQ(ProgramDriver::ControlText(main, 1013), verdict) << dpi;
     EXPECT_TRUE(ShowsWholeText(main, 1013)) << dpi;
-    EXPECT_TRUE(SaveScreenshot("run_with_warnings_" + std::to_string(dpi * 100 / 96) + ".png", main));
+    EXPECT_TRUE(
+        SaveScreenshot("run_with_warnings_" + std::to_string(dpi * 100 / 96) + ".png", main));
     ProgramDriver::ClickLater(main, 1);
     EXPECT_EQ(program.WaitExit(), 0);
   }
@@ -684,8 +686,8 @@ TEST_F(ProgramTest, RunWithoutFilesOrAccountSaysWhatIsMissing) {
       {"2000145399", false, kChooseFiles},
   };
   for (const auto& c : cases) {
-    ASSERT_TRUE(WriteWholeFileBytes(
-        settingsPath_, Profile(c.account, "", "1000.50", StoredDay(20140901), 1)));
+    ASSERT_TRUE(WriteWholeFileBytes(settingsPath_,
+                                    Profile(c.account, "", "1000.50", StoredDay(20140901), 1)));
     ProgramDriver program;
     std::vector<std::string> arguments;
     if (c.files) arguments.push_back(folder_ + "\\a.csv");
