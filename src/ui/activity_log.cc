@@ -74,9 +74,12 @@ size_t FindFirstWarning(const ActivityLog& log, uint64_t since) {
 size_t LastEntryStart(const ActivityLog& log, uint64_t since) {
   if (log.entries.empty()) return std::string::npos;
   const size_t start = log.text.size() - log.entries.back().length;
-  // An entry added later stands behind a separator, except the log's first.
+  // An entry added later stands behind a separator, except the log's first
+  // and one that made room by dropping every older entry: those begin just
+  // where the log ended, as an older empty entry ends there.
   const uint64_t at = log.dropped + start;
-  return at > since || (at == 0 && since == 0) ? start : std::string::npos;
+  const bool added = at > since || (at == since && (log.entries.back().length > 0 || at == 0));
+  return added ? start : std::string::npos;
 }
 
 }  // namespace tarvolo

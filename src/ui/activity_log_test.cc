@@ -216,5 +216,41 @@ TEST(ActivityLogTest, FindsTheFirstWarningAddedSinceAPosition) {
   }
 }
 
+TEST(ActivityLogTest, FindsTheLastEntryAddedSinceAPosition) {
+  const struct {
+    const char* label;
+    std::vector<Line> before;
+    std::vector<Line> run;
+    std::string last;  // the line expected to be found; "-" for none
+  } cases[] = {
+      {"nothing added", {Info("a\n")}, {}, "-"},
+      {"nothing added after an empty entry", {Info("a"), Info("")}, {}, "-"},
+      {"the newest of a run",
+       {Info("a\n")},
+       {Info("b\n"), Warning("c\n"), Info("Pozor: 1\n")},
+       "Pozor: 1"},
+      {"an empty last entry", {Info("a")}, {Info("b"), Info("")}, ""},
+      {"the log's first entry", {}, {Info("a\n")}, "a"},
+      {"of several lines, from its first", {Info("a")}, {{LogKind::kFailure, "b\nc\n"}}, "b"},
+      {"the run made room",
+       {Info(std::string(6000, 'o'))},
+       {Info(std::string(6000, 'x'))},
+       std::string(6000, 'x')},
+  };
+  for (const auto& c : cases) {
+    ActivityLog log;
+    for (const Line& entry : c.before) AddLogEntry(log, entry.kind, entry.text.c_str());
+    const uint64_t since = LogPosition(log);
+    for (const Line& entry : c.run) AddLogEntry(log, entry.kind, entry.text.c_str());
+    const size_t found = LastEntryStart(log, since);
+    if (c.last == "-") {
+      EXPECT_EQ(found, std::string::npos) << c.label;
+    } else {
+      ASSERT_NE(found, std::string::npos) << c.label;
+      EXPECT_EQ(LineAt(log.text, found), c.last) << c.label;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -143,6 +143,17 @@ std::string ConversionLog(const std::string& a, const std::string& b, const std:
          kVerdictOfOneWarning;
 }
 
+// Whether the character at `at` of the log pane lies within its visible
+// lines.
+bool InView(HWND pane, size_t at) {
+  const LRESULT line = SendMessageA(pane, EM_LINEFROMCHAR, at, 0);
+  if (line < SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0)) return false;
+  const int top = static_cast<short>(HIWORD(SendMessageA(pane, EM_POSFROMCHAR, at, 0)));
+  RECT area = {};
+  GetClientRect(pane, &area);
+  return top >= area.top && top < area.bottom;
+}
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -324,6 +335,13 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   log += ConversionLog(statements + "\\a.csv", statements + "\\b.csv", statements);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1013), kVerdictOfOneWarning);
+  // The run is short enough that the pane shows its first warning, selected,
+  // and its last line together.
+  HWND pane = GetDlgItem(main, 1001);
+  const size_t warning = log.find("\r\nSoubor ") + 2;
+  EXPECT_EQ(LOWORD(SendMessageA(pane, EM_GETSEL, 0, 0)), warning);
+  EXPECT_TRUE(InView(pane, warning));
+  EXPECT_TRUE(InView(pane, log.size() - 1));
   EXPECT_TRUE(SaveScreenshot("main_dialog.png"));
 
   // Beside the statements, not beside the program.
@@ -652,12 +670,7 @@ TEST_F(ProgramTest, RunWithWarningsShowsItsFirstWarningAndItsVerdict) {
     const LRESULT selection = SendMessageA(pane, EM_GETSEL, 0, 0);
     EXPECT_EQ(LOWORD(selection), warning) << dpi;
     EXPECT_EQ(HIWORD(selection), end) << dpi;
-    const LRESULT line = SendMessageA(pane, EM_LINEFROMCHAR, warning, 0);
-    EXPECT_GE(line, SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0)) << dpi;
-    const int top = static_cast<short>(HIWORD(SendMessageA(pane, EM_POSFROMCHAR, warning, 0)));
-    RECT area = {};
-    GetClientRect(pane, &area);
-    EXPECT_LT(top, area.bottom) << dpi;
+    EXPECT_TRUE(InView(pane, warning)) << dpi;
 
     const std::string verdict = log.substr(log.rfind("\r\n") + 2);
     EXPECT_EQ(verdict.compare(0, 7, "Pozor: "), 0) << verdict;
