@@ -230,8 +230,6 @@ TEST(ActivityLogTest, FindsTheLastEntryAddedSinceAPosition) {
        {Info("b\n"), Warning("c\n"), Info("Pozor: 1\n")},
        "Pozor: 1"},
       {"an empty last entry", {Info("a")}, {Info("b"), Info("")}, ""},
-      {"the log's first entry", {}, {Info("a\n")}, "a"},
-      {"of several lines, from its first", {Info("a")}, {{LogKind::kFailure, "b\nc\n"}}, "b"},
       {"the run made room",
        {Info(std::string(6000, 'o'))},
        {Info(std::string(6000, 'x'))},
