@@ -246,8 +246,10 @@ void LayOutDialog(HWND dialog) {
        child = GetWindow(child, GW_HWNDNEXT)) {
     if (HasClass(child, MONTHCAL_CLASSA)) FitCalendar(dialog, child);
   }
-  FitLabels(dialog);
+  // Before the labels widen, so that each still lies wholly on its side of
+  // the pane's edge.
   GiveUpLogWidth(dialog);
+  FitLabels(dialog);
   MoveIntoWorkArea(dialog);
 }
 
