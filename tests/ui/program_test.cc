@@ -716,6 +716,7 @@ TEST_F(ProgramTest, RunWithoutFilesOrAccountSaysWhatIsMissing) {
     EXPECT_EQ(ProgramDriver::ControlText(main, 1013), last) << c.account;
     EXPECT_FALSE(FileExists(folder_ + "\\export.gpc")) << c.account;
     EXPECT_FALSE(FileExists(folder_ + "\\export.xml")) << c.account;
+    EXPECT_TRUE(SaveScreenshot("run_missing_" + std::to_string(&c - cases) + ".png", main));
     ProgramDriver::ClickLater(main, 1);
     EXPECT_EQ(program.WaitExit(), 0);
   }
