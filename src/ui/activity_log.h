@@ -19,8 +19,10 @@ struct LogEntry {
   LogKind kind = LogKind::kInformation;
 };
 
-// Entries in order, separated by CR LF; each entry keeps its own bytes (many
-// end with a line feed of their own) as the user reads them. Only grows,
+// Entries in order, separated by CR LF, as the log pane shows them: every
+// line end within an entry is CR LF, and the line end that ends an entry is
+// the separator (an entry ending in two line feeds is followed by a blank
+// line). Otherwise each entry keeps its own bytes. Only grows,
 // except that the oldest entries make room when the capacity would be passed.
 struct ActivityLog {
   std::string text;
@@ -46,6 +48,10 @@ uint64_t LogPosition(const ActivityLog& log);
 // LogPosition); npos when there is none. Entries already dropped are not
 // searched.
 size_t FindFirstWarning(const ActivityLog& log, uint64_t since);
+
+// Where in `log.text` the newest entry begins when it was added since
+// `since` (a LogPosition); npos when nothing was added or it was dropped.
+size_t LastEntryStart(const ActivityLog& log, uint64_t since);
 
 }  // namespace tarvolo
 

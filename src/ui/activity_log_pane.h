@@ -14,11 +14,13 @@ namespace tarvolo {
 // text does nothing.
 void AppendLog(LogKind kind, const char* text, HWND window);
 
-// When the log has gained a note, warning or failure since `since` (a
-// LogPosition taken before a run), scrolls the log pane of `window` to the
-// first one, selects its line and beeps, so that the run's first warning is
-// not missed below the lines that follow it.
-void ShowFirstWarning(uint64_t since, HWND window);
+// At the end of a run whose lines were added since `since` (a LogPosition
+// taken before it): shows its last line, the verdict, in the line below the
+// log pane of `window`; and when the run logged a note, warning or failure,
+// selects the first one, scrolled into view together with the run's last
+// line where the pane has room for both, and beeps, so that neither is
+// missed among the lines between them.
+void ShowRunEnd(uint64_t since, HWND window);
 
 }  // namespace tarvolo
 

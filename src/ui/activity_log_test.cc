@@ -35,17 +35,22 @@ TEST(ActivityLogTest, EntriesFollowEachOtherAfterOneCrLf) {
   } cases[] = {
       {"nothing yet", {}, ""},
       {"first entry without separator", {Text("Start")}, "Start"},
-      {"own line feed kept before the separator",
+      {"own line feed gives way to the separator",
        {Text("Převádím soubor a.csv\n"), Text("Zapsán soubor export.gpc\n")},
-       "Převádím soubor a.csv\n\r\nZapsán soubor export.gpc\n"},
-      {"entry ending in CR LF", {Text("a\r\n"), Text("b")}, "a\r\n\r\nb"},
+       "Převádím soubor a.csv\r\nZapsán soubor export.gpc"},
+      {"entry ending in CR LF", {Text("a\r\n"), Text("b")}, "a\r\nb"},
+      {"two line feeds leave one blank line", {Text("a\n\n"), Text("b")}, "a\r\n\r\nb"},
+      {"line ends inside become CR LF",
+       {Text("a\nb\rc\r\nd\r\r\ne"), Text("f")},
+       "a\r\nb\r\nc\r\nd\r\n\r\ne\r\nf"},
+      {"an entry of a line feed only", {Text("a"), Text("\n"), Text("b")}, "a\r\n\r\nb"},
       {"empty entry adds a separator", {Text("a"), Text(""), Text("b")}, "a\r\n\r\nb"},
       {"empty first entry", {Text(""), Text("x")}, "\r\nx"},
       {"only an empty entry", {Text("")}, ""},
       {"null text first", {None(), Text("a")}, "a"},
       {"null text between", {Text("a"), None(), Text("b")}, "a\r\nb"},
       {"only null texts", {None(), None()}, ""},
-      {"single-byte text kept byte for byte", {Text("\x8a\xe8\x9e\xf8\n")}, "\x8a\xe8\x9e\xf8\n"},
+      {"single-byte text kept byte for byte", {Text("\x8a\xe8\x9e\xf8\n")}, "\x8a\xe8\x9e\xf8"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LogOf(c.entries), c.expected) << c.label;
@@ -120,8 +125,7 @@ TEST(ActivityLogTest, KeepsStayingWithinItsCapacityAsEntriesVary) {
   std::vector<std::string> added;
   for (int i = 0; i < 600; ++i) {
     std::string text = std::to_string(i) + std::string(static_cast<size_t>(i * 37 % 700), '.');
-    if (i % 3 == 0) text += "\n";
-    AddLogEntry(log, LogKind::kInformation, text.c_str());
+    AddLogEntry(log, LogKind::kInformation, (i % 3 == 0 ? text + "\n" : text).c_str());
     added.push_back(text);
 
     std::string expected = added.back();
@@ -139,10 +143,10 @@ TEST(ActivityLogTest, ShowsEachKindWithItsMark) {
     const char* text;
     std::string shown;
   } cases[] = {
-      {LogKind::kInformation, "Zapsán soubor export.gpc\n", "Zapsán soubor export.gpc\n"},
-      {LogKind::kInformation, "jen !!! uvnitř\n", "jen !!! uvnitř\n"},
+      {LogKind::kInformation, "Zapsán soubor export.gpc\n", "Zapsán soubor export.gpc"},
+      {LogKind::kInformation, "jen !!! uvnitř\n", "jen !!! uvnitř"},
       {LogKind::kNote, "Program...\nna vlastní zodpovědnost\n\n",
-       "Program...\nna vlastní zodpovědnost!!!\n\n"},
+       "Program...\r\nna vlastní zodpovědnost!!!\r\n"},
       {LogKind::kFileWarning, "Soubor a.csv nelze přečíst", "Soubor a.csv nelze přečíst!!!"},
       {LogKind::kFailure, "", "!!!"},
   };
@@ -208,6 +212,40 @@ TEST(ActivityLogTest, FindsTheFirstWarningAddedSinceAPosition) {
     } else {
       ASSERT_NE(found, std::string::npos) << c.label;
       EXPECT_EQ(LineAt(log.text, found), c.warning) << c.label;
+    }
+  }
+}
+
+TEST(ActivityLogTest, FindsTheLastEntryAddedSinceAPosition) {
+  const struct {
+    const char* label;
+    std::vector<Line> before;
+    std::vector<Line> run;
+    std::string last;  // the line expected to be found; "-" for none
+  } cases[] = {
+      {"nothing added", {Info("a\n")}, {}, "-"},
+      {"nothing added after an empty entry", {Info("a"), Info("")}, {}, "-"},
+      {"the newest of a run",
+       {Info("a\n")},
+       {Info("b\n"), Warning("c\n"), Info("Pozor: 1\n")},
+       "Pozor: 1"},
+      {"an empty last entry", {Info("a")}, {Info("b"), Info("")}, ""},
+      {"the run made room",
+       {Info(std::string(6000, 'o'))},
+       {Info(std::string(6000, 'x'))},
+       std::string(6000, 'x')},
+  };
+  for (const auto& c : cases) {
+    ActivityLog log;
+    for (const Line& entry : c.before) AddLogEntry(log, entry.kind, entry.text.c_str());
+    const uint64_t since = LogPosition(log);
+    for (const Line& entry : c.run) AddLogEntry(log, entry.kind, entry.text.c_str());
+    const size_t found = LastEntryStart(log, since);
+    if (c.last == "-") {
+      EXPECT_EQ(found, std::string::npos) << c.label;
+    } else {
+      ASSERT_NE(found, std::string::npos) << c.label;
+      EXPECT_EQ(LineAt(log.text, found), c.last) << c.label;
     }
   }
 }

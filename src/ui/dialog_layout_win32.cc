@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 namespace {
@@ -130,11 +132,105 @@ LONG PlaceWithin(LONG start, LONG size, LONG low, LONG high) {
   return std::min(std::max(start, low), high - size);
 }
 
-void MoveIntoWorkArea(HWND dialog) {
+bool WorkArea(HWND dialog, RECT* work) {
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
-  if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-  const RECT& work = monitor.rcWork;
+  if (!GetMonitorInfoA(MonitorFromWindow(dialog, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+  *work = monitor.rcWork;
+  return true;
+}
+
+bool IsPushButton(HWND window) {
+  if (!HasClass(window, "Button")) return false;
+  const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+  return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+HWND FindLogPane(HWND dialog) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    if (HasClass(child, "Edit") && (GetWindowLongA(child, GWL_STYLE) & ES_MULTILINE)) return child;
+  }
+  return nullptr;
+}
+
+struct PlacedChild {
+  HWND window;
+  RECT frame;
+};
+
+// Narrows a dialog wider than its work area by taking the width from its
+// multi-line log pane, up to half of it, which loses only line length; the
+// controls to the pane's right move along and keep their size. The push
+// buttons below the pane close up to one another, down to the smallest gap
+// between them, so the pane gives no more than they can close.
+void GiveUpLogWidth(HWND dialog) {
+  HWND pane = FindLogPane(dialog);
+  RECT work = {};
+  RECT outer = {};
+  if (pane == nullptr || !WorkArea(dialog, &work) || !GetWindowRect(dialog, &outer)) return;
+  const LONG excess = (outer.right - outer.left) - (work.right - work.left);
+  if (excess <= 0) return;
+  const RECT paneFrame = ChildFrame(dialog, pane);
+  std::vector<PlacedChild> row;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    const RECT frame = ChildFrame(dialog, child);
+    if (IsPushButton(child) && frame.top >= paneFrame.bottom) row.push_back({child, frame});
+  }
+  std::sort(row.begin(), row.end(),
+            [](const PlacedChild& a, const PlacedChild& b) { return a.frame.left < b.frame.left; });
+  LONG smallestGap = LONG_MAX;
+  for (size_t i = 1; i < row.size(); ++i) {
+    smallestGap = std::min(smallestGap, std::max(0L, row[i].frame.left - row[i - 1].frame.right));
+  }
+  // The gaps after each button that stays can close; the buttons right of
+  // the pane move with the column and push the others.
+  bool anyMoves = false;
+  LONG closable = 0;
+  for (size_t i = 0; i < row.size(); ++i) {
+    if (row[i].frame.left >= paneFrame.right) {
+      anyMoves = true;
+    } else if (i + 1 < row.size()) {
+      closable += std::max(0L, row[i + 1].frame.left - row[i].frame.right - smallestGap);
+    }
+  }
+  if (!anyMoves) closable = LONG_MAX;
+  const LONG give = std::min({excess, (paneFrame.right - paneFrame.left) / 2, closable});
+  if (give <= 0) return;
+
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT frame = ChildFrame(dialog, child);
+    if (frame.left >= paneFrame.right) {
+      frame.left -= give;
+      frame.right -= give;
+    } else if (frame.right == paneFrame.right) {
+      frame.right -= give;  // the pane, and what spans its width
+    } else {
+      continue;
+    }
+    SetChildFrame(child, frame);
+  }
+  // Right to left, each button keeps at least the smallest gap to the next.
+  for (size_t i = row.size(); i-- > 0;) {
+    if (row[i].frame.left >= paneFrame.right) {
+      OffsetRect(&row[i].frame, -give, 0);
+    } else if (i + 1 < row.size()) {
+      const LONG over = row[i].frame.right + smallestGap - row[i + 1].frame.left;
+      if (over > 0) {
+        OffsetRect(&row[i].frame, -over, 0);
+        SetChildFrame(row[i].window, row[i].frame);
+      }
+    }
+  }
+  SetWindowPos(dialog, nullptr, 0, 0, outer.right - outer.left - give, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MoveIntoWorkArea(HWND dialog) {
+  RECT work = {};
+  if (!WorkArea(dialog, &work)) return;
   RECT frame = {};
   GetWindowRect(dialog, &frame);
   const LONG left = PlaceWithin(frame.left, frame.right - frame.left, work.left, work.right);
@@ -150,6 +246,9 @@ void LayOutDialog(HWND dialog) {
        child = GetWindow(child, GW_HWNDNEXT)) {
     if (HasClass(child, MONTHCAL_CLASSA)) FitCalendar(dialog, child);
   }
+  // Before the labels widen, so that each still lies wholly on its side of
+  // the pane's edge.
+  GiveUpLogWidth(dialog);
   FitLabels(dialog);
   MoveIntoWorkArea(dialog);
 }

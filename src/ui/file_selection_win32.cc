@@ -8,6 +8,7 @@
 #include "conversion/values/fixed_width.h"
 #include "ui/activity_log_pane.h"
 #include "ui/handlers.h"
+#include "ui/selection_paths.h"
 
 namespace tarvolo {
 
@@ -22,6 +23,12 @@ OPENFILENAMEA g_openFileRequest;
 // usable while it is open; a second run would reuse the request and the
 // buffer that the first one is still filling.
 bool g_fileDialogOpen = false;
+
+// Names the chosen files, so that the user sees what the next run converts.
+void LogSelection(HWND window) {
+  AppendLog(LogKind::kInformation,
+            SelectionLine(SelectFiles(g_selectedFiles, sizeof g_selectedFiles)).c_str(), window);
+}
 
 enum class PathKind { kFile, kFolder, kMissing, kOther };
 
@@ -106,7 +113,7 @@ void SelectGivenFiles(const std::vector<std::string>& paths, HWND window) {
     return;
   }
   SetCurrentDirectoryA(firstFolder.c_str());
-  AppendLog(LogKind::kInformation, "Byly vybrány soubory...\n", window);
+  LogSelection(window);
 }
 
 void OnDropFiles(HWND window, HDROP drop) {
@@ -142,7 +149,7 @@ int OnSelectFiles(HWND window, ControlBinding*) {
   g_fileDialogOpen = false;
 
   if (chosen) {
-    AppendLog(LogKind::kInformation, "Byly vybrány soubory...\n", window);
+    LogSelection(window);
   } else {
     // A selection too large for the buffer leaves the size it needed in its
     // first bytes; that must not be read as a path.

@@ -88,7 +88,7 @@ class FileSelectionTest : public TestDialog {
 
 TEST_F(FileSelectionTest, FailedSelectionLeavesAnEmptyList) {
   ASSERT_TRUE(Select(""));
-  EXPECT_EQ(TextOf(1001), "Není nic vybráno!!!\n");
+  EXPECT_EQ(TextOf(1001), "Není nic vybráno!!!");
   EXPECT_EQ(std::string(g_selectedFiles, sizeof g_selectedFiles),
             std::string(sizeof g_selectedFiles, '\0'));
 }
@@ -104,7 +104,9 @@ TEST_F(FileSelectionTest, OneFileIsItsFullPathEndedByAnEmptyString) {
   const ::testing::AssertionResult answered = Select(path);
   DeleteFileA(path.c_str());
   ASSERT_TRUE(answered);
-  EXPECT_EQ(TextOf(1001), "Byly vybrány soubory...\n");
+  EXPECT_EQ(TextOf(1001), "Byl vybrán 1 soubor ve složce " +
+                              std::string(folder, std::strlen(folder) - 1) +
+                              ": tarvolo_selection_test.csv");
   EXPECT_STRCASEEQ(g_selectedFiles, path.c_str());
   EXPECT_EQ(g_selectedFiles[std::strlen(g_selectedFiles) + 1], '\0');
 }
@@ -172,33 +174,39 @@ TEST_F(GivenFilesTest, FilesOfSeveralFoldersAreHeldWholeAfterAnEmptyFolder) {
   const std::string a = Make("a\\leden.csv");
   const std::string b = Make("b\\unor.csv");
   const std::string c = Make("a\\brezen.csv");
-  const std::string selected = "Byly vybrány soubory...\n";
-  const std::string nothing = "Není nic vybráno!!!\n";
+  const std::string nothing = "Není nic vybráno!!!";
+  // The selection's line names them by their full paths, as they lie in two
+  // folders.
+  auto selected = [](const std::vector<std::string>& paths) {
+    std::string line = "Byly vybrány " + std::to_string(paths.size()) + " soubory: ";
+    for (const std::string& path : paths) line += path + (&path == &paths.back() ? "" : ", ");
+    return line;
+  };
   struct Case {
     std::vector<std::string> given;
     std::vector<std::string> selection;  // after the empty folder
     std::string log;
     std::string currentFolder;
   } cases[] = {
-      {{a, b, c}, {a, b, c}, selected, folder_ + "\\a"},
-      {{b, a}, {b, a}, selected, folder_ + "\\b"},
+      {{a, b, c}, {a, b, c}, selected({a, b, c}), folder_ + "\\a"},
+      {{b, a}, {b, a}, selected({b, a}), folder_ + "\\b"},
       // Relative to the current folder, which the previous case left in b.
-      {{"..\\a\\leden.csv", "unor.csv"}, {a, b}, selected, folder_ + "\\a"},
+      {{"..\\a\\leden.csv", "unor.csv"}, {a, b}, selected({a, b}), folder_ + "\\a"},
       {{a, folder_ + "\\b", folder_ + "\\b\\chybi.csv", "NUL", b, a},
        {a, b},
        "Složka " + folder_ +
-           "\\b nebyla vybrána, vyberte soubory v ní!!!\n\r\n"
+           "\\b nebyla vybrána, vyberte soubory v ní!!!\r\n"
            "Soubor " +
            folder_ +
-           "\\b\\chybi.csv nebyl nalezen, nebyl vybrán!!!\n\r\n"
-           "\\\\.\\NUL není soubor s výpisem, nebyl vybrán!!!\n\r\n"
+           "\\b\\chybi.csv nebyl nalezen, nebyl vybrán!!!\r\n"
+           "\\\\.\\NUL není soubor s výpisem, nebyl vybrán!!!\r\n"
            "Soubor " +
-           a + " už je vybrán, podruhé nebyl vybrán!!!\n\r\n" + selected,
+           a + " už je vybrán, podruhé nebyl vybrán!!!\r\n" + selected({a, b}),
        folder_ + "\\a"},
       // Nothing usable empties the selection and leaves the folder as it is.
       {{folder_},
        {},
-       "Složka " + folder_ + " nebyla vybrána, vyberte soubory v ní!!!\n\r\n" + nothing,
+       "Složka " + folder_ + " nebyla vybrána, vyberte soubory v ní!!!\r\n" + nothing,
        folder_ + "\\a"},
       {{}, {}, nothing, folder_ + "\\a"},
   };
@@ -239,11 +247,18 @@ TEST_F(GivenFilesTest, FilesBeyondTheBufferAreLoggedAndLeftOut) {
   // The list ends inside the buffer, and the files left out have their lines.
   EXPECT_EQ(g_selectedFiles[sizeof g_selectedFiles - 1], '\0');
   ASSERT_LT(kept, given.size());
-  const std::string last = "Soubor " + given.back() + " se do výběru už nevejde, nebyl vybrán!!!\n";
-  const std::string end = last + "\r\nByly vybrány soubory...\n";
+  const std::string last = "Soubor " + given.back() + " se do výběru už nevejde, nebyl vybrán!!!";
+  const std::string end = last + "\r\nBylo vybráno " + std::to_string(kept) +
+                          " souborů ve složce " + folder_ + ": " +
+                          given[0].substr(folder_.size() + 1);
   const std::string& log = g_activityLog.text;
-  ASSERT_GE(log.size(), end.size());
-  EXPECT_EQ(log.substr(log.size() - end.size()), end);
+  const size_t at = log.rfind(last);
+  ASSERT_NE(at, std::string::npos);
+  EXPECT_EQ(log.compare(at, end.size(), end), 0) << log.substr(at);
+  // The line names the first files only, and stays short of the log's room.
+  const std::string more = ".csv a další";
+  EXPECT_EQ(log.compare(log.size() - more.size(), more.size(), more), 0);
+  EXPECT_LT(log.size() - at, 1500u);
 }
 
 }  // namespace

@@ -63,22 +63,67 @@ int OnOpenSettings(HWND, ControlBinding*) {
   return 1;
 }
 
+namespace {
+
+// What the run needs from the user before it may write: chosen files, and
+// the own account, without which the statement would name account
+// 0000000000000000 and the accounting program could not tell whose it is.
+// Logs what is missing; whether nothing is.
+bool ReadyToRun(const ExportRequest& request, HWND window) {
+  bool ready = true;
+  if (request.files.empty()) {
+    AppendLog(LogKind::kFailure,
+              "Nejsou vybrány žádné soubory: vyberte je tlačítkem „Vybrat soubory .csv z IB "
+              "Servis24“, nic nebylo zapsáno\n",
+              window);
+    ready = false;
+  }
+  if (ProfileAccountField(request.profile.accountNumber) == std::string(16, '0')) {
+    AppendLog(LogKind::kFailure,
+              "Není zadáno číslo účtu: doplňte je v „Nastavení účtu“, výpis nebyl zapsán\n",
+              window);
+    ready = false;
+  }
+  return ready;
+}
+
+// The file `name` in the current folder, where the selection left it, by its
+// full path, so that the log says where the statement was written.
+std::string InCurrentFolder(const char* name) {
+  const DWORD needed = GetCurrentDirectoryA(0, nullptr);
+  if (needed == 0) return name;
+  std::string folder(needed, '\0');
+  const DWORD length = GetCurrentDirectoryA(needed, &folder[0]);
+  if (length == 0 || length >= needed) return name;
+  folder.resize(length);
+  if (folder.back() != '\\') folder += '\\';
+  return folder + name;
+}
+
+}  // namespace
+
 int StatementExport(HWND window, ControlBinding*) {
   StoreControls(window);
   ExportRequest request;
   request.files = SelectFiles(g_selectedFiles, sizeof g_selectedFiles);
   request.profile = ProfileOf(g_accountSettings);
+  const uint64_t runStart = LogPosition(g_activityLog);
+  if (!ReadyToRun(request, window)) {
+    ShowRunEnd(runStart, window);
+    return 1;
+  }
   request.statementDate = CurrentTimestamp();
   GpcOutput gpc;
   // The same statement for the programs that import camt.053 (SEPA XML).
   CamtOutput camt;
-  request.outputs = {{"export.gpc", &gpc}, {"export.xml", &camt}};
+  // The window has no place for a bank code; only the files can tell it.
+  camt.SetBankCodeAdvice("");
+  request.outputs = {{InCurrentFolder("export.gpc"), &gpc}, {InCurrentFolder("export.xml"), &camt}};
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
-  const uint64_t runStart = LogPosition(g_activityLog);
   RunStatementExport(request,
                      [window](LogKind kind, const char* line) { AppendLog(kind, line, window); });
-  ShowFirstWarning(runStart, window);
+  ShowRunEnd(runStart, window);
   return 1;
 }
 

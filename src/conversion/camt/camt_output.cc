@@ -39,10 +39,11 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   account.bankCode = summary.bankCode;
   account.currency = summary.currency.empty() ? "CZK" : summary.currency;
   if (!CamtAccountHasIban(account)) {
+    const std::string advice = bankCodeAdvice_.empty() ? "" : ", " + bankCodeAdvice_;
     LogFormatted(log, LogKind::kInformation,
-                 "Soubor %s uvádí účet bez IBAN (kód banky není znám, zadejte jej volbou "
-                 "--bank-code); účetní program může IBAN vyžadovat\n",
-                 {shown});
+                 "Soubor %s uvádí účet bez IBAN (kód banky není znám%s); účetní program může "
+                 "IBAN vyžadovat\n",
+                 {shown, advice});
   }
 
   CamtStatementHeader header;

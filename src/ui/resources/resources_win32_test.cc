@@ -97,6 +97,7 @@ TEST(ResourcesTest, ControlsAndTextsAsTheProgramSeesThem) {
       {IDD_MAIN, 1010, "Edit", ""},
       {IDD_MAIN, 1011, "Edit", ""},
       {IDD_MAIN, 1012, "SysMonthCal32", nullptr},
+      {IDD_MAIN, 1013, "Static", ""},
       {IDD_SETTINGS, 0, "#32770", "TARVOLO - Nastaven\xED \xFA\xE8tu"},
       {IDD_SETTINGS, 1006, "Button", "Uložit"},
       {IDD_SETTINGS, 1007, "Button", "Zrušit"},
