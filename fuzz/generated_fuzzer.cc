@@ -1,16 +1,14 @@
 // Statements generated as each bank writes them, from seeds the fuzzer
 // chooses, converted as they are and after one damage: the conversion gives
 // exactly the generated items, and a damaged copy gives them, is warned
-// about on the damaged line, or is refused. Cases that tests/generator lists
-// as known failures are left out. Input: layout, variation, seed (4 bytes),
-// damage, seed of the damage (4 bytes).
+// about on the damaged line, or is refused. Input: layout, variation, seed
+// (4 bytes), damage, seed of the damage (4 bytes).
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <string>
 
 #include "fuzz_checks.h"
-#include "generator/known_failures.h"
 #include "generator/statement_checks.h"
 #include "generator/statement_generator.h"
 
@@ -29,18 +27,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const BankLayout& layout = *GeneratedLayouts()[data[0] % GeneratedLayouts().size()];
   const Variation variation = kVariations[data[1] % std::size(kVariations)];
   const Mutation mutation = kMutations[data[6] % std::size(kMutations)];
-  if (!LayoutAllows(layout, variation) ||
-      KnownFailureOf(LayoutName(layout), VariationName(variation)) != nullptr) {
-    return 0;
-  }
+  if (!LayoutAllows(layout, variation)) return 0;
   const GeneratedFile file = GenerateStatement(layout, variation, Seed(data + 2));
   std::string problem = CheckGenerated(file, ConvertStatement(FuzzFolder(), file.bytes));
   FUZZ_CHECK(problem.empty(), std::string(LayoutName(layout)) + ", " + VariationName(variation) +
                                   ": " + problem + file.bytes);
-  if (variation == Variation::kForeign ||
-      KnownFailureOf(LayoutName(layout), MutationName(mutation)) != nullptr) {
-    return 0;
-  }
+  if (variation == Variation::kForeign) return 0;
   const MutatedFile mutated = MutateStatement(file, layout, mutation, Seed(data + 7));
   if (!mutated.changed) return 0;
   problem = CheckMutated(file, mutated, mutation, ConvertStatement(FuzzFolder(), mutated.bytes));

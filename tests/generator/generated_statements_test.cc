@@ -3,12 +3,9 @@
 // or be warned about on the damaged line, or be refused.
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "generator/known_failures.h"
 #include "generator/statement_checks.h"
 #include "generator/statement_generator.h"
 #include "temp_folder.h"
@@ -16,24 +13,9 @@
 namespace tarvolo {
 namespace {
 
-// Seeds that failed under each entry of kKnownFailures.
-std::map<const KnownFailure*, int> g_knownFailed;
-
-// Each entry of kKnownFailures whose cases ran must have failed at least once.
-void ExpectKnownFailuresStillFail(const std::vector<std::string>& whats) {
-  for (const KnownFailure& known : kKnownFailures) {
-    for (const std::string& what : whats) {
-      if (what != known.what) continue;
-      EXPECT_GT(g_knownFailed[&known], 0)
-          << known.layout << ", " << known.what
-          << ": converts soundly now; remove it from kKnownFailures";
-    }
-  }
-}
-
 constexpr uint32_t kSeeds = 8;
 
-// Checks every seed of one case against the table of known failures.
+// Checks every seed of one case; the first that fails is shown whole.
 template <typename Check>
 void CheckSeeds(const char* layout, const char* what, uint32_t seeds, Check check) {
   int failures = 0;
@@ -43,13 +25,9 @@ void CheckSeeds(const char* layout, const char* what, uint32_t seeds, Check chec
     if (problem.empty()) continue;
     if (failures++ == 0) first = "seed " + std::to_string(seed) + ": " + problem;
   }
-  if (const KnownFailure* known = KnownFailureOf(layout, what)) {
-    g_knownFailed[known] += failures;
-  } else {
-    EXPECT_EQ(failures, 0) << layout << ", " << what << ": " << failures << " of " << seeds
-                           << " seeds fail; the first:\n"
-                           << first;
-  }
+  EXPECT_EQ(failures, 0) << layout << ", " << what << ": " << failures << " of " << seeds
+                         << " seeds fail; the first:\n"
+                         << first;
 }
 
 TEST(GeneratedStatements, ConvertToExactlyTheirItems) {
@@ -65,9 +43,6 @@ TEST(GeneratedStatements, ConvertToExactlyTheirItems) {
       });
     }
   }
-  std::vector<std::string> variations;
-  for (Variation variation : kVariations) variations.push_back(VariationName(variation));
-  ExpectKnownFailuresStillFail(variations);
 }
 
 TEST(GeneratedStatements, DamagedCopiesAreNamedOrRefused) {
@@ -75,8 +50,7 @@ TEST(GeneratedStatements, DamagedCopiesAreNamedOrRefused) {
   for (const BankLayout* layout : GeneratedLayouts()) {
     std::vector<Variation> sound;
     for (Variation variation : kVariations) {
-      if (variation != Variation::kForeign && LayoutAllows(*layout, variation) &&
-          KnownFailureOf(LayoutName(*layout), VariationName(variation)) == nullptr) {
+      if (variation != Variation::kForeign && LayoutAllows(*layout, variation)) {
         sound.push_back(variation);
       }
     }
@@ -92,9 +66,6 @@ TEST(GeneratedStatements, DamagedCopiesAreNamedOrRefused) {
       });
     }
   }
-  std::vector<std::string> mutations;
-  for (Mutation mutation : kMutations) mutations.push_back(MutationName(mutation));
-  ExpectKnownFailuresStillFail(mutations);
 }
 
 }  // namespace
