@@ -177,7 +177,7 @@ std::string LineCurrency(const CsvFieldSpan* fields) {
 // The item of a line whose fields stand at `fields`, its texts in `texts`
 // (which must outlive it); the date is `date` as the line left it.
 StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate& date,
-                     ServisTexts& texts, AmountReading* amount) {
+                     ServisTexts& texts, AmountReading* amount, bool amountRead = false) {
   ReadServisTexts(fields, texts);
   const CounterAccountParts counter = ReadCounterAccount(texts.counter);
   StatementItem item;
@@ -192,7 +192,7 @@ StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate
   item.description = texts.descriptionText;
   texts.currency = LineCurrency(fields);
   item.currency = texts.currency;
-  *amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
+  if (!amountRead) *amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
   item.amount = amount->hellers;
   item.amountRest = amount->rest;
   item.day = item.valueDay = date.day;
@@ -315,6 +315,7 @@ bool IsEmptyText(const char* line, const char* end) {
 struct StrictLine {
   int32_t fieldCount = 0;  // its separators and one, quotes not minded
   CsvFieldSpan fields[kMessageColumn];
+  AmountReading amount;
   CivilDate date;
   std::string fault;
 };
@@ -345,8 +346,8 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
   if (read->date.year >= 2000) read->date.year -= 2000;
   const size_t amountLength = CopyCsvField(read->fields[kAmountColumn - 1], text, sizeof text);
   const std::string_view amount(text, amountLength);
-  if (!IsServisAmountText(amount) ||
-      ReadAmount(amount, AmountRules::kCzechText).status != AmountStatus::kRead) {
+  read->amount = ReadAmount(amount, AmountRules::kCzechText);
+  if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {
     Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
   }
 }
@@ -505,8 +506,7 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     ++lines->items;
     if (sink == nullptr) return true;
     ServisTexts texts;
-    AmountReading amount;
-    (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &amount));
+    (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &read.amount, true));
     return true;
   });
 }
