@@ -343,7 +343,7 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   // The run is short enough that the pane shows its first warning, selected,
   // and its last line together.
   HWND pane = GetDlgItem(main, 1001);
-  const size_t warning = log.rfind("\r\n", log.find("!!!")) + 2;
+  const size_t warning = log.rfind("\r\n", log.find("!!!", log.find("\r\nPřevádím"))) + 2;
   EXPECT_EQ(LOWORD(SendMessageA(pane, EM_GETSEL, 0, 0)), warning);
   EXPECT_TRUE(InView(pane, warning));
   EXPECT_TRUE(InView(pane, log.size() - 1));
