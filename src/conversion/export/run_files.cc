@@ -52,13 +52,7 @@ FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inpu
     LogFormatted(log, LogKind::kInformation, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
   }
-  // Room for an item a line; the lines are counted by their LFs alone.
-  size_t itemLines = 0;
-  const char* const end = content.data() + content.size();
-  for (const char* p = content.data();
-       (p = static_cast<const char*>(std::memchr(p, '\n', end - p))) != nullptr; ++p) {
-    ++itemLines;
-  }
+  const size_t itemLines = CountItemLines(content.data());
   for (StatementOutput* output : run->outputs) output->Expect(itemLines);
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
   const size_t textLength = std::strlen(content.data());
