@@ -223,9 +223,19 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
   for (size_t n = 0; n < count; ++n) {
     const Row& row = rows[convention.newestFirst ? count - 1 - n : n];
     Chain& chain = chains[row.chain];
-    // A row that cannot be read gives no item and moves nothing.
+    // A row whose amount does not read under this way is named when it is
+    // read for its item; its balance, unproven, starts the chain anew, so
+    // that one damaged amount does not choose another way for the file.
+    if (!row.read[convention.amount]) {
+      if (chain.holding) fail(chain.held);
+      chain.holding = false;
+      chain.started = row.hasBalance;
+      chain.balance = row.balance;
+      chain.moved = 0;
+      continue;
+    }
     int64_t moved = 0;
-    if (row.read[convention.amount]) {
+    {
       moved = row.amounts[convention.amount];
       if (convention.fee == FeeConvention::kCharge) moved -= row.fee;
       if (convention.fee == FeeConvention::kEffect) moved += row.fee;

@@ -1,5 +1,7 @@
 #include "conversion/reading/csv_record.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__) && defined(__GNUC__) && !defined(TARVOLO_PLAIN_SCANS)
 #include <emmintrin.h>
 #define TARVOLO_CSV_SSE2 1
@@ -96,7 +98,11 @@ bool CsvRecordReader::Next() {
   if (position_ >= text_.size()) return false;
   const size_t start = position_;
   recordLine_ = line_;
-  if (!ReadRecord(true)) {
+  // A field whose quote closes on a later line but does not end there
+  // ("25/09/2<LF>"26/09/2014";...) is a quote never closed that met the
+  // next line's opening one: its line is read on its own too.
+  brokenQuote_ = false;
+  if (!ReadRecord(true) || brokenQuote_) {
     position_ = start;
     line_ = recordLine_;
     ReadRecord(false);
@@ -170,6 +176,7 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
 // A quoted field from after its opening quote at `j` on, to its end; one
 // put together in buffer_ is placed in fields_ later and comes back empty.
 CsvRecordReader::FieldSpan CsvRecordReader::ReadQuotedField(bool quotesSpanLines, size_t j) {
+  const int startLine = line_;
   const char* p = text_.data();
   const size_t n = text_.size();
   const ByteFinder quotedStops('"', '\r', '\n');
@@ -207,6 +214,9 @@ CsvRecordReader::FieldSpan CsvRecordReader::ReadQuotedField(bool quotesSpanLines
   // Characters after the closing quote stay part of the field.
   const size_t after = j;
   while (j < n && !fieldEnds_[static_cast<unsigned char>(p[j])]) ++j;
+  if (line_ != startLine && std::any_of(p + after, p + j, [](char c) { return !IsPadding(c); })) {
+    brokenQuote_ = true;
+  }
   if (assembled || after < j) {
     if (!assembled) start = buffer_.size();
     buffer_.append(p + chunk, end - chunk);

@@ -21,8 +21,9 @@ class CsvRecordReader {
   CsvRecordReader(std::string_view text, char separator, size_t offset = 0, int lineNumber = 1);
 
   // Reads the next record; false at the end of the text. A quote that is
-  // never closed would swallow the rest of the text: such a record is read
-  // again up to its own line end, with every quote closed there, and
+  // never closed would swallow the rest of the text, and one closed on a
+  // later line with more text after it joined two lines: such a record is
+  // read again up to its own line end, with every quote closed there, and
   // unclosedQuote() tells so.
   bool Next();
 
@@ -60,6 +61,7 @@ class CsvRecordReader {
   int line_;
   int recordLine_ = 0;
   bool unclosedQuote_ = false;
+  bool brokenQuote_ = false;    // a quoted field spanned lines and did not end at its quote
   bool fieldEnds_[256] = {};    // the separator and the line ends
   bool leadPadding_[256] = {};  // padding before a field: not its end
   // A field put together in buffer_, placed in fields_ once buffer_ no

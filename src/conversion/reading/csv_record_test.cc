@@ -48,6 +48,8 @@ TEST(CsvRecordReader, QuotingLineEndsAndTrimming) {
       {"\n\nx\n", ';', {"1:", "2:", "3:x"}},
       // A quote never closed is read up to its own line end.
       {"a;\"open\nb;c\n", ';', {"1!:a|open", "2:b|c"}},
+      // So is one that meets the next line's opening quote.
+      {"\"25/09/2\n\"26/09/2014\";5\n", ';', {"1!:25/09/2", "2:26/09/2014|5"}},
       {"", ';', {}},
   };
   for (const Case& c : cases) {

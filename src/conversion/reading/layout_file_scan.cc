@@ -1,5 +1,6 @@
 #include "conversion/reading/layout_file_scan.h"
 
+#include <algorithm>
 #include <map>
 
 #include "conversion/reading/csv_record.h"
@@ -49,9 +50,10 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   const int state = layout.Column(ColumnRole::kState);
   const int impact = layout.Column(ColumnRole::kBalanceImpact);
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
-  for (int row = 0; row < kSampleRows && reader.Next();) {
+  int rows = 0;
+  for (; rows < kSampleRows && reader.Next();) {
     if (BookingOf(reader.Field(state), reader.Field(impact)) != BookingState::kBooked) continue;
-    ++row;
+    ++rows;
     AmountReading amounts[kCount];
     for (int i = 0; i < kCount; ++i) {
       ItemDate date;
@@ -68,10 +70,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
       }
     }
   }
+  // A likelier column keeps its place unless another reads on more rows
+  // than a confirmed reading may fail: a damaged row or two does not move
+  // the file's dates or amounts to another column.
+  const int tolerance = std::min(2, rows / 4);
   int date = 0, amount = 0;
   for (int i = 1; i < kCount; ++i) {
-    if (dateScore[i] > dateScore[date]) date = i;
-    if (amountScore[i] > amountScore[amount]) amount = i;
+    if (dateScore[i] > dateScore[date] + tolerance) date = i;
+    if (amountScore[i] > amountScore[amount] + tolerance) amount = i;
   }
   ChosenColumns chosen;
   chosen.date = layout.dateCandidates[date];

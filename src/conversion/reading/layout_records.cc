@@ -232,8 +232,13 @@ class LayoutReader {
       const std::string product = NormaliseColumnName(record.Field(column));
       if (!product.empty() && (ownProduct_.empty() || product == "current")) ownProduct_ = product;
     }
+    // Half of a few rows is enough where the header has their count (or
+    // one more, for a separator that ends every row): the others are the
+    // file's balance or total lines.
+    const size_t header = static_cast<size_t>(layout_.headerColumns);
     for (const auto& [width, count] : widths) {
-      if (2 * count > rows) rowWidth_ = width;
+      const bool headers = width == header || width == header + 1;
+      if (2 * count > rows || (headers && 2 * count == rows)) rowWidth_ = width;
     }
   }
 
@@ -247,8 +252,14 @@ class LayoutReader {
     // whose date does not read is a row left out, not a balance.
     if (!dated) {
       const std::vector<std::string_view>& fields = record.fields();
-      const bool labelled = std::any_of(fields.begin(), fields.end(), IsWholeBalanceLabel);
-      return (labelled && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
+      // A label is a balance only with a value after it: one that ends its
+      // row is a row cut short.
+      const auto label = std::find_if(fields.begin(), fields.end(), IsWholeBalanceLabel);
+      const bool valued =
+          label != fields.end() &&
+          (!amount.empty() || std::any_of(label + 1, fields.end(),
+                                          [](std::string_view field) { return !field.empty(); }));
+      return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
     return DatedRowStatesBalance(row_.Texts(), amount, &balance_);
   }
