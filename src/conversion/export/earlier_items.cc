@@ -3,6 +3,8 @@
 #include <cstring>
 #include <utility>
 
+#include "conversion/values/digits.h"
+
 namespace tarvolo {
 namespace {
 
@@ -46,21 +48,17 @@ bool SameDayAndAmount(const StatementItem& item, int32_t day, int32_t month, int
   return item.day == day && item.month == month && item.year == year && item.amount == amount;
 }
 
-}  // namespace
-
+// Whether `id` tells the item on `line` from every other: a number no
+// greater than its line could be the row's own number, which the next
+// file gives to other items again.
 bool IsBankId(std::string_view id, int32_t line) {
-  if (id.empty()) return false;
   const size_t significant = id.find_first_not_of('0');
   if (significant == std::string_view::npos) return false;
-  id.remove_prefix(significant);
-  if (id.size() > kRowNumberDigits) return true;
   int64_t number = 0;
-  for (const char c : id) {
-    if (c < '0' || c > '9') return true;
-    number = number * 10 + (c - '0');
-  }
-  return number > line;
+  return !ReadDigitsOnly(id.substr(significant), kRowNumberDigits, &number) || number > line;
 }
+
+}  // namespace
 
 EarlierItems::Copy EarlierItems::FileItems::Find(const StatementItem& item, bool comparable) {
   Copy copy;

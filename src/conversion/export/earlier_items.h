@@ -12,11 +12,6 @@
 
 namespace tarvolo {
 
-// Whether `id` tells the item on `line` from every other: a number no
-// greater than its line could be the row's own number, which the next
-// file gives to other items again.
-bool IsBankId(std::string_view id, int32_t line);
-
 // The items the run's earlier files gave, for telling a second copy of one
 // in a later file: the same bank id on the same day and amount, or, for an
 // item without one, the same day, amount, counter account, symbols and text.

@@ -77,7 +77,6 @@ class Attempt {
 // as they compare, and why it is not confirmed.
 struct Trial {
   bool confirmed = false;
-  bool ownHeader = false;  // the header is Servis24's own
   std::vector<std::string> items;
   std::string refusal;
 };
@@ -108,20 +107,25 @@ Trial TryLayout(const std::string& shown, std::string_view statement, const Stat
   return trial;
 }
 
+// Why the lines read by position do not confirm Servis24, "" where they do.
+std::string Servis24Refusal(const Servis24Lines& lines) {
+  std::string refusal;
+  const ReadingConfirmation& counted = lines.confirmation;
+  if (counted.dataLines == 0) {
+    refusal = "Servis24 nelze použít, soubor nemá žádný řádek s daty";
+  } else if (!lines.Confirmed()) {
+    const LeftOutLine& first = lines.leftOut.front();
+    Render(refusal, "Servis24 nelze použít, nečitelných řádků %d z %d, první řádek %d: %s",
+           {counted.dataLines - counted.readable, counted.dataLines, first.line, first.why});
+  }
+  return refusal;
+}
+
 Trial TryServis24(std::string_view statement) {
   Trial trial;
   Servis24Lines lines;
   ReadServis24Lines(statement, Collect(&trial.items), &lines);
   trial.confirmed = lines.Confirmed();
-  trial.ownHeader = lines.servis24Header;
-  const ReadingConfirmation& counted = lines.confirmation;
-  if (counted.dataLines == 0) {
-    trial.refusal = "Servis24 nelze použít, soubor nemá žádný řádek s daty";
-  } else if (!trial.confirmed) {
-    const LeftOutLine& first = lines.leftOut.front();
-    Render(trial.refusal, "Servis24 nelze použít, nečitelných řádků %d z %d, první řádek %d: %s",
-           {counted.dataLines - counted.readable, counted.dataLines, first.line, first.why});
-  }
   return trial;
 }
 
@@ -148,9 +152,9 @@ bool ReadByLayout(const std::string& shown, std::string_view statement,
 }
 
 // Reads the file by Servis24's positions into the run, or leaves no trace
-// of the reading where its data do not confirm it.
+// of the reading where its data do not confirm it; `refusal` then gets why.
 bool ReadByPosition(const std::string& shown, std::string_view statement, RunState* run,
-                    const LogLine& log, bool* amountsFit) {
+                    const LogLine& log, bool* amountsFit, std::string* refusal) {
   Attempt attempt(run, shown, nullptr);
   // The statement's currency is the first file's; an item in another one
   // is left out, named.
@@ -172,6 +176,7 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, RunSta
   if (!lines.Confirmed()) {
     attempt.Discard();
     run->currency = before;
+    *refusal = Servis24Refusal(lines);
     return false;
   }
   LogServis24Lines(shown, lines, attemptLog);
@@ -197,6 +202,7 @@ bool ChooseReading(const std::string& shown, std::string_view statement, RunStat
   // whether the two readings must be tried and compared first.
   const bool byPosition = !byLayout || Servis24MayConfirm(statement);
   bool layoutFirst = byLayout;
+  std::string layoutRefusal = layout.recognised ? "" : "hlavička nenalezena";
   if (byLayout && byPosition) {
     const Trial viaLayout = TryLayout(shown, statement, layout, *run);
     const Trial viaPosition = TryServis24(statement);
@@ -209,14 +215,15 @@ bool ChooseReading(const std::string& shown, std::string_view statement, RunStat
     }
     // Where both give the same items, a bank's own header is the likelier.
     layoutFirst = viaLayout.confirmed && (layout.known || !viaPosition.confirmed);
+    if (!viaLayout.confirmed) layoutRefusal = viaLayout.refusal;
   }
-  std::string layoutRefusal = layout.recognised ? "" : "hlavička nenalezena";
   if (layoutFirst) {
     if (ReadByLayout(shown, statement, layout, run, log, amountsFit, &layoutRefusal)) return true;
   }
-  if (ReadByPosition(shown, statement, run, log, amountsFit)) return true;
+  std::string positionRefusal;
+  if (ReadByPosition(shown, statement, run, log, amountsFit, &positionRefusal)) return true;
   if (!layoutRefusal.empty()) reasons->push_back(layoutRefusal);
-  reasons->push_back(TryServis24(statement).refusal);
+  reasons->push_back(positionRefusal);
   return false;
 }
 
