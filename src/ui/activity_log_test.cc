@@ -157,16 +157,25 @@ TEST(ActivityLogTest, ShowsEachKindWithItsMark) {
   }
 }
 
-// The line of `text` that begins at `start`, without its line end.
-std::string LineAt(const std::string& text, size_t start) {
-  const size_t end = text.find_first_of("\r\n", start);
-  return text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-}
-
 struct Line {
   LogKind kind;
   std::string text;
 };
+
+// The line that `find` gives in a log of the entries `before` and then
+// `run`, searched from where `run` begins, without its line end; "-" for
+// none.
+std::string FoundInRun(const std::vector<Line>& before, const std::vector<Line>& run,
+                       size_t (*find)(const ActivityLog&, uint64_t)) {
+  ActivityLog log;
+  for (const Line& entry : before) AddLogEntry(log, entry.kind, entry.text.c_str());
+  const uint64_t since = LogPosition(log);
+  for (const Line& entry : run) AddLogEntry(log, entry.kind, entry.text.c_str());
+  const size_t start = find(log, since);
+  if (start == std::string::npos) return "-";
+  const size_t end = log.text.find_first_of("\r\n", start);
+  return log.text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+}
 
 Line Info(const std::string& text) { return {LogKind::kInformation, text}; }
 Line Warning(const std::string& text) { return {LogKind::kItemWarning, text}; }
@@ -202,17 +211,8 @@ TEST(ActivityLogTest, FindsTheFirstWarningAddedSinceAPosition) {
        "c!!!"},
   };
   for (const auto& c : cases) {
-    ActivityLog log;
-    for (const Line& entry : c.before) AddLogEntry(log, entry.kind, entry.text.c_str());
-    const uint64_t since = LogPosition(log);
-    for (const Line& entry : c.run) AddLogEntry(log, entry.kind, entry.text.c_str());
-    const size_t found = FindFirstWarning(log, since);
-    if (c.warning.empty()) {
-      EXPECT_EQ(found, std::string::npos) << c.label;
-    } else {
-      ASSERT_NE(found, std::string::npos) << c.label;
-      EXPECT_EQ(LineAt(log.text, found), c.warning) << c.label;
-    }
+    EXPECT_EQ(FoundInRun(c.before, c.run, FindFirstWarning), c.warning.empty() ? "-" : c.warning)
+        << c.label;
   }
 }
 
@@ -236,17 +236,7 @@ TEST(ActivityLogTest, FindsTheLastEntryAddedSinceAPosition) {
        std::string(6000, 'x')},
   };
   for (const auto& c : cases) {
-    ActivityLog log;
-    for (const Line& entry : c.before) AddLogEntry(log, entry.kind, entry.text.c_str());
-    const uint64_t since = LogPosition(log);
-    for (const Line& entry : c.run) AddLogEntry(log, entry.kind, entry.text.c_str());
-    const size_t found = LastEntryStart(log, since);
-    if (c.last == "-") {
-      EXPECT_EQ(found, std::string::npos) << c.label;
-    } else {
-      ASSERT_NE(found, std::string::npos) << c.label;
-      EXPECT_EQ(LineAt(log.text, found), c.last) << c.label;
-    }
+    EXPECT_EQ(FoundInRun(c.before, c.run, LastEntryStart), c.last) << c.label;
   }
 }
 

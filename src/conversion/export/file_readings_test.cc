@@ -34,16 +34,40 @@ class FileReadingsTest : public testing::Test {
         .outcome;
   }
 
-  // Amount and accounting code of each record, "+" between them.
-  std::string Amounts() const {
+  // Amount and accounting code of each record, after its counter account
+  // where `accounts`, "+" between them.
+  std::string Records(bool accounts = false) const {
     const std::string written = ReadTestFile(output_);
-    std::string amounts;
+    std::string records;
     for (size_t at = 130; at + 130 <= written.size(); at += 130) {
-      if (!amounts.empty()) amounts += '+';
-      amounts += written.substr(at + 48, 13);
+      if (!records.empty()) records += '+';
+      if (accounts) records += written.substr(at + 19, 16);
+      records += written.substr(at + 48, 13);
     }
-    return amounts;
+    return records;
   }
+
+  // A file, what the run makes of it, and a part of its log; a run warns
+  // exactly when it ends with its own outcome.
+  struct Case {
+    const char* what;
+    std::string content;
+    ExportOutcome outcome;
+    std::string records;  // as Records() shows them
+    std::string logged;
+  };
+  void Expect(const Case& c, bool accounts = false) {
+    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
+    if (c.outcome != kNothing) {
+      EXPECT_EQ(Records(accounts), c.records) << c.what;
+    }
+    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
+    const bool warned = log_.find("Pozor: ") != std::string::npos;
+    EXPECT_EQ(warned, c.outcome == kWarned) << c.what;
+  }
+  static constexpr ExportOutcome kWritten = ExportOutcome::kWritten;
+  static constexpr ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
+  static constexpr ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
 
   TempFolder folder_;
   std::string output_;
@@ -83,16 +107,7 @@ TEST_F(FileReadingsTest, ServisTwentyFourWhateverItsFirstLine) {
 // Each file is read as its data show, or refused with a line that says why,
 // and a run whose log warns about items ends with its own outcome.
 TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
-  const ExportOutcome kWritten = ExportOutcome::kWritten;
-  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
-  const ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
-  struct Case {
-    const char* what;
-    std::string content;
-    ExportOutcome outcome;
-    std::string amounts;  // amount and code of each record
-    std::string logged;   // a part of the log
-  } cases[] = {
+  const Case cases[] = {
       {"no reading fits: refused",
        "Číslo kreditní karty;Držitel karty;Datum transakce;Popis\r\n"
        "1234;Jan;19.06.2019;CZK\r\n",
@@ -162,36 +177,19 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
        std::string("Datum;Částka\n1.9.2014;5\n\0002.9.2014;6\n", 33), kWarned, "0000000005002",
        "obsahuje na řádku 3 nulový bajt, zbytek souboru nebyl převeden!!!"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
-    if (c.outcome != kNothing) {
-      EXPECT_EQ(Amounts(), c.amounts) << c.what;
-    }
-    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
-    const bool warned = log_.find("Pozor: ") != std::string::npos;
-    EXPECT_EQ(warned, c.outcome == kWarned) << c.what;
-  }
+  for (const Case& c : cases) Expect(c);
 }
 
 // Files a hostile user made: each gives its items, or names the lines it
 // leaves out, or is refused with why.
 TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
-  const ExportOutcome kWritten = ExportOutcome::kWritten;
-  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
-  const ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
   const std::string fiveRows = "1.9.2014;1\n2.9.2014;1\n3.9.2014;1\n4.9.2014;1\n5.9.2014;1\n";
   const std::string fiveItems =
       "0000000001002+0000000001002+0000000001002+0000000001002+0000000001002";
   const std::string revolut =
       "Type,Product,Started Date,Completed Date,Description,Amount,Fee,"
       "Currency,State,Balance\n";
-  struct Case {
-    const char* what;
-    std::string content;
-    ExportOutcome outcome;
-    std::string amounts;  // amount and code of each record
-    std::string logged;   // a part of the log
-  } cases[] = {
+  const Case cases[] = {
       {"named columns of Servis24's count are read by their names",
        "Číslo;Datum;Částka;Směr;Měna;VS;A;B;C;D;Zpráva\n"
        "1;05/01/2024;12.500,00;Příchozí;CZK;;;;;;a\n2;20/01/2024;300,00;Odchozí;CZK;;;;;;b\n",
@@ -239,30 +237,15 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
        "1;2014/09/01;5;;;7;;;;;a\n2;2014/09/02;6;;;8;;;;;b\n",
        kNothing, "", "formát obecný CSV i Servis24 se daty potvrzují, ale dávají jiné položky"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
-    if (c.outcome != kNothing) {
-      EXPECT_EQ(Amounts(), c.amounts) << c.what;
-    }
-    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
-  }
+  for (const Case& c : cases) Expect(c);
 }
 
-}  // namespace
 // Values a file's own rows must prove: a decimal mark shown only by rows
 // that are no items, a direction against the written sign, a column of the
 // file's own account, a currency in Servis24's Měna column. Each is read as
 // the items prove it, or named.
 TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
-  const ExportOutcome kWritten = ExportOutcome::kWritten;
-  const ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
-  struct Case {
-    const char* what;
-    std::string content;
-    ExportOutcome outcome;
-    std::string records;  // counter account, amount and code of each record
-    std::string logged;   // a part of the log
-  } cases[] = {
+  const Case cases[] = {
       {"a pending row's point does not decide",
        "Datum;Částka;Stav\n1.9.2014;-2.500;\n2.9.2014;1.50;pending\n3.9.2014;7;\n", kWarned,
        "00000000000000000000000007002",
@@ -306,17 +289,8 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        "s položkou 2, vynechané 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 "
        "EUR\n"},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(Convert(c.content), c.outcome) << c.what << "\n" << log_;
-    const std::string written = ReadTestFile(output_);
-    std::string records;
-    for (size_t at = 130; at + 130 <= written.size(); at += 130) {
-      records +=
-          (records.empty() ? "" : "+") + written.substr(at + 19, 16) + written.substr(at + 48, 13);
-    }
-    EXPECT_EQ(records, c.records) << c.what;
-    EXPECT_NE(log_.find(c.logged), std::string::npos) << c.what << "\n" << log_;
-  }
+  for (const Case& c : cases) Expect(c, true);
 }
 
+}  // namespace
 }  // namespace tarvolo
