@@ -282,9 +282,9 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        "Datum;Částka\n1.9.2014;1.50 EUR\n2.9.2014;7\n3.9.2014;8\n", kWarned,
        "00000000000000000000000007002+00000000000000000000000008002",
        "řádek 2: položka 1.50 EUR je v jiné měně než výpis (CZK), vynechána!!!"},
-      {"a Servis24 account in euros",
-       "h\r\n1;2014/09/01;-5,00;;;;EUR;;;;a\r\n2;2014/09/02;7,00;;;;eur;;;;b\r\n"
-       "3;2014/09/03;9,00;;;;CZK;;;;c\r\n",
+      {"a Servis24 account in euros, its lines ended by CR alone",
+       "h\r1;2014/09/01;-5,00;;;;EUR;;;;a\r2;2014/09/02;7,00;;;;eur;;;;b\r"
+       "3;2014/09/03;9,00;;;;CZK;;;;c\r",
        kWarned, "00000000000000000000000005001+00000000000000000000000007002",
        "s položkou 2, vynechané 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 "
        "EUR\n"},

@@ -159,7 +159,7 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, RunSta
   // The statement's currency is the first file's; an item in another one
   // is left out, named.
   const std::string before = run->currency;
-  if (run->currency.empty()) run->currency = Servis24Currency(statement.data());
+  if (run->currency.empty()) run->currency = Servis24Currency(statement);
   if (run->currency.empty()) run->currency = "CZK";
   const ItemSink sink = attempt.Sink();
   const LogLine attemptLog = attempt.Log();

@@ -382,15 +382,16 @@ size_t CountItemLines(const char* statementText) {
   return count;
 }
 
-std::string Servis24Currency(const char* statementText) {
+std::string Servis24Currency(std::string_view text) {
   std::map<std::string, int> counts;
   // Most lines write the currency as the line before: the code is worked
   // out once for a run of them.
   std::string_view last;
   std::string code;
-  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int) {
+  // Every line, as the reading sees them: a header's "Měna" is no code.
+  ForEachLine(text, [&](const char* line, const char* end, int) {
     CsvFieldSpan fields[kCurrencyColumn];
-    SplitCsvLine(line, LineEnd(line, lineFeed), fields, kCurrencyColumn);
+    SplitCsvLine(line, end, fields, kCurrencyColumn);
     const CsvFieldSpan field = fields[kCurrencyColumn - 1];
     const std::string_view written =
         field.first != nullptr ? std::string_view(field.first, field.end - field.first) : "";

@@ -76,7 +76,7 @@ size_t CountItemLines(const char* statementText);
 
 // The currency most lines of a Servis24 statement name in their "Měna"
 // column (field 7), "" where none names one.
-std::string Servis24Currency(const char* statementText);
+std::string Servis24Currency(std::string_view text);
 
 // Reads a Servis24 statement by position as its records have always been
 // built: the first line is skipped unread, every other line that is not
