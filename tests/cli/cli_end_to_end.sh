@@ -91,6 +91,11 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
     airbank | moneta | raiffeisen* | unicredit | wise-transfers) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
+  # A row the bank books itself, such as its fee, is described by its kind.
+  if [ "$name" = business24 ]; then
+    check "business24: the fee row is described" \
+      test "$(grep -a "^075" export.gpc | tail -1 | cut -c98-117)" = "Account maintenance "
+  fi
   if [ "$name" = revolut ]; then
     log_has "a profile balance other than the file's is reported" \
       "^Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč"
