@@ -105,9 +105,6 @@ want_status=0
 # A statement in euros: every balance and sum of the log is in euros.
 "${cli[@]}" "${profile[@]}" --output eur.gpc "$data/camt/fio-eur.csv" >log.txt 2>&1
 log_has "euros: the file's balances" "^Soubor .*fio-eur.csv: počáteční zůstatek 1000.00 .* 1847.25 EUR, souhlasí$"
-log_has "euros: the profile's balance" "^Počáteční zůstatek 125430.50 EUR v nastavení se liší .* 1000.00 EUR v"
-log_has "euros: the header's" "^Načteno 3 položek, starý zůstatek 125430.50 EUR, nový 126277.75 EUR$"
-log_has "euros: the sums" "^Celkem příchozí platby 1200.00 EUR, odchozí platby 352.75 EUR$"
 check "euros: no amount in Kč" test "$(log_text | grep -c "Kč")" = 0
 "${cli[@]}" "${profile[@]}" "$data/layouts/mbank.csv" >log.txt 2>&1
 log_has "another account than the profile's is named" \
