@@ -8,8 +8,8 @@
 namespace tarvolo {
 namespace {
 
-// A balance of no whole hellers is zero, "+" however little it missed it
-// by: readers take "-" with zeros for a file that does not add up.
+// A balance of no whole hellers is zero, and zero is "+": a part of a
+// heller below it, which the header cannot show, gives it no sign.
 char BalanceSign(int64_t hellers) { return hellers < 0 ? '-' : '+'; }
 // Turnovers are written with "0" for zero or more, as the banks' ABO files do.
 char TurnoverSign(int64_t hellers) { return hellers < 0 ? '-' : '0'; }

@@ -148,7 +148,7 @@ struct ServisTexts {
   // The texts the item is given, as their copies measured them.
   std::string_view amountText, symbolText, constantText, specificText, descriptionText, nameText;
   std::string currency;
-  std::string nameLine;  // the name where a quoted field broke it over lines
+  std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
 };
 
 void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
