@@ -100,6 +100,12 @@ TEST(ItemFields, CounterAccounts) {
       {"DE89370400440532013000", "", "", 0, 0, 0},
       {"GB29NWBK60161331926819/NWBKGB2L", "", "", 0, 0, 0},
       {"516844******1234", "", "", 0, 0, 0},  // card number
+      // mBank's apostrophes; the number 0 is no account, whatever its bank.
+      {"'670100-2215069717/6210'", "", "", 670100, 2215069717, 6210},
+      {"''", "", "", 0, 0, 0},
+      {"0", "100", "", 0, 0, 0},
+      {"0/0100", "", "", 0, 0, 0},
+      {"0", "0800", "000019", 0, 0, 0},
       // Prefix and number run together: the last ten digits are the number.
       {"12345678901/0800", "", "", 1, 2345678901, 800},
       {"1152992080267", "0100", "", 115, 2992080267, 100},
@@ -132,11 +138,37 @@ TEST(ItemFields, CounterAccounts) {
   const std::pair<const char*, bool> whole[] = {
       {"19-2000145399/0800", true},      {"", true},
       {"DE89370400440532013000", true},  {"CZ6208000000190123456789", false},
-      {"516844******1234", false},       {"12345678901234567", false},
-      {"DE89370400440532013001", false},
+      {"516844******1234", true},        {"12345678901234567", false},
+      {"DE89370400440532013001", false}, {"''", true},
   };
   for (const auto& [account, read] : whole) {
     EXPECT_EQ(ReadCounterAccountColumns(account, "", "").whole, read) << account;
+  }
+}
+
+// What is no Czech account is told apart: an IBAN of another country, kept
+// for the outputs that can hold it, and a card, which is no account at all.
+TEST(ItemFields, ForeignAccountsAndCards) {
+  struct Case {
+    const char* account;
+    const char* foreignIban;
+    bool card;
+  } cases[] = {
+      {"SK2411000000002612345678/TATRSKBXXXX", "SK2411000000002612345678", false},
+      {" DE89 3704 0044 0532 0130 00 ", "DE89 3704 0044 0532 0130 00", false},
+      {"SK6811000000002612345678/TATRSKBXXXX", "", false},  // check digits wrong
+      {"516844******1234", "", true},
+      {"5168 44XX XXXX 1234", "", true},
+      {"'516844******1234'", "", true},
+      {"516844*1234", "", false},          // too short for a card
+      {"****************", "", false},     // no digits
+      {"516844******1234/0800", "", false},
+  };
+  for (const Case& c : cases) {
+    const CounterAccountParts parts = ReadCounterAccountColumns(c.account, "", "");
+    EXPECT_EQ(parts.foreignIban, c.foreignIban) << c.account;
+    EXPECT_EQ(parts.cardNumber, c.card) << c.account;
+    EXPECT_EQ(parts.number, 0) << c.account;
   }
 }
 
