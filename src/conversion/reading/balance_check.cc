@@ -14,9 +14,9 @@ namespace {
 // writes them.
 constexpr std::string_view kOpeningLabels[] = {"openingbalance", "pocatecni zustatek",
                                                "opening balance", "pocatecni stav uctu"};
-constexpr std::string_view kClosingLabels[] = {"closingbalance",    "konecny zustatek",
+constexpr std::string_view kClosingLabels[] = {"closingbalance",     "konecny zustatek",
                                                "zaverecny zustatek", "final balance",
-                                               "closing balance",   "konecny stav uctu"};
+                                               "closing balance",    "konecny stav uctu"};
 
 // A label, alone or followed by more words or a colon ("Konečný zůstatek
 // k 31.01.2024:").

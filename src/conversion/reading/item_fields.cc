@@ -268,9 +268,8 @@ CounterAccountParts ReadAccountText(std::string_view account, std::string_view b
 
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix) {
-  CounterAccountParts parts =
-      ReadAccountText(WithoutApostrophes(account), WithoutApostrophes(bank),
-                      WithoutApostrophes(prefix));
+  CounterAccountParts parts = ReadAccountText(WithoutApostrophes(account), WithoutApostrophes(bank),
+                                              WithoutApostrophes(prefix));
   // No account has the number 0: a bank beside it ("0" at bank "100") names
   // none either.
   if (parts.number == 0) parts.prefix = parts.bankCode = 0;

@@ -160,8 +160,8 @@ TEST(ItemFields, ForeignAccountsAndCards) {
       {"516844******1234", "", true},
       {"5168 44XX XXXX 1234", "", true},
       {"'516844******1234'", "", true},
-      {"516844*1234", "", false},          // too short for a card
-      {"****************", "", false},     // no digits
+      {"516844*1234", "", false},       // too short for a card
+      {"****************", "", false},  // no digits
       {"516844******1234/0800", "", false},
   };
   for (const Case& c : cases) {

@@ -229,7 +229,11 @@ class LayoutReader {
         ++widths[record.fields().size()];
         // mBank writes its texts in apostrophes, an empty account as ''.
         const std::string_view account = record.Field(counter);
-        if (!account.empty()) ++(WithoutApostrophes(account).size() < account.size() ? enclosed : bare);
+        if (WithoutApostrophes(account).size() < account.size()) {
+          ++enclosed;
+        } else if (!account.empty()) {
+          ++bare;
+        }
       } else if (column < 0 || ownProduct_ == "current") {
         break;
       }
@@ -263,11 +267,10 @@ class LayoutReader {
       const auto label = std::find_if(fields.begin(), fields.end(), [](std::string_view field) {
         return IsWholeBalanceLabel(field) || !LabelledBalance(field).empty();
       });
-      const bool valued =
-          label != fields.end() &&
-          (!amount.empty() || !LabelledBalance(*label).empty() ||
-           std::any_of(label + 1, fields.end(),
-                       [](std::string_view field) { return !field.empty(); }));
+      const bool valued = label != fields.end() &&
+                          (!amount.empty() || !LabelledBalance(*label).empty() ||
+                           std::any_of(label + 1, fields.end(),
+                                       [](std::string_view field) { return !field.empty(); }));
       return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
     return DatedRowStatesBalance(row_.Texts(), amount, &balance_);

@@ -358,17 +358,26 @@ TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
        "\"ID operace\";\"Datum\";\"Objem\";\"Měna\"\n"
        "\"1\";\"02.10.2025\";\"-90\";\"CZK\"\n\"2\";\"05.10.2025\";\"1 000,50\";\"CZK\"\n\n"
        "\"Konečný stav účtu k 31.10.2025: 1910,50 CZK\"\n",
-       "1234567890/2010", "CZK", "1.10.2025-31.10.2025", {true, true, 100000, 191050}},
+       "1234567890/2010",
+       "CZK",
+       "1.10.2025-31.10.2025",
+       {true, true, 100000, 191050}},
       {"KB's account with its currency after it",
        "Číslo účtu;35-1843350247 EUR;;;\nVýpis za období;01.09.2014 - 30.09.2014;;;\n\n"
        "Datum splatnosti;Částka;Systémový popis;Identifikace transakce\n"
        "03.09.2014;+10,00;Příchozí úhrada;1\n",
-       "35-1843350247/0100", "EUR", "1.9.2014-30.9.2014", {}},
+       "35-1843350247/0100",
+       "EUR",
+       "1.9.2014-30.9.2014",
+       {}},
       {"mBank's opening balance of zero, its closing line after the rows",
        "#Číslo účtu:;670100-2201234567/6210;\n#Počáteční zůstatek:;0,00 CZK;\n\n"
        "#Datum zaúčtování transakce;#Popis transakce;#Částka transakce;\n"
        "02-09-2014;'PŘÍCHOZÍ PLATBA';100,00;\n\n;;;;;;#Konečný zůstatek:;100,00 CZK;\n",
-       "670100-2201234567/6210", "CZK", "", {true, true, 0, 10000}},
+       "670100-2201234567/6210",
+       "CZK",
+       "",
+       {true, true, 0, 10000}},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Read(c.text)) << c.what;

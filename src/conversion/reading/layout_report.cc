@@ -148,10 +148,11 @@ void LayoutReport::Summarise(const char* layoutName) {
                  {path_, foreign_.count, foreign_.firstLine});
   }
   if (cards_.count > 0) {
-    LogFormatted(log_, LogKind::kNote,
-                 "Soubor %s: číslo karty místo protiúčtu u %d položek, první na řádku %d (%s): "
-                 "protiúčet zůstává prázdný\n",
-                 {path_, cards_.count, cards_.firstLine, Shown(cards_.firstText, kCurrencyWidth + 20)});
+    LogFormatted(
+        log_, LogKind::kNote,
+        "Soubor %s: číslo karty místo protiúčtu u %d položek, první na řádku %d (%s): "
+        "protiúčet zůstává prázdný\n",
+        {path_, cards_.count, cards_.firstLine, Shown(cards_.firstText, kCurrencyWidth + 20)});
   }
   if (suppressed_ > 0) {
     LogFormatted(log_, LogKind::kItemWarning, "Soubor %s: dalších %d upozornění nevypsáno\n",

@@ -70,10 +70,10 @@ bool IsWholeBalanceLabel(std::string_view text) {
   }
   std::string name = NormaliseColumnName(text);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
-  for (const char* label : {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek",
-                            "pocatecni stav uctu", "konecny stav uctu", "zustatek",
-                            "opening balance", "closing balance", "final balance",
-                            "openingbalance", "closingbalance"}) {
+  for (const char* label :
+       {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek", "pocatecni stav uctu",
+        "konecny stav uctu", "zustatek", "opening balance", "closing balance", "final balance",
+        "openingbalance", "closingbalance"}) {
     const size_t length = std::strlen(label);
     if (name.compare(0, length, label) != 0) continue;
     if (name.size() == length) return true;
