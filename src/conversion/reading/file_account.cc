@@ -202,6 +202,8 @@ void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, in
     if (known) continue;
     seen.push_back(read);
     accounts->emplace_back(value);
+    const std::string_view bank = LayoutBankCode(layout.name);
+    if (read.bank.empty() && !bank.empty()) accounts->back().append("/").append(bank);
   }
 }
 

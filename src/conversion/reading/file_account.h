@@ -48,7 +48,8 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
                      const std::string& stated);
 
 // Adds the accounts that `column` holds to `accounts`, each once, in the
-// order of the rows; values that are no account are passed over.
+// order of the rows, with the bank of the layout where a value names none;
+// values that are no account are passed over.
 void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, int column,
                         std::vector<std::string>* accounts);
 
