@@ -341,7 +341,8 @@ TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
 
 // The own account, the period and the balances a preamble states: Fio's
 // printed statement with its closing state after the rows, KB's account
-// with its currency, mBank's opening balance of zero.
+// with its currency, mBank's opening balance of zero. An account without
+// its bank is the layout's bank's.
 TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
   struct Case {
     const char* what;
@@ -378,6 +379,13 @@ TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
        "CZK",
        "",
        {true, true, 0, 10000}},
+      {"Raiffeisenbank's account on every row, without its bank",
+       "Datum zaúčtování;Číslo účtu;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
+       "08.09.2014;2000145399;;-1,00;CZK\n",
+       "2000145399/5500",
+       "CZK",
+       "",
+       {}},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Read(c.text)) << c.what;
