@@ -218,6 +218,10 @@ CounterAccountParts ReadAccountText(std::string_view account, std::string_view b
   const std::string_view compact =
       KeepOnly(account, kept, [](char c) { return !IsFieldPadding(c); });
   if (compact.empty()) return parts;
+  if (IsMaskedCardNumber(compact)) {
+    parts.cardNumber = true;
+    return parts;
+  }
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
     // An IBAN, perhaps with its BIC after a slash; one of another country is
     // read whole, though no Czech account.
@@ -227,10 +231,6 @@ CounterAccountParts ReadAccountText(std::string_view account, std::string_view b
       parts.whole = IsSoundIban(iban);
       if (parts.whole) parts.foreignIban = TrimPadding(account.substr(0, account.find('/')));
     }
-    return parts;
-  }
-  if (IsMaskedCardNumber(compact)) {
-    parts.cardNumber = true;
     return parts;
   }
   parts.whole = false;

@@ -159,6 +159,7 @@ TEST(ItemFields, ForeignAccountsAndCards) {
       {"SK6811000000002612345678/TATRSKBXXXX", "", false},  // check digits wrong
       {"516844******1234", "", true},
       {"5168 44XX XXXX 1234", "", true},
+      {"XXXX XXXX XXXX 1234", "", true},
       {"'516844******1234'", "", true},
       {"516844*1234", "", false},       // too short for a card
       {"****************", "", false},  // no digits
