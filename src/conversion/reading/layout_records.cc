@@ -106,12 +106,13 @@ class LayoutReader {
         if (code.size() == 3 && fileCurrency_.empty()) fileCurrency_ = code;
       }
     }
+    if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
   }
 
   // The file's own accounts and period, before any item is handed over.
   void DescribeFile(LayoutReading* reading) {
     reading->ownAccounts.clear();
-    const std::string stated = self_.Account();
+    const std::string stated = self_.Account(LayoutBankCode(layout_.name));
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
@@ -218,8 +219,9 @@ class LayoutReader {
   // other columns than the header says.
   void ScanRows() {
     const int column = layout_.Column(ColumnRole::kProduct);
+    const int counter = layout_.Column(ColumnRole::kCounterAccount);
     std::map<size_t, int32_t> widths;
-    int32_t rows = 0;
+    int32_t rows = 0, enclosed = 0, bare = 0;
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (record.Next()) {
       if (IsEmptyRow(record.fields())) continue;
@@ -227,6 +229,13 @@ class LayoutReader {
       if (rows < kSampledRows) {
         ++rows;
         ++widths[record.fields().size()];
+        // mBank writes its texts in apostrophes, an empty account as ''.
+        const std::string_view account = record.Field(counter);
+        if (WithoutApostrophes(account).size() < account.size()) {
+          ++enclosed;
+        } else if (!account.empty()) {
+          ++bare;
+        }
       } else if (column < 0 || ownProduct_ == "current") {
         break;
       }
@@ -234,6 +243,7 @@ class LayoutReader {
       const std::string product = NormaliseColumnName(record.Field(column));
       if (!product.empty() && (ownProduct_.empty() || product == "current")) ownProduct_ = product;
     }
+    row_.SetTextsInApostrophes(enclosed > 0 && bare == 0);
     // Half of a few rows is enough where the header has their count (or
     // one more, for a separator that ends every row): the others are the
     // file's balance or total lines.
@@ -256,11 +266,13 @@ class LayoutReader {
       const std::vector<std::string_view>& fields = record.fields();
       // A label is a balance only with a value after it: one that ends its
       // row is a row cut short.
-      const auto label = std::find_if(fields.begin(), fields.end(), IsWholeBalanceLabel);
-      const bool valued =
-          label != fields.end() &&
-          (!amount.empty() || std::any_of(label + 1, fields.end(),
-                                          [](std::string_view field) { return !field.empty(); }));
+      const auto label = std::find_if(fields.begin(), fields.end(), [](std::string_view field) {
+        return IsWholeBalanceLabel(field) || !LabelledBalance(field).empty();
+      });
+      const bool valued = label != fields.end() &&
+                          (!amount.empty() || !LabelledBalance(*label).empty() ||
+                           std::any_of(label + 1, fields.end(),
+                                       [](std::string_view field) { return !field.empty(); }));
       return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
     return DatedRowStatesBalance(row_.Texts(), amount, &balance_);

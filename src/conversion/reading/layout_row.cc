@@ -198,13 +198,23 @@ CounterAccountParts LayoutRow::CounterAccount() {
     unread =
         counter.bankCode == 0 ? Field(ColumnRole::kCounterBank) : Field(ColumnRole::kCounterPrefix);
   }
+  counterIban_ = Field(ColumnRole::kCounterIban);
+  bool foreign = !counter.foreignIban.empty();
   if (counter.number == 0 && counter.bankCode == 0) {
-    const std::string_view iban = Field(ColumnRole::kCounterIban);
-    const CounterAccountParts fromIban = ReadCounterAccountColumns(iban, {}, {});
-    if (!fromIban.whole) unread = iban;
+    const CounterAccountParts fromIban = ReadCounterAccountColumns(counterIban_, {}, {});
+    if (!fromIban.whole) unread = counterIban_;
     if (fromIban.number != 0 || fromIban.bankCode != 0) counter = fromIban, unread = {};
+    foreign = counter.number == 0 && (foreign || !fromIban.foreignIban.empty());
   }
-  if (!unread.empty()) report_->CounterAccountNotWhole(line(), unread);
+  // Air Bank writes a foreign account, BIC and all, where a Czech one
+  // stands: the camt carries it as the IBAN column's.
+  if (counterIban_.empty()) counterIban_ = counter.foreignIban;
+  if (!unread.empty()) {
+    report_->CounterAccountNotWhole(line(), unread);
+  } else if (foreign) {
+    report_->ForeignCounterAccount(line());
+  }
+  if (counter.cardNumber) report_->CardAsCounterAccount(line(), account);
   return counter;
 }
 
@@ -220,12 +230,12 @@ std::string_view LayoutRow::DocumentNumber(std::string_view id, std::string_view
 std::string_view LayoutRow::DescriptionText() const {
   if (descriptionColumns_[0] >= 0) {
     for (int column : descriptionColumns_) {
-      if (column >= 0 && !Column(column).empty()) return Column(column);
+      if (column >= 0 && !Text(Column(column)).empty()) return Text(Column(column));
     }
     return {};
   }
   for (ColumnRole role : {ColumnRole::kMessage, ColumnRole::kCounterName, ColumnRole::kItemType}) {
-    if (!Field(role).empty()) return Field(role);
+    if (!Text(Field(role)).empty()) return Text(Field(role));
   }
   return {};
 }
@@ -235,7 +245,7 @@ std::string_view LayoutRow::Description() {
 }
 
 std::string_view LayoutRow::CounterName() {
-  return OneLine(Field(ColumnRole::kCounterName), kMessageWidth, name_);
+  return OneLine(Text(Field(ColumnRole::kCounterName)), kMessageWidth, name_);
 }
 
 const LayoutRow::RowTexts& LayoutRow::Texts() {

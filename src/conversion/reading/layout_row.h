@@ -86,6 +86,12 @@ class LayoutRow {
   // The counter account, a text that cannot be read whole named in a
   // warning rather than left as zeros in silence.
   CounterAccountParts CounterAccount();
+  // The counter account's IBAN, from its own column or, for one of another
+  // country, from the counter-account column; valid after CounterAccount.
+  std::string_view CounterIban() const { return counterIban_; }
+  // The file writes its texts in apostrophes (mBank): they are no part of
+  // the message or the name.
+  void SetTextsInApostrophes(bool enclosed) { textsInApostrophes_ = enclosed; }
   // The column that holds the file's own account, which is no counter
   // account even where its name made it one; -1 for none.
   void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
@@ -121,6 +127,9 @@ class LayoutRow {
   char DecimalMark();
   bool MonthFirst();
   std::string_view DescriptionText() const;
+  std::string_view Text(std::string_view text) const {
+    return textsInApostrophes_ ? WithoutApostrophes(text) : text;
+  }
 
   std::string_view text_;
   const StatementLayout& layout_;
@@ -128,6 +137,7 @@ class LayoutRow {
   int amountColumn_;
   int descriptionColumns_[3] = {-1, -1, -1};
   int ownAccountColumn_ = -1;
+  bool textsInApostrophes_ = false;
   bool utcTimes_ = false;
   BalanceCheck* balance_;
   LayoutReport* report_;
@@ -141,6 +151,7 @@ class LayoutRow {
   size_t fieldCount_ = 0;
   int line_ = 0;
   bool incoming_ = false;
+  std::string_view counterIban_;
   // The row's texts, gathered here where they cannot be taken as they
   // stand in the file.
   std::string variable_, constant_, specific_, document_, description_, name_;
