@@ -72,7 +72,10 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
             "raiffeisen:Raiffeisenbank" "unicredit:UniCredit Bank" "revolut:Revolut Business" \
             "wise:Wise" "paypal:PayPal" "revolut-2022:Revolut Business" "revolut-personal:Revolut" \
             "wise-transfers:Wise (převody)" "paypal-fr:PayPal" "paypal-de:PayPal" \
-            "raiffeisen-card:Raiffeisenbank (kreditní karta)" "kb-business:Komerční banka"; do
+            "raiffeisen-card:Raiffeisenbank (kreditní karta)" "kb-business:Komerční banka" \
+            "revolut-personal-de:Revolut" "revolut-personal-it:Revolut" "revolut-2018:Revolut" \
+            "revolut-2018-currencies:Revolut" "wise-transfers-de:Wise (převody)" "paypal-it:PayPal" \
+            "paypal-fr-2014:PayPal" "paypal-fr-statement:PayPal"; do
   name=${bank%%:*}
   # These hold items in another currency than the account's, or state an
   # opening balance other than the profile's: the run asks the user to read
@@ -88,7 +91,7 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
   # The balances a real export states add up with its items (the reader's
   # own tests show the cases where they do not).
   case $name in
-    airbank | moneta | raiffeisen* | unicredit | wise-transfers) ;;
+    airbank | moneta | raiffeisen* | unicredit | wise-transfers*) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
   if [ "$name" = revolut ]; then
@@ -97,6 +100,19 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
   fi
 done
 want_status=0
+# A file with columns of two currencies: the statement's currency gives the
+# items, the other one's rows are named, whichever currency the statement is in.
+"${cli[@]}" "${profile[@]}" "$data/layouts/revolut-2018-currencies.csv" >log.txt 2>&1
+log_has "a row of another currency's columns is named" \
+  "revolut-2018-currencies.csv, řádek 2: položka -245.00 CZK je v jiné měně než výpis (EUR), vynechána!!!$"
+log_has "an exchange's other amount is named" \
+  "revolut-2018-currencies.csv, řádek 3: položka 512.00 CZK je v jiné měně než výpis (EUR), vynechána!!!$"
+"${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" \
+  "$data/layouts/revolut-2018-currencies.csv" >log.txt 2>&1
+log_has "a statement in crowns takes the crown columns" \
+  "revolut-2018-currencies.csv: počáteční zůstatek 0.00 + položky 267.00 = konečný .*, souhlasí$"
+log_has "a statement in crowns names the euro rows" \
+  "revolut-2018-currencies.csv, řádek 4: položka 200.00 EUR je v jiné měně než výpis (CZK), vynechána!!!$"
 "${cli[@]}" "${profile[@]}" "$data/layouts/mbank.csv" >log.txt 2>&1
 log_has "another account than the profile's is named" \
   "mbank.csv je z účtu 670100-2201234567/6210, v nastavení je účet 2000145399!!!$"

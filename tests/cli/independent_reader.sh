@@ -72,5 +72,10 @@ read_back paypal 7 177944.97 15604.50 "$layouts/paypal.csv"
 read_back revolut-2022 5 5.00 14739.50 "$layouts/revolut-2022.csv"
 read_back wise-transfers 4 2470.00 6500.00 "$layouts/wise-transfers.csv"
 read_back kb-business 2 48400.00 12500.00 "$layouts/kb-business.csv"
-echo "independent reader: $((16 - failures)) passed, $failures failed"
+# Other languages and older layouts.
+read_back wise-transfers-de 4 1852.50 4400.00 "$layouts/wise-transfers-de.csv"
+read_back paypal-it 3 1500.00 314.50 "$layouts/paypal-it.csv"
+read_back paypal-fr-2014 4 251.45 49.05 "$layouts/paypal-fr-2014.csv"
+read_back paypal-fr-statement 4 1234.50 1094.40 "$layouts/paypal-fr-statement.csv"
+echo "independent reader: $((20 - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 namespace {
@@ -107,6 +108,131 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
     for (int role = 0; role < kColumnRoleCount; ++role) {
       EXPECT_EQ(layout.column[role], c.columns[role] - 1) << c.text << " role " << role;
     }
+  }
+}
+
+// Headers in other languages and older layouts, by the roles that tell
+// them apart: the column of each listed role, from 1, 0 for none.
+TEST(StatementLayout, LocalisedAndOlderHeaders) {
+  struct Role {
+    ColumnRole role;
+    int column;
+  };
+  struct Case {
+    const char* text;
+    const char* name;
+    std::vector<Role> roles;
+    const char* currencies;  // each currency's code, credit, debit, balance
+  } cases[] = {
+      {"Art,Produkt,Datum des Beginns,Datum des Abschlusses,Beschreibung,Betrag,Gebühr,Währung,"
+       "Status,Kontostand\n",
+       "Revolut",
+       {{ColumnRole::kBookingDate, 4},
+        {ColumnRole::kAmount, 6},
+        {ColumnRole::kFee, 7},
+        {ColumnRole::kCurrency, 8},
+        {ColumnRole::kState, 9},
+        {ColumnRole::kBalance, 10},
+        {ColumnRole::kProduct, 2}},
+       ""},
+      // "Valuta" is the currency here, though a value date in Czech.
+      {"Tipo,Prodotto,Data di inizio,Data di completamento,Descrizione,Importo,Costo,Valuta,State,"
+       "Saldo\n",
+       "Revolut",
+       {{ColumnRole::kBookingDate, 4},
+        {ColumnRole::kAmount, 6},
+        {ColumnRole::kFee, 7},
+        {ColumnRole::kCurrency, 8},
+        {ColumnRole::kValueDate, 0},
+        {ColumnRole::kState, 9},
+        {ColumnRole::kProduct, 2}},
+       ""},
+      {"Datum;Částka;Valuta\n",
+       "obecný CSV",
+       {{ColumnRole::kValueDate, 3}, {ColumnRole::kCurrency, 0}},
+       ""},
+      {"\"Data\",\"Orario\",\"Fuso orario\",\"Nome\",\"Tipo\",\"Stato\",\"Valuta\",\"Lordo\","
+       "\"Tariffa\",\"Netto\",\"Codice transazione\",\"Saldo\",\"Impatto sul saldo\"\n",
+       "PayPal",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kCounterName, 4},
+        {ColumnRole::kCurrency, 7},
+        {ColumnRole::kValueDate, 0},
+        {ColumnRole::kAmount, 8},
+        {ColumnRole::kFee, 9},
+        {ColumnRole::kTransactionId, 11},
+        {ColumnRole::kBalanceImpact, 13}},
+       ""},
+      {"Date, Heure, Fuseau horaire, Nom, Type, État, Objet, Devise, Avant commission, Frais, Net, "
+       "Remarque, Numéro de transaction, Solde, Impact sur le solde\n",
+       "PayPal",
+       {{ColumnRole::kAmount, 9},
+        {ColumnRole::kFee, 10},
+        {ColumnRole::kTransactionId, 13},
+        {ColumnRole::kState, 6},
+        {ColumnRole::kBalance, 14}},
+       ""},
+      {"\"Date\",\"Heure\",\"Fuseau horaire\",\"Description\",\"Devise\",\"Brut\",\"Frais\","
+       "\"Net\",\"Solde\",\"N° de transaction\"\n",
+       "PayPal",
+       {{ColumnRole::kAmount, 6},
+        {ColumnRole::kFee, 7},
+        {ColumnRole::kBalance, 9},
+        {ColumnRole::kTransactionId, 10}},
+       ""},
+      {"ID,Status,Richtung,\"Erstellt am\",\"Abgeschlossen am\",\"Betrag der Ausgangsgebühr\","
+       "\"Währung der Ausgangsgebühr\",Quellenname,\"Ausgangsbetrag (nach Gebühren)\","
+       "Ausgangswährung,\"Name des Empfängers\",\"Zielbetrag (nach Gebühren)\",Zielwährung,"
+       "Referenz\n",
+       "Wise (převody)",
+       {{ColumnRole::kBookingDate, 5},
+        {ColumnRole::kDirection, 3},
+        {ColumnRole::kFee, 6},
+        {ColumnRole::kFeeCurrency, 7},
+        {ColumnRole::kAmount, 9},
+        {ColumnRole::kCurrency, 10},
+        {ColumnRole::kIncomingAmount, 12},
+        {ColumnRole::kIncomingCurrency, 13},
+        {ColumnRole::kReference, 14}},
+       ""},
+      // Revolut's older layout: each currency's columns by its code, the
+      // first currency's the layout's own.
+      {"Completed Date ; Reference ; Paid Out (EUR) ; Paid In (EUR) ; Exchange Out; Exchange In; "
+       "Balance (EUR); Category\n",
+       "Revolut",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kDebitAmount, 3},
+        {ColumnRole::kCreditAmount, 4},
+        {ColumnRole::kBalance, 7}},
+       "EUR 4 3 7"},
+      {"Completed Date;Paid Out (CZK);Balance (EUR);Paid In (CZK);Paid Out (EUR);Balance (CZK)\n",
+       "Revolut",
+       {{ColumnRole::kDebitAmount, 2}, {ColumnRole::kCreditAmount, 4}, {ColumnRole::kBalance, 6}},
+       "CZK 4 2 6 EUR 0 5 3"},
+      // Only a currency's code in brackets, and only after an amount's or a
+      // balance's name.
+      {"Date completed (UTC);Amount (Transaction);Paid Out (EURO);Balance (eu)\n",
+       "obecný CSV",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kAmount, 2},
+        {ColumnRole::kDebitAmount, 0},
+        {ColumnRole::kBalance, 0}},
+       ""},
+  };
+  for (const Case& c : cases) {
+    const StatementLayout layout = RecogniseLayout(c.text);
+    EXPECT_STREQ(layout.name, c.name) << c.text;
+    for (const Role& role : c.roles) {
+      EXPECT_EQ(layout.Column(role.role), role.column - 1)
+          << c.text << " role " << static_cast<int>(role.role);
+    }
+    std::string currencies;
+    for (const CurrencyColumns& set : layout.currencies) {
+      currencies += (currencies.empty() ? "" : " ") + std::string(set.code) + " " +
+                    std::to_string(set.credit + 1) + " " + std::to_string(set.debit + 1) + " " +
+                    std::to_string(set.balance + 1);
+    }
+    EXPECT_EQ(currencies, c.currencies) << c.text;
   }
 }
 
