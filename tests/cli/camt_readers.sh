@@ -102,10 +102,23 @@ convert() {  # convert NAME ACCOUNT CURRENCY CLOSING FILES...
 }
 convert examples CZ7908000000002000145399 CZK 220995.67 "$source_dir/examples/vypis-2014-09.csv" \
   "$source_dir/examples/vypis-2014-10.csv" "$source_dir/examples/vypis-2014-11.csv"
+# Servis24 names each counterparty ("Název protiúčtu"); the reader finds
+# the names in the entries, in order.
+python3 - "$work/examples.ofx" "$source_dir"/examples/vypis-2014-{09,10,11}.csv <<'PY' ||
+import csv, re, sys
+found = re.findall(r"<NAME>([^<\r\n]*)", open(sys.argv[1], encoding="utf-8").read())
+expected = [row[4] for path in sys.argv[2:]
+            for row in list(csv.reader(open(path, encoding="cp1250", newline=""), delimiter=";"))[1:]
+            if any(field.strip() for field in row)]
+if found != expected:
+    print(f"FAILED: examples: counterparty names\n  read {found}\n  expected {expected}")
+    sys.exit(1)
+PY
+  failures=$((failures + 1))
 # A layout with fee entries of their own, the bank code given.
 convert revolut CZ9320100000002000145399 CZK 145621.00 --bank-code 2010 \
   "$source_dir/tests/data/layouts/revolut.csv"
 # An account in euros, its bank stated by the file.
 convert fio-eur CZ5520100000002345678901 EUR 126277.75 --account 2345678901 "$data/fio-eur.csv"
-echo "camt readers: $((5 - failures)) passed, $failures failed"
+echo "camt readers: $((6 - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -94,6 +94,11 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
     airbank | moneta | raiffeisen* | unicredit | wise-transfers*) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
+  # A row the bank books itself, such as its fee, is described by its kind.
+  if [ "$name" = business24 ]; then
+    check "business24: the fee row is described" \
+      test "$(grep -a "^075" export.gpc | tail -1 | cut -c98-117)" = "Account maintenance "
+  fi
   if [ "$name" = revolut ]; then
     log_has "a profile balance other than the file's is reported" \
       "^Počáteční zůstatek 125430.50 Kč v nastavení se liší od počátečního zůstatku 50000.00 Kč"
@@ -113,6 +118,10 @@ log_has "a statement in crowns takes the crown columns" \
   "revolut-2018-currencies.csv: počáteční zůstatek 0.00 + položky 267.00 = konečný .*, souhlasí$"
 log_has "a statement in crowns names the euro rows" \
   "revolut-2018-currencies.csv, řádek 4: položka 200.00 EUR je v jiné měně než výpis (CZK), vynechána!!!$"
+# A statement in euros: every balance and sum of the log is in euros.
+"${cli[@]}" "${profile[@]}" --output eur.gpc "$data/camt/fio-eur.csv" >log.txt 2>&1
+log_has "euros: the file's balances" "^Soubor .*fio-eur.csv: počáteční zůstatek 1000.00 .* 1847.25 EUR, souhlasí$"
+check "euros: no amount in Kč" test "$(log_text | grep -c "Kč")" = 0
 "${cli[@]}" "${profile[@]}" "$data/layouts/mbank.csv" >log.txt 2>&1
 log_has "another account than the profile's is named" \
   "mbank.csv je z účtu 670100-2201234567/6210, v nastavení je účet 2000145399!!!$"

@@ -18,7 +18,6 @@ void AddHellers(int64_t hellers, int64_t* sum, bool* overflow) {
 
 void AddItemToTotals(const StatementItem& item, ExportTotals* totals) {
   ++totals->itemCount;
-  totals->amountRests += item.amountRest;
   totals->anyAmount = totals->anyAmount || item.amount != 0 || item.amountRest != 0;
   // Less than half a heller below zero is a debit of no hellers, as its
   // record says.
@@ -32,7 +31,6 @@ void AddTotals(const ExportTotals& file, ExportTotals* run) {
   run->itemCount += file.itemCount;
   run->creditCount += file.creditCount;
   run->debitCount += file.debitCount;
-  run->amountRests += file.amountRests;
   run->anyAmount = run->anyAmount || file.anyAmount;
   run->hellersOverflow = run->hellersOverflow || file.hellersOverflow;
   AddHellers(file.creditHellers, &run->creditHellers, &run->hellersOverflow);

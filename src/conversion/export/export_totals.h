@@ -17,10 +17,7 @@ struct ExportTotals {
   int64_t creditHellers = 0;
   int64_t debitHellers = 0;
   bool hellersOverflow = false;  // an item or a sum beyond 10^17 hellers
-  // The items' rests of a heller (StatementItem::amountRest), which give a
-  // new balance of no whole hellers its side of zero.
-  int64_t amountRests = 0;
-  bool anyAmount = false;  // an item whose amount is not zero, however small
+  bool anyAmount = false;        // an item whose amount is not zero, however small
 };
 
 // Counts one item into `totals`.

@@ -45,14 +45,14 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   // The opening balance is the earliest file's, whatever the order given.
   const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
   const StatedBalances openingStated = earliest ? earliest->stated : StatedBalances();
-  if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile, &profile, log)) {
+  if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile,
+                         CurrencyUnit(converted.run.currency), &profile, log)) {
     return false;
   }
   if (!AppendDdMmYy(values->statementDate, request.statementDate)) {
     log(LogKind::kFailure, "Neplatné datum výpisu\n");
     return false;
   }
-  values->newRest = profile.openingRest + totals.amountRests;
   values->oldHellers = profile.openingHellers;
   const bool fits = !totals.hellersOverflow && FitsHeader(totals.debitHellers) &&
                     FitsHeader(totals.creditHellers);
@@ -81,18 +81,7 @@ StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& c
   totals.debitHellers = sums.debitHellers;
   totals.openingHellers = values.oldHellers;
   totals.closingHellers = values.newHellers;
-  // A balance of no whole hellers keeps the side of zero that the
-  // rounding left it on (-0.004 is "-" with zeros).
-  summary.openingBelowZero =
-      values.oldHellers < 0 || (values.oldHellers == 0 && values.profile.openingRest < 0);
-  summary.closingBelowZero =
-      values.newHellers < 0 || (values.newHellers == 0 && values.newRest < 0);
   return summary;
-}
-
-// The statement's currency as the log shows it after an amount.
-std::string CurrencyUnit(const std::string& currency) {
-  return currency.empty() || currency == "CZK" ? "Kč" : currency;
 }
 
 // The amounts of the header as the log shows them: in whole hellers, as the

@@ -22,7 +22,6 @@ struct HeaderValues {
   std::string statementDate;
   int64_t oldHellers = 0;
   int64_t newHellers = 0;
-  int64_t newRest = 0;  // the opening's and the items' rests of a heller
 };
 
 // Stops a run before anything is written where no header that adds up can be made.
@@ -33,9 +32,6 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
 // What the outputs' headers and summaries state of the statement.
 StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& converted,
                            const HeaderValues& values);
-
-// Lets the log name amounts in the statement's own currency.
-std::string CurrencyUnit(const std::string& currency);
 
 // Shows the user the totals the header holds before the file is written.
 void LogTotals(const HeaderValues& values, const std::string& currency, const ExportTotals& totals,

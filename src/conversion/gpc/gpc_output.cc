@@ -8,12 +8,9 @@
 namespace tarvolo {
 namespace {
 
-// The sign of a balance: its heller count decides, and a count of zero
-// keeps the sign of the amount itself (-0.004 is "-" with zeros).
-char BalanceSign(int64_t hellers, bool belowZero) {
-  if (hellers != 0) return hellers < 0 ? '-' : '+';
-  return belowZero ? '-' : '+';
-}
+// A balance of no whole hellers is zero, and zero is "+": a part of a
+// heller below it, which the header cannot show, gives it no sign.
+char BalanceSign(int64_t hellers) { return hellers < 0 ? '-' : '+'; }
 // Turnovers are written with "0" for zero or more, as the banks' ABO files do.
 char TurnoverSign(int64_t hellers) { return hellers < 0 ? '-' : '0'; }
 
@@ -45,9 +42,9 @@ void GpcOutput::Finish(const StatementSummary& summary, const std::string&, cons
   header.accountName = summary.profile.accountName.c_str();
   header.oldBalanceDate = oldBalanceDate.c_str();
   header.oldBalance = totals.openingHellers;
-  header.oldBalanceSign = BalanceSign(totals.openingHellers, summary.openingBelowZero);
+  header.oldBalanceSign = BalanceSign(totals.openingHellers);
   header.newBalance = totals.closingHellers;
-  header.newBalanceSign = BalanceSign(totals.closingHellers, summary.closingBelowZero);
+  header.newBalanceSign = BalanceSign(totals.closingHellers);
   header.debits = totals.debitHellers;
   header.debitsSign = TurnoverSign(totals.debitHellers);
   header.credits = totals.creditHellers;

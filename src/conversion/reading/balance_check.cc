@@ -182,7 +182,8 @@ void BalanceCheck::RunningBalances(StatedBalances* running) const {
   *running = newest ? newestFirst : oldestFirst;
 }
 
-StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log) const {
+StatedBalances BalanceCheck::Report(const std::string& path, const std::string& unit,
+                                    const LogLine& log) const {
   StatedBalances stated = lines_;
   if (!stated.hasOpening || !stated.hasClosing) {
     // Balances the file writes out count before those worked out from rows.
@@ -220,32 +221,34 @@ StatedBalances BalanceCheck::Report(const std::string& path, const LogLine& log)
     const int64_t computed = stated.opening + total_;
     if (computed == stated.closing) {
       LogFormatted(log, LogKind::kInformation,
-                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f %s, "
                    "souhlasí\n",
-                   {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing)});
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing), unit});
     } else {
       LogFormatted(log, LogKind::kFileWarning,
-                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f Kč, ale soubor uvádí "
-                   "konečný zůstatek %.2f Kč, rozdíl %.2f Kč\n",
-                   {path, Crowns(stated.opening), Crowns(total_), Crowns(computed),
-                    Crowns(stated.closing), Crowns(stated.closing - computed)});
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f %s, ale soubor uvádí "
+                   "konečný zůstatek %.2f %s, rozdíl %.2f %s\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(computed), unit,
+                    Crowns(stated.closing), unit, Crowns(stated.closing - computed), unit});
     }
   } else if (stated.hasOpening) {
-    LogFormatted(log, LogKind::kInformation,
-                 "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f Kč, "
-                 "soubor konečný zůstatek neuvádí\n",
-                 {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_)});
+    LogFormatted(
+        log, LogKind::kInformation,
+        "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f %s, "
+        "soubor konečný zůstatek neuvádí\n",
+        {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_), unit});
   } else {
-    LogFormatted(log, LogKind::kInformation,
-                 "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f Kč, "
-                 "soubor počáteční zůstatek neuvádí\n",
-                 {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_)});
+    LogFormatted(
+        log, LogKind::kInformation,
+        "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f %s, "
+        "soubor počáteční zůstatek neuvádí\n",
+        {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_), unit});
   }
   return stated;
 }
 
 bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
-                       ProfileValues* values, const LogLine& log) {
+                       const std::string& unit, ProfileValues* values, const LogLine& log) {
   if (!stated.hasOpening) {
     if (!fromFile) return true;
     LogFormatted(log, LogKind::kFailure,
@@ -260,16 +263,15 @@ bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& state
       return false;
     }
     values->openingHellers = stated.opening;
-    values->openingRest = 0;
-    LogFormatted(log, LogKind::kInformation, "Počáteční zůstatek %.2f Kč převzat ze souboru %s\n",
-                 {Crowns(stated.opening), firstPath});
+    LogFormatted(log, LogKind::kInformation, "Počáteční zůstatek %.2f %s převzat ze souboru %s\n",
+                 {Crowns(stated.opening), unit, firstPath});
     return true;
   }
   if (values->openingHellers == stated.opening) return true;
   LogFormatted(log, LogKind::kFileWarning,
-               "Počáteční zůstatek %.2f Kč v nastavení se liší od počátečního zůstatku %.2f Kč v "
+               "Počáteční zůstatek %.2f %s v nastavení se liší od počátečního zůstatku %.2f %s v "
                "souboru %s; hlavička má zůstatek z nastavení\n",
-               {Crowns(values->openingHellers), Crowns(stated.opening), firstPath});
+               {Crowns(values->openingHellers), unit, Crowns(stated.opening), unit, firstPath});
   return true;
 }
 

@@ -62,8 +62,9 @@ class BalanceCheck {
   void AddOtherCurrency() { ++otherCurrency_; }
 
   // Logs how the balances and the items of the file `path` compare, when the
-  // file states any balance, and returns the balances it states.
-  StatedBalances Report(const std::string& path, const LogLine& log) const;
+  // file states any balance, and returns the balances it states. `unit`
+  // follows the amounts (CurrencyUnit).
+  StatedBalances Report(const std::string& path, const std::string& unit, const LogLine& log) const;
 
  private:
   // A running-balance row with the sum of the rows before it.
@@ -94,9 +95,10 @@ class BalanceCheck {
 // Compares the profile's opening balance with the one the first file states
 // and logs it; with `fromFile`, the file's balance replaces the profile's in
 // `values`. False, with a line in the log, when the balance was to come from
-// a file that states none or one the header cannot show.
+// a file that states none or one the header cannot show. `unit` follows the
+// amounts (CurrencyUnit).
 bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
-                       ProfileValues* values, const LogLine& log);
+                       const std::string& unit, ProfileValues* values, const LogLine& log);
 
 }  // namespace tarvolo
 

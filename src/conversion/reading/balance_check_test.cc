@@ -22,6 +22,7 @@ TEST(BalanceCheck, OpeningBalanceOfTheProfileAndOfTheFirstFile) {
     bool taken;
     int64_t opening;
     const char* log;
+    const char* unit = "Kč";
   } cases[] = {
       {"the same balance", stated, false, 5000000, true, 5000000, ""},
       {"nothing stated", none, false, 12550, true, 12550, ""},
@@ -31,6 +32,12 @@ TEST(BalanceCheck, OpeningBalanceOfTheProfileAndOfTheFirstFile) {
        "v souboru a.csv; hlavička má zůstatek z nastavení!!!\n"},
       {"taken from the file", stated, true, 12543050, true, 5000000,
        "Počáteční zůstatek 50000.00 Kč převzat ze souboru a.csv\n"},
+      {"taken from a file in euros", stated, true, 12543050, true, 5000000,
+       "Počáteční zůstatek 50000.00 EUR převzat ze souboru a.csv\n", "EUR"},
+      {"another balance in euros", stated, false, 100, true, 100,
+       "Počáteční zůstatek 1.00 EUR v nastavení se liší od počátečního zůstatku 50000.00 EUR v "
+       "souboru a.csv; hlavička má zůstatek z nastavení!!!\n",
+       "EUR"},
       {"to be taken from a file that states none", none, true, 12550, false, 12550,
        "Soubor a.csv neuvádí počáteční zůstatek, který měla převzít hlavička; nic nezapsáno!!!\n"},
       {"to be taken from a file, too large for the header", huge, true, 12550, false, 12550,
@@ -40,14 +47,12 @@ TEST(BalanceCheck, OpeningBalanceOfTheProfileAndOfTheFirstFile) {
     std::string log;
     ProfileValues values;
     values.openingHellers = c.profile;
-    values.openingRest = 7;  // a part of a heller the profile's balance had
     EXPECT_EQ(TakeStatedOpening(
-                  "a.csv", c.stated, c.fromFile, &values,
+                  "a.csv", c.stated, c.fromFile, c.unit, &values,
                   [&log](LogKind kind, const char* line) { log += ShownLogLine(kind, line); }),
               c.taken)
         << c.what;
     EXPECT_EQ(values.openingHellers, c.opening) << c.what;
-    EXPECT_EQ(values.openingRest, c.taken && c.fromFile ? 0 : 7) << c.what;
     EXPECT_EQ(log, c.log) << c.what;
   }
 }

@@ -88,7 +88,9 @@ class LayoutReader {
     }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
-    reading->stated = balance_.Report(path_, log_);
+    // The balances are the account's, in its currency where the file names it.
+    reading->stated = balance_.Report(
+        path_, CurrencyUnit(fileCurrency_.empty() ? currency_ : fileCurrency_), log_);
     if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
   }
 

@@ -352,6 +352,12 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
        "Soubor v.csv: počáteční zůstatek 90.00 + položky 90.00 = 180.00 Kč, ale soubor uvádí "
        "konečný zůstatek 100.00 Kč, rozdíl -80.00 Kč!!!\n",
        {true, true, 9000, 10000}},
+      {"an account in euros: its balances in euros",
+       "Date,Amount,Currency,Balance\n2024-03-01,100.00,EUR,600.00\n"
+       "2024-03-02,-50.00,EUR,550.00\n",
+       "Soubor v.csv: počáteční zůstatek 500.00 + položky 50.00 = konečný zůstatek 550.00 EUR, "
+       "souhlasí\n",
+       {true, true, 50000, 55000}},
       {"no balance stated", "Datum;Částka;Zůstatek\n1.9.2014;5;\n", "", {}},
   };
   for (const Case& c : cases) {

@@ -97,6 +97,7 @@ enum ServisColumn {
   kDateColumn = 2,
   kAmountColumn = 3,
   kCounterColumn = 4,
+  kNameColumn = 5,
   kSymbolColumn = 6,
   kCurrencyColumn = 7,
   kConstantColumn = 9,
@@ -143,9 +144,11 @@ struct ServisTexts {
   char constant[kFieldBuffer];
   char specific[kFieldBuffer];
   char description[kFieldBuffer];
+  char name[kFieldBuffer];
   // The texts the item is given, as their copies measured them.
-  std::string_view amountText, symbolText, constantText, specificText, descriptionText;
+  std::string_view amountText, symbolText, constantText, specificText, descriptionText, nameText;
   std::string currency;
+  std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
 };
 
 void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
@@ -163,6 +166,11 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
                                                         sizeof texts.specific)};
   texts.descriptionText = {texts.description, CopyCsvField(field(kMessageColumn), texts.description,
                                                            sizeof texts.description)};
+  // The GPC record has no field for the name; a camt statement names the
+  // counterparty by it, as it does for the other banks' items.
+  texts.nameText =
+      OneLine({texts.name, CopyCsvField(field(kNameColumn), texts.name, sizeof texts.name)},
+              kMessageWidth, texts.nameLine);
 }
 
 // The currency code in the line's "Měna" column, "" where it holds none.
@@ -185,6 +193,7 @@ StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;
+  item.counterName = texts.nameText;
   item.documentNumber = texts.symbolText;
   item.variableSymbol = texts.symbolText;
   item.constantSymbol = texts.constantText;

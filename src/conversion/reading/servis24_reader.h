@@ -82,7 +82,8 @@ std::string Servis24Currency(std::string_view text);
 // built: the first line is skipped unread, every other line that is not
 // empty is an item (date from column 2 as YYYY/MM/DD, its parts kept from
 // the line before where they are missing; amount from column 3; counter
-// account from column 4; symbols from 6, 9, 10; the message from 11),
+// account from column 4 and its name from 5; symbols from 6, 9, 10; the
+// message from 11),
 // handed to `sink` in order. Faults of a line go to `reports` (when given).
 void ReadServis24Items(const char* statementText, const ItemSink& sink,
                        std::vector<FieldCut>* reports);

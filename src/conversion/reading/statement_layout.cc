@@ -178,6 +178,9 @@ constexpr ColumnName kColumnNames[] = {
     {"art", ColumnRole::kItemType, 2},
     {"tipo", ColumnRole::kItemType, 2},
     {"transaction details type", ColumnRole::kItemType, 2},
+    // Business 24 names the kind of item, the only text of the rows the bank
+    // books itself, its fees among them.
+    {"item", ColumnRole::kItemType, 2},
 
     {"id pohybu", ColumnRole::kTransactionId, 1},
     {"id operace", ColumnRole::kTransactionId, 1},

@@ -8,8 +8,7 @@ namespace tarvolo {
 
 // An amount's text is read into whole hellers; what rounding to them leaves
 // is kept in billionths of a heller, because an amount of no whole hellers
-// still has its side of zero (a debit of 0.004 is a debit, and a balance of
-// -0.004 shows "-").
+// still has its side of zero (a debit of 0.004 is a debit).
 constexpr int32_t kRestPerHeller = 1000000000;
 
 // More hellers than any record, balance or sum can hold: an amount of more

@@ -13,6 +13,10 @@ std::string ShownLogLine(LogKind kind, const char* text) {
   return line;
 }
 
+std::string CurrencyUnit(std::string_view currency) {
+  return currency.empty() || currency == "CZK" ? "Kč" : std::string(currency);
+}
+
 void LogFormatted(const LogLine& log, LogKind kind, const char* format,
                   std::initializer_list<FormatArg> args) {
   std::string line;

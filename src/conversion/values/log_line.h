@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "conversion/values/fixed_width.h"
 
@@ -39,6 +40,10 @@ constexpr bool IsWarning(LogKind kind) {
 // The line as the user reads it: a marked kind gets its "!!!" before the
 // line feeds that end the text.
 std::string ShownLogLine(LogKind kind, const char* text);
+
+// The unit a log line writes after an amount in `currency` (a code, "" for
+// none): the koruna as the user knows it, any other currency by its code.
+std::string CurrencyUnit(std::string_view currency);
 
 // Renders one log line by the program's own rules and hands it to `log`.
 void LogFormatted(const LogLine& log, LogKind kind, const char* format,

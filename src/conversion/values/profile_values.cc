@@ -136,7 +136,6 @@ std::string ReadProfileValues(const AccountProfile& profile, ProfileValues* valu
     return kHeaderDigitsRefusal;
   }
   values->openingHellers = opening.hellers;
-  values->openingRest = opening.rest;
   return std::string();
 }
 

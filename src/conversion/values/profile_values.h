@@ -37,7 +37,6 @@ inline bool FitsHeader(int64_t hellers) {
 // The values of the profile that a statement header shows.
 struct ProfileValues {
   int64_t openingHellers = 0;  // the opening balance in whole hellers
-  int32_t openingRest = 0;     // what the rounding to hellers left (AmountReading::rest)
   std::string oldBalanceDate;  // "ddMMyy"
   // The own account as the format's 16 digits, and the bank code the
   // profile wrote after it, which no field of the format holds.

@@ -25,8 +25,6 @@ struct StatementSummary {
   int32_t bankCode = 0;       // the own account's, 0 where unknown
   int32_t statementDate = 0;  // the day of the run, a timestamp
   StatementTotals totals;
-  // A balance of less than a heller keeps the sign of the amount it came from.
-  bool openingBelowZero = false, closingBelowZero = false;
 };
 
 // One format a statement is written in. The run hands each output the items
