@@ -326,7 +326,7 @@ class LayoutReader {
     std::string_view shown;
     for (size_t next = 0; row_.AmountInOtherColumns(&next, &other, &shown);) {
       if (other.status != AmountStatus::kRead) {
-        report_.LeftOut(line, LayoutReport::UnreadWhy(true, {}, other.status, other, shown));
+        report_.UnreadOtherCurrencyAmount(line, shown, other.fault);
         continue;
       }
       balance_.AddOtherCurrency();
