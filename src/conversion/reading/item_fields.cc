@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "conversion/reading/csv_record.h"
+#include "conversion/reading/month_name_date.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/iban.h"
@@ -134,6 +135,7 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
              digit(0) * 10 + digit(1)};
     return date->year >= 1900 && date->year <= 2099 && IsRealDate(*date);
   }
+  if (!text.empty() && IsAsciiLetter(text[0])) return ReadMonthNameDate(text, date);
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
   const int firstDigits = ReadNumber(text, &i, 4, &first);

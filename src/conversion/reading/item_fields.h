@@ -16,11 +16,12 @@ namespace tarvolo {
 // A statement date, its year with all four digits.
 using ItemDate = CivilDate;
 
-// Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD or
-// YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is
-// ignored. False for anything else, a day that does not exist or a year
-// outside 1900 to 2099 (a GPC file keeps two digits of it). With
-// `monthFirst`, N/N/YYYY and N-N-YYYY are read month first.
+// Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD,
+// YYYY/MM/DD or an English month's name first ("Apr 8, 2018"), optionally
+// followed by a blank or 'T' and a time, which is ignored. False for
+// anything else, a day that does not exist or a year outside 1900 to 2099
+// (a GPC file keeps two digits of it). With `monthFirst`, N/N/YYYY and
+// N-N-YYYY are read month first.
 bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst = false);
 
 // What a date of the form N/N/YYYY or N-N-YYYY tells about the order of day

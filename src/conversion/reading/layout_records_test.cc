@@ -175,6 +175,16 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "Soubor v.csv, řádek 3: položka 6.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 5: "
        "hlavička a úvod 1, s položkou 2, s nulovou částkou 1, vynechané 1\n"},
+      {"columns of two currencies: the other's amounts named, read or not",
+       "Completed Date;Reference;Paid Out (EUR);Paid In (EUR);Paid Out (GBP);Paid In (GBP)\n"
+       "May 3, 2018;A;;;5.00;\nMay 2, 2018;B;20.00;;;abc\nMay 1, 2018;C;;200.00;;\n"
+       "Apr 30, 2018;D;;10.00;;\n",
+       3,
+       "Soubor v.csv, řádek 2: položka -5.00 GBP je v jiné měně než výpis (EUR), vynechána!!!\n"
+       "Soubor v.csv, řádek 3: částku abc v jiné měně nelze přečíst (žádné číslice), "
+       "vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát Revolut, převedeno 3 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 3, vynechané 1\n"},
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"

@@ -122,6 +122,11 @@ void LayoutReport::OtherCurrencyFee(int line, double amount, const std::string& 
          {amount, code, statementCurrency});
 }
 
+void LayoutReport::UnreadOtherCurrencyAmount(int line, std::string_view amount, const char* fault) {
+  WarnOf(line, "částku %s v jiné měně nelze přečíst (%s), vynechána",
+         {Shown(amount, kCurrencyWidth), fault != nullptr ? fault : "chybí"});
+}
+
 void LayoutReport::UnreadableFee(int line) {
   Warn(line, "poplatek nelze přečíst, zapsána jen položka");
 }

@@ -104,9 +104,41 @@ AmountStatus LayoutRow::Amount(AmountReading* amount, std::string_view* shown) {
     *shown = text;
     return ReadAmount(text, amount);
   }
+  AmountStatus status = CreditMinusDebit(Field(ColumnRole::kCreditAmount),
+                                         Field(ColumnRole::kDebitAmount), amount, shown);
+  const std::vector<CurrencyColumns>& sets = layout_.currencies;
+  if (sets.empty()) return status;
+  // A row of another currency stands in that currency's columns.
+  size_t set = 0;
+  for (size_t i = 1; status == AmountStatus::kEmpty && i < sets.size(); ++i) {
+    status = CreditMinusDebit(Column(sets[i].credit), Column(sets[i].debit), amount, shown);
+    set = i;
+  }
+  if (status == AmountStatus::kEmpty) set = 0;
+  std::memcpy(amount->currency, sets[set].code, sizeof amount->currency);
+  amountSet_ = set;
+  return status;
+}
+
+bool LayoutRow::AmountInOtherColumns(size_t* next, AmountReading* amount, std::string_view* shown) {
+  const std::vector<CurrencyColumns>& sets = layout_.currencies;
+  while (*next < sets.size()) {
+    const size_t index = (*next)++;
+    if (index == amountSet_) continue;
+    const CurrencyColumns& set = sets[index];
+    const AmountStatus status =
+        CreditMinusDebit(Column(set.credit), Column(set.debit), amount, shown);
+    if (status == AmountStatus::kEmpty) continue;
+    std::memcpy(amount->currency, set.code, sizeof amount->currency);
+    return true;
+  }
+  return false;
+}
+
+// Credit minus debit, from the texts of the two columns.
+AmountStatus LayoutRow::CreditMinusDebit(std::string_view creditText, std::string_view debitText,
+                                         AmountReading* amount, std::string_view* shown) {
   AmountReading credit, debit;
-  const std::string_view creditText = Field(ColumnRole::kCreditAmount);
-  const std::string_view debitText = Field(ColumnRole::kDebitAmount);
   const AmountStatus c = ReadAmount(creditText, &credit);
   const AmountStatus d = ReadAmount(debitText, &debit);
   *shown = creditText;

@@ -62,6 +62,10 @@ class LayoutRow {
   // The amount of the row: its amount column, or credit minus debit;
   // `shown` gets the text a warning names.
   AmountStatus Amount(AmountReading* amount, std::string_view* shown);
+  // An amount the row writes in the columns of another currency than the
+  // one Amount read (a row of an exchange), looked for from the layout's
+  // `*next`th currency on (0 for the first call); false for none more.
+  bool AmountInOtherColumns(size_t* next, AmountReading* amount, std::string_view* shown);
   // How the debit column writes a payment: by default with or without its
   // minus alike.
   void SetDebits(DebitConvention debits) { debits_ = debits; }
@@ -123,6 +127,8 @@ class LayoutRow {
 
  private:
   AmountStatus ReadAmount(std::string_view text, AmountReading* amount);
+  AmountStatus CreditMinusDebit(std::string_view creditText, std::string_view debitText,
+                                AmountReading* amount, std::string_view* shown);
   bool ReadDate(std::string_view text, ItemDate* date);
   char DecimalMark();
   bool MonthFirst();
@@ -146,6 +152,7 @@ class LayoutRow {
   char decimalMark_ = 0;
   bool decimalMarkKnown_ = false;
   DebitConvention debits_ = DebitConvention::kEitherSign;
+  size_t amountSet_ = 0;  // the currency whose columns Amount read
 
   const std::string_view* fields_ = nullptr;
   size_t fieldCount_ = 0;

@@ -107,7 +107,8 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
   // row of its own.
   for (const char* booked :
        {"completed", "booked", "zauctovano", "zauctovana", "provedeno", "cleared", "refunded",
-        "partially refunded", "termine", "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
+        "partially refunded", "termine", "abgeschlossen", "completato", "dokonceno", "rembourse",
+        "erstattet"}) {
     if (name == booked) return BookingState::kBooked;
   }
   for (const char* pending : {"pending",
