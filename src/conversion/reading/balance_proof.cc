@@ -81,7 +81,8 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       ownAmount_(columns_.amount),
       fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
       newestFirst_(layout.rules.newestFirst),
-      feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown) {
+      feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown),
+      balanceColumn_(layout.Column(ColumnRole::kBalance) >= 0) {
   accountColumn_ = OwnAccountColumn(text, layout, std::string());
   if (accountColumn_ < 0) accountColumn_ = PocketColumn(text, layout);
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
@@ -395,8 +396,11 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "je neověří; všechny čteny jako výdaje\n",
                  {path});
   }
-  if (feeUnconfirmed_ && !feeProven_ && (feesPositive_ > 0 || feesNegative_ > 0)) {
-    LogFormatted(log, LogKind::kItemWarning,
+  // A sign the bank documents is no guess, yet a reader of the log is told
+  // which one no balance confirmed.
+  if (!feeProven_ && (feesPositive_ > 0 || feesNegative_ > 0) &&
+      (feeUnconfirmed_ || balanceColumn_)) {
+    LogFormatted(log, feeUnconfirmed_ ? LogKind::kItemWarning : LogKind::kInformation,
                  fee_ == FeeConvention::kEffect
                      ? "Soubor %s: znaménko poplatků neověří žádný zůstatek; poplatek se "
                        "znaménkem minus čten jako účtovaný, kladný jako vrácený\n"

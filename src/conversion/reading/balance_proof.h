@@ -97,6 +97,7 @@ class BalanceProof {
   std::vector<Mismatch> mismatches_;
   // The layout's fee sign is no bank's documented one.
   bool feeUnconfirmed_;
+  bool balanceColumn_;
 };
 
 }  // namespace tarvolo

@@ -251,13 +251,20 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
         "5.00|7.6.18|7.6.18||fee"},
        ""},
       {"a charge written positive, a refunded one negative, one in another currency",
-       "Date completed (UTC),Description,Payment currency,Orig currency,Amount,Fee,Fee currency\n"
-       "2024-03-01 10:00:00,a,CZK,CZK,-100.00,5.00,CZK\n"
-       "2024-03-02 10:00:00,b,CZK,CZK,0.00,-5.00,CZK\n"
-       "2024-03-03 10:00:00,c,CZK,EUR,-100.00,1.00,EUR\n",
+       "Date completed (UTC),State,Description,Payment currency,Orig currency,Amount,Fee,"
+       "Fee currency\n"
+       "2024-03-01 10:00:00,COMPLETED,a,CZK,CZK,-100.00,5.00,CZK\n"
+       "2024-03-02 10:00:00,COMPLETED,b,CZK,CZK,0.00,-5.00,CZK\n"
+       "2024-03-03 10:00:00,COMPLETED,c,CZK,EUR,-100.00,1.00,EUR\n",
        {"-100.00|1.3.24|1.3.24|", "-5.00|1.3.24|1.3.24||fee", "5.00|2.3.24|2.3.24||fee",
         "-100.00|3.3.24|3.3.24|"},
        "řádek 4: poplatek -1.00 EUR je v jiné měně než výpis (CZK), vynechán!!!"},
+      {"Revolut Business of 2022, without a State column: a charge written negative",
+       "Date completed (UTC),Description,Payment currency,Orig currency,Amount,Fee,Fee currency\n"
+       "2024-03-01 10:00:00,a,CZK,CZK,-100.00,-5.00,CZK\n"
+       "2024-03-02 10:00:00,b,CZK,CZK,0.00,5.00,CZK\n",
+       {"-100.00|1.3.24|1.3.24|", "-5.00|1.3.24|1.3.24||fee", "5.00|2.3.24|2.3.24||fee"},
+       ""},
       {"a time in UTC is the day in Prague, summer and winter",
        "Date completed (UTC),Description,Payment currency,Orig currency,Amount\n"
        "2024-01-31 23:30:00,a,CZK,CZK,-1.00\n2024-07-31 22:30:00,b,CZK,CZK,-1.00\n"

@@ -235,6 +235,8 @@ constexpr LayoutRules kRaiffeisen = {true, false, false, false, {}, true};
 constexpr LayoutRules kPayPal = {true, true};
 constexpr LayoutRules kRevolut = {
     false, false, false, false, {"description", "reference", "payer"}};
+constexpr LayoutRules kRevolutBusiness = {
+    false, false, false, false, {"description", "reference", "payer"}, false, true};
 constexpr LayoutRules kWise = {false, false, true};
 constexpr LayoutRules kWiseTransfers = {false, false, true, true, {"reference", "target name"}};
 constexpr LayoutRules kCard = {
@@ -254,7 +256,7 @@ constexpr KnownLayout kKnownLayouts[] = {
     {"UniCredit Bank", {"detaily transakce"}, kCharges},
     {"UniCredit Bank", {"detaily transakce 1"}, kCharges},
     {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges},
-    {"Revolut Business", {"payment currency", "orig currency"}, kRevolut},
+    {"Revolut Business", {"payment currency", "orig currency"}, kRevolutBusiness},
     {"Revolut", {"started date", "completed date", "product"}, kRevolut},
     {"Wise", {"transferwise id", "running balance"}, kWise},
     {"Wise (převody)", {"source fee amount", "target amount (after fees)"}, kWiseTransfers},
@@ -329,6 +331,9 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
       layout.known = true;
       layout.name = known.name;
       layout.rules = known.rules;
+      if (known.rules.feeEffectWithoutState && layout.Column(ColumnRole::kState) < 0) {
+        layout.rules.feeIsEffect = true;
+      }
       break;
     }
   }

@@ -68,6 +68,9 @@ struct LayoutRules {
   // No export seen shows which sign the fee column gives a charge: where
   // no balance proves it, the signs the file's fees are written with decide.
   bool feeSignUnknown = false;
+  // Revolut Business's exports without a State column (2022) write a
+  // charged fee as its effect on the balance, -5.00; later ones as 5.00.
+  bool feeEffectWithoutState = false;
 };
 
 // How one statement file is laid out, found from its header line.
