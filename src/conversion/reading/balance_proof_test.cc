@@ -85,6 +85,11 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "2024-03-02 10:00:00,2,b,CZK,CZK,-10.00,5.00,1085.00\n",
        {"100.00 1.3", "-10.00 2.3", "-5.00 2.3 fee"},
        ""},
+      {"the net column shows the fee's sign on the first row, which no balance does",
+       "Datum;Částka;Poplatek;Netto;Zůstatek\n01.03.2024;100,00;5,00;105,00;1105,00\n"
+       "02.03.2024;-10,00;0,00;-10,00;1095,00\n",
+       {"100.00 1.3", "5.00 1.3 fee", "-10.00 2.3"},
+       ""},
       {"two own accounts, each with its own balance",
        "Datum;Číslo účtu;Číslo protiúčtu;Částka;Zůstatek\n"
        "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n"
