@@ -118,6 +118,19 @@ PY
 # A layout with fee entries of their own, the bank code given.
 convert revolut CZ9320100000002000145399 CZK 145621.00 --bank-code 2010 \
   "$source_dir/tests/data/layouts/revolut.csv"
+# Revolut's ids are 36 characters, alike in their first 35: each entry's
+# reference names exactly one of them.
+python3 - "$work/revolut.xml" "$source_dir/tests/data/layouts/revolut.csv" <<'PY' ||
+import csv, re, sys
+ids = [row["ID"] for row in csv.DictReader(open(sys.argv[2], encoding="utf-8-sig"))]
+refs = re.findall(r"<Ntry>.*?<AcctSvcrRef>([^<]*)<", open(sys.argv[1]).read(), re.S)
+named = [[i for i in ids if i.replace("-", "") == ref] for ref in refs]
+bad = [ref for ref, found in zip(refs, named) if len(found) != 1 or len(ref) > 35]
+if not refs or bad:
+    print(f"FAILED: revolut: references that name no single id: {bad or 'none written'}")
+    sys.exit(1)
+PY
+  failures=$((failures + 1))
 # An account in euros, its bank stated by the file.
 convert fio-eur CZ5520100000002345678901 EUR 126277.75 --account 2345678901 "$data/fio-eur.csv"
 echo "camt readers: $((6 - failures)) passed, $failures failed"

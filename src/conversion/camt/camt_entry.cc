@@ -1,6 +1,7 @@
 #include <string>
 #include <string_view>
 
+#include "conversion/camt/camt_reference.h"
 #include "conversion/camt/camt_statement.h"
 #include "conversion/camt/czech_iban.h"
 #include "conversion/camt/xml_text.h"
@@ -116,12 +117,12 @@ void AppendCounterAgent(XmlWriter& xml, int32_t bankCode, bool credit) {
   xml.Close();
 }
 
-void AppendReferences(XmlWriter& xml, const CamtEntry& entry, const std::string& vs,
-                      const std::string& ks, const std::string& ss) {
+void AppendReferences(XmlWriter& xml, const CamtEntry& entry, const std::string& bankReference,
+                      const std::string& vs, const std::string& ks, const std::string& ss) {
   std::string reference;
-  AppendXmlText(&reference, entry.bankReference, kMax35);
+  AppendXmlText(&reference, bankReference, kMax35);
   std::string document;
-  AppendXmlText(&document, entry.documentNumber, kMax35);
+  AppendXmlText(&document, CamtReference(entry.documentNumber), kMax35);
   if (reference.empty() && document.empty() && vs.empty() && ks.empty() && ss.empty()) return;
   xml.Open("Refs");
   if (!reference.empty()) xml.Ascii("AcctSvcrRef", reference);
@@ -211,7 +212,8 @@ void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries) {
     xml.Date("Dt", value);
     xml.Close();
   }
-  xml.Text("AcctSvcrRef", entry.bankReference, kMax35);
+  const std::string reference = CamtReference(entry.bankReference);
+  xml.Text("AcctSvcrRef", reference, kMax35);
   xml.Open("BkTxCd");
   xml.Open("Prtry");
   xml.Ascii("Cd", entry.fee ? kFeeCode : kPaymentCode);
@@ -224,7 +226,7 @@ void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries) {
   const std::string ss = Symbol(entry.specificSymbol);
   xml.Open("NtryDtls");
   xml.Open("TxDtls");
-  AppendReferences(xml, entry, vs, ks, ss);
+  AppendReferences(xml, entry, reference, vs, ks, ss);
   // Money that came in came from the counterparty; money that went out
   // went to it.
   AppendCounterParty(xml, entry, credit);

@@ -242,7 +242,7 @@ TEST_F(RunChecksTest, CopiesOfAnItemInTwoFiles) {
       {"an item outside its file's stated period",
        Fio("2000145399", "", "", "01.09.2014", "30.09.2014", {";30.09.2014;10"}),
        Fio("2000145399", "", "", "01.10.2014", "31.10.2014", {";30.09.2014;10"}), kWritten,
-       "00000000100050+ 00000000102050+ 0 0", ""},
+       "00000000100050+ 00000000102050+ 1880029079928 1880029079928", ""},
   };
   for (const Case& c : cases) {
     std::vector<std::pair<std::string, std::string>> files = {{"a.csv", c.a}, {"b.csv", c.b}};

@@ -81,7 +81,8 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       ownAmount_(columns_.amount),
       fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
       newestFirst_(layout.rules.newestFirst),
-      feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown) {
+      feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown),
+      balanceColumn_(layout.Column(ColumnRole::kBalance) >= 0) {
   accountColumn_ = OwnAccountColumn(text, layout, std::string());
   if (accountColumn_ < 0) accountColumn_ = PocketColumn(text, layout);
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
@@ -174,6 +175,13 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
       if (feeCode.empty() || code.empty() || feeCode == code) row.fee = fee.hellers;
       if (row.fee > 0) ++feesPositive_;
       if (row.fee < 0) ++feesNegative_;
+    }
+    // A net column beside the gross one (the likeliest name) differs from
+    // it by the fee's effect.
+    for (int a = 1; a < alternatives_ && row.fee != 0; ++a) {
+      if (!row.read[0] || !row.read[a]) continue;
+      if (row.amounts[a] - row.amounts[0] == row.fee) ++netShowsEffect_;
+      if (row.amounts[a] - row.amounts[0] == -row.fee) ++netShowsCharge_;
     }
     const std::string_view balance = first.Field(ColumnRole::kBalance);
     if (!balance.empty()) {
@@ -284,6 +292,13 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
   if (feeUnconfirmed_ && (feesNegative_ == 0) != (feesPositive_ == 0)) {
     fee_ = feesNegative_ > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
   }
+  // The net column shows each row's fee sign, the first row's too, which
+  // has no balance before it.
+  const bool netProves = (netShowsEffect_ > 0) != (netShowsCharge_ > 0);
+  const FeeConvention netFee =
+      netShowsEffect_ > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
+  if (netProves) fee_ = netFee;
+  feeSignProven_ = netProves;
   own.fee = fee_;
   // The dates tell the order, where the first and the last differ.
   const Row* first = nullptr;
@@ -325,12 +340,19 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
       }
     }
   }
-  amountProven_ = feeProven_ = debitsProven_ = orderProven_ = true;
+  amountProven_ = feeProven_ = feeSignProven_ = debitsProven_ = orderProven_ = true;
   for (const Weighed& other : all) {
     if (other.failures > best.failures) continue;
     const Convention& c = other.convention;
     if (c.amount != best.convention.amount) amountProven_ = false;
     if (c.fee != best.convention.fee) feeProven_ = false;
+    // A net amount column that holds the fee moves the balance as the gross
+    // one and the fee of the sign taken do; the same column without the fee
+    // would leave the sign unproven.
+    if (c.fee != best.convention.fee &&
+        (c.fee != FeeConvention::kWithinAmount || c.amount == best.convention.amount)) {
+      feeSignProven_ = false;
+    }
     if (c.debits != best.convention.debits) debitsProven_ = false;
     if (c.newestFirst != best.convention.newestFirst) orderProven_ = false;
   }
@@ -339,6 +361,7 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
     best.convention.fee = own.fee;
   }
   const Convention& taken = best.convention;
+  if (netProves && taken.fee == netFee) feeSignProven_ = true;
   if (taken.amount != 0) {
     std::swap(columns_.amounts[0], columns_.amounts[taken.amount]);
     std::swap(names_[0], names_[taken.amount]);
@@ -395,8 +418,11 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "je neověří; všechny čteny jako výdaje\n",
                  {path});
   }
-  if (feeUnconfirmed_ && !feeProven_ && (feesPositive_ > 0 || feesNegative_ > 0)) {
-    LogFormatted(log, LogKind::kItemWarning,
+  // A sign the bank documents is no guess, yet a reader of the log is told
+  // which one no balance confirmed.
+  if (!feeSignProven_ && (feesPositive_ > 0 || feesNegative_ > 0) &&
+      (feeUnconfirmed_ || balanceColumn_)) {
+    LogFormatted(log, feeUnconfirmed_ ? LogKind::kItemWarning : LogKind::kInformation,
                  fee_ == FeeConvention::kEffect
                      ? "Soubor %s: znaménko poplatků neověří žádný zůstatek; poplatek se "
                        "znaménkem minus čten jako účtovaný, kladný jako vrácený\n"

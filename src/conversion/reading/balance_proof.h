@@ -85,11 +85,18 @@ class BalanceProof {
   bool newestFirst_;
   bool amountProven_ = false;
   bool feeProven_ = false;
+  // The sign of the fees, charged or refunded, whether or not an amount
+  // column holds them already.
+  bool feeSignProven_ = false;
   bool debitsProven_ = false;
   bool orderProven_ = false;
   // Fees other than zero, by the sign they are written with.
   int32_t feesPositive_ = 0;
   int32_t feesNegative_ = 0;
+  // Rows whose net amount differs from the gross by the fee as the balance
+  // takes it, written with a minus or without one.
+  int32_t netShowsEffect_ = 0;
+  int32_t netShowsCharge_ = 0;
   // Debits other than zero, likewise.
   int32_t debitsPositive_ = 0;
   int32_t debitsNegative_ = 0;
@@ -97,6 +104,7 @@ class BalanceProof {
   std::vector<Mismatch> mismatches_;
   // The layout's fee sign is no bank's documented one.
   bool feeUnconfirmed_;
+  bool balanceColumn_;
 };
 
 }  // namespace tarvolo

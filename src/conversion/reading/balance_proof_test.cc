@@ -40,6 +40,7 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
     std::string text;
     std::vector<std::string> items;
     std::string warnings;
+    std::string information = "";  // a line the log has besides
   } cases[] = {
       {"a generic fee written negative is charged, as the balances show",
        "Datum;Částka;Poplatek;Zůstatek\n01.03.2024;-100,00;-5,00;895,00\n"
@@ -70,6 +71,25 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "Soubor v.csv, řádek 3: položka 50.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
        "Soubor v.csv, řádek 5: položka -10.00 EUR je v jiné měně než výpis (CZK), "
        "vynechána!!!\n"},
+      {"Revolut's fee of 2022 on the first row alone, which no balance proves: as written then",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,100.00,-5.00,1095.00\n"
+       "2024-03-02 10:00:00,2,b,CZK,CZK,-10.00,0.00,1085.00\n",
+       {"100.00 1.3", "-5.00 1.3 fee", "-10.00 2.3"},
+       "",
+       "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; poplatek se znaménkem minus "
+       "čten jako účtovaný, kladný jako vrácený\n"},
+      {"Revolut's fee of 2022 written positive where the balances prove it a charge",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,100.00,0.00,1100.00\n"
+       "2024-03-02 10:00:00,2,b,CZK,CZK,-10.00,5.00,1085.00\n",
+       {"100.00 1.3", "-10.00 2.3", "-5.00 2.3 fee"},
+       ""},
+      {"the net column shows the fee's sign on the first row, which no balance does",
+       "Datum;Částka;Poplatek;Netto;Zůstatek\n01.03.2024;100,00;5,00;105,00;1105,00\n"
+       "02.03.2024;-10,00;0,00;-10,00;1095,00\n",
+       {"100.00 1.3", "5.00 1.3 fee", "-10.00 2.3"},
+       ""},
       {"two own accounts, each with its own balance",
        "Datum;Číslo účtu;Číslo protiúčtu;Částka;Zůstatek\n"
        "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n"
@@ -143,11 +163,12 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
   };
   for (const Case& c : cases) {
     std::vector<std::string> items;
-    std::string warnings;
+    std::string warnings, log;
     LayoutReading reading;
-    ReadFile(c.text, &items, &warnings, &reading);
+    ReadFile(c.text, &items, &warnings, &reading, &log);
     EXPECT_EQ(items, c.items) << c.what;
     EXPECT_EQ(warnings, c.warnings) << c.what;
+    EXPECT_NE(log.find(c.information), std::string::npos) << c.what << log;
   }
 }
 

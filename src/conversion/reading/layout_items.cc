@@ -41,6 +41,7 @@ int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount
   item.constantSymbol = constant;
   item.specificSymbol = specific;
   item.ownAccount = row.Column(ownAccountColumn_);
+  if (IsZeroNumber(item.documentNumber)) item.documentNumber = contentNumbers_.Number(item);
   if (amount != 0) {
     sink_(item);
     report_->Item(false);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "conversion/reading/balance_proof.h"
+#include "conversion/reading/content_numbers.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/layout_row.h"
@@ -38,6 +39,7 @@ class LayoutItems {
   LayoutReport* report_;
   int ownAccountColumn_ = -1;
   std::string feeDescription_;
+  ContentNumbers contentNumbers_;
 };
 
 }  // namespace tarvolo

@@ -10,6 +10,8 @@
 #define TARVOLO_LAYOUT_SSE2 0
 #endif
 
+#include "conversion/reading/content_numbers.h"
+#include "conversion/values/byte_hash.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/statement_item.h"
 #include "platform/civil_date.h"
@@ -69,18 +71,7 @@ bool IsShortNumber(std::string_view text) {
 // no variable symbol either: a number worked out from its bytes, the same
 // on every run, so that an item without any number is never written and the
 // accounting program can still tell items apart.
-void NumberOfId(std::string_view id, std::string& out) {
-  uint64_t hash = 14695981039346656037u;  // FNV-1a
-  for (char c : id) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
-  uint64_t numbers = 1;
-  for (size_t i = 0; i < kDocumentNumberWidth; ++i) numbers *= 10;
-  uint64_t number = hash % numbers;
-  if (number == 0) number = 1;
-  out.assign(kDocumentNumberWidth, '0');
-  for (size_t i = kDocumentNumberWidth; i-- > 0 && number > 0; number /= 10) {
-    out[i] = static_cast<char>('0' + number % 10);
-  }
-}
+void NumberOfId(std::string_view id, std::string& out) { DocumentNumberOfHash(ByteHash(id), out); }
 
 // At most `width` characters of a value for a one-line text: a quoted
 // field may hold line breaks and tabs, each run of them becomes one blank.

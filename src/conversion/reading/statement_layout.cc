@@ -280,6 +280,8 @@ constexpr LayoutRules kRaiffeisen = {true, false, false, false, {}, true};
 constexpr LayoutRules kPayPal = {true, true};
 constexpr LayoutRules kRevolut = {
     false, false, false, false, {"description", "reference", "payer"}};
+constexpr LayoutRules kRevolutBusiness = {
+    false, false, false, false, {"description", "reference", "payer"}, false, false, true};
 constexpr LayoutRules kRevolutGerman = {false, false, false, false, {"beschreibung"}};
 constexpr LayoutRules kRevolutItalian = {false, false, false, false, {"descrizione"}};
 constexpr LayoutRules kRevolut2018 = {false, false, true};
@@ -307,7 +309,7 @@ constexpr KnownLayout kKnownLayouts[] = {
     {"UniCredit Bank", {"detaily transakce"}, kCharges},
     {"UniCredit Bank", {"detaily transakce 1"}, kCharges},
     {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges},
-    {"Revolut Business", {"payment currency", "orig currency"}, kRevolut},
+    {"Revolut Business", {"payment currency", "orig currency"}, kRevolutBusiness},
     {"Revolut", {"started date", "completed date", "product"}, kRevolut},
     {"Revolut", {"datum des beginns", "datum des abschlusses", "produkt"}, kRevolutGerman},
     {"Revolut", {"data di inizio", "data di completamento", "prodotto"}, kRevolutItalian, "valuta"},
@@ -446,6 +448,9 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
     layout.known = true;
     layout.name = known.name;
     layout.rules = known.rules;
+    if (known.rules.feeEffectWithoutState && layout.Column(ColumnRole::kState) < 0) {
+      layout.rules.feeIsEffect = true;
+    }
     const int currency = known.currency != nullptr ? find(known.currency) : count;
     if (currency < count) {
       for (int& column : layout.column) {

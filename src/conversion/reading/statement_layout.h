@@ -72,6 +72,9 @@ struct LayoutRules {
   // dates: where the file's own dates do not prove it, the order taken is
   // named.
   bool dateOrderUnknown = false;
+  // Revolut Business's exports without a State column (2022) write a
+  // charged fee as its effect on the balance, -5.00; later ones as 5.00.
+  bool feeEffectWithoutState = false;
 };
 
 // The columns of one currency, where a layout gives each currency its own
