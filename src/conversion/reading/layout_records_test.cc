@@ -126,7 +126,7 @@ TEST_F(LayoutRecordsTest, ItemsFromTheNamedColumns) {
        "1.9.2014;1;CZ61 0800 0000 1901 2345 6789;Česká\n"
        "1.9.2014;1;DE89370400440532013000;Cizí\n1.9.2014;1;516844******1234;Karta\n",
        {"1.00|1.9.14|19-123456789/0800|8514389874605||||Česká",
-        "1.00|1.9.14||9017776792528||||Cizí", "1.00|1.9.14||0393424597844||||Karta"}},
+        "1.00|1.9.14||7602580801448||||Cizí", "1.00|1.9.14||0393424597844||||Karta"}},
       {"description: message, counter name, then the item's type",
        "Datum;Částka;Zpráva pro příjemce;Název protiúčtu;Typ;ID operace;VS\n"
        "1.9.2014;1;Zpráva;Jméno;Typ;12345678901234;55\n1.9.2014;1;;Jméno;Typ;x1;55\n"
