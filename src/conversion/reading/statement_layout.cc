@@ -227,6 +227,9 @@ struct KnownLayout {
   const char* name;  // for the log
   const char* names[3];
   LayoutRules rules;
+  // A Czech bank's header must give its code: a known header without one
+  // is a service abroad.
+  int32_t bankCode = 0;
 };
 
 // Fees are charges written as positive numbers (Revolut, Wise) unless the
@@ -245,18 +248,18 @@ constexpr LayoutRules kCard = {
 
 constexpr KnownLayout kKnownLayouts[] = {
     // Many programs name an amount "Objem"; Fio's header has its ids beside it.
-    {"Fio banka", {"objem", "id operace"}, kCharges},
-    {"Fio banka", {"objem", "id pohybu"}, kCharges},
-    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges},
-    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges},
-    {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard},
-    {"Raiffeisenbank", {"zauctovana castka"}, kRaiffeisen},
-    {"Air Bank", {"smer uhrady"}, kFeeEffects},
-    {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges},
-    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges},
-    {"UniCredit Bank", {"detaily transakce"}, kCharges},
-    {"UniCredit Bank", {"detaily transakce 1"}, kCharges},
-    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges},
+    {"Fio banka", {"objem", "id operace"}, kCharges, 2010},
+    {"Fio banka", {"objem", "id pohybu"}, kCharges, 2010},
+    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges, 100},
+    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges, 300},
+    {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard, 5500},
+    {"Raiffeisenbank", {"zauctovana castka"}, kRaiffeisen, 5500},
+    {"Air Bank", {"smer uhrady"}, kFeeEffects, 3030},
+    {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges, 6210},
+    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges, 600},
+    {"UniCredit Bank", {"detaily transakce"}, kCharges, 2700},
+    {"UniCredit Bank", {"detaily transakce 1"}, kCharges, 2700},
+    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges, 800},
     {"Revolut Business", {"payment currency", "orig currency"}, kRevolut},
     {"Revolut", {"started date", "completed date", "product"}, kRevolut},
     {"Wise", {"transferwise id", "running balance"}, kWise},
@@ -332,6 +335,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
       layout.known = true;
       layout.name = known.name;
       layout.rules = known.rules;
+      layout.bankCode = known.bankCode;
       break;
     }
   }
