@@ -144,14 +144,8 @@ bool ParseBankCode(const std::string& text, int32_t* bankCode) {
 // An IBAN as people write it, blanks anywhere and in either case, kept as
 // statements write it; "" with *error set for any other text.
 std::string ParseIban(const std::string& text, std::string* error) {
-  std::string iban;
-  for (const char c : text) {
-    if (c == ' ' || c == '\t' || c == '\xA0') continue;
-    iban.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
-  }
-  if (iban.size() < 15 || iban.size() > 34 || !IsAsciiLetter(iban[0]) ||
-      !IsAsciiLetter(iban[1]) || !IsDigit(iban[2]) || !IsDigit(iban[3]) ||
-      IbanRemainder(iban) < 0) {
+  const std::string iban = CompactIban(text);
+  if (!IsIbanForm(iban)) {
     *error = "volba --iban: neplatný IBAN \"" + text +
              "\" (očekávám kód země, 2 kontrolní číslice a nejvýš 30 písmen a číslic)";
     return std::string();

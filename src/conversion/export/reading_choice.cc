@@ -7,6 +7,7 @@
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/iban.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {
@@ -136,6 +137,13 @@ bool ReadByLayout(const std::string& shown, std::string_view statement,
   const int32_t bank = layout.bankCode != 0 ? layout.bankCode : layout.known ? kBankAbroad : 0;
   run->banks.push_back({bank, reading.ownAccounts, reading.ownIbans});
   *amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
+  // An IBAN a check digit refuses identifies no account for sure.
+  for (const std::string& iban : reading.ownIbans) {
+    if (IsSoundIban(iban)) continue;
+    LogFormatted(log, LogKind::kNote,
+                 "Soubor %s uvádí IBAN %s s chybnými kontrolními číslicemi, IBAN nebyl použit\n",
+                 {shown, iban});
+  }
   return true;
 }
 

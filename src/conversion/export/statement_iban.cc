@@ -6,6 +6,7 @@
 #include "conversion/values/account_number.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
+#include "conversion/values/iban.h"
 
 namespace tarvolo {
 namespace {
@@ -36,7 +37,7 @@ bool AddBanksOfFile(const AccountNumber& account, const FileBank& file,
   }
   for (const std::string& iban : file.ownIbans) {
     AccountNumber read;
-    if (CzechAccountOfIban(iban, &read)) stated.push_back(read);
+    if (IsSoundIban(iban) && CzechAccountOfIban(iban, &read)) stated.push_back(read);
   }
   bool own = stated.empty(), bankStated = false;
   for (const AccountNumber& read : stated) {
@@ -86,8 +87,9 @@ StatementIban StatementIbanOf(const GivenAccount& given, const std::vector<FileB
       return result;
     }
     if (banks.empty() || banks.front() == kBankAbroad) {
-      result.unknownWhy = ownFile || files.empty() ? "kód banky není znám"
-                                                   : "soubory uvádějí jiný účet, než je v nastavení";
+      result.unknownWhy = ownFile || files.empty()
+                              ? "kód banky není znám"
+                              : "soubory uvádějí jiný účet, než je v nastavení";
       return result;
     }
     bank = banks.front();

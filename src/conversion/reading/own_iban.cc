@@ -19,12 +19,8 @@ bool IsIbanLabel(std::string_view field) {
 }
 
 void AddIban(std::string_view text, std::vector<std::string>* ibans) {
-  std::string iban;
-  for (const char c : text) {
-    if (c == ' ' || c == '\xA0' || c == '\t') continue;
-    iban.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
-  }
-  if (IsSoundIban(iban) && std::find(ibans->begin(), ibans->end(), iban) == ibans->end()) {
+  std::string iban = CompactIban(text);
+  if (IsIbanForm(iban) && std::find(ibans->begin(), ibans->end(), iban) == ibans->end()) {
     ibans->push_back(std::move(iban));
   }
 }

@@ -12,8 +12,9 @@ namespace tarvolo {
 // Adds the IBANs a file states for its own account to `ibans`, each once,
 // in capitals without blanks: on a line before its header labelled "IBAN"
 // (Fio's "iban", KB's "IBAN"), and in a column of that name (KB Business,
-// Moneta). A text that is no sound IBAN identifies no account and is
-// passed over.
+// Moneta). Texts written as an IBAN are kept whatever their check digits,
+// so that one the check refuses can be named; any other text is passed
+// over.
 void CollectOwnIbans(std::string_view text, const StatementLayout& layout,
                      std::vector<std::string>* ibans);
 
