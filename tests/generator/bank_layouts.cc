@@ -203,6 +203,42 @@ const std::vector<BankLayout> kBankLayouts = {
      "Datum=date|Uhrzeit='10:00:00|Zeitzone='MESZ|Name=name|Typ='Zahlung|"
      "Status='Abgeschlossen|Währung=cur|Brutto=amount|Gebühr=fee|Netto=net|"
      "Transaktionscode=id|Guthaben=balance|Auswirkung auf Guthaben=dir"},
+    {"paypal-it", ",", Quoting::kAll, "u", "dd/mm/yyyy", ',', '.', false, false, -1, false,
+     "Credito", "Debito", nullptr, nullptr, "", "",
+     "Data|Orario|Fuso orario|Nome|Tipo|Stato|Valuta|Lordo|Tariffa|Netto|"
+     "Indirizzo email mittente|Indirizzo email destinatario|Codice transazione|Saldo|"
+     "Impatto sul saldo",
+     "Data=date|Orario='10:00:00|Fuso orario='CET|Nome=name|Tipo='Pagamento|"
+     "Stato='Completato|Valuta=cur|Lordo=amount|Tariffa=fee|Netto=net|"
+     "Codice transazione=id|Saldo=balance|Impatto sul saldo=dir"},
+    {"paypal-fr-statement", ",", Quoting::kAll, "u", "m/d/yyyy", ',', ' ', false, false, -1,
+     false, "Paiement Express Checkout", "Paiement", nullptr, nullptr, "", "",
+     "Date|Heure|Fuseau horaire|Description|Devise|Brut|Frais|Net|Solde|N° de transaction|"
+     "De l'adresse email|Nom|Nom de la banque|Compte bancaire",
+     "Date=date|Heure='10:00:00|Fuseau horaire='PST|Description=dir|Devise=cur|Brut=amount|"
+     "Frais=fee|Net=net|Solde=balance|N° de transaction=id|Nom=name"},
+    {"revolut-personal-de", ",", Quoting::kNeeded, "u", "yyyy-mm-dd", '.', 0, false, false, 1,
+     false, "", "", "ABGESCHLOSSEN", "AUSSTEHEND", "", "",
+     "Art|Produkt|Datum des Beginns|Datum des Abschlusses|Beschreibung|Betrag|Gebühr|Währung|"
+     "Status|Kontostand",
+     "Art='Überweisung|Produkt='Aktuell|Datum des Beginns=dt|Datum des Abschlusses=done|"
+     "Beschreibung=msg|Betrag=amount|Gebühr=fee|Währung=cur|Status=state|Kontostand=balance"},
+    {"revolut-personal-it", ",", Quoting::kNeeded, "u", "yyyy-mm-dd", '.', 0, false, false, 1,
+     false, "", "", "COMPLETATO", nullptr, "", "",
+     "Tipo|Prodotto|Data di inizio|Data di completamento|Descrizione|Importo|Costo|Valuta|"
+     "State|Saldo",
+     "Tipo='TRASFERIMENTO|Prodotto='Attuale|Data di inizio=dt|Data di completamento=done|"
+     "Descrizione=msg|Importo=amount|Costo=fee|Valuta=cur|State=state|Saldo=balance"},
+    {"wise-transfers-de", ",", Quoting::kSpaces, "u", "yyyy-mm-dd", '.', 0, false, false, 0,
+     false, "IN", "OUT", "COMPLETED", "CANCELLED", "", "",
+     "ID|Status|Richtung|Erstellt am|Abgeschlossen am|Betrag der Ausgangsgebühr|"
+     "Währung der Ausgangsgebühr|Betrag der Zielgebühr|Währung der Zielgebühr|Quellenname|"
+     "Ausgangsbetrag (nach Gebühren)|Ausgangswährung|Name des Empfängers|"
+     "Zielbetrag (nach Gebühren)|Zielwährung|Wechselkurs|Referenz|Sammelüberweisung",
+     "ID=id|Status=state|Richtung=dir|Erstellt am=dt|Abgeschlossen am=done|"
+     "Betrag der Ausgangsgebühr='0.00|Währung der Ausgangsgebühr=cur|Quellenname=name|"
+     "Ausgangsbetrag (nach Gebühren)=abs|Ausgangswährung=cur|Name des Empfängers=name|"
+     "Zielbetrag (nach Gebühren)=abs|Zielwährung=cur|Wechselkurs='1|Referenz=msg"},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "conversion/reading/balance_check.h"
 
+#include "conversion/reading/row_kinds.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/decimal_rounding.h"
@@ -12,9 +13,10 @@ namespace {
 // Fio's, KB's, mBank's and Business 24's labels, as NormaliseColumnName
 // writes them.
 constexpr std::string_view kOpeningLabels[] = {"openingbalance", "pocatecni zustatek",
-                                               "opening balance"};
-constexpr std::string_view kClosingLabels[] = {
-    "closingbalance", "konecny zustatek", "zaverecny zustatek", "final balance", "closing balance"};
+                                               "opening balance", "pocatecni stav uctu"};
+constexpr std::string_view kClosingLabels[] = {"closingbalance",     "konecny zustatek",
+                                               "zaverecny zustatek", "final balance",
+                                               "closing balance",    "konecny stav uctu"};
 
 // A label, alone or followed by more words or a colon ("Konečný zůstatek
 // k 31.01.2024:").
@@ -113,8 +115,11 @@ bool BalanceCheck::ReadBalanceLine(const std::string_view* fields, size_t count,
     int64_t& balance = label == BalanceLabel::kOpening ? lines_.opening : lines_.closing;
     // The first statement of a balance counts; a repeated label is no news.
     if (has) continue;
-    // The row's amount, or the value that follows the label.
+    // The row's amount, the value after the label's colon, or the value that
+    // follows the label.
     has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
+    const std::string_view labelled = LabelledBalance(fields[i]);
+    if (!has && !labelled.empty()) has = ReadHellers(labelled, decimalMark_, &balance);
     size_t value = i + 1;
     while (!has && value < count && fields[value].empty()) ++value;
     if (!has && value < count) has = ReadHellers(fields[value], decimalMark_, &balance);

@@ -1,6 +1,7 @@
 #include "conversion/reading/file_account.h"
 
 #include "conversion/reading/csv_record.h"
+#include "conversion/reading/layout_values.h"
 #include "conversion/values/account_number.h"
 
 namespace tarvolo {
@@ -14,6 +15,25 @@ std::string LabelOf(std::string_view field) {
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
   return name;
 }
+
+// The bank of each layout whose file states its own account, where that
+// account goes without its bank code (KB's "35-1843350247 CZK", Business
+// 24's Prefix and Account number).
+struct LayoutBank {
+  const char* layout;
+  const char* bank;
+};
+constexpr LayoutBank kLayoutBanks[] = {
+    {"Česká spořitelna Business 24", "0800"},
+    {"Komerční banka", "0100"},
+    {"ČSOB", "0300"},
+    {"Fio banka", "2010"},
+    {"Raiffeisenbank", "5500"},
+    {"Air Bank", "3030"},
+    {"Moneta Money Bank", "0600"},
+    {"mBank", "6210"},
+    {"UniCredit Bank", "2700"},
+};
 
 // "01.09.2014 - 30.09.2014" in one field, or the two dates in the fields
 // after the label.
@@ -39,12 +59,33 @@ void ReadPeriod(const std::vector<std::string_view>& fields, size_t value, ItemD
 }  // namespace
 
 void FileSelfDescription::ReadPreambleLine(const std::vector<std::string_view>& fields) {
+  // Fio's printed statement writes each fact in a field of its own: "Období:
+  // 01.10.2025 - 31.10.2025", "Výpis č. 1/2025 z účtu "1234567890/2010"".
+  if (fields.size() == 1 || (fields.size() == 2 && fields[1].empty())) {
+    const std::string_view line = fields[0];
+    const size_t colon = line.find(':');
+    if (colon != std::string_view::npos) {
+      std::string_view value = line.substr(colon + 1);
+      while (!value.empty() && value.front() == ' ') value.remove_prefix(1);
+      ReadPreambleLine({line.substr(0, colon), value});
+      return;
+    }
+    const std::string name = LabelOf(line);
+    const size_t blank = line.rfind(' ');
+    if (name.compare(0, 7, "vypis c") == 0 && name.find(" z uctu ") != std::string::npos &&
+        blank != std::string_view::npos) {
+      std::string_view account = line.substr(blank + 1);
+      while (!account.empty() && account.front() == '"') account.remove_prefix(1);
+      while (!account.empty() && account.back() == '"') account.remove_suffix(1);
+      ReadNumber(account);
+    }
+    return;
+  }
   for (size_t i = 0; i + 1 < fields.size(); ++i) {
     const std::string name = LabelOf(fields[i]);
     const std::string_view value = fields[i + 1];
     if (name == "accountid" || name == "cislo uctu" || name == "account number") {
-      AccountNumber account;
-      if (number_.empty() && ReadAccountNumber(value, true, &account)) number_ = value;
+      ReadNumber(value);
     } else if (name == "bankid") {
       if (bank_.empty()) bank_ = value;
     } else if (name == "prefix") {
@@ -55,13 +96,38 @@ void FileSelfDescription::ReadPreambleLine(const std::vector<std::string_view>& 
     } else if (name == "dateend" || name == "end date of the period") {
       ItemDate date;
       if (ReadItemDate(value, &date)) periodEnd_ = date;
-    } else if (name == "vypis za obdobi" || name == "za obdobi") {
+    } else if (name == "vypis za obdobi" || name == "za obdobi" || name == "obdobi") {
       ReadPeriod(fields, i + 1, &periodStart_, &periodEnd_);
     }
   }
 }
 
-std::string FileSelfDescription::Account() const {
+// KB writes the account's currency after its number: "35-1843350247 CZK".
+void FileSelfDescription::ReadNumber(std::string_view value) {
+  if (!number_.empty()) return;
+  AccountNumber account;
+  if (ReadAccountNumber(value, true, &account)) {
+    number_ = value;
+    return;
+  }
+  const size_t blank = value.rfind(' ');
+  if (blank == std::string_view::npos) return;
+  const std::string code = CurrencyCode(value.substr(blank + 1));
+  std::string_view number = value.substr(0, blank);
+  while (!number.empty() && number.back() == ' ') number.remove_suffix(1);
+  if (code.size() != 3 || !ReadAccountNumber(number, true, &account)) return;
+  number_ = number;
+  currency_ = code;
+}
+
+std::string_view LayoutBankCode(std::string_view layoutName) {
+  for (const LayoutBank& bank : kLayoutBanks) {
+    if (layoutName == bank.layout) return bank.bank;
+  }
+  return {};
+}
+
+std::string FileSelfDescription::Account(std::string_view layoutBank) const {
   if (number_.empty()) return std::string();
   std::string account = number_;
   AccountNumber read;
@@ -70,7 +136,11 @@ std::string FileSelfDescription::Account() const {
   if (!prefix_.empty() && number_.find('-') == std::string::npos && number_.size() <= 10) {
     account = prefix_ + '-' + account;
   }
-  if (!bank_.empty() && account.find('/') == std::string::npos) account += '/' + bank_;
+  const std::string_view bank = bank_.empty() ? layoutBank : std::string_view(bank_);
+  if (!bank.empty() && account.find('/') == std::string::npos) {
+    account += '/';
+    account += bank;
+  }
   if (!ReadAccountNumber(account, true, &read)) return number_;
   return account;
 }
@@ -132,6 +202,8 @@ void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, in
     if (known) continue;
     seen.push_back(read);
     accounts->emplace_back(value);
+    const std::string_view bank = LayoutBankCode(layout.name);
+    if (read.bank.empty() && !bank.empty()) accounts->back().append("/").append(bank);
   }
 }
 

@@ -11,23 +11,33 @@
 namespace tarvolo {
 
 // What a statement file says about itself in its lines before the header:
-// its own account (Fio's accountId and bankId, KB's "Číslo účtu", Business
-// 24's Prefix and Account number, mBank's "#Číslo účtu:") and its period
-// (Fio's dateStart and dateEnd, Business 24's start and end of the period,
-// KB's "Výpis za období", mBank's "#Za období:").
+// its own account (Fio's accountId and bankId, the "Výpis č. … z účtu …" of
+// Fio's printed statement, KB's "Číslo účtu", Business 24's Prefix and
+// Account number, mBank's "#Číslo účtu:") and its period (Fio's dateStart
+// and dateEnd or "Období:", Business 24's start and end of the period, KB's
+// "Výpis za období", mBank's "#Za období:").
 class FileSelfDescription {
  public:
   void ReadPreambleLine(const std::vector<std::string_view>& fields);
-  // The account as the file writes it, the bank joined to it; "" for none.
-  std::string Account() const;
+  // The account as the file writes it, the bank joined to it (the file's
+  // own, else `layoutBank`); "" for none.
+  std::string Account(std::string_view layoutBank = {}) const;
   bool HasPeriod() const { return periodStart_.year != 0 && periodEnd_.year != 0; }
   const ItemDate& periodStart() const { return periodStart_; }
   const ItemDate& periodEnd() const { return periodEnd_; }
+  // The currency written after the account's number, "" for none.
+  const std::string& currency() const { return currency_; }
 
  private:
-  std::string number_, prefix_, bank_;
+  void ReadNumber(std::string_view value);
+
+  std::string number_, prefix_, bank_, currency_;
   ItemDate periodStart_, periodEnd_;
 };
+
+// The bank code of the bank whose layout is named `layoutName`, "" for a
+// layout of no one bank.
+std::string_view LayoutBankCode(std::string_view layoutName);
 
 // The column that holds the file's own account on every row (ČSOB's,
 // Moneta's, Raiffeisenbank's and KB Business's "Číslo účtu", UniCredit's
@@ -38,7 +48,8 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
                      const std::string& stated);
 
 // Adds the accounts that `column` holds to `accounts`, each once, in the
-// order of the rows; values that are no account are passed over.
+// order of the rows, with the bank of the layout where a value names none;
+// values that are no account are passed over.
 void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, int column,
                         std::vector<std::string>* accounts);
 

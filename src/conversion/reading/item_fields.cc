@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "conversion/reading/csv_record.h"
+#include "conversion/reading/month_name_date.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/iban.h"
@@ -96,6 +97,28 @@ bool ReadPlainAccount(std::string_view text, CounterAccountParts* parts) {
   return true;
 }
 
+// Card payments show the card, its middle digits masked: "516844******1234".
+bool IsMaskedCardNumber(std::string_view compact) {
+  if (compact.size() < 12 || compact.size() > 19) return false;
+  size_t digits = 0, masked = 0;
+  for (char c : compact) {
+    if (IsDigit(c)) {
+      ++digits;
+    } else if (c == '*' || c == 'X' || c == 'x') {
+      ++masked;
+    } else {
+      return false;
+    }
+  }
+  return digits >= 4 && masked >= 4;
+}
+
+std::string_view TrimPadding(std::string_view text) {
+  while (!text.empty() && IsFieldPadding(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsFieldPadding(text.back())) text.remove_suffix(1);
+  return text;
+}
+
 bool StartsWith(const std::string& text, const char* start) {
   return text.compare(0, std::char_traits<char>::length(start), start) == 0;
 }
@@ -112,6 +135,7 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
              digit(0) * 10 + digit(1)};
     return date->year >= 1900 && date->year <= 2099 && IsRealDate(*date);
   }
+  if (!text.empty() && IsAsciiLetter(text[0])) return ReadMonthNameDate(text, date);
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
   const int firstDigits = ReadNumber(text, &i, 4, &first);
@@ -172,8 +196,10 @@ Direction ReadDirection(std::string_view text) {
   return Direction::kUnknown;
 }
 
-CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
-                                              std::string_view prefix) {
+namespace {
+
+CounterAccountParts ReadAccountText(std::string_view account, std::string_view bank,
+                                    std::string_view prefix) {
   CounterAccountParts parts;
   if (ReadPlainAccount(account, &parts)) {
     // A bank code or prefix column that holds something other than such a
@@ -194,6 +220,10 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   const std::string_view compact =
       KeepOnly(account, kept, [](char c) { return !IsFieldPadding(c); });
   if (compact.empty()) return parts;
+  if (IsMaskedCardNumber(compact)) {
+    parts.cardNumber = true;
+    return parts;
+  }
   if (compact.size() >= 2 && IsAsciiLetter(compact[0]) && IsAsciiLetter(compact[1])) {
     // An IBAN, perhaps with its BIC after a slash; one of another country is
     // read whole, though no Czech account.
@@ -201,6 +231,7 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
     if (!ReadCzechIban(iban, &parts)) {
       parts = CounterAccountParts();
       parts.whole = IsSoundIban(iban);
+      if (parts.whole) parts.foreignIban = TrimPadding(account.substr(0, account.find('/')));
     }
     return parts;
   }
@@ -233,6 +264,25 @@ CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::str
   ReadDigitsOnly(prefix, 6, &parts.prefix);
   parts.whole = true;
   return parts;
+}
+
+}  // namespace
+
+CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
+                                              std::string_view prefix) {
+  CounterAccountParts parts = ReadAccountText(WithoutApostrophes(account), WithoutApostrophes(bank),
+                                              WithoutApostrophes(prefix));
+  // No account has the number 0: a bank beside it ("0" at bank "100") names
+  // none either.
+  if (parts.number == 0) parts.prefix = parts.bankCode = 0;
+  return parts;
+}
+
+std::string_view WithoutApostrophes(std::string_view text) {
+  if (text.size() >= 2 && text.front() == '\'' && text.back() == '\'') {
+    return text.substr(1, text.size() - 2);
+  }
+  return text;
 }
 
 std::string_view GatherDigits(std::string_view text, std::string& out) {

@@ -16,11 +16,12 @@ namespace tarvolo {
 // A statement date, its year with all four digits.
 using ItemDate = CivilDate;
 
-// Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD or
-// YYYY/MM/DD, optionally followed by a blank or 'T' and a time, which is
-// ignored. False for anything else, a day that does not exist or a year
-// outside 1900 to 2099 (a GPC file keeps two digits of it). With
-// `monthFirst`, N/N/YYYY and N-N-YYYY are read month first.
+// Reads DD.MM.YYYY, D.M.YYYY, DD/MM/YYYY, DD-MM-YYYY, YYYY-MM-DD,
+// YYYY/MM/DD or an English month's name first ("Apr 8, 2018"), optionally
+// followed by a blank or 'T' and a time, which is ignored. False for
+// anything else, a day that does not exist or a year outside 1900 to 2099
+// (a GPC file keeps two digits of it). With `monthFirst`, N/N/YYYY and
+// N-N-YYYY are read month first.
 bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst = false);
 
 // What a date of the form N/N/YYYY or N-N-YYYY tells about the order of day
@@ -42,20 +43,30 @@ struct CounterAccountParts {
   int32_t prefix = 0;
   int64_t number = 0;
   int32_t bankCode = 0;
-  // The text was read whole: empty, a Czech account or IBAN, or an IBAN of
-  // another country (no Czech account, but nothing lost in it).
+  // The text was read whole: empty, a Czech account or IBAN, an IBAN of
+  // another country (no Czech account, but nothing lost in it) or a masked
+  // card number (no account at all).
   bool whole = true;
+  // The IBAN of another country as the text writes it, its BIC left out;
+  // "" for any other text.
+  std::string_view foreignIban;
+  // A card payment names the card where the account would stand.
+  bool cardNumber = false;
 };
 
 // The counter account from whichever columns the layout has: `account`
 // holds prefix-number/bank, number/bank, the number alone (11 to 16 digits
 // without a dash are prefix and number run together) or an IBAN (a BIC may
 // follow it after '/'); `bank` and `prefix` are separate columns or empty.
-// A Czech IBAN gives its bank code, prefix and number; anything that is no
-// Czech account (a foreign IBAN, a card number) gives zeros, and `whole`
-// tells whether anything of the text was lost.
+// Each may stand in apostrophes (mBank's '' is an empty one). A Czech IBAN
+// gives its bank code, prefix and number; anything that is no Czech account
+// (a foreign IBAN, a card number, the number 0 whatever bank stands beside
+// it) gives zeros, and `whole` tells whether anything of the text was lost.
 CounterAccountParts ReadCounterAccountColumns(std::string_view account, std::string_view bank,
                                               std::string_view prefix);
+
+// `text` without the apostrophes that enclose it, where both ends have one.
+std::string_view WithoutApostrophes(std::string_view text);
 
 // The digits of `text` in their order, gathered in `out`.
 std::string_view GatherDigits(std::string_view text, std::string& out);

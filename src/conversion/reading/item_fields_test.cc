@@ -36,6 +36,16 @@ TEST(ItemFields, Dates) {
       {"01.01.2100", false, 0, 0, 0},
       {"2x.09.2014", false, 0, 0, 0},
       {"20140924", false, 0, 0, 0},
+      {"Apr 8, 2018", true, 2018, 4, 8},
+      {"april 30 2018", true, 2018, 4, 30},
+      {"Sept. 1, 2018 10:00", true, 2018, 9, 1},
+      {"Dec 31,2018", true, 2018, 12, 31},
+      {"Feb 29, 2018", false, 0, 0, 0},
+      {"Apr 8, 18", false, 0, 0, 0},
+      {"Apr8, 2018", false, 0, 0, 0},
+      {"Ap 8, 2018", false, 0, 0, 0},
+      {"Aprx 8, 2018", false, 0, 0, 0},
+      {"Apr 8, 2018x", false, 0, 0, 0},
       {"Suma", false, 0, 0, 0},
       {"", false, 0, 0, 0},
   };
@@ -100,6 +110,12 @@ TEST(ItemFields, CounterAccounts) {
       {"DE89370400440532013000", "", "", 0, 0, 0},
       {"GB29NWBK60161331926819/NWBKGB2L", "", "", 0, 0, 0},
       {"516844******1234", "", "", 0, 0, 0},  // card number
+      // mBank's apostrophes; the number 0 is no account, whatever its bank.
+      {"'670100-2215069717/6210'", "", "", 670100, 2215069717, 6210},
+      {"''", "", "", 0, 0, 0},
+      {"0", "100", "", 0, 0, 0},
+      {"0/0100", "", "", 0, 0, 0},
+      {"0", "0800", "000019", 0, 0, 0},
       // Prefix and number run together: the last ten digits are the number.
       {"12345678901/0800", "", "", 1, 2345678901, 800},
       {"1152992080267", "0100", "", 115, 2992080267, 100},
@@ -130,13 +146,26 @@ TEST(ItemFields, CounterAccounts) {
   // Whether anything of the text was lost: a foreign IBAN is read whole,
   // though it is no Czech account.
   const std::pair<const char*, bool> whole[] = {
-      {"19-2000145399/0800", true},      {"", true},
-      {"DE89370400440532013000", true},  {"CZ6208000000190123456789", false},
-      {"516844******1234", false},       {"12345678901234567", false},
+      {"19-2000145399/0800", true},
+      {"", true},
+      {"DE89370400440532013000", true},
+      {"CZ6208000000190123456789", false},
+      {"516844******1234", true},
+      {"12345678901234567", false},
       {"DE89370400440532013001", false},
+      {"''", true},
+      {"SK6811000000002612345678/TATRSKBXXXX", false},
   };
   for (const auto& [account, read] : whole) {
     EXPECT_EQ(ReadCounterAccountColumns(account, "", "").whole, read) << account;
+  }
+  // A masked card is no account; too few digits or masks make no card.
+  const std::pair<const char*, bool> cards[] = {
+      {"516844******1234", true}, {"XXXX XXXX XXXX 1234", true}, {"'5168 44XX XXXX 1234'", true},
+      {"516844*1234", false},     {"****************", false},   {"516844******1234/0800", false},
+  };
+  for (const auto& [account, card] : cards) {
+    EXPECT_EQ(ReadCounterAccountColumns(account, "", "").cardNumber, card) << account;
   }
 }
 

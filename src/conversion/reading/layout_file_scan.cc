@@ -172,7 +172,8 @@ DateOrder FileDateOrder(std::string_view text, const StatementLayout& layout, in
   }
   DateOrder order;
   order.monthFirst = dayFirst == monthFirst ? layout.rules.monthFirstDates : monthFirst;
-  order.guessed = ambiguous && dayFirst == monthFirst && (!layout.known || dayFirst);
+  order.guessed = ambiguous && dayFirst == monthFirst &&
+                  (!layout.known || layout.rules.dateOrderUnknown || dayFirst);
   return order;
 }
 

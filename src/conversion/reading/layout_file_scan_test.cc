@@ -20,6 +20,11 @@ TEST(LayoutFileScan, AKnownBanksDatesAreReadInItsOrder) {
        "Date,Description,Gross,Fee,Net\n13/2/2024,a,1.00,0,1.00\n3/15/2024,a,1.00,0,1.00\n"
        "3/2/2024,a,1.00,0,1.00\n",
        true, true},
+      {"a layout of no order known: day first, said",
+       "Data,Nome,Lordo,Tariffa,Netto\n3/2/2021,a,1.00,0,1.00\n", false, true},
+      {"a layout of no order known, its file's proof",
+       "Data,Nome,Lordo,Tariffa,Netto\n3/2/2021,a,1.00,0,1.00\n3/15/2021,a,1.00,0,1.00\n", true,
+       false},
   };
   for (const Case& c : cases) {
     const StatementLayout layout = RecogniseLayout(c.text);

@@ -35,7 +35,7 @@ int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;
-  item.counterIban = row.Field(ColumnRole::kCounterIban);
+  item.counterIban = row.CounterIban();
   item.counterName = name;
   item.variableSymbol = variable;
   item.constantSymbol = constant;

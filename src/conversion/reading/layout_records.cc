@@ -7,6 +7,7 @@
 
 #include "conversion/reading/balance_proof.h"
 #include "conversion/reading/csv_record.h"
+#include "conversion/reading/currency_columns.h"
 #include "conversion/reading/file_account.h"
 #include "conversion/reading/layout_file_scan.h"
 #include "conversion/reading/layout_items.h"
@@ -28,6 +29,13 @@ bool IsCurrencyText(std::string_view text) {
   if (code.size() == 3 && IsPlainCurrencyCode(code)) return true;
   const std::string word = NormaliseColumnName(text);
   return word == "kc" || word == "kcs";
+}
+
+// Revolut's name of the account itself among its pockets, as
+// NormaliseColumnName gives it, in the languages of its exports.
+bool IsCurrentProduct(const std::string& product) {
+  return product == "current" || product == "aktuell" || product == "attuale" ||
+         product == "corrente";
 }
 
 // The rows whose field counts decide the count of a file's rows.
@@ -107,12 +115,13 @@ class LayoutReader {
         if (code.size() == 3 && fileCurrency_.empty()) fileCurrency_ = code;
       }
     }
+    if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
   }
 
   // The file's own accounts and period, before any item is handed over.
   void DescribeFile(LayoutReading* reading) {
     reading->ownAccounts.clear();
-    const std::string stated = self_.Account();
+    const std::string stated = self_.Account(LayoutBankCode(layout_.name));
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
@@ -129,6 +138,9 @@ class LayoutReader {
   // states for its account, else the one most of its items carry, else CZK.
   void DecideCurrency(std::string* statementCurrency) {
     if (fileCurrency_.empty()) fileCurrency_ = AccountCurrencyOfRows(text_, layout_);
+    if (fileCurrency_.empty() && !layout_.currencies.empty()) {
+      fileCurrency_ = layout_.currencies.front().code;
+    }
     if (statementCurrency->empty()) {
       *statementCurrency =
           !fileCurrency_.empty()
@@ -180,8 +192,12 @@ class LayoutReader {
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
     if (amount.hellers == 0 && !row_.HasFee()) return LineAccount::kZero;
-    if (InOtherCurrency(line, amount)) return LineAccount::kLeftOut;
+    if (InOtherCurrency(line, amount)) {
+      NameOtherColumns(line);
+      return LineAccount::kLeftOut;
+    }
     const int64_t fee = items_.Append(row_, date, amount.hellers);
+    NameOtherColumns(line);
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.accountColumn()));
     // KB Business states the statement's balances on every row.
@@ -215,14 +231,16 @@ class LayoutReader {
 
   // What the rows show of themselves before any is read. Revolut lists the
   // rows of its savings pockets beside the account's: the account is the
-  // "Current" product where a row names it, else the product of the first
-  // row. And the number of fields more than half of the first rows have: a row
-  // of another number has lost or gained a field, and its values stand in
-  // other columns than the header says.
+  // "Current" product (in the export's language) where a row names it,
+  // else the product of the first row. And the number of fields more than
+  // half of the first rows have: a row of another number has lost or
+  // gained a field, and its values stand in other columns than the header
+  // says.
   void ScanRows() {
     const int column = layout_.Column(ColumnRole::kProduct);
+    const int counter = layout_.Column(ColumnRole::kCounterAccount);
     std::map<size_t, int32_t> widths;
-    int32_t rows = 0;
+    int32_t rows = 0, enclosed = 0, bare = 0;
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (record.Next()) {
       if (IsEmptyRow(record.fields())) continue;
@@ -230,13 +248,23 @@ class LayoutReader {
       if (rows < kSampledRows) {
         ++rows;
         ++widths[record.fields().size()];
-      } else if (column < 0 || ownProduct_ == "current") {
+        // mBank writes its texts in apostrophes, an empty account as ''.
+        const std::string_view account = record.Field(counter);
+        if (WithoutApostrophes(account).size() < account.size()) {
+          ++enclosed;
+        } else if (!account.empty()) {
+          ++bare;
+        }
+      } else if (column < 0 || IsCurrentProduct(ownProduct_)) {
         break;
       }
-      if (column < 0 || ownProduct_ == "current") continue;
+      if (column < 0 || IsCurrentProduct(ownProduct_)) continue;
       const std::string product = NormaliseColumnName(record.Field(column));
-      if (!product.empty() && (ownProduct_.empty() || product == "current")) ownProduct_ = product;
+      if (!product.empty() && (ownProduct_.empty() || IsCurrentProduct(product))) {
+        ownProduct_ = product;
+      }
     }
+    row_.SetTextsInApostrophes(enclosed > 0 && bare == 0);
     // Half of a few rows is enough where the header has their count (or
     // one more, for a separator that ends every row): the others are the
     // file's balance or total lines.
@@ -259,11 +287,13 @@ class LayoutReader {
       const std::vector<std::string_view>& fields = record.fields();
       // A label is a balance only with a value after it: one that ends its
       // row is a row cut short.
-      const auto label = std::find_if(fields.begin(), fields.end(), IsWholeBalanceLabel);
-      const bool valued =
-          label != fields.end() &&
-          (!amount.empty() || std::any_of(label + 1, fields.end(),
-                                          [](std::string_view field) { return !field.empty(); }));
+      const auto label = std::find_if(fields.begin(), fields.end(), [](std::string_view field) {
+        return IsWholeBalanceLabel(field) || !LabelledBalance(field).empty();
+      });
+      const bool valued = label != fields.end() &&
+                          (!amount.empty() || !LabelledBalance(*label).empty() ||
+                           std::any_of(label + 1, fields.end(),
+                                       [](std::string_view field) { return !field.empty(); }));
       return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
     return DatedRowStatesBalance(row_.Texts(), amount, &balance_);
@@ -304,6 +334,21 @@ class LayoutReader {
     return true;
   }
 
+  // A row that also moves money in another currency's columns (an
+  // exchange) gives one item: the other amount is named.
+  void NameOtherColumns(int line) {
+    AmountReading other;
+    std::string_view shown;
+    for (size_t next = 0; row_.AmountInOtherColumns(&next, &other, &shown);) {
+      if (other.status != AmountStatus::kRead) {
+        report_.UnreadOtherCurrencyAmount(line, shown, other.fault);
+        continue;
+      }
+      balance_.AddOtherCurrency();
+      report_.OtherCurrencyItem(line, Crowns(other.hellers), other.currency, currency_);
+    }
+  }
+
   std::string_view text_;
   const StatementLayout& layout_;
   const LogLine& log_;
@@ -329,7 +374,8 @@ class LayoutReader {
 void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
                      std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
                      LayoutReading* reading) {
-  LayoutReader(path, text, layout, sink, log).Read(statementCurrency, reading);
+  const StatementLayout chosen = ForStatementCurrency(text, layout, *statementCurrency);
+  LayoutReader(path, text, chosen, sink, log).Read(statementCurrency, reading);
 }
 
 }  // namespace tarvolo

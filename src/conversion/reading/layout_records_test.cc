@@ -17,6 +17,7 @@ struct Item {
   std::string amount;           // crowns with two places, "-" for a debit
   std::string date, valueDate;  // d.m.yy
   std::string counter;          // prefix-number/bank, "" for none
+  std::string iban;             // the counter account's IBAN, as the file writes it
   std::string document, variable, constant, specific, description;
   bool fee = false;
 };
@@ -30,6 +31,7 @@ Item Kept(const StatementItem& item) {
     if (item.counterPrefix != 0) Render(kept.counter, "%d-", {item.counterPrefix});
     Render(kept.counter, "%d/%04d", {item.counterNumber, item.bankCode});
   }
+  kept.iban = item.counterIban;
   kept.document = item.documentNumber;
   kept.variable = item.variableSymbol;
   kept.constant = item.constantSymbol;
@@ -49,9 +51,9 @@ class LayoutRecordsTest : public testing::Test {
     reading_ = LayoutReading();
     const StatementLayout layout = RecogniseLayout(text);
     if (!layout.recognised) return false;
-    std::string currency;
+    currency_.clear();
     ReadLayoutItems(
-        "v.csv", text, layout, &currency,
+        "v.csv", text, layout, &currency_,
         [this](const StatementItem& item) { items_.push_back(Kept(item)); },
         [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); }, &reading_);
     return reading_.confirmation.Confirmed();
@@ -87,6 +89,7 @@ class LayoutRecordsTest : public testing::Test {
 
   std::vector<Item> items_;
   std::string log_;
+  std::string currency_;
   LayoutReading reading_;
 };
 
@@ -172,6 +175,16 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "Soubor v.csv, řádek 3: položka 6.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 5: "
        "hlavička a úvod 1, s položkou 2, s nulovou částkou 1, vynechané 1\n"},
+      {"columns of two currencies: the other's amounts named, read or not",
+       "Completed Date;Reference;Paid Out (EUR);Paid In (EUR);Paid Out (GBP);Paid In (GBP)\n"
+       "May 3, 2018;A;;;5.00;\nMay 2, 2018;B;20.00;;;abc\nMay 1, 2018;C;;200.00;;\n"
+       "Apr 30, 2018;D;;10.00;;\n",
+       3,
+       "Soubor v.csv, řádek 2: položka -5.00 GBP je v jiné měně než výpis (EUR), vynechána!!!\n"
+       "Soubor v.csv, řádek 3: částku abc v jiné měně nelze přečíst (žádné číslice), "
+       "vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát Revolut, převedeno 3 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 3, vynechané 1\n"},
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"
@@ -271,9 +284,9 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        ""},
       {"prefix and number run together; an account that cannot be read is named",
        "Datum;Částka;Protiucet;Kod banky protiuctu\n01.07.2022;-5,00;1152992080267;0100\n"
-       "02.07.2022;-6,00;516844******1234;\n",
+       "02.07.2022;-6,00;12345678901234567;\n",
        {"-5.00|1.7.22|1.7.22|115-2992080267/0100", "-6.00|2.7.22|2.7.22|"},
-       "řádek 3: protiúčet 516844******1234 nelze přečíst celý, zapsány nuly!!!"},
+       "řádek 3: protiúčet 12345678901234567 nelze přečíst celý, zapsány nuly!!!"},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(Read(c.text)) << c.what;
@@ -282,6 +295,125 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
     if (!c.warning.empty()) {
       EXPECT_NE(log_.find(c.warning), std::string::npos) << c.what << log_;
     }
+  }
+}
+
+// What banks write where the counter account stands: mBank's apostrophes,
+// Raiffeisenbank's cards, Air Bank's foreign IBAN with its BIC, KB's account
+// 0 at bank 100. Only an account that cannot be read is a warning; the
+// others are a note once per file.
+TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;  // amount, counter account, its IBAN, text
+    std::string notes;               // the lines before the summary
+  } cases[] = {
+      {"mBank's texts and accounts in apostrophes",
+       "#Datum zaúčtování transakce;#Popis transakce;#Zpráva pro příjemce;#Plátce/Příjemce;"
+       "#Číslo účtu plátce/příjemce;#VS;#Částka transakce;\n"
+       "02-09-2014;'ODCHOZÍ PLATBA';'Nájem';'Pronájmy';'670100-2215069717/6210';'0308';-5 000,00;\n"
+       "08-09-2014;'PLATBA KARTOU';'';'';'';'';-1 234,56;\n",
+       {"-5000.00|670100-2215069717/6210||Nájem", "-1234.56|||PLATBA KARTOU"},
+       ""},
+      {"masked cards, one note for the file",
+       "Datum zaúčtování;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
+       "08.09.2014;516844******1234;-459,90;CZK\n09.09.2014;19-123/0800;100,00;CZK\n"
+       "10.09.2014;516844******9876;-89,00;CZK\n",
+       {"-459.90|||", "100.00|19-123/0800||", "-89.00|||"},
+       "Soubor v.csv: číslo karty místo protiúčtu u 2 položek, první na řádku 2 "
+       "(516844******1234): protiúčet zůstává prázdný!!!\n"},
+      {"Air Bank's foreign account with its BIC, the fee beside it",
+       "\"Datum provedení\";\"Směr úhrady\";\"Částka v měně účtu\";\"Poplatek v měně účtu\";"
+       "\"Číslo účtu protistrany\";\"Zpráva pro příjemce\"\n"
+       "\"10/09/2014\";\"Odchozí\";\"-2730,00\";\"-150,00\";"
+       "\"SK2411000000002612345678/TATRSKBXXXX\";\"Faktúra\"\n",
+       {"-2730.00||SK2411000000002612345678|Faktúra", "-150.00|||Poplatek Faktúra|fee"},
+       "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
+       "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
+      {"the IBAN column's foreign account; account 0 at bank 100",
+       "Datum;Částka;Protiucet;Kod banky protiuctu;IBAN partnera\n"
+       "01.07.2022;-5,00;;;DE89370400440532013000\n02.07.2022;-6,00;0;100;\n",
+       {"-5.00||DE89370400440532013000|", "-6.00|||"},
+       "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
+       "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Items([](const Item& i) -> std::vector<std::string> {
+                return {i.amount, i.counter, i.iban, i.description};
+              }),
+              c.items)
+        << c.what;
+    EXPECT_EQ(log_.substr(0, log_.find("Soubor v.csv: rozpoznán")), c.notes) << c.what;
+  }
+}
+
+// The own account, the period and the balances a preamble states: Fio's
+// printed statement with its closing state after the rows, KB's account
+// with its currency, mBank's opening balance of zero. An account without
+// its bank is the layout's bank's.
+TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* account;
+    const char* currency;
+    const char* period;  // d.m.yyyy-d.m.yyyy, "" for none
+    StatedBalances stated;
+  } cases[] = {
+      {"Fio's printed statement",
+       "\"Výpis č. 1/2025 z účtu \"\"1234567890/2010\"\"\"\n\"Majitel účtu: Jan Novák\"\n"
+       "\"Období: 01.10.2025 - 31.10.2025\"\n"
+       "\"Počáteční stav účtu k 01.10.2025: 1000,00 CZK\"\n\n"
+       "\"ID operace\";\"Datum\";\"Objem\";\"Měna\"\n"
+       "\"1\";\"02.10.2025\";\"-90\";\"CZK\"\n\"2\";\"05.10.2025\";\"1 000,50\";\"CZK\"\n\n"
+       "\"Konečný stav účtu k 31.10.2025: 1910,50 CZK\"\n",
+       "1234567890/2010",
+       "CZK",
+       "1.10.2025-31.10.2025",
+       {true, true, 100000, 191050}},
+      {"KB's account with its currency after it",
+       "Číslo účtu;35-1843350247 EUR;;;\nVýpis za období;01.09.2014 - 30.09.2014;;;\n\n"
+       "Datum splatnosti;Částka;Systémový popis;Identifikace transakce\n"
+       "03.09.2014;+10,00;Příchozí úhrada;1\n",
+       "35-1843350247/0100",
+       "EUR",
+       "1.9.2014-30.9.2014",
+       {}},
+      {"mBank's opening balance of zero, its closing line after the rows",
+       "#Číslo účtu:;670100-2201234567/6210;\n#Počáteční zůstatek:;0,00 CZK;\n\n"
+       "#Datum zaúčtování transakce;#Popis transakce;#Částka transakce;\n"
+       "02-09-2014;'PŘÍCHOZÍ PLATBA';100,00;\n\n;;;;;;#Konečný zůstatek:;100,00 CZK;\n",
+       "670100-2201234567/6210",
+       "CZK",
+       "",
+       {true, true, 0, 10000}},
+      {"Raiffeisenbank's account on every row, without its bank",
+       "Datum zaúčtování;Číslo účtu;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
+       "08.09.2014;2000145399;;-1,00;CZK\n",
+       "2000145399/5500",
+       "CZK",
+       "",
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(log_.find("!!!"), std::string::npos) << c.what << log_;
+    ASSERT_EQ(reading_.ownAccounts.size(), 1u) << c.what;
+    EXPECT_EQ(reading_.ownAccounts[0], c.account) << c.what;
+    EXPECT_EQ(currency_, c.currency) << c.what;
+    std::string period;
+    if (reading_.periodStated) {
+      Render(period, "%d.%d.%d-%d.%d.%d",
+             {reading_.periodStart.day, reading_.periodStart.month, reading_.periodStart.year,
+              reading_.periodEnd.day, reading_.periodEnd.month, reading_.periodEnd.year});
+    }
+    EXPECT_EQ(period, c.period) << c.what;
+    EXPECT_EQ(reading_.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading_.stated.hasClosing, c.stated.hasClosing) << c.what;
+    EXPECT_EQ(reading_.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading_.stated.closing, c.stated.closing) << c.what;
   }
 }
 

@@ -122,6 +122,11 @@ void LayoutReport::OtherCurrencyFee(int line, double amount, const std::string& 
          {amount, code, statementCurrency});
 }
 
+void LayoutReport::UnreadOtherCurrencyAmount(int line, std::string_view amount, const char* fault) {
+  WarnOf(line, "částku %s v jiné měně nelze přečíst (%s), vynechána",
+         {Shown(amount, kCurrencyWidth), fault != nullptr ? fault : "chybí"});
+}
+
 void LayoutReport::UnreadableFee(int line) {
   Warn(line, "poplatek nelze přečíst, zapsána jen položka");
 }
@@ -141,6 +146,19 @@ void LayoutReport::GuessedDateOrder(int line, bool monthFirst) {
 }
 
 void LayoutReport::Summarise(const char* layoutName) {
+  if (foreign_.count > 0) {
+    LogFormatted(log_, LogKind::kNote,
+                 "Soubor %s: zahraniční protiúčet (IBAN) u %d položek, první na řádku %d: v GPC "
+                 "zůstává protiúčet prázdný, camt.053 jej uvádí celý\n",
+                 {path_, foreign_.count, foreign_.firstLine});
+  }
+  if (cards_.count > 0) {
+    LogFormatted(
+        log_, LogKind::kNote,
+        "Soubor %s: číslo karty místo protiúčtu u %d položek, první na řádku %d (%s): "
+        "protiúčet zůstává prázdný\n",
+        {path_, cards_.count, cards_.firstLine, Shown(cards_.firstText, kCurrencyWidth + 20)});
+  }
   if (suppressed_ > 0) {
     LogFormatted(log_, LogKind::kItemWarning, "Soubor %s: dalších %d upozornění nevypsáno\n",
                  {path_, suppressed_});

@@ -80,10 +80,16 @@ class LayoutReport {
                          const std::string& statementCurrency);
 
   // Faults of a row that still gives its item.
+  void UnreadOtherCurrencyAmount(int line, std::string_view amount, const char* fault);
   void OtherCurrencyFee(int line, double amount, const std::string& code,
                         const std::string& statementCurrency);
   void UnreadableFee(int line);
   void CounterAccountNotWhole(int line, std::string_view account);
+  // Counter accounts no GPC record can hold (an IBAN of another country) and
+  // cards named where the counter account stands: one note per file, for a
+  // file may hold hundreds.
+  void ForeignCounterAccount(int line) { foreign_.Add(line, {}); }
+  void CardAsCounterAccount(int line, std::string_view card) { cards_.Add(line, card); }
   void UnclosedQuote(int line);
   void GuessedDateOrder(int line, bool monthFirst);
 
@@ -99,8 +105,21 @@ class LayoutReport {
   // A value of the row as a warning shows it: on one line, cut to `width`.
   const std::string& Shown(std::string_view text, size_t width);
 
+  // Rows of one kind that the file's note names: how many, and the first.
+  struct NotedRows {
+    int32_t count = 0;
+    int32_t firstLine = 0;
+    std::string firstText;
+    void Add(int line, std::string_view text) {
+      if (count++ > 0) return;
+      firstLine = line;
+      firstText = text;
+    }
+  };
+
   const std::string& path_;
   const LogLine& log_;
+  NotedRows foreign_, cards_;
   ReadingConfirmation confirmation_;
   int32_t firstFailed_ = 0;
   std::string firstWhy_;

@@ -104,9 +104,41 @@ AmountStatus LayoutRow::Amount(AmountReading* amount, std::string_view* shown) {
     *shown = text;
     return ReadAmount(text, amount);
   }
+  AmountStatus status = CreditMinusDebit(Field(ColumnRole::kCreditAmount),
+                                         Field(ColumnRole::kDebitAmount), amount, shown);
+  const std::vector<CurrencyColumns>& sets = layout_.currencies;
+  if (sets.empty()) return status;
+  // A row of another currency stands in that currency's columns.
+  size_t set = 0;
+  for (size_t i = 1; status == AmountStatus::kEmpty && i < sets.size(); ++i) {
+    status = CreditMinusDebit(Column(sets[i].credit), Column(sets[i].debit), amount, shown);
+    set = i;
+  }
+  if (status == AmountStatus::kEmpty) set = 0;
+  std::memcpy(amount->currency, sets[set].code, sizeof amount->currency);
+  amountSet_ = set;
+  return status;
+}
+
+bool LayoutRow::AmountInOtherColumns(size_t* next, AmountReading* amount, std::string_view* shown) {
+  const std::vector<CurrencyColumns>& sets = layout_.currencies;
+  while (*next < sets.size()) {
+    const size_t index = (*next)++;
+    if (index == amountSet_) continue;
+    const CurrencyColumns& set = sets[index];
+    const AmountStatus status =
+        CreditMinusDebit(Column(set.credit), Column(set.debit), amount, shown);
+    if (status == AmountStatus::kEmpty) continue;
+    std::memcpy(amount->currency, set.code, sizeof amount->currency);
+    return true;
+  }
+  return false;
+}
+
+// Credit minus debit, from the texts of the two columns.
+AmountStatus LayoutRow::CreditMinusDebit(std::string_view creditText, std::string_view debitText,
+                                         AmountReading* amount, std::string_view* shown) {
   AmountReading credit, debit;
-  const std::string_view creditText = Field(ColumnRole::kCreditAmount);
-  const std::string_view debitText = Field(ColumnRole::kDebitAmount);
   const AmountStatus c = ReadAmount(creditText, &credit);
   const AmountStatus d = ReadAmount(debitText, &debit);
   *shown = creditText;
@@ -198,13 +230,23 @@ CounterAccountParts LayoutRow::CounterAccount() {
     unread =
         counter.bankCode == 0 ? Field(ColumnRole::kCounterBank) : Field(ColumnRole::kCounterPrefix);
   }
+  counterIban_ = Field(ColumnRole::kCounterIban);
+  bool foreign = !counter.foreignIban.empty();
   if (counter.number == 0 && counter.bankCode == 0) {
-    const std::string_view iban = Field(ColumnRole::kCounterIban);
-    const CounterAccountParts fromIban = ReadCounterAccountColumns(iban, {}, {});
-    if (!fromIban.whole) unread = iban;
+    const CounterAccountParts fromIban = ReadCounterAccountColumns(counterIban_, {}, {});
+    if (!fromIban.whole) unread = counterIban_;
     if (fromIban.number != 0 || fromIban.bankCode != 0) counter = fromIban, unread = {};
+    foreign = counter.number == 0 && (foreign || !fromIban.foreignIban.empty());
   }
-  if (!unread.empty()) report_->CounterAccountNotWhole(line(), unread);
+  // Air Bank writes a foreign account, BIC and all, where a Czech one
+  // stands: the camt carries it as the IBAN column's.
+  if (counterIban_.empty()) counterIban_ = counter.foreignIban;
+  if (!unread.empty()) {
+    report_->CounterAccountNotWhole(line(), unread);
+  } else if (foreign) {
+    report_->ForeignCounterAccount(line());
+  }
+  if (counter.cardNumber) report_->CardAsCounterAccount(line(), account);
   return counter;
 }
 
@@ -220,12 +262,12 @@ std::string_view LayoutRow::DocumentNumber(std::string_view id, std::string_view
 std::string_view LayoutRow::DescriptionText() const {
   if (descriptionColumns_[0] >= 0) {
     for (int column : descriptionColumns_) {
-      if (column >= 0 && !Column(column).empty()) return Column(column);
+      if (column >= 0 && !Text(Column(column)).empty()) return Text(Column(column));
     }
     return {};
   }
   for (ColumnRole role : {ColumnRole::kMessage, ColumnRole::kCounterName, ColumnRole::kItemType}) {
-    if (!Field(role).empty()) return Field(role);
+    if (!Text(Field(role)).empty()) return Text(Field(role));
   }
   return {};
 }
@@ -235,7 +277,7 @@ std::string_view LayoutRow::Description() {
 }
 
 std::string_view LayoutRow::CounterName() {
-  return OneLine(Field(ColumnRole::kCounterName), kMessageWidth, name_);
+  return OneLine(Text(Field(ColumnRole::kCounterName)), kMessageWidth, name_);
 }
 
 const LayoutRow::RowTexts& LayoutRow::Texts() {

@@ -62,6 +62,10 @@ class LayoutRow {
   // The amount of the row: its amount column, or credit minus debit;
   // `shown` gets the text a warning names.
   AmountStatus Amount(AmountReading* amount, std::string_view* shown);
+  // An amount the row writes in the columns of another currency than the
+  // one Amount read (a row of an exchange), looked for from the layout's
+  // `*next`th currency on (0 for the first call); false for none more.
+  bool AmountInOtherColumns(size_t* next, AmountReading* amount, std::string_view* shown);
   // How the debit column writes a payment: by default with or without its
   // minus alike.
   void SetDebits(DebitConvention debits) { debits_ = debits; }
@@ -86,6 +90,12 @@ class LayoutRow {
   // The counter account, a text that cannot be read whole named in a
   // warning rather than left as zeros in silence.
   CounterAccountParts CounterAccount();
+  // The counter account's IBAN, from its own column or, for one of another
+  // country, from the counter-account column; valid after CounterAccount.
+  std::string_view CounterIban() const { return counterIban_; }
+  // The file writes its texts in apostrophes (mBank): they are no part of
+  // the message or the name.
+  void SetTextsInApostrophes(bool enclosed) { textsInApostrophes_ = enclosed; }
   // The column that holds the file's own account, which is no counter
   // account even where its name made it one; -1 for none.
   void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
@@ -117,10 +127,15 @@ class LayoutRow {
 
  private:
   AmountStatus ReadAmount(std::string_view text, AmountReading* amount);
+  AmountStatus CreditMinusDebit(std::string_view creditText, std::string_view debitText,
+                                AmountReading* amount, std::string_view* shown);
   bool ReadDate(std::string_view text, ItemDate* date);
   char DecimalMark();
   bool MonthFirst();
   std::string_view DescriptionText() const;
+  std::string_view Text(std::string_view text) const {
+    return textsInApostrophes_ ? WithoutApostrophes(text) : text;
+  }
 
   std::string_view text_;
   const StatementLayout& layout_;
@@ -128,6 +143,7 @@ class LayoutRow {
   int amountColumn_;
   int descriptionColumns_[3] = {-1, -1, -1};
   int ownAccountColumn_ = -1;
+  bool textsInApostrophes_ = false;
   bool utcTimes_ = false;
   BalanceCheck* balance_;
   LayoutReport* report_;
@@ -136,11 +152,13 @@ class LayoutRow {
   char decimalMark_ = 0;
   bool decimalMarkKnown_ = false;
   DebitConvention debits_ = DebitConvention::kEitherSign;
+  size_t amountSet_ = 0;  // the currency whose columns Amount read
 
   const std::string_view* fields_ = nullptr;
   size_t fieldCount_ = 0;
   int line_ = 0;
   bool incoming_ = false;
+  std::string_view counterIban_;
   // The row's texts, gathered here where they cannot be taken as they
   // stand in the file.
   std::string variable_, constant_, specific_, document_, description_, name_;

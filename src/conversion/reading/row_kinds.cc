@@ -70,9 +70,10 @@ bool IsWholeBalanceLabel(std::string_view text) {
   }
   std::string name = NormaliseColumnName(text);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
-  for (const char* label : {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek",
-                            "zustatek", "opening balance", "closing balance", "final balance",
-                            "openingbalance", "closingbalance"}) {
+  for (const char* label :
+       {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek", "pocatecni stav uctu",
+        "konecny stav uctu", "zustatek", "opening balance", "closing balance", "final balance",
+        "openingbalance", "closingbalance"}) {
     const size_t length = std::strlen(label);
     if (name.compare(0, length, label) != 0) continue;
     if (name.size() == length) return true;
@@ -87,6 +88,15 @@ bool IsWholeBalanceLabel(std::string_view text) {
   return false;
 }
 
+std::string_view LabelledBalance(std::string_view text) {
+  const size_t colon = text.find(':');
+  if (colon == std::string_view::npos) return {};
+  std::string_view value = text.substr(colon + 1);
+  while (!value.empty() && IsFieldPadding(value.front())) value.remove_prefix(1);
+  if (value.empty() || !IsWholeBalanceLabel(text.substr(0, colon))) return {};
+  return value;
+}
+
 BookingState BookingOf(std::string_view state, std::string_view impact) {
   // PayPal's memo rows (authorisations, orders, invoices) move no money.
   // Most layouts have no such column: an empty value is not folded.
@@ -97,7 +107,8 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
   // row of its own.
   for (const char* booked :
        {"completed", "booked", "zauctovano", "zauctovana", "provedeno", "cleared", "refunded",
-        "partially refunded", "termine", "abgeschlossen", "dokonceno", "rembourse", "erstattet"}) {
+        "partially refunded", "termine", "abgeschlossen", "completato", "dokonceno", "rembourse",
+        "erstattet"}) {
     if (name == booked) return BookingState::kBooked;
   }
   for (const char* pending : {"pending",

@@ -19,6 +19,11 @@ bool IsTotalRow(const std::vector<std::string_view>& fields);
 // state a balance rather than be an item.
 bool IsWholeBalanceLabel(std::string_view text);
 
+// The value a balance label carries after its colon in the same field, as
+// Fio's printed statement writes it ("Konečný stav účtu k 31.10.2025:
+// 1954,90 CZK"); "" for any other text.
+std::string_view LabelledBalance(std::string_view text);
+
 // What the bank's state of a row says of its money: only a booked row is an
 // item, and a state no bank was seen to write is worth a warning.
 enum class BookingState { kBooked, kNotBooked, kUnknown };

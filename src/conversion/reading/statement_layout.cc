@@ -1,5 +1,6 @@
 #include "conversion/reading/statement_layout.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "conversion/reading/csv_record.h"
@@ -24,12 +25,17 @@ constexpr ColumnName kColumnNames[] = {
     {"completed date", ColumnRole::kBookingDate, 1},
     {"datum zuctovani", ColumnRole::kBookingDate, 1},
     {"finished on", ColumnRole::kBookingDate, 1},
+    {"abgeschlossen am", ColumnRole::kBookingDate, 1},
+    {"datum des abschlusses", ColumnRole::kBookingDate, 1},
+    {"data di completamento", ColumnRole::kBookingDate, 1},
     {"datum", ColumnRole::kBookingDate, 2},
     {"date", ColumnRole::kBookingDate, 2},
+    {"data", ColumnRole::kBookingDate, 2},
     {"datum splatnosti", ColumnRole::kBookingDate, 3},
     {"splatnost", ColumnRole::kBookingDate, 3},
     {"datum provedeni", ColumnRole::kBookingDate, 4},
     {"created on", ColumnRole::kBookingDate, 4},
+    {"erstellt am", ColumnRole::kBookingDate, 4},
 
     {"valuta", ColumnRole::kValueDate, 1},
     {"value date", ColumnRole::kValueDate, 1},
@@ -38,17 +44,23 @@ constexpr ColumnName kColumnNames[] = {
     {"zauctovana castka", ColumnRole::kAmount, 1},
     {"avant commission", ColumnRole::kAmount, 1},
     {"brutto", ColumnRole::kAmount, 1},
+    {"brut", ColumnRole::kAmount, 1},
+    {"lordo", ColumnRole::kAmount, 1},
     {"hruba castka", ColumnRole::kAmount, 1},
     {"source amount (after fees)", ColumnRole::kAmount, 2},
+    {"ausgangsbetrag (nach gebuhren)", ColumnRole::kAmount, 2},
     {"netto", ColumnRole::kAmount, 3},
     {"cista castka", ColumnRole::kAmount, 3},
     {"target amount (after fees)", ColumnRole::kIncomingAmount, 1},
+    {"zielbetrag (nach gebuhren)", ColumnRole::kIncomingAmount, 1},
     {"castka v mene uctu", ColumnRole::kAmount, 1},
     {"castka", ColumnRole::kAmount, 2},
     {"objem", ColumnRole::kAmount, 2},
     {"castka transakce", ColumnRole::kAmount, 2},
     {"amount (transaction)", ColumnRole::kAmount, 2},
     {"amount", ColumnRole::kAmount, 2},
+    {"betrag", ColumnRole::kAmount, 2},
+    {"importo", ColumnRole::kAmount, 2},
     // PayPal's Gross is the payment, its Fee a record of its own; Net is both.
     {"gross", ColumnRole::kAmount, 1},
     {"net", ColumnRole::kAmount, 3},
@@ -56,6 +68,7 @@ constexpr ColumnName kColumnNames[] = {
     {"smer uhrady", ColumnRole::kDirection, 1},
     {"smer", ColumnRole::kDirection, 1},
     {"direction", ColumnRole::kDirection, 1},
+    {"richtung", ColumnRole::kDirection, 1},
     {"debet/kredit", ColumnRole::kDirection, 1},
     {"kredit/debet", ColumnRole::kDirection, 1},
     {"debit/credit", ColumnRole::kDirection, 1},
@@ -69,10 +82,12 @@ constexpr ColumnName kColumnNames[] = {
     {"currency", ColumnRole::kCurrency, 1},
     {"payment currency", ColumnRole::kCurrency, 1},
     {"source currency", ColumnRole::kCurrency, 1},
+    {"ausgangswahrung", ColumnRole::kCurrency, 1},
     {"devise", ColumnRole::kCurrency, 1},
     {"wahrung", ColumnRole::kCurrency, 1},
     {"mena zuctovani", ColumnRole::kCurrency, 1},
     {"target currency", ColumnRole::kIncomingCurrency, 1},
+    {"zielwahrung", ColumnRole::kIncomingCurrency, 1},
 
     {"protiucet", ColumnRole::kCounterAccount, 1},
     {"cislo protiuctu", ColumnRole::kCounterAccount, 1},
@@ -108,9 +123,11 @@ constexpr ColumnName kColumnNames[] = {
     {"name", ColumnRole::kCounterName, 1},
     {"payee name", ColumnRole::kCounterName, 1},
     {"nom", ColumnRole::kCounterName, 1},
+    {"nome", ColumnRole::kCounterName, 1},
     {"jmeno", ColumnRole::kCounterName, 1},
     {"nazev obchodnika", ColumnRole::kCounterName, 2},
     {"target name", ColumnRole::kCounterName, 2},
+    {"name des empfangers", ColumnRole::kCounterName, 2},
     {"nazev uctu", ColumnRole::kCounterName, 2},  // as "cislo uctu"
 
     {"vs", ColumnRole::kVariableSymbol, 1},
@@ -141,9 +158,14 @@ constexpr ColumnName kColumnNames[] = {
     {"popis prikazce", ColumnRole::kMessage, 3},
     {"reference", ColumnRole::kMessage, 3},
     {"payment reference", ColumnRole::kMessage, 3},
+    {"referenz", ColumnRole::kMessage, 3},
     {"description", ColumnRole::kMessage, 4},
+    {"beschreibung", ColumnRole::kMessage, 4},
+    {"descrizione", ColumnRole::kMessage, 4},
 
     {"description", ColumnRole::kItemType, 1},
+    {"beschreibung", ColumnRole::kItemType, 1},
+    {"descrizione", ColumnRole::kItemType, 1},
     {"popis transakce", ColumnRole::kItemType, 1},
     {"systemovy popis", ColumnRole::kItemType, 1},
     {"popis platby", ColumnRole::kItemType, 1},
@@ -153,6 +175,8 @@ constexpr ColumnName kColumnNames[] = {
     {"typ uhrady", ColumnRole::kItemType, 2},
     {"oznaceni operace", ColumnRole::kItemType, 2},
     {"type", ColumnRole::kItemType, 2},
+    {"art", ColumnRole::kItemType, 2},
+    {"tipo", ColumnRole::kItemType, 2},
     {"transaction details type", ColumnRole::kItemType, 2},
     // Business 24 names the kind of item, the only text of the rows the bank
     // books itself, its fees among them.
@@ -168,21 +192,29 @@ constexpr ColumnName kColumnNames[] = {
     {"id", ColumnRole::kTransactionId, 1},
     {"transferwise id", ColumnRole::kTransactionId, 1},
     {"transaction id", ColumnRole::kTransactionId, 1},
+    {"numero de transaction", ColumnRole::kTransactionId, 1},
+    {"n° de transaction", ColumnRole::kTransactionId, 1},
+    {"codice transazione", ColumnRole::kTransactionId, 1},
 
     {"state", ColumnRole::kState, 1},
     {"status", ColumnRole::kState, 1},
     {"stav", ColumnRole::kState, 1},
     {"etat", ColumnRole::kState, 1},
+    {"stato", ColumnRole::kState, 1},
 
     {"product", ColumnRole::kProduct, 1},
+    {"produkt", ColumnRole::kProduct, 1},
+    {"prodotto", ColumnRole::kProduct, 1},
 
     {"balance impact", ColumnRole::kBalanceImpact, 1},
     {"impact sur le solde", ColumnRole::kBalanceImpact, 1},
     {"auswirkung auf guthaben", ColumnRole::kBalanceImpact, 1},
     {"dopad na zustatek", ColumnRole::kBalanceImpact, 1},
+    {"impatto sul saldo", ColumnRole::kBalanceImpact, 1},
 
     {"reference", ColumnRole::kReference, 1},
     {"payment reference", ColumnRole::kReference, 1},
+    {"referenz", ColumnRole::kReference, 1},
 
     // Revolut's Amount leaves its Fee out (its Total amount and Balance take
     // both), and so does PayPal's Gross. Wise's Amount already holds its
@@ -192,10 +224,15 @@ constexpr ColumnName kColumnNames[] = {
     {"poplatky", ColumnRole::kFee, 1},
     {"poplatek v mene uctu", ColumnRole::kFee, 1},
     {"commission", ColumnRole::kFee, 1},
+    {"frais", ColumnRole::kFee, 1},
     {"gebuhr", ColumnRole::kFee, 1},
+    {"tariffa", ColumnRole::kFee, 1},
+    {"costo", ColumnRole::kFee, 1},
     {"source fee amount", ColumnRole::kFee, 1},
+    {"betrag der ausgangsgebuhr", ColumnRole::kFee, 1},
     {"fee currency", ColumnRole::kFeeCurrency, 1},
     {"source fee currency", ColumnRole::kFeeCurrency, 1},
+    {"wahrung der ausgangsgebuhr", ColumnRole::kFeeCurrency, 1},
 
     {"prijem", ColumnRole::kCreditAmount, 1},
     {"kredit", ColumnRole::kCreditAmount, 1},
@@ -216,6 +253,8 @@ constexpr ColumnName kColumnNames[] = {
     {"ucetni zustatek po transakci", ColumnRole::kBalance, 1},
     {"solde", ColumnRole::kBalance, 1},
     {"guthaben", ColumnRole::kBalance, 1},
+    {"kontostand", ColumnRole::kBalance, 1},
+    {"saldo", ColumnRole::kBalance, 1},
 
     // KB Business repeats the statement's balances on every row.
     {"pocatecni zustatek", ColumnRole::kOpeningBalance, 1},
@@ -230,6 +269,9 @@ struct KnownLayout {
   // A Czech bank's header must give its code: a known header without one
   // is a service abroad.
   int32_t bankCode = 0;
+  // The layout's currency column where other banks give its name another
+  // role (the Italian "Valuta" is no value date).
+  const char* currency = nullptr;
 };
 
 // Fees are charges written as positive numbers (Revolut, Wise) unless the
@@ -241,8 +283,16 @@ constexpr LayoutRules kRaiffeisen = {true, false, false, false, {}, true};
 constexpr LayoutRules kPayPal = {true, true};
 constexpr LayoutRules kRevolut = {
     false, false, false, false, {"description", "reference", "payer"}};
+constexpr LayoutRules kRevolutGerman = {false, false, false, false, {"beschreibung"}};
+constexpr LayoutRules kRevolutItalian = {false, false, false, false, {"descrizione"}};
+constexpr LayoutRules kRevolut2018 = {false, false, true};
+// PayPal's Italian and older French exports: no export seen shows how they
+// write a date.
+constexpr LayoutRules kPayPalDayFirst = {true, false, false, false, {}, false, true};
 constexpr LayoutRules kWise = {false, false, true};
 constexpr LayoutRules kWiseTransfers = {false, false, true, true, {"reference", "target name"}};
+constexpr LayoutRules kWiseTransfersGerman = {
+    false, false, true, true, {"referenz", "name des empfangers"}};
 constexpr LayoutRules kCard = {
     false, false, false, false, {"popis/misto transakce", "nazev obchodnika"}};
 
@@ -262,10 +312,23 @@ constexpr KnownLayout kKnownLayouts[] = {
     {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges, 800},
     {"Revolut Business", {"payment currency", "orig currency"}, kRevolut},
     {"Revolut", {"started date", "completed date", "product"}, kRevolut},
+    {"Revolut", {"datum des beginns", "datum des abschlusses", "produkt"}, kRevolutGerman},
+    {"Revolut",
+     {"data di inizio", "data di completamento", "prodotto"},
+     kRevolutItalian,
+     0,
+     "valuta"},
+    {"Revolut", {"completed date", "paid out", "paid in"}, kRevolut2018},
     {"Wise", {"transferwise id", "running balance"}, kWise},
     {"Wise (převody)", {"source fee amount", "target amount (after fees)"}, kWiseTransfers},
+    {"Wise (převody)",
+     {"betrag der ausgangsgebuhr", "zielbetrag (nach gebuhren)"},
+     kWiseTransfersGerman},
     {"PayPal", {"gross", "fee", "net"}, kPayPal},
     {"PayPal", {"avant commission", "commission", "net"}, kPayPal},
+    {"PayPal", {"avant commission", "frais", "net"}, kPayPalDayFirst},
+    {"PayPal", {"brut", "frais", "net"}, kPayPal},
+    {"PayPal", {"lordo", "tariffa", "netto"}, kPayPalDayFirst, 0, "valuta"},
     {"PayPal", {"brutto", "gebuhr", "netto"}, kPayPal},
     {"PayPal", {"hruba castka", "poplatek", "cista castka"}, kPayPal},
 };
@@ -293,12 +356,49 @@ void AddCandidate(int column, int rank, int* candidates, int* ranks) {
   }
 }
 
+// A name with its currency in brackets after it ("paid out (eur)"): `base`
+// gets the name before it and `code` the code in capitals.
+bool SplitCurrency(const std::string& name, std::string* base, char* code) {
+  const size_t n = name.size();
+  if (n < 7 || name[n - 1] != ')' || name[n - 5] != '(' || name[n - 6] != ' ') return false;
+  for (size_t i = n - 4; i < n - 1; ++i) {
+    if (name[i] < 'a' || name[i] > 'z') return false;
+    code[i - (n - 4)] = static_cast<char>(name[i] - 'a' + 'A');
+  }
+  code[3] = '\0';
+  base->assign(name, 0, n - 6);
+  return true;
+}
+
+// Puts `column` of `role` among the layout's currency sets under `code`.
+void AddCurrencyColumn(StatementLayout* layout, const char* code, ColumnRole role, int column) {
+  std::vector<CurrencyColumns>& sets = layout->currencies;
+  auto set = std::find_if(sets.begin(), sets.end(), [code](const CurrencyColumns& columns) {
+    return std::strcmp(columns.code, code) == 0;
+  });
+  if (set == sets.end()) {
+    set = sets.emplace(sets.end());
+    std::memcpy(set->code, code, sizeof set->code);
+  }
+  int& slot = role == ColumnRole::kCreditAmount  ? set->credit
+              : role == ColumnRole::kDebitAmount ? set->debit
+                                                 : set->balance;
+  if (slot < 0) slot = column;
+}
+
+bool IsCurrencyRole(ColumnRole role) {
+  return role == ColumnRole::kCreditAmount || role == ColumnRole::kDebitAmount ||
+         role == ColumnRole::kBalance;
+}
+
 void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match) {
   StatementLayout& layout = match->layout;
   int rank[kColumnRoleCount] = {};
   int dateRanks[StatementLayout::kCandidates] = {};
+  std::vector<std::string> names(fields.size());
   for (size_t i = 0; i < fields.size(); ++i) {
-    const std::string name = NormaliseColumnName(fields[i]);
+    std::string& name = names[i];
+    name = NormaliseColumnName(fields[i]);
     bool known = false;
     for (const ColumnName& entry : kColumnNames) {
       if (name != entry.name) continue;
@@ -314,7 +414,23 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
         AddCandidate(static_cast<int>(i), entry.rank, layout.amountCandidates, layout.amountRanks);
       }
     }
+    std::string base;
+    char code[4];
+    if (!known && SplitCurrency(name, &base, code)) {
+      for (const ColumnName& entry : kColumnNames) {
+        if (base != entry.name || !IsCurrencyRole(entry.role)) continue;
+        known = true;
+        name = base;
+        AddCurrencyColumn(&layout, code, entry.role, static_cast<int>(i));
+      }
+    }
     if (known) ++match->recognised;
+  }
+  if (!layout.currencies.empty()) {
+    const CurrencyColumns& first = layout.currencies.front();
+    layout.column[static_cast<int>(ColumnRole::kCreditAmount)] = first.credit;
+    layout.column[static_cast<int>(ColumnRole::kDebitAmount)] = first.debit;
+    layout.column[static_cast<int>(ColumnRole::kBalance)] = first.balance;
   }
   layout.recognised =
       layout.Column(ColumnRole::kBookingDate) >= 0 &&
@@ -323,21 +439,29 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
   if (!layout.recognised) return;
 
   layout.name = kGenericName;
+  const auto find = [&names](const char* wanted) {
+    return static_cast<int>(std::find(names.begin(), names.end(), wanted) - names.begin());
+  };
+  const int count = static_cast<int>(names.size());
   for (const KnownLayout& known : kKnownLayouts) {
     bool all = true;
     for (const char* wanted : known.names) {
       if (wanted == nullptr) break;
-      bool found = false;
-      for (std::string_view field : fields) found = found || NormaliseColumnName(field) == wanted;
-      all = all && found;
+      all = all && find(wanted) < count;
     }
-    if (all) {
-      layout.known = true;
-      layout.name = known.name;
-      layout.rules = known.rules;
-      layout.bankCode = known.bankCode;
-      break;
+    if (!all) continue;
+    layout.known = true;
+    layout.name = known.name;
+    layout.rules = known.rules;
+    layout.bankCode = known.bankCode;
+    const int currency = known.currency != nullptr ? find(known.currency) : count;
+    if (currency < count) {
+      for (int& column : layout.column) {
+        if (column == currency) column = -1;
+      }
+      layout.column[static_cast<int>(ColumnRole::kCurrency)] = currency;
     }
+    break;
   }
 }
 

@@ -69,6 +69,20 @@ struct LayoutRules {
   // No export seen shows which sign the fee column gives a charge: where
   // no balance proves it, the signs the file's fees are written with decide.
   bool feeSignUnknown = false;
+  // No export seen shows the order of day and month in the layout's N/N/YYYY
+  // dates: where the file's own dates do not prove it, the order taken is
+  // named.
+  bool dateOrderUnknown = false;
+};
+
+// The columns of one currency, where a layout gives each currency its own
+// ("Paid Out (EUR)", "Paid In (EUR)", "Balance (EUR)"); -1 for a column the
+// header lacks.
+struct CurrencyColumns {
+  char code[4] = {};
+  int credit = -1;
+  int debit = -1;
+  int balance = -1;
 };
 
 // How one statement file is laid out, found from its header line.
@@ -99,6 +113,11 @@ struct StatementLayout {
   // How likely each amount candidate's name is, the lower the likelier:
   // candidates of one rank are equals that only the data tell apart.
   int amountRanks[kCandidates] = {};
+
+  // Each currency's columns in the order of the header, where the credit,
+  // debit and balance columns name their currency; the role columns are
+  // those of the first.
+  std::vector<CurrencyColumns> currencies;
 
   StatementLayout() {
     for (int& c : column) c = -1;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 namespace {
@@ -107,6 +108,70 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
     for (int role = 0; role < kColumnRoleCount; ++role) {
       EXPECT_EQ(layout.column[role], c.columns[role] - 1) << c.text << " role " << role;
     }
+  }
+}
+
+// Where a header's names serve otherwise than elsewhere: the column of
+// each listed role, from 1, 0 for none.
+TEST(StatementLayout, NamesTakeTheirLayoutsMeaning) {
+  struct Role {
+    ColumnRole role;
+    int column;
+  };
+  struct Case {
+    const char* text;
+    const char* name;
+    std::vector<Role> roles;
+    const char* currencies;  // each currency's code, credit, debit, balance
+  } cases[] = {
+      // "Valuta" is the currency here, though a value date in Czech.
+      {"Tipo,Prodotto,Data di inizio,Data di completamento,Descrizione,Importo,Costo,Valuta,State,"
+       "Saldo\n",
+       "Revolut",
+       {{ColumnRole::kCurrency, 8}, {ColumnRole::kValueDate, 0}, {ColumnRole::kProduct, 2}},
+       ""},
+      {"Datum;Částka;Valuta\n",
+       "obecný CSV",
+       {{ColumnRole::kValueDate, 3}, {ColumnRole::kCurrency, 0}},
+       ""},
+      // Revolut's older layout: each currency's columns by its code, the
+      // first currency's the layout's own.
+      {"Completed Date ; Reference ; Paid Out (EUR) ; Paid In (EUR) ; Exchange Out; Exchange In; "
+       "Balance (EUR); Category\n",
+       "Revolut",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kDebitAmount, 3},
+        {ColumnRole::kCreditAmount, 4},
+        {ColumnRole::kBalance, 7}},
+       "EUR 4 3 7"},
+      {"Completed Date;Paid Out (CZK);Balance (EUR);Paid In (CZK);Paid Out (EUR);Balance (CZK)\n",
+       "Revolut",
+       {{ColumnRole::kDebitAmount, 2}, {ColumnRole::kCreditAmount, 4}, {ColumnRole::kBalance, 6}},
+       "CZK 4 2 6 EUR 0 5 3"},
+      // Only a currency's code in brackets, and only after an amount's or a
+      // balance's name.
+      {"Date completed (UTC);Amount (Transaction);Paid Out (EURO);Balance (eu)\n",
+       "obecný CSV",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kAmount, 2},
+        {ColumnRole::kDebitAmount, 0},
+        {ColumnRole::kBalance, 0}},
+       ""},
+  };
+  for (const Case& c : cases) {
+    const StatementLayout layout = RecogniseLayout(c.text);
+    EXPECT_STREQ(layout.name, c.name) << c.text;
+    for (const Role& role : c.roles) {
+      EXPECT_EQ(layout.Column(role.role), role.column - 1)
+          << c.text << " role " << static_cast<int>(role.role);
+    }
+    std::string currencies;
+    for (const CurrencyColumns& set : layout.currencies) {
+      currencies += (currencies.empty() ? "" : " ") + std::string(set.code) + " " +
+                    std::to_string(set.credit + 1) + " " + std::to_string(set.debit + 1) + " " +
+                    std::to_string(set.balance + 1);
+    }
+    EXPECT_EQ(currencies, c.currencies) << c.text;
   }
 }
 
