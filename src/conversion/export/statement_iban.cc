@@ -11,6 +11,8 @@
 namespace tarvolo {
 namespace {
 
+constexpr char kNoCzechAccount[] = "z čísla účtu v nastavení nelze IBAN sestavit";
+
 // The Czech account of an IBAN in capitals without blanks, with its bank.
 bool CzechAccountOfIban(std::string_view iban, AccountNumber* account) {
   return iban.size() == 24 && iban.substr(0, 2) == "CZ" && ReadAccountNumber(iban, true, account);
@@ -74,7 +76,7 @@ StatementIban StatementIbanOf(const GivenAccount& given, const std::vector<FileB
     return result;
   }
   if (!czech) {
-    result.unknownWhy = "z čísla účtu v nastavení nelze IBAN sestavit";
+    result.unknownWhy = kNoCzechAccount;
     return result;
   }
   int32_t bank = given.bankCode != 0 ? given.bankCode : BankCodeOf(account);
@@ -97,7 +99,7 @@ StatementIban StatementIbanOf(const GivenAccount& given, const std::vector<FileB
   account.bank.clear();
   result.iban = CzechIban(bank, account);
   result.bankCode = result.iban.empty() ? 0 : bank;
-  if (result.iban.empty()) result.unknownWhy = "z čísla účtu v nastavení nelze IBAN sestavit";
+  if (result.iban.empty()) result.unknownWhy = kNoCzechAccount;
   return result;
 }
 
