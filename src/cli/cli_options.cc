@@ -4,6 +4,7 @@
 
 #include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
+#include "conversion/values/iban.h"
 
 namespace tarvolo {
 
@@ -26,7 +27,10 @@ const char kCliUsage[] =
     "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
     "  --output CESTA       zapsaný soubor (jinak export.gpc v aktuální složce)\n"
     "  --camt CESTA         zapsat týž výpis také ve formátu camt.053 (XML)\n"
-    "  --bank-code NNNN     kód banky účtu (pro IBAN ve výpisu camt.053)\n"
+    "  --bank-code NNNN     kód banky účtu (pro IBAN ve výpisu camt.053; jinak jej\n"
+    "                       určí formát výpisu české banky)\n"
+    "  --iban IBAN          IBAN účtu pro výpis camt.053, např. účtu v zahraničí\n"
+    "                       (Revolut, Wise), i s mezerami\n"
     "  --save               uložit nastavení s použitými volbami\n"
     "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
     "  --help, --version\n"
@@ -137,6 +141,23 @@ bool ParseBankCode(const std::string& text, int32_t* bankCode) {
   return true;
 }
 
+// An IBAN as people write it, blanks anywhere and in either case, kept as
+// statements write it; "" with *error set for any other text.
+std::string ParseIban(const std::string& text, std::string* error) {
+  const std::string iban = CompactIban(text);
+  if (!IsIbanForm(iban)) {
+    *error = "volba --iban: neplatný IBAN \"" + text +
+             "\" (očekávám kód země, 2 kontrolní číslice a nejvýš 30 písmen a číslic)";
+    return std::string();
+  }
+  // A mistyped digit or two digits swapped: the check digits tell.
+  if (!IsSoundIban(iban)) {
+    *error = "volba --iban: IBAN \"" + text + "\" má chybné kontrolní číslice";
+    return std::string();
+  }
+  return iban;
+}
+
 // Reads the option at *index (and its value) into `options`.
 bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
                 std::string* error) {
@@ -184,6 +205,11 @@ bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
     options->hasBankCode = true;
     return true;
   }
+  if (given.name == "--iban") {
+    if (!TakeValue(arguments, index, &given, error)) return false;
+    options->iban = ParseIban(given.text, error);
+    return !options->iban.empty();
+  }
   *error = "neznámá volba " + given.name;
   return false;
 }
@@ -206,6 +232,10 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
   if (options.help || options.version) return true;
   if (options.balanceFromFile && options.hasBalance) {
     *error = "volby --balance a --balance-from-file se vylučují";
+    return false;
+  }
+  if (options.hasBankCode && !options.iban.empty()) {
+    *error = "volby --bank-code a --iban se vylučují";
     return false;
   }
   if (options.check && !options.camtPath.empty()) {

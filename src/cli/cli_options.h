@@ -21,6 +21,7 @@ struct CliOptions {
   std::string camtPath;  // empty: no camt.053 statement is written
   bool hasBankCode = false;
   int32_t bankCode = 0;  // 1 to 9999, the own account's bank
+  std::string iban;      // sound, in capitals without blanks; "": none given
   bool save = false;
   bool balanceFromFile = false;  // the opening balance the first file states
   bool check = false;            // the files are GPC statements to check

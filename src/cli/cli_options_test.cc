@@ -44,6 +44,11 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   EXPECT_EQ(camt.camtPath, "out.xml");
   EXPECT_TRUE(camt.hasBankCode);
   EXPECT_EQ(camt.bankCode, 800);
+  EXPECT_EQ(camt.iban, "");
+  // An IBAN as people copy it, in groups and either case.
+  CliOptions abroad;
+  ASSERT_TRUE(Parse({"--iban", "lt12 1000 0111 0100 1000", "a.csv"}, &abroad, &error)) << error;
+  EXPECT_EQ(abroad.iban, "LT121000011101001000");
 }
 
 TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
@@ -72,6 +77,13 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volba --bank-code: neplatný kód banky \"08000\" (očekávám 1 až 4 číslice)"},
       {{"--bank-code", "KB", "a.csv"},
        "volba --bank-code: neplatný kód banky \"KB\" (očekávám 1 až 4 číslice)"},
+      {{"--iban", "LT12 1000 0111 0100 1001", "a.csv"},
+       "volba --iban: IBAN \"LT12 1000 0111 0100 1001\" má chybné kontrolní číslice"},
+      {{"--iban", "CZ93-2010", "a.csv"},
+       "volba --iban: neplatný IBAN \"CZ93-2010\" (očekávám kód země, 2 kontrolní číslice a "
+       "nejvýš 30 písmen a číslic)"},
+      {{"--bank-code", "2010", "--iban", "CZ9320100000002000145399", "a.csv"},
+       "volby --bank-code a --iban se vylučují"},
   };
   for (const Case& c : cases) {
     CliOptions options;

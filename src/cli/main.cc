@@ -155,12 +155,14 @@ ExportOutcome ConvertFiles(const CliOptions& options, const std::string& configP
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   GpcOutput gpc;
   CamtOutput camt;
+  camt.SetIbanAdvice("zadejte jej volbou --iban (u účtu české banky stačí --bank-code)");
   request.outputs.push_back({options.outputPath, &gpc});
   if (!options.camtPath.empty()) request.outputs.push_back({options.camtPath, &camt});
   request.everyFileRequired = true;
   request.settingsPath = configPath.c_str();
   request.balanceFromFile = options.balanceFromFile;
   request.bankCode = options.bankCode;
+  request.iban = options.iban;
   const ExportResult result = RunStatementExport(request, [](LogKind kind, const char* line) {
     std::string text = ShownLogLine(kind, line);
     if (text.empty() || text.back() != '\n') text += '\n';

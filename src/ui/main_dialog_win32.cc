@@ -116,8 +116,8 @@ int StatementExport(HWND window, ControlBinding*) {
   GpcOutput gpc;
   // The same statement for the programs that import camt.053 (SEPA XML).
   CamtOutput camt;
-  // The window has no place for a bank code; only the files can tell it.
-  camt.SetBankCodeAdvice("");
+  // The window has no place for an IBAN; only the files can tell it.
+  camt.SetIbanAdvice("zadejte jej v účetním programu ručně, nebo importujte soubor ABO");
   request.outputs = {{InCurrentFolder("export.gpc"), &gpc}, {InCurrentFolder("export.xml"), &camt}};
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();

@@ -25,11 +25,13 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 failures=0
+documents=0
 
 # read_back NAME ACCOUNT CURRENCY CLOSING ENTRIES: ENTRIES holds one
 # "booked value amount" per entry, as the statement's items are.
 read_back() {
   local name=$1 account=$2 currency=$3 closing=$4 entries=$5 document=${6:-$data/$1.xml}
+  documents=$((documents + 1))
   if ! xmllint --noout --schema "$schema" "$document" 2>"$work/xmllint.log"; then
     cat "$work/xmllint.log"
     echo "FAILED: $name: not valid against the schema"
@@ -91,12 +93,20 @@ for line in open(sys.argv[1], encoding="cp1250", newline="").read().split("\r\n"
     print(day(line[122:128]), day(line[91:97]), f"{sign}{amount:.2f}")
 PY
 }
-convert() {  # convert NAME ACCOUNT CURRENCY CLOSING FILES...
+gpc_closing() {  # gpc_closing FILE.gpc: the new balance of its header
+  python3 - "$1" <<'PY'
+import sys
+line = open(sys.argv[1], encoding="cp1250", newline="").read().split("\r\n")[0]
+print(("-" if line[74] == "-" else "") + f"{int(line[60:74]) / 100:.2f}")
+PY
+}
+convert() {  # convert NAME ACCOUNT CURRENCY CLOSING FILES...; CLOSING - is the GPC file's
   local name=$1 account=$2 currency=$3 closing=$4
   shift 4
   (cd "$work" && "$cli" --config "$work/t.cfg" --account 2000145399 --name "Novak a syn" \
     --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01 --output run.gpc \
     --camt "$name.xml" "$@" >"$work/run.log" 2>&1) || test $? -eq 3
+  if [ "$closing" = - ]; then closing=$(gpc_closing "$work/run.gpc"); fi
   read_back "$name" "$account" "$currency" "$closing" "$(gpc_entries "$work/run.gpc")" \
     "$work/$name.xml"
 }
@@ -133,5 +143,27 @@ PY
   failures=$((failures + 1))
 # An account in euros, its bank stated by the file.
 convert fio-eur CZ5520100000002345678901 EUR 126277.75 --account 2345678901 "$data/fio-eur.csv"
-echo "camt readers: $((6 - failures)) passed, $failures failed"
+# An account abroad, its IBAN given.
+convert revolut-abroad LT121000011101001000 CZK 145621.00 --iban "LT12 1000 0111 0100 1000" \
+  "$source_dir/tests/data/layouts/revolut.csv"
+# Each Czech bank's layout names its bank: the IBAN is that of the account
+# the file states (the profile's where it states none) at the layout's bank,
+# or at the bank the file states with the account.
+while read -r name account iban; do
+  convert "iban-$name" "$iban" CZK - --account "$account" "$source_dir/tests/data/layouts/$name.csv"
+done <<'LAYOUTS'
+airbank 2000145399 CZ0730300000002000145399
+business24 2000145399 CZ7908000000002000145399
+csob 2000145399 CZ6603000000002000145399
+fio 2000145399 CZ9320100000002000145399
+fio-vypis 2000145399 CZ9320100000002000145399
+kb 2000145399 CZ2201000000002000145399
+kb-business 115-2992080267 CZ8801000001152992080267
+mbank 670100-2201234567 CZ5662106701002201234567
+moneta 2000145399 CZ3506000000002000145399
+raiffeisen 2000145399 CZ4655000000002000145399
+raiffeisen-card 2000145399 CZ4655000000002000145399
+unicredit 2000145399 CZ1227000000002000145399
+LAYOUTS
+echo "camt readers: $((documents - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -157,6 +157,19 @@ check "--balance-from-file without a stated balance exits 1" test $? -eq 1
 check "--balance-from-file without a stated balance writes nothing" test ! -e export.gpc
 "${cli[@]}" "${from_file[@]}" --balance 5 "$data/layouts/wise.csv" >/dev/null 2>&1
 check "--balance with --balance-from-file exits 2" test $? -eq 2
+
+# An IBAN given for another account than the profile's refuses the run.
+rm -f export.gpc
+"${cli[@]}" "${profile[@]}" --iban CZ2120100000001234567890 --camt export.xml \
+  "$examples/vypis-2014-09.csv" >log.txt 2>&1
+check "--iban of another account exits 1" test $? -eq 1
+check "--iban of another account: nothing written" test ! -e export.gpc
+log_has "--iban of another account is named" \
+  "IBAN CZ2120100000001234567890 patří k účtu 1234567890/2010, ne k účtu 2000145399 z"
+# Where no IBAN can be known, the log says so once, and how to give it.
+"${cli[@]}" "${from_file[@]}" --camt wise.xml "$data/layouts/wise.csv" >log.txt 2>&1
+check "no IBAN: said once, with the option" \
+  test "$(log_text | grep -c "bez IBAN (kód banky není znám); .* volbou --iban")" = 1
 convert examples-2014-09.gpc "$examples/vypis-2014-09.csv"
 check "Servis24: no layout line" test "$(log_text | grep -c "rozpoznán formát")" = 0
 

@@ -727,24 +727,27 @@ TEST_F(ProgramTest, RunWithoutFilesOrAccountSaysWhatIsMissing) {
   }
 }
 
-// A statement whose bank the run cannot tell: the log names the account
-// without IBAN, but gives no advice that only tarvolo-cli can follow.
+// A statement of a service abroad, whose bank the run cannot tell: the log
+// names the account without IBAN once, with what can be done in the window
+// program rather than advice that only tarvolo-cli can follow.
 TEST_F(ProgramTest, AdviceFitsTheWindowProgram) {
-  const std::string statement = folder_ + "\\airbank.csv";
+  const std::string statement = folder_ + "\\revolut.csv";
   ASSERT_TRUE(WriteWholeFileBytes(
-      statement, ReadWholeFileBytes(g_driverPaths.data + "\\layouts\\airbank.csv")));
+      statement, ReadWholeFileBytes(g_driverPaths.data + "\\layouts\\revolut.csv")));
   ASSERT_TRUE(WriteWholeFileBytes(
       settingsPath_, Profile("2000145399", "Běžný účet", "0", StoredDay(20140901), 1)));
   ASSERT_TRUE(program_.Start(folder_, {statement}));
   HWND main = program_.WaitWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
-  ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, "airbank.csv"));
+  ASSERT_TRUE(ProgramDriver::WaitTextEnds(main, 1001, "revolut.csv"));
   ProgramDriver::Click(main, 1002);
   const std::string log = ProgramDriver::ControlText(main, 1001);
   const std::string line = "\r\nSoubor " + folder_ +
                            "\\export.xml uvádí účet bez IBAN (kód banky není znám); účetní "
-                           "program může IBAN vyžadovat\r\n";
+                           "program může IBAN vyžadovat: zadejte jej v účetním programu ručně, "
+                           "nebo importujte soubor ABO!!!\r\n";
   EXPECT_NE(log.find(line), std::string::npos) << log;
+  EXPECT_EQ(log.find(line), log.rfind(line)) << log;
   EXPECT_EQ(log.find("--"), std::string::npos) << log;
   ProgramDriver::ClickLater(main, 1);
   EXPECT_EQ(program_.WaitExit(), 0);

@@ -36,14 +36,17 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   CamtAccount account;
   account.number = summary.profile.accountNumber;
   account.name = summary.profile.accountName;
+  account.iban = summary.iban;
   account.bankCode = summary.bankCode;
   account.currency = summary.currency.empty() ? "CZK" : summary.currency;
-  if (!CamtAccountHasIban(account)) {
-    const std::string advice = bankCodeAdvice_.empty() ? "" : ", " + bankCodeAdvice_;
-    LogFormatted(log, LogKind::kInformation,
-                 "Soubor %s uvádí účet bez IBAN (kód banky není znám%s); účetní program může "
-                 "IBAN vyžadovat\n",
-                 {shown, advice});
+  // Importers that bind a statement to its account by the IBAN refuse it.
+  if (account.iban.empty()) {
+    const std::string why =
+        summary.ibanUnknown.empty() ? "kód banky není znám" : summary.ibanUnknown;
+    const std::string advice = ibanAdvice_.empty() ? "" : ": " + ibanAdvice_;
+    LogFormatted(log, LogKind::kNote,
+                 "Soubor %s uvádí účet bez IBAN (%s); účetní program může IBAN vyžadovat%s\n",
+                 {shown, why, advice});
   }
 
   CamtStatementHeader header;

@@ -26,12 +26,12 @@ class CamtOutput : public StatementOutput {
   bool Write(const BytesWriter& write) override;
   std::vector<std::string> Check(std::string_view written) const override;
 
-  // How the user of this front end gives the own account's bank code, for
-  // the line about an account without IBAN; empty where there is no way.
-  void SetBankCodeAdvice(std::string advice) { bankCodeAdvice_ = std::move(advice); }
+  // What the user of this front end can do about an account without IBAN,
+  // for the line that names it; empty for nothing.
+  void SetIbanAdvice(std::string advice) { ibanAdvice_ = std::move(advice); }
 
  private:
-  std::string bankCodeAdvice_ = "zadejte jej volbou --bank-code";
+  std::string ibanAdvice_;
   CamtEntries entries_;
   CamtEntries::Mark confirmed_;
   std::string head_, tail_;  // the document around the entries

@@ -60,13 +60,11 @@ std::string StatementId(const CamtStatementHeader& header, const CamtAccount& ac
 void AppendAccount(XmlWriter& xml, const CamtAccount& account, const std::string& currency) {
   xml.Open("Acct");
   xml.Open("Id");
-  AccountNumber national;
-  const std::string iban = ReadCzechAccount(account.number, &national)
-                               ? CzechIban(account.bankCode, national)
-                               : std::string();
-  if (!iban.empty()) {
-    xml.Ascii("IBAN", iban);
+  // Without an IBAN the national number, which some importers refuse.
+  if (!account.iban.empty()) {
+    xml.Ascii("IBAN", account.iban);
   } else {
+    AccountNumber national;
     xml.Open("Othr");
     xml.Text("Id",
              ReadCzechAccount(account.number, &national) ? ShownAccount(national) : account.number,
@@ -130,12 +128,6 @@ void AppendSummary(XmlWriter& xml, const CamtStatementHeader& header) {
 }
 
 }  // namespace
-
-bool CamtAccountHasIban(const CamtAccount& account) {
-  AccountNumber national;
-  return ReadCzechAccount(account.number, &national) &&
-         !CzechIban(account.bankCode, national).empty();
-}
 
 void ComposeCamtFrame(const CamtStatementHeader& header, const CamtAccount& account,
                       std::string* head, std::string* tail) {

@@ -20,7 +20,8 @@ namespace tarvolo {
 struct CamtAccount {
   // As the profile holds it: "prefix-number" or up to 16 digits.
   std::string number;
-  int32_t bankCode = 0;          // 0: unknown, so no IBAN
+  std::string iban;              // "": the national number stands for it
+  int32_t bankCode = 0;          // its Czech bank, 0 where unknown
   std::string currency = "CZK";  // "XXX" (no currency) when it is no code
   std::string name;              // the account's name, may be empty
 };
@@ -66,10 +67,6 @@ CamtEntry CamtEntryOf(const StatementItem& item, int64_t amountHellers,
 
 // Appends one <Ntry> element, indented for its place in the document.
 void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries);
-
-// Whether the account is identified by its IBAN (else by its national
-// number, which some importers refuse).
-bool CamtAccountHasIban(const CamtAccount& account);
 
 // The document before its entries and after them, so that the entries,
 // which make up nearly all of it, can be written from where they are.

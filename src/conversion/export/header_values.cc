@@ -71,7 +71,6 @@ StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& c
   summary.profile = request.profile;
   summary.accountField = values.profile.accountField;
   summary.currency = converted.run.currency;
-  summary.bankCode = converted.run.bankCode;
   summary.statementDate = request.statementDate;
   StatementTotals& totals = summary.totals;
   totals.itemCount = sums.itemCount;

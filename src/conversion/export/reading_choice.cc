@@ -7,24 +7,13 @@
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/decimal_rounding.h"
-#include "conversion/values/digits.h"
+#include "conversion/values/iban.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {
 namespace {
 
 constexpr int32_t kServis24BankCode = 800;
-
-// The bank code after the slash of "number/bank", 0 for none.
-int32_t BankCodeOf(const std::string& account) {
-  const size_t slash = account.rfind('/');
-  int32_t code = 0;
-  if (slash == std::string::npos || account.size() - slash != 5 ||
-      !ReadDigitsOnly(std::string_view(account).substr(slash + 1), 4, &code)) {
-    return 0;
-  }
-  return code;
-}
 
 // One reading tried on a file: its items go to the outputs, its totals,
 // reports and log lines are held back until the reading is chosen.
@@ -144,10 +133,17 @@ bool ReadByLayout(const std::string& shown, std::string_view statement,
     return false;
   }
   run->currency = currency;
-  if (run->bankCode == 0 && !reading.ownAccounts.empty()) {
-    run->bankCode = BankCodeOf(reading.ownAccounts.front());
-  }
+  // A header known as no Czech bank's is that of a service abroad.
+  const int32_t bank = layout.bankCode != 0 ? layout.bankCode : layout.known ? kBankAbroad : 0;
+  run->banks.push_back({bank, reading.ownAccounts, reading.ownIbans});
   *amountsFit = attempt.Accept(shown, run->checks, reading.stated, log);
+  // An IBAN a check digit refuses identifies no account for sure.
+  for (const std::string& iban : reading.ownIbans) {
+    if (IsSoundIban(iban)) continue;
+    LogFormatted(log, LogKind::kNote,
+                 "Soubor %s uvádí IBAN %s s chybnými kontrolními číslicemi, IBAN nebyl použit\n",
+                 {shown, iban});
+  }
   return true;
 }
 
@@ -181,7 +177,7 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, RunSta
   }
   LogServis24Lines(shown, lines, attemptLog);
   // Servis24 is Česká spořitelna's.
-  if (run->bankCode == 0) run->bankCode = kServis24BankCode;
+  run->banks.push_back({kServis24BankCode, {}, {}});
   *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
   return true;
 }

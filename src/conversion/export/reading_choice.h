@@ -9,6 +9,7 @@
 
 #include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
+#include "conversion/export/statement_iban.h"
 #include "conversion/values/line_report.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/statement_output.h"
@@ -19,8 +20,9 @@ namespace tarvolo {
 struct RunState {
   std::string currency;  // the statement's, set by its first file
   RunChecks checks;
-  int32_t bankCode = 0;  // the own account's, where a file tells it
-  ExportTotals totals;   // of the readings chosen so far
+  ExportTotals totals;  // of the readings chosen so far
+  // What each file read tells of its own account's bank.
+  std::vector<FileBank> banks;
   // Where the statement's items go, each as it is accepted.
   std::vector<StatementOutput*> outputs;
   // What the reading being tried and the outputs report about the lines of

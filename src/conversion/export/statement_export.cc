@@ -6,6 +6,7 @@
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
 #include "conversion/export/run_files.h"
+#include "conversion/export/statement_iban.h"
 
 namespace tarvolo {
 namespace {
@@ -15,7 +16,6 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log,
   ConvertedFiles converted;
   RunState& run = converted.run;
   run.checks.SetProfileAccount(request.profile.accountNumber);
-  run.bankCode = request.bankCode;
   for (const OutputFile& output : request.outputs) {
     output.format->Begin(request.profile, &run.reports);
     run.outputs.push_back(output.format);
@@ -25,8 +25,17 @@ ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log,
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
   if (!ValidateRun(request, converted, earliest, log, &values, &stopped)) return stopped;
+  const StatementIban iban =
+      StatementIbanOf({request.profile.accountNumber, request.iban, request.bankCode}, run.banks);
+  if (!iban.refusal.empty()) {
+    log(LogKind::kFailure, iban.refusal.c_str());
+    return ExportOutcome::kRefused;
+  }
   LogTotals(values, run.currency, run.totals, log);
-  const StatementSummary summary = SummaryOf(request, converted, values);
+  StatementSummary summary = SummaryOf(request, converted, values);
+  summary.iban = iban.iban;
+  summary.bankCode = iban.bankCode;
+  summary.ibanUnknown = iban.unknownWhy;
   std::vector<std::vector<std::string>> problems;
   if (!WriteOutputs(request, converted, summary, log, &problems, &stopped)) return stopped;
   WrittenStatement written;

@@ -41,6 +41,9 @@ struct ExportRequest {
   // The own account's bank code, which some formats state (0: the run's
   // files tell it, or it stays unknown).
   int32_t bankCode = 0;
+  // The own account's IBAN, sound, in capitals without blanks; it stands for
+  // the bank code, and an account abroad has no other ("": none given).
+  std::string iban;
 };
 
 enum class ExportOutcome {

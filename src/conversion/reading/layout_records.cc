@@ -14,6 +14,7 @@
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/layout_row.h"
 #include "conversion/reading/layout_values.h"
+#include "conversion/reading/own_iban.h"
 #include "conversion/reading/row_kinds.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/text_fold.h"
@@ -126,6 +127,8 @@ class LayoutReader {
     items_.SetOwnAccountColumn(ownAccountColumn);
     row_.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
+    reading->ownIbans.clear();
+    CollectOwnIbans(text_, layout_, &reading->ownIbans);
     reading->periodStated = self_.HasPeriod();
     reading->periodStart = self_.periodStart();
     reading->periodEnd = self_.periodEnd();

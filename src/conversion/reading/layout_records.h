@@ -26,6 +26,8 @@ struct LayoutReading {
   // item reaches the sink, so that the sink can tell rows of a second own
   // account.
   std::vector<std::string> ownAccounts;
+  // The IBANs it states for them, as CollectOwnIbans gives them.
+  std::vector<std::string> ownIbans;
   bool periodStated = false;
   ItemDate periodStart, periodEnd;
 };

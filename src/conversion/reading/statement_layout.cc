@@ -266,6 +266,9 @@ struct KnownLayout {
   const char* name;  // for the log
   const char* names[3];
   LayoutRules rules;
+  // A Czech bank's header must give its code: a known header without one
+  // is a service abroad.
+  int32_t bankCode = 0;
   // The layout's currency column where other banks give its name another
   // role (the Italian "Valuta" is no value date).
   const char* currency = nullptr;
@@ -297,22 +300,26 @@ constexpr LayoutRules kCard = {
 
 constexpr KnownLayout kKnownLayouts[] = {
     // Many programs name an amount "Objem"; Fio's header has its ids beside it.
-    {"Fio banka", {"objem", "id operace"}, kCharges},
-    {"Fio banka", {"objem", "id pohybu"}, kCharges},
-    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges},
-    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges},
-    {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard},
-    {"Raiffeisenbank", {"zauctovana castka"}, kRaiffeisen},
-    {"Air Bank", {"smer uhrady"}, kFeeEffects},
-    {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges},
-    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges},
-    {"UniCredit Bank", {"detaily transakce"}, kCharges},
-    {"UniCredit Bank", {"detaily transakce 1"}, kCharges},
-    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges},
+    {"Fio banka", {"objem", "id operace"}, kCharges, 2010},
+    {"Fio banka", {"objem", "id pohybu"}, kCharges, 2010},
+    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges, 100},
+    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges, 300},
+    {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard, 5500},
+    {"Raiffeisenbank", {"zauctovana castka"}, kRaiffeisen, 5500},
+    {"Air Bank", {"smer uhrady"}, kFeeEffects, 3030},
+    {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges, 6210},
+    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges, 600},
+    {"UniCredit Bank", {"detaily transakce"}, kCharges, 2700},
+    {"UniCredit Bank", {"detaily transakce 1"}, kCharges, 2700},
+    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges, 800},
     {"Revolut Business", {"payment currency", "orig currency"}, kRevolutBusiness},
     {"Revolut", {"started date", "completed date", "product"}, kRevolut},
     {"Revolut", {"datum des beginns", "datum des abschlusses", "produkt"}, kRevolutGerman},
-    {"Revolut", {"data di inizio", "data di completamento", "prodotto"}, kRevolutItalian, "valuta"},
+    {"Revolut",
+     {"data di inizio", "data di completamento", "prodotto"},
+     kRevolutItalian,
+     0,
+     "valuta"},
     {"Revolut", {"completed date", "paid out", "paid in"}, kRevolut2018},
     {"Wise", {"transferwise id", "running balance"}, kWise},
     {"Wise (převody)", {"source fee amount", "target amount (after fees)"}, kWiseTransfers},
@@ -323,7 +330,7 @@ constexpr KnownLayout kKnownLayouts[] = {
     {"PayPal", {"avant commission", "commission", "net"}, kPayPal},
     {"PayPal", {"avant commission", "frais", "net"}, kPayPalDayFirst},
     {"PayPal", {"brut", "frais", "net"}, kPayPal},
-    {"PayPal", {"lordo", "tariffa", "netto"}, kPayPalDayFirst, "valuta"},
+    {"PayPal", {"lordo", "tariffa", "netto"}, kPayPalDayFirst, 0, "valuta"},
     {"PayPal", {"brutto", "gebuhr", "netto"}, kPayPal},
     {"PayPal", {"hruba castka", "poplatek", "cista castka"}, kPayPal},
 };
@@ -451,6 +458,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
     if (known.rules.feeEffectWithoutState && layout.Column(ColumnRole::kState) < 0) {
       layout.rules.feeIsEffect = true;
     }
+    layout.bankCode = known.bankCode;
     const int currency = known.currency != nullptr ? find(known.currency) : count;
     if (currency < count) {
       for (int& column : layout.column) {

@@ -2,6 +2,7 @@
 #define TARVOLO_CONVERSION_READING_STATEMENT_LAYOUT_H_
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -102,6 +103,9 @@ struct StatementLayout {
   int column[kColumnRoleCount];
   // The bank whose header this is, Windows-1250; "obecný CSV" for any other.
   const char* name = "";
+  // The code of the Czech bank whose header this is; 0 for a service abroad
+  // and for a header of no bank.
+  int32_t bankCode = 0;
   LayoutRules rules;
 
   // Every column whose name may hold the booking date or the amount, the

@@ -19,9 +19,20 @@ int IbanRemainder(std::string_view iban) {
   return remainder;
 }
 
-bool IsSoundIban(std::string_view iban) {
+bool IsIbanForm(std::string_view iban) {
   return iban.size() >= 15 && iban.size() <= 34 && IsAsciiLetter(iban[0]) &&
-         IsAsciiLetter(iban[1]) && IsDigit(iban[2]) && IsDigit(iban[3]) && IbanRemainder(iban) == 1;
+         IsAsciiLetter(iban[1]) && IsDigit(iban[2]) && IsDigit(iban[3]) && IbanRemainder(iban) >= 0;
+}
+
+bool IsSoundIban(std::string_view iban) { return IsIbanForm(iban) && IbanRemainder(iban) == 1; }
+
+std::string CompactIban(std::string_view text) {
+  std::string iban;
+  for (const char c : text) {
+    if (c == ' ' || c == '\t' || c == '\xA0') continue;
+    iban.push_back(c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c);
+  }
+  return iban;
 }
 
 }  // namespace tarvolo

@@ -1,6 +1,7 @@
 #ifndef TARVOLO_CONVERSION_VALUES_IBAN_H_
 #define TARVOLO_CONVERSION_VALUES_IBAN_H_
 
+#include <string>
 #include <string_view>
 
 namespace tarvolo {
@@ -11,9 +12,16 @@ namespace tarvolo {
 // character that is neither a digit nor a letter.
 int IbanRemainder(std::string_view iban);
 
-// Any country's IBAN, blanks removed: two letters, two check digits, up to
-// 30 letters and digits, and a remainder of 1.
+// Written as any country's IBAN, blanks removed: two letters, two check
+// digits and 11 to 30 letters and digits, whatever the remainder.
+bool IsIbanForm(std::string_view iban);
+
+// An IBAN of that form whose remainder is 1.
 bool IsSoundIban(std::string_view iban);
+
+// The text without its blanks, tabs and no-break spaces, in capitals, as
+// statements write an IBAN.
+std::string CompactIban(std::string_view text);
 
 }  // namespace tarvolo
 
