@@ -19,22 +19,6 @@ std::string LabelOf(std::string_view field) {
 // The bank of each layout whose file states its own account, where that
 // account goes without its bank code (KB's "35-1843350247 CZK", Business
 // 24's Prefix and Account number).
-struct LayoutBank {
-  const char* layout;
-  const char* bank;
-};
-constexpr LayoutBank kLayoutBanks[] = {
-    {"Česká spořitelna Business 24", "0800"},
-    {"Komerční banka", "0100"},
-    {"ČSOB", "0300"},
-    {"Fio banka", "2010"},
-    {"Raiffeisenbank", "5500"},
-    {"Air Bank", "3030"},
-    {"Moneta Money Bank", "0600"},
-    {"mBank", "6210"},
-    {"UniCredit Bank", "2700"},
-};
-
 // "01.09.2014 - 30.09.2014" in one field, or the two dates in the fields
 // after the label.
 void ReadPeriod(const std::vector<std::string_view>& fields, size_t value, ItemDate* start,
@@ -120,11 +104,13 @@ void FileSelfDescription::ReadNumber(std::string_view value) {
   currency_ = code;
 }
 
-std::string_view LayoutBankCode(std::string_view layoutName) {
-  for (const LayoutBank& bank : kLayoutBanks) {
-    if (layoutName == bank.layout) return bank.bank;
+std::string LayoutBankCode(const StatementLayout& layout) {
+  if (layout.bankCode <= 0 || layout.bankCode > 9999) return std::string();
+  std::string code(4, '0');
+  for (int32_t value = layout.bankCode, i = 3; value > 0; value /= 10, --i) {
+    code[static_cast<size_t>(i)] = static_cast<char>('0' + value % 10);
   }
-  return {};
+  return code;
 }
 
 std::string FileSelfDescription::Account(std::string_view layoutBank) const {
@@ -202,7 +188,7 @@ void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, in
     if (known) continue;
     seen.push_back(read);
     accounts->emplace_back(value);
-    const std::string_view bank = LayoutBankCode(layout.name);
+    const std::string bank = LayoutBankCode(layout);
     if (read.bank.empty() && !bank.empty()) accounts->back().append("/").append(bank);
   }
 }

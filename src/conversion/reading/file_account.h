@@ -35,9 +35,9 @@ class FileSelfDescription {
   ItemDate periodStart_, periodEnd_;
 };
 
-// The bank code of the bank whose layout is named `layoutName`, "" for a
-// layout of no one bank.
-std::string_view LayoutBankCode(std::string_view layoutName);
+// The four digits of the Czech bank whose layout `layout` is, "" for a
+// layout of no one Czech bank.
+std::string LayoutBankCode(const StatementLayout& layout);
 
 // The column that holds the file's own account on every row (ČSOB's,
 // Moneta's, Raiffeisenbank's and KB Business's "Číslo účtu", UniCredit's

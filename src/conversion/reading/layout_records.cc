@@ -121,7 +121,7 @@ class LayoutReader {
   // The file's own accounts and period, before any item is handed over.
   void DescribeFile(LayoutReading* reading) {
     reading->ownAccounts.clear();
-    const std::string stated = self_.Account(LayoutBankCode(layout_.name));
+    const std::string stated = self_.Account(LayoutBankCode(layout_));
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
