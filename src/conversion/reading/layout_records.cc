@@ -47,8 +47,9 @@ constexpr int32_t kSampledRows = 100;
 class LayoutReader {
  public:
   LayoutReader(const std::string& path, std::string_view text, const StatementLayout& layout,
-               const ItemSink& sink, const LogLine& log)
+               const ItemSink& sink, const LogLine& log, CurrencySplit* split)
       : text_(text),
+        split_(split),
         layout_(layout),
         log_(log),
         path_(path),
@@ -89,7 +90,12 @@ class LayoutReader {
     }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
-    // The balances are the account's, in its currency where the file names it.
+    // The balances are the account's, in its currency where the file names
+    // it: a statement in another currency has none of them.
+    if (split_ != nullptr && split_->statedOnly && !fileCurrency_.empty() &&
+        fileCurrency_ != currency_) {
+      return;
+    }
     reading->stated = balance_.Report(
         path_, CurrencyUnit(fileCurrency_.empty() ? currency_ : fileCurrency_), log_);
     if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
@@ -192,9 +198,10 @@ class LayoutReader {
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
     if (amount.hellers == 0 && !row_.HasFee()) return LineAccount::kZero;
-    if (InOtherCurrency(line, amount)) {
+    const LineAccount::Kind other = InOtherCurrency(line, amount);
+    if (other != LineAccount::kItem) {
       NameOtherColumns(line);
-      return LineAccount::kLeftOut;
+      return other;
     }
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
@@ -325,13 +332,23 @@ class LayoutReader {
     return false;
   }
 
-  // An item in another currency than the statement's is left out, named.
-  bool InOtherCurrency(int line, const AmountReading& amount) {
+  // An item in another currency than the statement's is left out, named,
+  // unless a statement of the run is in its currency. Gives kItem where the
+  // item is this statement's.
+  LineAccount::Kind InOtherCurrency(int line, const AmountReading& amount) {
     std::string code;
-    if (!row_.OtherCurrency(currency_, amount, &code)) return false;
+    if (!row_.OtherCurrency(currency_, amount, &code)) {
+      if (split_ == nullptr || !split_->statedOnly) return LineAccount::kItem;
+      // A row that names no currency is in its file's.
+      row_.OtherCurrency(std::string(), amount, &code);
+      if (!code.empty() || fileCurrency_ == currency_) return LineAccount::kItem;
+      balance_.AddOtherCurrency();
+      return LineAccount::kOtherStatement;
+    }
     balance_.AddOtherCurrency();
+    if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
     report_.OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
-    return true;
+    return LineAccount::kLeftOut;
   }
 
   // A row that also moves money in another currency's columns (an
@@ -345,11 +362,13 @@ class LayoutReader {
         continue;
       }
       balance_.AddOtherCurrency();
+      if (split_ != nullptr && split_->Elsewhere(other.currency)) continue;
       report_.OtherCurrencyItem(line, Crowns(other.hellers), other.currency, currency_);
     }
   }
 
   std::string_view text_;
+  CurrencySplit* split_;  // nullptr: items in other currencies are left out
   const StatementLayout& layout_;
   const LogLine& log_;
   const std::string& path_;
@@ -373,9 +392,9 @@ class LayoutReader {
 
 void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
                      std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
-                     LayoutReading* reading) {
+                     LayoutReading* reading, CurrencySplit* split) {
   const StatementLayout chosen = ForStatementCurrency(text, layout, *statementCurrency);
-  LayoutReader(path, text, chosen, sink, log).Read(statementCurrency, reading);
+  LayoutReader(path, text, chosen, sink, log, split).Read(statementCurrency, reading);
 }
 
 }  // namespace tarvolo
