@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <new>
 
 #include "conversion/export/header_values.h"
@@ -9,55 +10,102 @@
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
+#include "conversion/values/account_number.h"
 #include "platform/text_encoding.h"
 
 namespace tarvolo {
 namespace {
 
-// One statement of the run: its currency ("" for the main statement, which
-// takes the first file's) and what its files are named with.
+// One statement of the run: its own account and currency, and what its
+// files are named with.
 struct StatementPlan {
-  std::string currency;
-  std::string suffix;  // "" for the main statement
+  bool mainAccount = true;
+  AccountNumber account;  // where it is not the main one
+  std::string currency;   // "": the first file's
+  std::string suffix;     // "" for the main statement
+};
+
+// What the run's statements so far found and said.
+struct RunStatements {
+  std::vector<StatementPlan> plans;
   // Why no IBAN is known, once the log has said it for a statement.
   bool ibanNoted = false;
   std::string ibanUnknown;
+
+  // Plans the statement of `account` in `currency`, unless it has one.
+  void Add(const StatementPlan& from, const AccountNumber* account, const std::string& currency) {
+    StatementPlan plan = from;
+    if (account != nullptr) plan = {false, *account, "", ""};
+    if (!currency.empty()) plan.currency = currency;
+    for (const StatementPlan& known : plans) {
+      const bool sameAccount = known.mainAccount == plan.mainAccount &&
+                               (plan.mainAccount || SameAccount(known.account, plan.account));
+      if (sameAccount && (plan.currency.empty() || known.currency == plan.currency)) return;
+    }
+    AccountNumber number = plan.account;
+    number.bank.clear();
+    plan.suffix = plan.mainAccount ? "" : "-" + ShownAccount(number);
+    if (account == nullptr) plan.suffix += "-" + currency;
+    plans.push_back(plan);
+  }
 };
 
-// Writes one statement of the run; `found` gets the currencies its files
-// hold beside its own, and `plan` the currency its files gave it.
-ExportOutcome ExportStatement(const ExportRequest& request, StatementPlan* plan, const LogLine& log,
-                              ExportResult* result, std::vector<std::string>* found) {
+// Writes one statement of the run; `plans` gets the statements its files
+// hold beside it, and its plan the currency its files gave it.
+ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const LogLine& log,
+                              ExportResult* result, RunStatements* plans) {
+  StatementPlan plan = plans->plans[index];
+  const bool besideMain = !plan.suffix.empty();
   ConvertedFiles converted;
   RunState& run = converted.run;
-  run.currency = plan->currency;
-  run.split.statedOnly = !plan->suffix.empty();
-  run.checks.SetProfileAccount(request.profile.accountNumber);
-  std::vector<OutputFile> outputs = request.outputs;
-  for (OutputFile& output : outputs) {
-    output.path = StatementPath(output.path, plan->suffix);
-    output.format->Begin(request.profile, &run.reports);
+  run.currency = plan.currency;
+  // Another account's first statement takes the currency of its files.
+  run.split.statedOnly = besideMain && !plan.currency.empty();
+  ExportRequest statement = request;
+  if (!plan.mainAccount) {
+    AccountNumber number = plan.account;
+    number.bank.clear();
+    statement.profile.accountNumber = ShownAccount(number);
+    statement.iban.clear();
+    statement.bankCode = std::atoi(plan.account.bank.c_str());
+  }
+  run.checks.SetProfileAccount(statement.profile.accountNumber);
+  run.split.account = statement.profile.accountNumber;
+  if (besideMain) run.checks.SetBesideMain(plan.mainAccount ? nullptr : &plan.account);
+  for (OutputFile& output : statement.outputs) {
+    output.path = StatementPath(output.path, plan.suffix);
+    output.format->Begin(statement.profile, &run.reports);
     run.outputs.push_back(output.format);
   }
   ConvertFiles(request.files, log, &converted);
-  *found = run.split.found;
-  plan->currency = run.currency;
+  plans->plans[index].currency = run.currency;
+  for (const std::string& currency : run.split.found) plans->Add(plan, nullptr, currency);
+  for (const AccountNumber& account : run.checks.OtherAccounts()) {
+    if (!plan.mainAccount || !SameAccount(account, plan.account)) {
+      plans->Add(plan, &account, "");
+    }
+  }
+  // A statement beside the main one that takes no item (an account whose
+  // items are all in other currencies) is not written.
+  if (besideMain && !run.totals.anyAmount) {
+    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v %s nemá žádné položky, nezapsán\n",
+                 {statement.profile.accountNumber, run.currency.empty() ? "CZK" : run.currency});
+    return ExportOutcome::kWritten;
+  }
   const FileFacts* earliest = run.checks.CheckSequence(CurrencyUnit(run.currency), log);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
   // A statement beside the main one has no balance in the profile.
-  ExportRequest statement = request;
-  statement.outputs = outputs;
-  const std::string zeroOpening = plan->suffix.empty() ? "" : PathToText(outputs.front().path);
-  if (!zeroOpening.empty()) statement.balanceFromFile = true;
+  const std::string zeroOpening = besideMain ? PathToText(statement.outputs.front().path) : "";
+  if (besideMain) statement.balanceFromFile = true;
   if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening)) {
     return stopped;
   }
   // The IBAN given is the main statement's: another currency's account may
   // have its own.
-  const std::string given = plan->suffix.empty() ? request.iban : std::string();
+  const std::string given = besideMain ? std::string() : request.iban;
   const StatementIban iban =
-      StatementIbanOf({request.profile.accountNumber, given, request.bankCode}, run.banks);
+      StatementIbanOf({statement.profile.accountNumber, given, statement.bankCode}, run.banks);
   if (!iban.refusal.empty()) {
     log(LogKind::kFailure, iban.refusal.c_str());
     return ExportOutcome::kRefused;
@@ -68,63 +116,62 @@ ExportOutcome ExportStatement(const ExportRequest& request, StatementPlan* plan,
   summary.bankCode = iban.bankCode;
   summary.ibanUnknown = iban.unknownWhy;
   summary.ibanUnknownNoted =
-      iban.iban.empty() && plan->ibanNoted && plan->ibanUnknown == iban.unknownWhy;
+      iban.iban.empty() && plans->ibanNoted && plans->ibanUnknown == iban.unknownWhy;
   if (iban.iban.empty()) {
-    plan->ibanNoted = true;
-    plan->ibanUnknown = iban.unknownWhy;
+    plans->ibanNoted = true;
+    plans->ibanUnknown = iban.unknownWhy;
   }
   std::vector<std::vector<std::string>> problems;
   if (!WriteOutputs(statement, converted, summary, log, &problems, &stopped)) return stopped;
   WrittenStatement written;
-  for (const OutputFile& output : outputs) written.paths.push_back(output.path);
+  for (const OutputFile& output : statement.outputs) written.paths.push_back(output.path);
+  written.account = statement.profile.accountNumber;
   written.currency = run.currency.empty() ? "CZK" : run.currency;
   written.totals = summary.totals;
   result->statements.push_back(written);
   bool sound = true;
-  for (size_t i = 0; i < outputs.size(); ++i) {
-    sound = LogCheck(outputs[i].path, problems[i], log) && sound;
+  for (size_t i = 0; i < statement.outputs.size(); ++i) {
+    sound = LogCheck(statement.outputs[i].path, problems[i], log) && sound;
   }
   return sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
 }
 
 // Names each statement a run of several wrote, so that none goes unseen.
-void LogStatements(const ExportRequest& request, const ExportResult& result, const LogLine& log) {
+void LogStatements(const ExportResult& result, const LogLine& log) {
   if (result.statements.size() < 2) return;
   for (const WrittenStatement& statement : result.statements) {
     std::string files;
     for (const std::string& path : statement.paths) {
       files += (files.empty() ? "" : ", ") + PathToText(path);
     }
-    LogFormatted(
-        log, LogKind::kInformation, "Výpis účtu %s v %s, %d položek: %s\n",
-        {request.profile.accountNumber, statement.currency, statement.totals.itemCount, files});
+    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v %s, %d položek: %s\n",
+                 {statement.account, statement.currency, statement.totals.itemCount, files});
   }
 }
 
-// Writes the main statement and then one for each other currency its files
-// hold, until every item has its statement or one cannot be written.
+// Writes the main statement and then one for each other own account and
+// currency its files hold, until every item has its statement or one
+// cannot be written.
 ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                                ExportResult* result) {
-  std::vector<std::string> found;
-  StatementPlan main;
-  ExportOutcome outcome = ExportStatement(request, &main, log, result, &found);
+  RunStatements plans;
+  plans.plans.push_back(StatementPlan());
+  ExportOutcome outcome = ExportStatement(request, 0, log, result, &plans);
   if (result->statements.empty()) return outcome;
-  std::vector<std::string> currencies = {main.currency};
-  for (size_t next = 0; next < found.size(); ++next) {
-    if (std::find(currencies.begin(), currencies.end(), found[next]) != currencies.end()) continue;
-    currencies.push_back(found[next]);
-    LogFormatted(log, LogKind::kInformation, "Výpis v měně %s\n", {found[next]});
-    std::vector<std::string> more;
-    StatementPlan other{found[next], "-" + found[next], main.ibanNoted, main.ibanUnknown};
-    const ExportOutcome written = ExportStatement(request, &other, log, result, &more);
-    found.insert(found.end(), more.begin(), more.end());
-    main.ibanNoted = other.ibanNoted;
-    main.ibanUnknown = other.ibanUnknown;
+  for (size_t next = 1; next < plans.plans.size(); ++next) {
+    const StatementPlan& plan = plans.plans[next];
+    AccountNumber number = plan.account;
+    number.bank.clear();
+    const std::string account =
+        plan.mainAccount ? request.profile.accountNumber : ShownAccount(number);
+    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s%s%s\n",
+                 {account, std::string(plan.currency.empty() ? "" : " v měně "), plan.currency});
+    const ExportOutcome written = ExportStatement(request, next, log, result, &plans);
     if (written == ExportOutcome::kWritten) continue;
     outcome = written;
     if (written != ExportOutcome::kWrittenWithProblems) break;
   }
-  LogStatements(request, *result, log);
+  LogStatements(*result, log);
   const int32_t warnings = result->Warnings();
   if (warnings == 0) return outcome;
   LogFormatted(log, LogKind::kNote, "Pozor: %d upozornění, zkontrolujte je před importem\n",

@@ -16,6 +16,7 @@
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/own_iban.h"
 #include "conversion/reading/row_kinds.h"
+#include "conversion/values/account_number.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/text_fold.h"
 
@@ -91,14 +92,14 @@ class LayoutReader {
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
     // The balances are the account's, in its currency where the file names
-    // it: a statement in another currency has none of them.
-    if (split_ != nullptr && split_->statedOnly && !fileCurrency_.empty() &&
-        fileCurrency_ != currency_) {
-      return;
-    }
-    reading->stated = balance_.Report(
-        path_, CurrencyUnit(fileCurrency_.empty() ? currency_ : fileCurrency_), log_);
-    if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
+    // it: a statement in another currency has none of them. The rows of one
+    // of several own accounts state its balances in its statement's.
+    const bool otherCurrency =
+        !accountBalances_ && !fileCurrency_.empty() && fileCurrency_ != currency_;
+    if (split_ != nullptr && split_->statedOnly && otherCurrency) return;
+    reading->stated =
+        balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
+    if (otherCurrency) reading->stated = StatedBalances();
   }
 
  private:
@@ -138,6 +139,18 @@ class LayoutReader {
     reading->periodStated = self_.HasPeriod();
     reading->periodStart = self_.periodStart();
     reading->periodEnd = self_.periodEnd();
+    // A file of several own accounts states each one's balances on its rows.
+    AccountNumber statement, own;
+    if (split_ == nullptr || reading->ownAccounts.size() < 2 ||
+        !ReadAccountNumber(split_->account, true, &statement)) {
+      return;
+    }
+    for (const std::string& account : reading->ownAccounts) {
+      if (ReadAccountNumber(account, true, &own) && SameAccount(own, statement)) {
+        balanceAccount_ = statement;
+        accountBalances_ = true;
+      }
+    }
   }
 
   // The statement's currency, when this is the run's first file: the one it
@@ -205,6 +218,7 @@ class LayoutReader {
     }
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
+    if (!OfBalanceAccount()) return LineAccount::kItem;
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.accountColumn()));
     // KB Business states the statement's balances on every row.
@@ -332,6 +346,15 @@ class LayoutReader {
     return false;
   }
 
+  // Whether the row counts for the file's balances: in a file of several
+  // own accounts, only the statement's account's rows do.
+  bool OfBalanceAccount() {
+    AccountNumber own;
+    return !accountBalances_ ||
+           (ReadAccountNumber(row_.Column(proof_.accountColumn()), true, &own) &&
+            SameAccount(own, balanceAccount_));
+  }
+
   // An item in another currency than the statement's is left out, named,
   // unless a statement of the run is in its currency. Gives kItem where the
   // item is this statement's.
@@ -386,6 +409,9 @@ class LayoutReader {
   std::string ownProduct_;
   size_t rowWidth_ = 0;  // 0 where the rows do not agree
   std::string notBookedAs_;
+  // The own account whose rows alone count for the balances, where set.
+  bool accountBalances_ = false;
+  AccountNumber balanceAccount_;
 };
 
 }  // namespace
