@@ -101,11 +101,9 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening)) {
     return stopped;
   }
-  // The IBAN given is the main statement's: another currency's account may
-  // have its own.
-  const std::string given = besideMain ? std::string() : request.iban;
-  const StatementIban iban =
-      StatementIbanOf({statement.profile.accountNumber, given, statement.bankCode}, run.banks);
+  // The IBAN given is the profile's account's, in each of its currencies.
+  const StatementIban iban = StatementIbanOf(
+      {statement.profile.accountNumber, statement.iban, statement.bankCode}, run.banks);
   if (!iban.refusal.empty()) {
     log(LogKind::kFailure, iban.refusal.c_str());
     return ExportOutcome::kRefused;
