@@ -1,6 +1,5 @@
 #include "conversion/export/statement_export.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -23,6 +22,14 @@ struct StatementPlan {
   AccountNumber account;  // where it is not the main one
   std::string currency;   // "": the first file's
   std::string suffix;     // "" for the main statement
+
+  // The other account as its header and its files' names carry it: the
+  // prefix and the number, the bank in a field of its own.
+  std::string Account() const {
+    AccountNumber number = account;
+    number.bank.clear();
+    return ShownAccount(number);
+  }
 };
 
 // What the run's statements so far found and said.
@@ -42,9 +49,7 @@ struct RunStatements {
                                (plan.mainAccount || SameAccount(known.account, plan.account));
       if (sameAccount && (plan.currency.empty() || known.currency == plan.currency)) return;
     }
-    AccountNumber number = plan.account;
-    number.bank.clear();
-    plan.suffix = plan.mainAccount ? "" : "-" + ShownAccount(number);
+    plan.suffix = plan.mainAccount ? "" : "-" + plan.Account();
     if (account == nullptr) plan.suffix += "-" + currency;
     plans.push_back(plan);
   }
@@ -63,9 +68,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   run.split.statedOnly = besideMain && !plan.currency.empty();
   ExportRequest statement = request;
   if (!plan.mainAccount) {
-    AccountNumber number = plan.account;
-    number.bank.clear();
-    statement.profile.accountNumber = ShownAccount(number);
+    statement.profile.accountNumber = plan.Account();
     statement.iban.clear();
     statement.bankCode = std::atoi(plan.account.bank.c_str());
   }
@@ -158,10 +161,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
   if (result->statements.empty()) return outcome;
   for (size_t next = 1; next < plans.plans.size(); ++next) {
     const StatementPlan& plan = plans.plans[next];
-    AccountNumber number = plan.account;
-    number.bank.clear();
-    const std::string account =
-        plan.mainAccount ? request.profile.accountNumber : ShownAccount(number);
+    const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
     LogFormatted(log, LogKind::kInformation, "Výpis účtu %s%s%s\n",
                  {account, std::string(plan.currency.empty() ? "" : " v měně "), plan.currency});
     const ExportOutcome written = ExportStatement(request, next, log, result, &plans);
