@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <new>
+#include <set>
+#include <string>
 
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
@@ -155,16 +157,25 @@ void LogStatements(const ExportResult& result, const LogLine& log) {
 // cannot be written.
 ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                                ExportResult* result) {
+  // Each statement reads the run's files again: a warning about a file is
+  // given once in the run.
+  std::set<std::string> warned;
+  bool besideMain = false;
+  const LogLine once = [&warned, &besideMain, &log](LogKind kind, const char* text) {
+    if (IsWarning(kind) && !warned.insert(text).second && besideMain) return;
+    log(kind, text);
+  };
   RunStatements plans;
   plans.plans.push_back(StatementPlan());
-  ExportOutcome outcome = ExportStatement(request, 0, log, result, &plans);
+  ExportOutcome outcome = ExportStatement(request, 0, once, result, &plans);
   if (result->statements.empty()) return outcome;
+  besideMain = true;
   for (size_t next = 1; next < plans.plans.size(); ++next) {
     const StatementPlan& plan = plans.plans[next];
     const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
     LogFormatted(log, LogKind::kInformation, "Výpis účtu %s%s%s\n",
                  {account, std::string(plan.currency.empty() ? "" : " v měně "), plan.currency});
-    const ExportOutcome written = ExportStatement(request, next, log, result, &plans);
+    const ExportOutcome written = ExportStatement(request, next, once, result, &plans);
     if (written == ExportOutcome::kWritten) continue;
     outcome = written;
     if (written != ExportOutcome::kWrittenWithProblems) break;
