@@ -180,5 +180,14 @@ raiffeisen 2000145399 CZ4655000000002000145399
 raiffeisen-card 2000145399 CZ4655000000002000145399
 unicredit 2000145399 CZ1227000000002000145399
 LAYOUTS
+# KB Business with a second own account in euros: each account's statement
+# names its own IBAN, which the rows state.
+convert kb-business-accounts CZ8801000001152992080267 CZK - --account 115-2992080267 \
+  "$source_dir/tests/data/layouts/kb-business-accounts.csv"
+if ! grep -q "<IBAN>CZ8601000000511234567890</IBAN>" \
+  "$work/kb-business-accounts-51-1234567890-EUR.xml"; then
+  echo "FAILED: kb-business-accounts: the second account's IBAN"
+  failures=$((failures + 1))
+fi
 echo "camt readers: $((documents - failures)) passed, $failures failed"
 test "$failures" -eq 0

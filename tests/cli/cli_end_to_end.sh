@@ -80,9 +80,9 @@ for bank in "airbank:Air Bank" "business24:Česká spořitelna Business 24" "cso
             "revolut-2018-currencies:Revolut" "wise-transfers-de:Wise (převody)" "paypal-it:PayPal" \
             "paypal-fr-2014:PayPal" "paypal-fr-statement:PayPal"; do
   name=${bank%%:*}
-  # These hold items in another currency than the account's, or state an
-  # opening balance other than the profile's: the run asks the user to read
-  # the log.
+  # These hold items in another currency than the account's, whose
+  # statement may state no opening balance, or state an opening balance
+  # other than the profile's: the run asks the user to read the log.
   want_status=0
   # mbank.csv is a statement of another account than the profile's.
   case $name in
