@@ -12,7 +12,8 @@ const char kCliUsage[] =
     "Použití: tarvolo-cli [volby] SOUBOR.csv...\n"
     "        tarvolo-cli --check SOUBOR.gpc...\n"
     "Převede výpisy v CSV (Servis24 a výpisy dalších bank a platebních služeb,\n"
-    "rozpoznané podle hlavičky a ověřené podle dat) do jednoho souboru ABO (GPC),\n"
+    "rozpoznané podle hlavičky a ověřené podle dat) do souboru ABO (GPC), jednoho\n"
+    "za každý vlastní účet a měnu,\n"
     "nebo zkontroluje soubory ABO (délky řádků, pole, data, zůstatky a obraty).\n"
     "  --config CESTA       soubor nastavení (jinak tarvolo.cfg vedle programu)\n"
     "  --account TEXT       číslo účtu: předčíslí-číslo, i s mezerami; kód banky\n"
@@ -25,7 +26,9 @@ const char kCliUsage[] =
     "  --number TEXT        číslo výpisu (prvních 5 znaků)\n"
     "  --from RRRR-MM-DD    den zvolený v kalendáři Datum zůstatku\n"
     "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
-    "  --output CESTA       zapsaný soubor (jinak export.gpc v aktuální složce)\n"
+    "  --output CESTA       zapsaný soubor (jinak export.gpc v aktuální složce);\n"
+    "                       výpis v jiné měně nebo jiného vlastního účtu vedle něj\n"
+    "                       (export-EUR.gpc, export-51-1234567890.gpc)\n"
     "  --camt CESTA         zapsat týž výpis také ve formátu camt.053 (XML)\n"
     "  --bank-code NNNN     kód banky účtu (pro IBAN ve výpisu camt.053; jinak jej\n"
     "                       určí formát výpisu české banky)\n"
@@ -37,9 +40,9 @@ const char kCliUsage[] =
     "Návratový kód: 0 soubor zapsán (nebo je v pořádku), 1 nic nezapsáno\n"
     "(nebo soubor obsahuje chyby, nebo některý soubor nelze přečíst či jeho formát\n"
     "nebyl rozpoznán), 2 chybné volby, 3 soubor zapsán, ale protokol obsahuje\n"
-    "upozornění (vynechané nebo nepřečtené řádky, položky v jiné měně, zůstatky,\n"
-    "které nesouhlasí nebo nenavazují, soubor nebo položka dvakrát, výpis jiného\n"
-    "účtu) nebo kontrola souboru našla chyby.\n";
+    "upozornění (vynechané nebo nepřečtené řádky, výpis bez počátečního zůstatku,\n"
+    "zůstatky, které nesouhlasí nebo nenavazují, soubor nebo položka dvakrát,\n"
+    "výpis jiného účtu) nebo kontrola souboru našla chyby.\n";
 
 namespace {
 

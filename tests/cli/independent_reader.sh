@@ -14,15 +14,45 @@ profile=(--config "$work/t.cfg" --account 2000145399 --name "Novák a syn s.r.o.
          --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01)
 failures=0 tried=0
 
+# read_beside NAME: each statement written beside export.gpc (another
+# currency, another own account) is read too, its items adding up to the
+# balances of its own header.
+read_beside() {
+  local other
+  for other in export-*.gpc; do
+    [ -e "$other" ] || continue
+    if ! ofxstatement convert -t gpc "$other" beside.ofx >reader.log 2>&1; then
+      cat reader.log
+      echo "FAILED: $1: the reader refuses $other"
+      failures=$((failures + 1))
+      continue
+    fi
+    python3 - beside.ofx "$other" "$1" <<'PY' || failures=$((failures + 1))
+import re, sys
+from decimal import Decimal
+ofx = open(sys.argv[1], encoding="utf-8", errors="replace").read()
+header = open(sys.argv[2], "rb").read(130).decode("cp1250")
+def field(at):  # 14 digits in hellers, then the sign
+    return Decimal(header[at:at + 14]) / 100 * (-1 if header[at + 14] == "-" else 1)
+amounts = [Decimal(a) for a in re.findall(r"<TRNAMT>([-0-9.]+)</TRNAMT>", ofx)]
+balance = Decimal(re.search(r"<BALAMT>([-0-9.]+)</BALAMT>", ofx).group(1))
+if not amounts or field(45) + sum(amounts) != balance or field(60) != balance:
+    print(f"FAILED: {sys.argv[3]}: {sys.argv[2]} does not add up")
+    sys.exit(1)
+PY
+  done
+}
+
 # read_back NAME ITEMS CREDITS DEBITS FILES...: converts, reads the result
 # back and compares what the reader finds.
 read_back() {
   local name=$1 items=$2 credits=$3 debits=$4
   tried=$((tried + 1))
   shift 4
-  rm -f export.gpc out.ofx
+  rm -f export*.gpc out.ofx
   # Exit 3 (written, with warnings in the log) is a written file too.
   "$cli" "${profile[@]}" "$@" >/dev/null || test $? -eq 3
+  read_beside "$name"
   if ! ofxstatement convert -t gpc export.gpc out.ofx >reader.log 2>&1; then
     cat reader.log
     echo "FAILED: $name: the reader refuses the file"

@@ -25,7 +25,9 @@ std::string Sorted(std::vector<std::string> records) {
 Conversion ConvertStatement(const std::string& folder, const std::string& bytes) {
   const std::string input = folder + "/statement.csv";
   const std::string output = folder + "/export.gpc";
+  const std::string foreign = folder + "/export-EUR.gpc";
   std::remove(output.c_str());
+  std::remove(foreign.c_str());
   FILE* file = std::fopen(input.c_str(), "wb");
   if (file != nullptr) {
     std::fwrite(bytes.data(), 1, bytes.size(), file);
@@ -47,10 +49,13 @@ Conversion ConvertStatement(const std::string& folder, const std::string& bytes)
   conversion.written = result.outcome == ExportOutcome::kWritten ||
                        result.outcome == ExportOutcome::kWrittenWithProblems;
   conversion.success = result.outcome == ExportOutcome::kWritten;
-  std::string written;
-  ReadWholeFile(output.c_str(), &written);
-  for (size_t at = 130; conversion.written && at + 128 <= written.size(); at += 130) {
-    conversion.records.push_back(RecordKey(written.substr(at, 128)));
+  for (const auto& [path, records] :
+       {std::pair(&output, &conversion.records), std::pair(&foreign, &conversion.foreignRecords)}) {
+    std::string written;
+    if (!ReadWholeFile(path->c_str(), &written)) continue;
+    for (size_t at = 130; conversion.written && at + 128 <= written.size(); at += 130) {
+      records->push_back(RecordKey(written.substr(at, 128)));
+    }
   }
   return conversion;
 }
@@ -71,19 +76,21 @@ std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversi
   // A file of no booked item gives no statement.
   if (file.records.empty() && !conversion.written) return problems;
   if (!conversion.written) problems += "nothing written\n";
-  // Exit 0 exactly when no row had to be left out.
-  if (conversion.success != file.foreignLines.empty()) problems += "wrong outcome\n";
   if (Sorted(conversion.records) != Sorted(file.records)) {
     problems += "records differ; model:\n" + Sorted(file.records) + "written:\n" +
                 Sorted(conversion.records);
   }
-  for (int line : file.foreignLines) {
-    if (!NamesLine(conversion, line))
-      problems += "row of another currency not named: line " + std::to_string(line) + "\n";
+  // Rows of another currency are their own statement, which no row leaves out.
+  if (Sorted(conversion.foreignRecords) != Sorted(file.foreignRecords)) {
+    problems += "records of the EUR statement differ; model:\n" + Sorted(file.foreignRecords) +
+                "written:\n" + Sorted(conversion.foreignRecords);
   }
-  // The only warnings: one for each row of another currency.
-  if (conversion.warnings != static_cast<int>(file.foreignLines.size())) {
-    problems += "warnings other than for rows of another currency\n";
+  // The only warning: a statement in another currency whose opening balance
+  // no line states.
+  for (const std::string& line : conversion.warningLines) {
+    if (line.find("export-EUR.gpc: počáteční zůstatek neuvádí") == std::string::npos) {
+      problems += "warning: " + line;
+    }
   }
   return problems.empty() ? "" : problems + "log:\n" + conversion.log;
 }

@@ -12,11 +12,12 @@ namespace tarvolo {
 
 // What one conversion of a statement file gave.
 struct Conversion {
-  bool written = false;              // a statement file was written
-  bool success = false;              // written, with nothing to warn about: exit 0
-  int warnings = 0;                  // the run's warning lines
-  std::vector<std::string> records;  // RecordKey of each record written
-  std::string log;                   // every line, as the user reads it
+  bool written = false;                     // a statement file was written
+  bool success = false;                     // written, with nothing to warn about: exit 0
+  int warnings = 0;                         // the run's warning lines
+  std::vector<std::string> records;         // RecordKey of each record written
+  std::vector<std::string> foreignRecords;  // those of the EUR statement
+  std::string log;                          // every line, as the user reads it
   std::vector<std::string> warningLines;
 };
 

@@ -457,12 +457,12 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     lines.push_back(Line(fields, layout, file.separator, false));
     const int number = static_cast<int>(lines.size());
     file.dataLines.push_back(number);
-    if (row.foreign && kForeignRowsLeftOut) file.foreignLines.push_back(number);
-    if (row.pending || (row.foreign && kForeignRowsLeftOut)) continue;
+    if (row.pending) continue;
     std::vector<std::string>& records = file.recordsOfLine[number];
     records.push_back(ModelRecord(row, row.amount, false));
     if (row.fee != 0 && !feeIncluded) records.push_back(ModelRecord(row, row.fee, true));
-    file.records.insert(file.records.end(), records.begin(), records.end());
+    std::vector<std::string>& statement = row.foreign ? file.foreignRecords : file.records;
+    statement.insert(statement.end(), records.begin(), records.end());
   }
   const size_t dataEnd = lines.size();
   AddFixedLines(layout.trailer, layout, file.separator, totals, &lines);

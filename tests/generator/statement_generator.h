@@ -39,20 +39,18 @@ bool LayoutStatesBalances(const BankLayout& layout);
 bool LayoutStatesClosing(const BankLayout& layout);
 bool LayoutHasRole(const BankLayout& layout, const char* role);
 
-// Rows of another currency are left out of today's statement with a
-// warning; switch this off once they get a statement of their own.
-constexpr bool kForeignRowsLeftOut = true;
-
 struct GeneratedFile {
   std::string bytes;
   // The "075" records the file must give, each as RecordKey writes it, in
   // the file's order of rows.
   std::vector<std::string> records;
   // For each line of the file (from 1; index 0 unused), the records its
-  // row gives; rows in another currency give none but are listed here.
+  // row gives; rows in another currency give theirs to `foreignRecords`.
   std::vector<std::vector<std::string>> recordsOfLine;
-  std::vector<int> dataLines;     // lines of item rows, booked or not
-  std::vector<int> foreignLines;  // rows left out for their currency
+  std::vector<int> dataLines;  // lines of item rows, booked or not
+  // The records of the rows in another currency (EUR), which its own
+  // statement holds.
+  std::vector<std::string> foreignRecords;
   char separator = ';';
   int headerLine = 0;
   bool lastLineIsData = true;  // no closing line after the rows

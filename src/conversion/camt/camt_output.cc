@@ -40,7 +40,7 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   account.bankCode = summary.bankCode;
   account.currency = summary.currency.empty() ? "CZK" : summary.currency;
   // Importers that bind a statement to its account by the IBAN refuse it.
-  if (account.iban.empty()) {
+  if (account.iban.empty() && !summary.ibanUnknownNoted) {
     const std::string why =
         summary.ibanUnknown.empty() ? "kód banky není znám" : summary.ibanUnknown;
     const std::string advice = ibanAdvice_.empty() ? "" : ": " + ibanAdvice_;

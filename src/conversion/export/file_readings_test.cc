@@ -136,9 +136,9 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
       {"accounting forms and a currency in the amount",
        "Datum;Částka\n1.9.2014;(1 234,50)\n2.9.2014;100,00-\n3.9.2014;1 234,50 Kč\n", kWritten,
        "0000001234501+0000000100001+0000001234502", ""},
-      {"another currency in the amount is left out",
+      {"another currency in the amount is a statement of its own, opening at 0",
        "Datum;Částka\n1.9.2014;-40,00 EUR\n2.9.2014;10,00\n3.9.2014;20,00 CZK\n", kWarned,
-       "0000000010002+0000000020002", "položka -40.00 EUR je v jiné měně než výpis (CZK)"},
+       "0000000010002+0000000020002", "export-EUR.gpc: počáteční zůstatek neuvádí"},
       {"directions both ways; one not known refuses its row",
        "Datum;Částka;Směr\n1.9.2014;5;Výběr\n2.9.2014;6;Vklad\n3.9.2014;7;Odepsáno\n"
        "4.9.2014;8;\n5.9.2014;9;Převod\n",
@@ -280,14 +280,13 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        "00000000000001230000000250001+00001900000004560000000100002", ""},
       {"one amount in euros among amounts of no currency",
        "Datum;Částka\n1.9.2014;1.50 EUR\n2.9.2014;7\n3.9.2014;8\n", kWarned,
-       "00000000000000000000000007002+00000000000000000000000008002",
-       "řádek 2: položka 1.50 EUR je v jiné měně než výpis (CZK), vynechána!!!"},
+       "00000000000000000000000007002+00000000000000000000000008002", "v jiném výpisu 1\n"},
       {"a Servis24 account in euros, its lines ended by CR alone",
        "h\r1;2014/09/01;-5,00;;;;EUR;;;;a\r2;2014/09/02;7,00;;;;eur;;;;b\r"
        "3;2014/09/03;9,00;;;;CZK;;;;c\r",
        kWarned, "00000000000000000000000005001+00000000000000000000000007002",
-       "s položkou 2, vynechané 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový 1002.50 "
-       "EUR\n"},
+       "s položkou 2, v jiném výpisu 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový "
+       "1002.50 EUR\n"},
   };
   for (const Case& c : cases) Expect(c, true);
 }

@@ -11,7 +11,7 @@ namespace tarvolo {
 // and the reason in the log.
 bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  const FileFacts* earliest, const LogLine& log, HeaderValues* values,
-                 ExportOutcome* refused) {
+                 ExportOutcome* refused, const std::string& besideMain) {
   *refused = ExportOutcome::kRefused;
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
@@ -45,8 +45,13 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   // The opening balance is the earliest file's, whatever the order given.
   const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
   const StatedBalances openingStated = earliest ? earliest->stated : StatedBalances();
-  if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile,
-                         CurrencyUnit(converted.run.currency), &profile, log)) {
+  if (!besideMain.empty() && !openingStated.hasOpening) {
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Výpis %s: počáteční zůstatek neuvádí žádný soubor, hlavička má zůstatek 0,00 "
+                 "%s\n",
+                 {besideMain, CurrencyUnit(converted.run.currency)});
+  } else if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile,
+                                CurrencyUnit(converted.run.currency), &profile, log)) {
     return false;
   }
   if (!AppendDdMmYy(values->statementDate, request.statementDate)) {

@@ -24,10 +24,12 @@ struct HeaderValues {
   int64_t newHellers = 0;
 };
 
-// Stops a run before anything is written where no header that adds up can be made.
+// Stops a run before anything is written where no header that adds up can be
+// made. A statement beside the main one, shown as `besideMain`, opens at 0
+// where no file states its opening balance.
 bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  const FileFacts* earliest, const LogLine& log, HeaderValues* values,
-                 ExportOutcome* refused);
+                 ExportOutcome* refused, const std::string& besideMain = std::string());
 
 // What the outputs' headers and summaries state of the statement.
 StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& converted,

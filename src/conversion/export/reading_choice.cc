@@ -20,7 +20,7 @@ constexpr int32_t kServis24BankCode = 800;
 class Attempt {
  public:
   Attempt(RunState* run, const std::string& shown, const LayoutReading* reading)
-      : run_(run), items_(run->checks, shown, reading, Log()) {
+      : run_(run), found_(run->split.found.size()), items_(run->checks, shown, reading, Log()) {
     run_->reports.clear();
   }
 
@@ -53,10 +53,12 @@ class Attempt {
   void Discard() {
     for (StatementOutput* output : run_->outputs) output->TakeBack();
     run_->reports.clear();
+    run_->split.found.resize(found_);
   }
 
  private:
   RunState* run_;
+  size_t found_;  // the currencies met before this reading
   ExportTotals totals_;
   std::vector<std::pair<LogKind, std::string>> lines_;
   RunChecks::FileItems items_;
@@ -126,7 +128,8 @@ bool ReadByLayout(const std::string& shown, std::string_view statement,
   LayoutReading reading;
   Attempt attempt(run, shown, &reading);
   std::string currency = run->currency;
-  ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading);
+  ReadLayoutItems(shown, statement, layout, &currency, attempt.Sink(), attempt.Log(), &reading,
+                  &run->split);
   if (!reading.confirmation.Confirmed()) {
     attempt.Discard();
     *refusal = reading.refusal;
@@ -153,7 +156,7 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, RunSta
                     const LogLine& log, bool* amountsFit, std::string* refusal) {
   Attempt attempt(run, shown, nullptr);
   // The statement's currency is the first file's; an item in another one
-  // is left out, named.
+  // is left out, named, unless another statement of the run takes it.
   const std::string before = run->currency;
   if (run->currency.empty()) run->currency = Servis24Currency(statement);
   if (run->currency.empty()) run->currency = "CZK";
@@ -161,7 +164,12 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, RunSta
   const LogLine attemptLog = attempt.Log();
   Servis24Lines lines;
   const ItemSink inCurrency = [&](const StatementItem& item) {
-    if (item.currency.empty() || item.currency == run->currency) return sink(item);
+    const std::string code(item.currency);
+    if (code.empty() ? !run->split.statedOnly : code == run->currency) return sink(item);
+    if (code.empty() || run->split.Elsewhere(code)) {
+      ++lines.otherStatement;
+      return;
+    }
     ++lines.otherCurrency;
     LogFormatted(
         attemptLog, LogKind::kItemWarning,

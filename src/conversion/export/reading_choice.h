@@ -10,6 +10,7 @@
 #include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/export/statement_iban.h"
+#include "conversion/reading/currency_split.h"
 #include "conversion/values/line_report.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/statement_output.h"
@@ -19,6 +20,8 @@ namespace tarvolo {
 // What the run knows across its files.
 struct RunState {
   std::string currency;  // the statement's, set by its first file
+  // The run's other statements, and the currencies met beside this one.
+  CurrencySplit split;
   RunChecks checks;
   ExportTotals totals;  // of the readings chosen so far
   // What each file read tells of its own account's bank.

@@ -68,7 +68,21 @@ void RunChecks::SetProfileAccount(std::string_view typed) {
                        ReadAccountNumber(typed, false, &profileAccount_);
 }
 
+void RunChecks::SetBesideMain(const AccountNumber* account) {
+  besideMain_ = true;
+  if (account == nullptr) return;
+  accountOnly_ = hasProfileAccount_ = true;
+  profileAccount_ = *account;
+}
+
 namespace {
+
+void AddAccount(const AccountNumber& account, std::vector<AccountNumber>* accounts) {
+  for (const AccountNumber& known : *accounts) {
+    if (SameAccount(known, account)) return;
+  }
+  accounts->push_back(account);
+}
 
 // A hash of a file's bytes, eight at a time: statements run to millions of
 // lines, and a byte at a time would cost a fifth of the run.
@@ -133,10 +147,15 @@ void RunChecks::FileItems::LeaveOut(int32_t line, const std::string& why) {
 bool RunChecks::FileItems::Take(const StatementItem& item) {
   if (!accountDecided_) DecideAccount();
   AccountNumber own;
-  if (hasAccount_ && !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own) &&
-      !SameAccount(own, account_)) {
-    LeaveOut(item.line, Rendered("položka účtu %s, ne účtu souboru %s",
-                                 {ShownAccount(own), ShownAccount(account_)}));
+  const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
+  if (run_.accountOnly_ && !(statesOwn && SameAccount(own, run_.profileAccount_))) {
+    ++elsewhere_;
+    return false;
+  }
+  // A second own account's items are its own statement's.
+  if (hasAccount_ && statesOwn && !SameAccount(own, account_)) {
+    AddAccount(own, &otherAccounts_);
+    ++elsewhere_;
     return false;
   }
   ItemDate date;
@@ -172,6 +191,7 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
     if (!dated_ || Before(last_, date)) last_ = date;
     dated_ = true;
   }
+  ++taken_;
   return true;
 }
 
@@ -184,6 +204,15 @@ void RunChecks::FileItems::Finish() {
 void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const StatedBalances& stated,
                            const LogLine& log) {
   if (!items.accountDecided_) items.DecideAccount();
+  for (const AccountNumber& account : items.otherAccounts_) AddAccount(account, &otherAccounts_);
+  if (!accountOnly_ && !items.otherAccounts_.empty()) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: %d položek jiných vlastních účtů, zapsány do výpisů svých účtů\n",
+                 {shown, items.elsewhere_});
+  }
+  // A file none of whose items a statement beside the main one takes is
+  // not one of its files.
+  if (besideMain_ && items.taken_ == 0) return;
   if (items.hasAccount_) {
     if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
       LogFormatted(log, LogKind::kFileWarning, "Soubor %s je z účtu %s, v nastavení je účet %s\n",

@@ -34,6 +34,13 @@ class RunChecks {
  public:
   // Takes the profile's own account, when it has a readable one.
   void SetProfileAccount(std::string_view typed);
+  // The statement is one beside the main one: a file none of whose items it
+  // takes is none of its files. With `account`, it takes only the items
+  // that state that own account.
+  void SetBesideMain(const AccountNumber* account);
+  // The own accounts whose items the files hold beside the statement's,
+  // each a statement of its own.
+  const std::vector<AccountNumber>& OtherAccounts() const { return otherAccounts_; }
 
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.
@@ -68,6 +75,10 @@ class RunChecks {
     bool dated_ = false;
     ItemDate first_, last_;
     int32_t leftOut_ = 0;
+    int32_t taken_ = 0;
+    // The items of other own accounts, which their own statements take.
+    int32_t elsewhere_ = 0;
+    std::vector<AccountNumber> otherAccounts_;
   };
 
   // A reading of the file `shown` was chosen: its items count for the later
@@ -92,6 +103,9 @@ class RunChecks {
   };
   bool hasProfileAccount_ = false;
   AccountNumber profileAccount_;
+  bool besideMain_ = false;
+  bool accountOnly_ = false;
+  std::vector<AccountNumber> otherAccounts_;
   std::vector<ContentKey> contents_;
   EarlierItems earlierItems_;
   std::vector<FileFacts> files_;

@@ -1,54 +1,192 @@
 #include "conversion/export/statement_export.h"
 
+#include <charconv>
 #include <cstdint>
 #include <new>
+#include <set>
+#include <string>
+#include <system_error>
 
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_iban.h"
+#include "conversion/export/statement_path.h"
+#include "conversion/values/account_number.h"
+#include "platform/text_encoding.h"
 
 namespace tarvolo {
 namespace {
 
-ExportOutcome ExportStatement(const ExportRequest& request, const LogLine& log,
-                              ExportResult* result) {
+// One statement of the run: its own account and currency, and what its
+// files are named with.
+struct StatementPlan {
+  bool mainAccount = true;
+  AccountNumber account;  // where it is not the main one
+  std::string currency;   // "": the first file's
+  std::string suffix;     // "" for the main statement
+
+  // The other account as its header and its files' names carry it: the
+  // prefix and the number, the bank in a field of its own.
+  std::string Account() const {
+    AccountNumber number = account;
+    number.bank.clear();
+    return ShownAccount(number);
+  }
+};
+
+// What the run's statements so far found and said.
+struct RunStatements {
+  std::vector<StatementPlan> plans;
+  // Why no IBAN is known, once the log has said it for a statement.
+  bool ibanNoted = false;
+  std::string ibanUnknown;
+
+  // Plans the statement of `account` in `currency`, unless it has one.
+  void Add(const StatementPlan& from, const AccountNumber* account, const std::string& currency) {
+    StatementPlan plan = from;
+    if (account != nullptr) plan = {false, *account, "", ""};
+    if (!currency.empty()) plan.currency = currency;
+    for (const StatementPlan& known : plans) {
+      const bool sameAccount = known.mainAccount == plan.mainAccount &&
+                               (plan.mainAccount || SameAccount(known.account, plan.account));
+      if (sameAccount && (plan.currency.empty() || known.currency == plan.currency)) return;
+    }
+    plan.suffix = plan.mainAccount ? "" : "-" + plan.Account();
+    if (account == nullptr) plan.suffix += "-" + currency;
+    plans.push_back(plan);
+  }
+};
+
+// Writes one statement of the run; `plans` gets the statements its files
+// hold beside it, and its plan the currency its files gave it.
+ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const LogLine& log,
+                              ExportResult* result, RunStatements* plans) {
+  StatementPlan plan = plans->plans[index];
+  const bool besideMain = !plan.suffix.empty();
   ConvertedFiles converted;
   RunState& run = converted.run;
-  run.checks.SetProfileAccount(request.profile.accountNumber);
-  for (const OutputFile& output : request.outputs) {
-    output.format->Begin(request.profile, &run.reports);
+  run.currency = plan.currency;
+  // Another account's first statement takes the currency of its files.
+  run.split.statedOnly = besideMain && !plan.currency.empty();
+  ExportRequest statement = request;
+  if (!plan.mainAccount) {
+    statement.profile.accountNumber = plan.Account();
+    statement.iban.clear();
+    const std::string& bank = plan.account.bank;
+    // An account read without its bank leaves the bank to its files.
+    if (std::from_chars(bank.data(), bank.data() + bank.size(), statement.bankCode).ec !=
+        std::errc()) {
+      statement.bankCode = 0;
+    }
+  }
+  run.checks.SetProfileAccount(statement.profile.accountNumber);
+  run.split.account = statement.profile.accountNumber;
+  if (besideMain) run.checks.SetBesideMain(plan.mainAccount ? nullptr : &plan.account);
+  for (OutputFile& output : statement.outputs) {
+    output.path = StatementPath(output.path, plan.suffix);
+    output.format->Begin(statement.profile, &run.reports);
     run.outputs.push_back(output.format);
   }
   ConvertFiles(request.files, log, &converted);
+  plans->plans[index].currency = run.currency;
+  for (const std::string& currency : run.split.found) plans->Add(plan, nullptr, currency);
+  for (const AccountNumber& account : run.checks.OtherAccounts()) {
+    if (!plan.mainAccount || !SameAccount(account, plan.account)) {
+      plans->Add(plan, &account, "");
+    }
+  }
+  // A statement beside the main one that takes no item (an account whose
+  // items are all in other currencies) is not written.
+  if (besideMain && !run.totals.anyAmount) {
+    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v %s nemá žádné položky, nezapsán\n",
+                 {statement.profile.accountNumber, run.currency.empty() ? "CZK" : run.currency});
+    return ExportOutcome::kWritten;
+  }
   const FileFacts* earliest = run.checks.CheckSequence(CurrencyUnit(run.currency), log);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
-  if (!ValidateRun(request, converted, earliest, log, &values, &stopped)) return stopped;
-  const StatementIban iban =
-      StatementIbanOf({request.profile.accountNumber, request.iban, request.bankCode}, run.banks);
+  // A statement beside the main one has no balance in the profile.
+  const std::string zeroOpening = besideMain ? PathToText(statement.outputs.front().path) : "";
+  if (besideMain) statement.balanceFromFile = true;
+  if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening)) {
+    return stopped;
+  }
+  // The IBAN given is the profile's account's, in each of its currencies.
+  const StatementIban iban = StatementIbanOf(
+      {statement.profile.accountNumber, statement.iban, statement.bankCode}, run.banks);
   if (!iban.refusal.empty()) {
     log(LogKind::kFailure, iban.refusal.c_str());
     return ExportOutcome::kRefused;
   }
   LogTotals(values, run.currency, run.totals, log);
-  StatementSummary summary = SummaryOf(request, converted, values);
+  StatementSummary summary = SummaryOf(statement, converted, values);
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
   summary.ibanUnknown = iban.unknownWhy;
+  summary.ibanUnknownNoted =
+      iban.iban.empty() && plans->ibanNoted && plans->ibanUnknown == iban.unknownWhy;
+  if (iban.iban.empty()) {
+    plans->ibanNoted = true;
+    plans->ibanUnknown = iban.unknownWhy;
+  }
   std::vector<std::vector<std::string>> problems;
-  if (!WriteOutputs(request, converted, summary, log, &problems, &stopped)) return stopped;
+  if (!WriteOutputs(statement, converted, summary, log, &problems, &stopped)) return stopped;
   WrittenStatement written;
-  for (const OutputFile& output : request.outputs) written.paths.push_back(output.path);
+  for (const OutputFile& output : statement.outputs) written.paths.push_back(output.path);
+  written.account = statement.profile.accountNumber;
   written.currency = run.currency.empty() ? "CZK" : run.currency;
   written.totals = summary.totals;
   result->statements.push_back(written);
   bool sound = true;
-  for (size_t i = 0; i < request.outputs.size(); ++i) {
-    sound = LogCheck(request.outputs[i].path, problems[i], log) && sound;
+  for (size_t i = 0; i < statement.outputs.size(); ++i) {
+    sound = LogCheck(statement.outputs[i].path, problems[i], log) && sound;
   }
-  const ExportOutcome outcome =
-      sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
+  return sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
+}
+
+// Names each statement a run of several wrote, so that none goes unseen.
+void LogStatements(const ExportResult& result, const LogLine& log) {
+  if (result.statements.size() < 2) return;
+  for (const WrittenStatement& statement : result.statements) {
+    std::string files;
+    for (const std::string& path : statement.paths) {
+      files += (files.empty() ? "" : ", ") + PathToText(path);
+    }
+    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v %s, %d položek: %s\n",
+                 {statement.account, statement.currency, statement.totals.itemCount, files});
+  }
+}
+
+// Writes the main statement and then one for each other own account and
+// currency its files hold, until every item has its statement or one
+// cannot be written.
+ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
+                               ExportResult* result) {
+  // Each statement reads the run's files again: a warning about a file is
+  // given once in the run.
+  std::set<std::string> warned;
+  bool besideMain = false;
+  const LogLine once = [&warned, &besideMain, &log](LogKind kind, const char* text) {
+    if (IsWarning(kind) && !warned.insert(text).second && besideMain) return;
+    log(kind, text);
+  };
+  RunStatements plans;
+  plans.plans.push_back(StatementPlan());
+  ExportOutcome outcome = ExportStatement(request, 0, once, result, &plans);
+  if (result->statements.empty()) return outcome;
+  besideMain = true;
+  for (size_t next = 1; next < plans.plans.size(); ++next) {
+    const StatementPlan& plan = plans.plans[next];
+    const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
+    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s%s%s\n",
+                 {account, std::string(plan.currency.empty() ? "" : " v měně "), plan.currency});
+    const ExportOutcome written = ExportStatement(request, next, once, result, &plans);
+    if (written == ExportOutcome::kWritten) continue;
+    outcome = written;
+    if (written != ExportOutcome::kWrittenWithProblems) break;
+  }
+  LogStatements(*result, log);
   const int32_t warnings = result->Warnings();
   if (warnings == 0) return outcome;
   LogFormatted(log, LogKind::kNote, "Pozor: %d upozornění, zkontrolujte je před importem\n",
@@ -75,7 +213,7 @@ ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log
   // Nothing is written before the whole statement is in memory, so a run
   // that runs out of memory leaves the old file as it was.
   try {
-    result.outcome = ExportStatement(request, counted, &result);
+    result.outcome = ExportStatements(request, counted, &result);
   } catch (const std::bad_alloc&) {
     result.statements.clear();
     counted(LogKind::kFailure, "Nedostatek paměti, soubor nelze zapsat\n");

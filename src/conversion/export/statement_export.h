@@ -57,6 +57,7 @@ enum class ExportOutcome {
 // One statement a run wrote: one account in one currency.
 struct WrittenStatement {
   std::vector<std::string> paths;  // its files, in the order they were asked for
+  std::string account;             // its own account, as the header carries it
   std::string currency;            // its code, "CZK" where no file names one
   StatementTotals totals;
 };

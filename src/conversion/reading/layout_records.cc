@@ -16,6 +16,7 @@
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/own_iban.h"
 #include "conversion/reading/row_kinds.h"
+#include "conversion/values/account_number.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/text_fold.h"
 
@@ -47,8 +48,9 @@ constexpr int32_t kSampledRows = 100;
 class LayoutReader {
  public:
   LayoutReader(const std::string& path, std::string_view text, const StatementLayout& layout,
-               const ItemSink& sink, const LogLine& log)
+               const ItemSink& sink, const LogLine& log, CurrencySplit* split)
       : text_(text),
+        split_(split),
         layout_(layout),
         log_(log),
         path_(path),
@@ -89,10 +91,15 @@ class LayoutReader {
     }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
-    // The balances are the account's, in its currency where the file names it.
-    reading->stated = balance_.Report(
-        path_, CurrencyUnit(fileCurrency_.empty() ? currency_ : fileCurrency_), log_);
-    if (!fileCurrency_.empty() && fileCurrency_ != currency_) reading->stated = StatedBalances();
+    // The balances are the account's, in its currency where the file names
+    // it: a statement in another currency has none of them. The rows of one
+    // of several own accounts state its balances in its statement's.
+    const bool otherCurrency =
+        !accountBalances_ && !fileCurrency_.empty() && fileCurrency_ != currency_;
+    if (split_ != nullptr && split_->statedOnly && otherCurrency) return;
+    reading->stated =
+        balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
+    if (otherCurrency) reading->stated = StatedBalances();
   }
 
  private:
@@ -132,6 +139,18 @@ class LayoutReader {
     reading->periodStated = self_.HasPeriod();
     reading->periodStart = self_.periodStart();
     reading->periodEnd = self_.periodEnd();
+    // A file of several own accounts states each one's balances on its rows.
+    AccountNumber statement, own;
+    if (split_ == nullptr || reading->ownAccounts.size() < 2 ||
+        !ReadAccountNumber(split_->account, true, &statement)) {
+      return;
+    }
+    for (const std::string& account : reading->ownAccounts) {
+      if (ReadAccountNumber(account, true, &own) && SameAccount(own, statement)) {
+        balanceAccount_ = statement;
+        accountBalances_ = true;
+      }
+    }
   }
 
   // The statement's currency, when this is the run's first file: the one it
@@ -192,12 +211,14 @@ class LayoutReader {
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
     if (amount.hellers == 0 && !row_.HasFee()) return LineAccount::kZero;
-    if (InOtherCurrency(line, amount)) {
+    const LineAccount::Kind other = InOtherCurrency(line, amount);
+    if (other != LineAccount::kItem) {
       NameOtherColumns(line);
-      return LineAccount::kLeftOut;
+      return other;
     }
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
+    if (!OfBalanceAccount()) return LineAccount::kItem;
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.accountColumn()));
     // KB Business states the statement's balances on every row.
@@ -325,13 +346,32 @@ class LayoutReader {
     return false;
   }
 
-  // An item in another currency than the statement's is left out, named.
-  bool InOtherCurrency(int line, const AmountReading& amount) {
+  // Whether the row counts for the file's balances: in a file of several
+  // own accounts, only the statement's account's rows do.
+  bool OfBalanceAccount() {
+    AccountNumber own;
+    return !accountBalances_ ||
+           (ReadAccountNumber(row_.Column(proof_.accountColumn()), true, &own) &&
+            SameAccount(own, balanceAccount_));
+  }
+
+  // An item in another currency than the statement's is left out, named,
+  // unless a statement of the run is in its currency. Gives kItem where the
+  // item is this statement's.
+  LineAccount::Kind InOtherCurrency(int line, const AmountReading& amount) {
     std::string code;
-    if (!row_.OtherCurrency(currency_, amount, &code)) return false;
+    if (!row_.OtherCurrency(currency_, amount, &code)) {
+      if (split_ == nullptr || !split_->statedOnly) return LineAccount::kItem;
+      // A row that names no currency is in its file's.
+      row_.OtherCurrency(std::string(), amount, &code);
+      if (!code.empty() || fileCurrency_ == currency_) return LineAccount::kItem;
+      balance_.AddOtherCurrency();
+      return LineAccount::kOtherStatement;
+    }
     balance_.AddOtherCurrency();
+    if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
     report_.OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
-    return true;
+    return LineAccount::kLeftOut;
   }
 
   // A row that also moves money in another currency's columns (an
@@ -345,11 +385,13 @@ class LayoutReader {
         continue;
       }
       balance_.AddOtherCurrency();
+      if (split_ != nullptr && split_->Elsewhere(other.currency)) continue;
       report_.OtherCurrencyItem(line, Crowns(other.hellers), other.currency, currency_);
     }
   }
 
   std::string_view text_;
+  CurrencySplit* split_;  // nullptr: items in other currencies are left out
   const StatementLayout& layout_;
   const LogLine& log_;
   const std::string& path_;
@@ -367,15 +409,18 @@ class LayoutReader {
   std::string ownProduct_;
   size_t rowWidth_ = 0;  // 0 where the rows do not agree
   std::string notBookedAs_;
+  // The own account whose rows alone count for the balances, where set.
+  bool accountBalances_ = false;
+  AccountNumber balanceAccount_;
 };
 
 }  // namespace
 
 void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
                      std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
-                     LayoutReading* reading) {
+                     LayoutReading* reading, CurrencySplit* split) {
   const StatementLayout chosen = ForStatementCurrency(text, layout, *statementCurrency);
-  LayoutReader(path, text, chosen, sink, log).Read(statementCurrency, reading);
+  LayoutReader(path, text, chosen, sink, log, split).Read(statementCurrency, reading);
 }
 
 }  // namespace tarvolo

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "conversion/reading/balance_check.h"
+#include "conversion/reading/currency_split.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
@@ -42,13 +43,14 @@ struct LayoutReading {
 // empty line, or a line left out with a warning that names it and why: a
 // row that does not read whole by the layout (its fields, its date, its
 // amount, its currency) or that is in another currency than
-// `*statementCurrency` (an empty one is set from this file first).
+// `*statementCurrency` (an empty one is set from this file first) where no
+// `split` gives it a statement of its own.
 // Warnings, a summary and the check of the balances the file states go to
 // `log` for the file `path`. It reads to the end: its records may end at a
 // lone CR, so no count of the text's lines bounds them.
 void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
                      std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
-                     LayoutReading* reading);
+                     LayoutReading* reading, CurrencySplit* split = nullptr);
 
 }  // namespace tarvolo
 

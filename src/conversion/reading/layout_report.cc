@@ -31,7 +31,7 @@ void LineAccount::AddNotBooked(std::string_view name, int32_t lineCount) {
 std::string LineAccountText(const LineAccount& account) {
   static constexpr const char* kNames[LineAccount::kKinds] = {
       "hlavička a úvod",   "s položkou", "zůstatky a součty", "nezaúčtované",
-      "s nulovou částkou", "prázdné",    "vynechané"};
+      "s nulovou částkou", "prázdné",    "vynechané",         "v jiném výpisu"};
   std::string text;
   Render(text, ", řádků souboru %d", {account.lines});
   const char* mark = ": ";
@@ -58,11 +58,12 @@ void LogServis24Lines(const std::string& path, const Servis24Lines& lines, const
   }
   LineAccount account;
   account.Add(LineAccount::kPreamble, lines.header);
-  const int32_t items = lines.items - lines.otherCurrency;
+  const int32_t items = lines.items - lines.otherCurrency - lines.otherStatement;
   account.Add(LineAccount::kItem, items);
   account.Add(LineAccount::kEmpty, lines.empty);
   account.Add(LineAccount::kLeftOut,
               static_cast<int32_t>(lines.leftOut.size()) + lines.otherCurrency);
+  account.Add(LineAccount::kOtherStatement, lines.otherStatement);
   LogFormatted(log, LogKind::kInformation,
                "Soubor %s: čten jako Servis24, převedeno %d položek%s\n",
                {path, items, LineAccountText(account)});

@@ -21,7 +21,17 @@ namespace tarvolo {
 // each of its lines where the record ends, so the counts add up to the
 // file's lines.
 struct LineAccount {
-  enum Kind { kPreamble, kItem, kBalance, kNotBooked, kZero, kEmpty, kLeftOut, kKinds };
+  enum Kind {
+    kPreamble,
+    kItem,
+    kBalance,
+    kNotBooked,
+    kZero,
+    kEmpty,
+    kLeftOut,
+    kOtherStatement,  // an item of another statement of the run
+    kKinds
+  };
   int32_t lines = 0;
   int32_t counts[kKinds] = {};
   // The rows not booked by what the file calls their state ("PENDING").

@@ -44,6 +44,8 @@ struct Servis24Lines {
   int32_t items = 0;
   // Items the statement leaves out for their currency, named where they are.
   int32_t otherCurrency = 0;
+  // Items written in another statement of the run, for their currency.
+  int32_t otherStatement = 0;
   std::vector<LeftOutLine> leftOut;
   // The header names Servis24's columns, so a file of no items is one too.
   bool servis24Header = false;
