@@ -163,12 +163,13 @@ void LogStatements(const ExportResult& result, const LogLine& log) {
 // cannot be written.
 ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                                ExportResult* result) {
-  // Each statement reads the run's files again: a warning about a file is
-  // given once in the run.
-  std::set<std::string> warned;
+  // Each statement reads the run's files again: what the log already says
+  // of a file, its warnings among it, is said once in the run, and a
+  // statement beside the main one adds only what differs for it.
+  std::set<std::string> said;
   bool besideMain = false;
-  const LogLine once = [&warned, &besideMain, &log](LogKind kind, const char* text) {
-    if (IsWarning(kind) && !warned.insert(text).second && besideMain) return;
+  const LogLine once = [&said, &besideMain, &log](LogKind kind, const char* text) {
+    if (!said.insert(text).second && besideMain) return;
     log(kind, text);
   };
   RunStatements plans;
