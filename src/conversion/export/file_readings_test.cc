@@ -213,6 +213,12 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
                  "TRANSFER,Savings,2022-01-31 10:00:00,2022-01-31 10:00:00,To pocket,200.00,0.00,"
                  "CZK,COMPLETED,200.00\n",
        kWritten, "0000000500002", "nezaúčtované 1 (produkt Savings 1)"},
+      {"a pocket named with a bracket leaves the count's brackets whole",
+       revolut + "TOPUP,Current,2022-01-30 10:00:00,2022-01-30 10:00:05,Top-Up,500.00,0.00,CZK,"
+                 "COMPLETED,1500.50\n"
+                 "TRANSFER,Byt (2),2022-01-31 10:00:00,2022-01-31 10:00:00,To pocket,200.00,"
+                 "0.00,CZK,COMPLETED,200.00\n",
+       kWritten, "0000000500002", "nezaúčtované 1 (produkt Byt [2] 1)"},
       {"more pending rows than completed ones",
        revolut + "TOPUP,Current,2022-01-30 10:00:00,2022-01-30 10:00:05,Top-Up,500.00,0.00,CZK,"
                  "COMPLETED,1500.50\n"

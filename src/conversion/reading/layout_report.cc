@@ -19,6 +19,12 @@ void LineAccount::AddNotBooked(std::string_view name, int32_t lineCount) {
   std::string shown;
   shown.assign(OneLine(name, kCurrencyWidth, shown));
   if (shown.empty()) shown = "bez stavu";
+  // The brackets of the summary line are its own: a state or product named
+  // with one would close its list early for whoever reads the counts.
+  for (char& c : shown) {
+    if (c == '(') c = '[';
+    if (c == ')') c = ']';
+  }
   for (auto& [kind, count] : notBookedKinds) {
     if (kind == shown) {
       count += lineCount;
