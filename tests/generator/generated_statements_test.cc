@@ -1,0 +1,72 @@
+// Random statements of every known layout, written as the bank writes them,
+// must convert to exactly their items; damaged copies must convert to them,
+// or be warned about on the damaged line, or be refused.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "generator/statement_checks.h"
+#include "generator/statement_generator.h"
+#include "temp_folder.h"
+
+namespace tarvolo {
+namespace {
+
+constexpr uint32_t kSeeds = 8;
+
+// Checks every seed of one case; the first that fails is shown whole.
+template <typename Check>
+void CheckSeeds(const char* layout, const char* what, uint32_t seeds, Check check) {
+  int failures = 0;
+  std::string first;
+  for (uint32_t seed = 1; seed <= seeds; ++seed) {
+    const std::string problem = check(seed);
+    if (problem.empty()) continue;
+    if (failures++ == 0) first = "seed " + std::to_string(seed) + ": " + problem;
+  }
+  EXPECT_EQ(failures, 0) << layout << ", " << what << ": " << failures << " of " << seeds
+                         << " seeds fail; the first:\n"
+                         << first;
+}
+
+TEST(GeneratedStatements, ConvertToExactlyTheirItems) {
+  TempFolder folder;
+  for (const BankLayout* layout : GeneratedLayouts()) {
+    for (Variation variation : kVariations) {
+      if (!LayoutAllows(*layout, variation)) continue;
+      CheckSeeds(LayoutName(*layout), VariationName(variation), kSeeds, [&](uint32_t seed) {
+        const GeneratedFile file = GenerateStatement(*layout, variation, seed);
+        const std::string problem =
+            CheckGenerated(file, ConvertStatement(folder.path(), file.bytes));
+        return problem.empty() ? problem : problem + "file:\n" + file.bytes;
+      });
+    }
+  }
+}
+
+TEST(GeneratedStatements, DamagedCopiesAreNamedOrRefused) {
+  TempFolder folder;
+  for (const BankLayout* layout : GeneratedLayouts()) {
+    std::vector<Variation> sound;
+    for (Variation variation : kVariations) {
+      if (variation != Variation::kForeign && LayoutAllows(*layout, variation)) {
+        sound.push_back(variation);
+      }
+    }
+    if (sound.empty()) continue;
+    for (Mutation mutation : kMutations) {
+      CheckSeeds(LayoutName(*layout), MutationName(mutation), 12, [&](uint32_t seed) {
+        const GeneratedFile file = GenerateStatement(*layout, sound[seed % sound.size()], seed);
+        const MutatedFile mutated = MutateStatement(file, *layout, mutation, seed);
+        if (!mutated.changed) return std::string();
+        const std::string problem =
+            CheckMutated(file, mutated, mutation, ConvertStatement(folder.path(), mutated.bytes));
+        return problem.empty() ? problem : problem + "file:\n" + mutated.bytes;
+      });
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,214 @@
+#include "generator/statement_checks.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "conversion/export/statement_export.h"
+#include "conversion/gpc/gpc_output.h"
+#include "conversion/values/dates.h"
+#include "generator/bank_layouts.h"
+#include "platform/whole_file.h"
+
+namespace tarvolo {
+namespace {
+
+std::string Sorted(std::vector<std::string> records) {
+  std::sort(records.begin(), records.end());
+  std::string joined;
+  for (const std::string& record : records) joined += "  " + record + "\n";
+  return joined;
+}
+
+}  // namespace
+
+Conversion ConvertStatement(const std::string& folder, const std::string& bytes) {
+  const std::string input = folder + "/statement.csv";
+  const std::string output = folder + "/export.gpc";
+  const std::string foreign = folder + "/export-EUR.gpc";
+  std::remove(output.c_str());
+  std::remove(foreign.c_str());
+  FILE* file = std::fopen(input.c_str(), "wb");
+  if (file != nullptr) {
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+  }
+  ExportRequest request;
+  request.files = {input};
+  request.profile = {"2000145399", "Hlavni ucet", "1000.50",
+                     CalendarDayToStoredTimestamp(2014, 9, 1), 7};
+  request.statementDate = 1412157600;  // 1 October 2014
+  GpcOutput gpc;
+  request.outputs = {{output, &gpc}};
+  Conversion conversion;
+  const ExportResult result = RunStatementExport(request, [&](LogKind kind, const char* text) {
+    conversion.log += ShownLogLine(kind, text);
+    if (IsWarning(kind)) conversion.warningLines.push_back(text);
+  });
+  conversion.warnings = result.Warnings();
+  conversion.written = result.outcome == ExportOutcome::kWritten ||
+                       result.outcome == ExportOutcome::kWrittenWithProblems;
+  conversion.success = result.outcome == ExportOutcome::kWritten;
+  for (const auto& [path, records] :
+       {std::pair(&output, &conversion.records), std::pair(&foreign, &conversion.foreignRecords)}) {
+    std::string written;
+    if (!ReadWholeFile(path->c_str(), &written)) continue;
+    for (size_t at = 130; conversion.written && at + 128 <= written.size(); at += 130) {
+      records->push_back(RecordKey(written.substr(at, 128)));
+    }
+  }
+  return conversion;
+}
+
+bool NamesLine(const Conversion& conversion, int line) {
+  const std::string named = "řádek " + std::to_string(line);
+  for (const std::string& text : conversion.warningLines) {
+    for (size_t at = text.find(named); at != std::string::npos; at = text.find(named, at + 1)) {
+      const size_t after = at + named.size();
+      if (after == text.size() || text[after] < '0' || text[after] > '9') return true;
+    }
+  }
+  return false;
+}
+
+std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversion) {
+  std::string problems;
+  // A file of no booked item gives no statement.
+  if (file.records.empty() && !conversion.written) return problems;
+  if (!conversion.written) problems += "nothing written\n";
+  if (Sorted(conversion.records) != Sorted(file.records)) {
+    problems += "records differ; model:\n" + Sorted(file.records) + "written:\n" +
+                Sorted(conversion.records);
+  }
+  // Rows of another currency are their own statement, which no row leaves out.
+  if (Sorted(conversion.foreignRecords) != Sorted(file.foreignRecords)) {
+    problems += "records of the EUR statement differ; model:\n" + Sorted(file.foreignRecords) +
+                "written:\n" + Sorted(conversion.foreignRecords);
+  }
+  // The only warning: a statement in another currency whose opening balance
+  // no line states.
+  for (const std::string& line : conversion.warningLines) {
+    if (line.find("export-EUR.gpc: počáteční zůstatek neuvádí") == std::string::npos) {
+      problems += "warning: " + line;
+    }
+  }
+  return problems.empty() ? "" : problems + "log:\n" + conversion.log;
+}
+
+const char* MutationName(Mutation mutation) {
+  static const char* kNames[] = {"duplicate", "drop",  "cut",      "shift",
+                                 "separator", "marks", "no-header"};
+  return kNames[static_cast<int>(mutation)];
+}
+
+MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout, Mutation mutation,
+                            uint32_t seed) {
+  std::mt19937 random(seed);
+  std::vector<std::string> lines;
+  for (size_t at = 0; at < file.bytes.size();) {
+    // A line ends at LF, or at a CR that no LF follows.
+    size_t end = file.bytes.find_first_of("\r\n", at);
+    if (end != std::string::npos && file.bytes[end] == '\r' && end + 1 < file.bytes.size() &&
+        file.bytes[end + 1] == '\n') {
+      ++end;
+    }
+    end = end == std::string::npos ? file.bytes.size() : end + 1;
+    lines.push_back(file.bytes.substr(at, end - at));
+    at = end;
+  }
+  MutatedFile mutated;
+  const int target = file.dataLines[random() % file.dataLines.size()];
+  std::string& line = lines[static_cast<size_t>(target - 1)];
+  const size_t body = line.find_last_not_of("\r\n") + 1;
+  const std::string original = line;
+  const char separator = file.separator;
+  // The last row in time, after which nothing shows that a row is missing.
+  const bool lastRow = layout.newestFirst ? target == file.dataLines.front()
+                                          : target == file.dataLines.back() && file.lastLineIsData;
+  const bool balances = LayoutStatesBalances(layout);
+  mutated.line = target;
+  const auto recordsWithout = [&file](int skipped, int repeated) {
+    std::vector<std::string> records;
+    for (int number : file.dataLines) {
+      if (number == skipped) continue;
+      const std::vector<std::string>& of = file.recordsOfLine[static_cast<size_t>(number)];
+      for (int times = number == repeated ? 2 : 1; times > 0; --times) {
+        records.insert(records.end(), of.begin(), of.end());
+      }
+    }
+    return records;
+  };
+  switch (mutation) {
+    case Mutation::kDuplicate:
+      lines.insert(lines.begin() + target, original);
+      mutated.line = target + 1;
+      // Only a balance after each row shows which of two equal rows is too many.
+      mutated.lineShown = LayoutHasRole(layout, "balance");
+      if (!balances) mutated.ownRecords = recordsWithout(0, target);
+      break;
+    case Mutation::kNoHeader:
+      lines.erase(lines.begin() + (file.headerLine - 1));
+      mutated.line = file.headerLine;  // the first row moves up to it
+      break;
+    case Mutation::kDrop:
+      mutated.lineShown = false;
+      lines.erase(lines.begin() + (target - 1));
+      if (!balances || (lastRow && !LayoutStatesClosing(layout))) {
+        mutated.ownRecords = recordsWithout(target, 0);
+      }
+      break;
+    case Mutation::kCut:
+      if (body > 1) line = line.substr(0, 1 + random() % (body - 1)) + line.substr(body);
+      break;
+    case Mutation::kShiftField: {
+      std::vector<size_t> at;
+      for (size_t i = 0; i < body; ++i) {
+        if (line[i] == separator) at.push_back(i);
+      }
+      if (at.empty()) break;
+      const size_t chosen = at[random() % at.size()];
+      if (random() % 2) {
+        line.erase(chosen, 1);
+      } else {
+        line.insert(chosen, 1, separator);
+      }
+      break;
+    }
+    case Mutation::kInsertSeparator:
+      line.insert(random() % (body + 1), 1, separator);
+      break;
+    case Mutation::kSwapMarks: {
+      bool quoted = false;
+      for (size_t i = 0; i < body; ++i) {
+        char& c = line[i];
+        if (c == '"') quoted = !quoted;
+        if ((c == ',' || c == '.') && (separator != ',' || quoted)) c = c == ',' ? '.' : ',';
+      }
+      break;
+    }
+  }
+  for (const std::string& kept : lines) mutated.bytes += kept;
+  mutated.changed = mutated.bytes != file.bytes;
+  return mutated;
+}
+
+std::string CheckMutated(const GeneratedFile& file, const MutatedFile& mutated, Mutation mutation,
+                         const Conversion& conversion) {
+  if (!conversion.written) return "";
+  const std::string records = Sorted(conversion.records);
+  if (records == Sorted(file.records)) return "";
+  if (!mutated.ownRecords.empty() && records == Sorted(mutated.ownRecords)) return "";
+  std::string problem;
+  if (conversion.success || conversion.warnings == 0) {
+    problem = "written without a warning, records differ from the model";
+  } else if (mutated.lineShown && !NamesLine(conversion, mutated.line) &&
+             !(mutation == Mutation::kDuplicate && NamesLine(conversion, mutated.line - 1))) {
+    problem = "records differ and line " + std::to_string(mutated.line) + " is not named";
+  } else {
+    return "";
+  }
+  return problem + " (damaged line " + std::to_string(mutated.line) + ")" + "; model:\n" +
+         Sorted(file.records) + "written:\n" + records + "log:\n" + conversion.log;
+}
+
+}  // namespace tarvolo
