@@ -293,6 +293,11 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        kWarned, "00000000000000000000000005001+00000000000000000000000007002",
        "s položkou 2, v jiném výpisu 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový "
        "1002.50 EUR\n"},
+      {"a Servis24 file whose first line is in koruna and most in euros",
+       "h\r\n1;2014/09/01;3,00;;;;CZK;;;;a\r\n2;2014/09/02;-5,00;;;;EUR;;;;b\r\n"
+       "3;2014/09/03;7,00;;;;EUR;;;;c\r\n",
+       kWarned, "00000000000000000000000005001+00000000000000000000000007002",
+       "s položkou 2, v jiném výpisu 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR"},
   };
   for (const Case& c : cases) Expect(c, true);
 }

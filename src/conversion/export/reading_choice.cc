@@ -1,5 +1,11 @@
 #include "conversion/export/reading_choice.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include "conversion/export/run_log.h"
 #include "conversion/reading/balance_check.h"
 #include "conversion/reading/layout_records.h"
@@ -150,43 +156,90 @@ bool ReadByLayout(const std::string& shown, std::string_view statement,
   return true;
 }
 
-// Reads the file by Servis24's positions into the run, or leaves no trace
-// of the reading where its data do not confirm it; `refusal` then gets why.
-bool ReadByPosition(const std::string& shown, std::string_view statement, RunState* run,
-                    const LogLine& log, bool* amountsFit, std::string* refusal) {
-  Attempt attempt(run, shown, nullptr);
-  // The statement's currency is the first file's; an item in another one
-  // is left out, named, unless another statement of the run takes it.
-  const std::string before = run->currency;
-  if (run->currency.empty()) run->currency = Servis24Currency(statement);
-  if (run->currency.empty()) run->currency = "CZK";
-  const ItemSink sink = attempt.Sink();
-  const LogLine attemptLog = attempt.Log();
-  Servis24Lines lines;
+// How many items name each currency, in the order first met.
+class CurrencyCounts {
+ public:
+  void Add(std::string_view code) {
+    // Most items name the currency of the item before.
+    if (last_ >= counts_.size() || counts_[last_].first != code) {
+      for (last_ = 0; last_ < counts_.size() && counts_[last_].first != code; ++last_) {}
+      if (last_ == counts_.size()) counts_.emplace_back(code, 0);
+    }
+    ++counts_[last_].second;
+  }
+  // The currency most items name, the first in the alphabet of equals; ""
+  // where none names one.
+  std::string Most() const {
+    const std::pair<std::string, int32_t>* most = nullptr;
+    for (const auto& count : counts_) {
+      if (most == nullptr || count.second > most->second ||
+          (count.second == most->second && count.first < most->first)) {
+        most = &count;
+      }
+    }
+    return most != nullptr ? most->first : std::string();
+  }
+
+ private:
+  std::vector<std::pair<std::string, int32_t>> counts_;
+  size_t last_ = 0;
+};
+
+// Reads the file by Servis24's positions into `attempt` in the run's
+// currency; an item in another one is left out, named, unless another
+// statement of the run takes it. `counts` learns every item's currency.
+void ReadPositions(const std::string& shown, std::string_view statement, RunState* run,
+                   Attempt* attempt, Servis24Lines* lines, CurrencyCounts* counts) {
+  const ItemSink sink = attempt->Sink();
+  const LogLine attemptLog = attempt->Log();
   const ItemSink inCurrency = [&](const StatementItem& item) {
+    if (!item.currency.empty()) counts->Add(item.currency);
     const std::string code(item.currency);
     if (code.empty() ? !run->split.statedOnly : code == run->currency) return sink(item);
     if (code.empty() || run->split.Elsewhere(code)) {
-      ++lines.otherStatement;
+      ++lines->otherStatement;
       return;
     }
-    ++lines.otherCurrency;
+    ++lines->otherCurrency;
     LogFormatted(
         attemptLog, LogKind::kItemWarning,
         "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
         {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
   };
-  ReadServis24Lines(statement, inCurrency, &lines);
+  ReadServis24Lines(statement, inCurrency, lines);
+}
+
+// Reads the file by Servis24's positions into the run, or leaves no trace
+// of the reading where its data do not confirm it; `refusal` then gets why.
+bool ReadByPosition(const std::string& shown, std::string_view statement, RunState* run,
+                    const LogLine& log, bool* amountsFit, std::string* refusal) {
+  // The statement's currency is the first file's: the one most of its items
+  // name. The file is read in the first one a line names and, in the rare
+  // file where most name another, read again in that one.
+  const std::string before = run->currency;
+  if (run->currency.empty()) run->currency = FirstServis24Currency(statement);
+  if (run->currency.empty()) run->currency = "CZK";
+  std::optional<Attempt> attempt(std::in_place, run, shown, nullptr);
+  Servis24Lines lines;
+  CurrencyCounts counts;
+  ReadPositions(shown, statement, run, &*attempt, &lines, &counts);
+  const std::string most = counts.Most();
+  if (before.empty() && lines.Confirmed() && !most.empty() && most != run->currency) {
+    attempt->Discard();
+    run->currency = most;
+    attempt.emplace(run, shown, nullptr);
+    ReadPositions(shown, statement, run, &*attempt, &lines, &counts);
+  }
   if (!lines.Confirmed()) {
-    attempt.Discard();
+    attempt->Discard();
     run->currency = before;
     *refusal = Servis24Refusal(lines);
     return false;
   }
-  LogServis24Lines(shown, lines, attemptLog);
+  LogServis24Lines(shown, lines, attempt->Log());
   // Servis24 is Česká spořitelna's.
   run->banks.push_back({kServis24BankCode, {}, {}});
-  *amountsFit = attempt.Accept(shown, run->checks, StatedBalances(), log);
+  *amountsFit = attempt->Accept(shown, run->checks, StatedBalances(), log);
   return true;
 }
 

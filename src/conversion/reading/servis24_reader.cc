@@ -391,31 +391,16 @@ size_t CountItemLines(const char* statementText) {
   return count;
 }
 
-std::string Servis24Currency(std::string_view text) {
-  std::map<std::string, int> counts;
-  // Most lines write the currency as the line before: the code is worked
-  // out once for a run of them.
-  std::string_view last;
+std::string FirstServis24Currency(std::string_view text) {
   std::string code;
-  // Every line, as the reading sees them: a header's "Měna" is no code.
+  // Lines as the reading sees them: a header's "Měna" is no code.
   ForEachLine(text, [&](const char* line, const char* end, int) {
     CsvFieldSpan fields[kCurrencyColumn];
     SplitCsvLine(line, end, fields, kCurrencyColumn);
-    const CsvFieldSpan field = fields[kCurrencyColumn - 1];
-    const std::string_view written =
-        field.first != nullptr ? std::string_view(field.first, field.end - field.first) : "";
-    if (written != last || code.empty()) {
-      last = written;
-      code = LineCurrency(fields);
-    }
-    if (!code.empty()) ++counts[code];
+    code = LineCurrency(fields);
+    return code.empty();
   });
-  std::string most;
-  int best = 0;
-  for (const auto& [code, count] : counts) {
-    if (count > best) most = code, best = count;
-  }
-  return most;
+  return code;
 }
 
 void ReadServis24Items(const char* statementText, const ItemSink& sink,

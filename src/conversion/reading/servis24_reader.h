@@ -76,9 +76,9 @@ bool HasServis24Header(std::string_view text);
 // after the first but those whose fields are all empty.
 size_t CountItemLines(const char* statementText);
 
-// The currency most lines of a Servis24 statement name in their "Měna"
-// column (field 7), "" where none names one.
-std::string Servis24Currency(std::string_view text);
+// The currency the first line of a Servis24 statement that names one names
+// in its "Měna" column (field 7), "" where none does.
+std::string FirstServis24Currency(std::string_view text);
 
 // Reads a Servis24 statement by position as its records have always been
 // built: the first line is skipped unread, every other line that is not
