@@ -193,10 +193,10 @@ void ReadPositions(const std::string& shown, std::string_view statement, RunStat
   const ItemSink sink = attempt->Sink();
   const LogLine attemptLog = attempt->Log();
   const ItemSink inCurrency = [&](const StatementItem& item) {
-    if (!item.currency.empty()) counts->Add(item.currency);
-    const std::string code(item.currency);
+    const std::string_view code = item.currency;
+    if (!code.empty()) counts->Add(code);
     if (code.empty() ? !run->split.statedOnly : code == run->currency) return sink(item);
-    if (code.empty() || run->split.Elsewhere(code)) {
+    if (code.empty() || run->split.Elsewhere(std::string(code))) {
       ++lines->otherStatement;
       return;
     }
