@@ -160,7 +160,8 @@ TEST_F(BadInputTest, OddFilesWithItems) {
     std::vector<std::string> warnings;  // lines after the conversion line
   } cases[] = {
       {"UTF-8 with byte-order mark",
-       "\xEF\xBB\xBF" + std::string(kHeader) + kLine,
+       "\xEF\xBB\xBFh\r\n1;2014/09/24;-1234,50;000019-0123456789/0800;Najemce;12345;CZK;;0308;;"
+       "Najem\r\n",
        1,
        {"Soubor je v kódování UTF-8, převeden do Windows-1250\n", "summary"}},
       {"field of 100,000 characters",

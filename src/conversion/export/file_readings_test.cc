@@ -119,6 +119,11 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
        "\"Datum\";\"Objem\";\"Zpr\xC3\xA1va\"\n\"01.09.2014\";\"-2000,50\";\"\xC4\x8C"
        "aj \xE2\x86\x92 k\xC3\xA1va\"\n",
        kWritten, "0000002000501", "rozpoznán formát obecný CSV"},
+      {"UTF-8 with a byte that is no UTF-8 is read as UTF-8, the byte named",
+       "\"Datum\";\"Objem\";\"Zpr\xC3\xA1va\"\n\"01.09.2014\";\"-2000,50\";\"\xC4\x8C"
+       "aj k\xC3\xA1va \xC5\xBE\xC3\xA1\xC5\xA1 \xC3\xA1\xC3\xA1\xC3\xA1 \xE8\"\n",
+       kWarned, "0000002000501",
+       "řádek 2: bajtů, které nejsou znaky UTF-8, je v souboru 1, přečteny jako znak ?!!!"},
       {"a lone mark before three digits, decided by the file's other amounts",
        "Datum;Částka\n1.9.2014;1,500\n2.9.2014;2,50\n", kWritten, "0000000001502+0000000002502",
        ""},
@@ -189,6 +194,10 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
   const std::string revolut =
       "Type,Product,Started Date,Completed Date,Description,Amount,Fee,"
       "Currency,State,Balance\n";
+  const std::string paypal =
+      "Date,Time,Time Zone,Description,Currency,Gross,Fee,Net,Balance,Transaction ID\n"
+      "9/1/2014,10:00:00,CET,Payment,CZK,100.00,-1.00,99.00,1099.50,T1\n"
+      "9/2/2014,10:00:00,CET,Payment,CZK,50.00,-2.00,48.00,1147.50,T2\n";
   const Case cases[] = {
       {"named columns of Servis24's count are read by their names",
        "Číslo;Datum;Částka;Směr;Měna;VS;A;B;C;D;Zpráva\n"
@@ -198,6 +207,20 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
        "Datum;Částka;Zpráva\n1.9.2014;500,00;Zůstatek k 31.12.2013 převeden\n"
        "2.9.2014;-100,00;Konečný zůstatek účtu vyplacen\n",
        kWritten, "0000000500002+0000000100001", "s položkou 2"},
+      {"a dated row that gained a field is named, though its message is a balance label",
+       "Datum;Zpráva;Poznámka;Částka\n" + std::string("1.9.2014;a;;1\n2.9.2014;b;;1\n") +
+           "3.9.2014;c;;1\n4.9.2014;d;;1\n5.9.2014;Zůstatek k 31.08.2014; doplacen;;7\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: řádek má 5 polí, ostatní řádky 4"},
+      {"a balance label cut short before its whole day is none",
+       "Datum;Částka;Zpráva\n1.9.2014;1;a\n2.9.2014;1;b\n3.9.2014;1;c\n4.9.2014;1;d\n"
+       ";7;Zůstatek k 31\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: datum chybí, řádek vynechán!!!"},
+      {"an item whose message is a balance label, its running balance another value",
+       "Datum;Částka;Zůstatek;Zpráva\n1.9.2014;500,00;1500,50;Záloha\n"
+       "2.9.2014;-100,00;1400,50;Konečný zůstatek\n30.9.2014;1400,50;1400,50;Konečný zůstatek\n",
+       kWritten, "0000000500002+0000000100001", "s položkou 2, zůstatky a součty 1"},
       {"CR alone ends a line", "Datum;Částka\r1.9.2014;5\r2.9.2014;6\r", kWritten,
        "0000000005002+0000000006002", "řádků souboru 3"},
       {"Servis24 with CR alone", "h\r1;2014/09/01;5;;;;;;;;a\r", kWritten, "0000000005002",
@@ -238,6 +261,16 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
        "Datum,Částka\n1.9.2014,1\n2.9.2014,1\n3.9.2014,1\n4.9.2014,1\n5.9.2014,-12500,50\n",
        kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
        "řádek 6: řádek má 3 polí, ostatní řádky 2"},
+      {"a gross amount that its fee and net amount contradict",
+       paypal + "9/3/2014,10:00:00,CET,Payment,CZK,2000.00,-1.00,19.00,1166.50,T3\n", kWarned,
+       "0000000099002+0000000048002+0000000019002",
+       "řádek 4: částky ve sloupcích 6 (Gross) a 8 (Net) si odporují, zapsána částka ze sloupce "
+       "8!!!"},
+      {"a gross amount that does not read, the net one taken",
+       paypal + "9/3/2014,10:00:00,CET,Payment,CZK,20..00,-1..00,19.00,1166.50,T3\n", kWarned,
+       "0000000099002+0000000048002+0000000019002",
+       "řádek 4: částku 20..00 ve sloupci 6 nelze přečíst, zapsána částka ze sloupce 8!!!\n"
+       "Soubor " + folder_.File("v.csv") + ", řádek 4: poplatek nelze přečíst"},
       {"two readings that give other items",
        "Číslo;Datum;Částka;Účet;Název;Poznámka;Měna;X;KS;SS;Zpráva\n"
        "1;2014/09/01;5;;;7;;;;;a\n2;2014/09/02;6;;;8;;;;;b\n",

@@ -146,7 +146,10 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     Row row;
     row.line = record.lineNumber();
     if (!first.Date(&row.date)) continue;
-    if (DatedRowStatesBalance(first.Texts(), {}, &labels)) continue;
+    if (DatedRowStatesBalance(first.Texts(), first.Column(first.amountColumn()),
+                              first.Field(ColumnRole::kBalance), &labels)) {
+      continue;
+    }
     bool any = false;
     AmountReading amount;
     for (int a = alternatives_ - 1; a >= 0; --a) {
@@ -180,8 +183,11 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     // it by the fee's effect.
     for (int a = 1; a < alternatives_ && row.fee != 0; ++a) {
       if (!row.read[0] || !row.read[a]) continue;
-      if (row.amounts[a] - row.amounts[0] == row.fee) ++netShowsEffect_;
-      if (row.amounts[a] - row.amounts[0] == -row.fee) ++netShowsCharge_;
+      const bool effect = row.amounts[a] - row.amounts[0] == row.fee;
+      const bool charge = row.amounts[a] - row.amounts[0] == -row.fee;
+      if (effect) ++netShowsEffect_;
+      if (charge) ++netShowsCharge_;
+      if ((effect || charge) && a < 64) netColumns_ |= uint64_t{1} << a;
     }
     const std::string_view balance = first.Field(ColumnRole::kBalance);
     if (!balance.empty()) {
@@ -282,6 +288,35 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
   return failures;
 }
 
+// Two amount columns that the rows show to hold one amount (equal, or a
+// gross and a net one that differ by the fee) contradict each other on a
+// row where they do not: a value damaged, or a net one read where its gross
+// one does not. Columns that differ as a rule hold other things.
+void BalanceProof::FindContradictions(const std::vector<Row>& rows, int taken) {
+  for (int a = 0; a < alternatives_; ++a) {
+    if (a == taken) continue;
+    const bool net = a < 64 && taken < 64 && ((netColumns_ >> a | netColumns_ >> taken) & 1) != 0;
+    size_t agree = 0;
+    std::vector<int> lines;
+    for (const Row& row : rows) {
+      if (row.read[a] && row.read[taken]) {
+        const int64_t difference = row.amounts[a] - row.amounts[taken];
+        if (difference == 0 || difference == row.fee || difference == -row.fee) {
+          ++agree;
+        } else {
+          lines.push_back(row.line);
+        }
+      } else if (net && row.read[a] != row.read[taken]) {
+        lines.push_back(row.line);
+      }
+    }
+    if (lines.empty() || (!net && agree <= 2 * lines.size())) continue;
+    for (int line : lines) contradictions_.push_back({line, columns_.amounts[a] + 1, names_[a]});
+  }
+  std::sort(contradictions_.begin(), contradictions_.end(),
+            [](const Contradiction& x, const Contradiction& y) { return x.line < y.line; });
+}
+
 // The way of reading under which the fewest rows fail, the layout's own
 // among equals; a choice is proven where every other one fails on more.
 void BalanceProof::Settle(const std::vector<Row>& rows) {
@@ -356,12 +391,18 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
     if (c.debits != best.convention.debits) debitsProven_ = false;
     if (c.newestFirst != best.convention.newestFirst) orderProven_ = false;
   }
-  // A fee within the amount is taken only where the balances prove it.
+  // A fee within the amount is taken only where the balances prove it, or
+  // where the column taken is one the rows show to hold the fee already.
   if (best.convention.fee == FeeConvention::kWithinAmount && !feeProven_) {
     best.convention.fee = own.fee;
   }
+  if (best.convention.amount < 64 && (netColumns_ >> best.convention.amount & 1) != 0) {
+    best.convention.fee = FeeConvention::kWithinAmount;
+    feeProven_ = true;
+  }
   const Convention& taken = best.convention;
   if (netProves && taken.fee == netFee) feeSignProven_ = true;
+  FindContradictions(rows, taken.amount);
   if (taken.amount != 0) {
     std::swap(columns_.amounts[0], columns_.amounts[taken.amount]);
     std::swap(names_[0], names_[taken.amount]);
@@ -401,6 +442,14 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce %d\n",
                  {path, columns_.amounts[0] + 1, names_[0], columns_.amounts[other] + 1,
                   names_[other], columns_.tieLine, columns_.amounts[0] + 1});
+  }
+  for (size_t i = 0; i < contradictions_.size() && i < kNamedRows; ++i) {
+    const Contradiction& c = contradictions_[i];
+    LogFormatted(log, LogKind::kItemWarning,
+                 "Soubor %s, řádek %d: částky ve sloupcích %d (%s) a %d (%s) si odporují, "
+                 "zapsána částka ze sloupce %d\n",
+                 {path, c.line, c.column, c.name, columns_.amounts[0] + 1, names_[0],
+                  columns_.amounts[0] + 1});
   }
   if (columns_.amount != ownAmount_) {
     LogFormatted(log, LogKind::kInformation,

@@ -97,6 +97,16 @@ class BalanceProof {
   // takes it, written with a minus or without one.
   int32_t netShowsEffect_ = 0;
   int32_t netShowsCharge_ = 0;
+  // The alternatives the rows show to be net of the fee, a bit each.
+  uint64_t netColumns_ = 0;
+  // A row whose amount in another column contradicts the one taken.
+  struct Contradiction {
+    int line;
+    int column;  // the other column's number
+    std::string name;
+  };
+  void FindContradictions(const std::vector<Row>& rows, int taken);
+  std::vector<Contradiction> contradictions_;
   // Debits other than zero, likewise.
   int32_t debitsPositive_ = 0;
   int32_t debitsNegative_ = 0;

@@ -83,6 +83,7 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   chosen.date = layout.dateCandidates[date];
   chosen.amount = layout.amountCandidates[amount];
   chosen.amounts[0] = chosen.amount;
+  if (amount != 0 && amountScore[0] > 0) chosen.passedOver = layout.amountCandidates[0];
   int alternatives = 1;
   for (int i = 0; i < kCount; ++i) {
     if (i == amount || layout.amountCandidates[i] < 0 || differs[i][amount] == 0 ||

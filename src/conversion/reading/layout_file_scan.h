@@ -23,6 +23,9 @@ struct ChosenColumns {
   // other amounts, first on line `tieLine`; -1 for none.
   int tiedAmount = -1;
   int tieLine = 0;
+  // The likeliest amount column where another that reads on more rows was
+  // taken: its values that do not read are named, -1 for none.
+  int passedOver = -1;
 };
 
 // Lets a layout name several columns that could hold the date or the amount.

@@ -47,9 +47,15 @@ int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount
     report_->Item(false);
   }
   // Most rows state no fee beside their amount; a fee the amount holds
-  // already is no item of its own.
-  if (row.incoming() || row.Field(ColumnRole::kFee).empty() ||
-      fee_ == FeeConvention::kWithinAmount) {
+  // already is no item of its own, but one that does not read is named all
+  // the same: the row's values are then not all as its bank wrote them.
+  if (row.incoming() || row.Field(ColumnRole::kFee).empty()) return 0;
+  if (fee_ == FeeConvention::kWithinAmount) {
+    AmountReading fee;
+    const AmountStatus status = row.Fee(&fee);
+    if (status != AmountStatus::kEmpty && status != AmountStatus::kRead) {
+      report_->UnreadableFee(item.line);
+    }
     return 0;
   }
   return AppendFee(row, item);

@@ -181,10 +181,14 @@ class LayoutReader {
     const AmountStatus status = row_.Amount(&amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
     const bool dated = dateRead && amountRead;
-    if (!dated && IsBalanceOrTotalRow(record, false)) return LineAccount::kBalance;
     // A row that lost or gained a field has its values in other columns than
-    // the header says, whatever its texts seem to state.
-    if (rowWidth_ > 0 && fields.size() != rowWidth_) {
+    // the header says, whatever its texts seem to state: a balance line may
+    // be shorter than the rows, but one dated as they are is one of them.
+    const bool shifted = rowWidth_ > 0 && fields.size() != rowWidth_;
+    if (!dated && !(dateRead && shifted) && IsBalanceOrTotalRow(record, false)) {
+      return LineAccount::kBalance;
+    }
+    if (shifted) {
       std::string why;
       Render(why, "řádek má %d polí, ostatní řádky %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(rowWidth_)});
@@ -201,6 +205,7 @@ class LayoutReader {
       return LineAccount::kLeftOut;
     }
     report_.DataLine();
+    NamePassedOverAmount(line);
     // An amount the file's other amounts could not decide is named where it
     // is read.
     if (!amountRead) {
@@ -317,7 +322,7 @@ class LayoutReader {
                                        [](std::string_view field) { return !field.empty(); }));
       return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
-    return DatedRowStatesBalance(row_.Texts(), amount, &balance_);
+    return DatedRowStatesBalance(row_.Texts(), amount, row_.Field(ColumnRole::kBalance), &balance_);
   }
 
   // Rows that are not booked (yet) change no balance: only a completed one
@@ -372,6 +377,19 @@ class LayoutReader {
     if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
     report_.OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
     return LineAccount::kLeftOut;
+  }
+
+  // Where the amounts come from another column than the likeliest, because
+  // that one does not read on every row, the rows where it does not are
+  // named: their values are not all as the bank wrote them.
+  void NamePassedOverAmount(int line) {
+    const int column = proof_.columns().passedOver;
+    if (column < 0) return;
+    const std::string_view text = row_.Column(column);
+    if (text.empty()) return;
+    const AmountStatus status = ReadAmount(text, AmountRules::kBankExport).status;
+    if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) return;
+    report_.PassedOverAmount(line, text, column + 1, row_.amountColumn() + 1);
   }
 
   // A row that also moves money in another currency's columns (an

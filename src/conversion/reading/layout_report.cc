@@ -129,6 +129,11 @@ void LayoutReport::OtherCurrencyFee(int line, double amount, const std::string& 
          {amount, code, statementCurrency});
 }
 
+void LayoutReport::PassedOverAmount(int line, std::string_view amount, int column, int taken) {
+  WarnOf(line, "částku %s ve sloupci %d nelze přečíst, zapsána částka ze sloupce %d",
+         {Shown(amount, kCurrencyWidth), column, taken});
+}
+
 void LayoutReport::UnreadOtherCurrencyAmount(int line, std::string_view amount, const char* fault) {
   WarnOf(line, "částku %s v jiné měně nelze přečíst (%s), vynechána",
          {Shown(amount, kCurrencyWidth), fault != nullptr ? fault : "chybí"});

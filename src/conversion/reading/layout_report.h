@@ -90,6 +90,7 @@ class LayoutReport {
                          const std::string& statementCurrency);
 
   // Faults of a row that still gives its item.
+  void PassedOverAmount(int line, std::string_view amount, int column, int taken);
   void UnreadOtherCurrencyAmount(int line, std::string_view amount, const char* fault);
   void OtherCurrencyFee(int line, double amount, const std::string& code,
                         const std::string& statementCurrency);

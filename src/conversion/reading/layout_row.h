@@ -168,9 +168,10 @@ class LayoutRow {
 // Whether a dated row with the texts `texts` states a balance, which
 // `balance` then learns. A dated item may begin like a balance ("Zůstatek k
 // 31.12. převeden"): only a text that is a balance label and nothing else
-// makes the row one.
+// makes the row one, and only where its own running balance, if it has
+// one, is its amount: a row whose balance is another value moved it.
 bool DatedRowStatesBalance(const LayoutRow::RowTexts& texts, std::string_view amount,
-                           BalanceCheck* balance);
+                           std::string_view runningBalance, BalanceCheck* balance);
 
 }  // namespace tarvolo
 

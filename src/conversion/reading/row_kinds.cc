@@ -77,13 +77,24 @@ bool IsWholeBalanceLabel(std::string_view text) {
     const size_t length = std::strlen(label);
     if (name.compare(0, length, label) != 0) continue;
     if (name.size() == length) return true;
-    // The label's day: "k 31.01.2024".
+    // The label's day, whole: "k 31.01.2024", "k 31. 1. 24", "k 2024-01-31";
+    // "k 31" is a text cut short.
     if (name.compare(length, 3, " k ") != 0 || name.size() == length + 3) return false;
+    int marks = 0;
+    bool digitBefore = false;
     for (size_t i = length + 3; i < name.size(); ++i) {
       const char c = name[i];
-      if ((c < '0' || c > '9') && c != '.' && c != '/' && c != '-' && c != ' ') return false;
+      if (c >= '0' && c <= '9') {
+        digitBefore = true;
+      } else if (c == '.' || c == '/' || c == '-') {
+        if (!digitBefore) return false;
+        ++marks;
+        digitBefore = false;
+      } else if (c != ' ') {
+        return false;
+      }
     }
-    return true;
+    return marks >= 2;
   }
   return false;
 }

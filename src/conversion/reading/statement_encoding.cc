@@ -180,18 +180,24 @@ size_t ConvertUtf16(unsigned char* p, size_t n, bool little) {
 
 }  // namespace
 
-TextEncoding DetectEncoding(std::string_view bytes) {
-  if (StartsWith(bytes, kUtf8Mark, 3)) return TextEncoding::kUtf8;
-  if (StartsWith(bytes, "\xFF\xFE", 2)) return TextEncoding::kUtf16LittleEndian;
-  if (StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
+TextEncoding DetectEncoding(std::string_view bytes, Utf8Damage* damage) {
+  Utf8Damage found;
+  if (damage != nullptr) *damage = found;
+  const bool marked = StartsWith(bytes, kUtf8Mark, 3);
+  if (!marked && StartsWith(bytes, "\xFF\xFE", 2)) return TextEncoding::kUtf16LittleEndian;
+  if (!marked && StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
   // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
   // decode to characters that no Czech statement holds: a text is UTF-8 when
   // at least as many of its characters are ones Windows-1250 has (Czech
   // letters) as are not (a merchant's name in another script, an emoji).
+  // Nearly every Czech letter of a Windows-1250 text is no UTF-8, where a
+  // UTF-8 text damaged by hand or cut short has a byte or two that are not
+  // among many letters that are: those are named, not a reason to read the
+  // whole text as Windows-1250.
   size_t inside = 0, outside = 0;
-  for (size_t i = 0; i < n;) {
+  for (size_t i = marked ? 3 : 0; i < n;) {
     if (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
       i += sizeof(uint64_t);
       continue;
@@ -201,10 +207,17 @@ TextEncoding DetectEncoding(std::string_view bytes) {
       continue;
     }
     uint32_t codePoint = 0;
-    if (!ReadUtf8(p, n, &i, &codePoint)) return TextEncoding::kWindows1250;
-    ++(IsWindows1250Character(codePoint) ? inside : outside);
+    if (ReadUtf8(p, n, &i, &codePoint)) {
+      ++(IsWindows1250Character(codePoint) ? inside : outside);
+      continue;
+    }
+    if (found.bytes++ == 0) found.first = i;
+    ++i;
+    if (!marked && found.bytes > 2 && found.bytes * 8 > inside) return TextEncoding::kWindows1250;
   }
-  return inside > 0 && inside >= outside ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
+  const bool utf8 = marked || (inside > 0 && inside >= outside && found.bytes * 8 <= inside);
+  if (utf8 && damage != nullptr) *damage = found;
+  return utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
 }
 
 size_t ToWindows1250InPlace(char* bytes, size_t size, TextEncoding encoding) {
