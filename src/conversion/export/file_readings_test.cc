@@ -270,7 +270,8 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
        paypal + "9/3/2014,10:00:00,CET,Payment,CZK,20..00,-1..00,19.00,1166.50,T3\n", kWarned,
        "0000000099002+0000000048002+0000000019002",
        "řádek 4: částku 20..00 ve sloupci 6 nelze přečíst, zapsána částka ze sloupce 8!!!\n"
-       "Soubor " + folder_.File("v.csv") + ", řádek 4: poplatek nelze přečíst"},
+       "Soubor " +
+           folder_.File("v.csv") + ", řádek 4: poplatek nelze přečíst"},
       {"two readings that give other items",
        "Číslo;Datum;Částka;Účet;Název;Poznámka;Měna;X;KS;SS;Zpráva\n"
        "1;2014/09/01;5;;;7;;;;;a\n2;2014/09/02;6;;;8;;;;;b\n",
