@@ -144,6 +144,12 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
       {"another currency in the amount is a statement of its own, opening at 0",
        "Datum;Částka\n1.9.2014;-40,00 EUR\n2.9.2014;10,00\n3.9.2014;20,00 CZK\n", kWarned,
        "0000000010002+0000000020002", "export-EUR.gpc: počáteční zůstatek neuvádí"},
+      {"a fee in another currency than its payment is the fee currency's statement's",
+       "Datum;Částka;Poplatek\n1.9.2014;-100,00;-2,00 "
+       "EUR\n2.9.2014;50,00;\n3.9.2014;-30,00;-1,00\n",
+       kWarned, "0000000100001+0000000050002+0000000030001+0000000001001",
+       "převedeno 1 položek (z toho 1 poplatků), řádků souboru 4: hlavička a úvod 1, s položkou 1, "
+       "v jiném výpisu 2"},
       {"directions both ways; one not known refuses its row",
        "Datum;Částka;Směr\n1.9.2014;5;Výběr\n2.9.2014;6;Vklad\n3.9.2014;7;Odepsáno\n"
        "4.9.2014;8;\n5.9.2014;9;Převod\n",

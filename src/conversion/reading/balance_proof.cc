@@ -88,6 +88,14 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
   while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
     ++alternatives_;
   }
+  for (int a = 0; a < alternatives_; ++a) {
+    for (int i = 0; i < StatementLayout::kCandidates; ++i) {
+      if (layout.amountCandidates[i] == columns_.amounts[a] &&
+          layout.amountRanks[i] == StatementLayout::kNetAmountRank) {
+        netColumns_ |= 1u << a;
+      }
+    }
+  }
   // Most files state no balance after each row and have one amount column;
   // a fee beside it is of a sign their bank documents: nothing is left to
   // prove.
@@ -183,11 +191,8 @@ void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
     // it by the fee's effect.
     for (int a = 1; a < alternatives_ && row.fee != 0; ++a) {
       if (!row.read[0] || !row.read[a]) continue;
-      const bool effect = row.amounts[a] - row.amounts[0] == row.fee;
-      const bool charge = row.amounts[a] - row.amounts[0] == -row.fee;
-      if (effect) ++netShowsEffect_;
-      if (charge) ++netShowsCharge_;
-      if ((effect || charge) && a < 64) netColumns_ |= uint64_t{1} << a;
+      if (row.amounts[a] - row.amounts[0] == row.fee) ++netShowsEffect_;
+      if (row.amounts[a] - row.amounts[0] == -row.fee) ++netShowsCharge_;
     }
     const std::string_view balance = first.Field(ColumnRole::kBalance);
     if (!balance.empty()) {
@@ -295,7 +300,7 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
 void BalanceProof::FindContradictions(const std::vector<Row>& rows, int taken) {
   for (int a = 0; a < alternatives_; ++a) {
     if (a == taken) continue;
-    const bool net = a < 64 && taken < 64 && ((netColumns_ >> a | netColumns_ >> taken) & 1) != 0;
+    const bool net = ((netColumns_ >> a | netColumns_ >> taken) & 1) != 0;
     size_t agree = 0;
     std::vector<int> lines;
     for (const Row& row : rows) {
@@ -396,7 +401,7 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
   if (best.convention.fee == FeeConvention::kWithinAmount && !feeProven_) {
     best.convention.fee = own.fee;
   }
-  if (best.convention.amount < 64 && (netColumns_ >> best.convention.amount & 1) != 0) {
+  if ((netColumns_ >> best.convention.amount & 1) != 0) {
     best.convention.fee = FeeConvention::kWithinAmount;
     feeProven_ = true;
   }

@@ -97,8 +97,8 @@ class BalanceProof {
   // takes it, written with a minus or without one.
   int32_t netShowsEffect_ = 0;
   int32_t netShowsCharge_ = 0;
-  // The alternatives the rows show to be net of the fee, a bit each.
-  uint64_t netColumns_ = 0;
+  // The alternatives named as net of the fee ("Net", "Netto"), a bit each.
+  uint32_t netColumns_ = 0;
   // A row whose amount in another column contradicts the one taken.
   struct Contradiction {
     int line;

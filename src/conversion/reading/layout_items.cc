@@ -6,7 +6,7 @@
 
 namespace tarvolo {
 
-int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount) {
+StatementItem LayoutItems::ItemOf(LayoutRow& row, const ItemDate& date, int64_t amount) {
   const CounterAccountParts counter = row.CounterAccount();
   const std::string_view variable = row.VariableSymbol();
   const std::string_view constant = row.ConstantSymbol();
@@ -42,23 +42,37 @@ int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount
   item.specificSymbol = specific;
   item.ownAccount = row.Column(ownAccountColumn_);
   if (IsZeroNumber(item.documentNumber)) item.documentNumber = contentNumbers_.Number(item);
+  return item;
+}
+
+int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount) {
+  const StatementItem item = ItemOf(row, date, amount);
   if (amount != 0) {
     sink_(item);
     report_->Item(false);
   }
-  // Most rows state no fee beside their amount; a fee the amount holds
-  // already is no item of its own, but one that does not read is named all
-  // the same: the row's values are then not all as its bank wrote them.
-  if (row.incoming() || row.Field(ColumnRole::kFee).empty()) return 0;
-  if (fee_ == FeeConvention::kWithinAmount) {
-    AmountReading fee;
-    const AmountStatus status = row.Fee(&fee);
-    if (status != AmountStatus::kEmpty && status != AmountStatus::kRead) {
-      report_->UnreadableFee(item.line);
-    }
-    return 0;
+  return ChargesFee(row) ? AppendFee(row, item) : 0;
+}
+
+bool LayoutItems::AppendFeeOfOtherPayment(LayoutRow& row, const ItemDate& date) {
+  if (!ChargesFee(row)) return false;
+  AmountReading fee;
+  if (row.Fee(&fee) != AmountStatus::kRead || row.FeeCurrency(fee) != currency_) return false;
+  return AppendFee(row, ItemOf(row, date, 0)) != 0;
+}
+
+// Most rows state no fee beside their amount; a fee the amount holds
+// already is no item of its own, but one that does not read is named all
+// the same: the row's values are then not all as its bank wrote them.
+bool LayoutItems::ChargesFee(LayoutRow& row) const {
+  if (row.incoming() || row.Field(ColumnRole::kFee).empty()) return false;
+  if (fee_ != FeeConvention::kWithinAmount) return true;
+  AmountReading fee;
+  const AmountStatus status = row.Fee(&fee);
+  if (status != AmountStatus::kEmpty && status != AmountStatus::kRead) {
+    report_->UnreadableFee(row.line());
   }
-  return AppendFee(row, item);
+  return false;
 }
 
 // A fee charged beside the item becomes an item of its own right after it,
@@ -78,7 +92,10 @@ int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   if (amount == 0) return 0;
   const std::string code = row.FeeCurrency(fee);
   if (!code.empty() && code != currency_) {
-    report_->OtherCurrencyFee(payment.line, Crowns(amount), code, currency_);
+    // The statement in the fee's currency takes it.
+    if (split_ == nullptr || !split_->Elsewhere(code)) {
+      report_->OtherCurrencyFee(payment.line, Crowns(amount), code, currency_);
+    }
     return 0;
   }
   feeDescription_ = "Poplatek";

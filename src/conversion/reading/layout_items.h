@@ -6,6 +6,7 @@
 
 #include "conversion/reading/balance_proof.h"
 #include "conversion/reading/content_numbers.h"
+#include "conversion/reading/currency_split.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/layout_row.h"
@@ -20,23 +21,30 @@ class LayoutItems {
  public:
   // `currency` is the statement's, decided before the first row;
   // `ownAccountColumn` holds the file's own account on every row, -1 for
-  // none.
+  // none. `split`, where the run writes a statement for each currency,
+  // takes a fee in another currency than its payment's.
   LayoutItems(const std::string& currency, FeeConvention fee, const ItemSink& sink,
-              LayoutReport* report)
-      : currency_(currency), fee_(fee), sink_(sink), report_(report) {}
+              LayoutReport* report, CurrencySplit* split)
+      : currency_(currency), fee_(fee), sink_(sink), report_(report), split_(split) {}
   void SetOwnAccountColumn(int column) { ownAccountColumn_ = column; }
 
   // Hands over the items of `row`, booked on `date`, of `amount` with its
   // sign. Returns the amount of its fee (0 for none, or one left out).
   int64_t Append(LayoutRow& row, const ItemDate& date, int64_t amount);
+  // Hands over the fee of `row`, whose payment is another statement's,
+  // where the fee is in this statement's currency. Returns whether it did.
+  bool AppendFeeOfOtherPayment(LayoutRow& row, const ItemDate& date);
 
  private:
+  StatementItem ItemOf(LayoutRow& row, const ItemDate& date, int64_t amount);
+  bool ChargesFee(LayoutRow& row) const;
   int64_t AppendFee(LayoutRow& row, const StatementItem& payment);
 
   const std::string& currency_;
   FeeConvention fee_;
   const ItemSink& sink_;
   LayoutReport* report_;
+  CurrencySplit* split_;
   int ownAccountColumn_ = -1;
   std::string feeDescription_;
   ContentNumbers contentNumbers_;

@@ -57,7 +57,7 @@ class LayoutReader {
         proof_(text, layout),
         report_(path, log),
         row_(text, layout, proof_.columns(), &balance_, &report_),
-        items_(currency_, proof_.fee(), sink, &report_),
+        items_(currency_, proof_.fee(), sink, &report_, split),
         statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
                         layout.Column(ColumnRole::kClosingBalance) >= 0) {}
 
@@ -219,6 +219,10 @@ class LayoutReader {
     const LineAccount::Kind other = InOtherCurrency(line, amount);
     if (other != LineAccount::kItem) {
       NameOtherColumns(line);
+      // Its fee may be in this statement's currency.
+      if (other == LineAccount::kOtherStatement && items_.AppendFeeOfOtherPayment(row_, date)) {
+        return LineAccount::kItem;
+      }
       return other;
     }
     const int64_t fee = items_.Append(row_, date, amount.hellers);

@@ -49,8 +49,8 @@ constexpr ColumnName kColumnNames[] = {
     {"hruba castka", ColumnRole::kAmount, 1},
     {"source amount (after fees)", ColumnRole::kAmount, 2},
     {"ausgangsbetrag (nach gebuhren)", ColumnRole::kAmount, 2},
-    {"netto", ColumnRole::kAmount, 3},
-    {"cista castka", ColumnRole::kAmount, 3},
+    {"netto", ColumnRole::kAmount, StatementLayout::kNetAmountRank},
+    {"cista castka", ColumnRole::kAmount, StatementLayout::kNetAmountRank},
     {"target amount (after fees)", ColumnRole::kIncomingAmount, 1},
     {"zielbetrag (nach gebuhren)", ColumnRole::kIncomingAmount, 1},
     {"castka v mene uctu", ColumnRole::kAmount, 1},
@@ -63,7 +63,7 @@ constexpr ColumnName kColumnNames[] = {
     {"importo", ColumnRole::kAmount, 2},
     // PayPal's Gross is the payment, its Fee a record of its own; Net is both.
     {"gross", ColumnRole::kAmount, 1},
-    {"net", ColumnRole::kAmount, 3},
+    {"net", ColumnRole::kAmount, StatementLayout::kNetAmountRank},
 
     {"smer uhrady", ColumnRole::kDirection, 1},
     {"smer", ColumnRole::kDirection, 1},

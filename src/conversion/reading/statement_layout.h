@@ -116,6 +116,8 @@ struct StatementLayout {
   // How likely each amount candidate's name is, the lower the likelier:
   // candidates of one rank are equals that only the data tell apart.
   int amountRanks[kCandidates] = {};
+  // The rank of the names of an amount net of its fee ("Net", "Netto").
+  static constexpr int kNetAmountRank = 3;
 
   // Each currency's columns in the order of the header, where the credit,
   // debit and balance columns name their currency; the role columns are
