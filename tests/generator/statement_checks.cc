@@ -174,9 +174,13 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
       }
       break;
     case Mutation::kShiftField: {
+      // The separators between fields: a decimal comma within quotes is
+      // none, and without it the amount is merely another amount.
       std::vector<size_t> at;
+      bool quoted = false;
       for (size_t i = 0; i < body; ++i) {
-        if (line[i] == separator) at.push_back(i);
+        if (line[i] == '"') quoted = !quoted;
+        if (line[i] == separator && !quoted) at.push_back(i);
       }
       if (at.empty()) break;
       const size_t chosen = at[random() % at.size()];
