@@ -46,22 +46,20 @@ FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inpu
     outcome.converted = true;
     return outcome;
   }
-  Utf8Damage damage;
-  const TextEncoding encoding = DetectEncoding(content.view(), &damage);
-  // The line of the first byte that is no UTF-8, counted before the text
-  // changes.
-  const int32_t damagedLine =
-      1 + static_cast<int32_t>(std::count(content.data(), content.data() + damage.first, '\n'));
+  const TextEncoding encoding = DetectEncoding(content.view());
   if (encoding != TextEncoding::kWindows1250) {
-    content.Shorten(ToWindows1250InPlace(content.data(), content.size(), encoding));
+    Utf8Damage damage;
+    content.Shorten(ToWindows1250InPlace(content.data(), content.size(), encoding, &damage));
     LogFormatted(log, LogKind::kInformation, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
-  }
-  if (damage.bytes > 0) {
-    LogFormatted(log, LogKind::kItemWarning,
-                 "Soubor %s, řádek %d: bajtů, které nejsou znaky UTF-8, je v souboru %d, "
-                 "přečteny jako znak ?\n",
-                 {shown, damagedLine, static_cast<int32_t>(damage.bytes)});
+    if (damage.bytes > 0) {
+      const char* text = content.data();
+      const int32_t line = 1 + static_cast<int32_t>(std::count(text, text + damage.first, '\n'));
+      LogFormatted(log, LogKind::kItemWarning,
+                   "Soubor %s, řádek %d: bajtů, které nejsou znaky UTF-8, je v souboru %d, "
+                   "přečteny jako znak ?\n",
+                   {shown, line, static_cast<int32_t>(damage.bytes)});
+    }
   }
   const size_t itemLines = CountItemLines(content.data());
   for (StatementOutput* output : run->outputs) output->Expect(itemLines);

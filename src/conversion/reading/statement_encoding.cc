@@ -110,7 +110,7 @@ inline bool ConvertTwoByteLetter(unsigned char* p, size_t n, size_t* i, size_t* 
 
 // Converts in place: every character takes at least one byte of UTF-8 and
 // gives exactly one, so the text written never overtakes the text read.
-size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
+size_t ConvertUtf8(unsigned char* p, size_t n, size_t i, Utf8Damage* damage) {
   size_t out = 0;
   while (i < n) {
 #if TARVOLO_ENCODING_SSE2
@@ -151,6 +151,7 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i) {
     if (ReadUtf8(p, n, &i, &codePoint)) {
       p[out++] = Windows1250Byte(codePoint);
     } else {
+      if (damage->bytes++ == 0) damage->first = out;
       p[out++] = '?';
       ++i;
     }
@@ -180,12 +181,10 @@ size_t ConvertUtf16(unsigned char* p, size_t n, bool little) {
 
 }  // namespace
 
-TextEncoding DetectEncoding(std::string_view bytes, Utf8Damage* damage) {
-  Utf8Damage found;
-  if (damage != nullptr) *damage = found;
-  const bool marked = StartsWith(bytes, kUtf8Mark, 3);
-  if (!marked && StartsWith(bytes, "\xFF\xFE", 2)) return TextEncoding::kUtf16LittleEndian;
-  if (!marked && StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
+TextEncoding DetectEncoding(std::string_view bytes) {
+  if (StartsWith(bytes, kUtf8Mark, 3)) return TextEncoding::kUtf8;
+  if (StartsWith(bytes, "\xFF\xFE", 2)) return TextEncoding::kUtf16LittleEndian;
+  if (StartsWith(bytes, "\xFE\xFF", 2)) return TextEncoding::kUtf16BigEndian;
   const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t n = bytes.size();
   // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
@@ -196,8 +195,8 @@ TextEncoding DetectEncoding(std::string_view bytes, Utf8Damage* damage) {
   // UTF-8 text damaged by hand or cut short has a byte or two that are not
   // among many letters that are: those are named, not a reason to read the
   // whole text as Windows-1250.
-  size_t inside = 0, outside = 0;
-  for (size_t i = marked ? 3 : 0; i < n;) {
+  size_t inside = 0, outside = 0, damaged = 0;
+  for (size_t i = 0; i < n;) {
     if (n - i >= sizeof(uint64_t) && (Word(p + i) & kHighBits) == 0) {
       i += sizeof(uint64_t);
       continue;
@@ -211,22 +210,24 @@ TextEncoding DetectEncoding(std::string_view bytes, Utf8Damage* damage) {
       ++(IsWindows1250Character(codePoint) ? inside : outside);
       continue;
     }
-    if (found.bytes++ == 0) found.first = i;
     ++i;
-    if (!marked && found.bytes > 2 && found.bytes * 8 > inside) return TextEncoding::kWindows1250;
+    if (++damaged > 2 && damaged * 8 > inside) return TextEncoding::kWindows1250;
   }
-  const bool utf8 = marked || (inside > 0 && inside >= outside && found.bytes * 8 <= inside);
-  if (utf8 && damage != nullptr) *damage = found;
-  return utf8 ? TextEncoding::kUtf8 : TextEncoding::kWindows1250;
+  return inside > 0 && inside >= outside && damaged * 8 <= inside ? TextEncoding::kUtf8
+                                                                  : TextEncoding::kWindows1250;
 }
 
-size_t ToWindows1250InPlace(char* bytes, size_t size, TextEncoding encoding) {
+size_t ToWindows1250InPlace(char* bytes, size_t size, TextEncoding encoding, Utf8Damage* damage) {
   unsigned char* p = reinterpret_cast<unsigned char*>(bytes);
+  Utf8Damage ignored;
+  if (damage == nullptr) damage = &ignored;
+  *damage = Utf8Damage();
   switch (encoding) {
     case TextEncoding::kWindows1250:
       break;
     case TextEncoding::kUtf8:
-      return ConvertUtf8(p, size, StartsWith(std::string_view(bytes, size), kUtf8Mark, 3) ? 3 : 0);
+      return ConvertUtf8(p, size, StartsWith(std::string_view(bytes, size), kUtf8Mark, 3) ? 3 : 0,
+                         damage);
     case TextEncoding::kUtf16LittleEndian:
     case TextEncoding::kUtf16BigEndian:
       return ConvertUtf16(p, size, encoding == TextEncoding::kUtf16LittleEndian);
