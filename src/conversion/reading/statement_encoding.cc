@@ -211,9 +211,9 @@ TextEncoding DetectEncoding(std::string_view bytes) {
       continue;
     }
     ++i;
-    if (++damaged > 2 && damaged * 8 > inside) return TextEncoding::kWindows1250;
+    if (++damaged > 2 && damaged * 2 > inside) return TextEncoding::kWindows1250;
   }
-  return inside > 0 && inside >= outside && damaged * 8 <= inside ? TextEncoding::kUtf8
+  return inside > 0 && inside >= outside && damaged * 2 <= inside ? TextEncoding::kUtf8
                                                                   : TextEncoding::kWindows1250;
 }
 
