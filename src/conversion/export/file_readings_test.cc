@@ -218,6 +218,11 @@ TEST_F(FileReadingsTest, EveryLineReadWholeOrNamed) {
            "3.9.2014;c;;1\n4.9.2014;d;;1\n5.9.2014;Zůstatek k 31.08.2014; doplacen;;7\n",
        kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
        "řádek 6: řádek má 5 polí, ostatní řádky 4"},
+      {"a row cut short before its date, its message a balance label, is no balance line",
+       "ID;Částka;Zpráva;Datum\nT1;1;a;1.9.2014\nT2;1;b;2.9.2014\nT3;1;c;3.9.2014\n"
+       "T4;1;d;4.9.2014\nT5;-7;Počáteční zůstatek\n",
+       kWarned, "0000000001002+0000000001002+0000000001002+0000000001002",
+       "řádek 6: řádek má 3 polí, ostatní řádky 4"},
       {"a balance label cut short before its whole day is none",
        "Datum;Částka;Zpráva\n1.9.2014;1;a\n2.9.2014;1;b\n3.9.2014;1;c\n4.9.2014;1;d\n"
        ";7;Zůstatek k 31\n",

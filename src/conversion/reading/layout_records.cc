@@ -183,9 +183,13 @@ class LayoutReader {
     const bool dated = dateRead && amountRead;
     // A row that lost or gained a field has its values in other columns than
     // the header says, whatever its texts seem to state: a balance line may
-    // be shorter than the rows, but one dated as they are is one of them.
+    // be shorter than the rows, but one dated as they are, or with a bank's
+    // id as they have, is one of them.
     const bool shifted = rowWidth_ > 0 && fields.size() != rowWidth_;
-    if (!dated && !(dateRead && shifted) && IsBalanceOrTotalRow(record, false)) {
+    const std::string_view id = row_.Field(ColumnRole::kTransactionId);
+    const bool rowShaped =
+        dateRead || (!id.empty() && !IsWholeBalanceLabel(id) && LabelledBalance(id).empty());
+    if (!dated && !(rowShaped && shifted) && IsBalanceOrTotalRow(record, false)) {
       return LineAccount::kBalance;
     }
     if (shifted) {
