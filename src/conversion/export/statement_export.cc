@@ -1,11 +1,9 @@
 #include "conversion/export/statement_export.h"
 
-#include <charconv>
 #include <cstdint>
 #include <new>
 #include <set>
 #include <string>
-#include <system_error>
 
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
@@ -73,12 +71,8 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   if (!plan.mainAccount) {
     statement.profile.accountNumber = plan.Account();
     statement.iban.clear();
-    const std::string& bank = plan.account.bank;
     // An account read without its bank leaves the bank to its files.
-    if (std::from_chars(bank.data(), bank.data() + bank.size(), statement.bankCode).ec !=
-        std::errc()) {
-      statement.bankCode = 0;
-    }
+    statement.bankCode = BankCodeOf(plan.account);
   }
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   run.split.account = statement.profile.accountNumber;

@@ -4,7 +4,6 @@
 
 #include "conversion/camt/czech_iban.h"
 #include "conversion/values/account_number.h"
-#include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/iban.h"
 
@@ -16,11 +15,6 @@ constexpr char kNoCzechAccount[] = "z čísla účtu v nastavení nelze IBAN ses
 // The Czech account of an IBAN in capitals without blanks, with its bank.
 bool CzechAccountOfIban(std::string_view iban, AccountNumber* account) {
   return iban.size() == 24 && iban.substr(0, 2) == "CZ" && ReadAccountNumber(iban, true, account);
-}
-
-int32_t BankCodeOf(const AccountNumber& account) {
-  int32_t code = 0;
-  return ReadDigitsOnly(account.bank, 4, &code) ? code : 0;
 }
 
 void AddBank(int32_t bank, std::vector<int32_t>* banks) {

@@ -186,10 +186,7 @@ class LayoutReader {
     // be shorter than the rows, but one dated as they are, or with a bank's
     // id as they have, is one of them.
     const bool shifted = rowWidth_ > 0 && fields.size() != rowWidth_;
-    const std::string_view id = row_.Field(ColumnRole::kTransactionId);
-    const bool rowShaped =
-        dateRead || (!id.empty() && !IsWholeBalanceLabel(id) && LabelledBalance(id).empty());
-    if (!dated && !(rowShaped && shifted) && IsBalanceOrTotalRow(record, false)) {
+    if (!dated && !(shifted && (dateRead || HasBankId())) && IsBalanceOrTotalRow(record, false)) {
       return LineAccount::kBalance;
     }
     if (shifted) {
@@ -331,6 +328,13 @@ class LayoutReader {
       return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
     return DatedRowStatesBalance(row_.Texts(), amount, row_.Field(ColumnRole::kBalance), &balance_);
+  }
+
+  // Whether the row carries a bank's id as the rows do: one that is itself
+  // a balance label (Fio's printed "Konečný stav účtu k …:") is none.
+  bool HasBankId() {
+    const std::string_view id = row_.Field(ColumnRole::kTransactionId);
+    return !id.empty() && !IsWholeBalanceLabel(id) && LabelledBalance(id).empty();
   }
 
   // Rows that are not booked (yet) change no balance: only a completed one

@@ -80,4 +80,9 @@ std::string ShownAccount(const AccountNumber& account) {
   return shown;
 }
 
+int32_t BankCodeOf(const AccountNumber& account) {
+  int32_t code = 0;
+  return ReadDigitsOnly(account.bank, 4, &code) ? code : 0;
+}
+
 }  // namespace tarvolo

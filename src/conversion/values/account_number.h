@@ -28,6 +28,9 @@ std::string AccountField(const AccountNumber& account);
 // where there are.
 std::string ShownAccount(const AccountNumber& account);
 
+// The account's bank code, 0 where it was read without one.
+int32_t BankCodeOf(const AccountNumber& account);
+
 // Leading zeros and the bank do not tell two accounts apart.
 inline bool SameAccount(const AccountNumber& a, const AccountNumber& b) {
   return a.prefix == b.prefix && a.number == b.number;
