@@ -4,7 +4,11 @@
 
 #include <cstring>
 #include <filesystem>
+#include <iostream>
 #include <string>
+#include <system_error>
+#include <utility>
+#include <vector>
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -52,23 +56,16 @@ TEST(WholeFileTest, GivesNothingForAFileItCannotHold) {
   TempFolder folder;
   folder.Write("plain.csv", "abc");
   std::filesystem::create_directory(folder.File("folder.csv"));
-  // Sparse: takes no room on the disk.
-  const std::string fourGiB = folder.Write("4gib.csv", "");
-  std::filesystem::resize_file(fourGiB, 0x100000000ull);
-  const std::string overFourGiB = folder.Write("over4gib.csv", "");
-  std::filesystem::resize_file(overFourGiB, 0x100000005ull);
 #ifndef _WIN32
   const std::string fifo = folder.File("fifo.csv");
   ASSERT_EQ(mkfifo(fifo.c_str(), 0644), 0);
 #endif
 
-  const std::string cases[] = {
+  std::vector<std::string> cases = {
       folder.File("missing.csv"),
       folder.File("folder.csv"),
       folder.File("no folder") + kPathSeparator + "plain.csv",
       folder.File("plain.csv") + kPathSeparator + "plain.csv",
-      fourGiB,
-      overFourGiB,
 #ifndef _WIN32
       // A pipe without a writer is not waited for; devices are no files.
       fifo,
@@ -76,6 +73,18 @@ TEST(WholeFileTest, GivesNothingForAFileItCannotHold) {
       "/dev/zero",
 #endif
   };
+  // Sparse files take no room on the disk, but not every file system
+  // (or file size limit) lets a test make one.
+  for (const auto& [name, size] : {std::pair<const char*, uintmax_t>{"4gib.csv", 0x100000000ull},
+                                   {"over4gib.csv", 0x100000005ull}}) {
+    const std::string path = folder.Write(name, "");
+    std::error_code error;
+    std::filesystem::resize_file(path, size, error);
+    if (error)
+      std::cout << "[   NOTE   ] " << name << " not made here: " << error.message() << '\n';
+    else
+      cases.push_back(path);
+  }
   for (const std::string& path : cases) {
     std::string content = "left over";
     EXPECT_FALSE(ReadWholeFile(path.c_str(), &content)) << path;
