@@ -58,6 +58,19 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        {"-459.90 7.9", "-29.00 7.9 fee", "-10.00 8.9"},
        "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; kladný poplatek čten jako "
        "účtovaný, záporný jako vrácený!!!\n"},
+      {"Revolut's fee of 2022 written negative, in two currencies of their own balances",
+       "Type,Product,Started Date,Completed Date,Description,Amount,Fee,Currency,State,Balance\n"
+       "TOPUP,Current,2024-03-01 10:00:00,2024-03-01 10:00:00,a,1000.00,0.00,CZK,COMPLETED,"
+       "1000.00\n"
+       "TOPUP,Current,2024-03-01 11:00:00,2024-03-01 11:00:00,b,50.00,0.00,EUR,COMPLETED,50.00\n"
+       "CARD_PAYMENT,Current,2024-03-02 10:00:00,2024-03-02 10:00:00,c,-100.00,-5.00,CZK,"
+       "COMPLETED,895.00\n"
+       "CARD_PAYMENT,Current,2024-03-03 10:00:00,2024-03-03 10:00:00,d,-10.00,-1.00,EUR,"
+       "COMPLETED,39.00\n",
+       {"1000.00 1.3", "-100.00 2.3", "-5.00 2.3 fee"},
+       "Soubor v.csv, řádek 3: položka 50.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
+       "Soubor v.csv, řádek 5: položka -10.00 EUR je v jiné měně než výpis (CZK), "
+       "vynechána!!!\n"},
       {"Revolut's fee of 2022 on the first row alone, which no balance proves: as written then",
        "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance\n"
        "2024-03-01 10:00:00,1,a,CZK,CZK,100.00,-5.00,1095.00\n"
@@ -82,6 +95,15 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n"
        "02.03.2024;2000145399/5500;;-10,00;1090,00\n03.03.2024;2600123456/5500;;-5,00;545,00\n",
        {"100.00 1.3", "50.00 1.3", "-10.00 2.3", "-5.00 3.3"},
+       ""},
+      {"two Revolut accounts of one currency, each with its own balance",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance,"
+       "Account\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,-10.00,0.00,90.00,Main CZK\n"
+       "2024-03-01 11:00:00,2,b,CZK,CZK,-20.00,0.00,480.00,Savings CZK\n"
+       "2024-03-02 10:00:00,3,c,CZK,CZK,-10.00,1.00,79.00,Main CZK\n"
+       "2024-03-02 11:00:00,4,d,CZK,CZK,30.00,0.00,510.00,Savings CZK\n",
+       {"-10.00 1.3", "-20.00 1.3", "-10.00 2.3", "-1.00 2.3 fee", "30.00 2.3"},
        ""},
       {"a fee the amount holds already is no item of its own",
        "Date,Amount,Fee,Balance\n2024-03-01,100.00,0,100.00\n2024-03-02,-105.00,5.00,-5.00\n"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 namespace {
@@ -52,6 +53,31 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
               lines.lines)
         << c.text;
     EXPECT_EQ(lines.Confirmed(), c.confirmed) << c.text;
+  }
+}
+
+// The counterparty's name, which only the camt statement shows, comes from
+// its own column on one line, whichever way the file is read.
+TEST(Servis24Lines, TheCounterpartyIsNamed) {
+  struct Case {
+    std::string name;
+    std::string expected;
+  } cases[] = {
+      {"Pronájmy Vinohrady s.r.o.", "Pronájmy Vinohrady s.r.o."},
+      {"", ""},
+      {"\"Novák\tsyn\"", "Novák syn"},
+      {std::string(200, 'x'), std::string(kMessageWidth, 'x')},
+  };
+  for (const Case& c : cases) {
+    const std::string text = "h\n1;2014/09/24;-1,00;19-123/0800;" + c.name + ";7;CZK;;;;Nájem\n";
+    std::vector<std::string> names;
+    const ItemSink keep = [&names](const StatementItem& item) {
+      names.emplace_back(item.counterName);
+    };
+    Servis24Lines lines;
+    ReadServis24Lines(text, keep, &lines);
+    ReadServis24Items(text.c_str(), keep, nullptr);
+    EXPECT_EQ(names, std::vector<std::string>(2, c.expected)) << c.name;
   }
 }
 
