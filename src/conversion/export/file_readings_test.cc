@@ -124,6 +124,10 @@ TEST_F(FileReadingsTest, ReadAsTheDataShowOrRefused) {
        "aj k\xC3\xA1va \xC5\xBE\xC3\xA1\xC5\xA1 \xC3\xA1\xC3\xA1\xC3\xA1 \xE8\"\n",
        kWarned, "0000002000501",
        "řádek 2: bajtů, které nejsou znaky UTF-8, je v souboru 1, přečteny jako znak ?!!!"},
+      {"such a byte named on its line where a CR alone ends the lines",
+       "\"Datum\";\"Objem\";\"Zpr\xC3\xA1va\"\r\"01.09.2014\";\"-2000,50\";\"\xC4\x8C"
+       "aj k\xC3\xA1va \xC5\xBE\xC3\xA1\xC5\xA1 \xC3\xA1\xC3\xA1\xC3\xA1 \xE8\"\r",
+       kWarned, "0000002000501", "řádek 2: bajtů, které nejsou znaky UTF-8"},
       {"a lone mark before three digits, decided by the file's other amounts",
        "Datum;Částka\n1.9.2014;1,500\n2.9.2014;2,50\n", kWritten, "0000000001502+0000000002502",
        ""},

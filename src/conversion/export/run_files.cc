@@ -1,6 +1,6 @@
 #include "conversion/export/run_files.h"
 
-#include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -17,6 +17,17 @@ struct FileOutcome {
   bool converted = false;  // a reading of the file was confirmed by its data
   bool amountsFit = true;
 };
+
+// The number of the line that byte `offset` of `text` is on, lines ending as
+// the readers end them: at LF, CR LF or a CR alone. `text` is readable one
+// byte past `offset`.
+int32_t LineAt(const char* text, size_t offset) {
+  int32_t line = 1;
+  for (size_t i = 0; i < offset; ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && text[i + 1] != '\n')) ++line;
+  }
+  return line;
+}
 
 // Converts one statement file into items for the outputs and logs what
 // happened; a file that cannot be read, or that no reading confirms, gets
@@ -53,12 +64,11 @@ FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inpu
     LogFormatted(log, LogKind::kInformation, "Soubor je v kódování %s, převeden do Windows-1250\n",
                  {EncodingName(encoding)});
     if (damage.bytes > 0) {
-      const char* text = content.data();
-      const int32_t line = 1 + static_cast<int32_t>(std::count(text, text + damage.first, '\n'));
-      LogFormatted(log, LogKind::kItemWarning,
-                   "Soubor %s, řádek %d: bajtů, které nejsou znaky UTF-8, je v souboru %d, "
-                   "přečteny jako znak ?\n",
-                   {shown, line, static_cast<int32_t>(damage.bytes)});
+      LogFormatted(
+          log, LogKind::kItemWarning,
+          "Soubor %s, řádek %d: bajtů, které nejsou znaky UTF-8, je v souboru %d, "
+          "přečteny jako znak ?\n",
+          {shown, LineAt(content.data(), damage.first), static_cast<int32_t>(damage.bytes)});
     }
   }
   const size_t itemLines = CountItemLines(content.data());
@@ -75,11 +85,9 @@ FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inpu
                  "Soubor %s: formát nerozpoznán (%s), soubor nebyl převeden\n", {shown, why});
   }
   if (textLength < content.size()) {
-    const int32_t line =
-        1 + static_cast<int32_t>(std::count(content.data(), content.data() + textLength, '\n'));
     LogFormatted(log, LogKind::kFileWarning,
                  "Soubor %s obsahuje na řádku %d nulový bajt, zbytek souboru nebyl převeden\n",
-                 {shown, line});
+                 {shown, LineAt(content.data(), textLength)});
   }
   return outcome;
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "conversion/values/blanks.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
@@ -84,7 +85,7 @@ bool IsWholeBalanceLabel(std::string_view text) {
     bool digitBefore = false;
     for (size_t i = length + 3; i < name.size(); ++i) {
       const char c = name[i];
-      if (c >= '0' && c <= '9') {
+      if (IsDigit(c)) {
         digitBefore = true;
       } else if (c == '.' || c == '/' || c == '-') {
         if (!digitBefore) return false;

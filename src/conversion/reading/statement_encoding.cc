@@ -211,6 +211,9 @@ TextEncoding DetectEncoding(std::string_view bytes) {
       continue;
     }
     ++i;
+    // More such bytes than half the letters before them, beyond the first
+    // two, end the scan early: that is a Windows-1250 text's Czech letters,
+    // and so is a text re-saved in part in Windows-1250 before its UTF-8.
     if (++damaged > 2 && damaged * 2 > inside) return TextEncoding::kWindows1250;
   }
   return inside > 0 && inside >= outside && damaged * 2 <= inside ? TextEncoding::kUtf8
