@@ -7,8 +7,8 @@
 #include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
 #include "conversion/gpc/item_record_writer.h"
-#include "conversion/reading/layout_records.h"
-#include "conversion/reading/statement_layout.h"
+#include "conversion/reading/layouts/layout_reader.h"
+#include "conversion/reading/layouts/layout_table.h"
 
 namespace tarvolo {
 namespace {

@@ -36,19 +36,51 @@ function(tarvolo_layer_files out source_dir)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# Stops with the file and the include when a file includes a higher layer.
+# The layer a folder of the sources belongs to: the longest layer name that
+# is the folder or holds it ("" for none).
+function(tarvolo_layer_of out folder)
+  set(found "")
+  foreach(layer ${TARVOLO_LAYERS})
+    string(LENGTH "${layer}" length)
+    string(LENGTH "${found}" best)
+    if((folder STREQUAL layer OR folder MATCHES "^${layer}/") AND length GREATER best)
+      set(found ${layer})
+    endif()
+  endforeach()
+  set(${out} "${found}" PARENT_SCOPE)
+endfunction()
+
+# Rooms entered by one door: a file outside the room includes the door
+# alone, never what stands in the room's inner folders.
+set(TARVOLO_DOORS conversion/reading)
+set(TARVOLO_DOOR_conversion/reading conversion/reading/statement_reading.h)
+
+# Stops with the file and the include when a file includes a higher layer,
+# or the inside of a room that others enter by its door.
 function(tarvolo_check_layers source_dir)
   foreach(layer ${TARVOLO_LAYERS})
     tarvolo_layer_files(files ${source_dir} ${layer})
     foreach(file ${files})
+      file(RELATIVE_PATH name ${source_dir} ${file})
       file(STRINGS ${file} includes REGEX "^#include \"")
       foreach(include ${includes})
-        if(include MATCHES "^#include \"([^\"]+)/[^/\"]+\"" AND CMAKE_MATCH_1 IN_LIST TARVOLO_LAYERS
-           AND NOT CMAKE_MATCH_1 IN_LIST TARVOLO_LAYER_${layer})
-          file(RELATIVE_PATH name ${source_dir} ${file})
+        if(NOT include MATCHES "^#include \"(([^\"]+)/[^/\"]+)\"")
+          continue()
+        endif()
+        set(header ${CMAKE_MATCH_1})
+        tarvolo_layer_of(included ${CMAKE_MATCH_2})
+        if(included STREQUAL "")
+          continue()
+        endif()
+        if(NOT included IN_LIST TARVOLO_LAYER_${layer})
           string(JOIN ", " allowed ${TARVOLO_LAYER_${layer}})
           message(FATAL_ERROR "${name}: ${include}: a file of the ${layer} layer includes "
                   "headers of these layers only: ${allowed}")
+        endif()
+        if(included IN_LIST TARVOLO_DOORS AND NOT layer STREQUAL included
+           AND NOT header STREQUAL TARVOLO_DOOR_${included} AND NOT name MATCHES "transaction_records")
+          message(FATAL_ERROR "${name}: ${include}: ${included} is entered by its door only: "
+                  "${TARVOLO_DOOR_${included}}")
         endif()
       endforeach()
     endforeach()

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/reading/csv_field.h"
+#include "conversion/reading/text/csv_field.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

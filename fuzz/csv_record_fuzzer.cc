@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/reading/csv_record.h"
+#include "conversion/reading/text/csv_record.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/reading/layout_records.h"
-#include "conversion/reading/statement_layout.h"
+#include "conversion/reading/layouts/layout_reader.h"
+#include "conversion/reading/layouts/layout_table.h"
 #include "fuzz_checks.h"
 
 namespace tarvolo {

@@ -5,7 +5,7 @@
 #include "conversion/camt/camt_output.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
-#include "conversion/reading/statement_layout.h"
+#include "conversion/reading/statement_reading.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/profile_values.h"
 #include "settings/settings_file.h"

@@ -1,6 +1,6 @@
 #include "conversion/export/header_values.h"
 
-#include "conversion/reading/balance_check.h"
+#include "conversion/reading/statement_reading.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/decimal_rounding.h"
 #include "platform/text_encoding.h"

@@ -8,9 +8,7 @@
 
 #include "conversion/export/earlier_items.h"
 #include "conversion/export/statement_export.h"
-#include "conversion/reading/balance_check.h"
-#include "conversion/reading/item_fields.h"
-#include "conversion/reading/layout_records.h"
+#include "conversion/reading/statement_reading.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/statement_item.h"
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/reading_choice.h"
+#include "conversion/export/run_state.h"
 #include "conversion/values/log_line.h"
 #include "platform/file.h"
 

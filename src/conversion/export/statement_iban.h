@@ -6,20 +6,9 @@
 #include <string_view>
 #include <vector>
 
+#include "conversion/reading/statement_reading.h"
+
 namespace tarvolo {
-
-// The bank of a layout of a service abroad (Revolut, Wise, PayPal): no Czech
-// bank, and none that another file's bank could be.
-constexpr int32_t kBankAbroad = -1;
-
-// What one converted file tells of the bank of its own account.
-struct FileBank {
-  // The bank whose layout the file is in: its code, kBankAbroad, or 0 where
-  // the layout tells no bank.
-  int32_t layoutBank = 0;
-  // The own accounts and IBANs the file states, as its reading gives them.
-  std::vector<std::string> ownAccounts, ownIbans;
-};
 
 // What the user states of a statement's own account.
 struct GivenAccount {

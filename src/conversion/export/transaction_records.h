@@ -7,7 +7,7 @@
 
 #include "conversion/export/export_totals.h"
 #include "conversion/gpc/item_record_writer.h"
-#include "conversion/reading/servis24_reader.h"
+#include "conversion/reading/servis24/servis24_reader.h"
 #include "conversion/values/line_report.h"
 
 namespace tarvolo {

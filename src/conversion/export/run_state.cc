@@ -1,0 +1,43 @@
+#include "conversion/export/run_state.h"
+
+#include <utility>
+
+#include "conversion/export/run_log.h"
+
+namespace tarvolo {
+
+void RunItems::Expect(size_t itemLines) {
+  for (StatementOutput* output : run_->outputs) output->Expect(itemLines);
+}
+
+void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLine log) {
+  run_->reports.clear();
+  items_.emplace(run_->checks, shown, reading, std::move(log));
+  totals_ = ExportTotals();
+}
+
+void RunItems::Add(const StatementItem& item, const std::string& currency) {
+  if (!items_->Take(item)) return;
+  for (StatementOutput* output : run_->outputs) output->Add(item, currency);
+  AddItemToTotals(item, &totals_);
+}
+
+void RunItems::Finish() {
+  items_->Finish();
+  AddTotals(totals_, &run_->totals);
+  for (StatementOutput* output : run_->outputs) output->Confirm();
+}
+
+bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, const LogLine& log) {
+  const bool fit = LogRecordReports(shown, run_->reports, log);
+  run_->reports.clear();
+  run_->checks.AcceptFile(*items_, shown, stated, log);
+  return fit;
+}
+
+void RunItems::Forget() {
+  for (StatementOutput* output : run_->outputs) output->TakeBack();
+  run_->reports.clear();
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,216 @@
+#include "conversion/reading/balances/balance_proof.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conversion/reading/layouts/layout_reader.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/fixed_width.h"
+
+namespace tarvolo {
+namespace {
+
+// Reads `text` as "v.csv": its items as amount and day ("-5.00 1.3",
+// "fee" after a fee), its log's marked lines and what else it gave.
+void ReadFile(const std::string& text, std::vector<std::string>* items, std::string* warnings,
+              LayoutReading* reading, std::string* log = nullptr) {
+  const StatementLayout layout = RecogniseLayout(text);
+  ASSERT_TRUE(layout.recognised) << text;
+  std::string currency;
+  ReadLayoutItems(
+      "v.csv", text, layout, &currency,
+      [items](const StatementItem& item) {
+        std::string shown;
+        Render(shown, "%.2f %d.%d", {Crowns(item.amount), item.day, item.month});
+        items->push_back(item.fee ? shown + " fee" : shown);
+      },
+      [warnings, log](LogKind kind, const char* line) {
+        if (IsMarked(kind)) *warnings += ShownLogLine(kind, line);
+        if (log != nullptr) *log += ShownLogLine(kind, line);
+      },
+      reading);
+  ASSERT_TRUE(reading->confirmation.Confirmed()) << text;
+}
+
+TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;
+    std::string warnings;
+    std::string information = "";  // a line the log has besides
+  } cases[] = {
+      {"a generic fee written negative is charged, as the balances show",
+       "Datum;Částka;Poplatek;Zůstatek\n01.03.2024;-100,00;-5,00;895,00\n"
+       "02.03.2024;200,00;0,00;1095,00\n03.03.2024;-50,00;-2,00;1043,00\n",
+       {"-100.00 1.3", "-5.00 1.3 fee", "200.00 2.3", "-50.00 3.3", "-2.00 3.3 fee"},
+       ""},
+      {"a generic fee written negative without a balance: the sign taken is named",
+       "Datum;Částka;Poplatek\n01.03.2024;-100,00;-5,00\n02.03.2024;200,00;0,00\n",
+       {"-100.00 1.3", "-5.00 1.3 fee", "200.00 2.3"},
+       "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; poplatek se znaménkem minus "
+       "čten jako účtovaný, kladný jako vrácený!!!\n"},
+      {"Raiffeisenbank's fee written unsigned, of no documented sign: charged, named",
+       "Datum provedení;Zaúčtovaná částka;Poplatek\n07.09.2014;-459,90;29\n"
+       "08.09.2014;-10,00;\n",
+       {"-459.90 7.9", "-29.00 7.9 fee", "-10.00 8.9"},
+       "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; kladný poplatek čten jako "
+       "účtovaný, záporný jako vrácený!!!\n"},
+      {"Revolut's fee of 2022 written negative, in two currencies of their own balances",
+       "Type,Product,Started Date,Completed Date,Description,Amount,Fee,Currency,State,Balance\n"
+       "TOPUP,Current,2024-03-01 10:00:00,2024-03-01 10:00:00,a,1000.00,0.00,CZK,COMPLETED,"
+       "1000.00\n"
+       "TOPUP,Current,2024-03-01 11:00:00,2024-03-01 11:00:00,b,50.00,0.00,EUR,COMPLETED,50.00\n"
+       "CARD_PAYMENT,Current,2024-03-02 10:00:00,2024-03-02 10:00:00,c,-100.00,-5.00,CZK,"
+       "COMPLETED,895.00\n"
+       "CARD_PAYMENT,Current,2024-03-03 10:00:00,2024-03-03 10:00:00,d,-10.00,-1.00,EUR,"
+       "COMPLETED,39.00\n",
+       {"1000.00 1.3", "-100.00 2.3", "-5.00 2.3 fee"},
+       "Soubor v.csv, řádek 3: položka 50.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
+       "Soubor v.csv, řádek 5: položka -10.00 EUR je v jiné měně než výpis (CZK), "
+       "vynechána!!!\n"},
+      {"Revolut's fee of 2022 on the first row alone, which no balance proves: as written then",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,100.00,-5.00,1095.00\n"
+       "2024-03-02 10:00:00,2,b,CZK,CZK,-10.00,0.00,1085.00\n",
+       {"100.00 1.3", "-5.00 1.3 fee", "-10.00 2.3"},
+       "",
+       "Soubor v.csv: znaménko poplatků neověří žádný zůstatek; poplatek se znaménkem minus "
+       "čten jako účtovaný, kladný jako vrácený\n"},
+      {"Revolut's fee of 2022 written positive where the balances prove it a charge",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,100.00,0.00,1100.00\n"
+       "2024-03-02 10:00:00,2,b,CZK,CZK,-10.00,5.00,1085.00\n",
+       {"100.00 1.3", "-10.00 2.3", "-5.00 2.3 fee"},
+       ""},
+      {"the net column shows the fee's sign on the first row, which no balance does",
+       "Datum;Částka;Poplatek;Netto;Zůstatek\n01.03.2024;100,00;5,00;105,00;1105,00\n"
+       "02.03.2024;-10,00;0,00;-10,00;1095,00\n",
+       {"100.00 1.3", "5.00 1.3 fee", "-10.00 2.3"},
+       ""},
+      {"two own accounts, each with its own balance",
+       "Datum;Číslo účtu;Číslo protiúčtu;Částka;Zůstatek\n"
+       "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n"
+       "02.03.2024;2000145399/5500;;-10,00;1090,00\n03.03.2024;2600123456/5500;;-5,00;545,00\n",
+       {"100.00 1.3", "50.00 1.3", "-10.00 2.3", "-5.00 3.3"},
+       ""},
+      {"two Revolut accounts of one currency, each with its own balance",
+       "Date completed (UTC),ID,Description,Payment currency,Orig currency,Amount,Fee,Balance,"
+       "Account\n"
+       "2024-03-01 10:00:00,1,a,CZK,CZK,-10.00,0.00,90.00,Main CZK\n"
+       "2024-03-01 11:00:00,2,b,CZK,CZK,-20.00,0.00,480.00,Savings CZK\n"
+       "2024-03-02 10:00:00,3,c,CZK,CZK,-10.00,1.00,79.00,Main CZK\n"
+       "2024-03-02 11:00:00,4,d,CZK,CZK,30.00,0.00,510.00,Savings CZK\n",
+       {"-10.00 1.3", "-20.00 1.3", "-10.00 2.3", "-1.00 2.3 fee", "30.00 2.3"},
+       ""},
+      {"a fee the amount holds already is no item of its own",
+       "Date,Amount,Fee,Balance\n2024-03-01,100.00,0,100.00\n2024-03-02,-105.00,5.00,-5.00\n"
+       "2024-03-03,-52.00,2.00,-57.00\n",
+       {"100.00 1.3", "-105.00 2.3", "-52.00 3.3"},
+       ""},
+      {"of two equal amount columns, the one the balances prove",
+       "Datum;Objem;Částka;Zůstatek\n01.03.2024;-100,00;-105,00;895,00\n"
+       "02.03.2024;200,00;200,00;1095,00\n03.03.2024;-50,00;-55,00;1040,00\n",
+       {"-105.00 1.3", "200.00 2.3", "-55.00 3.3"},
+       ""},
+      {"of two equal amount columns without a balance, the first, named",
+       "Datum;Objem;Částka\n01.03.2024;-100,00;-100,00\n02.03.2024;200,00;210,00\n",
+       {"-100.00 1.3", "200.00 2.3"},
+       "Soubor v.csv: sloupce 2 (Objem) a 3 (Částka) uvádějí různé částky (poprvé na řádku 3) "
+       "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce 2!!!\n"},
+      {"a debit written negative beside debits written positive is money returned",
+       "Datum;Příjem;Výdaj;Zůstatek\n01.03.2024;;100,00;900,00\n02.03.2024;;-20,00;920,00\n"
+       "03.03.2024;50,00;;970,00\n",
+       {"-100.00 1.3", "20.00 2.3", "50.00 3.3"},
+       ""},
+      {"debits written both ways without a balance: all paid, named",
+       "Datum;Příjem;Výdaj\n01.03.2024;;100,00\n02.03.2024;;-20,00\n",
+       {"-100.00 1.3", "-20.00 2.3"},
+       "Soubor v.csv: sloupec výdajů uvádí částky se znaménkem minus i bez něj a zůstatek je "
+       "neověří; všechny čteny jako výdaje!!!\n"},
+      {"rows of one day newest first, as only their balances tell",
+       "Date,Amount,Balance\n2024-03-01,-10.00,70.00\n2024-03-01,-20.00,80.00\n"
+       "2024-03-01,100.00,100.00\n",
+       {"-10.00 1.3", "-20.00 1.3", "100.00 1.3"},
+       ""},
+      {"two rows listed the other way round than their balances",
+       "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-30.00,65.00\n"
+       "2024-03-02,5.00,95.00\n2024-03-03,1.00,66.00\n",
+       {"-10.00 1.3", "-30.00 2.3", "5.00 2.3", "1.00 3.3"},
+       ""},
+      {"a row missing and a row changed are named by their lines",
+       "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-10.00,70.00\n"
+       "2024-03-03,5.00,75.00\n2024-03-04,-1.00,75.00\n2024-03-05,1.00,75.00\n",
+       {"-10.00 1.3", "-10.00 2.3", "5.00 3.3", "-1.00 4.3", "1.00 5.3"},
+       "Soubor v.csv, řádek 3: předchozí zůstatek 90.00 + pohyb -10.00 = 80.00, ale řádek uvádí "
+       "zůstatek 70.00, rozdíl -10.00!!!\n"
+       "Soubor v.csv, řádek 5: předchozí zůstatek 75.00 + pohyb -1.00 = 74.00, ale řádek uvádí "
+       "zůstatek 75.00, rozdíl 1.00!!!\n"
+       "Soubor v.csv, řádek 6: předchozí zůstatek 75.00 + pohyb 1.00 = 76.00, ale řádek uvádí "
+       "zůstatek 75.00, rozdíl -1.00!!!\n"
+       "Soubor v.csv: počáteční zůstatek 100.00 + položky -15.00 = 85.00 Kč, ale soubor uvádí "
+       "konečný zůstatek 75.00 Kč, rozdíl -10.00 Kč!!!\n"},
+      {"a cancelled transfer, never finished, does not choose the date column",
+       "ID,Status,Direction,\"Created on\",\"Finished on\",\"Source fee amount\","
+       "\"Source fee currency\",\"Source amount (after fees)\",\"Source currency\","
+       "\"Target amount (after fees)\",\"Target currency\"\n"
+       "T1,COMPLETED,OUT,2024-03-01 10:00:00,2024-03-02 10:05:00,0,CZK,100.00,CZK,100.00,CZK\n"
+       "T2,CANCELLED,OUT,2024-03-06 09:00:00,,0,CZK,100.00,CZK,100.00,CZK\n",
+       {"-100.00 2.3"},
+       ""},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> items;
+    std::string warnings, log;
+    LayoutReading reading;
+    ReadFile(c.text, &items, &warnings, &reading, &log);
+    EXPECT_EQ(items, c.items) << c.what;
+    EXPECT_EQ(warnings, c.warnings) << c.what;
+    EXPECT_NE(log.find(c.information), std::string::npos) << c.what << log;
+  }
+}
+
+// The balances a file hands on for the statement's header follow the order
+// its rows' balances prove, and are none where they are several accounts'.
+TEST(BalanceProof, TheFilesBalancesAreOneAccountsInTheProvenOrder) {
+  std::string many = "Date,Amount,Balance\n";
+  for (int i = 0; i < 13; ++i) many += "2024-03-01,-1.00,5.00\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    StatedBalances stated;
+    std::string lines;  // lines the log has
+  } cases[] = {
+      {"one day, newest first",
+       "Date,Amount,Balance\n2024-03-01,-10.00,70.00\n"
+       "2024-03-01,-20.00,80.00\n2024-03-01,100.00,100.00\n",
+       {true, true, 0, 7000},
+       ""},
+      {"two own accounts",
+       "Datum;Číslo účtu;Číslo protiúčtu;Částka;Zůstatek\n"
+       "01.03.2024;2000145399/5500;;100,00;1100,00\n01.03.2024;2600123456/5500;;50,00;550,00\n",
+       {},
+       "Soubor v.csv: řádky více vlastních účtů, zůstatky souboru s položkami nesrovnány\n"},
+      {"more rows that do not add up than are named",
+       many,
+       {true, true, 600, 500},
+       "Soubor v.csv, řádek 12: předchozí zůstatek 5.00 + pohyb -1.00 = 4.00, ale řádek uvádí "
+       "zůstatek 5.00, rozdíl 1.00!!!\n"
+       "Soubor v.csv: se zůstatkem nesouhlasí ještě dalších 2 řádků!!!\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> items;
+    std::string warnings, log;
+    LayoutReading reading;
+    ReadFile(c.text, &items, &warnings, &reading, &log);
+    EXPECT_EQ(reading.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading.stated.closing, c.stated.closing) << c.what;
+    EXPECT_NE(log.find(c.lines), std::string::npos) << c.what << log;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

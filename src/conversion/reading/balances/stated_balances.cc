@@ -1,0 +1,283 @@
+#include "conversion/reading/balances/stated_balances.h"
+
+#include "conversion/reading/layouts/layout_table.h"
+#include "conversion/reading/layouts/row_kinds.h"
+#include "conversion/values/amount_reading.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/digits.h"
+#include "conversion/values/log_line.h"
+
+namespace tarvolo {
+namespace {
+
+// Fio's, KB's, mBank's and Business 24's labels, as NormaliseColumnName
+// writes them.
+constexpr std::string_view kOpeningLabels[] = {"openingbalance", "pocatecni zustatek",
+                                               "opening balance", "pocatecni stav uctu"};
+constexpr std::string_view kClosingLabels[] = {"closingbalance",     "konecny zustatek",
+                                               "zaverecny zustatek", "final balance",
+                                               "closing balance",    "konecny stav uctu"};
+
+// A label, alone or followed by more words or a colon ("Konečný zůstatek
+// k 31.01.2024:").
+template <size_t kCount>
+bool IsOneOf(std::string_view name, const std::string_view (&labels)[kCount]) {
+  for (const std::string_view label : labels) {
+    const size_t length = label.size();
+    if (name.substr(0, length) == label &&
+        (name.size() == length || name[length] == ' ' || name[length] == ':')) {
+      return true;
+    }
+  }
+  return false;
+}
+
+enum class BalanceLabel { kNone, kOpening, kClosing, kByPlace };
+
+BalanceLabel LabelOf(std::string_view field) {
+  // Most fields are told apart by their first letter alone, which is mostly
+  // a plain one.
+  std::string_view first, second;
+  const char initial = !field.empty() && IsAsciiLetter(field[0])
+                           ? static_cast<char>(field[0] | 0x20)
+                           : FoldedInitial(field);
+  switch (initial) {
+    case 'p':
+      first = "pocatecni";
+      break;
+    case 'k':
+      first = "konecny";
+      break;
+    case 'z':
+      first = "zaverecny", second = "zustatek";
+      break;
+    case 'o':
+      first = "opening";
+      break;
+    case 'c':
+      first = "closing";
+      break;
+    case 'f':
+      first = "final";
+      break;
+    default:
+      return BalanceLabel::kNone;
+  }
+  if (field.size() >= 2 && IsAsciiLetter(field[0]) && IsAsciiLetter(field[1])) {
+    // Or else by their second one.
+    const char next = static_cast<char>(field[1] | 0x20);
+    if (next != first[1] && (second.empty() || next != second[1])) return BalanceLabel::kNone;
+  }
+  if (!NameStartsWith(field, first) && (second.empty() || !NameStartsWith(field, second))) {
+    return BalanceLabel::kNone;
+  }
+  std::string name = NormaliseColumnName(field);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  if (IsOneOf(name, kOpeningLabels)) return BalanceLabel::kOpening;
+  if (IsOneOf(name, kClosingLabels)) return BalanceLabel::kClosing;
+  // "Zůstatek k 31.01.2024": the opening before the items, the closing after.
+  if (name.compare(0, 11, "zustatek k ") == 0 && name.size() > 11 && name[11] >= '0' &&
+      name[11] <= '9') {
+    return BalanceLabel::kByPlace;
+  }
+  return BalanceLabel::kNone;
+}
+
+// Beyond kHellerLimit no balance of an account lies.
+bool WithinLimit(int64_t hellers) { return hellers <= kHellerLimit && hellers >= -kHellerLimit; }
+
+bool ReadHellers(std::string_view text, char decimalMark, int64_t* hellers) {
+  const AmountReading amount = ReadAmount(text, AmountRules::kBankExport, decimalMark);
+  if (amount.status != AmountStatus::kRead || !WithinLimit(amount.hellers)) return false;
+  *hellers = amount.hellers;
+  return true;
+}
+
+bool Later(const ItemDate& a, const ItemDate& b) {
+  if (a.year != b.year) return a.year > b.year;
+  if (a.month != b.month) return a.month > b.month;
+  return a.day > b.day;
+}
+
+}  // namespace
+
+bool BalanceCheck::ReadBalanceLine(const std::string_view* fields, size_t count,
+                                   std::string_view amount) {
+  bool labelled = false;
+  for (size_t i = 0; i < count; ++i) {
+    BalanceLabel label = LabelOf(fields[i]);
+    if (label == BalanceLabel::kNone) continue;
+    labelled = true;
+    if (label == BalanceLabel::kByPlace) {
+      label = total_ == 0 && !first_.present ? BalanceLabel::kOpening : BalanceLabel::kClosing;
+    }
+    bool& has = label == BalanceLabel::kOpening ? lines_.hasOpening : lines_.hasClosing;
+    int64_t& balance = label == BalanceLabel::kOpening ? lines_.opening : lines_.closing;
+    // The first statement of a balance counts; a repeated label is no news.
+    if (has) continue;
+    // The row's amount, the value after the label's colon, or the value that
+    // follows the label.
+    has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
+    const std::string_view labelled = LabelledBalance(fields[i]);
+    if (!has && !labelled.empty()) has = ReadHellers(labelled, decimalMark_, &balance);
+    size_t value = i + 1;
+    while (!has && value < count && fields[value].empty()) ++value;
+    if (!has && value < count) has = ReadHellers(fields[value], decimalMark_, &balance);
+  }
+  return labelled;
+}
+
+void BalanceCheck::StateBalance(bool opening, std::string_view text) {
+  bool& has = opening ? lines_.hasOpening : lines_.hasClosing;
+  if (!has && !text.empty())
+    has = ReadHellers(text, decimalMark_, opening ? &lines_.opening : &lines_.closing);
+}
+
+bool BalanceCheck::Add(int64_t value, int64_t* sum) {
+  if (*sum > kHellerLimit || *sum < -kHellerLimit) {
+    tooLarge_ = true;
+    return false;
+  }
+  *sum += value;
+  return true;
+}
+
+void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
+                          std::string_view balance, std::string_view account) {
+  if (!account.empty()) {
+    if (account_.empty()) account_ = account;
+    severalAccounts_ = severalAccounts_ || account != account_;
+  }
+  if (!WithinLimit(amount) || !WithinLimit(fee)) {
+    tooLarge_ = true;
+    return;
+  }
+  const int64_t effect = amount + fee;
+  BalanceRow row;
+  row.before = total_;
+  row.effect = effect;
+  row.date = date;
+  if (!Add(effect, &total_)) return;
+  row.present = !balance.empty() && ReadHellers(balance, decimalMark_, &row.balance);
+  if (!row.present) return;
+  if (!first_.present) first_ = row;
+  last_ = row;
+}
+
+// From the balance after the first and after the last row that has one.
+// Banks list rows oldest or newest first: the dates tell, and where they are
+// the same, the order whose balances add up.
+void BalanceCheck::RunningBalances(StatedBalances* running) const {
+  if (!first_.present) return;
+  StatedBalances oldestFirst, newestFirst;
+  oldestFirst.hasOpening = oldestFirst.hasClosing = true;
+  oldestFirst.opening = first_.balance - first_.before - first_.effect;
+  oldestFirst.closing = last_.balance + (total_ - last_.before - last_.effect);
+  newestFirst.hasOpening = newestFirst.hasClosing = true;
+  newestFirst.closing = first_.balance + first_.before;
+  newestFirst.opening = last_.balance - (total_ - last_.before);
+  bool newest = orderProven_ ? newestFirst_ : Later(first_.date, last_.date);
+  if (!orderProven_ && !newest && !Later(last_.date, first_.date)) {
+    // Rows of one day: the order whose balances add up, and where both do
+    // (amounts that cancel), the layout's own.
+    const bool oldestFits = oldestFirst.opening + total_ == oldestFirst.closing;
+    const bool newestFits = newestFirst.opening + total_ == newestFirst.closing;
+    newest = oldestFits == newestFits ? newestFirst_ : newestFits;
+  }
+  *running = newest ? newestFirst : oldestFirst;
+}
+
+StatedBalances BalanceCheck::Report(const std::string& path, const std::string& unit,
+                                    const LogLine& log) const {
+  StatedBalances stated = lines_;
+  if (!stated.hasOpening || !stated.hasClosing) {
+    // Balances the file writes out count before those worked out from rows.
+    StatedBalances running;
+    RunningBalances(&running);
+    if (!stated.hasOpening && running.hasOpening) {
+      stated.hasOpening = true;
+      stated.opening = running.opening;
+    }
+    if (!stated.hasClosing && running.hasClosing) {
+      stated.hasClosing = true;
+      stated.closing = running.closing;
+    }
+  }
+  if (!stated.hasOpening && !stated.hasClosing) return stated;
+  if (severalAccounts_) {
+    // Each account's running balance proves its own rows; no sum of them
+    // all is any account's.
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: řádky více vlastních účtů, zůstatky souboru s položkami nesrovnány\n",
+                 {path});
+    return StatedBalances();
+  }
+  if (tooLarge_) {
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Soubor %s: zůstatky nelze ověřit, částky jsou příliš velké\n", {path});
+    return StatedBalances();
+  }
+  if (otherCurrency_ > 0) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: %d položek v jiné měně do kontroly zůstatků nezapočteno\n",
+                 {path, otherCurrency_});
+  }
+  if (stated.hasOpening && stated.hasClosing) {
+    const int64_t computed = stated.opening + total_;
+    if (computed == stated.closing) {
+      LogFormatted(log, LogKind::kInformation,
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f %s, "
+                   "souhlasí\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.closing), unit});
+    } else {
+      LogFormatted(log, LogKind::kFileWarning,
+                   "Soubor %s: počáteční zůstatek %.2f + položky %.2f = %.2f %s, ale soubor uvádí "
+                   "konečný zůstatek %.2f %s, rozdíl %.2f %s\n",
+                   {path, Crowns(stated.opening), Crowns(total_), Crowns(computed), unit,
+                    Crowns(stated.closing), unit, Crowns(stated.closing - computed), unit});
+    }
+  } else if (stated.hasOpening) {
+    LogFormatted(
+        log, LogKind::kInformation,
+        "Soubor %s: počáteční zůstatek %.2f + položky %.2f = konečný zůstatek %.2f %s, "
+        "soubor konečný zůstatek neuvádí\n",
+        {path, Crowns(stated.opening), Crowns(total_), Crowns(stated.opening + total_), unit});
+  } else {
+    LogFormatted(
+        log, LogKind::kInformation,
+        "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f %s, "
+        "soubor počáteční zůstatek neuvádí\n",
+        {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_), unit});
+  }
+  return stated;
+}
+
+bool TakeStatedOpening(const std::string& firstPath, const StatedBalances& stated, bool fromFile,
+                       const std::string& unit, ProfileValues* values, const LogLine& log) {
+  if (!stated.hasOpening) {
+    if (!fromFile) return true;
+    LogFormatted(log, LogKind::kFailure,
+                 "Soubor %s neuvádí počáteční zůstatek, který měla převzít hlavička; nic "
+                 "nezapsáno\n",
+                 {firstPath});
+    return false;
+  }
+  if (fromFile) {
+    if (!FitsHeader(stated.opening)) {
+      log(LogKind::kFailure, kHeaderDigitsRefusal);
+      return false;
+    }
+    values->openingHellers = stated.opening;
+    LogFormatted(log, LogKind::kInformation, "Počáteční zůstatek %.2f %s převzat ze souboru %s\n",
+                 {Crowns(stated.opening), unit, firstPath});
+    return true;
+  }
+  if (values->openingHellers == stated.opening) return true;
+  LogFormatted(log, LogKind::kFileWarning,
+               "Počáteční zůstatek %.2f %s v nastavení se liší od počátečního zůstatku %.2f %s v "
+               "souboru %s; hlavička má zůstatek z nastavení\n",
+               {Crowns(values->openingHellers), unit, Crowns(stated.opening), unit, firstPath});
+  return true;
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,456 @@
+#include "conversion/reading/layouts/layout_reader.h"
+
+#include <algorithm>
+#include <iterator>
+#include <map>
+#include <string_view>
+
+#include "conversion/reading/balances/balance_proof.h"
+#include "conversion/reading/layouts/currency_columns.h"
+#include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/file_conventions.h"
+#include "conversion/reading/layouts/file_self_description.h"
+#include "conversion/reading/layouts/own_iban.h"
+#include "conversion/reading/layouts/reading_report.h"
+#include "conversion/reading/layouts/row_items.h"
+#include "conversion/reading/layouts/row_kinds.h"
+#include "conversion/reading/layouts/row_values.h"
+#include "conversion/reading/text/csv_record.h"
+#include "conversion/values/account_number.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/text_fold.h"
+
+namespace tarvolo {
+namespace {
+
+// A currency as a row names it: a code, or the koruna's own word.
+bool IsCurrencyText(std::string_view text) {
+  if (text.empty()) return true;
+  const std::string code = CurrencyCode(text);
+  if (code.size() == 3 && IsPlainCurrencyCode(code)) return true;
+  const std::string word = NormaliseColumnName(text);
+  return word == "kc" || word == "kcs";
+}
+
+// Revolut's name of the account itself among its pockets, as
+// NormaliseColumnName gives it, in the languages of its exports.
+bool IsCurrentProduct(const std::string& product) {
+  return product == "current" || product == "aktuell" || product == "attuale" ||
+         product == "corrente";
+}
+
+// The rows whose field counts decide the count of a file's rows.
+constexpr int32_t kSampledRows = 100;
+
+// Reads the items of one file, row after row: which rows are items, and what
+// the file states about itself before its header. The row's values, its
+// items and the report of the reading are parts of their own.
+class LayoutReader {
+ public:
+  LayoutReader(const std::string& path, std::string_view text, const StatementLayout& layout,
+               const ItemSink& sink, const LogLine& log, CurrencySplit* split)
+      : text_(text),
+        split_(split),
+        layout_(layout),
+        log_(log),
+        path_(path),
+        proof_(text, layout),
+        report_(path, log),
+        row_(text, layout, proof_.columns(), &balance_, &report_),
+        items_(currency_, proof_.fee(), sink, &report_, split),
+        statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
+                        layout.Column(ColumnRole::kClosingBalance) >= 0) {}
+
+  void Read(std::string* statementCurrency, LayoutReading* reading) {
+    ReadPreamble();
+    balance_.SetNewestFirst(proof_.newestFirst(), proof_.orderProven());
+    row_.SetDebits(proof_.debits());
+    DecideCurrency(statementCurrency);
+    DescribeFile(reading);
+    ScanRows();
+    LineAccount& lines = report_.lines();
+    lines.Add(LineAccount::kPreamble, layout_.headerLine);
+    CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (record.Next()) {
+      if (record.unclosedQuote()) report_.UnclosedQuote(record.lineNumber());
+      const LineAccount::Kind kind = ReadRow(record);
+      // The last line of a text without a final line end is a line too.
+      const bool open =
+          record.offset() >= text_.size() && text_.back() != '\n' && text_.back() != '\r';
+      const int32_t count = record.nextLineNumber() - record.lineNumber() + (open ? 1 : 0);
+      if (kind == LineAccount::kNotBooked) {
+        lines.AddNotBooked(notBookedAs_, count);
+      } else {
+        lines.Add(kind, count);
+      }
+    }
+    reading->confirmation = report_.confirmation();
+    if (!reading->confirmation.Confirmed()) {
+      reading->refusal = report_.Refusal(layout_);
+      return;
+    }
+    proof_.Report(path_, log_);
+    report_.Summarise(layout_.name);
+    // The balances are the account's, in its currency where the file names
+    // it: a statement in another currency has none of them. The rows of one
+    // of several own accounts state its balances in its statement's.
+    const bool otherCurrency =
+        !accountBalances_ && !fileCurrency_.empty() && fileCurrency_ != currency_;
+    if (split_ != nullptr && split_->statedOnly && otherCurrency) return;
+    reading->stated =
+        balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
+    if (otherCurrency) reading->stated = StatedBalances();
+  }
+
+ private:
+  // Balances and the account's currency stated before the header.
+  void ReadPreamble() {
+    CsvRecordReader preamble(text_, layout_.separator);
+    while (preamble.Next() && preamble.lineNumber() <= layout_.headerLine) {
+      const std::vector<std::string_view>& fields = preamble.fields();
+      if (preamble.lineNumber() == layout_.headerLine) {
+        row_.ReadHeader(fields);
+        break;
+      }
+      balance_.ReadBalanceLine(fields);
+      self_.ReadPreambleLine(fields);
+      for (size_t i = 0; i + 1 < fields.size(); ++i) {
+        std::string name = NormaliseColumnName(fields[i]);
+        while (!name.empty() && name.back() == ':') name.pop_back();
+        if (name != "currency" && name != "mena" && name != "mena uctu") continue;
+        const std::string code = CurrencyCode(fields[i + 1]);
+        if (code.size() == 3 && fileCurrency_.empty()) fileCurrency_ = code;
+      }
+    }
+    if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
+  }
+
+  // The file's own accounts and period, before any item is handed over.
+  void DescribeFile(LayoutReading* reading) {
+    reading->ownAccounts.clear();
+    const std::string stated = self_.Account(LayoutBankCode(layout_));
+    if (!stated.empty()) reading->ownAccounts.push_back(stated);
+    const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
+    items_.SetOwnAccountColumn(ownAccountColumn);
+    row_.SetOwnAccountColumn(ownAccountColumn);
+    CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
+    reading->ownIbans.clear();
+    CollectOwnIbans(text_, layout_, &reading->ownIbans);
+    reading->periodStated = self_.HasPeriod();
+    reading->periodStart = self_.periodStart();
+    reading->periodEnd = self_.periodEnd();
+    // A file of several own accounts states each one's balances on its rows.
+    AccountNumber statement, own;
+    if (split_ == nullptr || reading->ownAccounts.size() < 2 ||
+        !ReadAccountNumber(split_->account, true, &statement)) {
+      return;
+    }
+    for (const std::string& account : reading->ownAccounts) {
+      if (ReadAccountNumber(account, true, &own) && SameAccount(own, statement)) {
+        balanceAccount_ = statement;
+        accountBalances_ = true;
+      }
+    }
+  }
+
+  // The statement's currency, when this is the run's first file: the one it
+  // states for its account, else the one most of its items carry, else CZK.
+  void DecideCurrency(std::string* statementCurrency) {
+    if (fileCurrency_.empty()) fileCurrency_ = AccountCurrencyOfRows(text_, layout_);
+    if (fileCurrency_.empty() && !layout_.currencies.empty()) {
+      fileCurrency_ = layout_.currencies.front().code;
+    }
+    if (statementCurrency->empty()) {
+      *statementCurrency =
+          !fileCurrency_.empty()
+              ? fileCurrency_
+              : MostItemsCurrency(text_, layout_, row_.amountColumn(), row_.dateColumn());
+    }
+    currency_ = *statementCurrency;
+  }
+
+  LineAccount::Kind ReadRow(const CsvRecordReader& record) {
+    const std::vector<std::string_view>& fields = record.fields();
+    if (IsEmptyRow(fields)) return LineAccount::kEmpty;
+    const int line = record.lineNumber();
+    row_.Start(record);
+    ItemDate date;
+    AmountReading amount;
+    std::string_view shownAmount;
+    const bool dateRead = row_.Date(&date);
+    const AmountStatus status = row_.Amount(&amount, &shownAmount);
+    const bool amountRead = status == AmountStatus::kRead;
+    const bool dated = dateRead && amountRead;
+    // A row that lost or gained a field has its values in other columns than
+    // the header says, whatever its texts seem to state: a balance line may
+    // be shorter than the rows, but one dated as they are, or with a bank's
+    // id as they have, is one of them.
+    const bool shifted = rowWidth_ > 0 && fields.size() != rowWidth_;
+    if (!dated && !(shifted && (dateRead || HasBankId())) && IsBalanceOrTotalRow(record, false)) {
+      return LineAccount::kBalance;
+    }
+    if (shifted) {
+      std::string why;
+      Render(why, "řádek má %d polí, ostatní řádky %d",
+             {static_cast<int32_t>(fields.size()), static_cast<int32_t>(rowWidth_)});
+      report_.Failed(line, why);
+      return LineAccount::kLeftOut;
+    }
+    if (dated && IsBalanceOrTotalRow(record, true)) return LineAccount::kBalance;
+    // Rows the bank did not book count neither for the layout nor against it.
+    if (!IsBooked(line))
+      return notBookedAs_.empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
+    const std::string why = RowFault(fields, dateRead, status, amount, shownAmount);
+    if (!why.empty()) {
+      report_.Failed(line, why);
+      return LineAccount::kLeftOut;
+    }
+    report_.DataLine();
+    NamePassedOverAmount(line);
+    // An amount the file's other amounts could not decide is named where it
+    // is read.
+    if (!amountRead) {
+      report_.LeftOut(line, LayoutReport::UnreadWhy(true, {}, status, amount, shownAmount));
+      return LineAccount::kLeftOut;
+    }
+    if (!row_.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
+    // A row of no amount is no item, but a fee on it (a fee refunded alone)
+    // still moves money.
+    if (amount.hellers == 0 && !row_.HasFee()) return LineAccount::kZero;
+    const LineAccount::Kind other = InOtherCurrency(line, amount);
+    if (other != LineAccount::kItem) {
+      NameOtherColumns(line);
+      // Its fee may be in this statement's currency.
+      if (other == LineAccount::kOtherStatement && items_.AppendFeeOfOtherPayment(row_, date)) {
+        return LineAccount::kItem;
+      }
+      return other;
+    }
+    const int64_t fee = items_.Append(row_, date, amount.hellers);
+    NameOtherColumns(line);
+    if (!OfBalanceAccount()) return LineAccount::kItem;
+    balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
+                    row_.Column(proof_.accountColumn()));
+    // KB Business states the statement's balances on every row.
+    if (statesBalances_) {
+      balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
+      balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
+    }
+    return LineAccount::kItem;
+  }
+
+  // Why a row does not read whole by the layout: its fields as the header
+  // names them, its date, its amount and its currency; "" where it does.
+  std::string RowFault(const std::vector<std::string_view>& fields, bool dateRead,
+                       AmountStatus status, const AmountReading& amount,
+                       std::string_view shownAmount) {
+    std::string why;
+    const size_t columns = static_cast<size_t>(layout_.headerColumns);
+    if (fields.size() > columns && (fields.size() > columns + 1 || !fields.back().empty())) {
+      // A trailing separator the header lacks adds an empty field, no more.
+      Render(why, "řádek má %d polí, hlavička jen %d",
+             {static_cast<int32_t>(fields.size()), static_cast<int32_t>(columns)});
+    } else if (!dateRead || (status != AmountStatus::kRead && status != AmountStatus::kAmbiguous)) {
+      why = LayoutReport::UnreadWhy(dateRead, row_.DateText(), status, amount, shownAmount);
+    } else if (!IsCurrencyText(row_.Field(ColumnRole::kCurrency))) {
+      std::string shown;
+      Render(why, "měnu %s nelze přečíst",
+             {std::string(OneLine(row_.Field(ColumnRole::kCurrency), kCurrencyWidth, shown))});
+    }
+    return why;
+  }
+
+  // What the rows show of themselves before any is read. Revolut lists the
+  // rows of its savings pockets beside the account's: the account is the
+  // "Current" product (in the export's language) where a row names it,
+  // else the product of the first row. And the number of fields more than
+  // half of the first rows have: a row of another number has lost or
+  // gained a field, and its values stand in other columns than the header
+  // says.
+  void ScanRows() {
+    const int column = layout_.Column(ColumnRole::kProduct);
+    const int counter = layout_.Column(ColumnRole::kCounterAccount);
+    std::map<size_t, int32_t> widths;
+    int32_t rows = 0, enclosed = 0, bare = 0;
+    CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
+    while (record.Next()) {
+      if (IsEmptyRow(record.fields())) continue;
+      // A hundred rows tell the count as well as a million.
+      if (rows < kSampledRows) {
+        ++rows;
+        ++widths[record.fields().size()];
+        // mBank writes its texts in apostrophes, an empty account as ''.
+        const std::string_view account = record.Field(counter);
+        if (WithoutApostrophes(account).size() < account.size()) {
+          ++enclosed;
+        } else if (!account.empty()) {
+          ++bare;
+        }
+      } else if (column < 0 || IsCurrentProduct(ownProduct_)) {
+        break;
+      }
+      if (column < 0 || IsCurrentProduct(ownProduct_)) continue;
+      const std::string product = NormaliseColumnName(record.Field(column));
+      if (!product.empty() && (ownProduct_.empty() || IsCurrentProduct(product))) {
+        ownProduct_ = product;
+      }
+    }
+    row_.SetTextsInApostrophes(enclosed > 0 && bare == 0);
+    // Half of a few rows is enough where the header has their count (or
+    // one more, for a separator that ends every row): the others are the
+    // file's balance or total lines.
+    const size_t header = static_cast<size_t>(layout_.headerColumns);
+    for (const auto& [width, count] : widths) {
+      const bool headers = width == header || width == header + 1;
+      if (2 * count > rows || (headers && 2 * count == rows)) rowWidth_ = width;
+    }
+  }
+
+  // A row that states a balance or a total is no item. A row with a date
+  // and an amount says so in its description; any other row anywhere.
+  bool IsBalanceOrTotalRow(const CsvRecordReader& record, bool dated) {
+    const int amountColumn = row_.amountColumn();
+    const std::string_view amount =
+        amountColumn >= 0 ? record.Field(amountColumn) : std::string_view();
+    // An undated row too: a message that begins like a balance in a row
+    // whose date does not read is a row left out, not a balance.
+    if (!dated) {
+      const std::vector<std::string_view>& fields = record.fields();
+      // A label is a balance only with a value after it: one that ends its
+      // row is a row cut short.
+      const auto label = std::find_if(fields.begin(), fields.end(), [](std::string_view field) {
+        return IsWholeBalanceLabel(field) || !LabelledBalance(field).empty();
+      });
+      const bool valued = label != fields.end() &&
+                          (!amount.empty() || !LabelledBalance(*label).empty() ||
+                           std::any_of(label + 1, fields.end(),
+                                       [](std::string_view field) { return !field.empty(); }));
+      return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
+    }
+    return DatedRowStatesBalance(row_.Texts(), amount, row_.Field(ColumnRole::kBalance), &balance_);
+  }
+
+  // Whether the row carries a bank's id as the rows do: one that is itself
+  // a balance label (Fio's printed "Konečný stav účtu k …:") is none.
+  bool HasBankId() {
+    const std::string_view id = row_.Field(ColumnRole::kTransactionId);
+    return !id.empty() && !IsWholeBalanceLabel(id) && LabelledBalance(id).empty();
+  }
+
+  // Rows that are not booked (yet) change no balance: only a completed one
+  // is an item, and a state not known here is named and left out;
+  // `notBookedAs_` gets the name the row is counted under.
+  bool IsBooked(int line) {
+    notBookedAs_.clear();
+    const std::string_view product = row_.Field(ColumnRole::kProduct);
+    if (!product.empty() && NormaliseColumnName(product) != ownProduct_) {
+      notBookedAs_ = "produkt " + std::string(product);
+      return false;
+    }
+    const std::string_view state = row_.Field(ColumnRole::kState);
+    const std::string_view impact = row_.Field(ColumnRole::kBalanceImpact);
+    // Most layouts state neither.
+    if (state.empty() && impact.empty()) return true;
+    const BookingState booking = BookingOf(state, impact);
+    if (booking == BookingState::kBooked) return true;
+    if (booking == BookingState::kUnknown) {
+      report_.UnknownState(line, state);
+      return false;
+    }
+    notBookedAs_ = state.empty() || BookingOf({}, impact) != BookingState::kBooked
+                       ? std::string(impact)
+                       : std::string(state);
+    return false;
+  }
+
+  // Whether the row counts for the file's balances: in a file of several
+  // own accounts, only the statement's account's rows do.
+  bool OfBalanceAccount() {
+    AccountNumber own;
+    return !accountBalances_ ||
+           (ReadAccountNumber(row_.Column(proof_.accountColumn()), true, &own) &&
+            SameAccount(own, balanceAccount_));
+  }
+
+  // An item in another currency than the statement's is left out, named,
+  // unless a statement of the run is in its currency. Gives kItem where the
+  // item is this statement's.
+  LineAccount::Kind InOtherCurrency(int line, const AmountReading& amount) {
+    std::string code;
+    if (!row_.OtherCurrency(currency_, amount, &code)) {
+      if (split_ == nullptr || !split_->statedOnly) return LineAccount::kItem;
+      // A row that names no currency is in its file's.
+      row_.OtherCurrency(std::string(), amount, &code);
+      if (!code.empty() || fileCurrency_ == currency_) return LineAccount::kItem;
+      balance_.AddOtherCurrency();
+      return LineAccount::kOtherStatement;
+    }
+    balance_.AddOtherCurrency();
+    if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
+    report_.OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
+    return LineAccount::kLeftOut;
+  }
+
+  // Where the amounts come from another column than the likeliest, because
+  // that one does not read on every row, the rows where it does not are
+  // named: their values are not all as the bank wrote them.
+  void NamePassedOverAmount(int line) {
+    const int column = proof_.columns().passedOver;
+    if (column < 0) return;
+    const std::string_view text = row_.Column(column);
+    if (text.empty()) return;
+    const AmountStatus status = ReadAmount(text, AmountRules::kBankExport).status;
+    if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) return;
+    report_.PassedOverAmount(line, text, column + 1, row_.amountColumn() + 1);
+  }
+
+  // A row that also moves money in another currency's columns (an
+  // exchange) gives one item: the other amount is named.
+  void NameOtherColumns(int line) {
+    AmountReading other;
+    std::string_view shown;
+    for (size_t next = 0; row_.AmountInOtherColumns(&next, &other, &shown);) {
+      if (other.status != AmountStatus::kRead) {
+        report_.UnreadOtherCurrencyAmount(line, shown, other.fault);
+        continue;
+      }
+      balance_.AddOtherCurrency();
+      if (split_ != nullptr && split_->Elsewhere(other.currency)) continue;
+      report_.OtherCurrencyItem(line, Crowns(other.hellers), other.currency, currency_);
+    }
+  }
+
+  std::string_view text_;
+  CurrencySplit* split_;  // nullptr: items in other currencies are left out
+  const StatementLayout& layout_;
+  const LogLine& log_;
+  const std::string& path_;
+  // The currency the file states for its account, and the statement's.
+  std::string fileCurrency_;
+  std::string currency_;
+  BalanceCheck balance_;
+  FileSelfDescription self_;
+  BalanceProof proof_;
+  LayoutReport report_;
+  LayoutRow row_;
+  LayoutItems items_;
+  bool statesBalances_;
+  // The product of the file's own account, as NormaliseColumnName gives it.
+  std::string ownProduct_;
+  size_t rowWidth_ = 0;  // 0 where the rows do not agree
+  std::string notBookedAs_;
+  // The own account whose rows alone count for the balances, where set.
+  bool accountBalances_ = false;
+  AccountNumber balanceAccount_;
+};
+
+}  // namespace
+
+void ReadLayoutItems(const std::string& path, std::string_view text, const StatementLayout& layout,
+                     std::string* statementCurrency, const ItemSink& sink, const LogLine& log,
+                     LayoutReading* reading, CurrencySplit* split) {
+  const StatementLayout chosen = ForStatementCurrency(text, layout, *statementCurrency);
+  LayoutReader(path, text, chosen, sink, log, split).Read(statementCurrency, reading);
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,562 @@
+#include "conversion/reading/layouts/layout_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "conversion/reading/layouts/layout_table.h"
+#include "conversion/values/decimal_rounding.h"
+#include "conversion/values/fixed_width.h"
+
+namespace tarvolo {
+namespace {
+
+// An item's values as the tests compare them, kept beyond the sink's call.
+struct Item {
+  std::string amount;           // crowns with two places, "-" for a debit
+  std::string date, valueDate;  // d.m.yy
+  std::string counter;          // prefix-number/bank, "" for none
+  std::string iban;             // the counter account's IBAN, as the file writes it
+  std::string document, variable, constant, specific, description;
+  bool fee = false;
+};
+
+Item Kept(const StatementItem& item) {
+  Item kept;
+  Render(kept.amount, "%.2f", {Crowns(item.amount)});
+  Render(kept.date, "%d.%d.%d", {item.day, item.month, item.year});
+  Render(kept.valueDate, "%d.%d.%d", {item.valueDay, item.valueMonth, item.valueYear});
+  if (item.counterPrefix != 0 || item.counterNumber != 0 || item.bankCode != 0) {
+    if (item.counterPrefix != 0) Render(kept.counter, "%d-", {item.counterPrefix});
+    Render(kept.counter, "%d/%04d", {item.counterNumber, item.bankCode});
+  }
+  kept.iban = item.counterIban;
+  kept.document = item.documentNumber;
+  kept.variable = item.variableSymbol;
+  kept.constant = item.constantSymbol;
+  kept.specific = item.specificSymbol;
+  kept.description = item.description;
+  kept.fee = item.fee;
+  return kept;
+}
+
+class LayoutRecordsTest : public testing::Test {
+ protected:
+  // Reads `text` as the file "v.csv" by the layout its header names; false
+  // when no header is found or its data do not confirm the layout.
+  bool Read(const std::string& text) {
+    items_.clear();
+    log_.clear();
+    reading_ = LayoutReading();
+    const StatementLayout layout = RecogniseLayout(text);
+    if (!layout.recognised) return false;
+    currency_.clear();
+    ReadLayoutItems(
+        "v.csv", text, layout, &currency_,
+        [this](const StatementItem& item) { items_.push_back(Kept(item)); },
+        [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); }, &reading_);
+    return reading_.confirmation.Confirmed();
+  }
+
+  // Each item's values, joined by '|'.
+  template <typename View>
+  std::vector<std::string> Items(View view) const {
+    std::vector<std::string> all;
+    for (const Item& item : items_) {
+      std::string joined;
+      for (const std::string& value : view(item)) joined += (joined.empty() ? "" : "|") + value;
+      all.push_back(item.fee ? joined + "|fee" : joined);
+    }
+    return all;
+  }
+  std::vector<std::string> AllFields() const {
+    return Items([](const Item& i) -> std::vector<std::string> {
+      return {i.amount,   i.date,     i.counter,  i.document,
+              i.variable, i.constant, i.specific, i.description};
+    });
+  }
+  std::vector<std::string> Described() const {
+    return Items([](const Item& i) -> std::vector<std::string> {
+      return {i.amount, i.date, i.description};
+    });
+  }
+  std::vector<std::string> Dated() const {
+    return Items([](const Item& i) -> std::vector<std::string> {
+      return {i.amount, i.date, i.valueDate, i.counter};
+    });
+  }
+
+  std::vector<Item> items_;
+  std::string log_;
+  std::string currency_;
+  LayoutReading reading_;
+};
+
+TEST_F(LayoutRecordsTest, ItemsFromTheNamedColumns) {
+  struct Case {
+    const char* what;
+    std::string text;
+    // Amount, date, counter account, number, VS, KS, SS, text; an item of
+    // no number of its own has the one its content gives on every build.
+    std::vector<std::string> items;
+  } cases[] = {
+      {"columns shuffled, id as the item number",
+       "Zpráva pro příjemce;VS;Částka;ID pohybu;Protiúčet;Datum;KS;SS\r\n"
+       "Nájem;20140901;-12 500,00;26093472451;19-123456789/0800;02.09.2014;308;77\r\n",
+       {"-12500.00|2.9.14|19-123456789/0800|26093472451|20140901|308|77|Nájem"}},
+      {"quoted separator and line break, doubled quotes",
+       "Datum,Částka,Zpráva\r\n24.09.2014,\"1,50\",\"a,\r\n\"\"b\"\"\"\r\n",
+       {"1.50|24.9.14||4725873231551||||a, \"b\""}},
+      {"descriptions on one line, each run of line breaks and tabs one blank",
+       "Datum;Částka;Zpráva\n1.9.2014;1;Nájem za září 2014 a\tříjen\n"
+       "2.9.2014;2;\"Nájem\r\n\tzáří\"\n",
+       {"1.00|1.9.14||6699397945776||||Nájem za září 2014 a říjen",
+        "2.00|2.9.14||2579380714573||||Nájem září"}},
+      {"both amount conventions",
+       "Date,Amount\n2014-09-24,\"-175,424.07\"\n2014-09-25,\"1.234,50\"\n",
+       {"-175424.07|24.9.14||8970906813889||||", "1234.50|25.9.14||9652941512086||||"}},
+      {"direction decides an unsigned amount only",
+       "Datum zaúčtování;Směr úhrady;Částka\n1.9.2014;Odchozí;250\n2.9.2014;Příchozí;250\n"
+       "3.9.2014;Odchozí;+250\n",
+       {"-250.00|1.9.14||7319676893311||||", "250.00|2.9.14||7309147718937||||",
+        "250.00|3.9.14||9365321809072||||"}},
+      {"Czech IBAN, foreign IBAN, card number",
+       "Datum;Částka;Protiúčet;Název protiúčtu\n"
+       "1.9.2014;1;CZ61 0800 0000 1901 2345 6789;Česká\n"
+       "1.9.2014;1;DE89370400440532013000;Cizí\n1.9.2014;1;516844******1234;Karta\n",
+       {"1.00|1.9.14|19-123456789/0800|8514389874605||||Česká",
+        "1.00|1.9.14||7602580801448||||Cizí", "1.00|1.9.14||0393424597844||||Karta"}},
+      {"description: message, counter name, then the item's type",
+       "Datum;Částka;Zpráva pro příjemce;Název protiúčtu;Typ;ID operace;VS\n"
+       "1.9.2014;1;Zpráva;Jméno;Typ;12345678901234;55\n1.9.2014;1;;Jméno;Typ;x1;55\n"
+       "1.9.2014;1;;;Typ;;\n",
+       {"1.00|1.9.14||55|55|||Zpráva", "1.00|1.9.14||55|55|||Jméno",
+        "1.00|1.9.14||5254065307273||||Typ"}},
+      {"symbols keep their digits only, however many",
+       "Datum;Částka;VS;KS\n1.9.2014;5;VS 12345678901;12345\n",
+       {"5.00|1.9.14||12345678901|12345678901|12345||"}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(AllFields(), c.items) << c.what;
+  }
+}
+
+TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
+  struct Case {
+    const char* what;
+    std::string text;
+    size_t items;
+    std::string log;
+  } cases[] = {
+      {"preamble, empty and total lines",
+       "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
+       "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
+       1,
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, řádků souboru 7: "
+       "hlavička a úvod 4, s položkou 1, zůstatky a součty 1, prázdné 1\n"
+       "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
+       "Kč, soubor konečný zůstatek neuvádí\n"},
+      {"mBank's closing line",
+       "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
+       ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
+       1,
+       "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, řádků souboru 3: hlavička a "
+       "úvod 1, s položkou 1, zůstatky a součty 1\n"
+       "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
+       "172595.94 Kč, soubor počáteční zůstatek neuvádí\n"},
+      {"unreadable date and amount are reported",
+       "Datum;Částka\n31.02.2014;5\n01.03.2014;pět\n01.03.2014;5\n01.03.2014;6\n01.03.2014;7\n"
+       "01.03.2014;8\n01.03.2014;9\n01.03.2014;10\n",
+       6,
+       "Soubor v.csv, řádek 2: datum 31.02.2014 nelze přečíst, řádek vynechán!!!\n"
+       "Soubor v.csv, řádek 3: částku pět nelze přečíst (text, který není částkou), řádek "
+       "vynechán!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 6 položek, řádků souboru 9: "
+       "hlavička a úvod 1, s položkou 6, vynechané 2\n"},
+      {"another currency",
+       "Datum;Částka;Měna\n1.9.2014;5;CZK\n2.9.2014;6;EUR\n3.9.2014;7;\n4.9.2014;0;CZK\n", 2,
+       "Soubor v.csv, řádek 3: položka 6.00 EUR je v jiné měně než výpis (CZK), vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 5: "
+       "hlavička a úvod 1, s položkou 2, s nulovou částkou 1, vynechané 1\n"},
+      {"columns of two currencies: the other's amounts named, read or not",
+       "Completed Date;Reference;Paid Out (EUR);Paid In (EUR);Paid Out (GBP);Paid In (GBP)\n"
+       "May 3, 2018;A;;;5.00;\nMay 2, 2018;B;20.00;;;abc\nMay 1, 2018;C;;200.00;;\n"
+       "Apr 30, 2018;D;;10.00;;\n",
+       3,
+       "Soubor v.csv, řádek 2: položka -5.00 GBP je v jiné měně než výpis (EUR), vynechána!!!\n"
+       "Soubor v.csv, řádek 3: částku abc v jiné měně nelze přečíst (žádné číslice), "
+       "vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát Revolut, převedeno 3 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 3, vynechané 1\n"},
+      {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
+       "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
+       "konce!!!\n"
+       "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 3: "
+       "hlavička a úvod 1, s položkou 2\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(items_.size(), c.items) << c.what;
+    EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
+TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
+  // Items as amount, date and description; the log's warnings and summary.
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;
+    std::string log;
+  } cases[] = {
+      {"only completed rows are items; a fee follows its item, a zero fee is none",
+       "Date completed (UTC),State,Description,Reference,Payment currency,Amount,Total amount,"
+       "Fee,Orig currency\n"
+       "2024-03-04 10:00:02,COMPLETED,To Pronájmy,Nájem 03/2024 Vinohrady,CZK,-12500.00,"
+       "-12505.00,5.00\n"
+       ",PENDING,Benzina,,CZK,-1299.00,-1299.00,0.00\n"
+       ",DECLINED,Elektro,,CZK,-5000.00,-5000.00,0.00\n"
+       "2024-03-20 09:00:00,REVERTED,To Kolář,,CZK,-3000.00,-3000.00,0.00\n"
+       "2024-03-21 09:00:00,ON HOLD,To Kolář,,CZK,-3000.00,-3000.00,0.00\n"
+       "2024-03-28 11:20:09,COMPLETED,Client Ltd,,CZK,10000.00,9980.00,20.00\n"
+       "2024-03-29 11:20:09,COMPLETED,Alza.cz,,CZK,-1234.50,-1234.50,0.00\n",
+       {"-12500.00|4.3.24|To Pronájmy", "-5.00|4.3.24|Poplatek To Pronájmy|fee",
+        "10000.00|28.3.24|Client Ltd", "-20.00|28.3.24|Poplatek Client Ltd|fee",
+        "-1234.50|29.3.24|Alza.cz"},
+       "Soubor v.csv, řádek 6: neznámý stav položky ON HOLD, položka vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát Revolut Business, převedeno 5 položek (z toho 2 "
+       "poplatků), řádků souboru 8: hlavička a úvod 1, s položkou 3, nezaúčtované 3 (PENDING "
+       "1, DECLINED 1, REVERTED 1), vynechané 1\n"},
+      {"PayPal: month-first dates, the fee signed as it moves the balance",
+       "Date,Description,Currency,Gross,Fee,Net\n"
+       "\"3/2/2024\",\"Payment\",\"CZK\",\"2,500.00\",\"-104.50\",\"2,395.50\"\n"
+       "\"3/15/2024\",\"Refund\",\"CZK\",\"-500.00\",\"20.90\",\"-479.10\"\n"
+       "\"3/16/2024\",\"Bonus\",\"CZK\",\"1.00\",\"x\",\"1.00\"\n",
+       {"2500.00|2.3.24|Payment", "-104.50|2.3.24|Poplatek Payment|fee", "-500.00|15.3.24|Refund",
+        "20.90|15.3.24|Poplatek Refund|fee", "1.00|16.3.24|Bonus"},
+       "Soubor v.csv, řádek 4: poplatek nelze přečíst, zapsána jen položka!!!\n"
+       "Soubor v.csv: rozpoznán formát PayPal, převedeno 5 položek (z toho 2 poplatků), řádků "
+       "souboru 4: hlavička a úvod 1, s položkou 3\n"},
+      {"PayPal dates that can only be day first",
+       "Date,Description,Gross,Fee,Net\n3/2/2024,a,1.00,0,1.00\n13/2/2024,b,1.00,0,1.00\n",
+       {"1.00|3.2.24|a", "1.00|13.2.24|b"},
+       "Soubor v.csv: rozpoznán formát PayPal, převedeno 2 položek, řádků souboru 3: hlavička "
+       "a úvod 1, s položkou 2\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Described(), c.items) << c.what;
+    EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
+// Fees beside the amount with their sign read, value dates, times in UTC
+// and counter accounts that cannot be read whole.
+TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;  // amount, date, value date, counter account
+    std::string warning;             // "" for none
+  } cases[] = {
+      {"Air Bank's fee is its effect on the balance",
+       "\"Datum provedení\";\"Směr úhrady\";\"Částka v měně účtu\";\"Poplatek v měně účtu\"\n"
+       "\"06/06/2018\";\"Odchozí\";\"-1648,84\";\"-25,00\"\n"
+       "\"07/06/2018\";\"Příchozí\";\"100,00\";\"5,00\"\n",
+       {"-1648.84|6.6.18|6.6.18|", "-25.00|6.6.18|6.6.18||fee", "100.00|7.6.18|7.6.18|",
+        "5.00|7.6.18|7.6.18||fee"},
+       ""},
+      {"a charge written positive, a refunded one negative, one in another currency",
+       "Date completed (UTC),State,Description,Payment currency,Orig currency,Amount,Fee,"
+       "Fee currency\n"
+       "2024-03-01 10:00:00,COMPLETED,a,CZK,CZK,-100.00,5.00,CZK\n"
+       "2024-03-02 10:00:00,COMPLETED,b,CZK,CZK,0.00,-5.00,CZK\n"
+       "2024-03-03 10:00:00,COMPLETED,c,CZK,EUR,-100.00,1.00,EUR\n",
+       {"-100.00|1.3.24|1.3.24|", "-5.00|1.3.24|1.3.24||fee", "5.00|2.3.24|2.3.24||fee",
+        "-100.00|3.3.24|3.3.24|"},
+       "řádek 4: poplatek -1.00 EUR je v jiné měně než výpis (CZK), vynechán!!!"},
+      {"Revolut Business of 2022, without a State column: a charge written negative",
+       "Date completed (UTC),Description,Payment currency,Orig currency,Amount,Fee,Fee currency\n"
+       "2024-03-01 10:00:00,a,CZK,CZK,-100.00,-5.00,CZK\n"
+       "2024-03-02 10:00:00,b,CZK,CZK,0.00,5.00,CZK\n",
+       {"-100.00|1.3.24|1.3.24|", "-5.00|1.3.24|1.3.24||fee", "5.00|2.3.24|2.3.24||fee"},
+       ""},
+      {"a time in UTC is the day in Prague, summer and winter",
+       "Date completed (UTC),Description,Payment currency,Orig currency,Amount\n"
+       "2024-01-31 23:30:00,a,CZK,CZK,-1.00\n2024-07-31 22:30:00,b,CZK,CZK,-1.00\n"
+       "2024-07-31 21:30:00,c,CZK,CZK,-1.00\n2024-12-31 23:00:00,d,CZK,CZK,-1.00\n",
+       {"-1.00|1.2.24|1.2.24|", "-1.00|1.8.24|1.8.24|", "-1.00|31.7.24|31.7.24|",
+        "-1.00|1.1.25|1.1.25|"},
+       ""},
+      {"a value date beside the booking date",
+       "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
+       {"-5.00|1.7.22|30.6.22|19-2000145399/0800"},
+       ""},
+      {"prefix and number run together; an account that cannot be read is named",
+       "Datum;Částka;Protiucet;Kod banky protiuctu\n01.07.2022;-5,00;1152992080267;0100\n"
+       "02.07.2022;-6,00;12345678901234567;\n",
+       {"-5.00|1.7.22|1.7.22|115-2992080267/0100", "-6.00|2.7.22|2.7.22|"},
+       "řádek 3: protiúčet 12345678901234567 nelze přečíst celý, zapsány nuly!!!"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Dated(), c.items) << c.what;
+    EXPECT_EQ(log_.find("!!!") != std::string::npos, !c.warning.empty()) << c.what << log_;
+    if (!c.warning.empty()) {
+      EXPECT_NE(log_.find(c.warning), std::string::npos) << c.what << log_;
+    }
+  }
+}
+
+// What banks write where the counter account stands: mBank's apostrophes,
+// Raiffeisenbank's cards, Air Bank's foreign IBAN with its BIC, KB's account
+// 0 at bank 100. Only an account that cannot be read is a warning; the
+// others are a note once per file.
+TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;  // amount, counter account, its IBAN, text
+    std::string notes;               // the lines before the summary
+  } cases[] = {
+      {"mBank's texts and accounts in apostrophes",
+       "#Datum zaúčtování transakce;#Popis transakce;#Zpráva pro příjemce;#Plátce/Příjemce;"
+       "#Číslo účtu plátce/příjemce;#VS;#Částka transakce;\n"
+       "02-09-2014;'ODCHOZÍ PLATBA';'Nájem';'Pronájmy';'670100-2215069717/6210';'0308';-5 000,00;\n"
+       "08-09-2014;'PLATBA KARTOU';'';'';'';'';-1 234,56;\n",
+       {"-5000.00|670100-2215069717/6210||Nájem", "-1234.56|||PLATBA KARTOU"},
+       ""},
+      {"masked cards, one note for the file",
+       "Datum zaúčtování;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
+       "08.09.2014;516844******1234;-459,90;CZK\n09.09.2014;19-123/0800;100,00;CZK\n"
+       "10.09.2014;516844******9876;-89,00;CZK\n",
+       {"-459.90|||", "100.00|19-123/0800||", "-89.00|||"},
+       "Soubor v.csv: číslo karty místo protiúčtu u 2 položek, první na řádku 2 "
+       "(516844******1234): protiúčet zůstává prázdný!!!\n"},
+      {"Air Bank's foreign account with its BIC, the fee beside it",
+       "\"Datum provedení\";\"Směr úhrady\";\"Částka v měně účtu\";\"Poplatek v měně účtu\";"
+       "\"Číslo účtu protistrany\";\"Zpráva pro příjemce\"\n"
+       "\"10/09/2014\";\"Odchozí\";\"-2730,00\";\"-150,00\";"
+       "\"SK2411000000002612345678/TATRSKBXXXX\";\"Faktúra\"\n",
+       {"-2730.00||SK2411000000002612345678|Faktúra", "-150.00|||Poplatek Faktúra|fee"},
+       "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
+       "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
+      {"the IBAN column's foreign account; account 0 at bank 100",
+       "Datum;Částka;Protiucet;Kod banky protiuctu;IBAN partnera\n"
+       "01.07.2022;-5,00;;;DE89370400440532013000\n02.07.2022;-6,00;0;100;\n",
+       {"-5.00||DE89370400440532013000|", "-6.00|||"},
+       "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
+       "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Items([](const Item& i) -> std::vector<std::string> {
+                return {i.amount, i.counter, i.iban, i.description};
+              }),
+              c.items)
+        << c.what;
+    EXPECT_EQ(log_.substr(0, log_.find("Soubor v.csv: rozpoznán")), c.notes) << c.what;
+  }
+}
+
+// The own account, the period and the balances a preamble states: Fio's
+// printed statement with its closing state after the rows, KB's account
+// with its currency, mBank's opening balance of zero. An account without
+// its bank is the layout's bank's.
+TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* account;
+    const char* currency;
+    const char* period;  // d.m.yyyy-d.m.yyyy, "" for none
+    StatedBalances stated;
+  } cases[] = {
+      {"Fio's printed statement",
+       "\"Výpis č. 1/2025 z účtu \"\"1234567890/2010\"\"\"\n\"Majitel účtu: Jan Novák\"\n"
+       "\"Období: 01.10.2025 - 31.10.2025\"\n"
+       "\"Počáteční stav účtu k 01.10.2025: 1000,00 CZK\"\n\n"
+       "\"ID operace\";\"Datum\";\"Objem\";\"Měna\"\n"
+       "\"1\";\"02.10.2025\";\"-90\";\"CZK\"\n\"2\";\"05.10.2025\";\"1 000,50\";\"CZK\"\n\n"
+       "\"Konečný stav účtu k 31.10.2025: 1910,50 CZK\"\n",
+       "1234567890/2010",
+       "CZK",
+       "1.10.2025-31.10.2025",
+       {true, true, 100000, 191050}},
+      {"KB's account with its currency after it",
+       "Číslo účtu;35-1843350247 EUR;;;\nVýpis za období;01.09.2014 - 30.09.2014;;;\n\n"
+       "Datum splatnosti;Částka;Systémový popis;Identifikace transakce\n"
+       "03.09.2014;+10,00;Příchozí úhrada;1\n",
+       "35-1843350247/0100",
+       "EUR",
+       "1.9.2014-30.9.2014",
+       {}},
+      {"mBank's opening balance of zero, its closing line after the rows",
+       "#Číslo účtu:;670100-2201234567/6210;\n#Počáteční zůstatek:;0,00 CZK;\n\n"
+       "#Datum zaúčtování transakce;#Popis transakce;#Částka transakce;\n"
+       "02-09-2014;'PŘÍCHOZÍ PLATBA';100,00;\n\n;;;;;;#Konečný zůstatek:;100,00 CZK;\n",
+       "670100-2201234567/6210",
+       "CZK",
+       "",
+       {true, true, 0, 10000}},
+      {"Raiffeisenbank's account on every row, without its bank",
+       "Datum zaúčtování;Číslo účtu;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
+       "08.09.2014;2000145399;;-1,00;CZK\n",
+       "2000145399/5500",
+       "CZK",
+       "",
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(log_.find("!!!"), std::string::npos) << c.what << log_;
+    ASSERT_EQ(reading_.ownAccounts.size(), 1u) << c.what;
+    EXPECT_EQ(reading_.ownAccounts[0], c.account) << c.what;
+    EXPECT_EQ(currency_, c.currency) << c.what;
+    std::string period;
+    if (reading_.periodStated) {
+      Render(period, "%d.%d.%d-%d.%d.%d",
+             {reading_.periodStart.day, reading_.periodStart.month, reading_.periodStart.year,
+              reading_.periodEnd.day, reading_.periodEnd.month, reading_.periodEnd.year});
+    }
+    EXPECT_EQ(period, c.period) << c.what;
+    EXPECT_EQ(reading_.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading_.stated.hasClosing, c.stated.hasClosing) << c.what;
+    EXPECT_EQ(reading_.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading_.stated.closing, c.stated.closing) << c.what;
+  }
+}
+
+TEST_F(LayoutRecordsTest, ItemWithoutAnyNumberGetsOneFromItsId) {
+  ASSERT_TRUE(
+      Read("ID,Date,Amount,Reference\n"
+           "TRANSFER-1000001,2024-03-01,5.00,\nTRANSFER-1000002,2024-03-01,5.00,\n"
+           "TRANSFER-1000001,2024-03-01,5.00,\n1234,2024-03-01,5.00,\n"));
+  ASSERT_EQ(items_.size(), 4u);
+  const std::string first = items_[0].document;
+  EXPECT_EQ(first.size(), 13u);
+  EXPECT_EQ(first.find_first_not_of("0123456789"), std::string::npos) << first;
+  EXPECT_NE(first, "0000000000000");
+  EXPECT_NE(items_[1].document, first);
+  EXPECT_EQ(items_[2].document, first);
+  EXPECT_EQ(items_[3].document, "1234");
+
+  // An id or a variable symbol of zeros alone is no number; a fee keeps
+  // its payment's number.
+  ASSERT_TRUE(Read("ID,Date,Amount,Fee,VS\n0,2024-03-01,-5.00,1.00,\n,2024-03-01,-5.00,,000\n"));
+  ASSERT_EQ(items_.size(), 3u);
+  for (const Item& item : items_) {
+    EXPECT_EQ(item.document.size(), 13u);
+    EXPECT_NE(item.document.find_first_not_of('0'), std::string::npos) << item.document;
+  }
+  EXPECT_EQ(items_[1].document, items_[0].document);
+  EXPECT_NE(items_[2].document, items_[0].document);
+}
+
+TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::string balanceLog;  // the lines after the summary
+    StatedBalances stated;
+  } cases[] = {
+      {"KB's preamble, adding up",
+       "Počáteční zůstatek;+125430,50\nKonečný zůstatek;+127209,50\n\nDatum splatnosti;Částka\n"
+       "03.09.2014;+3379,00\n08.09.2014;-12500,00\n20.09.2014;+10900,00\n",
+       "Soubor v.csv: počáteční zůstatek 125430.50 + položky 1779.00 = konečný zůstatek 127209.50 "
+       "Kč, souhlasí\n",
+       {true, true, 12543050, 12720950}},
+      {"an item removed",
+       "Počáteční zůstatek;+125430,50\nKonečný zůstatek;+127209,50\n\nDatum splatnosti;Částka\n"
+       "03.09.2014;+3379,00\n20.09.2014;+10900,00\n",
+       "Soubor v.csv: počáteční zůstatek 125430.50 + položky 14279.00 = 139709.50 Kč, ale soubor "
+       "uvádí konečný zůstatek 127209.50 Kč, rozdíl -12500.00 Kč!!!\n",
+       {true, true, 12543050, 12720950}},
+      {"Business 24's and Fio's labels, mBank's closing line after the items",
+       "Opening balance;100,00\n\nProcessing date;Amount (Transaction)\n2014/09/02;-0,10\n"
+       ";;#Konečný zůstatek:;99,90 CZK;\n",
+       "Soubor v.csv: počáteční zůstatek 100.00 + položky -0.10 = konečný zůstatek 99.90 Kč, "
+       "souhlasí\n",
+       {true, true, 10000, 9990}},
+      {"a running balance, oldest first, fees within it, a pending row without one",
+       "Date,State,Amount,Fee,Balance\n2024-03-01,COMPLETED,24200.00,0,74200.00\n"
+       "2024-03-04,COMPLETED,-12500.00,5.00,61695.00\n2024-03-05,PENDING,-1299.00,0,\n"
+       "2024-03-28,COMPLETED,10000.00,20.00,71675.00\n",
+       "Soubor v.csv: počáteční zůstatek 50000.00 + položky 21675.00 = konečný zůstatek 71675.00 "
+       "Kč, souhlasí\n",
+       {true, true, 5000000, 7167500}},
+      {"a running balance, newest first, another currency left out",
+       "Date,Amount,Currency,Running Balance\n20-03-2024,-120.00,CZK,16314.70\n"
+       "15-03-2024,200.00,EUR,200.00\n12-03-2024,-519.00,CZK,16434.70\n"
+       "05-03-2024,15000.00,CZK,16953.70\n",
+       "Soubor v.csv: 1 položek v jiné měně do kontroly zůstatků nezapočteno\n"
+       "Soubor v.csv: počáteční zůstatek 1953.70 + položky 14361.00 = konečný zůstatek 16314.70 "
+       "Kč, "
+       "souhlasí\n",
+       {true, true, 195370, 1631470}},
+      {"a running balance on one day, newest first, and a row missing",
+       "Date,Amount,Balance\n2024-03-01,-10.00,80.00\n2024-03-01,-10.00,90.00\n"
+       "2024-03-01,100.00,100.00\n",
+       "Soubor v.csv: počáteční zůstatek 0.00 + položky 80.00 = konečný zůstatek 80.00 Kč, "
+       "souhlasí\n",
+       {true, true, 0, 8000}},
+      {"the same with a row missing: no order adds up",
+       "Date,Amount,Balance\n2024-03-01,-10.00,80.00\n2024-03-01,100.00,100.00\n",
+       "Soubor v.csv: počáteční zůstatek 90.00 + položky 90.00 = 180.00 Kč, ale soubor uvádí "
+       "konečný zůstatek 100.00 Kč, rozdíl -80.00 Kč!!!\n",
+       {true, true, 9000, 10000}},
+      {"an account in euros: its balances in euros",
+       "Date,Amount,Currency,Balance\n2024-03-01,100.00,EUR,600.00\n"
+       "2024-03-02,-50.00,EUR,550.00\n",
+       "Soubor v.csv: počáteční zůstatek 500.00 + položky 50.00 = konečný zůstatek 550.00 EUR, "
+       "souhlasí\n",
+       {true, true, 50000, 55000}},
+      {"no balance stated", "Datum;Částka;Zůstatek\n1.9.2014;5;\n", "", {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    const size_t summary = log_.find("rozpoznán formát");
+    ASSERT_NE(summary, std::string::npos) << c.what;
+    EXPECT_EQ(log_.substr(log_.find('\n', summary) + 1), c.balanceLog) << c.what;
+    EXPECT_EQ(reading_.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading_.stated.hasClosing, c.stated.hasClosing) << c.what;
+    EXPECT_EQ(reading_.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading_.stated.closing, c.stated.closing) << c.what;
+  }
+}
+
+TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
+  std::string text = "Datum;Částka\n";
+  for (int i = 0; i < 13; ++i) text += "01.01.2014;1 EUR\n";
+  for (int i = 0; i < 14; ++i) text += "01.01.2014;1 CZK\n";
+  ASSERT_TRUE(Read(text));
+  EXPECT_NE(log_.find("řádek 11: položka"), std::string::npos);
+  EXPECT_EQ(log_.find("řádek 12:"), std::string::npos);
+  EXPECT_NE(log_.find("Soubor v.csv: dalších 3 upozornění nevypsáno!!!\n"), std::string::npos);
+}
+
+TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
+  struct Case {
+    std::string text;
+    std::string refusal;  // "" where no header is found
+  } cases[] = {
+      {"h\r\n1;2014/09/24;5\r\n", ""},
+      {"", ""},
+      {"Datum;Částka\r\n1;2014/09/24\r\n2;2014/09/25\r\n",
+       "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
+       "řádek 2: datum 1 nelze přečíst"},
+      {"Datum;Částka\r\n1.9.2014;x\r\n2.9.2014;y\r\n",
+       "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
+       "řádek 2: částku x nelze přečíst (text, který není částkou)"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FALSE(Read(c.text)) << c.text;
+    EXPECT_EQ(items_.size(), 0u) << c.text;
+    EXPECT_EQ(reading_.refusal, c.refusal) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,192 @@
+#include "conversion/reading/layouts/layout_table.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace tarvolo {
+namespace {
+
+TEST(StatementLayout, ColumnNamesAreNormalised) {
+  struct Case {
+    const char* name;
+    const char* normal;
+  } cases[] = {
+      {"Datum zaúčtování", "datum zauctovani"},
+      {"\"ČÁSTKA\"", "castka"},
+      {"#Datum zaúčtování transakce", "datum zauctovani transakce"},
+      {"Protiúčet a\xA0kód  banky", "protiucet a kod banky"},
+      {"  Variabilní Symbol\t", "variabilni symbol"},
+      {"Payer's/payee's bank code", "payer's/payee's bank code"},
+      {"a#b", "a#b"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(NormaliseColumnName(c.name), c.normal) << c.name;
+}
+
+// Each column of a header by role, in the order of ColumnRole: the header's
+// column numbers from 1, 0 where the layout has none.
+using Columns = std::array<int, kColumnRoleCount>;
+
+TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
+  // clang-format off
+  struct Case {
+    const char* text;
+    const char* name;  // "" when no header is recognised
+    char separator;
+    int headerLine;
+    Columns columns;
+  } cases[] = {
+      // Servis24, as its statements and tests have it.
+      {"Číslo položky;Datum splatnosti;Částka;Protiúčet;Název protiúčtu;Variabilní symbol;Měna;"
+       "Datum zaúčtování;Konstantní symbol;Specifický symbol;Zpráva pro příjemce;Poznámka\r\n",
+       "obecný CSV", ';', 1, {8, 3, 0, 7, 4, 0, 0, 0, 5, 6, 9, 10, 11, 0, 0, 0, 0, 0}},
+      {"Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n", "obecný CSV", ';', 1,
+       {2, 3, 0, 0, 4, 0, 0, 0, 0, 6, 9, 10, 11, 0, 0, 0, 0, 0}},
+      // The same names after a preamble line are no Servis24 statement.
+      {"Výpis\r\nČíslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n", "obecný CSV", ';', 2,
+       {2, 3, 0, 0, 4, 0, 0, 0, 0, 6, 9, 10, 11, 0, 0, 0, 0, 0}},
+      // ČSOB without its preamble: date and amount where Servis24 has them,
+      // the rest elsewhere.
+      {"číslo účtu;datum zaúčtování;částka;měna;zůstatek;číslo účtu protiúčtu;kód banky protiúčtu;"
+       "název účtu protiúčtu;konstantní symbol;variabilní symbol;specifický symbol;označení operace;"
+       "ID transakce;poznámka\n",
+       "ČSOB", ';', 1, {2, 3, 0, 4, 6, 7, 0, 0, 8, 10, 9, 11, 14, 12, 13, 0, 0, 5}},
+      // Fio's own pick of columns, shuffled.
+      {"\"ID pohybu\";\"Objem\";\"VS\";\"Datum\";\"Protiúčet\";\"Kód banky\"\n", "Fio banka", ';', 1,
+       {4, 2, 0, 0, 5, 6, 0, 0, 0, 3, 0, 0, 0, 0, 1, 0, 0, 0}},
+      // "Objem" alone is many a program's amount, not Fio's header.
+      {"Datum;Objem;Zpráva\n", "obecný CSV", ';', 1, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}},
+      // Air Bank: the booked date and amount before the others.
+      {"\"Datum provedení\",\"Směr úhrady\",\"Částka v měně účtu\",\"Původní částka úhrady\","
+       "\"Název, adresa a stát protistrany\",\"Datum zaúčtování\",\"Poznámka pro mne\","
+       "\"Zpráva pro příjemce\"\n",
+       "Air Bank", ',', 1, {6, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0}},
+      // UniCredit: its account-line before the header, "Číslo účtu" the counter
+      // account there.
+      {"Název účtu;Číslo účtu;Měna;Zůstatek\r\nA;1/2700;CZK;5\r\n"
+       "Účet;Částka;Měna;Datum zaúčtování;Banka;Číslo účtu;Název účtu;Detaily transakce;"
+       "Konstatní kód\r\n",
+       "UniCredit Bank", ';', 3, {4, 2, 0, 3, 6, 5, 0, 0, 7, 0, 9, 0, 8, 0, 0, 0, 0, 0}},
+      {"Date\tAmount\tBeneficiary IBAN\tDescription\n", "obecný CSV", '\t', 1,
+       {1, 2, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 4, 4, 0, 0, 0, 0}},
+      // Payment services: a state, a fee beside the amount, a running balance.
+      {"Date started (UTC),Date completed (UTC),ID,Type,State,Description,Reference,"
+       "Payer,Card number,Card label,Card state,Orig currency,Orig amount,Payment currency,Amount,"
+       "Total amount,Exchange rate,Fee,Fee currency,Balance,Account,Beneficiary account number,"
+       "Beneficiary sort code or routing number,Beneficiary IBAN,Beneficiary BIC,MCC,"
+       "Related transaction id,Spend program\n",
+       "Revolut Business", ',', 1,
+       {2, 15, 0, 14, 0, 0, 0, 24, 8, 0, 0, 0, 7, 6, 3, 5, 18, 20, 0, 0, 0, 0, 19, 0, 7}},
+      // Wise's Total fees are within its Amount.
+      {"\"TransferWise ID\",Date,\"Date Time\",Amount,Currency,Description,\"Payment Reference\","
+       "\"Running Balance\",\"Exchange From\",\"Exchange To\",\"Exchange Rate\",\"Payer Name\","
+       "\"Payee Name\",\"Payee Account Number\",Merchant,\"Card Last Four Digits\","
+       "\"Card Holder Full Name\",Attachment,\"Total fees\",\"Exchange To Amount\","
+       "\"Transaction Type\",\"Transaction Details Type\"\n",
+       "Wise", ',', 1, {2, 4, 21, 5, 14, 0, 0, 0, 13, 0, 0, 0, 7, 6, 1, 0, 0, 8, 0, 0, 0, 0, 0, 0, 7}},
+      // PayPal: the gross amount, not the net one.
+      {"Date,Time,Time Zone,Description,Currency,Gross,Fee,Net,Balance,Transaction ID,"
+       "From Email Address,Name,Bank Name,Bank Account,Shipping and Handling Amount,Sales Tax,"
+       "Invoice ID,Reference Txn ID\n",
+       "PayPal", ',', 1, {1, 6, 0, 5, 0, 0, 0, 0, 12, 0, 0, 0, 4, 4, 10, 0, 7, 9}},
+      // No amount, no date, or nothing known: no header.
+      {"Datum;Protiúčet;VS\n", "", ';', 0, {}},
+      {"Číslo;Popis;Částka\n", "", ';', 0, {}},
+      {"h;h\r\n", "", ';', 0, {}},
+      {"", "", ';', 0, {}},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    const StatementLayout layout = RecogniseLayout(c.text);
+    EXPECT_EQ(layout.recognised, c.name[0] != '\0') << c.text;
+    if (!layout.recognised) continue;
+    EXPECT_STREQ(layout.name, c.name) << c.text;
+    EXPECT_EQ(layout.separator, c.separator) << c.text;
+    EXPECT_EQ(layout.headerLine, c.headerLine) << c.text;
+    for (int role = 0; role < kColumnRoleCount; ++role) {
+      EXPECT_EQ(layout.column[role], c.columns[role] - 1) << c.text << " role " << role;
+    }
+  }
+}
+
+// Where a header's names serve otherwise than elsewhere: the column of
+// each listed role, from 1, 0 for none.
+TEST(StatementLayout, NamesTakeTheirLayoutsMeaning) {
+  struct Role {
+    ColumnRole role;
+    int column;
+  };
+  struct Case {
+    const char* text;
+    const char* name;
+    std::vector<Role> roles;
+    const char* currencies;  // each currency's code, credit, debit, balance
+  } cases[] = {
+      // "Valuta" is the currency here, though a value date in Czech.
+      {"Tipo,Prodotto,Data di inizio,Data di completamento,Descrizione,Importo,Costo,Valuta,State,"
+       "Saldo\n",
+       "Revolut",
+       {{ColumnRole::kCurrency, 8}, {ColumnRole::kValueDate, 0}, {ColumnRole::kProduct, 2}},
+       ""},
+      {"Datum;Částka;Valuta\n",
+       "obecný CSV",
+       {{ColumnRole::kValueDate, 3}, {ColumnRole::kCurrency, 0}},
+       ""},
+      // Revolut's older layout: each currency's columns by its code, the
+      // first currency's the layout's own.
+      {"Completed Date ; Reference ; Paid Out (EUR) ; Paid In (EUR) ; Exchange Out; Exchange In; "
+       "Balance (EUR); Category\n",
+       "Revolut",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kDebitAmount, 3},
+        {ColumnRole::kCreditAmount, 4},
+        {ColumnRole::kBalance, 7}},
+       "EUR 4 3 7"},
+      {"Completed Date;Paid Out (CZK);Balance (EUR);Paid In (CZK);Paid Out (EUR);Balance (CZK)\n",
+       "Revolut",
+       {{ColumnRole::kDebitAmount, 2}, {ColumnRole::kCreditAmount, 4}, {ColumnRole::kBalance, 6}},
+       "CZK 4 2 6 EUR 0 5 3"},
+      // Only a currency's code in brackets, and only after an amount's or a
+      // balance's name.
+      {"Date completed (UTC);Amount (Transaction);Paid Out (EURO);Balance (eu)\n",
+       "obecný CSV",
+       {{ColumnRole::kBookingDate, 1},
+        {ColumnRole::kAmount, 2},
+        {ColumnRole::kDebitAmount, 0},
+        {ColumnRole::kBalance, 0}},
+       ""},
+  };
+  for (const Case& c : cases) {
+    const StatementLayout layout = RecogniseLayout(c.text);
+    EXPECT_STREQ(layout.name, c.name) << c.text;
+    for (const Role& role : c.roles) {
+      EXPECT_EQ(layout.Column(role.role), role.column - 1)
+          << c.text << " role " << static_cast<int>(role.role);
+    }
+    std::string currencies;
+    for (const CurrencyColumns& set : layout.currencies) {
+      currencies += (currencies.empty() ? "" : " ") + std::string(set.code) + " " +
+                    std::to_string(set.credit + 1) + " " + std::to_string(set.debit + 1) + " " +
+                    std::to_string(set.balance + 1);
+    }
+    EXPECT_EQ(currencies, c.currencies) << c.text;
+  }
+}
+
+TEST(StatementLayout, HeaderIsLookedForInTheFirstFortyLines) {
+  for (int preamble : {0, 39, 40}) {
+    std::string text;
+    for (int i = 0; i < preamble; ++i) text += "info;" + std::to_string(i) + "\r\n";
+    text += "Datum;Částka\r\n1.1.2014;5\r\n";
+    const StatementLayout layout = RecogniseLayout(text);
+    EXPECT_EQ(layout.recognised, preamble < 40) << preamble;
+    if (layout.recognised) {
+      EXPECT_EQ(text.substr(layout.dataOffset), "1.1.2014;5\r\n");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

@@ -1,0 +1,36 @@
+#ifndef TARVOLO_CONVERSION_READING_LAYOUTS_ROW_KINDS_H_
+#define TARVOLO_CONVERSION_READING_LAYOUTS_ROW_KINDS_H_
+
+#include <string_view>
+#include <vector>
+
+namespace tarvolo {
+
+// Rows of a layout that are no item, whatever their date and amount.
+
+// Keeps empty rows out of the count of data lines that confirms a layout.
+bool IsEmptyRow(const std::vector<std::string_view>& fields);
+
+// Keeps a row of totals ("Suma", "Celkem") out of the items and the count of data lines.
+bool IsTotalRow(const std::vector<std::string_view>& fields);
+
+// Whether `text` is a balance label and nothing more ("Konečný zůstatek",
+// "Zůstatek k 31.01.2024:"), which a dated row's text must be for the row to
+// state a balance rather than be an item.
+bool IsWholeBalanceLabel(std::string_view text);
+
+// The value a balance label carries after its colon in the same field, as
+// Fio's printed statement writes it ("Konečný stav účtu k 31.10.2025:
+// 1954,90 CZK"); "" for any other text.
+std::string_view LabelledBalance(std::string_view text);
+
+// What the bank's state of a row says of its money: only a booked row is an
+// item, and a state no bank was seen to write is worth a warning.
+enum class BookingState { kBooked, kNotBooked, kUnknown };
+
+// Keeps pending, declined and memo rows, which change no balance, out of the statement.
+BookingState BookingOf(std::string_view state, std::string_view impact);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_READING_LAYOUTS_ROW_KINDS_H_

@@ -1,0 +1,527 @@
+#include "conversion/reading/servis24/servis24_reader.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <map>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/text/csv_field.h"
+#include "conversion/reading/text/item_fields.h"
+#include "conversion/values/amount_reading.h"
+#include "conversion/values/digits.h"
+#include "conversion/values/fixed_width.h"
+#include "conversion/values/pattern_scan.h"
+#include "conversion/values/text_fold.h"
+#include "platform/civil_date.h"
+
+namespace tarvolo {
+
+namespace {
+
+// Field texts are handed over in buffers of this size.
+constexpr size_t kFieldBuffer = 512;
+
+// An account prefix has at most six digits; anything else is no prefix.
+constexpr uint32_t kMaxPrefix = 999999;
+
+bool IsAccountCharacter(char c) {
+  return (c >= '0' && c <= '9') || c == '-' || c == ' ' || c == '/';
+}
+
+// Reads up to `maxDigits` digits at `*p`, at least one; moves past them.
+bool ReadDigitRun(const char** p, int maxDigits, int64_t* value) {
+  const char* q = *p;
+  int64_t v = 0;
+  int count = 0;
+  for (unsigned digit; (digit = static_cast<unsigned char>(q[count]) - 0x30u) <= 9; ++count) {
+    if (count == maxDigits) return false;
+    v = v * 10 + digit;
+  }
+  if (count == 0) return false;
+  *value = v;
+  *p = q + count;
+  return true;
+}
+
+// The usual shapes, prefix-number/bank and number/bank with no blanks or
+// signs and no more digits than the scan takes exactly, read directly.
+bool ReadPlainCounterAccount(const char* text, CounterAccountParts* account) {
+  int64_t prefix = 0, number = 0, bank = 0;
+  const char* p = text;
+  if (!ReadDigitRun(&p, 18, &number)) return false;
+  if (*p == '-') {
+    ++p;
+    if (number > 999999999) return false;
+    prefix = number;
+    if (!ReadDigitRun(&p, 18, &number)) return false;
+  }
+  if (*p++ != '/' || !ReadDigitRun(&p, 9, &bank) || *p != '\0') return false;
+  account->prefix = static_cast<int32_t>(prefix);
+  account->number = number;
+  account->bankCode = static_cast<int32_t>(bank);
+  return true;
+}
+
+// Reads the account as the scan does: only digits, '-', '/' and blanks make
+// an account.
+CounterAccountParts ScanCounterAccount(const char* text) {
+  CounterAccountParts account;
+  for (const char* p = text; *p != '\0'; ++p) {
+    if (!IsAccountCharacter(*p)) return account;
+  }
+  if (std::strchr(text, '-') != nullptr) {
+    ScanPattern(text, "%d-%d/%d", {&account.prefix, &account.number, &account.bankCode});
+  } else {
+    ScanPattern(text, "%d/%d", {&account.number, &account.bankCode});
+  }
+  return account;
+}
+
+CounterAccountParts ReadCounterAccount(const char* text) {
+  CounterAccountParts account;
+  if (!ReadPlainCounterAccount(text, &account)) account = ScanCounterAccount(text);
+  if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
+  return account;
+}
+
+// The columns of a Servis24 line that make its record, counted from 1.
+enum ServisColumn {
+  kDateColumn = 2,
+  kAmountColumn = 3,
+  kCounterColumn = 4,
+  kNameColumn = 5,
+  kSymbolColumn = 6,
+  kCurrencyColumn = 7,
+  kConstantColumn = 9,
+  kSpecificColumn = 10,
+  kMessageColumn = 11,
+};
+
+// The ten characters YYYY/MM/DD at `text`, read into `date` (the parts
+// read before a fault are those the scan below would read too).
+bool ReadPlainDate(const char* text, CivilDate& date) {
+  const std::string_view plain(text, 10);
+  return plain[4] == '/' && plain[7] == '/' && ReadDigitsOnly(plain.substr(0, 4), 4, &date.year) &&
+         ReadDigitsOnly(plain.substr(5, 2), 2, &date.month) &&
+         ReadDigitsOnly(plain.substr(8, 2), 2, &date.day);
+}
+
+// YYYY/MM/DD; the parts a date lacks stay as the line before left them.
+// Returns whether the field gave all three.
+bool ReadServisDate(CsvFieldSpan field, CivilDate& date, bool* real) {
+  constexpr ptrdiff_t kPlainLength = 10;
+  bool whole = true;
+  // The usual field, just the date, is read where it stands; any other
+  // text as a scan of the pattern reads it.
+  if (field.end - field.first != kPlainLength || !ReadPlainDate(field.first, date)) {
+    char text[kFieldBuffer];
+    CopyCsvField(field, text, sizeof text);
+    whole = ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) == 3;
+  }
+  // The record's two digits of the year would hide a day that no calendar has.
+  *real = IsRealDate(date);
+  if (date.year >= 2000) date.year -= 2000;
+  return whole;
+}
+
+void Report(std::vector<FieldCut>* reports, FieldCut report) {
+  if (reports) reports->push_back(std::move(report));
+}
+
+// The texts of a line's record, each in a buffer of its own.
+struct ServisTexts {
+  char amount[kFieldBuffer];
+  char counter[kFieldBuffer];
+  char symbol[kFieldBuffer];
+  char constant[kFieldBuffer];
+  char specific[kFieldBuffer];
+  char description[kFieldBuffer];
+  char name[kFieldBuffer];
+  // The texts the item is given, as their copies measured them.
+  std::string_view amountText, symbolText, constantText, specificText, descriptionText, nameText;
+  std::string currency;
+  std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
+};
+
+void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
+  const auto field = [fields](ServisColumn column) { return fields[column - 1]; };
+  texts.amountText = {texts.amount,
+                      CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount)};
+  CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
+  // Symbols too wide for their fields keep their last characters: those of
+  // the whole field, not of what fits the buffer.
+  texts.symbolText = {texts.symbol,
+                      CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol)};
+  texts.constantText = {texts.constant, CopyCsvFieldEnd(field(kConstantColumn), texts.constant,
+                                                        sizeof texts.constant)};
+  texts.specificText = {texts.specific, CopyCsvFieldEnd(field(kSpecificColumn), texts.specific,
+                                                        sizeof texts.specific)};
+  texts.descriptionText = {texts.description, CopyCsvField(field(kMessageColumn), texts.description,
+                                                           sizeof texts.description)};
+  // The GPC record has no field for the name; a camt statement names the
+  // counterparty by it, as it does for the other banks' items.
+  texts.nameText =
+      OneLine({texts.name, CopyCsvField(field(kNameColumn), texts.name, sizeof texts.name)},
+              kMessageWidth, texts.nameLine);
+}
+
+// The currency code in the line's "Měna" column, "" where it holds none.
+std::string LineCurrency(const CsvFieldSpan* fields) {
+  char text[kFieldBuffer];
+  const size_t size = CopyCsvField(fields[kCurrencyColumn - 1], text, sizeof text);
+  std::string code = CurrencyCode(std::string_view(text, size));
+  if (!IsPlainCurrencyCode(code)) code.clear();
+  return code;
+}
+
+// The item of a line whose fields stand at `fields`, its texts in `texts`
+// (which must outlive it); the date is `date` as the line left it.
+StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate& date,
+                     ServisTexts& texts, AmountReading* amount, bool amountRead = false) {
+  ReadServisTexts(fields, texts);
+  const CounterAccountParts counter = ReadCounterAccount(texts.counter);
+  StatementItem item;
+  item.line = lineNumber;
+  item.counterPrefix = counter.prefix;
+  item.counterNumber = counter.number;
+  item.bankCode = counter.bankCode;
+  item.counterName = texts.nameText;
+  item.documentNumber = texts.symbolText;
+  item.variableSymbol = texts.symbolText;
+  item.constantSymbol = texts.constantText;
+  item.specificSymbol = texts.specificText;
+  item.description = texts.descriptionText;
+  texts.currency = LineCurrency(fields);
+  item.currency = texts.currency;
+  if (!amountRead) *amount = ReadAmount(texts.amountText, AmountRules::kCzechText);
+  item.amount = amount->hellers;
+  item.amountRest = amount->rest;
+  item.day = item.valueDay = date.day;
+  item.month = item.valueMonth = date.month;
+  item.year = item.valueYear = date.year;
+  return item;
+}
+
+// Where a line ends: at its first CR before `lineFeed`, at `lineFeed`, or,
+// with no LF (null), at its first CR, LF or NUL.
+const char* LineEnd(const char* line, const char* lineFeed) {
+  if (lineFeed == nullptr) return line + std::strcspn(line, "\r\n");
+  const char* end = static_cast<const char*>(std::memchr(line, '\r', lineFeed - line));
+  return end != nullptr ? end : lineFeed;
+}
+
+// Reads the item of one line and hands it to `sink`. `lineFeed` is the LF
+// that ends the line, or null when a NUL comes first.
+void ReadLine(const char* line, const char* lineFeed, int lineNumber, CivilDate& date,
+              const ItemSink& sink, std::vector<FieldCut>* reports) {
+  CsvFieldSpan fields[kMessageColumn];
+  SplitCsvLine(line, LineEnd(line, lineFeed), fields, kMessageColumn);
+  bool realDate = true;
+  const bool dateRead = ReadServisDate(fields[kDateColumn - 1], date, &realDate);
+  if (!dateRead) {
+    Report(reports, {lineNumber, "datum", FieldCut::Kind::kUnreadableDate});
+  } else if (!realDate && reports) {
+    char text[kFieldBuffer];
+    CopyCsvField(fields[kDateColumn - 1], text, sizeof text);
+    Report(reports, {lineNumber, "datum", FieldCut::Kind::kImpossibleDate, text});
+  }
+  ServisTexts texts;
+  AmountReading amount;
+  const StatementItem item = ItemOf(fields, lineNumber, date, texts, &amount);
+  if (amount.status == AmountStatus::kOutOfRange) {
+    Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountTooLarge});
+  } else if (amount.status == AmountStatus::kPartlyRead ||
+             amount.status == AmountStatus::kRefused) {
+    Report(reports, {lineNumber, kAmountField, FieldCut::Kind::kAmountPartlyRead, texts.amount});
+  }
+  sink(item);
+}
+
+// A line whose every field reads as empty text (nothing, or only separators,
+// quotes and blanks) is no item: it would be a payment the bank never made.
+bool IsEmptyLine(const char* line) {
+  for (const char* p = line; *p != '\0' && *p != '\r' && *p != '\n'; ++p) {
+    if (*p != ';' && *p != '"' && !IsBlank(static_cast<unsigned char>(*p))) return false;
+  }
+  return true;
+}
+
+// Calls `visit`(line start, its LF or null, line number) for every line
+// after the header that yields a record.
+template <typename Visit>
+void ForEachItemLine(const char* statementText, Visit visit) {
+  const char* lineEnd = std::strchr(statementText, '\n');
+  int lineNumber = 1;
+  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+    const char* line = lineEnd + 1;
+    ++lineNumber;
+    lineEnd = std::strchr(line, '\n');
+    if (!IsEmptyLine(line)) visit(line, lineEnd, lineNumber);
+  }
+}
+
+// Servis24 writes an amount as "-12 500,00": a sign, digits in groups of
+// three, a decimal comma; "12.500" or "1e3" are another program's numbers.
+bool IsServisAmountText(std::string_view text) {
+  bool digit = false, comma = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (c >= '0' && c <= '9') {
+      digit = true;
+    } else if (c == ',' && !comma) {
+      comma = true;
+    } else if (!((c == '-' || c == '+') && i == 0) && c != ' ' && c != 0xA0) {
+      return false;
+    }
+  }
+  return digit;
+}
+
+// Calls `visit`(line start, line end, line number) for every line of
+// `text`, each ending at LF, CR LF or a CR alone.
+template <typename Visit>
+void ForEachLine(std::string_view text, Visit visit) {
+  int lineNumber = 0;
+  const char* const last = text.data() + text.size();
+  // The next LF is looked for once and kept until the lines pass it, so
+  // that a text of CRs alone is not searched to its end for every line.
+  const char* lineFeed = static_cast<const char*>(std::memchr(text.data(), '\n', text.size()));
+  for (const char* at = text.data(); at < last;) {
+    if (lineFeed != nullptr && lineFeed < at) {
+      lineFeed = static_cast<const char*>(std::memchr(at, '\n', last - at));
+    }
+    const char* stop = lineFeed != nullptr ? lineFeed : last;
+    const char* carriage = static_cast<const char*>(std::memchr(at, '\r', stop - at));
+    const char* end = carriage != nullptr ? carriage : stop;
+    // A visit that returns false stops the walk.
+    if constexpr (std::is_same_v<decltype(visit(at, end, 0)), bool>) {
+      if (!visit(at, end, ++lineNumber)) return;
+    } else {
+      visit(at, end, ++lineNumber);
+    }
+    at = end;
+    if (at < last && *at == '\r') ++at;
+    if (at < last && *at == '\n' && (at == end || *end == '\r')) ++at;
+  }
+}
+
+bool IsEmptyText(const char* line, const char* end) {
+  for (const char* p = line; p < end; ++p) {
+    if (*p != ';' && *p != '"' && !IsBlank(static_cast<unsigned char>(*p))) return false;
+  }
+  return true;
+}
+
+// One line read whole, or why not (Windows-1250).
+struct StrictLine {
+  int32_t fieldCount = 0;  // its separators and one, quotes not minded
+  CsvFieldSpan fields[kMessageColumn];
+  AmountReading amount;
+  CivilDate date;
+  std::string fault;
+};
+
+void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
+  SplitCsvLine(line, end, read->fields, kMessageColumn);
+  // Past the message only its separators are left to count.
+  const CsvFieldSpan& message = read->fields[kMessageColumn - 1];
+  read->fieldCount = message.first == nullptr
+                         ? 1 + static_cast<int32_t>(std::count(line, end, ';'))
+                         : kMessageColumn + static_cast<int32_t>(std::count(message.end, end, ';'));
+  if (read->fieldCount < kMessageColumn) {
+    Render(read->fault, "řádek má %d polí, Servis24 jich píše nejméně %d",
+           {read->fieldCount, int32_t{kMessageColumn}});
+    return;
+  }
+  char text[kFieldBuffer];
+  const size_t length = CopyCsvField(read->fields[kDateColumn - 1], text, sizeof text);
+  const std::string_view shown(text, std::min<size_t>(length, 20));
+  if (length != 10 || !ReadPlainDate(text, read->date)) {
+    Render(read->fault, "datum \"%s\" není ve tvaru RRRR/MM/DD", {std::string(shown)});
+    return;
+  }
+  if (!IsRealDate(read->date)) {
+    Render(read->fault, "datum %s není skutečný den", {std::string(shown)});
+    return;
+  }
+  if (read->date.year >= 2000) read->date.year -= 2000;
+  const size_t amountLength = CopyCsvField(read->fields[kAmountColumn - 1], text, sizeof text);
+  const std::string_view amount(text, amountLength);
+  read->amount = ReadAmount(amount, AmountRules::kCzechText);
+  if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {
+    Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
+  }
+}
+
+bool DateColumnHasDigit(const char* line, const char* end) {
+  CsvFieldSpan fields[kDateColumn];
+  SplitCsvLine(line, end, fields, kDateColumn);
+  const CsvFieldSpan date = fields[kDateColumn - 1];
+  return date.first != nullptr && std::find_if(date.first, date.end, [](char c) {
+                                    return c >= '0' && c <= '9';
+                                  }) != date.end;
+}
+
+// The header of Servis24's exports names its amount and counter account
+// columns where its items have them.
+bool IsServis24Header(const char* line, const char* end) {
+  if (1 + std::count(line, end, ';') < kMessageColumn) return false;
+  CsvFieldSpan fields[kCounterColumn];
+  SplitCsvLine(line, end, fields, kCounterColumn);
+  char text[kFieldBuffer];
+  CopyCsvField(fields[kAmountColumn - 1], text, sizeof text);
+  if (NormaliseColumnName(text) != "castka") return false;
+  CopyCsvField(fields[kCounterColumn - 1], text, sizeof text);
+  return NormaliseColumnName(text) == "protiucet";
+}
+
+}  // namespace
+
+size_t CountItemLines(const char* statementText) {
+  size_t count = 0;
+  ForEachItemLine(statementText, [&count](const char*, const char*, int) { ++count; });
+  return count;
+}
+
+std::string FirstServis24Currency(std::string_view text) {
+  std::string code;
+  // Lines as the reading sees them: a header's "Měna" is no code.
+  ForEachLine(text, [&](const char* line, const char* end, int) {
+    CsvFieldSpan fields[kCurrencyColumn];
+    SplitCsvLine(line, end, fields, kCurrencyColumn);
+    code = LineCurrency(fields);
+    return code.empty();
+  });
+  return code;
+}
+
+void ReadServis24Items(const char* statementText, const ItemSink& sink,
+                       std::vector<FieldCut>* reports) {
+  CivilDate date;
+  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
+    ReadLine(line, lineFeed, lineNumber, date, sink, reports);
+  });
+}
+
+namespace {
+
+// The lines whose field counts decide the count of a file's lines.
+constexpr int32_t kSampledLines = 100;
+
+// The fields of a line as its quotes tell them. `shifted` tells whether a
+// separator within quotes stands before the message: the reading by
+// position, which knows no quotes, would take its values from the wrong
+// columns.
+int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
+  *shifted = false;
+  if (std::memchr(line, '"', end - line) == nullptr) {
+    return 1 + static_cast<int32_t>(std::count(line, end, ';'));
+  }
+  int32_t fields = 1;
+  int32_t separated = 1;
+  bool quoted = false;
+  *shifted = false;
+  for (const char* p = line; p != end; ++p) {
+    if (*p == '"') {
+      quoted = !quoted;
+    } else if (*p == ';') {
+      ++separated;
+      if (!quoted) {
+        ++fields;
+      } else if (separated <= kMessageColumn) {
+        *shifted = true;
+      }
+    }
+  }
+  return fields;
+}
+
+// The number of fields more than half of the first lines that are not
+// empty have, 0 where they do not agree: a line of another number has lost
+// or gained a separator, and its values stand in other columns. A hundred
+// lines tell it as well as a million.
+int32_t LineWidth(std::string_view text) {
+  std::map<int32_t, int32_t> widths;
+  int32_t lines = 0;
+  ForEachLine(text, [&](const char* line, const char* end, int) {
+    if (IsEmptyText(line, end)) return true;
+    bool shifted = false;
+    ++widths[QuotedFields(line, end, &shifted)];
+    return ++lines < kSampledLines;
+  });
+  for (const auto& [width, count] : widths) {
+    if (2 * count > lines) return width;
+  }
+  return 0;
+}
+
+// Reads the lines as ReadServis24Lines does, handing items to `sink` where
+// one is given, and stops once more than `failures` lines failed.
+void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
+               Servis24Lines* lines) {
+  *lines = Servis24Lines();
+  ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
+    ++lines->lines;
+    if (IsEmptyText(line, end)) {
+      ++lines->empty;
+      return true;
+    }
+    StrictLine read;
+    ReadStrictLine(line, end, &read);
+    // A header names its date column; a first line with a date there, even
+    // one that does not read, is a row.
+    if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
+      lines->header = 1;
+      lines->servis24Header = IsServis24Header(line, end);
+      return true;
+    }
+    ++lines->confirmation.dataLines;
+    bool shifted = false;
+    const int32_t fields = std::memchr(line, '"', end - line) == nullptr
+                               ? read.fieldCount
+                               : QuotedFields(line, end, &shifted);
+    if (read.fault.empty() && shifted) {
+      read.fault = "oddělovač v uvozovkách před zprávou posouvá sloupce";
+    } else if (read.fault.empty() && width > 0 && fields != width) {
+      Render(read.fault, "řádek má %d polí, ostatní řádky %d", {fields, width});
+    }
+    if (!read.fault.empty()) {
+      lines->leftOut.push_back({lineNumber, read.fault});
+      return static_cast<int32_t>(lines->leftOut.size()) <= failures;
+    }
+    ++lines->confirmation.readable;
+    ++lines->items;
+    if (sink == nullptr) return true;
+    ServisTexts texts;
+    (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &read.amount, true));
+    return true;
+  });
+}
+
+}  // namespace
+
+void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines) {
+  ReadLines(text, &sink, LineWidth(text), std::numeric_limits<int32_t>::max(), lines);
+}
+
+bool HasServis24Header(std::string_view text) {
+  const size_t end = std::min(text.find('\n'), text.find('\r'));
+  return IsServis24Header(text.data(), text.data() + std::min(end, text.size()));
+}
+
+bool Servis24MayConfirm(std::string_view text) {
+  // No confirmed reading fails on more than two lines.
+  Servis24Lines lines;
+  ReadLines(text, nullptr, 0, 2, &lines);
+  return lines.Confirmed();
+}
+
+}  // namespace tarvolo

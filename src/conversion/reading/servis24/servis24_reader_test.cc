@@ -1,0 +1,85 @@
+#include "conversion/reading/servis24/servis24_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tarvolo {
+namespace {
+
+// Every line of a file read as Servis24 ends as the header, an item, an
+// empty line or a line left out with why, and the counts add up.
+TEST(Servis24Lines, EveryLineEndsOnce) {
+  const std::string row = "1;2014/09/24;-1 234,50;;;7;;;;;Nájem";
+  struct Case {
+    std::string text;
+    int32_t lines, header, empty, items;
+    std::string leftOut;  // "line: why" of each, joined by '|'
+    bool confirmed;
+  } cases[] = {
+      {"Číslo;Datum;Částka;Protiúčet;;;;;;;\r\n", 1, 1, 0, 0, "", true},
+      {"h\r\n", 1, 1, 0, 0, "", false},
+      {"", 0, 0, 0, 0, "", false},
+      {row + "\r\n" + row + "\n" + row + "\r" + row, 4, 0, 0, 4, "", true},
+      {"h\r\n" + row + "\r\n;;;\r\n\r\n" + row + "\r\n", 5, 1, 2, 2, "", true},
+      {"h\n1;2014/02/30;5;;;;;;;;a\n", 2, 1, 0, 0, "2: datum 2014/02/30 není skutečný den", false},
+      // A first line with a date is a row, read or named.
+      {"1;2014/02/30;5;;;;;;;;a\n" + row + "\n" + row + "\n" + row + "\n" + row + "\n", 5, 0, 0, 4,
+       "1: datum 2014/02/30 není skutečný den", true},
+      {"h\n" + row + "\n" + row + "\n" + row + "\n1;24.9.2014;5;;;;;;;;a\n", 5, 1, 0, 3,
+       "5: datum \"24.9.2014\" není ve tvaru RRRR/MM/DD", true},
+      {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;12.500;;;;;;;;a\n", 5, 1, 0, 3,
+       "5: částku \"12.500\" nelze přečíst celou", true},
+      {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;5;a\n", 5, 1, 0, 3,
+       "5: řádek má 4 polí, Servis24 jich píše nejméně 11", true},
+  };
+  for (const Case& c : cases) {
+    Servis24Lines lines;
+    int32_t sunk = 0;
+    ReadServis24Lines(
+        c.text, [&sunk](const StatementItem&) { ++sunk; }, &lines);
+    std::string leftOut;
+    for (const LeftOutLine& left : lines.leftOut) {
+      leftOut += (leftOut.empty() ? "" : "|") + std::to_string(left.line) + ": " + left.why;
+    }
+    EXPECT_EQ(lines.lines, c.lines) << c.text;
+    EXPECT_EQ(lines.header, c.header) << c.text;
+    EXPECT_EQ(lines.empty, c.empty) << c.text;
+    EXPECT_EQ(lines.items, c.items) << c.text;
+    EXPECT_EQ(sunk, c.items) << c.text;
+    EXPECT_EQ(leftOut, c.leftOut) << c.text;
+    EXPECT_EQ(lines.header + lines.empty + lines.items + static_cast<int32_t>(lines.leftOut.size()),
+              lines.lines)
+        << c.text;
+    EXPECT_EQ(lines.Confirmed(), c.confirmed) << c.text;
+  }
+}
+
+// The counterparty's name, which only the camt statement shows, comes from
+// its own column on one line, whichever way the file is read.
+TEST(Servis24Lines, TheCounterpartyIsNamed) {
+  struct Case {
+    std::string name;
+    std::string expected;
+  } cases[] = {
+      {"Pronájmy Vinohrady s.r.o.", "Pronájmy Vinohrady s.r.o."},
+      {"", ""},
+      {"\"Novák\tsyn\"", "Novák syn"},
+      {std::string(200, 'x'), std::string(kMessageWidth, 'x')},
+  };
+  for (const Case& c : cases) {
+    const std::string text = "h\n1;2014/09/24;-1,00;19-123/0800;" + c.name + ";7;CZK;;;;Nájem\n";
+    std::vector<std::string> names;
+    const ItemSink keep = [&names](const StatementItem& item) {
+      names.emplace_back(item.counterName);
+    };
+    Servis24Lines lines;
+    ReadServis24Lines(text, keep, &lines);
+    ReadServis24Items(text.c_str(), keep, nullptr);
+    EXPECT_EQ(names, std::vector<std::string>(2, c.expected)) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

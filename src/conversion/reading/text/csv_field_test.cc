@@ -1,0 +1,138 @@
+#include "conversion/reading/text/csv_field.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <random>
+#include <string>
+
+namespace tarvolo {
+namespace {
+
+std::string Field(const std::string& line, int n, size_t size = 512) {
+  std::string destination(size, 'X');
+  ReadCsvField(line.c_str(), n, &destination[0], size);
+  return destination.c_str();
+}
+
+TEST(ReadCsvFieldTest, SplitsTrimsAndDropsQuotes) {
+  struct Case {
+    const char* line;
+    int field;
+    const char* expected;
+  } cases[] = {
+      {"A;B;C\r\nD;E", 1, "A"},
+      {"A;B;C\r\nD;E", 3, "C"},
+      {"A;B;C\r\nD;E", 4, ""},  // the CR ends the scan, no run into the next line
+      {"A;B;C\nD;E", 4, ""},
+      {"A;B", 2, "B"},
+      {"A;;C", 2, ""},
+      {"A;;C", 3, "C"},
+      {" 12,50  ;x", 1, "12,50"},
+      {"   ;x", 1, ""},
+      {"\"\"\";x", 1, ""},
+      {"\tab\t;x", 1, "ab"},
+      {"\xA0"
+       "ab\xA0;x",
+       1,
+       "\xA0"
+       "ab\xA0"},  // no-break space is no blank
+      {"a  b;x", 1, "a  b"},
+      {"\r\n", 1, ""},
+      {"\r\n", 5, ""},
+      {"", 1, ""},
+      {"x;\"Nájem; byt\";y", 2, "Nájem"},  // quotes group nothing
+      {"x;\"Nájem; byt\";y", 3, "byt"},
+      {"x;\"Nájem; byt\";y", 4, "y"},
+      {"a\"b\"c", 1, "abc"},
+      {"x;\x01\x1f mezi \x7f;", 2, "mezi \x7f"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Field(c.line, c.field), c.expected) << c.line << " field " << c.field;
+  }
+}
+
+TEST(ReadCsvFieldTest, CutsFieldsThatDoNotFit) {
+  const std::string longField(5000, 'a');
+  EXPECT_EQ(Field(longField + ";b", 1, 512), std::string(511, 'a'));
+  EXPECT_EQ(Field(longField + ";b", 1, 4096), std::string(kMaxCsvField, 'a'));
+  EXPECT_EQ(Field(longField + ";b", 2), "b");
+  EXPECT_EQ(Field("abcdef", 1, 4), "abc");
+  EXPECT_EQ(Field("abcdef", 1, 1), "");
+}
+
+// The span of field `n` (from 1) of a line, as the records split it.
+CsvFieldSpan SpanOf(const std::string& line, int n) {
+  CsvFieldSpan fields[16];
+  SplitCsvLine(line.c_str(), line.c_str() + std::strcspn(line.c_str(), "\r\n"), fields, n);
+  return n >= 1 ? fields[n - 1] : CsvFieldSpan();
+}
+
+TEST(CopyCsvFieldEndTest, KeepsTheEndOfTheWholeField) {
+  struct Case {
+    std::string line;
+    int field;
+    size_t size;
+    std::string expected;
+  } cases[] = {
+      {std::string(5000, 'a') + "xyz;b", 1, 512, std::string(508, 'a') + "xyz"},
+      {"b;" + std::string(1500, 'a') + "\"x\"yz  \"\t\r\n", 2, 4, "xyz"},
+      {"  abc  ;b", 1, 512, "abc"},
+      {"abc", 1, 1, ""},
+      {"abc", 2, 8, ""},
+      {"\" \" \";b", 1, 8, ""},
+  };
+  for (const Case& c : cases) {
+    std::string destination(c.size, 'X');
+    CopyCsvFieldEnd(SpanOf(c.line, c.field), &destination[0], c.size);
+    EXPECT_EQ(destination.c_str(), c.expected) << c.line.substr(c.line.size() - 20);
+  }
+}
+
+TEST(TrimBlanksTest, RemovesOnlyOuterBlanks) {
+  struct Case {
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"", ""},
+      {"   ", ""},
+      {" a ", "a"},
+      {"a  b", "a  b"},
+      {"\x01x\x20", "x"},
+      {"\xA0x\xA0", "\xA0x\xA0"},
+      // Every byte from 1 to 32 is a blank, 33 and 127 are not.
+      {"\t\r\n\x0b\x1f!\x7f \x0c", "!\x7f"},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    TrimBlanks(&text[0]);
+    EXPECT_STREQ(text.c_str(), c.expected) << '"' << c.text << '"';
+  }
+}
+
+// The one-pass split gives what ReadCsvField gives, field by field, and the
+// end of a field keeps its last characters.
+TEST(SplitCsvLineTest, ReadsAsReadCsvField) {
+  std::mt19937 random(1250);
+  const std::string alphabet = ";;;\"\" ab\t\r\n\xA0";
+  for (int round = 0; round < 2000; ++round) {
+    std::string line;
+    for (size_t i = random() % 40; i > 0; --i) line += alphabet[random() % alphabet.size()];
+    for (int n = 0; n <= 13; ++n) {
+      const CsvFieldSpan field = SpanOf(line, n);
+      char viaSplit[8];
+      CopyCsvField(field, viaSplit, sizeof viaSplit);
+      EXPECT_EQ(std::string(viaSplit), Field(line, n, sizeof viaSplit)) << line << " field " << n;
+      // Short fields are whole in Field: the end keeps their last characters.
+      CopyCsvFieldEnd(field, viaSplit, sizeof viaSplit);
+      const std::string whole = Field(line, n, 64);
+      EXPECT_EQ(std::string(viaSplit),
+                whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
+          << line << " field " << n;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo
