@@ -278,61 +278,92 @@ struct KnownLayout {
 // layout writes their effect on the balance (PayPal's -3.20, Air Bank's
 // -25,00); rows are listed oldest first unless the layout says otherwise.
 constexpr LayoutRules kCharges = {};
-constexpr LayoutRules kFeeEffects = {true};
-constexpr LayoutRules kRaiffeisen = {true, false, false, false, {}, true};
-constexpr LayoutRules kPayPal = {true, true};
-constexpr LayoutRules kRevolut = {
-    false, false, false, false, {"description", "reference", "payer"}};
-constexpr LayoutRules kRevolutBusiness = {
-    false, false, false, false, {"description", "reference", "payer"}, false, false, true};
-constexpr LayoutRules kRevolutGerman = {false, false, false, false, {"beschreibung"}};
-constexpr LayoutRules kRevolutItalian = {false, false, false, false, {"descrizione"}};
-constexpr LayoutRules kRevolut2018 = {false, false, true};
+constexpr LayoutRules kFeeEffects = {.feeIsEffect = true};
+constexpr LayoutRules kRaiffeisen = {.feeIsEffect = true, .feeSignUnknown = true};
+constexpr LayoutRules kPayPal = {.feeIsEffect = true, .monthFirstDates = true};
+constexpr LayoutRules kRevolut = {.description = {"description", "reference", "payer"}};
+constexpr LayoutRules kRevolutBusiness = {.description = {"description", "reference", "payer"},
+                                          .feeEffectWithoutState = true};
+constexpr LayoutRules kRevolutGerman = {.description = {"beschreibung"}};
+constexpr LayoutRules kRevolutItalian = {.description = {"descrizione"}};
+constexpr LayoutRules kRevolut2018 = {.newestFirst = true};
 // PayPal's Italian and older French exports: no export seen shows how they
 // write a date.
-constexpr LayoutRules kPayPalDayFirst = {true, false, false, false, {}, false, true};
-constexpr LayoutRules kWise = {false, false, true};
-constexpr LayoutRules kWiseTransfers = {false, false, true, true, {"reference", "target name"}};
+constexpr LayoutRules kPayPalDayFirst = {.feeIsEffect = true, .dateOrderUnknown = true};
+constexpr LayoutRules kWise = {.newestFirst = true};
+constexpr LayoutRules kWiseTransfers = {
+    .newestFirst = true, .transfers = true, .description = {"reference", "target name"}};
 constexpr LayoutRules kWiseTransfersGerman = {
-    false, false, true, true, {"referenz", "name des empfangers"}};
-constexpr LayoutRules kCard = {
-    false, false, false, false, {"popis/misto transakce", "nazev obchodnika"}};
+    .newestFirst = true, .transfers = true, .description = {"referenz", "name des empfangers"}};
+constexpr LayoutRules kCard = {.description = {"popis/misto transakce", "nazev obchodnika"}};
 
 constexpr KnownLayout kKnownLayouts[] = {
     // Many programs name an amount "Objem"; Fio's header has its ids beside it.
-    {"Fio banka", {"objem", "id operace"}, kCharges, 2010},
-    {"Fio banka", {"objem", "id pohybu"}, kCharges, 2010},
-    {"Komerční banka", {"systemovy popis", "identifikace transakce"}, kCharges, 100},
-    {"ČSOB", {"cislo uctu protiuctu", "oznaceni operace"}, kCharges, 300},
-    {"Raiffeisenbank (kreditní karta)", {"cislo kreditni karty", "zauctovana castka"}, kCard, 5500},
-    {"Raiffeisenbank", {"zauctovana castka"}, kRaiffeisen, 5500},
-    {"Air Bank", {"smer uhrady"}, kFeeEffects, 3030},
-    {"mBank", {"datum zauctovani transakce", "castka transakce"}, kCharges, 6210},
-    {"Moneta Money Bank", {"banka protiuctu", "bankovni reference"}, kCharges, 600},
-    {"UniCredit Bank", {"detaily transakce"}, kCharges, 2700},
-    {"UniCredit Bank", {"detaily transakce 1"}, kCharges, 2700},
-    {"Česká spořitelna Business 24", {"incoming/outgoing (credit-debit item)"}, kCharges, 800},
-    {"Revolut Business", {"payment currency", "orig currency"}, kRevolutBusiness},
-    {"Revolut", {"started date", "completed date", "product"}, kRevolut},
-    {"Revolut", {"datum des beginns", "datum des abschlusses", "produkt"}, kRevolutGerman},
-    {"Revolut",
-     {"data di inizio", "data di completamento", "prodotto"},
-     kRevolutItalian,
-     0,
-     "valuta"},
-    {"Revolut", {"completed date", "paid out", "paid in"}, kRevolut2018},
-    {"Wise", {"transferwise id", "running balance"}, kWise},
-    {"Wise (převody)", {"source fee amount", "target amount (after fees)"}, kWiseTransfers},
-    {"Wise (převody)",
-     {"betrag der ausgangsgebuhr", "zielbetrag (nach gebuhren)"},
-     kWiseTransfersGerman},
-    {"PayPal", {"gross", "fee", "net"}, kPayPal},
-    {"PayPal", {"avant commission", "commission", "net"}, kPayPal},
-    {"PayPal", {"avant commission", "frais", "net"}, kPayPalDayFirst},
-    {"PayPal", {"brut", "frais", "net"}, kPayPal},
-    {"PayPal", {"lordo", "tariffa", "netto"}, kPayPalDayFirst, 0, "valuta"},
-    {"PayPal", {"brutto", "gebuhr", "netto"}, kPayPal},
-    {"PayPal", {"hruba castka", "poplatek", "cista castka"}, kPayPal},
+    {.name = "Fio banka", .names = {"objem", "id operace"}, .rules = kCharges, .bankCode = 2010},
+    {.name = "Fio banka", .names = {"objem", "id pohybu"}, .rules = kCharges, .bankCode = 2010},
+    {.name = "Komerční banka",
+     .names = {"systemovy popis", "identifikace transakce"},
+     .rules = kCharges,
+     .bankCode = 100},
+    {.name = "ČSOB",
+     .names = {"cislo uctu protiuctu", "oznaceni operace"},
+     .rules = kCharges,
+     .bankCode = 300},
+    {.name = "Raiffeisenbank (kreditní karta)",
+     .names = {"cislo kreditni karty", "zauctovana castka"},
+     .rules = kCard,
+     .bankCode = 5500},
+    {.name = "Raiffeisenbank",
+     .names = {"zauctovana castka"},
+     .rules = kRaiffeisen,
+     .bankCode = 5500},
+    {.name = "Air Bank", .names = {"smer uhrady"}, .rules = kFeeEffects, .bankCode = 3030},
+    {.name = "mBank",
+     .names = {"datum zauctovani transakce", "castka transakce"},
+     .rules = kCharges,
+     .bankCode = 6210},
+    {.name = "Moneta Money Bank",
+     .names = {"banka protiuctu", "bankovni reference"},
+     .rules = kCharges,
+     .bankCode = 600},
+    {.name = "UniCredit Bank", .names = {"detaily transakce"}, .rules = kCharges, .bankCode = 2700},
+    {.name = "UniCredit Bank",
+     .names = {"detaily transakce 1"},
+     .rules = kCharges,
+     .bankCode = 2700},
+    {.name = "Česká spořitelna Business 24",
+     .names = {"incoming/outgoing (credit-debit item)"},
+     .rules = kCharges,
+     .bankCode = 800},
+    {.name = "Revolut Business",
+     .names = {"payment currency", "orig currency"},
+     .rules = kRevolutBusiness},
+    {.name = "Revolut", .names = {"started date", "completed date", "product"}, .rules = kRevolut},
+    {.name = "Revolut",
+     .names = {"datum des beginns", "datum des abschlusses", "produkt"},
+     .rules = kRevolutGerman},
+    {.name = "Revolut",
+     .names = {"data di inizio", "data di completamento", "prodotto"},
+     .rules = kRevolutItalian,
+     .currency = "valuta"},
+    {.name = "Revolut", .names = {"completed date", "paid out", "paid in"}, .rules = kRevolut2018},
+    {.name = "Wise", .names = {"transferwise id", "running balance"}, .rules = kWise},
+    {.name = "Wise (převody)",
+     .names = {"source fee amount", "target amount (after fees)"},
+     .rules = kWiseTransfers},
+    {.name = "Wise (převody)",
+     .names = {"betrag der ausgangsgebuhr", "zielbetrag (nach gebuhren)"},
+     .rules = kWiseTransfersGerman},
+    {.name = "PayPal", .names = {"gross", "fee", "net"}, .rules = kPayPal},
+    {.name = "PayPal", .names = {"avant commission", "commission", "net"}, .rules = kPayPal},
+    {.name = "PayPal", .names = {"avant commission", "frais", "net"}, .rules = kPayPalDayFirst},
+    {.name = "PayPal", .names = {"brut", "frais", "net"}, .rules = kPayPal},
+    {.name = "PayPal",
+     .names = {"lordo", "tariffa", "netto"},
+     .rules = kPayPalDayFirst,
+     .currency = "valuta"},
+    {.name = "PayPal", .names = {"brutto", "gebuhr", "netto"}, .rules = kPayPal},
+    {.name = "PayPal", .names = {"hruba castka", "poplatek", "cista castka"}, .rules = kPayPal},
 };
 
 constexpr char kGenericName[] = "obecný CSV";

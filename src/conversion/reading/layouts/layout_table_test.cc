@@ -25,9 +25,22 @@ TEST(StatementLayout, ColumnNamesAreNormalised) {
   for (const Case& c : cases) EXPECT_EQ(NormaliseColumnName(c.name), c.normal) << c.name;
 }
 
-// Each column of a header by role, in the order of ColumnRole: the header's
-// column numbers from 1, 0 where the layout has none.
-using Columns = std::array<int, kColumnRoleCount>;
+// The columns a header gives roles, each as its column number from 1; the
+// roles not named have none.
+struct RoleColumn {
+  ColumnRole role;
+  int column;
+};
+using Columns = std::vector<RoleColumn>;
+using R = ColumnRole;
+
+// Each role's column of the header, from 0; -1 where it has none.
+std::array<int, kColumnRoleCount> ColumnsByRole(const Columns& columns) {
+  std::array<int, kColumnRoleCount> byRole;
+  byRole.fill(-1);
+  for (const RoleColumn& named : columns) byRole[static_cast<int>(named.role)] = named.column - 1;
+  return byRole;
+}
 
 TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
   // clang-format off
@@ -41,36 +54,51 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
       // Servis24, as its statements and tests have it.
       {"Číslo položky;Datum splatnosti;Částka;Protiúčet;Název protiúčtu;Variabilní symbol;Měna;"
        "Datum zaúčtování;Konstantní symbol;Specifický symbol;Zpráva pro příjemce;Poznámka\r\n",
-       "obecný CSV", ';', 1, {8, 3, 0, 7, 4, 0, 0, 0, 5, 6, 9, 10, 11, 0, 0, 0, 0, 0}},
+       "obecný CSV", ';', 1,
+       {{R::kBookingDate, 8}, {R::kAmount, 3}, {R::kCurrency, 7}, {R::kCounterAccount, 4},
+        {R::kCounterName, 5}, {R::kVariableSymbol, 6}, {R::kConstantSymbol, 9},
+        {R::kSpecificSymbol, 10}, {R::kMessage, 11}}},
       {"Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n", "obecný CSV", ';', 1,
-       {2, 3, 0, 0, 4, 0, 0, 0, 0, 6, 9, 10, 11, 0, 0, 0, 0, 0}},
+       {{R::kBookingDate, 2}, {R::kAmount, 3}, {R::kCounterAccount, 4}, {R::kVariableSymbol, 6},
+        {R::kConstantSymbol, 9}, {R::kSpecificSymbol, 10}, {R::kMessage, 11}}},
       // The same names after a preamble line are no Servis24 statement.
       {"Výpis\r\nČíslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n", "obecný CSV", ';', 2,
-       {2, 3, 0, 0, 4, 0, 0, 0, 0, 6, 9, 10, 11, 0, 0, 0, 0, 0}},
+       {{R::kBookingDate, 2}, {R::kAmount, 3}, {R::kCounterAccount, 4}, {R::kVariableSymbol, 6},
+        {R::kConstantSymbol, 9}, {R::kSpecificSymbol, 10}, {R::kMessage, 11}}},
       // ČSOB without its preamble: date and amount where Servis24 has them,
       // the rest elsewhere.
       {"číslo účtu;datum zaúčtování;částka;měna;zůstatek;číslo účtu protiúčtu;kód banky protiúčtu;"
        "název účtu protiúčtu;konstantní symbol;variabilní symbol;specifický symbol;označení operace;"
        "ID transakce;poznámka\n",
-       "ČSOB", ';', 1, {2, 3, 0, 4, 6, 7, 0, 0, 8, 10, 9, 11, 14, 12, 13, 0, 0, 5}},
+       "ČSOB", ';', 1,
+       {{R::kBookingDate, 2}, {R::kAmount, 3}, {R::kCurrency, 4}, {R::kCounterAccount, 6},
+        {R::kCounterBank, 7}, {R::kCounterName, 8}, {R::kVariableSymbol, 10},
+        {R::kConstantSymbol, 9}, {R::kSpecificSymbol, 11}, {R::kMessage, 14}, {R::kItemType, 12},
+        {R::kTransactionId, 13}, {R::kBalance, 5}}},
       // Fio's own pick of columns, shuffled.
       {"\"ID pohybu\";\"Objem\";\"VS\";\"Datum\";\"Protiúčet\";\"Kód banky\"\n", "Fio banka", ';', 1,
-       {4, 2, 0, 0, 5, 6, 0, 0, 0, 3, 0, 0, 0, 0, 1, 0, 0, 0}},
+       {{R::kBookingDate, 4}, {R::kAmount, 2}, {R::kCounterAccount, 5}, {R::kCounterBank, 6},
+        {R::kVariableSymbol, 3}, {R::kTransactionId, 1}}},
       // "Objem" alone is many a program's amount, not Fio's header.
-      {"Datum;Objem;Zpráva\n", "obecný CSV", ';', 1, {1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3}},
+      {"Datum;Objem;Zpráva\n", "obecný CSV", ';', 1,
+       {{R::kBookingDate, 1}, {R::kAmount, 2}, {R::kMessage, 3}}},
       // Air Bank: the booked date and amount before the others.
       {"\"Datum provedení\",\"Směr úhrady\",\"Částka v měně účtu\",\"Původní částka úhrady\","
        "\"Název, adresa a stát protistrany\",\"Datum zaúčtování\",\"Poznámka pro mne\","
        "\"Zpráva pro příjemce\"\n",
-       "Air Bank", ',', 1, {6, 3, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 8, 0, 0, 0, 0, 0}},
+       "Air Bank", ',', 1,
+       {{R::kBookingDate, 6}, {R::kAmount, 3}, {R::kDirection, 2}, {R::kMessage, 8}}},
       // UniCredit: its account-line before the header, "Číslo účtu" the counter
       // account there.
       {"Název účtu;Číslo účtu;Měna;Zůstatek\r\nA;1/2700;CZK;5\r\n"
        "Účet;Částka;Měna;Datum zaúčtování;Banka;Číslo účtu;Název účtu;Detaily transakce;"
        "Konstatní kód\r\n",
-       "UniCredit Bank", ';', 3, {4, 2, 0, 3, 6, 5, 0, 0, 7, 0, 9, 0, 8, 0, 0, 0, 0, 0}},
+       "UniCredit Bank", ';', 3,
+       {{R::kBookingDate, 4}, {R::kAmount, 2}, {R::kCurrency, 3}, {R::kCounterAccount, 6},
+        {R::kCounterBank, 5}, {R::kCounterName, 7}, {R::kConstantSymbol, 9}, {R::kMessage, 8}}},
       {"Date\tAmount\tBeneficiary IBAN\tDescription\n", "obecný CSV", '\t', 1,
-       {1, 2, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 4, 4, 0, 0, 0, 0}},
+       {{R::kBookingDate, 1}, {R::kAmount, 2}, {R::kCounterIban, 3}, {R::kMessage, 4},
+        {R::kItemType, 4}}},
       // Payment services: a state, a fee beside the amount, a running balance.
       {"Date started (UTC),Date completed (UTC),ID,Type,State,Description,Reference,"
        "Payer,Card number,Card label,Card state,Orig currency,Orig amount,Payment currency,Amount,"
@@ -78,19 +106,27 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
        "Beneficiary sort code or routing number,Beneficiary IBAN,Beneficiary BIC,MCC,"
        "Related transaction id,Spend program\n",
        "Revolut Business", ',', 1,
-       {2, 15, 0, 14, 0, 0, 0, 24, 8, 0, 0, 0, 7, 6, 3, 5, 18, 20, 0, 0, 0, 0, 19, 0, 7}},
+       {{R::kBookingDate, 2}, {R::kAmount, 15}, {R::kCurrency, 14}, {R::kCounterIban, 24},
+        {R::kCounterName, 8}, {R::kMessage, 7}, {R::kItemType, 6}, {R::kTransactionId, 3},
+        {R::kState, 5}, {R::kFee, 18}, {R::kBalance, 20}, {R::kFeeCurrency, 19}, {R::kReference, 7}}},
       // Wise's Total fees are within its Amount.
       {"\"TransferWise ID\",Date,\"Date Time\",Amount,Currency,Description,\"Payment Reference\","
        "\"Running Balance\",\"Exchange From\",\"Exchange To\",\"Exchange Rate\",\"Payer Name\","
        "\"Payee Name\",\"Payee Account Number\",Merchant,\"Card Last Four Digits\","
        "\"Card Holder Full Name\",Attachment,\"Total fees\",\"Exchange To Amount\","
        "\"Transaction Type\",\"Transaction Details Type\"\n",
-       "Wise", ',', 1, {2, 4, 21, 5, 14, 0, 0, 0, 13, 0, 0, 0, 7, 6, 1, 0, 0, 8, 0, 0, 0, 0, 0, 0, 7}},
+       "Wise", ',', 1,
+       {{R::kBookingDate, 2}, {R::kAmount, 4}, {R::kDirection, 21}, {R::kCurrency, 5},
+        {R::kCounterAccount, 14}, {R::kCounterName, 13}, {R::kMessage, 7}, {R::kItemType, 6},
+        {R::kTransactionId, 1}, {R::kBalance, 8}, {R::kReference, 7}}},
       // PayPal: the gross amount, not the net one.
       {"Date,Time,Time Zone,Description,Currency,Gross,Fee,Net,Balance,Transaction ID,"
        "From Email Address,Name,Bank Name,Bank Account,Shipping and Handling Amount,Sales Tax,"
        "Invoice ID,Reference Txn ID\n",
-       "PayPal", ',', 1, {1, 6, 0, 5, 0, 0, 0, 0, 12, 0, 0, 0, 4, 4, 10, 0, 7, 9}},
+       "PayPal", ',', 1,
+       {{R::kBookingDate, 1}, {R::kAmount, 6}, {R::kCurrency, 5}, {R::kCounterName, 12},
+        {R::kMessage, 4}, {R::kItemType, 4}, {R::kTransactionId, 10}, {R::kFee, 7},
+        {R::kBalance, 9}}},
       // No amount, no date, or nothing known: no header.
       {"Datum;Protiúčet;VS\n", "", ';', 0, {}},
       {"Číslo;Popis;Částka\n", "", ';', 0, {}},
@@ -105,8 +141,9 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
     EXPECT_STREQ(layout.name, c.name) << c.text;
     EXPECT_EQ(layout.separator, c.separator) << c.text;
     EXPECT_EQ(layout.headerLine, c.headerLine) << c.text;
+    const std::array<int, kColumnRoleCount> expected = ColumnsByRole(c.columns);
     for (int role = 0; role < kColumnRoleCount; ++role) {
-      EXPECT_EQ(layout.column[role], c.columns[role] - 1) << c.text << " role " << role;
+      EXPECT_EQ(layout.column[role], expected[role]) << c.text << " role " << role;
     }
   }
 }
