@@ -1,15 +1,8 @@
 #include "conversion/reading/balances/balance_proof.h"
 
 #include <algorithm>
-#include <deque>
-#include <map>
 
-#include "conversion/reading/balances/stated_balances.h"
-#include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/layouts/file_self_description.h"
-#include "conversion/reading/layouts/reading_report.h"
-#include "conversion/reading/layouts/row_kinds.h"
-#include "conversion/reading/layouts/row_values.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/decimal_rounding.h"
@@ -21,9 +14,6 @@ namespace {
 // Rows named one by one where their balances do not add up; a file whose
 // balances fail on more says how many.
 constexpr size_t kNamedRows = 10;
-
-// The longest column name a warning shows.
-constexpr size_t kShownName = 40;
 
 bool WithinLimit(int64_t hellers) { return hellers <= kHellerLimit && hellers >= -kHellerLimit; }
 
@@ -56,6 +46,18 @@ int PocketColumn(std::string_view text, const StatementLayout& layout) {
   return -1;
 }
 
+// How the layout reads its rows where no balance proves otherwise, with the
+// columns the data choose.
+RowConventions LayoutConventions(std::string_view text, const StatementLayout& layout) {
+  RowConventions conventions;
+  conventions.columns = ChooseColumns(text, layout);
+  conventions.fee = layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge;
+  conventions.newestFirst = layout.rules.newestFirst;
+  conventions.accountColumn = OwnAccountColumn(text, layout, std::string());
+  if (conventions.accountColumn < 0) conventions.accountColumn = PocketColumn(text, layout);
+  return conventions;
+}
+
 constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
                                              FeeConvention::kWithinAmount};
 constexpr DebitConvention kDebitConventions[] = {
@@ -63,34 +65,18 @@ constexpr DebitConvention kDebitConventions[] = {
 
 }  // namespace
 
-// A booked row as each way of reading it sees it.
-struct BalanceProof::Row {
-  int line = 0;
-  int chain = 0;  // its own account and currency
-  int64_t amounts[StatementLayout::kCandidates] = {};
-  bool read[StatementLayout::kCandidates] = {};
-  int64_t fee = 0;    // as written
-  int64_t debit = 0;  // as written, beside a credit column
-  bool hasBalance = false;
-  int64_t balance = 0;
-  ItemDate date;
-};
-
 BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
-    : columns_(ChooseColumns(text, layout)),
-      ownAmount_(columns_.amount),
-      fee_(layout.rules.feeIsEffect ? FeeConvention::kEffect : FeeConvention::kCharge),
-      newestFirst_(layout.rules.newestFirst),
+    : conventions_(LayoutConventions(text, layout)),
+      ownAmount_(conventions_.columns.amount),
       feeUnconfirmed_(!layout.known || layout.rules.feeSignUnknown),
       balanceColumn_(layout.Column(ColumnRole::kBalance) >= 0) {
-  accountColumn_ = OwnAccountColumn(text, layout, std::string());
-  if (accountColumn_ < 0) accountColumn_ = PocketColumn(text, layout);
-  while (alternatives_ < StatementLayout::kCandidates && columns_.amounts[alternatives_] >= 0) {
+  while (alternatives_ < StatementLayout::kCandidates &&
+         conventions_.columns.amounts[alternatives_] >= 0) {
     ++alternatives_;
   }
   for (int a = 0; a < alternatives_; ++a) {
     for (int i = 0; i < StatementLayout::kCandidates; ++i) {
-      if (layout.amountCandidates[i] == columns_.amounts[a] &&
+      if (layout.amountCandidates[i] == conventions_.columns.amounts[a] &&
           layout.amountRanks[i] == StatementLayout::kNetAmountRank) {
         netColumns_ |= 1u << a;
       }
@@ -104,124 +90,18 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       (layout.Column(ColumnRole::kFee) < 0 || !feeUnconfirmed_)) {
     return;
   }
-  std::vector<Row> rows;
-  Collect(text, layout, &rows);
+  ProofRows rows;
+  CollectProofRows(text, layout, conventions_.columns, alternatives_, conventions_.accountColumn,
+                   names_, &rows);
+  signs_ = rows.signs;
   Settle(rows);
-}
-
-// Reads every booked row that has a date, once for each amount column that
-// may be the one.
-void BalanceProof::Collect(std::string_view text, const StatementLayout& layout,
-                           std::vector<Row>* rows) {
-  // The rows are read here only to be weighed: what they would log is said
-  // when they are read for their items.
-  const std::string path;
-  const LogLine quiet = [](LogKind, const char*) {};
-  BalanceCheck labels;
-  LayoutReport report(path, quiet);
-  CsvRecordReader header(text, layout.separator);
-  while (header.Next() && header.lineNumber() < layout.headerLine) {}
-  std::deque<LayoutRow> readers;
-  for (int a = 0; a < alternatives_; ++a) {
-    ChosenColumns columns = columns_;
-    columns.amount = columns_.amounts[a];
-    readers.emplace_back(text, layout, columns, &labels, &report);
-    readers.back().ReadHeader(header.fields());
-    std::string shown;
-    names_[a] = OneLine(header.Field(columns.amount), kShownName, shown);
-  }
-  std::map<std::string, int> chains;
-  std::string key;
-  // Most rows share their state, their account and their currency with
-  // the row before: each is looked up once for a run of them.
-  std::string state, impact, lastKey;
-  bool booked = true;
-  int chain = 0;
-  char mark = 0;
-  bool markKnown = false;
-  LayoutRow& first = readers.front();
-  CsvRecordReader record(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
-  while (record.Next()) {
-    if (IsEmptyRow(record.fields())) continue;
-    first.Start(record);
-    if (first.Field(ColumnRole::kState) != state ||
-        first.Field(ColumnRole::kBalanceImpact) != impact) {
-      state = first.Field(ColumnRole::kState);
-      impact = first.Field(ColumnRole::kBalanceImpact);
-      booked = BookingOf(state, impact) == BookingState::kBooked;
-    }
-    if (!booked) continue;
-    Row row;
-    row.line = record.lineNumber();
-    if (!first.Date(&row.date)) continue;
-    if (DatedRowStatesBalance(first.Texts(), first.Column(first.amountColumn()),
-                              first.Field(ColumnRole::kBalance), &labels)) {
-      continue;
-    }
-    bool any = false;
-    AmountReading amount;
-    for (int a = alternatives_ - 1; a >= 0; --a) {
-      if (a > 0) readers[a].Start(record);
-      std::string_view shown;
-      row.read[a] = readers[a].Amount(&amount, &shown) == AmountStatus::kRead &&
-                    readers[a].ApplyDirection(&amount, shown) && WithinLimit(amount.hellers);
-      row.amounts[a] = amount.hellers;
-      any = any || row.read[a];
-    }
-    if (!any) continue;
-    std::string code;
-    first.OtherCurrency(std::string(), amount, &code);
-    AmountReading debit;
-    if (columns_.amount < 0 &&
-        first.Value(ColumnRole::kDebitAmount, &debit) == AmountStatus::kRead &&
-        WithinLimit(debit.hellers)) {
-      row.debit = debit.hellers;
-      if (row.debit > 0) ++debitsPositive_;
-      if (row.debit < 0) ++debitsNegative_;
-    }
-    AmountReading fee;
-    if (!first.incoming() && first.Fee(&fee) == AmountStatus::kRead && WithinLimit(fee.hellers)) {
-      const std::string feeCode = first.FeeCurrency(fee);
-      // A fee in another currency is no part of this balance.
-      if (feeCode.empty() || code.empty() || feeCode == code) row.fee = fee.hellers;
-      if (row.fee > 0) ++feesPositive_;
-      if (row.fee < 0) ++feesNegative_;
-    }
-    // A net column beside the gross one (the likeliest name) differs from
-    // it by the fee's effect.
-    for (int a = 1; a < alternatives_ && row.fee != 0; ++a) {
-      if (!row.read[0] || !row.read[a]) continue;
-      if (row.amounts[a] - row.amounts[0] == row.fee) ++netShowsEffect_;
-      if (row.amounts[a] - row.amounts[0] == -row.fee) ++netShowsCharge_;
-    }
-    const std::string_view balance = first.Field(ColumnRole::kBalance);
-    if (!balance.empty()) {
-      AmountReading stated = ReadAmount(balance, AmountRules::kBankExport, mark);
-      if (stated.status == AmountStatus::kAmbiguous && !markKnown) {
-        markKnown = true;
-        mark = FileDecimalMark(text, layout, columns_.amount, columns_.date);
-        stated = ReadAmount(balance, AmountRules::kBankExport, mark);
-      }
-      row.hasBalance = stated.status == AmountStatus::kRead && WithinLimit(stated.hellers);
-      row.balance = stated.hellers;
-    }
-    key.assign(first.Column(accountColumn_));
-    key += '\n';
-    key += code;
-    if (key != lastKey || chains.empty()) {
-      chain = chains.emplace(key, static_cast<int>(chains.size())).first->second;
-      lastKey = key;
-    }
-    row.chain = chain;
-    rows->push_back(row);
-  }
-  chains_ = static_cast<int>(chains.size());
 }
 
 // The rows of each chain in the order the convention takes, each row's
 // balance against the one before it and what the rows since have moved.
-int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& convention,
+int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
                            std::vector<Mismatch>* mismatches) const {
+  const std::vector<ProofRow>& rows = proof.rows;
   struct Chain {
     bool started = false;
     int64_t balance = 0;
@@ -232,7 +112,7 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
     bool holding = false;
     Mismatch held = {};
   };
-  std::vector<Chain> chains(chains_);
+  std::vector<Chain> chains(proof.chains);
   int failures = 0;
   const auto fail = [&failures, mismatches](const Mismatch& mismatch) {
     ++failures;
@@ -240,7 +120,7 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
   };
   const size_t count = rows.size();
   for (size_t n = 0; n < count; ++n) {
-    const Row& row = rows[convention.newestFirst ? count - 1 - n : n];
+    const ProofRow& row = rows[convention.newestFirst ? count - 1 - n : n];
     Chain& chain = chains[row.chain];
     // A row whose amount does not read under this way is named when it is
     // read for its item; its balance, unproven, starts the chain anew, so
@@ -297,13 +177,13 @@ int BalanceProof::Failures(const std::vector<Row>& rows, const Convention& conve
 // gross and a net one that differ by the fee) contradict each other on a
 // row where they do not: a value damaged, or a net one read where its gross
 // one does not. Columns that differ as a rule hold other things.
-void BalanceProof::FindContradictions(const std::vector<Row>& rows, int taken) {
+void BalanceProof::FindContradictions(const std::vector<ProofRow>& rows, int taken) {
   for (int a = 0; a < alternatives_; ++a) {
     if (a == taken) continue;
     const bool net = ((netColumns_ >> a | netColumns_ >> taken) & 1) != 0;
     size_t agree = 0;
     std::vector<int> lines;
-    for (const Row& row : rows) {
+    for (const ProofRow& row : rows) {
       if (row.read[a] && row.read[taken]) {
         const int64_t difference = row.amounts[a] - row.amounts[taken];
         if (difference == 0 || difference == row.fee || difference == -row.fee) {
@@ -316,7 +196,8 @@ void BalanceProof::FindContradictions(const std::vector<Row>& rows, int taken) {
       }
     }
     if (lines.empty() || (!net && agree <= 2 * lines.size())) continue;
-    for (int line : lines) contradictions_.push_back({line, columns_.amounts[a] + 1, names_[a]});
+    for (int line : lines)
+      contradictions_.push_back({line, conventions_.columns.amounts[a] + 1, names_[a]});
   }
   std::sort(contradictions_.begin(), contradictions_.end(),
             [](const Contradiction& x, const Contradiction& y) { return x.line < y.line; });
@@ -324,34 +205,35 @@ void BalanceProof::FindContradictions(const std::vector<Row>& rows, int taken) {
 
 // The way of reading under which the fewest rows fail, the layout's own
 // among equals; a choice is proven where every other one fails on more.
-void BalanceProof::Settle(const std::vector<Row>& rows) {
+void BalanceProof::Settle(const ProofRows& proof) {
+  const std::vector<ProofRow>& rows = proof.rows;
   Convention own;
-  const bool fees = feesPositive_ > 0 || feesNegative_ > 0;
+  const bool fees = signs_.feesPositive > 0 || signs_.feesNegative > 0;
   // A fee column of no documented sign whose every fee is written with one
   // sign writes charges so: a file of refunds alone is none.
-  if (feeUnconfirmed_ && (feesNegative_ == 0) != (feesPositive_ == 0)) {
-    fee_ = feesNegative_ > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
+  if (feeUnconfirmed_ && (signs_.feesNegative == 0) != (signs_.feesPositive == 0)) {
+    conventions_.fee = signs_.feesNegative > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
   }
   // The net column shows each row's fee sign, the first row's too, which
   // has no balance before it.
-  const bool netProves = (netShowsEffect_ > 0) != (netShowsCharge_ > 0);
+  const bool netProves = (signs_.netShowsEffect > 0) != (signs_.netShowsCharge > 0);
   const FeeConvention netFee =
-      netShowsEffect_ > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
-  if (netProves) fee_ = netFee;
-  feeSignProven_ = netProves;
-  own.fee = fee_;
+      signs_.netShowsEffect > 0 ? FeeConvention::kEffect : FeeConvention::kCharge;
+  if (netProves) conventions_.fee = netFee;
+  proven_.feeSign = netProves;
+  own.fee = conventions_.fee;
   // The dates tell the order, where the first and the last differ.
-  const Row* first = nullptr;
-  const Row* last = nullptr;
-  for (const Row& row : rows) {
+  const ProofRow* first = nullptr;
+  const ProofRow* last = nullptr;
+  for (const ProofRow& row : rows) {
     if (!row.hasBalance) continue;
     if (first == nullptr) first = &row;
     last = &row;
   }
-  own.newestFirst = newestFirst_;
+  own.newestFirst = conventions_.newestFirst;
   if (first != nullptr && Later(first->date, last->date)) own.newestFirst = true;
   if (first != nullptr && Later(last->date, first->date)) own.newestFirst = false;
-  newestFirst_ = own.newestFirst;
+  conventions_.newestFirst = own.newestFirst;
   if (first == nullptr || first == last) return;
 
   struct Weighed {
@@ -359,9 +241,9 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
     int failures;
   };
   std::vector<Weighed> all;
-  Weighed best = {own, Failures(rows, own, nullptr)};
+  Weighed best = {own, Failures(proof, own, nullptr)};
   int bestCost = best.failures * 16;
-  const bool mixedDebits = debitsPositive_ > 0 && debitsNegative_ > 0;
+  const bool mixedDebits = signs_.debitsPositive > 0 && signs_.debitsNegative > 0;
   for (int a = 0; a < alternatives_; ++a) {
     for (const FeeConvention fee : kFeeConventions) {
       // Without a fee every reading of fees is the same, and so of debits
@@ -371,7 +253,7 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
         if (!mixedDebits && debits != own.debits) continue;
         for (const bool newestFirst : {false, true}) {
           const Convention convention = {a, fee, debits, newestFirst};
-          const int failures = Failures(rows, convention, nullptr);
+          const int failures = Failures(proof, convention, nullptr);
           all.push_back({convention, failures});
           const int cost = failures * 16 + (a != own.amount) * 8 + (fee != own.fee) * 4 +
                            (debits != own.debits) * 2 + (newestFirst != own.newestFirst);
@@ -380,43 +262,43 @@ void BalanceProof::Settle(const std::vector<Row>& rows) {
       }
     }
   }
-  amountProven_ = feeProven_ = feeSignProven_ = debitsProven_ = orderProven_ = true;
+  proven_.amount = proven_.fee = proven_.feeSign = proven_.debits = conventions_.orderProven = true;
   for (const Weighed& other : all) {
     if (other.failures > best.failures) continue;
     const Convention& c = other.convention;
-    if (c.amount != best.convention.amount) amountProven_ = false;
-    if (c.fee != best.convention.fee) feeProven_ = false;
+    if (c.amount != best.convention.amount) proven_.amount = false;
+    if (c.fee != best.convention.fee) proven_.fee = false;
     // A net amount column that holds the fee moves the balance as the gross
     // one and the fee of the sign taken do; the same column without the fee
     // would leave the sign unproven.
     if (c.fee != best.convention.fee &&
         (c.fee != FeeConvention::kWithinAmount || c.amount == best.convention.amount)) {
-      feeSignProven_ = false;
+      proven_.feeSign = false;
     }
-    if (c.debits != best.convention.debits) debitsProven_ = false;
-    if (c.newestFirst != best.convention.newestFirst) orderProven_ = false;
+    if (c.debits != best.convention.debits) proven_.debits = false;
+    if (c.newestFirst != best.convention.newestFirst) conventions_.orderProven = false;
   }
   // A fee within the amount is taken only where the balances prove it, or
   // where the column taken is one the rows show to hold the fee already.
-  if (best.convention.fee == FeeConvention::kWithinAmount && !feeProven_) {
+  if (best.convention.fee == FeeConvention::kWithinAmount && !proven_.fee) {
     best.convention.fee = own.fee;
   }
   if ((netColumns_ >> best.convention.amount & 1) != 0) {
     best.convention.fee = FeeConvention::kWithinAmount;
-    feeProven_ = true;
+    proven_.fee = true;
   }
   const Convention& taken = best.convention;
-  if (netProves && taken.fee == netFee) feeSignProven_ = true;
+  if (netProves && taken.fee == netFee) proven_.feeSign = true;
   FindContradictions(rows, taken.amount);
   if (taken.amount != 0) {
-    std::swap(columns_.amounts[0], columns_.amounts[taken.amount]);
+    std::swap(conventions_.columns.amounts[0], conventions_.columns.amounts[taken.amount]);
     std::swap(names_[0], names_[taken.amount]);
-    columns_.amount = columns_.amounts[0];
+    conventions_.columns.amount = conventions_.columns.amounts[0];
   }
-  fee_ = taken.fee;
-  debits_ = taken.debits;
-  newestFirst_ = taken.newestFirst;
-  Failures(rows, taken, &mismatches_);
+  conventions_.fee = taken.fee;
+  conventions_.debits = taken.debits;
+  conventions_.newestFirst = taken.newestFirst;
+  Failures(proof, taken, &mismatches_);
   std::sort(mismatches_.begin(), mismatches_.end(),
             [](const Mismatch& a, const Mismatch& b) { return a.line < b.line; });
 }
@@ -435,38 +317,41 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "Soubor %s: se zůstatkem nesouhlasí ještě dalších %d řádků\n",
                  {path, static_cast<int32_t>(mismatches_.size() - kNamedRows)});
   }
-  if (columns_.tiedAmount >= 0 && !amountProven_) {
+  if (conventions_.columns.tiedAmount >= 0 && !proven_.amount) {
     // The equal of the column taken: the tied one, or the one it replaced.
-    const int equal = columns_.amount == columns_.tiedAmount ? ownAmount_ : columns_.tiedAmount;
+    const int equal = conventions_.columns.amount == conventions_.columns.tiedAmount
+                          ? ownAmount_
+                          : conventions_.columns.tiedAmount;
     int other = 0;
     for (int a = 1; a < alternatives_; ++a) {
-      if (columns_.amounts[a] == equal) other = a;
+      if (conventions_.columns.amounts[a] == equal) other = a;
     }
     LogFormatted(log, LogKind::kItemWarning,
                  "Soubor %s: sloupce %d (%s) a %d (%s) uvádějí různé částky (poprvé na řádku %d) "
                  "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce %d\n",
-                 {path, columns_.amounts[0] + 1, names_[0], columns_.amounts[other] + 1,
-                  names_[other], columns_.tieLine, columns_.amounts[0] + 1});
+                 {path, conventions_.columns.amounts[0] + 1, names_[0],
+                  conventions_.columns.amounts[other] + 1, names_[other],
+                  conventions_.columns.tieLine, conventions_.columns.amounts[0] + 1});
   }
   for (size_t i = 0; i < contradictions_.size() && i < kNamedRows; ++i) {
     const Contradiction& c = contradictions_[i];
     LogFormatted(log, LogKind::kItemWarning,
                  "Soubor %s, řádek %d: částky ve sloupcích %d (%s) a %d (%s) si odporují, "
                  "zapsána částka ze sloupce %d\n",
-                 {path, c.line, c.column, c.name, columns_.amounts[0] + 1, names_[0],
-                  columns_.amounts[0] + 1});
+                 {path, c.line, c.column, c.name, conventions_.columns.amounts[0] + 1, names_[0],
+                  conventions_.columns.amounts[0] + 1});
   }
-  if (columns_.amount != ownAmount_) {
+  if (conventions_.columns.amount != ownAmount_) {
     LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: částky převzaty ze sloupce %d (%s), jak dokládá zůstatek\n",
-                 {path, columns_.amount + 1, names_[0]});
+                 {path, conventions_.columns.amount + 1, names_[0]});
   }
-  if (fee_ == FeeConvention::kWithinAmount) {
+  if (conventions_.fee == FeeConvention::kWithinAmount) {
     LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: poplatky jsou podle zůstatků již v částkách, samostatně nezapsány\n",
                  {path});
   }
-  if (debitsPositive_ > 0 && debitsNegative_ > 0 && !debitsProven_) {
+  if (signs_.debitsPositive > 0 && signs_.debitsNegative > 0 && !proven_.debits) {
     LogFormatted(log, LogKind::kItemWarning,
                  "Soubor %s: sloupec výdajů uvádí částky se znaménkem minus i bez něj a zůstatek "
                  "je neověří; všechny čteny jako výdaje\n",
@@ -474,10 +359,10 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
   }
   // A sign the bank documents is no guess, yet a reader of the log is told
   // which one no balance confirmed.
-  if (!feeSignProven_ && (feesPositive_ > 0 || feesNegative_ > 0) &&
+  if (!proven_.feeSign && (signs_.feesPositive > 0 || signs_.feesNegative > 0) &&
       (feeUnconfirmed_ || balanceColumn_)) {
     LogFormatted(log, feeUnconfirmed_ ? LogKind::kItemWarning : LogKind::kInformation,
-                 fee_ == FeeConvention::kEffect
+                 conventions_.fee == FeeConvention::kEffect
                      ? "Soubor %s: znaménko poplatků neověří žádný zůstatek; poplatek se "
                        "znaménkem minus čten jako účtovaný, kladný jako vrácený\n"
                      : "Soubor %s: znaménko poplatků neověří žádný zůstatek; kladný poplatek "

@@ -56,15 +56,15 @@ class LayoutReader {
         path_(path),
         proof_(text, layout),
         report_(path, log),
-        row_(text, layout, proof_.columns(), &balance_, &report_),
-        items_(currency_, proof_.fee(), sink, &report_, split),
+        row_(text, layout, proof_.conventions().columns, &balance_, &report_),
+        items_(currency_, proof_.conventions().fee, sink, &report_, split),
         statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
                         layout.Column(ColumnRole::kClosingBalance) >= 0) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     ReadPreamble();
-    balance_.SetNewestFirst(proof_.newestFirst(), proof_.orderProven());
-    row_.SetDebits(proof_.debits());
+    balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
+    row_.SetDebits(proof_.conventions().debits);
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
     ScanRows();
@@ -230,7 +230,7 @@ class LayoutReader {
     NameOtherColumns(line);
     if (!OfBalanceAccount()) return LineAccount::kItem;
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
-                    row_.Column(proof_.accountColumn()));
+                    row_.Column(proof_.conventions().accountColumn));
     // KB Business states the statement's balances on every row.
     if (statesBalances_) {
       balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
@@ -368,7 +368,7 @@ class LayoutReader {
   bool OfBalanceAccount() {
     AccountNumber own;
     return !accountBalances_ ||
-           (ReadAccountNumber(row_.Column(proof_.accountColumn()), true, &own) &&
+           (ReadAccountNumber(row_.Column(proof_.conventions().accountColumn), true, &own) &&
             SameAccount(own, balanceAccount_));
   }
 
@@ -395,7 +395,7 @@ class LayoutReader {
   // that one does not read on every row, the rows where it does not are
   // named: their values are not all as the bank wrote them.
   void NamePassedOverAmount(int line) {
-    const int column = proof_.columns().passedOver;
+    const int column = proof_.conventions().columns.passedOver;
     if (column < 0) return;
     const std::string_view text = row_.Column(column);
     if (text.empty()) return;
