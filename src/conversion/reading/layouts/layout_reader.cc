@@ -72,7 +72,7 @@ class LayoutReader {
     lines.Add(LineAccount::kPreamble, layout_.headerLine);
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
     while (record.Next()) {
-      if (record.unclosedQuote()) report_.UnclosedQuote(record.lineNumber());
+      if (record.unclosedQuote()) report_.warnings().UnclosedQuote(record.lineNumber());
       const LineAccount::Kind kind = ReadRow(record);
       // The last line of a text without a final line end is a line too.
       const bool open =
@@ -210,7 +210,8 @@ class LayoutReader {
     // An amount the file's other amounts could not decide is named where it
     // is read.
     if (!amountRead) {
-      report_.LeftOut(line, LayoutReport::UnreadWhy(true, {}, status, amount, shownAmount));
+      report_.warnings().LeftOut(line,
+                                 RowWarnings::UnreadWhy(true, {}, status, amount, shownAmount));
       return LineAccount::kLeftOut;
     }
     if (!row_.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
@@ -251,7 +252,7 @@ class LayoutReader {
       Render(why, "řádek má %d polí, hlavička jen %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(columns)});
     } else if (!dateRead || (status != AmountStatus::kRead && status != AmountStatus::kAmbiguous)) {
-      why = LayoutReport::UnreadWhy(dateRead, row_.DateText(), status, amount, shownAmount);
+      why = RowWarnings::UnreadWhy(dateRead, row_.DateText(), status, amount, shownAmount);
     } else if (!IsCurrencyText(row_.Field(ColumnRole::kCurrency))) {
       std::string shown;
       Render(why, "měnu %s nelze přečíst",
@@ -354,7 +355,7 @@ class LayoutReader {
     const BookingState booking = BookingOf(state, impact);
     if (booking == BookingState::kBooked) return true;
     if (booking == BookingState::kUnknown) {
-      report_.UnknownState(line, state);
+      report_.warnings().UnknownState(line, state);
       return false;
     }
     notBookedAs_ = state.empty() || BookingOf({}, impact) != BookingState::kBooked
@@ -387,7 +388,7 @@ class LayoutReader {
     }
     balance_.AddOtherCurrency();
     if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
-    report_.OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
+    report_.warnings().OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
     return LineAccount::kLeftOut;
   }
 
@@ -401,7 +402,7 @@ class LayoutReader {
     if (text.empty()) return;
     const AmountStatus status = ReadAmount(text, AmountRules::kBankExport).status;
     if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) return;
-    report_.PassedOverAmount(line, text, column + 1, row_.amountColumn() + 1);
+    report_.warnings().PassedOverAmount(line, text, column + 1, row_.amountColumn() + 1);
   }
 
   // A row that also moves money in another currency's columns (an
@@ -411,12 +412,12 @@ class LayoutReader {
     std::string_view shown;
     for (size_t next = 0; row_.AmountInOtherColumns(&next, &other, &shown);) {
       if (other.status != AmountStatus::kRead) {
-        report_.UnreadOtherCurrencyAmount(line, shown, other.fault);
+        report_.warnings().UnreadOtherCurrencyAmount(line, shown, other.fault);
         continue;
       }
       balance_.AddOtherCurrency();
       if (split_ != nullptr && split_->Elsewhere(other.currency)) continue;
-      report_.OtherCurrencyItem(line, Crowns(other.hellers), other.currency, currency_);
+      report_.warnings().OtherCurrencyItem(line, Crowns(other.hellers), other.currency, currency_);
     }
   }
 

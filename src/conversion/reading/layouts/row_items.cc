@@ -70,7 +70,7 @@ bool LayoutItems::ChargesFee(LayoutRow& row) const {
   AmountReading fee;
   const AmountStatus status = row.Fee(&fee);
   if (status != AmountStatus::kEmpty && status != AmountStatus::kRead) {
-    report_->UnreadableFee(row.line());
+    report_->warnings().UnreadableFee(row.line());
   }
   return false;
 }
@@ -83,7 +83,7 @@ int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   const AmountStatus status = row.Fee(&fee);
   if (status == AmountStatus::kEmpty) return 0;
   if (status != AmountStatus::kRead) {
-    report_->UnreadableFee(payment.line);
+    report_->warnings().UnreadableFee(payment.line);
     return 0;
   }
   // Revolut's and Wise's fee is a charge written as a positive number;
@@ -94,7 +94,7 @@ int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   if (!code.empty() && code != currency_) {
     // The statement in the fee's currency takes it.
     if (split_ == nullptr || !split_->Elsewhere(code)) {
-      report_->OtherCurrencyFee(payment.line, Crowns(amount), code, currency_);
+      report_->warnings().OtherCurrencyFee(payment.line, Crowns(amount), code, currency_);
     }
     return 0;
   }

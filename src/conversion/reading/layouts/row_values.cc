@@ -54,7 +54,7 @@ bool LayoutRow::MonthFirst() {
   dateOrderKnown_ = true;
   const DateOrder order = FileDateOrder(text_, layout_, dateColumn_);
   monthFirst_ = order.monthFirst;
-  if (order.guessed) report_->GuessedDateOrder(line(), monthFirst_);
+  if (order.guessed) report_->warnings().GuessedDateOrder(line(), monthFirst_);
   return monthFirst_;
 }
 
@@ -169,13 +169,13 @@ bool LayoutRow::ApplyDirection(AmountReading* amount, std::string_view shown) {
   if (amount->signWritten) {
     if ((direction == Direction::kDebit && amount->hellers > 0) ||
         (direction == Direction::kCredit && amount->hellers < 0)) {
-      report_->DirectionAgainstSign(line(), text, shown);
+      report_->warnings().DirectionAgainstSign(line(), text, shown);
     }
     return true;
   }
   if (direction == Direction::kDebit) amount->hellers = -amount->hellers;
   if (direction != Direction::kUnknown) return true;
-  report_->UnknownDirection(line(), text);
+  report_->warnings().UnknownDirection(line(), text);
   return false;
 }
 
@@ -242,11 +242,11 @@ CounterAccountParts LayoutRow::CounterAccount() {
   // stands: the camt carries it as the IBAN column's.
   if (counterIban_.empty()) counterIban_ = counter.foreignIban;
   if (!unread.empty()) {
-    report_->CounterAccountNotWhole(line(), unread);
+    report_->warnings().CounterAccountNotWhole(line(), unread);
   } else if (foreign) {
-    report_->ForeignCounterAccount(line());
+    report_->warnings().ForeignCounterAccount(line());
   }
-  if (counter.cardNumber) report_->CardAsCounterAccount(line(), account);
+  if (counter.cardNumber) report_->warnings().CardAsCounterAccount(line(), account);
   return counter;
 }
 
