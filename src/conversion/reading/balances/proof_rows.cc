@@ -66,8 +66,8 @@ void CollectProofRows(std::string_view text, const StatementLayout& layout,
     if (!booked) continue;
     ProofRow row;
     row.line = record.lineNumber();
-    if (!first.Date(&row.date)) continue;
-    if (DatedRowStatesBalance(first.Texts(), first.Column(first.amountColumn()),
+    if (!first.dates.Date(&row.date)) continue;
+    if (DatedRowStatesBalance(first.texts.Texts(), first.Column(first.amounts.column()),
                               first.Field(ColumnRole::kBalance), &labels)) {
       continue;
     }
@@ -76,25 +76,27 @@ void CollectProofRows(std::string_view text, const StatementLayout& layout,
     for (int a = alternatives - 1; a >= 0; --a) {
       if (a > 0) readers[a].Start(record);
       std::string_view shown;
-      row.read[a] = readers[a].Amount(&amount, &shown) == AmountStatus::kRead &&
-                    readers[a].ApplyDirection(&amount, shown) && WithinLimit(amount.hellers);
+      row.read[a] = readers[a].amounts.Amount(&amount, &shown) == AmountStatus::kRead &&
+                    readers[a].amounts.ApplyDirection(&amount, shown) &&
+                    WithinLimit(amount.hellers);
       row.amounts[a] = amount.hellers;
       any = any || row.read[a];
     }
     if (!any) continue;
     std::string code;
-    first.OtherCurrency(std::string(), amount, &code);
+    first.amounts.OtherCurrency(std::string(), amount, &code);
     AmountReading debit;
     if (columns.amount < 0 &&
-        first.Value(ColumnRole::kDebitAmount, &debit) == AmountStatus::kRead &&
+        first.amounts.Value(ColumnRole::kDebitAmount, &debit) == AmountStatus::kRead &&
         WithinLimit(debit.hellers)) {
       row.debit = debit.hellers;
       if (row.debit > 0) ++signs.debitsPositive;
       if (row.debit < 0) ++signs.debitsNegative;
     }
     AmountReading fee;
-    if (!first.incoming() && first.Fee(&fee) == AmountStatus::kRead && WithinLimit(fee.hellers)) {
-      const std::string feeCode = first.FeeCurrency(fee);
+    if (!first.incoming() && first.amounts.Fee(&fee) == AmountStatus::kRead &&
+        WithinLimit(fee.hellers)) {
+      const std::string feeCode = first.amounts.FeeCurrency(fee);
       // A fee in another currency is no part of this balance.
       if (feeCode.empty() || code.empty() || feeCode == code) row.fee = fee.hellers;
       if (row.fee > 0) ++signs.feesPositive;

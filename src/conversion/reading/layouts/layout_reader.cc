@@ -64,7 +64,7 @@ class LayoutReader {
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     ReadPreamble();
     balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
-    row_.SetDebits(proof_.conventions().debits);
+    row_.amounts.SetDebits(proof_.conventions().debits);
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
     ScanRows();
@@ -132,7 +132,7 @@ class LayoutReader {
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
-    row_.SetOwnAccountColumn(ownAccountColumn);
+    row_.counter.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();
     CollectOwnIbans(text_, layout_, &reading->ownIbans);
@@ -164,7 +164,7 @@ class LayoutReader {
       *statementCurrency =
           !fileCurrency_.empty()
               ? fileCurrency_
-              : MostItemsCurrency(text_, layout_, row_.amountColumn(), row_.dateColumn());
+              : MostItemsCurrency(text_, layout_, row_.amounts.column(), row_.dates.column());
     }
     currency_ = *statementCurrency;
   }
@@ -177,8 +177,8 @@ class LayoutReader {
     ItemDate date;
     AmountReading amount;
     std::string_view shownAmount;
-    const bool dateRead = row_.Date(&date);
-    const AmountStatus status = row_.Amount(&amount, &shownAmount);
+    const bool dateRead = row_.dates.Date(&date);
+    const AmountStatus status = row_.amounts.Amount(&amount, &shownAmount);
     const bool amountRead = status == AmountStatus::kRead;
     const bool dated = dateRead && amountRead;
     // A row that lost or gained a field has its values in other columns than
@@ -214,10 +214,10 @@ class LayoutReader {
                                  RowWarnings::UnreadWhy(true, {}, status, amount, shownAmount));
       return LineAccount::kLeftOut;
     }
-    if (!row_.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
+    if (!row_.amounts.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.hellers == 0 && !row_.HasFee()) return LineAccount::kZero;
+    if (amount.hellers == 0 && !row_.amounts.HasFee()) return LineAccount::kZero;
     const LineAccount::Kind other = InOtherCurrency(line, amount);
     if (other != LineAccount::kItem) {
       NameOtherColumns(line);
@@ -252,7 +252,7 @@ class LayoutReader {
       Render(why, "řádek má %d polí, hlavička jen %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(columns)});
     } else if (!dateRead || (status != AmountStatus::kRead && status != AmountStatus::kAmbiguous)) {
-      why = RowWarnings::UnreadWhy(dateRead, row_.DateText(), status, amount, shownAmount);
+      why = RowWarnings::UnreadWhy(dateRead, row_.dates.DateText(), status, amount, shownAmount);
     } else if (!IsCurrencyText(row_.Field(ColumnRole::kCurrency))) {
       std::string shown;
       Render(why, "měnu %s nelze přečíst",
@@ -296,7 +296,7 @@ class LayoutReader {
         ownProduct_ = product;
       }
     }
-    row_.SetTextsInApostrophes(enclosed > 0 && bare == 0);
+    row_.texts.SetTextsInApostrophes(enclosed > 0 && bare == 0);
     // Half of a few rows is enough where the header has their count (or
     // one more, for a separator that ends every row): the others are the
     // file's balance or total lines.
@@ -310,7 +310,7 @@ class LayoutReader {
   // A row that states a balance or a total is no item. A row with a date
   // and an amount says so in its description; any other row anywhere.
   bool IsBalanceOrTotalRow(const CsvRecordReader& record, bool dated) {
-    const int amountColumn = row_.amountColumn();
+    const int amountColumn = row_.amounts.column();
     const std::string_view amount =
         amountColumn >= 0 ? record.Field(amountColumn) : std::string_view();
     // An undated row too: a message that begins like a balance in a row
@@ -328,7 +328,8 @@ class LayoutReader {
                                        [](std::string_view field) { return !field.empty(); }));
       return (valued && balance_.ReadBalanceLine(fields, amount)) || IsTotalRow(fields);
     }
-    return DatedRowStatesBalance(row_.Texts(), amount, row_.Field(ColumnRole::kBalance), &balance_);
+    return DatedRowStatesBalance(row_.texts.Texts(), amount, row_.Field(ColumnRole::kBalance),
+                                 &balance_);
   }
 
   // Whether the row carries a bank's id as the rows do: one that is itself
@@ -378,10 +379,10 @@ class LayoutReader {
   // item is this statement's.
   LineAccount::Kind InOtherCurrency(int line, const AmountReading& amount) {
     std::string code;
-    if (!row_.OtherCurrency(currency_, amount, &code)) {
+    if (!row_.amounts.OtherCurrency(currency_, amount, &code)) {
       if (split_ == nullptr || !split_->statedOnly) return LineAccount::kItem;
       // A row that names no currency is in its file's.
-      row_.OtherCurrency(std::string(), amount, &code);
+      row_.amounts.OtherCurrency(std::string(), amount, &code);
       if (!code.empty() || fileCurrency_ == currency_) return LineAccount::kItem;
       balance_.AddOtherCurrency();
       return LineAccount::kOtherStatement;
@@ -402,7 +403,7 @@ class LayoutReader {
     if (text.empty()) return;
     const AmountStatus status = ReadAmount(text, AmountRules::kBankExport).status;
     if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) return;
-    report_.warnings().PassedOverAmount(line, text, column + 1, row_.amountColumn() + 1);
+    report_.warnings().PassedOverAmount(line, text, column + 1, row_.amounts.column() + 1);
   }
 
   // A row that also moves money in another currency's columns (an
@@ -410,7 +411,7 @@ class LayoutReader {
   void NameOtherColumns(int line) {
     AmountReading other;
     std::string_view shown;
-    for (size_t next = 0; row_.AmountInOtherColumns(&next, &other, &shown);) {
+    for (size_t next = 0; row_.amounts.AmountInOtherColumns(&next, &other, &shown);) {
       if (other.status != AmountStatus::kRead) {
         report_.warnings().UnreadOtherCurrencyAmount(line, shown, other.fault);
         continue;

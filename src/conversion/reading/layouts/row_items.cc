@@ -7,17 +7,17 @@
 namespace tarvolo {
 
 StatementItem LayoutItems::ItemOf(LayoutRow& row, const ItemDate& date, int64_t amount) {
-  const CounterAccountParts counter = row.CounterAccount();
-  const std::string_view variable = row.VariableSymbol();
-  const std::string_view constant = row.ConstantSymbol();
-  const std::string_view specific = row.SpecificSymbol();
+  const CounterAccountParts counter = row.counter.CounterAccount();
+  const std::string_view variable = row.symbols.VariableSymbol();
+  const std::string_view constant = row.symbols.ConstantSymbol();
+  const std::string_view specific = row.symbols.SpecificSymbol();
   // Accounting programs know an imported item by its number: the bank's
   // own id never repeats where a variable symbol may.
   const std::string_view id = row.Field(ColumnRole::kTransactionId);
-  const std::string_view document = row.DocumentNumber(id, variable);
-  const std::string_view description = row.Description();
-  const std::string_view name = row.CounterName();
-  const ItemDate value = row.ValueDate(date);
+  const std::string_view document = row.symbols.DocumentNumber(id, variable);
+  const std::string_view description = row.texts.Description();
+  const std::string_view name = row.texts.CounterName();
+  const ItemDate value = row.dates.ValueDate(date);
 
   StatementItem item;
   item.line = row.line();
@@ -35,7 +35,7 @@ StatementItem LayoutItems::ItemOf(LayoutRow& row, const ItemDate& date, int64_t 
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;
-  item.counterIban = row.CounterIban();
+  item.counterIban = row.counter.CounterIban();
   item.counterName = name;
   item.variableSymbol = variable;
   item.constantSymbol = constant;
@@ -57,7 +57,8 @@ int64_t LayoutItems::Append(LayoutRow& row, const ItemDate& date, int64_t amount
 bool LayoutItems::AppendFeeOfOtherPayment(LayoutRow& row, const ItemDate& date) {
   if (!ChargesFee(row)) return false;
   AmountReading fee;
-  if (row.Fee(&fee) != AmountStatus::kRead || row.FeeCurrency(fee) != currency_) return false;
+  if (row.amounts.Fee(&fee) != AmountStatus::kRead || row.amounts.FeeCurrency(fee) != currency_)
+    return false;
   return AppendFee(row, ItemOf(row, date, 0)) != 0;
 }
 
@@ -68,7 +69,7 @@ bool LayoutItems::ChargesFee(LayoutRow& row) const {
   if (row.incoming() || row.Field(ColumnRole::kFee).empty()) return false;
   if (fee_ != FeeConvention::kWithinAmount) return true;
   AmountReading fee;
-  const AmountStatus status = row.Fee(&fee);
+  const AmountStatus status = row.amounts.Fee(&fee);
   if (status != AmountStatus::kEmpty && status != AmountStatus::kRead) {
     report_->warnings().UnreadableFee(row.line());
   }
@@ -80,7 +81,7 @@ bool LayoutItems::ChargesFee(LayoutRow& row) const {
 // to the counter account. Its sign is read: a fee refunded is a credit.
 int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   AmountReading fee;
-  const AmountStatus status = row.Fee(&fee);
+  const AmountStatus status = row.amounts.Fee(&fee);
   if (status == AmountStatus::kEmpty) return 0;
   if (status != AmountStatus::kRead) {
     report_->warnings().UnreadableFee(payment.line);
@@ -90,7 +91,7 @@ int64_t LayoutItems::AppendFee(LayoutRow& row, const StatementItem& payment) {
   // PayPal's and Air Bank's carry the sign of their effect on the balance.
   const int64_t amount = fee_ == FeeConvention::kEffect ? fee.hellers : -fee.hellers;
   if (amount == 0) return 0;
-  const std::string code = row.FeeCurrency(fee);
+  const std::string code = row.amounts.FeeCurrency(fee);
   if (!code.empty() && code != currency_) {
     // The statement in the fee's currency takes it.
     if (split_ == nullptr || !split_->Elsewhere(code)) {
