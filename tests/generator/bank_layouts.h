@@ -14,22 +14,22 @@ enum class Quoting {
 };
 
 struct BankLayout {
-  const char* name;
-  const char* separators;  // each file takes one of them
-  Quoting quoting;
-  const char* encodings;  // 'w' Windows-1250, 'u' UTF-8, 'b' UTF-8 with a byte-order mark
-  const char* dateForm;   // "dd", "mm", "yyyy" and "m", "d" without their zero
-  char decimalMark;
-  char grouping;  // thousands, 0 for none
-  bool plusSign;  // credits written with "+"
-  bool wholeWithoutDecimals;
+  const char* name = nullptr;
+  const char* separators = nullptr;  // each file takes one of them
+  Quoting quoting = Quoting::kNone;
+  const char* encodings = nullptr;  // 'w' Windows-1250, 'u' UTF-8, 'b' UTF-8 with a byte-order mark
+  const char* dateForm = nullptr;   // "dd", "mm", "yyyy" and "m", "d" without their zero
+  char decimalMark = 0;
+  char grouping = 0;  // thousands, 0 for none
+  bool plusSign = false;  // credits written with "+"
+  bool wholeWithoutDecimals = false;
   // +1: a charged fee is written positive, -1: negative.
-  int feeSign;
-  bool newestFirst;
-  const char* credit;  // the direction column's words
-  const char* debit;
-  const char* booked;  // the state column's words
-  const char* pending;
+  int feeSign = 0;
+  bool newestFirst = false;
+  const char* credit = nullptr;  // the direction column's words
+  const char* debit = nullptr;
+  const char* booked = nullptr;  // the state column's words
+  const char* pending = nullptr;
   // Lines before the header and after the rows, '\n' between lines, with
   // {OPEN}, {CLOSE}, {DEBIT}, {CREDIT}, {COUNT}, {FROM}, {TO}; {OPEN_} and
   // {CLOSE_} grouped by blanks.
