@@ -34,6 +34,8 @@ class MemoryFiles : public FileSystem {
   std::string Write(const std::string& name, const std::string& content);
   // The content of the file at `path`, "" when there is none.
   std::string Read(const std::string& path) const;
+  // Takes the file at `path` away, as a test's earlier run left it.
+  void Remove(const std::string& path) { files_.erase(Key(path)); }
   // Puts a folder at `name`, which no file read or written can be.
   void AddFolder(const std::string& name);
   // Gives the file at `existing` the second name `name`.
