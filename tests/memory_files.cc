@@ -51,11 +51,10 @@ bool MemoryFiles::IdentityOf(const std::string& path, bool followLink, FileIdent
   return true;
 }
 
-bool MemoryFiles::WriteOne(const FileToWrite& file, size_t room, std::string* bytes) const {
+bool MemoryFiles::WriteOne(const FileToWrite& file, std::string* bytes) const {
   const std::shared_ptr<Entry> old = Find(file.path);
   if (folders_.count(Key(file.path)) != 0 || (old != nullptr && old->readOnly)) return false;
-  const BytesWriter write = [bytes, room](std::string_view piece) {
-    if (piece.size() > room - bytes->size()) return false;
+  const BytesWriter write = [bytes](std::string_view piece) {
     bytes->append(piece);
     return true;
   };
@@ -70,13 +69,9 @@ bool MemoryFiles::WriteOne(const FileToWrite& file, size_t room, std::string* by
 }
 
 bool MemoryFiles::WriteFiles(const std::vector<FileToWrite>& files) {
-  // The new files stand beside the old ones until every one is written.
-  size_t used = 0;
-  for (const auto& [path, file] : files_) used += file->bytes.size();
   std::vector<std::string> written(files.size());
   for (size_t i = 0; i < files.size(); ++i) {
-    if (used > room_ || !WriteOne(files[i], room_ - used, &written[i])) return false;
-    used += written[i].size();
+    if (!WriteOne(files[i], &written[i])) return false;
   }
   // Each replaced file is a new one, as a temporary file renamed over the
   // old one is.

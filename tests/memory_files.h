@@ -1,7 +1,6 @@
 #ifndef TARVOLO_TESTS_MEMORY_FILES_H_
 #define TARVOLO_TESTS_MEMORY_FILES_H_
 
-#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -42,8 +41,6 @@ class MemoryFiles : public FileSystem {
   void Link(const std::string& name, const std::string& existing);
   // A file that may be read but never replaced.
   void SetReadOnly(const std::string& path);
-  // The bytes the files written may take together before the disk is full.
-  void SetRoom(size_t bytes) { room_ = bytes; }
 
  private:
   struct Entry {
@@ -54,15 +51,13 @@ class MemoryFiles : public FileSystem {
   std::string Key(const std::string& path) const;
   std::shared_ptr<Entry> Find(const std::string& path) const;
   std::shared_ptr<Entry> NewFile(std::string bytes);
-  // Writes one file into `bytes` as the disk would hold it, checked; false
-  // when it needs more than `room` bytes.
-  bool WriteOne(const FileToWrite& file, size_t room, std::string* bytes) const;
+  // Writes one file into `bytes` as the disk would hold it, checked.
+  bool WriteOne(const FileToWrite& file, std::string* bytes) const;
 
   std::string path_ = "memory";
   std::map<std::string, std::shared_ptr<Entry>> files_;
   std::set<std::string> folders_;
   uint64_t lastIndex_ = 0;
-  size_t room_ = static_cast<size_t>(-1);
 };
 
 }  // namespace tarvolo

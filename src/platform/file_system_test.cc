@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
-#include <functional>
-#include <memory>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -18,239 +18,150 @@
 namespace tarvolo {
 namespace {
 
-// A folder that a case sets up: on the disk, or in memory.
-class Place {
+// A folder on the disk that a case sets up as it sets up MemoryFiles.
+class DiskFolder : public TempFolder {
  public:
-  virtual ~Place() = default;
-  virtual FileSystem& files() = 0;
-  virtual std::string File(const std::string& name) const = 0;
-  virtual void Write(const std::string& name, const std::string& content) = 0;
-  virtual void AddFolder(const std::string& name) = 0;
-  // Gives the file `existing` the second name `name`, unless the system
-  // cannot: then `cannotLink` is set.
-  virtual void Link(const std::string& name, const std::string& existing) = 0;
-  virtual void SetReadOnly(const std::string& name) = 0;
-  virtual std::string Read(const std::string& name) const = 0;
-
-  bool cannotLink = false;
-};
-
-class DiskPlace : public Place {
- public:
-  ~DiskPlace() override {
-    // A read-only file would keep its folder from going.
-    for (const std::string& name : readOnly_) {
-      std::error_code error;
-      std::filesystem::permissions(File(name), std::filesystem::perms::owner_write,
-                                   std::filesystem::perm_options::add, error);
-    }
+  ~DiskFolder() {
+    // On Windows a read-only file would keep the folder from going.
+    for (const std::string& path : readOnly_) Permit(path, std::filesystem::perm_options::add);
   }
-  FileSystem& files() override { return DiskFiles(); }
-  std::string File(const std::string& name) const override { return folder_.File(name); }
-  void Write(const std::string& name, const std::string& content) override {
-    folder_.Write(name, content);
-  }
-  void AddFolder(const std::string& name) override {
-    std::filesystem::create_directory(File(name));
-  }
-  void Link(const std::string& name, const std::string& existing) override {
+  void AddFolder(const std::string& name) { std::filesystem::create_directory(File(name)); }
+  void Link(const std::string& name, const std::string& existing) {
     std::error_code error;
-    std::filesystem::create_hard_link(File(existing), File(name), error);
-    cannotLink = static_cast<bool>(error);
+    std::filesystem::create_hard_link(existing, File(name), error);
+    cannotLink = cannotLink || error;
   }
-  void SetReadOnly(const std::string& name) override {
-    readOnly_.push_back(name);
-    const auto writable = std::filesystem::perms::owner_write |
-                          std::filesystem::perms::group_write |
-                          std::filesystem::perms::others_write;
-    std::filesystem::permissions(File(name), writable, std::filesystem::perm_options::remove);
+  void SetReadOnly(const std::string& path) {
+    readOnly_.push_back(path);
+    Permit(path, std::filesystem::perm_options::remove);
   }
-  std::string Read(const std::string& name) const override { return ReadTestFile(File(name)); }
+  std::string Read(const std::string& path) const { return ReadTestFile(path); }
+
+  bool cannotLink = false;  // the file system gives no file a second name
 
  private:
-  TempFolder folder_;
+  static void Permit(const std::string& path, std::filesystem::perm_options how) {
+    std::error_code error;
+    std::filesystem::permissions(path,
+                                 std::filesystem::perms::owner_write |
+                                     std::filesystem::perms::group_write |
+                                     std::filesystem::perms::others_write,
+                                 how, error);
+  }
   std::vector<std::string> readOnly_;
 };
 
-class MemoryPlace : public Place {
- public:
-  FileSystem& files() override { return files_; }
-  std::string File(const std::string& name) const override { return files_.File(name); }
-  void Write(const std::string& name, const std::string& content) override {
-    files_.Write(name, content);
+// Sets `folder` up by `steps` ("write NAME BYTES", a '~' in them a NUL byte;
+// "folder NAME"; "link NAME EXISTING"; "read-only NAME"; "replace NAME BYTES"
+// through `files`), then does `act` with `files` and tells what came of it:
+//   "read NAME": its bytes and the text's length (to a NUL byte, which must
+//     also follow the bytes), or "unreadable"; "read-doubled NAME" the same
+//     with two separators before the name;
+//   "kind NAME...": what stands at each name;
+//   "same NAME NAME": whether both lead to one file, as the run tells its
+//     inputs, outputs and settings apart;
+//   "write NAME=BYTES...": the files written together (BYTES "*": in pieces),
+//     the outcome, what each check saw and what each file then holds.
+template <typename Folder>
+std::string Perform(Folder& folder, FileSystem& files, const std::vector<std::string>& steps,
+                    const std::string& act) {
+  for (const std::string& step : steps) {
+    std::istringstream words(step);
+    std::string verb, name, more;
+    words >> verb >> name >> more;
+    std::replace(more.begin(), more.end(), '~', '\0');
+    if (verb == "write") folder.Write(name, more);
+    if (verb == "replace") files.WriteFiles({{folder.File(name).c_str(), more, nullptr}});
+    if (verb == "folder") folder.AddFolder(name);
+    if (verb == "link") folder.Link(name, folder.File(more));
+    if (verb == "read-only") folder.SetReadOnly(folder.File(name));
   }
-  void AddFolder(const std::string& name) override { files_.AddFolder(name); }
-  void Link(const std::string& name, const std::string& existing) override {
-    files_.Link(name, File(existing));
+  std::istringstream words(act);
+  std::string verb, shown;
+  std::vector<std::string> names;
+  words >> verb;
+  for (std::string name; words >> name;) names.push_back(name);
+  if (verb == "read" || verb == "read-doubled") {
+    const std::string path = verb == "read"
+                                 ? folder.File(names[0])
+                                 : folder.File(std::string(1, kPathSeparator) + names[0]);
+    FileBytes bytes;
+    FileIdentity read, named;
+    if (!files.ReadFile(path, &bytes, &read)) return "unreadable";
+    const bool same = files.IdentityOf(path, true, &named) && named == read;
+    return std::string(bytes.view()) + "|" + std::to_string(std::strlen(bytes.data())) +
+           (same ? "" : "|another identity");
   }
-  void SetReadOnly(const std::string& name) override { files_.SetReadOnly(File(name)); }
-  std::string Read(const std::string& name) const override { return files_.Read(File(name)); }
-
- private:
-  MemoryFiles files_;
-};
-
-// What a read of `name` gives: its bytes and the text's length (up to a NUL
-// byte, which must also follow the bytes), or "unreadable".
-std::string ReadOf(Place& place, const std::string& name) {
-  FileBytes bytes;
-  FileIdentity identity;
-  if (!place.files().ReadFile(place.File(name), &bytes, &identity)) return "unreadable";
-  FileIdentity named;
-  const bool same = place.files().IdentityOf(place.File(name), true, &named) && named == identity;
-  return std::string(bytes.view()) + "|" + std::to_string(std::strlen(bytes.data())) +
-         (same ? "" : "|another identity");
-}
-
-const char* KindName(PathKind kind) {
-  switch (kind) {
-    case PathKind::kMissing:
-      return "missing";
-    case PathKind::kRegularFile:
-      return "file";
-    case PathKind::kLink:
-      return "link";
-    case PathKind::kOther:
-      return "other";
-  }
-  return "?";
-}
-
-// Whether two names lead to one file, as the run tells its inputs, outputs
-// and settings apart.
-std::string SameFile(Place& place, const std::string& a, const std::string& b) {
-  FileIdentity first, second;
-  if (!place.files().IdentityOf(place.File(a), false, &first)) return "no identity";
-  if (!place.files().IdentityOf(place.File(b), false, &second)) return "no identity";
-  return first == second ? "same" : "different";
-}
-
-// Writes the files named "name=bytes" (bytes "*" given in pieces) together
-// and tells the outcome, what each check saw and what each file then holds.
-std::string WriteOf(Place& place, const std::vector<std::string>& files) {
-  std::vector<std::string> paths, bytes, checked(files.size(), "-");
-  for (const std::string& file : files) {
-    paths.push_back(place.File(file.substr(0, file.find('='))));
-    bytes.push_back(file.substr(file.find('=') + 1));
-  }
-  std::vector<FileToWrite> writes;
-  for (size_t i = 0; i < files.size(); ++i) {
-    FileToWrite write{paths[i].c_str(), bytes[i],
-                      [&checked, i](std::string_view seen) { checked[i] = std::string(seen); }};
-    if (bytes[i] == "*") {
-      write.content = [](const BytesWriter& piece) { return piece("in ") && piece("pieces"); };
+  if (verb == "kind") {
+    const char* const kKinds[] = {"missing", "file", "link", "other"};
+    for (const std::string& name : names) {
+      shown += std::string(kKinds[static_cast<int>(files.KindOf(folder.File(name)))]) + " ";
     }
-    writes.push_back(write);
   }
-  std::string shown = place.files().WriteFiles(writes) ? "written" : "failed";
-  for (size_t i = 0; i < files.size(); ++i) {
-    const std::string name = files[i].substr(0, files[i].find('='));
-    shown += " " + name + ":" + checked[i] + ">" + place.Read(name);
+  if (verb == "same") {
+    FileIdentity a, b;
+    if (!files.IdentityOf(folder.File(names[0]), false, &a) ||
+        !files.IdentityOf(folder.File(names[1]), false, &b)) {
+      return "no identity";
+    }
+    return a == b ? "same" : "different";
+  }
+  if (verb == "write") {
+    std::vector<std::string> paths, bytes, checked(names.size(), "-");
+    std::vector<FileToWrite> writes;
+    for (const std::string& name : names) {
+      paths.push_back(folder.File(name.substr(0, name.find('='))));
+      bytes.push_back(name.substr(name.find('=') + 1));
+    }
+    for (size_t i = 0; i < names.size(); ++i) {
+      writes.push_back({paths[i].c_str(), bytes[i],
+                        [&checked, i](std::string_view seen) { checked[i] = seen; }});
+      if (bytes[i] != "*") continue;
+      writes.back().content = [](const BytesWriter& piece) {
+        return piece("in ") && piece("parts");
+      };
+    }
+    shown = files.WriteFiles(writes) ? "written" : "failed";
+    for (size_t i = 0; i < names.size(); ++i) {
+      shown += " " + checked[i] + ">" + folder.Read(paths[i]);
+    }
   }
   return shown;
 }
 
 TEST(FileSystemTest, MemoryAndDiskBehaveAlike) {
   const struct {
-    const char* label;
-    std::function<void(Place&)> setUp;
-    std::function<std::string(Place&)> result;
+    std::vector<std::string> steps;
+    std::string act;
     std::string expected;
   } cases[] = {
-      {"a file read whole, a NUL after it",
-       [](Place& p) { p.Write("a.csv", std::string("ab\0c", 4)); },
-       [](Place& p) { return ReadOf(p, "a.csv"); }, std::string("ab\0c|2", 6)},
-      {"an empty file", [](Place& p) { p.Write("a.csv", ""); },
-       [](Place& p) { return ReadOf(p, "a.csv"); }, "|0"},
-      {"separators in a row count as one", [](Place& p) { p.Write("a.csv", "x"); },
-       [](Place& p) {
-         std::string doubled = p.File("a.csv");
-         doubled.insert(doubled.rfind(kPathSeparator), 1, kPathSeparator);
-         FileBytes bytes;
-         return p.files().ReadFile(doubled, &bytes, nullptr) ? std::string(bytes.view()) : "no";
-       },
-       "x"},
-      {"nothing to read", [](Place&) {}, [](Place& p) { return ReadOf(p, "a.csv"); }, "unreadable"},
-      {"a folder is not read", [](Place& p) { p.AddFolder("f.csv"); },
-       [](Place& p) { return ReadOf(p, "f.csv"); }, "unreadable"},
-      {"kinds of paths",
-       [](Place& p) {
-         p.Write("a.csv", "x");
-         p.AddFolder("f");
-       },
-       [](Place& p) {
-         std::string kinds;
-         for (const char* name : {"a.csv", "f", "none"}) {
-           kinds += std::string(KindName(p.files().KindOf(p.File(name)))) + " ";
-         }
-         return kinds;
-       },
-       "file other missing "},
-      {"two files, two identities",
-       [](Place& p) {
-         p.Write("a.csv", "x");
-         p.Write("b.csv", "x");
-       },
-       [](Place& p) { return SameFile(p, "a.csv", "b.csv"); }, "different"},
-      {"two names of one file, one identity",
-       [](Place& p) {
-         p.Write("a.csv", "x");
-         p.Link("b.csv", "a.csv");
-       },
-       [](Place& p) { return SameFile(p, "a.csv", "b.csv"); }, "same"},
-      {"no identity where nothing is", [](Place&) {},
-       [](Place& p) { return SameFile(p, "a.csv", "a.csv"); }, "no identity"},
-      {"files written and checked together, new or replaced",
-       [](Place& p) { p.Write("old.gpc", "old"); },
-       [](Place& p) {
-         return WriteOf(p, {"old.gpc=new", "new.xml=*"});
-       },
-       "written old.gpc:new>new new.xml:in pieces>in pieces"},
-      {"a read-only file is never replaced, nor the others",
-       [](Place& p) {
-         p.Write("a.gpc", "old a");
-         p.Write("b.xml", "old b");
-         p.SetReadOnly("b.xml");
-       },
-       [](Place& p) {
-         return WriteOf(p, {"a.gpc=new", "b.xml=new"});
-       },
-       "failed a.gpc:new>old a b.xml:->old b"},
-      {"a folder is never replaced", [](Place& p) { p.AddFolder("f.gpc"); },
-       [](Place& p) { return WriteOf(p, {"f.gpc=new"}); }, "failed f.gpc:->"},
-      {"a replaced file is another file",
-       [](Place& p) {
-         p.Write("a.gpc", "old");
-         p.Link("keep.gpc", "a.gpc");
-       },
-       [](Place& p) {
-         const std::string written = WriteOf(p, {"a.gpc=new"});
-         return written + " " + SameFile(p, "a.gpc", "keep.gpc");
-       },
-       "written a.gpc:new>new different"},
+      {{"write a.csv ab~c"}, "read a.csv", std::string("ab\0c|2", 6)},
+      {{"write a.csv ab"}, "read-doubled a.csv", "ab|2"},
+      {{}, "read a.csv", "unreadable"},
+      {{"folder f.csv"}, "read f.csv", "unreadable"},
+      {{"write a.csv x", "folder f"}, "kind a.csv f none", "file other missing "},
+      {{"write a.csv x", "write b.csv x"}, "same a.csv b.csv", "different"},
+      {{"write a.csv x", "link b.csv a.csv"}, "same a.csv b.csv", "same"},
+      {{"write old.gpc old"}, "write old.gpc=new new.xml=*", "written new>new in parts>in parts"},
+      // A read-only file is never replaced, nor are the others of its write.
+      {{"write a.gpc A", "write b.xml B", "read-only b.xml"},
+       "write a.gpc=new b.xml=new",
+       "failed new>A ->B"},
+      {{"folder f.gpc"}, "write f.gpc=new", "failed ->"},
+      // A replaced file is a new one: its other name keeps the old one.
+      {{"write a.gpc old", "link keep.gpc a.gpc", "replace a.gpc new"},
+       "same a.gpc keep.gpc",
+       "different"},
   };
   for (const auto& c : cases) {
-    DiskPlace disk;
-    MemoryPlace memory;
-    for (Place* place : {static_cast<Place*>(&disk), static_cast<Place*>(&memory)}) {
-      c.setUp(*place);
-      // A file system without hard links has no second name to tell apart.
-      if (place->cannotLink) continue;
-      EXPECT_EQ(c.result(*place), c.expected)
-          << c.label << (place == &disk ? ", on the disk" : ", in memory");
-    }
+    MemoryFiles memory;
+    EXPECT_EQ(Perform(memory, memory, c.steps, c.act), c.expected) << c.act << ", in memory";
+    DiskFolder disk;
+    const std::string onDisk = Perform(disk, DiskFiles(), c.steps, c.act);
+    // A file system without hard links has no second name to tell apart.
+    if (disk.cannotLink) continue;
+    EXPECT_EQ(onDisk, c.expected) << c.act << ", on the disk";
   }
-}
-
-// Only the memory's: a full disk, which the disk itself shows only in a file
-// system made small for it (see bad_input_test.cc).
-TEST(FileSystemTest, AFullMemoryReplacesNothing) {
-  MemoryPlace place;
-  MemoryFiles& files = static_cast<MemoryFiles&>(place.files());
-  place.Write("a.gpc", "old");
-  files.SetRoom(8);
-  EXPECT_EQ(WriteOf(place, {"a.gpc=12345", "b.gpc=1"}), "failed a.gpc:12345>old b.gpc:->");
-  EXPECT_EQ(WriteOf(place, {"a.gpc=1234"}), "written a.gpc:1234>1234");
 }
 
 }  // namespace
