@@ -34,7 +34,8 @@ function(tarvolo_unit_test_program target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "LINK;SOURCES")
   set(tests ${PROJECT_SOURCE_DIR}/tests)
   add_executable(${target} ${arg_SOURCES}
-    ${tests}/test_main.cc ${tests}/test_support.cc ${tests}/temp_folder.cc)
+    ${tests}/test_main.cc ${tests}/test_support.cc ${tests}/temp_folder.cc
+    ${tests}/memory_files.cc)
   target_link_libraries(${target} PRIVATE ${arg_LINK} gtest)
   target_include_directories(${target} PRIVATE ${tests})
   target_compile_definitions(${target} PRIVATE TARVOLO_TEST_DATA="${tests}/data")

@@ -17,24 +17,29 @@ void FileBytes::Shorten(size_t size) {
   data_[size] = '\0';
 }
 
+bool FileBytes::Allocate(size_t size) {
+  size_ = 0;
+  data_.reset();
+  if (size == SIZE_MAX) return false;
+  data_.reset(new (std::nothrow) char[size + 1]);
+  if (data_ == nullptr) return false;
+  PreferLargePages(data_.get(), size + 1);
+  size_ = size;
+  data_[size] = '\0';
+  return true;
+}
+
 bool ReadWholeFile(const char* path, FileBytes* content, FileIdentity* identity) {
-  content->data_.reset();
-  content->size_ = 0;
+  content->Allocate(0);
   const FileHandle file = OpenFileForReading(path);
   if (file == kNoFile) return false;
   uint64_t size = 0;
   bool ok = (identity == nullptr || IdentityOfFile(file, identity)) && FileSizeOf(file, &size) &&
-            size <= kLargestFile && size < SIZE_MAX;
+            size <= kLargestFile && size < SIZE_MAX && content->Allocate(static_cast<size_t>(size));
   if (ok) {
-    content->data_.reset(new (std::nothrow) char[static_cast<size_t>(size) + 1]);
-    ok = content->data_ != nullptr;
-  }
-  if (ok) {
-    PreferLargePages(content->data(), static_cast<size_t>(size) + 1);
-    content->size_ = ReadFromFile(file, content->data(), static_cast<size_t>(size));
-    content->data_[content->size_] = '\0';
+    content->Shorten(ReadFromFile(file, content->data(), static_cast<size_t>(size)));
   } else {
-    content->data_.reset();
+    content->Allocate(0);
   }
   CloseFile(file);
   return ok;

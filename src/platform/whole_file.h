@@ -23,9 +23,12 @@ class FileBytes {
   std::string_view view() const { return {data_.get(), size_}; }
   // Keeps the first `size` bytes, as a text converted in place shrinks.
   void Shorten(size_t size);
+  // Lets go of the bytes held and makes room for `size` new ones, not
+  // cleared, and the NUL after them; false, with nothing held, when memory
+  // runs out.
+  bool Allocate(size_t size);
 
  private:
-  friend bool ReadWholeFile(const char* path, FileBytes* content, FileIdentity* identity);
   std::unique_ptr<char[]> data_;
   size_t size_ = 0;
 };

@@ -15,7 +15,9 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
+#include "memory_files.h"
 #include "platform/file.h"
+#include "platform/file_system.h"
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"
 #include "temp_folder.h"
@@ -44,7 +46,18 @@ struct RunResult {
   int32_t items = 0;  // of the statement written
 };
 
-class BadInputTest : public testing::Test {
+// The file of a run read from a folder in memory or on the disk.
+std::string Content(const MemoryFiles& folder, const std::string& path) {
+  return folder.Read(path);
+}
+std::string Content(const TempFolder&, const std::string& path) { return ReadTestFile(path); }
+FileSystem* FilesOf(MemoryFiles& folder) { return &folder; }
+FileSystem* FilesOf(TempFolder&) { return &DiskFiles(); }
+
+// Runs the export over files in a `Folder`: MemoryFiles, or TempFolder for
+// the tests whose point is what the disk does.
+template <typename Folder>
+class RunFixture : public testing::Test {
  protected:
   void SetUp() override {
     UseExampleProfile("2000145399");
@@ -54,6 +67,7 @@ class BadInputTest : public testing::Test {
   // Converts the files into the folder's export.gpc.
   RunResult Export(const std::vector<std::string>& files) {
     ExportRequest request;
+    request.fileSystem = FilesOf(folder_);
     request.files = files;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1411560000;  // 24 September 2014, noon
@@ -77,14 +91,19 @@ class BadInputTest : public testing::Test {
   std::string Checked() const { return "Kontrola souboru " + output_ + ": v pořádku\n"; }
   std::string NotWritten() const { return "Soubor " + output_ + " se nepodařilo zapsat!!!\n"; }
   static std::string NothingLoaded() { return "Nebyly načteny žádné položky nebo soubory!!!\n"; }
-  std::string Output() const { return ReadTestFile(output_); }
+  std::string Output() const { return Content(folder_, output_); }
   bool EarlierExportKept() const { return Output() == kEarlierExport; }
 
-  TempFolder folder_;
+  Folder folder_;
   std::string output_;
   GpcOutput gpc_;
   std::string settings_;
 };
+
+class BadInputTest : public RunFixture<MemoryFiles> {};
+// Permissions, long paths, a full disk, a file's other names and the
+// settings file the settings library reads: what only the disk can show.
+class BadInputOnDiskTest : public RunFixture<TempFolder> {};
 
 // Files that hold no item: nothing is written, and the log says so.
 TEST_F(BadInputTest, FilesWithoutItems) {
@@ -271,7 +290,7 @@ TEST_F(BadInputTest, RandomBinaryData) {
 // line and nothing else.
 TEST_F(BadInputTest, UnreadableSelections) {
   const std::string folder = folder_.File("sub");
-  std::filesystem::create_directory(folder);
+  folder_.AddFolder("sub");
   // A folder chosen in the window as the one file is taken as a folder
   // without names.
   const std::string selection = folder + std::string(2, '\0');
@@ -337,7 +356,7 @@ bool RunAsNobody(const std::function<RunResult()>& run, RunResult* result, std::
 
 // The superuser reads every file, so as the superuser the run goes to a
 // child that has become an ordinary user.
-TEST_F(BadInputTest, FileWithoutReadPermission) {
+TEST_F(BadInputOnDiskTest, FileWithoutReadPermission) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no read permission bits to take away";
 #else
@@ -365,7 +384,7 @@ TEST_F(BadInputTest, FileWithoutReadPermission) {
 }
 
 // A statement file whose full path has 300 characters.
-TEST_F(BadInputTest, PathOf300Characters) {
+TEST_F(BadInputOnDiskTest, PathOf300Characters) {
   std::string folder = folder_.path();
   while (folder.size() < 290) {
     folder += kPathSeparator + std::string(std::min<size_t>(60, 290 - folder.size() - 1), 'd');
@@ -383,7 +402,7 @@ TEST_F(BadInputTest, PathOf300Characters) {
 
 // The statement file cannot be written: the earlier one stays whole and the
 // log says that it was not written.
-TEST_F(BadInputTest, OutputThatCannotBeWritten) {
+TEST_F(BadInputOnDiskTest, OutputThatCannotBeWritten) {
   const std::string statement = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
   // An existing read-only export.gpc.
   std::filesystem::permissions(output_, std::filesystem::perms::owner_read);
@@ -404,7 +423,7 @@ TEST_F(BadInputTest, OutputThatCannotBeWritten) {
 // Settings files of every length: the first 64 bytes (or fewer) replace the
 // start of the profile, the file itself is never changed by a run, and the
 // run writes a file or refuses with a reason.
-TEST_F(BadInputTest, SettingsFilesOfAnyLength) {
+TEST_F(BadInputOnDiskTest, SettingsFilesOfAnyLength) {
   std::string full(64, '\0');
   std::memcpy(&full[0], "123456789", 9);
   std::memcpy(&full[16], "Ucet z profilu", 14);
@@ -447,7 +466,7 @@ TEST_F(BadInputTest, SettingsFilesOfAnyLength) {
 // Text fields that fill their whole field without a NUL are read to the
 // field's end and no further; a line break in them is refused, because it
 // would split the lines of the statement file.
-TEST_F(BadInputTest, SettingsTextsWithoutNulOrWithLineBreaks) {
+TEST_F(BadInputOnDiskTest, SettingsTextsWithoutNulOrWithLineBreaks) {
   const std::string statement = folder_.Write("vypis.csv", std::string(kHeader) + kLine);
   std::string file =
       "1234567890123456"
@@ -506,7 +525,7 @@ TEST_F(BadInputTest, MillionLines) {
 
 // The disk fills up while the statement file is written: the earlier file
 // stays whole, no temporary file is left, and the log says it was not written.
-TEST_F(BadInputTest, DiskFullDuringTheWrite) {
+TEST_F(BadInputOnDiskTest, DiskFullDuringTheWrite) {
 #ifdef _WIN32
   GTEST_SKIP() << "a full disk is simulated natively only";
 #else
@@ -534,7 +553,7 @@ TEST_F(BadInputTest, DiskFullDuringTheWrite) {
 // the settings file, whatever name leads there; what stands there stays as
 // it was. What else the write never replaces, WholeFileTest shows; here
 // only the line the run gives for it.
-TEST_F(BadInputTest, OutputsThatAreNeverReplaced) {
+TEST_F(BadInputOnDiskTest, OutputsThatAreNeverReplaced) {
   const std::string notRegular = " není obyčejný soubor, nelze jej nahradit!!!\n";
   const std::string ownStatement = " je jedním z převáděných výpisů, nelze jej přepsat!!!\n";
   const std::string settingsFile = " je soubor nastavení, nelze jej přepsat!!!\n";

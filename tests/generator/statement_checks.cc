@@ -1,14 +1,13 @@
 #include "generator/statement_checks.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <random>
 
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
 #include "generator/bank_layouts.h"
-#include "platform/whole_file.h"
+#include "memory_files.h"
 
 namespace tarvolo {
 namespace {
@@ -22,18 +21,13 @@ std::string Sorted(std::vector<std::string> records) {
 
 }  // namespace
 
-Conversion ConvertStatement(const std::string& folder, const std::string& bytes) {
-  const std::string input = folder + "/statement.csv";
-  const std::string output = folder + "/export.gpc";
-  const std::string foreign = folder + "/export-EUR.gpc";
-  std::remove(output.c_str());
-  std::remove(foreign.c_str());
-  FILE* file = std::fopen(input.c_str(), "wb");
-  if (file != nullptr) {
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-  }
+Conversion ConvertStatement(const std::string& bytes) {
+  MemoryFiles files;
+  const std::string input = files.Write("statement.csv", bytes);
+  const std::string output = files.File("export.gpc");
+  const std::string foreign = files.File("export-EUR.gpc");
   ExportRequest request;
+  request.fileSystem = &files;
   request.files = {input};
   request.profile = {"2000145399", "Hlavni ucet", "1000.50",
                      CalendarDayToStoredTimestamp(2014, 9, 1), 7};
@@ -51,8 +45,7 @@ Conversion ConvertStatement(const std::string& folder, const std::string& bytes)
   conversion.success = result.outcome == ExportOutcome::kWritten;
   for (const auto& [path, records] :
        {std::pair(&output, &conversion.records), std::pair(&foreign, &conversion.foreignRecords)}) {
-    std::string written;
-    if (!ReadWholeFile(path->c_str(), &written)) continue;
+    const std::string written = files.Read(*path);
     for (size_t at = 130; conversion.written && at + 128 <= written.size(); at += 130) {
       records->push_back(RecordKey(written.substr(at, 128)));
     }

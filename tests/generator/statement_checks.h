@@ -21,9 +21,9 @@ struct Conversion {
   std::vector<std::string> warningLines;
 };
 
-// Converts `bytes` as the only file of a run into `folder`, with the
+// Converts `bytes` as the only file of a run, its files in memory, with the
 // profile of account 2000145399, opening balance 1000.50 on 1 September 2014.
-Conversion ConvertStatement(const std::string& folder, const std::string& bytes);
+Conversion ConvertStatement(const std::string& bytes);
 
 // Whether a warning line names line `line` of the file.
 bool NamesLine(const Conversion& conversion, int line);

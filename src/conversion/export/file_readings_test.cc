@@ -5,8 +5,8 @@
 
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
+#include "memory_files.h"
 #include "settings/account_settings.h"
-#include "temp_folder.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -23,11 +23,12 @@ class FileReadingsTest : public testing::Test {
     const std::string path = folder_.Write("v.csv", content);
     log_.clear();
     ExportRequest request;
+    request.fileSystem = &folder_;
     request.files = {path};
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputs = {{output_, &gpc_}};
-    std::remove(output_.c_str());
+    folder_.Remove(output_);
     return RunStatementExport(
                request,
                [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); })
@@ -37,7 +38,7 @@ class FileReadingsTest : public testing::Test {
   // Amount and accounting code of each record, after its counter account
   // where `accounts`, "+" between them.
   std::string Records(bool accounts = false) const {
-    const std::string written = ReadTestFile(output_);
+    const std::string written = folder_.Read(output_);
     std::string records;
     for (size_t at = 130; at + 130 <= written.size(); at += 130) {
       if (!records.empty()) records += '+';
@@ -69,7 +70,7 @@ class FileReadingsTest : public testing::Test {
   static constexpr ExportOutcome kWarned = ExportOutcome::kWrittenWithProblems;
   static constexpr ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
 
-  TempFolder folder_;
+  MemoryFiles folder_;
   std::string output_;
   GpcOutput gpc_;
   std::string log_;
@@ -82,7 +83,7 @@ TEST_F(FileReadingsTest, ServisTwentyFourWhateverItsFirstLine) {
   ASSERT_FALSE(example.empty());
   const std::string data = example.substr(example.find('\n') + 1);
   ASSERT_EQ(Convert(example), ExportOutcome::kWritten);
-  const std::string usual = ReadTestFile(output_);
+  const std::string usual = folder_.Read(output_);
   const char* firstLines[] = {
       "Datum;Datum splatnosti;Částka;Protiúčet;Název protiúčtu;VS;Měna;Poznámka;KS;SS;Popis",
       "Číslo položky;Splatnost dne;Částka;Protiúčet;Název protiúčtu;Variabilní symbol;Měna;"
@@ -100,7 +101,7 @@ TEST_F(FileReadingsTest, ServisTwentyFourWhateverItsFirstLine) {
   };
   for (const char* first : firstLines) {
     EXPECT_EQ(Convert(std::string(first) + "\r\n" + data), ExportOutcome::kWritten) << first;
-    EXPECT_EQ(ReadTestFile(output_), usual) << first;
+    EXPECT_EQ(folder_.Read(output_), usual) << first;
   }
 }
 

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
-#include "platform/file.h"
+#include "platform/file_system.h"
 #include "platform/text_encoding.h"
-#include "platform/whole_file.h"
 
 namespace tarvolo {
 namespace {
@@ -13,18 +12,19 @@ namespace {
 // Why the output may not be replaced, or nullptr when it may: only a
 // regular file (or a link, replaced itself) gives way, and never one of the
 // run's own statements or the settings file.
-const char* OutputRefusal(const ExportRequest& request, const char* path,
+const char* OutputRefusal(const ExportRequest& request, const std::string& path,
                           const std::vector<FileIdentity>& inputs) {
-  if (KindOfPath(path) == PathKind::kOther) {
+  FileSystem& files = *request.fileSystem;
+  if (files.KindOf(path) == PathKind::kOther) {
     return "Soubor %s není obyčejný soubor, nelze jej nahradit\n";
   }
   FileIdentity output;
-  if (!IdentityOfPath(path, false, &output)) return nullptr;
+  if (!files.IdentityOf(path, false, &output)) return nullptr;
   if (std::find(inputs.begin(), inputs.end(), output) != inputs.end()) {
     return "Soubor %s je jedním z převáděných výpisů, nelze jej přepsat\n";
   }
   FileIdentity settings;
-  if (request.settingsPath != nullptr && IdentityOfPath(request.settingsPath, true, &settings) &&
+  if (request.settingsPath != nullptr && files.IdentityOf(request.settingsPath, true, &settings) &&
       settings == output) {
     return "Soubor %s je soubor nastavení, nelze jej přepsat\n";
   }
@@ -44,7 +44,7 @@ bool WriteOutputs(const ExportRequest& request, const ConvertedFiles& converted,
                   const StatementSummary& summary, const LogLine& log,
                   std::vector<std::vector<std::string>>* problems, ExportOutcome* failed) {
   for (const OutputFile& output : request.outputs) {
-    if (const char* refusal = OutputRefusal(request, output.path.c_str(), converted.inputs)) {
+    if (const char* refusal = OutputRefusal(request, output.path, converted.inputs)) {
       LogFormatted(log, LogKind::kFailure, refusal, {PathToText(output.path)});
       *failed = ExportOutcome::kRefused;
       return false;
@@ -60,7 +60,7 @@ bool WriteOutputs(const ExportRequest& request, const ConvertedFiles& converted,
                      [format, found](std::string_view bytes) { *found = format->Check(bytes); },
                      [format](const BytesWriter& write) { return format->Write(write); }});
   }
-  if (!WriteWholeFiles(files)) {
+  if (!request.fileSystem->WriteFiles(files)) {
     for (const OutputFile& output : request.outputs) {
       LogFormatted(log, LogKind::kFailure, "Soubor %s se nepodařilo zapsat\n",
                    {PathToText(output.path)});

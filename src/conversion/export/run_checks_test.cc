@@ -11,9 +11,9 @@
 
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
+#include "memory_files.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
-#include "temp_folder.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -65,12 +65,13 @@ class RunChecksTest : public testing::Test {
     for (const auto& [name, content] : files) paths.push_back(folder_.Write(name, content));
     log_.clear();
     ExportRequest request;
+    request.fileSystem = &folder_;
     request.files = paths;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputs = {{output_, &gpc_}};
     request.balanceFromFile = balanceFromFile;
-    std::remove(output_.c_str());
+    folder_.Remove(output_);
     return RunStatementExport(
                request,
                [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); })
@@ -80,7 +81,7 @@ class RunChecksTest : public testing::Test {
   // Old and new balance of the header, then the document number of each
   // record (the item's id or symbol), leading zeros left out.
   std::string Written() const {
-    const std::string written = ReadTestFile(output_);
+    const std::string written = folder_.Read(output_);
     if (written.size() < 130) return "";
     std::string shown = written.substr(45, 15) + " " + written.substr(60, 15);
     for (size_t at = 130; at + 130 <= written.size(); at += 130) {
@@ -92,7 +93,7 @@ class RunChecksTest : public testing::Test {
 
   std::string Path(const char* name) const { return folder_.File(name); }
 
-  TempFolder folder_;
+  MemoryFiles folder_;
   std::string output_;
   GpcOutput gpc_;
   std::string log_;
@@ -294,11 +295,11 @@ TEST_F(RunChecksTest, ProfileAccountForms) {
     EXPECT_NE(log_.find(c.logged), std::string::npos) << c.typed << "\n" << log_;
     if (c.field == nullptr) {
       EXPECT_EQ(outcome, ExportOutcome::kRefused) << c.typed;
-      EXPECT_EQ(ReadTestFile(output_), "") << c.typed;
+      EXPECT_EQ(folder_.Read(output_), "") << c.typed;
       continue;
     }
     EXPECT_EQ(outcome, ExportOutcome::kWritten) << c.typed << "\n" << log_;
-    const std::string written = ReadTestFile(output_);
+    const std::string written = folder_.Read(output_);
     ASSERT_EQ(written.size(), 3 * 130u) << c.typed;
     for (size_t at = 0; at < written.size(); at += 130) {
       EXPECT_EQ(written.substr(at + 3, 16), c.field) << c.typed << " line " << at / 130 + 1;

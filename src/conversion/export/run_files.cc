@@ -3,7 +3,6 @@
 #include <string_view>
 
 #include "platform/text_encoding.h"
-#include "platform/whole_file.h"
 
 namespace tarvolo {
 namespace {
@@ -17,12 +16,12 @@ struct FileOutcome {
 // Converts one statement file into items for the outputs and logs what
 // happened; a file that cannot be read, or that no reading confirms, gets
 // its line and is skipped.
-FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inputs, RunState* run,
-                        const LogLine& log) {
+FileOutcome ConvertFile(const std::string& path, FileSystem* files,
+                        std::vector<FileIdentity>& inputs, RunState* run, const LogLine& log) {
   FileOutcome outcome;
   FileBytes content;
   FileIdentity identity;
-  const bool read = ReadWholeFile(path.c_str(), &content, &identity);
+  const bool read = files->ReadFile(path, &content, &identity);
   const std::string shown = PathToText(path);
   LogFormatted(log, LogKind::kInformation, "Převádím soubor %s\n", {shown});
   if (!read) {
@@ -52,13 +51,13 @@ FileOutcome ConvertFile(const std::string& path, std::vector<FileIdentity>& inpu
 
 }  // namespace
 
-void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
+void ConvertFiles(const std::vector<std::string>& paths, FileSystem* files, const LogLine& log,
                   ConvertedFiles* converted) {
   converted->run.checks.SetFileCount(paths.size());
   for (const std::string& path : paths) {
     // The first file is the first with a name.
     if (converted->firstPath.empty()) converted->firstPath = path;
-    const FileOutcome file = ConvertFile(path, converted->inputs, &converted->run, log);
+    const FileOutcome file = ConvertFile(path, files, converted->inputs, &converted->run, log);
     converted->everyFileRead = converted->everyFileRead && (file.read || path.empty());
     converted->everyFileConverted = converted->everyFileConverted && (file.converted || !file.read);
     converted->amountsFit = converted->amountsFit && file.amountsFit;

@@ -8,6 +8,7 @@
 #include "conversion/export/run_state.h"
 #include "conversion/values/log_line.h"
 #include "platform/file.h"
+#include "platform/file_system.h"
 
 namespace tarvolo {
 
@@ -23,7 +24,7 @@ struct ConvertedFiles {
 };
 
 // Lets the run go on past a file that cannot be read or converted, each logged.
-void ConvertFiles(const std::vector<std::string>& paths, const LogLine& log,
+void ConvertFiles(const std::vector<std::string>& paths, FileSystem* files, const LogLine& log,
                   ConvertedFiles* converted);
 
 }  // namespace tarvolo

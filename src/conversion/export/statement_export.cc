@@ -82,7 +82,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
     output.format->Begin(statement.profile, &run.reports);
     run.outputs.push_back(output.format);
   }
-  ConvertFiles(request.files, log, &converted);
+  ConvertFiles(request.files, request.fileSystem, log, &converted);
   plans->plans[index].currency = run.currency;
   for (const std::string& currency : run.split.found) plans->Add(plan, nullptr, currency);
   for (const AccountNumber& account : run.checks.OtherAccounts()) {

@@ -11,6 +11,7 @@
 #include "conversion/values/profile_values.h"
 #include "conversion/values/statement_output.h"
 #include "conversion/values/statement_totals.h"
+#include "platform/file_system.h"
 
 namespace tarvolo {
 
@@ -44,6 +45,9 @@ struct ExportRequest {
   // The own account's IBAN, sound, in capitals without blanks; it stands for
   // the bank code, and an account abroad has no other ("": none given).
   std::string iban;
+  // Where the statement files are read and the outputs written: the disk,
+  // unless a test keeps them in memory.
+  FileSystem* fileSystem = &DiskFiles();
 };
 
 enum class ExportOutcome {

@@ -6,16 +6,15 @@
 #include <algorithm>
 
 #include <cstring>
-#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "conversion/gpc/gpc_check.h"
 #include "conversion/values/dates.h"
+#include "memory_files.h"
 #include "platform/file.h"
 #include "settings/account_settings.h"
-#include "temp_folder.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -51,6 +50,7 @@ class StatementExportTest : public testing::Test {
   ExportOutcome Run(const std::vector<std::string>& paths, bool everyFileRequired = false) {
     log_.clear();
     ExportRequest request;
+    request.fileSystem = &folder_;
     request.files = paths;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = NoonOf(2014, 9, 24);
@@ -66,10 +66,10 @@ class StatementExportTest : public testing::Test {
   std::string HeaderFor(const std::string& items) {
     const std::string path = folder_.Write("s.csv", kStatementHeader + items);
     EXPECT_EQ(Run({path}), ExportOutcome::kWritten);
-    return ReadTestFile(output_).substr(0, 130);
+    return folder_.Read(output_).substr(0, 130);
   }
 
-  TempFolder folder_;
+  MemoryFiles folder_;
   std::string output_;
   GpcOutput gpc_;
   std::vector<std::string> log_;
@@ -81,7 +81,7 @@ TEST_F(StatementExportTest, HeaderExample) {
       folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "200") +
                                  Item("2014/09/24", "50,29") + Item("2014/09/24", "-100"));
   ASSERT_EQ(Run({path}), ExportOutcome::kWritten);
-  const std::string written = ReadTestFile(output_);
+  const std::string written = folder_.Read(output_);
   ASSERT_EQ(written.size(), 130 + 3 * 130u);
   const std::string expected = std::string("074") + "0000000123456789" + "Hlavni ucet         " +
                                "310814" + "00000000100050+" + "00000000115079+" +
@@ -175,7 +175,7 @@ TEST_F(StatementExportTest, HeaderAddsUpToItsRecords) {
                         "," + std::to_string(1000 + std::labs(thousandths) % 1000).substr(1));
     }
     HeaderFor(items);
-    EXPECT_TRUE(CheckGpcStatement(ReadTestFile(output_)).empty()) << items;
+    EXPECT_TRUE(CheckGpcStatement(folder_.Read(output_)).empty()) << items;
     EXPECT_EQ(log_.back(), "Kontrola souboru " + output_ + ": v pořádku\n");
   }
 }
@@ -225,7 +225,7 @@ TEST_F(StatementExportTest, RefusesHeadersThatCannotBeWritten) {
     EXPECT_EQ(Run({path}), ExportOutcome::kRefused);
     ASSERT_FALSE(log_.empty());
     EXPECT_EQ(log_.back(), c.message);
-    EXPECT_TRUE(ReadTestFile(output_).empty());
+    EXPECT_TRUE(folder_.Read(output_).empty());
   }
 }
 
@@ -233,7 +233,7 @@ TEST_F(StatementExportTest, FilesInTheOrderGiven) {
   const std::string a = folder_.Write("a.csv", kStatementHeader + Item("2014/09/01", "1", "111"));
   const std::string b = folder_.Write("b.csv", kStatementHeader + Item("2014/09/02", "2", "222"));
   ASSERT_EQ(Run({b, a}), ExportOutcome::kWritten);
-  const std::string written = ReadTestFile(output_);
+  const std::string written = folder_.Read(output_);
   ASSERT_EQ(written.size(), 3 * 130u);
   EXPECT_EQ(written.substr(130 + 35, 13), "0000000000222");
   EXPECT_EQ(written.substr(260 + 35, 13), "0000000000111");
@@ -282,7 +282,7 @@ TEST_F(StatementExportTest, NothingLoaded) {
   for (const Case& c : cases) {
     EXPECT_EQ(Run(c.paths), ExportOutcome::kNothingLoaded);
     EXPECT_EQ(log_, c.log);
-    EXPECT_EQ(ReadTestFile(output_), previous);
+    EXPECT_EQ(folder_.Read(output_), previous);
   }
 }
 
@@ -291,7 +291,7 @@ TEST_F(StatementExportTest, NothingLoaded) {
 // writes nothing.
 TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
   const std::string good = folder_.Write("good.csv", kStatementHeader + Item("2014/09/24", "5"));
-  std::filesystem::create_directory(folder_.File("folder.csv"));
+  folder_.AddFolder("folder.csv");
   for (const char* unreadable : {"missing.csv", "folder.csv"}) {
     for (bool everyFileRequired : {false, true}) {
       SCOPED_TRACE(std::string(unreadable) + (everyFileRequired ? ", every file required" : ""));
@@ -305,13 +305,13 @@ TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
       if (everyFileRequired) {
         EXPECT_EQ(outcome, ExportOutcome::kRefused);
         EXPECT_EQ(log_[4], "Výpis nebyl zapsán, protože některý soubor nelze přečíst!!!\n");
-        EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+        EXPECT_EQ(folder_.Read(output_), "earlier statement");
         EXPECT_TRUE(result_.statements.empty());
         EXPECT_EQ(result_.LinesOf(LogKind::kFailure), 1);
       } else {
         // Written, but the run says that a file is missing from it.
         EXPECT_EQ(outcome, ExportOutcome::kWrittenWithProblems);
-        EXPECT_EQ(ReadTestFile(output_).size(), 260u);
+        EXPECT_EQ(folder_.Read(output_).size(), 260u);
         EXPECT_EQ(log_.back(), "Pozor: 1 upozornění, zkontrolujte je před importem!!!\n");
         EXPECT_EQ(result_.statements.size(), 1u);
         EXPECT_EQ(result_.LinesOf(LogKind::kFailure), 0);
@@ -329,15 +329,12 @@ TEST_F(StatementExportTest, UnreadableFilesAreLogged) {
 TEST_F(StatementExportTest, FailedWriteKeepsThePreviousFile) {
   const std::string path = folder_.Write("s.csv", kStatementHeader + Item("2014/09/24", "5"));
   folder_.Write("export.gpc", "earlier statement");
-  // A read-only file is never replaced.
-  const auto writable = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
-                        std::filesystem::perms::others_write;
-  std::filesystem::permissions(output_, writable, std::filesystem::perm_options::remove);
+  // A read-only file is never replaced (that the disk's is not, the file
+  // system's own test shows).
+  folder_.SetReadOnly(output_);
   EXPECT_EQ(Run({path}), ExportOutcome::kWriteFailed);
   EXPECT_EQ(log_.back(), "Soubor " + output_ + " se nepodařilo zapsat!!!\n");
-  EXPECT_EQ(ReadTestFile(output_), "earlier statement");
-  std::filesystem::permissions(output_, std::filesystem::perms::owner_write,
-                               std::filesystem::perm_options::add);
+  EXPECT_EQ(folder_.Read(output_), "earlier statement");
 }
 
 TEST_F(StatementExportTest, CutValuesAreReported) {
@@ -406,7 +403,7 @@ TEST_F(StatementExportTest, AmountsThatDoNotFitAreNamed) {
         std::count(log_.begin(), log_.end(), "Kontrola souboru " + output_ + ": v pořádku\n") == 1;
     EXPECT_EQ(checked, c.outcome != ExportOutcome::kRefused);
     if (c.outcome == ExportOutcome::kRefused) {
-      EXPECT_EQ(ReadTestFile(output_), "earlier statement");
+      EXPECT_EQ(folder_.Read(output_), "earlier statement");
     }
   }
 }
@@ -471,7 +468,7 @@ TEST_F(StatementExportTest, UnreadableDatesAreNamedAndLeftOut) {
   };
   ASSERT_GE(log_.size(), expected.size());
   EXPECT_EQ(std::vector<std::string>(log_.begin(), log_.begin() + expected.size()), expected);
-  EXPECT_EQ(ReadTestFile(output_).size(), 6 * 130u);
+  EXPECT_EQ(folder_.Read(output_).size(), 6 * 130u);
 }
 
 // A file written whole whose own check finds faults says so in its outcome,
@@ -493,7 +490,7 @@ TEST_F(StatementExportTest, WrittenFileWithFaultsHasItsOwnOutcome) {
     std::strcpy(g_accountSettings.accountNumber, c.account);
     const std::string path = folder_.Write("s.csv", kStatementHeader + c.items);
     EXPECT_EQ(Run({path}), c.outcome) << c.account << " " << c.items;
-    EXPECT_EQ(ReadTestFile(output_).size() % 130, 0u);
+    EXPECT_EQ(folder_.Read(output_).size() % 130, 0u);
     EXPECT_EQ(log_.back() == "Kontrola souboru " + output_ + ": v pořádku\n",
               c.outcome == ExportOutcome::kWritten);
   }

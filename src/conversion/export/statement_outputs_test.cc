@@ -12,8 +12,8 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/statement_output.h"
+#include "memory_files.h"
 #include "settings/account_settings.h"
-#include "temp_folder.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -89,6 +89,7 @@ class StatementOutputsTest : public testing::Test {
   ExportResult Run(const std::vector<std::string>& files) {
     log_.clear();
     ExportRequest request;
+    request.fileSystem = &folder_;
     request.files = files;
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
@@ -98,7 +99,7 @@ class StatementOutputsTest : public testing::Test {
         request, [this](LogKind kind, const char* line) { log_ += ShownLogLine(kind, line); });
   }
 
-  TempFolder folder_;
+  MemoryFiles folder_;
   std::string gpcPath_, camtPath_, listPath_;
   GpcOutput gpc_;
   CamtOutput camt_;
@@ -142,8 +143,8 @@ TEST_F(StatementOutputsTest, AThirdFormatGetsTheItemsAndTotalsOfTheGpcFile) {
     list_.takenBack = 0;
     const ExportResult result = Run(paths);
     ASSERT_EQ(result.outcome, ExportOutcome::kWritten) << log_;
-    const std::string list = ReadTestFile(listPath_);
-    EXPECT_EQ(list, ListOfGpc(ReadTestFile(gpcPath_)));
+    const std::string list = folder_.Read(listPath_);
+    EXPECT_EQ(list, ListOfGpc(folder_.Read(gpcPath_)));
     EXPECT_EQ(list_.takenBack > 0, c.takenBack);
     ASSERT_EQ(result.statements.size(), 1u);
     const WrittenStatement& written = result.statements[0];
@@ -183,7 +184,7 @@ TEST_F(StatementOutputsTest, EveryFormatIsWrittenAndCheckedOrNoneIsWritten) {
     EXPECT_EQ(result.outcome, c.outcome);
     EXPECT_EQ(log_.substr(log_.size() - std::min(log_.size(), c.lastLines.size())), c.lastLines);
     for (const std::string& path : {gpcPath_, camtPath_, listPath_}) {
-      EXPECT_EQ(ReadTestFile(path) == "old", c.failWrite) << path;
+      EXPECT_EQ(folder_.Read(path) == "old", c.failWrite) << path;
     }
     EXPECT_EQ(result.statements.size(), c.failWrite ? 0u : 1u);
   }

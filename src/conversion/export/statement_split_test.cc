@@ -7,7 +7,7 @@
 #include "conversion/export/statement_path.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
-#include "temp_folder.h"
+#include "memory_files.h"
 #include "test_support.h"
 
 namespace tarvolo {
@@ -91,8 +91,9 @@ TEST(StatementSplitTest, OneStatementForEachAccountAndCurrency) {
        "Výpis účtu 51-1234567890 v EUR, 1 položek: "},
   };
   for (const Case& c : cases) {
-    TempFolder folder;
+    MemoryFiles folder;
     ExportRequest request;
+    request.fileSystem = &folder;
     request.files = {folder.Write("s.csv", c.content)};
     request.profile = {"2000145399", "Firma", "1000.50", CalendarDayToStoredTimestamp(2014, 9, 1),
                        7};
@@ -109,7 +110,7 @@ TEST(StatementSplitTest, OneStatementForEachAccountAndCurrency) {
       const std::string path = folder.File(want.name);
       EXPECT_EQ(result.statements[i].paths, std::vector<std::string>{path}) << c.what;
       EXPECT_EQ(result.statements[i].totals.itemCount, want.items) << c.what << " " << want.name;
-      const std::string header = ReadTestFile(path) + std::string(60, ' ');
+      const std::string header = folder.Read(path) + std::string(60, ' ');
       EXPECT_EQ(header.substr(45, 15), want.opening) << c.what << " " << want.name;
     }
     EXPECT_NE(log.find(c.logged), std::string::npos) << c.what << "\n" << log;
