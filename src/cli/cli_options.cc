@@ -192,7 +192,8 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
     return false;
   }
   if (options.files.empty()) {
-    *error = options.check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
+    *error = options.check ? std::string("chybí soubor ") + CheckedFormat().name + " ke kontrole"
+                           : "chybí soubor s výpisem (.csv)";
     return false;
   }
   return true;

@@ -81,6 +81,7 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volby --balance a --balance-from-file se vylučují"},
       {{"--camt", "", "a.csv"}, "volba --camt potřebuje neprázdnou cestu"},
       {{"--check", "--camt", "x.xml", "a.gpc"}, "volby --camt a --check se vylučují"},
+      {{"--check"}, "chybí soubor ABO ke kontrole"},
       {{"--from", "2024-10-02", "--today", "2024-10-01", "a.csv"},
        "den zůstatku (volba --from) je až po datu výpisu (volba --today)"},
       {{"--bank-code", "0", "a.csv"},
