@@ -103,9 +103,14 @@ bool PutValue(const CliOption& option, const GivenOption& given, CliOptions* opt
         *error = "volba " + given.name + " potřebuje neprázdnou cestu";
         return false;
       }
-      std::string& path = option.value == OptionValue::kPath ? options->*option.text
-                                                             : options->outputPaths[option.format];
-      path = given.path;
+      if (option.value == OptionValue::kPath) {
+        options->*option.text = given.path;
+        return true;
+      }
+      if (options->outputPaths.size() <= option.format) {
+        options->outputPaths.resize(option.format + 1);
+      }
+      options->outputPaths[option.format] = given.path;
       return true;
     }
     case OptionValue::kText:
@@ -181,7 +186,7 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
     return false;
   }
   const std::vector<OutputFormat>& formats = OutputFormats();
-  for (size_t i = 0; i < formats.size() && options.check; ++i) {
+  for (size_t i = 0; i < formats.size() && i < options.outputPaths.size() && options.check; ++i) {
     if (!formats[i].alwaysWritten && !options.outputPaths[i].empty()) {
       *error = std::string("volby ") + formats[i].option + " a --check se vylučují";
       return false;
