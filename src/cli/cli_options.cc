@@ -2,49 +2,30 @@
 
 #include <cstdint>
 
+#include "cli/cli_option_table.h"
+#include "conversion/export/output_formats.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/iban.h"
 
 namespace tarvolo {
 
-const char kCliUsage[] =
+namespace {
+
+const char kUsageHead[] =
     "Použití: tarvolo-cli [volby] SOUBOR.csv...\n"
     "        tarvolo-cli --check SOUBOR.gpc...\n"
     "Převede výpisy v CSV (Servis24 a výpisy dalších bank a platebních služeb,\n"
     "rozpoznané podle hlavičky a ověřené podle dat) do souboru ABO (GPC), jednoho\n"
     "za každý vlastní účet a měnu,\n"
-    "nebo zkontroluje soubory ABO (délky řádků, pole, data, zůstatky a obraty).\n"
-    "  --config CESTA       soubor nastavení (jinak tarvolo.cfg vedle programu)\n"
-    "  --account TEXT       číslo účtu: předčíslí-číslo, i s mezerami; kód banky\n"
-    "                       za lomítkem se vynechá\n"
-    "  --name TEXT          název účtu (prvních 19 znaků)\n"
-    "  --balance TEXT       počáteční zůstatek v Kč (prvních 15 znaků)\n"
-    "  --balance-from-file  počáteční zůstatek, který uvádí nejstarší soubor (podle\n"
-    "                       dat, ne podle pořadí), místo zůstatku z nastavení\n"
-    "                       (bez něj se nic nezapíše)\n"
-    "  --number TEXT        číslo výpisu (prvních 5 znaků)\n"
-    "  --from RRRR-MM-DD    den zvolený v kalendáři Datum zůstatku\n"
-    "  --today RRRR-MM-DD   datum výpisu (jinak dnešní den)\n"
-    "  --output CESTA       zapsaný soubor (jinak export.gpc v aktuální složce);\n"
-    "                       výpis v jiné měně nebo jiného vlastního účtu vedle něj\n"
-    "                       (export-EUR.gpc, export-51-1234567890.gpc)\n"
-    "  --camt CESTA         zapsat týž výpis také ve formátu camt.053 (XML)\n"
-    "  --bank-code NNNN     kód banky účtu (pro IBAN ve výpisu camt.053; jinak jej\n"
-    "                       určí formát výpisu české banky)\n"
-    "  --iban IBAN          IBAN účtu pro výpis camt.053, např. účtu v zahraničí\n"
-    "                       (Revolut, Wise), i s mezerami\n"
-    "  --save               uložit nastavení s použitými volbami\n"
-    "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
-    "  --help, --version\n"
+    "nebo zkontroluje soubory ABO (délky řádků, pole, data, zůstatky a obraty).\n";
+const char kUsageTail[] =
     "Návratový kód: 0 soubor zapsán (nebo je v pořádku), 1 nic nezapsáno\n"
     "(nebo soubor obsahuje chyby, nebo některý soubor nelze přečíst či jeho formát\n"
     "nebyl rozpoznán), 2 chybné volby, 3 soubor zapsán, ale protokol obsahuje\n"
     "upozornění (vynechané nebo nepřečtené řádky, výpis bez počátečního zůstatku,\n"
     "zůstatky, které nesouhlasí nebo nenavazují, soubor nebo položka dvakrát,\n"
     "výpis jiného účtu) nebo kontrola souboru našla chyby.\n";
-
-namespace {
 
 // The command line: Windows-1250 texts and the same arguments as paths.
 struct Arguments {
@@ -59,55 +40,6 @@ struct GivenOption {
   bool inlineValue = false;
   std::string text, path;
 };
-
-struct Flag {
-  const char* name;
-  bool CliOptions::*value;
-};
-const Flag kFlags[] = {{"--help", &CliOptions::help},
-                       {"--version", &CliOptions::version},
-                       {"--save", &CliOptions::save},
-                       {"--balance-from-file", &CliOptions::balanceFromFile},
-                       {"--check", &CliOptions::check}};
-
-struct PathOption {
-  const char* name;
-  std::string CliOptions::*value;
-};
-const PathOption kPathOptions[] = {{"--config", &CliOptions::configPath},
-                                   {"--output", &CliOptions::outputPath},
-                                   {"--camt", &CliOptions::camtPath}};
-
-struct TextOption {
-  const char* name;
-  bool CliOptions::*given;
-  std::string CliOptions::*value;
-};
-const TextOption kTextOptions[] = {
-    {"--account", &CliOptions::hasAccount, &CliOptions::account},
-    {"--name", &CliOptions::hasName, &CliOptions::name},
-    {"--balance", &CliOptions::hasBalance, &CliOptions::balance},
-    {"--number", &CliOptions::hasNumber, &CliOptions::number},
-};
-
-struct DayOption {
-  const char* name;
-  bool CliOptions::*given;
-  CivilDate CliOptions::*value;
-};
-const DayOption kDayOptions[] = {
-    {"--from", &CliOptions::hasFrom, &CliOptions::from},
-    {"--today", &CliOptions::hasToday, &CliOptions::today},
-};
-
-// The entry of `table` for the option `name`, or null.
-template <typename Entry, size_t N>
-const Entry* Find(const Entry (&table)[N], const std::string& name) {
-  for (const Entry& entry : table) {
-    if (name == entry.name) return &entry;
-  }
-  return nullptr;
-}
 
 GivenOption SplitOption(const std::string& text, const std::string& path) {
   GivenOption option;
@@ -146,75 +78,87 @@ bool ParseBankCode(const std::string& text, int32_t* bankCode) {
 
 // An IBAN as people write it, blanks anywhere and in either case, kept as
 // statements write it; "" with *error set for any other text.
-std::string ParseIban(const std::string& text, std::string* error) {
+std::string ParseIban(const std::string& name, const std::string& text, std::string* error) {
   const std::string iban = CompactIban(text);
   if (!IsIbanForm(iban)) {
-    *error = "volba --iban: neplatný IBAN \"" + text +
+    *error = "volba " + name + ": neplatný IBAN \"" + text +
              "\" (očekávám kód země, 2 kontrolní číslice a nejvýš 30 písmen a číslic)";
     return std::string();
   }
   // A mistyped digit or two digits swapped: the check digits tell.
   if (!IsSoundIban(iban)) {
-    *error = "volba --iban: IBAN \"" + text + "\" má chybné kontrolní číslice";
+    *error = "volba " + name + ": IBAN \"" + text + "\" má chybné kontrolní číslice";
     return std::string();
   }
   return iban;
+}
+
+// Puts the value `given` of `option` into `options`.
+bool PutValue(const CliOption& option, const GivenOption& given, CliOptions* options,
+              std::string* error) {
+  switch (option.value) {
+    case OptionValue::kPath:
+    case OptionValue::kOutputPath: {
+      if (given.path.empty()) {
+        *error = "volba " + given.name + " potřebuje neprázdnou cestu";
+        return false;
+      }
+      if (option.value == OptionValue::kPath) {
+        options->*option.text = given.path;
+        return true;
+      }
+      if (options->outputPaths.size() <= option.format) {
+        options->outputPaths.resize(option.format + 1);
+      }
+      options->outputPaths[option.format] = given.path;
+      return true;
+    }
+    case OptionValue::kText:
+      options->*option.text = given.text;
+      break;
+    case OptionValue::kDay:
+      if (!ParseCalendarDay(given.text, &(options->*option.day))) {
+        *error =
+            "volba " + given.name + ": neplatné datum \"" + given.text + "\" (očekávám RRRR-MM-DD)";
+        return false;
+      }
+      break;
+    case OptionValue::kBankCode:
+      if (!ParseBankCode(given.text, &(options->*option.number))) {
+        *error = "volba " + given.name + ": neplatný kód banky \"" + given.text +
+                 "\" (očekávám 1 až 4 číslice)";
+        return false;
+      }
+      break;
+    case OptionValue::kIban:
+      options->*option.text = ParseIban(given.name, given.text, error);
+      return !(options->*option.text).empty();
+    case OptionValue::kNone:
+    case OptionValue::kEveryFormat:
+      break;
+  }
+  if (option.given != nullptr) options->*option.given = true;
+  return true;
 }
 
 // Reads the option at *index (and its value) into `options`.
 bool ReadOption(const Arguments& arguments, size_t* index, CliOptions* options,
                 std::string* error) {
   GivenOption given = SplitOption(arguments.texts[*index], arguments.paths[*index]);
-  if (const Flag* flag = Find(kFlags, given.name)) {
+  const CliOption* option = FindCliOption(given.name);
+  if (option == nullptr) {
+    *error = "neznámá volba " + given.name;
+    return false;
+  }
+  if (option->value == OptionValue::kNone) {
     if (given.inlineValue) {
       *error = "volba " + given.name + " nemá hodnotu";
       return false;
     }
-    options->*flag->value = true;
-    return true;
+  } else if (!TakeValue(arguments, index, &given, error)) {
+    return false;
   }
-  if (const PathOption* option = Find(kPathOptions, given.name)) {
-    if (!TakeValue(arguments, index, &given, error)) return false;
-    if (given.path.empty()) {
-      *error = "volba " + given.name + " potřebuje neprázdnou cestu";
-      return false;
-    }
-    options->*option->value = given.path;
-    return true;
-  }
-  if (const TextOption* option = Find(kTextOptions, given.name)) {
-    if (!TakeValue(arguments, index, &given, error)) return false;
-    options->*option->given = true;
-    options->*option->value = given.text;
-    return true;
-  }
-  if (const DayOption* option = Find(kDayOptions, given.name)) {
-    if (!TakeValue(arguments, index, &given, error)) return false;
-    if (!ParseCalendarDay(given.text, &(options->*option->value))) {
-      *error =
-          "volba " + given.name + ": neplatné datum \"" + given.text + "\" (očekávám RRRR-MM-DD)";
-      return false;
-    }
-    options->*option->given = true;
-    return true;
-  }
-  if (given.name == "--bank-code") {
-    if (!TakeValue(arguments, index, &given, error)) return false;
-    if (!ParseBankCode(given.text, &options->bankCode)) {
-      *error = "volba " + given.name + ": neplatný kód banky \"" + given.text +
-               "\" (očekávám 1 až 4 číslice)";
-      return false;
-    }
-    options->hasBankCode = true;
-    return true;
-  }
-  if (given.name == "--iban") {
-    if (!TakeValue(arguments, index, &given, error)) return false;
-    options->iban = ParseIban(given.text, error);
-    return !options->iban.empty();
-  }
-  *error = "neznámá volba " + given.name;
-  return false;
+  return PutValue(*option, given, options, error);
 }
 
 // Adds the file at `index`. An empty name is no file, which the run would
@@ -241,22 +185,36 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
     *error = "volby --bank-code a --iban se vylučují";
     return false;
   }
-  if (options.check && !options.camtPath.empty()) {
-    *error = "volby --camt a --check se vylučují";
-    return false;
+  const std::vector<OutputFormat>& formats = OutputFormats();
+  for (size_t i = 0; i < formats.size() && i < options.outputPaths.size() && options.check; ++i) {
+    if (!formats[i].alwaysWritten && !options.outputPaths[i].empty()) {
+      *error = std::string("volby ") + formats[i].option + " a --check se vylučují";
+      return false;
+    }
   }
   if (options.hasFrom && options.hasToday && DayAfter(options.from, options.today)) {
     *error = "den zůstatku (volba --from) je až po datu výpisu (volba --today)";
     return false;
   }
   if (options.files.empty()) {
-    *error = options.check ? "chybí soubor ABO ke kontrole" : "chybí soubor s výpisem (.csv)";
+    *error = options.check ? std::string("chybí soubor ") + CheckedFormat().name + " ke kontrole"
+                           : "chybí soubor s výpisem (.csv)";
     return false;
   }
   return true;
 }
 
 }  // namespace
+
+std::vector<std::string> DefaultOutputPaths() {
+  std::vector<std::string> paths;
+  for (const OutputFormat& format : OutputFormats()) {
+    paths.push_back(format.alwaysWritten ? format.defaultFile : "");
+  }
+  return paths;
+}
+
+std::string CliUsage() { return kUsageHead + UsageOfOptions(CliOptionTable()) + kUsageTail; }
 
 bool DayAfter(const CivilDate& a, const CivilDate& b) {
   if (a.year != b.year) return a.year > b.year;

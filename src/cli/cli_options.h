@@ -9,6 +9,10 @@
 
 namespace tarvolo {
 
+// The output paths of a run that names none: the default file of every
+// format that each run writes.
+std::vector<std::string> DefaultOutputPaths();
+
 // What the command line asks for, read from its arguments, and the text of
 // its usage.
 struct CliOptions {
@@ -17,8 +21,9 @@ struct CliOptions {
   std::string account, name, balance, number;  // Windows-1250 texts
   bool hasFrom = false, hasToday = false;
   CivilDate from, today;
-  std::string outputPath = "export.gpc";
-  std::string camtPath;  // empty: no camt.053 statement is written
+  // The path of each output format, by the rows of the format table; ""
+  // for a format not written.
+  std::vector<std::string> outputPaths = DefaultOutputPaths();
   bool hasBankCode = false;
   int32_t bankCode = 0;  // 1 to 9999, the own account's bank
   std::string iban;      // sound, in capitals without blanks; "": none given
@@ -43,7 +48,8 @@ bool ParseCalendarDay(const std::string& text, CivilDate* day);
 // Whether the day `a` comes after the day `b`.
 bool DayAfter(const CivilDate& a, const CivilDate& b);
 
-extern const char kCliUsage[];
+// The usage text, its options' lines from their table.
+std::string CliUsage();
 
 }  // namespace tarvolo
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/output_formats.h"
+
 namespace tarvolo {
 namespace {
 
@@ -12,6 +14,16 @@ bool Parse(const std::vector<std::string>& arguments, CliOptions* options, std::
   std::vector<std::string> all = {"tarvolo-cli"};
   all.insert(all.end(), arguments.begin(), arguments.end());
   return ParseCliOptions(all, all, options, error);
+}
+
+// The path of the output format of `option` ("--output").
+std::string PathOf(const CliOptions& options, const std::string& option) {
+  const std::vector<OutputFormat>& formats = OutputFormats();
+  for (size_t i = 0; i < formats.size(); ++i) {
+    if (option == formats[i].option) return options.outputPaths.at(i);
+  }
+  ADD_FAILURE() << "no format has the option " << option;
+  return std::string();
 }
 
 TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
@@ -29,7 +41,7 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   EXPECT_TRUE(options.hasFrom);
   EXPECT_EQ(options.from.year * 10000 + options.from.month * 100 + options.from.day, 20140901);
   EXPECT_EQ(options.today.year * 10000 + options.today.month * 100 + options.today.day, 20160229);
-  EXPECT_EQ(options.outputPath, "out.gpc");
+  EXPECT_EQ(PathOf(options, "--output"), "out.gpc");
   EXPECT_EQ(options.configPath, "my.cfg");
   EXPECT_TRUE(options.save);
   EXPECT_EQ(options.files, (std::vector<std::string>{"a.csv", "--b.csv"}));
@@ -37,11 +49,11 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   ASSERT_TRUE(Parse({"--balance-from-file", "a.csv"}, &fromFile, &error)) << error;
   EXPECT_TRUE(fromFile.balanceFromFile);
   EXPECT_FALSE(options.balanceFromFile);
-  EXPECT_TRUE(options.camtPath.empty());
+  EXPECT_TRUE(PathOf(options, "--camt").empty());
   EXPECT_FALSE(options.hasBankCode);
   CliOptions camt;
   ASSERT_TRUE(Parse({"--camt", "out.xml", "--bank-code=800", "a.csv"}, &camt, &error)) << error;
-  EXPECT_EQ(camt.camtPath, "out.xml");
+  EXPECT_EQ(PathOf(camt, "--camt"), "out.xml");
   EXPECT_TRUE(camt.hasBankCode);
   EXPECT_EQ(camt.bankCode, 800);
   EXPECT_EQ(camt.iban, "");
@@ -69,6 +81,7 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volby --balance a --balance-from-file se vylučují"},
       {{"--camt", "", "a.csv"}, "volba --camt potřebuje neprázdnou cestu"},
       {{"--check", "--camt", "x.xml", "a.gpc"}, "volby --camt a --check se vylučují"},
+      {{"--check"}, "chybí soubor ABO ke kontrole"},
       {{"--from", "2024-10-02", "--today", "2024-10-01", "a.csv"},
        "den zůstatku (volba --from) je až po datu výpisu (volba --today)"},
       {{"--bank-code", "0", "a.csv"},

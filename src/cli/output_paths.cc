@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "conversion/export/output_formats.h"
 #include "platform/file.h"
 
 namespace tarvolo {
@@ -45,6 +46,19 @@ bool SameOutputFile(const std::string& a, const std::string& b) {
   const bool yThere = IdentityOfPath(y.folder.c_str(), true, &second);
   if (xThere || yThere) return xThere && yThere && first == second;
   return NamesEqual(x.folder, y.folder);
+}
+
+bool OutputFilesApart(const std::vector<std::string>& paths, std::string* error) {
+  const std::vector<OutputFormat>& formats = OutputFormats();
+  for (size_t i = 0; i < paths.size() && i < formats.size(); ++i) {
+    for (size_t j = i + 1; j < paths.size() && j < formats.size(); ++j) {
+      if (paths[i].empty() || paths[j].empty() || !SameOutputFile(paths[i], paths[j])) continue;
+      *error = std::string("volby ") + formats[i].option + " a " + formats[j].option +
+               " jmenují týž soubor";
+      return false;
+    }
+  }
+  return true;
 }
 
 }  // namespace tarvolo

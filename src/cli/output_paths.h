@@ -2,6 +2,7 @@
 #define TARVOLO_CLI_OUTPUT_PATHS_H_
 
 #include <string>
+#include <vector>
 
 namespace tarvolo {
 
@@ -10,6 +11,12 @@ namespace tarvolo {
 // on Windows, letters of another case. Where neither file is there yet,
 // their folders and names are compared.
 bool SameOutputFile(const std::string& a, const std::string& b);
+
+// Whether the output formats are written to files of their own: `paths`
+// has one for each row of the format table, "" for a format not written.
+// False, with the options that name one file in *error, where two do,
+// which would leave one statement in place of both.
+bool OutputFilesApart(const std::vector<std::string>& paths, std::string* error);
 
 }  // namespace tarvolo
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/file.h"
 #include "temp_folder.h"
@@ -40,6 +41,29 @@ TEST(OutputPathsTest, TwoSpellingsOfOneFileAreOneFile) {
   for (const auto& c : cases) {
     EXPECT_EQ(SameOutputFile(c.a, c.b), c.same) << c.what;
     EXPECT_EQ(SameOutputFile(c.b, c.a), c.same) << c.what;
+  }
+}
+
+// No two formats of a run go to one file: the options that would are named.
+TEST(OutputPathsTest, EachFormatHasAFileOfItsOwn) {
+  TempFolder folder;
+  const std::string sep(1, kPathSeparator);
+  const std::string gpc = folder.File("a.gpc"), xml = folder.File("a.xml");
+  const std::string again = folder.path() + sep + "." + sep + "a.gpc";
+  const struct {
+    std::vector<std::string> paths;  // by the rows of the format table
+    const char* error;               // "" for none
+  } cases[] = {
+      {{gpc, xml}, ""},
+      {{gpc, ""}, ""},
+      {{gpc, gpc}, "volby --output a --camt jmenují týž soubor"},
+      {{gpc, again}, "volby --output a --camt jmenují týž soubor"},
+      {{"", ""}, ""},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    EXPECT_EQ(OutputFilesApart(c.paths, &error), *c.error == '\0') << c.error;
+    EXPECT_EQ(error, c.error);
   }
 }
 

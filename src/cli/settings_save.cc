@@ -5,8 +5,9 @@
 
 namespace tarvolo {
 
-std::string SaveSettingsOfRun(const std::string& configPath, const std::vector<std::string>& inputs,
-                              const std::string& outputPath) {
+std::string SaveSettingsOfRun(const std::string& configPath, const AccountSettings& profile,
+                              const std::vector<std::string>& inputs,
+                              const std::vector<std::string>& outputPaths) {
   // The save replaces what stands at its path, a link itself: that must be
   // none of the files the run read or wrote.
   FileIdentity config;
@@ -17,16 +18,17 @@ std::string SaveSettingsOfRun(const std::string& configPath, const std::vector<s
         return "Nastavení nelze uložit: soubor nastavení je jeden z převáděných výpisů\n";
       }
     }
-    FileIdentity output;
-    if (!outputPath.empty() && IdentityOfPath(outputPath.c_str(), false, &output) &&
-        output == config) {
-      return "Nastavení nelze uložit: soubor nastavení je zapsaný výpis\n";
+    for (const std::string& outputPath : outputPaths) {
+      FileIdentity output;
+      if (IdentityOfPath(outputPath.c_str(), false, &output) && output == config) {
+        return "Nastavení nelze uložit: soubor nastavení je zapsaný výpis\n";
+      }
     }
   }
   if (KindOfPath(configPath.c_str()) == PathKind::kOther) {
     return "Nastavení nelze uložit: soubor nastavení není obyčejný soubor\n";
   }
-  if (!SaveSettingsTo(configPath.c_str())) return "Nastavení se nepodařilo uložit\n";
+  if (!SaveSettingsTo(configPath.c_str(), profile)) return "Nastavení se nepodařilo uložit\n";
   return std::string();
 }
 

@@ -4,14 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "settings/account_settings.h"
+
 namespace tarvolo {
 
-// Saves g_accountSettings as `configPath` unless that would write over one
-// of the run's statements or the statement file it wrote (`outputPath`, ""
-// when none was written), or over anything but a regular file. Returns the log line (Windows-1250)
-// that says why it was not saved, or "" when it was.
-std::string SaveSettingsOfRun(const std::string& configPath, const std::vector<std::string>& inputs,
-                              const std::string& outputPath);
+// Saves `profile` as `configPath` unless that would write over one of the
+// run's statements or a statement file it wrote (`outputPaths`, none when
+// none was written), or over anything but a regular file. Returns the log
+// line (Windows-1250) that says why it was not saved, or "" when it was.
+std::string SaveSettingsOfRun(const std::string& configPath, const AccountSettings& profile,
+                              const std::vector<std::string>& inputs,
+                              const std::vector<std::string>& outputPaths);
 
 }  // namespace tarvolo
 

@@ -23,14 +23,17 @@ bool LoadSettings(std::string* lengthNote) {
 }
 
 bool LoadSettingsFrom(const char* path, std::string* lengthNote) {
+  return LoadSettingsFrom(path, &g_accountSettings, lengthNote);
+}
+
+bool LoadSettingsFrom(const char* path, AccountSettings* record, std::string* lengthNote) {
   if (lengthNote) lengthNote->clear();
   std::string content;
   if (!ReadWholeFile(path, &content)) return false;
-  std::memcpy(&g_accountSettings, content.data(),
-              std::min(content.size(), sizeof g_accountSettings));
+  std::memcpy(record, content.data(), std::min(content.size(), sizeof *record));
   // Such a file was made by other means or damaged: its values may be
   // partly start-up values or stray bytes, which the user should know.
-  if (lengthNote && content.size() != sizeof g_accountSettings) {
+  if (lengthNote && content.size() != sizeof *record) {
     *lengthNote = "Soubor nastavení " + PathToText(path) + " má " + std::to_string(content.size()) +
                   " bajtů místo 64\n";
   }
@@ -39,9 +42,10 @@ bool LoadSettingsFrom(const char* path, std::string* lengthNote) {
 
 bool SaveSettings() { return SaveSettingsTo(SettingsFilePath().c_str()); }
 
-bool SaveSettingsTo(const char* path) {
-  return WriteWholeFile(path, reinterpret_cast<const char*>(&g_accountSettings),
-                        sizeof g_accountSettings);
+bool SaveSettingsTo(const char* path) { return SaveSettingsTo(path, g_accountSettings); }
+
+bool SaveSettingsTo(const char* path, const AccountSettings& record) {
+  return WriteWholeFile(path, reinterpret_cast<const char*>(&record), sizeof record);
 }
 
 }  // namespace tarvolo

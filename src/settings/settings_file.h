@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "settings/account_settings.h"
+
 namespace tarvolo {
 
 // "tarvolo.cfg" in the folder of the running executable.
@@ -15,12 +17,16 @@ std::string SettingsFilePath();
 // *lengthNote (when given; otherwise it is left empty).
 bool LoadSettings(std::string* lengthNote = nullptr);
 bool LoadSettingsFrom(const char* path, std::string* lengthNote = nullptr);
+// The same over a record of the caller's.
+bool LoadSettingsFrom(const char* path, AccountSettings* record, std::string* lengthNote);
 
 // Writes the 64 bytes of g_accountSettings as the settings file, replacing
 // the old file only once the new one is whole. False when it could not be
 // written (the old file is then unchanged).
 bool SaveSettings();
 bool SaveSettingsTo(const char* path);
+// The same with a record of the caller's.
+bool SaveSettingsTo(const char* path, const AccountSettings& record);
 
 }  // namespace tarvolo
 

@@ -2,9 +2,8 @@
 // and the conversion run.
 #include "ui/handlers.h"
 
-#include "conversion/camt/camt_output.h"
+#include "conversion/export/output_formats.h"
 #include "conversion/export/statement_export.h"
-#include "conversion/gpc/gpc_output.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/profile_values.h"
@@ -113,12 +112,15 @@ int StatementExport(HWND window, ControlBinding*) {
     return 1;
   }
   request.statementDate = CurrentTimestamp();
-  GpcOutput gpc;
-  // The same statement for the programs that import camt.053 (SEPA XML).
-  CamtOutput camt;
+  // The window offers no choice of formats: it writes them all.
+  std::vector<std::string> paths;
+  for (const OutputFormat& format : OutputFormats()) {
+    paths.push_back(InCurrentFolder(format.defaultFile));
+  }
+  OutputAdvice advice;
   // The window has no place for an IBAN; only the files can tell it.
-  camt.SetIbanAdvice("zadejte jej v účetním programu ručně, nebo importujte soubor ABO");
-  request.outputs = {{InCurrentFolder("export.gpc"), &gpc}, {InCurrentFolder("export.xml"), &camt}};
+  advice.iban = "zadejte jej v účetním programu ručně, nebo importujte soubor ABO";
+  const auto outputs = AddOutputs(paths, advice, &request);
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
   RunStatementExport(request,

@@ -140,6 +140,13 @@ check "new settings file as the output: exit 1" test $? -eq 1
 check "new settings file as the output: the statement stays" test "$(head -c 3 new.cfg)" = 074
 $native && check "new settings file as the output: said" \
   grep -q "soubor nastavení je zapsaný výpis" log.txt
+rm -f new.cfg
+"${cli[@]}" --config new.cfg --camt new.cfg --account 2000145399 --save good.csv >log.txt 2>&1
+check "new settings file as the camt.053 output: exit 1" test $? -eq 1
+check "new settings file as the camt.053 output: the statement stays" \
+  test "$(head -c 5 new.cfg)" = "<?xml"
+$native && check "new settings file as the camt.053 output: said" \
+  grep -q "soubor nastavení je zapsaný výpis" log.txt
 "${cli[@]}" --config good.csv --output other.gpc --save good.csv >log.txt 2>&1
 check "settings file is the statement: exit 1" test $? -eq 1
 check "settings file is the statement: kept" cmp -s good.csv good.before

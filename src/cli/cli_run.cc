@@ -1,0 +1,127 @@
+#include "cli/cli_run.h"
+
+#include <cstdint>
+
+#include "cli/cli_options.h"
+#include "cli/cli_profile.h"
+#include "cli/file_check.h"
+#include "cli/output_paths.h"
+#include "cli/settings_save.h"
+#include "conversion/export/output_formats.h"
+#include "conversion/export/statement_export.h"
+#include "conversion/values/dates.h"
+#include "conversion/values/log_line.h"
+#include "conversion/values/profile_values.h"
+#include "platform/clock.h"
+#include "settings/settings_file.h"
+#include "tarvolo_version.h"
+
+namespace tarvolo {
+namespace {
+
+constexpr char kVersion[] = "tarvolo-cli " TARVOLO_VERSION "\n";
+
+// A timestamp within the given day on the local clock.
+int32_t NoonOf(const CivilDate& day) {
+  CivilTime noon;
+  static_cast<CivilDate&>(noon) = day;
+  noon.hour = 12;
+  int64_t time = -1;
+  if (!MakeLocalTime(noon, false, &time) || time < 0 || time > INT32_MAX) return -1;
+  return static_cast<int32_t>(time);
+}
+
+// The export run over the given files, its log put out line by line.
+ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& profile,
+                          const std::string& configPath, const CliConsole& console) {
+  ExportRequest request;
+  request.files = options.files;
+  request.profile = ProfileOf(profile);
+  request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
+  OutputAdvice advice;
+  advice.iban = "zadejte jej volbou --iban (u účtu české banky stačí --bank-code)";
+  const auto outputs = AddOutputs(options.outputPaths, advice, &request);
+  request.everyFileRequired = true;
+  request.settingsPath = configPath.c_str();
+  request.balanceFromFile = options.balanceFromFile;
+  request.bankCode = options.bankCode;
+  request.iban = options.iban;
+  return RunStatementExport(request, [&console](LogKind kind, const char* line) {
+    std::string text = ShownLogLine(kind, line);
+    if (text.empty() || text.back() != '\n') text += '\n';
+    console.out(text);
+  });
+}
+
+// Every file the run wrote.
+std::vector<std::string> WrittenPaths(const ExportResult& result) {
+  std::vector<std::string> paths;
+  for (const WrittenStatement& statement : result.statements) {
+    paths.insert(paths.end(), statement.paths.begin(), statement.paths.end());
+  }
+  return paths;
+}
+
+// Converts the files; with --save the profile is kept too. The exit status.
+int Convert(const CliOptions& options, const CliConsole& console) {
+  const std::string configPath =
+      options.configPath.empty() ? SettingsFilePath() : options.configPath;
+  AccountSettings profile = LoadCliProfile(configPath, console);
+  if (!ApplyOptions(options, console, &profile)) {
+    if (options.save) console.error(ShownLogLine(LogKind::kFailure, kNotSaved));
+    return 1;
+  }
+  if (options.save && !ProfileWorthSaving(profile, console)) return 1;
+
+  const ExportResult result = ConvertFiles(options, profile, configPath, console);
+  int status = 1;
+  if (result.outcome == ExportOutcome::kWritten) status = 0;
+  if (result.outcome == ExportOutcome::kWrittenWithProblems) status = 3;
+  if (options.save) {
+    const std::string refusal =
+        SaveSettingsOfRun(configPath, profile, options.files, WrittenPaths(result));
+    if (!refusal.empty()) {
+      console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
+      status = 1;
+    }
+  }
+  return status;
+}
+
+// What only the machine can tell of the options: whether two files written
+// are one, and whether the balance day lies after today's statement.
+bool CheckRunOptions(const CliOptions& options, std::string* error) {
+  if (options.check || options.help || options.version) return true;
+  if (!OutputFilesApart(options.outputPaths, error)) return false;
+  CivilTime now;
+  bool summer = false;
+  if (options.hasFrom && !options.hasToday && LocalTimeOf(CurrentUnixTime(), &now, &summer) &&
+      DayAfter(options.from, now)) {
+    *error = "den zůstatku (volba --from) je až po dnešním datu výpisu";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& texts, const std::vector<std::string>& paths,
+           const CliConsole& console) {
+  CliOptions options;
+  std::string error;
+  if (!ParseCliOptions(texts, paths, &options, &error) || !CheckRunOptions(options, &error)) {
+    console.error("tarvolo-cli: " + error + "\n" + CliUsage());
+    return 2;
+  }
+  if (options.help) {
+    console.out(CliUsage());
+    return 0;
+  }
+  if (options.version) {
+    console.out(kVersion);
+    return 0;
+  }
+  return options.check ? CheckFiles(options.files, console) : Convert(options, console);
+}
+
+}  // namespace tarvolo
