@@ -259,12 +259,18 @@ bool IsEmptyLine(const char* line) {
 // after the header that yields a record.
 template <typename Visit>
 void ForEachItemLine(const char* statementText, Visit visit) {
-  const char* lineEnd = std::strchr(statementText, '\n');
+  // The text's end found once: each line's LF is then looked for among
+  // known bytes, not each byte tested for the NUL as well.
+  const char* const textEnd = statementText + std::strlen(statementText);
+  const auto nextLineFeed = [textEnd](const char* from) {
+    return static_cast<const char*>(std::memchr(from, '\n', textEnd - from));
+  };
+  const char* lineEnd = nextLineFeed(statementText);
   int lineNumber = 1;
-  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+  while (lineEnd != nullptr && lineEnd + 1 != textEnd) {
     const char* line = lineEnd + 1;
     ++lineNumber;
-    lineEnd = std::strchr(line, '\n');
+    lineEnd = nextLineFeed(line);
     if (!IsEmptyLine(line)) visit(line, lineEnd, lineNumber);
   }
 }
