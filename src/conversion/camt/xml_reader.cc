@@ -349,7 +349,10 @@ class Reader {
     ++pos_;
     std::string_view name;
     if (!ReadName(&name)) return false;
-    std::vector<XmlAttribute> attributes;
+    // Kept from tag to tag: most tags have none, and the few that have one
+    // then find its room.
+    std::vector<XmlAttribute>& attributes = attributes_;
+    attributes.clear();
     for (;;) {
       const size_t before = pos_;
       SkipBlanks();
@@ -381,6 +384,18 @@ class Reader {
   bool ReadEndTag() {
     const size_t start = pos_;
     pos_ += 2;
+    // Nearly always the open element's name and '>' follow, which need no
+    // reading of a name.
+    if (!open_.empty()) {
+      const std::string_view open = open_.back();
+      if (bytes_.size() - pos_ > open.size() && bytes_[pos_ + open.size()] == '>' &&
+          bytes_.compare(pos_, open.size(), open) == 0) {
+        pos_ += open.size() + 1;
+        handler_->OnEnd(open, TextOf(Innermost()));
+        open_.pop_back();
+        return true;
+      }
+    }
     std::string_view name;
     if (!ReadName(&name)) return false;
     SkipBlanks();
@@ -400,7 +415,8 @@ class Reader {
   size_t pos_ = 0;
   std::vector<std::string_view> open_;
   std::vector<Text> texts_;
-  std::string scratch_;  // the text of an element that keeps none
+  std::vector<XmlAttribute> attributes_;  // of the tag being read
+  std::string scratch_;                   // the text of an element that keeps none
   std::string problem_;
   int32_t line_ = 0;
 };

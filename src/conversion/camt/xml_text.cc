@@ -113,36 +113,83 @@ void AppendIsoDate(std::string* out, const CivilDate& date) {
 
 namespace {
 
-// Appends `pieces`, indented by `depth` levels, in one growth of the
-// document: a document of a million entries is tens of millions of pieces,
-// and growing it once a piece cost more than rendering them.
-void AppendLine(std::string* out, int depth, std::initializer_list<std::string_view> pieces) {
-  const size_t blanks = 2 * static_cast<size_t>(depth);
-  size_t size = blanks;
-  for (const std::string_view piece : pieces) size += piece.size();
-  const size_t start = out->size();
-  out->resize(start + size);
-  char* at = &(*out)[start];
-  std::memset(at, ' ', blanks);
-  at += blanks;
-  for (const std::string_view piece : pieces) {
-    std::memcpy(at, piece.data(), piece.size());
-    at += piece.size();
+// Copies `size` bytes from `from` to `to` (apart) without a call: the
+// pieces of a document's lines are a few bytes each, and a call of memcpy
+// cost more than the copy. Whole words are copied, the last overlapping
+// the one before, and nothing outside either range is touched.
+inline void CopyPiece(char* to, const char* from, size_t size) {
+  if (size >= 8) {
+    for (size_t i = 0; i + 8 < size; i += 8) std::memcpy(to + i, from + i, 8);
+    std::memcpy(to + size - 8, from + size - 8, 8);
+  } else if (size >= 4) {
+    std::memcpy(to, from, 4);
+    std::memcpy(to + size - 4, from + size - 4, 4);
+  } else if (size > 0) {
+    to[0] = from[0];
+    to[size / 2] = from[size / 2];
+    to[size - 1] = from[size - 1];
   }
 }
+
+// Indentation is copied from here, as deep as the program's documents go.
+constexpr char kBlanks[] = "                                                                ";
+
+// One line of the document put together apart, as nearly every line fits,
+// and appended whole: the document then grows once a line, and is not first
+// filled with zeros that are overwritten. A line too long goes to the
+// document in parts, in its order.
+class Line {
+ public:
+  Line(std::string* out, int depth) : out_(out) {
+    for (size_t blanks = 2 * static_cast<size_t>(depth); blanks > 0;) {
+      const size_t part = std::min(blanks, sizeof kBlanks - 1);
+      Put(std::string_view(kBlanks, part));
+      blanks -= part;
+    }
+  }
+  Line(const Line&) = delete;
+  Line& operator=(const Line&) = delete;
+  ~Line() { out_->append(text_, size_); }
+
+  void Put(std::string_view piece) {
+    if (piece.size() > sizeof text_ - size_) {
+      out_->append(text_, size_);
+      size_ = 0;
+      if (piece.size() > sizeof text_) {
+        out_->append(piece.data(), piece.size());
+        return;
+      }
+    }
+    CopyPiece(text_ + size_, piece.data(), piece.size());
+    size_ += piece.size();
+  }
+
+ private:
+  std::string* out_;
+  char text_[256];
+  size_t size_ = 0;
+};
 
 }  // namespace
 
 void XmlWriter::Open(std::string_view name) {
   if (openCount_ == kDeepest) return;
-  AppendLine(out_, depth_, {"<", name, ">\n"});
+  Line line(out_, depth_);
+  line.Put("<");
+  line.Put(name);
+  line.Put(">\n");
   open_[openCount_++] = name;
   ++depth_;
 }
 
 void XmlWriter::Open(std::string_view name, std::string_view attribute, std::string_view ascii) {
   if (openCount_ == kDeepest) return;
-  AppendLine(out_, depth_, {"<", name, " ", attribute, "=\"", ascii, "\">\n"});
+  Line line(out_, depth_);
+  for (const std::string_view piece :
+       {std::string_view("<"), name, std::string_view(" "), attribute, std::string_view("=\""),
+        ascii, std::string_view("\">\n")}) {
+    line.Put(piece);
+  }
   open_[openCount_++] = name;
   ++depth_;
 }
@@ -150,33 +197,63 @@ void XmlWriter::Open(std::string_view name, std::string_view attribute, std::str
 void XmlWriter::Close() {
   if (openCount_ == 0) return;
   --depth_;
-  AppendLine(out_, depth_, {"</", open_[--openCount_], ">\n"});
+  Line line(out_, depth_);
+  line.Put("</");
+  line.Put(open_[--openCount_]);
+  line.Put(">\n");
 }
 
 void XmlWriter::Ascii(std::string_view name, std::string_view ascii) {
-  AppendLine(out_, depth_, {"<", name, ">", ascii, "</", name, ">\n"});
+  Line line(out_, depth_);
+  line.Put("<");
+  line.Put(name);
+  line.Put(">");
+  line.Put(ascii);
+  line.Put("</");
+  line.Put(name);
+  line.Put(">\n");
 }
 
 void XmlWriter::Text(std::string_view name, std::string_view windows1250, size_t maxCharacters) {
   const size_t start = out_->size();
-  AppendLine(out_, depth_, {"<", name, ">"});
+  {
+    Line line(out_, depth_);
+    line.Put("<");
+    line.Put(name);
+    line.Put(">");
+  }
   if (AppendXmlText(out_, windows1250, maxCharacters) == 0) {
     out_->resize(start);
     return;
   }
-  AppendLine(out_, 0, {"</", name, ">\n"});
+  Line line(out_, 0);
+  line.Put("</");
+  line.Put(name);
+  line.Put(">\n");
 }
 
 void XmlWriter::Amount(std::string_view name, std::string_view currency, int64_t hellers) {
-  AppendLine(out_, depth_, {"<", name, " Ccy=\"", currency, "\">"});
-  AppendHellerAmount(out_, hellers);
-  AppendLine(out_, 0, {"</", name, ">\n"});
+  std::string amount;
+  AppendHellerAmount(&amount, hellers);
+  Line line(out_, depth_);
+  for (const std::string_view piece :
+       {std::string_view("<"), name, std::string_view(" Ccy=\""), currency, std::string_view("\">"),
+        std::string_view(amount), std::string_view("</"), name, std::string_view(">\n")}) {
+    line.Put(piece);
+  }
 }
 
 void XmlWriter::Date(std::string_view name, const CivilDate& date) {
-  AppendLine(out_, depth_, {"<", name, ">"});
-  AppendIsoDate(out_, date);
-  AppendLine(out_, 0, {"</", name, ">\n"});
+  std::string day;
+  AppendIsoDate(&day, date);
+  Line line(out_, depth_);
+  line.Put("<");
+  line.Put(name);
+  line.Put(">");
+  line.Put(day);
+  line.Put("</");
+  line.Put(name);
+  line.Put(">\n");
 }
 
 }  // namespace tarvolo

@@ -55,5 +55,25 @@ TEST(XmlTextTest, AnElementWithoutCharactersIsLeftOut) {
   EXPECT_EQ("  <A Ccy=\"EUR\">\n    <Nm>x&amp;</Nm>\n  </A>\n", out);
 }
 
+// Lines of every length and depth come out whole, those too long to be put
+// together apart as well, after what the document held before.
+TEST(XmlTextTest, LinesOfEveryLengthAreWrittenWhole) {
+  for (size_t length = 0; length <= 300; ++length) {
+    for (const int depth : {0, 1, 7, 40}) {
+      std::string value;
+      for (size_t i = 0; i < length; ++i) value += static_cast<char>('a' + i % 26);
+      std::string out = "before\n";
+      XmlWriter xml(&out, depth);
+      xml.Ascii("Nm", value);
+      xml.Open("A");
+      xml.Close();
+      const std::string indent(2 * static_cast<size_t>(depth), ' ');
+      EXPECT_EQ(out, "before\n" + indent + "<Nm>" + value + "</Nm>\n" + indent + "<A>\n" + indent +
+                         "</A>\n")
+          << length << " " << depth;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -177,6 +177,15 @@ template <bool kOverZeros = false>
 inline bool PutDigits(char* line, const GpcField& field, uint64_t value) {
   char* const first = line + field.first;
   char* out = first + field.width;
+  // Most values fit 32 bits, whose divisions by 100 cost less.
+  if (value <= UINT32_MAX) {
+    uint32_t small = static_cast<uint32_t>(value);
+    for (; (!kOverZeros || small >= 10) && out - first >= 2; small /= 100) {
+      out -= 2;
+      std::memcpy(out, kDigitPairs + 2 * static_cast<size_t>(small % 100), 2);
+    }
+    value = small;
+  }
   for (; (!kOverZeros || value >= 10) && out - first >= 2; value /= 100) {
     out -= 2;
     std::memcpy(out, kDigitPairs + 2 * static_cast<size_t>(value % 100), 2);

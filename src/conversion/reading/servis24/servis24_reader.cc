@@ -151,33 +151,34 @@ struct ServisTexts {
   std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
 };
 
-void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts) {
+// The amount's text is read only where `amountRead` says it was not read
+// already; a report of it needs it NUL-terminated.
+void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amountRead) {
   const auto field = [fields](ServisColumn column) { return fields[column - 1]; };
-  texts.amountText = {texts.amount,
-                      CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount)};
+  if (!amountRead) {
+    texts.amountText = {texts.amount,
+                        CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount)};
+  }
   CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
-  texts.symbolText = {texts.symbol,
-                      CopyCsvFieldEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol)};
-  texts.constantText = {texts.constant, CopyCsvFieldEnd(field(kConstantColumn), texts.constant,
-                                                        sizeof texts.constant)};
-  texts.specificText = {texts.specific, CopyCsvFieldEnd(field(kSpecificColumn), texts.specific,
-                                                        sizeof texts.specific)};
-  texts.descriptionText = {texts.description, CopyCsvField(field(kMessageColumn), texts.description,
-                                                           sizeof texts.description)};
+  texts.symbolText = CsvFieldTextEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
+  texts.constantText =
+      CsvFieldTextEnd(field(kConstantColumn), texts.constant, sizeof texts.constant);
+  texts.specificText =
+      CsvFieldTextEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
+  texts.descriptionText =
+      CsvFieldText(field(kMessageColumn), texts.description, sizeof texts.description);
   // The GPC record has no field for the name; a camt statement names the
   // counterparty by it, as it does for the other banks' items.
-  texts.nameText =
-      OneLine({texts.name, CopyCsvField(field(kNameColumn), texts.name, sizeof texts.name)},
-              kMessageWidth, texts.nameLine);
+  texts.nameText = OneLine(CsvFieldText(field(kNameColumn), texts.name, sizeof texts.name),
+                           kMessageWidth, texts.nameLine);
 }
 
 // The currency code in the line's "Měna" column, "" where it holds none.
 std::string LineCurrency(const CsvFieldSpan* fields) {
   char text[kFieldBuffer];
-  const size_t size = CopyCsvField(fields[kCurrencyColumn - 1], text, sizeof text);
-  std::string code = CurrencyCode(std::string_view(text, size));
+  std::string code = CurrencyCode(CsvFieldText(fields[kCurrencyColumn - 1], text, sizeof text));
   if (!IsPlainCurrencyCode(code)) code.clear();
   return code;
 }
@@ -186,7 +187,7 @@ std::string LineCurrency(const CsvFieldSpan* fields) {
 // (which must outlive it); the date is `date` as the line left it.
 StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate& date,
                      ServisTexts& texts, AmountReading* amount, bool amountRead = false) {
-  ReadServisTexts(fields, texts);
+  ReadServisTexts(fields, texts, amountRead);
   const CounterAccountParts counter = ReadCounterAccount(texts.counter);
   StatementItem item;
   item.line = lineNumber;
@@ -258,12 +259,18 @@ bool IsEmptyLine(const char* line) {
 // after the header that yields a record.
 template <typename Visit>
 void ForEachItemLine(const char* statementText, Visit visit) {
-  const char* lineEnd = std::strchr(statementText, '\n');
+  // The text's end found once: each line's LF is then looked for among
+  // known bytes, not each byte tested for the NUL as well.
+  const char* const textEnd = statementText + std::strlen(statementText);
+  const auto nextLineFeed = [textEnd](const char* from) {
+    return static_cast<const char*>(std::memchr(from, '\n', textEnd - from));
+  };
+  const char* lineEnd = nextLineFeed(statementText);
   int lineNumber = 1;
-  while (lineEnd != nullptr && lineEnd[1] != '\0') {
+  while (lineEnd != nullptr && lineEnd + 1 != textEnd) {
     const char* line = lineEnd + 1;
     ++lineNumber;
-    lineEnd = std::strchr(line, '\n');
+    lineEnd = nextLineFeed(line);
     if (!IsEmptyLine(line)) visit(line, lineEnd, lineNumber);
   }
 }
@@ -342,9 +349,9 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
     return;
   }
   char text[kFieldBuffer];
-  const size_t length = CopyCsvField(read->fields[kDateColumn - 1], text, sizeof text);
-  const std::string_view shown(text, std::min<size_t>(length, 20));
-  if (length != 10 || !ReadPlainDate(text, read->date)) {
+  const std::string_view date = CsvFieldText(read->fields[kDateColumn - 1], text, sizeof text);
+  const std::string_view shown = date.substr(0, 20);
+  if (date.size() != 10 || !ReadPlainDate(date.data(), read->date)) {
     Render(read->fault, "datum \"%s\" není ve tvaru RRRR/MM/DD", {std::string(shown)});
     return;
   }
@@ -353,8 +360,7 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
     return;
   }
   if (read->date.year >= 2000) read->date.year -= 2000;
-  const size_t amountLength = CopyCsvField(read->fields[kAmountColumn - 1], text, sizeof text);
-  const std::string_view amount(text, amountLength);
+  const std::string_view amount = CsvFieldText(read->fields[kAmountColumn - 1], text, sizeof text);
   read->amount = ReadAmount(amount, AmountRules::kCzechText);
   if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {
     Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
@@ -485,9 +491,9 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     }
     ++lines->confirmation.dataLines;
     bool shifted = false;
-    const int32_t fields = std::memchr(line, '"', end - line) == nullptr
-                               ? read.fieldCount
-                               : QuotedFields(line, end, &shifted);
+    // The split looked for quotes in the whole line already.
+    const int32_t fields =
+        !read.fields[0].mayHoldQuotes ? read.fieldCount : QuotedFields(line, end, &shifted);
     if (read.fault.empty() && shifted) {
       read.fault = "oddělovač v uvozovkách před zprávou posouvá sloupce";
     } else if (read.fault.empty() && width > 0 && fields != width) {

@@ -2,6 +2,7 @@
 #define TARVOLO_CONVERSION_READING_TEXT_CSV_FIELD_H_
 
 #include <cstddef>
+#include <string_view>
 
 #include "conversion/values/blanks.h"
 
@@ -38,6 +39,13 @@ void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, i
 size_t CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSize);
 // Likewise, but keeps the last destinationSize - 1 characters of the field.
 size_t CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize);
+
+// The text CopyCsvField gives, seen where it stands in the line when the
+// line holds no quotes, else copied to `buffer` as CopyCsvField copies it.
+// The text is NUL-terminated only where it was copied.
+std::string_view CsvFieldText(CsvFieldSpan field, char* buffer, size_t bufferSize);
+// Likewise for the text CopyCsvFieldEnd gives.
+std::string_view CsvFieldTextEnd(CsvFieldSpan field, char* buffer, size_t bufferSize);
 
 }  // namespace tarvolo
 

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tarvolo {
 namespace {
@@ -130,6 +132,49 @@ TEST(SplitCsvLineTest, ReadsAsReadCsvField) {
       EXPECT_EQ(std::string(viaSplit),
                 whole.substr(whole.size() - std::min<size_t>(whole.size(), 7)))
           << line << " field " << n;
+    }
+  }
+}
+
+// A field's text seen in place is the text a copy gives, for every field of
+// lines long enough to be split sixteen bytes at a time, and it stays in the
+// line only where the line has no quotes.
+TEST(CsvFieldTextTest, GivesTheCopiedText) {
+  std::mt19937 random(1250);
+  const std::string alphabet = ";;;\"ab  \t\xA0\x01xyz0123456789";
+  std::vector<std::string> lines = {"", ";;;", std::string(1500, 'a') + " ;b"};
+  for (int round = 0; round < 500; ++round) {
+    std::string line;
+    for (size_t i = random() % 90; i > 0; --i) line += alphabet[random() % alphabet.size()];
+    lines.push_back(line);
+    line.erase(std::remove(line.begin(), line.end(), '"'), line.end());
+    lines.push_back(line);
+  }
+  for (const std::string& line : lines) {
+    const char* end = line.c_str() + line.size();
+    const bool quoted = line.find('"') != std::string::npos;
+    for (int n = 1; n <= 13; ++n) {
+      CsvFieldSpan fields[13];
+      SplitCsvLine(line.c_str(), end, fields, n);
+      for (int i = 0; i < n; ++i) {
+        EXPECT_EQ(fields[i].mayHoldQuotes, quoted || fields[i].first == nullptr) << line;
+        for (const size_t size : {size_t{1}, size_t{4}, size_t{512}, size_t{4096}}) {
+          std::string copied(size, 'X'), seen(size, 'X');
+          const size_t length = CopyCsvField(fields[i], &copied[0], size);
+          const std::string_view text = CsvFieldText(fields[i], &seen[0], size);
+          EXPECT_EQ(text, std::string_view(copied.data(), length)) << line << " field " << i;
+          // The split of a long line finds the fields the field reader finds.
+          EXPECT_EQ(std::string(copied.data(), length), Field(line, i + 1, size)) << line;
+          const bool inLine = text.data() >= line.c_str() && text.data() <= end;
+          const size_t width = static_cast<size_t>(fields[i].end - fields[i].first);
+          EXPECT_EQ(inLine, !fields[i].mayHoldQuotes && width <= kMaxCsvField)
+              << line << " field " << i;
+          const size_t endLength = CopyCsvFieldEnd(fields[i], &copied[0], size);
+          EXPECT_EQ(CsvFieldTextEnd(fields[i], &seen[0], size),
+                    std::string_view(copied.data(), endLength))
+              << line << " field " << i;
+        }
+      }
     }
   }
 }
