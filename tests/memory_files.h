@@ -17,7 +17,9 @@ namespace tarvolo {
 // of several files replaces all of them or none, after each was checked; a
 // read-only file or a folder is never replaced; every name of one file
 // tells the same identity, and a replaced file is a new one. Paths are made
-// as TempFolder makes them, with separators in a row counting as one.
+// as TempFolder makes them, with separators in a row counting as one; a
+// path needs no folder to be written, so a missing folder is the disk's
+// test alone.
 class MemoryFiles : public FileSystem {
  public:
   bool ReadFile(const std::string& path, FileBytes* content, FileIdentity* identity) override;

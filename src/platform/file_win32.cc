@@ -31,6 +31,12 @@ std::wstring WidePath(const char* path) {
   return wide;
 }
 
+// A file that is never replaced, whatever rights the user has.
+bool IsReadOnlyFile(const char* path) {
+  const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 }  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
@@ -48,6 +54,9 @@ FileHandle OpenFileForReading(const char* path) {
 }
 
 FileHandle CreateTemporaryFileBeside(const char* target, std::string* temporaryPath) {
+  // Refused before anything is written: found only when it is replaced, it
+  // would stop a write of several files after the others took their places.
+  if (IsReadOnlyFile(target)) return kNoFile;
   const uint64_t base = (static_cast<uint64_t>(GetCurrentProcessId()) << 32) ^
                         static_cast<uint64_t>(GetTickCount64()) * 1000000007u;
   for (int attempt = 0; attempt < 100; ++attempt) {
@@ -137,11 +146,8 @@ void UnmapFile(FileView* view) {
 }
 
 bool ReplaceFileWith(const char* to, const char* from) {
-  // A read-only file is never replaced, whatever rights the user has.
-  const DWORD attributes = GetFileAttributesW(WidePath(to).c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-    return false;
-  }
+  // Made read-only since its temporary file was made.
+  if (IsReadOnlyFile(to)) return false;
   // A file that another program holds open for a moment (another run
   // replacing it too, a virus scanner) cannot be replaced until it lets go.
   for (int attempt = 0;; ++attempt) {
