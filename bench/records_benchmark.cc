@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
 #include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/layout_records.h"
 #include "conversion/reading/statement_layout.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/transaction_records.h"
+#include "conversion/statement/statement.h"
 #include "fuzz_checks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

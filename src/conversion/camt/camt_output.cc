@@ -32,7 +32,7 @@ void CamtOutput::Add(const StatementItem& item, std::string_view statementCurren
 // number of the profile.
 void CamtOutput::Finish(const StatementSummary& summary, const std::string& shown,
                         const LogLine& log) {
-  const StatementTotals& totals = summary.totals;
+  const ExportTotals& totals = summary.totals;
   CamtAccount account;
   account.number = summary.profile.accountNumber;
   account.name = summary.profile.accountName;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 #include "platform/civil_date.h"
 #include "platform/clock.h"
 

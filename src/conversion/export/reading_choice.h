@@ -7,13 +7,11 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/export/statement_iban.h"
 #include "conversion/reading/currency_split.h"
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 

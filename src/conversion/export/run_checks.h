@@ -11,8 +11,8 @@
 #include "conversion/reading/balance_check.h"
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_records.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/account_number.h"
-#include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 

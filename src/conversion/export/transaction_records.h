@@ -5,10 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/gpc/item_record_writer.h"
 #include "conversion/reading/servis24_reader.h"
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

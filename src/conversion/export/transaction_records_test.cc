@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "conversion/export/export_totals.h"
+#include "conversion/statement/statement.h"
 #include "test_support.h"
 
 namespace tarvolo {

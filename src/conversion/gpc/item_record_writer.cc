@@ -9,8 +9,6 @@
 
 namespace tarvolo {
 
-const char kAmountField[] = "částka";
-
 namespace {
 
 // An integer as "%0Nd" renders it: "-" and digits, zeros between up to

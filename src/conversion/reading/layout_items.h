@@ -10,7 +10,7 @@
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/layout_report.h"
 #include "conversion/reading/layout_row.h"
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

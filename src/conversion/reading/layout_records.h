@@ -10,9 +10,8 @@
 #include "conversion/reading/item_fields.h"
 #include "conversion/reading/servis24_reader.h"
 #include "conversion/reading/statement_layout.h"
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 

@@ -7,8 +7,8 @@
 
 #include "conversion/reading/layout_values.h"
 #include "conversion/reading/row_kinds.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/statement_item.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {

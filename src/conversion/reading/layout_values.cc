@@ -11,9 +11,9 @@
 #endif
 
 #include "conversion/reading/content_numbers.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/byte_hash.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/statement_item.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {

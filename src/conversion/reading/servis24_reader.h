@@ -7,8 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/values/line_report.h"
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -1,5 +1,5 @@
-#ifndef TARVOLO_CONVERSION_VALUES_STATEMENT_ITEM_H_
-#define TARVOLO_CONVERSION_VALUES_STATEMENT_ITEM_H_
+#ifndef TARVOLO_CONVERSION_STATEMENT_STATEMENT_ITEM_H_
+#define TARVOLO_CONVERSION_STATEMENT_STATEMENT_ITEM_H_
 
 #include <cstdint>
 #include <functional>
@@ -54,4 +54,4 @@ using ItemSink = std::function<void(const StatementItem& item)>;
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_CONVERSION_VALUES_STATEMENT_ITEM_H_
+#endif  // TARVOLO_CONVERSION_STATEMENT_STATEMENT_ITEM_H_
