@@ -3,6 +3,7 @@
 #include "conversion/camt/camt_statement.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
+#include "conversion/values/koruna_default.h"
 #include "platform/clock.h"
 
 namespace tarvolo {
@@ -38,7 +39,7 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   account.name = summary.profile.accountName;
   account.iban = summary.iban;
   account.bankCode = summary.bankCode;
-  account.currency = summary.currency.empty() ? "CZK" : summary.currency;
+  account.currency = CurrencyOrKoruna(summary.currency);
   // Importers that bind a statement to its account by the IBAN refuse it.
   if (account.iban.empty() && !summary.ibanUnknownNoted) {
     const std::string why =

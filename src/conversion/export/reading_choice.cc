@@ -14,6 +14,7 @@
 #include "conversion/reading/statement_layout.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/iban.h"
+#include "conversion/values/koruna_default.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {
@@ -218,7 +219,7 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, RunSta
   // file where most name another, read again in that one.
   const std::string before = run->currency;
   if (run->currency.empty()) run->currency = FirstServis24Currency(statement);
-  if (run->currency.empty()) run->currency = "CZK";
+  if (run->currency.empty()) run->currency = kKorunaCode;
   std::optional<Attempt> attempt(std::in_place, run, shown, nullptr);
   Servis24Lines lines;
   CurrencyCounts counts;
