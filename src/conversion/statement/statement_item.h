@@ -19,8 +19,8 @@ struct StatementItem {
   // The item's currency as the file writes it ("EUR"), "" where the file
   // gives none for the item.
   std::string_view currency;
-  // Day, month and year as the record writes them: the year's last two
-  // digits for 2000 to 2099 (14 for 2014), any other year whole.
+  // Day, month and year of the calendar, the year whole (2014); how many
+  // of its digits a format keeps is the format's business.
   int32_t day = 0, month = 0, year = 0;                 // booking
   int32_t valueDay = 0, valueMonth = 0, valueYear = 0;  // value date
   int32_t counterPrefix = 0;
