@@ -169,6 +169,21 @@ TEST(CamtStatementTest, MissingOrOddValuesStillGiveSchemaValues) {
   EXPECT_NE(std::string::npos, xml.find("<Amt Ccy=\"EUR\">1200.00</Amt>"));
 }
 
+// An entry's dates are the item's, its year whole in every century.
+TEST(CamtStatementTest, EntriesKeepTheItemsYears) {
+  struct Case {
+    int32_t year, valueYear;
+  } cases[] = {{2014, 2014}, {1999, 2000}, {2099, 2100}};
+  for (const Case& c : cases) {
+    StatementItem item = Item(31, 12, c.year, "");
+    item.valueYear = c.valueYear;
+    const CamtEntry entry = CamtEntryOf(item, 100, "CZK");
+    EXPECT_EQ(entry.booking.year, c.year);
+    EXPECT_EQ(entry.value.year, c.valueYear);
+    EXPECT_EQ(entry.booking.month * 100 + entry.booking.day, 1231) << c.year;
+  }
+}
+
 TEST(CamtStatementTest, BalancesBelowZeroAreDebits) {
   HandMadeStatement s = EuroStatement();
   s.header.openingHellers = -200000;
