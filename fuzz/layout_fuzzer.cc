@@ -31,9 +31,8 @@ int LinesOf(std::string_view text) {
   return lines;
 }
 
-// An item's year is its last two digits for 2000 to 2099, else whole.
+// An item's year is whole.
 bool IsRealDay(int32_t day, int32_t month, int32_t year) {
-  if (year >= 0 && year < 100) year += 2000;
   if (month < 1 || month > 12 || day < 1) return false;
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   const bool leap = year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);

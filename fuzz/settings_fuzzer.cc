@@ -7,8 +7,8 @@
 #include <cstring>
 #include <string>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/statement_export.h"
+#include "conversion/statement/statement.h"
 #include "fuzz_checks.h"
 #include "settings/account_settings.h"
 #include "settings/settings_file.h"

@@ -4,6 +4,7 @@
 #include <type_traits>
 
 #include "conversion/camt/camt_statement.h"
+#include "conversion/values/koruna_default.h"
 
 namespace tarvolo {
 namespace {
@@ -66,7 +67,7 @@ void CamtEntries::Add(const StatementItem& item, std::string_view statementCurre
   const bool debit = item.amount < 0;
   // Servis24 items name no currency, and set the statement's only after
   // its first file: theirs is the koruna.
-  const std::string_view currency = statementCurrency.empty() ? "CZK" : statementCurrency;
+  const std::string_view currency = CurrencyOrKoruna(statementCurrency);
   CamtEntry entry = CamtEntryOf(item, item.amount, currency);
   std::string_view entryCurrency = entry.currency;
   Values values = {};

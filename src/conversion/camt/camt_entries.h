@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "conversion/camt/chunked_text.h"
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

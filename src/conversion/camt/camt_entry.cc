@@ -18,14 +18,6 @@ constexpr char kFeeCode[] = "40000601000";
 // Schema limits of the elements that hold the item's texts.
 constexpr size_t kMax35 = 35, kMax34 = 34, kMax140 = 140, kMax500 = 500;
 
-CivilDate FullDate(int32_t day, int32_t month, int32_t year) {
-  CivilDate date;
-  date.year = year < 100 ? 2000 + year : year;
-  date.month = month;
-  date.day = day;
-  return date;
-}
-
 // A symbol's digits; "" when it has none but zeros, which GPC files write
 // for "no symbol".
 std::string Symbol(std::string_view text) {
@@ -174,8 +166,8 @@ CamtEntry CamtEntryOf(const StatementItem& item, int64_t amountHellers,
   entry.amountHellers = amountHellers;
   entry.currency = CamtCurrencyCode(item.currency);
   if (entry.currency.empty()) entry.currency = std::string(accountCurrency);
-  entry.booking = FullDate(item.day, item.month, item.year);
-  entry.value = FullDate(item.valueDay, item.valueMonth, item.valueYear);
+  entry.booking = {item.year, item.month, item.day};
+  entry.value = {item.valueYear, item.valueMonth, item.valueDay};
   entry.counterPrefix = item.counterPrefix;
   entry.counterNumber = item.counterNumber;
   entry.bankCode = item.bankCode;

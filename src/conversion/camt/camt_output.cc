@@ -3,6 +3,7 @@
 #include "conversion/camt/camt_statement.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
+#include "conversion/values/koruna_default.h"
 #include "platform/clock.h"
 
 namespace tarvolo {
@@ -32,13 +33,13 @@ void CamtOutput::Add(const StatementItem& item, std::string_view statementCurren
 // number of the profile.
 void CamtOutput::Finish(const StatementSummary& summary, const std::string& shown,
                         const LogLine& log) {
-  const StatementTotals& totals = summary.totals;
+  const ExportTotals& totals = summary.totals;
   CamtAccount account;
   account.number = summary.profile.accountNumber;
   account.name = summary.profile.accountName;
   account.iban = summary.iban;
   account.bankCode = summary.bankCode;
-  account.currency = summary.currency.empty() ? "CZK" : summary.currency;
+  account.currency = CurrencyOrKoruna(summary.currency);
   // Importers that bind a statement to its account by the IBAN refuse it.
   if (account.iban.empty() && !summary.ibanUnknownNoted) {
     const std::string why =

@@ -8,7 +8,7 @@
 
 #include "conversion/camt/camt_check.h"
 #include "conversion/camt/camt_entries.h"
-#include "conversion/values/statement_output.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
+#include "conversion/values/koruna_default.h"
 #include "platform/civil_date.h"
 #include "platform/clock.h"
 
@@ -20,10 +21,10 @@ namespace tarvolo {
 struct CamtAccount {
   // As the profile holds it: "prefix-number" or up to 16 digits.
   std::string number;
-  std::string iban;              // "": the national number stands for it
-  int32_t bankCode = 0;          // its Czech bank, 0 where unknown
-  std::string currency = "CZK";  // "XXX" (no currency) when it is no code
-  std::string name;              // the account's name, may be empty
+  std::string iban;                                 // "": the national number stands for it
+  int32_t bankCode = 0;                             // its Czech bank, 0 where unknown
+  std::string currency = std::string(kKorunaCode);  // "XXX" (no currency) when it is no code
+  std::string name;                                 // the account's name, may be empty
 };
 
 struct CamtStatementHeader {

@@ -51,7 +51,7 @@ HandMadeStatement CrownStatement() {
   s.account.iban = "CZ6508000000192000145399";
   s.account.bankCode = 800;
   s.account.name = "Novák a syn s.r.o.";
-  StatementItem paid = Item(3, 9, 14, "Úhrada faktury č. 2014001 – září");
+  StatementItem paid = Item(3, 9, 2014, "Úhrada faktury č. 2014001 – září");
   paid.valueDay = 2;
   paid.counterNumber = 123456789;
   paid.bankCode = 100;
@@ -74,7 +74,7 @@ HandMadeStatement CrownStatement() {
   rent.variableSymbol = "0000000000";
   rent.constantSymbol = "0558";
   s.items.push_back({rent, -125811});
-  StatementItem transfer = Item(30, 9, 14, "Převod na spoření");
+  StatementItem transfer = Item(30, 9, 2014, "Převod na spoření");
   transfer.valueDay = 0, transfer.valueMonth = 0, transfer.valueYear = 0;
   transfer.counterPrefix = 19;
   transfer.counterNumber = 2345678901;
@@ -95,16 +95,16 @@ HandMadeStatement EuroStatement() {
   s.account.iban = "CZ5520100000002345678901";
   s.account.bankCode = 2010;
   s.account.currency = "EUR";
-  StatementItem invoice = Item(5, 9, 14, "Invoice 2014/77");
+  StatementItem invoice = Item(5, 9, 2014, "Invoice 2014/77");
   invoice.currency = "EUR";
   invoice.counterIban = "DE89 3704 0044 0532 0130 00";
   invoice.counterName = "Müller GmbH";
   invoice.bankReference = "W-55120";
   s.items.push_back({invoice, 120000});
-  StatementItem hotel = Item(12, 9, 14, "Hotel Praha, karta *1234");
+  StatementItem hotel = Item(12, 9, 2014, "Hotel Praha, karta *1234");
   hotel.currency = "eur";
   s.items.push_back({hotel, -35025});
-  StatementItem fee = Item(12, 9, 14, "Poplatek Hotel Praha");
+  StatementItem fee = Item(12, 9, 2014, "Poplatek Hotel Praha");
   fee.fee = true;
   s.items.push_back({fee, -250});
   s.header.openingHellers = 5000;
@@ -167,6 +167,21 @@ TEST(CamtStatementTest, MissingOrOddValuesStillGiveSchemaValues) {
   EXPECT_NE(std::string::npos, xml.find("<Ccy>XXX</Ccy>"));
   EXPECT_NE(std::string::npos, xml.find("<Amt Ccy=\"XXX\">350.25</Amt>"));
   EXPECT_NE(std::string::npos, xml.find("<Amt Ccy=\"EUR\">1200.00</Amt>"));
+}
+
+// An entry's dates are the item's, its year whole in every century.
+TEST(CamtStatementTest, EntriesKeepTheItemsYears) {
+  struct Case {
+    int32_t year, valueYear;
+  } cases[] = {{2014, 2014}, {1999, 2000}, {2099, 2100}};
+  for (const Case& c : cases) {
+    StatementItem item = Item(31, 12, c.year, "");
+    item.valueYear = c.valueYear;
+    const CamtEntry entry = CamtEntryOf(item, 100, "CZK");
+    EXPECT_EQ(entry.booking.year, c.year);
+    EXPECT_EQ(entry.value.year, c.valueYear);
+    EXPECT_EQ(entry.booking.month * 100 + entry.booking.day, 1231) << c.year;
+  }
 }
 
 TEST(CamtStatementTest, BalancesBelowZeroAreDebits) {

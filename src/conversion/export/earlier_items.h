@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -71,20 +71,14 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
 
 StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& converted,
                            const HeaderValues& values) {
-  const ExportTotals& sums = converted.run.totals;
   StatementSummary summary;
   summary.profile = request.profile;
   summary.accountField = values.profile.accountField;
   summary.currency = converted.run.currency;
   summary.statementDate = request.statementDate;
-  StatementTotals& totals = summary.totals;
-  totals.itemCount = sums.itemCount;
-  totals.creditCount = sums.creditCount;
-  totals.debitCount = sums.debitCount;
-  totals.creditHellers = sums.creditHellers;
-  totals.debitHellers = sums.debitHellers;
-  totals.openingHellers = values.oldHellers;
-  totals.closingHellers = values.newHellers;
+  summary.totals = converted.run.totals;
+  summary.totals.openingHellers = values.oldHellers;
+  summary.totals.closingHellers = values.newHellers;
   return summary;
 }
 

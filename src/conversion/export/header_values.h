@@ -4,13 +4,12 @@
 #include <cstdint>
 #include <string>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_export.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
-#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 

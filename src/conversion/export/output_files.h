@@ -6,8 +6,8 @@
 
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_export.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 

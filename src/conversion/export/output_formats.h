@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "conversion/export/statement_export.h"
-#include "conversion/values/statement_output.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -25,10 +25,9 @@ std::string OneLineOf(std::string_view text) {
   return line;
 }
 
-// The items' dates keep two digits of years 2000 to 2099.
 bool ItemDateOf(const StatementItem& item, ItemDate* date) {
   if (item.month < 1 || item.month > 12 || item.day < 1 || item.day > 31) return false;
-  date->year = item.year < 100 ? 2000 + item.year : item.year;
+  date->year = item.year;
   date->month = item.month;
   date->day = item.day;
   return true;

@@ -10,7 +10,6 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/values/account_number.h"
-#include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 
 namespace tarvolo {

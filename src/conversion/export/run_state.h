@@ -6,12 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/export_totals.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/reading/statement_reading.h"
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_output.h"
 
 namespace tarvolo {
 

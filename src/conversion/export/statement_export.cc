@@ -11,6 +11,7 @@
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
 #include "conversion/values/account_number.h"
+#include "conversion/values/koruna_default.h"
 #include "platform/text_encoding.h"
 
 namespace tarvolo {
@@ -94,7 +95,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   // items are all in other currencies) is not written.
   if (besideMain && !run.totals.anyAmount) {
     LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v %s nemá žádné položky, nezapsán\n",
-                 {statement.profile.accountNumber, run.currency.empty() ? "CZK" : run.currency});
+                 {statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency))});
     return ExportOutcome::kWritten;
   }
   const FileFacts* earliest = run.checks.CheckSequence(CurrencyUnit(run.currency), log);
@@ -129,7 +130,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   WrittenStatement written;
   for (const OutputFile& output : statement.outputs) written.paths.push_back(output.path);
   written.account = statement.profile.accountNumber;
-  written.currency = run.currency.empty() ? "CZK" : run.currency;
+  written.currency = CurrencyOrKoruna(run.currency);
   written.totals = summary.totals;
   result->statements.push_back(written);
   bool sound = true;

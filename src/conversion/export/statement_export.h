@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
-#include "conversion/values/statement_output.h"
-#include "conversion/values/statement_totals.h"
 #include "platform/file_system.h"
 
 namespace tarvolo {
@@ -63,7 +62,7 @@ struct WrittenStatement {
   std::vector<std::string> paths;  // its files, in the order they were asked for
   std::string account;             // its own account, as the header carries it
   std::string currency;            // its code, "CZK" where no file names one
-  StatementTotals totals;
+  ExportTotals totals;
 };
 
 // What a run did.

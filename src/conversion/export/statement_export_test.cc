@@ -104,7 +104,7 @@ TEST_F(StatementExportTest, HeaderExample) {
   const WrittenStatement& statement = result_.statements[0];
   EXPECT_EQ(statement.paths, std::vector<std::string>{output_});
   EXPECT_EQ(statement.currency, "CZK");
-  const StatementTotals& totals = statement.totals;
+  const ExportTotals& totals = statement.totals;
   EXPECT_EQ(totals.itemCount, 3);
   EXPECT_EQ(totals.creditCount, 2);
   EXPECT_EQ(totals.debitCount, 1);

@@ -11,7 +11,7 @@
 #include "conversion/camt/camt_output.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
-#include "conversion/values/statement_output.h"
+#include "conversion/statement/statement.h"
 #include "memory_files.h"
 #include "settings/account_settings.h"
 #include "test_support.h"
@@ -37,7 +37,7 @@ class ListOutput : public StatementOutput {
     text_.resize(confirmed_);
   }
   void Finish(const StatementSummary& summary, const std::string&, const LogLine&) override {
-    const StatementTotals& t = summary.totals;
+    const ExportTotals& t = summary.totals;
     text_ += "= " + std::to_string(t.itemCount) + " +" + std::to_string(t.creditHellers) + " -" +
              std::to_string(t.debitHellers) + " " + std::to_string(t.openingHellers) + " " +
              std::to_string(t.closingHellers) + "\n";

@@ -32,7 +32,7 @@ void GpcOutput::Add(const StatementItem& item, std::string_view) { writer_->Appe
 
 // Puts the "074" header into the room left for it before the records.
 void GpcOutput::Finish(const StatementSummary& summary, const std::string&, const LogLine&) {
-  const StatementTotals& totals = summary.totals;
+  const ExportTotals& totals = summary.totals;
   std::string oldBalanceDate, statementDate;
   // The run has refused dates that have no day.
   AppendDdMmYy(oldBalanceDate, summary.profile.balanceDate);

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "conversion/gpc/item_record_writer.h"
-#include "conversion/values/statement_output.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

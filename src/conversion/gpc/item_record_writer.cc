@@ -9,8 +9,6 @@
 
 namespace tarvolo {
 
-const char kAmountField[] = "částka";
-
 namespace {
 
 // An integer as "%0Nd" renders it: "-" and digits, zeros between up to
@@ -41,6 +39,11 @@ static_assert(kCounterPrefix.width + kCounterNumber.width ==
 // The due date's field holds day, month and year, two digits each.
 constexpr size_t kDueDay = kItemFields[kItemDueDate].first;
 static_assert(kItemFields[kItemDueDate].width == 6 && kItemFields[kItemDate].width == 6);
+
+// The record keeps two digits of a year, which its readers take as 2000 to
+// 2099; any other year goes in whole, so that its last two digits stand
+// and the cut is reported.
+int32_t RecordYear(int32_t year) { return year >= 2000 && year <= 2099 ? year - 2000 : year; }
 
 }  // namespace
 
@@ -124,7 +127,7 @@ void ItemRecordWriter::PutAmount(char* record, int64_t hellers, int32_t rest) {
 void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year) {
   PutDatePart(record, at, day, "den");
   PutDatePart(record, at + 2, month, "měsíc");
-  PutDatePart(record, at + 4, year, "rok");
+  PutDatePart(record, at + 4, RecordYear(year), "rok");
 }
 
 void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {

@@ -7,8 +7,7 @@
 #include <vector>
 
 #include "conversion/gpc/gpc_records.h"
-#include "conversion/values/line_report.h"
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

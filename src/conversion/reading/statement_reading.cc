@@ -12,6 +12,7 @@
 #include "conversion/reading/text/statement_encoding.h"
 #include "conversion/values/decimal_rounding.h"
 #include "conversion/values/iban.h"
+#include "conversion/values/koruna_default.h"
 
 namespace tarvolo {
 namespace {
@@ -204,7 +205,7 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, Readin
   // file where most name another, read again in that one.
   const std::string before = run->currency;
   if (run->currency.empty()) run->currency = FirstServis24Currency(statement);
-  if (run->currency.empty()) run->currency = "CZK";
+  if (run->currency.empty()) run->currency = kKorunaCode;
   std::optional<Attempt> attempt(std::in_place, run, target, shown, nullptr);
   Servis24Lines lines;
   CurrencyCounts counts;

@@ -16,8 +16,8 @@
 #include "conversion/reading/layouts/currency_split.h"
 #include "conversion/reading/layouts/layout_reader.h"
 #include "conversion/reading/text/item_fields.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 

@@ -1,4 +1,5 @@
 #include "conversion/values/log_line.h"
+#include "conversion/values/koruna_default.h"
 
 #include <cstring>
 
@@ -14,7 +15,7 @@ std::string ShownLogLine(LogKind kind, const char* text) {
 }
 
 std::string CurrencyUnit(std::string_view currency) {
-  return currency.empty() || currency == "CZK" ? "Kč" : std::string(currency);
+  return CurrencyOrKoruna(currency) == kKorunaCode ? "Kč" : std::string(currency);
 }
 
 void LogFormatted(const LogLine& log, LogKind kind, const char* format,

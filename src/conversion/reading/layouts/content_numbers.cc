@@ -43,8 +43,10 @@ bool IsZeroNumber(std::string_view number) {
 
 std::string_view ContentNumbers::Number(const StatementItem& item) {
   key_.clear();
+  // The year by its last two digits, as the numbers were first made: an
+  // item keeps the number an accounting program may already hold.
   for (const int64_t value :
-       {int64_t{item.year}, int64_t{item.month}, int64_t{item.day}, item.amount,
+       {int64_t{item.year % 100}, int64_t{item.month}, int64_t{item.day}, item.amount,
         int64_t{item.counterPrefix}, item.counterNumber, int64_t{item.bankCode}}) {
     AppendValue(key_, value);
   }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -13,7 +13,7 @@ StatementItem Payment(int32_t day, int64_t amount) {
   StatementItem item;
   item.day = item.valueDay = day;
   item.month = item.valueMonth = 9;
-  item.year = item.valueYear = 14;
+  item.year = item.valueYear = 2014;
   item.amount = amount;
   item.currency = "CZK";
   item.counterPrefix = 19;

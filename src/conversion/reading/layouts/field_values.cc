@@ -13,7 +13,6 @@
 #include "conversion/reading/layouts/content_numbers.h"
 #include "conversion/values/byte_hash.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/statement_item.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 namespace {

@@ -8,6 +8,7 @@
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/amount_reading.h"
+#include "conversion/values/koruna_default.h"
 
 namespace tarvolo {
 namespace {
@@ -124,9 +125,9 @@ std::string MostItemsCurrency(std::string_view text, const StatementLayout& layo
     if (code.empty()) {
       code = ReadAmount(reader.Field(amountColumn), AmountRules::kBankExport, '.').currency;
     }
-    ++counts[code.empty() ? "CZK" : code];
+    ++counts[std::string(CurrencyOrKoruna(code))];
   }
-  std::string most = "CZK";
+  std::string most(kKorunaCode);
   int best = 0;
   for (const auto& [code, count] : counts) {
     if (count > best) most = code, best = count;

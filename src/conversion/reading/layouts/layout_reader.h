@@ -10,9 +10,8 @@
 #include "conversion/reading/layouts/layout_table.h"
 #include "conversion/reading/servis24/servis24_reader.h"
 #include "conversion/reading/text/item_fields.h"
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 

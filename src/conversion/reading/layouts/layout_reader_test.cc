@@ -14,10 +14,12 @@ namespace {
 
 // An item's values as the tests compare them, kept beyond the sink's call.
 struct Item {
-  std::string amount;           // crowns with two places, "-" for a debit
-  std::string date, valueDate;  // d.m.yy
-  std::string counter;          // prefix-number/bank, "" for none
-  std::string iban;             // the counter account's IBAN, as the file writes it
+  std::string amount;  // crowns with two places, "-" for a debit
+  // d.m.yy: the items' years are whole, and the cases, all of this
+  // century, write them by their last two digits.
+  std::string date, valueDate;
+  std::string counter;  // prefix-number/bank, "" for none
+  std::string iban;     // the counter account's IBAN, as the file writes it
   std::string document, variable, constant, specific, description;
   bool fee = false;
 };
@@ -25,8 +27,8 @@ struct Item {
 Item Kept(const StatementItem& item) {
   Item kept;
   Render(kept.amount, "%.2f", {Crowns(item.amount)});
-  Render(kept.date, "%d.%d.%d", {item.day, item.month, item.year});
-  Render(kept.valueDate, "%d.%d.%d", {item.valueDay, item.valueMonth, item.valueYear});
+  Render(kept.date, "%d.%d.%d", {item.day, item.month, item.year - 2000});
+  Render(kept.valueDate, "%d.%d.%d", {item.valueDay, item.valueMonth, item.valueYear - 2000});
   if (item.counterPrefix != 0 || item.counterNumber != 0 || item.bankCode != 0) {
     if (item.counterPrefix != 0) Render(kept.counter, "%d-", {item.counterPrefix});
     Render(kept.counter, "%d/%04d", {item.counterNumber, item.bankCode});

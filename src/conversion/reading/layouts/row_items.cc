@@ -28,10 +28,10 @@ StatementItem LayoutItems::ItemOf(LayoutRow& row, const ItemDate& date, int64_t 
   item.bankReference = id;
   item.day = date.day;
   item.month = date.month;
-  item.year = date.year % 100;
+  item.year = date.year;
   item.valueDay = value.day;
   item.valueMonth = value.month;
-  item.valueYear = value.year % 100;
+  item.valueYear = value.year;
   item.counterPrefix = counter.prefix;
   item.counterNumber = counter.number;
   item.bankCode = counter.bankCode;

@@ -10,7 +10,7 @@
 #include "conversion/reading/layouts/reading_report.h"
 #include "conversion/reading/layouts/row_values.h"
 #include "conversion/reading/text/item_fields.h"
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 
 namespace tarvolo {
 

@@ -1,7 +1,7 @@
 #include "conversion/reading/layouts/row_texts.h"
 
 #include "conversion/reading/layouts/field_values.h"
-#include "conversion/values/statement_item.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {

@@ -105,6 +105,12 @@ enum ServisColumn {
   kMessageColumn = 11,
 };
 
+// A year of two digits is of this century, as the program has always read
+// it ("0014/09/24" is 24 September 2014).
+void WholeYear(CivilDate& date) {
+  if (date.year >= 0 && date.year < 100) date.year += 2000;
+}
+
 // The ten characters YYYY/MM/DD at `text`, read into `date` (the parts
 // read before a fault are those the scan below would read too).
 bool ReadPlainDate(const char* text, CivilDate& date) {
@@ -126,9 +132,9 @@ bool ReadServisDate(CsvFieldSpan field, CivilDate& date, bool* real) {
     CopyCsvField(field, text, sizeof text);
     whole = ScanPattern(text, "%4d/%2d/%2d", {&date.year, &date.month, &date.day}) == 3;
   }
-  // The record's two digits of the year would hide a day that no calendar has.
+  // The year made whole would hide a day that no calendar has.
   *real = IsRealDate(date);
-  if (date.year >= 2000) date.year -= 2000;
+  WholeYear(date);
   return whole;
 }
 
@@ -359,7 +365,7 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
     Render(read->fault, "datum %s není skutečný den", {std::string(shown)});
     return;
   }
-  if (read->date.year >= 2000) read->date.year -= 2000;
+  WholeYear(read->date);
   const std::string_view amount = CsvFieldText(read->fields[kAmountColumn - 1], text, sizeof text);
   read->amount = ReadAmount(amount, AmountRules::kCzechText);
   if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {

@@ -8,9 +8,8 @@
 #include <vector>
 
 #include "conversion/reading/text/reading_confirmation.h"
-#include "conversion/values/line_report.h"
+#include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
-#include "conversion/values/statement_item.h"
 
 namespace tarvolo {
 

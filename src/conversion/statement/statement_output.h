@@ -1,5 +1,5 @@
-#ifndef TARVOLO_CONVERSION_VALUES_STATEMENT_OUTPUT_H_
-#define TARVOLO_CONVERSION_VALUES_STATEMENT_OUTPUT_H_
+#ifndef TARVOLO_CONVERSION_STATEMENT_STATEMENT_OUTPUT_H_
+#define TARVOLO_CONVERSION_STATEMENT_STATEMENT_OUTPUT_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -7,28 +7,14 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/values/line_report.h"
+#include "conversion/statement/line_report.h"
+#include "conversion/statement/statement_item.h"
+#include "conversion/statement/statement_summary.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
-#include "conversion/values/statement_item.h"
-#include "conversion/values/statement_totals.h"
 #include "platform/whole_file.h"
 
 namespace tarvolo {
-
-// The statement as a whole, known once every item is in: what a header or
-// a summary states.
-struct StatementSummary {
-  AccountProfile profile;         // as typed, for the account's name and number
-  std::string accountField;       // the own account as the 16 digits of a record
-  std::string currency;           // "" where no file names one: the koruna
-  std::string iban;               // the own account's, "" where none is known
-  std::string ibanUnknown;        // why none is known, for the log
-  bool ibanUnknownNoted = false;  // the log said why for another statement of the run
-  int32_t bankCode = 0;           // the own account's Czech bank, 0 where unknown
-  int32_t statementDate = 0;      // the day of the run, a timestamp
-  StatementTotals totals;
-};
 
 // One format a statement is written in. The run hands each output the items
 // it accepts as it reads them, and takes back those of a reading that its
@@ -66,4 +52,4 @@ class StatementOutput {
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_CONVERSION_VALUES_STATEMENT_OUTPUT_H_
+#endif  // TARVOLO_CONVERSION_STATEMENT_STATEMENT_OUTPUT_H_

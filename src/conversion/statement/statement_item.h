@@ -1,5 +1,5 @@
-#ifndef TARVOLO_CONVERSION_VALUES_STATEMENT_ITEM_H_
-#define TARVOLO_CONVERSION_VALUES_STATEMENT_ITEM_H_
+#ifndef TARVOLO_CONVERSION_STATEMENT_STATEMENT_ITEM_H_
+#define TARVOLO_CONVERSION_STATEMENT_STATEMENT_ITEM_H_
 
 #include <cstdint>
 #include <functional>
@@ -19,8 +19,8 @@ struct StatementItem {
   // The item's currency as the file writes it ("EUR"), "" where the file
   // gives none for the item.
   std::string_view currency;
-  // Day, month and year as the record writes them: the year's last two
-  // digits for 2000 to 2099 (14 for 2014), any other year whole.
+  // Day, month and year of the calendar, the year whole (2014); how many
+  // of its digits a format keeps is the format's business.
   int32_t day = 0, month = 0, year = 0;                 // booking
   int32_t valueDay = 0, valueMonth = 0, valueYear = 0;  // value date
   int32_t counterPrefix = 0;
@@ -54,4 +54,4 @@ using ItemSink = std::function<void(const StatementItem& item)>;
 
 }  // namespace tarvolo
 
-#endif  // TARVOLO_CONVERSION_VALUES_STATEMENT_ITEM_H_
+#endif  // TARVOLO_CONVERSION_STATEMENT_STATEMENT_ITEM_H_

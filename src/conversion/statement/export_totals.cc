@@ -1,4 +1,4 @@
-#include "conversion/export/export_totals.h"
+#include "conversion/statement/export_totals.h"
 
 #include "conversion/values/decimal_rounding.h"
 

@@ -1,0 +1,7 @@
+#include "conversion/statement/line_report.h"
+
+namespace tarvolo {
+
+const char kAmountField[] = "částka";
+
+}  // namespace tarvolo
