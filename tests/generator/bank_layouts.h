@@ -20,7 +20,7 @@ struct BankLayout {
   const char* encodings = nullptr;  // 'w' Windows-1250, 'u' UTF-8, 'b' UTF-8 with a byte-order mark
   const char* dateForm = nullptr;   // "dd", "mm", "yyyy" and "m", "d" without their zero
   char decimalMark = 0;
-  char grouping = 0;  // thousands, 0 for none
+  char grouping = 0;      // thousands, 0 for none
   bool plusSign = false;  // credits written with "+"
   bool wholeWithoutDecimals = false;
   // +1: a charged fee is written positive, -1: negative.
