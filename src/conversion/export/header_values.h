@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <string>
 
+#include "conversion/export/export_request.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/export/run_files.h"
-#include "conversion/export/statement_export.h"
 #include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"

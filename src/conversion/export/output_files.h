@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/export_request.h"
 #include "conversion/export/run_files.h"
-#include "conversion/export/statement_export.h"
 #include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 

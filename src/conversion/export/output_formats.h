@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "conversion/export/statement_export.h"
+#include "conversion/export/export_request.h"
 #include "conversion/statement/statement.h"
 
 namespace tarvolo {

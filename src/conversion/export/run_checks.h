@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "conversion/export/earlier_items.h"
-#include "conversion/export/statement_export.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/values/account_number.h"
 
