@@ -29,13 +29,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Mutation mutation = kMutations[data[6] % std::size(kMutations)];
   if (!LayoutAllows(layout, variation)) return 0;
   const GeneratedFile file = GenerateStatement(layout, variation, Seed(data + 2));
-  std::string problem = CheckGenerated(file, ConvertStatement(FuzzFolder(), file.bytes));
+  std::string problem = CheckGenerated(file, ConvertStatement(file.bytes));
   FUZZ_CHECK(problem.empty(), std::string(LayoutName(layout)) + ", " + VariationName(variation) +
                                   ": " + problem + file.bytes);
   if (variation == Variation::kForeign) return 0;
   const MutatedFile mutated = MutateStatement(file, layout, mutation, Seed(data + 7));
   if (!mutated.changed) return 0;
-  problem = CheckMutated(file, mutated, mutation, ConvertStatement(FuzzFolder(), mutated.bytes));
+  problem = CheckMutated(file, mutated, mutation, ConvertStatement(mutated.bytes));
   FUZZ_CHECK(problem.empty(), std::string(LayoutName(layout)) + ", " + MutationName(mutation) +
                                   ": " + problem + mutated.bytes);
   return 0;
