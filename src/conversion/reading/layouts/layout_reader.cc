@@ -12,6 +12,7 @@
 #include "conversion/reading/layouts/file_self_description.h"
 #include "conversion/reading/layouts/own_iban.h"
 #include "conversion/reading/layouts/reading_report.h"
+#include "conversion/reading/layouts/row_booking.h"
 #include "conversion/reading/layouts/row_items.h"
 #include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/reading/layouts/row_values.h"
@@ -32,16 +33,6 @@ bool IsCurrencyText(std::string_view text) {
   return word == "kc" || word == "kcs";
 }
 
-// Revolut's name of the account itself among its pockets, as
-// NormaliseColumnName gives it, in the languages of its exports.
-bool IsCurrentProduct(const std::string& product) {
-  return product == "current" || product == "aktuell" || product == "attuale" ||
-         product == "corrente";
-}
-
-// The rows whose field counts decide the count of a file's rows.
-constexpr int32_t kSampledRows = 100;
-
 // Reads the items of one file, row after row: which rows are items, and what
 // the file states about itself before its header. The row's values, its
 // items and the report of the reading are parts of their own.
@@ -59,7 +50,8 @@ class LayoutReader {
         row_(text, layout, proof_.conventions().columns, &balance_, &report_),
         items_(currency_, proof_.conventions().fee, sink, &report_, split),
         statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
-                        layout.Column(ColumnRole::kClosingBalance) >= 0) {}
+                        layout.Column(ColumnRole::kClosingBalance) >= 0),
+        booking_(survey_, &report_.warnings()) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     ReadPreamble();
@@ -67,7 +59,8 @@ class LayoutReader {
     row_.amounts.SetDebits(proof_.conventions().debits);
     DecideCurrency(statementCurrency);
     DescribeFile(reading);
-    ScanRows();
+    survey_ = SurveyRows(text_, layout_);
+    row_.texts.SetTextsInApostrophes(survey_.textsInApostrophes);
     LineAccount& lines = report_.lines();
     lines.Add(LineAccount::kPreamble, layout_.headerLine);
     CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
@@ -79,7 +72,7 @@ class LayoutReader {
           record.offset() >= text_.size() && text_.back() != '\n' && text_.back() != '\r';
       const int32_t count = record.nextLineNumber() - record.lineNumber() + (open ? 1 : 0);
       if (kind == LineAccount::kNotBooked) {
-        lines.AddNotBooked(notBookedAs_, count);
+        lines.AddNotBooked(booking_.notBookedAs(), count);
       } else {
         lines.Add(kind, count);
       }
@@ -185,21 +178,22 @@ class LayoutReader {
     // the header says, whatever its texts seem to state: a balance line may
     // be shorter than the rows, but one dated as they are, or with a bank's
     // id as they have, is one of them.
-    const bool shifted = rowWidth_ > 0 && fields.size() != rowWidth_;
+    const bool shifted = survey_.rowWidth > 0 && fields.size() != survey_.rowWidth;
     if (!dated && !(shifted && (dateRead || HasBankId())) && IsBalanceOrTotalRow(record, false)) {
       return LineAccount::kBalance;
     }
     if (shifted) {
       std::string why;
       Render(why, "řádek má %d polí, ostatní řádky %d",
-             {static_cast<int32_t>(fields.size()), static_cast<int32_t>(rowWidth_)});
+             {static_cast<int32_t>(fields.size()), static_cast<int32_t>(survey_.rowWidth)});
       report_.Failed(line, why);
       return LineAccount::kLeftOut;
     }
     if (dated && IsBalanceOrTotalRow(record, true)) return LineAccount::kBalance;
     // Rows the bank did not book count neither for the layout nor against it.
-    if (!IsBooked(line))
-      return notBookedAs_.empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
+    if (!booking_.IsBooked(row_, line)) {
+      return booking_.notBookedAs().empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
+    }
     const std::string why = RowFault(fields, dateRead, status, amount, shownAmount);
     if (!why.empty()) {
       report_.Failed(line, why);
@@ -261,52 +255,6 @@ class LayoutReader {
     return why;
   }
 
-  // What the rows show of themselves before any is read. Revolut lists the
-  // rows of its savings pockets beside the account's: the account is the
-  // "Current" product (in the export's language) where a row names it,
-  // else the product of the first row. And the number of fields more than
-  // half of the first rows have: a row of another number has lost or
-  // gained a field, and its values stand in other columns than the header
-  // says.
-  void ScanRows() {
-    const int column = layout_.Column(ColumnRole::kProduct);
-    const int counter = layout_.Column(ColumnRole::kCounterAccount);
-    std::map<size_t, int32_t> widths;
-    int32_t rows = 0, enclosed = 0, bare = 0;
-    CsvRecordReader record(text_, layout_.separator, layout_.dataOffset, layout_.headerLine + 1);
-    while (record.Next()) {
-      if (IsEmptyRow(record.fields())) continue;
-      // A hundred rows tell the count as well as a million.
-      if (rows < kSampledRows) {
-        ++rows;
-        ++widths[record.fields().size()];
-        // mBank writes its texts in apostrophes, an empty account as ''.
-        const std::string_view account = record.Field(counter);
-        if (WithoutApostrophes(account).size() < account.size()) {
-          ++enclosed;
-        } else if (!account.empty()) {
-          ++bare;
-        }
-      } else if (column < 0 || IsCurrentProduct(ownProduct_)) {
-        break;
-      }
-      if (column < 0 || IsCurrentProduct(ownProduct_)) continue;
-      const std::string product = NormaliseColumnName(record.Field(column));
-      if (!product.empty() && (ownProduct_.empty() || IsCurrentProduct(product))) {
-        ownProduct_ = product;
-      }
-    }
-    row_.texts.SetTextsInApostrophes(enclosed > 0 && bare == 0);
-    // Half of a few rows is enough where the header has their count (or
-    // one more, for a separator that ends every row): the others are the
-    // file's balance or total lines.
-    const size_t header = static_cast<size_t>(layout_.headerColumns);
-    for (const auto& [width, count] : widths) {
-      const bool headers = width == header || width == header + 1;
-      if (2 * count > rows || (headers && 2 * count == rows)) rowWidth_ = width;
-    }
-  }
-
   // A row that states a balance or a total is no item. A row with a date
   // and an amount says so in its description; any other row anywhere.
   bool IsBalanceOrTotalRow(const CsvRecordReader& record, bool dated) {
@@ -337,32 +285,6 @@ class LayoutReader {
   bool HasBankId() {
     const std::string_view id = row_.Field(ColumnRole::kTransactionId);
     return !id.empty() && !IsWholeBalanceLabel(id) && LabelledBalance(id).empty();
-  }
-
-  // Rows that are not booked (yet) change no balance: only a completed one
-  // is an item, and a state not known here is named and left out;
-  // `notBookedAs_` gets the name the row is counted under.
-  bool IsBooked(int line) {
-    notBookedAs_.clear();
-    const std::string_view product = row_.Field(ColumnRole::kProduct);
-    if (!product.empty() && NormaliseColumnName(product) != ownProduct_) {
-      notBookedAs_ = "produkt " + std::string(product);
-      return false;
-    }
-    const std::string_view state = row_.Field(ColumnRole::kState);
-    const std::string_view impact = row_.Field(ColumnRole::kBalanceImpact);
-    // Most layouts state neither.
-    if (state.empty() && impact.empty()) return true;
-    const BookingState booking = BookingOf(state, impact);
-    if (booking == BookingState::kBooked) return true;
-    if (booking == BookingState::kUnknown) {
-      report_.warnings().UnknownState(line, state);
-      return false;
-    }
-    notBookedAs_ = state.empty() || BookingOf({}, impact) != BookingState::kBooked
-                       ? std::string(impact)
-                       : std::string(state);
-    return false;
   }
 
   // Whether the row counts for the file's balances: in a file of several
@@ -437,10 +359,8 @@ class LayoutReader {
   LayoutRow row_;
   LayoutItems items_;
   bool statesBalances_;
-  // The product of the file's own account, as NormaliseColumnName gives it.
-  std::string ownProduct_;
-  size_t rowWidth_ = 0;  // 0 where the rows do not agree
-  std::string notBookedAs_;
+  RowsSurvey survey_;
+  RowBooking booking_;
   // The own account whose rows alone count for the balances, where set.
   bool accountBalances_ = false;
   AccountNumber balanceAccount_;
