@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <iterator>
-#include <map>
 #include <string_view>
 
 #include "conversion/reading/balances/balance_proof.h"
