@@ -97,21 +97,20 @@ constexpr std::string_view kSideNames[] = {"TtlNtries", "TtlCdtNtries", "TtlDbtN
 class Gatherer : public XmlHandler {
  public:
   void OnStart(std::string_view name, const std::vector<XmlAttribute>& attributes) override {
-    if (levels_.empty()) {
-      levels_.push_back(Root(name, attributes));
+    // Grown by hand: most elements cost no more than their level.
+    if (open_ == levels_.size()) levels_.resize(2 * open_ + 16);
+    if (open_ == 0) {
+      levels_[open_++] = Root(name, attributes);
       return;
     }
-    const Level parent = levels_.back();
-    if (parent.part == Part::kNothing) {
-      levels_.push_back(Level());
-      return;
-    }
-    levels_.push_back(Child(parent, LocalName(name)));
+    const Level& parent = levels_[open_ - 1];
+    levels_[open_] = parent.part == Part::kNothing ? Level() : Child(parent, LocalName(name));
+    ++open_;
   }
 
   void OnEnd(std::string_view, std::string_view text) override {
-    if (statements == 1) Take(levels_.back(), text);
-    levels_.pop_back();
+    const Level& level = levels_[--open_];
+    if (level.part != Part::kNothing && statements == 1) Take(level, text);
   }
 
   bool rootSound = false, namespaceSound = false;
@@ -150,7 +149,7 @@ class Gatherer : public XmlHandler {
   // something to the check.
   Level Child(const Level& parent, std::string_view local) {
     // The depth of the element, the root's being 0: its parents are open.
-    const size_t depth = levels_.size();
+    const size_t depth = open_;
     Level level;
     level.side = parent.side;
     switch (parent.part) {
@@ -209,8 +208,12 @@ class Gatherer : public XmlHandler {
     return level;
   }
 
-  void Take(const Level& level, std::string_view text) {
+  Side& SideOf(const Level& level) {
     Side* const sides[] = {&summaryAll, &summaryCredits, &summaryDebits};
+    return *sides[level.side];
+  }
+
+  void Take(const Level& level, std::string_view text) {
     switch (level.part) {
       case Part::kEntryAmount:
         entry_.amount = text;
@@ -237,14 +240,14 @@ class Gatherer : public XmlHandler {
         hasSummary = true;
         break;
       case Part::kSideCount:
-        sides[level.side]->stated = true;
-        if (!ReadCount(text, &sides[level.side]->count)) {
+        SideOf(level).stated = true;
+        if (!ReadCount(text, &SideOf(level).count)) {
           Problem("neplatný počet položek \"" + std::string(text) + "\" v " +
                   std::string(kSideNames[level.side]));
         }
         break;
       case Part::kSideSum:
-        if (!ReadHellers(text, &sides[level.side]->hellers)) {
+        if (!ReadHellers(text, &SideOf(level).hellers)) {
           Problem("neplatný součet \"" + std::string(text) + "\" v " +
                   std::string(kSideNames[level.side]));
         }
@@ -296,7 +299,8 @@ class Gatherer : public XmlHandler {
 
   void Problem(const std::string& text) { problems.push_back(text); }
 
-  std::vector<Level> levels_;
+  std::vector<Level> levels_;  // the first open_ are those of the open elements
+  size_t open_ = 0;
   Balance balance_;
   Entry entry_;
   int64_t entryNumber_ = 0;
