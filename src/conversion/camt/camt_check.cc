@@ -1,7 +1,7 @@
 #include "conversion/camt/camt_check.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <iterator>
 
 #include "conversion/camt/xml_reader.h"
 #include "conversion/camt/xml_text.h"
@@ -60,30 +60,57 @@ struct Side {
   bool stated = false;  // for TxsSummry: whether it gives this side
 };
 
+// What an element is to the check, by where it stands. Nearly every element
+// of a document lies in an entry's details, where nothing is taken: its
+// children are then known to be nothing without a look at their names.
+enum class Part : uint8_t {
+  kNothing,  // neither it nor anything in it is taken
+  kAbove,    // the root and its children, above the statements
+  kStatement,
+  kEntry,
+  kEntryAmount,
+  kEntrySign,
+  kBalance,
+  kBalanceType,
+  kBalanceCodeOrProprietary,
+  kBalanceCode,
+  kBalanceAmount,
+  kBalanceSign,
+  kSummary,
+  kSummarySide,
+  kSideCount,
+  kSideSum,
+};
+
+// One open element.
+struct Level {
+  Part part = Part::kNothing;
+  uint8_t side = 0;  // of a kSummarySide and what is in it: its place in kSideNames
+  // Whether it and every element around it have the names of the
+  // statement's path: Document, BkToCstmrStmt, Stmt and then any.
+  bool onPath = false;
+};
+
+constexpr std::string_view kSideNames[] = {"TtlNtries", "TtlCdtNtries", "TtlDbtNtries"};
+
 // Gathers, element by element, what the check compares.
 class Gatherer : public XmlHandler {
  public:
   void OnStart(std::string_view name, const std::vector<XmlAttribute>& attributes) override {
-    const std::string_view local = LocalName(name);
-    if (path_.empty()) {
-      // The root's own namespace, by the prefix its name has, if any.
-      const std::string_view prefix = name.substr(0, name.size() - local.size());
-      const std::string declaration =
-          prefix.empty() ? "xmlns" : "xmlns:" + std::string(prefix.substr(0, prefix.size() - 1));
-      for (const XmlAttribute& attribute : attributes) {
-        if (attribute.name == declaration && attribute.value == kNamespace) namespaceSound = true;
-      }
-      rootSound = local == "Document";
+    // Grown by hand: most elements cost no more than their level.
+    if (open_ == levels_.size()) levels_.resize(2 * open_ + 16);
+    if (open_ == 0) {
+      levels_[open_++] = Root(name, attributes);
+      return;
     }
-    path_.push_back(local);
-    if (Is({"Document", "BkToCstmrStmt", "Stmt"})) ++statements;
-    if (Is({"Document", "BkToCstmrStmt", "Stmt", "Bal"})) balance_ = Balance();
-    if (Is({"Document", "BkToCstmrStmt", "Stmt", "Ntry"})) entry_ = Entry();
+    const Level& parent = levels_[open_ - 1];
+    levels_[open_] = parent.part == Part::kNothing ? Level() : Child(parent, LocalName(name));
+    ++open_;
   }
 
   void OnEnd(std::string_view, std::string_view text) override {
-    if (statements == 1) Take(text);
-    path_.pop_back();
+    const Level& level = levels_[--open_];
+    if (level.part != Part::kNothing && statements == 1) Take(level, text);
   }
 
   bool rootSound = false, namespaceSound = false;
@@ -102,52 +129,131 @@ class Gatherer : public XmlHandler {
     std::string amount, sign;
   };
 
-  bool Is(std::initializer_list<std::string_view> path) const {
-    return path_.size() == path.size() && std::equal(path.begin(), path.end(), path_.begin());
-  }
-  // Whether the path below Stmt is `tail`.
-  bool InStatement(std::initializer_list<std::string_view> tail) const {
-    return path_.size() == 3 + tail.size() && path_[2] == "Stmt" &&
-           std::equal(tail.begin(), tail.end(), path_.begin() + 3);
+  Level Root(std::string_view name, const std::vector<XmlAttribute>& attributes) {
+    const std::string_view local = LocalName(name);
+    // The root's own namespace, by the prefix its name has, if any.
+    const std::string_view prefix = name.substr(0, name.size() - local.size());
+    const std::string declaration =
+        prefix.empty() ? "xmlns" : "xmlns:" + std::string(prefix.substr(0, prefix.size() - 1));
+    for (const XmlAttribute& attribute : attributes) {
+      if (attribute.name == declaration && attribute.value == kNamespace) namespaceSound = true;
+    }
+    rootSound = local == "Document";
+    Level level;
+    level.part = Part::kAbove;
+    level.onPath = rootSound;
+    return level;
   }
 
-  void Take(std::string_view text) {
-    // Most elements lie in an entry's details, where nothing is taken; the
-    // part of the statement an element is in decides what it may be.
-    if (path_.size() < 4 || path_.size() > 7 || path_[2] != "Stmt") return;
-    const std::string_view part = path_[3];
-    if (part == "Ntry") {
-      if (InStatement({"Ntry", "Amt"})) entry_.amount = text;
-      if (InStatement({"Ntry", "CdtDbtInd"})) entry_.sign = text;
-      if (InStatement({"Ntry"})) TakeEntry();
-      return;
-    }
-    if (part == "Bal") {
-      if (InStatement({"Bal", "Tp", "CdOrPrtry", "Cd"})) balance_.code = text;
-      if (InStatement({"Bal", "Amt"})) balance_.amount = text;
-      if (InStatement({"Bal", "CdtDbtInd"})) balance_.sign = text;
-      if (InStatement({"Bal"})) TakeBalance();
-      return;
-    }
-    if (part != "TxsSummry") return;
-    if (InStatement({"TxsSummry"})) hasSummary = true;
-    const struct {
-      std::string_view name;
-      Side* side;
-    } sides[] = {{"TtlNtries", &summaryAll},
-                 {"TtlCdtNtries", &summaryCredits},
-                 {"TtlDbtNtries", &summaryDebits}};
-    for (const auto& side : sides) {
-      if (InStatement({"TxsSummry", side.name, "NbOfNtries"})) {
-        side.side->stated = true;
-        if (!ReadCount(text, &side.side->count)) {
-          Problem("neplatný počet položek \"" + std::string(text) + "\" v " +
-                  std::string(side.name));
+  // The level of an element named `local` in one of `parent`, which is
+  // something to the check.
+  Level Child(const Level& parent, std::string_view local) {
+    // The depth of the element, the root's being 0: its parents are open.
+    const size_t depth = open_;
+    Level level;
+    level.side = parent.side;
+    switch (parent.part) {
+      case Part::kAbove:
+        if (depth == 1) {
+          level.part = Part::kAbove;
+          level.onPath = parent.onPath && local == "BkToCstmrStmt";
+        } else if (local == "Stmt") {
+          level.part = Part::kStatement;
+          level.onPath = parent.onPath;
+          if (level.onPath) ++statements;
         }
-      }
-      if (InStatement({"TxsSummry", side.name, "Sum"}) && !ReadHellers(text, &side.side->hellers)) {
-        Problem("neplatný součet \"" + std::string(text) + "\" v " + std::string(side.name));
-      }
+        break;
+      case Part::kStatement:
+        level.onPath = parent.onPath;
+        if (local == "Ntry") {
+          level.part = Part::kEntry;
+          if (level.onPath) entry_ = Entry();
+        } else if (local == "Bal") {
+          level.part = Part::kBalance;
+          if (level.onPath) balance_ = Balance();
+        } else if (local == "TxsSummry") {
+          level.part = Part::kSummary;
+        }
+        break;
+      case Part::kEntry:
+        if (local == "Amt") level.part = Part::kEntryAmount;
+        if (local == "CdtDbtInd") level.part = Part::kEntrySign;
+        break;
+      case Part::kBalance:
+        if (local == "Tp") level.part = Part::kBalanceType;
+        if (local == "Amt") level.part = Part::kBalanceAmount;
+        if (local == "CdtDbtInd") level.part = Part::kBalanceSign;
+        break;
+      case Part::kBalanceType:
+        if (local == "CdOrPrtry") level.part = Part::kBalanceCodeOrProprietary;
+        break;
+      case Part::kBalanceCodeOrProprietary:
+        if (local == "Cd") level.part = Part::kBalanceCode;
+        break;
+      case Part::kSummary:
+        for (uint8_t i = 0; i < std::size(kSideNames); ++i) {
+          if (local == kSideNames[i]) {
+            level.part = Part::kSummarySide;
+            level.side = i;
+          }
+        }
+        break;
+      case Part::kSummarySide:
+        if (local == "NbOfNtries") level.part = Part::kSideCount;
+        if (local == "Sum") level.part = Part::kSideSum;
+        break;
+      default:
+        break;
+    }
+    return level;
+  }
+
+  Side& SideOf(const Level& level) {
+    Side* const sides[] = {&summaryAll, &summaryCredits, &summaryDebits};
+    return *sides[level.side];
+  }
+
+  void Take(const Level& level, std::string_view text) {
+    switch (level.part) {
+      case Part::kEntryAmount:
+        entry_.amount = text;
+        break;
+      case Part::kEntrySign:
+        entry_.sign = text;
+        break;
+      case Part::kEntry:
+        TakeEntry();
+        break;
+      case Part::kBalanceCode:
+        balance_.code = text;
+        break;
+      case Part::kBalanceAmount:
+        balance_.amount = text;
+        break;
+      case Part::kBalanceSign:
+        balance_.sign = text;
+        break;
+      case Part::kBalance:
+        TakeBalance();
+        break;
+      case Part::kSummary:
+        hasSummary = true;
+        break;
+      case Part::kSideCount:
+        SideOf(level).stated = true;
+        if (!ReadCount(text, &SideOf(level).count)) {
+          Problem("neplatný počet položek \"" + std::string(text) + "\" v " +
+                  std::string(kSideNames[level.side]));
+        }
+        break;
+      case Part::kSideSum:
+        if (!ReadHellers(text, &SideOf(level).hellers)) {
+          Problem("neplatný součet \"" + std::string(text) + "\" v " +
+                  std::string(kSideNames[level.side]));
+        }
+        break;
+      default:
+        break;
     }
   }
 
@@ -193,7 +299,8 @@ class Gatherer : public XmlHandler {
 
   void Problem(const std::string& text) { problems.push_back(text); }
 
-  std::vector<std::string_view> path_;
+  std::vector<Level> levels_;  // the first open_ are those of the open elements
+  size_t open_ = 0;
   Balance balance_;
   Entry entry_;
   int64_t entryNumber_ = 0;

@@ -1,5 +1,8 @@
+#include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conversion/camt/camt_reference.h"
 #include "conversion/camt/camt_statement.h"
@@ -68,84 +71,228 @@ CounterAccount CounterAccountOf(const CamtEntry& entry) {
   return account;
 }
 
-void AppendCounterParty(XmlWriter& xml, const CamtEntry& entry, bool credit) {
+// Stands where a value goes in a fragment while it is composed.
+constexpr std::string_view kValue = "\x01";
+
+// Elements around values, composed once by the document's writer and kept as
+// the text between the values: an entry then copies its nested elements in
+// a few pieces instead of composing them line by line, and its bytes are
+// the writer's own.
+class Fragment {
+ public:
+  Fragment() = default;
+  // `compose` writes the elements at `depth` with kValue where each value
+  // goes; elements it leaves open stay open.
+  template <typename Compose>
+  Fragment(int depth, Compose compose) {
+    std::string text;
+    XmlWriter xml(&text, depth);
+    compose(xml);
+    for (size_t at; (at = text.find(kValue)) != std::string::npos;) {
+      pieces_.push_back(text.substr(0, at));
+      text.erase(0, at + kValue.size());
+    }
+    pieces_.push_back(text);
+  }
+
+  // The fragment with `values` in their places.
+  void Append(std::string* out, std::initializer_list<std::string_view> values = {}) const {
+    size_t i = 0;
+    for (const std::string_view value : values) {
+      if (i + 1 >= pieces_.size()) break;
+      out->append(pieces_[i++]);
+      out->append(value);
+    }
+    for (; i < pieces_.size(); ++i) out->append(pieces_[i]);
+  }
+
+ private:
+  std::vector<std::string> pieces_;
+};
+
+// The lines that open elements and the lines that close them again.
+struct Around {
+  std::string open, close;
+};
+
+Around AroundOf(int depth, std::initializer_list<std::string_view> names) {
+  std::string opened, whole;
+  XmlWriter opening(&opened, depth), both(&whole, depth);
+  for (const std::string_view name : names) {
+    opening.Open(name);
+    both.Open(name);
+  }
+  for (size_t i = 0; i < names.size(); ++i) both.Close();
+  return {opened, whole.substr(opened.size())};
+}
+
+// The fragments of an entry. Those indexed by the direction of the money
+// name the counterparty's elements ([0] a debit, [1] a credit);
+// codeAndDetails is indexed by whether the item is a fee.
+struct EntryFragments {
+  Around entry, references, parties, remittance;
+  Fragment signAndStatus[2], booking, valuation, codeAndDetails[2];
+  Fragment reference[5], name[2], iban[2], other[2];
+  Fragment agentWithBic[2], agent[2];
+  Fragment message, symbol[3];
+};
+
+// Where the elements of an entry stand, the entries' own being 3.
+constexpr int kEntryDepth = 3, kDetailsDepth = kEntryDepth + 3;
+
+const char* const kReferenceNames[] = {"AcctSvcrRef", "PmtInfId", "InstrId", "EndToEndId", "TxId"};
+const char* const kSymbolPrefixes[] = {"VS:", "KS:", "SS:"};
+
+EntryFragments ComposeFragments() {
+  EntryFragments f;
+  const std::string_view value = kValue;
+  f.entry = AroundOf(kEntryDepth, {"Ntry", "NtryDtls", "TxDtls"});
+  f.references = AroundOf(kDetailsDepth, {"Refs"});
+  f.parties = AroundOf(kDetailsDepth, {"RltdPties"});
+  f.remittance = AroundOf(kDetailsDepth, {"RmtInf"});
+  for (const bool fee : {false, true}) {
+    f.codeAndDetails[fee] = Fragment(kEntryDepth + 1, [&](XmlWriter& x) {
+      x.Open("BkTxCd");
+      x.Open("Prtry");
+      x.Ascii("Cd", fee ? kFeeCode : kPaymentCode);
+      x.Ascii("Issr", "CBA");
+      x.Close();
+      x.Close();
+      x.Open("NtryDtls");
+      x.Open("TxDtls");
+    });
+  }
+  for (const bool credit : {false, true}) {
+    f.signAndStatus[credit] = Fragment(kEntryDepth + 1, [&](XmlWriter& x) {
+      x.Ascii("CdtDbtInd", credit ? "CRDT" : "DBIT");
+      x.Ascii("Sts", "BOOK");
+    });
+    f.name[credit] = Fragment(kDetailsDepth + 1, [&](XmlWriter& x) {
+      x.Open(credit ? "Dbtr" : "Cdtr");
+      x.Ascii("Nm", value);
+      x.Close();
+    });
+    const auto account = [&](bool iban) {
+      return Fragment(kDetailsDepth + 1, [&](XmlWriter& x) {
+        x.Open(credit ? "DbtrAcct" : "CdtrAcct");
+        x.Open("Id");
+        if (iban) {
+          x.Ascii("IBAN", value);
+        } else {
+          x.Open("Othr");
+          x.Ascii("Id", value);
+          x.Close();
+        }
+        x.Close();
+        x.Close();
+      });
+    };
+    f.iban[credit] = account(true);
+    f.other[credit] = account(false);
+    const auto agent = [&](bool bic) {
+      return Fragment(kDetailsDepth, [&](XmlWriter& x) {
+        x.Open("RltdAgts");
+        x.Open(credit ? "DbtrAgt" : "CdtrAgt");
+        x.Open("FinInstnId");
+        if (bic) x.Ascii("BIC", value);
+        x.Open("Othr");
+        x.Ascii("Id", value);
+        x.Close();
+        x.Close();
+        x.Close();
+        x.Close();
+      });
+    };
+    f.agentWithBic[credit] = agent(true);
+    f.agent[credit] = agent(false);
+  }
+  const auto date = [&](const char* name) {
+    return Fragment(kEntryDepth + 1, [&](XmlWriter& x) {
+      x.Open(name);
+      x.Ascii("Dt", value);
+      x.Close();
+    });
+  };
+  f.booking = date("BookgDt");
+  f.valuation = date("ValDt");
+  for (size_t i = 0; i < std::size(kReferenceNames); ++i) {
+    f.reference[i] =
+        Fragment(kDetailsDepth + 1, [&](XmlWriter& x) { x.Ascii(kReferenceNames[i], value); });
+  }
+  f.message = Fragment(kDetailsDepth + 1, [&](XmlWriter& x) { x.Ascii("Ustrd", value); });
+  for (size_t i = 0; i < std::size(kSymbolPrefixes); ++i) {
+    f.symbol[i] = Fragment(kDetailsDepth + 1, [&](XmlWriter& x) {
+      x.Open("Strd");
+      x.Open("CdtrRefInf");
+      x.Ascii("Ref", std::string(kSymbolPrefixes[i]) + std::string(value));
+      x.Close();
+      x.Close();
+    });
+  }
+  return f;
+}
+
+const EntryFragments& Fragments() {
+  static const EntryFragments fragments = ComposeFragments();
+  return fragments;
+}
+
+void AppendCounterParty(std::string* out, const EntryFragments& f, const CamtEntry& entry,
+                        bool credit) {
   std::string name;
   AppendXmlText(&name, entry.counterName, kMax140);
   const CounterAccount account = CounterAccountOf(entry);
   if (name.empty() && !account.Given()) return;
-  xml.Open("RltdPties");
-  if (!name.empty()) {
-    xml.Open(credit ? "Dbtr" : "Cdtr");
-    xml.Ascii("Nm", name);
-    xml.Close();
+  out->append(f.parties.open);
+  if (!name.empty()) f.name[credit].Append(out, {name});
+  if (!account.iban.empty()) {
+    f.iban[credit].Append(out, {account.iban});
+  } else if (account.Given()) {
+    f.other[credit].Append(out, {account.other});
   }
-  if (account.Given()) {
-    xml.Open(credit ? "DbtrAcct" : "CdtrAcct");
-    xml.Open("Id");
-    if (!account.iban.empty()) {
-      xml.Ascii("IBAN", account.iban);
-    } else {
-      xml.Open("Othr");
-      xml.Ascii("Id", account.other);
-      xml.Close();
-    }
-    xml.Close();
-    xml.Close();
-  }
-  xml.Close();
+  out->append(f.parties.close);
 }
 
-void AppendCounterAgent(XmlWriter& xml, int32_t bankCode, bool credit) {
+void AppendCounterAgent(std::string* out, const EntryFragments& f, int32_t bankCode, bool credit) {
   if (bankCode < 1 || bankCode > 9999) return;
-  xml.Open("RltdAgts");
-  xml.Open(credit ? "DbtrAgt" : "CdtrAgt");
-  xml.Open("FinInstnId");
-  if (const char* bic = CzechBankBic(bankCode)) xml.Ascii("BIC", bic);
-  xml.Open("Othr");
-  xml.Ascii("Id", BankCodeText(bankCode));
-  xml.Close();
-  xml.Close();
-  xml.Close();
-  xml.Close();
+  if (const char* bic = CzechBankBic(bankCode)) {
+    f.agentWithBic[credit].Append(out, {bic, BankCodeText(bankCode)});
+  } else {
+    f.agent[credit].Append(out, {BankCodeText(bankCode)});
+  }
 }
 
-void AppendReferences(XmlWriter& xml, const CamtEntry& entry, const std::string& bankReference,
-                      const std::string& vs, const std::string& ks, const std::string& ss) {
+void AppendReferences(std::string* out, const EntryFragments& f, const CamtEntry& entry,
+                      const std::string& bankReference, const std::string& vs,
+                      const std::string& ks, const std::string& ss) {
   std::string reference;
   AppendXmlText(&reference, bankReference, kMax35);
   std::string document;
   AppendXmlText(&document, CamtReference(entry.documentNumber), kMax35);
   if (reference.empty() && document.empty() && vs.empty() && ks.empty() && ss.empty()) return;
-  xml.Open("Refs");
-  if (!reference.empty()) xml.Ascii("AcctSvcrRef", reference);
-  if (!ss.empty()) xml.Ascii("PmtInfId", ss);
-  if (!ks.empty()) xml.Ascii("InstrId", ks);
-  if (!vs.empty()) xml.Ascii("EndToEndId", vs);
-  if (!document.empty()) xml.Ascii("TxId", document);
-  xml.Close();
+  out->append(f.references.open);
+  // In the order of kReferenceNames.
+  const std::string* const values[] = {&reference, &ss, &ks, &vs, &document};
+  for (size_t i = 0; i < std::size(values); ++i) {
+    if (!values[i]->empty()) f.reference[i].Append(out, {*values[i]});
+  }
+  out->append(f.references.close);
 }
 
-void AppendRemittance(XmlWriter& xml, const CamtEntry& entry, const std::string& vs,
-                      const std::string& ks, const std::string& ss) {
+void AppendRemittance(std::string* out, const EntryFragments& f, const CamtEntry& entry,
+                      const std::string& vs, const std::string& ks, const std::string& ss) {
   std::string message;
   AppendXmlText(&message, entry.description, kMax140);
   if (message.empty() && vs.empty() && ks.empty() && ss.empty()) return;
-  xml.Open("RmtInf");
-  if (!message.empty()) xml.Ascii("Ustrd", message);
-  // The schema allows one reference in each Strd.
-  const struct {
-    const char* prefix;
-    const std::string& digits;
-  } symbols[] = {{"VS:", vs}, {"KS:", ks}, {"SS:", ss}};
-  for (const auto& symbol : symbols) {
-    if (symbol.digits.empty()) continue;
-    xml.Open("Strd");
-    xml.Open("CdtrRefInf");
-    xml.Ascii("Ref", symbol.prefix + symbol.digits);
-    xml.Close();
-    xml.Close();
+  out->append(f.remittance.open);
+  if (!message.empty()) f.message.Append(out, {message});
+  // The schema allows one reference in each Strd; in the order of
+  // kSymbolPrefixes.
+  const std::string* const symbols[] = {&vs, &ks, &ss};
+  for (size_t i = 0; i < std::size(symbols); ++i) {
+    if (!symbols[i]->empty()) f.symbol[i].Append(out, {*symbols[i]});
   }
-  xml.Close();
+  out->append(f.remittance.close);
 }
 
 }  // namespace
@@ -184,50 +331,43 @@ CamtEntry CamtEntryOf(const StatementItem& item, int64_t amountHellers,
 }
 
 void AppendCamtEntry(const CamtEntry& entry, std::string* xmlEntries) {
+  const EntryFragments& f = Fragments();
+  std::string* const out = xmlEntries;
   const bool credit = entry.amountHellers >= 0;
-  XmlWriter xml(xmlEntries, 3);
-  xml.Open("Ntry");
+  // The entry's first line; its details stay open for the lines below.
+  out->append(std::string_view(f.entry.open).substr(0, f.entry.open.find('\n') + 1));
   const std::string currency = CamtCurrencyCode(entry.currency);
-  xml.Amount("Amt", currency.empty() ? "XXX" : currency, entry.amountHellers);
-  xml.Ascii("CdtDbtInd", credit ? "CRDT" : "DBIT");
-  xml.Ascii("Sts", "BOOK");
+  XmlWriter(out, kEntryDepth + 1)
+      .Amount("Amt", currency.empty() ? "XXX" : currency, entry.amountHellers);
+  f.signAndStatus[credit].Append(out);
+  std::string day;
   if (IsRealDate(entry.booking)) {
-    xml.Open("BookgDt");
-    xml.Date("Dt", entry.booking);
-    xml.Close();
+    AppendIsoDate(&day, entry.booking);
+    f.booking.Append(out, {day});
   }
   // Readers take the value date as the day of the payment; an item without
   // one was valued on its booking day.
   const CivilDate& value = IsRealDate(entry.value) ? entry.value : entry.booking;
   if (IsRealDate(value)) {
-    xml.Open("ValDt");
-    xml.Date("Dt", value);
-    xml.Close();
+    day.clear();
+    AppendIsoDate(&day, value);
+    f.valuation.Append(out, {day});
   }
   const std::string reference = CamtReference(entry.bankReference);
-  xml.Text("AcctSvcrRef", reference, kMax35);
-  xml.Open("BkTxCd");
-  xml.Open("Prtry");
-  xml.Ascii("Cd", entry.fee ? kFeeCode : kPaymentCode);
-  xml.Ascii("Issr", "CBA");
-  xml.Close();
-  xml.Close();
+  XmlWriter(out, kEntryDepth + 1).Text("AcctSvcrRef", reference, kMax35);
+  f.codeAndDetails[entry.fee].Append(out);
 
   const std::string vs = Symbol(entry.variableSymbol);
   const std::string ks = Symbol(entry.constantSymbol);
   const std::string ss = Symbol(entry.specificSymbol);
-  xml.Open("NtryDtls");
-  xml.Open("TxDtls");
-  AppendReferences(xml, entry, reference, vs, ks, ss);
+  AppendReferences(out, f, entry, reference, vs, ks, ss);
   // Money that came in came from the counterparty; money that went out
   // went to it.
-  AppendCounterParty(xml, entry, credit);
-  AppendCounterAgent(xml, entry.bankCode, credit);
-  AppendRemittance(xml, entry, vs, ks, ss);
-  xml.Text("AddtlTxInf", entry.description, kMax500);
-  xml.Close();
-  xml.Close();
-  xml.Close();
+  AppendCounterParty(out, f, entry, credit);
+  AppendCounterAgent(out, f, entry.bankCode, credit);
+  AppendRemittance(out, f, entry, vs, ks, ss);
+  XmlWriter(out, kDetailsDepth).Text("AddtlTxInf", entry.description, kMax500);
+  out->append(f.entry.close);
 }
 
 }  // namespace tarvolo

@@ -141,10 +141,46 @@ class Reader {
 
   bool Read() {
     if (bytes_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;
-    const size_t bad = FirstBadCharacter(bytes_);
-    if (bad < bytes_.size()) return Fail(bad, "znak, který není v UTF-8 nebo jej XML nepřipouští");
+    if (Parse() && ValidateTo(bytes_.size())) return true;
+    // A bad character is the document's fault wherever it stands, as if
+    // every character had been checked before the reading began.
+    ValidateTo(bytes_.size());
+    return false;
+  }
+
+  const std::string& problem() const { return problem_; }
+  int32_t line() const { return line_; }
+
+ private:
+  // The characters are checked a block ahead of the reading, rather than
+  // all of them first: a block is then still in the processor's cache when
+  // it is read, and a document of a gigabyte passes through memory once.
+  static constexpr size_t kCheckedAhead = 64 * 1024;
+
+  // Checks the characters up to `end` (moved back to the start of a
+  // character), unless that is done; false at the first bad one.
+  bool ValidateTo(size_t end) {
+    end = std::min(end, bytes_.size());
+    if (end <= validated_) return true;
+    const auto continuation = [](char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; };
+    for (int back = 0;
+         back < 3 && end < bytes_.size() && end - 1 > validated_ && continuation(bytes_[end]);
+         ++back) {
+      --end;
+    }
+    const size_t bad = validated_ + FirstBadCharacter(bytes_.substr(validated_, end - validated_));
+    if (bad < end) {
+      validated_ = bytes_.size();
+      return Fail(bad, "znak, který není v UTF-8 nebo jej XML nepřipouští");
+    }
+    validated_ = end;
+    return true;
+  }
+
+  bool Parse() {
     bool sawRoot = false;
     while (pos_ < bytes_.size()) {
+      if (pos_ >= validated_ && !ValidateTo(pos_ + kCheckedAhead)) return false;
       if (bytes_[pos_] != '<') {
         if (open_.empty() && !IsBlank(bytes_[pos_])) return Fail(pos_, "text mimo kořenový prvek");
         if (!ReadText()) return false;
@@ -178,10 +214,6 @@ class Reader {
     return true;
   }
 
-  const std::string& problem() const { return problem_; }
-  int32_t line() const { return line_; }
-
- private:
   bool At(std::string_view text) const { return bytes_.substr(pos_, text.size()) == text; }
 
   bool Fail(size_t at, const std::string& text) {
@@ -413,6 +445,7 @@ class Reader {
   std::string_view bytes_;
   XmlHandler* handler_;
   size_t pos_ = 0;
+  size_t validated_ = 0;  // the characters before it are sound
   std::vector<std::string_view> open_;
   std::vector<Text> texts_;
   std::vector<XmlAttribute> attributes_;  // of the tag being read

@@ -64,5 +64,40 @@ TEST(XmlReaderTest, BadCharactersAreFoundWhereverTheyStand) {
   }
 }
 
+// The characters of a long document are looked at in blocks as it is read:
+// a character split between two blocks is sound, and a bad one is the fault
+// named even where a fault of another kind stands before it.
+TEST(XmlReaderTest, LongDocumentsAreCheckedAsAWhole) {
+  const struct {
+    const char* letter;  // repeated to fill the document
+    const char* before;  // a fault before the end, if any
+    const char* last;    // at the end of the text
+    const char* problem;
+  } cases[] = {
+      {"\xC3\xA1", "", "", ""},
+      {"\xE2\x82\xAC", "", "", ""},
+      {"\xF0\x9F\x98\x80", "", "", ""},
+      {"\xC3\xA1", "", "\x01", "znak, který není v UTF-8 nebo jej XML nepřipouští"},
+      {"x", "</c>", "\xC3", "znak, který není v UTF-8 nebo jej XML nepřipouští"},
+      {"x", "</c>", "", "koncová značka </c> neodpovídá otevřenému prvku"},
+  };
+  for (const auto& c : cases) {
+    for (size_t shift = 0; shift < 4; ++shift) {
+      std::string text(shift, 'x');
+      while (text.size() < 200 * 1024) text += c.letter;
+      const std::string document = "<a>" + std::string(c.before) + "\n" + text + c.last + "</a>\n";
+      Texts texts;
+      std::string problem;
+      int32_t line = 0;
+      EXPECT_EQ(ReadXmlDocument(document, &texts, &problem, &line), *c.problem == '\0')
+          << c.letter << shift;
+      EXPECT_EQ(problem, c.problem) << c.letter << shift;
+      if (*c.problem != '\0') {
+        EXPECT_EQ(line, *c.last != '\0' ? 2 : 1) << c.letter << shift;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

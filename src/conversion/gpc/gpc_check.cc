@@ -11,6 +11,13 @@
 #include "conversion/values/fixed_width.h"
 #include "platform/civil_date.h"
 
+#if defined(__SSE2__) && defined(__GNUC__) && !defined(TARVOLO_PLAIN_SCANS)
+#include <emmintrin.h>
+#define TARVOLO_GPC_SSE2 1
+#else
+#define TARVOLO_GPC_SSE2 0
+#endif
+
 namespace tarvolo {
 namespace {
 
@@ -134,6 +141,24 @@ struct Statement {
   HellerSum itemDebits, itemCredits;
 };
 
+// Whether a record's bytes hold a CR or an LF: the bytes of a whole line are
+// looked at in one go, as nearly every line of a file is a sound record.
+bool HasLineEnd(const char* record) {
+#if TARVOLO_GPC_SSE2
+  const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+  __m128i found = _mm_setzero_si128();
+  for (size_t i = 0; i < kLineLength; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(record + i));
+    found = _mm_or_si128(found, _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+  }
+  return _mm_movemask_epi8(found) != 0;
+#else
+  return std::memchr(record, '\r', kLineLength) != nullptr ||
+         std::memchr(record, '\n', kLineLength) != nullptr;
+#endif
+}
+static_assert(kLineLength % 16 == 0, "a record is read sixteen bytes at a time");
+
 class Checker {
  public:
   std::vector<std::string> Check(std::string_view bytes) {
@@ -145,6 +170,13 @@ class Checker {
     int number = 0;
     while (start < bytes.size()) {
       ++number;
+      // A record as it is written: its bytes, then CR LF.
+      if (bytes.size() - start >= kLineLength + 2 && bytes[start + kLineLength] == '\r' &&
+          bytes[start + kLineLength + 1] == '\n' && !HasLineEnd(bytes.data() + start)) {
+        CheckRecord(number, bytes.substr(start, kLineLength));
+        start += kLineLength + 2;
+        continue;
+      }
       size_t end = bytes.find('\n', start);
       const bool hasLineFeed = end != std::string::npos;
       if (!hasLineFeed) end = bytes.size();
@@ -176,6 +208,11 @@ class Checker {
     }
     // A program that reads lines up to a CR would break this one there.
     if (line.find('\r') != std::string_view::npos) Problem(number, "znak CR uvnitř řádku");
+    CheckRecord(number, line);
+  }
+
+  // A line of the record's length.
+  void CheckRecord(int number, std::string_view line) {
     const std::string_view type = line.substr(0, 3);
     if (type == "074") {
       CheckHeader(number, line);

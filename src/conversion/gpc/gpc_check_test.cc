@@ -133,6 +133,27 @@ TEST(GpcCheckTest, LineEnds) {
   }
 }
 
+// A CR or an LF at any place of a record is found, the LF as the end of a
+// short line.
+TEST(GpcCheckTest, LineEndsInsideARecordAreFoundAnywhere) {
+  const struct {
+    char end;
+    std::string firstProblem;
+  } cases[] = {
+      {'\r', "řádek 2: znak CR uvnitř řádku"},
+      {'\n', "řádek 2: chybí konec řádku CR LF"},
+  };
+  for (const auto& c : cases) {
+    for (size_t at = 0; at < 128; ++at) {
+      std::vector<std::string> lines = SoundLines();
+      lines[1][at] = c.end;
+      const std::vector<std::string> problems = CheckGpcStatement(Join(lines));
+      ASSERT_FALSE(problems.empty()) << at;
+      EXPECT_EQ(problems.front(), c.firstProblem) << at;
+    }
+  }
+}
+
 // An item's amount counts with every one of its twelve digits.
 TEST(GpcCheckTest, ItemAmountsAddUpDigitForDigit) {
   constexpr size_t kAmountStart = 48, kAmountWidth = 12;
