@@ -118,12 +118,14 @@ bool ReadServisCounterAccount(std::string_view text, CounterAccountParts* accoun
   return true;
 }
 
-// `text` ends with a NUL, where the scans stop.
-CounterAccountParts ReadCounterAccount(std::string_view text) {
+// The account in `field`, whose text is `text` (where it stands or in
+// `buffer`). The readings other than by fixed places need the text
+// NUL-terminated in `buffer` (of kFieldBuffer bytes).
+CounterAccountParts ReadCounterAccount(std::string_view text, CsvFieldSpan field, char* buffer) {
   CounterAccountParts account;
-  if (!ReadServisCounterAccount(text, &account) &&
-      !ReadPlainCounterAccount(text.data(), &account)) {
-    account = ScanCounterAccount(text.data());
+  if (!ReadServisCounterAccount(text, &account)) {
+    CopyCsvField(field, buffer, kFieldBuffer);
+    if (!ReadPlainCounterAccount(buffer, &account)) account = ScanCounterAccount(buffer);
   }
   if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
   return account;
@@ -203,8 +205,7 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amount
     texts.amountText = {texts.amount,
                         CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount)};
   }
-  texts.counterText = {texts.counter,
-                       CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter)};
+  texts.counterText = CsvFieldText(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
   texts.symbolText = CsvFieldTextEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
@@ -233,7 +234,8 @@ std::string LineCurrency(const CsvFieldSpan* fields) {
 StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate& date,
                      ServisTexts& texts, AmountReading* amount, bool amountRead = false) {
   ReadServisTexts(fields, texts, amountRead);
-  const CounterAccountParts counter = ReadCounterAccount(texts.counterText);
+  const CounterAccountParts counter =
+      ReadCounterAccount(texts.counterText, fields[kCounterColumn - 1], texts.counter);
   StatementItem item;
   item.line = lineNumber;
   item.counterPrefix = counter.prefix;
