@@ -170,13 +170,39 @@ inline constexpr char kDigitPairs[] =
     "50515253545556575859606162636465666768697071727374"
     "75767778798081828384858687888990919293949596979899";
 
-// A count in decimal digits, zeros in front; two digits per division. A
-// field that holds zeros already (`kOverZeros`) gets only the digits from
-// the highest one that is not zero on.
+// The eight digits of `value` (below 100,000,000), zeros in front, at
+// `out`. The word splits its halves of four digits, then their pairs, then
+// their digits, all at once: account numbers and amounts have eight digits
+// and more, which cost four rounds of division by 100 otherwise.
+inline void PutEightDigits(char* out, uint32_t value) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+  // Four digits in each half, the first ones in the low half.
+  uint64_t word = value / 10000 | static_cast<uint64_t>(value % 10000) << 32;
+  // (x * 10486) >> 20 is x / 100 and (x * 103) >> 10 is x / 10 for the
+  // values each part holds.
+  const uint64_t hundreds = (word * 10486) >> 20 & 0x0000007F0000007Fu;
+  word = hundreds | (word - hundreds * 100) << 16;
+  const uint64_t tens = (word * 103) >> 10 & 0x000F000F000F000Fu;
+  word = (tens | (word - tens * 10) << 8) + 0x3030303030303030u;
+  std::memcpy(out, &word, sizeof word);
+#else
+  for (int i = 7; i >= 0; --i, value /= 10) out[i] = static_cast<char>('0' + value % 10);
+#endif
+}
+
+// A count in decimal digits, zeros in front; eight digits at once where
+// the count is large, two per division else. A field that holds zeros
+// already (`kOverZeros`) gets only the digits from the highest one that is
+// not zero on.
 template <bool kOverZeros = false>
 inline bool PutDigits(char* line, const GpcField& field, uint64_t value) {
   char* const first = line + field.first;
   char* out = first + field.width;
+  if (field.width >= 8 && value >= 1000000) {
+    out -= 8;
+    PutEightDigits(out, static_cast<uint32_t>(value % 100000000));
+    value /= 100000000;
+  }
   // Most values fit 32 bits, whose divisions by 100 cost less.
   if (value <= UINT32_MAX) {
     uint32_t small = static_cast<uint32_t>(value);

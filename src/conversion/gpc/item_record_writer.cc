@@ -36,6 +36,12 @@ constexpr GpcField kCounterNumber = {kCounterPrefix.first + 6, 10, GpcFieldKind:
 static_assert(kCounterPrefix.width + kCounterNumber.width ==
               kItemFields[kItemCounterAccount].width);
 
+// A bank code of four digits is two pairs at the end of its field, whose
+// zeros the template holds.
+constexpr size_t kBankPairs =
+    kItemFields[kItemBankCode].first + kItemFields[kItemBankCode].width - 4;
+static_assert(kItemFields[kItemBankCode].width >= 4);
+
 // The due date's field holds day, month and year, two digits each.
 constexpr size_t kDueDay = kItemFields[kItemDueDate].first;
 static_assert(kItemFields[kItemDueDate].width == 6 && kItemFields[kItemDate].width == 6);
@@ -124,10 +130,28 @@ void ItemRecordWriter::PutAmount(char* record, int64_t hellers, int32_t rest) {
   std::memcpy(record + kItemFields[kItemCurrencyCode].first, debit ? "01101" : "01102", 5);
 }
 
+void ItemRecordWriter::PutBankCode(char* record, int32_t bankCode) {
+  if (static_cast<uint32_t>(bankCode) < 10000) {
+    std::memcpy(record + kBankPairs, kDigitPairs + 2 * (bankCode / 100), 2);
+    std::memcpy(record + kBankPairs + 2, kDigitPairs + 2 * (bankCode % 100), 2);
+    return;
+  }
+  PutInteger(record, kItemFields[kItemBankCode], bankCode, "kód banky");
+}
+
 void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year) {
+  const int32_t shortYear = RecordYear(year);
+  // Every part of nearly every date is two digits: three pairs, no checks.
+  if (static_cast<uint32_t>(day) < 100 && static_cast<uint32_t>(month) < 100 &&
+      static_cast<uint32_t>(shortYear) < 100) {
+    std::memcpy(record + at, kDigitPairs + 2 * day, 2);
+    std::memcpy(record + at + 2, kDigitPairs + 2 * month, 2);
+    std::memcpy(record + at + 4, kDigitPairs + 2 * shortYear, 2);
+    return;
+  }
   PutDatePart(record, at, day, "den");
   PutDatePart(record, at + 2, month, "měsíc");
-  PutDatePart(record, at + 4, RecordYear(year), "rok");
+  PutDatePart(record, at + 4, shortYear, "rok");
 }
 
 void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {
@@ -142,7 +166,7 @@ void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText
   PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
   PutAmount(record, item.amount, item.amountRest);
   PutText(record, kItemVariableSymbol, item.variableSymbol, "variabilní symbol");
-  PutInteger(record, kItemFields[kItemBankCode], item.bankCode, "kód banky");
+  PutBankCode(record, item.bankCode);
   PutText(record, kItemConstantSymbol, item.constantSymbol, "konstantní symbol");
   PutText(record, kItemSpecificSymbol, item.specificSymbol, "specifický symbol");
   PutDate(record, kDueDay, item.valueDay, item.valueMonth, item.valueYear);

@@ -35,6 +35,7 @@ class ItemRecordWriter {
   void PutDatePart(char* record, size_t at, int32_t value, const char* fieldName);
   void PutDate(char* record, size_t at, int32_t day, int32_t month, int32_t year);
   void PutCounterAccount(char* record, int32_t prefix, int64_t number);
+  void PutBankCode(char* record, int32_t bankCode);
   // The amount and its codes.
   void PutAmount(char* record, int64_t hellers, int32_t rest);
 

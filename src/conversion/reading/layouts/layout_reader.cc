@@ -25,7 +25,8 @@ namespace {
 
 // A currency as a row names it: a code, or the koruna's own word.
 bool IsCurrencyText(std::string_view text) {
-  if (text.empty()) return true;
+  // Mostly a plain code, which is its own code: no string made.
+  if (text.empty() || IsPlainCurrencyCode(text)) return true;
   const std::string code = CurrencyCode(text);
   if (code.size() == 3 && IsPlainCurrencyCode(code)) return true;
   const std::string word = NormaliseColumnName(text);

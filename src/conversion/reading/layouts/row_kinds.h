@@ -19,6 +19,26 @@ bool IsTotalRow(const std::vector<std::string_view>& fields);
 // state a balance rather than be an item.
 bool IsWholeBalanceLabel(std::string_view text);
 
+// False for a text that cannot be a balance label, by its first byte: the
+// texts of every row are looked at for labels, and most are told apart
+// here without a call. True calls for IsWholeBalanceLabel.
+inline bool MayBeBalanceLabel(std::string_view text) {
+  if (text.empty()) return false;
+  const unsigned char c = static_cast<unsigned char>(text.front());
+  switch (c | 0x20) {
+    case 'p':
+    case 'k':
+    case 'z':
+    case 'o':
+    case 'c':
+    case 'f':
+      return true;
+    default:
+      // Padding, quotes and '#' before a label are passed over.
+      return c <= 32 || c == 0xA0 || c == '"' || c == '#';
+  }
+}
+
 // The value a balance label carries after its colon in the same field, as
 // Fio's printed statement writes it ("Konečný stav účtu k 31.10.2025:
 // 1954,90 CZK"); "" for any other text.

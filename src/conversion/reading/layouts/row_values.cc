@@ -28,7 +28,9 @@ bool DatedRowStatesBalance(const RowTexts& texts, std::string_view amount,
   std::string_view labels[std::size(texts.text)];
   size_t count = 0;
   for (size_t i = 0; i < texts.count; ++i) {
-    if (IsWholeBalanceLabel(texts.text[i])) labels[count++] = texts.text[i];
+    if (MayBeBalanceLabel(texts.text[i]) && IsWholeBalanceLabel(texts.text[i])) {
+      labels[count++] = texts.text[i];
+    }
   }
   if (count == 0) return false;
   if (!amount.empty() && !runningBalance.empty() &&

@@ -85,9 +85,48 @@ CounterAccountParts ScanCounterAccount(const char* text) {
   return account;
 }
 
-CounterAccountParts ReadCounterAccount(const char* text) {
+// Reads the `kCount` bytes at `p` into *value; false if any is no digit.
+// The bytes are all read and tested once at the end, with no branch for
+// each.
+template <int kCount>
+bool ReadFixedDigits(const char* p, int64_t* value) {
+  int64_t v = 0;
+  bool other = false;
+  for (int i = 0; i < kCount; ++i) {
+    const unsigned digit = static_cast<unsigned char>(p[i]) - 0x30u;
+    other |= digit > 9;
+    v = v * 10 + digit;
+  }
+  *value = v;
+  return !other;
+}
+
+// Most counter accounts of a Servis24 export stand in full width, as
+// "000019-0123456789/0800": six digits of the prefix, ten of the number and
+// four of the bank. Such a text is read with no look for where its parts
+// end, and gives what the reading of digit runs gives.
+bool ReadServisCounterAccount(std::string_view text, CounterAccountParts* account) {
+  if (text.size() != 22 || text[6] != '-' || text[17] != '/') return false;
+  int64_t prefix = 0, number = 0, bank = 0;
+  if (!ReadFixedDigits<6>(text.data(), &prefix) || !ReadFixedDigits<10>(text.data() + 7, &number) ||
+      !ReadFixedDigits<4>(text.data() + 18, &bank)) {
+    return false;
+  }
+  account->prefix = static_cast<int32_t>(prefix);
+  account->number = number;
+  account->bankCode = static_cast<int32_t>(bank);
+  return true;
+}
+
+// The account in `field`, whose text is `text` (where it stands or in
+// `buffer`). The readings other than by fixed places need the text
+// NUL-terminated in `buffer` (of kFieldBuffer bytes).
+CounterAccountParts ReadCounterAccount(std::string_view text, CsvFieldSpan field, char* buffer) {
   CounterAccountParts account;
-  if (!ReadPlainCounterAccount(text, &account)) account = ScanCounterAccount(text);
+  if (!ReadServisCounterAccount(text, &account)) {
+    CopyCsvField(field, buffer, kFieldBuffer);
+    if (!ReadPlainCounterAccount(buffer, &account)) account = ScanCounterAccount(buffer);
+  }
   if (static_cast<uint32_t>(account.prefix) > kMaxPrefix) account.prefix = 0;
   return account;
 }
@@ -152,7 +191,8 @@ struct ServisTexts {
   char description[kFieldBuffer];
   char name[kFieldBuffer];
   // The texts the item is given, as their copies measured them.
-  std::string_view amountText, symbolText, constantText, specificText, descriptionText, nameText;
+  std::string_view amountText, counterText, symbolText, constantText, specificText, descriptionText,
+      nameText;
   std::string currency;
   std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
 };
@@ -165,7 +205,7 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amount
     texts.amountText = {texts.amount,
                         CopyCsvField(field(kAmountColumn), texts.amount, sizeof texts.amount)};
   }
-  CopyCsvField(field(kCounterColumn), texts.counter, sizeof texts.counter);
+  texts.counterText = CsvFieldText(field(kCounterColumn), texts.counter, sizeof texts.counter);
   // Symbols too wide for their fields keep their last characters: those of
   // the whole field, not of what fits the buffer.
   texts.symbolText = CsvFieldTextEnd(field(kSymbolColumn), texts.symbol, sizeof texts.symbol);
@@ -194,7 +234,8 @@ std::string LineCurrency(const CsvFieldSpan* fields) {
 StatementItem ItemOf(const CsvFieldSpan* fields, int lineNumber, const CivilDate& date,
                      ServisTexts& texts, AmountReading* amount, bool amountRead = false) {
   ReadServisTexts(fields, texts, amountRead);
-  const CounterAccountParts counter = ReadCounterAccount(texts.counter);
+  const CounterAccountParts counter =
+      ReadCounterAccount(texts.counterText, fields[kCounterColumn - 1], texts.counter);
   StatementItem item;
   item.line = lineNumber;
   item.counterPrefix = counter.prefix;

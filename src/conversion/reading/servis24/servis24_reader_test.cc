@@ -81,5 +81,45 @@ TEST(Servis24Lines, TheCounterpartyIsNamed) {
   }
 }
 
+// Counter accounts in full width, as most lines write them, read as those
+// without their zeros do; a text that only looks like one is read as any
+// other.
+TEST(Servis24Lines, CounterAccountsInFullWidth) {
+  struct Case {
+    const char* account;
+    int32_t prefix;
+    int64_t number;
+    int32_t bank;
+  } cases[] = {
+      {"000019-0123456789/0800", 19, 123456789, 800},
+      {"670100-2215069717/6210", 670100, 2215069717, 6210},
+      {"999999-9999999999/9999", 999999, 9999999999, 9999},
+      {"000000-0000000000/0000", 0, 0, 0},
+      {"19-123/0800", 19, 123, 800},
+      {"000019-0123456789/080", 19, 123456789, 80},
+      {"000019-0123456789/08000", 19, 123456789, 8000},
+      {"0000190-123456789/0800", 190, 123456789, 800},
+      {"000019-012345678x/0800", 0, 0, 0},
+      {"000019-0123456789/08x0", 0, 0, 0},
+      {"\" 000019-0123456789/0800\"", 19, 123456789, 800},
+      {"\"000019-012345678\"/0800", 19, 12345678, 800},  // quotes count nowhere
+  };
+  for (const Case& c : cases) {
+    const std::string text =
+        std::string("h\n1;2014/09/24;-1,00;") + c.account + ";Novák;7;CZK;;;;Nájem\n";
+    std::vector<StatementItem> items;
+    const ItemSink keep = [&items](const StatementItem& item) { items.push_back(item); };
+    Servis24Lines lines;
+    ReadServis24Lines(text, keep, &lines);
+    ReadServis24Items(text.c_str(), keep, nullptr);
+    ASSERT_EQ(items.size(), 2u) << c.account;
+    for (const StatementItem& item : items) {
+      EXPECT_EQ(item.counterPrefix, c.prefix) << c.account;
+      EXPECT_EQ(item.counterNumber, c.number) << c.account;
+      EXPECT_EQ(item.bankCode, c.bank) << c.account;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

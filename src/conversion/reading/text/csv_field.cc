@@ -142,43 +142,6 @@ size_t CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destination
   return kept;
 }
 
-namespace {
-
-// The field trimmed where it stands, when no quote needs dropping and no
-// cut to the working size comes before the trim; false otherwise.
-bool TrimmedInPlace(CsvFieldSpan field, size_t bufferSize, const char** first, const char** end) {
-  if (field.mayHoldQuotes || bufferSize == 0 ||
-      static_cast<size_t>(field.end - field.first) > kMaxCsvField) {
-    return false;
-  }
-  *first = field.first;
-  *end = field.end;
-  while (*first != *end && IsBlank(static_cast<unsigned char>(**first))) ++*first;
-  while (*end != *first && IsBlank(static_cast<unsigned char>((*end)[-1]))) --*end;
-  return true;
-}
-
-}  // namespace
-
-std::string_view CsvFieldText(CsvFieldSpan field, char* buffer, size_t bufferSize) {
-  const char* first;
-  const char* end;
-  if (!TrimmedInPlace(field, bufferSize, &first, &end)) {
-    return {buffer, CopyCsvField(field, buffer, bufferSize)};
-  }
-  return {first, std::min(static_cast<size_t>(end - first), bufferSize - 1)};
-}
-
-std::string_view CsvFieldTextEnd(CsvFieldSpan field, char* buffer, size_t bufferSize) {
-  const char* first;
-  const char* end;
-  if (!TrimmedInPlace(field, bufferSize, &first, &end)) {
-    return {buffer, CopyCsvFieldEnd(field, buffer, bufferSize)};
-  }
-  const size_t kept = std::min(static_cast<size_t>(end - first), bufferSize - 1);
-  return {end - kept, kept};
-}
-
 int ReadCsvField(const char* line, int fieldNumber, char* destination, size_t destinationSize) {
   // Pass over the fields before the one asked for; a line end on the way
   // leaves every later field empty.

@@ -40,12 +40,46 @@ size_t CopyCsvField(CsvFieldSpan field, char* destination, size_t destinationSiz
 // Likewise, but keeps the last destinationSize - 1 characters of the field.
 size_t CopyCsvFieldEnd(CsvFieldSpan field, char* destination, size_t destinationSize);
 
+// The field trimmed where it stands, when no quote needs dropping and no
+// cut to the working size comes before the trim; false otherwise. Inline,
+// as are the two readers below: every field of every line passes here.
+inline bool TrimmedInPlace(CsvFieldSpan field, size_t bufferSize, const char** first,
+                           const char** end) {
+  if (field.mayHoldQuotes || bufferSize == 0 ||
+      static_cast<size_t>(field.end - field.first) > kMaxCsvField) {
+    return false;
+  }
+  *first = field.first;
+  *end = field.end;
+  while (*first != *end && IsBlank(static_cast<unsigned char>(**first))) ++*first;
+  while (*end != *first && IsBlank(static_cast<unsigned char>((*end)[-1]))) --*end;
+  return true;
+}
+
 // The text CopyCsvField gives, seen where it stands in the line when the
 // line holds no quotes, else copied to `buffer` as CopyCsvField copies it.
 // The text is NUL-terminated only where it was copied.
-std::string_view CsvFieldText(CsvFieldSpan field, char* buffer, size_t bufferSize);
+inline std::string_view CsvFieldText(CsvFieldSpan field, char* buffer, size_t bufferSize) {
+  const char* first;
+  const char* end;
+  if (!TrimmedInPlace(field, bufferSize, &first, &end)) {
+    return {buffer, CopyCsvField(field, buffer, bufferSize)};
+  }
+  const size_t length = static_cast<size_t>(end - first);
+  return {first, length < bufferSize - 1 ? length : bufferSize - 1};
+}
+
 // Likewise for the text CopyCsvFieldEnd gives.
-std::string_view CsvFieldTextEnd(CsvFieldSpan field, char* buffer, size_t bufferSize);
+inline std::string_view CsvFieldTextEnd(CsvFieldSpan field, char* buffer, size_t bufferSize) {
+  const char* first;
+  const char* end;
+  if (!TrimmedInPlace(field, bufferSize, &first, &end)) {
+    return {buffer, CopyCsvFieldEnd(field, buffer, bufferSize)};
+  }
+  const size_t length = static_cast<size_t>(end - first);
+  const size_t kept = length < bufferSize - 1 ? length : bufferSize - 1;
+  return {end - kept, kept};
+}
 
 }  // namespace tarvolo
 

@@ -205,6 +205,8 @@ CounterAccountParts ReadAccountText(std::string_view account, std::string_view b
     // A bank code or prefix column that holds something other than such a
     // number leaves the account not whole: "010;0" is no bank.
     const auto readsOrEmpty = [](std::string_view text, size_t digits, int32_t* value) {
+      // Mostly digits alone or nothing, read with no string made.
+      if (text.empty() || ReadDigitsOnly(text, digits, value)) return true;
       std::string kept;
       const std::string_view compact =
           KeepOnly(text, kept, [](char c) { return !IsFieldPadding(c); });
