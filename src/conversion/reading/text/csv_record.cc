@@ -150,7 +150,8 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
       if (p[close] != '"' || !fieldEnds_[static_cast<unsigned char>(after)]) break;
       size_t first = j + 1;
       size_t end = close;
-      if (first < end && (IsPadding(p[first]) || IsPadding(p[end - 1]))) {
+      // The quotes stand either side of an empty field, and are no padding.
+      if (IsPadding(p[first]) | IsPadding(p[end - 1])) {
         first = TrimStart(p, first, end);
         end = TrimEnd(p, first, end);
       }
