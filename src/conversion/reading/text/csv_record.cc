@@ -154,15 +154,18 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
     // closing quote comes before any line end (or tab or other control
     // byte, left to the reading below) and a field end follows it, it is
     // read here without the checks for the text's end, as long as that
-    // lies more than sixteen bytes past the search.
-    while (n - j >= 18 && p[j] == '"') {
+    // lies more than sixteen bytes past the search. The compiler is told
+    // so, to lay the run out straight and the other readings aside.
+    while (__builtin_expect(n - j >= 18 && p[j] == '"', 1)) {
       size_t at = j + 1;
       unsigned mask;
       while ((mask = QuoteOrControlMask(p + at)) == 0 && n - at >= 33) at += 16;
-      if (mask == 0) break;
+      if (__builtin_expect(mask == 0, 0)) break;
       const size_t close = at + static_cast<size_t>(__builtin_ctz(mask));
       const char after = p[close + 1];
-      if (p[close] != '"' || !fieldEnds_[static_cast<unsigned char>(after)]) break;
+      if (__builtin_expect(p[close] != '"' || !fieldEnds_[static_cast<unsigned char>(after)], 0)) {
+        break;
+      }
       size_t first = j + 1;
       size_t end = close;
       // The quotes stand either side of an empty field, and are no padding.
