@@ -131,16 +131,16 @@ for golden in "$data"/layouts/*.gpc; do
 done
 want_status=0
 # A file with columns of two currencies: each currency is a statement of its
-# own, whichever currency the main statement is in; an exchange is an item of
+# own, the koruna's with the profile's values; an exchange is an item of
 # both.
 rm -f export*.gpc
 "${cli[@]}" "${profile[@]}" "$data/layouts/revolut-2018-currencies.csv" >log.txt 2>&1
 log_has "another currency's columns: a statement of their own" \
-  "^Výpis účtu 2000145399 v CZK, 2 položek: export-CZK.gpc$"
+  "^Výpis účtu 2000145399 v EUR, 2 položek: export-EUR.gpc$"
 check "an exchange is an item of both statements" \
-  test "$(grep -ac "^075" export.gpc) $(grep -ac "^075" export-CZK.gpc)" = "2 2"
+  test "$(grep -ac "^075" export.gpc) $(grep -ac "^075" export-EUR.gpc)" = "2 2"
 check "another currency's statement opens with the file's balance" \
-  test "$(cut -c46-60 export-CZK.gpc | head -1)" = "00000000000000+"
+  test "$(cut -c46-60 export-EUR.gpc | head -1)" = "00000000000000+"
 "${cli[@]}" "${profile[@]}" "$examples/vypis-2014-09.csv" \
   "$data/layouts/revolut-2018-currencies.csv" >log.txt 2>&1
 log_has "a statement in crowns takes the crown columns" \

@@ -67,8 +67,8 @@ void RunChecks::SetProfileAccount(std::string_view typed) {
                        ReadAccountNumber(typed, false, &profileAccount_);
 }
 
-void RunChecks::SetBesideMain(const AccountNumber* account) {
-  besideMain_ = true;
+void RunChecks::SetOneOfSeveral(const AccountNumber* account) {
+  oneOfSeveral_ = true;
   if (account == nullptr) return;
   accountOnly_ = hasProfileAccount_ = true;
   profileAccount_ = *account;
@@ -209,9 +209,9 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                  "Soubor %s: %d položek jiných vlastních účtů, zapsány do výpisů svých účtů\n",
                  {shown, items.elsewhere_});
   }
-  // A file none of whose items a statement beside the main one takes is
-  // not one of its files.
-  if (besideMain_ && items.taken_ == 0) return;
+  // A file that gives one of several statements nothing is another's: its
+  // dates, balances and account say nothing of this one.
+  if (oneOfSeveral_ && items.taken_ == 0 && !stated.hasOpening && !stated.hasClosing) return;
   if (items.hasAccount_) {
     if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
       LogFormatted(log, LogKind::kFileWarning, "Soubor %s je z účtu %s, v nastavení je účet %s\n",
@@ -237,6 +237,12 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
     facts.end = items.last_;
   }
   files_.push_back(facts);
+}
+
+bool RunChecks::AnyStated() const {
+  return std::any_of(files_.begin(), files_.end(), [](const FileFacts& file) {
+    return file.stated.hasOpening || file.stated.hasClosing;
+  });
 }
 
 const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine& log) const {

@@ -11,9 +11,6 @@ namespace tarvolo {
 // hold: an item in another currency than the statement's is written in that
 // currency's statement, not left out.
 struct CurrencySplit {
-  // The statement takes only the items that state its currency (or whose
-  // file does); an item that states none is the main statement's.
-  bool statedOnly = false;
   // Every currency met on an item that is not the statement's, once each.
   std::vector<std::string> found;
   // The statement's own account as typed, "" where not known: in a file of

@@ -18,6 +18,7 @@
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/koruna_default.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
@@ -85,11 +86,12 @@ class LayoutReader {
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
     // The balances are the account's, in its currency where the file names
-    // it: a statement in another currency has none of them. The rows of one
-    // of several own accounts state its balances in its statement's.
+    // it: a statement in another currency has none of them, and its own
+    // statement states them. The rows of one of several own accounts state
+    // its balances in its statement's.
     const bool otherCurrency =
         !accountBalances_ && !fileCurrency_.empty() && fileCurrency_ != currency_;
-    if (split_ != nullptr && split_->statedOnly && otherCurrency) return;
+    if (split_ != nullptr && otherCurrency) return;
     reading->stated =
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
@@ -105,7 +107,7 @@ class LayoutReader {
         row_.ReadHeader(fields);
         break;
       }
-      balance_.ReadBalanceLine(fields);
+      if (balance_.ReadBalanceLine(fields)) NoteBalanceCurrency(fields);
       self_.ReadPreambleLine(fields);
       for (size_t i = 0; i + 1 < fields.size(); ++i) {
         std::string name = NormaliseColumnName(fields[i]);
@@ -116,6 +118,19 @@ class LayoutReader {
       }
     }
     if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
+    if (fileCurrency_.empty()) fileCurrency_ = balanceCurrency_;
+  }
+
+  // A balance line that writes its amount with a code ("1 000,00 EUR")
+  // states the account's currency, unless the file states it otherwise.
+  void NoteBalanceCurrency(const std::vector<std::string_view>& fields) {
+    if (!balanceCurrency_.empty()) return;
+    for (const std::string_view field : fields) {
+      const AmountReading amount = ReadAmount(field, AmountRules::kBankExport);
+      if (amount.status != AmountStatus::kRead || amount.currency[0] == '\0') continue;
+      balanceCurrency_ = amount.currency;
+      return;
+    }
   }
 
   // The file's own accounts and period, before any item is handed over.
@@ -297,22 +312,29 @@ class LayoutReader {
   }
 
   // An item in another currency than the statement's is left out, named,
-  // unless a statement of the run is in its currency. Gives kItem where the
-  // item is this statement's.
+  // unless a statement of the run is in its currency. A row is in the
+  // currency it names, else in the one its file states for its account,
+  // else in the koruna. Gives kItem where the item is this statement's.
   LineAccount::Kind InOtherCurrency(int line, const AmountReading& amount) {
     std::string code;
     if (!row_.amounts.OtherCurrency(currency_, amount, &code)) {
-      if (split_ == nullptr || !split_->statedOnly) return LineAccount::kItem;
-      // A row that names no currency is in its file's.
+      // Most rows name the statement's currency, or name none in a file
+      // whose currency is the statement's.
+      if (!code.empty() || unnamedCurrency() == currency_) return LineAccount::kItem;
       row_.amounts.OtherCurrency(std::string(), amount, &code);
-      if (!code.empty() || fileCurrency_ == currency_) return LineAccount::kItem;
-      balance_.AddOtherCurrency();
-      return LineAccount::kOtherStatement;
+      if (!code.empty()) return LineAccount::kItem;
+      code = unnamedCurrency();
     }
     balance_.AddOtherCurrency();
     if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
     report_.warnings().OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
     return LineAccount::kLeftOut;
+  }
+
+  // The currency of a row that names none.
+  const std::string& unnamedCurrency() const {
+    static const std::string koruna(kKorunaCode);
+    return fileCurrency_.empty() ? koruna : fileCurrency_;
   }
 
   // Where the amounts come from another column than the likeliest, because
@@ -352,6 +374,7 @@ class LayoutReader {
   // The currency the file states for its account, and the statement's.
   std::string fileCurrency_;
   std::string currency_;
+  std::string balanceCurrency_;  // the code the balance lines write
   BalanceCheck balance_;
   FileSelfDescription self_;
   BalanceProof proof_;
