@@ -68,6 +68,8 @@ class LayoutReader {
     while (record.Next()) {
       if (record.unclosedQuote()) report_.warnings().UnclosedQuote(record.lineNumber());
       const LineAccount::Kind kind = ReadRow(record);
+      itemRows_ += kind == LineAccount::kItem ? 1 : 0;
+      elsewhereRows_ += kind == LineAccount::kOtherStatement ? 1 : 0;
       // The last line of a text without a final line end is a line too.
       const bool open =
           record.offset() >= text_.size() && text_.back() != '\n' && text_.back() != '\r';
@@ -87,11 +89,25 @@ class LayoutReader {
     report_.Summarise(layout_.name);
     // The balances are the account's, in its currency where the file names
     // it: a statement in another currency has none of them, and its own
-    // statement states them. The rows of one of several own accounts state
-    // its balances in its statement's.
+    // statement states them. A file that names none states them for the
+    // statement that takes its rows, or for the koruna's where it has none.
+    // The rows of one of several own accounts state its balances in its
+    // statement's.
+    const bool named = !fileCurrency_.empty();
+    const std::string balanceCurrency = named                 ? fileCurrency_
+                                        : elsewhereRows_ == 0 ? std::string(kKorunaCode)
+                                                              : std::string();
     const bool otherCurrency =
-        !accountBalances_ && !fileCurrency_.empty() && fileCurrency_ != currency_;
-    if (split_ != nullptr && otherCurrency) return;
+        !accountBalances_ &&
+        (named ? fileCurrency_ != currency_ : itemRows_ == 0 && balanceCurrency != currency_);
+    if (split_ != nullptr && otherCurrency) {
+      // A file of no movement holds its currency's statement by its
+      // balances alone.
+      const StatedBalances stated =
+          balance_.Report(path_, CurrencyUnit(balanceCurrency), [](LogKind, const char*) {});
+      if (stated.hasOpening || stated.hasClosing) split_->Elsewhere(balanceCurrency);
+      return;
+    }
     reading->stated =
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
@@ -375,6 +391,9 @@ class LayoutReader {
   std::string fileCurrency_;
   std::string currency_;
   std::string balanceCurrency_;  // the code the balance lines write
+  // The rows this statement takes, and those another one does.
+  int32_t itemRows_ = 0;
+  int32_t elsewhereRows_ = 0;
   BalanceCheck balance_;
   FileSelfDescription self_;
   BalanceProof proof_;

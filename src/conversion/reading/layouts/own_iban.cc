@@ -9,9 +9,6 @@
 namespace tarvolo {
 namespace {
 
-// Files of several own accounts are not looked through further than this.
-constexpr size_t kIbansLooked = 8;
-
 bool IsIbanLabel(std::string_view field) {
   std::string name = NormaliseColumnName(field);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
@@ -47,7 +44,8 @@ void CollectOwnIbans(std::string_view text, const StatementLayout& layout,
   if (column < 0) return;
   CsvRecordReader rows(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   std::string_view last;
-  while (rows.Next() && ibans->size() < kIbansLooked) {
+  // Each own account's IBAN, however many the file has.
+  while (rows.Next()) {
     const std::string_view value = rows.Field(column);
     // Most files repeat one account on every row.
     if (value.empty() || value == last) continue;
