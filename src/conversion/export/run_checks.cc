@@ -147,6 +147,13 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   if (!accountDecided_) DecideAccount();
   AccountNumber own;
   const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
+  // A row of a file of several own accounts whose own account does not
+  // read belongs to no statement that can be proven.
+  if (!item.ownAccount.empty() && !statesOwn) {
+    LeaveOut(item.line, Rendered("vlastní účet %s nelze přečíst, položka nepatří žádnému výpisu",
+                                 {OneLineOf(item.ownAccount)}));
+    return false;
+  }
   if (run_.accountOnly_ && !(statesOwn && SameAccount(own, run_.profileAccount_))) {
     ++elsewhere_;
     return false;

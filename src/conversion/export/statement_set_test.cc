@@ -238,6 +238,22 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .closing = "00000000049500+"}},
        .logged = "Soubory neobsahují žádné položky ani zůstatky účtu 2000145399, soubor "
                  "memory/export.gpc nebyl zapsán!!!\n"},
+      {.what = "a row whose own account does not read is named and left out",
+       .files = {{"kb.csv", kKbHeader +
+                                KbRow("2000145399", "1 000,00;0,00;30,00;1 030,00", "30,00") +
+                                KbRow("51-1234567890", "500,00;5,00;0,00;495,00", "-5,00") +
+                                KbRow("51-12345?7890", "500,00;7,00;0,00;493,00", "-7,00")}},
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = {{.name = "export.gpc",
+                       .items = 1,
+                       .opening = "00000000100000+",
+                       .closing = "00000000103000+"},
+                      {.name = "export-51-1234567890.gpc",
+                       .items = 1,
+                       .opening = "00000000050000+",
+                       .closing = "00000000049500+"}},
+       .logged = "Soubor memory/kb.csv, řádek 4: vlastní účet 51-12345?7890 nelze přečíst, položka "
+                 "nepatří žádnému výpisu, vynechána!!!\n"},
       {.what = "a row whose currency does not read is named and left out",
        .files = {{"czk.csv",
                   "Datum;Částka;Měna\n05.10.2014;10,00;CZK\n06.10.2014;4,00;E?\n"
