@@ -1,5 +1,6 @@
 #include "conversion/export/statement_export.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <new>
@@ -34,9 +35,12 @@ struct StatementReading {
 };
 
 // Reads the run's files for the statement of `plan`, one of `several` or
-// the run's only one; its items reach the outputs where `toOutputs`.
+// the run's only one; its items reach the outputs where `toOutputs`. Where
+// the statements are in `severalCurrencies`, the log names the rows that
+// are the koruna's for want of any currency.
 void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool several,
-                   bool toOutputs, const LogLine& log, StatementReading* reading) {
+                   bool toOutputs, const LogLine& log, StatementReading* reading,
+                   bool severalCurrencies = false) {
   RunState& run = reading->converted.run;
   run.currency = plan.currency;
   ExportRequest& statement = reading->statement;
@@ -50,6 +54,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   run.split.account = statement.profile.accountNumber;
   if (several) run.checks.SetOneOfSeveral(plan.mainAccount ? nullptr : &plan.account);
+  run.split.severalCurrencies = severalCurrencies;
   for (OutputFile& output : statement.outputs) {
     output.path = StatementPath(output.path, plan.suffix);
     if (!toOutputs) continue;
@@ -186,6 +191,9 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                    "zapsán\n",
                    {request.profile.accountNumber, AskedFiles(request)});
     }
+    const bool severalCurrencies = std::any_of(
+        plans.plans().begin(), plans.plans().end(),
+        [&plans](const StatementPlan& p) { return p.currency != plans.plans().front().currency; });
     // Each statement reads the run's files again: what the log already says
     // of a file, its warnings among it, is said once in the run, and a later
     // statement adds only what differs for it.
@@ -198,7 +206,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
       LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
                    {account, plan.currency});
       StatementReading reading;
-      ReadStatement(request, plan, true, true, once, &reading);
+      ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
       const ExportOutcome written = WriteStatement(&reading, plan, true, once, result, &notes);
       if (written == ExportOutcome::kWritten) continue;
       outcome = written;

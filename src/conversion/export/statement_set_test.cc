@@ -191,7 +191,9 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .items = 1,
                        .opening = "00000000000000+",
                        .closing = "00000000001000+"}},
-       .logged = "Výpis účtu 2000145399 v CZK, 1 položek: memory/export.gpc\n"},
+       // The koruna by default, said where the run has other currencies.
+       .logged = "Soubor memory/czk.csv neuvádí měnu účtu a 1 jeho položek žádnou měnu nemá: "
+                 "jsou ve výpisu v Kč\n"},
       {.what = "an Italian Valuta column holds the rows' currency, not a value date",
        .files = {{"it.csv",
                   "Data;Importo;Valuta;Descrizione\n05.10.2014;10,00;EUR;x\n"

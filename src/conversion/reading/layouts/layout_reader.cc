@@ -87,6 +87,12 @@ class LayoutReader {
     }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
+    if (unnamedRows_ > 0) {
+      LogFormatted(log_, LogKind::kInformation,
+                   "Soubor %s neuvádí měnu účtu a %d jeho položek žádnou měnu nemá: jsou ve "
+                   "výpisu v Kč\n",
+                   {path_, unnamedRows_});
+    }
     // The balances are the account's, in its currency where the file names
     // it: a statement in another currency has none of them, and its own
     // statement states them. A file that names none states them for the
@@ -336,10 +342,15 @@ class LayoutReader {
     if (!row_.amounts.OtherCurrency(currency_, amount, &code)) {
       // Most rows name the statement's currency, or name none in a file
       // whose currency is the statement's.
-      if (!code.empty() || unnamedCurrency() == currency_) return LineAccount::kItem;
+      const bool counted = fileCurrency_.empty() && split_ != nullptr && split_->severalCurrencies;
+      if (!code.empty() || (unnamedCurrency() == currency_ && !counted)) {
+        return LineAccount::kItem;
+      }
       row_.amounts.OtherCurrency(std::string(), amount, &code);
       if (!code.empty()) return LineAccount::kItem;
+      unnamedRows_ += counted ? 1 : 0;
       code = unnamedCurrency();
+      if (code == currency_) return LineAccount::kItem;
     }
     balance_.AddOtherCurrency();
     if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
@@ -394,6 +405,9 @@ class LayoutReader {
   // The rows this statement takes, and those another one does.
   int32_t itemRows_ = 0;
   int32_t elsewhereRows_ = 0;
+  // Rows that name no currency in a file that names none, in a run of
+  // several currencies.
+  int32_t unnamedRows_ = 0;
   BalanceCheck balance_;
   FileSelfDescription self_;
   BalanceProof proof_;
