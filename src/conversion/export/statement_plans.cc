@@ -26,6 +26,11 @@ bool StatementPlans::Add(const AccountNumber* account, const std::string& curren
   plan.currency = currency;
   for (const StatementPlan& known : plans_) {
     if (known.Same(plan)) return false;
+    // An account's statement in whatever currency its files decide is one
+    // it has once it has any: that one's reading finds its others.
+    const bool sameAccount = known.mainAccount == plan.mainAccount &&
+                             (plan.mainAccount || SameAccount(known.account, plan.account));
+    if (currency.empty() && sameAccount) return false;
   }
   plans_.push_back(plan);
   return true;
