@@ -43,9 +43,9 @@ const char kKbHeader[] =
     "Popis pro prijemce;AV pole\n";
 
 std::string KbRow(const std::string& account, const std::string& balances,
-                  const std::string& amount) {
+                  const std::string& amount, const std::string& counter = "2600123456;2010") {
   return "01.10.2014;" + account + ";CZK;;Firma;30.09.2014;9;31.08.2014;1;" + balances +
-         ";02.09.2014;;2600123456;2010;Odberatel;" + amount + ";1;;;1;Uhrada;;;\n";
+         ";02.09.2014;;" + counter + ";Odberatel;" + amount + ";1;;;1;Uhrada;;;\n";
 }
 
 // Ten own accounts in one file, each with one item: the profile's and
@@ -240,6 +240,21 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .closing = "00000000049500+"}},
        .logged = "Soubory neobsahují žádné položky ani zůstatky účtu 2000145399, soubor "
                  "memory/export.gpc nebyl zapsán!!!\n"},
+      {.what = "a transfer between two own accounts is an item of each",
+       .files = {{"kb.csv", kKbHeader +
+                                KbRow("2000145399", "1 000,00;100,00;0,00;900,00", "-100,00",
+                                      "51-1234567890;0100") +
+                                KbRow("51-1234567890", "500,00;0,00;100,00;600,00", "100,00",
+                                      "2000145399;0100")}},
+       .statements = {{.name = "export.gpc",
+                       .items = 1,
+                       .opening = "00000000100000+",
+                       .closing = "00000000090000+"},
+                      {.name = "export-51-1234567890.gpc",
+                       .items = 1,
+                       .opening = "00000000050000+",
+                       .closing = "00000000060000+"}},
+       .logged = "Výpis účtu 51-1234567890 v CZK, 1 položek: memory/export-51-1234567890.gpc\n"},
       {.what = "a row whose own account does not read is named and left out",
        .files = {{"kb.csv", kKbHeader +
                                 KbRow("2000145399", "1 000,00;0,00;30,00;1 030,00", "30,00") +
