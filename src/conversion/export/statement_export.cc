@@ -175,7 +175,9 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
     held.clear();
     first.reset();
     const LogLine silent = [](LogKind, const char*) {};
-    for (size_t next = 0; next < plans.plans().size(); ++next) {
+    // The first reading found the first statement's facts as one of several
+    // would have: the others are read for theirs.
+    for (size_t next = 1; next < plans.plans().size(); ++next) {
       StatementReading reading;
       ReadStatement(request, plans.plans()[next], true, false, silent, &reading);
       Discover(reading, next, &plans);
