@@ -50,6 +50,8 @@ struct ExportRequest {
   // Where the statement files are read and the outputs written: the disk,
   // unless a test keeps them in memory.
   FileSystem* fileSystem = &DiskFiles();
+  // An empty variable symbol takes the one the item's message holds alone.
+  bool vsFromMessage = false;
 };
 
 enum class ExportOutcome {

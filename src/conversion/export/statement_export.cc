@@ -66,6 +66,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   ConvertedFiles converted;
   RunState& run = converted.run;
   run.currency = plan.currency;
+  run.pairing.Configure(request.vsFromMessage, false);
   // Another account's first statement takes the currency of its files.
   run.split.statedOnly = besideMain && !plan.currency.empty();
   ExportRequest statement = request;
@@ -115,6 +116,8 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
     return ExportOutcome::kRefused;
   }
   LogTotals(values, run.currency, run.totals, log);
+  run.pairing.Log(statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency)),
+                  log);
   StatementSummary summary = SummaryOf(statement, converted, values);
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
