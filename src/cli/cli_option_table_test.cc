@@ -39,6 +39,8 @@ TEST(CliOptionTableTest, UsageIsMadeFromTheTable) {
             "                       určí formát výpisu české banky)\n"
             "  --iban IBAN          IBAN účtu pro výpis camt.053, např. účtu v zahraničí\n"
             "                       (Revolut, Wise), i s mezerami\n"
+            "  --vs-from-message    prázdný variabilní symbol příchozí platby doplnit číslem\n"
+            "                       ze zprávy (VS 123, Faktura 123), je-li tam jediné\n"
             "  --save               uložit nastavení s použitými volbami\n"
             "  --check              zkontrolovat zadané soubory ABO místo převodu\n"
             "  --help, --version\n"
