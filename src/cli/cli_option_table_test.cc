@@ -35,6 +35,8 @@ TEST(CliOptionTableTest, UsageIsMadeFromTheTable) {
             "                       výpis v jiné měně nebo jiného vlastního účtu vedle něj\n"
             "                       (export-EUR.gpc, export-51-1234567890.gpc)\n"
             "  --camt CESTA         zapsat týž výpis také ve formátu camt.053 (XML)\n"
+            "  --report CESTA       zapsat také přehled běhu ke čtení a tisku (HTML): výpisy,\n"
+            "                       položky, párování plateb, upozornění a vynechané řádky\n"
             "  --bank-code NNNN     kód banky účtu (pro IBAN ve výpisu camt.053; jinak jej\n"
             "                       určí formát výpisu české banky)\n"
             "  --iban IBAN          IBAN účtu pro výpis camt.053, např. účtu v zahraničí\n"

@@ -67,4 +67,47 @@ check "the debit's symbol untouched" test "$(vs_of 7)" = "0000000000"
 # Only the two moved fields differ from the plain run.
 check "nothing else changes" test "$(cmp -l plain.gpc export.gpc | wc -l)" -le 14
 
+# The report read back by an HTML parser: every item with its status, and
+# counts that agree with the log's summary.
+run "report" 0 --vs-from-message --report report.html
+log_has "report written" "Zapsán přehled report.html"
+table() { python3 "$source_dir/tests/cli/report_table.py" report.html; }
+check "report parses" table
+check "report table" diff <(table) - <<'TABLE'
+statement 2000145399 CZK credits=5 with=3 filled=2 message=0 without=2
+item vypis.csv-2 symbol 2014071 | lze spárovat podle VS 2014071 |
+item vypis.csv-3 filled 2026001 | lze spárovat: VS 2026001 doplněn ze zprávy |
+item vypis.csv-4 filled 2026002 | lze spárovat: VS 2026002 doplněn ze zprávy |
+item vypis.csv-5 ambiguous  | nelze spárovat: bez VS, ve zprávě je více možných VS: 11, 12 |
+item vypis.csv-6 none  | nelze spárovat: bez VS |
+item vypis.csv-7 debit  | odchozí platba |
+TABLE
+cmp -s export.gpc plain.gpc
+check "the report changes no statement byte" test $? -ne 0  # the moved symbols alone differ
+run "report without moves" 0 --report report.html
+check "report leaves the statement as it was" cmp -s export.gpc plain.gpc
+
+# Two currencies and a line left out: a statement each, the warning beside
+# the item it names and the line left out with why.
+{
+  echo 'Datum;Částka;Měna;VS;Zpráva'
+  echo '2.9.2014;10;CZK;;VS 77'
+  echo '31.02.2014;5;CZK;;'
+  echo '3.9.2014;-4;EUR;;'
+  echo '4.9.2014;25;EUR;123456789012;Rechnung 4711'
+} | iconv -f UTF-8 -t CP1250 >meny.csv
+rm -f export*.gpc
+"${cli[@]}" "${profile[@]}" --report report.html meny.csv >log.txt 2>&1
+check "two currencies: exit status 3" test $? -eq 3
+check "two currencies: report table" diff <(table | sed 's/| Soubor .*symbol je delší.*/| cut/') - <<'TABLE'
+statement 2000145399 EUR credits=1 with=0 filled=0 message=0 without=1
+item meny.csv-4 debit  | odchozí platba |
+item meny.csv-5 unusable 123456789012 | nelze spárovat: VS „123456789012“ není číslo o 1 až 10 číslicích | cut
+statement 2000145399 CZK credits=1 with=0 filled=0 message=1 without=0
+item meny.csv-2 in-message  | nelze spárovat: VS 77 je jen ve zprávě |
+left-out meny.csv-3
+TABLE
+log_has "no payer named" "řádek 2: platbu 02.09.2014 10.00 Kč, zpráva „VS 77“, nelze spárovat"
+log_has "EUR summary in the log" "Párování příchozích plateb výpisu účtu 2000145399 v EUR: 1 plateb, 0 s VS, 0 s VS jen ve zprávě, 1 bez použitelného VS"
+
 finish pairing

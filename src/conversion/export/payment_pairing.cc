@@ -176,11 +176,14 @@ void PaymentPairing::Log(const std::string& account, const std::string& currency
       continue;
     }
     ++listed;
+    // A payer the file does not name is left out of the line, not quoted empty.
+    const std::string payer = Quoted(item.counterName);
     LogFormatted(log, LogKind::kInformation,
-                 "Soubor %s, řádek %d: platbu %02d.%02d.%d %.2f %s od „%s“, zpráva „%s“, nelze "
+                 "Soubor %s, řádek %d: platbu %02d.%02d.%d %.2f %s%s%s%s, zpráva „%s“, nelze "
                  "spárovat: %s\n",
                  {item.file, item.line, item.day, item.month, item.year, Crowns(item.amount), unit,
-                  Quoted(item.counterName), Quoted(item.description), item.pairing.reason});
+                  payer.empty() ? "" : " od „", payer, payer.empty() ? "" : "“",
+                  Quoted(item.description), item.pairing.reason});
   }
   if (unlisted > 0) {
     LogFormatted(log, LogKind::kInformation,

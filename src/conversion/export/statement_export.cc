@@ -8,6 +8,7 @@
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
 #include "conversion/export/run_files.h"
+#include "conversion/export/run_report.h"
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
 #include "conversion/values/account_number.h"
@@ -66,7 +67,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   ConvertedFiles converted;
   RunState& run = converted.run;
   run.currency = plan.currency;
-  run.pairing.Configure(request.vsFromMessage, false);
+  run.pairing.Configure(request.vsFromMessage, !request.reportPath.empty());
   // Another account's first statement takes the currency of its files.
   run.split.statedOnly = besideMain && !plan.currency.empty();
   ExportRequest statement = request;
@@ -135,6 +136,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   written.account = statement.profile.accountNumber;
   written.currency = CurrencyOrKoruna(run.currency);
   written.totals = summary.totals;
+  written.items = run.pairing.Items();
   result->statements.push_back(written);
   bool sound = true;
   for (size_t i = 0; i < statement.outputs.size(); ++i) {
@@ -205,14 +207,26 @@ int32_t ExportResult::Warnings() const {
 
 ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log) {
   ExportResult result;
-  const LogLine counted = [&result, &log](LogKind kind, const char* text) {
+  // The report of the run shows its log, kept as it is logged.
+  std::vector<LoggedLine> lines;
+  const bool report = !request.reportPath.empty();
+  const LogLine counted = [&result, &log, &lines, report](LogKind kind, const char* text) {
     ++result.lines[static_cast<size_t>(kind)];
+    if (report) lines.push_back({kind, text});
     log(kind, text);
   };
   // Nothing is written before the whole statement is in memory, so a run
   // that runs out of memory leaves the old file as it was.
   try {
+    if (report && !ReportPathAllowed(request, counted)) {
+      result.outcome = ExportOutcome::kRefused;
+      return result;
+    }
     result.outcome = ExportStatements(request, counted, &result);
+    if (report && !WriteRunReport(request, result, lines, counted) &&
+        result.outcome == ExportOutcome::kWritten) {
+      result.outcome = ExportOutcome::kWrittenWithProblems;
+    }
   } catch (const std::bad_alloc&) {
     result.statements.clear();
     counted(LogKind::kFailure, "Nedostatek paměti, soubor nelze zapsat\n");
