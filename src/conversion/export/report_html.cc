@@ -72,7 +72,8 @@ std::string Money(int64_t hellers) {
   const bool negative = hellers < 0;
   const uint64_t magnitude =
       negative ? static_cast<uint64_t>(-(hellers + 1)) + 1 : static_cast<uint64_t>(hellers);
-  std::string whole = std::to_string(magnitude / 100);
+  std::string whole;
+  Render(whole, "%d", {static_cast<int64_t>(magnitude / 100)});
   std::string grouped;
   for (size_t i = 0; i < whole.size(); ++i) {
     if (i > 0 && (whole.size() - i) % 3 == 0) grouped += "&nbsp;";
@@ -89,7 +90,8 @@ std::string FileCell(const std::string& shown, int32_t line) {
   const size_t slash = shown.find_last_of("/\\");
   const std::string name = slash == std::string::npos ? shown : shown.substr(slash + 1);
   std::string cell = "<td title=\"" + Escaped(shown) + "\">" + Escaped(name) + ", ";
-  return cell + std::to_string(line) + "</td>";
+  Render(cell, "%d</td>", {line});
+  return cell;
 }
 
 std::string Rendered(const char* format, std::initializer_list<FormatArg> args) {

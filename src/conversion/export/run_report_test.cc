@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -122,6 +123,34 @@ TEST_F(RunReportTest, WarningsBesideTheItemsTheyName) {
   // The whole log, the run's last warning line among the lines for the run.
   EXPECT_NE(html.find("<li class=\"marked\">Pozor: "), std::string::npos);
   EXPECT_EQ(html.find("<script"), std::string::npos);
+}
+
+// Amounts as Czech readers write them, exact for every count of hellers.
+TEST(RunReportHtmlTest, AmountsAsCzechReadersWriteThem) {
+  const struct {
+    int64_t hellers;
+    const char* shown;
+  } cases[] = {
+      {0, "0,00"},
+      {-5, "-0,05"},
+      {99999, "999,99"},
+      {100000, "1&nbsp;000,00"},
+      {123456789, "1&nbsp;234&nbsp;567,89"},
+      {INT64_MIN, "-92&nbsp;233&nbsp;720&nbsp;368&nbsp;547&nbsp;758,08"},
+  };
+  for (const auto& c : cases) {
+    ExportResult result;
+    WrittenStatement statement;
+    statement.currency = "CZK";
+    PairedItem item;
+    item.amount = c.hellers;
+    statement.items.push_back(item);
+    result.statements.push_back(statement);
+    const std::string html = RunReportHtml(ExportRequest(), result, {});
+    EXPECT_NE(html.find(std::string("<td class=\"amount\">") + c.shown + " Kč</td>"),
+              std::string::npos)
+        << c.shown;
+  }
 }
 
 }  // namespace
