@@ -95,9 +95,14 @@ const StatementItem& PaymentPairing::Add(const StatementItem& item) {
   if (pendingCounts_.empty()) pendingCounts_.assign(kStatusCount, 0);
   ItemPairing pairing = PairingOf(item, fillFromMessage_);
   ++pendingCounts_[static_cast<size_t>(pairing.status)];
-  const bool listed =
-      pairing.status != PairingStatus::kDebit && pairing.status != PairingStatus::kSymbol;
-  if (!everyItem_ && !listed) return item;
+  const bool unpaired = pairing.status != PairingStatus::kDebit && !IsPairable(pairing.status);
+  if (!everyItem_) {
+    // Beyond the credits the log lists, a count is all that is kept, so
+    // that a file of a million unpaired credits costs no copy of each.
+    if (!unpaired && pairing.status != PairingStatus::kFilledFromMessage) return item;
+    if (unpaired && keptUnpaired_ + pendingUnpaired_ >= kListedUnpaired) return item;
+  }
+  if (unpaired) ++pendingUnpaired_;
   pending_.push_back({.file = file_,
                       .line = item.line,
                       .day = item.day,
@@ -124,9 +129,12 @@ void PaymentPairing::Confirm() {
   for (size_t i = 0; i < pendingCounts_.size(); ++i) counts_[i] += pendingCounts_[i];
   pending_.clear();
   pendingCounts_.assign(kStatusCount, 0);
+  keptUnpaired_ += pendingUnpaired_;
+  pendingUnpaired_ = 0;
 }
 
 void PaymentPairing::TakeBack() {
+  pendingUnpaired_ = 0;
   pending_.clear();
   pendingCounts_.assign(kStatusCount, 0);
 }
@@ -160,8 +168,7 @@ void PaymentPairing::Log(const std::string& account, const std::string& currency
                  {account, currency, credits, withSymbol, inMessage, without});
   }
   const std::string unit = CurrencyUnit(currency);
-  size_t listed = 0;
-  int32_t unlisted = 0;
+  int32_t listed = 0;
   for (const PairedItem& item : confirmed_) {
     const PairingStatus status = item.pairing.status;
     if (status == PairingStatus::kFilledFromMessage) {
@@ -171,10 +178,7 @@ void PaymentPairing::Log(const std::string& account, const std::string& currency
       continue;
     }
     if (status == PairingStatus::kDebit || IsPairable(status)) continue;
-    if (listed == kListedUnpaired) {
-      ++unlisted;
-      continue;
-    }
+    if (listed == static_cast<int32_t>(kListedUnpaired)) continue;
     ++listed;
     // A payer the file does not name is left out of the line, not quoted empty.
     const std::string payer = Quoted(item.counterName);
@@ -185,6 +189,7 @@ void PaymentPairing::Log(const std::string& account, const std::string& currency
                   payer.empty() ? "" : " od „", payer, payer.empty() ? "" : "“",
                   Quoted(item.description), item.pairing.reason});
   }
+  const int32_t unlisted = inMessage + without - listed;
   if (unlisted > 0) {
     LogFormatted(log, LogKind::kInformation,
                  "Dalších %d příchozích plateb výpisu účtu %s v %s nelze spárovat\n",

@@ -83,6 +83,9 @@ class PaymentPairing {
   std::vector<PairedItem> pending_, confirmed_;
   std::vector<int32_t> pendingCounts_, counts_;
   StatementItem given_;
+  // Unpaired credits kept for the log, of the statement and of the reading
+  // being tried.
+  size_t keptUnpaired_ = 0, pendingUnpaired_ = 0;
 };
 
 // The unpaired credits the log lists for a statement; the rest are counted.

@@ -126,6 +126,26 @@ TEST(PaymentPairingTest, SummaryMovesAndUnpairedCredits) {
   }
 }
 
+// Only the credits the log lists are kept, across the files of a
+// statement, unless every item is wanted for the report.
+TEST(PaymentPairingTest, KeepsWhatTheLogListsUnlessEveryItemIsWanted) {
+  for (const bool everyItem : {false, true}) {
+    PaymentPairing pairing;
+    pairing.Configure(false, everyItem);
+    for (const char* file : {"a.csv", "b.csv"}) {
+      pairing.Try(file);
+      for (int32_t line = 2; line < 502; ++line) pairing.Add(Credit(line, "", "karta"));
+      pairing.Add(Credit(502, "77", ""));
+      pairing.Confirm();
+    }
+    EXPECT_EQ(pairing.Items().size(), everyItem ? 1002u : kListedUnpaired) << everyItem;
+    EXPECT_EQ(pairing.CountOf(PairingStatus::kNoSymbol), 1000);
+    std::string last;
+    pairing.Log("1", "CZK", [&last](LogKind, const char* text) { last = text; });
+    EXPECT_EQ(last, "Dalších 980 příchozích plateb výpisu účtu 1 v CZK nelze spárovat\n");
+  }
+}
+
 TEST(PaymentPairingTest, NoLineForDebitsAlone) {
   PaymentPairing pairing;
   StatementItem debit = Credit(2, "", "");
