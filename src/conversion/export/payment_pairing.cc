@@ -95,12 +95,18 @@ const StatementItem& PaymentPairing::Add(const StatementItem& item) {
   if (pendingCounts_.empty()) pendingCounts_.assign(kStatusCount, 0);
   ItemPairing pairing = PairingOf(item, fillFromMessage_);
   ++pendingCounts_[static_cast<size_t>(pairing.status)];
+  const bool moved = pairing.status == PairingStatus::kFilledFromMessage;
+  if (moved) {
+    pendingMoves_.push_back({item.line, pairing.symbol, Quoted(item.description)});
+    given_ = item;
+    given_.variableSymbol = pendingMoves_.back().symbol;
+  }
+  const StatementItem& given = moved ? given_ : item;
   const bool unpaired = pairing.status != PairingStatus::kDebit && !IsPairable(pairing.status);
-  if (!everyItem_) {
-    // Beyond the credits the log lists, a count is all that is kept, so
-    // that a file of a million unpaired credits costs no copy of each.
-    if (!unpaired && pairing.status != PairingStatus::kFilledFromMessage) return item;
-    if (unpaired && keptUnpaired_ + pendingUnpaired_ >= kListedUnpaired) return item;
+  // Beyond the credits the log lists, a count is all that is kept, so that
+  // a file of a million unpaired credits costs no copy of each.
+  if (!everyItem_ && (!unpaired || keptUnpaired_ + pendingUnpaired_ >= kListedUnpaired)) {
+    return given;
   }
   if (unpaired) ++pendingUnpaired_;
   pending_.push_back({.file = file_,
@@ -116,15 +122,19 @@ const StatementItem& PaymentPairing::Add(const StatementItem& item) {
                       .specificSymbol = std::string(item.specificSymbol),
                       .fee = item.fee,
                       .pairing = std::move(pairing)});
-  if (pending_.back().pairing.status != PairingStatus::kFilledFromMessage) return item;
-  given_ = item;
-  given_.variableSymbol = pending_.back().pairing.symbol;
-  return given_;
+  return given;
 }
 
 void PaymentPairing::Confirm() {
-  confirmed_.insert(confirmed_.end(), std::make_move_iterator(pending_.begin()),
-                    std::make_move_iterator(pending_.end()));
+  if (confirmed_.empty()) {
+    confirmed_.swap(pending_);
+  } else {
+    confirmed_.insert(confirmed_.end(), std::make_move_iterator(pending_.begin()),
+                      std::make_move_iterator(pending_.end()));
+  }
+  moves_.insert(moves_.end(), std::make_move_iterator(pendingMoves_.begin()),
+                std::make_move_iterator(pendingMoves_.end()));
+  pendingMoves_.clear();
   if (counts_.empty()) counts_.assign(kStatusCount, 0);
   for (size_t i = 0; i < pendingCounts_.size(); ++i) counts_[i] += pendingCounts_[i];
   pending_.clear();
@@ -135,8 +145,17 @@ void PaymentPairing::Confirm() {
 
 void PaymentPairing::TakeBack() {
   pendingUnpaired_ = 0;
+  pendingMoves_.clear();
   pending_.clear();
   pendingCounts_.assign(kStatusCount, 0);
+}
+
+void PaymentPairing::LogMoves(const std::string& shown, const LogLine& log) {
+  for (const Move& move : moves_) {
+    LogFormatted(log, LogKind::kInformation, "Soubor %s, řádek %d: VS %s doplněn ze zprávy „%s“\n",
+                 {shown, move.line, move.symbol, move.message});
+  }
+  moves_.clear();
 }
 
 int32_t PaymentPairing::CountOf(PairingStatus status) const {
@@ -171,12 +190,6 @@ void PaymentPairing::Log(const std::string& account, const std::string& currency
   int32_t listed = 0;
   for (const PairedItem& item : confirmed_) {
     const PairingStatus status = item.pairing.status;
-    if (status == PairingStatus::kFilledFromMessage) {
-      LogFormatted(log, LogKind::kInformation,
-                   "Soubor %s, řádek %d: VS %s doplněn ze zprávy „%s“\n",
-                   {item.file, item.line, item.pairing.symbol, Quoted(item.description)});
-      continue;
-    }
     if (status == PairingStatus::kDebit || IsPairable(status)) continue;
     if (listed == static_cast<int32_t>(kListedUnpaired)) continue;
     ++listed;

@@ -67,8 +67,11 @@ class PaymentPairing {
   void Confirm();
   void TakeBack();
 
-  // Logs the summary of the statement of `account` in `currency`, each
-  // symbol moved, and the credits that cannot be paired as they stand.
+  // Names each symbol moved by the reading of the file `shown` just
+  // confirmed, beside the file's other lines.
+  void LogMoves(const std::string& shown, const LogLine& log);
+  // Logs the summary of the statement of `account` in `currency` and the
+  // credits that cannot be paired as they stand.
   void Log(const std::string& account, const std::string& currency, const LogLine& log) const;
 
   // The items kept, in the order of the statement.
@@ -81,6 +84,12 @@ class PaymentPairing {
   bool everyItem_ = false;
   std::string file_;
   std::vector<PairedItem> pending_, confirmed_;
+  // A symbol moved from a message: the item's line, the symbol, the message.
+  struct Move {
+    int32_t line = 0;
+    std::string symbol, message;
+  };
+  std::vector<Move> pendingMoves_, moves_;
   std::vector<int32_t> pendingCounts_, counts_;
   StatementItem given_;
   // Unpaired credits kept for the log, of the statement and of the reading

@@ -57,7 +57,7 @@ TEST(PaymentPairingTest, StatusOfEachKindOfItem) {
   }
 }
 
-// The log of a statement: its summary, each symbol moved, and the credits
+// The log of a statement: each symbol moved, its summary, and the credits
 // that cannot be paired, twenty at most.
 TEST(PaymentPairingTest, SummaryMovesAndUnpairedCredits) {
   const struct {
@@ -80,9 +80,9 @@ TEST(PaymentPairingTest, SummaryMovesAndUnpairedCredits) {
       {"symbols moved",
        true,
        1,
-       {"Párování příchozích plateb výpisu účtu 19-123 v CZK: 4 plateb, 2 s VS (z toho 1 "
+       {"Soubor a.csv, řádek 3: VS 2026001 doplněn ze zprávy „Faktura 2026001“\n",
+        "Párování příchozích plateb výpisu účtu 19-123 v CZK: 4 plateb, 2 s VS (z toho 1 "
         "doplněno ze zprávy), 2 bez použitelného VS\n",
-        "Soubor a.csv, řádek 3: VS 2026001 doplněn ze zprávy „Faktura 2026001“\n",
         "Soubor a.csv, řádek 4: platbu 05.09.2014 1500.00 Kč od „Odběratel s.r.o.“, zpráva "
         "„FA 1, FA 2“, nelze spárovat: bez VS, ve zprávě je více možných VS: 1, 2\n",
         "Soubor a.csv, řádek 10: platbu 05.09.2014 1500.00 Kč od „Odběratel s.r.o.“, zpráva "
@@ -112,10 +112,13 @@ TEST(PaymentPairingTest, SummaryMovesAndUnpairedCredits) {
     EXPECT_EQ(given[2].first, c.fill ? "2026001" : "") << c.name;
     EXPECT_EQ(given[2].second, "") << c.name;
     std::vector<std::string> log;
-    pairing.Log("19-123", "CZK", [&log](LogKind kind, const char* text) {
+    const LogLine logged = [&log](LogKind kind, const char* text) {
       EXPECT_EQ(kind, LogKind::kInformation);
       log.push_back(text);
-    });
+    };
+    // The moves beside the file's lines, the summary after the statement's.
+    pairing.LogMoves("a.csv", logged);
+    pairing.Log("19-123", "CZK", logged);
     if (c.log.empty()) {
       ASSERT_EQ(log.size(), 1 + 20 + 1u) << c.name;
       EXPECT_EQ(log.back(),

@@ -33,6 +33,7 @@ void RunItems::Finish() {
 
 bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, const LogLine& log) {
   const bool fit = LogRecordReports(shown, run_->reports, log);
+  run_->pairing.LogMoves(shown, log);
   run_->reports.clear();
   run_->checks.AcceptFile(*items_, shown, stated, log);
   return fit;
