@@ -12,6 +12,7 @@
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
 #include "conversion/export/run_files.h"
+#include "conversion/export/run_report.h"
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
 #include "conversion/export/statement_plans.h"
@@ -43,6 +44,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
                    bool severalCurrencies = false) {
   RunState& run = reading->converted.run;
   run.currency = plan.currency;
+  run.pairing.Configure(request.vsFromMessage, !request.reportPath.empty());
   ExportRequest& statement = reading->statement;
   statement = request;
   if (!plan.mainAccount) {
@@ -104,6 +106,8 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     return ExportOutcome::kRefused;
   }
   LogTotals(values, run.currency, run.totals, log);
+  run.pairing.Log(statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency)),
+                  log);
   StatementSummary summary = SummaryOf(statement, converted, values);
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
@@ -120,6 +124,7 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   written.account = statement.profile.accountNumber;
   written.currency = CurrencyOrKoruna(run.currency);
   written.totals = summary.totals;
+  written.items = run.pairing.Items();
   result->statements.push_back(written);
   bool sound = true;
   for (size_t i = 0; i < statement.outputs.size(); ++i) {
@@ -236,14 +241,26 @@ int32_t ExportResult::Warnings() const {
 
 ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log) {
   ExportResult result;
-  const LogLine counted = [&result, &log](LogKind kind, const char* text) {
+  // The report of the run shows its log, kept as it is logged.
+  std::vector<LoggedLine> lines;
+  const bool report = !request.reportPath.empty();
+  const LogLine counted = [&result, &log, &lines, report](LogKind kind, const char* text) {
     ++result.lines[static_cast<size_t>(kind)];
+    if (report) lines.push_back({kind, text});
     log(kind, text);
   };
   // Nothing is written before the whole statement is in memory, so a run
   // that runs out of memory leaves the old file as it was.
   try {
+    if (report && !ReportPathAllowed(request, counted)) {
+      result.outcome = ExportOutcome::kRefused;
+      return result;
+    }
     result.outcome = ExportStatements(request, counted, &result);
+    if (report && !WriteRunReport(request, result, lines, counted) &&
+        result.outcome == ExportOutcome::kWritten) {
+      result.outcome = ExportOutcome::kWrittenWithProblems;
+    }
   } catch (const std::bad_alloc&) {
     result.statements.clear();
     counted(LogKind::kFailure, "Nedostatek paměti, soubor nelze zapsat\n");
