@@ -529,6 +529,48 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
   }
 }
 
+// Business 24 lists orders it did not carry out, and records it did not
+// account, among the rows: they move no balance and are counted apart.
+TEST_F(LayoutRecordsTest, RowsTheBankDidNotBookAreCountedApart) {
+  const std::string preamble =
+      "Prefix;000000\nAccount number;2000145399\nOpening balance;1000,00\n"
+      "Final balance;900,00\n\n"
+      "Payer's/payee's account number;Payer's/payee's bank code;Amount (Transaction);"
+      "Incoming/outgoing (credit-debit item);Accounting/non-accounting item;Item;"
+      "Processing date;Reason for non-execution\n";
+  struct Case {
+    const char* what;
+    std::string rows;
+    std::vector<std::string> items;  // amount, date, description
+    std::string log;
+  } cases[] = {
+      {"a non-accounting item and an order not carried out stay out, the balances agree",
+       "123456789;0800;100,00;Outgoing;Accounting;Payment;2014/09/02;\n"
+       "123456789;0800;50,00;Outgoing;Non-accounting;Block;2014/09/03;\n"
+       "123456789;0800;30,00;Outgoing;Accounting;Payment;2014/09/04;Insufficient funds\n",
+       {"-100.00|2.9.14|Payment"},
+       "Soubor v.csv: rozpoznán formát Česká spořitelna Business 24, převedeno 1 položek, řádků "
+       "souboru 9: hlavička a úvod 6, s položkou 1, nezaúčtované 2 (Non-accounting 1, "
+       "neprovedené 1)\n"
+       "Soubor v.csv: počáteční zůstatek 1000.00 + položky -100.00 = konečný zůstatek 900.00 "
+       "Kč, souhlasí\n"},
+      {"a placeholder is no reason; a mark no export was seen to write is named",
+       "123456789;0800;100,00;Outgoing;Accounting;Payment;2014/09/02;-\n"
+       "123456789;0800;30,00;Outgoing;Maybe;Payment;2014/09/04;\n",
+       {"-100.00|2.9.14|Payment"},
+       "Soubor v.csv, řádek 8: neznámý stav položky Maybe, položka vynechána!!!\n"
+       "Soubor v.csv: rozpoznán formát Česká spořitelna Business 24, převedeno 1 položek, řádků "
+       "souboru 8: hlavička a úvod 6, s položkou 1, vynechané 1\n"
+       "Soubor v.csv: počáteční zůstatek 1000.00 + položky -100.00 = konečný zůstatek 900.00 "
+       "Kč, souhlasí\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(preamble + c.rows)) << c.what;
+    EXPECT_EQ(Described(), c.items) << c.what;
+    EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
   std::string text = "Datum;Částka\n";
   for (int i = 0; i < 13; ++i) text += "01.01.2014;1 EUR\n";

@@ -38,6 +38,18 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
   return false;
 }
 
+bool IsTotalWord(std::string_view text) {
+  if (text.empty() || text.size() > 12) return false;
+  const char initial = FoldedInitial(text);
+  if (initial != 's' && initial != 'c' && initial != 't' && initial != 'g') return false;
+  std::string name = NormaliseColumnName(text);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  for (const char* word : {"celkem", "soucet", "suma", "total", "totale", "summe", "gesamt"}) {
+    if (name == word) return true;
+  }
+  return false;
+}
+
 bool IsWholeBalanceLabel(std::string_view text) {
   // Every label begins with "Po", "Ko", "Zů", "Zu", "Za", "Op", "Cl" or
   // "Fi": most texts are told apart by them without folding.
@@ -146,6 +158,25 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
     if (name == pending) return BookingState::kNotBooked;
   }
   return BookingState::kUnknown;
+}
+
+BookingState AccountingMarkOf(std::string_view mark) {
+  const std::string name = NormaliseColumnName(mark);
+  for (const char* booked : {"accounting", "accounting item", "ucetni", "ucetni polozka"}) {
+    if (name == booked) return BookingState::kBooked;
+  }
+  for (const char* other : {"non-accounting", "non-accounting item", "nonaccounting",
+                            "non accounting", "neucetni", "neucetni polozka"}) {
+    if (name == other) return BookingState::kNotBooked;
+  }
+  return BookingState::kUnknown;
+}
+
+bool StatesNonExecution(std::string_view reason) {
+  for (const char c : reason) {
+    if (c != '-' && c != '0' && c != '.' && !IsFieldPadding(c)) return true;
+  }
+  return false;
 }
 
 }  // namespace tarvolo
