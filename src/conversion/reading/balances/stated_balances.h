@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "conversion/reading/balances/dated_balances.h"
+#include "conversion/reading/balances/statement_runs.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
@@ -48,9 +51,25 @@ class BalanceCheck {
     orderProven_ = proven;
   }
 
+  // The period the file states for itself: a balance "k" a day is the
+  // opening one before it starts and the closing one from its last day on.
+  void SetPeriod(const ItemDate& start, const ItemDate& end) { dated_.SetPeriod(start, end); }
+
   // A balance the file states in a column of its own (KB Business repeats
-  // them on every row); the first one stated counts.
+  // them on every row); the first one stated counts, of each statement
+  // where the file names the statement of each row.
   void StateBalance(bool opening, std::string_view text);
+  // The statement the next row and its balances are of, "" for none.
+  void SetStatement(std::string_view number) {
+    if (!number.empty() || statementNamed_) runs_.Start(number);
+    statementNamed_ = statementNamed_ || !number.empty();
+  }
+
+  // Whether `hellers` are the sum of the two or more rows before.
+  bool IsSumOfRows(int64_t hellers) const { return totals_.IsSumOfRows(hellers); }
+  // A row on `line` that states a total of the rows: no item, and checked
+  // against them.
+  void AddTotal(int line, int64_t hellers) { totals_.AddTotal(line, hellers); }
 
   // One row of the account's currency: the amounts of its records in hellers
   // (the item and its fee, 0 for none), the balance after it, "" where it
@@ -77,6 +96,7 @@ class BalanceCheck {
   };
   bool Add(int64_t value, int64_t* sum);
   void RunningBalances(StatedBalances* running) const;
+  bool ChainEnds(StatedBalances* running) const;
 
   StatedBalances lines_;
   char decimalMark_ = 0;
@@ -90,6 +110,15 @@ class BalanceCheck {
   bool severalAccounts_ = false;
   int32_t otherCurrency_ = 0;
   BalanceRow first_, last_;
+  // Each row's balance before and after it, while every row has one: the
+  // balances chain the rows in the order they were booked, whatever order
+  // the file lists them in.
+  std::vector<std::pair<int64_t, int64_t>> chain_;
+  bool chainBroken_ = false;
+  DatedBalances dated_;
+  bool statementNamed_ = false;
+  StatementRuns runs_;
+  TotalRows totals_;
 };
 
 // Compares the profile's opening balance with the one the first file states

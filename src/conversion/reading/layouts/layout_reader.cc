@@ -116,6 +116,7 @@ class LayoutReader {
       }
     }
     if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
+    if (self_.HasPeriod()) balance_.SetPeriod(self_.periodStart(), self_.periodEnd());
   }
 
   // The file's own accounts and period, before any item is handed over.
@@ -190,6 +191,10 @@ class LayoutReader {
       return LineAccount::kLeftOut;
     }
     if (dated && IsBalanceOrTotalRow(record, true)) return LineAccount::kBalance;
+    if (dated && IsDatedTotal(record, amount.hellers)) {
+      balance_.AddTotal(line, amount.hellers);
+      return LineAccount::kBalance;
+    }
     // Rows the bank did not book count neither for the layout nor against it.
     if (!booking_.IsBooked(row_, line)) {
       return booking_.notBookedAs().empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
@@ -224,6 +229,7 @@ class LayoutReader {
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
     if (!OfBalanceAccount()) return LineAccount::kItem;
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber));
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.conventions().accountColumn));
     // KB Business states the statement's balances on every row.
@@ -278,6 +284,30 @@ class LayoutReader {
     }
     return DatedRowStatesBalance(row_.texts.Texts(), amount, row_.Field(ColumnRole::kBalance),
                                  &balance_);
+  }
+
+  // A dated row that totals the rows: one whose text is a word of totals, or
+  // the file's last dated row, of no text, counter account or id, whose
+  // amount is the sum of the rows before it. A row of the same amount with
+  // anything of its own, or with rows after it, is an item.
+  bool IsDatedTotal(const CsvRecordReader& record, int64_t hellers) {
+    if (std::any_of(record.fields().begin(), record.fields().end(), IsTotalWord)) return true;
+    if (row_.texts.Texts().count > 0 || !row_.Field(ColumnRole::kCounterAccount).empty() ||
+        !row_.Field(ColumnRole::kTransactionId).empty() ||
+        !row_.Field(ColumnRole::kVariableSymbol).empty() || !balance_.IsSumOfRows(hellers)) {
+      return false;
+    }
+    const int dateColumn = row_.dates.column();
+    CsvRecordReader rest(text_, layout_.separator, record.offset(), record.nextLineNumber());
+    while (rest.Next()) {
+      ItemDate date;
+      if (dateColumn >= 0 && ReadItemDate(rest.Field(dateColumn), &date)) return false;
+    }
+    LogFormatted(log_, LogKind::kNote,
+                 "Soubor %s, řádek %d: částka %.2f je součtem položek nad ní a řádek nemá nic "
+                 "dalšího, čten jako součet, ne položka\n",
+                 {path_, record.lineNumber(), Crowns(hellers)});
+    return true;
   }
 
   // Whether the row carries a bank's id as the rows do: one that is itself

@@ -571,6 +571,132 @@ TEST_F(LayoutRecordsTest, RowsTheBankDidNotBookAreCountedApart) {
   }
 }
 
+// A balance "k" a day opens or closes the period by its day, a file's rows
+// chain by their balances whatever their order, statements of one file are
+// checked each on its own, and a row of totals is no item.
+TEST_F(LayoutRecordsTest, StatedBalancesAreReadWithTheirDatesAndStatements) {
+  struct Case {
+    const char* what;
+    std::string text;
+    size_t items;
+    std::string balanceLog;  // the lines after the summary
+    StatedBalances stated;
+  } cases[] = {
+      {"a balance at the period's end above the rows closes it",
+       "Zůstatek k 31.01.2024;12300,00\n\nDatum;Částka\n10.01.2024;1000,00\n"
+       "31.01.2024;1300,00\n",
+       2,
+       "Soubor v.csv: konečný zůstatek 12300.00 - položky 2300.00 = počáteční zůstatek "
+       "10000.00 Kč, soubor počáteční zůstatek neuvádí\n",
+       {true, true, 1000000, 1230000}},
+      {"a balance before the period below the rows opens it",
+       "Datum;Částka\n10.01.2024;1000,00\n31.01.2024;1300,00\n\nZůstatek k 31.12.2023;10000,00\n",
+       2,
+       "Soubor v.csv: počáteční zůstatek 10000.00 + položky 2300.00 = konečný zůstatek "
+       "12300.00 Kč, soubor konečný zůstatek neuvádí\n",
+       {true, false, 1000000, 0}},
+      {"the stated period decides, both balances above the rows",
+       "Výpis za období;01.01.2024 - 31.01.2024\nZůstatek k 31.01.2024;12300,00\n"
+       "Zůstatek k 31.12.2023;10000,00\n\nDatum;Částka\n10.01.2024;1000,00\n"
+       "20.01.2024;1300,00\n",
+       2,
+       "Soubor v.csv: počáteční zůstatek 10000.00 + položky 2300.00 = konečný zůstatek "
+       "12300.00 Kč, souhlasí\n",
+       {true, true, 1000000, 1230000}},
+      {"a balance within the period is neither",
+       "Výpis za období;01.01.2024 - 31.01.2024\nZůstatek k 15.01.2024;11000,00\n\n"
+       "Datum;Částka\n10.01.2024;1000,00\n20.01.2024;1300,00\n",
+       2,
+       "Soubor v.csv: zůstatek k 15.1.2024 leží uvnitř období souboru, za počáteční ani konečný "
+       "nepřevzat!!!\n",
+       {}},
+      {"rows sorted newest day first, each day's rows oldest first",
+       "Počáteční zůstatek;0,00\n\nDatum;Částka;Zůstatek\n02.01.2024;10,00;110,00\n"
+       "02.01.2024;20,00;130,00\n01.01.2024;100,00;100,00\n",
+       3,
+       "Soubor v.csv: počáteční zůstatek 0.00 + položky 130.00 = konečný zůstatek 130.00 Kč, "
+       "souhlasí\n",
+       {true, true, 0, 13000}},
+      {"two statements in one file, each adding up",
+       "Cislo vypisu;Pocatecni zustatek;Konecny zustatek;Datum splatnosti;Castka\n"
+       "2;1100,00;1000,00;03.02.2024;-100,00\n1;1000,00;1100,00;05.01.2024;50,00\n"
+       "1;1000,00;1100,00;06.01.2024;50,00\n",
+       3,
+       "Soubor v.csv, výpis 1: počáteční zůstatek 1000.00 + položky 100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 2: počáteční zůstatek 1100.00 + položky -100.00 = konečný zůstatek "
+       "1000.00 Kč, souhlasí\n",
+       {true, true, 100000, 100000}},
+      {"two statements, the second not opening where the first closed",
+       "Cislo vypisu;Pocatecni zustatek;Konecny zustatek;Datum splatnosti;Castka\n"
+       "1;1000,00;1100,00;05.01.2024;100,00\n2;1200,00;1100,00;03.02.2024;-100,00\n",
+       2,
+       "Soubor v.csv, výpis 1: počáteční zůstatek 1000.00 + položky 100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 2: počáteční zůstatek 1200.00 + položky -100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv: výpis 2 začíná zůstatkem 1200.00 Kč, předchozí výpis 1 skončil zůstatkem "
+       "1100.00 Kč, rozdíl 100.00 Kč!!!\n",
+       {true, true, 100000, 110000}},
+      {"a dated total of the rows above is no item",
+       "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;200,00\n31.01.2024;Celkem;300,00\n",
+       2,
+       "",
+       {}},
+      {"a dated total that is not their sum is named",
+       "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;200,00\n31.01.2024;Celkem;250,00\n",
+       2,
+       "Soubor v.csv, řádek 4: řádek součtu uvádí 250.00 Kč, položky nad ním dávají 300.00 Kč, "
+       "rozdíl -50.00 Kč!!!\n",
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(items_.size(), c.items) << c.what;
+    const size_t summary = log_.find("rozpoznán formát");
+    ASSERT_NE(summary, std::string::npos) << c.what;
+    EXPECT_EQ(log_.substr(log_.find('\n', summary) + 1), c.balanceLog) << c.what << "\n" << log_;
+    EXPECT_EQ(reading_.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading_.stated.hasClosing, c.stated.hasClosing) << c.what;
+    EXPECT_EQ(reading_.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading_.stated.closing, c.stated.closing) << c.what;
+  }
+}
+
+// The file's last dated row of nothing but its sum totals the rows; the same
+// amount with rows after it, or with a text of its own, is an item.
+TEST_F(LayoutRecordsTest, ARowOfTheSumAloneEndingTheFileIsATotal) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;
+    bool total;
+  } cases[] = {
+      {"the last row",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;b;200\n31.1.2024;;300\n",
+       {"100.00|1.1.24|a", "200.00|2.1.24|b"},
+       true},
+      {"rows after it",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;b;200\n3.1.2024;;300\n"
+       "4.1.2024;c;5\n",
+       {"100.00|1.1.24|a", "200.00|2.1.24|b", "300.00|3.1.24|", "5.00|4.1.24|c"},
+       false},
+      {"a text of its own",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;b;200\n3.1.2024;c;300\n",
+       {"100.00|1.1.24|a", "200.00|2.1.24|b", "300.00|3.1.24|c"},
+       false},
+      {"the sum of one row is a row repeated",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;;100\n",
+       {"100.00|1.1.24|a", "100.00|2.1.24|"},
+       false},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Described(), c.items) << c.what;
+    EXPECT_EQ(log_.find("čten jako součet") != std::string::npos, c.total) << c.what << log_;
+  }
+}
+
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
   std::string text = "Datum;Částka\n";
   for (int i = 0; i < 13; ++i) text += "01.01.2014;1 EUR\n";
