@@ -196,10 +196,10 @@ void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
   if (!Add(effect, &total_)) return;
   row.present = !balance.empty() && ReadHellers(balance, decimalMark_, &row.balance);
   if (!row.present) {
-    chainBroken_ = true;
+    chains_.Break(account);
     return;
   }
-  chain_.emplace_back(row.balance - effect, row.balance);
+  chains_.Add(account, row.balance - effect, row.balance);
   if (!first_.present) first_ = row;
   last_ = row;
 }
@@ -227,29 +227,13 @@ void BalanceCheck::RunningBalances(StatedBalances* running) const {
   *running = newest ? newestFirst : oldestFirst;
 }
 
-// Where every row states its balance, the rows chain by them: each row
-// starts from the balance another ended with, but for the first booked,
-// and ends with one another starts from, but for the last. Rows sorted
-// anew in a spreadsheet (newest days first, each day's rows oldest first)
-// still chain so. False where the balances leave no one first and last.
+// Where every row states its balance, the rows chain by them in the order
+// they were booked, whatever order the file lists them in.
 bool BalanceCheck::ChainEnds(StatedBalances* running) const {
-  if (chainBroken_ || tooLarge_ || severalAccounts_ || chain_.size() < 2) return false;
-  std::vector<int64_t> befores, afters;
-  for (const auto& [before, after] : chain_) {
-    befores.push_back(before);
-    afters.push_back(after);
+  if (tooLarge_ || severalAccounts_ || !chains_.Ends(&running->opening, &running->closing)) {
+    return false;
   }
-  std::sort(befores.begin(), befores.end());
-  std::sort(afters.begin(), afters.end());
-  std::vector<int64_t> opening, closing;
-  std::set_difference(befores.begin(), befores.end(), afters.begin(), afters.end(),
-                      std::back_inserter(opening));
-  std::set_difference(afters.begin(), afters.end(), befores.begin(), befores.end(),
-                      std::back_inserter(closing));
-  if (opening.size() != 1 || closing.size() != 1) return false;
   running->hasOpening = running->hasClosing = true;
-  running->opening = opening.front();
-  running->closing = closing.front();
   return true;
 }
 
@@ -282,6 +266,13 @@ StatedBalances BalanceCheck::Report(const std::string& path, const std::string& 
     LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: řádky více vlastních účtů, zůstatky souboru s položkami nesrovnány\n",
                  {path});
+    for (const AccountBalances& account : chains_.EachAccount()) {
+      LogFormatted(log, LogKind::kInformation,
+                   "Soubor %s, účet %s: počáteční zůstatek %.2f + položky %.2f = konečný "
+                   "zůstatek %.2f %s podle zůstatků řádků\n",
+                   {path, account.account, Crowns(account.opening), Crowns(account.items),
+                    Crowns(account.closing), unit});
+    }
     return StatedBalances();
   }
   if (tooLarge_) {

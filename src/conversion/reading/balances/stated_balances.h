@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "conversion/reading/balances/balance_chains.h"
 #include "conversion/reading/balances/dated_balances.h"
 #include "conversion/reading/balances/statement_runs.h"
 #include "conversion/reading/text/item_fields.h"
@@ -84,6 +85,11 @@ class BalanceCheck {
   // file states any balance, and returns the balances it states. `unit`
   // follows the amounts (CurrencyUnit).
   StatedBalances Report(const std::string& path, const std::string& unit, const LogLine& log) const;
+  // In a file of several own accounts, each account's balances where its
+  // rows' balances prove them; none in a file of one.
+  std::vector<AccountBalances> EachAccount() const {
+    return severalAccounts_ ? chains_.EachAccount() : std::vector<AccountBalances>();
+  }
 
  private:
   // A running-balance row with the sum of the rows before it.
@@ -110,11 +116,7 @@ class BalanceCheck {
   bool severalAccounts_ = false;
   int32_t otherCurrency_ = 0;
   BalanceRow first_, last_;
-  // Each row's balance before and after it, while every row has one: the
-  // balances chain the rows in the order they were booked, whatever order
-  // the file lists them in.
-  std::vector<std::pair<int64_t, int64_t>> chain_;
-  bool chainBroken_ = false;
+  BalanceChains chains_;
   DatedBalances dated_;
   bool statementNamed_ = false;
   StatementRuns runs_;

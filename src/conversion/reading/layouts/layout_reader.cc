@@ -9,6 +9,7 @@
 #include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/layouts/file_conventions.h"
 #include "conversion/reading/layouts/file_self_description.h"
+#include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/layouts/own_iban.h"
 #include "conversion/reading/layouts/reading_report.h"
 #include "conversion/reading/layouts/row_booking.h"
@@ -93,6 +94,7 @@ class LayoutReader {
     reading->stated =
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
+    if (!otherCurrency) reading->accountBalances = balance_.EachAccount();
   }
 
  private:
@@ -126,6 +128,12 @@ class LayoutReader {
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
+    reading->ownPockets.clear();
+    if (ownAccountColumn < 0) {
+      const int pockets = OwnPocketColumn(text_, layout_);
+      items_.SetOwnAccountColumn(pockets);
+      reading->ownPockets = ColumnValues(text_, layout_, pockets);
+    }
     row_.counter.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();

@@ -21,6 +21,7 @@ struct Item {
   std::string counter;  // prefix-number/bank, "" for none
   std::string iban;     // the counter account's IBAN, as the file writes it
   std::string document, variable, constant, specific, description;
+  std::string own;  // the own account or pocket the row names
   bool fee = false;
 };
 
@@ -39,6 +40,7 @@ Item Kept(const StatementItem& item) {
   kept.constant = item.constantSymbol;
   kept.specific = item.specificSymbol;
   kept.description = item.description;
+  kept.own = item.ownAccount;
   kept.fee = item.fee;
   return kept;
 }
@@ -694,6 +696,78 @@ TEST_F(LayoutRecordsTest, ARowOfTheSumAloneEndingTheFileIsATotal) {
     ASSERT_TRUE(Read(c.text)) << c.what;
     EXPECT_EQ(Described(), c.items) << c.what;
     EXPECT_EQ(log_.find("čten jako součet") != std::string::npos, c.total) << c.what << log_;
+  }
+}
+
+// A column is the own accounts' or pockets' only where the bank's header
+// documents it, the preamble states its account, or each of its values
+// keeps a balance of its own; otherwise it is the counterparty's or a text.
+TEST_F(LayoutRecordsTest, OwnAccountColumnsAreTakenWhereDocumentedOrProven) {
+  const std::string revolut =
+      "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig currency,Amount,"
+      "Fee,Balance,Account\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;  // amount and the own account or pocket the item names
+    // Own accounts, pockets, and each one's opening, items and closing in hellers.
+    std::vector<std::string> owns;
+  } cases[] = {
+      {"a product sold is no pocket: every row is an item",
+       "Datum;Produkt;Částka\n1.3.2024;Kniha;100\n2.3.2024;Pero;20\n",
+       {"100.00|", "20.00|"},
+       {}},
+      {"products each with a balance of its own are pockets",
+       "Datum;Produkt;Částka;Zůstatek\n1.3.2024;Běžný;100;1100\n2.3.2024;Spoření;20;520\n"
+       "3.3.2024;Běžný;-50;1050\n4.3.2024;Spoření;30;550\n",
+       {"100.00|", "-50.00|"},
+       {}},
+      {"a lone account column of the customers' is no own account",
+       "Datum;Účet;Částka\n1.3.2024;19-2000145399/0800;100\n2.3.2024;2600123456/2010;20\n",
+       {"100.00|", "20.00|"},
+       {}},
+      {"an account column that holds the account the preamble states",
+       "Číslo účtu;2000145399/0800\n\nDatum;Účet;Částka\n1.3.2024;2000145399/0800;100\n",
+       {"100.00|2000145399/0800"},
+       {"2000145399/0800"}},
+      {"Revolut Business accounts of one currency, apart by their balances",
+       revolut + "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00,Main\n"
+                 "2024-03-02 10:00:00,2,TRANSFER,COMPLETED,To Tax reserve,CZK,CZK,-300.00,0.00,"
+                 "10700.00,Main\n"
+                 "2024-03-02 10:00:01,3,TRANSFER,COMPLETED,From Main,CZK,CZK,300.00,0.00,2300.00,"
+                 "Tax reserve\n"
+                 "2024-03-03 10:00:00,4,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,10600.00,"
+                 "Main\n"
+                 "2024-03-04 10:00:00,5,INTEREST,COMPLETED,Interest,CZK,CZK,1.00,0.00,2301.00,"
+                 "Tax reserve\n",
+       {"1000.00|Main", "-300.00|Main", "300.00|Tax reserve", "-100.00|Main", "1.00|Tax reserve"},
+       {"pocket Main", "pocket Tax reserve", "Main 1000000 60000 1060000",
+        "Tax reserve 200000 30100 230100"}},
+      {"one Revolut Business account whose balance runs through every row",
+       revolut + "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00,Main\n"
+                 "2024-03-02 10:00:00,2,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,10900.00,"
+                 "Main\n",
+       {"1000.00|", "-100.00|"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Items([](const Item& i) -> std::vector<std::string> {
+                return {i.amount, i.own};
+              }),
+              c.items)
+        << c.what;
+    std::vector<std::string> owns = reading_.ownAccounts;
+    for (const std::string& pocket : reading_.ownPockets) owns.push_back("pocket " + pocket);
+    for (const AccountBalances& b : reading_.accountBalances) {
+      std::string shown;
+      Render(shown, "%s %d %d %d",
+             {b.account, static_cast<int32_t>(b.opening), static_cast<int32_t>(b.items),
+              static_cast<int32_t>(b.closing)});
+      owns.push_back(shown);
+    }
+    EXPECT_EQ(owns, c.owns) << c.what << "\n" << log_;
+    EXPECT_EQ(log_.find("!!!"), std::string::npos) << c.what << "\n" << log_;
   }
 }
 

@@ -14,7 +14,8 @@ constexpr char kNotExecuted[] = "neprovedené";
 bool RowBooking::IsBooked(const LayoutRow& row, int line) {
   notBookedAs_.clear();
   const std::string_view product = row.Field(ColumnRole::kProduct);
-  if (!product.empty() && NormaliseColumnName(product) != survey_.ownProduct) {
+  if (survey_.productsOwn && !product.empty() &&
+      NormaliseColumnName(product) != survey_.ownProduct) {
     notBookedAs_ = "produkt " + std::string(product);
     return false;
   }
