@@ -187,7 +187,7 @@ void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
   }
   const int64_t effect = amount + fee;
   dated_.AddRowDate(date);
-  if (statementNamed_) runs_.AddRow(effect, date);
+  if (statementNamed_) runs_.AddRow(effect);
   totals_.AddItem(effect);
   BalanceRow row;
   row.before = total_;

@@ -60,9 +60,10 @@ class BalanceCheck {
   // them on every row); the first one stated counts, of each statement
   // where the file names the statement of each row.
   void StateBalance(bool opening, std::string_view text);
-  // The statement the next row and its balances are of, "" for none.
-  void SetStatement(std::string_view number) {
-    if (!number.empty() || statementNamed_) runs_.Start(number);
+  // The statement the next row, booked on `date`, and its balances are of,
+  // "" for none.
+  void SetStatement(std::string_view number, const ItemDate& date) {
+    if (!number.empty() || statementNamed_) runs_.Start(number, date);
     statementNamed_ = statementNamed_ || !number.empty();
   }
 

@@ -21,16 +21,20 @@ void AddWithin(int64_t value, int64_t* sum) {
 
 }  // namespace
 
-void StatementRuns::Start(std::string_view number) {
+void StatementRuns::Start(std::string_view number, const ItemDate& date) {
   while (!number.empty() && (number.front() == ' ' || number.front() == '0')) {
     number.remove_prefix(1);
   }
   while (!number.empty() && number.back() == ' ') number.remove_suffix(1);
-  if (current_ < runs_.size() && runs_[current_].number == number) return;
-  const auto run = std::find_if(runs_.begin(), runs_.end(),
-                                [number](const Run& r) { return r.number == number; });
-  current_ = static_cast<size_t>(run - runs_.begin());
-  if (run == runs_.end()) runs_.emplace_back().number = number;
+  if (current_ >= runs_.size() || runs_[current_].number != number) {
+    const auto run = std::find_if(runs_.begin(), runs_.end(),
+                                  [number](const Run& r) { return r.number == number; });
+    current_ = static_cast<size_t>(run - runs_.begin());
+    if (run == runs_.end()) runs_.emplace_back().number = number;
+  }
+  Run& run = runs_[current_];
+  if (!run.dated || Earlier(date, run.earliest)) run.earliest = date;
+  run.dated = true;
 }
 
 void StatementRuns::StateBalance(bool opening, int64_t hellers) {
@@ -42,12 +46,8 @@ void StatementRuns::StateBalance(bool opening, int64_t hellers) {
   (opening ? run.opening : run.closing) = hellers;
 }
 
-void StatementRuns::AddRow(int64_t effect, const ItemDate& date) {
-  if (current_ >= runs_.size()) return;
-  Run& run = runs_[current_];
-  AddWithin(effect, &run.sum);
-  if (!run.dated || Earlier(date, run.earliest)) run.earliest = date;
-  run.dated = true;
+void StatementRuns::AddRow(int64_t effect) {
+  if (current_ < runs_.size()) AddWithin(effect, &runs_[current_].sum);
 }
 
 bool StatementRuns::Report(const std::string& path, const std::string& unit, const LogLine& log,
@@ -55,7 +55,8 @@ bool StatementRuns::Report(const std::string& path, const std::string& unit, con
   std::vector<const Run*> order;
   for (const Run& run : runs_) order.push_back(&run);
   std::stable_sort(order.begin(), order.end(), [](const Run* a, const Run* b) {
-    return a->dated && b->dated && Earlier(a->earliest, b->earliest);
+    if (a->dated != b->dated) return a->dated;
+    return a->dated && Earlier(a->earliest, b->earliest);
   });
   bool agree = true;
   const Run* before = nullptr;

@@ -19,10 +19,11 @@ struct StatedBalances;
 // where the one before it closed.
 class StatementRuns {
  public:
-  // The statement of the rows that follow, by its number.
-  void Start(std::string_view number);
+  // The statement of the row booked on `date` and of the ones that follow,
+  // by its number.
+  void Start(std::string_view number, const ItemDate& date);
   void StateBalance(bool opening, int64_t hellers);
-  void AddRow(int64_t effect, const ItemDate& date);
+  void AddRow(int64_t effect);
 
   bool Several() const { return runs_.size() > 1; }
 

@@ -8,9 +8,6 @@
 namespace tarvolo {
 namespace {
 
-// Files of several own accounts are not split further than this.
-constexpr size_t kAccountsLooked = 8;
-
 std::string LabelOf(std::string_view field) {
   std::string name = NormaliseColumnName(field);
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
@@ -201,7 +198,9 @@ void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, in
     if (ReadAccountNumber(account, true, &read)) seen.push_back(read);
   }
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
-  while (reader.Next() && seen.size() < kAccountsLooked) {
+  // No count of accounts is too many: the column is the own accounts' by
+  // the bank's header or by the file's own data.
+  while (reader.Next()) {
     const std::string_view value = reader.Field(column);
     AccountNumber read;
     if (value.empty() || !ReadAccountNumber(value, true, &read)) continue;

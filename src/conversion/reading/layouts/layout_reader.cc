@@ -224,7 +224,13 @@ class LayoutReader {
     if (!row_.amounts.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.hellers == 0 && !row_.amounts.HasFee()) return LineAccount::kZero;
+    if (amount.hellers == 0 && !row_.amounts.HasFee()) {
+      // A statement of no movement still states its balances.
+      if (statesBalances_ && OfBalanceAccount() && OfThisCurrency(amount)) {
+        StateRowBalances(date);
+      }
+      return LineAccount::kZero;
+    }
     const LineAccount::Kind other = InOtherCurrency(line, amount);
     if (other != LineAccount::kItem) {
       NameOtherColumns(line);
@@ -237,15 +243,18 @@ class LayoutReader {
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
     if (!OfBalanceAccount()) return LineAccount::kItem;
-    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber));
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber), date);
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.conventions().accountColumn));
-    // KB Business states the statement's balances on every row.
-    if (statesBalances_) {
-      balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
-      balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
-    }
+    if (statesBalances_) StateRowBalances(date);
     return LineAccount::kItem;
+  }
+
+  // KB Business states the statement's balances on every row.
+  void StateRowBalances(const ItemDate& date) {
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber), date);
+    balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
+    balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
   }
 
   // Why a row does not read whole by the layout: its fields as the header
@@ -332,6 +341,16 @@ class LayoutReader {
     return !accountBalances_ ||
            (ReadAccountNumber(row_.Column(proof_.conventions().accountColumn), true, &own) &&
             SameAccount(own, balanceAccount_));
+  }
+
+  // Whether a row is in this statement's currency: by the currency it
+  // names, else by its file's.
+  bool OfThisCurrency(const AmountReading& amount) {
+    std::string code;
+    if (row_.amounts.OtherCurrency(currency_, amount, &code)) return false;
+    if (split_ == nullptr || !split_->statedOnly) return true;
+    row_.amounts.OtherCurrency(std::string(), amount, &code);
+    return !code.empty() || fileCurrency_ == currency_;
   }
 
   // An item in another currency than the statement's is left out, named,

@@ -640,6 +640,18 @@ TEST_F(LayoutRecordsTest, StatedBalancesAreReadWithTheirDatesAndStatements) {
        "Soubor v.csv: výpis 2 začíná zůstatkem 1200.00 Kč, předchozí výpis 1 skončil zůstatkem "
        "1100.00 Kč, rozdíl 100.00 Kč!!!\n",
        {true, true, 100000, 110000}},
+      {"a statement of no movement states its balances on its zero row",
+       "Cislo vypisu;Pocatecni zustatek;Konecny zustatek;Datum splatnosti;Castka\n"
+       "1;1000,00;1100,00;05.01.2024;100,00\n2;1100,00;1100,00;01.02.2024;0,00\n"
+       "3;1100,00;1000,00;03.03.2024;-100,00\n",
+       2,
+       "Soubor v.csv, výpis 1: počáteční zůstatek 1000.00 + položky 100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 2: počáteční zůstatek 1100.00 + položky 0.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 3: počáteční zůstatek 1100.00 + položky -100.00 = konečný zůstatek "
+       "1000.00 Kč, souhlasí\n",
+       {true, true, 100000, 100000}},
       {"a dated total of the rows above is no item",
        "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;200,00\n31.01.2024;Celkem;300,00\n",
        2,
@@ -769,6 +781,19 @@ TEST_F(LayoutRecordsTest, OwnAccountColumnsAreTakenWhereDocumentedOrProven) {
     EXPECT_EQ(owns, c.owns) << c.what << "\n" << log_;
     EXPECT_EQ(log_.find("!!!"), std::string::npos) << c.what << "\n" << log_;
   }
+}
+
+// A file of many own accounts names every one of them, however many.
+TEST_F(LayoutRecordsTest, EveryOwnAccountOfAFileIsNamed) {
+  std::string text =
+      "Datum vytvoreni souboru;Cislo uctu;Mena uctu;Datum splatnosti;Protiucet;Castka;"
+      "Systemovy popis;Identifikace transakce\n";
+  for (int i = 1; i <= 12; ++i) {
+    Render(text, "01.03.2024;%d-2000145399;CZK;01.03.2024;;%d,00;Platba;%d\n", {i, i, i});
+  }
+  ASSERT_TRUE(Read(text));
+  ASSERT_EQ(reading_.ownAccounts.size(), 12u) << log_;
+  EXPECT_EQ(reading_.ownAccounts[11], "12-2000145399/0100");
 }
 
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
