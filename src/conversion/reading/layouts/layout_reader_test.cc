@@ -657,6 +657,19 @@ TEST_F(LayoutRecordsTest, StatedBalancesAreReadWithTheirDatesAndStatements) {
        2,
        "",
        {}},
+      {"a dated total of the credits alone agrees as well",
+       "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;-20,00\n"
+       "31.01.2024;Celkem:;100,00\n",
+       2,
+       "",
+       {}},
+      {"a balance on the period's first day: its place decides",
+       "Výpis za období;01.01.2024 - 31.01.2024\nZůstatek k 01.01.2024;10000,00\n\n"
+       "Datum;Částka\n10.01.2024;1000,00\n",
+       1,
+       "Soubor v.csv: počáteční zůstatek 10000.00 + položky 1000.00 = konečný zůstatek "
+       "11000.00 Kč, soubor konečný zůstatek neuvádí\n",
+       {true, false, 1000000, 0}},
       {"a dated total that is not their sum is named",
        "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;200,00\n31.01.2024;Celkem;250,00\n",
        2,
