@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -47,10 +48,10 @@ bool KeepsOwnBalances(std::string_view text, const StatementLayout& layout, int 
   const int balance = layout.Column(ColumnRole::kBalance);
   const int fee = layout.Column(ColumnRole::kFee);
   if (column < 0 || amount < 0 || balance < 0) return false;
-  std::map<std::string, BalanceStep> lastOf;
+  std::map<std::string, BalanceStep, std::less<>> lastOf;
   BalanceStep last;
   bool started = false;
-  int32_t apart = 0, apartMissed = 0, togetherMissed = 0;
+  int32_t apart = 0, togetherMissed = 0;
   CsvRecordReader record(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   while (record.Next()) {
     const std::string_view value = record.Field(column);
@@ -63,13 +64,18 @@ bool KeepsOwnBalances(std::string_view text, const StatementLayout& layout, int 
     if (started && !Follows(last, step)) ++togetherMissed;
     last = step;
     started = true;
-    const auto [own, first] = lastOf.try_emplace(std::string(value), step);
-    if (first) continue;
+    // Most rows are of a value seen before: no string is made for them.
+    const auto own = lastOf.find(value);
+    if (own == lastOf.end()) {
+      lastOf.emplace(std::string(value), step);
+      continue;
+    }
     ++apart;
-    if (!Follows(own->second, step)) ++apartMissed;
+    // One row off its own value's balance disproves the split.
+    if (!Follows(own->second, step)) return false;
     own->second = step;
   }
-  return lastOf.size() >= 2 && apart > 0 && apartMissed == 0 && togetherMissed > 0;
+  return lastOf.size() >= 2 && apart > 0 && togetherMissed > 0;
 }
 
 int OwnPocketColumn(std::string_view text, const StatementLayout& layout) {
