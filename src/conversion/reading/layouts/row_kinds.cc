@@ -130,9 +130,11 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
   // A payment refunded later moved money all the same: the refund is a
   // row of its own.
   for (const char* booked :
-       {"completed", "booked", "zauctovano", "zauctovana", "provedeno", "cleared", "refunded",
-        "partially refunded", "termine", "abgeschlossen", "completato", "dokonceno", "rembourse",
-        "erstattet"}) {
+       {"completed",  "booked",       "zauctovano",         "zauctovana",  "provedeno",
+        "cleared",    "refunded",     "partially refunded", "termine",     "abgeschlossen",
+        "completato", "dokonceno",    "rembourse",          "erstattet",   "zakonczono",
+        "voltooid",   "teruggeboekt", "successful",         "erfolgreich", "paid",
+        "paid out"}) {
     if (name == booked) return BookingState::kBooked;
   }
   for (const char* pending : {"pending",
@@ -154,7 +156,13 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
                               "processing",
                               "incoming_payment_waiting",
                               "waiting_recipient_input_to_proceed",
-                              "charged_back"}) {
+                              "charged_back",
+                              "zruseno",
+                              "geweigerd",
+                              "fehlgeschlagen",
+                              "abgelehnt",
+                              "storniert",
+                              "in bearbeitung"}) {
     if (name == pending) return BookingState::kNotBooked;
   }
   return BookingState::kUnknown;
