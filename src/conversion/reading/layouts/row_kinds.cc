@@ -39,7 +39,9 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
 }
 
 bool IsTotalWord(std::string_view text) {
-  if (text.empty() || text.size() > 12) return false;
+  // Every dated row's fields are looked at: most are told apart by their
+  // length and first letter alone.
+  if (text.size() < 4 || text.size() > 9) return false;
   const char initial = FoldedInitial(text);
   if (initial != 's' && initial != 'c' && initial != 't' && initial != 'g') return false;
   std::string name = NormaliseColumnName(text);
