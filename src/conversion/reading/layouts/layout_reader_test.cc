@@ -799,14 +799,19 @@ TEST_F(LayoutRecordsTest, OwnAccountColumnsAreTakenWhereDocumentedOrProven) {
 // A file of many own accounts names every one of them, however many.
 TEST_F(LayoutRecordsTest, EveryOwnAccountOfAFileIsNamed) {
   std::string text =
-      "Datum vytvoreni souboru;Cislo uctu;Mena uctu;Datum splatnosti;Protiucet;Castka;"
+      "Datum vytvoreni souboru;Cislo uctu;Mena uctu;IBAN;Datum splatnosti;Protiucet;Castka;"
       "Systemovy popis;Identifikace transakce\n";
-  for (int i = 1; i <= 12; ++i) {
-    Render(text, "01.03.2024;%d-2000145399;CZK;01.03.2024;;%d,00;Platba;%d\n", {i, i, i});
+  for (int i = 10; i < 22; ++i) {
+    Render(text,
+           "01.03.2024;%d-2000145399;CZK;CZ00 0100 0000 %d20 0014 5399;01.03.2024;;%d,00;"
+           "Platba;%d\n",
+           {i, i, i, i});
   }
   ASSERT_TRUE(Read(text));
   ASSERT_EQ(reading_.ownAccounts.size(), 12u) << log_;
-  EXPECT_EQ(reading_.ownAccounts[11], "12-2000145399/0100");
+  EXPECT_EQ(reading_.ownAccounts[11], "21-2000145399/0100");
+  ASSERT_EQ(reading_.ownIbans.size(), 12u) << log_;
+  EXPECT_EQ(reading_.ownIbans[11], "CZ0001000000212000145399");
 }
 
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
