@@ -72,7 +72,7 @@ done
 layout_of() {
   case $1 in
     airbank*) echo "Air Bank" ;;
-    business24) echo "Česká spořitelna Business 24" ;;
+    business24*) echo "Česká spořitelna Business 24" ;;
     csob) echo "ČSOB" ;;
     fio*) echo "Fio banka" ;;
     kb*) echo "Komerční banka" ;;
@@ -123,6 +123,10 @@ for golden in "$data"/layouts/*.gpc; do
       "cards.csv: číslo karty místo protiúčtu u 3 položek, první na řádku 3 (516844\*\*\*\*\*\*1234)" ;;
     airbank-foreign) log_has "$name: the foreign account noted" \
       "foreign.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 3" ;;
+    # The rows the bank did not book are counted apart; the statement is
+    # the one without them.
+    business24-not-booked) log_has "$name: rows not booked counted" \
+      "s položkou 3, nezaúčtované 2 (Non-accounting 1, neprovedené 1)$" ;;
   esac
   if [ "$name" = revolut ]; then
     log_has "a profile balance other than the file's is reported" \
@@ -173,6 +177,15 @@ check "--balance-from-file without a stated balance exits 1" test $? -eq 1
 check "--balance-from-file without a stated balance writes nothing" test ! -e export.gpc
 "${cli[@]}" "${from_file[@]}" --balance 5 "$data/layouts/wise.csv" >/dev/null 2>&1
 check "--balance with --balance-from-file exits 2" test $? -eq 2
+# A balance "k" the period's last day closes the period, though its line
+# stands above the rows: the header opens with the balance before them.
+printf 'Zůstatek k 31.01.2024;12300,00\r\n\r\nDatum;Částka\r\n10.01.2024;1000,00\r\n31.01.2024;1300,00\r\n' |
+  iconv -f UTF-8 -t CP1250 >dated.csv
+rm -f export.gpc
+"${cli[@]}" "${from_file[@]}" "$work/dated.csv" >log.txt 2>&1
+check "a closing balance above the rows exits 0" test $? -eq 0
+check "a closing balance above the rows: old and new balance" \
+  test "$(head -1 export.gpc | cut -c46-75)" = "00000001000000+00000001230000+"
 
 # An IBAN given for another account than the profile's refuses the run.
 rm -f export.gpc

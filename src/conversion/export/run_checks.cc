@@ -149,7 +149,12 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
   // A row of a file of several own accounts whose own account does not
   // read belongs to no statement that can be proven.
-  if (!item.ownAccount.empty() && !statesOwn) {
+  // A pocket the file's balances prove is named, not numbered: it is the
+  // file's account's.
+  const bool pocket =
+      reading_ != nullptr && std::find(reading_->ownPockets.begin(), reading_->ownPockets.end(),
+                                       item.ownAccount) != reading_->ownPockets.end();
+  if (!item.ownAccount.empty() && !statesOwn && !pocket) {
     LeaveOut(item.line, Rendered("vlastní účet %s nelze přečíst, položka nepatří žádnému výpisu",
                                  {OneLineOf(item.ownAccount)}));
     return false;

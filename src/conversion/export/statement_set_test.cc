@@ -229,17 +229,19 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
        .files = {{"kb.csv", TenAccounts()}},
        .statements = TenStatements(),
        .logged = "Výpis účtu 9-1234567890 v CZK, 1 položek: memory/export-9-1234567890.gpc\n"},
-      {.what = "the profile's account with only a zero row: the other account is written, the "
-               "file asked for is named",
+      {.what = "the profile's account with only a zero row: its balances are written, and the "
+               "other account",
        .files = {{"kb.csv", kKbHeader + KbRow("2000145399", "1 000,00;0,00;0,00;1 000,00", "0,00") +
                                 KbRow("51-1234567890", "500,00;5,00;0,00;495,00", "-5,00")}},
-       .outcome = ExportOutcome::kWrittenWithProblems,
-       .statements = {{.name = "export-51-1234567890.gpc",
+       .statements = {{.name = "export.gpc",
+                       .items = 0,
+                       .opening = "00000000100000+",
+                       .closing = "00000000100000+"},
+                      {.name = "export-51-1234567890.gpc",
                        .items = 1,
                        .opening = "00000000050000+",
                        .closing = "00000000049500+"}},
-       .logged = "Soubory neobsahují žádné položky ani zůstatky účtu 2000145399, soubor "
-                 "memory/export.gpc nebyl zapsán!!!\n"},
+       .logged = "Výpis účtu 51-1234567890 v CZK, 1 položek: memory/export-51-1234567890.gpc\n"},
       {.what = "a transfer between two own accounts is an item of each",
        .files = {{"kb.csv", kKbHeader +
                                 KbRow("2000145399", "1 000,00;100,00;0,00;900,00", "-100,00",

@@ -9,6 +9,7 @@
 #include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/layouts/file_conventions.h"
 #include "conversion/reading/layouts/file_self_description.h"
+#include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/layouts/own_iban.h"
 #include "conversion/reading/layouts/reading_report.h"
 #include "conversion/reading/layouts/row_booking.h"
@@ -117,6 +118,7 @@ class LayoutReader {
     reading->stated =
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
+    if (!otherCurrency) reading->accountBalances = balance_.EachAccount();
   }
 
  private:
@@ -141,6 +143,7 @@ class LayoutReader {
     }
     if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
     if (fileCurrency_.empty()) fileCurrency_ = balanceCurrency_;
+    if (self_.HasPeriod()) balance_.SetPeriod(self_.periodStart(), self_.periodEnd());
   }
 
   // A balance line that writes its amount with a code ("1 000,00 EUR")
@@ -162,6 +165,12 @@ class LayoutReader {
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
+    reading->ownPockets.clear();
+    if (ownAccountColumn < 0) {
+      const int pockets = OwnPocketColumn(text_, layout_);
+      items_.SetOwnAccountColumn(pockets);
+      reading->ownPockets = ColumnValues(text_, layout_, pockets);
+    }
     row_.counter.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();
@@ -227,6 +236,10 @@ class LayoutReader {
       return LineAccount::kLeftOut;
     }
     if (dated && IsBalanceOrTotalRow(record, true)) return LineAccount::kBalance;
+    if (dated && IsDatedTotal(record, amount.hellers)) {
+      balance_.AddTotal(line, amount.hellers);
+      return LineAccount::kBalance;
+    }
     // Rows the bank did not book count neither for the layout nor against it.
     if (!booking_.IsBooked(row_, line)) {
       return booking_.notBookedAs().empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
@@ -248,7 +261,13 @@ class LayoutReader {
     if (!row_.amounts.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.hellers == 0 && !row_.amounts.HasFee()) return LineAccount::kZero;
+    if (amount.hellers == 0 && !row_.amounts.HasFee()) {
+      // A statement of no movement still states its balances.
+      if (statesBalances_ && OfBalanceAccount() && OfThisCurrency(amount)) {
+        StateRowBalances(date);
+      }
+      return LineAccount::kZero;
+    }
     const LineAccount::Kind other = InOtherCurrency(line, amount);
     if (other != LineAccount::kItem) {
       NameOtherColumns(line);
@@ -261,14 +280,18 @@ class LayoutReader {
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
     if (!OfBalanceAccount()) return LineAccount::kItem;
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber), date);
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.conventions().accountColumn));
-    // KB Business states the statement's balances on every row.
-    if (statesBalances_) {
-      balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
-      balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
-    }
+    if (statesBalances_) StateRowBalances(date);
     return LineAccount::kItem;
+  }
+
+  // KB Business states the statement's balances on every row.
+  void StateRowBalances(const ItemDate& date) {
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber), date);
+    balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
+    balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
   }
 
   // Why a row does not read whole by the layout: its fields as the header
@@ -317,6 +340,30 @@ class LayoutReader {
                                  &balance_);
   }
 
+  // A dated row that totals the rows: one whose text is a word of totals, or
+  // the file's last dated row, of no text, counter account or id, whose
+  // amount is the sum of the rows before it. A row of the same amount with
+  // anything of its own, or with rows after it, is an item.
+  bool IsDatedTotal(const CsvRecordReader& record, int64_t hellers) {
+    if (std::any_of(record.fields().begin(), record.fields().end(), IsTotalWord)) return true;
+    if (row_.texts.Texts().count > 0 || !row_.Field(ColumnRole::kCounterAccount).empty() ||
+        !row_.Field(ColumnRole::kTransactionId).empty() ||
+        !row_.Field(ColumnRole::kVariableSymbol).empty() || !balance_.IsSumOfRows(hellers)) {
+      return false;
+    }
+    const int dateColumn = row_.dates.column();
+    CsvRecordReader rest(text_, layout_.separator, record.offset(), record.nextLineNumber());
+    while (rest.Next()) {
+      ItemDate date;
+      if (dateColumn >= 0 && ReadItemDate(rest.Field(dateColumn), &date)) return false;
+    }
+    LogFormatted(log_, LogKind::kNote,
+                 "Soubor %s, řádek %d: částka %.2f je součtem položek nad ní a řádek nemá nic "
+                 "dalšího, čten jako součet, ne položka\n",
+                 {path_, record.lineNumber(), Crowns(hellers)});
+    return true;
+  }
+
   // Whether the row carries a bank's id as the rows do: one that is itself
   // a balance label (Fio's printed "Konečný stav účtu k …:") is none.
   bool HasBankId() {
@@ -331,6 +378,16 @@ class LayoutReader {
     return !accountBalances_ ||
            (ReadAccountNumber(row_.Column(proof_.conventions().accountColumn), true, &own) &&
             SameAccount(own, balanceAccount_));
+  }
+
+  // Whether a row is in this statement's currency: by the currency it
+  // names, else by its file's.
+  bool OfThisCurrency(const AmountReading& amount) {
+    std::string code;
+    if (row_.amounts.OtherCurrency(currency_, amount, &code)) return false;
+    if (!code.empty()) return true;
+    row_.amounts.OtherCurrency(std::string(), amount, &code);
+    return !code.empty() || unnamedCurrency() == currency_;
   }
 
   // An item in another currency than the statement's is left out, named,

@@ -206,6 +206,10 @@ constexpr ColumnName kColumnNames[] = {
     {"produkt", ColumnRole::kProduct, 1},
     {"prodotto", ColumnRole::kProduct, 1},
 
+    {"accounting/non-accounting item", ColumnRole::kAccountingMark, 1},
+    {"reason for non-execution", ColumnRole::kNonExecution, 1},
+    {"cislo vypisu", ColumnRole::kStatementNumber, 1},
+
     {"balance impact", ColumnRole::kBalanceImpact, 1},
     {"impact sur le solde", ColumnRole::kBalanceImpact, 1},
     {"auswirkung auf guthaben", ColumnRole::kBalanceImpact, 1},
