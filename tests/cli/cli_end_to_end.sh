@@ -147,6 +147,12 @@ log_has "a statement in crowns takes the crown columns" \
   "revolut-2018-currencies.csv: počáteční zůstatek 0.00 + položky 267.00 = konečný .*, souhlasí$"
 log_has "a statement in crowns, the euro rows in their own" \
   "^Výpis účtu 2000145399 v EUR, 2 položek: export-EUR.gpc$"
+# Each statement's items carry its currency: the koruna's codes in crowns,
+# the numeric ISO 4217 code in euros.
+check "the crown statement's currency codes" \
+  test "$(grep -a "^075" export.gpc | cut -c118-122 | sort -u | tr '\n' ' ')" = "01101 01102 "
+check "the euro statement's currency code" \
+  test "$(grep -a "^075" export-EUR.gpc | cut -c118-122 | sort -u)" = "00978"
 # A statement in euros: every balance and sum of the log is in euros.
 "${cli[@]}" "${profile[@]}" --output eur.gpc "$data/camt/fio-eur.csv" >log.txt 2>&1
 log_has "euros: the file's balances" "^Soubor .*fio-eur.csv: počáteční zůstatek 1000.00 .* 1847.25 EUR, souhlasí$"
