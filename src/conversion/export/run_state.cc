@@ -14,11 +14,13 @@ void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLi
   run_->reports.clear();
   items_.emplace(run_->checks, shown, reading, std::move(log));
   totals_ = ExportTotals();
+  byLayout_ = reading != nullptr;
 }
 
 void RunItems::Add(const StatementItem& item, const std::string& currency) {
   if (!items_->Take(item)) return;
-  for (StatementOutput* output : run_->outputs) output->Add(item, currency);
+  const StatementItem& numbered = run_->numbers.Number(item, byLayout_);
+  for (StatementOutput* output : run_->outputs) output->Add(numbered, currency);
   AddItemToTotals(item, &totals_);
 }
 
@@ -26,6 +28,7 @@ void RunItems::Finish() {
   items_->Finish();
   AddTotals(totals_, &run_->totals);
   for (StatementOutput* output : run_->outputs) output->Confirm();
+  run_->numbers.Confirm();
 }
 
 bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, const LogLine& log) {
@@ -37,6 +40,7 @@ bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, cons
 
 void RunItems::Forget() {
   for (StatementOutput* output : run_->outputs) output->TakeBack();
+  run_->numbers.TakeBack();
   run_->reports.clear();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/item_numbers.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/statement/statement.h"
@@ -22,6 +23,8 @@ struct RunState : ReadingState {
   std::vector<StatementOutput*> outputs;
   // What the outputs report about the lines of the file being read.
   std::vector<FieldCut> reports;
+  // The numbers the statement's items are written under.
+  ItemNumbers numbers;
 };
 
 // The run as the place a file's readings put their items: an item goes to
@@ -41,7 +44,8 @@ class RunItems : public ReadingTarget {
  private:
   RunState* run_;
   std::optional<RunChecks::FileItems> items_;
-  ExportTotals totals_;  // of the reading being tried
+  ExportTotals totals_;    // of the reading being tried
+  bool byLayout_ = false;  // the reading being tried is a bank's layout
 };
 
 }  // namespace tarvolo
