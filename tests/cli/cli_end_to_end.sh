@@ -153,6 +153,28 @@ check "the crown statement's currency codes" \
   test "$(grep -a "^075" export.gpc | cut -c118-122 | sort -u | tr '\n' ' ')" = "01101 01102 "
 check "the euro statement's currency code" \
   test "$(grep -a "^075" export-EUR.gpc | cut -c118-122 | sort -u)" = "00978"
+# Every file of a run of several statements read back: no two items of a
+# statement share a document number, nor two entries a reference; no two
+# documents share a message or statement id, each names its currency.
+rm -f export* run*
+"${cli[@]}" "${profile[@]}" --output run.gpc --camt run.xml "$examples/vypis-2014-09.csv" \
+  "$data/layouts/revolut.csv" "$data/layouts/paypal.csv" >log.txt 2>&1
+check "several statements written" test "$(ls run*.gpc | wc -l) $(ls run*.xml | wc -l)" = "2 2"
+for written in run*.gpc; do
+  check "$written: numbers of their own" \
+    test -z "$(grep -a "^075" "$written" | cut -c36-48 | sort | uniq -d)"
+done
+check "the euro statement's items in euros" \
+  test "$(grep -a "^075" run-EUR.gpc | cut -c118-122 | sort -u)" = "00978"
+for written in run*.xml; do
+  check "$written: references of their own" \
+    test -z "$(grep -o "^        <AcctSvcrRef>[^<]*" "$written" | sort | uniq -d)"
+  check "$written: transaction ids of their own" \
+    test -z "$(grep -o "<TxId>[^<]*" "$written" | sort | uniq -d)"
+done
+check "documents with ids of their own" test "$(grep -ho "<MsgId>[^<]*\|<Stmt>\|^      <Id>[^<]*" \
+  run*.xml | grep -v "<Stmt>" | sort | uniq -d)" = ""
+check "the euro document names its currency" grep -q "<Id>2000145399-EUR-20141201-7</Id>" run-EUR.xml
 # A statement in euros: every balance and sum of the log is in euros.
 "${cli[@]}" "${profile[@]}" --output eur.gpc "$data/camt/fio-eur.csv" >log.txt 2>&1
 log_has "euros: the file's balances" "^Soubor .*fio-eur.csv: počáteční zůstatek 1000.00 .* 1847.25 EUR, souhlasí$"

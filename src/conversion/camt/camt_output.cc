@@ -1,5 +1,6 @@
 #include "conversion/camt/camt_output.h"
 
+#include "conversion/camt/camt_ids.h"
 #include "conversion/camt/camt_statement.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
@@ -65,11 +66,7 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   header.debitCount = entries_.debitCount();
   header.creditHellers = totals.creditHellers;
   header.debitHellers = totals.debitHellers;
-  // Unique per run: the moment it was made, to the second, and the account.
-  const CivilTime& t = header.created;
-  Render(header.messageId, "TARVOLO-%04d%02d%02d%02d%02d%02d-%s",
-         {t.year, t.month, t.day, t.hour, t.minute, t.second, account.number});
-  if (header.messageId.size() > 35) header.messageId.resize(35);
+  header.messageId = CamtMessageId(header.created, account);
   ComposeCamtFrame(header, account, &head_, &tail_);
 
   expected_.openingHellers = totals.openingHellers;
