@@ -44,6 +44,7 @@ ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& prof
   advice.iban = "zadejte jej volbou --iban (u účtu české banky stačí --bank-code)";
   const auto outputs = AddOutputs(options.outputPaths, advice, &request);
   request.everyFileRequired = true;
+  request.checkPeriod = true;
   request.settingsPath = configPath.c_str();
   request.balanceFromFile = options.balanceFromFile;
   request.bankCode = options.bankCode;

@@ -12,6 +12,8 @@ void RunItems::Expect(size_t itemLines) {
 
 void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLine log) {
   run_->reports.clear();
+  shown_ = shown;
+  log_ = log;
   items_.emplace(run_->checks, shown, reading, std::move(log));
   totals_ = ExportTotals();
   byLayout_ = reading != nullptr;
@@ -19,6 +21,7 @@ void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLi
 
 void RunItems::Add(const StatementItem& item, const std::string& currency) {
   if (!items_->Take(item)) return;
+  run_->period.Check(item, shown_, log_);
   const StatementItem& numbered = run_->numbers.Number(item, byLayout_);
   for (StatementOutput* output : run_->outputs) output->Add(numbered, currency);
   AddItemToTotals(item, &totals_);

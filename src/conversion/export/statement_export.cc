@@ -76,6 +76,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
     statement.bankCode = BankCodeOf(plan.account);
   }
   run.checks.SetProfileAccount(statement.profile.accountNumber);
+  if (statement.checkPeriod) run.period.Set(statement.profile.balanceDate, statement.statementDate);
   run.split.account = statement.profile.accountNumber;
   if (besideMain) run.checks.SetBesideMain(plan.mainAccount ? nullptr : &plan.account);
   for (OutputFile& output : statement.outputs) {
