@@ -37,7 +37,10 @@ class ItemNumbers {
   const StatementItem& Number(const StatementItem& item, bool byLayout);
   // The numbers given since the last confirmation stay taken, or are free
   // again.
-  void Confirm() { given_.clear(); }
+  void Confirm() {
+    given_.clear();
+    paymentLine_ = 0;
+  }
   void TakeBack();
 
  private:
