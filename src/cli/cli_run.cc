@@ -109,7 +109,10 @@ int Convert(const CliOptions& options, const CliConsole& console) {
 bool CheckRunOptions(const CliOptions& options, std::string* error) {
   if (options.check || options.help || options.version) return true;
   if (!CheckOptionValues(options, error)) return false;
-  if (!OutputFilesApart(options.outputPaths, error)) return false;
+  if (!OutputFilesApart(options.outputPaths, error) ||
+      !OutputsApartFromInputs(options.outputPaths, options.files, error)) {
+    return false;
+  }
   CivilTime now;
   bool summer = false;
   if (options.hasFrom && !options.hasToday && LocalTimeOf(CurrentUnixTime(), &now, &summer) &&

@@ -42,6 +42,15 @@ TEST(CliRunTest, UsageVersionAndRefusalsGoWhereScriptsLookForThem) {
        2,
        "",
        "tarvolo-cli: volby --output a --camt jmenují týž soubor\n" + CliUsage()},
+      // The statement would replace a file it is read from.
+      {{"--camt", "./a.csv", "a.csv"},
+       2,
+       "",
+       "tarvolo-cli: volba --camt jmenuje převáděný soubor a.csv\n" + CliUsage()},
+      {{"--output", "././b.csv", "a.csv", "b.csv"},
+       2,
+       "",
+       "tarvolo-cli: volba --output jmenuje převáděný soubor b.csv\n" + CliUsage()},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arguments.front());
