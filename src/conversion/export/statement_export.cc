@@ -10,6 +10,7 @@
 #include "conversion/export/run_files.h"
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
+#include "conversion/export/written_apart.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/koruna_default.h"
 #include "platform/text_encoding.h"
@@ -126,6 +127,9 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
     plans->ibanNoted = true;
     plans->ibanUnknown = iban.unknownWhy;
   }
+  const std::string currency(CurrencyOrKoruna(run.currency));
+  if (!ApartFromWritten(statement, currency, *result, log))
+    return ExportOutcome::kWrittenWithProblems;
   std::vector<std::vector<std::string>> problems;
   if (!WriteOutputs(statement, converted, summary, log, &problems, &stopped)) return stopped;
   WrittenStatement written;
