@@ -51,15 +51,17 @@ void NumberOfHash(uint64_t hash, std::string* out) {
   out->append(digits, end);
 }
 
-std::string_view ItemNumbers::Unique(std::unordered_set<std::string>* taken,
-                                     std::string_view number, uint64_t content, std::string* out) {
-  const bool isNumber = taken == &numbers_;
+bool ItemNumbers::Take(bool isNumber, std::string_view key) {
+  const uint64_t hash = ByteHash(key);
+  if (!(isNumber ? numbers_ : references_).insert(hash).second) return false;
+  given_.emplace_back(isNumber, hash);
+  return true;
+}
+
+std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number, uint64_t content,
+                                     std::string* out) {
   const std::string_view key = isNumber ? NumberKey(number) : number;
-  if (key.empty()) return number;
-  if (taken->emplace(key).second) {
-    given_.emplace_back(isNumber, std::string(key));
-    return number;
-  }
+  if (key.empty() || Take(isNumber, key)) return number;
   // Derived from the number and the content, then from the number derived
   // before it while that is taken too (the same payment twice in a file).
   uint64_t hash = ByteHash(number, content);
@@ -67,17 +69,13 @@ std::string_view ItemNumbers::Unique(std::unordered_set<std::string>* taken,
     if (isNumber) {
       NumberOfHash(hash, out);
     } else {
-      out->assign(number);
-      out->push_back('-');
       std::string digits;
       NumberOfHash(hash, &digits);
+      out->assign(number);
+      out->push_back('-');
       out->append(digits);
     }
-    const std::string_view derivedKey = isNumber ? NumberKey(*out) : std::string_view(*out);
-    if (taken->emplace(derivedKey).second) {
-      given_.emplace_back(isNumber, std::string(derivedKey));
-      return *out;
-    }
+    if (Take(isNumber, isNumber ? NumberKey(*out) : std::string_view(*out))) return *out;
     hash = ByteHash(*out, hash);
   }
 }
@@ -102,17 +100,17 @@ const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayou
   numbered_ = item;
   if (!byLayout) {
     const std::string_view key = NumberKey(item.documentNumber);
-    if (!key.empty() && numbers_.emplace(key).second) given_.emplace_back(true, std::string(key));
+    if (!key.empty()) Take(true, key);
     return numbered_;
   }
   const uint64_t content = ContentHash(item);
   const std::string_view wanted = DocumentNumber(item);
-  numbered_.documentNumber = Unique(&numbers_, wanted, content, &number_);
+  numbered_.documentNumber = Unique(true, wanted, content, &number_);
   if (!item.fee) {
     paymentLine_ = item.line;
     paymentNumber_.assign(numbered_.documentNumber);
   }
-  numbered_.bankReference = Unique(&references_, item.bankReference, content, &reference_);
+  numbered_.bankReference = Unique(false, item.bankReference, content, &reference_);
   return numbered_;
 }
 

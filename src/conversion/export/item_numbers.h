@@ -47,13 +47,17 @@ class ItemNumbers {
   std::string_view DocumentNumber(const StatementItem& item);
   // `number` where no item has it yet, else one derived from it and
   // `content`; taken by the item either way.
-  std::string_view Unique(std::unordered_set<std::string>* taken, std::string_view number,
-                          uint64_t content, std::string* out);
+  std::string_view Unique(bool isNumber, std::string_view number, uint64_t content,
+                          std::string* out);
+  // Whether the key was free; it is taken either way.
+  bool Take(bool isNumber, std::string_view key);
 
-  std::unordered_set<std::string> numbers_, references_;
+  // The numbers and references taken, by their hashes: two that differ
+  // and share one merely give the later a number of its own.
+  std::unordered_set<uint64_t> numbers_, references_;
   // What was taken since the last confirmation: a number (true) or a
   // reference.
-  std::vector<std::pair<bool, std::string>> given_;
+  std::vector<std::pair<bool, uint64_t>> given_;
   // The number of the last payment, which a fee after it on its line
   // derives its own from.
   int32_t paymentLine_ = 0;
