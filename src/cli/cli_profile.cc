@@ -72,11 +72,19 @@ bool ApplyOptions(const CliOptions& options, const CliConsole& console, AccountS
                     std::min<size_t>(options.name.size(), 19));
   }
   if (options.hasBalance) {
-    CopyBoundedText(profile->openingBalance, options.balance.data(),
-                    std::min<size_t>(options.balance.size(), 15));
+    // A balance longer than the dialog's 15 characters is kept as its plain
+    // number rather than cut, which would change its value unseen.
+    std::string kept = options.balance;
+    AmountReading amount;
+    if (kept.size() > 15 && ReadBalanceWhole(kept, &amount) == nullptr) {
+      kept = PlainBalanceText(amount.hellers);
+    }
+    CopyBoundedText(profile->openingBalance, kept.data(), std::min<size_t>(kept.size(), 15));
   }
   if (options.hasNumber) {
-    profile->statementNumber = ParseDigits(options.number.substr(0, 5).c_str());
+    const size_t first = options.number.find_first_not_of(" \t");
+    const std::string number = first == std::string::npos ? "" : options.number.substr(first);
+    profile->statementNumber = ParseDigits(number.substr(0, 5).c_str());
   }
   if (options.hasFrom) {
     profile->balanceDate =

@@ -1,10 +1,12 @@
 #include "cli/cli_run.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "cli/cli_options.h"
 #include "cli/cli_profile.h"
 #include "cli/file_check.h"
+#include "cli/option_values.h"
 #include "cli/output_paths.h"
 #include "cli/settings_save.h"
 #include "conversion/export/output_formats.h"
@@ -42,6 +44,7 @@ ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& prof
   advice.iban = "zadejte jej volbou --iban (u účtu české banky stačí --bank-code)";
   const auto outputs = AddOutputs(options.outputPaths, advice, &request);
   request.everyFileRequired = true;
+  request.checkPeriod = true;
   request.settingsPath = configPath.c_str();
   request.balanceFromFile = options.balanceFromFile;
   request.bankCode = options.bankCode;
@@ -68,7 +71,20 @@ int Convert(const CliOptions& options, const CliConsole& console) {
   const std::string configPath =
       options.configPath.empty() ? SettingsFilePath() : options.configPath;
   AccountSettings profile = LoadCliProfile(configPath, console);
+  const std::string twice = BankCodeConflict(
+      options, std::string(profile.accountNumber,
+                           strnlen(profile.accountNumber, sizeof profile.accountNumber)));
+  if (!twice.empty()) {
+    console.error("tarvolo-cli: " + twice + "\n" + CliUsage());
+    return 2;
+  }
   if (!ApplyOptions(options, console, &profile)) {
+    if (options.save) console.error(ShownLogLine(LogKind::kFailure, kNotSaved));
+    return 1;
+  }
+  const std::string unread = StoredBalanceRefusal(options, profile);
+  if (!unread.empty()) {
+    console.out(ShownLogLine(LogKind::kFailure, unread.c_str()));
     if (options.save) console.error(ShownLogLine(LogKind::kFailure, kNotSaved));
     return 1;
   }
@@ -93,7 +109,11 @@ int Convert(const CliOptions& options, const CliConsole& console) {
 // are one, and whether the balance day lies after today's statement.
 bool CheckRunOptions(const CliOptions& options, std::string* error) {
   if (options.check || options.help || options.version) return true;
-  if (!OutputFilesApart(options.outputPaths, error)) return false;
+  if (!CheckOptionValues(options, error)) return false;
+  if (!OutputFilesApart(options.outputPaths, error) ||
+      !OutputsApartFromInputs(options.outputPaths, options.files, error)) {
+    return false;
+  }
   CivilTime now;
   bool summer = false;
   if (options.hasFrom && !options.hasToday && LocalTimeOf(CurrentUnixTime(), &now, &summer) &&

@@ -61,4 +61,17 @@ bool OutputFilesApart(const std::vector<std::string>& paths, std::string* error)
   return true;
 }
 
+bool OutputsApartFromInputs(const std::vector<std::string>& paths,
+                            const std::vector<std::string>& inputs, std::string* error) {
+  const std::vector<OutputFormat>& formats = OutputFormats();
+  for (size_t i = 0; i < paths.size() && i < formats.size(); ++i) {
+    for (const std::string& input : inputs) {
+      if (paths[i].empty() || !SameOutputFile(paths[i], input)) continue;
+      *error = std::string("volba ") + formats[i].option + " jmenuje převáděný soubor " + input;
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace tarvolo

@@ -18,6 +18,11 @@ bool SameOutputFile(const std::string& a, const std::string& b);
 // which would leave one statement in place of both.
 bool OutputFilesApart(const std::vector<std::string>& paths, std::string* error);
 
+// Whether no output is one of the files to convert (`inputs`), which the
+// statement would replace: false, with the option and the file in *error.
+bool OutputsApartFromInputs(const std::vector<std::string>& paths,
+                            const std::vector<std::string>& inputs, std::string* error);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CLI_OUTPUT_PATHS_H_

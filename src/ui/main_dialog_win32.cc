@@ -112,6 +112,7 @@ int StatementExport(HWND window, ControlBinding*) {
     return 1;
   }
   request.statementDate = CurrentTimestamp();
+  request.checkPeriod = true;
   // The window offers no choice of formats: it writes them all.
   std::vector<std::string> paths;
   for (const OutputFormat& format : OutputFormats()) {

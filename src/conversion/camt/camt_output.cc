@@ -1,5 +1,6 @@
 #include "conversion/camt/camt_output.h"
 
+#include "conversion/camt/camt_ids.h"
 #include "conversion/camt/camt_statement.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/fixed_width.h"
@@ -16,10 +17,20 @@ CivilDate LocalDay(int64_t time) {
   return local;
 }
 
+int64_t DayNumber(const CivilDate& date) {
+  return (int64_t{date.year} * 100 + date.month) * 100 + date.day;
+}
+
+CivilDate DateOfNumber(int64_t number) {
+  return CivilDate{static_cast<int32_t>(number / 10000), static_cast<int32_t>(number / 100 % 100),
+                   static_cast<int32_t>(number % 100)};
+}
+
 }  // namespace
 
 void CamtOutput::Begin(const AccountProfile&, std::vector<FieldCut>*) {
   entries_ = CamtEntries();
+  days_ = confirmedDays_ = ItemDays();
   confirmed_ = entries_.Position();
   head_.clear();
   tail_.clear();
@@ -27,6 +38,11 @@ void CamtOutput::Begin(const AccountProfile&, std::vector<FieldCut>*) {
 
 void CamtOutput::Add(const StatementItem& item, std::string_view statementCurrency) {
   entries_.Add(item, statementCurrency);
+  if (IsRealDate(CivilDate{item.year, item.month, item.day})) {
+    const int64_t day = DayNumber(CivilDate{item.year, item.month, item.day});
+    if (days_.first == 0 || day < days_.first) days_.first = day;
+    if (day > days_.last) days_.last = day;
+  }
 }
 
 // The document around the entries, with the own account and the statement
@@ -58,6 +74,12 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
     header.fromDate = balanceDay;
   }
   header.toDate = LocalDay(summary.statementDate);
+  // Items booked outside the days asked for (the log names them) still lie
+  // within the statement's period.
+  if (days_.first != 0 && days_.first < DayNumber(header.fromDate)) {
+    header.fromDate = DateOfNumber(days_.first);
+  }
+  if (days_.last > DayNumber(header.toDate)) header.toDate = DateOfNumber(days_.last);
   header.statementNumber = summary.profile.statementNumber;
   header.openingHellers = totals.openingHellers;
   header.closingHellers = totals.closingHellers;
@@ -65,11 +87,7 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   header.debitCount = entries_.debitCount();
   header.creditHellers = totals.creditHellers;
   header.debitHellers = totals.debitHellers;
-  // Unique per run: the moment it was made, to the second, and the account.
-  const CivilTime& t = header.created;
-  Render(header.messageId, "TARVOLO-%04d%02d%02d%02d%02d%02d-%s",
-         {t.year, t.month, t.day, t.hour, t.minute, t.second, account.number});
-  if (header.messageId.size() > 35) header.messageId.resize(35);
+  header.messageId = CamtMessageId(header.created, account);
   ComposeCamtFrame(header, account, &head_, &tail_);
 
   expected_.openingHellers = totals.openingHellers;

@@ -1,6 +1,7 @@
 #ifndef TARVOLO_CONVERSION_CAMT_CAMT_OUTPUT_H_
 #define TARVOLO_CONVERSION_CAMT_CAMT_OUTPUT_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -19,8 +20,14 @@ class CamtOutput : public StatementOutput {
  public:
   void Begin(const AccountProfile& profile, std::vector<FieldCut>* reports) override;
   void Add(const StatementItem& item, std::string_view statementCurrency) override;
-  void Confirm() override { confirmed_ = entries_.Position(); }
-  void TakeBack() override { entries_.TakeBack(confirmed_); }
+  void Confirm() override {
+    confirmed_ = entries_.Position();
+    confirmedDays_ = days_;
+  }
+  void TakeBack() override {
+    entries_.TakeBack(confirmed_);
+    days_ = confirmedDays_;
+  }
   void Finish(const StatementSummary& summary, const std::string& shown,
               const LogLine& log) override;
   bool Write(const BytesWriter& write) override;
@@ -34,6 +41,12 @@ class CamtOutput : public StatementOutput {
   std::string ibanAdvice_;
   CamtEntries entries_;
   CamtEntries::Mark confirmed_;
+  // The first and last day of the items, which the statement's period
+  // covers though they lie outside the days it was asked for.
+  struct ItemDays {
+    int64_t first = 0, last = 0;  // yyyymmdd; 0 for none yet
+  };
+  ItemDays days_, confirmedDays_;
   std::string head_, tail_;  // the document around the entries
   CamtExpectation expected_;
 };

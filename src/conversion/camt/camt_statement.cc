@@ -1,5 +1,6 @@
 #include "conversion/camt/camt_statement.h"
 
+#include "conversion/camt/camt_ids.h"
 #include "conversion/camt/czech_iban.h"
 #include "conversion/camt/xml_text.h"
 
@@ -38,23 +39,6 @@ std::string Count(int64_t value) {
   std::string text;
   AppendInteger(&text, value);
   return text;
-}
-
-// The statement's id: the account, the statement date and number, as the
-// banks compose it.
-std::string StatementId(const CamtStatementHeader& header, const CamtAccount& account) {
-  AccountNumber national;
-  std::string id =
-      ReadCzechAccount(account.number, &national) ? ShownAccount(national) : account.number;
-  id.push_back('-');
-  std::string date;
-  AppendIsoDate(&date, header.toDate);
-  for (const char c : date) {
-    if (c != '-') id.push_back(c);
-  }
-  id.push_back('-');
-  AppendInteger(&id, header.statementNumber);
-  return id;
 }
 
 void AppendAccount(XmlWriter& xml, const CamtAccount& account, const std::string& currency) {
@@ -138,7 +122,7 @@ void ComposeCamtFrame(const CamtStatementHeader& header, const CamtAccount& acco
   xml.Open("BkToCstmrStmt");
   const std::string code = CamtCurrencyCode(account.currency);
   const std::string currency = code.empty() ? "XXX" : code;
-  const std::string statementId = StatementId(header, account);
+  const std::string statementId = CamtStatementId(header, account);
   const CivilTime& created = header.created;
   const std::string createdText = DateTime(created, created.hour, created.minute, created.second);
   xml.Open("GrpHdr");

@@ -163,7 +163,7 @@ TEST(CamtStatementTest, MissingOrOddValuesStillGiveSchemaValues) {
   s.account.currency = "euro";
   s.items[1].first.currency = "e1r";
   const std::string xml = Compose(s);
-  EXPECT_NE(std::string::npos, xml.find("<MsgId>2345678901-20140930-3</MsgId>"));
+  EXPECT_NE(std::string::npos, xml.find("<MsgId>2345678901-XXX-20140930-3</MsgId>"));
   EXPECT_NE(std::string::npos, xml.find("<Ccy>XXX</Ccy>"));
   EXPECT_NE(std::string::npos, xml.find("<Amt Ccy=\"XXX\">350.25</Amt>"));
   EXPECT_NE(std::string::npos, xml.find("<Amt Ccy=\"EUR\">1200.00</Amt>"));

@@ -42,6 +42,9 @@ struct ExportRequest {
   // The header's opening balance is the one the first file states, not the
   // profile's.
   bool balanceFromFile = false;
+  // Items booked outside the statement's period (the day after the balance
+  // date to the statement date) are named as warnings.
+  bool checkPeriod = false;
   // The own account's bank code, which some formats state (0: the run's
   // files tell it, or it stays unknown).
   int32_t bankCode = 0;

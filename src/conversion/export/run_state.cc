@@ -12,14 +12,19 @@ void RunItems::Expect(size_t itemLines) {
 
 void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLine log) {
   run_->reports.clear();
+  shown_ = shown;
+  log_ = log;
   items_.emplace(run_->checks, shown, reading, std::move(log));
   totals_ = ExportTotals();
   run_->pairing.Try(shown);
+  byLayout_ = reading != nullptr;
 }
 
 void RunItems::Add(const StatementItem& item, const std::string& currency) {
   if (!items_->Take(item)) return;
-  const StatementItem& given = run_->pairing.Add(item);
+  run_->period.Check(item, shown_, log_);
+  const StatementItem& numbered = run_->numbers.Number(item, byLayout_);
+  const StatementItem& given = run_->pairing.Add(numbered);
   for (StatementOutput* output : run_->outputs) output->Add(given, currency);
   AddItemToTotals(item, &totals_);
 }
@@ -29,6 +34,7 @@ void RunItems::Finish() {
   AddTotals(totals_, &run_->totals);
   for (StatementOutput* output : run_->outputs) output->Confirm();
   run_->pairing.Confirm();
+  run_->numbers.Confirm();
 }
 
 bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, const LogLine& log) {
@@ -42,6 +48,7 @@ bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, cons
 void RunItems::Forget() {
   for (StatementOutput* output : run_->outputs) output->TakeBack();
   run_->pairing.TakeBack();
+  run_->numbers.TakeBack();
   run_->reports.clear();
 }
 

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "conversion/export/payment_pairing.h"
+#include "conversion/export/item_numbers.h"
 #include "conversion/export/run_checks.h"
+#include "conversion/export/statement_period.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
@@ -25,6 +27,10 @@ struct RunState : ReadingState {
   std::vector<FieldCut> reports;
   // How the statement's credits can be paired, and the symbols moved.
   PaymentPairing pairing;
+  // The numbers the statement's items are written under.
+  ItemNumbers numbers;
+  // The days the statement covers, which its items are checked against.
+  StatementPeriod period;
 };
 
 // The run as the place a file's readings put their items: an item goes to
@@ -44,7 +50,10 @@ class RunItems : public ReadingTarget {
  private:
   RunState* run_;
   std::optional<RunChecks::FileItems> items_;
-  ExportTotals totals_;  // of the reading being tried
+  ExportTotals totals_;    // of the reading being tried
+  bool byLayout_ = false;  // the reading being tried is a bank's layout
+  std::string shown_;
+  LogLine log_;  // the reading's, held back until it is chosen
 };
 
 }  // namespace tarvolo

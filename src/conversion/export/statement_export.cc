@@ -16,6 +16,7 @@
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
 #include "conversion/export/statement_plans.h"
+#include "conversion/export/written_apart.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/koruna_default.h"
 #include "platform/text_encoding.h"
@@ -54,6 +55,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
     statement.bankCode = BankCodeOf(plan.account);
   }
   run.checks.SetProfileAccount(statement.profile.accountNumber);
+  if (statement.checkPeriod) run.period.Set(statement.profile.balanceDate, statement.statementDate);
   run.split.account = statement.profile.accountNumber;
   if (several) run.checks.SetOneOfSeveral(plan.mainAccount ? nullptr : &plan.account);
   run.split.severalCurrencies = severalCurrencies;
@@ -117,6 +119,9 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     notes->noted = true;
     notes->unknown = iban.unknownWhy;
   }
+  const std::string currency(CurrencyOrKoruna(run.currency));
+  if (!ApartFromWritten(statement, currency, *result, log))
+    return ExportOutcome::kWrittenWithProblems;
   std::vector<std::vector<std::string>> problems;
   if (!WriteOutputs(statement, converted, summary, log, &problems, &stopped)) return stopped;
   WrittenStatement written;

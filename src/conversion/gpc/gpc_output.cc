@@ -1,8 +1,13 @@
 #include "conversion/gpc/gpc_output.h"
 
+#include <cstring>
+
+#include "conversion/gpc/currency_number.h"
 #include "conversion/gpc/gpc_check.h"
 #include "conversion/gpc/header_record.h"
 #include "conversion/values/dates.h"
+#include "conversion/values/koruna_default.h"
+#include "conversion/values/log_line.h"
 #include "platform/file.h"
 
 namespace tarvolo {
@@ -30,8 +35,29 @@ void GpcOutput::Expect(size_t count) {
 
 void GpcOutput::Add(const StatementItem& item, std::string_view) { writer_->Append(item, text_); }
 
+// The records of a statement in another currency carry its code, which
+// only the statement as a whole knows.
+void GpcOutput::PutCurrency(std::string_view currency) {
+  const CurrencyField field = CurrencyFieldOf(currency);
+  if (CurrencyOrKoruna(currency) == kKorunaCode) return;
+  const size_t code = kItemFields[kItemCurrencyCode].first;
+  const size_t accounting = kItemFields[kItemAccountingCode].first;
+  for (size_t at = kGpcLineLength; at + kGpcLineLength <= text_.size(); at += kGpcLineLength) {
+    char* record = &text_[at];
+    std::memcpy(record + code, record[accounting] == '1' ? field.debit : field.credit, 5);
+  }
+}
+
 // Puts the "074" header into the room left for it before the records.
-void GpcOutput::Finish(const StatementSummary& summary, const std::string&, const LogLine&) {
+void GpcOutput::Finish(const StatementSummary& summary, const std::string& shown,
+                       const LogLine& log) {
+  if (!CurrencyFieldOf(summary.currency).known) {
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Výpis %s je v měně %s, která nemá známý číselný kód ISO 4217: položky mají "
+                 "místo kódu měny nuly (00000), doplňte měnu při importu\n",
+                 {shown, summary.currency});
+  }
+  PutCurrency(summary.currency);
   const ExportTotals& totals = summary.totals;
   std::string oldBalanceDate, statementDate;
   // The run has refused dates that have no day.

@@ -28,6 +28,8 @@ class GpcOutput : public StatementOutput {
   std::vector<std::string> Check(std::string_view written) const override;
 
  private:
+  void PutCurrency(std::string_view currency);
+
   std::string text_;
   size_t confirmed_ = 0;
   std::unique_ptr<ItemRecordWriter> writer_;

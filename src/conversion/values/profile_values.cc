@@ -1,6 +1,8 @@
 #include "conversion/values/profile_values.h"
 
+#include <charconv>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 #include "conversion/values/account_number.h"
@@ -106,6 +108,32 @@ const char* ReadOpeningBalance(std::string_view text, AmountReading* amount) {
   }
   *amount = bank;
   return bank.fault != nullptr ? bank.fault : "text, který není částkou";
+}
+
+const char* ReadBalanceWhole(std::string_view text, AmountReading* amount) {
+  *amount = ReadAmount(text, AmountRules::kBankExport);
+  // "0,500" or "1000,005": a mark after a leading zero or after four digits
+  // separates no thousands, so it is the decimal mark.
+  if (amount->status == AmountStatus::kAmbiguous && !OpensThousands(text)) {
+    *amount = ReadAmount(text, AmountRules::kBankExport, amount->ambiguousMark);
+  }
+  if (amount->status == AmountStatus::kRead || amount->status == AmountStatus::kEmpty) {
+    return nullptr;
+  }
+  return amount->fault != nullptr ? amount->fault : "text, který není částkou";
+}
+
+std::string PlainBalanceText(int64_t hellers) {
+  const uint64_t magnitude =
+      hellers < 0 ? 0 - static_cast<uint64_t>(hellers) : static_cast<uint64_t>(hellers);
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, magnitude / 100).ptr;
+  std::string text = hellers < 0 ? "-" : "";
+  text.append(digits, end);
+  text += '.';
+  text += static_cast<char>('0' + magnitude % 100 / 10);
+  text += static_cast<char>('0' + magnitude % 10);
+  return text;
 }
 
 std::string ReadProfileValues(const AccountProfile& profile, ProfileValues* values) {

@@ -57,6 +57,17 @@ extern const char kDroppedBankLine[];
 // thousands and is no guess to take.
 const char* ReadOpeningBalance(std::string_view text, AmountReading* amount);
 
+// Reads a balance only as a bank writes it, whole: grouped or not, a
+// decimal comma or point with at most two places (more only when they are
+// zeros), no exponent. A text that only rounding or an exponent would read
+// is refused with the reason, for a balance given on the command line or
+// kept by it: a statement opened with a balance the user never typed is
+// one the accountant books wrong. Empty is 0.
+const char* ReadBalanceWhole(std::string_view text, AmountReading* amount);
+
+// The balance of `hellers` as a plain decimal text ("-1234.50").
+std::string PlainBalanceText(int64_t hellers);
+
 // Reads the profile's values for a run. Returns the log line that refuses
 // one a header cannot show (a balance date that has no day, a statement
 // number outside 0 to 999, an own account not written as prefix-number

@@ -179,6 +179,25 @@ size_t ConvertUtf16(unsigned char* p, size_t n, bool little) {
   return out;
 }
 
+// Emoji and the characters that join and vary them: names and notes of a
+// UTF-8 statement hold them. No Windows-1250 letters make an emoji of the
+// plane beyond (its lead byte would be "đ" before three of "Šť", which no
+// text writes), which speaks for UTF-8 as a Czech letter does; the older
+// symbols ("❤", "⭐"), a joiner and a variation selector speak for neither,
+// as "â" before two letters can make the symbols.
+enum class Utf8Evidence { kFor, kNeither, kAgainst };
+
+inline Utf8Evidence EvidenceOf(uint32_t codePoint) {
+  if (IsWindows1250Character(codePoint)) return Utf8Evidence::kFor;
+  if (codePoint >= 0x1F000 && codePoint <= 0x1FAFF) return Utf8Evidence::kFor;
+  if (codePoint == 0x200D || codePoint == 0x20E3 || (codePoint >= 0xFE00 && codePoint <= 0xFE0F) ||
+      (codePoint >= 0x2600 && codePoint <= 0x27BF) ||
+      (codePoint >= 0x2B00 && codePoint <= 0x2BFF)) {
+    return Utf8Evidence::kNeither;
+  }
+  return Utf8Evidence::kAgainst;
+}
+
 }  // namespace
 
 TextEncoding DetectEncoding(std::string_view bytes) {
@@ -190,7 +209,7 @@ TextEncoding DetectEncoding(std::string_view bytes) {
   // Pairs of Windows-1250 letters such as "ÍŠ" are valid UTF-8 too, but
   // decode to characters that no Czech statement holds: a text is UTF-8 when
   // at least as many of its characters are ones Windows-1250 has (Czech
-  // letters) as are not (a merchant's name in another script, an emoji).
+  // letters, emoji) as are not (a merchant's name in another script).
   // Nearly every Czech letter of a Windows-1250 text is no UTF-8, where a
   // UTF-8 text damaged by hand or cut short has a byte or two that are not
   // among many letters that are: those are named, not a reason to read the
@@ -207,7 +226,10 @@ TextEncoding DetectEncoding(std::string_view bytes) {
     }
     uint32_t codePoint = 0;
     if (ReadUtf8(p, n, &i, &codePoint)) {
-      ++(IsWindows1250Character(codePoint) ? inside : outside);
+      const Utf8Evidence evidence = EvidenceOf(codePoint);
+      if (evidence != Utf8Evidence::kNeither) {
+        ++(evidence == Utf8Evidence::kFor ? inside : outside);
+      }
       continue;
     }
     ++i;

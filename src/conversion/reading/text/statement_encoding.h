@@ -13,9 +13,10 @@ enum class TextEncoding { kWindows1250, kUtf8, kUtf16LittleEndian, kUtf16BigEndi
 
 // How a statement file is encoded: a byte-order mark names UTF-8 or UTF-16;
 // without one, a text that is UTF-8 and holds characters that Windows-1250
-// has at least as often as others is UTF-8 (Czech text in Windows-1250
-// almost never is), though it may hold a byte that is no UTF-8 for every
-// two such characters; anything else is Windows-1250.
+// has, or emoji, at least as often as others is UTF-8 (Czech text in
+// Windows-1250 almost never is), however many emoji it holds, though it may
+// hold a byte that is no UTF-8 for every two such characters; anything else
+// is Windows-1250.
 TextEncoding DetectEncoding(std::string_view bytes);
 
 // The bytes of a UTF-8 text that are no UTF-8, each read as '?'.

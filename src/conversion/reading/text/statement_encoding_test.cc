@@ -56,6 +56,22 @@ TEST(StatementEncodingTest, Detection) {
       {"overlong form", "\xC0\xAF", TextEncoding::kWindows1250},
       {"surrogate", "\xED\xA0\x80", TextEncoding::kWindows1250},
       {"cut sequence", "abc\xC5", TextEncoding::kWindows1250},
+      // Emoji speak for UTF-8 however many there are; joiners and variation
+      // selectors for neither.
+      {"more emoji than Czech letters",
+       "1;Nov\xC3\xA1kov\xC3\xA1 \xF0\x9F\x8E\x89\xF0\x9F\x8E\x89\xF0\x9F\x8E\x89\r\n",
+       TextEncoding::kUtf8},
+      {"emoji only", "1;\xF0\x9F\x8D\x95;\xF0\x9F\x87\xA8\xF0\x9F\x87\xBF\r\n",
+       TextEncoding::kUtf8},
+      {"joined emoji with variation selectors",
+       "1;\xF0\x9F\x91\xA8\xE2\x80\x8D\xF0\x9F\x91\xA9\xE2\x80\x8D\xF0\x9F\x91\xA7"
+       "\xE2\x9D\xA4\xEF\xB8\x8F\xE2\x9D\xA4\xEF\xB8\x8F\xE2\x9D\xA4\xEF\xB8\x8F\r\n",
+       TextEncoding::kUtf8},
+      {"emoji with a damaged byte", "\xF0\x9F\x8E\x89\xF0\x9F\x8E\x89 \xE8", TextEncoding::kUtf8},
+      {"emoji and as many damaged bytes", "\xF0\x9F\x8E\x89\xF0\x9F\x8E\x89 \xE8\xE8\xE8",
+       TextEncoding::kWindows1250},
+      {"a script other than Latin outnumbering the letters", "\xC3\xA1 \xD0\x96\xD0\x96",
+       TextEncoding::kWindows1250},
   };
   for (const Case& c : cases) EXPECT_EQ(DetectEncoding(c.bytes), c.encoding) << c.what;
   for (const char* name : {"records.csv"}) {

@@ -1,0 +1,123 @@
+#include "conversion/export/item_numbers.h"
+
+#include <charconv>
+#include <utility>
+
+#include "conversion/values/byte_hash.h"
+
+namespace tarvolo {
+namespace {
+
+// A number as the record holds it: zeros in front say nothing.
+std::string_view NumberKey(std::string_view number) {
+  const size_t first = number.find_first_not_of('0');
+  return first == std::string_view::npos ? std::string_view() : number.substr(first);
+}
+
+uint64_t HashInteger(int64_t value, uint64_t hash) {
+  char digits[24];
+  char* end = std::to_chars(digits, digits + sizeof digits - 1, value).ptr;
+  *end++ = ';';
+  return ByteHash(std::string_view(digits, static_cast<size_t>(end - digits)), hash);
+}
+
+// What the item holds besides its place in the file and its numbers: the
+// same payment in two downloads has the same content.
+uint64_t ContentHash(const StatementItem& item) {
+  uint64_t hash = kByteHashStart;
+  for (const int64_t value : {int64_t{item.year}, int64_t{item.month}, int64_t{item.day},
+                              item.amount, int64_t{item.counterPrefix}, item.counterNumber,
+                              int64_t{item.bankCode}, int64_t{item.fee}}) {
+    hash = HashInteger(value, hash);
+  }
+  for (const std::string_view text :
+       {item.currency, item.counterIban, item.counterName, item.variableSymbol, item.constantSymbol,
+        item.specificSymbol, item.description, item.ownAccount}) {
+    hash = ByteHash(std::string_view(text.data(), text.size()), hash);
+    hash = ByteHash(std::string_view("\0", 1), hash);
+  }
+  return hash;
+}
+
+}  // namespace
+
+void NumberOfHash(uint64_t hash, std::string* out) {
+  uint64_t limit = 1;
+  for (size_t i = 0; i < kDocumentNumberWidth; ++i) limit *= 10;
+  const uint64_t number = hash % limit == 0 ? 1 : hash % limit;
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  out->assign(kDocumentNumberWidth - static_cast<size_t>(end - digits), '0');
+  out->append(digits, end);
+}
+
+bool ItemNumbers::Take(bool isNumber, std::string_view key) {
+  const uint64_t hash = ByteHash(key);
+  if (!(isNumber ? numbers_ : references_).insert(hash).second) return false;
+  given_.emplace_back(isNumber, hash);
+  return true;
+}
+
+std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number, uint64_t content,
+                                     std::string* out) {
+  const std::string_view key = isNumber ? NumberKey(number) : number;
+  if (key.empty() || Take(isNumber, key)) return number;
+  // Derived from the number and the content, then from the number derived
+  // before it while that is taken too (the same payment twice in a file).
+  uint64_t hash = ByteHash(number, content);
+  for (;;) {
+    if (isNumber) {
+      NumberOfHash(hash, out);
+    } else {
+      std::string digits;
+      NumberOfHash(hash, &digits);
+      out->assign(number);
+      out->push_back('-');
+      out->append(digits);
+    }
+    if (Take(isNumber, isNumber ? NumberKey(*out) : std::string_view(*out))) return *out;
+    hash = ByteHash(*out, hash);
+  }
+}
+
+std::string_view ItemNumbers::DocumentNumber(const StatementItem& item) {
+  if (item.fee) {
+    const std::string_view payment =
+        item.line == paymentLine_ ? std::string_view(paymentNumber_) : item.documentNumber;
+    NumberOfHash(ByteHash("poplatek", ByteHash(payment)), &derived_);
+    return derived_;
+  }
+  const bool onlySymbol = !item.documentNumber.empty() &&
+                          item.documentNumber == item.variableSymbol &&
+                          item.documentNumber != item.bankReference;
+  if (!onlySymbol) return item.documentNumber;
+  NumberOfHash(item.bankReference.empty() ? ContentHash(item) : ByteHash(item.bankReference),
+               &derived_);
+  return derived_;
+}
+
+const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayout) {
+  numbered_ = item;
+  if (!byLayout) {
+    const std::string_view key = NumberKey(item.documentNumber);
+    if (!key.empty()) Take(true, key);
+    return numbered_;
+  }
+  const uint64_t content = ContentHash(item);
+  const std::string_view wanted = DocumentNumber(item);
+  numbered_.documentNumber = Unique(true, wanted, content, &number_);
+  if (!item.fee) {
+    paymentLine_ = item.line;
+    paymentNumber_.assign(numbered_.documentNumber);
+  }
+  numbered_.bankReference = Unique(false, item.bankReference, content, &reference_);
+  return numbered_;
+}
+
+void ItemNumbers::TakeBack() {
+  for (const auto& [isNumber, key] : given_) (isNumber ? numbers_ : references_).erase(key);
+  given_.clear();
+  paymentLine_ = 0;
+}
+
+}  // namespace tarvolo

@@ -1,0 +1,75 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_ITEM_NUMBERS_H_
+#define TARVOLO_CONVERSION_EXPORT_ITEM_NUMBERS_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "conversion/statement/statement.h"
+
+namespace tarvolo {
+
+// The numbers an accounting program binds a statement's items by and
+// dedupes them by, made unique within the statement: the document number
+// (GPC, camt TxId) and the bank's reference (camt AcctSvcrRef). A program
+// that keeps one item of each number would otherwise drop a fee that
+// shares its payment's number, or card payments that share a variable
+// symbol. Each number is worked out from what the item holds, never from
+// the order of the run, so the same item gets the same number in every
+// export:
+// - a fee's document number is derived from its payment's;
+// - a variable symbol is no document number: an item of a bank's layout
+//   that has only its variable symbol for one takes a number derived from
+//   the bank's id, or from its content where the row has none;
+// - a number or reference an item before it in the statement has already
+//   is derived anew from it and the item's content.
+// Servis24's items keep the variable symbol as their number, as their
+// statements always have; their numbers are taken, so no other item
+// repeats one.
+class ItemNumbers {
+ public:
+  // The item as the outputs take it: `item` with its numbers made unique;
+  // its texts valid until the next call. `byLayout` tells an item read by
+  // a bank's layout from one of Servis24's.
+  const StatementItem& Number(const StatementItem& item, bool byLayout);
+  // The numbers given since the last confirmation stay taken, or are free
+  // again.
+  void Confirm() {
+    given_.clear();
+    paymentLine_ = 0;
+  }
+  void TakeBack();
+
+ private:
+  std::string_view DocumentNumber(const StatementItem& item);
+  // `number` where no item has it yet, else one derived from it and
+  // `content`; taken by the item either way.
+  std::string_view Unique(bool isNumber, std::string_view number, uint64_t content,
+                          std::string* out);
+  // Whether the key was free; it is taken either way.
+  bool Take(bool isNumber, std::string_view key);
+
+  // The numbers and references taken, by their hashes: two that differ
+  // and share one merely give the later a number of its own.
+  std::unordered_set<uint64_t> numbers_, references_;
+  // What was taken since the last confirmation: a number (true) or a
+  // reference.
+  std::vector<std::pair<bool, uint64_t>> given_;
+  // The number of the last payment, which a fee after it on its line
+  // derives its own from.
+  int32_t paymentLine_ = 0;
+  std::string paymentNumber_;
+  std::string derived_, number_, reference_;
+  StatementItem numbered_;
+};
+
+// The digits of a document number worked out from `hash`: as wide as the
+// record's field, never all zeros, which readers take for none.
+void NumberOfHash(uint64_t hash, std::string* out);
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_ITEM_NUMBERS_H_
