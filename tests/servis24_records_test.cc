@@ -192,7 +192,7 @@ TEST_F(Servis24RecordsTest, LinesAndTotals) {
     EXPECT_EQ(converted.totals.itemCount, c.records) << c.text;
     EXPECT_EQ(converted.lines.items, c.records) << c.text;
     EXPECT_EQ(converted.lines.leftOut.size(), c.leftOut) << c.text;
-    EXPECT_EQ(CountItemLines(c.text.c_str()), c.itemLines) << c.text;
+    EXPECT_EQ(CountItemLines(c.text.c_str(), c.text.size()), c.itemLines) << c.text;
   }
 }
 

@@ -238,7 +238,11 @@ class Reader {
   bool ReadName(std::string_view* name) {
     const size_t start = pos_;
     if (pos_ >= bytes_.size() || !IsNameStart(bytes_[pos_])) return Fail(pos_, "chybí název");
-    while (pos_ < bytes_.size() && IsNameCharacter(bytes_[pos_])) ++pos_;
+    // Every element has a name or two: its bytes are passed by pointer.
+    const char* p = bytes_.data() + pos_ + 1;
+    const char* const end = bytes_.data() + bytes_.size();
+    while (p != end && IsNameCharacter(*p)) ++p;
+    pos_ = static_cast<size_t>(p - bytes_.data());
     *name = bytes_.substr(start, pos_ - start);
     return true;
   }
@@ -389,7 +393,7 @@ class Reader {
       const size_t before = pos_;
       SkipBlanks();
       if (pos_ >= bytes_.size()) return Fail(pos_, "neukončená značka <" + std::string(name));
-      if (At("/>")) {
+      if (bytes_[pos_] == '/' && pos_ + 1 < bytes_.size() && bytes_[pos_ + 1] == '>') {
         pos_ += 2;
         handler_->OnStart(name, attributes);
         if (!open_.empty()) Innermost().sealed = true;

@@ -316,9 +316,9 @@ FileReading ReadStatementFile(const std::string& shown, char* bytes, size_t size
                               ReadingState* state, ReadingTarget* target, const LogLine& log) {
   FileReading outcome;
   const size_t length = ToStatementText(shown, bytes, size, log);
-  target->Expect(CountItemLines(bytes));
   // The text ends at a NUL byte; whatever follows it must not vanish unseen.
   const size_t textLength = std::strlen(bytes);
+  target->Expect(CountItemLines(bytes, textLength));
   std::vector<std::string> reasons;
   outcome.converted = ChooseReading(shown, std::string_view(bytes, textLength), state, target, log,
                                     &outcome.amountsFit, &reasons);

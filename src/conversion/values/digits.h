@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace tarvolo {
@@ -11,6 +12,33 @@ namespace tarvolo {
 // characters beside it.
 inline bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// Whether the four or eight bytes at `p` are all digits: each has 3 as its
+// high half, and still has after adding 6 (a byte that carries into the
+// next is no digit itself).
+template <typename Word>
+inline bool WordOfDigits(const char* p) {
+  constexpr Word kHighHalves = static_cast<Word>(0xF0F0F0F0F0F0F0F0u);
+  constexpr Word kSixes = static_cast<Word>(0x0606060606060606u);
+  constexpr Word kThrees = static_cast<Word>(0x3333333333333333u);
+  Word word;
+  std::memcpy(&word, p, sizeof word);
+  return ((word & kHighHalves) | (((word + kSixes) & kHighHalves) >> 4)) == kThrees;
+}
+
+// Whether `text` holds nothing but digits (true for no text). Symbols and
+// ids of every row are looked at: one of 4 to 16 bytes in two words, the
+// second overlapping the first where the length asks for it.
+inline bool AllDigits(std::string_view text) {
+  const char* p = text.data();
+  const size_t n = text.size();
+  if (n >= 8 && n <= 16) return WordOfDigits<uint64_t>(p) && WordOfDigits<uint64_t>(p + n - 8);
+  if (n >= 4 && n < 8) return WordOfDigits<uint32_t>(p) && WordOfDigits<uint32_t>(p + n - 4);
+  for (char c : text) {
+    if (!IsDigit(c)) return false;
+  }
+  return true;
+}
 
 // Whether `text` is one or more digits and nothing else.
 bool IsDigitsOnly(std::string_view text);

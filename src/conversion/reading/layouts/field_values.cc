@@ -63,7 +63,7 @@ bool HasDigit(std::string_view text) {
 }
 
 bool IsShortNumber(std::string_view text) {
-  return !text.empty() && text.size() <= kDocumentNumberWidth && LeadingDigits(text) == text.size();
+  return !text.empty() && text.size() <= kDocumentNumberWidth && AllDigits(text);
 }
 
 // A payment service's id (a UUID, "TRANSFER-1000001") where the item has

@@ -23,20 +23,26 @@ bool IsTotalWord(std::string_view text);
 // state a balance rather than be an item.
 bool IsWholeBalanceLabel(std::string_view text);
 
-// False for a text that cannot be a balance label, by its first byte: the
-// texts of every row are looked at for labels, and most are told apart
-// here without a call. True calls for IsWholeBalanceLabel.
+// False for a text that cannot be a balance label, by its first two bytes
+// as IsWholeBalanceLabel looks at them: the texts of every row are looked
+// at for labels, and nearly all are told apart here without a call. True
+// calls for IsWholeBalanceLabel.
 inline bool MayBeBalanceLabel(std::string_view text) {
-  if (text.empty()) return false;
-  const unsigned char c = static_cast<unsigned char>(text.front());
+  if (text.size() < 2) return false;
+  const unsigned char c = static_cast<unsigned char>(text[0]);
+  const char second = static_cast<char>(text[1] | 0x20);
   switch (c | 0x20) {
     case 'p':
     case 'k':
-    case 'z':
+      return second == 'o';
     case 'o':
+      return second == 'p';
     case 'c':
+      return second == 'l';
     case 'f':
-      return true;
+      return second == 'i';
+    case 'z':
+      return true;  // "Za", "Zu", and "Zů" with a letter beyond ASCII
     default:
       // Padding, quotes and '#' before a label are passed over.
       return c <= 32 || c == 0xA0 || c == '"' || c == '#';

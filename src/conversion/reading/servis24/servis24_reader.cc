@@ -304,11 +304,11 @@ bool IsEmptyLine(const char* line) {
 
 // Calls `visit`(line start, its LF or null, line number) for every line
 // after the header that yields a record.
+// `textEnd` is where the text ends at its NUL byte, found once: each
+// line's LF is then looked for among known bytes, not each byte tested for
+// the NUL as well.
 template <typename Visit>
-void ForEachItemLine(const char* statementText, Visit visit) {
-  // The text's end found once: each line's LF is then looked for among
-  // known bytes, not each byte tested for the NUL as well.
-  const char* const textEnd = statementText + std::strlen(statementText);
+void ForEachItemLine(const char* statementText, const char* textEnd, Visit visit) {
   const auto nextLineFeed = [textEnd](const char* from) {
     return static_cast<const char*>(std::memchr(from, '\n', textEnd - from));
   };
@@ -438,9 +438,10 @@ bool IsServis24Header(const char* line, const char* end) {
 
 }  // namespace
 
-size_t CountItemLines(const char* statementText) {
+size_t CountItemLines(const char* statementText, size_t length) {
   size_t count = 0;
-  ForEachItemLine(statementText, [&count](const char*, const char*, int) { ++count; });
+  ForEachItemLine(statementText, statementText + length,
+                  [&count](const char*, const char*, int) { ++count; });
   return count;
 }
 
@@ -459,9 +460,10 @@ std::string FirstServis24Currency(std::string_view text) {
 void ReadServis24Items(const char* statementText, const ItemSink& sink,
                        std::vector<FieldCut>* reports) {
   CivilDate date;
-  ForEachItemLine(statementText, [&](const char* line, const char* lineFeed, int lineNumber) {
-    ReadLine(line, lineFeed, lineNumber, date, sink, reports);
-  });
+  ForEachItemLine(statementText, statementText + std::strlen(statementText),
+                  [&](const char* line, const char* lineFeed, int lineNumber) {
+                    ReadLine(line, lineFeed, lineNumber, date, sink, reports);
+                  });
 }
 
 namespace {

@@ -52,8 +52,9 @@ bool Servis24MayConfirm(std::string_view text);
 bool HasServis24Header(std::string_view text);
 
 // How many lines of a Servis24 statement text yield an item: every line
-// after the first but those whose fields are all empty.
-size_t CountItemLines(const char* statementText);
+// after the first but those whose fields are all empty. The text's
+// `length` bytes end at a NUL byte.
+size_t CountItemLines(const char* statementText, size_t length);
 
 // The currency the first line of a Servis24 statement that names one names
 // in its "Měna" column (field 7), "" where none does.

@@ -148,6 +148,12 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
   const ByteFinder quotedStops('"', '\r', '\n');
   const ByteFinder fieldEnds(separator, '\r', '\n');
   size_t j = position_;
+#if TARVOLO_CSV_SSE2
+  // Where a field may start for the run below (sixteen bytes and more after
+  // it), and where a block of the search may start (thirty-two and more).
+  const size_t fastEnd = n >= 18 ? n - 17 : 0;
+  const size_t blockEnd = n >= 33 ? n - 32 : 0;
+#endif
   for (;;) {
 #if TARVOLO_CSV_SSE2
     // Most fields of a quoting export are simply quoted: while one's
@@ -156,12 +162,12 @@ bool CsvRecordReader::ReadRecord(bool quotesSpanLines) {
     // read here without the checks for the text's end, as long as that
     // lies more than sixteen bytes past the search. The compiler is told
     // so, to lay the run out straight and the other readings aside.
-    while (__builtin_expect(n - j >= 18 && p[j] == '"', 1)) {
+    while (__builtin_expect(j < fastEnd && p[j] == '"', 1)) {
       size_t at = j + 1;
       unsigned mask;
-      while ((mask = QuoteOrControlMask(p + at)) == 0 && n - at >= 33) at += 16;
+      while ((mask = QuoteOrControlMask(p + at)) == 0 && at < blockEnd) at += 16;
       if (__builtin_expect(mask == 0, 0)) break;
-      const size_t close = at + static_cast<size_t>(__builtin_ctz(mask));
+      const size_t close = at + static_cast<unsigned>(__builtin_ctz(mask));
       const char after = p[close + 1];
       if (__builtin_expect(p[close] != '"' || !fieldEnds_[static_cast<unsigned char>(after)], 0)) {
         break;

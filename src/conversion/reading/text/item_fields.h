@@ -75,10 +75,7 @@ std::string_view GatherDigits(std::string_view text, std::string& out);
 // nothing else (the symbols of most rows, looked at without a call), else
 // gathered in `out`.
 inline std::string_view KeepDigits(std::string_view text, std::string& out) {
-  for (char c : text) {
-    if (!IsDigit(c)) return GatherDigits(text, out);
-  }
-  return text;
+  return AllDigits(text) ? text : GatherDigits(text, out);
 }
 
 // How many digits `text` starts with; ids, account numbers and symbols of

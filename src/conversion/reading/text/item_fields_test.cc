@@ -7,6 +7,25 @@
 namespace tarvolo {
 namespace {
 
+// Symbols are looked at in words of four or eight bytes: a byte that is no
+// digit is found at every place of every length, and so are the bytes next
+// to the digits ('/' and ':') and those that carry into the next byte.
+TEST(ItemFields, KeepDigitsAtEveryPlaceOfEveryLength) {
+  for (size_t length = 0; length <= 20; ++length) {
+    const std::string digits = std::string("01234567890123456789").substr(0, length);
+    std::string out;
+    EXPECT_EQ(KeepDigits(digits, out), digits) << length;
+    for (size_t at = 0; at < length; ++at) {
+      for (const char other : {'/', ':', ' ', 'A', '\xFA', '\xFF', '\0'}) {
+        std::string text = digits;
+        text[at] = other;
+        const std::string expected = digits.substr(0, at) + digits.substr(at + 1);
+        EXPECT_EQ(KeepDigits(text, out), expected) << length << " " << at << " " << int{other};
+      }
+    }
+  }
+}
+
 TEST(ItemFields, Dates) {
   struct Case {
     const char* text;

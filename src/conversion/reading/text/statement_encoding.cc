@@ -73,16 +73,19 @@ constexpr unsigned char Windows1250Byte(uint32_t codePoint) {
   return byte != 0 ? byte : '?';
 }
 
-// The byte of every character of two bytes in UTF-8, by its lead byte (0xC2
-// to 0xDF) and the low six bits of the byte after it: Czech letters, one
-// look-up each.
+// The byte of every character of two bytes in UTF-8, by the pair of bytes
+// less 0xC000: the lead's low five bits and the whole byte after it. A pair
+// that is no such character (an overlong lead 0xC0 or 0xC1, a next byte that
+// does not continue it) gives 0, which no character of two bytes does, so
+// one look-up both tells a Czech letter and converts it.
 struct TwoByteCharacters {
-  static constexpr unsigned kFirstLead = 0xC2, kLastLead = 0xDF;
-  unsigned char byte[kLastLead - kFirstLead + 1][64] = {};
+  static constexpr unsigned kFirstPair = 0xC000, kPairs = 32 * 256;
+  unsigned char byte[kPairs] = {};
   constexpr TwoByteCharacters() {
-    for (unsigned lead = kFirstLead; lead <= kLastLead; ++lead) {
-      for (unsigned low = 0; low < 64; ++low) {
-        byte[lead - kFirstLead][low] = Windows1250Byte(((lead & 0x1Fu) << 6) | low);
+    for (unsigned lead = 0xC2; lead <= 0xDF; ++lead) {
+      for (unsigned next = 0x80; next <= 0xBF; ++next) {
+        byte[(lead << 8 | next) - kFirstPair] =
+            Windows1250Byte((lead & 0x1Fu) << 6 | (next & 0x3Fu));
       }
     }
   }
@@ -93,12 +96,12 @@ constexpr TwoByteCharacters kTwoByteCharacters;
 // look-up each. False, with nothing done, for anything else at p[i], whose
 // next byte the caller knows to be there.
 inline bool ConvertLetterAt(unsigned char* p, size_t i, size_t* out) {
-  const unsigned lead = p[i] - TwoByteCharacters::kFirstLead;
-  if (lead > TwoByteCharacters::kLastLead - TwoByteCharacters::kFirstLead ||
-      (p[i + 1] & 0xC0) != 0x80) {
-    return false;
-  }
-  p[(*out)++] = kTwoByteCharacters.byte[lead][p[i + 1] & 0x3Fu];
+  const unsigned pair =
+      (static_cast<unsigned>(p[i]) << 8 | p[i + 1]) - TwoByteCharacters::kFirstPair;
+  if (pair >= TwoByteCharacters::kPairs) return false;
+  const unsigned char byte = kTwoByteCharacters.byte[pair];
+  if (byte == 0) return false;
+  p[(*out)++] = byte;
   return true;
 }
 
@@ -119,8 +122,9 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i, Utf8Damage* damage) {
     // the block is stored whole, its ASCII bytes counted, and the store
     // reaches no byte not yet read. A letter that starts in the block has
     // its second byte in the text.
-    if (i - out >= 16) {
-      while (n - i > 16) {
+    if (i - out >= 16 && n > 16) {
+      const size_t lastBlock = n - 17;  // the last start with a byte after its block
+      while (i <= lastBlock) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p + out), block);
         const unsigned high = static_cast<unsigned>(_mm_movemask_epi8(block));
@@ -129,7 +133,7 @@ size_t ConvertUtf8(unsigned char* p, size_t n, size_t i, Utf8Damage* damage) {
           out += 16;
           continue;
         }
-        const size_t ascii = static_cast<size_t>(__builtin_ctz(high));
+        const size_t ascii = static_cast<unsigned>(__builtin_ctz(high));
         i += ascii;
         out += ascii;
         if (!ConvertLetterAt(p, i, &out)) break;

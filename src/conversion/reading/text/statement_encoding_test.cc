@@ -150,6 +150,35 @@ TEST(StatementEncodingTest, LettersAndFaultsAtEveryPlaceOfALongRun) {
   }
 }
 
+// Every pair of bytes led by 0xC0 to 0xDF, where the text is converted a
+// block at a time and at its end, converts as the general reading of UTF-8
+// does: a character of two bytes as the system converts it (C1 controls as
+// '?'), and an overlong form or a lead without its continuation as '?'
+// for the lead, the byte after it read on its own.
+TEST(StatementEncodingTest, EveryPairOfTwoBytesInsideAndAtTheEndOfALongText) {
+  const std::string before = std::string(kCzechUtf8) + std::string(40, 'a');
+  const std::string expectedBefore = std::string(kCzech1250) + std::string(40, 'a');
+  const std::string after(20, 'z');
+  for (unsigned lead = 0xC0; lead <= 0xDF; ++lead) {
+    for (unsigned next = 0x20; next <= 0xBF; ++next) {
+      if (next >= 0x7F && next < 0x80) continue;
+      const std::string pair = {static_cast<char>(lead), static_cast<char>(next)};
+      std::string expected;
+      if (lead < 0xC2 || next < 0x80) {
+        expected = next < 0x80 ? std::string("?") + static_cast<char>(next) : "??";
+      } else {
+        const char16_t c = static_cast<char16_t>((lead & 0x1F) << 6 | (next & 0x3F));
+        expected = c < 0xA0 ? "?" : Utf16ToWindows1250(std::u16string(1, c));
+      }
+      ASSERT_EQ(ToWindows1250(before + pair + after, TextEncoding::kUtf8),
+                expectedBefore + expected + after)
+          << lead << " " << next;
+      ASSERT_EQ(ToWindows1250(before + pair, TextEncoding::kUtf8), expectedBefore + expected)
+          << lead << " " << next;
+    }
+  }
+}
+
 // The conversion is the program's own, so that every build gives the same
 // bytes; for every character it gives what the system's conversion gives
 // for characters that are the same on every system.
