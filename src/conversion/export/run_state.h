@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "conversion/export/payment_pairing.h"
 #include "conversion/export/item_numbers.h"
+#include "conversion/export/payment_pairing.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/export/statement_period.h"
 #include "conversion/reading/statement_reading.h"
