@@ -138,6 +138,8 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
   while (header.Next() && header.lineNumber() < layout.headerLine) {}
   if (header.lineNumber() != layout.headerLine) return -1;
   const std::vector<std::string_view>& fields = header.fields();
+  const int named = layout.Column(ColumnRole::kOwnAccount);
+  if (named >= 0) return named;
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string name = NormaliseColumnName(fields[i]);
     if (name != "cislo uctu" && name != "ucet") continue;

@@ -153,6 +153,11 @@ class LayoutReader {
     if (fileCurrency_.empty() && !layout_.currencies.empty()) {
       fileCurrency_ = layout_.currencies.front().code;
     }
+    // "Amount (EUR)": the unit is the currency where no column names one.
+    if (fileCurrency_.empty() && layout_.amountUnit[0] != '\0' &&
+        layout_.Column(ColumnRole::kCurrency) < 0) {
+      fileCurrency_ = layout_.amountUnit;
+    }
     if (statementCurrency->empty()) {
       *statementCurrency =
           !fileCurrency_.empty()

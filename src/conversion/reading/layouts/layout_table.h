@@ -42,7 +42,8 @@ enum class ColumnRole {
   kClosingBalance,
   kIncomingAmount,  // a transfer list's amount and currency where money comes in
   kIncomingCurrency,
-  kProduct,  // Revolut's account or pocket a row belongs to
+  kProduct,     // Revolut's account or pocket a row belongs to
+  kOwnAccount,  // the account the row is of, where a file names it on each row
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);
@@ -119,6 +120,10 @@ struct StatementLayout {
   // The rank of the names of an amount net of its fee ("Net", "Netto").
   static constexpr int kNetAmountRank = 3;
 
+  // The currency the amount column's name gives as its unit ("Amount
+  // (EUR)"), "" for none.
+  char amountUnit[4] = {};
+
   // Each currency's columns in the order of the header, where the credit,
   // debit and balance columns name their currency; the role columns are
   // those of the first.
@@ -134,6 +139,8 @@ struct StatementLayout {
 
 // Looks through the first 40 lines of a Windows-1250 statement text for a
 // header line separated by ';', ',' or a tab whose column names it knows.
+// A name that means one role in one language and another elsewhere takes
+// the one the rows below it show.
 StatementLayout RecogniseLayout(std::string_view text);
 
 // The names of the layouts known by their header, each once, for the log.

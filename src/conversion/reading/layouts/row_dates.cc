@@ -1,15 +1,15 @@
 #include "conversion/reading/layouts/row_dates.h"
 
+#include "conversion/reading/layouts/column_vocabulary.h"
 #include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/layouts/file_conventions.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/text_fold.h"
 
 namespace tarvolo {
 
 void RowDates::ReadHeader(const std::vector<std::string_view>& names) {
   if (column_ >= 0 && static_cast<size_t>(column_) < names.size()) {
-    utcTimes_ = NormaliseColumnName(names[column_]).find("(utc)") != std::string::npos;
+    utcTimes_ = ReadHeaderWords(names[column_]).utc;
   }
 }
 

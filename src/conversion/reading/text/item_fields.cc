@@ -178,12 +178,17 @@ DateOrderHint SlashDateOrder(std::string_view text) {
 Direction ReadDirection(std::string_view text) {
   const std::string value = NormaliseColumnName(text);
   // Whole words, as banks and services write them both ways.
-  for (const char* debit : {"odchozi", "outgoing", "debit", "debet", "vydaj", "odepsano", "vyber",
-                            "out", "d", "dr", "db", "-"}) {
+  // Dutch "Af"/"Bij", German "Soll"/"Haben", Hungarian "Kiadás"/"Bevétel",
+  // Spanish "Cargo"/"Abono", Italian "Addebito"/"Accredito", Polish
+  // "Obciążenie"/"Uznanie".
+  for (const char* debit :
+       {"odchozi", "outgoing", "debit", "debet", "vydaj", "odepsano", "vyber", "out", "d", "dr",
+        "db", "-", "af", "soll", "kiadas", "cargo", "addebito", "uscita", "obciazenie"}) {
     if (value == debit) return Direction::kDebit;
   }
-  for (const char* credit : {"prichozi", "incoming", "credit", "kredit", "prijem", "pripsano",
-                             "vklad", "in", "k", "c", "cr", "+"}) {
+  for (const char* credit :
+       {"prichozi", "incoming", "credit", "kredit", "prijem", "pripsano", "vklad", "in", "k", "c",
+        "cr", "+", "bij", "haben", "bevetel", "abono", "accredito", "entrata", "uznanie"}) {
     if (value == credit) return Direction::kCredit;
   }
   // "Odchozí platba", "Příchozí úhrada", "Incoming payment".
