@@ -63,10 +63,33 @@ class StatementExportTest : public testing::Test {
   }
 
   // Converts one statement file holding `items` and returns the header line.
+  // An amount of more places than hellers is named, which asks the user to
+  // read the log.
   std::string HeaderFor(const std::string& items) {
     const std::string path = folder_.Write("s.csv", kStatementHeader + items);
-    EXPECT_EQ(Run({path}), ExportOutcome::kWritten);
+    EXPECT_EQ(Run({path}), RoundsAnAmount(items) ? ExportOutcome::kWrittenWithProblems
+                                                 : ExportOutcome::kWritten);
     return folder_.Read(output_).substr(0, 130);
+  }
+
+  // Whether an amount of the lines Item() writes has more than two places.
+  static bool RoundsAnAmount(const std::string& items) {
+    for (size_t line = 0; line < items.size(); line = items.find('\n', line) + 1) {
+      const size_t amount = items.find(';', items.find(';', line) + 1) + 1;
+      const size_t end = items.find(';', amount);
+      const size_t comma = items.find(',', amount);
+      if (comma < end && end - comma > 3) return true;
+      if (items.find('\n', line) == std::string::npos) break;
+    }
+    return false;
+  }
+
+  // The first line of the log that starts with `start`, "" for none.
+  std::string LogLineStarting(const std::string& start) const {
+    for (const std::string& line : log_) {
+      if (line.compare(0, start.size(), start) == 0) return line;
+    }
+    return std::string();
   }
 
   MemoryFiles folder_;
@@ -176,7 +199,8 @@ TEST_F(StatementExportTest, HeaderAddsUpToItsRecords) {
     }
     HeaderFor(items);
     EXPECT_TRUE(CheckGpcStatement(folder_.Read(output_)).empty()) << items;
-    EXPECT_EQ(log_.back(), "Kontrola souboru " + output_ + ": v pořádku\n");
+    EXPECT_EQ(LogLineStarting("Kontrola souboru "),
+              "Kontrola souboru " + output_ + ": v pořádku\n");
   }
 }
 
@@ -363,8 +387,7 @@ TEST_F(StatementExportTest, LogShowsTheHeaderAmounts) {
   for (const Case& c : cases) {
     std::strcpy(g_accountSettings.openingBalance, c.balance);
     EXPECT_EQ(HeaderFor(c.items).substr(45, 30), c.header) << c.balance;
-    ASSERT_GE(log_.size(), 3u);
-    EXPECT_EQ(log_[2], c.log) << c.balance;
+    EXPECT_EQ(LogLineStarting("Načteno "), c.log) << c.balance;
   }
 }
 

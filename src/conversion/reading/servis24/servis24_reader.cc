@@ -16,6 +16,7 @@
 #include "conversion/reading/text/csv_field.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/amount_reading.h"
+#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/pattern_scan.h"
@@ -339,6 +340,14 @@ bool IsServisAmountText(std::string_view text) {
   return digit;
 }
 
+// The digits after the decimal comma of an amount IsServisAmountText takes.
+size_t DecimalPlaces(std::string_view amount) {
+  const size_t comma = amount.find(',');
+  if (comma == std::string_view::npos) return 0;
+  return static_cast<size_t>(std::count_if(amount.begin() + comma, amount.end(),
+                                           [](char c) { return c >= '0' && c <= '9'; }));
+}
+
 // Calls `visit`(line start, line end, line number) for every line of
 // `text`, each ending at LF, CR LF or a CR alone.
 template <typename Visit>
@@ -381,6 +390,8 @@ struct StrictLine {
   AmountReading amount;
   CivilDate date;
   std::string fault;
+  // An amount of more places than hellers: kept rounded, and named.
+  std::string rounded;
 };
 
 void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
@@ -411,6 +422,9 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
   read->amount = ReadAmount(amount, AmountRules::kCzechText);
   if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {
     Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
+  } else if (DecimalPlaces(amount) > 2) {
+    Render(read->rounded, "částka %s má víc než dvě desetinná místa, zapsána zaokrouhlená na %.2f",
+           {std::string(amount.substr(0, 20)), Crowns(read->amount.hellers)});
   }
 }
 
@@ -552,6 +566,7 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     }
     ++lines->confirmation.readable;
     ++lines->items;
+    if (!read.rounded.empty()) lines->rounded.push_back({lineNumber, read.rounded});
     if (sink == nullptr) return true;
     ServisTexts texts;
     (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &read.amount, true));

@@ -26,6 +26,8 @@ struct Servis24Lines {
   // Items written in another statement of the run, for their currency.
   int32_t otherStatement = 0;
   std::vector<LeftOutLine> leftOut;
+  // Items kept whose amounts were rounded to hellers, each named with why.
+  std::vector<LeftOutLine> rounded;
   // The header names Servis24's columns, so a file of no items is one too.
   bool servis24Header = false;
 

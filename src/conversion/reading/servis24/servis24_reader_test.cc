@@ -56,6 +56,41 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
   }
 }
 
+// An amount of more places than hellers is kept as its rule rounds it, and
+// named: the log says which rows the accountant must look at.
+TEST(Servis24Lines, AmountsOfMorePlacesAreNamed) {
+  const struct {
+    const char* amount;
+    int64_t hellers;
+    const char* log;
+  } cases[] = {
+      {"12,345", 1235,
+       "Soubor s.csv, řádek 2: částka 12,345 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na 12.35!!!\n"},
+      {"0,125", 13,
+       "Soubor s.csv, řádek 2: částka 0,125 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na 0.13!!!\n"},
+      {"-1 234,500", -123450,
+       "Soubor s.csv, řádek 2: částka -1 234,500 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na -1234.50!!!\n"},
+      {"12,34", 1234, ""},
+      {"12", 1200, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string text = std::string("h\n1;2014/09/24;") + c.amount + ";;;;;;;;a\n";
+    Servis24Lines lines;
+    std::vector<int64_t> amounts;
+    ReadServis24Lines(
+        text, [&amounts](const StatementItem& item) { amounts.push_back(item.amount); }, &lines);
+    EXPECT_EQ(amounts, std::vector<int64_t>{c.hellers}) << c.amount;
+    std::string log;
+    LogServis24Lines("s.csv", lines, [&log](LogKind kind, const char* line) {
+      if (kind != LogKind::kInformation) log += ShownLogLine(kind, line);
+    });
+    EXPECT_EQ(log, c.log) << c.amount;
+  }
+}
+
 // The counterparty's name, which only the camt statement shows, comes from
 // its own column on one line, whichever way the file is read.
 TEST(Servis24Lines, TheCounterpartyIsNamed) {

@@ -9,6 +9,10 @@ void LogServis24Lines(const std::string& path, const Servis24Lines& lines, const
     LogFormatted(log, LogKind::kItemWarning, "Soubor %s, řádek %d: %s, řádek vynechán\n",
                  {path, left.line, left.why});
   }
+  for (const LeftOutLine& rounded : lines.rounded) {
+    LogFormatted(log, LogKind::kItemWarning, "Soubor %s, řádek %d: %s\n",
+                 {path, rounded.line, rounded.why});
+  }
   LineAccount account;
   account.Add(LineAccount::kPreamble, lines.header);
   const int32_t items = lines.items - lines.otherCurrency - lines.otherStatement;
