@@ -187,7 +187,13 @@ class LayoutReader {
     if (!dated && !(shifted && (dateRead || HasBankId())) && IsBalanceOrTotalRow(record, false)) {
       return LineAccount::kBalance;
     }
-    if (shifted) {
+    // Fio leaves out the trailing fields a row has nothing in: a row that
+    // has every field its item needs is read, and named as short.
+    const bool shortened = shifted && fields.size() < survey_.rowWidth &&
+                           fields.size() <= static_cast<size_t>(layout_.headerColumns) &&
+                           HasItemFields(fields.size());
+    if (shortened) report_.warnings().ShortRow(line, fields.size(), survey_.rowWidth);
+    if (shifted && !shortened) {
       std::string why;
       Render(why, "řádek má %d polí, ostatní řádky %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(survey_.rowWidth)});
@@ -283,6 +289,24 @@ class LayoutReader {
     }
     return DatedRowStatesBalance(row_.texts.Texts(), amount, row_.Field(ColumnRole::kBalance),
                                  &balance_);
+  }
+
+  // Whether the columns an item is read from (its date, amount, direction,
+  // currency, fee and state) all stand within a row of `fields` fields.
+  bool HasItemFields(size_t fields) const {
+    const int wanted[] = {row_.dates.column(),
+                          row_.amounts.column(),
+                          layout_.Column(ColumnRole::kCreditAmount),
+                          layout_.Column(ColumnRole::kDebitAmount),
+                          layout_.Column(ColumnRole::kDirection),
+                          layout_.Column(ColumnRole::kCurrency),
+                          layout_.Column(ColumnRole::kFee),
+                          layout_.Column(ColumnRole::kState),
+                          layout_.Column(ColumnRole::kBalanceImpact)};
+    for (const int column : wanted) {
+      if (column >= static_cast<int>(fields)) return false;
+    }
+    return row_.dates.column() >= 0;
   }
 
   // Whether the row carries a bank's id as the rows do: one that is itself

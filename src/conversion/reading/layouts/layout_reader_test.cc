@@ -192,6 +192,24 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "vynechána!!!\n"
        "Soubor v.csv: rozpoznán formát Revolut, převedeno 3 položek, řádků souboru 5: hlavička a "
        "úvod 1, s položkou 3, vynechané 1\n"},
+      {"Fio's row without its trailing fields: read, named as short",
+       "\"ID operace\";\"Datum\";\"Objem\";\"Měna\";\"Protiúčet\";\"Zpráva pro příjemce\";\"BIC\"\n"
+       "\"1\";\"01.09.2014\";\"-90\";\"CZK\";\"\";\"a\";\"\"\n"
+       "\"2\";\"02.09.2014\";\"29760\";\"CZK\"\n"
+       "\"3\";\"03.09.2014\";\"10\";\"CZK\";\"\";\"c\";\"\"\n",
+       3,
+       "Soubor v.csv, řádek 3: řádek má jen 4 polí, ostatní řádky 7; chybějící pole na konci "
+       "přečtena jako prázdná!!!\n"
+       "Soubor v.csv: rozpoznán formát Fio banka, převedeno 3 položek, řádků souboru 4: "
+       "hlavička a úvod 1, s položkou 3\n"},
+      {"a row short of its amount is no item",
+       "\"ID operace\";\"Datum\";\"Měna\";\"Objem\";\"BIC\"\n"
+       "\"1\";\"01.09.2014\";\"CZK\";\"-90\";\"\"\n\"2\";\"02.09.2014\";\"CZK\"\n"
+       "\"3\";\"03.09.2014\";\"CZK\";\"10\";\"\"\n\"4\";\"04.09.2014\";\"CZK\";\"11\";\"\"\n",
+       3,
+       "Soubor v.csv, řádek 3: řádek má 3 polí, ostatní řádky 5, řádek vynechán!!!\n"
+       "Soubor v.csv: rozpoznán formát Fio banka, převedeno 3 položek, řádků souboru 5: "
+       "hlavička a úvod 1, s položkou 3, vynechané 1\n"},
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"
@@ -387,6 +405,18 @@ TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
        "CZK",
        "1.10.2025-31.10.2025",
        {true, true, 100000, 191050}},
+      {"Fio's statement of 2011: its account line, its closing state",
+       "Výpis vybraných transakcí na účtu \"1234567890/2010\";\nMajitel účtu: Jan Novák;\n"
+       "Vytvořeno v aplikaci Internetbanking: 16.01.2011 10:29:39;\n"
+       "Období: 16.12.2010 - 16.1.2011;\nPočáteční stav účtu k 16.12.2010: 12 345,67 CZK;\n"
+       "Koncový stav účtu k 16.1.2011: 13 346,67 CZK;\nSuma příjmů: +2 000,00 CZK;\n"
+       "Suma výdajů: -999,00 CZK;\n\nDatum;ID pohybu;Měna;Objem;Zpráva pro příjemce;\n"
+       "20.12.2010;1;CZK;2 000,00;Faktura;\n21.12.2010;2;CZK;-999,00;Nájem;\n"
+       "Suma;;;1 001,00;;\n",
+       "1234567890/2010",
+       "CZK",
+       "16.12.2010-16.1.2011",
+       {true, true, 1234567, 1334667}},
       {"KB's account with its currency after it",
        "Číslo účtu;35-1843350247 EUR;;;\nVýpis za období;01.09.2014 - 30.09.2014;;;\n\n"
        "Datum splatnosti;Částka;Systémový popis;Identifikace transakce\n"

@@ -41,5 +41,28 @@ TEST(BalanceLabels, TheFirstByteLetsEveryLabelThrough) {
   }
 }
 
+// States in the languages exports come in: a row is an item only where
+// its state says the money moved.
+TEST(BookingStates, StatesAreKnownInTheirLanguages) {
+  const struct {
+    const char* state;
+    BookingState booking;
+  } cases[] = {
+      {"COMPLETED", BookingState::kBooked},
+      {"DOKONČENO", BookingState::kBooked},
+      {"ZAKOŃCZONO", BookingState::kBooked},
+      {"Voltooid", BookingState::kBooked},
+      // PayPal's hold and its end each move the balance.
+      {"Placed", BookingState::kBooked},
+      {"Removed", BookingState::kBooked},
+      {"ZRUŠENO", BookingState::kNotBooked},
+      {"PENDING", BookingState::kNotBooked},
+      {"Čeká", BookingState::kNotBooked},
+      {"Unterwegs", BookingState::kUnknown},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BookingOf(c.state, {}), c.booking) << c.state;
+  EXPECT_EQ(BookingOf("Completed", "Memo"), BookingState::kNotBooked);
+}
+
 }  // namespace
 }  // namespace tarvolo

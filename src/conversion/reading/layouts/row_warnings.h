@@ -70,6 +70,8 @@ class RowWarnings {
   void ForeignCounterAccount(int line) { foreign_.Add(line, {}); }
   void CardAsCounterAccount(int line, std::string_view card) { cards_.Add(line, card); }
   void UnclosedQuote(int line);
+  // A row without the trailing fields the others have, read all the same.
+  void ShortRow(int line, size_t fields, size_t rowWidth);
   void GuessedDateOrder(int line, bool monthFirst);
 
   // The notes of the rows counted and the count of the warnings not

@@ -123,6 +123,17 @@ bool StartsWith(const std::string& text, const char* start) {
   return text.compare(0, std::char_traits<char>::length(start), start) == 0;
 }
 
+// "26 Jun 2018": digits, perhaps a point, blanks and a letter.
+bool IsDayBeforeMonthName(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  if (i == 0) return false;
+  if (i < text.size() && text[i] == '.') ++i;
+  const size_t blanks = i;
+  while (i < text.size() && text[i] == ' ') ++i;
+  return i > blanks && i < text.size() && IsAsciiLetter(text[i]);
+}
+
 }  // namespace
 
 bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
@@ -136,6 +147,7 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
     return date->year >= 1900 && date->year <= 2099 && IsRealDate(*date);
   }
   if (!text.empty() && IsAsciiLetter(text[0])) return ReadMonthNameDate(text, date);
+  if (IsDayBeforeMonthName(text)) return ReadMonthNameDate(text, date);
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
   const int firstDigits = ReadNumber(text, &i, 4, &first);
