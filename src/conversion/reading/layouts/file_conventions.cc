@@ -116,7 +116,7 @@ std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& 
 // their amount; CZK for none. Items that name none count for CZK: one "1.50
 // EUR" among amounts of no currency is no euro account.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn, int dateColumn) {
+                              int amountColumn, int dateColumn, bool* named) {
   std::map<std::string, int> counts;
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   while (reader.Next()) {
@@ -125,6 +125,7 @@ std::string MostItemsCurrency(std::string_view text, const StatementLayout& layo
     if (code.empty()) {
       code = ReadAmount(reader.Field(amountColumn), AmountRules::kBankExport, '.').currency;
     }
+    if (named != nullptr && !code.empty()) *named = true;
     ++counts[std::string(CurrencyOrKoruna(code))];
   }
   std::string most(kKorunaCode);

@@ -34,9 +34,10 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
 // Names the statement's currency where the file states it on its rows, not before them.
 std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& layout);
 
-// Names the statement's currency where the file states none.
+// Names the statement's currency where the file states none; `named`
+// (where given) learns whether any item names a currency at all.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn, int dateColumn);
+                              int amountColumn, int dateColumn, bool* named = nullptr);
 
 // Reads an amount such as "1,234", which its text alone leaves open, as the
 // file's other items.

@@ -82,6 +82,12 @@ class LayoutReader {
       reading->refusal = report_.Refusal(layout_);
       return;
     }
+    // The koruna is the profile's currency: a statement the file gives no
+    // currency is in it, and the log says so once.
+    if (namesNoCurrency_) {
+      LogFormatted(log_, LogKind::kInformation, "Soubor %s neuvádí měnu, výpis je v %s\n",
+                   {path_, std::string(CurrencyUnit(currency_))});
+    }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
     // The balances are the account's, in its currency where the file names
@@ -159,10 +165,11 @@ class LayoutReader {
       fileCurrency_ = layout_.amountUnit;
     }
     if (statementCurrency->empty()) {
-      *statementCurrency =
-          !fileCurrency_.empty()
-              ? fileCurrency_
-              : MostItemsCurrency(text_, layout_, row_.amounts.column(), row_.dates.column());
+      bool named = !fileCurrency_.empty();
+      *statementCurrency = named ? fileCurrency_
+                                 : MostItemsCurrency(text_, layout_, row_.amounts.column(),
+                                                     row_.dates.column(), &named);
+      namesNoCurrency_ = !named;
     }
     currency_ = *statementCurrency;
   }
@@ -388,6 +395,7 @@ class LayoutReader {
   LayoutRow row_;
   LayoutItems items_;
   bool statesBalances_;
+  bool namesNoCurrency_ = false;  // the file's statement is in koruna unnamed
   RowsSurvey survey_;
   RowBooking booking_;
   // The own account whose rows alone count for the balances, where set.

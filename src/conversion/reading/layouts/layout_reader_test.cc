@@ -156,6 +156,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
        "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
        1,
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, řádků souboru 7: "
        "hlavička a úvod 4, s položkou 1, zůstatky a součty 1, prázdné 1\n"
        "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
@@ -164,6 +165,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
        ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
        1,
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, řádků souboru 3: hlavička a "
        "úvod 1, s položkou 1, zůstatky a součty 1\n"
        "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
@@ -175,6 +177,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "Soubor v.csv, řádek 2: datum 31.02.2014 nelze přečíst, řádek vynechán!!!\n"
        "Soubor v.csv, řádek 3: částku pět nelze přečíst (text, který není částkou), řádek "
        "vynechán!!!\n"
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 6 položek, řádků souboru 9: "
        "hlavička a úvod 1, s položkou 6, vynechané 2\n"},
       {"another currency",
@@ -213,6 +216,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 3: "
        "hlavička a úvod 1, s položkou 2\n"},
   };
@@ -262,6 +266,7 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
       {"PayPal dates that can only be day first",
        "Date,Description,Gross,Fee,Net\n3/2/2024,a,1.00,0,1.00\n13/2/2024,b,1.00,0,1.00\n",
        {"1.00|3.2.24|a", "1.00|13.2.24|b"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát PayPal, převedeno 2 položek, řádků souboru 3: hlavička "
        "a úvod 1, s položkou 2\n"},
   };
@@ -347,7 +352,7 @@ TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
        "02-09-2014;'ODCHOZÍ PLATBA';'Nájem';'Pronájmy';'670100-2215069717/6210';'0308';-5 000,00;\n"
        "08-09-2014;'PLATBA KARTOU';'';'';'';'';-1 234,56;\n",
        {"-5000.00|670100-2215069717/6210||Nájem", "-1234.56|||PLATBA KARTOU"},
-       ""},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"},
       {"masked cards, one note for the file",
        "Datum zaúčtování;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
        "08.09.2014;516844******1234;-459,90;CZK\n09.09.2014;19-123/0800;100,00;CZK\n"
@@ -361,12 +366,14 @@ TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
        "\"10/09/2014\";\"Odchozí\";\"-2730,00\";\"-150,00\";"
        "\"SK2411000000002612345678/TATRSKBXXXX\";\"Faktúra\"\n",
        {"-2730.00||SK2411000000002612345678|Faktúra", "-150.00|||Poplatek Faktúra|fee"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
        "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
       {"the IBAN column's foreign account; account 0 at bank 100",
        "Datum;Částka;Protiucet;Kod banky protiuctu;IBAN partnera\n"
        "01.07.2022;-5,00;;;DE89370400440532013000\n02.07.2022;-6,00;0;100;\n",
        {"-5.00||DE89370400440532013000|", "-6.00|||"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
        "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
   };
