@@ -54,6 +54,7 @@ class LayoutReader {
         booking_(survey_, &report_.warnings()) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
+    report_.SetKnownHeader(layout_.known);
     ReadPreamble();
     balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
     row_.amounts.SetDebits(proof_.conventions().debits);

@@ -597,5 +597,41 @@ TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
   }
 }
 
+// A reading is taken where a header of its own or three quarters of the
+// rows prove it; each row that does not read is named and left out,
+// however many there are.
+TEST_F(LayoutRecordsTest, MostRowsOrAKnownHeaderProveTheReading) {
+  const auto rows = [](int good, int bad, const char* badRow) {
+    std::string text;
+    for (int i = 0; i < good; ++i) text += "2.9.2014;" + std::to_string(i + 1) + "\r\n";
+    for (int i = 0; i < bad; ++i) text += badRow;
+    return text;
+  };
+  const struct {
+    const char* what;
+    std::string text;
+    bool taken;
+    size_t items;
+    size_t named;  // rows named and left out
+  } cases[] = {
+      {"nine of twelve rows", "Datum;Částka\r\n" + rows(9, 3, "2.9.2014;1e3\r\n"), true, 9, 3},
+      {"eight of twelve", "Datum;Částka\r\n" + rows(8, 4, "14/09/24;5\r\n"), false, 0, 0},
+      {"Fio's header, most rows damaged",
+       "\"ID operace\";\"Datum\";\"Objem\"\r\n\"1\";\"2.9.2014\";\"5\"\r\n"
+       "\"2\";\"\";\"6\"\r\n\"3\";\"x\";\"7\"\r\n",
+       true, 1, 2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Read(c.text), c.taken) << c.what;
+    if (!c.taken) continue;
+    EXPECT_EQ(items_.size(), c.items) << c.what;
+    size_t named = 0;
+    for (size_t at = 0; (at = log_.find("řádek vynechán!!!", at)) != std::string::npos; ++at) {
+      ++named;
+    }
+    EXPECT_EQ(named, c.named) << c.what;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -32,6 +32,8 @@ class LayoutReport {
   // one tells why the layout is not confirmed, where it is not.
   void Failed(int line, const std::string& why);
   const ReadingConfirmation& confirmation() const { return confirmation_; }
+  // The header is the layout's own: it proves the reading whatever its rows.
+  void SetKnownHeader(bool known) { confirmation_.knownHeader = known; }
   LineAccount& lines() { return lines_; }
   RowWarnings& warnings() { return warnings_; }
 

@@ -531,7 +531,8 @@ int32_t LineWidth(std::string_view text) {
 }
 
 // Reads the lines as ReadServis24Lines does, handing items to `sink` where
-// one is given, and stops once more than `failures` lines failed.
+// one is given, and stops once more than `failures` lines failed under no header
+// of its own.
 void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
                Servis24Lines* lines) {
   *lines = Servis24Lines();
@@ -548,6 +549,7 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
       lines->header = 1;
       lines->servis24Header = IsServis24Header(line, end);
+      lines->confirmation.knownHeader = lines->servis24Header;
       return true;
     }
     ++lines->confirmation.dataLines;
@@ -562,7 +564,7 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     }
     if (!read.fault.empty()) {
       lines->leftOut.push_back({lineNumber, read.fault});
-      return static_cast<int32_t>(lines->leftOut.size()) <= failures;
+      return lines->servis24Header || static_cast<int32_t>(lines->leftOut.size()) <= failures;
     }
     ++lines->confirmation.readable;
     ++lines->items;
@@ -586,9 +588,13 @@ bool HasServis24Header(std::string_view text) {
 }
 
 bool Servis24MayConfirm(std::string_view text) {
-  // No confirmed reading fails on more than two lines.
+  // No reading is confirmed whose failed lines are more than a quarter of
+  // all, which its line ends bound from above; its own header confirms it
+  // whatever its lines.
+  const size_t lineEnds = static_cast<size_t>(std::count(text.begin(), text.end(), '\n') +
+                                              std::count(text.begin(), text.end(), '\r'));
   Servis24Lines lines;
-  ReadLines(text, nullptr, 0, 2, &lines);
+  ReadLines(text, nullptr, 0, static_cast<int32_t>((lineEnds + 1) / 4), &lines);
   return lines.Confirmed();
 }
 

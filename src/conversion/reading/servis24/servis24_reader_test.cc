@@ -56,6 +56,40 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
   }
 }
 
+// A statement of 35 rows, three of them damaged, is read with those three
+// named, with Servis24's header or without it; one whose damaged rows are
+// more than a quarter is Servis24's only under its header.
+TEST(Servis24Lines, MostRowsOrTheHeaderConfirmTheReading) {
+  const std::string header = "Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n";
+  std::string good;
+  for (int i = 0; i < 32; ++i) good += "1;2014/09/24;-1 234,50;;;7;;;;;Nájem\r\n";
+  const std::string damaged =
+      "2;2014/09/24;1e3;;;;;;;;a\r\n3;14/09/24;5;;;;;;;;b\r\n4;;5;;;;;;;;c\r\n";
+  const std::string few = "1;2014/09/24;5;;;;;;;;a\r\n";
+  const struct {
+    const char* what;
+    std::string text;
+    bool confirmed;
+    int32_t items;
+    size_t leftOut;
+  } cases[] = {
+      {"header, 32 rows and 3 damaged", header + good + damaged, true, 32, 3},
+      {"32 rows and 3 damaged", good + damaged, true, 32, 3},
+      {"header, 1 row and 3 damaged", header + few + damaged, true, 1, 3},
+      {"1 row and 3 damaged", few + damaged, false, 1, 3},
+      {"header and an impossible day only", header + "1;2024/02/30;5;;;;;;;;a\r\n", true, 0, 1},
+  };
+  for (const auto& c : cases) {
+    Servis24Lines lines;
+    ReadServis24Lines(
+        c.text, [](const StatementItem&) {}, &lines);
+    EXPECT_EQ(lines.Confirmed(), c.confirmed) << c.what;
+    EXPECT_EQ(Servis24MayConfirm(c.text), c.confirmed) << c.what;
+    EXPECT_EQ(lines.items, c.items) << c.what;
+    EXPECT_EQ(lines.leftOut.size(), c.leftOut) << c.what;
+  }
+}
+
 // An amount of more places than hellers is kept as its rule rounds it, and
 // named: the log says which rows the accountant must look at.
 TEST(Servis24Lines, AmountsOfMorePlacesAreNamed) {
