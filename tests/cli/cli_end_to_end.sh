@@ -86,6 +86,10 @@ layout_of() {
     wise-transfers*) echo "Wise (převody)" ;;
     wise) echo "Wise" ;;
     paypal*) echo "PayPal" ;;
+    n26*) echo "N26" ;;
+    bunq*) echo "bunq" ;;
+    stripe*) echo "Stripe" ;;
+    payoneer*) echo "Payoneer" ;;
   esac
 }
 for golden in "$data"/layouts/*.gpc; do
@@ -98,7 +102,8 @@ for golden in "$data"/layouts/*.gpc; do
   want_status=0
   # mbank.csv is a statement of another account than the profile's.
   case $name in
-    moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business) want_status=3 ;;
+    moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business | payoneer)
+      want_status=3 ;;
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát $layout,"
@@ -106,7 +111,7 @@ for golden in "$data"/layouts/*.gpc; do
   # The balances a real export states add up with its items (the reader's
   # own tests show the cases where they do not).
   case $name in
-    airbank* | moneta | raiffeisen* | unicredit | wise-transfers*) ;;
+    airbank* | moneta | raiffeisen* | unicredit | wise-transfers* | n26 | bunq | stripe) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
   # A row the bank books itself, such as its fee, is described by its kind.
@@ -123,6 +128,10 @@ for golden in "$data"/layouts/*.gpc; do
       "cards.csv: číslo karty místo protiúčtu u 3 položek, první na řádku 3 (516844\*\*\*\*\*\*1234)" ;;
     airbank-foreign) log_has "$name: the foreign account noted" \
       "foreign.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 3" ;;
+    n26) log_has "$name: the amount's unit gives the currency" "starý zůstatek 125430.50 EUR" ;;
+    bunq) log_has "$name: no currency named" "^Soubor .*bunq.csv neuvádí měnu, výpis je v Kč$" ;;
+    revolut-personal-cz) log_has "$name: the savings pocket and the cancelled row not booked" \
+      "nezaúčtované 2 (ZRUŠENO 1, produkt Spořicí 1)" ;;
   esac
   if [ "$name" = revolut ]; then
     log_has "a profile balance other than the file's is reported" \

@@ -315,6 +315,13 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        {"-1.00|1.2.24|1.2.24|", "-1.00|1.8.24|1.8.24|", "-1.00|31.7.24|31.7.24|",
         "-1.00|1.1.25|1.1.25|"},
        ""},
+      {"Stripe's times in UTC, the value date's too; its fee a charge",
+       "\"balance_transaction_id\",\"created_utc\",\"available_on_utc\",\"currency\",\"gross\","
+       "\"fee\",\"net\",\"reporting_category\",\"description\"\n"
+       "\"txn_1\",\"2026-07-01 23:30:00\",\"2026-07-03 22:30:00\",\"czk\",\"120.00\",\"3.78\","
+       "\"116.22\",\"charge\",\"Order 1\"\n",
+       {"120.00|2.7.26|4.7.26|", "-3.78|2.7.26|2.7.26||fee"},
+       ""},
       {"a value date beside the booking date",
        "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
        {"-5.00|1.7.22|30.6.22|19-2000145399/0800"},

@@ -11,6 +11,10 @@ void RowDates::ReadHeader(const std::vector<std::string_view>& names) {
   if (column_ >= 0 && static_cast<size_t>(column_) < names.size()) {
     utcTimes_ = ReadHeaderWords(names[column_]).utc;
   }
+  const int value = row_.layout().Column(ColumnRole::kValueDate);
+  if (value >= 0 && static_cast<size_t>(value) < names.size()) {
+    valueUtcTimes_ = ReadHeaderWords(names[value]).utc;
+  }
 }
 
 // The order of day and month in N/N/YYYY dates, looked for once, when a date
@@ -48,7 +52,9 @@ bool RowDates::Date(ItemDate* date) {
 ItemDate RowDates::ValueDate(const ItemDate& booking) {
   ItemDate value = booking;
   const std::string_view text = row_.Field(ColumnRole::kValueDate);
-  if (!text.empty() && !ReadDate(text, &value)) value = booking;
+  if (!text.empty() && (!ReadDate(text, &value) || (valueUtcTimes_ && !InPrague(text, &value)))) {
+    value = booking;
+  }
   return value;
 }
 
