@@ -46,8 +46,9 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   constexpr int kCount = StatementLayout::kCandidates;
   int dateScore[kCount] = {};
   int amountScore[kCount] = {};
-  // The first line on which two amount candidates read differently.
+  // The first line on which two amount (date) candidates read differently.
   int differs[kCount][kCount] = {};
+  int datesDiffer[kCount][kCount] = {};
   const int state = layout.Column(ColumnRole::kState);
   const int impact = layout.Column(ColumnRole::kBalanceImpact);
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
@@ -56,9 +57,18 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
     if (BookingOf(reader.Field(state), reader.Field(impact)) != BookingState::kBooked) continue;
     ++rows;
     AmountReading amounts[kCount];
+    ItemDate dates[kCount];
+    bool dated[kCount] = {};
     for (int i = 0; i < kCount; ++i) {
-      ItemDate date;
-      if (ReadItemDate(reader.Field(layout.dateCandidates[i]), &date)) ++dateScore[i];
+      dated[i] = ReadItemDate(reader.Field(layout.dateCandidates[i]), &dates[i]);
+      if (dated[i]) ++dateScore[i];
+      for (int j = 0; j < i; ++j) {
+        const bool same = dates[i].year == dates[j].year && dates[i].month == dates[j].month &&
+                          dates[i].day == dates[j].day;
+        if (dated[i] && dated[j] && !same && datesDiffer[i][j] == 0) {
+          datesDiffer[i][j] = datesDiffer[j][i] = reader.lineNumber();
+        }
+      }
       amounts[i] = ReadAmount(reader.Field(layout.amountCandidates[i]), AmountRules::kBankExport);
       const AmountStatus status = amounts[i].status;
       if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
@@ -82,6 +92,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   }
   ChosenColumns chosen;
   chosen.date = layout.dateCandidates[date];
+  for (int i = 0; i < kCount && chosen.tiedDate < 0; ++i) {
+    if (i == date || layout.dateCandidates[i] < 0 || datesDiffer[i][date] == 0 ||
+        dateScore[i] != dateScore[date] || layout.dateRanks[i] != layout.dateRanks[date]) {
+      continue;
+    }
+    chosen.tiedDate = layout.dateCandidates[i];
+    chosen.dateTieLine = datesDiffer[i][date];
+  }
   chosen.amount = layout.amountCandidates[amount];
   chosen.amounts[0] = chosen.amount;
   if (amount != 0 && amountScore[0] > 0) chosen.passedOver = layout.amountCandidates[0];

@@ -23,6 +23,10 @@ struct ChosenColumns {
   // other amounts, first on line `tieLine`; -1 for none.
   int tiedAmount = -1;
   int tieLine = 0;
+  // An equal of the chosen date column that gives other dates, first on
+  // line `dateTieLine`: nothing tells which is the booking date. -1 for none.
+  int tiedDate = -1;
+  int dateTieLine = 0;
   // The likeliest amount column where another that reads on more rows was
   // taken: its values that do not read are named, -1 for none.
   int passedOver = -1;

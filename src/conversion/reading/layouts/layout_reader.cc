@@ -55,6 +55,19 @@ class LayoutReader {
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     report_.SetKnownHeader(layout_.known);
+    const ChosenColumns& columns = proof_.conventions().columns;
+    if (columns.tiedDate >= 0) {
+      // Two dates named alike that differ: which one the bank booked on is
+      // a guess, and no file is converted on one.
+      report_.SetUndecided();
+      reading->confirmation = report_.confirmation();
+      Render(reading->refusal,
+             "formát %s: sloupce %d (%s) a %d (%s) uvádějí různá data (poprvé na řádku %d) a nic "
+             "v souboru nerozhodne, které je dnem zaúčtování",
+             {layout_.name, columns.date + 1, HeaderName(columns.date), columns.tiedDate + 1,
+              HeaderName(columns.tiedDate), columns.dateTieLine});
+      return;
+    }
     ReadPreamble();
     balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
     row_.amounts.SetDebits(proof_.conventions().debits);
@@ -123,6 +136,14 @@ class LayoutReader {
       }
     }
     if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
+  }
+
+  // The name the header gives `column`, on one line.
+  std::string HeaderName(int column) const {
+    CsvRecordReader header(text_, layout_.separator);
+    while (header.Next() && header.lineNumber() < layout_.headerLine) {}
+    std::string shown;
+    return std::string(OneLine(header.Field(column), kCurrencyWidth, shown));
   }
 
   // The file's own accounts and period, before any item is handed over.

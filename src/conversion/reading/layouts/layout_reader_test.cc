@@ -596,6 +596,10 @@ TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
       {"Datum;Částka\r\n1.9.2014;x\r\n2.9.2014;y\r\n",
        "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
        "řádek 2: částku x nelze přečíst (text, který není částkou)"},
+      // Two dates named alike: nothing tells which one the bank booked on.
+      {"Datum;Date;Částka\r\n1.9.2014;1.9.2014;5\r\n2.9.2014;3.9.2014;6\r\n",
+       "formát obecný CSV: sloupce 1 (Datum) a 2 (Date) uvádějí různá data (poprvé na řádku 3) "
+       "a nic v souboru nerozhodne, které je dnem zaúčtování"},
   };
   for (const Case& c : cases) {
     EXPECT_FALSE(Read(c.text)) << c.text;
@@ -623,6 +627,8 @@ TEST_F(LayoutRecordsTest, MostRowsOrAKnownHeaderProveTheReading) {
   } cases[] = {
       {"nine of twelve rows", "Datum;Částka\r\n" + rows(9, 3, "2.9.2014;1e3\r\n"), true, 9, 3},
       {"eight of twelve", "Datum;Částka\r\n" + rows(8, 4, "14/09/24;5\r\n"), false, 0, 0},
+      {"two dates named alike that agree",
+       "Datum;Date;Částka\r\n1.9.2014;2014-09-01;5\r\n2.9.2014;2014-09-02;6\r\n", true, 2, 0},
       {"Fio's header, most rows damaged",
        "\"ID operace\";\"Datum\";\"Objem\"\r\n\"1\";\"2.9.2014\";\"5\"\r\n"
        "\"2\";\"\";\"6\"\r\n\"3\";\"x\";\"7\"\r\n",

@@ -192,7 +192,6 @@ bool IsCurrencyRole(ColumnRole role) {
 void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match) {
   StatementLayout& layout = match->layout;
   int rank[kColumnRoleCount] = {};
-  int dateRanks[StatementLayout::kCandidates] = {};
   std::vector<std::string> names(fields.size());
   for (size_t i = 0; i < fields.size(); ++i) {
     const HeaderWords cell = ReadHeaderWords(fields[i]);
@@ -219,7 +218,7 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
         rank[role] = entry.rank;
       }
       if (entry.role == ColumnRole::kBookingDate) {
-        AddCandidate(column, entry.rank, layout.dateCandidates, dateRanks);
+        AddCandidate(column, entry.rank, layout.dateCandidates, layout.dateRanks);
       } else if (entry.role == ColumnRole::kAmount) {
         AddCandidate(column, entry.rank, layout.amountCandidates, layout.amountRanks);
       }

@@ -114,6 +114,8 @@ struct StatementLayout {
   static constexpr int kCandidates = 4;
   int dateCandidates[kCandidates];
   int amountCandidates[kCandidates];
+  // How likely each date candidate's name is, as amountRanks.
+  int dateRanks[kCandidates] = {};
   // How likely each amount candidate's name is, the lower the likelier:
   // candidates of one rank are equals that only the data tell apart.
   int amountRanks[kCandidates] = {};
