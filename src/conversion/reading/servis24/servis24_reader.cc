@@ -11,8 +11,10 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/reading/text/csv_field.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/amount_reading.h"
@@ -511,6 +513,18 @@ int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
   return fields;
 }
 
+// Whether a line that is no item names itself a total in one of its fields.
+bool IsTotalLine(const char* line, const char* end) {
+  std::vector<std::string_view> fields;
+  for (const char* field = line;;) {
+    const char* stop = std::find(field, end, ';');
+    fields.emplace_back(field, static_cast<size_t>(stop - field));
+    if (stop == end) break;
+    field = stop + 1;
+  }
+  return IsTotalRow(fields);
+}
+
 // The number of fields more than half of the first lines that are not
 // empty have, 0 where they do not agree: a line of another number has lost
 // or gained a separator, and its values stand in other columns. A hundred
@@ -550,6 +564,11 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
       lines->header = 1;
       lines->servis24Header = IsServis24Header(line, end);
       lines->confirmation.knownHeader = lines->servis24Header;
+      return true;
+    }
+    // A total ("Celkem;;12 345,00") is no item and no damaged row.
+    if (!read.fault.empty() && !DateColumnHasDigit(line, end) && IsTotalLine(line, end)) {
+      ++lines->totals;
       return true;
     }
     ++lines->confirmation.dataLines;

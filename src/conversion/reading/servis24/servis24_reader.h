@@ -20,6 +20,7 @@ struct Servis24Lines {
   int32_t lines = 0;
   int32_t header = 0;  // the first line, where it is no item line
   int32_t empty = 0;
+  int32_t totals = 0;  // lines that name themselves a total
   int32_t items = 0;
   // Items the statement leaves out for their currency, named where they are.
   int32_t otherCurrency = 0;

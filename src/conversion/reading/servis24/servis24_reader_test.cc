@@ -33,6 +33,9 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
        "5: částku \"12.500\" nelze přečíst celou", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;5;a\n", 5, 1, 0, 3,
        "5: řádek má 4 polí, Servis24 jich píše nejméně 11", true},
+      // A total is neither an item nor a damaged line.
+      {"h\n" + row + "\nCelkem;;-1 234,50;;;;;;;;\n", 3, 1, 0, 1, "", true},
+      {"h\n" + row + "\n;\"Celkem:\";5\n", 3, 1, 0, 1, "", true},
   };
   for (const Case& c : cases) {
     Servis24Lines lines;
@@ -49,7 +52,8 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
     EXPECT_EQ(lines.items, c.items) << c.text;
     EXPECT_EQ(sunk, c.items) << c.text;
     EXPECT_EQ(leftOut, c.leftOut) << c.text;
-    EXPECT_EQ(lines.header + lines.empty + lines.items + static_cast<int32_t>(lines.leftOut.size()),
+    EXPECT_EQ(lines.header + lines.empty + lines.totals + lines.items +
+                  static_cast<int32_t>(lines.leftOut.size()),
               lines.lines)
         << c.text;
     EXPECT_EQ(lines.Confirmed(), c.confirmed) << c.text;

@@ -17,6 +17,7 @@ void LogServis24Lines(const std::string& path, const Servis24Lines& lines, const
   account.Add(LineAccount::kPreamble, lines.header);
   const int32_t items = lines.items - lines.otherCurrency - lines.otherStatement;
   account.Add(LineAccount::kItem, items);
+  account.Add(LineAccount::kBalance, lines.totals);
   account.Add(LineAccount::kEmpty, lines.empty);
   account.Add(LineAccount::kLeftOut,
               static_cast<int32_t>(lines.leftOut.size()) + lines.otherCurrency);
