@@ -476,6 +476,23 @@ const std::vector<BankLayout> kBankLayouts = {
          "State|Saldo",
      .roles = "Tipo='TRASFERIMENTO|Prodotto='Attuale|Data di inizio=dt|Data di completamento=done|"
               "Descrizione=msg|Importo=amount|Costo=fee|Valuta=cur|State=state|Saldo=balance"},
+    {.name = "revolut-personal-cz",
+     .separators = ",",
+     .quoting = Quoting::kNeeded,
+     .encodings = "u",
+     .dateForm = "yyyy-mm-dd",
+     .decimalMark = '.',
+     .feeSign = 1,
+     .credit = "",
+     .debit = "",
+     .booked = "DOKONČENO",
+     .pending = "ČEKÁ",
+     .preamble = "",
+     .trailer = "",
+     .header = "Typ|Produkt|Datum zahájení|Datum dokončení|Popis|Částka|Poplatek|Měna|State|"
+               "Zůstatek",
+     .roles = "Typ='Převod|Produkt='Aktuální|Datum zahájení=dt|Datum dokončení=done|Popis=msg|"
+              "Částka=amount|Poplatek=fee|Měna=cur|State=state|Zůstatek=balance"},
     {.name = "wise-transfers-de",
      .separators = ",",
      .quoting = Quoting::kSpaces,
