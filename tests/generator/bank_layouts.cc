@@ -493,6 +493,18 @@ const std::vector<BankLayout> kBankLayouts = {
                "Zůstatek",
      .roles = "Typ='Převod|Produkt='Aktuální|Datum zahájení=dt|Datum dokončení=done|Popis=msg|"
               "Částka=amount|Poplatek=fee|Měna=cur|State=state|Zůstatek=balance"},
+    {.name = "bunq",
+     .separators = ";",
+     .quoting = Quoting::kAll,
+     .encodings = "u",
+     .dateForm = "yyyy-mm-dd",
+     .decimalMark = ',',
+     .grouping = '.',
+     .preamble = "",
+     .trailer = "",
+     .header = "Date|Interest Date|Amount|Account|Counterparty|Name|Description",
+     .roles = "Date=date|Interest Date=value|Amount=amount|Account='NL91BUNQ0123456789|"
+              "Counterparty=iban|Name=name|Description=msg"},
     {.name = "wise-transfers-de",
      .separators = ",",
      .quoting = Quoting::kSpaces,

@@ -326,6 +326,10 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
        {"-5.00|1.7.22|30.6.22|19-2000145399/0800"},
        ""},
+      {"a value date that does not read: the booking date, named",
+       "Datum zaúčtování;Valuta;Částka\n01.07.2022;30.13.2022;-5,00\n",
+       {"-5.00|1.7.22|1.7.22|"},
+       "řádek 2: datum valuty 30.13.2022 nelze přečíst, zapsáno datum zaúčtování!!!"},
       {"prefix and number run together; an account that cannot be read is named",
        "Datum;Částka;Protiucet;Kod banky protiuctu\n01.07.2022;-5,00;1152992080267;0100\n"
        "02.07.2022;-6,00;12345678901234567;\n",

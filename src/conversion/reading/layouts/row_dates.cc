@@ -53,7 +53,9 @@ ItemDate RowDates::ValueDate(const ItemDate& booking) {
   ItemDate value = booking;
   const std::string_view text = row_.Field(ColumnRole::kValueDate);
   if (!text.empty() && (!ReadDate(text, &value) || (valueUtcTimes_ && !InPrague(text, &value)))) {
+    // The booking date stands in for it, which the log names.
     value = booking;
+    warnings_->UnreadValueDate(row_.line(), text);
   }
   return value;
 }

@@ -63,6 +63,7 @@ class RowWarnings {
   void OtherCurrencyFee(int line, double amount, const std::string& code,
                         const std::string& statementCurrency);
   void UnreadableFee(int line);
+  void UnreadValueDate(int line, std::string_view date);
   void CounterAccountNotWhole(int line, std::string_view account);
   // Counter accounts no GPC record can hold (an IBAN of another country) and
   // cards named where the counter account stands: one note per file, for a
