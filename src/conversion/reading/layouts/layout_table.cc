@@ -45,6 +45,8 @@ constexpr LayoutRules kRevolut2018 = {.newestFirst = true};
 // PayPal's Italian and older French exports: no export seen shows how they
 // write a date.
 constexpr LayoutRules kPayPalDayFirst = {.feeIsEffect = true, .dateOrderUnknown = true};
+// PayPal's Dutch exports write DD-MM-YYYY.
+constexpr LayoutRules kPayPalDutch = {.feeIsEffect = true};
 constexpr LayoutRules kWise = {.newestFirst = true};
 constexpr LayoutRules kWiseTransfers = {
     .newestFirst = true, .transfers = true, .description = {"reference", "target name"}};
@@ -139,6 +141,15 @@ constexpr KnownLayout kKnownLayouts[] = {
      .rules = kPayPalDayFirst,
      .currency = "valuta"},
     {.name = "PayPal", .names = {"brutto", "gebuhr", "netto"}, .rules = kPayPal},
+    {.name = "PayPal", .names = {"bruto", "comision", "neto"}, .rules = kPayPalDayFirst},
+    {.name = "PayPal",
+     .names = {"bruto", "fee", "net"},
+     .rules = kPayPalDutch,
+     .currency = "valuta"},
+    {.name = "PayPal",
+     .names = {"bruto", "kosten", "net"},
+     .rules = kPayPalDutch,
+     .currency = "valuta"},
     {.name = "PayPal", .names = {"hruba castka", "poplatek", "cista castka"}, .rules = kPayPal},
 };
 

@@ -260,6 +260,19 @@ TEST(StatementLayout, HeadersOfOtherLanguagesAreReadByTheirWords) {
         {R::kCreditAmount, 6}, {R::kDebitAmount, 7}, {R::kCurrency, 8}, {R::kState, 11},
         {R::kBalance, 12}},
        ""},
+      {"Fecha,Hora,Zona horaria,Descripción,Divisa,Bruto,Comisión,Neto,Saldo,"
+       "Id. de transacción\n",
+       "PayPal",
+       {{R::kBookingDate, 1}, {R::kMessage, 4}, {R::kItemType, 4}, {R::kCurrency, 5},
+        {R::kAmount, 6}, {R::kFee, 7}, {R::kBalance, 9}, {R::kTransactionId, 10}},
+       ""},
+      // PayPal's Dutch "Valuta" is its currency by the layout, rows or not.
+      {"Datum,Tijd,Tijdzone,Naam,Type,Status,Valuta,Bruto,Kosten,Net,Saldo,Effect op saldo\n",
+       "PayPal",
+       {{R::kBookingDate, 1}, {R::kCounterName, 4}, {R::kItemType, 5}, {R::kState, 6},
+        {R::kCurrency, 7}, {R::kAmount, 8}, {R::kFee, 9}, {R::kBalance, 11},
+        {R::kBalanceImpact, 12}},
+       ""},
       // ING's savings: "Valuta" holds currencies, so it is the currency.
       {"\"Datum\";\"Omschrijving\";\"Rekening\";\"Af Bij\";\"Bedrag\";\"Valuta\";"
        "\"Saldo na mutatie\"\n\"2024-01-02\";\"Rente\";\"NL01\";\"Bij\";\"1,25\";\"EUR\";\"5\"\n",

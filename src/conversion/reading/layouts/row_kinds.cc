@@ -139,6 +139,7 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
                               "ausstehend",
                               "ceka",
                               "zruseno",
+                              "geweigerd",
                               "funds_refunded",
                               "bounced_back",
                               "processing",

@@ -56,6 +56,7 @@ TEST(BookingStates, StatesAreKnownInTheirLanguages) {
       {"Placed", BookingState::kBooked},
       {"Removed", BookingState::kBooked},
       {"ZRUŠENO", BookingState::kNotBooked},
+      {"Geweigerd", BookingState::kNotBooked},
       {"PENDING", BookingState::kNotBooked},
       {"Čeká", BookingState::kNotBooked},
       {"Unterwegs", BookingState::kUnknown},
