@@ -81,9 +81,10 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
       }
     }
   }
-  // A likelier column keeps its place unless another reads on more rows
-  // than a confirmed reading may fail: a damaged row or two does not move
-  // the file's dates or amounts to another column.
+  // A likelier column keeps its place unless another reads on more than a
+  // row or two more: a damaged row or two does not move the file's dates or
+  // amounts to another column, and more rows that read are worth more than
+  // rows named and left out.
   const int tolerance = std::min(2, rows / 4);
   int date = 0, amount = 0;
   for (int i = 1; i < kCount; ++i) {
