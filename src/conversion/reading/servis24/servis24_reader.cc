@@ -197,7 +197,8 @@ struct ServisTexts {
   std::string_view amountText, counterText, symbolText, constantText, specificText, descriptionText,
       nameText;
   std::string currency;
-  std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
+  std::string nameLine;         // the name, where a quoted field holds tabs or line breaks
+  std::string descriptionLine;  // the message, where it runs across lines
 };
 
 // The amount's text is read only where `amountRead` says it was not read
@@ -218,6 +219,13 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amount
       CsvFieldTextEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
   texts.descriptionText =
       CsvFieldText(field(kMessageColumn), texts.description, sizeof texts.description);
+  // A message quoted across lines is one line in the record, its breaks
+  // and tabs blanks; one of a line keeps its tabs as records always have.
+  const std::string_view message = texts.descriptionText;
+  if (!message.empty() && (std::memchr(message.data(), '\n', message.size()) != nullptr ||
+                           std::memchr(message.data(), '\r', message.size()) != nullptr)) {
+    texts.descriptionText = OneLine(message, message.size(), texts.descriptionLine);
+  }
   // The GPC record has no field for the name; a camt statement names the
   // counterparty by it, as it does for the other banks' items.
   texts.nameText = OneLine(CsvFieldText(field(kNameColumn), texts.name, sizeof texts.name),
@@ -525,6 +533,57 @@ bool IsTotalLine(const char* line, const char* end) {
   return IsTotalRow(fields);
 }
 
+// Whether the text from `line` to `end` leaves a quote open.
+bool LeavesQuoteOpen(const char* line, const char* end) {
+  bool open = false;
+  for (const char* p = line;
+       (p = static_cast<const char*>(std::memchr(p, '"', end - p))) != nullptr; ++p) {
+    open = !open;
+  }
+  return open;
+}
+
+// Where a record whose line `line` to `end` leaves a quote open ends: at the
+// end of the line that closes it, `*more` getting the lines it runs on. A
+// quote no line closes within kJoinedLines is read to its own line's end.
+const char* JoinedRecordEnd(const char* end, const char* last, int32_t* more) {
+  constexpr int32_t kJoinedLines = 50;
+  *more = 0;
+  bool open = true;
+  for (const char* at = end; open && *more < kJoinedLines && at < last;) {
+    const char* next = at;
+    if (*next == '\r') ++next;
+    if (next < last && *next == '\n' && (next == at || *at == '\r')) ++next;
+    if (next >= last) break;
+    at = next;
+    while (at < last && *at != '\r' && *at != '\n') ++at;
+    ++*more;
+    if (LeavesQuoteOpen(next, at)) open = false;
+    if (!open) return at;
+  }
+  *more = 0;
+  return end;
+}
+
+// Calls `visit`(record start, record end, first line number, lines it runs
+// on to) for every record of `text`: a line, or the lines a quoted field
+// runs across.
+template <typename Visit>
+void ForEachRecord(std::string_view text, Visit visit) {
+  const char* const last = text.data() + text.size();
+  int32_t joined = 0;
+  ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
+    if (joined > 0) {
+      --joined;
+      return true;
+    }
+    if (std::memchr(line, '"', end - line) != nullptr && LeavesQuoteOpen(line, end)) {
+      end = JoinedRecordEnd(end, last, &joined);
+    }
+    return visit(line, end, lineNumber, joined);
+  });
+}
+
 // The number of fields more than half of the first lines that are not
 // empty have, 0 where they do not agree: a line of another number has lost
 // or gained a separator, and its values stand in other columns. A hundred
@@ -532,7 +591,7 @@ bool IsTotalLine(const char* line, const char* end) {
 int32_t LineWidth(std::string_view text) {
   std::map<int32_t, int32_t> widths;
   int32_t lines = 0;
-  ForEachLine(text, [&](const char* line, const char* end, int) {
+  ForEachRecord(text, [&](const char* line, const char* end, int, int32_t) {
     if (IsEmptyText(line, end)) return true;
     bool shifted = false;
     ++widths[QuotedFields(line, end, &shifted)];
@@ -550,10 +609,11 @@ int32_t LineWidth(std::string_view text) {
 void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
                Servis24Lines* lines) {
   *lines = Servis24Lines();
-  ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
-    ++lines->lines;
+  // A quoted field may run across lines: the record ends where it closes.
+  ForEachRecord(text, [&](const char* line, const char* end, int lineNumber, int32_t more) {
+    lines->lines += 1 + more;
     if (IsEmptyText(line, end)) {
-      ++lines->empty;
+      lines->empty += 1 + more;
       return true;
     }
     StrictLine read;
@@ -561,14 +621,14 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     // A header names its date column; a first line with a date there, even
     // one that does not read, is a row.
     if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
-      lines->header = 1;
+      lines->header = 1 + more;
       lines->servis24Header = IsServis24Header(line, end);
       lines->confirmation.knownHeader = lines->servis24Header;
       return true;
     }
     // A total ("Celkem;;12 345,00") is no item and no damaged row.
     if (!read.fault.empty() && !DateColumnHasDigit(line, end) && IsTotalLine(line, end)) {
-      ++lines->totals;
+      lines->totals += 1 + more;
       return true;
     }
     ++lines->confirmation.dataLines;
@@ -583,10 +643,12 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     }
     if (!read.fault.empty()) {
       lines->leftOut.push_back({lineNumber, read.fault});
+      lines->joinedLeftOut += more;
       return lines->servis24Header || static_cast<int32_t>(lines->leftOut.size()) <= failures;
     }
     ++lines->confirmation.readable;
     ++lines->items;
+    lines->joinedItems += more;
     if (!read.rounded.empty()) lines->rounded.push_back({lineNumber, read.rounded});
     if (sink == nullptr) return true;
     ServisTexts texts;

@@ -22,6 +22,9 @@ struct Servis24Lines {
   int32_t empty = 0;
   int32_t totals = 0;  // lines that name themselves a total
   int32_t items = 0;
+  // Lines an item's or a left-out line's quoted field ran on to.
+  int32_t joinedItems = 0;
+  int32_t joinedLeftOut = 0;
   // Items the statement leaves out for their currency, named where they are.
   int32_t otherCurrency = 0;
   // Items written in another statement of the run, for their currency.

@@ -94,6 +94,46 @@ TEST(Servis24Lines, MostRowsOrTheHeaderConfirmTheReading) {
   }
 }
 
+// A message quoted across lines is one item's, its lines counted with it;
+// a quote no later line closes is read to its own line's end.
+TEST(Servis24Lines, AQuotedMessageMayRunAcrossLines) {
+  const std::string row = "1;2014/09/24;5;;;;;;;;Nájem\r\n";
+  const struct {
+    const char* what;
+    std::string text;
+    std::vector<std::string> messages;
+    const char* summary;
+  } cases[] = {
+      {"a message on two lines",
+       "h\r\n1;2014/09/24;7;;;;;;;;\"Nájem\r\nzáří\"\r\n" + row,
+       {"Nájem září", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 2 položek, řádků souboru 4: hlavička a "
+       "úvod 1, s položkou 3\n"},
+      {"on three lines, a lone LF and a CR",
+       "h\n1;2014/09/24;7;;;;;;;;\"a\nb\rc\"\n" + row,
+       {"a b c", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 2 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 4\n"},
+      {"a quote never closed",
+       "h\n1;2014/09/24;7;;;;;;;;\"open\n" + row + row,
+       {"open", "Nájem", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 3 položek, řádků souboru 4: hlavička a "
+       "úvod 1, s položkou 3\n"},
+  };
+  for (const auto& c : cases) {
+    Servis24Lines lines;
+    std::vector<std::string> messages;
+    ReadServis24Lines(
+        c.text, [&messages](const StatementItem& item) { messages.emplace_back(item.description); },
+        &lines);
+    EXPECT_EQ(messages, c.messages) << c.what;
+    std::string log;
+    LogServis24Lines("s.csv", lines,
+                     [&log](LogKind kind, const char* line) { log += ShownLogLine(kind, line); });
+    EXPECT_EQ(log, c.summary) << c.what;
+  }
+}
+
 // An amount of more places than hellers is kept as its rule rounds it, and
 // named: the log says which rows the accountant must look at.
 TEST(Servis24Lines, AmountsOfMorePlacesAreNamed) {
