@@ -72,7 +72,8 @@ class StatementExportTest : public testing::Test {
     return folder_.Read(output_).substr(0, 130);
   }
 
-  // Whether an amount of the lines Item() writes has more than two places.
+  // Whether an amount of the lines Item() writes has more than two places
+  // (the tests' amounts of three places are not all zeros there).
   static bool RoundsAnAmount(const std::string& items) {
     for (size_t line = 0; line < items.size(); line = items.find('\n', line) + 1) {
       const size_t amount = items.find(';', items.find(';', line) + 1) + 1;

@@ -350,12 +350,17 @@ bool IsServisAmountText(std::string_view text) {
   return digit;
 }
 
-// The digits after the decimal comma of an amount IsServisAmountText takes.
-size_t DecimalPlaces(std::string_view amount) {
+// Whether an amount IsServisAmountText takes has digits other than zeros
+// after the second one past its decimal comma.
+bool HasPlacesBeyondHellers(std::string_view amount) {
   const size_t comma = amount.find(',');
-  if (comma == std::string_view::npos) return 0;
-  return static_cast<size_t>(std::count_if(amount.begin() + comma, amount.end(),
-                                           [](char c) { return c >= '0' && c <= '9'; }));
+  if (comma == std::string_view::npos || amount.size() - comma <= 3) return false;
+  int places = 0;
+  for (size_t i = comma + 1; i < amount.size(); ++i) {
+    if (amount[i] < '0' || amount[i] > '9') continue;
+    if (++places > 2 && amount[i] != '0') return true;
+  }
+  return false;
 }
 
 // Calls `visit`(line start, line end, line number) for every line of
@@ -400,7 +405,8 @@ struct StrictLine {
   AmountReading amount;
   CivilDate date;
   std::string fault;
-  // An amount of more places than hellers: kept rounded, and named.
+  // An amount of more places than hellers, which its rounding changed:
+  // kept rounded, and named.
   std::string rounded;
 };
 
@@ -432,7 +438,7 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
   read->amount = ReadAmount(amount, AmountRules::kCzechText);
   if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {
     Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
-  } else if (DecimalPlaces(amount) > 2) {
+  } else if (HasPlacesBeyondHellers(amount)) {
     Render(read->rounded, "částka %s má víc než dvě desetinná místa, zapsána zaokrouhlená na %.2f",
            {std::string(amount.substr(0, 20)), Crowns(read->amount.hellers)});
   }
@@ -603,9 +609,12 @@ int32_t LineWidth(std::string_view text) {
   return 0;
 }
 
+// `failures` of a quick look that stops where the lines fail from the start.
+constexpr int32_t kQuickLook = -1;
+
 // Reads the lines as ReadServis24Lines does, handing items to `sink` where
-// one is given, and stops once more than `failures` lines failed under no header
-// of its own.
+// one is given, and stops once more than `failures` lines failed (or as
+// kQuickLook says) under no header of its own.
 void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
                Servis24Lines* lines) {
   *lines = Servis24Lines();
@@ -644,7 +653,11 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     if (!read.fault.empty()) {
       lines->leftOut.push_back({lineNumber, read.fault});
       lines->joinedLeftOut += more;
-      return lines->servis24Header || static_cast<int32_t>(lines->leftOut.size()) <= failures;
+      const int32_t failed = static_cast<int32_t>(lines->leftOut.size());
+      const bool hopeless = failures == kQuickLook
+                                ? failed > 2 && 2 * failed > lines->confirmation.dataLines
+                                : failed > failures;
+      return lines->servis24Header || !hopeless;
     }
     ++lines->confirmation.readable;
     ++lines->items;
@@ -669,13 +682,11 @@ bool HasServis24Header(std::string_view text) {
 }
 
 bool Servis24MayConfirm(std::string_view text) {
-  // No reading is confirmed whose failed lines are more than a quarter of
-  // all, which its line ends bound from above; its own header confirms it
-  // whatever its lines.
-  const size_t lineEnds = static_cast<size_t>(std::count(text.begin(), text.end(), '\n') +
-                                              std::count(text.begin(), text.end(), '\r'));
+  // A quick look: a file whose lines fail by position from its start, more
+  // than two and more than half of them, is taken for no Servis24 file
+  // unless its header is Servis24's own.
   Servis24Lines lines;
-  ReadLines(text, nullptr, 0, static_cast<int32_t>((lineEnds + 1) / 4), &lines);
+  ReadLines(text, nullptr, 0, kQuickLook, &lines);
   return lines.Confirmed();
 }
 

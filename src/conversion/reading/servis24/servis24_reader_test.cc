@@ -135,7 +135,8 @@ TEST(Servis24Lines, AQuotedMessageMayRunAcrossLines) {
 }
 
 // An amount of more places than hellers is kept as its rule rounds it, and
-// named: the log says which rows the accountant must look at.
+// named where the rounding changed it: the log says which rows the
+// accountant must look at.
 TEST(Servis24Lines, AmountsOfMorePlacesAreNamed) {
   const struct {
     const char* amount;
@@ -148,9 +149,11 @@ TEST(Servis24Lines, AmountsOfMorePlacesAreNamed) {
       {"0,125", 13,
        "Soubor s.csv, řádek 2: částka 0,125 má víc než dvě desetinná místa, zapsána "
        "zaokrouhlená na 0.13!!!\n"},
-      {"-1 234,500", -123450,
-       "Soubor s.csv, řádek 2: částka -1 234,500 má víc než dvě desetinná místa, zapsána "
-       "zaokrouhlená na -1234.50!!!\n"},
+      // Places of zeros change nothing.
+      {"-1 234,500", -123450, ""},
+      {"0,001", 0,
+       "Soubor s.csv, řádek 2: částka 0,001 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na 0.00!!!\n"},
       {"12,34", 1234, ""},
       {"12", 1200, ""},
   };
