@@ -222,8 +222,9 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amount
   // A message quoted across lines is one line in the record, its breaks
   // and tabs blanks; one of a line keeps its tabs as records always have.
   const std::string_view message = texts.descriptionText;
-  if (!message.empty() && (std::memchr(message.data(), '\n', message.size()) != nullptr ||
-                           std::memchr(message.data(), '\r', message.size()) != nullptr)) {
+  if (field(kMessageColumn).mayHoldQuotes && !message.empty() &&
+      (std::memchr(message.data(), '\n', message.size()) != nullptr ||
+       std::memchr(message.data(), '\r', message.size()) != nullptr)) {
     texts.descriptionText = OneLine(message, message.size(), texts.descriptionLine);
   }
   // The GPC record has no field for the name; a camt statement names the
@@ -618,15 +619,30 @@ constexpr int32_t kQuickLook = -1;
 void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
                Servis24Lines* lines) {
   *lines = Servis24Lines();
-  // A quoted field may run across lines: the record ends where it closes.
-  ForEachRecord(text, [&](const char* line, const char* end, int lineNumber, int32_t more) {
+  const char* const last = text.data() + text.size();
+  int32_t joined = 0;  // lines a record ran on to, passed over as their own
+  ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
+    if (joined > 0) {
+      --joined;
+      return true;
+    }
+    StrictLine read;
+    ReadStrictLine(line, end, &read);
+    // A quoted field may run across lines: the record ends where it closes.
+    // The split has looked for quotes in the line already.
+    if (read.fields[0].mayHoldQuotes && LeavesQuoteOpen(line, end)) {
+      end = JoinedRecordEnd(end, last, &joined);
+      if (joined > 0) {
+        read = StrictLine();
+        ReadStrictLine(line, end, &read);
+      }
+    }
+    const int32_t more = joined;
     lines->lines += 1 + more;
     if (IsEmptyText(line, end)) {
       lines->empty += 1 + more;
       return true;
     }
-    StrictLine read;
-    ReadStrictLine(line, end, &read);
     // A header names its date column; a first line with a date there, even
     // one that does not read, is a row.
     if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
