@@ -13,6 +13,7 @@
 
 #include "conversion/values/amount_reading.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/message_symbol.h"
 #include "conversion/values/pattern_scan.h"
 #include "fuzz_checks.h"
 
@@ -103,6 +104,24 @@ void CheckBankExportAmount(const std::string& text) {
   }
 }
 
+// A message's symbol: every candidate one an accounting program pairs by,
+// each once, and the kind telling how many there are.
+void CheckMessageSymbol(const std::string& text) {
+  const MessageSymbol found = FindMessageSymbol(text);
+  const size_t count = found.candidates.size();
+  for (size_t i = 0; i < count; ++i) {
+    FUZZ_CHECK(IsPairingSymbol(found.candidates[i]), "candidate is no symbol");
+    for (size_t j = 0; j < i; ++j) {
+      FUZZ_CHECK(found.candidates[i] != found.candidates[j], "candidate twice");
+    }
+  }
+  const MessageSymbol::Kind kind = count == 0   ? MessageSymbol::Kind::kNone
+                                   : count == 1 ? MessageSymbol::Kind::kFound
+                                                : MessageSymbol::Kind::kAmbiguous;
+  FUZZ_CHECK(found.kind == kind, "kind does not count the candidates");
+  FUZZ_CHECK(found.symbol == (count == 1 ? found.candidates[0] : ""), "symbol not the one found");
+}
+
 }  // namespace
 }  // namespace tarvolo
 
@@ -113,5 +132,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   CheckAccountScan(text.c_str());
   CheckCzechAmount(text);
   CheckBankExportAmount(text);
+  CheckMessageSymbol(text);
   return 0;
 }

@@ -72,6 +72,10 @@ const CliOption kOptions[] = {
               "(Revolut, Wise), i s mezerami",
      .value = OptionValue::kIban,
      .text = &CliOptions::iban},
+    {.name = "--vs-from-message",
+     .usage = "prázdný variabilní symbol příchozí platby doplnit číslem\n"
+              "ze zprávy (VS 123, Faktura 123), je-li tam jediné",
+     .given = &CliOptions::vsFromMessage},
     {.name = "--save", .usage = "uložit nastavení s použitými volbami", .given = &CliOptions::save},
     {.name = "--check",
      .usage = "zkontrolovat zadané soubory ABO místo převodu",

@@ -30,6 +30,7 @@ struct CliOptions {
   bool save = false;
   bool balanceFromFile = false;  // the opening balance the first file states
   bool check = false;            // the files are GPC statements to check
+  bool vsFromMessage = false;    // an empty variable symbol from the message
   bool help = false;
   bool version = false;
   std::vector<std::string> files;

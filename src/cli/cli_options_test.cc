@@ -61,6 +61,10 @@ TEST(CliOptionsTest, AcceptsOptionsInBothForms) {
   CliOptions abroad;
   ASSERT_TRUE(Parse({"--iban", "lt12 1000 0111 0100 1000", "a.csv"}, &abroad, &error)) << error;
   EXPECT_EQ(abroad.iban, "LT121000011101001000");
+  EXPECT_FALSE(abroad.vsFromMessage);
+  CliOptions symbols;
+  ASSERT_TRUE(Parse({"--vs-from-message", "a.csv"}, &symbols, &error)) << error;
+  EXPECT_TRUE(symbols.vsFromMessage);
 }
 
 TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
@@ -97,6 +101,8 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "nejvýš 30 písmen a číslic)"},
       {{"--bank-code", "2010", "--iban", "CZ9320100000002000145399", "a.csv"},
        "volby --bank-code a --iban se vylučují"},
+      {{"--check", "--vs-from-message", "a.gpc"}, "volby --vs-from-message a --check se vylučují"},
+      {{"--vs-from-message=1", "a.csv"}, "volba --vs-from-message nemá hodnotu"},
   };
   for (const Case& c : cases) {
     CliOptions options;

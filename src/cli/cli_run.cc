@@ -46,6 +46,7 @@ ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& prof
   request.balanceFromFile = options.balanceFromFile;
   request.bankCode = options.bankCode;
   request.iban = options.iban;
+  request.vsFromMessage = options.vsFromMessage;
   return RunStatementExport(request, [&console](LogKind kind, const char* line) {
     std::string text = ShownLogLine(kind, line);
     if (text.empty() || text.back() != '\n') text += '\n';

@@ -115,7 +115,7 @@ int StatementExport(HWND window, ControlBinding*) {
   // The window offers no choice of formats: it writes them all.
   std::vector<std::string> paths;
   for (const OutputFormat& format : OutputFormats()) {
-    paths.push_back(InCurrentFolder(format.defaultFile));
+    paths.push_back(format.runReport ? std::string() : InCurrentFolder(format.defaultFile));
   }
   OutputAdvice advice;
   // The window has no place for an IBAN; only the files can tell it.

@@ -177,6 +177,7 @@ TEST_F(BadInputTest, OddFilesWithItems) {
     std::string content;
     int items;
     std::vector<std::string> warnings;  // lines after the conversion line
+    size_t pairingLines = 0;            // the credits' pairing summary and those unpaired
   } cases[] = {
       {"UTF-8 with byte-order mark",
        "\xEF\xBB\xBFh\r\n1;2014/09/24;-1234,50;000019-0123456789/0800;Najemce;12345;CZK;;0308;;"
@@ -187,7 +188,8 @@ TEST_F(BadInputTest, OddFilesWithItems) {
        "h\r\n1;2014/09/24;5;;;" + hundredThousand + ";;;" + hundredThousand + ";" +
            hundredThousand + ";" + hundredThousand + "\r\n",
        1,
-       {"summary", "číslo dokladu", "variabilní symbol", "konstantní symbol", "specifický symbol"}},
+       {"summary", "číslo dokladu", "variabilní symbol", "konstantní symbol", "specifický symbol"},
+       2},
   };
   for (const Case& c : cases) {
     const std::string path = folder_.Write("vypis.csv", c.content);
@@ -206,8 +208,9 @@ TEST_F(BadInputTest, OddFilesWithItems) {
                                            " je delší než pole v ABO, zapsán jen jeho konec!!!\n"
                                      : line);
     }
-    // Then the two totals lines, the written file and its check.
-    ASSERT_EQ(run.log.size(), expected.size() + 4) << c.name;
+    // Then the two totals lines, the pairing of the credits, the written
+    // file and its check.
+    ASSERT_EQ(run.log.size(), expected.size() + 4 + c.pairingLines) << c.name;
     run.log.resize(expected.size());
     EXPECT_EQ(run.log, expected) << c.name;
     EXPECT_EQ(run.items, c.items) << c.name;
@@ -233,7 +236,10 @@ TEST_F(BadInputTest, HugeLines) {
                        "h\r\n1;2014/09/24;5;;;;;;;;" + std::string(50 << 20, 'z') + "\r\n");
   run = ExportFile(path);
   EXPECT_EQ(run.outcome, ExportOutcome::kWritten);
-  EXPECT_EQ(run.log.size(), 6u);
+  // The credit without a symbol is listed as one to pair by hand, its
+  // message cut for the log.
+  ASSERT_EQ(run.log.size(), 8u);
+  EXPECT_LT(run.log[5].size(), 400u);
   EXPECT_EQ(Output().substr(130 + 97, 20), std::string(20, 'z'));
   EXPECT_EQ(Output().size(), 2 * 130u);
 }

@@ -12,6 +12,41 @@
 namespace tarvolo {
 namespace {
 
+// The numbers of a log line, in order.
+std::vector<int64_t> NumbersOf(const std::string& text) {
+  std::vector<int64_t> numbers;
+  for (size_t at = 0; at < text.size();) {
+    if (text[at] < '0' || text[at] > '9') {
+      ++at;
+      continue;
+    }
+    int64_t number = 0;
+    while (at < text.size() && text[at] >= '0' && text[at] <= '9' && number < 1000000000) {
+      number = number * 10 + (text[at++] - '0');
+    }
+    numbers.push_back(number);
+  }
+  return numbers;
+}
+
+// Whether the pairing summaries of the log count the credits of the
+// statements written, each split into kinds that add up to it.
+std::string PairingProblems(const Conversion& conversion) {
+  if (conversion.pairingSummaries.size() != conversion.credits.size()) {
+    return "pairing summaries: " + std::to_string(conversion.pairingSummaries.size()) +
+           " for statements with credits: " + std::to_string(conversion.credits.size()) + "\n";
+  }
+  for (size_t i = 0; i < conversion.credits.size(); ++i) {
+    const std::vector<int64_t>& numbers = conversion.pairingSummaries[i];
+    if (numbers.size() != 4 || numbers[0] != conversion.credits[i] ||
+        numbers[1] + numbers[2] + numbers[3] != numbers[0]) {
+      return "pairing summary " + std::to_string(i) + " does not count the credits " +
+             std::to_string(conversion.credits[i]) + "\n";
+    }
+  }
+  return "";
+}
+
 std::string Sorted(std::vector<std::string> records) {
   std::sort(records.begin(), records.end());
   std::string joined;
@@ -38,7 +73,18 @@ Conversion ConvertStatement(const std::string& bytes) {
   const ExportResult result = RunStatementExport(request, [&](LogKind kind, const char* text) {
     conversion.log += ShownLogLine(kind, text);
     if (IsWarning(kind)) conversion.warningLines.push_back(text);
+    // The numbers after the account: credits, with a VS, only in the
+    // message, without.
+    const std::string pairing = "Párování příchozích plateb výpisu účtu ";
+    const std::string line = text;
+    if (line.compare(0, pairing.size(), pairing) == 0) {
+      conversion.pairingSummaries.push_back(NumbersOf(line.substr(line.find(": "))));
+    }
   });
+  for (const WrittenStatement& statement : result.statements) {
+    if (statement.totals.creditCount > 0)
+      conversion.credits.push_back(statement.totals.creditCount);
+  }
   conversion.warnings = result.Warnings();
   conversion.written = result.outcome == ExportOutcome::kWritten ||
                        result.outcome == ExportOutcome::kWrittenWithProblems;
@@ -69,6 +115,7 @@ std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversi
   // A file of no booked item gives no statement.
   if (file.records.empty() && !conversion.written) return problems;
   if (!conversion.written) problems += "nothing written\n";
+  problems += PairingProblems(conversion);
   if (Sorted(conversion.records) != Sorted(file.records)) {
     problems += "records differ; model:\n" + Sorted(file.records) + "written:\n" +
                 Sorted(conversion.records);

@@ -19,6 +19,10 @@ struct Conversion {
   std::vector<std::string> foreignRecords;  // those of the EUR statement
   std::string log;                          // every line, as the user reads it
   std::vector<std::string> warningLines;
+  // The credits of each statement written that has any, and the numbers of
+  // its pairing summary in the log: all credits, then those of each kind.
+  std::vector<int32_t> credits;
+  std::vector<std::vector<int64_t>> pairingSummaries;
 };
 
 // Converts `bytes` as the only file of a run, its files in memory, with the

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/payment_pairing.h"
 #include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
@@ -50,6 +51,10 @@ struct ExportRequest {
   // Where the statement files are read and the outputs written: the disk,
   // unless a test keeps them in memory.
   FileSystem* fileSystem = &DiskFiles();
+  // An empty variable symbol takes the one the item's message holds alone.
+  bool vsFromMessage = false;
+  // Where the report of the run is written, "" for none.
+  std::string reportPath;
 };
 
 enum class ExportOutcome {
@@ -66,6 +71,8 @@ struct WrittenStatement {
   std::string account;             // its own account, as the header carries it
   std::string currency;            // its code, "CZK" where no file names one
   ExportTotals totals;
+  // Its items, where the run writes a report.
+  std::vector<PairedItem> items;
 };
 
 // What a run did.

@@ -337,17 +337,20 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
       {"one amount in euros among amounts of no currency",
        "Datum;Částka\n1.9.2014;1.50 EUR\n2.9.2014;7\n3.9.2014;8\n", kWarned,
        "00000000000000000000000007002+00000000000000000000000008002", "v jiném výpisu 1\n"},
+      // The koruna's statement takes the profile's values; the euros are a
+      // statement of their own.
       {"a Servis24 account in euros, its lines ended by CR alone",
        "h\r1;2014/09/01;-5,00;;;;EUR;;;;a\r2;2014/09/02;7,00;;;;eur;;;;b\r"
        "3;2014/09/03;9,00;;;;CZK;;;;c\r",
-       kWarned, "00000000000000000000000005001+00000000000000000000000007002",
-       "s položkou 2, v jiném výpisu 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR, nový "
-       "1002.50 EUR\n"},
+       kWarned, "00000000000000000000000009002",
+       "s položkou 2, v jiném výpisu 1\nVýpis memory/export-EUR.gpc: počáteční zůstatek neuvádí "
+       "žádný soubor, hlavička má zůstatek 0,00 EUR!!!\nNačteno 2 položek, starý zůstatek 0.00 "
+       "EUR, nový 2.00 EUR\n"},
       {"a Servis24 file whose first line is in koruna and most in euros",
        "h\r\n1;2014/09/01;3,00;;;;CZK;;;;a\r\n2;2014/09/02;-5,00;;;;EUR;;;;b\r\n"
        "3;2014/09/03;7,00;;;;EUR;;;;c\r\n",
-       kWarned, "00000000000000000000000005001+00000000000000000000000007002",
-       "s položkou 2, v jiném výpisu 1\nNačteno 2 položek, starý zůstatek 1000.50 EUR"},
+       kWarned, "00000000000000000000000003002",
+       "Výpis účtu 2000145399 v EUR, 2 položek: memory/export-EUR.gpc\n"},
   };
   for (const Case& c : cases) Expect(c, true);
 }

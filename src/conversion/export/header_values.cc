@@ -11,12 +11,14 @@ namespace tarvolo {
 // and the reason in the log.
 bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  const FileFacts* earliest, const LogLine& log, HeaderValues* values,
-                 ExportOutcome* refused, const std::string& besideMain) {
+                 ExportOutcome* refused, const std::string& besideProfile, bool oneOfSeveral) {
   *refused = ExportOutcome::kRefused;
   // Each amount too long for its record has had its line in the log.
   if (!converted.amountsFit) return false;
   const ExportTotals& totals = converted.run.totals;
-  if (!totals.anyAmount) {
+  const bool balancesStated =
+      earliest != nullptr && oneOfSeveral && converted.run.checks.AnyStated();
+  if (!totals.anyAmount && !balancesStated) {
     log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
     *refused = ExportOutcome::kNothingLoaded;
     return false;
@@ -45,11 +47,11 @@ bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
   // The opening balance is the earliest file's, whatever the order given.
   const std::string openingPath = earliest ? earliest->shown : PathToText(converted.firstPath);
   const StatedBalances openingStated = earliest ? earliest->stated : StatedBalances();
-  if (!besideMain.empty() && !openingStated.hasOpening) {
+  if (!besideProfile.empty() && !openingStated.hasOpening) {
     LogFormatted(log, LogKind::kFileWarning,
                  "Výpis %s: počáteční zůstatek neuvádí žádný soubor, hlavička má zůstatek 0,00 "
                  "%s\n",
-                 {besideMain, CurrencyUnit(converted.run.currency)});
+                 {besideProfile, CurrencyUnit(converted.run.currency)});
   } else if (!TakeStatedOpening(openingPath, openingStated, request.balanceFromFile,
                                 CurrencyUnit(converted.run.currency), &profile, log)) {
     return false;

@@ -24,11 +24,14 @@ struct HeaderValues {
 };
 
 // Stops a run before anything is written where no header that adds up can be
-// made. A statement beside the main one, shown as `besideMain`, opens at 0
-// where no file states its opening balance.
+// made. A statement that does not take the profile's values, shown as
+// `besideProfile`, opens at 0 where no file states its opening balance. One
+// of several statements whose files state its balances is written without
+// items.
 bool ValidateRun(const ExportRequest& request, const ConvertedFiles& converted,
                  const FileFacts* earliest, const LogLine& log, HeaderValues* values,
-                 ExportOutcome* refused, const std::string& besideMain = std::string());
+                 ExportOutcome* refused, const std::string& besideProfile = std::string(),
+                 bool oneOfSeveral = false);
 
 // What the outputs' headers and summaries state of the statement.
 StatementSummary SummaryOf(const ExportRequest& request, const ConvertedFiles& converted,

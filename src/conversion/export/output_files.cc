@@ -7,11 +7,8 @@
 #include "platform/text_encoding.h"
 
 namespace tarvolo {
-namespace {
+namespace {}  // namespace
 
-// Why the output may not be replaced, or nullptr when it may: only a
-// regular file (or a link, replaced itself) gives way, and never one of the
-// run's own statements or the settings file.
 const char* OutputRefusal(const ExportRequest& request, const std::string& path,
                           const std::vector<FileIdentity>& inputs) {
   FileSystem& files = *request.fileSystem;
@@ -30,6 +27,8 @@ const char* OutputRefusal(const ExportRequest& request, const std::string& path,
   }
   return nullptr;
 }
+
+namespace {
 
 // Problems of the written file shown in the log; the rest are counted.
 constexpr size_t kLoggedProblems = 5;

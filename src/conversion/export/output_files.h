@@ -11,6 +11,13 @@
 
 namespace tarvolo {
 
+// Why a file of the run may not be written at `path`, as a log line naming
+// it, or nullptr when it may: only a regular file (or a link, replaced
+// itself) gives way, and never one of the statements `inputs` or the
+// settings file.
+const char* OutputRefusal(const ExportRequest& request, const std::string& path,
+                          const std::vector<FileIdentity>& inputs);
+
 // Finishes every output with `summary` and replaces all their files or none,
 // each read back before it takes the old one's place; `problems` gets what
 // the check of each file found, in the order of the outputs.

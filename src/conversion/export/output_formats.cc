@@ -42,6 +42,19 @@ const std::vector<OutputFormat>& OutputFormats() {
           .make = MakeCamt,
           .checkFile = nullptr,
       },
+      // Each statement and its items as a person reads them, printed or on
+      // screen: which payments can be paired, and what the log warned of.
+      {
+          .name = "přehled HTML",
+          .option = "--report",
+          .defaultFile = "export.html",
+          .alwaysWritten = false,
+          .usage = "zapsat také přehled běhu ke čtení a tisku (HTML): výpisy,\n"
+                   "položky, párování plateb, upozornění a vynechané řádky",
+          .make = nullptr,
+          .checkFile = nullptr,
+          .runReport = true,
+      },
   };
   return formats;
 }
@@ -60,6 +73,10 @@ std::vector<std::unique_ptr<StatementOutput>> AddOutputs(const std::vector<std::
   const std::vector<OutputFormat>& formats = OutputFormats();
   for (size_t i = 0; i < formats.size() && i < paths.size(); ++i) {
     if (paths[i].empty()) continue;
+    if (formats[i].runReport) {
+      request->reportPath = paths[i];
+      continue;
+    }
     outputs.push_back(formats[i].make(advice));
     request->outputs.push_back({paths[i], outputs.back().get()});
   }

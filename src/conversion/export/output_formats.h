@@ -30,6 +30,10 @@ struct OutputFormat {
   // Checks a file of the format on its own, for --check; null where a check
   // needs the figures of the run that wrote the file.
   std::vector<std::string> (*checkFile)(std::string_view bytes);
+  // One file for the whole run rather than one a statement: the report a
+  // person reads, which the run writes after its statements (`make` is
+  // null). The window program does not write it.
+  bool runReport = false;
 };
 
 // Every format, in the order a run writes them.

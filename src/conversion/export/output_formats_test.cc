@@ -17,6 +17,7 @@ std::string ListOfFormats() {
     list += std::string(format.name) + " " + format.option + " " + format.defaultFile;
     if (format.alwaysWritten) list += ", written by every run";
     if (format.checkFile != nullptr) list += ", checked by --check";
+    if (format.runReport) list += ", one for the run";
     list += "\n";
   }
   return list;
@@ -27,15 +28,21 @@ TEST(OutputFormatsTest, TheTableListsEachFormatOnce) {
   std::printf("%s", list.c_str());
   EXPECT_EQ(list,
             "ABO --output export.gpc, written by every run, checked by --check\n"
-            "camt.053 --camt export.xml\n");
+            "camt.053 --camt export.xml\n"
+            "přehled HTML --report export.html, one for the run\n");
   std::set<std::string> names, options, files;
   for (const OutputFormat& format : OutputFormats()) {
     for (const char* text : {format.name, format.option, format.defaultFile, format.usage}) {
       ASSERT_NE(text, nullptr);
       EXPECT_STRNE(text, "");
     }
-    ASSERT_NE(format.make, nullptr) << format.name;
-    EXPECT_NE(format.make(OutputAdvice()), nullptr) << format.name;
+    // The report is no statement: the run writes it, not an output.
+    if (format.runReport) {
+      EXPECT_EQ(format.make, nullptr) << format.name;
+    } else {
+      ASSERT_NE(format.make, nullptr) << format.name;
+      EXPECT_NE(format.make(OutputAdvice()), nullptr) << format.name;
+    }
     EXPECT_EQ(std::string(format.option).rfind("--", 0), 0u) << format.option;
     EXPECT_TRUE(names.insert(format.name).second) << format.name;
     EXPECT_TRUE(options.insert(format.option).second) << format.option;
@@ -43,6 +50,20 @@ TEST(OutputFormatsTest, TheTableListsEachFormatOnce) {
   }
   EXPECT_TRUE(OutputFormats().front().alwaysWritten);
   EXPECT_NE(CheckedFormat().checkFile, nullptr);
+}
+
+// The report's path goes to the request as the run's, the others' as its
+// statements' outputs.
+TEST(OutputFormatsTest, TheReportIsTheRunsNotAStatementsOutput) {
+  std::vector<std::string> paths;
+  for (const OutputFormat& format : OutputFormats()) {
+    paths.push_back(std::string("out-") + format.defaultFile);
+  }
+  ExportRequest request;
+  const auto outputs = AddOutputs(paths, OutputAdvice(), &request);
+  EXPECT_EQ(request.reportPath, "out-export.html");
+  ASSERT_EQ(request.outputs.size(), OutputFormats().size() - 1);
+  for (const OutputFile& output : request.outputs) EXPECT_NE(output.path, "out-export.html");
 }
 
 // The checker of a row is the one of the format its output writes: an

@@ -67,8 +67,8 @@ void RunChecks::SetProfileAccount(std::string_view typed) {
                        ReadAccountNumber(typed, false, &profileAccount_);
 }
 
-void RunChecks::SetBesideMain(const AccountNumber* account) {
-  besideMain_ = true;
+void RunChecks::SetOneOfSeveral(const AccountNumber* account) {
+  oneOfSeveral_ = true;
   if (account == nullptr) return;
   accountOnly_ = hasProfileAccount_ = true;
   profileAccount_ = *account;
@@ -147,6 +147,18 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   if (!accountDecided_) DecideAccount();
   AccountNumber own;
   const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
+  // A row of a file of several own accounts whose own account does not
+  // read belongs to no statement that can be proven.
+  // A pocket the file's balances prove is named, not numbered: it is the
+  // file's account's.
+  const bool pocket =
+      reading_ != nullptr && std::find(reading_->ownPockets.begin(), reading_->ownPockets.end(),
+                                       item.ownAccount) != reading_->ownPockets.end();
+  if (!item.ownAccount.empty() && !statesOwn && !pocket) {
+    LeaveOut(item.line, Rendered("vlastní účet %s nelze přečíst, položka nepatří žádnému výpisu",
+                                 {OneLineOf(item.ownAccount)}));
+    return false;
+  }
   if (run_.accountOnly_ && !(statesOwn && SameAccount(own, run_.profileAccount_))) {
     ++elsewhere_;
     return false;
@@ -209,9 +221,9 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                  "Soubor %s: %d položek jiných vlastních účtů, zapsány do výpisů svých účtů\n",
                  {shown, items.elsewhere_});
   }
-  // A file none of whose items a statement beside the main one takes is
-  // not one of its files.
-  if (besideMain_ && items.taken_ == 0) return;
+  // A file that gives one of several statements nothing is another's: its
+  // dates, balances and account say nothing of this one.
+  if (oneOfSeveral_ && items.taken_ == 0 && !stated.hasOpening && !stated.hasClosing) return;
   if (items.hasAccount_) {
     if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
       LogFormatted(log, LogKind::kFileWarning, "Soubor %s je z účtu %s, v nastavení je účet %s\n",
@@ -237,6 +249,12 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
     facts.end = items.last_;
   }
   files_.push_back(facts);
+}
+
+bool RunChecks::AnyStated() const {
+  return std::any_of(files_.begin(), files_.end(), [](const FileFacts& file) {
+    return file.stated.hasOpening || file.stated.hasClosing;
+  });
 }
 
 const FileFacts* RunChecks::CheckSequence(const std::string& unit, const LogLine& log) const {

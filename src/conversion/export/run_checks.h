@@ -30,10 +30,10 @@ class RunChecks {
  public:
   // Takes the profile's own account, when it has a readable one.
   void SetProfileAccount(std::string_view typed);
-  // The statement is one beside the main one: a file none of whose items it
-  // takes is none of its files. With `account`, it takes only the items
-  // that state that own account.
-  void SetBesideMain(const AccountNumber* account);
+  // The statement is one of several: a file that gives it no item and
+  // states none of its balances is none of its files. With `account`, it
+  // takes only the items that state that own account.
+  void SetOneOfSeveral(const AccountNumber* account);
   // The own accounts whose items the files hold beside the statement's,
   // each a statement of its own.
   const std::vector<AccountNumber>& OtherAccounts() const { return otherAccounts_; }
@@ -89,6 +89,8 @@ class RunChecks {
   // (null when no file was converted). `unit` is the statement's currency
   // as the log shows it.
   const FileFacts* CheckSequence(const std::string& unit, const LogLine& log) const;
+  // Whether a file of the statement states an opening or a closing balance.
+  bool AnyStated() const;
 
  private:
   size_t fileCount_ = 2;
@@ -99,7 +101,7 @@ class RunChecks {
   };
   bool hasProfileAccount_ = false;
   AccountNumber profileAccount_;
-  bool besideMain_ = false;
+  bool oneOfSeveral_ = false;
   bool accountOnly_ = false;
   std::vector<AccountNumber> otherAccounts_;
   std::vector<ContentKey> contents_;

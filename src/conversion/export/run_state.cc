@@ -14,11 +14,13 @@ void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLi
   run_->reports.clear();
   items_.emplace(run_->checks, shown, reading, std::move(log));
   totals_ = ExportTotals();
+  run_->pairing.Try(shown);
 }
 
 void RunItems::Add(const StatementItem& item, const std::string& currency) {
   if (!items_->Take(item)) return;
-  for (StatementOutput* output : run_->outputs) output->Add(item, currency);
+  const StatementItem& given = run_->pairing.Add(item);
+  for (StatementOutput* output : run_->outputs) output->Add(given, currency);
   AddItemToTotals(item, &totals_);
 }
 
@@ -26,10 +28,12 @@ void RunItems::Finish() {
   items_->Finish();
   AddTotals(totals_, &run_->totals);
   for (StatementOutput* output : run_->outputs) output->Confirm();
+  run_->pairing.Confirm();
 }
 
 bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, const LogLine& log) {
   const bool fit = LogRecordReports(shown, run_->reports, log);
+  run_->pairing.LogMoves(shown, log);
   run_->reports.clear();
   run_->checks.AcceptFile(*items_, shown, stated, log);
   return fit;
@@ -37,6 +41,7 @@ bool RunItems::Keep(const std::string& shown, const StatedBalances& stated, cons
 
 void RunItems::Forget() {
   for (StatementOutput* output : run_->outputs) output->TakeBack();
+  run_->pairing.TakeBack();
   run_->reports.clear();
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/payment_pairing.h"
 #include "conversion/export/run_checks.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/statement/statement.h"
@@ -22,6 +23,8 @@ struct RunState : ReadingState {
   std::vector<StatementOutput*> outputs;
   // What the outputs report about the lines of the file being read.
   std::vector<FieldCut> reports;
+  // How the statement's credits can be paired, and the symbols moved.
+  PaymentPairing pairing;
 };
 
 // The run as the place a file's readings put their items: an item goes to

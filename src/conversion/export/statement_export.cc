@@ -1,15 +1,21 @@
 #include "conversion/export/statement_export.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <new>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "conversion/export/header_values.h"
 #include "conversion/export/output_files.h"
 #include "conversion/export/run_files.h"
+#include "conversion/export/run_report.h"
 #include "conversion/export/statement_iban.h"
 #include "conversion/export/statement_path.h"
+#include "conversion/export/statement_plans.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/koruna_default.h"
 #include "platform/text_encoding.h"
@@ -17,58 +23,30 @@
 namespace tarvolo {
 namespace {
 
-// One statement of the run: its own account and currency, and what its
-// files are named with.
-struct StatementPlan {
-  bool mainAccount = true;
-  AccountNumber account;  // where it is not the main one
-  std::string currency;   // "": the first file's
-  std::string suffix;     // "" for the main statement
-
-  // The other account as its header and its files' names carry it: the
-  // prefix and the number, the bank in a field of its own.
-  std::string Account() const {
-    AccountNumber number = account;
-    number.bank.clear();
-    return ShownAccount(number);
-  }
+// What the log said of the IBAN, once for the run's statements.
+struct IbanNotes {
+  bool noted = false;
+  std::string unknown;  // why no IBAN is known
 };
 
-// What the run's statements so far found and said.
-struct RunStatements {
-  std::vector<StatementPlan> plans;
-  // Why no IBAN is known, once the log has said it for a statement.
-  bool ibanNoted = false;
-  std::string ibanUnknown;
-
-  // Plans the statement of `account` in `currency`, unless it has one.
-  void Add(const StatementPlan& from, const AccountNumber* account, const std::string& currency) {
-    StatementPlan plan = from;
-    if (account != nullptr) plan = {false, *account, "", ""};
-    if (!currency.empty()) plan.currency = currency;
-    for (const StatementPlan& known : plans) {
-      const bool sameAccount = known.mainAccount == plan.mainAccount &&
-                               (plan.mainAccount || SameAccount(known.account, plan.account));
-      if (sameAccount && (plan.currency.empty() || known.currency == plan.currency)) return;
-    }
-    plan.suffix = plan.mainAccount ? "" : "-" + plan.Account();
-    if (account == nullptr) plan.suffix += "-" + currency;
-    plans.push_back(plan);
-  }
-};
-
-// Writes one statement of the run; `plans` gets the statements its files
-// hold beside it, and its plan the currency its files gave it.
-ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const LogLine& log,
-                              ExportResult* result, RunStatements* plans) {
-  StatementPlan plan = plans->plans[index];
-  const bool besideMain = !plan.suffix.empty();
+// The run's files read for one statement.
+struct StatementReading {
+  ExportRequest statement;  // the request as this statement's
   ConvertedFiles converted;
-  RunState& run = converted.run;
+};
+
+// Reads the run's files for the statement of `plan`, one of `several` or
+// the run's only one; its items reach the outputs where `toOutputs`. Where
+// the statements are in `severalCurrencies`, the log names the rows that
+// are the koruna's for want of any currency.
+void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool several,
+                   bool toOutputs, const LogLine& log, StatementReading* reading,
+                   bool severalCurrencies = false) {
+  RunState& run = reading->converted.run;
   run.currency = plan.currency;
-  // Another account's first statement takes the currency of its files.
-  run.split.statedOnly = besideMain && !plan.currency.empty();
-  ExportRequest statement = request;
+  run.pairing.Configure(request.vsFromMessage, !request.reportPath.empty());
+  ExportRequest& statement = reading->statement;
+  statement = request;
   if (!plan.mainAccount) {
     statement.profile.accountNumber = plan.Account();
     statement.iban.clear();
@@ -77,34 +55,47 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   }
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   run.split.account = statement.profile.accountNumber;
-  if (besideMain) run.checks.SetBesideMain(plan.mainAccount ? nullptr : &plan.account);
+  if (several) run.checks.SetOneOfSeveral(plan.mainAccount ? nullptr : &plan.account);
+  run.split.severalCurrencies = severalCurrencies;
   for (OutputFile& output : statement.outputs) {
     output.path = StatementPath(output.path, plan.suffix);
+    if (!toOutputs) continue;
     output.format->Begin(statement.profile, &run.reports);
     run.outputs.push_back(output.format);
   }
-  ConvertFiles(request.files, request.fileSystem, log, &converted);
-  plans->plans[index].currency = run.currency;
-  for (const std::string& currency : run.split.found) plans->Add(plan, nullptr, currency);
+  ConvertFiles(request.files, request.fileSystem, log, &reading->converted);
+}
+
+// Takes what reading the statement `index` of `plans` found: its currency,
+// whether its files hold it, and the statements beside it they hold.
+void Discover(const StatementReading& reading, size_t index, StatementPlans* plans) {
+  const RunState& run = reading.converted.run;
+  StatementPlan& found = plans->plans()[index];
+  if (found.currency.empty()) found.currency = run.currency;
+  found.held = run.totals.anyAmount || run.checks.AnyStated();
+  const StatementPlan plan = found;
+  for (const std::string& currency : run.split.found) {
+    plans->Add(plan.mainAccount ? nullptr : &plan.account, currency);
+  }
   for (const AccountNumber& account : run.checks.OtherAccounts()) {
-    if (!plan.mainAccount || !SameAccount(account, plan.account)) {
-      plans->Add(plan, &account, "");
-    }
+    if (plan.mainAccount || !SameAccount(account, plan.account)) plans->Add(&account, "");
   }
-  // A statement beside the main one that takes no item (an account whose
-  // items are all in other currencies) is not written.
-  if (besideMain && !run.totals.anyAmount) {
-    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v %s nemá žádné položky, nezapsán\n",
-                 {statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency))});
-    return ExportOutcome::kWritten;
-  }
+}
+
+// Writes one statement of the run from its reading.
+ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& plan, bool several,
+                             const LogLine& log, ExportResult* result, IbanNotes* notes) {
+  ExportRequest& statement = reading->statement;
+  ConvertedFiles& converted = reading->converted;
+  RunState& run = converted.run;
   const FileFacts* earliest = run.checks.CheckSequence(CurrencyUnit(run.currency), log);
   HeaderValues values;
   ExportOutcome stopped = ExportOutcome::kRefused;
-  // A statement beside the main one has no balance in the profile.
-  const std::string zeroOpening = besideMain ? PathToText(statement.outputs.front().path) : "";
-  if (besideMain) statement.balanceFromFile = true;
-  if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening)) {
+  // Only the statement that takes the profile's values has its balance.
+  const bool besideProfile = !plan.suffix.empty();
+  const std::string zeroOpening = besideProfile ? PathToText(statement.outputs.front().path) : "";
+  if (besideProfile) statement.balanceFromFile = true;
+  if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening, several)) {
     return stopped;
   }
   // The IBAN given is the profile's account's, in each of its currencies.
@@ -115,15 +106,16 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
     return ExportOutcome::kRefused;
   }
   LogTotals(values, run.currency, run.totals, log);
+  run.pairing.Log(statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency)),
+                  log);
   StatementSummary summary = SummaryOf(statement, converted, values);
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
   summary.ibanUnknown = iban.unknownWhy;
-  summary.ibanUnknownNoted =
-      iban.iban.empty() && plans->ibanNoted && plans->ibanUnknown == iban.unknownWhy;
+  summary.ibanUnknownNoted = iban.iban.empty() && notes->noted && notes->unknown == iban.unknownWhy;
   if (iban.iban.empty()) {
-    plans->ibanNoted = true;
-    plans->ibanUnknown = iban.unknownWhy;
+    notes->noted = true;
+    notes->unknown = iban.unknownWhy;
   }
   std::vector<std::vector<std::string>> problems;
   if (!WriteOutputs(statement, converted, summary, log, &problems, &stopped)) return stopped;
@@ -132,6 +124,7 @@ ExportOutcome ExportStatement(const ExportRequest& request, size_t index, const 
   written.account = statement.profile.accountNumber;
   written.currency = CurrencyOrKoruna(run.currency);
   written.totals = summary.totals;
+  written.items = run.pairing.Items();
   result->statements.push_back(written);
   bool sound = true;
   for (size_t i = 0; i < statement.outputs.size(); ++i) {
@@ -153,34 +146,80 @@ void LogStatements(const ExportResult& result, const LogLine& log) {
   }
 }
 
-// Writes the main statement and then one for each other own account and
-// currency its files hold, until every item has its statement or one
-// cannot be written.
+// The files asked for, as the log names them.
+std::string AskedFiles(const ExportRequest& request) {
+  std::string files;
+  for (const OutputFile& output : request.outputs) {
+    files += (files.empty() ? "" : ", ") + PathToText(output.path);
+  }
+  return files;
+}
+
+// Finds every statement the files hold, reading them once for each, and
+// writes each in turn: an account's statement in koruna first, the others
+// by account and currency, whatever the order of the files. Where the
+// files hold one statement, its first reading is the one written.
 ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                                ExportResult* result) {
-  // Each statement reads the run's files again: what the log already says
-  // of a file, its warnings among it, is said once in the run, and a
-  // statement beside the main one adds only what differs for it.
-  std::set<std::string> said;
-  bool besideMain = false;
-  const LogLine once = [&said, &besideMain, &log](LogKind kind, const char* text) {
-    if (!said.insert(text).second && besideMain) return;
-    log(kind, text);
-  };
-  RunStatements plans;
-  plans.plans.push_back(StatementPlan());
-  ExportOutcome outcome = ExportStatement(request, 0, once, result, &plans);
-  if (result->statements.empty()) return outcome;
-  besideMain = true;
-  for (size_t next = 1; next < plans.plans.size(); ++next) {
-    const StatementPlan& plan = plans.plans[next];
-    const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
-    LogFormatted(log, LogKind::kInformation, "Výpis účtu %s%s%s\n",
-                 {account, std::string(plan.currency.empty() ? "" : " v měně "), plan.currency});
-    const ExportOutcome written = ExportStatement(request, next, once, result, &plans);
-    if (written == ExportOutcome::kWritten) continue;
-    outcome = written;
-    if (written != ExportOutcome::kWrittenWithProblems) break;
+  StatementPlans plans;
+  plans.Add(nullptr, "");
+  // The first reading's lines wait until it is known whether the files
+  // hold one statement, of which they are then the log.
+  std::vector<std::pair<LogKind, std::string>> held;
+  const LogLine hold = [&held](LogKind kind, const char* text) { held.emplace_back(kind, text); };
+  auto first = std::make_unique<StatementReading>();
+  ReadStatement(request, plans.plans()[0], false, true, hold, first.get());
+  Discover(*first, 0, &plans);
+  IbanNotes notes;
+  ExportOutcome outcome = ExportOutcome::kWritten;
+  if (plans.plans().size() == 1) {
+    for (const auto& [kind, text] : held) log(kind, text.c_str());
+    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, result, &notes);
+    if (result->statements.empty()) return outcome;
+  } else {
+    held.clear();
+    first.reset();
+    const LogLine silent = [](LogKind, const char*) {};
+    // The first reading found the first statement's facts as one of several
+    // would have: the others are read for theirs.
+    for (size_t next = 1; next < plans.plans().size(); ++next) {
+      StatementReading reading;
+      ReadStatement(request, plans.plans()[next], true, false, silent, &reading);
+      Discover(reading, next, &plans);
+    }
+    plans.Settle();
+    if (plans.plans().empty()) {
+      log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
+      return ExportOutcome::kNothingLoaded;
+    }
+    if (!plans.HasProfileStatement()) {
+      LogFormatted(log, LogKind::kFileWarning,
+                   "Soubory neobsahují žádné položky ani zůstatky účtu %s, soubor %s nebyl "
+                   "zapsán\n",
+                   {request.profile.accountNumber, AskedFiles(request)});
+    }
+    const bool severalCurrencies = std::any_of(
+        plans.plans().begin(), plans.plans().end(),
+        [&plans](const StatementPlan& p) { return p.currency != plans.plans().front().currency; });
+    // Each statement reads the run's files again: what the log already says
+    // of a file, its warnings among it, is said once in the run, and a later
+    // statement adds only what differs for it.
+    std::set<std::string> said;
+    const LogLine once = [&said, &log](LogKind kind, const char* text) {
+      if (said.insert(text).second) log(kind, text);
+    };
+    for (const StatementPlan& plan : plans.plans()) {
+      const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
+      LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
+                   {account, plan.currency});
+      StatementReading reading;
+      ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
+      const ExportOutcome written = WriteStatement(&reading, plan, true, once, result, &notes);
+      if (written == ExportOutcome::kWritten) continue;
+      outcome = written;
+      if (written != ExportOutcome::kWrittenWithProblems) break;
+    }
+    if (result->statements.empty()) return outcome;
   }
   LogStatements(*result, log);
   const int32_t warnings = result->Warnings();
@@ -202,14 +241,26 @@ int32_t ExportResult::Warnings() const {
 
 ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log) {
   ExportResult result;
-  const LogLine counted = [&result, &log](LogKind kind, const char* text) {
+  // The report of the run shows its log, kept as it is logged.
+  std::vector<LoggedLine> lines;
+  const bool report = !request.reportPath.empty();
+  const LogLine counted = [&result, &log, &lines, report](LogKind kind, const char* text) {
     ++result.lines[static_cast<size_t>(kind)];
+    if (report) lines.push_back({kind, text});
     log(kind, text);
   };
   // Nothing is written before the whole statement is in memory, so a run
   // that runs out of memory leaves the old file as it was.
   try {
+    if (report && !ReportPathAllowed(request, counted)) {
+      result.outcome = ExportOutcome::kRefused;
+      return result;
+    }
     result.outcome = ExportStatements(request, counted, &result);
+    if (report && !WriteRunReport(request, result, lines, counted) &&
+        result.outcome == ExportOutcome::kWritten) {
+      result.outcome = ExportOutcome::kWrittenWithProblems;
+    }
   } catch (const std::bad_alloc&) {
     result.statements.clear();
     counted(LogKind::kFailure, "Nedostatek paměti, soubor nelze zapsat\n");

@@ -120,6 +120,8 @@ TEST_F(StatementExportTest, HeaderExample) {
           "položkou 3\n",
       "Načteno 3 položek, starý zůstatek 1000.50 Kč, nový 1150.79 Kč\n",
       "Celkem příchozí platby 250.29 Kč, odchozí platby 100.00 Kč\n",
+      "Párování příchozích plateb výpisu účtu 123456789 v CZK: 2 plateb, 2 s VS, 0 s VS jen ve "
+      "zprávě, 0 bez použitelného VS\n",
       "Zapsán soubor " + output_ + "\n",
       "Kontrola souboru " + output_ + ": v pořádku\n",
   };

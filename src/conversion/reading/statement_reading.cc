@@ -173,24 +173,33 @@ class CurrencyCounts {
 
 // Reads the file by Servis24's positions into `attempt` in the run's
 // currency; an item in another one is left out, named, unless another
-// statement of the run takes it. `counts` learns every item's currency.
+// statement of the run takes it. A line that names no currency is in the
+// first one the file's lines name, else in the koruna. `counts` learns
+// every item's currency.
 void ReadPositions(const std::string& shown, std::string_view statement, ReadingState* run,
                    Attempt* attempt, Servis24Lines* lines, CurrencyCounts* counts) {
   const ItemSink sink = attempt->Sink();
   const LogLine attemptLog = attempt->Log();
+  std::optional<std::string> fileCurrency;
   const ItemSink inCurrency = [&](const StatementItem& item) {
-    const std::string_view code = item.currency;
+    std::string_view code = item.currency;
     if (!code.empty()) counts->Add(code);
-    if (code.empty() ? !run->split.statedOnly : code == run->currency) return sink(item);
-    if (code.empty() || run->split.Elsewhere(std::string(code))) {
+    if (code.empty()) {
+      if (!fileCurrency) {
+        fileCurrency = FirstServis24Currency(statement);
+        if (fileCurrency->empty()) fileCurrency = std::string(kKorunaCode);
+      }
+      code = *fileCurrency;
+    }
+    if (code == run->currency) return sink(item);
+    if (run->split.Elsewhere(std::string(code))) {
       ++lines->otherStatement;
       return;
     }
     ++lines->otherCurrency;
-    LogFormatted(
-        attemptLog, LogKind::kItemWarning,
-        "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
-        {shown, item.line, Crowns(item.amount), std::string(item.currency), run->currency});
+    LogFormatted(attemptLog, LogKind::kItemWarning,
+                 "Soubor %s, řádek %d: položka %.2f %s je v jiné měně než výpis (%s), vynechána\n",
+                 {shown, item.line, Crowns(item.amount), std::string(code), run->currency});
   };
   ReadServis24Lines(statement, inCurrency, lines);
 }

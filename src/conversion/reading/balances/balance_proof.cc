@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "conversion/reading/layouts/file_self_description.h"
+#include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/decimal_rounding.h"
@@ -25,10 +26,14 @@ bool Later(const ItemDate& a, const ItemDate& b) {
 
 // A column that names which of the customer's accounts or pockets at a
 // payment service the row is of (Revolut's "Account" and "Product"), each
-// with a balance of its own: -1 for none.
+// with a balance of its own: -1 for none. Only the layout's documentation
+// or the balances themselves make a column one: a "Produkt" may name what
+// was sold.
 int PocketColumn(std::string_view text, const StatementLayout& layout) {
   const int product = layout.Column(ColumnRole::kProduct);
-  if (product >= 0) return product;
+  if (product >= 0) {
+    return layout.known || KeepsOwnBalances(text, layout, product) ? product : -1;
+  }
   CsvRecordReader header(text, layout.separator);
   while (header.Next() && header.lineNumber() < layout.headerLine) {}
   const std::vector<std::string_view>& names = header.fields();
@@ -41,7 +46,9 @@ int PocketColumn(std::string_view text, const StatementLayout& layout) {
     for (int role = 0; role < kColumnRoleCount; ++role) {
       taken = taken || layout.column[role] == static_cast<int>(i);
     }
-    if (!taken) return static_cast<int>(i);
+    if (!taken && (layout.known || KeepsOwnBalances(text, layout, static_cast<int>(i)))) {
+      return static_cast<int>(i);
+    }
   }
   return -1;
 }

@@ -1,5 +1,8 @@
 #include "conversion/reading/balances/stated_balances.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "conversion/reading/layouts/layout_table.h"
 #include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/values/amount_reading.h"
@@ -84,6 +87,21 @@ BalanceLabel LabelOf(std::string_view field) {
   return BalanceLabel::kNone;
 }
 
+// The day of a label "Zůstatek k 31.01.2024:".
+bool LabelDay(std::string_view field, ItemDate* date) {
+  std::string name = NormaliseColumnName(field);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  const size_t at = name.find(" k ");
+  if (at == std::string::npos) return false;
+  std::string_view day = std::string_view(name).substr(at + 3);
+  // "31. 1. 2024" is the day as "31.1.2024".
+  std::string compact;
+  for (const char c : day) {
+    if (c != ' ') compact += c;
+  }
+  return ReadItemDate(compact, date);
+}
+
 // Beyond kHellerLimit no balance of an account lies.
 bool WithinLimit(int64_t hellers) { return hellers <= kHellerLimit && hellers >= -kHellerLimit; }
 
@@ -109,29 +127,44 @@ bool BalanceCheck::ReadBalanceLine(const std::string_view* fields, size_t count,
     BalanceLabel label = LabelOf(fields[i]);
     if (label == BalanceLabel::kNone) continue;
     labelled = true;
+    // The row's amount, the value after the label's colon, or the value that
+    // follows the label.
+    const auto read = [&](int64_t* balance) {
+      if (!amount.empty() && ReadHellers(amount, decimalMark_, balance)) return true;
+      const std::string_view after = LabelledBalance(fields[i]);
+      if (!after.empty() && ReadHellers(after, decimalMark_, balance)) return true;
+      size_t value = i + 1;
+      while (value < count && fields[value].empty()) ++value;
+      return value < count && ReadHellers(fields[value], decimalMark_, balance);
+    };
+    const bool beforeRows = total_ == 0 && !first_.present && !dated_.RowsSeen();
     if (label == BalanceLabel::kByPlace) {
-      label = total_ == 0 && !first_.present ? BalanceLabel::kOpening : BalanceLabel::kClosing;
+      // Its day decides once the period is known; a label whose day does not
+      // read is placed by where it stands.
+      ItemDate day;
+      int64_t hellers = 0;
+      if (LabelDay(fields[i], &day)) {
+        if (read(&hellers)) dated_.Add(day, hellers, beforeRows);
+        continue;
+      }
+      label = beforeRows ? BalanceLabel::kOpening : BalanceLabel::kClosing;
     }
     bool& has = label == BalanceLabel::kOpening ? lines_.hasOpening : lines_.hasClosing;
     int64_t& balance = label == BalanceLabel::kOpening ? lines_.opening : lines_.closing;
     // The first statement of a balance counts; a repeated label is no news.
-    if (has) continue;
-    // The row's amount, the value after the label's colon, or the value that
-    // follows the label.
-    has = !amount.empty() && ReadHellers(amount, decimalMark_, &balance);
-    const std::string_view labelled = LabelledBalance(fields[i]);
-    if (!has && !labelled.empty()) has = ReadHellers(labelled, decimalMark_, &balance);
-    size_t value = i + 1;
-    while (!has && value < count && fields[value].empty()) ++value;
-    if (!has && value < count) has = ReadHellers(fields[value], decimalMark_, &balance);
+    if (!has) has = read(&balance);
   }
   return labelled;
 }
 
 void BalanceCheck::StateBalance(bool opening, std::string_view text) {
+  int64_t hellers = 0;
+  if (text.empty() || !ReadHellers(text, decimalMark_, &hellers)) return;
+  if (statementNamed_) runs_.StateBalance(opening, hellers);
   bool& has = opening ? lines_.hasOpening : lines_.hasClosing;
-  if (!has && !text.empty())
-    has = ReadHellers(text, decimalMark_, opening ? &lines_.opening : &lines_.closing);
+  if (has) return;
+  has = true;
+  (opening ? lines_.opening : lines_.closing) = hellers;
 }
 
 bool BalanceCheck::Add(int64_t value, int64_t* sum) {
@@ -154,13 +187,20 @@ void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
     return;
   }
   const int64_t effect = amount + fee;
+  dated_.AddRowDate(date);
+  if (statementNamed_) runs_.AddRow(effect);
+  totals_.AddItem(effect);
   BalanceRow row;
   row.before = total_;
   row.effect = effect;
   row.date = date;
   if (!Add(effect, &total_)) return;
   row.present = !balance.empty() && ReadHellers(balance, decimalMark_, &row.balance);
-  if (!row.present) return;
+  if (!row.present) {
+    chains_.Break(account);
+    return;
+  }
+  chains_.Add(account, row.balance - effect, row.balance);
   if (!first_.present) first_ = row;
   last_ = row;
 }
@@ -169,7 +209,7 @@ void BalanceCheck::AddRow(int64_t amount, int64_t fee, const ItemDate& date,
 // Banks list rows oldest or newest first: the dates tell, and where they are
 // the same, the order whose balances add up.
 void BalanceCheck::RunningBalances(StatedBalances* running) const {
-  if (!first_.present) return;
+  if (!first_.present || ChainEnds(running)) return;
   StatedBalances oldestFirst, newestFirst;
   oldestFirst.hasOpening = oldestFirst.hasClosing = true;
   oldestFirst.opening = first_.balance - first_.before - first_.effect;
@@ -188,9 +228,25 @@ void BalanceCheck::RunningBalances(StatedBalances* running) const {
   *running = newest ? newestFirst : oldestFirst;
 }
 
+// Where every row states its balance, the rows chain by them in the order
+// they were booked, whatever order the file lists them in.
+bool BalanceCheck::ChainEnds(StatedBalances* running) const {
+  if (tooLarge_ || severalAccounts_ || !chains_.Ends(&running->opening, &running->closing)) {
+    return false;
+  }
+  running->hasOpening = running->hasClosing = true;
+  return true;
+}
+
 StatedBalances BalanceCheck::Report(const std::string& path, const std::string& unit,
                                     const LogLine& log) const {
   StatedBalances stated = lines_;
+  dated_.Place(&stated, path, log);
+  totals_.Report(path, unit, log);
+  if (runs_.Several() && !severalAccounts_ && !tooLarge_) {
+    runs_.Report(path, unit, log, &stated);
+    return stated;
+  }
   if (!stated.hasOpening || !stated.hasClosing) {
     // Balances the file writes out count before those worked out from rows.
     StatedBalances running;
@@ -211,6 +267,13 @@ StatedBalances BalanceCheck::Report(const std::string& path, const std::string& 
     LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: řádky více vlastních účtů, zůstatky souboru s položkami nesrovnány\n",
                  {path});
+    for (const AccountBalances& account : chains_.EachAccount()) {
+      LogFormatted(log, LogKind::kInformation,
+                   "Soubor %s, účet %s: počáteční zůstatek %.2f + položky %.2f = konečný "
+                   "zůstatek %.2f %s podle zůstatků řádků\n",
+                   {path, account.account, Crowns(account.opening), Crowns(account.items),
+                    Crowns(account.closing), unit});
+    }
     return StatedBalances();
   }
   if (tooLarge_) {
@@ -249,6 +312,11 @@ StatedBalances BalanceCheck::Report(const std::string& path, const std::string& 
         "Soubor %s: konečný zůstatek %.2f - položky %.2f = počáteční zůstatek %.2f %s, "
         "soubor počáteční zůstatek neuvádí\n",
         {path, Crowns(stated.closing), Crowns(total_), Crowns(stated.closing - total_), unit});
+    // The closing balance less the file's items is the balance the file
+    // opens with: a statement that takes its opening from the file takes
+    // that one, as the line above says.
+    stated.hasOpening = true;
+    stated.opening = stated.closing - total_;
   }
   return stated;
 }

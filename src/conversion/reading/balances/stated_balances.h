@@ -4,8 +4,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "conversion/reading/balances/balance_chains.h"
+#include "conversion/reading/balances/dated_balances.h"
+#include "conversion/reading/balances/statement_runs.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
@@ -48,9 +52,26 @@ class BalanceCheck {
     orderProven_ = proven;
   }
 
+  // The period the file states for itself: a balance "k" a day is the
+  // opening one before it starts and the closing one from its last day on.
+  void SetPeriod(const ItemDate& start, const ItemDate& end) { dated_.SetPeriod(start, end); }
+
   // A balance the file states in a column of its own (KB Business repeats
-  // them on every row); the first one stated counts.
+  // them on every row); the first one stated counts, of each statement
+  // where the file names the statement of each row.
   void StateBalance(bool opening, std::string_view text);
+  // The statement the next row, booked on `date`, and its balances are of,
+  // "" for none.
+  void SetStatement(std::string_view number, const ItemDate& date) {
+    if (!number.empty() || statementNamed_) runs_.Start(number, date);
+    statementNamed_ = statementNamed_ || !number.empty();
+  }
+
+  // Whether `hellers` are the sum of the two or more rows before.
+  bool IsSumOfRows(int64_t hellers) const { return totals_.IsSumOfRows(hellers); }
+  // A row on `line` that states a total of the rows: no item, and checked
+  // against them.
+  void AddTotal(int line, int64_t hellers) { totals_.AddTotal(line, hellers); }
 
   // One row of the account's currency: the amounts of its records in hellers
   // (the item and its fee, 0 for none), the balance after it, "" where it
@@ -65,6 +86,11 @@ class BalanceCheck {
   // file states any balance, and returns the balances it states. `unit`
   // follows the amounts (CurrencyUnit).
   StatedBalances Report(const std::string& path, const std::string& unit, const LogLine& log) const;
+  // In a file of several own accounts, each account's balances where its
+  // rows' balances prove them; none in a file of one.
+  std::vector<AccountBalances> EachAccount() const {
+    return severalAccounts_ ? chains_.EachAccount() : std::vector<AccountBalances>();
+  }
 
  private:
   // A running-balance row with the sum of the rows before it.
@@ -77,6 +103,7 @@ class BalanceCheck {
   };
   bool Add(int64_t value, int64_t* sum);
   void RunningBalances(StatedBalances* running) const;
+  bool ChainEnds(StatedBalances* running) const;
 
   StatedBalances lines_;
   char decimalMark_ = 0;
@@ -90,6 +117,11 @@ class BalanceCheck {
   bool severalAccounts_ = false;
   int32_t otherCurrency_ = 0;
   BalanceRow first_, last_;
+  BalanceChains chains_;
+  DatedBalances dated_;
+  bool statementNamed_ = false;
+  StatementRuns runs_;
+  TotalRows totals_;
 };
 
 // Compares the profile's opening balance with the one the first file states

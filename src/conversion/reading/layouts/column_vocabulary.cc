@@ -401,6 +401,12 @@ constexpr ColumnName kColumnNames[] = {
     {"produkt", R::kProduct, 1},
     {"prodotto", R::kProduct, 1},
 
+    // Business 24 marks rows the bank did not account and names why an
+    // order was not carried out; KB Business numbers each row's statement.
+    {"accounting/non-accounting item", R::kAccountingMark, 1},
+    {"reason for non-execution", R::kNonExecution, 1},
+    {"cislo vypisu", R::kStatementNumber, 1},
+
     {"balance impact", R::kBalanceImpact, 1},
     {"impact sur le solde", R::kBalanceImpact, 1},
     {"auswirkung auf guthaben", R::kBalanceImpact, 1},

@@ -3,13 +3,38 @@
 #include <algorithm>
 #include <vector>
 
+#include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/text/csv_record.h"
 
 namespace tarvolo {
+namespace {
+
+// A column named as the value date whose every value is a currency (the
+// Italian "Valuta") is the rows' currency column: its values prove it, and
+// a currency read as a date would book euros as koruna.
+StatementLayout CurrencyNamedAsValueDate(std::string_view text, const StatementLayout& layout) {
+  const int column = layout.Column(ColumnRole::kValueDate);
+  if (column < 0 || layout.Column(ColumnRole::kCurrency) >= 0) return layout;
+  CsvRecordReader record(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  bool anyCode = false;
+  while (record.Next()) {
+    const std::string_view value = record.Field(column);
+    if (value.empty()) continue;
+    if (!IsPlainCurrencyCode(CurrencyCode(value))) return layout;
+    anyCode = true;
+  }
+  if (!anyCode) return layout;
+  StatementLayout chosen = layout;
+  chosen.column[static_cast<int>(ColumnRole::kCurrency)] = column;
+  chosen.column[static_cast<int>(ColumnRole::kValueDate)] = -1;
+  return chosen;
+}
+
+}  // namespace
 
 StatementLayout ForStatementCurrency(std::string_view text, const StatementLayout& layout,
                                      const std::string& statement) {
-  StatementLayout chosen = layout;
+  StatementLayout chosen = CurrencyNamedAsValueDate(text, layout);
   std::vector<CurrencyColumns>& sets = chosen.currencies;
   if (sets.size() < 2) return chosen;
   size_t best = 0;

@@ -12,8 +12,9 @@ namespace tarvolo {
 // of its own: those of the statement's currency `statement` where the file
 // has them, else of the currency most of its rows are in. That currency's
 // columns come first and serve as the credit, debit and balance columns;
-// the rows of the others are read in their own currency. Any other layout
-// is returned as it is.
+// the rows of the others are read in their own currency. A value-date
+// column whose values are all currencies is read as the rows' currency.
+// Any other layout is returned as it is.
 StatementLayout ForStatementCurrency(std::string_view text, const StatementLayout& layout,
                                      const std::string& statement);
 

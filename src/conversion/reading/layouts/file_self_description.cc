@@ -1,14 +1,12 @@
 #include "conversion/reading/layouts/file_self_description.h"
 
 #include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/values/account_number.h"
 
 namespace tarvolo {
 namespace {
-
-// Files of several own accounts are not split further than this.
-constexpr size_t kAccountsLooked = 8;
 
 std::string LabelOf(std::string_view field) {
   std::string name = NormaliseColumnName(field);
@@ -38,6 +36,26 @@ void ReadPeriod(const std::vector<std::string_view>& fields, size_t value, ItemD
     *start = a;
     *end = b;
   }
+}
+
+// The rows of `column` that hold one and the same account, the one the file
+// `stated` before its header where it states one, else the first row's;
+// -1 where a row holds another or no account.
+int32_t RowsOfOneAccount(std::string_view text, const StatementLayout& layout, int column,
+                         const std::string& stated) {
+  AccountNumber own;
+  const bool ownStated = !stated.empty() && ReadAccountNumber(stated, true, &own);
+  int32_t rows = 0;
+  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
+  while (reader.Next()) {
+    const std::string_view value = reader.Field(column);
+    if (value.empty()) continue;
+    AccountNumber read;
+    if (!ReadAccountNumber(value, true, &read)) return -1;
+    if (rows++ == 0 && !ownStated) own = read;
+    if (!SameAccount(read, own)) return -1;
+  }
+  return rows;
 }
 
 }  // namespace
@@ -151,7 +169,18 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
     for (int role = 0; role < kColumnRoleCount; ++role) {
       taken = taken || layout.column[role] == static_cast<int>(i);
     }
-    if (!taken) return static_cast<int>(i);
+    // A bank's header documents its own account's column, and so does one
+    // that names the counter account apart; otherwise only the data make
+    // the column the own accounts': the account the preamble states, or a
+    // balance of each account's own. A lone "Účet" may be the customers'.
+    const int column = static_cast<int>(i);
+    const bool counterApart = layout.Column(ColumnRole::kCounterAccount) >= 0 ||
+                              layout.Column(ColumnRole::kCounterIban) >= 0;
+    if (!taken && (layout.known || counterApart ||
+                   (!stated.empty() && RowsOfOneAccount(text, layout, column, stated) > 0) ||
+                   KeepsOwnBalances(text, layout, column))) {
+      return column;
+    }
   }
   // "Číslo účtu" is the counter account only where no other column is:
   // one that holds the account the file states, or one and the same
@@ -163,17 +192,7 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
   }
   AccountNumber own;
   const bool ownStated = !stated.empty() && ReadAccountNumber(stated, true, &own);
-  int rows = 0;
-  CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
-  while (reader.Next()) {
-    const std::string_view value = reader.Field(counter);
-    if (value.empty()) continue;
-    AccountNumber read;
-    if (!ReadAccountNumber(value, true, &read)) return -1;
-    if (rows++ == 0 && !ownStated) own = read;
-    if (!SameAccount(read, own)) return -1;
-  }
-  return rows >= (ownStated ? 1 : 2) ? counter : -1;
+  return RowsOfOneAccount(text, layout, counter, stated) >= (ownStated ? 1 : 2) ? counter : -1;
 }
 
 void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, int column,
@@ -185,7 +204,9 @@ void CollectOwnAccounts(std::string_view text, const StatementLayout& layout, in
     if (ReadAccountNumber(account, true, &read)) seen.push_back(read);
   }
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
-  while (reader.Next() && seen.size() < kAccountsLooked) {
+  // No count of accounts is too many: the column is the own accounts' by
+  // the bank's header or by the file's own data.
+  while (reader.Next()) {
     const std::string_view value = reader.Field(column);
     AccountNumber read;
     if (value.empty() || !ReadAccountNumber(value, true, &read)) continue;

@@ -9,6 +9,7 @@
 #include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/layouts/file_conventions.h"
 #include "conversion/reading/layouts/file_self_description.h"
+#include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/layouts/own_iban.h"
 #include "conversion/reading/layouts/reading_report.h"
 #include "conversion/reading/layouts/row_booking.h"
@@ -18,6 +19,7 @@
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/values/account_number.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/koruna_default.h"
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
@@ -81,6 +83,8 @@ class LayoutReader {
     while (record.Next()) {
       if (record.unclosedQuote()) report_.warnings().UnclosedQuote(record.lineNumber());
       const LineAccount::Kind kind = ReadRow(record);
+      itemRows_ += kind == LineAccount::kItem ? 1 : 0;
+      elsewhereRows_ += kind == LineAccount::kOtherStatement ? 1 : 0;
       // The last line of a text without a final line end is a line too.
       const bool open =
           record.offset() >= text_.size() && text_.back() != '\n' && text_.back() != '\r';
@@ -97,22 +101,45 @@ class LayoutReader {
       return;
     }
     // The koruna is the profile's currency: a statement the file gives no
-    // currency is in it, and the log says so once.
-    if (namesNoCurrency_) {
+    // currency is in it, and the log says so once, where the line about a
+    // run of several currencies does not.
+    if (namesNoCurrency_ && unnamedRows_ == 0) {
       LogFormatted(log_, LogKind::kInformation, "Soubor %s neuvádí měnu, výpis je v %s\n",
                    {path_, std::string(CurrencyUnit(currency_))});
     }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
+    if (unnamedRows_ > 0) {
+      LogFormatted(log_, LogKind::kInformation,
+                   "Soubor %s neuvádí měnu účtu a %d jeho položek žádnou měnu nemá: jsou ve "
+                   "výpisu v Kč\n",
+                   {path_, unnamedRows_});
+    }
     // The balances are the account's, in its currency where the file names
-    // it: a statement in another currency has none of them. The rows of one
-    // of several own accounts state its balances in its statement's.
+    // it: a statement in another currency has none of them, and its own
+    // statement states them. A file that names none states them for the
+    // statement that takes its rows, or for the koruna's where it has none.
+    // The rows of one of several own accounts state its balances in its
+    // statement's.
+    const bool named = !fileCurrency_.empty();
+    const std::string balanceCurrency = named                 ? fileCurrency_
+                                        : elsewhereRows_ == 0 ? std::string(kKorunaCode)
+                                                              : std::string();
     const bool otherCurrency =
-        !accountBalances_ && !fileCurrency_.empty() && fileCurrency_ != currency_;
-    if (split_ != nullptr && split_->statedOnly && otherCurrency) return;
+        !accountBalances_ &&
+        (named ? fileCurrency_ != currency_ : itemRows_ == 0 && balanceCurrency != currency_);
+    if (split_ != nullptr && otherCurrency) {
+      // A file of no movement holds its currency's statement by its
+      // balances alone.
+      const StatedBalances stated =
+          balance_.Report(path_, CurrencyUnit(balanceCurrency), [](LogKind, const char*) {});
+      if (stated.hasOpening || stated.hasClosing) split_->Elsewhere(balanceCurrency);
+      return;
+    }
     reading->stated =
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
+    if (!otherCurrency) reading->accountBalances = balance_.EachAccount();
   }
 
  private:
@@ -125,7 +152,7 @@ class LayoutReader {
         row_.ReadHeader(fields);
         break;
       }
-      balance_.ReadBalanceLine(fields);
+      if (balance_.ReadBalanceLine(fields)) NoteBalanceCurrency(fields);
       self_.ReadPreambleLine(fields);
       for (size_t i = 0; i + 1 < fields.size(); ++i) {
         std::string name = NormaliseColumnName(fields[i]);
@@ -136,6 +163,20 @@ class LayoutReader {
       }
     }
     if (fileCurrency_.empty()) fileCurrency_ = self_.currency();
+    if (fileCurrency_.empty()) fileCurrency_ = balanceCurrency_;
+    if (self_.HasPeriod()) balance_.SetPeriod(self_.periodStart(), self_.periodEnd());
+  }
+
+  // A balance line that writes its amount with a code ("1 000,00 EUR")
+  // states the account's currency, unless the file states it otherwise.
+  void NoteBalanceCurrency(const std::vector<std::string_view>& fields) {
+    if (!balanceCurrency_.empty()) return;
+    for (const std::string_view field : fields) {
+      const AmountReading amount = ReadAmount(field, AmountRules::kBankExport);
+      if (amount.status != AmountStatus::kRead || amount.currency[0] == '\0') continue;
+      balanceCurrency_ = amount.currency;
+      return;
+    }
   }
 
   // The name the header gives `column`, on one line.
@@ -153,6 +194,12 @@ class LayoutReader {
     if (!stated.empty()) reading->ownAccounts.push_back(stated);
     const int ownAccountColumn = OwnAccountColumn(text_, layout_, stated);
     items_.SetOwnAccountColumn(ownAccountColumn);
+    reading->ownPockets.clear();
+    if (ownAccountColumn < 0) {
+      const int pockets = OwnPocketColumn(text_, layout_);
+      items_.SetOwnAccountColumn(pockets);
+      reading->ownPockets = ColumnValues(text_, layout_, pockets);
+    }
     row_.counter.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();
@@ -230,6 +277,10 @@ class LayoutReader {
       return LineAccount::kLeftOut;
     }
     if (dated && IsBalanceOrTotalRow(record, true)) return LineAccount::kBalance;
+    if (dated && IsDatedTotal(record, amount.hellers)) {
+      balance_.AddTotal(line, amount.hellers);
+      return LineAccount::kBalance;
+    }
     // Rows the bank did not book count neither for the layout nor against it.
     if (!booking_.IsBooked(row_, line)) {
       return booking_.notBookedAs().empty() ? LineAccount::kLeftOut : LineAccount::kNotBooked;
@@ -251,7 +302,13 @@ class LayoutReader {
     if (!row_.amounts.ApplyDirection(&amount, shownAmount)) return LineAccount::kLeftOut;
     // A row of no amount is no item, but a fee on it (a fee refunded alone)
     // still moves money.
-    if (amount.hellers == 0 && !row_.amounts.HasFee()) return LineAccount::kZero;
+    if (amount.hellers == 0 && !row_.amounts.HasFee()) {
+      // A statement of no movement still states its balances.
+      if (statesBalances_ && OfBalanceAccount() && OfThisCurrency(amount)) {
+        StateRowBalances(date);
+      }
+      return LineAccount::kZero;
+    }
     const LineAccount::Kind other = InOtherCurrency(line, amount);
     if (other != LineAccount::kItem) {
       NameOtherColumns(line);
@@ -264,14 +321,18 @@ class LayoutReader {
     const int64_t fee = items_.Append(row_, date, amount.hellers);
     NameOtherColumns(line);
     if (!OfBalanceAccount()) return LineAccount::kItem;
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber), date);
     balance_.AddRow(amount.hellers, fee, date, row_.Field(ColumnRole::kBalance),
                     row_.Column(proof_.conventions().accountColumn));
-    // KB Business states the statement's balances on every row.
-    if (statesBalances_) {
-      balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
-      balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
-    }
+    if (statesBalances_) StateRowBalances(date);
     return LineAccount::kItem;
+  }
+
+  // KB Business states the statement's balances on every row.
+  void StateRowBalances(const ItemDate& date) {
+    balance_.SetStatement(row_.Field(ColumnRole::kStatementNumber), date);
+    balance_.StateBalance(true, row_.Field(ColumnRole::kOpeningBalance));
+    balance_.StateBalance(false, row_.Field(ColumnRole::kClosingBalance));
   }
 
   // Why a row does not read whole by the layout: its fields as the header
@@ -338,6 +399,30 @@ class LayoutReader {
     return row_.dates.column() >= 0;
   }
 
+  // A dated row that totals the rows: one whose text is a word of totals, or
+  // the file's last dated row, of no text, counter account or id, whose
+  // amount is the sum of the rows before it. A row of the same amount with
+  // anything of its own, or with rows after it, is an item.
+  bool IsDatedTotal(const CsvRecordReader& record, int64_t hellers) {
+    if (std::any_of(record.fields().begin(), record.fields().end(), IsTotalWord)) return true;
+    if (row_.texts.Texts().count > 0 || !row_.Field(ColumnRole::kCounterAccount).empty() ||
+        !row_.Field(ColumnRole::kTransactionId).empty() ||
+        !row_.Field(ColumnRole::kVariableSymbol).empty() || !balance_.IsSumOfRows(hellers)) {
+      return false;
+    }
+    const int dateColumn = row_.dates.column();
+    CsvRecordReader rest(text_, layout_.separator, record.offset(), record.nextLineNumber());
+    while (rest.Next()) {
+      ItemDate date;
+      if (dateColumn >= 0 && ReadItemDate(rest.Field(dateColumn), &date)) return false;
+    }
+    LogFormatted(log_, LogKind::kNote,
+                 "Soubor %s, řádek %d: částka %.2f je součtem položek nad ní a řádek nemá nic "
+                 "dalšího, čten jako součet, ne položka\n",
+                 {path_, record.lineNumber(), Crowns(hellers)});
+    return true;
+  }
+
   // Whether the row carries a bank's id as the rows do: one that is itself
   // a balance label (Fio's printed "Konečný stav účtu k …:") is none.
   bool HasBankId() {
@@ -354,23 +439,45 @@ class LayoutReader {
             SameAccount(own, balanceAccount_));
   }
 
+  // Whether a row is in this statement's currency: by the currency it
+  // names, else by its file's.
+  bool OfThisCurrency(const AmountReading& amount) {
+    std::string code;
+    if (row_.amounts.OtherCurrency(currency_, amount, &code)) return false;
+    if (!code.empty()) return true;
+    row_.amounts.OtherCurrency(std::string(), amount, &code);
+    return !code.empty() || unnamedCurrency() == currency_;
+  }
+
   // An item in another currency than the statement's is left out, named,
-  // unless a statement of the run is in its currency. Gives kItem where the
-  // item is this statement's.
+  // unless a statement of the run is in its currency. A row is in the
+  // currency it names, else in the one its file states for its account,
+  // else in the koruna. Gives kItem where the item is this statement's.
   LineAccount::Kind InOtherCurrency(int line, const AmountReading& amount) {
     std::string code;
     if (!row_.amounts.OtherCurrency(currency_, amount, &code)) {
-      if (split_ == nullptr || !split_->statedOnly) return LineAccount::kItem;
-      // A row that names no currency is in its file's.
+      // Most rows name the statement's currency, or name none in a file
+      // whose currency is the statement's.
+      const bool counted = fileCurrency_.empty() && split_ != nullptr && split_->severalCurrencies;
+      if (!code.empty() || (unnamedCurrency() == currency_ && !counted)) {
+        return LineAccount::kItem;
+      }
       row_.amounts.OtherCurrency(std::string(), amount, &code);
-      if (!code.empty() || fileCurrency_ == currency_) return LineAccount::kItem;
-      balance_.AddOtherCurrency();
-      return LineAccount::kOtherStatement;
+      if (!code.empty()) return LineAccount::kItem;
+      unnamedRows_ += counted ? 1 : 0;
+      code = unnamedCurrency();
+      if (code == currency_) return LineAccount::kItem;
     }
     balance_.AddOtherCurrency();
     if (split_ != nullptr && split_->Elsewhere(code)) return LineAccount::kOtherStatement;
     report_.warnings().OtherCurrencyItem(line, Crowns(amount.hellers), code, currency_);
     return LineAccount::kLeftOut;
+  }
+
+  // The currency of a row that names none.
+  const std::string& unnamedCurrency() const {
+    static const std::string koruna(kKorunaCode);
+    return fileCurrency_.empty() ? koruna : fileCurrency_;
   }
 
   // Where the amounts come from another column than the likeliest, because
@@ -410,6 +517,13 @@ class LayoutReader {
   // The currency the file states for its account, and the statement's.
   std::string fileCurrency_;
   std::string currency_;
+  std::string balanceCurrency_;  // the code the balance lines write
+  // The rows this statement takes, and those another one does.
+  int32_t itemRows_ = 0;
+  int32_t elsewhereRows_ = 0;
+  // Rows that name no currency in a file that names none, in a run of
+  // several currencies.
+  int32_t unnamedRows_ = 0;
   BalanceCheck balance_;
   FileSelfDescription self_;
   BalanceProof proof_;

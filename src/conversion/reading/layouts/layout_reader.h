@@ -28,6 +28,14 @@ struct LayoutReading {
   std::vector<std::string> ownAccounts;
   // The IBANs it states for them, as CollectOwnIbans gives them.
   std::vector<std::string> ownIbans;
+  // The names of the own accounts a payment service lists side by side in
+  // one currency ("Main", "Tax reserve"), where each keeps a balance of its
+  // own: each is a statement of its own, and each item names its own in
+  // `ownAccount`. Empty for a file of one account.
+  std::vector<std::string> ownPockets;
+  // In a file of several own accounts (by number or by name), the balances
+  // of each whose rows' own balances prove them.
+  std::vector<AccountBalances> accountBalances;
   bool periodStated = false;
   ItemDate periodStart, periodEnd;
 };

@@ -21,6 +21,7 @@ struct Item {
   std::string counter;  // prefix-number/bank, "" for none
   std::string iban;     // the counter account's IBAN, as the file writes it
   std::string document, variable, constant, specific, description;
+  std::string own;  // the own account or pocket the row names
   bool fee = false;
 };
 
@@ -39,6 +40,7 @@ Item Kept(const StatementItem& item) {
   kept.constant = item.constantSymbol;
   kept.specific = item.specificSymbol;
   kept.description = item.description;
+  kept.own = item.ownAccount;
   kept.fee = item.fee;
   return kept;
 }
@@ -575,6 +577,291 @@ TEST_F(LayoutRecordsTest, BalancesTheFileStatesAreCheckedAgainstItsItems) {
     EXPECT_EQ(reading_.stated.opening, c.stated.opening) << c.what;
     EXPECT_EQ(reading_.stated.closing, c.stated.closing) << c.what;
   }
+}
+
+// Business 24 lists orders it did not carry out, and records it did not
+// account, among the rows: they move no balance and are counted apart.
+TEST_F(LayoutRecordsTest, RowsTheBankDidNotBookAreCountedApart) {
+  const std::string preamble =
+      "Prefix;000000\nAccount number;2000145399\nOpening balance;1000,00\n"
+      "Final balance;900,00\n\n"
+      "Payer's/payee's account number;Payer's/payee's bank code;Amount (Transaction);"
+      "Incoming/outgoing (credit-debit item);Accounting/non-accounting item;Item;"
+      "Processing date;Reason for non-execution\n";
+  struct Case {
+    const char* what;
+    std::string rows;
+    std::vector<std::string> items;  // amount, date, description
+    std::string log;
+  } cases[] = {
+      {"a non-accounting item and an order not carried out stay out, the balances agree",
+       "123456789;0800;100,00;Outgoing;Accounting;Payment;2014/09/02;\n"
+       "123456789;0800;50,00;Outgoing;Non-accounting;Block;2014/09/03;\n"
+       "123456789;0800;30,00;Outgoing;Accounting;Payment;2014/09/04;Insufficient funds\n",
+       {"-100.00|2.9.14|Payment"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
+       "Soubor v.csv: rozpoznán formát Česká spořitelna Business 24, převedeno 1 položek, řádků "
+       "souboru 9: hlavička a úvod 6, s položkou 1, nezaúčtované 2 (Non-accounting 1, "
+       "neprovedené 1)\n"
+       "Soubor v.csv: počáteční zůstatek 1000.00 + položky -100.00 = konečný zůstatek 900.00 "
+       "Kč, souhlasí\n"},
+      {"a placeholder is no reason; a mark no export was seen to write is named",
+       "123456789;0800;100,00;Outgoing;Accounting;Payment;2014/09/02;-\n"
+       "123456789;0800;30,00;Outgoing;Maybe;Payment;2014/09/04;\n",
+       {"-100.00|2.9.14|Payment"},
+       "Soubor v.csv, řádek 8: neznámý stav položky Maybe, položka vynechána!!!\n"
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
+       "Soubor v.csv: rozpoznán formát Česká spořitelna Business 24, převedeno 1 položek, řádků "
+       "souboru 8: hlavička a úvod 6, s položkou 1, vynechané 1\n"
+       "Soubor v.csv: počáteční zůstatek 1000.00 + položky -100.00 = konečný zůstatek 900.00 "
+       "Kč, souhlasí\n"},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(preamble + c.rows)) << c.what;
+    EXPECT_EQ(Described(), c.items) << c.what;
+    EXPECT_EQ(log_, c.log) << c.what;
+  }
+}
+
+// A balance "k" a day opens or closes the period by its day, a file's rows
+// chain by their balances whatever their order, statements of one file are
+// checked each on its own, and a row of totals is no item.
+TEST_F(LayoutRecordsTest, StatedBalancesAreReadWithTheirDatesAndStatements) {
+  struct Case {
+    const char* what;
+    std::string text;
+    size_t items;
+    std::string balanceLog;  // the lines after the summary
+    StatedBalances stated;
+  } cases[] = {
+      {"a balance at the period's end above the rows closes it",
+       "Zůstatek k 31.01.2024;12300,00\n\nDatum;Částka\n10.01.2024;1000,00\n"
+       "31.01.2024;1300,00\n",
+       2,
+       "Soubor v.csv: konečný zůstatek 12300.00 - položky 2300.00 = počáteční zůstatek "
+       "10000.00 Kč, soubor počáteční zůstatek neuvádí\n",
+       {true, true, 1000000, 1230000}},
+      {"a balance before the period below the rows opens it",
+       "Datum;Částka\n10.01.2024;1000,00\n31.01.2024;1300,00\n\nZůstatek k 31.12.2023;10000,00\n",
+       2,
+       "Soubor v.csv: počáteční zůstatek 10000.00 + položky 2300.00 = konečný zůstatek "
+       "12300.00 Kč, soubor konečný zůstatek neuvádí\n",
+       {true, false, 1000000, 0}},
+      {"the stated period decides, both balances above the rows",
+       "Výpis za období;01.01.2024 - 31.01.2024\nZůstatek k 31.01.2024;12300,00\n"
+       "Zůstatek k 31.12.2023;10000,00\n\nDatum;Částka\n10.01.2024;1000,00\n"
+       "20.01.2024;1300,00\n",
+       2,
+       "Soubor v.csv: počáteční zůstatek 10000.00 + položky 2300.00 = konečný zůstatek "
+       "12300.00 Kč, souhlasí\n",
+       {true, true, 1000000, 1230000}},
+      {"a balance within the period is neither",
+       "Výpis za období;01.01.2024 - 31.01.2024\nZůstatek k 15.01.2024;11000,00\n\n"
+       "Datum;Částka\n10.01.2024;1000,00\n20.01.2024;1300,00\n",
+       2,
+       "Soubor v.csv: zůstatek k 15.1.2024 leží uvnitř období souboru, za počáteční ani konečný "
+       "nepřevzat!!!\n",
+       {}},
+      {"rows sorted newest day first, each day's rows oldest first",
+       "Počáteční zůstatek;0,00\n\nDatum;Částka;Zůstatek\n02.01.2024;10,00;110,00\n"
+       "02.01.2024;20,00;130,00\n01.01.2024;100,00;100,00\n",
+       3,
+       "Soubor v.csv: počáteční zůstatek 0.00 + položky 130.00 = konečný zůstatek 130.00 Kč, "
+       "souhlasí\n",
+       {true, true, 0, 13000}},
+      {"two statements in one file, each adding up",
+       "Cislo vypisu;Pocatecni zustatek;Konecny zustatek;Datum splatnosti;Castka\n"
+       "2;1100,00;1000,00;03.02.2024;-100,00\n1;1000,00;1100,00;05.01.2024;50,00\n"
+       "1;1000,00;1100,00;06.01.2024;50,00\n",
+       3,
+       "Soubor v.csv, výpis 1: počáteční zůstatek 1000.00 + položky 100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 2: počáteční zůstatek 1100.00 + položky -100.00 = konečný zůstatek "
+       "1000.00 Kč, souhlasí\n",
+       {true, true, 100000, 100000}},
+      {"two statements, the second not opening where the first closed",
+       "Cislo vypisu;Pocatecni zustatek;Konecny zustatek;Datum splatnosti;Castka\n"
+       "1;1000,00;1100,00;05.01.2024;100,00\n2;1200,00;1100,00;03.02.2024;-100,00\n",
+       2,
+       "Soubor v.csv, výpis 1: počáteční zůstatek 1000.00 + položky 100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 2: počáteční zůstatek 1200.00 + položky -100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv: výpis 2 začíná zůstatkem 1200.00 Kč, předchozí výpis 1 skončil zůstatkem "
+       "1100.00 Kč, rozdíl 100.00 Kč!!!\n",
+       {true, true, 100000, 110000}},
+      {"a statement of no movement states its balances on its zero row",
+       "Cislo vypisu;Pocatecni zustatek;Konecny zustatek;Datum splatnosti;Castka\n"
+       "1;1000,00;1100,00;05.01.2024;100,00\n2;1100,00;1100,00;01.02.2024;0,00\n"
+       "3;1100,00;1000,00;03.03.2024;-100,00\n",
+       2,
+       "Soubor v.csv, výpis 1: počáteční zůstatek 1000.00 + položky 100.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 2: počáteční zůstatek 1100.00 + položky 0.00 = konečný zůstatek "
+       "1100.00 Kč, souhlasí\n"
+       "Soubor v.csv, výpis 3: počáteční zůstatek 1100.00 + položky -100.00 = konečný zůstatek "
+       "1000.00 Kč, souhlasí\n",
+       {true, true, 100000, 100000}},
+      {"a dated total of the rows above is no item",
+       "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;200,00\n31.01.2024;Celkem;300,00\n",
+       2,
+       "",
+       {}},
+      {"a dated total of the credits alone agrees as well",
+       "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;-20,00\n"
+       "31.01.2024;Celkem:;100,00\n",
+       2,
+       "",
+       {}},
+      {"a balance on the period's first day: its place decides",
+       "Výpis za období;01.01.2024 - 31.01.2024\nZůstatek k 01.01.2024;10000,00\n\n"
+       "Datum;Částka\n10.01.2024;1000,00\n",
+       1,
+       "Soubor v.csv: počáteční zůstatek 10000.00 + položky 1000.00 = konečný zůstatek "
+       "11000.00 Kč, soubor konečný zůstatek neuvádí\n",
+       {true, false, 1000000, 0}},
+      {"a dated total that is not their sum is named",
+       "Datum;Popis;Částka\n10.01.2024;a;100,00\n11.01.2024;b;200,00\n31.01.2024;Celkem;250,00\n",
+       2,
+       "Soubor v.csv, řádek 4: řádek součtu uvádí 250.00 Kč, položky nad ním dávají 300.00 Kč, "
+       "rozdíl -50.00 Kč!!!\n",
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(items_.size(), c.items) << c.what;
+    const size_t summary = log_.find("rozpoznán formát");
+    ASSERT_NE(summary, std::string::npos) << c.what;
+    EXPECT_EQ(log_.substr(log_.find('\n', summary) + 1), c.balanceLog) << c.what << "\n" << log_;
+    EXPECT_EQ(reading_.stated.hasOpening, c.stated.hasOpening) << c.what;
+    EXPECT_EQ(reading_.stated.hasClosing, c.stated.hasClosing) << c.what;
+    EXPECT_EQ(reading_.stated.opening, c.stated.opening) << c.what;
+    EXPECT_EQ(reading_.stated.closing, c.stated.closing) << c.what;
+  }
+}
+
+// The file's last dated row of nothing but its sum totals the rows; the same
+// amount with rows after it, or with a text of its own, is an item.
+TEST_F(LayoutRecordsTest, ARowOfTheSumAloneEndingTheFileIsATotal) {
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;
+    bool total;
+  } cases[] = {
+      {"the last row",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;b;200\n31.1.2024;;300\n",
+       {"100.00|1.1.24|a", "200.00|2.1.24|b"},
+       true},
+      {"rows after it",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;b;200\n3.1.2024;;300\n"
+       "4.1.2024;c;5\n",
+       {"100.00|1.1.24|a", "200.00|2.1.24|b", "300.00|3.1.24|", "5.00|4.1.24|c"},
+       false},
+      {"a text of its own",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;b;200\n3.1.2024;c;300\n",
+       {"100.00|1.1.24|a", "200.00|2.1.24|b", "300.00|3.1.24|c"},
+       false},
+      {"the sum of one row is a row repeated",
+       "Datum;Zpráva;Částka\n1.1.2024;a;100\n2.1.2024;;100\n",
+       {"100.00|1.1.24|a", "100.00|2.1.24|"},
+       false},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Described(), c.items) << c.what;
+    EXPECT_EQ(log_.find("čten jako součet") != std::string::npos, c.total) << c.what << log_;
+  }
+}
+
+// A column is the own accounts' or pockets' only where the bank's header
+// documents it, the preamble states its account, or each of its values
+// keeps a balance of its own; otherwise it is the counterparty's or a text.
+TEST_F(LayoutRecordsTest, OwnAccountColumnsAreTakenWhereDocumentedOrProven) {
+  const std::string revolut =
+      "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig currency,Amount,"
+      "Fee,Balance,Account\n";
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;  // amount and the own account or pocket the item names
+    // Own accounts, pockets, and each one's opening, items and closing in hellers.
+    std::vector<std::string> owns;
+  } cases[] = {
+      {"a product sold is no pocket: every row is an item",
+       "Datum;Produkt;Částka\n1.3.2024;Kniha;100\n2.3.2024;Pero;20\n",
+       {"100.00|", "20.00|"},
+       {}},
+      {"products each with a balance of its own are pockets",
+       "Datum;Produkt;Částka;Zůstatek\n1.3.2024;Běžný;100;1100\n2.3.2024;Spoření;20;520\n"
+       "3.3.2024;Běžný;-50;1050\n4.3.2024;Spoření;30;550\n",
+       {"100.00|", "-50.00|"},
+       {}},
+      {"a lone account column of the customers' is no own account",
+       "Datum;Účet;Částka\n1.3.2024;19-2000145399/0800;100\n2.3.2024;2600123456/2010;20\n",
+       {"100.00|", "20.00|"},
+       {}},
+      {"an account column that holds the account the preamble states",
+       "Číslo účtu;2000145399/0800\n\nDatum;Účet;Částka\n1.3.2024;2000145399/0800;100\n",
+       {"100.00|2000145399/0800"},
+       {"2000145399/0800"}},
+      {"Revolut Business accounts of one currency, apart by their balances",
+       revolut + "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00,Main\n"
+                 "2024-03-02 10:00:00,2,TRANSFER,COMPLETED,To Tax reserve,CZK,CZK,-300.00,0.00,"
+                 "10700.00,Main\n"
+                 "2024-03-02 10:00:01,3,TRANSFER,COMPLETED,From Main,CZK,CZK,300.00,0.00,2300.00,"
+                 "Tax reserve\n"
+                 "2024-03-03 10:00:00,4,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,10600.00,"
+                 "Main\n"
+                 "2024-03-04 10:00:00,5,INTEREST,COMPLETED,Interest,CZK,CZK,1.00,0.00,2301.00,"
+                 "Tax reserve\n",
+       {"1000.00|Main", "-300.00|Main", "300.00|Tax reserve", "-100.00|Main", "1.00|Tax reserve"},
+       {"pocket Main", "pocket Tax reserve", "Main 1000000 60000 1060000",
+        "Tax reserve 200000 30100 230100"}},
+      {"one Revolut Business account whose balance runs through every row",
+       revolut + "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00,Main\n"
+                 "2024-03-02 10:00:00,2,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,10900.00,"
+                 "Main\n",
+       {"1000.00|", "-100.00|"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what;
+    EXPECT_EQ(Items([](const Item& i) -> std::vector<std::string> {
+                return {i.amount, i.own};
+              }),
+              c.items)
+        << c.what;
+    std::vector<std::string> owns = reading_.ownAccounts;
+    for (const std::string& pocket : reading_.ownPockets) owns.push_back("pocket " + pocket);
+    for (const AccountBalances& b : reading_.accountBalances) {
+      std::string shown;
+      Render(shown, "%s %d %d %d",
+             {b.account, static_cast<int32_t>(b.opening), static_cast<int32_t>(b.items),
+              static_cast<int32_t>(b.closing)});
+      owns.push_back(shown);
+    }
+    EXPECT_EQ(owns, c.owns) << c.what << "\n" << log_;
+    EXPECT_EQ(log_.find("!!!"), std::string::npos) << c.what << "\n" << log_;
+  }
+}
+
+// A file of many own accounts names every one of them, however many.
+TEST_F(LayoutRecordsTest, EveryOwnAccountOfAFileIsNamed) {
+  std::string text =
+      "Datum vytvoreni souboru;Cislo uctu;Mena uctu;IBAN;Datum splatnosti;Protiucet;Castka;"
+      "Systemovy popis;Identifikace transakce\n";
+  for (int i = 10; i < 22; ++i) {
+    Render(text,
+           "01.03.2024;%d-2000145399;CZK;CZ00 0100 0000 %d20 0014 5399;01.03.2024;;%d,00;"
+           "Platba;%d\n",
+           {i, i, i, i});
+  }
+  ASSERT_TRUE(Read(text));
+  ASSERT_EQ(reading_.ownAccounts.size(), 12u) << log_;
+  EXPECT_EQ(reading_.ownAccounts[11], "21-2000145399/0100");
+  ASSERT_EQ(reading_.ownIbans.size(), 12u) << log_;
+  EXPECT_EQ(reading_.ownIbans[11], "CZ0001000000212000145399");
 }
 
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {

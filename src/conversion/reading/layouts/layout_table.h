@@ -42,8 +42,13 @@ enum class ColumnRole {
   kClosingBalance,
   kIncomingAmount,  // a transfer list's amount and currency where money comes in
   kIncomingCurrency,
-  kProduct,     // Revolut's account or pocket a row belongs to
-  kOwnAccount,  // the account the row is of, where a file names it on each row
+  kProduct,  // Revolut's account or pocket a row belongs to
+  // Business 24 marks rows the bank did not account, and names why an
+  // order was not carried out: neither moved the balance.
+  kAccountingMark,
+  kNonExecution,
+  kStatementNumber,  // KB Business: a file may hold rows of several statements
+  kOwnAccount,       // the account the row is of, where a file names it on each row
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);

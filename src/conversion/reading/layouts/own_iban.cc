@@ -9,7 +9,9 @@
 namespace tarvolo {
 namespace {
 
-// Files of several own accounts are not looked through further than this.
+// A column named "IBAN" in a file of no known bank may hold anyone's: no
+// more of its values than this are taken for the file's own. A bank's
+// header documents the column as its own accounts', however many.
 constexpr size_t kIbansLooked = 8;
 
 bool IsIbanLabel(std::string_view field) {
@@ -47,7 +49,7 @@ void CollectOwnIbans(std::string_view text, const StatementLayout& layout,
   if (column < 0) return;
   CsvRecordReader rows(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   std::string_view last;
-  while (rows.Next() && ibans->size() < kIbansLooked) {
+  while (rows.Next() && (layout.known || ibans->size() < kIbansLooked)) {
     const std::string_view value = rows.Field(column);
     // Most files repeat one account on every row.
     if (value.empty() || value == last) continue;

@@ -4,12 +4,37 @@
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
+namespace {
+
+// The count of orders the bank names a reason for not carrying out.
+constexpr char kNotExecuted[] = "neprovedené";
+
+}  // namespace
 
 bool RowBooking::IsBooked(const LayoutRow& row, int line) {
   notBookedAs_.clear();
   const std::string_view product = row.Field(ColumnRole::kProduct);
-  if (!product.empty() && NormaliseColumnName(product) != survey_.ownProduct) {
+  if (survey_.productsOwn && !product.empty() &&
+      NormaliseColumnName(product) != survey_.ownProduct) {
     notBookedAs_ = "produkt " + std::string(product);
+    return false;
+  }
+  // A mark of the bank's own, where the layout has one, decides before a
+  // state: Business 24 lists orders it did not carry out among the rows.
+  const std::string_view mark = row.Field(ColumnRole::kAccountingMark);
+  if (!mark.empty()) {
+    const BookingState accounting = AccountingMarkOf(mark);
+    if (accounting == BookingState::kUnknown) {
+      warnings_->UnknownState(line, mark);
+      return false;
+    }
+    if (accounting == BookingState::kNotBooked) {
+      notBookedAs_ = std::string(mark);
+      return false;
+    }
+  }
+  if (StatesNonExecution(row.Field(ColumnRole::kNonExecution))) {
+    notBookedAs_ = kNotExecuted;
     return false;
   }
   const std::string_view state = row.Field(ColumnRole::kState);

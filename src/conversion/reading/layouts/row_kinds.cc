@@ -38,6 +38,20 @@ bool IsTotalRow(const std::vector<std::string_view>& fields) {
   return false;
 }
 
+bool IsTotalWord(std::string_view text) {
+  // Every dated row's fields are looked at: most are told apart by their
+  // length and first letter alone.
+  if (text.size() < 4 || text.size() > 9) return false;
+  const char initial = FoldedInitial(text);
+  if (initial != 's' && initial != 'c' && initial != 't' && initial != 'g') return false;
+  std::string name = NormaliseColumnName(text);
+  while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
+  for (const char* word : {"celkem", "soucet", "suma", "total", "totale", "summe", "gesamt"}) {
+    if (name == word) return true;
+  }
+  return false;
+}
+
 bool IsWholeBalanceLabel(std::string_view text) {
   // Every label begins with "Po", "Ko", "Zů", "Zu", "Za", "Op", "Cl" or
   // "Fi": most texts are told apart by them without folding.
@@ -118,10 +132,12 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
   // A payment refunded later moved money all the same: the refund is a
   // row of its own. PayPal's hold "Placed" takes money from the balance and
   // its end "Removed" gives it back: each moves the balance as its row says.
-  for (const char* booked :
-       {"completed", "booked", "zauctovano", "zauctovana", "provedeno", "cleared", "refunded",
-        "partially refunded", "termine", "abgeschlossen", "completato", "dokonceno", "rembourse",
-        "erstattet", "placed", "removed", "zakonczono", "voltooid"}) {
+  for (const char* booked : {"completed",    "booked",        "zauctovano",  "zauctovana",
+                             "provedeno",    "cleared",       "refunded",    "partially refunded",
+                             "termine",      "abgeschlossen", "completato",  "dokonceno",
+                             "rembourse",    "erstattet",     "zakonczono",  "voltooid",
+                             "teruggeboekt", "successful",    "erfolgreich", "paid",
+                             "paid out",     "placed",        "removed"}) {
     if (name == booked) return BookingState::kBooked;
   }
   for (const char* pending : {"pending",
@@ -138,17 +154,40 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
                               "en attente",
                               "ausstehend",
                               "ceka",
-                              "zruseno",
-                              "geweigerd",
                               "funds_refunded",
                               "bounced_back",
                               "processing",
                               "incoming_payment_waiting",
                               "waiting_recipient_input_to_proceed",
-                              "charged_back"}) {
+                              "charged_back",
+                              "zruseno",
+                              "geweigerd",
+                              "fehlgeschlagen",
+                              "abgelehnt",
+                              "storniert",
+                              "in bearbeitung"}) {
     if (name == pending) return BookingState::kNotBooked;
   }
   return BookingState::kUnknown;
+}
+
+BookingState AccountingMarkOf(std::string_view mark) {
+  const std::string name = NormaliseColumnName(mark);
+  for (const char* booked : {"accounting", "accounting item", "ucetni", "ucetni polozka"}) {
+    if (name == booked) return BookingState::kBooked;
+  }
+  for (const char* other : {"non-accounting", "non-accounting item", "nonaccounting",
+                            "non accounting", "neucetni", "neucetni polozka"}) {
+    if (name == other) return BookingState::kNotBooked;
+  }
+  return BookingState::kUnknown;
+}
+
+bool StatesNonExecution(std::string_view reason) {
+  for (const char c : reason) {
+    if (c != '-' && c != '0' && c != '.' && !IsFieldPadding(c)) return true;
+  }
+  return false;
 }
 
 }  // namespace tarvolo

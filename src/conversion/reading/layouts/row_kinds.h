@@ -14,6 +14,10 @@ bool IsEmptyRow(const std::vector<std::string_view>& fields);
 // Keeps a row of totals ("Suma", "Celkem") out of the items and the count of data lines.
 bool IsTotalRow(const std::vector<std::string_view>& fields);
 
+// Whether `text` is a word of totals and nothing more ("Celkem", "Total:"),
+// which makes a dated row a total of the rows rather than an item.
+bool IsTotalWord(std::string_view text);
+
 // Whether `text` is a balance label and nothing more ("Konečný zůstatek",
 // "Zůstatek k 31.01.2024:"), which a dated row's text must be for the row to
 // state a balance rather than be an item.
@@ -50,6 +54,14 @@ enum class BookingState { kBooked, kNotBooked, kUnknown };
 
 // Keeps pending, declined and memo rows, which change no balance, out of the statement.
 BookingState BookingOf(std::string_view state, std::string_view impact);
+
+// Business 24's mark of an accounting or a non-accounting item: the latter
+// is a record the bank keeps beside the account's movements.
+BookingState AccountingMarkOf(std::string_view mark);
+
+// Whether a reason for non-execution says the order was not carried out: a
+// placeholder of dashes or zeros is no reason.
+bool StatesNonExecution(std::string_view reason);
 
 }  // namespace tarvolo
 

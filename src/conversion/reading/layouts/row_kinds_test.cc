@@ -65,5 +65,52 @@ TEST(BookingStates, StatesAreKnownInTheirLanguages) {
   EXPECT_EQ(BookingOf("Completed", "Memo"), BookingState::kNotBooked);
 }
 
+// The states, marks and reasons the banks write say whether a row moved
+// money; a word no bank was seen to write is unknown, and named.
+TEST(RowKinds, WhatTheBankWritesOfARowsBooking) {
+  const struct {
+    const char* state;
+    const char* impact;
+    BookingState booking;
+  } states[] = {
+      {"COMPLETED", "", BookingState::kBooked},    {"ZAKOŃCZONO", "", BookingState::kBooked},
+      {"Voltooid", "", BookingState::kBooked},     {"Teruggeboekt", "", BookingState::kBooked},
+      {"Erfolgreich", "", BookingState::kBooked},  {"ZRUŠENO", "", BookingState::kNotBooked},
+      {"Geweigerd", "", BookingState::kNotBooked}, {"In Bearbeitung", "", BookingState::kNotBooked},
+      {"Storniert", "", BookingState::kNotBooked}, {"Completed", "Memo", BookingState::kNotBooked},
+      {"ON HOLD", "", BookingState::kUnknown},
+  };
+  for (const auto& c : states) {
+    EXPECT_EQ(BookingOf(c.state, c.impact), c.booking) << c.state;
+  }
+  const struct {
+    const char* mark;
+    BookingState booking;
+  } marks[] = {
+      {"Accounting", BookingState::kBooked},
+      {"Non-accounting", BookingState::kNotBooked},
+      {"Neúčetní", BookingState::kNotBooked},
+      {"Completed", BookingState::kUnknown},
+  };
+  for (const auto& c : marks) EXPECT_EQ(AccountingMarkOf(c.mark), c.booking) << c.mark;
+  for (const char* none : {"", " ", "-", "0", "000", "--"}) {
+    EXPECT_FALSE(StatesNonExecution(none)) << none;
+  }
+  for (const char* reason : {"Insufficient funds", "Nedostatek prostředků", "1"}) {
+    EXPECT_TRUE(StatesNonExecution(reason)) << reason;
+  }
+}
+
+// Only a word of totals alone makes a dated row a total: a message that
+// begins with one is an item's.
+TEST(RowKinds, WordsOfTotals) {
+  for (const char* total : {"Celkem", "CELKEM:", "Součet", "Total", "Summe", "Suma "}) {
+    EXPECT_TRUE(IsTotalWord(total)) << total;
+  }
+  for (const char* item : {"Celkem za objednávku 12", "Totalservis s.r.o.", "Sumec", "", "c"}) {
+    EXPECT_FALSE(IsTotalWord(item)) << item;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 
+#include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
@@ -52,6 +53,7 @@ RowsSurvey SurveyRows(std::string_view text, const StatementLayout& layout) {
     }
   }
   survey.textsInApostrophes = enclosed > 0 && bare == 0;
+  survey.productsOwn = column >= 0 && (layout.known || KeepsOwnBalances(text, layout, column));
   // Half of a few rows is enough where the header has their count (or
   // one more, for a separator that ends every row): the others are the
   // file's balance or total lines.

@@ -14,6 +14,10 @@ struct RowsSurvey {
   // The product of the file's own account, as NormaliseColumnName gives it:
   // Revolut lists the rows of its savings pockets beside the account's.
   std::string ownProduct;
+  // The product column names the account's own pockets: the layout
+  // documents it, or each product keeps a balance of its own. Otherwise it
+  // names what was sold, and every row is the account's.
+  bool productsOwn = false;
   // The number of fields more than half of the first rows have: a row of
   // another number has lost or gained a field, and its values stand in
   // other columns than the header says. 0 where the rows do not agree.

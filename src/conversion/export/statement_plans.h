@@ -1,0 +1,59 @@
+#ifndef TARVOLO_CONVERSION_EXPORT_STATEMENT_PLANS_H_
+#define TARVOLO_CONVERSION_EXPORT_STATEMENT_PLANS_H_
+
+#include <string>
+#include <vector>
+
+#include "conversion/values/account_number.h"
+
+namespace tarvolo {
+
+// One statement of a run: one own account in one currency.
+struct StatementPlan {
+  // The account the profile names, or the one the files state for
+  // themselves; otherwise `account`.
+  bool mainAccount = true;
+  AccountNumber account;
+  std::string currency;  // "" until a file decides it
+  // What its files' names carry beside the names asked for; "" for the
+  // statement that takes the profile's values.
+  std::string suffix;
+  // Its files give it items or state its balances.
+  bool held = false;
+
+  // The other account as its header and its files' names carry it: the
+  // prefix and the number, the bank in a field of its own.
+  std::string Account() const;
+  bool Same(const StatementPlan& other) const;
+};
+
+// The statements a run's files hold, found before any is written, so that
+// neither their set nor their order depends on the order of the files.
+class StatementPlans {
+ public:
+  // Plans the statement of `account` (null: the main account's) in
+  // `currency`, unless it has one; whether it is new.
+  bool Add(const AccountNumber* account, const std::string& currency);
+  std::vector<StatementPlan>& plans() { return plans_; }
+  const std::vector<StatementPlan>& plans() const { return plans_; }
+
+  // Once every statement was looked for: keeps those held, each once, in
+  // the order they are written. The main account's statement in koruna,
+  // else its first currency, takes the profile's values and the names
+  // asked for; the main account's others are named by their currency
+  // ("-EUR"), another account's by the account and, beside the koruna, the
+  // currency ("-51-1234567890-EUR").
+  void Settle();
+  // Whether a statement takes the profile's values (and the names asked
+  // for), once settled.
+  bool HasProfileStatement() const {
+    return !plans_.empty() && plans_.front().mainAccount && plans_.front().suffix.empty();
+  }
+
+ private:
+  std::vector<StatementPlan> plans_;
+};
+
+}  // namespace tarvolo
+
+#endif  // TARVOLO_CONVERSION_EXPORT_STATEMENT_PLANS_H_
