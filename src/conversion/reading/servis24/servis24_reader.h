@@ -50,8 +50,8 @@ struct Servis24Lines {
 void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines);
 
 // Whether a reading by position may be confirmed: a quick look that stops
-// as soon as more lines fail than a confirmed reading allows, and checks
-// no field counts.
+// once more than two lines, and more than half of those looked at, fail
+// (unless the header is Servis24's own), and checks no field counts.
 bool Servis24MayConfirm(std::string_view text);
 
 // Whether the first line is Servis24's own header.
