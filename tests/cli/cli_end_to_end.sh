@@ -86,6 +86,10 @@ layout_of() {
     wise-transfers*) echo "Wise (převody)" ;;
     wise) echo "Wise" ;;
     paypal*) echo "PayPal" ;;
+    n26*) echo "N26" ;;
+    bunq*) echo "bunq" ;;
+    stripe*) echo "Stripe" ;;
+    payoneer*) echo "Payoneer" ;;
   esac
 }
 for golden in "$data"/layouts/*.gpc; do
@@ -100,8 +104,9 @@ for golden in "$data"/layouts/*.gpc; do
   # others' items lie after the profile's statement date, which the log
   # names.
   case $name in
-    moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business) want_status=3 ;;
-    raiffeisen-card | wise-transfers*) want_status=3 ;;
+    moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business | payoneer)
+      want_status=3 ;;
+    raiffeisen-card | wise-transfers* | bunq | n26 | stripe) want_status=3 ;;
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát $layout,"
@@ -109,7 +114,7 @@ for golden in "$data"/layouts/*.gpc; do
   # The balances a real export states add up with its items (the reader's
   # own tests show the cases where they do not).
   case $name in
-    airbank* | moneta | raiffeisen* | unicredit | wise-transfers*) ;;
+    airbank* | moneta | raiffeisen* | unicredit | wise-transfers* | n26 | bunq | stripe) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
   # A row the bank books itself, such as its fee, is described by its kind.
@@ -126,6 +131,10 @@ for golden in "$data"/layouts/*.gpc; do
       "cards.csv: číslo karty místo protiúčtu u 3 položek, první na řádku 3 (516844\*\*\*\*\*\*1234)" ;;
     airbank-foreign) log_has "$name: the foreign account noted" \
       "foreign.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 3" ;;
+    n26) log_has "$name: the amount's unit gives the currency" "starý zůstatek 125430.50 EUR" ;;
+    bunq) log_has "$name: no currency named" "^Soubor .*bunq.csv neuvádí měnu, výpis je v Kč$" ;;
+    revolut-personal-cz) log_has "$name: the savings pocket and the cancelled row not booked" \
+      "nezaúčtované 2 (ZRUŠENO 1, produkt Spořicí 1)" ;;
     # The rows the bank did not book are counted apart; the statement is
     # the one without them.
     business24-not-booked) log_has "$name: rows not booked counted" \

@@ -8,8 +8,8 @@ namespace tarvolo {
 namespace {
 
 // Letters with diacritics in Windows-1250 and the plain letters they fold to.
-constexpr char kAccented[] = "ÁÄČĆĎÉĚËÍĹĽŁŃŇÓÔÖŐŔŘŚŠŤÚŮÜŰÝŹŻŽáäčćďéěëíĺľłńňóôöőŕřśšťúůüűýźżž";
-constexpr char kPlain[] = "aaccdeeeilllnnoooorrsstuuuuyzzzaaccdeeeilllnnoooorrsstuuuuyzzz";
+constexpr char kAccented[] = "ÁÄĄČĆĎÉĚËĘÍĹĽŁŃŇÓÔÖŐŔŘŚŠŤÚŮÜŰÝŹŻŽáäąčćďéěëęíĺľłńňóôöőŕřśšťúůüűýźżž";
+constexpr char kPlain[] = "aaaccdeeeeilllnnoooorrsstuuuuyzzzaaaccdeeeeilllnnoooorrsstuuuuyzzz";
 static_assert(sizeof kAccented == sizeof kPlain, "one byte per letter in Windows-1250");
 
 // Windows-1250 bytes folded to the lower-case ASCII letter they carry.

@@ -17,9 +17,9 @@ namespace {
 // writes them.
 constexpr std::string_view kOpeningLabels[] = {"openingbalance", "pocatecni zustatek",
                                                "opening balance", "pocatecni stav uctu"};
-constexpr std::string_view kClosingLabels[] = {"closingbalance",     "konecny zustatek",
-                                               "zaverecny zustatek", "final balance",
-                                               "closing balance",    "konecny stav uctu"};
+constexpr std::string_view kClosingLabels[] = {
+    "closingbalance",  "konecny zustatek",  "zaverecny zustatek", "final balance",
+    "closing balance", "konecny stav uctu", "koncovy stav uctu"};
 
 // A label, alone or followed by more words or a colon ("Konečný zůstatek
 // k 31.01.2024:").
@@ -49,7 +49,8 @@ BalanceLabel LabelOf(std::string_view field) {
       first = "pocatecni";
       break;
     case 'k':
-      first = "konecny";
+      // Fio prints "Koncový stav účtu".
+      first = "konecny", second = "koncovy";
       break;
     case 'z':
       first = "zaverecny", second = "zustatek";

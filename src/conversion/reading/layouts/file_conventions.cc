@@ -46,8 +46,9 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   constexpr int kCount = StatementLayout::kCandidates;
   int dateScore[kCount] = {};
   int amountScore[kCount] = {};
-  // The first line on which two amount candidates read differently.
+  // The first line on which two amount (date) candidates read differently.
   int differs[kCount][kCount] = {};
+  int datesDiffer[kCount][kCount] = {};
   const int state = layout.Column(ColumnRole::kState);
   const int impact = layout.Column(ColumnRole::kBalanceImpact);
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
@@ -56,9 +57,18 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
     if (BookingOf(reader.Field(state), reader.Field(impact)) != BookingState::kBooked) continue;
     ++rows;
     AmountReading amounts[kCount];
+    ItemDate dates[kCount];
+    bool dated[kCount] = {};
     for (int i = 0; i < kCount; ++i) {
-      ItemDate date;
-      if (ReadItemDate(reader.Field(layout.dateCandidates[i]), &date)) ++dateScore[i];
+      dated[i] = ReadItemDate(reader.Field(layout.dateCandidates[i]), &dates[i]);
+      if (dated[i]) ++dateScore[i];
+      for (int j = 0; j < i; ++j) {
+        const bool same = dates[i].year == dates[j].year && dates[i].month == dates[j].month &&
+                          dates[i].day == dates[j].day;
+        if (dated[i] && dated[j] && !same && datesDiffer[i][j] == 0) {
+          datesDiffer[i][j] = datesDiffer[j][i] = reader.lineNumber();
+        }
+      }
       amounts[i] = ReadAmount(reader.Field(layout.amountCandidates[i]), AmountRules::kBankExport);
       const AmountStatus status = amounts[i].status;
       if (status == AmountStatus::kRead || status == AmountStatus::kAmbiguous) ++amountScore[i];
@@ -71,9 +81,10 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
       }
     }
   }
-  // A likelier column keeps its place unless another reads on more rows
-  // than a confirmed reading may fail: a damaged row or two does not move
-  // the file's dates or amounts to another column.
+  // A likelier column keeps its place unless another reads on more than a
+  // row or two more: a damaged row or two does not move the file's dates or
+  // amounts to another column, and more rows that read are worth more than
+  // rows named and left out.
   const int tolerance = std::min(2, rows / 4);
   int date = 0, amount = 0;
   for (int i = 1; i < kCount; ++i) {
@@ -82,6 +93,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   }
   ChosenColumns chosen;
   chosen.date = layout.dateCandidates[date];
+  for (int i = 0; i < kCount && chosen.tiedDate < 0; ++i) {
+    if (i == date || layout.dateCandidates[i] < 0 || datesDiffer[i][date] == 0 ||
+        dateScore[i] != dateScore[date] || layout.dateRanks[i] != layout.dateRanks[date]) {
+      continue;
+    }
+    chosen.tiedDate = layout.dateCandidates[i];
+    chosen.dateTieLine = datesDiffer[i][date];
+  }
   chosen.amount = layout.amountCandidates[amount];
   chosen.amounts[0] = chosen.amount;
   if (amount != 0 && amountScore[0] > 0) chosen.passedOver = layout.amountCandidates[0];
@@ -116,7 +135,7 @@ std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& 
 // their amount; CZK for none. Items that name none count for CZK: one "1.50
 // EUR" among amounts of no currency is no euro account.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn, int dateColumn) {
+                              int amountColumn, int dateColumn, bool* named) {
   std::map<std::string, int> counts;
   CsvRecordReader reader(text, layout.separator, layout.dataOffset, layout.headerLine + 1);
   while (reader.Next()) {
@@ -125,6 +144,7 @@ std::string MostItemsCurrency(std::string_view text, const StatementLayout& layo
     if (code.empty()) {
       code = ReadAmount(reader.Field(amountColumn), AmountRules::kBankExport, '.').currency;
     }
+    if (named != nullptr && !code.empty()) *named = true;
     ++counts[std::string(CurrencyOrKoruna(code))];
   }
   std::string most(kKorunaCode);

@@ -23,6 +23,10 @@ struct ChosenColumns {
   // other amounts, first on line `tieLine`; -1 for none.
   int tiedAmount = -1;
   int tieLine = 0;
+  // An equal of the chosen date column that gives other dates, first on
+  // line `dateTieLine`: nothing tells which is the booking date. -1 for none.
+  int tiedDate = -1;
+  int dateTieLine = 0;
   // The likeliest amount column where another that reads on more rows was
   // taken: its values that do not read are named, -1 for none.
   int passedOver = -1;
@@ -34,9 +38,10 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
 // Names the statement's currency where the file states it on its rows, not before them.
 std::string AccountCurrencyOfRows(std::string_view text, const StatementLayout& layout);
 
-// Names the statement's currency where the file states none.
+// Names the statement's currency where the file states none; `named`
+// (where given) learns whether any item names a currency at all.
 std::string MostItemsCurrency(std::string_view text, const StatementLayout& layout,
-                              int amountColumn, int dateColumn);
+                              int amountColumn, int dateColumn, bool* named = nullptr);
 
 // Reads an amount such as "1,234", which its text alone leaves open, as the
 // file's other items.

@@ -74,8 +74,12 @@ void FileSelfDescription::ReadPreambleLine(const std::vector<std::string_view>& 
     }
     const std::string name = LabelOf(line);
     const size_t blank = line.rfind(' ');
-    if (name.compare(0, 7, "vypis c") == 0 && name.find(" z uctu ") != std::string::npos &&
-        blank != std::string_view::npos) {
+    // "Výpis č. 1/2025 z účtu "1234567890/2010"", and in 2011 "Výpis
+    // vybraných transakcí na účtu "1234567890/2010"".
+    const bool account = name.compare(0, 7, "vypis c") == 0
+                             ? name.find(" z uctu ") != std::string::npos
+                             : name.rfind("vypis vybranych transakci na uctu ", 0) == 0;
+    if (account && blank != std::string_view::npos) {
       std::string_view account = line.substr(blank + 1);
       while (!account.empty() && account.front() == '"') account.remove_prefix(1);
       while (!account.empty() && account.back() == '"') account.remove_suffix(1);
@@ -156,6 +160,8 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
   while (header.Next() && header.lineNumber() < layout.headerLine) {}
   if (header.lineNumber() != layout.headerLine) return -1;
   const std::vector<std::string_view>& fields = header.fields();
+  const int named = layout.Column(ColumnRole::kOwnAccount);
+  if (named >= 0) return named;
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string name = NormaliseColumnName(fields[i]);
     if (name != "cislo uctu" && name != "ucet") continue;

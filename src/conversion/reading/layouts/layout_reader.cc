@@ -56,6 +56,20 @@ class LayoutReader {
         booking_(survey_, &report_.warnings()) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
+    report_.SetKnownHeader(layout_.known);
+    const ChosenColumns& columns = proof_.conventions().columns;
+    if (columns.tiedDate >= 0) {
+      // Two dates named alike that differ: which one the bank booked on is
+      // a guess, and no file is converted on one.
+      report_.SetUndecided();
+      reading->confirmation = report_.confirmation();
+      Render(reading->refusal,
+             "formát %s: sloupce %d (%s) a %d (%s) uvádějí různá data (poprvé na řádku %d) a nic "
+             "v souboru nerozhodne, které je dnem zaúčtování",
+             {layout_.name, columns.date + 1, HeaderName(columns.date), columns.tiedDate + 1,
+              HeaderName(columns.tiedDate), columns.dateTieLine});
+      return;
+    }
     ReadPreamble();
     balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
     row_.amounts.SetDebits(proof_.conventions().debits);
@@ -85,6 +99,13 @@ class LayoutReader {
     if (!reading->confirmation.Confirmed()) {
       reading->refusal = report_.Refusal(layout_);
       return;
+    }
+    // The koruna is the profile's currency: a statement the file gives no
+    // currency is in it, and the log says so once, where the line about a
+    // run of several currencies does not.
+    if (namesNoCurrency_ && unnamedRows_ == 0) {
+      LogFormatted(log_, LogKind::kInformation, "Soubor %s neuvádí měnu, výpis je v %s\n",
+                   {path_, std::string(CurrencyUnit(currency_))});
     }
     proof_.Report(path_, log_);
     report_.Summarise(layout_.name);
@@ -158,6 +179,14 @@ class LayoutReader {
     }
   }
 
+  // The name the header gives `column`, on one line.
+  std::string HeaderName(int column) const {
+    CsvRecordReader header(text_, layout_.separator);
+    while (header.Next() && header.lineNumber() < layout_.headerLine) {}
+    std::string shown;
+    return std::string(OneLine(header.Field(column), kCurrencyWidth, shown));
+  }
+
   // The file's own accounts and period, before any item is handed over.
   void DescribeFile(LayoutReading* reading) {
     reading->ownAccounts.clear();
@@ -199,11 +228,17 @@ class LayoutReader {
     if (fileCurrency_.empty() && !layout_.currencies.empty()) {
       fileCurrency_ = layout_.currencies.front().code;
     }
+    // "Amount (EUR)": the unit is the currency where no column names one.
+    if (fileCurrency_.empty() && layout_.amountUnit[0] != '\0' &&
+        layout_.Column(ColumnRole::kCurrency) < 0) {
+      fileCurrency_ = layout_.amountUnit;
+    }
     if (statementCurrency->empty()) {
-      *statementCurrency =
-          !fileCurrency_.empty()
-              ? fileCurrency_
-              : MostItemsCurrency(text_, layout_, row_.amounts.column(), row_.dates.column());
+      bool named = !fileCurrency_.empty();
+      *statementCurrency = named ? fileCurrency_
+                                 : MostItemsCurrency(text_, layout_, row_.amounts.column(),
+                                                     row_.dates.column(), &named);
+      namesNoCurrency_ = !named;
     }
     currency_ = *statementCurrency;
   }
@@ -228,7 +263,13 @@ class LayoutReader {
     if (!dated && !(shifted && (dateRead || HasBankId())) && IsBalanceOrTotalRow(record, false)) {
       return LineAccount::kBalance;
     }
-    if (shifted) {
+    // Fio leaves out the trailing fields a row has nothing in: a row that
+    // has every field its item needs is read, and named as short.
+    const bool shortened = shifted && fields.size() < survey_.rowWidth &&
+                           fields.size() <= static_cast<size_t>(layout_.headerColumns) &&
+                           HasItemFields(fields.size());
+    if (shortened) report_.warnings().ShortRow(line, fields.size(), survey_.rowWidth);
+    if (shifted && !shortened) {
       std::string why;
       Render(why, "řádek má %d polí, ostatní řádky %d",
              {static_cast<int32_t>(fields.size()), static_cast<int32_t>(survey_.rowWidth)});
@@ -338,6 +379,24 @@ class LayoutReader {
     }
     return DatedRowStatesBalance(row_.texts.Texts(), amount, row_.Field(ColumnRole::kBalance),
                                  &balance_);
+  }
+
+  // Whether the columns an item is read from (its date, amount, direction,
+  // currency, fee and state) all stand within a row of `fields` fields.
+  bool HasItemFields(size_t fields) const {
+    const int wanted[] = {row_.dates.column(),
+                          row_.amounts.column(),
+                          layout_.Column(ColumnRole::kCreditAmount),
+                          layout_.Column(ColumnRole::kDebitAmount),
+                          layout_.Column(ColumnRole::kDirection),
+                          layout_.Column(ColumnRole::kCurrency),
+                          layout_.Column(ColumnRole::kFee),
+                          layout_.Column(ColumnRole::kState),
+                          layout_.Column(ColumnRole::kBalanceImpact)};
+    for (const int column : wanted) {
+      if (column >= static_cast<int>(fields)) return false;
+    }
+    return row_.dates.column() >= 0;
   }
 
   // A dated row that totals the rows: one whose text is a word of totals, or
@@ -472,6 +531,7 @@ class LayoutReader {
   LayoutRow row_;
   LayoutItems items_;
   bool statesBalances_;
+  bool namesNoCurrency_ = false;  // the file's statement is in koruna unnamed
   RowsSurvey survey_;
   RowBooking booking_;
   // The own account whose rows alone count for the balances, where set.

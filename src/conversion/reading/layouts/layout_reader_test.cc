@@ -158,6 +158,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "\"accountId\";\"2000145399\"\n\"openingBalance\";\"18 204,70\"\n\n"
        "\"Datum\";\"Objem\"\n\"01.09.2014\";\"-90\"\n\n\"Suma\";\"-90\"\n",
        1,
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 1 položek, řádků souboru 7: "
        "hlavička a úvod 4, s položkou 1, zůstatky a součty 1, prázdné 1\n"
        "Soubor v.csv: počáteční zůstatek 18204.70 + položky -90.00 = konečný zůstatek 18114.70 "
@@ -166,6 +167,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "#Datum zaúčtování transakce;#Částka transakce;\n01-09-2014;-5 000,00;\n"
        ";;;;;;#Konečný zůstatek:;167 595,94 CZK;\n",
        1,
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát mBank, převedeno 1 položek, řádků souboru 3: hlavička a "
        "úvod 1, s položkou 1, zůstatky a součty 1\n"
        "Soubor v.csv: konečný zůstatek 167595.94 - položky -5000.00 = počáteční zůstatek "
@@ -177,6 +179,7 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "Soubor v.csv, řádek 2: datum 31.02.2014 nelze přečíst, řádek vynechán!!!\n"
        "Soubor v.csv, řádek 3: částku pět nelze přečíst (text, který není částkou), řádek "
        "vynechán!!!\n"
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 6 položek, řádků souboru 9: "
        "hlavička a úvod 1, s položkou 6, vynechané 2\n"},
       {"another currency",
@@ -194,9 +197,28 @@ TEST_F(LayoutRecordsTest, LinesWithoutItemsAreLeftOutAndCounted) {
        "vynechána!!!\n"
        "Soubor v.csv: rozpoznán formát Revolut, převedeno 3 položek, řádků souboru 5: hlavička a "
        "úvod 1, s položkou 3, vynechané 1\n"},
+      {"Fio's row without its trailing fields: read, named as short",
+       "\"ID operace\";\"Datum\";\"Objem\";\"Měna\";\"Protiúčet\";\"Zpráva pro příjemce\";\"BIC\"\n"
+       "\"1\";\"01.09.2014\";\"-90\";\"CZK\";\"\";\"a\";\"\"\n"
+       "\"2\";\"02.09.2014\";\"29760\";\"CZK\"\n"
+       "\"3\";\"03.09.2014\";\"10\";\"CZK\";\"\";\"c\";\"\"\n",
+       3,
+       "Soubor v.csv, řádek 3: řádek má jen 4 polí, ostatní řádky 7; chybějící pole na konci "
+       "přečtena jako prázdná!!!\n"
+       "Soubor v.csv: rozpoznán formát Fio banka, převedeno 3 položek, řádků souboru 4: "
+       "hlavička a úvod 1, s položkou 3\n"},
+      {"a row short of its amount is no item",
+       "\"ID operace\";\"Datum\";\"Měna\";\"Objem\";\"BIC\"\n"
+       "\"1\";\"01.09.2014\";\"CZK\";\"-90\";\"\"\n\"2\";\"02.09.2014\";\"CZK\"\n"
+       "\"3\";\"03.09.2014\";\"CZK\";\"10\";\"\"\n\"4\";\"04.09.2014\";\"CZK\";\"11\";\"\"\n",
+       3,
+       "Soubor v.csv, řádek 3: řádek má 3 polí, ostatní řádky 5, řádek vynechán!!!\n"
+       "Soubor v.csv: rozpoznán formát Fio banka, převedeno 3 položek, řádků souboru 5: "
+       "hlavička a úvod 1, s položkou 3, vynechané 1\n"},
       {"a quote never closed", "Datum;Částka;Zpráva\n1.9.2014;5;\"open\n2.9.2014;6;b\n", 2,
        "Soubor v.csv, řádek 2: uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého "
        "konce!!!\n"
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát obecný CSV, převedeno 2 položek, řádků souboru 3: "
        "hlavička a úvod 1, s položkou 2\n"},
   };
@@ -246,6 +268,7 @@ TEST_F(LayoutRecordsTest, PaymentServicesRowsStatesAndFees) {
       {"PayPal dates that can only be day first",
        "Date,Description,Gross,Fee,Net\n3/2/2024,a,1.00,0,1.00\n13/2/2024,b,1.00,0,1.00\n",
        {"1.00|3.2.24|a", "1.00|13.2.24|b"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát PayPal, převedeno 2 položek, řádků souboru 3: hlavička "
        "a úvod 1, s položkou 2\n"},
   };
@@ -294,10 +317,21 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        {"-1.00|1.2.24|1.2.24|", "-1.00|1.8.24|1.8.24|", "-1.00|31.7.24|31.7.24|",
         "-1.00|1.1.25|1.1.25|"},
        ""},
+      {"Stripe's times in UTC, the value date's too; its fee a charge",
+       "\"balance_transaction_id\",\"created_utc\",\"available_on_utc\",\"currency\",\"gross\","
+       "\"fee\",\"net\",\"reporting_category\",\"description\"\n"
+       "\"txn_1\",\"2026-07-01 23:30:00\",\"2026-07-03 22:30:00\",\"czk\",\"120.00\",\"3.78\","
+       "\"116.22\",\"charge\",\"Order 1\"\n",
+       {"120.00|2.7.26|4.7.26|", "-3.78|2.7.26|2.7.26||fee"},
+       ""},
       {"a value date beside the booking date",
        "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
        {"-5.00|1.7.22|30.6.22|19-2000145399/0800"},
        ""},
+      {"a value date that does not read: the booking date, named",
+       "Datum zaúčtování;Valuta;Částka\n01.07.2022;30.13.2022;-5,00\n",
+       {"-5.00|1.7.22|1.7.22|"},
+       "řádek 2: datum valuty 30.13.2022 nelze přečíst, zapsáno datum zaúčtování!!!"},
       {"prefix and number run together; an account that cannot be read is named",
        "Datum;Částka;Protiucet;Kod banky protiuctu\n01.07.2022;-5,00;1152992080267;0100\n"
        "02.07.2022;-6,00;12345678901234567;\n",
@@ -331,7 +365,7 @@ TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
        "02-09-2014;'ODCHOZÍ PLATBA';'Nájem';'Pronájmy';'670100-2215069717/6210';'0308';-5 000,00;\n"
        "08-09-2014;'PLATBA KARTOU';'';'';'';'';-1 234,56;\n",
        {"-5000.00|670100-2215069717/6210||Nájem", "-1234.56|||PLATBA KARTOU"},
-       ""},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"},
       {"masked cards, one note for the file",
        "Datum zaúčtování;Číslo protiúčtu;Zaúčtovaná částka;Měna účtu\n"
        "08.09.2014;516844******1234;-459,90;CZK\n09.09.2014;19-123/0800;100,00;CZK\n"
@@ -345,12 +379,14 @@ TEST_F(LayoutRecordsTest, CounterAccountsAsBanksWriteThem) {
        "\"10/09/2014\";\"Odchozí\";\"-2730,00\";\"-150,00\";"
        "\"SK2411000000002612345678/TATRSKBXXXX\";\"Faktúra\"\n",
        {"-2730.00||SK2411000000002612345678|Faktúra", "-150.00|||Poplatek Faktúra|fee"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
        "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
       {"the IBAN column's foreign account; account 0 at bank 100",
        "Datum;Částka;Protiucet;Kod banky protiuctu;IBAN partnera\n"
        "01.07.2022;-5,00;;;DE89370400440532013000\n02.07.2022;-6,00;0;100;\n",
        {"-5.00||DE89370400440532013000|", "-6.00|||"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: zahraniční protiúčet (IBAN) u 1 položek, první na řádku 2: v GPC zůstává "
        "protiúčet prázdný, camt.053 jej uvádí celý!!!\n"},
   };
@@ -389,6 +425,18 @@ TEST_F(LayoutRecordsTest, PreamblesStateTheFilesAccountAndBalances) {
        "CZK",
        "1.10.2025-31.10.2025",
        {true, true, 100000, 191050}},
+      {"Fio's statement of 2011: its account line, its closing state",
+       "Výpis vybraných transakcí na účtu \"1234567890/2010\";\nMajitel účtu: Jan Novák;\n"
+       "Vytvořeno v aplikaci Internetbanking: 16.01.2011 10:29:39;\n"
+       "Období: 16.12.2010 - 16.1.2011;\nPočáteční stav účtu k 16.12.2010: 12 345,67 CZK;\n"
+       "Koncový stav účtu k 16.1.2011: 13 346,67 CZK;\nSuma příjmů: +2 000,00 CZK;\n"
+       "Suma výdajů: -999,00 CZK;\n\nDatum;ID pohybu;Měna;Objem;Zpráva pro příjemce;\n"
+       "20.12.2010;1;CZK;2 000,00;Faktura;\n21.12.2010;2;CZK;-999,00;Nájem;\n"
+       "Suma;;;1 001,00;;\n",
+       "1234567890/2010",
+       "CZK",
+       "16.12.2010-16.1.2011",
+       {true, true, 1234567, 1334667}},
       {"KB's account with its currency after it",
        "Číslo účtu;35-1843350247 EUR;;;\nVýpis za období;01.09.2014 - 30.09.2014;;;\n\n"
        "Datum splatnosti;Částka;Systémový popis;Identifikace transakce\n"
@@ -551,6 +599,7 @@ TEST_F(LayoutRecordsTest, RowsTheBankDidNotBookAreCountedApart) {
        "123456789;0800;50,00;Outgoing;Non-accounting;Block;2014/09/03;\n"
        "123456789;0800;30,00;Outgoing;Accounting;Payment;2014/09/04;Insufficient funds\n",
        {"-100.00|2.9.14|Payment"},
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát Česká spořitelna Business 24, převedeno 1 položek, řádků "
        "souboru 9: hlavička a úvod 6, s položkou 1, nezaúčtované 2 (Non-accounting 1, "
        "neprovedené 1)\n"
@@ -561,6 +610,7 @@ TEST_F(LayoutRecordsTest, RowsTheBankDidNotBookAreCountedApart) {
        "123456789;0800;30,00;Outgoing;Maybe;Payment;2014/09/04;\n",
        {"-100.00|2.9.14|Payment"},
        "Soubor v.csv, řádek 8: neznámý stav položky Maybe, položka vynechána!!!\n"
+       "Soubor v.csv neuvádí měnu, výpis je v Kč\n"
        "Soubor v.csv: rozpoznán formát Česká spořitelna Business 24, převedeno 1 položek, řádků "
        "souboru 8: hlavička a úvod 6, s položkou 1, vynechané 1\n"
        "Soubor v.csv: počáteční zůstatek 1000.00 + položky -100.00 = konečný zůstatek 900.00 "
@@ -837,11 +887,53 @@ TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
       {"Datum;Částka\r\n1.9.2014;x\r\n2.9.2014;y\r\n",
        "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
        "řádek 2: částku x nelze přečíst (text, který není částkou)"},
+      // Two dates named alike: nothing tells which one the bank booked on.
+      {"Datum;Date;Částka\r\n1.9.2014;1.9.2014;5\r\n2.9.2014;3.9.2014;6\r\n",
+       "formát obecný CSV: sloupce 1 (Datum) a 2 (Date) uvádějí různá data (poprvé na řádku 3) "
+       "a nic v souboru nerozhodne, které je dnem zaúčtování"},
   };
   for (const Case& c : cases) {
     EXPECT_FALSE(Read(c.text)) << c.text;
     EXPECT_EQ(items_.size(), 0u) << c.text;
     EXPECT_EQ(reading_.refusal, c.refusal) << c.text;
+  }
+}
+
+// A reading is taken where a header of its own or three quarters of the
+// rows prove it; each row that does not read is named and left out,
+// however many there are.
+TEST_F(LayoutRecordsTest, MostRowsOrAKnownHeaderProveTheReading) {
+  const auto rows = [](int good, int bad, const char* badRow) {
+    std::string text;
+    for (int i = 0; i < good; ++i) text += "2.9.2014;" + std::to_string(i + 1) + "\r\n";
+    for (int i = 0; i < bad; ++i) text += badRow;
+    return text;
+  };
+  const struct {
+    const char* what;
+    std::string text;
+    bool taken;
+    size_t items;
+    size_t named;  // rows named and left out
+  } cases[] = {
+      {"nine of twelve rows", "Datum;Částka\r\n" + rows(9, 3, "2.9.2014;1e3\r\n"), true, 9, 3},
+      {"eight of twelve", "Datum;Částka\r\n" + rows(8, 4, "14/09/24;5\r\n"), false, 0, 0},
+      {"two dates named alike that agree",
+       "Datum;Date;Částka\r\n1.9.2014;2014-09-01;5\r\n2.9.2014;2014-09-02;6\r\n", true, 2, 0},
+      {"Fio's header, most rows damaged",
+       "\"ID operace\";\"Datum\";\"Objem\"\r\n\"1\";\"2.9.2014\";\"5\"\r\n"
+       "\"2\";\"\";\"6\"\r\n\"3\";\"x\";\"7\"\r\n",
+       true, 1, 2},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Read(c.text), c.taken) << c.what;
+    if (!c.taken) continue;
+    EXPECT_EQ(items_.size(), c.items) << c.what;
+    size_t named = 0;
+    for (size_t at = 0; (at = log_.find("řádek vynechán!!!", at)) != std::string::npos; ++at) {
+      ++named;
+    }
+    EXPECT_EQ(named, c.named) << c.what;
   }
 }
 

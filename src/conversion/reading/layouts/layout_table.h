@@ -48,6 +48,7 @@ enum class ColumnRole {
   kAccountingMark,
   kNonExecution,
   kStatementNumber,  // KB Business: a file may hold rows of several statements
+  kOwnAccount,       // the account the row is of, where a file names it on each row
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);
@@ -118,11 +119,17 @@ struct StatementLayout {
   static constexpr int kCandidates = 4;
   int dateCandidates[kCandidates];
   int amountCandidates[kCandidates];
+  // How likely each date candidate's name is, as amountRanks.
+  int dateRanks[kCandidates] = {};
   // How likely each amount candidate's name is, the lower the likelier:
   // candidates of one rank are equals that only the data tell apart.
   int amountRanks[kCandidates] = {};
   // The rank of the names of an amount net of its fee ("Net", "Netto").
   static constexpr int kNetAmountRank = 3;
+
+  // The currency the amount column's name gives as its unit ("Amount
+  // (EUR)"), "" for none.
+  char amountUnit[4] = {};
 
   // Each currency's columns in the order of the header, where the credit,
   // debit and balance columns name their currency; the role columns are
@@ -139,6 +146,8 @@ struct StatementLayout {
 
 // Looks through the first 40 lines of a Windows-1250 statement text for a
 // header line separated by ';', ',' or a tab whose column names it knows.
+// A name that means one role in one language and another elsewhere takes
+// the one the rows below it show.
 StatementLayout RecogniseLayout(std::string_view text);
 
 // The names of the layouts known by their header, each once, for the log.

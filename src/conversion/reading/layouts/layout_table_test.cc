@@ -212,6 +212,100 @@ TEST(StatementLayout, NamesTakeTheirLayoutsMeaning) {
   }
 }
 
+// Headers in the words of other languages and services, each column's role
+// from its words; a name of two meanings takes the one its rows show.
+TEST(StatementLayout, HeadersOfOtherLanguagesAreReadByTheirWords) {
+  // clang-format off
+  struct Case {
+    const char* text;
+    const char* name;
+    Columns columns;
+    const char* amountUnit;
+  } cases[] = {
+      {"\"Booking Date\",\"Value Date\",\"Partner Name\",\"Partner Iban\",Type,\"Payment Reference\","
+       "\"Account Name\",\"Amount (EUR)\",\"Original Amount\",\"Original Currency\","
+       "\"Exchange Rate\"\n",
+       "N26",
+       {{R::kBookingDate, 1}, {R::kValueDate, 2}, {R::kCounterName, 3}, {R::kCounterIban, 4},
+        {R::kItemType, 5}, {R::kMessage, 6}, {R::kReference, 6}, {R::kAmount, 8}},
+       "EUR"},
+      // N26's older "Transaction type" is a kind of payment, not a direction.
+      {"\"Date\",\"Payee\",\"Account number\",\"Transaction type\",\"Payment reference\","
+       "\"Amount (EUR)\"\n\"2024-01-02\",\"Shop\",\"\",\"MasterCard Payment\",\"\",\"-8.4\"\n",
+       "N26",
+       {{R::kBookingDate, 1}, {R::kCounterName, 2}, {R::kItemType, 4}, {R::kMessage, 5},
+        {R::kReference, 5}, {R::kAmount, 6}},
+       "EUR"},
+      {"\"Date\";\"Interest Date\";\"Amount\";\"Account\";\"Counterparty\";\"Name\";"
+       "\"Description\"\n",
+       "bunq",
+       {{R::kBookingDate, 1}, {R::kValueDate, 2}, {R::kAmount, 3}, {R::kCounterIban, 5},
+        {R::kCounterName, 6}, {R::kMessage, 7}, {R::kItemType, 7}},
+       ""},
+      {"Typ,Produkt,Datum zahájení,Datum dokončení,Popis,Částka,Poplatek,Měna,State,Zůstatek\n",
+       "Revolut",
+       {{R::kItemType, 1}, {R::kProduct, 2}, {R::kBookingDate, 4}, {R::kAmount, 6}, {R::kFee, 7},
+        {R::kCurrency, 8}, {R::kState, 9}, {R::kBalance, 10}},
+       ""},
+      {"\"balance_transaction_id\",\"created_utc\",\"available_on_utc\",\"currency\",\"gross\","
+       "\"fee\",\"net\",\"reporting_category\",\"description\"\n",
+       "Stripe",
+       {{R::kTransactionId, 1}, {R::kBookingDate, 2}, {R::kValueDate, 3}, {R::kCurrency, 4},
+        {R::kAmount, 5}, {R::kFee, 6}, {R::kMessage, 9}, {R::kItemType, 9}},
+       ""},
+      {"Transaction Date,Transaction Time,Time Zone,Transaction ID,Description,Credit Amount,"
+       "Debit Amount,Currency,Transfer Amount,Transfer Amount Currency,Status,Running Balance\n",
+       "Payoneer",
+       {{R::kBookingDate, 1}, {R::kTransactionId, 4}, {R::kMessage, 5}, {R::kItemType, 5},
+        {R::kCreditAmount, 6}, {R::kDebitAmount, 7}, {R::kCurrency, 8}, {R::kState, 11},
+        {R::kBalance, 12}},
+       ""},
+      {"Fecha,Hora,Zona horaria,Descripción,Divisa,Bruto,Comisión,Neto,Saldo,"
+       "Id. de transacción\n",
+       "PayPal",
+       {{R::kBookingDate, 1}, {R::kMessage, 4}, {R::kItemType, 4}, {R::kCurrency, 5},
+        {R::kAmount, 6}, {R::kFee, 7}, {R::kBalance, 9}, {R::kTransactionId, 10}},
+       ""},
+      // PayPal's Dutch "Valuta" is its currency by the layout, rows or not.
+      {"Datum,Tijd,Tijdzone,Naam,Type,Status,Valuta,Bruto,Kosten,Net,Saldo,Effect op saldo\n",
+       "PayPal",
+       {{R::kBookingDate, 1}, {R::kCounterName, 4}, {R::kItemType, 5}, {R::kState, 6},
+        {R::kCurrency, 7}, {R::kAmount, 8}, {R::kFee, 9}, {R::kBalance, 11},
+        {R::kBalanceImpact, 12}},
+       ""},
+      // ING's savings: "Valuta" holds currencies, so it is the currency.
+      {"\"Datum\";\"Omschrijving\";\"Rekening\";\"Af Bij\";\"Bedrag\";\"Valuta\";"
+       "\"Saldo na mutatie\"\n\"2024-01-02\";\"Rente\";\"NL01\";\"Bij\";\"1,25\";\"EUR\";\"5\"\n",
+       "obecný CSV",
+       {{R::kBookingDate, 1}, {R::kMessage, 2}, {R::kOwnAccount, 3}, {R::kDirection, 4},
+        {R::kAmount, 5}, {R::kCurrency, 6}, {R::kBalance, 7}},
+       ""},
+      // A Czech "Valuta" of dates stays the value date.
+      {"Datum;Částka;Valuta\n2.1.2024;5;3.1.2024\n",
+       "obecný CSV", {{R::kBookingDate, 1}, {R::kAmount, 2}, {R::kValueDate, 3}}, ""},
+      {"FECHA OPERACIÓN;FECHA VALOR;CONCEPTO;IMPORTE EUR;SALDO\n",
+       "obecný CSV",
+       {{R::kBookingDate, 1}, {R::kValueDate, 2}, {R::kMessage, 3}, {R::kAmount, 4},
+        {R::kBalance, 5}},
+       "EUR"},
+      {"\"Data księgowania\";\"Data waluty\";\"Kwota\";\"Waluta\";\"Saldo po transakcji\"\n",
+       "obecný CSV",
+       {{R::kBookingDate, 1}, {R::kValueDate, 2}, {R::kAmount, 3}, {R::kCurrency, 4},
+        {R::kBalance, 5}},
+       ""},
+  };
+  // clang-format on
+  for (const Case& c : cases) {
+    const StatementLayout layout = RecogniseLayout(c.text);
+    EXPECT_STREQ(layout.name, c.name) << c.text;
+    EXPECT_STREQ(layout.amountUnit, c.amountUnit) << c.text;
+    const std::array<int, kColumnRoleCount> expected = ColumnsByRole(c.columns);
+    for (int role = 0; role < kColumnRoleCount; ++role) {
+      EXPECT_EQ(layout.column[role], expected[role]) << c.text << " role " << role;
+    }
+  }
+}
+
 TEST(StatementLayout, HeaderIsLookedForInTheFirstFortyLines) {
   for (int preamble : {0, 39, 40}) {
     std::string text;

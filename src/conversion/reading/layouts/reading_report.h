@@ -32,6 +32,10 @@ class LayoutReport {
   // one tells why the layout is not confirmed, where it is not.
   void Failed(int line, const std::string& why);
   const ReadingConfirmation& confirmation() const { return confirmation_; }
+  // The header is the layout's own: it proves the reading whatever its rows.
+  void SetKnownHeader(bool known) { confirmation_.knownHeader = known; }
+  // Nothing in the file decides between columns its header names alike.
+  void SetUndecided() { confirmation_.undecided = true; }
   LineAccount& lines() { return lines_; }
   RowWarnings& warnings() { return warnings_; }
 

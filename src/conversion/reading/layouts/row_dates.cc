@@ -1,15 +1,19 @@
 #include "conversion/reading/layouts/row_dates.h"
 
+#include "conversion/reading/layouts/column_vocabulary.h"
 #include "conversion/reading/layouts/field_values.h"
 #include "conversion/reading/layouts/file_conventions.h"
 #include "conversion/values/digits.h"
-#include "conversion/values/text_fold.h"
 
 namespace tarvolo {
 
 void RowDates::ReadHeader(const std::vector<std::string_view>& names) {
   if (column_ >= 0 && static_cast<size_t>(column_) < names.size()) {
-    utcTimes_ = NormaliseColumnName(names[column_]).find("(utc)") != std::string::npos;
+    utcTimes_ = ReadHeaderWords(names[column_]).utc;
+  }
+  const int value = row_.layout().Column(ColumnRole::kValueDate);
+  if (value >= 0 && static_cast<size_t>(value) < names.size()) {
+    valueUtcTimes_ = ReadHeaderWords(names[value]).utc;
   }
 }
 
@@ -48,7 +52,11 @@ bool RowDates::Date(ItemDate* date) {
 ItemDate RowDates::ValueDate(const ItemDate& booking) {
   ItemDate value = booking;
   const std::string_view text = row_.Field(ColumnRole::kValueDate);
-  if (!text.empty() && !ReadDate(text, &value)) value = booking;
+  if (!text.empty() && (!ReadDate(text, &value) || (valueUtcTimes_ && !InPrague(text, &value)))) {
+    // The booking date stands in for it, which the log names.
+    value = booking;
+    warnings_->UnreadValueDate(row_.line(), text);
+  }
   return value;
 }
 

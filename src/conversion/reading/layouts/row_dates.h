@@ -19,7 +19,7 @@ class RowDates {
   RowDates(const RowFields& row, int column, RowWarnings* warnings)
       : row_(row), column_(column), warnings_(warnings) {}
 
-  // Whether the header names the date column's times as UTC.
+  // Whether the header names the date columns' times as UTC.
   void ReadHeader(const std::vector<std::string_view>& names);
   int column() const { return column_; }
 
@@ -37,6 +37,7 @@ class RowDates {
   int column_;
   RowWarnings* warnings_;
   bool utcTimes_ = false;
+  bool valueUtcTimes_ = false;  // the value date's column is in UTC too
   bool monthFirst_ = false;
   bool orderKnown_ = false;
 };

@@ -87,8 +87,8 @@ bool IsWholeBalanceLabel(std::string_view text) {
   while (!name.empty() && (name.back() == ':' || name.back() == ' ')) name.pop_back();
   for (const char* label :
        {"pocatecni zustatek", "konecny zustatek", "zaverecny zustatek", "pocatecni stav uctu",
-        "konecny stav uctu", "zustatek", "opening balance", "closing balance", "final balance",
-        "openingbalance", "closingbalance"}) {
+        "konecny stav uctu", "koncovy stav uctu", "zustatek", "opening balance", "closing balance",
+        "final balance", "openingbalance", "closingbalance"}) {
     const size_t length = std::strlen(label);
     if (name.compare(0, length, label) != 0) continue;
     if (name.size() == length) return true;
@@ -130,13 +130,14 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
   if (state.empty()) return BookingState::kBooked;
   const std::string name = NormaliseColumnName(state);
   // A payment refunded later moved money all the same: the refund is a
-  // row of its own.
-  for (const char* booked :
-       {"completed",  "booked",       "zauctovano",         "zauctovana",  "provedeno",
-        "cleared",    "refunded",     "partially refunded", "termine",     "abgeschlossen",
-        "completato", "dokonceno",    "rembourse",          "erstattet",   "zakonczono",
-        "voltooid",   "teruggeboekt", "successful",         "erfolgreich", "paid",
-        "paid out"}) {
+  // row of its own. PayPal's hold "Placed" takes money from the balance and
+  // its end "Removed" gives it back: each moves the balance as its row says.
+  for (const char* booked : {"completed",    "booked",        "zauctovano",  "zauctovana",
+                             "provedeno",    "cleared",       "refunded",    "partially refunded",
+                             "termine",      "abgeschlossen", "completato",  "dokonceno",
+                             "rembourse",    "erstattet",     "zakonczono",  "voltooid",
+                             "teruggeboekt", "successful",    "erfolgreich", "paid",
+                             "paid out",     "placed",        "removed"}) {
     if (name == booked) return BookingState::kBooked;
   }
   for (const char* pending : {"pending",

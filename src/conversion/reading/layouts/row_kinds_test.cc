@@ -42,6 +42,30 @@ TEST(BalanceLabels, TheFirstBytesLetEveryLabelThrough) {
   }
 }
 
+// States in the languages exports come in: a row is an item only where
+// its state says the money moved.
+TEST(BookingStates, StatesAreKnownInTheirLanguages) {
+  const struct {
+    const char* state;
+    BookingState booking;
+  } cases[] = {
+      {"COMPLETED", BookingState::kBooked},
+      {"DOKONČENO", BookingState::kBooked},
+      {"ZAKOŃCZONO", BookingState::kBooked},
+      {"Voltooid", BookingState::kBooked},
+      // PayPal's hold and its end each move the balance.
+      {"Placed", BookingState::kBooked},
+      {"Removed", BookingState::kBooked},
+      {"ZRUŠENO", BookingState::kNotBooked},
+      {"Geweigerd", BookingState::kNotBooked},
+      {"PENDING", BookingState::kNotBooked},
+      {"Čeká", BookingState::kNotBooked},
+      {"Unterwegs", BookingState::kUnknown},
+  };
+  for (const auto& c : cases) EXPECT_EQ(BookingOf(c.state, {}), c.booking) << c.state;
+  EXPECT_EQ(BookingOf("Completed", "Memo"), BookingState::kNotBooked);
+}
+
 // The states, marks and reasons the banks write say whether a row moved
 // money; a word no bank was seen to write is unknown, and named.
 TEST(RowKinds, WhatTheBankWritesOfARowsBooking) {

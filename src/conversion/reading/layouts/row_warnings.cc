@@ -77,6 +77,18 @@ void RowWarnings::CounterAccountNotWhole(int line, std::string_view account) {
                    {warnings_.Shown(account, kCurrencyWidth + 20)});
 }
 
+void RowWarnings::UnreadValueDate(int line, std::string_view date) {
+  warnings_.WarnOf(line, "datum valuty %s nelze přečíst, zapsáno datum zaúčtování",
+                   {warnings_.Shown(date, kCurrencyWidth)});
+}
+
+void RowWarnings::ShortRow(int line, size_t fields, size_t rowWidth) {
+  warnings_.WarnOf(line,
+                   "řádek má jen %d polí, ostatní řádky %d; chybějící pole na konci přečtena jako "
+                   "prázdná",
+                   {static_cast<int32_t>(fields), static_cast<int32_t>(rowWidth)});
+}
+
 void RowWarnings::UnclosedQuote(int line) {
   warnings_.Warn(line, "uvozovky v poli nejsou uzavřeny, řádek přečten jen do svého konce");
 }

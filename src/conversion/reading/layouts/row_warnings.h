@@ -63,6 +63,7 @@ class RowWarnings {
   void OtherCurrencyFee(int line, double amount, const std::string& code,
                         const std::string& statementCurrency);
   void UnreadableFee(int line);
+  void UnreadValueDate(int line, std::string_view date);
   void CounterAccountNotWhole(int line, std::string_view account);
   // Counter accounts no GPC record can hold (an IBAN of another country) and
   // cards named where the counter account stands: one note per file, for a
@@ -70,6 +71,8 @@ class RowWarnings {
   void ForeignCounterAccount(int line) { foreign_.Add(line, {}); }
   void CardAsCounterAccount(int line, std::string_view card) { cards_.Add(line, card); }
   void UnclosedQuote(int line);
+  // A row without the trailing fields the others have, read all the same.
+  void ShortRow(int line, size_t fields, size_t rowWidth);
   void GuessedDateOrder(int line, bool monthFirst);
 
   // The notes of the rows counted and the count of the warnings not

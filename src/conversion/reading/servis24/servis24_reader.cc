@@ -11,11 +11,14 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/reading/text/csv_field.h"
 #include "conversion/reading/text/item_fields.h"
 #include "conversion/values/amount_reading.h"
+#include "conversion/values/decimal_rounding.h"
 #include "conversion/values/digits.h"
 #include "conversion/values/fixed_width.h"
 #include "conversion/values/pattern_scan.h"
@@ -194,7 +197,8 @@ struct ServisTexts {
   std::string_view amountText, counterText, symbolText, constantText, specificText, descriptionText,
       nameText;
   std::string currency;
-  std::string nameLine;  // the name, where a quoted field holds tabs or line breaks
+  std::string nameLine;         // the name, where a quoted field holds tabs or line breaks
+  std::string descriptionLine;  // the message, where it runs across lines
 };
 
 // The amount's text is read only where `amountRead` says it was not read
@@ -215,6 +219,14 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amount
       CsvFieldTextEnd(field(kSpecificColumn), texts.specific, sizeof texts.specific);
   texts.descriptionText =
       CsvFieldText(field(kMessageColumn), texts.description, sizeof texts.description);
+  // A message quoted across lines is one line in the record, its breaks
+  // and tabs blanks; one of a line keeps its tabs as records always have.
+  const std::string_view message = texts.descriptionText;
+  if (field(kMessageColumn).mayHoldQuotes && !message.empty() &&
+      (std::memchr(message.data(), '\n', message.size()) != nullptr ||
+       std::memchr(message.data(), '\r', message.size()) != nullptr)) {
+    texts.descriptionText = OneLine(message, message.size(), texts.descriptionLine);
+  }
   // The GPC record has no field for the name; a camt statement names the
   // counterparty by it, as it does for the other banks' items.
   texts.nameText = OneLine(CsvFieldText(field(kNameColumn), texts.name, sizeof texts.name),
@@ -339,6 +351,19 @@ bool IsServisAmountText(std::string_view text) {
   return digit;
 }
 
+// Whether an amount IsServisAmountText takes has digits other than zeros
+// after the second one past its decimal comma.
+bool HasPlacesBeyondHellers(std::string_view amount) {
+  const size_t comma = amount.find(',');
+  if (comma == std::string_view::npos || amount.size() - comma <= 3) return false;
+  int places = 0;
+  for (size_t i = comma + 1; i < amount.size(); ++i) {
+    if (amount[i] < '0' || amount[i] > '9') continue;
+    if (++places > 2 && amount[i] != '0') return true;
+  }
+  return false;
+}
+
 // Calls `visit`(line start, line end, line number) for every line of
 // `text`, each ending at LF, CR LF or a CR alone.
 template <typename Visit>
@@ -381,6 +406,9 @@ struct StrictLine {
   AmountReading amount;
   CivilDate date;
   std::string fault;
+  // An amount of more places than hellers, which its rounding changed:
+  // kept rounded, and named.
+  std::string rounded;
 };
 
 void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
@@ -411,6 +439,9 @@ void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
   read->amount = ReadAmount(amount, AmountRules::kCzechText);
   if (!IsServisAmountText(amount) || read->amount.status != AmountStatus::kRead) {
     Render(read->fault, "částku \"%s\" nelze přečíst celou", {std::string(amount.substr(0, 20))});
+  } else if (HasPlacesBeyondHellers(amount)) {
+    Render(read->rounded, "částka %s má víc než dvě desetinná místa, zapsána zaokrouhlená na %.2f",
+           {std::string(amount.substr(0, 20)), Crowns(read->amount.hellers)});
   }
 }
 
@@ -499,6 +530,69 @@ int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
   return fields;
 }
 
+// Whether a line that is no item names itself a total in one of its fields.
+bool IsTotalLine(const char* line, const char* end) {
+  std::vector<std::string_view> fields;
+  for (const char* field = line;;) {
+    const char* stop = std::find(field, end, ';');
+    fields.emplace_back(field, static_cast<size_t>(stop - field));
+    if (stop == end) break;
+    field = stop + 1;
+  }
+  return IsTotalRow(fields);
+}
+
+// Whether the text from `line` to `end` leaves a quote open.
+bool LeavesQuoteOpen(const char* line, const char* end) {
+  bool open = false;
+  for (const char* p = line;
+       (p = static_cast<const char*>(std::memchr(p, '"', end - p))) != nullptr; ++p) {
+    open = !open;
+  }
+  return open;
+}
+
+// Where a record whose line `line` to `end` leaves a quote open ends: at the
+// end of the line that closes it, `*more` getting the lines it runs on. A
+// quote no line closes within kJoinedLines is read to its own line's end.
+const char* JoinedRecordEnd(const char* end, const char* last, int32_t* more) {
+  constexpr int32_t kJoinedLines = 50;
+  *more = 0;
+  bool open = true;
+  for (const char* at = end; open && *more < kJoinedLines && at < last;) {
+    const char* next = at;
+    if (*next == '\r') ++next;
+    if (next < last && *next == '\n' && (next == at || *at == '\r')) ++next;
+    if (next >= last) break;
+    at = next;
+    while (at < last && *at != '\r' && *at != '\n') ++at;
+    ++*more;
+    if (LeavesQuoteOpen(next, at)) open = false;
+    if (!open) return at;
+  }
+  *more = 0;
+  return end;
+}
+
+// Calls `visit`(record start, record end, first line number, lines it runs
+// on to) for every record of `text`: a line, or the lines a quoted field
+// runs across.
+template <typename Visit>
+void ForEachRecord(std::string_view text, Visit visit) {
+  const char* const last = text.data() + text.size();
+  int32_t joined = 0;
+  ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
+    if (joined > 0) {
+      --joined;
+      return true;
+    }
+    if (std::memchr(line, '"', end - line) != nullptr && LeavesQuoteOpen(line, end)) {
+      end = JoinedRecordEnd(end, last, &joined);
+    }
+    return visit(line, end, lineNumber, joined);
+  });
+}
+
 // The number of fields more than half of the first lines that are not
 // empty have, 0 where they do not agree: a line of another number has lost
 // or gained a separator, and its values stand in other columns. A hundred
@@ -506,7 +600,7 @@ int32_t QuotedFields(const char* line, const char* end, bool* shifted) {
 int32_t LineWidth(std::string_view text) {
   std::map<int32_t, int32_t> widths;
   int32_t lines = 0;
-  ForEachLine(text, [&](const char* line, const char* end, int) {
+  ForEachRecord(text, [&](const char* line, const char* end, int, int32_t) {
     if (IsEmptyText(line, end)) return true;
     bool shifted = false;
     ++widths[QuotedFields(line, end, &shifted)];
@@ -518,24 +612,50 @@ int32_t LineWidth(std::string_view text) {
   return 0;
 }
 
+// `failures` of a quick look that stops where the lines fail from the start.
+constexpr int32_t kQuickLook = -1;
+
 // Reads the lines as ReadServis24Lines does, handing items to `sink` where
-// one is given, and stops once more than `failures` lines failed.
+// one is given, and stops once more than `failures` lines failed (or as
+// kQuickLook says) under no header of its own.
 void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32_t failures,
                Servis24Lines* lines) {
   *lines = Servis24Lines();
+  const char* const last = text.data() + text.size();
+  int32_t joined = 0;  // lines a record ran on to, passed over as their own
   ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
-    ++lines->lines;
-    if (IsEmptyText(line, end)) {
-      ++lines->empty;
+    if (joined > 0) {
+      --joined;
       return true;
     }
     StrictLine read;
     ReadStrictLine(line, end, &read);
+    // A quoted field may run across lines: the record ends where it closes.
+    // The split has looked for quotes in the line already.
+    if (read.fields[0].mayHoldQuotes && LeavesQuoteOpen(line, end)) {
+      end = JoinedRecordEnd(end, last, &joined);
+      if (joined > 0) {
+        read = StrictLine();
+        ReadStrictLine(line, end, &read);
+      }
+    }
+    const int32_t more = joined;
+    lines->lines += 1 + more;
+    if (IsEmptyText(line, end)) {
+      lines->empty += 1 + more;
+      return true;
+    }
     // A header names its date column; a first line with a date there, even
     // one that does not read, is a row.
     if (lineNumber == 1 && !read.fault.empty() && !DateColumnHasDigit(line, end)) {
-      lines->header = 1;
+      lines->header = 1 + more;
       lines->servis24Header = IsServis24Header(line, end);
+      lines->confirmation.knownHeader = lines->servis24Header;
+      return true;
+    }
+    // A total ("Celkem;;12 345,00") is no item and no damaged row.
+    if (!read.fault.empty() && !DateColumnHasDigit(line, end) && IsTotalLine(line, end)) {
+      lines->totals += 1 + more;
       return true;
     }
     ++lines->confirmation.dataLines;
@@ -550,10 +670,17 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     }
     if (!read.fault.empty()) {
       lines->leftOut.push_back({lineNumber, read.fault});
-      return static_cast<int32_t>(lines->leftOut.size()) <= failures;
+      lines->joinedLeftOut += more;
+      const int32_t failed = static_cast<int32_t>(lines->leftOut.size());
+      const bool hopeless = failures == kQuickLook
+                                ? failed > 2 && 2 * failed > lines->confirmation.dataLines
+                                : failed > failures;
+      return lines->servis24Header || !hopeless;
     }
     ++lines->confirmation.readable;
     ++lines->items;
+    lines->joinedItems += more;
+    if (!read.rounded.empty()) lines->rounded.push_back({lineNumber, read.rounded});
     if (sink == nullptr) return true;
     ServisTexts texts;
     (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &read.amount, true));
@@ -573,9 +700,11 @@ bool HasServis24Header(std::string_view text) {
 }
 
 bool Servis24MayConfirm(std::string_view text) {
-  // No confirmed reading fails on more than two lines.
+  // A quick look: a file whose lines fail by position from its start, more
+  // than two and more than half of them, is taken for no Servis24 file
+  // unless its header is Servis24's own.
   Servis24Lines lines;
-  ReadLines(text, nullptr, 0, 2, &lines);
+  ReadLines(text, nullptr, 0, kQuickLook, &lines);
   return lines.Confirmed();
 }
 

@@ -20,12 +20,18 @@ struct Servis24Lines {
   int32_t lines = 0;
   int32_t header = 0;  // the first line, where it is no item line
   int32_t empty = 0;
+  int32_t totals = 0;  // lines that name themselves a total
   int32_t items = 0;
+  // Lines an item's or a left-out line's quoted field ran on to.
+  int32_t joinedItems = 0;
+  int32_t joinedLeftOut = 0;
   // Items the statement leaves out for their currency, named where they are.
   int32_t otherCurrency = 0;
   // Items written in another statement of the run, for their currency.
   int32_t otherStatement = 0;
   std::vector<LeftOutLine> leftOut;
+  // Items kept whose amounts were rounded to hellers, each named with why.
+  std::vector<LeftOutLine> rounded;
   // The header names Servis24's columns, so a file of no items is one too.
   bool servis24Header = false;
 
@@ -44,8 +50,8 @@ struct Servis24Lines {
 void ReadServis24Lines(std::string_view text, const ItemSink& sink, Servis24Lines* lines);
 
 // Whether a reading by position may be confirmed: a quick look that stops
-// as soon as more lines fail than a confirmed reading allows, and checks
-// no field counts.
+// once more than two lines, and more than half of those looked at, fail
+// (unless the header is Servis24's own), and checks no field counts.
 bool Servis24MayConfirm(std::string_view text);
 
 // Whether the first line is Servis24's own header.

@@ -33,6 +33,9 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
        "5: částku \"12.500\" nelze přečíst celou", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;5;a\n", 5, 1, 0, 3,
        "5: řádek má 4 polí, Servis24 jich píše nejméně 11", true},
+      // A total is neither an item nor a damaged line.
+      {"h\n" + row + "\nCelkem;;-1 234,50;;;;;;;;\n", 3, 1, 0, 1, "", true},
+      {"h\n" + row + "\n;\"Celkem:\";5\n", 3, 1, 0, 1, "", true},
   };
   for (const Case& c : cases) {
     Servis24Lines lines;
@@ -49,10 +52,123 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
     EXPECT_EQ(lines.items, c.items) << c.text;
     EXPECT_EQ(sunk, c.items) << c.text;
     EXPECT_EQ(leftOut, c.leftOut) << c.text;
-    EXPECT_EQ(lines.header + lines.empty + lines.items + static_cast<int32_t>(lines.leftOut.size()),
+    EXPECT_EQ(lines.header + lines.empty + lines.totals + lines.items +
+                  static_cast<int32_t>(lines.leftOut.size()),
               lines.lines)
         << c.text;
     EXPECT_EQ(lines.Confirmed(), c.confirmed) << c.text;
+  }
+}
+
+// A statement of 35 rows, three of them damaged, is read with those three
+// named, with Servis24's header or without it; one whose damaged rows are
+// more than a quarter is Servis24's only under its header.
+TEST(Servis24Lines, MostRowsOrTheHeaderConfirmTheReading) {
+  const std::string header = "Číslo;Datum;Částka;Protiúčet;;VS;;;KS;SS;Zpráva\r\n";
+  std::string good;
+  for (int i = 0; i < 32; ++i) good += "1;2014/09/24;-1 234,50;;;7;;;;;Nájem\r\n";
+  const std::string damaged =
+      "2;2014/09/24;1e3;;;;;;;;a\r\n3;14/09/24;5;;;;;;;;b\r\n4;;5;;;;;;;;c\r\n";
+  const std::string few = "1;2014/09/24;5;;;;;;;;a\r\n";
+  const struct {
+    const char* what;
+    std::string text;
+    bool confirmed;
+    int32_t items;
+    size_t leftOut;
+  } cases[] = {
+      {"header, 32 rows and 3 damaged", header + good + damaged, true, 32, 3},
+      {"32 rows and 3 damaged", good + damaged, true, 32, 3},
+      {"header, 1 row and 3 damaged", header + few + damaged, true, 1, 3},
+      {"1 row and 3 damaged", few + damaged, false, 1, 3},
+      {"header and an impossible day only", header + "1;2024/02/30;5;;;;;;;;a\r\n", true, 0, 1},
+  };
+  for (const auto& c : cases) {
+    Servis24Lines lines;
+    ReadServis24Lines(
+        c.text, [](const StatementItem&) {}, &lines);
+    EXPECT_EQ(lines.Confirmed(), c.confirmed) << c.what;
+    EXPECT_EQ(Servis24MayConfirm(c.text), c.confirmed) << c.what;
+    EXPECT_EQ(lines.items, c.items) << c.what;
+    EXPECT_EQ(lines.leftOut.size(), c.leftOut) << c.what;
+  }
+}
+
+// A message quoted across lines is one item's, its lines counted with it;
+// a quote no later line closes is read to its own line's end.
+TEST(Servis24Lines, AQuotedMessageMayRunAcrossLines) {
+  const std::string row = "1;2014/09/24;5;;;;;;;;Nájem\r\n";
+  const struct {
+    const char* what;
+    std::string text;
+    std::vector<std::string> messages;
+    const char* summary;
+  } cases[] = {
+      {"a message on two lines",
+       "h\r\n1;2014/09/24;7;;;;;;;;\"Nájem\r\nzáří\"\r\n" + row,
+       {"Nájem září", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 2 položek, řádků souboru 4: hlavička a "
+       "úvod 1, s položkou 3\n"},
+      {"on three lines, a lone LF and a CR",
+       "h\n1;2014/09/24;7;;;;;;;;\"a\nb\rc\"\n" + row,
+       {"a b c", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 2 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 4\n"},
+      {"a quote never closed",
+       "h\n1;2014/09/24;7;;;;;;;;\"open\n" + row + row,
+       {"open", "Nájem", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 3 položek, řádků souboru 4: hlavička a "
+       "úvod 1, s položkou 3\n"},
+  };
+  for (const auto& c : cases) {
+    Servis24Lines lines;
+    std::vector<std::string> messages;
+    ReadServis24Lines(
+        c.text, [&messages](const StatementItem& item) { messages.emplace_back(item.description); },
+        &lines);
+    EXPECT_EQ(messages, c.messages) << c.what;
+    std::string log;
+    LogServis24Lines("s.csv", lines,
+                     [&log](LogKind kind, const char* line) { log += ShownLogLine(kind, line); });
+    EXPECT_EQ(log, c.summary) << c.what;
+  }
+}
+
+// An amount of more places than hellers is kept as its rule rounds it, and
+// named where the rounding changed it: the log says which rows the
+// accountant must look at.
+TEST(Servis24Lines, AmountsOfMorePlacesAreNamed) {
+  const struct {
+    const char* amount;
+    int64_t hellers;
+    const char* log;
+  } cases[] = {
+      {"12,345", 1235,
+       "Soubor s.csv, řádek 2: částka 12,345 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na 12.35!!!\n"},
+      {"0,125", 13,
+       "Soubor s.csv, řádek 2: částka 0,125 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na 0.13!!!\n"},
+      // Places of zeros change nothing.
+      {"-1 234,500", -123450, ""},
+      {"0,001", 0,
+       "Soubor s.csv, řádek 2: částka 0,001 má víc než dvě desetinná místa, zapsána "
+       "zaokrouhlená na 0.00!!!\n"},
+      {"12,34", 1234, ""},
+      {"12", 1200, ""},
+  };
+  for (const auto& c : cases) {
+    const std::string text = std::string("h\n1;2014/09/24;") + c.amount + ";;;;;;;;a\n";
+    Servis24Lines lines;
+    std::vector<int64_t> amounts;
+    ReadServis24Lines(
+        text, [&amounts](const StatementItem& item) { amounts.push_back(item.amount); }, &lines);
+    EXPECT_EQ(amounts, std::vector<int64_t>{c.hellers}) << c.amount;
+    std::string log;
+    LogServis24Lines("s.csv", lines, [&log](LogKind kind, const char* line) {
+      if (kind != LogKind::kInformation) log += ShownLogLine(kind, line);
+    });
+    EXPECT_EQ(log, c.log) << c.amount;
   }
 }
 

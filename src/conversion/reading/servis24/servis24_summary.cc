@@ -9,13 +9,18 @@ void LogServis24Lines(const std::string& path, const Servis24Lines& lines, const
     LogFormatted(log, LogKind::kItemWarning, "Soubor %s, řádek %d: %s, řádek vynechán\n",
                  {path, left.line, left.why});
   }
+  for (const LeftOutLine& rounded : lines.rounded) {
+    LogFormatted(log, LogKind::kItemWarning, "Soubor %s, řádek %d: %s\n",
+                 {path, rounded.line, rounded.why});
+  }
   LineAccount account;
   account.Add(LineAccount::kPreamble, lines.header);
   const int32_t items = lines.items - lines.otherCurrency - lines.otherStatement;
-  account.Add(LineAccount::kItem, items);
+  account.Add(LineAccount::kItem, items + lines.joinedItems);
+  account.Add(LineAccount::kBalance, lines.totals);
   account.Add(LineAccount::kEmpty, lines.empty);
-  account.Add(LineAccount::kLeftOut,
-              static_cast<int32_t>(lines.leftOut.size()) + lines.otherCurrency);
+  account.Add(LineAccount::kLeftOut, static_cast<int32_t>(lines.leftOut.size()) +
+                                         lines.joinedLeftOut + lines.otherCurrency);
   account.Add(LineAccount::kOtherStatement, lines.otherStatement);
   LogFormatted(log, LogKind::kInformation,
                "Soubor %s: čten jako Servis24, převedeno %d položek%s\n",

@@ -123,6 +123,17 @@ bool StartsWith(const std::string& text, const char* start) {
   return text.compare(0, std::char_traits<char>::length(start), start) == 0;
 }
 
+// "26 Jun 2018": digits, perhaps a point, blanks and a letter.
+bool IsDayBeforeMonthName(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && IsDigit(text[i])) ++i;
+  if (i == 0) return false;
+  if (i < text.size() && text[i] == '.') ++i;
+  const size_t blanks = i;
+  while (i < text.size() && text[i] == ' ') ++i;
+  return i > blanks && i < text.size() && IsAsciiLetter(text[i]);
+}
+
 }  // namespace
 
 bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
@@ -136,6 +147,7 @@ bool ReadItemDate(std::string_view text, ItemDate* date, bool monthFirst) {
     return date->year >= 1900 && date->year <= 2099 && IsRealDate(*date);
   }
   if (!text.empty() && IsAsciiLetter(text[0])) return ReadMonthNameDate(text, date);
+  if (IsDayBeforeMonthName(text)) return ReadMonthNameDate(text, date);
   size_t i = 0;
   int32_t first = 0, second = 0, third = 0;
   const int firstDigits = ReadNumber(text, &i, 4, &first);
@@ -178,12 +190,17 @@ DateOrderHint SlashDateOrder(std::string_view text) {
 Direction ReadDirection(std::string_view text) {
   const std::string value = NormaliseColumnName(text);
   // Whole words, as banks and services write them both ways.
-  for (const char* debit : {"odchozi", "outgoing", "debit", "debet", "vydaj", "odepsano", "vyber",
-                            "out", "d", "dr", "db", "-"}) {
+  // Dutch "Af"/"Bij", German "Soll"/"Haben", Hungarian "Kiadás"/"Bevétel",
+  // Spanish "Cargo"/"Abono", Italian "Addebito"/"Accredito", Polish
+  // "Obciążenie"/"Uznanie".
+  for (const char* debit :
+       {"odchozi", "outgoing", "debit", "debet", "vydaj", "odepsano", "vyber", "out", "d", "dr",
+        "db", "-", "af", "soll", "kiadas", "cargo", "addebito", "uscita", "obciazenie"}) {
     if (value == debit) return Direction::kDebit;
   }
-  for (const char* credit : {"prichozi", "incoming", "credit", "kredit", "prijem", "pripsano",
-                             "vklad", "in", "k", "c", "cr", "+"}) {
+  for (const char* credit :
+       {"prichozi", "incoming", "credit", "kredit", "prijem", "pripsano", "vklad", "in", "k", "c",
+        "cr", "+", "bij", "haben", "bevetel", "abono", "accredito", "entrata", "uznanie"}) {
     if (value == credit) return Direction::kCredit;
   }
   // "Odchozí platba", "Příchozí úhrada", "Incoming payment".

@@ -42,15 +42,28 @@ bool ReadNumber(std::string_view text, size_t* i, size_t maxDigits, int32_t* val
 
 bool ReadMonthNameDate(std::string_view text, CivilDate* date) {
   size_t i = 0;
+  int32_t day = 0, year = 0;
+  // "26 Jun 2018", "26. June 2018": the day before the month.
+  const bool dayFirst = i < text.size() && IsDigit(text[i]);
+  if (dayFirst) {
+    if (!ReadNumber(text, &i, 2, &day)) return false;
+    if (i < text.size() && text[i] == '.') ++i;
+    const size_t afterDay = i;
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i == afterDay) return false;
+  }
+  const size_t monthStart = i;
   while (i < text.size() && IsAsciiLetter(text[i])) ++i;
-  const int32_t month = MonthOfName(text.substr(0, i));
+  const int32_t month = MonthOfName(text.substr(monthStart, i - monthStart));
   if (month == 0) return false;
   if (i < text.size() && text[i] == '.') ++i;
   const size_t blanks = i;
   while (i < text.size() && text[i] == ' ') ++i;
-  int32_t day = 0, year = 0;
-  if (i == blanks || !ReadNumber(text, &i, 2, &day)) return false;
-  const size_t afterDay = i;
+  if (!dayFirst) {
+    if (i == blanks || !ReadNumber(text, &i, 2, &day)) return false;
+  }
+  // The year needs a comma or a blank before it.
+  const size_t afterDay = dayFirst ? blanks : i;
   if (i < text.size() && text[i] == ',') ++i;
   while (i < text.size() && text[i] == ' ') ++i;
   const size_t yearStart = i;

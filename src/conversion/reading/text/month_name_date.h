@@ -8,8 +8,9 @@
 namespace tarvolo {
 
 // Reads a date whose month is an English name, as Revolut's older exports
-// write it: "Apr 8, 2018", "April 8 2018" (any case, the abbreviation with
-// or without its point), optionally followed by a blank and a time, which
+// write it: "Apr 8, 2018", "April 8 2018", "26 Jun 2018", "26. June 2018"
+// (any case, the abbreviation with or without its point), optionally
+// followed by a blank and a time, which
 // is ignored. False for anything else, a day that does not exist or a year
 // outside 1900 to 2099.
 bool ReadMonthNameDate(std::string_view text, CivilDate* date);

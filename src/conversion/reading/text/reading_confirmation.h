@@ -12,13 +12,18 @@ namespace tarvolo {
 struct ReadingConfirmation {
   int32_t dataLines = 0;
   int32_t readable = 0;  // the row read whole
-  // A wrong reading fails on nearly every row, a right one at most on a row
-  // or two a bank or a hand damaged: at most two rows, and at most a
-  // quarter of them, may fail, each named and left out. A file with no data
-  // line confirms every reading and gives no item.
+  // The file's header is the reading's own (a bank's, Servis24's).
+  bool knownHeader = false;
+  // The header leaves a choice that nothing in the file decides.
+  bool undecided = false;
+  // A wrong reading fails on nearly every row, a right one only on rows a
+  // bank or a hand damaged: the reading is proven by a header of its own or
+  // by three quarters of the rows, and its rows that fail, however many,
+  // are each named and left out. A file with no data line confirms every
+  // reading and gives no item.
   bool Confirmed() const {
     const int64_t failed = static_cast<int64_t>(dataLines) - readable;
-    return failed <= 2 && 4 * failed <= dataLines;
+    return !undecided && (knownHeader || 4 * failed <= dataLines);
   }
 };
 
