@@ -108,4 +108,12 @@ void MemoryFiles::SetReadOnly(const std::string& path) {
   if (const std::shared_ptr<Entry> file = Find(path)) file->readOnly = true;
 }
 
+std::string InMemoryFolder(std::string text) {
+  for (size_t at = text.find("memory/"); at != std::string::npos;
+       at = text.find("memory/", at + 7)) {
+    text[at + 6] = kPathSeparator;
+  }
+  return text;
+}
+
 }  // namespace tarvolo

@@ -62,6 +62,10 @@ class MemoryFiles : public FileSystem {
   uint64_t lastIndex_ = 0;
 };
 
+// `text` with each "memory/" as the folder's paths begin on this system,
+// so that a test names the run's files once for every build.
+std::string InMemoryFolder(std::string text);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_TESTS_MEMORY_FILES_H_

@@ -296,7 +296,7 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
       ASSERT_EQ(run.result.statements.size(), s.statements.size()) << named << "\n" << run.log;
       for (size_t i = 0; i < s.statements.size(); ++i) {
         const Expected& want = s.statements[i];
-        const std::string path = "memory/" + want.name;
+        const std::string path = InMemoryFolder("memory/" + want.name);
         EXPECT_EQ(run.result.statements[i].paths, std::vector<std::string>{path}) << named;
         EXPECT_EQ(run.result.statements[i].totals.itemCount, want.items) << named << " " << path;
         const std::string header = run.headers.count(path) ? run.headers.at(path) : "";
@@ -305,7 +305,8 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
       }
       EXPECT_EQ(run.headers, first.headers) << named;
       EXPECT_EQ(run.records, first.records) << named;
-      EXPECT_NE(run.log.find(s.logged), std::string::npos) << named << "\n" << run.log;
+      EXPECT_NE(run.log.find(InMemoryFolder(s.logged)), std::string::npos) << named << "\n"
+                                                                           << run.log;
       if (*s.notLogged != '\0') {
         EXPECT_EQ(run.log.find(s.notLogged), std::string::npos) << named << "\n" << run.log;
       }
