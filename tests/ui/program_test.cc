@@ -28,8 +28,8 @@ const std::string kStart = std::string(kNotice) +
                            "\r\nKromě výpisů Servis24 program rozpozná také výpisy: Fio banka, "
                            "Komerční banka, ČSOB, Raiffeisenbank (kreditní karta), Raiffeisenbank, "
                            "Air Bank, mBank, Moneta Money Bank, UniCredit Bank, Česká spořitelna "
-                           "Business 24, Revolut Business, Revolut, Wise, Wise (převody), PayPal a "
-                           "obecný CSV.";
+                           "Business 24, Revolut Business, Revolut, Wise, Wise (převody), Stripe, "
+                           "Payoneer, N26, bunq, PayPal a obecný CSV.";
 
 const char kChooseFiles[] =
     "Nejsou vybrány žádné soubory: vyberte je tlačítkem „Vybrat soubory .csv z IB Servis24“, nic "
@@ -112,8 +112,8 @@ bool WriteStatement(const std::string& path, std::initializer_list<int> items) {
   return WriteWholeFileBytes(path, statement);
 }
 
-// The statement of items 1 and 2 (b.csv's item 7 does not read whole, which
-// leaves b.csv unread) for account 2000145399 "Běžný účet",
+// The statement of items 1 and 2 (b.csv's only item 7 does not read whole,
+// which leaves it out) for account 2000145399 "Běžný účet",
 // balance 1000.50 on 31 August 2014, statement number 120, written on the
 // day `today` (DDMMYY).
 std::string ExpectedExport(const std::string& today) {
@@ -130,18 +130,20 @@ std::string ExpectedExport(const std::string& today) {
 const char kVerdictOfOneWarning[] = "Pozor: 1 upozornění, zkontrolujte je před importem!!!";
 
 // The log of converting a.csv and b.csv into that statement in the folder
-// `out`. Item 7's amount 1,234,50 is no Servis24 amount, one of the two
-// rows of b.csv, so b.csv is named and left out and the run ends with a
-// warning.
+// `out`. Item 7's amount 1,234,50 is no Servis24 amount, the only row of
+// b.csv, so the row is named and left out and the run ends with a warning.
 std::string ConversionLog(const std::string& a, const std::string& b, const std::string& out) {
   return "\r\nPřevádím soubor " + a + "\r\nSoubor " + a +
          ": čten jako Servis24, převedeno 2 položek, řádků souboru 3: hlavička a úvod 1, s "
          "položkou 2\r\nPřevádím soubor " +
          b + "\r\nSoubor " + b +
-         ": formát nerozpoznán (Servis24 nelze použít, nečitelných řádků 1 z 2, první řádek 3: "
-         "částku \"1,234,50\" nelze přečíst celou), soubor nebyl převeden!!!"
+         ", řádek 2: částku \"1,234,50\" nelze přečíst celou, řádek vynechán!!!\r\nSoubor " + b +
+         ": čten jako Servis24, převedeno 0 položek, řádků souboru 2: hlavička a úvod 1, "
+         "vynechané 1"
          "\r\nNačteno 2 položek, starý zůstatek 1000.50 Kč, nový 24766.00 Kč"
          "\r\nCelkem příchozí platby 25000.00 Kč, odchozí platby 1234.50 Kč"
+         "\r\nPárování příchozích plateb výpisu účtu 2000145399 v CZK: 1 plateb, 1 s VS, 0 s VS "
+         "jen ve zprávě, 0 bez použitelného VS"
          "\r\nZapsán soubor " +
          out + "\\export.gpc\r\nZapsán soubor " + out + "\\export.xml\r\nKontrola souboru " + out +
          "\\export.gpc: v pořádku\r\nKontrola souboru " + out + "\\export.xml: v pořádku\r\n" +
@@ -236,7 +238,7 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   const std::string statements = folder_ + "\\statements";
   ASSERT_TRUE(MakeFreshFolder(statements));
   ASSERT_TRUE(WriteStatement(statements + "\\a.csv", {1, 2}));
-  ASSERT_TRUE(WriteStatement(statements + "\\b.csv", {4, 7}));
+  ASSERT_TRUE(WriteStatement(statements + "\\b.csv", {7}));
   const std::string initial = Profile("", "", "", StoredDay(20150101), 3);
   ASSERT_TRUE(WriteWholeFileBytes(settingsPath_, initial));
 
@@ -340,13 +342,15 @@ TEST_F(ProgramTest, SettingsSelectionAndConversion) {
   log += ConversionLog(statements + "\\a.csv", statements + "\\b.csv", statements);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1001), log);
   EXPECT_EQ(ProgramDriver::ControlText(main, 1013), kVerdictOfOneWarning);
-  // The run is short enough that the pane shows its first warning, selected,
-  // and its last line together.
+  // The pane shows the run's first warning, selected, with the run's last
+  // line below it where both fit, else at its top, as much of the run after
+  // it as the pane holds.
   HWND pane = GetDlgItem(main, 1001);
   const size_t warning = log.rfind("\r\n", log.find("!!!", log.find("\r\nPřevádím"))) + 2;
   EXPECT_EQ(LOWORD(SendMessageA(pane, EM_GETSEL, 0, 0)), warning);
   EXPECT_TRUE(InView(pane, warning));
-  EXPECT_TRUE(InView(pane, log.size() - 1));
+  EXPECT_TRUE(InView(pane, log.size() - 1) || SendMessageA(pane, EM_GETFIRSTVISIBLELINE, 0, 0) ==
+                                                  SendMessageA(pane, EM_LINEFROMCHAR, warning, 0));
   EXPECT_TRUE(SaveScreenshot("main_dialog.png"));
 
   // Beside the statements, not beside the program.
@@ -397,7 +401,7 @@ TEST_F(ProgramTest, DroppedFilesAndFilesGivenAtStartAreConverted) {
     ASSERT_TRUE(MakeFreshFolder(january));
     ASSERT_TRUE(MakeFreshFolder(february));
     ASSERT_TRUE(WriteStatement(january + "\\a.csv", {1, 2}));
-    ASSERT_TRUE(WriteStatement(february + "\\b.csv", {4, 7}));
+    ASSERT_TRUE(WriteStatement(february + "\\b.csv", {7}));
     ASSERT_TRUE(WriteWholeFileBytes(
         settingsPath_, Profile("2000145399", "Běžný účet", "1000.50", StoredDay(20140901), 120)));
 
