@@ -137,6 +137,21 @@ void RunChecks::FileItems::DecideAccount() {
   }
 }
 
+// Whether the statement takes an item of `pocket`. Which pocket is the
+// account's own is decided by each file, from its rows alone, so that the
+// order of the files changes nothing.
+bool RunChecks::FileItems::TakePocket(std::string_view pocket) {
+  if (pockets_.first.empty()) pockets_.first = pocket;
+  const bool first = pocket == pockets_.first;
+  if (!first &&
+      std::find(pockets_.others.begin(), pockets_.others.end(), pocket) == pockets_.others.end()) {
+    pockets_.others.emplace_back(pocket);
+  }
+  const bool taken = run_.pocket_.empty() ? first : !first && pocket == run_.pocket_;
+  if (!taken && run_.pocket_.empty()) ++pockets_.elsewhere;
+  return taken;
+}
+
 void RunChecks::FileItems::LeaveOut(int32_t line, const std::string& why) {
   if (++leftOut_ > kNamedPerFile) return;
   LogFormatted(log_, LogKind::kItemWarning, "Soubor %s, řádek %d: %s, vynechána\n",
@@ -149,8 +164,8 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
   // A row of a file of several own accounts whose own account does not
   // read belongs to no statement that can be proven.
-  // A pocket the file's balances prove is named, not numbered: it is the
-  // file's account's.
+  // A pocket the file's balances prove is named, not numbered: the file's
+  // first is its account's, the others statements of their own.
   const bool pocket =
       reading_ != nullptr && std::find(reading_->ownPockets.begin(), reading_->ownPockets.end(),
                                        item.ownAccount) != reading_->ownPockets.end();
@@ -163,6 +178,7 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
     ++elsewhere_;
     return false;
   }
+  if (pocket ? !TakePocket(item.ownAccount) : !run_.pocket_.empty()) return false;
   // A second own account's items are its own statement's.
   if (hasAccount_ && statesOwn && !SameAccount(own, account_)) {
     AddAccount(own, &otherAccounts_);
@@ -221,9 +237,33 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                  "Soubor %s: %d položek jiných vlastních účtů, zapsány do výpisů svých účtů\n",
                  {shown, items.elsewhere_});
   }
+  for (const std::string& pocket : items.pockets_.others) {
+    if (std::find(otherPockets_.begin(), otherPockets_.end(), pocket) == otherPockets_.end()) {
+      otherPockets_.push_back(pocket);
+    }
+  }
+  if (items.pockets_.elsewhere > 0) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: %d položek dalších účtů souboru vedených jen jménem, zapsány do "
+                 "výpisů svých účtů\n",
+                 {shown, items.pockets_.elsewhere});
+  }
+  // A pocket's statement states the balances its rows prove for it, and the
+  // account's own those of the file's first pocket: no sum of them all is
+  // any one's. A pocket's statement takes no other balance of a file.
+  const std::string& taken = pocket_.empty() ? items.pockets_.first : pocket_;
+  StatedBalances own = pocket_.empty() ? stated : StatedBalances();
+  if (items.reading_ != nullptr && !taken.empty()) {
+    for (const AccountBalances& balances : items.reading_->accountBalances) {
+      if (balances.account != taken) continue;
+      own.hasOpening = own.hasClosing = true;
+      own.opening = balances.opening;
+      own.closing = balances.closing;
+    }
+  }
   // A file that gives one of several statements nothing is another's: its
   // dates, balances and account say nothing of this one.
-  if (oneOfSeveral_ && items.taken_ == 0 && !stated.hasOpening && !stated.hasClosing) return;
+  if (oneOfSeveral_ && items.taken_ == 0 && !own.hasOpening && !own.hasClosing) return;
   if (items.hasAccount_) {
     if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
       LogFormatted(log, LogKind::kFileWarning, "Soubor %s je z účtu %s, v nastavení je účet %s\n",
@@ -238,7 +278,7 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
   FileFacts facts;
   facts.shown = shown;
   facts.index = files_.size();
-  facts.stated = stated;
+  facts.stated = own;
   if (items.reading_ != nullptr && items.reading_->periodStated) {
     facts.dated = facts.periodStated = true;
     facts.start = items.reading_->periodStart;

@@ -34,9 +34,16 @@ class RunChecks {
   // states none of its balances is none of its files. With `account`, it
   // takes only the items that state that own account.
   void SetOneOfSeveral(const AccountNumber* account);
+  // The statement is that of `pocket`, one of the account's own accounts
+  // that its files name but do not number: it takes only that pocket's
+  // items, where it is not its file's first in the statement's currency.
+  void SetPocket(const std::string& pocket) { pocket_ = pocket; }
   // The own accounts whose items the files hold beside the statement's,
   // each a statement of its own.
   const std::vector<AccountNumber>& OtherAccounts() const { return otherAccounts_; }
+  // The pockets beside each file's first in the statement's currency, each
+  // a statement of its own, in the order met.
+  const std::vector<std::string>& OtherPockets() const { return otherPockets_; }
 
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.
@@ -58,6 +65,7 @@ class RunChecks {
    private:
     friend class RunChecks;
     void DecideAccount();
+    bool TakePocket(std::string_view pocket);
     void LeaveOut(int32_t line, const std::string& why);
 
     const RunChecks& run_;
@@ -75,6 +83,13 @@ class RunChecks {
     // The items of other own accounts, which their own statements take.
     int32_t elsewhere_ = 0;
     std::vector<AccountNumber> otherAccounts_;
+    // A file's pockets in the statement's currency: the first is the
+    // account's own statement's, the others are statements of their own.
+    struct Pockets {
+      std::string first;
+      std::vector<std::string> others;
+      int32_t elsewhere = 0;
+    } pockets_;
   };
 
   // A reading of the file `shown` was chosen: its items count for the later
@@ -103,7 +118,9 @@ class RunChecks {
   AccountNumber profileAccount_;
   bool oneOfSeveral_ = false;
   bool accountOnly_ = false;
+  std::string pocket_;
   std::vector<AccountNumber> otherAccounts_;
+  std::vector<std::string> otherPockets_;
   std::vector<ContentKey> contents_;
   EarlierItems earlierItems_;
   std::vector<FileFacts> files_;

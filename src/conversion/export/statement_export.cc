@@ -56,6 +56,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   run.split.account = statement.profile.accountNumber;
   if (several) run.checks.SetOneOfSeveral(plan.mainAccount ? nullptr : &plan.account);
+  run.checks.SetPocket(plan.pocket);
   run.split.severalCurrencies = severalCurrencies;
   for (OutputFile& output : statement.outputs) {
     output.path = StatementPath(output.path, plan.suffix);
@@ -80,6 +81,15 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
   for (const AccountNumber& account : run.checks.OtherAccounts()) {
     if (plan.mainAccount || !SameAccount(account, plan.account)) plans->Add(&account, "");
   }
+  for (const std::string& pocket : run.checks.OtherPockets()) {
+    plans->Add(plan.mainAccount ? nullptr : &plan.account, plan.currency, pocket);
+  }
+}
+
+// The account a statement is written under as the log names it, with its
+// pocket's name where it is a pocket's.
+std::string ShownStatementAccount(const std::string& account, const StatementPlan& plan) {
+  return plan.pocket.empty() ? account : account + " (" + plan.pocket + ")";
 }
 
 // Writes one statement of the run from its reading.
@@ -97,6 +107,14 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   if (besideProfile) statement.balanceFromFile = true;
   if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening, several)) {
     return stopped;
+  }
+  // A pocket has no number a bank knows: an accounting program that books
+  // its statement under the account's number must be told.
+  if (!plan.pocket.empty()) {
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Účet %s nemá v souborech vlastní číslo účtu, jeho výpis %s je zapsán pod "
+                 "účtem %s z nastavení\n",
+                 {plan.pocket, zeroOpening, statement.profile.accountNumber});
   }
   // The IBAN given is the profile's account's, in each of its currencies.
   const StatementIban iban = StatementIbanOf(
@@ -211,7 +229,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
     for (const StatementPlan& plan : plans.plans()) {
       const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
       LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
-                   {account, plan.currency});
+                   {ShownStatementAccount(account, plan), plan.currency});
       StatementReading reading;
       ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
       const ExportOutcome written = WriteStatement(&reading, plan, true, once, result, &notes);

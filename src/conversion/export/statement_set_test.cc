@@ -58,6 +58,29 @@ std::string TenAccounts() {
   return file;
 }
 
+// A Revolut Business export of two own accounts in one currency, each
+// named in its "Account" column and keeping a balance of its own: Main from
+// 10 000 to 10 600 by three rows, Tax reserve from 2 000 to 2 301 by two,
+// the transfer of 300 between them a row of each.
+std::string TwoPockets(const std::string& first, const std::string& second) {
+  return "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig currency,Amount,"
+         "Fee,Balance,Account\n"
+         "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00," +
+         first +
+         "\n"
+         "2024-03-02 10:00:00,2,TRANSFER,COMPLETED,To Tax reserve,CZK,CZK,-300.00,0.00,10700.00," +
+         first +
+         "\n"
+         "2024-03-02 10:00:01,3,TRANSFER,COMPLETED,From Main,CZK,CZK,300.00,0.00,2300.00," +
+         second +
+         "\n"
+         "2024-03-03 10:00:00,4,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,10600.00," +
+         first +
+         "\n"
+         "2024-03-04 10:00:00,5,INTEREST,COMPLETED,Interest,CZK,CZK,1.00,0.00,2301.00," +
+         second + "\n";
+}
+
 // One statement the run must write: its file, its count of items and the
 // old and new balances of its header.
 struct Expected {
@@ -88,6 +111,18 @@ std::vector<Expected> TenStatements() {
                        .closing = "00000000003000+"});
   }
   return written;
+}
+
+// The statements of TwoPockets with --balance-from-file: the first pocket's
+// under the names asked for, with `firstItems` items up to `firstClosing`,
+// and the second pocket's in `second`.
+std::vector<Expected> PocketStatements(const std::string& second, const std::string& firstClosing,
+                                       int32_t firstItems = 3) {
+  return {{.name = "export.gpc",
+           .items = firstItems,
+           .opening = "00000001000000+",
+           .closing = firstClosing},
+          {.name = second, .items = 2, .opening = "00000000200000+", .closing = "00000000230100+"}};
 }
 
 // What one run wrote: the log, and each statement's header and its records
@@ -273,6 +308,29 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .closing = "00000000049500+"}},
        .logged = "Soubor memory/kb.csv, řádek 4: vlastní účet 51-12345?7890 nelze přečíst, položka "
                  "nepatří žádnému výpisu, vynechána!!!\n"},
+      {.what = "two own accounts of one currency at a payment service: two statements, the "
+               "transfer between them an item of each",
+       .files = {{"revolut.csv", TwoPockets("Main", "Tax reserve")}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PocketStatements("export-Tax-reserve.gpc", "00000001060000+"),
+       .logged = "Účet Tax reserve nemá v souborech vlastní číslo účtu, jeho výpis "
+                 "memory/export-Tax-reserve.gpc je zapsán pod účtem 2000145399 z nastavení!!!\n"},
+      {.what = "a pocket file beside another bank's: the other's rows are the account's own, "
+               "and the pocket's statement has the pocket's file alone",
+       .files = {{"revolut.csv", TwoPockets("Main", "Tax reserve")},
+                 {"april.csv", "Datum;Částka\n06.04.2024;7,00\n"}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PocketStatements("export-Tax-reserve.gpc", "00000001060700+", 4),
+       .logged = "Výpis účtu 2000145399 (Tax reserve) v měně CZK\n"},
+      {.what = "the first pocket of the file is the account's own, whatever its name",
+       .files = {{"revolut.csv", TwoPockets("Savings", "Main")}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PocketStatements("export-Main.gpc", "00000001060000+"),
+       .logged = "Soubor memory/revolut.csv: 2 položek dalších účtů souboru vedených jen jménem, "
+                 "zapsány do výpisů svých účtů\n"},
       {.what = "a row whose currency does not read is named and left out",
        .files = {{"czk.csv",
                   "Datum;Částka;Měna\n05.10.2014;10,00;CZK\n06.10.2014;4,00;E?\n"
