@@ -99,6 +99,31 @@ struct Situation {
   const char* notLogged = "";        // text no line may hold, "" for none
 };
 
+// The koruna's statement of one item of 100 from the profile's 1 000.
+Expected KorunaOfOctober() {
+  return {
+      .name = "export.gpc", .items = 1, .opening = "00000000100000+", .closing = "00000000110000+"};
+}
+
+// A file of euros known only by the code its balance lines write, from
+// 1 000 to 1 380, beside a file of koruna.
+Situation EurosByTheirBalances(const char* what, const std::string& balanceLines,
+                               const char* notLogged) {
+  return {.what = what,
+          .files = {{"eur.csv", balanceLines + "\nDatum;Částka;Zpráva\n04.10.2014;-20,00;a\n"
+                                               "15.10.2014;400,00;b\n"},
+                    {"czk.csv", "Datum;Částka;Zpráva\n05.10.2014;100,00;c\n"}},
+          .statements = {KorunaOfOctober(),
+                         {.name = "export-EUR.gpc",
+                          .items = 2,
+                          .opening = "00000000100000+",
+                          .closing = "00000000138000+"}},
+          .logged =
+              "eur.csv: počáteční zůstatek 1000.00 + položky 380.00 = konečný zůstatek "
+              "1380.00 EUR, souhlasí\n",
+          .notLogged = notLogged};
+}
+
 std::vector<Expected> TenStatements() {
   std::vector<Expected> written = {{.name = "export.gpc",
                                     .items = 1,
@@ -169,10 +194,7 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
       {.what = "a currency written after the account's number reaches the rows",
        .files = {{"eur.csv", StatedAccountFile("EUR", kOctober, kEuroBalances, kEuroRows)},
                  {"czk.csv", StatedAccountFile("CZK", kOctober, kKorunaBalances, kKorunaRows)}},
-       .statements = {{.name = "export.gpc",
-                       .items = 1,
-                       .opening = "00000000100000+",
-                       .closing = "00000000110000+"},
+       .statements = {KorunaOfOctober(),
                       {.name = "export-EUR.gpc",
                        .items = 2,
                        .opening = "00000000200000+",
@@ -180,22 +202,13 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
        .logged = "Výpis účtu 2000145399 v EUR, 2 položek: memory/export-EUR.gpc\n",
        // The two files of one month are two statements' files, not one's.
        .notLogged = "překrývají"},
-      {.what = "balance lines with a code state the account's currency",
-       .files = {{"eur.csv",
-                  "Počáteční zůstatek;1 000,00 EUR\nKonečný zůstatek;1 380,00 EUR\n\n"
-                  "Datum;Částka;Zpráva\n04.10.2014;-20,00;a\n15.10.2014;400,00;b\n"},
-                 {"czk.csv", "Datum;Částka;Zpráva\n05.10.2014;100,00;c\n"}},
-       .statements = {{.name = "export.gpc",
-                       .items = 1,
-                       .opening = "00000000100000+",
-                       .closing = "00000000110000+"},
-                      {.name = "export-EUR.gpc",
-                       .items = 2,
-                       .opening = "00000000100000+",
-                       .closing = "00000000138000+"}},
-       .logged = "eur.csv: počáteční zůstatek 1000.00 + položky 380.00 = konečný zůstatek 1380.00 "
-                 "EUR, souhlasí\n",
-       .notLogged = "rozdíl"},
+      EurosByTheirBalances("balance lines with a code state the account's currency",
+                           "Počáteční zůstatek;1 000,00 EUR\nKonečný zůstatek;1 380,00 EUR\n",
+                           "rozdíl"),
+      EurosByTheirBalances("a code after a balance label's colon states the account's currency",
+                           "Počáteční stav účtu k 01.10.2014: 1 000,00 EUR\n"
+                           "Konečný stav účtu k 31.10.2014: 1 380,00 EUR\n",
+                           "1380.00 Kč"),
       {.what = "a koruna account without movement beside its euros: both written",
        .files = {{"still.csv",
                   "Měna účtu;CZK\nPočáteční zůstatek;1 000,00\nKonečný zůstatek;1 000,00\n\n"

@@ -146,15 +146,20 @@ class LayoutReader {
     if (self_.HasPeriod()) balance_.SetPeriod(self_.periodStart(), self_.periodEnd());
   }
 
-  // A balance line that writes its amount with a code ("1 000,00 EUR")
-  // states the account's currency, unless the file states it otherwise.
+  // A balance line that writes its amount with a code ("1 000,00 EUR"), in
+  // a field of its own or after the label's colon ("Počáteční stav účtu:
+  // 1 000,00 EUR"), states the account's currency, unless the file states
+  // it otherwise.
   void NoteBalanceCurrency(const std::vector<std::string_view>& fields) {
     if (!balanceCurrency_.empty()) return;
     for (const std::string_view field : fields) {
-      const AmountReading amount = ReadAmount(field, AmountRules::kBankExport);
-      if (amount.status != AmountStatus::kRead || amount.currency[0] == '\0') continue;
-      balanceCurrency_ = amount.currency;
-      return;
+      for (const std::string_view value : {field, LabelledBalance(field)}) {
+        if (value.empty()) continue;
+        const AmountReading amount = ReadAmount(value, AmountRules::kBankExport);
+        if (amount.status != AmountStatus::kRead || amount.currency[0] == '\0') continue;
+        balanceCurrency_ = amount.currency;
+        return;
+      }
     }
   }
 
