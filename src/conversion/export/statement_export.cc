@@ -89,7 +89,7 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
 // The account a statement is written under as the log names it, with its
 // pocket's name where it is a pocket's.
 std::string ShownStatementAccount(const std::string& account, const StatementPlan& plan) {
-  return plan.pocket.empty() ? account : account + " (" + plan.pocket + ")";
+  return plan.pocket.empty() ? account : account + " (" + plan.ShownPocket() + ")";
 }
 
 // Writes one statement of the run from its reading.
@@ -114,7 +114,7 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     LogFormatted(log, LogKind::kFileWarning,
                  "Účet %s nemá v souborech vlastní číslo účtu, jeho výpis %s je zapsán pod "
                  "účtem %s z nastavení\n",
-                 {plan.pocket, zeroOpening, statement.profile.accountNumber});
+                 {plan.ShownPocket(), zeroOpening, statement.profile.accountNumber});
   }
   // The IBAN given is the profile's account's, in each of its currencies.
   const StatementIban iban = StatementIbanOf(

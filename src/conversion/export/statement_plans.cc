@@ -13,6 +13,8 @@ namespace {
 // letters and digits, anything else a dash, so that no name of it can
 // reach outside the folder or be refused by Windows.
 constexpr size_t kPocketNameWidth = 32;
+// A pocket's name as the log shows it.
+constexpr size_t kShownPocketWidth = 40;
 
 std::string PocketSuffix(const std::string& pocket) {
   std::string name;
@@ -43,6 +45,14 @@ std::string StatementPlan::Account() const {
   AccountNumber number = account;
   number.bank.clear();
   return ShownAccount(number);
+}
+
+std::string StatementPlan::ShownPocket() const {
+  std::string shown = pocket.substr(0, kShownPocketWidth);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  }
+  return shown;
 }
 
 bool StatementPlan::Same(const StatementPlan& other) const {

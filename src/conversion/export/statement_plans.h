@@ -28,6 +28,8 @@ struct StatementPlan {
   // The other account as its header and its files' names carry it: the
   // prefix and the number, the bank in a field of its own.
   std::string Account() const;
+  // The pocket's name as the log shows it: one line, not too long.
+  std::string ShownPocket() const;
   bool Same(const StatementPlan& other) const;
 };
 

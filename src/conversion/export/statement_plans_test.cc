@@ -87,5 +87,21 @@ TEST(StatementPlansTest, OneOrderAndOneNameWhateverTheOrderFound) {
   }
 }
 
+// A pocket's name is the bank's text: the log shows it on one line, cut.
+TEST(StatementPlansTest, APocketIsShownOnOneLine) {
+  const struct {
+    std::string pocket, shown;
+  } cases[] = {
+      {"Tax reserve", "Tax reserve"},
+      {"Tax\r\nreserve\t", "Tax  reserve "},
+      {std::string(50, 'x'), std::string(40, 'x')},
+  };
+  for (const auto& c : cases) {
+    StatementPlan plan;
+    plan.pocket = c.pocket;
+    EXPECT_EQ(plan.ShownPocket(), c.shown) << c.pocket;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo
