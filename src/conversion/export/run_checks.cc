@@ -137,21 +137,6 @@ void RunChecks::FileItems::DecideAccount() {
   }
 }
 
-// Whether the statement takes an item of `pocket`. Which pocket is the
-// account's own is decided by each file, from its rows alone, so that the
-// order of the files changes nothing.
-bool RunChecks::FileItems::TakePocket(std::string_view pocket) {
-  if (pockets_.first.empty()) pockets_.first = pocket;
-  const bool first = pocket == pockets_.first;
-  if (!first &&
-      std::find(pockets_.others.begin(), pockets_.others.end(), pocket) == pockets_.others.end()) {
-    pockets_.others.emplace_back(pocket);
-  }
-  const bool taken = run_.pocket_.empty() ? first : !first && pocket == run_.pocket_;
-  if (!taken && run_.pocket_.empty()) ++pockets_.elsewhere;
-  return taken;
-}
-
 void RunChecks::FileItems::LeaveOut(int32_t line, const std::string& why) {
   if (++leftOut_ > kNamedPerFile) return;
   LogFormatted(log_, LogKind::kItemWarning, "Soubor %s, řádek %d: %s, vynechána\n",
@@ -178,7 +163,13 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
     ++elsewhere_;
     return false;
   }
-  if (pocket ? !TakePocket(item.ownAccount) : !run_.pocket_.empty()) return false;
+  if (pocket) {
+    ItemDate day;
+    const bool dated = ItemDateOf(item, &day);
+    if (!run_.pockets_.Take(item.ownAccount, dated ? &day : nullptr, &pockets_)) return false;
+  } else if (!run_.pockets_.TakesUnnamed()) {
+    return false;
+  }
   // A second own account's items are its own statement's.
   if (hasAccount_ && statesOwn && !SameAccount(own, account_)) {
     AddAccount(own, &otherAccounts_);
@@ -237,30 +228,15 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                  "Soubor %s: %d položek jiných vlastních účtů, zapsány do výpisů svých účtů\n",
                  {shown, items.elsewhere_});
   }
-  for (const std::string& pocket : items.pockets_.others) {
-    if (std::find(otherPockets_.begin(), otherPockets_.end(), pocket) == otherPockets_.end()) {
-      otherPockets_.push_back(pocket);
-    }
-  }
+  pockets_.Accept(items.pockets_);
   if (items.pockets_.elsewhere > 0) {
     LogFormatted(log, LogKind::kInformation,
                  "Soubor %s: %d položek dalších účtů souboru vedených jen jménem, zapsány do "
                  "výpisů svých účtů\n",
                  {shown, items.pockets_.elsewhere});
   }
-  // A pocket's statement states the balances its rows prove for it, and the
-  // account's own those of the file's first pocket: no sum of them all is
-  // any one's. A pocket's statement takes no other balance of a file.
-  const std::string& taken = pocket_.empty() ? items.pockets_.first : pocket_;
-  StatedBalances own = pocket_.empty() ? stated : StatedBalances();
-  if (items.reading_ != nullptr && !taken.empty()) {
-    for (const AccountBalances& balances : items.reading_->accountBalances) {
-      if (balances.account != taken) continue;
-      own.hasOpening = own.hasClosing = true;
-      own.opening = balances.opening;
-      own.closing = balances.closing;
-    }
-  }
+  // A file of several pockets states each one's balances, no sum of them.
+  const StatedBalances own = pockets_.Stated(items.pockets_, items.reading_, stated);
   // A file that gives one of several statements nothing is another's: its
   // dates, balances and account say nothing of this one.
   if (oneOfSeveral_ && items.taken_ == 0 && !own.hasOpening && !own.hasClosing) return;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversion/export/earlier_items.h"
+#include "conversion/export/pocket_routes.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/values/account_number.h"
 
@@ -35,15 +36,14 @@ class RunChecks {
   // takes only the items that state that own account.
   void SetOneOfSeveral(const AccountNumber* account);
   // The statement is that of `pocket`, one of the account's own accounts
-  // that its files name but do not number: it takes only that pocket's
-  // items, where it is not its file's first in the statement's currency.
-  void SetPocket(const std::string& pocket) { pocket_ = pocket; }
+  // that its files name but do not number, or the account's own ("") whose
+  // pocket is `own` ("" until decided): see PocketRoutes.
+  void SetPocket(const std::string& pocket, const std::string& own) { pockets_.Set(pocket, own); }
   // The own accounts whose items the files hold beside the statement's,
   // each a statement of its own.
   const std::vector<AccountNumber>& OtherAccounts() const { return otherAccounts_; }
-  // The pockets beside each file's first in the statement's currency, each
-  // a statement of its own, in the order met.
-  const std::vector<std::string>& OtherPockets() const { return otherPockets_; }
+  // The pockets of the files in the statement's currency.
+  const PocketRoutes& Pockets() const { return pockets_; }
 
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.
@@ -65,7 +65,6 @@ class RunChecks {
    private:
     friend class RunChecks;
     void DecideAccount();
-    bool TakePocket(std::string_view pocket);
     void LeaveOut(int32_t line, const std::string& why);
 
     const RunChecks& run_;
@@ -83,13 +82,7 @@ class RunChecks {
     // The items of other own accounts, which their own statements take.
     int32_t elsewhere_ = 0;
     std::vector<AccountNumber> otherAccounts_;
-    // A file's pockets in the statement's currency: the first is the
-    // account's own statement's, the others are statements of their own.
-    struct Pockets {
-      std::string first;
-      std::vector<std::string> others;
-      int32_t elsewhere = 0;
-    } pockets_;
+    FilePockets pockets_;
   };
 
   // A reading of the file `shown` was chosen: its items count for the later
@@ -118,9 +111,8 @@ class RunChecks {
   AccountNumber profileAccount_;
   bool oneOfSeveral_ = false;
   bool accountOnly_ = false;
-  std::string pocket_;
+  PocketRoutes pockets_;
   std::vector<AccountNumber> otherAccounts_;
-  std::vector<std::string> otherPockets_;
   std::vector<ContentKey> contents_;
   EarlierItems earlierItems_;
   std::vector<FileFacts> files_;

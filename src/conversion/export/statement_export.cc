@@ -56,7 +56,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   run.split.account = statement.profile.accountNumber;
   if (several) run.checks.SetOneOfSeveral(plan.mainAccount ? nullptr : &plan.account);
-  run.checks.SetPocket(plan.pocket);
+  run.checks.SetPocket(plan.pocket, plan.ownPocket);
   run.split.severalCurrencies = severalCurrencies;
   for (OutputFile& output : statement.outputs) {
     output.path = StatementPath(output.path, plan.suffix);
@@ -74,6 +74,9 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
   StatementPlan& found = plans->plans()[index];
   if (found.currency.empty()) found.currency = run.currency;
   found.held = run.totals.anyAmount || run.checks.AnyStated();
+  // The account's own statement decides which pocket is its own in every
+  // file, and finds the others; a pocket's statement reads the same files.
+  if (found.pocket.empty()) found.ownPocket = run.checks.Pockets().Own();
   const StatementPlan plan = found;
   for (const std::string& currency : run.split.found) {
     plans->Add(plan.mainAccount ? nullptr : &plan.account, currency);
@@ -81,8 +84,11 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
   for (const AccountNumber& account : run.checks.OtherAccounts()) {
     if (plan.mainAccount || !SameAccount(account, plan.account)) plans->Add(&account, "");
   }
-  for (const std::string& pocket : run.checks.OtherPockets()) {
-    plans->Add(plan.mainAccount ? nullptr : &plan.account, plan.currency, pocket);
+  for (const std::string& pocket : run.checks.Pockets().All()) {
+    if (!plan.pocket.empty() || pocket == plan.ownPocket) continue;
+    if (plans->Add(plan.mainAccount ? nullptr : &plan.account, plan.currency, pocket)) {
+      plans->plans().back().ownPocket = plan.ownPocket;
+    }
   }
 }
 
@@ -92,9 +98,12 @@ std::string ShownStatementAccount(const std::string& account, const StatementPla
   return plan.pocket.empty() ? account : account + " (" + plan.ShownPocket() + ")";
 }
 
-// Writes one statement of the run from its reading.
+// Writes one statement of the run from its reading. What is said of the
+// statement alone goes to `own`, never left out as said before: two
+// statements may have the same totals.
 ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& plan, bool several,
-                             const LogLine& log, ExportResult* result, IbanNotes* notes) {
+                             const LogLine& log, const LogLine& own, ExportResult* result,
+                             IbanNotes* notes) {
   ExportRequest& statement = reading->statement;
   ConvertedFiles& converted = reading->converted;
   RunState& run = converted.run;
@@ -111,7 +120,7 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   // A pocket has no number a bank knows: an accounting program that books
   // its statement under the account's number must be told.
   if (!plan.pocket.empty()) {
-    LogFormatted(log, LogKind::kFileWarning,
+    LogFormatted(own, LogKind::kFileWarning,
                  "Účet %s nemá v souborech vlastní číslo účtu, jeho výpis %s je zapsán pod "
                  "účtem %s z nastavení\n",
                  {plan.ShownPocket(), zeroOpening, statement.profile.accountNumber});
@@ -123,9 +132,9 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     log(LogKind::kFailure, iban.refusal.c_str());
     return ExportOutcome::kRefused;
   }
-  LogTotals(values, run.currency, run.totals, log);
-  run.pairing.Log(statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency)),
-                  log);
+  LogTotals(values, run.currency, run.totals, own);
+  run.pairing.Log(ShownStatementAccount(statement.profile.accountNumber, plan),
+                  std::string(CurrencyOrKoruna(run.currency)), own);
   StatementSummary summary = SummaryOf(statement, converted, values);
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
@@ -192,7 +201,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
   ExportOutcome outcome = ExportOutcome::kWritten;
   if (plans.plans().size() == 1) {
     for (const auto& [kind, text] : held) log(kind, text.c_str());
-    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, result, &notes);
+    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, log, result, &notes);
     if (result->statements.empty()) return outcome;
   } else {
     held.clear();
@@ -232,7 +241,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                    {ShownStatementAccount(account, plan), plan.currency});
       StatementReading reading;
       ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
-      const ExportOutcome written = WriteStatement(&reading, plan, true, once, result, &notes);
+      const ExportOutcome written = WriteStatement(&reading, plan, true, once, log, result, &notes);
       if (written == ExportOutcome::kWritten) continue;
       outcome = written;
       if (written != ExportOutcome::kWrittenWithProblems) break;

@@ -90,6 +90,7 @@ void StatementPlans::Settle() {
         held.begin(), held.end(), [&plan](const StatementPlan& known) { return known.Same(plan); });
     if (same != held.end()) {
       same->held = same->held || plan.held;
+      if (same->ownPocket.empty()) same->ownPocket = plan.ownPocket;
     } else {
       held.push_back(plan);
     }

@@ -19,6 +19,9 @@ struct StatementPlan {
   // (Revolut Business's "Tax reserve" beside its "Main" of one currency);
   // "" for the account's own statement, which takes each file's first.
   std::string pocket;
+  // The pocket that is the account's own statement's in every file, once
+  // its files have been read for the account's own statement.
+  std::string ownPocket;
   // What its files' names carry beside the names asked for; "" for the
   // statement that takes the profile's values.
   std::string suffix;

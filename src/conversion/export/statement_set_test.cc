@@ -344,6 +344,46 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
        .statements = PocketStatements("export-Main.gpc", "00000001060000+"),
        .logged = "Soubor memory/revolut.csv: 2 položek dalších účtů souboru vedených jen jménem, "
                  "zapsány do výpisů svých účtů\n"},
+      {.what = "a later file whose first row is the second pocket's: each pocket still one "
+               "statement",
+       .files = {{"march.csv", TwoPockets("Main", "Tax reserve")},
+                 {"april.csv",
+                  "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig "
+                  "currency,Amount,Fee,Balance,Account\n"
+                  "2024-04-01 10:00:00,6,INTEREST,COMPLETED,Interest,CZK,CZK,10.00,0.00,2311.00,"
+                  "Tax reserve\n"
+                  "2024-04-02 10:00:00,7,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,"
+                  "10500.00,Main\n"
+                  "2024-04-03 10:00:00,8,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-50.00,0.00,"
+                  "10450.00,Main\n"}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = {{.name = "export.gpc",
+                       .items = 5,
+                       .opening = "00000001000000+",
+                       .closing = "00000001045000+"},
+                      {.name = "export-Tax-reserve.gpc",
+                       .items = 3,
+                       .opening = "00000000200000+",
+                       .closing = "00000000231100+"}},
+       .logged = "Výpis účtu 2000145399 v CZK, 5 položek: memory/export.gpc\n",
+       .notLogged = "chybí pohyby"},
+      {.what = "two accounts of one row each, which no balance tells apart: one statement, "
+               "named",
+       .files = {{"revolut.csv",
+                  "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig "
+                  "currency,Amount,Fee,Balance,Account\n"
+                  "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00,"
+                  "Main\n"
+                  "2024-03-02 10:00:00,2,TRANSFER,COMPLETED,Out,CZK,CZK,-300.00,0.00,2000.00,"
+                  "Tax reserve\n"}},
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = {{.name = "export.gpc",
+                       .items = 2,
+                       .opening = "00000000100000+",
+                       .closing = "00000000170000+"}},
+       .logged = "Soubor memory/revolut.csv: řádky uvádějí více účtů, jejich zůstatky je od sebe "
+                 "neodliší, položky jsou v jednom výpisu a zůstatky nesrovnány!!!\n"},
       {.what = "a row whose currency does not read is named and left out",
        .files = {{"czk.csv",
                   "Datum;Částka;Měna\n05.10.2014;10,00;CZK\n06.10.2014;4,00;E?\n"

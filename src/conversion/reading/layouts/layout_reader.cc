@@ -119,6 +119,15 @@ class LayoutReader {
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
     if (!otherCurrency) reading->accountBalances = balance_.EachAccount();
+    // Rows that name several accounts, which neither a documented column nor
+    // their balances tell apart, are one statement's: no balance of the file
+    // was compared with them, so the log must say so.
+    if (!otherCurrency && !accountsApart_ && balance_.SeveralAccounts()) {
+      LogFormatted(log_, LogKind::kFileWarning,
+                   "Soubor %s: řádky uvádějí více účtů, jejich zůstatky je od sebe neodliší, "
+                   "položky jsou v jednom výpisu a zůstatky nesrovnány\n",
+                   {path_});
+    }
   }
 
  private:
@@ -176,6 +185,7 @@ class LayoutReader {
       items_.SetOwnAccountColumn(pockets);
       reading->ownPockets = ColumnValues(text_, layout_, pockets);
     }
+    accountsApart_ = ownAccountColumn >= 0 || !reading->ownPockets.empty();
     row_.counter.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();
@@ -479,6 +489,9 @@ class LayoutReader {
   bool statesBalances_;
   RowsSurvey survey_;
   RowBooking booking_;
+  // The file's own accounts are told apart by a column its bank documents
+  // or by their balances.
+  bool accountsApart_ = false;
   // The own account whose rows alone count for the balances, where set.
   bool accountBalances_ = false;
   AccountNumber balanceAccount_;
