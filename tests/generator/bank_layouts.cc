@@ -285,7 +285,7 @@ const std::vector<BankLayout> kBankLayouts = {
      .roles =
          "Date started (UTC)=dt|Date completed (UTC)=done|ID=id|Type='TRANSFER|State=state|"
          "Description=msg|Orig currency=cur|Orig amount=amount|Payment currency=cur|Amount=amount|"
-         "Total amount=total|Fee=fee|Fee currency=cur|Balance=balance|Account='Main|"
+         "Total amount=total|Fee=fee|Fee currency=cur|Balance=balance|Account=pocket|"
          "Beneficiary IBAN=iban"},
     {.name = "revolut-2022",
      .separators = ",",
@@ -307,7 +307,7 @@ const std::vector<BankLayout> kBankLayouts = {
      .roles = "Date started (UTC)=dt|Date completed (UTC)=done|Date started (Europe/Prague)=dt|"
               "Date completed (Europe/Prague)=done|ID=id|Type='TRANSFER|Description=msg|"
               "Orig currency=cur|Orig amount=amount|Payment currency=cur|Amount=amount|Fee=fee|"
-              "Fee currency=cur|Balance=balance|Account='Main|Beneficiary IBAN=iban"},
+              "Fee currency=cur|Balance=balance|Account=pocket|Beneficiary IBAN=iban"},
     {.name = "revolut-personal",
      .separators = ",",
      .quoting = Quoting::kNeeded,
