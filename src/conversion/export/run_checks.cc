@@ -149,8 +149,8 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
   // A row of a file of several own accounts whose own account does not
   // read belongs to no statement that can be proven.
-  // A pocket the file's balances prove is named, not numbered: the file's
-  // first is its account's, the others statements of their own.
+  // A pocket the file's balances prove is named, not numbered: one is the
+  // account's own in every file, the others statements of their own.
   const bool pocket =
       reading_ != nullptr && std::find(reading_->ownPockets.begin(), reading_->ownPockets.end(),
                                        item.ownAccount) != reading_->ownPockets.end();
