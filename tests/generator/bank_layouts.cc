@@ -130,7 +130,7 @@ const std::vector<BankLayout> kBankLayouts = {
          "Nazev protiuctu|Castka|VS|KS|SS|Identifikace transakce|Systemovy popis|Popis pro me|"
          "Popis pro prijemce|AV pole",
      .roles =
-         "Datum vytvoreni souboru='01.10.2014|Cislo uctu='2000145399|Mena uctu='CZK|"
+         "Datum vytvoreni souboru='01.10.2014|Cislo uctu=own|Mena uctu='CZK|"
          "Nazev uctu='Novák a syn|Vypis ze dne='30.09.2014|Cislo vypisu='9|"
          "Predchozi vypis ze dne='31.08.2014|Pocet polozek=count|Pocatecni zustatek=open|"
          "Obrat debet=debit|Obrat kredit=credit|Konecny zustatek=close|Datum splatnosti=date|"

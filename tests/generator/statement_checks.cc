@@ -238,13 +238,17 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
   // The last row in time of its statement, after which nothing shows that a
   // row is missing: rows not booked (of no records) state no balance, nor do
   // another statement's rows. Only the profile's statement has the balances
-  // of the file's preamble and trailer, and an opening balance of its own;
-  // the others have their rows' alone, so that nothing shows that their
-  // first row in time is missing either.
+  // of the file's preamble and trailer, and the profile's opening balance;
+  // the others have their rows' alone (a balance after each, or their
+  // statement's balances on each), so that where no row states its opening
+  // balance nothing shows that their first row in time is missing either.
   const std::string& statement = file.statementOfLine[static_cast<size_t>(target)];
   const bool profile = statement.empty();
   bool lastRow = layout.newestFirst || file.lastLineIsData || !profile;
-  bool firstRow = !profile;
+  bool firstRow = !profile && !LayoutHasRole(layout, "open");
+  // Another own account's only row: without it, the file names no such
+  // account.
+  bool alone = !profile;
   for (int number : file.dataLines) {
     if (number == target || file.recordsOfLine[static_cast<size_t>(number)].empty() ||
         file.statementOfLine[static_cast<size_t>(number)] != statement) {
@@ -252,9 +256,12 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
     }
     const bool later = layout.newestFirst ? number < target : number > target;
     (later ? lastRow : firstRow) = false;
+    alone = false;
   }
-  const bool balances = profile ? LayoutStatesBalances(layout) : LayoutHasRole(layout, "balance");
-  const bool statesClosing = profile && LayoutStatesClosing(layout);
+  const bool balances = profile
+                            ? LayoutStatesBalances(layout)
+                            : LayoutHasRole(layout, "balance") || LayoutHasRole(layout, "close");
+  const bool statesClosing = profile ? LayoutStatesClosing(layout) : LayoutHasRole(layout, "close");
   mutated.line = target;
   switch (mutation) {
     case Mutation::kDuplicate:
@@ -271,7 +278,7 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
     case Mutation::kDrop:
       mutated.lineShown = false;
       lines.erase(lines.begin() + (target - 1));
-      if (!balances || (lastRow && !statesClosing) || firstRow) {
+      if (!balances || (lastRow && !statesClosing) || firstRow || alone) {
         mutated.ownStatements = StatementRecords(file, target);
       }
       break;

@@ -14,6 +14,7 @@ namespace {
 constexpr int64_t kOpening = 100050;  // the profile's 1000.50
 constexpr int64_t kForeignOpening = 20000;
 constexpr int64_t kPocketOpening = 730000;
+constexpr int64_t kSecondOpening = 5000000;
 
 struct Row {
   int day = 0, valueDay = 0;
@@ -26,10 +27,13 @@ struct Row {
   std::string vs, ks, ss, message, name, id;
   bool foreign = false, pending = false;
   std::string pocket = "Main";
-  int64_t balance = 0;  // after the row, in its currency
+  std::string own = "2000145399";  // the own account's number
+  int64_t balance = 0;             // after the row, in its currency
 };
 
+// An account's statement values: opening, turnovers, closing and count.
 struct Totals {
+  int64_t opening = kOpening;
   int64_t debit = 0, credit = 0, closing = kOpening;
   int count = 0;
 };
@@ -178,6 +182,7 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "dir") return row.amount < 0 ? layout.debit : layout.credit;
   if (role == "cur") return row.foreign ? "EUR" : "CZK";
   if (role == "pocket") return row.pocket;
+  if (role == "own") return row.own;
   if (role == "state") {
     if (!row.pending) return layout.booked;
     // Each of the words, '|' between them, on some rows.
@@ -192,7 +197,7 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
     return words[static_cast<size_t>(row.day) % words.size()];
   }
   if (role == "balance") return row.pending ? "" : amount(row.balance);
-  if (role == "open") return amount(kOpening);
+  if (role == "open") return amount(totals.opening);
   if (role == "close") return amount(totals.closing);
   if (role == "debit") return amount(totals.debit);
   if (role == "credit") return amount(totals.credit);
@@ -362,6 +367,7 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
     if (row.foreign) row.pocket = "Main EUR";
     if (index % 4 == 1 || index % 4 == 2) row.pocket = kPocketName;
   }
+  if (variation == Variation::kAccounts && index % 3 == 1) row.own = kSecondAccount;
   row.pending = variation == Variation::kPending && (first || random() % 3 == 0);
   if (variation == Variation::kFees && !row.foreign && (first || random() % 2)) {
     row.fee = -static_cast<int64_t>(100 + random() % 4900);
@@ -372,8 +378,9 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
 }  // namespace
 
 const char* VariationName(Variation variation) {
-  static const char* kNames[] = {"plain",      "fees",          "pending",      "foreign",
-                                 "separators", "balance-words", "cr-line-ends", "pockets"};
+  static const char* kNames[] = {"plain",        "fees",       "pending",
+                                 "foreign",      "separators", "balance-words",
+                                 "cr-line-ends", "pockets",    "accounts"};
   return kNames[static_cast<int>(variation)];
 }
 
@@ -407,6 +414,8 @@ bool LayoutAllows(const BankLayout& layout, Variation variation) {
     case Variation::kPockets:
       return HasRole(layout, "pocket") && HasRole(layout, "balance") && HasRole(layout, "cur") &&
              !layout.newestFirst;
+    case Variation::kAccounts:
+      return HasRole(layout, "own");
   }
   return false;
 }
@@ -438,7 +447,8 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   std::vector<int> days;
   for (size_t i = 0; i < rows.size(); ++i) days.push_back(2 + static_cast<int>(random() % 28));
   std::sort(days.begin(), days.end());
-  Totals totals;
+  Totals totals, second;
+  second.opening = second.closing = kSecondOpening;
   int64_t foreignBalance = kForeignOpening, pocketBalance = kPocketOpening;
   for (size_t i = 0; i < rows.size(); ++i) {
     Row& row = rows[i];
@@ -447,13 +457,14 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     row.valueDay = HasRole(layout, "value") ? row.day - static_cast<int>(random() % 2) : row.day;
     if (row.pending) continue;
     const bool pocket = row.pocket == kPocketName;
-    int64_t& balance = row.foreign ? foreignBalance : pocket ? pocketBalance : totals.closing;
+    Totals& account = row.own == kSecondAccount ? second : totals;
+    int64_t& balance = row.foreign ? foreignBalance : pocket ? pocketBalance : account.closing;
     balance += row.amount + (feeIncluded ? 0 : row.fee);
     row.balance = balance;
     if (row.foreign || pocket) continue;
-    ++totals.count;
+    ++account.count;
     for (int64_t amount : {row.amount, feeIncluded ? 0 : row.fee}) {
-      (amount < 0 ? totals.debit : totals.credit) += amount < 0 ? -amount : amount;
+      (amount < 0 ? account.debit : account.credit) += amount < 0 ? -amount : amount;
     }
   }
   if (layout.newestFirst) std::reverse(rows.begin(), rows.end());
@@ -468,7 +479,8 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   file.statementOfLine.resize(file.recordsOfLine.size());
   for (const Row& row : rows) {
     std::vector<std::string> fields;
-    for (const std::string& role : roles) fields.push_back(Field(layout, role, row, totals));
+    const Totals& account = row.own == kSecondAccount ? second : totals;
+    for (const std::string& role : roles) fields.push_back(Field(layout, role, row, account));
     lines.push_back(Line(fields, layout, file.separator, false));
     const int number = static_cast<int>(lines.size());
     file.dataLines.push_back(number);
@@ -477,7 +489,10 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     records.push_back(ModelRecord(row, row.amount, false));
     if (row.fee != 0 && !feeIncluded) records.push_back(ModelRecord(row, row.fee, true));
     std::string& statement = file.statementOfLine[number];
-    statement = row.pocket == kPocketName ? kPocketSuffix : row.foreign ? "-EUR" : "";
+    statement = row.pocket == kPocketName   ? kPocketSuffix
+                : row.own == kSecondAccount ? kSecondAccountSuffix
+                : row.foreign               ? "-EUR"
+                                            : "";
     if (statement.empty()) file.records.insert(file.records.end(), records.begin(), records.end());
   }
   const size_t dataEnd = lines.size();

@@ -24,10 +24,13 @@ enum class Variation {
   // Rows of a second own account of the currency, named beside "Main" and
   // keeping a balance of its own, and rows of a second currency.
   kPockets,
+  // Rows of a second own account, numbered, with its statement's values.
+  kAccounts,
 };
 constexpr Variation kVariations[] = {
-    Variation::kPlain,      Variation::kPending,      Variation::kFees,       Variation::kForeign,
-    Variation::kSeparators, Variation::kBalanceWords, Variation::kCrLineEnds, Variation::kPockets};
+    Variation::kPlain,      Variation::kPending,    Variation::kFees,
+    Variation::kForeign,    Variation::kSeparators, Variation::kBalanceWords,
+    Variation::kCrLineEnds, Variation::kPockets,    Variation::kAccounts};
 const char* VariationName(Variation variation);
 
 struct BankLayout;
@@ -64,6 +67,9 @@ struct GeneratedFile {
 // The second own account of kPockets, and its statement's name.
 constexpr char kPocketName[] = "Tax reserve";
 constexpr char kPocketSuffix[] = "-Tax-reserve";
+// The second own account of kAccounts, and its statement's name.
+constexpr char kSecondAccount[] = "51-1234567890";
+constexpr char kSecondAccountSuffix[] = "-51-1234567890";
 
 // The records each statement of the file holds, by the name of its file
 // beside "export", in the order of the rows; of the lines that `skipped`
