@@ -236,7 +236,12 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                  {shown, items.pockets_.elsewhere});
   }
   // A file of several pockets states each one's balances, no sum of them.
-  const StatedBalances own = pockets_.Stated(items.pockets_, items.reading_, stated);
+  StatedBalances own = pockets_.Stated(items.pockets_, items.reading_, stated);
+  // Another account's statement takes the balances of that account's files
+  // alone: a file that names no own account is the profile's account's.
+  if (accountOnly_ && !(items.hasAccount_ && SameAccount(items.account_, profileAccount_))) {
+    own = StatedBalances();
+  }
   // A file that gives one of several statements nothing is another's: its
   // dates, balances and account say nothing of this one.
   if (oneOfSeveral_ && items.taken_ == 0 && !own.hasOpening && !own.hasClosing) return;

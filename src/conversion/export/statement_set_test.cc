@@ -305,6 +305,28 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .opening = "00000000050000+",
                        .closing = "00000000060000+"}},
        .logged = "Výpis účtu 51-1234567890 v CZK, 1 položek: memory/export-51-1234567890.gpc\n"},
+      {.what = "a file of euros that names no account beside a file of two accounts: its "
+               "balances are the profile's account's alone",
+       .files = {{"eur.csv",
+                  "Počáteční zůstatek;1 000,00 EUR\nKonečný zůstatek;1 380,00 EUR\n\n"
+                  "Datum;Částka;Zpráva\n04.10.2014;-20,00;a\n15.10.2014;400,00;b\n"},
+                 {"kb.csv", kKbHeader +
+                                KbRow("2000145399", "1 000,00;0,00;30,00;1 030,00", "30,00") +
+                                KbRow("51-1234567890", "500,00;5,00;0,00;495,00", "-5,00")}},
+       .statements = {{.name = "export.gpc",
+                       .items = 1,
+                       .opening = "00000000100000+",
+                       .closing = "00000000103000+"},
+                      {.name = "export-EUR.gpc",
+                       .items = 2,
+                       .opening = "00000000100000+",
+                       .closing = "00000000138000+"},
+                      {.name = "export-51-1234567890.gpc",
+                       .items = 1,
+                       .opening = "00000000050000+",
+                       .closing = "00000000049500+"}},
+       .logged = "Výpis účtu 51-1234567890 v CZK, 1 položek: memory/export-51-1234567890.gpc\n",
+       .notLogged = "51-1234567890 v EUR"},
       {.what = "a row whose own account does not read is named and left out",
        .files = {{"kb.csv", kKbHeader +
                                 KbRow("2000145399", "1 000,00;0,00;30,00;1 030,00", "30,00") +
