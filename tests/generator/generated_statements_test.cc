@@ -5,6 +5,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "generator/statement_checks.h"
@@ -47,7 +48,7 @@ TEST(GeneratedStatements, ConvertToExactlyTheirItems) {
 // accounts each: every booked row in exactly one statement, each adding up.
 TEST(GeneratedStatements, RunsOfSeveralFilesPutEachRowInOneStatement) {
   const std::vector<const BankLayout*>& layouts = GeneratedLayouts();
-  CheckSeeds("runs", "several files", 24, [&](uint32_t seed) {
+  CheckSeeds("runs", "several files", 48, [&](uint32_t seed) {
     std::vector<GeneratedFile> files;
     std::vector<std::string> contents;
     std::string named;
@@ -68,6 +69,24 @@ TEST(GeneratedStatements, RunsOfSeveralFilesPutEachRowInOneStatement) {
     }
     const std::string problem = CheckGeneratedRun(files, ConvertStatements(contents));
     return problem.empty() ? problem : problem + "files:\n" + named;
+  });
+  // A payment service's accounts and currencies, which name no account,
+  // beside a bank's numbered accounts and a bank's two currencies.
+  const std::pair<const char*, Variation> mixed[] = {{"revolut", Variation::kPockets},
+                                                     {"kb-business", Variation::kAccounts},
+                                                     {"fio", Variation::kForeign}};
+  CheckSeeds("runs", "accounts named, numbered and in two currencies", 8, [&](uint32_t seed) {
+    std::vector<GeneratedFile> files;
+    std::vector<std::string> contents;
+    for (const auto& [name, variation] : mixed) {
+      for (const BankLayout* layout : layouts) {
+        if (std::string(LayoutName(*layout)) != name) continue;
+        files.push_back(GenerateStatement(*layout, variation, seed * 3 + files.size()));
+        contents.push_back(files.back().bytes);
+      }
+    }
+    EXPECT_EQ(files.size(), std::size(mixed));
+    return CheckGeneratedRun(files, ConvertStatements(contents));
   });
 }
 
