@@ -1,12 +1,16 @@
 // Statements generated as each bank writes them, from seeds the fuzzer
 // chooses, converted as they are and after one damage: the conversion gives
 // exactly the generated items, and a damaged copy gives them, is warned
-// about on the damaged line, or is refused. Input: layout, variation, seed
-// (4 bytes), damage, seed of the damage (4 bytes).
+// about on the damaged line, or is refused; with a second file, both are
+// converted in one run, each booked row in exactly one statement and each
+// statement adding up. Input: layout, variation, seed (4 bytes), damage,
+// seed of the damage (4 bytes), and optionally the second file's layout,
+// variation and seed (4 bytes).
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "fuzz_checks.h"
 #include "generator/statement_checks.h"
@@ -32,7 +36,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string problem = CheckGenerated(file, ConvertStatement(file.bytes));
   FUZZ_CHECK(problem.empty(), std::string(LayoutName(layout)) + ", " + VariationName(variation) +
                                   ": " + problem + file.bytes);
-  if (variation == Variation::kForeign) return 0;
+  if (size >= 17) {
+    const BankLayout& second = *GeneratedLayouts()[data[11] % GeneratedLayouts().size()];
+    const Variation secondVariation = kVariations[data[12] % std::size(kVariations)];
+    // Files of one seed share their rows' ids: the run rightly takes each
+    // such row once, named, as an item found in two files.
+    const bool ownRows = Seed(data + 13) % 100000 != Seed(data + 2) % 100000;
+    if (ownRows && LayoutAllows(second, secondVariation)) {
+      const std::vector<GeneratedFile> files = {
+          file, GenerateStatement(second, secondVariation, Seed(data + 13))};
+      problem = CheckGeneratedRun(files, ConvertStatements({files[0].bytes, files[1].bytes}));
+      FUZZ_CHECK(problem.empty(), std::string("run of ") + LayoutName(layout) + " and " +
+                                      LayoutName(second) + ": " + problem);
+    }
+  }
   const MutatedFile mutated = MutateStatement(file, layout, mutation, Seed(data + 7));
   if (!mutated.changed) return 0;
   problem = CheckMutated(file, mutated, mutation, ConvertStatement(mutated.bytes));

@@ -215,6 +215,21 @@ done
 check "documents with ids of their own" test "$(grep -ho "<MsgId>[^<]*\|<Stmt>\|^      <Id>[^<]*" \
   run*.xml | grep -v "<Stmt>" | sort | uniq -d)" = ""
 check "the euro document names its currency" grep -q "<Id>2000145399-EUR-[0-9]*-7</Id>" run-EUR.xml
+
+# Two own accounts of one currency that Revolut Business names, each
+# keeping its balance: a statement each, the transfer between them an item
+# of both; the second written under the profile's account, with a warning.
+rm -f export*.gpc
+"${cli[@]}" --config "$work/pockets.cfg" --account 2000145399 --name "Novák a syn s.r.o." \
+  --balance-from-file --today 2024-04-01 "$data/layouts/revolut-business-pockets.csv" >log.txt 2>&1
+check "pockets: exit status 3" test $? -eq 3
+check "pockets: a statement each" \
+  test "$(grep -ac "^075" export.gpc) $(grep -ac "^075" export-Tax-reserve.gpc)" = "3 2"
+check "pockets: each opens and closes with its own balances" test \
+  "$(cut -c46-75 export.gpc | head -1) $(cut -c46-75 export-Tax-reserve.gpc | head -1)" = \
+  "00000005000000+00000006796550+ 00000001000000+00000001501240+"
+log_has "pockets: the second has no number of its own" \
+  "^Účet Tax reserve nemá v souborech vlastní číslo účtu, jeho výpis export-Tax-reserve.gpc je zapsán pod účtem 2000145399 z nastavení!!!$"
 # A statement in euros: every balance and sum of the log is in euros.
 "${cli[@]}" "${profile[@]}" --output eur.gpc "$data/camt/fio-eur.csv" >log.txt 2>&1
 log_has "euros: the file's balances" "^Soubor .*fio-eur.csv: počáteční zůstatek 1000.00 .* 1847.25 EUR, souhlasí$"

@@ -130,7 +130,7 @@ const std::vector<BankLayout> kBankLayouts = {
          "Nazev protiuctu|Castka|VS|KS|SS|Identifikace transakce|Systemovy popis|Popis pro me|"
          "Popis pro prijemce|AV pole",
      .roles =
-         "Datum vytvoreni souboru='01.10.2014|Cislo uctu='2000145399|Mena uctu='CZK|"
+         "Datum vytvoreni souboru='01.10.2014|Cislo uctu=own|Mena uctu='CZK|"
          "Nazev uctu='Novák a syn|Vypis ze dne='30.09.2014|Cislo vypisu='9|"
          "Predchozi vypis ze dne='31.08.2014|Pocet polozek=count|Pocatecni zustatek=open|"
          "Obrat debet=debit|Obrat kredit=credit|Konecny zustatek=close|Datum splatnosti=date|"
@@ -285,7 +285,7 @@ const std::vector<BankLayout> kBankLayouts = {
      .roles =
          "Date started (UTC)=dt|Date completed (UTC)=done|ID=id|Type='TRANSFER|State=state|"
          "Description=msg|Orig currency=cur|Orig amount=amount|Payment currency=cur|Amount=amount|"
-         "Total amount=total|Fee=fee|Fee currency=cur|Balance=balance|Account='Main|"
+         "Total amount=total|Fee=fee|Fee currency=cur|Balance=balance|Account=pocket|"
          "Beneficiary IBAN=iban"},
     {.name = "revolut-2022",
      .separators = ",",
@@ -307,7 +307,7 @@ const std::vector<BankLayout> kBankLayouts = {
      .roles = "Date started (UTC)=dt|Date completed (UTC)=done|Date started (Europe/Prague)=dt|"
               "Date completed (Europe/Prague)=done|ID=id|Type='TRANSFER|Description=msg|"
               "Orig currency=cur|Orig amount=amount|Payment currency=cur|Amount=amount|Fee=fee|"
-              "Fee currency=cur|Balance=balance|Account='Main|Beneficiary IBAN=iban"},
+              "Fee currency=cur|Balance=balance|Account=pocket|Beneficiary IBAN=iban"},
     {.name = "revolut-personal",
      .separators = ",",
      .quoting = Quoting::kNeeded,

@@ -54,16 +54,59 @@ std::string Sorted(std::vector<std::string> records) {
   return joined;
 }
 
+// Every statement with its records, in one order whatever the rows' order.
+std::string Sorted(const std::map<std::string, std::vector<std::string>>& statements) {
+  std::string joined;
+  for (const auto& [name, records] : statements) {
+    joined += "export" + name + ".gpc:\n" + Sorted(records);
+  }
+  return joined;
+}
+
+int64_t Digits(const std::string& text, size_t from, size_t count) {
+  int64_t value = 0;
+  for (size_t i = from; i < from + count && i < text.size(); ++i) {
+    value = value * 10 + (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : 0);
+  }
+  return value;
+}
+
+// Whether a written statement adds up: its header's old balance, credits
+// and debits give its new balance, and its records give its credits and
+// debits. "" where it does.
+std::string StatementSums(const std::string& name, const std::string& bytes) {
+  if (bytes.size() < 130) return name + ": no header\n";
+  const auto balance = [&bytes](size_t at) {
+    return bytes[at + 14] == '-' ? -Digits(bytes, at, 14) : Digits(bytes, at, 14);
+  };
+  const int64_t old = balance(45), now = balance(60);
+  const int64_t debits = Digits(bytes, 75, 14), credits = Digits(bytes, 90, 14);
+  int64_t recordDebits = 0, recordCredits = 0;
+  for (size_t at = 130; at + 128 <= bytes.size(); at += 130) {
+    (bytes[at + 60] == '1' ? recordDebits : recordCredits) += Digits(bytes, at + 48, 12);
+  }
+  if (old + credits - debits == now && debits == recordDebits && credits == recordCredits) {
+    return "";
+  }
+  return name + ": old " + std::to_string(old) + " + credits " + std::to_string(credits) +
+         " - debits " + std::to_string(debits) + " != new " + std::to_string(now) +
+         ", or the records' credits " + std::to_string(recordCredits) + " and debits " +
+         std::to_string(recordDebits) + " differ\n";
+}
+
 }  // namespace
 
-Conversion ConvertStatement(const std::string& bytes) {
+Conversion ConvertStatement(const std::string& bytes) { return ConvertStatements({bytes}); }
+
+Conversion ConvertStatements(const std::vector<std::string>& contents) {
   MemoryFiles files;
-  const std::string input = files.Write("statement.csv", bytes);
   const std::string output = files.File("export.gpc");
-  const std::string foreign = files.File("export-EUR.gpc");
   ExportRequest request;
   request.fileSystem = &files;
-  request.files = {input};
+  for (size_t i = 0; i < contents.size(); ++i) {
+    const std::string name = i == 0 ? "statement" : "statement-" + std::to_string(i + 1);
+    request.files.push_back(files.Write(name + ".csv", contents[i]));
+  }
   request.profile = {"2000145399", "Hlavni ucet", "1000.50",
                      CalendarDayToStoredTimestamp(2014, 9, 1), 7};
   request.statementDate = 1412157600;  // 1 October 2014
@@ -89,13 +132,21 @@ Conversion ConvertStatement(const std::string& bytes) {
   conversion.written = result.outcome == ExportOutcome::kWritten ||
                        result.outcome == ExportOutcome::kWrittenWithProblems;
   conversion.success = result.outcome == ExportOutcome::kWritten;
-  for (const auto& [path, records] :
-       {std::pair(&output, &conversion.records), std::pair(&foreign, &conversion.foreignRecords)}) {
-    const std::string written = files.Read(*path);
-    for (size_t at = 130; conversion.written && at + 128 <= written.size(); at += 130) {
-      records->push_back(RecordKey(written.substr(at, 128)));
+  // Every statement the run wrote, named by what its file's name carries
+  // beside the name asked for.
+  const std::string stem = output.substr(0, output.size() - 4);
+  for (const WrittenStatement& statement : result.statements) {
+    const std::string& path = statement.paths.front();
+    const std::string name = path.substr(stem.size(), path.size() - stem.size() - 4);
+    const std::string written = files.Read(path);
+    std::vector<std::string>& records = conversion.statements[name];
+    for (size_t at = 130; at + 128 <= written.size(); at += 130) {
+      records.push_back(RecordKey(written.substr(at, 128)));
     }
+    conversion.sums += StatementSums(name, written);
   }
+  const auto profile = conversion.statements.find("");
+  if (profile != conversion.statements.end()) conversion.records = profile->second;
   return conversion;
 }
 
@@ -116,24 +167,43 @@ std::string CheckGenerated(const GeneratedFile& file, const Conversion& conversi
   if (file.records.empty() && !conversion.written) return problems;
   if (!conversion.written) problems += "nothing written\n";
   problems += PairingProblems(conversion);
-  if (Sorted(conversion.records) != Sorted(file.records)) {
-    problems += "records differ; model:\n" + Sorted(file.records) + "written:\n" +
-                Sorted(conversion.records);
-  }
-  // Rows of another currency are their own statement, which no row leaves out.
-  if (Sorted(conversion.foreignRecords) != Sorted(file.foreignRecords)) {
-    problems += "records of the EUR statement differ; model:\n" + Sorted(file.foreignRecords) +
-                "written:\n" + Sorted(conversion.foreignRecords);
+  problems += conversion.sums;
+  // Every booked row is in exactly one statement: that of its own account
+  // and currency, where no row leaves out.
+  const std::map<std::string, std::vector<std::string>> model = StatementRecords(file);
+  if (Sorted(conversion.statements) != Sorted(model)) {
+    problems += "statements differ; model:\n" + Sorted(model) + "written:\n" +
+                Sorted(conversion.statements);
   }
   // The only warnings: a statement in another currency whose opening balance
-  // no line states, and the order of day and month taken where the file's
-  // dates do not settle it and its bank does not document it (the records
-  // above show that it was taken right).
+  // no line states, a second own account that the file names but does not
+  // number, and the order of day and month taken where the file's dates do
+  // not settle it and its bank does not document it (the records above show
+  // that it was taken right).
   for (const std::string& line : conversion.warningLines) {
     if (line.find("export-EUR.gpc: počáteční zůstatek neuvádí") == std::string::npos &&
+        line.find("nemá v souborech vlastní číslo účtu") == std::string::npos &&
         line.find("data souboru nerozliší den a měsíc") == std::string::npos) {
       problems += "warning: " + line;
     }
+  }
+  return problems.empty() ? "" : problems + "log:\n" + conversion.log;
+}
+
+std::string CheckGeneratedRun(const std::vector<GeneratedFile>& files,
+                              const Conversion& conversion) {
+  std::map<std::string, std::vector<std::string>> model;
+  for (const GeneratedFile& file : files) {
+    for (const auto& [name, records] : StatementRecords(file)) {
+      model[name].insert(model[name].end(), records.begin(), records.end());
+    }
+  }
+  std::string problems = conversion.sums;
+  if (!conversion.written) {
+    problems += "nothing written\n";
+  } else if (Sorted(conversion.statements) != Sorted(model)) {
+    problems += "statements differ; model:\n" + Sorted(model) + "written:\n" +
+                Sorted(conversion.statements);
   }
   return problems.empty() ? "" : problems + "log:\n" + conversion.log;
 }
@@ -165,33 +235,41 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
   const size_t body = line.find_last_not_of("\r\n") + 1;
   const std::string original = line;
   const char separator = file.separator;
-  // The last row in time, after which nothing shows that a row is missing:
-  // rows not booked (of no records) state no balance.
-  bool lastRow = layout.newestFirst || file.lastLineIsData;
+  // The last row in time of its statement, after which nothing shows that a
+  // row is missing: rows not booked (of no records) state no balance, nor do
+  // another statement's rows. Only the profile's statement has the balances
+  // of the file's preamble and trailer, and the profile's opening balance;
+  // the others have their rows' alone (a balance after each, or their
+  // statement's balances on each), so that where no row states its opening
+  // balance nothing shows that their first row in time is missing either.
+  const std::string& statement = file.statementOfLine[static_cast<size_t>(target)];
+  const bool profile = statement.empty();
+  bool lastRow = layout.newestFirst || file.lastLineIsData || !profile;
+  bool firstRow = !profile && !LayoutHasRole(layout, "open");
+  // Another own account's only row: without it, the file names no such
+  // account.
+  bool alone = !profile;
   for (int number : file.dataLines) {
-    const bool later = layout.newestFirst ? number < target : number > target;
-    if (later && !file.recordsOfLine[static_cast<size_t>(number)].empty()) lastRow = false;
-  }
-  const bool balances = LayoutStatesBalances(layout);
-  mutated.line = target;
-  const auto recordsWithout = [&file](int skipped, int repeated) {
-    std::vector<std::string> records;
-    for (int number : file.dataLines) {
-      if (number == skipped) continue;
-      const std::vector<std::string>& of = file.recordsOfLine[static_cast<size_t>(number)];
-      for (int times = number == repeated ? 2 : 1; times > 0; --times) {
-        records.insert(records.end(), of.begin(), of.end());
-      }
+    if (number == target || file.recordsOfLine[static_cast<size_t>(number)].empty() ||
+        file.statementOfLine[static_cast<size_t>(number)] != statement) {
+      continue;
     }
-    return records;
-  };
+    const bool later = layout.newestFirst ? number < target : number > target;
+    (later ? lastRow : firstRow) = false;
+    alone = false;
+  }
+  const bool balances = profile
+                            ? LayoutStatesBalances(layout)
+                            : LayoutHasRole(layout, "balance") || LayoutHasRole(layout, "close");
+  const bool statesClosing = profile ? LayoutStatesClosing(layout) : LayoutHasRole(layout, "close");
+  mutated.line = target;
   switch (mutation) {
     case Mutation::kDuplicate:
       lines.insert(lines.begin() + target, original);
       mutated.line = target + 1;
       // Only a balance after each row shows which of two equal rows is too many.
       mutated.lineShown = LayoutHasRole(layout, "balance");
-      if (!balances) mutated.ownRecords = recordsWithout(0, target);
+      if (!balances) mutated.ownStatements = StatementRecords(file, 0, target);
       break;
     case Mutation::kNoHeader:
       lines.erase(lines.begin() + (file.headerLine - 1));
@@ -200,8 +278,8 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
     case Mutation::kDrop:
       mutated.lineShown = false;
       lines.erase(lines.begin() + (target - 1));
-      if (!balances || (lastRow && !LayoutStatesClosing(layout))) {
-        mutated.ownRecords = recordsWithout(target, 0);
+      if (!balances || (lastRow && !statesClosing) || firstRow || alone) {
+        mutated.ownStatements = StatementRecords(file, target);
       }
       break;
     case Mutation::kCut:
@@ -210,7 +288,7 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
       // between their parts: only the balances can show it was more.
       if (line.find_first_not_of(std::string(1, separator) + "\" \t\r\n") == std::string::npos) {
         mutated.lineShown = false;
-        if (!balances) mutated.ownRecords = recordsWithout(target, 0);
+        if (!balances) mutated.ownStatements = StatementRecords(file, target);
       }
       break;
     case Mutation::kShiftField: {
@@ -252,9 +330,11 @@ MutatedFile MutateStatement(const GeneratedFile& file, const BankLayout& layout,
 std::string CheckMutated(const GeneratedFile& file, const MutatedFile& mutated, Mutation mutation,
                          const Conversion& conversion) {
   if (!conversion.written) return "";
-  const std::string records = Sorted(conversion.records);
-  if (records == Sorted(file.records)) return "";
-  if (!mutated.ownRecords.empty() && records == Sorted(mutated.ownRecords)) return "";
+  // However damaged its file, a statement written adds up.
+  if (!conversion.sums.empty()) return conversion.sums + "log:\n" + conversion.log;
+  const std::string records = Sorted(conversion.statements);
+  if (records == Sorted(StatementRecords(file))) return "";
+  if (!mutated.ownStatements.empty() && records == Sorted(mutated.ownStatements)) return "";
   std::string problem;
   if (conversion.success || conversion.warnings == 0) {
     problem = "written without a warning, records differ from the model";
@@ -265,7 +345,7 @@ std::string CheckMutated(const GeneratedFile& file, const MutatedFile& mutated, 
     return "";
   }
   return problem + " (damaged line " + std::to_string(mutated.line) + ")" + "; model:\n" +
-         Sorted(file.records) + "written:\n" + records + "log:\n" + conversion.log;
+         Sorted(StatementRecords(file)) + "written:\n" + records + "log:\n" + conversion.log;
 }
 
 }  // namespace tarvolo

@@ -13,6 +13,8 @@ namespace {
 
 constexpr int64_t kOpening = 100050;  // the profile's 1000.50
 constexpr int64_t kForeignOpening = 20000;
+constexpr int64_t kPocketOpening = 730000;
+constexpr int64_t kSecondOpening = 5000000;
 
 struct Row {
   int day = 0, valueDay = 0;
@@ -24,10 +26,14 @@ struct Row {
   int bank = 0;
   std::string vs, ks, ss, message, name, id;
   bool foreign = false, pending = false;
-  int64_t balance = 0;  // after the row, in its currency
+  std::string pocket = "Main";
+  std::string own = "2000145399";  // the own account's number
+  int64_t balance = 0;             // after the row, in its currency
 };
 
+// An account's statement values: opening, turnovers, closing and count.
 struct Totals {
+  int64_t opening = kOpening;
   int64_t debit = 0, credit = 0, closing = kOpening;
   int count = 0;
 };
@@ -175,6 +181,8 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "feeinfo") return amount(-row.fee);
   if (role == "dir") return row.amount < 0 ? layout.debit : layout.credit;
   if (role == "cur") return row.foreign ? "EUR" : "CZK";
+  if (role == "pocket") return row.pocket;
+  if (role == "own") return row.own;
   if (role == "state") {
     if (!row.pending) return layout.booked;
     // Each of the words, '|' between them, on some rows.
@@ -189,7 +197,7 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
     return words[static_cast<size_t>(row.day) % words.size()];
   }
   if (role == "balance") return row.pending ? "" : amount(row.balance);
-  if (role == "open") return amount(kOpening);
+  if (role == "open") return amount(totals.opening);
   if (role == "close") return amount(totals.closing);
   if (role == "debit") return amount(totals.debit);
   if (role == "credit") return amount(totals.credit);
@@ -352,6 +360,14 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
   const bool first = index == 0;
   // Fewer than half: the statement takes the currency most rows carry.
   row.foreign = variation == Variation::kForeign && index % 3 == 1;
+  // The file's first row is Main's, which makes it the profile's account;
+  // the euros are an account of their own, as Revolut names them.
+  if (variation == Variation::kPockets) {
+    row.foreign = index % 4 == 3;
+    if (row.foreign) row.pocket = "Main EUR";
+    if (index % 4 == 1 || index % 4 == 2) row.pocket = kPocketName;
+  }
+  if (variation == Variation::kAccounts && index % 3 == 1) row.own = kSecondAccount;
   row.pending = variation == Variation::kPending && (first || random() % 3 == 0);
   if (variation == Variation::kFees && !row.foreign && (first || random() % 2)) {
     row.fee = -static_cast<int64_t>(100 + random() % 4900);
@@ -362,8 +378,9 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
 }  // namespace
 
 const char* VariationName(Variation variation) {
-  static const char* kNames[] = {"plain",      "fees",          "pending",     "foreign",
-                                 "separators", "balance-words", "cr-line-ends"};
+  static const char* kNames[] = {"plain",        "fees",       "pending",
+                                 "foreign",      "separators", "balance-words",
+                                 "cr-line-ends", "pockets",    "accounts"};
   return kNames[static_cast<int>(variation)];
 }
 
@@ -394,6 +411,11 @@ bool LayoutAllows(const BankLayout& layout, Variation variation) {
       return HasRole(layout, "msg");
     case Variation::kCrLineEnds:
       return true;
+    case Variation::kPockets:
+      return HasRole(layout, "pocket") && HasRole(layout, "balance") && HasRole(layout, "cur") &&
+             !layout.newestFirst;
+    case Variation::kAccounts:
+      return HasRole(layout, "own");
   }
   return false;
 }
@@ -425,21 +447,24 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   std::vector<int> days;
   for (size_t i = 0; i < rows.size(); ++i) days.push_back(2 + static_cast<int>(random() % 28));
   std::sort(days.begin(), days.end());
-  Totals totals;
-  int64_t foreignBalance = kForeignOpening;
+  Totals totals, second;
+  second.opening = second.closing = kSecondOpening;
+  int64_t foreignBalance = kForeignOpening, pocketBalance = kPocketOpening;
   for (size_t i = 0; i < rows.size(); ++i) {
     Row& row = rows[i];
     row = RandomRow(layout, variation, file.separator, static_cast<int>(i), seed, random);
     row.day = days[i];
     row.valueDay = HasRole(layout, "value") ? row.day - static_cast<int>(random() % 2) : row.day;
     if (row.pending) continue;
-    int64_t& balance = row.foreign ? foreignBalance : totals.closing;
+    const bool pocket = row.pocket == kPocketName;
+    Totals& account = row.own == kSecondAccount ? second : totals;
+    int64_t& balance = row.foreign ? foreignBalance : pocket ? pocketBalance : account.closing;
     balance += row.amount + (feeIncluded ? 0 : row.fee);
     row.balance = balance;
-    if (row.foreign) continue;
-    ++totals.count;
+    if (row.foreign || pocket) continue;
+    ++account.count;
     for (int64_t amount : {row.amount, feeIncluded ? 0 : row.fee}) {
-      (amount < 0 ? totals.debit : totals.credit) += amount < 0 ? -amount : amount;
+      (amount < 0 ? account.debit : account.credit) += amount < 0 ? -amount : amount;
     }
   }
   if (layout.newestFirst) std::reverse(rows.begin(), rows.end());
@@ -451,9 +476,11 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   lines.push_back(Line(names, layout, file.separator, true));
   file.headerLine = static_cast<int>(lines.size());
   file.recordsOfLine.resize(lines.size() + rows.size() + 1);
+  file.statementOfLine.resize(file.recordsOfLine.size());
   for (const Row& row : rows) {
     std::vector<std::string> fields;
-    for (const std::string& role : roles) fields.push_back(Field(layout, role, row, totals));
+    const Totals& account = row.own == kSecondAccount ? second : totals;
+    for (const std::string& role : roles) fields.push_back(Field(layout, role, row, account));
     lines.push_back(Line(fields, layout, file.separator, false));
     const int number = static_cast<int>(lines.size());
     file.dataLines.push_back(number);
@@ -461,8 +488,12 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     std::vector<std::string>& records = file.recordsOfLine[number];
     records.push_back(ModelRecord(row, row.amount, false));
     if (row.fee != 0 && !feeIncluded) records.push_back(ModelRecord(row, row.fee, true));
-    std::vector<std::string>& statement = row.foreign ? file.foreignRecords : file.records;
-    statement.insert(statement.end(), records.begin(), records.end());
+    std::string& statement = file.statementOfLine[number];
+    statement = row.pocket == kPocketName   ? kPocketSuffix
+                : row.own == kSecondAccount ? kSecondAccountSuffix
+                : row.foreign               ? "-EUR"
+                                            : "";
+    if (statement.empty()) file.records.insert(file.records.end(), records.begin(), records.end());
   }
   const size_t dataEnd = lines.size();
   AddFixedLines(layout.trailer, layout, file.separator, totals, &lines);
@@ -482,6 +513,20 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   }
   file.bytes = text;
   return file;
+}
+
+std::map<std::string, std::vector<std::string>> StatementRecords(const GeneratedFile& file,
+                                                                 int skipped, int repeated) {
+  std::map<std::string, std::vector<std::string>> statements;
+  for (int number : file.dataLines) {
+    const std::vector<std::string>& of = file.recordsOfLine[static_cast<size_t>(number)];
+    if (number == skipped || of.empty()) continue;
+    std::vector<std::string>& records = statements[file.statementOfLine[number]];
+    for (int times = number == repeated ? 2 : 1; times > 0; --times) {
+      records.insert(records.end(), of.begin(), of.end());
+    }
+  }
+  return statements;
 }
 
 std::string RecordKey(const std::string& line) {

@@ -5,6 +5,7 @@
 #define TARVOLO_TESTS_GENERATOR_STATEMENT_GENERATOR_H_
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,10 +21,16 @@ enum class Variation {
   kSeparators,    // separators and quotes inside texts
   kBalanceWords,  // messages that begin as a stated balance does
   kCrLineEnds,    // lines ended by CR alone
+  // Rows of a second own account of the currency, named beside "Main" and
+  // keeping a balance of its own, and rows of a second currency.
+  kPockets,
+  // Rows of a second own account, numbered, with its statement's values.
+  kAccounts,
 };
 constexpr Variation kVariations[] = {
-    Variation::kPlain,      Variation::kPending,      Variation::kFees,      Variation::kForeign,
-    Variation::kSeparators, Variation::kBalanceWords, Variation::kCrLineEnds};
+    Variation::kPlain,      Variation::kPending,    Variation::kFees,
+    Variation::kForeign,    Variation::kSeparators, Variation::kBalanceWords,
+    Variation::kCrLineEnds, Variation::kPockets,    Variation::kAccounts};
 const char* VariationName(Variation variation);
 
 struct BankLayout;
@@ -41,20 +48,34 @@ bool LayoutHasRole(const BankLayout& layout, const char* role);
 
 struct GeneratedFile {
   std::string bytes;
-  // The "075" records the file must give, each as RecordKey writes it, in
-  // the file's order of rows.
+  // The "075" records the profile's statement must hold, each as RecordKey
+  // writes it, in the file's order of rows.
   std::vector<std::string> records;
   // For each line of the file (from 1; index 0 unused), the records its
-  // row gives; rows in another currency give theirs to `foreignRecords`.
+  // row gives, whichever statement holds them.
   std::vector<std::vector<std::string>> recordsOfLine;
   std::vector<int> dataLines;  // lines of item rows, booked or not
-  // The records of the rows in another currency (EUR), which its own
-  // statement holds.
-  std::vector<std::string> foreignRecords;
+  // For each line, the statement its records are in, by what its file's
+  // name carries beside "export": "" for the profile's, "-EUR", and
+  // kPocketSuffix for the second own account's.
+  std::vector<std::string> statementOfLine;
   char separator = ';';
   int headerLine = 0;
   bool lastLineIsData = true;  // no closing line after the rows
 };
+
+// The second own account of kPockets, and its statement's name.
+constexpr char kPocketName[] = "Tax reserve";
+constexpr char kPocketSuffix[] = "-Tax-reserve";
+// The second own account of kAccounts, and its statement's name.
+constexpr char kSecondAccount[] = "51-1234567890";
+constexpr char kSecondAccountSuffix[] = "-51-1234567890";
+
+// The records each statement of the file holds, by the name of its file
+// beside "export", in the order of the rows; of the lines that `skipped`
+// leaves out (0: none) and with the records of line `repeated` twice.
+std::map<std::string, std::vector<std::string>> StatementRecords(const GeneratedFile& file,
+                                                                 int skipped = 0, int repeated = 0);
 
 GeneratedFile GenerateStatement(const BankLayout& layout, Variation variation, uint32_t seed);
 

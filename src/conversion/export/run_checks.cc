@@ -149,8 +149,8 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   const bool statesOwn = !item.ownAccount.empty() && ReadAccountNumber(item.ownAccount, true, &own);
   // A row of a file of several own accounts whose own account does not
   // read belongs to no statement that can be proven.
-  // A pocket the file's balances prove is named, not numbered: it is the
-  // file's account's.
+  // A pocket the file's balances prove is named, not numbered: one is the
+  // account's own in every file, the others statements of their own.
   const bool pocket =
       reading_ != nullptr && std::find(reading_->ownPockets.begin(), reading_->ownPockets.end(),
                                        item.ownAccount) != reading_->ownPockets.end();
@@ -161,6 +161,13 @@ bool RunChecks::FileItems::Take(const StatementItem& item) {
   }
   if (run_.accountOnly_ && !(statesOwn && SameAccount(own, run_.profileAccount_))) {
     ++elsewhere_;
+    return false;
+  }
+  if (pocket) {
+    ItemDate day;
+    const bool dated = ItemDateOf(item, &day);
+    if (!run_.pockets_.Take(item.ownAccount, dated ? &day : nullptr, &pockets_)) return false;
+  } else if (!run_.pockets_.TakesUnnamed()) {
     return false;
   }
   // A second own account's items are its own statement's.
@@ -221,9 +228,23 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
                  "Soubor %s: %d položek jiných vlastních účtů, zapsány do výpisů svých účtů\n",
                  {shown, items.elsewhere_});
   }
+  pockets_.Accept(items.pockets_);
+  if (items.pockets_.elsewhere > 0) {
+    LogFormatted(log, LogKind::kInformation,
+                 "Soubor %s: %d položek dalších účtů souboru vedených jen jménem, zapsány do "
+                 "výpisů svých účtů\n",
+                 {shown, items.pockets_.elsewhere});
+  }
+  // A file of several pockets states each one's balances, no sum of them.
+  StatedBalances own = pockets_.Stated(items.pockets_, items.reading_, stated);
+  // Another account's statement takes the balances of that account's files
+  // alone: a file that names no own account is the profile's account's.
+  if (accountOnly_ && !(items.hasAccount_ && SameAccount(items.account_, profileAccount_))) {
+    own = StatedBalances();
+  }
   // A file that gives one of several statements nothing is another's: its
   // dates, balances and account say nothing of this one.
-  if (oneOfSeveral_ && items.taken_ == 0 && !stated.hasOpening && !stated.hasClosing) return;
+  if (oneOfSeveral_ && items.taken_ == 0 && !own.hasOpening && !own.hasClosing) return;
   if (items.hasAccount_) {
     if (hasProfileAccount_ && !SameAccount(items.account_, profileAccount_)) {
       LogFormatted(log, LogKind::kFileWarning, "Soubor %s je z účtu %s, v nastavení je účet %s\n",
@@ -238,7 +259,7 @@ void RunChecks::AcceptFile(FileItems& items, const std::string& shown, const Sta
   FileFacts facts;
   facts.shown = shown;
   facts.index = files_.size();
-  facts.stated = stated;
+  facts.stated = own;
   if (items.reading_ != nullptr && items.reading_->periodStated) {
     facts.dated = facts.periodStated = true;
     facts.start = items.reading_->periodStart;

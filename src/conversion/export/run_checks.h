@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "conversion/export/earlier_items.h"
+#include "conversion/export/pocket_routes.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/values/account_number.h"
 
@@ -34,9 +35,15 @@ class RunChecks {
   // states none of its balances is none of its files. With `account`, it
   // takes only the items that state that own account.
   void SetOneOfSeveral(const AccountNumber* account);
+  // The statement is that of `pocket`, one of the account's own accounts
+  // that its files name but do not number, or the account's own ("") whose
+  // pocket is `own` ("" until decided): see PocketRoutes.
+  void SetPocket(const std::string& pocket, const std::string& own) { pockets_.Set(pocket, own); }
   // The own accounts whose items the files hold beside the statement's,
   // each a statement of its own.
   const std::vector<AccountNumber>& OtherAccounts() const { return otherAccounts_; }
+  // The pockets of the files in the statement's currency.
+  const PocketRoutes& Pockets() const { return pockets_; }
 
   // The name of an earlier file of the run with the same bytes, or "" after
   // keeping this one's for the later files.
@@ -75,6 +82,7 @@ class RunChecks {
     // The items of other own accounts, which their own statements take.
     int32_t elsewhere_ = 0;
     std::vector<AccountNumber> otherAccounts_;
+    FilePockets pockets_;
   };
 
   // A reading of the file `shown` was chosen: its items count for the later
@@ -103,6 +111,7 @@ class RunChecks {
   AccountNumber profileAccount_;
   bool oneOfSeveral_ = false;
   bool accountOnly_ = false;
+  PocketRoutes pockets_;
   std::vector<AccountNumber> otherAccounts_;
   std::vector<ContentKey> contents_;
   EarlierItems earlierItems_;

@@ -58,6 +58,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
   if (statement.checkPeriod) run.period.Set(statement.profile.balanceDate, statement.statementDate);
   run.split.account = statement.profile.accountNumber;
   if (several) run.checks.SetOneOfSeveral(plan.mainAccount ? nullptr : &plan.account);
+  run.checks.SetPocket(plan.pocket, plan.ownPocket);
   run.split.severalCurrencies = severalCurrencies;
   for (OutputFile& output : statement.outputs) {
     output.path = StatementPath(output.path, plan.suffix);
@@ -75,6 +76,9 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
   StatementPlan& found = plans->plans()[index];
   if (found.currency.empty()) found.currency = run.currency;
   found.held = run.totals.anyAmount || run.checks.AnyStated();
+  // The account's own statement decides which pocket is its own in every
+  // file, and finds the others; a pocket's statement reads the same files.
+  if (found.pocket.empty()) found.ownPocket = run.checks.Pockets().Own();
   const StatementPlan plan = found;
   for (const std::string& currency : run.split.found) {
     plans->Add(plan.mainAccount ? nullptr : &plan.account, currency);
@@ -82,11 +86,26 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
   for (const AccountNumber& account : run.checks.OtherAccounts()) {
     if (plan.mainAccount || !SameAccount(account, plan.account)) plans->Add(&account, "");
   }
+  for (const std::string& pocket : run.checks.Pockets().All()) {
+    if (!plan.pocket.empty() || pocket == plan.ownPocket) continue;
+    if (plans->Add(plan.mainAccount ? nullptr : &plan.account, plan.currency, pocket)) {
+      plans->plans().back().ownPocket = plan.ownPocket;
+    }
+  }
 }
 
-// Writes one statement of the run from its reading.
+// The account a statement is written under as the log names it, with its
+// pocket's name where it is a pocket's.
+std::string ShownStatementAccount(const std::string& account, const StatementPlan& plan) {
+  return plan.pocket.empty() ? account : account + " (" + plan.ShownPocket() + ")";
+}
+
+// Writes one statement of the run from its reading. What is said of the
+// statement alone goes to `own`, never left out as said before: two
+// statements may have the same totals.
 ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& plan, bool several,
-                             const LogLine& log, ExportResult* result, IbanNotes* notes) {
+                             const LogLine& log, const LogLine& own, ExportResult* result,
+                             IbanNotes* notes) {
   ExportRequest& statement = reading->statement;
   ConvertedFiles& converted = reading->converted;
   RunState& run = converted.run;
@@ -100,6 +119,14 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening, several)) {
     return stopped;
   }
+  // A pocket has no number a bank knows: an accounting program that books
+  // its statement under the account's number must be told.
+  if (!plan.pocket.empty()) {
+    LogFormatted(own, LogKind::kFileWarning,
+                 "Účet %s nemá v souborech vlastní číslo účtu, jeho výpis %s je zapsán pod "
+                 "účtem %s z nastavení\n",
+                 {plan.ShownPocket(), zeroOpening, statement.profile.accountNumber});
+  }
   // The IBAN given is the profile's account's, in each of its currencies.
   const StatementIban iban = StatementIbanOf(
       {statement.profile.accountNumber, statement.iban, statement.bankCode}, run.banks);
@@ -107,9 +134,9 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     log(LogKind::kFailure, iban.refusal.c_str());
     return ExportOutcome::kRefused;
   }
-  LogTotals(values, run.currency, run.totals, log);
-  run.pairing.Log(statement.profile.accountNumber, std::string(CurrencyOrKoruna(run.currency)),
-                  log);
+  LogTotals(values, run.currency, run.totals, own);
+  run.pairing.Log(ShownStatementAccount(statement.profile.accountNumber, plan),
+                  std::string(CurrencyOrKoruna(run.currency)), own);
   StatementSummary summary = SummaryOf(statement, converted, values);
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
@@ -179,7 +206,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
   ExportOutcome outcome = ExportOutcome::kWritten;
   if (plans.plans().size() == 1) {
     for (const auto& [kind, text] : held) log(kind, text.c_str());
-    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, result, &notes);
+    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, log, result, &notes);
     if (result->statements.empty()) return outcome;
   } else {
     held.clear();
@@ -216,10 +243,10 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
     for (const StatementPlan& plan : plans.plans()) {
       const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
       LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
-                   {account, plan.currency});
+                   {ShownStatementAccount(account, plan), plan.currency});
       StatementReading reading;
       ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
-      const ExportOutcome written = WriteStatement(&reading, plan, true, once, result, &notes);
+      const ExportOutcome written = WriteStatement(&reading, plan, true, once, log, result, &notes);
       if (written == ExportOutcome::kWritten) continue;
       outcome = written;
       if (written != ExportOutcome::kWrittenWithProblems) break;

@@ -15,6 +15,7 @@ struct Found {
   std::string account;
   std::string currency;
   bool held = true;
+  std::string pocket = {};  // "" for the account's own statement
 };
 
 // The statements found, in any order, are written in one order and named
@@ -39,6 +40,24 @@ TEST(StatementPlansTest, OneOrderAndOneNameWhateverTheOrderFound) {
        {{"51-1234567890", "CZK"}},
        {"-51-1234567890"}},
       {"a currency no file decided is the koruna's, once", {{"", ""}, {"", "CZK"}}, {""}},
+      {"pockets after their account's statements, by their names made fit for a file's",
+       {{"", "CZK", true, "Tax reserve"},
+        {"", "EUR"},
+        {"", "CZK"},
+        {"", "EUR", true, "Tax reserve"},
+        {"", "CZK", true, "../A:b*"}},
+       {"", "-EUR", "-A-b", "-Tax-reserve", "-Tax-reserve-EUR"}},
+      {"pockets whose names read as another's, Windows' way, take a number",
+       {{"", "CZK"},
+        {"", "EUR"},
+        {"", "CZK", true, "tax reserve"},
+        {"", "CZK", true, "Tax-reserve"},
+        {"", "CZK", true, "EUR"},
+        {"", "CZK", true, "Tax reserve"}},
+       {"", "-EUR", "-EUR-2", "-Tax-reserve", "-Tax-reserve-2", "-tax-reserve-3"}},
+      {"a pocket keeps its ASCII letters, one of none is named as an account",
+       {{"", "CZK"}, {"", "CZK", true, "\xC8\xE1st"}, {"51-1234567890", "CZK", true, "?"}},
+       {"", "-st", "-51-1234567890-ucet"}},
   };
   for (const auto& c : cases) {
     std::vector<size_t> order(c.found.size());
@@ -54,7 +73,7 @@ TEST(StatementPlansTest, OneOrderAndOneNameWhateverTheOrderFound) {
         }
         // A statement in the currency its files decide is none beside one
         // of its account's the run has.
-        if (plans.Add(other ? &account : nullptr, found.currency)) {
+        if (plans.Add(other ? &account : nullptr, found.currency, found.pocket)) {
           plans.plans().back().held = found.held;
         }
       }
@@ -65,6 +84,22 @@ TEST(StatementPlansTest, OneOrderAndOneNameWhateverTheOrderFound) {
       EXPECT_EQ(plans.HasProfileStatement(), !c.suffixes.empty() && c.suffixes.front().empty())
           << c.what;
     } while (std::next_permutation(order.begin(), order.end()));
+  }
+}
+
+// A pocket's name is the bank's text: the log shows it on one line, cut.
+TEST(StatementPlansTest, APocketIsShownOnOneLine) {
+  const struct {
+    std::string pocket, shown;
+  } cases[] = {
+      {"Tax reserve", "Tax reserve"},
+      {"Tax\r\nreserve\t", "Tax  reserve "},
+      {std::string(50, 'x'), std::string(40, 'x')},
+  };
+  for (const auto& c : cases) {
+    StatementPlan plan;
+    plan.pocket = c.pocket;
+    EXPECT_EQ(plan.ShownPocket(), c.shown) << c.pocket;
   }
 }
 

@@ -58,6 +58,29 @@ std::string TenAccounts() {
   return file;
 }
 
+// A Revolut Business export of two own accounts in one currency, each
+// named in its "Account" column and keeping a balance of its own: Main from
+// 10 000 to 10 600 by three rows, Tax reserve from 2 000 to 2 301 by two,
+// the transfer of 300 between them a row of each.
+std::string TwoPockets(const std::string& first, const std::string& second) {
+  return "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig currency,Amount,"
+         "Fee,Balance,Account\n"
+         "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00," +
+         first +
+         "\n"
+         "2024-03-02 10:00:00,2,TRANSFER,COMPLETED,To Tax reserve,CZK,CZK,-300.00,0.00,10700.00," +
+         first +
+         "\n"
+         "2024-03-02 10:00:01,3,TRANSFER,COMPLETED,From Main,CZK,CZK,300.00,0.00,2300.00," +
+         second +
+         "\n"
+         "2024-03-03 10:00:00,4,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,10600.00," +
+         first +
+         "\n"
+         "2024-03-04 10:00:00,5,INTEREST,COMPLETED,Interest,CZK,CZK,1.00,0.00,2301.00," +
+         second + "\n";
+}
+
 // One statement the run must write: its file, its count of items and the
 // old and new balances of its header.
 struct Expected {
@@ -76,6 +99,31 @@ struct Situation {
   const char* notLogged = "";        // text no line may hold, "" for none
 };
 
+// The koruna's statement of one item of 100 from the profile's 1 000.
+Expected KorunaOfOctober() {
+  return {
+      .name = "export.gpc", .items = 1, .opening = "00000000100000+", .closing = "00000000110000+"};
+}
+
+// A file of euros known only by the code its balance lines write, from
+// 1 000 to 1 380, beside a file of koruna.
+Situation EurosByTheirBalances(const char* what, const std::string& balanceLines,
+                               const char* notLogged) {
+  return {.what = what,
+          .files = {{"eur.csv", balanceLines + "\nDatum;Částka;Zpráva\n04.10.2014;-20,00;a\n"
+                                               "15.10.2014;400,00;b\n"},
+                    {"czk.csv", "Datum;Částka;Zpráva\n05.10.2014;100,00;c\n"}},
+          .statements = {KorunaOfOctober(),
+                         {.name = "export-EUR.gpc",
+                          .items = 2,
+                          .opening = "00000000100000+",
+                          .closing = "00000000138000+"}},
+          .logged =
+              "eur.csv: počáteční zůstatek 1000.00 + položky 380.00 = konečný zůstatek "
+              "1380.00 EUR, souhlasí\n",
+          .notLogged = notLogged};
+}
+
 std::vector<Expected> TenStatements() {
   std::vector<Expected> written = {{.name = "export.gpc",
                                     .items = 1,
@@ -88,6 +136,18 @@ std::vector<Expected> TenStatements() {
                        .closing = "00000000003000+"});
   }
   return written;
+}
+
+// The statements of TwoPockets with --balance-from-file: the first pocket's
+// under the names asked for, with `firstItems` items up to `firstClosing`,
+// and the second pocket's in `second`.
+std::vector<Expected> PocketStatements(const std::string& second, const std::string& firstClosing,
+                                       int32_t firstItems = 3) {
+  return {{.name = "export.gpc",
+           .items = firstItems,
+           .opening = "00000001000000+",
+           .closing = firstClosing},
+          {.name = second, .items = 2, .opening = "00000000200000+", .closing = "00000000230100+"}};
 }
 
 // What one run wrote: the log, and each statement's header and its records
@@ -134,10 +194,7 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
       {.what = "a currency written after the account's number reaches the rows",
        .files = {{"eur.csv", StatedAccountFile("EUR", kOctober, kEuroBalances, kEuroRows)},
                  {"czk.csv", StatedAccountFile("CZK", kOctober, kKorunaBalances, kKorunaRows)}},
-       .statements = {{.name = "export.gpc",
-                       .items = 1,
-                       .opening = "00000000100000+",
-                       .closing = "00000000110000+"},
+       .statements = {KorunaOfOctober(),
                       {.name = "export-EUR.gpc",
                        .items = 2,
                        .opening = "00000000200000+",
@@ -145,22 +202,13 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
        .logged = "Výpis účtu 2000145399 v EUR, 2 položek: memory/export-EUR.gpc\n",
        // The two files of one month are two statements' files, not one's.
        .notLogged = "překrývají"},
-      {.what = "balance lines with a code state the account's currency",
-       .files = {{"eur.csv",
-                  "Počáteční zůstatek;1 000,00 EUR\nKonečný zůstatek;1 380,00 EUR\n\n"
-                  "Datum;Částka;Zpráva\n04.10.2014;-20,00;a\n15.10.2014;400,00;b\n"},
-                 {"czk.csv", "Datum;Částka;Zpráva\n05.10.2014;100,00;c\n"}},
-       .statements = {{.name = "export.gpc",
-                       .items = 1,
-                       .opening = "00000000100000+",
-                       .closing = "00000000110000+"},
-                      {.name = "export-EUR.gpc",
-                       .items = 2,
-                       .opening = "00000000100000+",
-                       .closing = "00000000138000+"}},
-       .logged = "eur.csv: počáteční zůstatek 1000.00 + položky 380.00 = konečný zůstatek 1380.00 "
-                 "EUR, souhlasí\n",
-       .notLogged = "rozdíl"},
+      EurosByTheirBalances("balance lines with a code state the account's currency",
+                           "Počáteční zůstatek;1 000,00 EUR\nKonečný zůstatek;1 380,00 EUR\n",
+                           "rozdíl"),
+      EurosByTheirBalances("a code after a balance label's colon states the account's currency",
+                           "Počáteční stav účtu k 01.10.2014: 1 000,00 EUR\n"
+                           "Konečný stav účtu k 31.10.2014: 1 380,00 EUR\n",
+                           "1380.00 Kč"),
       {.what = "a koruna account without movement beside its euros: both written",
        .files = {{"still.csv",
                   "Měna účtu;CZK\nPočáteční zůstatek;1 000,00\nKonečný zůstatek;1 000,00\n\n"
@@ -257,6 +305,28 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .opening = "00000000050000+",
                        .closing = "00000000060000+"}},
        .logged = "Výpis účtu 51-1234567890 v CZK, 1 položek: memory/export-51-1234567890.gpc\n"},
+      {.what = "a file of euros that names no account beside a file of two accounts: its "
+               "balances are the profile's account's alone",
+       .files = {{"eur.csv",
+                  "Počáteční zůstatek;1 000,00 EUR\nKonečný zůstatek;1 380,00 EUR\n\n"
+                  "Datum;Částka;Zpráva\n04.10.2014;-20,00;a\n15.10.2014;400,00;b\n"},
+                 {"kb.csv", kKbHeader +
+                                KbRow("2000145399", "1 000,00;0,00;30,00;1 030,00", "30,00") +
+                                KbRow("51-1234567890", "500,00;5,00;0,00;495,00", "-5,00")}},
+       .statements = {{.name = "export.gpc",
+                       .items = 1,
+                       .opening = "00000000100000+",
+                       .closing = "00000000103000+"},
+                      {.name = "export-EUR.gpc",
+                       .items = 2,
+                       .opening = "00000000100000+",
+                       .closing = "00000000138000+"},
+                      {.name = "export-51-1234567890.gpc",
+                       .items = 1,
+                       .opening = "00000000050000+",
+                       .closing = "00000000049500+"}},
+       .logged = "Výpis účtu 51-1234567890 v CZK, 1 položek: memory/export-51-1234567890.gpc\n",
+       .notLogged = "51-1234567890 v EUR"},
       {.what = "a row whose own account does not read is named and left out",
        .files = {{"kb.csv", kKbHeader +
                                 KbRow("2000145399", "1 000,00;0,00;30,00;1 030,00", "30,00") +
@@ -273,6 +343,69 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .closing = "00000000049500+"}},
        .logged = "Soubor memory/kb.csv, řádek 4: vlastní účet 51-12345?7890 nelze přečíst, položka "
                  "nepatří žádnému výpisu, vynechána!!!\n"},
+      {.what = "two own accounts of one currency at a payment service: two statements, the "
+               "transfer between them an item of each",
+       .files = {{"revolut.csv", TwoPockets("Main", "Tax reserve")}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PocketStatements("export-Tax-reserve.gpc", "00000001060000+"),
+       .logged = "Účet Tax reserve nemá v souborech vlastní číslo účtu, jeho výpis "
+                 "memory/export-Tax-reserve.gpc je zapsán pod účtem 2000145399 z nastavení!!!\n"},
+      {.what = "a pocket file beside another bank's: the other's rows are the account's own, "
+               "and the pocket's statement has the pocket's file alone",
+       .files = {{"revolut.csv", TwoPockets("Main", "Tax reserve")},
+                 {"april.csv", "Datum;Částka\n06.04.2024;7,00\n"}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PocketStatements("export-Tax-reserve.gpc", "00000001060700+", 4),
+       .logged = "Výpis účtu 2000145399 (Tax reserve) v měně CZK\n"},
+      {.what = "the first pocket of the file is the account's own, whatever its name",
+       .files = {{"revolut.csv", TwoPockets("Savings", "Main")}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PocketStatements("export-Main.gpc", "00000001060000+"),
+       .logged = "Soubor memory/revolut.csv: 2 položek dalších účtů souboru vedených jen jménem, "
+                 "zapsány do výpisů svých účtů\n"},
+      {.what = "a later file whose first row is the second pocket's: each pocket still one "
+               "statement",
+       .files = {{"march.csv", TwoPockets("Main", "Tax reserve")},
+                 {"april.csv",
+                  "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig "
+                  "currency,Amount,Fee,Balance,Account\n"
+                  "2024-04-01 10:00:00,6,INTEREST,COMPLETED,Interest,CZK,CZK,10.00,0.00,2311.00,"
+                  "Tax reserve\n"
+                  "2024-04-02 10:00:00,7,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-100.00,0.00,"
+                  "10500.00,Main\n"
+                  "2024-04-03 10:00:00,8,CARD_PAYMENT,COMPLETED,Shop,CZK,CZK,-50.00,0.00,"
+                  "10450.00,Main\n"}},
+       .balanceFromFile = true,
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = {{.name = "export.gpc",
+                       .items = 5,
+                       .opening = "00000001000000+",
+                       .closing = "00000001045000+"},
+                      {.name = "export-Tax-reserve.gpc",
+                       .items = 3,
+                       .opening = "00000000200000+",
+                       .closing = "00000000231100+"}},
+       .logged = "Výpis účtu 2000145399 v CZK, 5 položek: memory/export.gpc\n",
+       .notLogged = "chybí pohyby"},
+      {.what = "two accounts of one row each, which no balance tells apart: one statement, "
+               "named",
+       .files = {{"revolut.csv",
+                  "Date completed (UTC),ID,Type,State,Description,Payment currency,Orig "
+                  "currency,Amount,Fee,Balance,Account\n"
+                  "2024-03-01 10:00:00,1,TOPUP,COMPLETED,Client,CZK,CZK,1000.00,0.00,11000.00,"
+                  "Main\n"
+                  "2024-03-02 10:00:00,2,TRANSFER,COMPLETED,Out,CZK,CZK,-300.00,0.00,2000.00,"
+                  "Tax reserve\n"}},
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = {{.name = "export.gpc",
+                       .items = 2,
+                       .opening = "00000000100000+",
+                       .closing = "00000000170000+"}},
+       .logged = "Soubor memory/revolut.csv: řádky uvádějí více účtů, jejich zůstatky je od sebe "
+                 "neodliší, položky jsou v jednom výpisu a zůstatky nesrovnány!!!\n"},
       {.what = "a row whose currency does not read is named and left out",
        .files = {{"czk.csv",
                   "Datum;Částka;Měna\n05.10.2014;10,00;CZK\n06.10.2014;4,00;E?\n"

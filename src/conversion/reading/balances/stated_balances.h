@@ -91,6 +91,8 @@ class BalanceCheck {
   std::vector<AccountBalances> EachAccount() const {
     return severalAccounts_ ? chains_.EachAccount() : std::vector<AccountBalances>();
   }
+  // Whether the rows name several own accounts.
+  bool SeveralAccounts() const { return severalAccounts_; }
 
  private:
   // A running-balance row with the sum of the rows before it.

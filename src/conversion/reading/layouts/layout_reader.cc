@@ -140,6 +140,15 @@ class LayoutReader {
         balance_.Report(path_, CurrencyUnit(otherCurrency ? fileCurrency_ : currency_), log_);
     if (otherCurrency) reading->stated = StatedBalances();
     if (!otherCurrency) reading->accountBalances = balance_.EachAccount();
+    // Rows that name several accounts, which neither a documented column nor
+    // their balances tell apart, are one statement's: no balance of the file
+    // was compared with them, so the log must say so.
+    if (!otherCurrency && !accountsApart_ && balance_.SeveralAccounts()) {
+      LogFormatted(log_, LogKind::kFileWarning,
+                   "Soubor %s: řádky uvádějí více účtů, jejich zůstatky je od sebe neodliší, "
+                   "položky jsou v jednom výpisu a zůstatky nesrovnány\n",
+                   {path_});
+    }
   }
 
  private:
@@ -167,15 +176,20 @@ class LayoutReader {
     if (self_.HasPeriod()) balance_.SetPeriod(self_.periodStart(), self_.periodEnd());
   }
 
-  // A balance line that writes its amount with a code ("1 000,00 EUR")
-  // states the account's currency, unless the file states it otherwise.
+  // A balance line that writes its amount with a code ("1 000,00 EUR"), in
+  // a field of its own or after the label's colon ("Počáteční stav účtu:
+  // 1 000,00 EUR"), states the account's currency, unless the file states
+  // it otherwise.
   void NoteBalanceCurrency(const std::vector<std::string_view>& fields) {
     if (!balanceCurrency_.empty()) return;
     for (const std::string_view field : fields) {
-      const AmountReading amount = ReadAmount(field, AmountRules::kBankExport);
-      if (amount.status != AmountStatus::kRead || amount.currency[0] == '\0') continue;
-      balanceCurrency_ = amount.currency;
-      return;
+      for (const std::string_view value : {field, LabelledBalance(field)}) {
+        if (value.empty()) continue;
+        const AmountReading amount = ReadAmount(value, AmountRules::kBankExport);
+        if (amount.status != AmountStatus::kRead || amount.currency[0] == '\0') continue;
+        balanceCurrency_ = amount.currency;
+        return;
+      }
     }
   }
 
@@ -200,6 +214,7 @@ class LayoutReader {
       items_.SetOwnAccountColumn(pockets);
       reading->ownPockets = ColumnValues(text_, layout_, pockets);
     }
+    accountsApart_ = ownAccountColumn >= 0 || !reading->ownPockets.empty();
     row_.counter.SetOwnAccountColumn(ownAccountColumn);
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();
@@ -534,6 +549,9 @@ class LayoutReader {
   bool namesNoCurrency_ = false;  // the file's statement is in koruna unnamed
   RowsSurvey survey_;
   RowBooking booking_;
+  // The file's own accounts are told apart by a column its bank documents
+  // or by their balances.
+  bool accountsApart_ = false;
   // The own account whose rows alone count for the balances, where set.
   bool accountBalances_ = false;
   AccountNumber balanceAccount_;
