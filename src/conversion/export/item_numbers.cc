@@ -53,18 +53,24 @@ void NumberOfHash(uint64_t hash, std::string* out) {
 
 bool ItemNumbers::Take(bool isNumber, std::string_view key) {
   const uint64_t hash = ByteHash(key);
-  if (!(isNumber ? numbers_ : references_).insert(hash).second) return false;
+  if (!(isNumber ? numbers_ : references_).Insert(hash)) return false;
   given_.emplace_back(isNumber, hash);
   return true;
 }
 
-std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number, uint64_t content,
-                                     std::string* out) {
+uint64_t ItemNumbers::Content(const StatementItem& item) {
+  if (!hasContent_) content_ = ContentHash(item);
+  hasContent_ = true;
+  return content_;
+}
+
+std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number,
+                                     const StatementItem& item, std::string* out) {
   const std::string_view key = isNumber ? NumberKey(number) : number;
   if (key.empty() || Take(isNumber, key)) return number;
   // Derived from the number and the content, then from the number derived
   // before it while that is taken too (the same payment twice in a file).
-  uint64_t hash = ByteHash(number, content);
+  uint64_t hash = ByteHash(number, Content(item));
   for (;;) {
     if (isNumber) {
       NumberOfHash(hash, out);
@@ -91,7 +97,7 @@ std::string_view ItemNumbers::DocumentNumber(const StatementItem& item) {
                           item.documentNumber == item.variableSymbol &&
                           item.documentNumber != item.bankReference;
   if (!onlySymbol) return item.documentNumber;
-  NumberOfHash(item.bankReference.empty() ? ContentHash(item) : ByteHash(item.bankReference),
+  NumberOfHash(item.bankReference.empty() ? Content(item) : ByteHash(item.bankReference),
                &derived_);
   return derived_;
 }
@@ -103,19 +109,19 @@ const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayou
     if (!key.empty()) Take(true, key);
     return numbered_;
   }
-  const uint64_t content = ContentHash(item);
+  hasContent_ = false;
   const std::string_view wanted = DocumentNumber(item);
-  numbered_.documentNumber = Unique(true, wanted, content, &number_);
+  numbered_.documentNumber = Unique(true, wanted, item, &number_);
   if (!item.fee) {
     paymentLine_ = item.line;
     paymentNumber_.assign(numbered_.documentNumber);
   }
-  numbered_.bankReference = Unique(false, item.bankReference, content, &reference_);
+  numbered_.bankReference = Unique(false, item.bankReference, item, &reference_);
   return numbered_;
 }
 
 void ItemNumbers::TakeBack() {
-  for (const auto& [isNumber, key] : given_) (isNumber ? numbers_ : references_).erase(key);
+  for (const auto& [isNumber, key] : given_) (isNumber ? numbers_ : references_).Erase(key);
   given_.clear();
   paymentLine_ = 0;
 }
