@@ -62,6 +62,10 @@ void HashSet::Erase(uint64_t hash) {
   --size_;
 }
 
+void HashSet::Reserve(size_t count) {
+  while (slots_.size() < 2 * count) Grow();
+}
+
 void HashSet::Grow() {
   std::vector<uint64_t> old(slots_.empty() ? 16 : slots_.size() * 2, 0);
   old.swap(slots_);

@@ -15,6 +15,8 @@ class HashSet {
   // Whether `hash` was new; it is in the set either way.
   bool Insert(uint64_t hash);
   void Erase(uint64_t hash);
+  // Room for `count` hashes without growing on the way.
+  void Reserve(size_t count);
   bool Contains(uint64_t hash) const;
   size_t Size() const { return size_ + (hasZero_ ? 1 : 0); }
 

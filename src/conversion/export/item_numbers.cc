@@ -103,12 +103,12 @@ std::string_view ItemNumbers::DocumentNumber(const StatementItem& item) {
 }
 
 const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayout) {
-  numbered_ = item;
   if (!byLayout) {
     const std::string_view key = NumberKey(item.documentNumber);
     if (!key.empty()) Take(true, key);
-    return numbered_;
+    return item;
   }
+  numbered_ = item;
   hasContent_ = false;
   const std::string_view wanted = DocumentNumber(item);
   numbered_.documentNumber = Unique(true, wanted, item, &number_);

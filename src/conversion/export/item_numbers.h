@@ -35,6 +35,8 @@ class ItemNumbers {
   // its texts valid until the next call. `byLayout` tells an item read by
   // a bank's layout from one of Servis24's.
   const StatementItem& Number(const StatementItem& item, bool byLayout);
+  // A file of about `items` items follows.
+  void Expect(size_t items) { numbers_.Reserve(numbers_.Size() + items); }
   // The numbers given since the last confirmation stay taken, or are free
   // again.
   void Confirm() {

@@ -93,6 +93,21 @@ void PaymentPairing::Try(const std::string& shown) {
 
 const StatementItem& PaymentPairing::Add(const StatementItem& item) {
   if (pendingCounts_.empty()) pendingCounts_.assign(kStatusCount, 0);
+  // Most items are debits or credits with a symbol of their own; where no
+  // copy of them is kept, their status is all they leave, and the texts of
+  // their pairing would cost more than the rest of the item.
+  if (!everyItem_) {
+    PairingStatus status = PairingStatus::kNoSymbol;
+    if (IsDebit(item)) {
+      status = PairingStatus::kDebit;
+    } else if (IsPairingSymbol(Trimmed(item.variableSymbol))) {
+      status = PairingStatus::kSymbol;
+    }
+    if (status != PairingStatus::kNoSymbol) {
+      ++pendingCounts_[static_cast<size_t>(status)];
+      return item;
+    }
+  }
   ItemPairing pairing = PairingOf(item, fillFromMessage_);
   ++pendingCounts_[static_cast<size_t>(pairing.status)];
   const bool moved = pairing.status == PairingStatus::kFilledFromMessage;
