@@ -1,8 +1,14 @@
 #include "conversion/export/hash_set.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tarvolo {
+namespace {
+
+constexpr size_t kReservedAtMost = size_t{1} << 20;
+
+}  // namespace
 
 size_t HashSet::SlotOf(uint64_t hash) const {
   // The top bits of a multiplied hash, as FNV's low bits vary little
@@ -23,7 +29,7 @@ bool HashSet::Contains(uint64_t hash) const {
 bool HashSet::Insert(uint64_t hash) {
   if (hash == 0) return !std::exchange(hasZero_, true);
   // At most half full, so a search meets a free slot soon.
-  if ((size_ + 1) * 2 > slots_.size()) Grow();
+  if ((size_ + 1) * 2 > slots_.size()) Rehash(slots_.empty() ? 16 : slots_.size() * 2);
   const size_t mask = slots_.size() - 1;
   for (size_t i = SlotOf(hash);; i = (i + 1) & mask) {
     if (slots_[i] == hash) return false;
@@ -63,11 +69,17 @@ void HashSet::Erase(uint64_t hash) {
 }
 
 void HashSet::Reserve(size_t count) {
-  while (slots_.size() < 2 * count) Grow();
+  // A count of lines promises no items: room made ahead stays within a
+  // million hashes (16 MB), and beyond it the table grows as it fills.
+  count = std::min(count, kReservedAtMost);
+  size_t slots = slots_.empty() ? 16 : slots_.size();
+  while (slots / 2 < count) slots *= 2;
+  if (slots > slots_.size()) Rehash(slots);
 }
 
-void HashSet::Grow() {
-  std::vector<uint64_t> old(slots_.empty() ? 16 : slots_.size() * 2, 0);
+// `slots` is a power of two.
+void HashSet::Rehash(size_t slots) {
+  std::vector<uint64_t> old(slots, 0);
   old.swap(slots_);
   shift_ = 64;
   for (size_t n = slots_.size(); n > 1; n /= 2) --shift_;

@@ -22,7 +22,7 @@ class HashSet {
 
  private:
   size_t SlotOf(uint64_t hash) const;
-  void Grow();
+  void Rehash(size_t slots);
 
   // Zero marks a free slot, so the hash zero is kept beside the table.
   std::vector<uint64_t> slots_;

@@ -68,5 +68,17 @@ TEST(HashSetTest, AnswersAsASetOfTheSameHashes) {
   }
 }
 
+// Room made ahead, however much is asked, keeps the hashes already in.
+TEST(HashSetTest, RoomMadeAheadKeepsTheHashes) {
+  for (const size_t room : {size_t{0}, size_t{5}, size_t{1000}, size_t{1} << 40}) {
+    HashSet set;
+    for (uint64_t i = 1; i <= 100; ++i) set.Insert(i * 0x9E3779B97F4A7C15u);
+    set.Reserve(room);
+    EXPECT_EQ(set.Size(), 100u) << room;
+    for (uint64_t i = 1; i <= 100; ++i) EXPECT_FALSE(set.Insert(i * 0x9E3779B97F4A7C15u)) << room;
+    EXPECT_TRUE(set.Insert(7)) << room;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -108,6 +108,7 @@ const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayou
     if (!key.empty()) Take(true, key);
     return item;
   }
+  if (expected_ != 0) references_.Reserve(references_.Size() + std::exchange(expected_, 0));
   numbered_ = item;
   hasContent_ = false;
   const std::string_view wanted = DocumentNumber(item);

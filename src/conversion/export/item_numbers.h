@@ -36,7 +36,10 @@ class ItemNumbers {
   // a bank's layout from one of Servis24's.
   const StatementItem& Number(const StatementItem& item, bool byLayout);
   // A file of about `items` items follows.
-  void Expect(size_t items) { numbers_.Reserve(numbers_.Size() + items); }
+  void Expect(size_t items) {
+    numbers_.Reserve(numbers_.Size() + items);
+    expected_ = items;
+  }
   // The numbers given since the last confirmation stay taken, or are free
   // again.
   void Confirm() {
@@ -68,6 +71,9 @@ class ItemNumbers {
   std::string paymentNumber_;
   std::string derived_, number_, reference_;
   StatementItem numbered_;
+  // The items expected of the file being read: only a bank's layout takes
+  // references, so their room is made at its first item.
+  size_t expected_ = 0;
   uint64_t content_ = 0;
   bool hasContent_ = false;
 };
