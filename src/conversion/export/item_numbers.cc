@@ -1,6 +1,7 @@
 #include "conversion/export/item_numbers.h"
 
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 #include "conversion/values/byte_hash.h"
@@ -10,8 +11,48 @@ namespace {
 
 // A number as the record holds it: zeros in front say nothing.
 std::string_view NumberKey(std::string_view number) {
-  const size_t first = number.find_first_not_of('0');
-  return first == std::string_view::npos ? std::string_view() : number.substr(first);
+  while (!number.empty() && number.front() == '0') number.remove_prefix(1);
+  return number;
+}
+
+// Bytes as one word, as the machine loads them: every build of the program
+// runs on a little-endian one, and a key's hash never leaves the run.
+uint64_t Word(const char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+uint64_t HalfWord(const char* bytes) {
+  uint32_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+uint64_t Mixed(uint64_t hash) {
+  hash ^= hash >> 32;
+  hash *= 0xD6E8FEB86659FD93u;
+  return hash ^ hash >> 32;
+}
+
+// The hash a number or reference is kept by. It never leaves the run, so
+// any hash that spreads keys serves: this one takes eight bytes a step,
+// where a number's derivation must keep the byte-wise one it has always
+// had.
+uint64_t KeyHash(std::string_view key) {
+  const char* bytes = key.data();
+  const size_t size = key.size();
+  uint64_t hash = Mixed(size * 0x9E3779B97F4A7C15u);
+  // The last word may overlap the one before it: with the length in the
+  // hash, every byte still counts.
+  if (size < 4) {
+    uint64_t word = 0;
+    for (size_t i = 0; i < size; ++i) word = word << 8 | static_cast<unsigned char>(bytes[i]);
+    return Mixed(hash ^ word);
+  }
+  if (size < 8) return Mixed(hash ^ (HalfWord(bytes) << 32 | HalfWord(bytes + size - 4)));
+  for (size_t at = 0; at + 8 < size; at += 8) hash = Mixed(hash ^ Word(bytes + at));
+  return Mixed(hash ^ Word(bytes + size - 8));
 }
 
 uint64_t HashInteger(int64_t value, uint64_t hash) {
@@ -52,7 +93,7 @@ void NumberOfHash(uint64_t hash, std::string* out) {
 }
 
 bool ItemNumbers::Take(bool isNumber, std::string_view key) {
-  const uint64_t hash = ByteHash(key);
+  const uint64_t hash = KeyHash(key);
   if (!(isNumber ? numbers_ : references_).Insert(hash)) return false;
   given_.emplace_back(isNumber, hash);
   return true;
