@@ -17,6 +17,18 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// A symbol of 1 to 10 digits, not all zeros and unpadded, as most credits
+// carry it: told without trimming it first.
+bool IsPlainSymbol(std::string_view symbol) {
+  if (symbol.empty() || symbol.size() > kSymbolDigits) return false;
+  bool nonZero = false;
+  for (const char c : symbol) {
+    if (c < '0' || c > '9') return false;
+    nonZero = nonZero || c != '0';
+  }
+  return nonZero;
+}
+
 bool IsDebit(const StatementItem& item) {
   return item.amount < 0 || (item.amount == 0 && item.amountRest < 0);
 }
@@ -100,7 +112,8 @@ const StatementItem& PaymentPairing::Add(const StatementItem& item) {
     PairingStatus status = PairingStatus::kNoSymbol;
     if (IsDebit(item)) {
       status = PairingStatus::kDebit;
-    } else if (IsPairingSymbol(Trimmed(item.variableSymbol))) {
+    } else if (IsPlainSymbol(item.variableSymbol) ||
+               IsPairingSymbol(Trimmed(item.variableSymbol))) {
       status = PairingStatus::kSymbol;
     }
     if (status != PairingStatus::kNoSymbol) {
