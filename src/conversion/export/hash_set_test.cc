@@ -18,25 +18,30 @@ TEST(HashSetTest, AnswersAsASetOfTheSameHashes) {
   };
   // Hashes taken and given back at random from a pool, so the table stays
   // near its fullest and erasures move hashes back across runs of
-  // neighbouring slots, also across the table's end, which a small table
-  // meets often.
-  const auto random = [](uint64_t pool) {
+  // neighbouring slots. Hashes that differ only in their top bits crowd a
+  // few runs together, which then often cross the table's end.
+  const auto random = [](uint64_t pool, bool crowded, uint64_t seed, int count) {
     std::vector<Step> steps;
-    uint64_t state = 1;
-    for (int i = 0; i < 100000; ++i) {
+    uint64_t state = seed;
+    for (int i = 0; i < count; ++i) {
       state = state * 6364136223846793005u + 1442695040888963407u;
       const uint64_t pick = state >> 33;
-      uint64_t hash = (pick / 3 % pool + 1) * 0x9E3779B97F4A7C15u;
-      hash = (hash ^ hash >> 30) * 0xBF58476D1CE4E5B9u;
-      hash = (hash ^ hash >> 27) * 0x94D049BB133111EBu;
-      steps.push_back({.insert = pick % 3 != 0, .hash = hash ^ hash >> 31});
+      uint64_t hash = (pick >> 12) % 16 << 60 | (pick / 3 % 7 + 1) * 0x100000001u;
+      if (!crowded) {
+        hash = (pick / 3 % pool + 1) * 0x9E3779B97F4A7C15u;
+        hash = (hash ^ hash >> 30) * 0xBF58476D1CE4E5B9u;
+        hash = (hash ^ hash >> 27) * 0x94D049BB133111EBu;
+        hash ^= hash >> 31;
+      }
+      steps.push_back({.insert = pick % 3 != 0, .hash = hash});
     }
     return steps;
   };
-  const struct {
+  struct Case {
     const char* what;
     std::vector<Step> steps;
-  } cases[] = {
+  };
+  std::vector<Case> cases = {
       {"empty", {}},
       {"one twice", {{.insert = true, .hash = 7}, {.insert = true, .hash = 7}}},
       {"zero kept and erased",
@@ -44,12 +49,17 @@ TEST(HashSetTest, AnswersAsASetOfTheSameHashes) {
       {"erased where never taken", {{.insert = false, .hash = 9}, {.insert = true, .hash = 9}}},
       {"erased and taken again",
        {{.insert = true, .hash = 5}, {.insert = false, .hash = 5}, {.insert = true, .hash = 5}}},
-      {"random, small table", random(13)},
-      {"random, large table", random(600)},
+      {"random, small table", random(13, false, 1, 60000)},
+      {"random, large table", random(600, false, 1, 60000)},
   };
+  // Many short runs, each from an empty table, which is small the longest.
+  for (uint64_t seed = 1; seed <= 400; ++seed) {
+    cases.push_back({"random, crowded runs", random(0, true, seed, 300)});
+  }
   for (const auto& c : cases) {
     HashSet set;
     std::set<uint64_t> expected;
+    bool allFound = true;
     for (const Step& step : c.steps) {
       EXPECT_EQ(set.Contains(step.hash), expected.count(step.hash) == 1)
           << c.what << " " << step.hash;
@@ -58,8 +68,12 @@ TEST(HashSetTest, AnswersAsASetOfTheSameHashes) {
       } else {
         set.Erase(step.hash);
         expected.erase(step.hash);
+        // An erasure that moves a hash where its search cannot reach it
+        // would go unseen until that hash is looked for.
+        for (const uint64_t kept : expected) allFound = allFound && set.Contains(kept);
       }
     }
+    EXPECT_TRUE(allFound) << c.what;
     EXPECT_EQ(set.Size(), expected.size()) << c.what;
     for (const Step& step : c.steps) {
       EXPECT_EQ(set.Contains(step.hash), expected.count(step.hash) == 1)
