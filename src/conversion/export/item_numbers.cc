@@ -1,6 +1,7 @@
 #include "conversion/export/item_numbers.h"
 
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 #include "conversion/values/byte_hash.h"
@@ -10,8 +11,48 @@ namespace {
 
 // A number as the record holds it: zeros in front say nothing.
 std::string_view NumberKey(std::string_view number) {
-  const size_t first = number.find_first_not_of('0');
-  return first == std::string_view::npos ? std::string_view() : number.substr(first);
+  while (!number.empty() && number.front() == '0') number.remove_prefix(1);
+  return number;
+}
+
+// Bytes as one word, as the machine loads them: every build of the program
+// runs on a little-endian one, and a key's hash never leaves the run.
+uint64_t Word(const char* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+uint64_t HalfWord(const char* bytes) {
+  uint32_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+uint64_t Mixed(uint64_t hash) {
+  hash ^= hash >> 32;
+  hash *= 0xD6E8FEB86659FD93u;
+  return hash ^ hash >> 32;
+}
+
+// The hash a number or reference is kept by. It never leaves the run, so
+// any hash that spreads keys serves: this one takes eight bytes a step,
+// where a number's derivation must keep the byte-wise one it has always
+// had.
+uint64_t KeyHash(std::string_view key) {
+  const char* bytes = key.data();
+  const size_t size = key.size();
+  uint64_t hash = Mixed(size * 0x9E3779B97F4A7C15u);
+  // The last word may overlap the one before it: with the length in the
+  // hash, every byte still counts.
+  if (size < 4) {
+    uint64_t word = 0;
+    for (size_t i = 0; i < size; ++i) word = word << 8 | static_cast<unsigned char>(bytes[i]);
+    return Mixed(hash ^ word);
+  }
+  if (size < 8) return Mixed(hash ^ (HalfWord(bytes) << 32 | HalfWord(bytes + size - 4)));
+  for (size_t at = 0; at + 8 < size; at += 8) hash = Mixed(hash ^ Word(bytes + at));
+  return Mixed(hash ^ Word(bytes + size - 8));
 }
 
 uint64_t HashInteger(int64_t value, uint64_t hash) {
@@ -52,19 +93,25 @@ void NumberOfHash(uint64_t hash, std::string* out) {
 }
 
 bool ItemNumbers::Take(bool isNumber, std::string_view key) {
-  const uint64_t hash = ByteHash(key);
-  if (!(isNumber ? numbers_ : references_).insert(hash).second) return false;
+  const uint64_t hash = KeyHash(key);
+  if (!(isNumber ? numbers_ : references_).Insert(hash)) return false;
   given_.emplace_back(isNumber, hash);
   return true;
 }
 
-std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number, uint64_t content,
-                                     std::string* out) {
+uint64_t ItemNumbers::Content(const StatementItem& item) {
+  if (!hasContent_) content_ = ContentHash(item);
+  hasContent_ = true;
+  return content_;
+}
+
+std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number,
+                                     const StatementItem& item, std::string* out) {
   const std::string_view key = isNumber ? NumberKey(number) : number;
   if (key.empty() || Take(isNumber, key)) return number;
   // Derived from the number and the content, then from the number derived
   // before it while that is taken too (the same payment twice in a file).
-  uint64_t hash = ByteHash(number, content);
+  uint64_t hash = ByteHash(number, Content(item));
   for (;;) {
     if (isNumber) {
       NumberOfHash(hash, out);
@@ -91,31 +138,32 @@ std::string_view ItemNumbers::DocumentNumber(const StatementItem& item) {
                           item.documentNumber == item.variableSymbol &&
                           item.documentNumber != item.bankReference;
   if (!onlySymbol) return item.documentNumber;
-  NumberOfHash(item.bankReference.empty() ? ContentHash(item) : ByteHash(item.bankReference),
+  NumberOfHash(item.bankReference.empty() ? Content(item) : ByteHash(item.bankReference),
                &derived_);
   return derived_;
 }
 
 const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayout) {
-  numbered_ = item;
   if (!byLayout) {
     const std::string_view key = NumberKey(item.documentNumber);
     if (!key.empty()) Take(true, key);
-    return numbered_;
+    return item;
   }
-  const uint64_t content = ContentHash(item);
+  if (expected_ != 0) references_.Reserve(references_.Size() + std::exchange(expected_, 0));
+  numbered_ = item;
+  hasContent_ = false;
   const std::string_view wanted = DocumentNumber(item);
-  numbered_.documentNumber = Unique(true, wanted, content, &number_);
+  numbered_.documentNumber = Unique(true, wanted, item, &number_);
   if (!item.fee) {
     paymentLine_ = item.line;
     paymentNumber_.assign(numbered_.documentNumber);
   }
-  numbered_.bankReference = Unique(false, item.bankReference, content, &reference_);
+  numbered_.bankReference = Unique(false, item.bankReference, item, &reference_);
   return numbered_;
 }
 
 void ItemNumbers::TakeBack() {
-  for (const auto& [isNumber, key] : given_) (isNumber ? numbers_ : references_).erase(key);
+  for (const auto& [isNumber, key] : given_) (isNumber ? numbers_ : references_).Erase(key);
   given_.clear();
   paymentLine_ = 0;
 }

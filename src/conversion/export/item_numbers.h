@@ -4,10 +4,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
+#include "conversion/export/hash_set.h"
 #include "conversion/statement/statement.h"
 
 namespace tarvolo {
@@ -35,6 +35,11 @@ class ItemNumbers {
   // its texts valid until the next call. `byLayout` tells an item read by
   // a bank's layout from one of Servis24's.
   const StatementItem& Number(const StatementItem& item, bool byLayout);
+  // A file of about `items` items follows.
+  void Expect(size_t items) {
+    numbers_.Reserve(numbers_.Size() + items);
+    expected_ = items;
+  }
   // The numbers given since the last confirmation stay taken, or are free
   // again.
   void Confirm() {
@@ -45,16 +50,18 @@ class ItemNumbers {
 
  private:
   std::string_view DocumentNumber(const StatementItem& item);
-  // `number` where no item has it yet, else one derived from it and
-  // `content`; taken by the item either way.
-  std::string_view Unique(bool isNumber, std::string_view number, uint64_t content,
+  // `number` where no item has it yet, else one derived from it and the
+  // item's content; taken by the item either way.
+  std::string_view Unique(bool isNumber, std::string_view number, const StatementItem& item,
                           std::string* out);
+  // Worked out once an item, and only where a number is derived from it.
+  uint64_t Content(const StatementItem& item);
   // Whether the key was free; it is taken either way.
   bool Take(bool isNumber, std::string_view key);
 
   // The numbers and references taken, by their hashes: two that differ
   // and share one merely give the later a number of its own.
-  std::unordered_set<uint64_t> numbers_, references_;
+  HashSet numbers_, references_;
   // What was taken since the last confirmation: a number (true) or a
   // reference.
   std::vector<std::pair<bool, uint64_t>> given_;
@@ -64,6 +71,11 @@ class ItemNumbers {
   std::string paymentNumber_;
   std::string derived_, number_, reference_;
   StatementItem numbered_;
+  // The items expected of the file being read: only a bank's layout takes
+  // references, so their room is made at its first item.
+  size_t expected_ = 0;
+  uint64_t content_ = 0;
+  bool hasContent_ = false;
 };
 
 // The digits of a document number worked out from `hash`: as wide as the

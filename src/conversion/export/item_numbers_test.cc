@@ -129,5 +129,40 @@ TEST(ItemNumbersTest, ReadingNotChosenGivesItsNumbersBack) {
   EXPECT_NE(chosen[1].number, "11");
 }
 
+// Numbers and references of every length that differ, even in one byte
+// or only by their length, all stay as given, in a file expected at its
+// size and in one that outgrows what was expected.
+TEST(ItemNumbersTest, DifferentNumbersAllStay) {
+  std::vector<std::string> texts;
+  for (const char* base : {"1", "12", "123", "1234", "12345", "1234567", "12345678", "123456789012",
+                           "1234567890123456", "12345678901234567"}) {
+    for (int last = 1; last <= 9; ++last) {
+      std::string text = base;
+      text.back() = static_cast<char>('0' + last);
+      texts.push_back(text);
+      texts.push_back(text + "0");
+      texts.push_back("9" + text);
+    }
+  }
+  for (const size_t expected : {texts.size(), size_t{2}}) {
+    ItemNumbers numbers;
+    numbers.Expect(expected);
+    std::set<std::string> given;
+    int32_t line = 2;
+    for (const std::string& text : texts) {
+      if (!given.insert(text).second) continue;
+      const std::string reference = "R" + text;
+      StatementItem item;
+      item.line = line++;
+      item.amount = -100;
+      item.documentNumber = text;
+      item.bankReference = reference;
+      const StatementItem& numbered = numbers.Number(item, true);
+      EXPECT_EQ(numbered.documentNumber, text) << expected;
+      EXPECT_EQ(numbered.bankReference, reference) << expected;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

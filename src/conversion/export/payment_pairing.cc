@@ -17,6 +17,18 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// A symbol of 1 to 10 digits, not all zeros and unpadded, as most credits
+// carry it: told without trimming it first.
+bool IsPlainSymbol(std::string_view symbol) {
+  if (symbol.empty() || symbol.size() > kSymbolDigits) return false;
+  bool nonZero = false;
+  for (const char c : symbol) {
+    if (c < '0' || c > '9') return false;
+    nonZero = nonZero || c != '0';
+  }
+  return nonZero;
+}
+
 bool IsDebit(const StatementItem& item) {
   return item.amount < 0 || (item.amount == 0 && item.amountRest < 0);
 }
@@ -93,6 +105,22 @@ void PaymentPairing::Try(const std::string& shown) {
 
 const StatementItem& PaymentPairing::Add(const StatementItem& item) {
   if (pendingCounts_.empty()) pendingCounts_.assign(kStatusCount, 0);
+  // Most items are debits or credits with a symbol of their own; where no
+  // copy of them is kept, their status is all they leave, and the texts of
+  // their pairing would cost more than the rest of the item.
+  if (!everyItem_) {
+    PairingStatus status = PairingStatus::kNoSymbol;
+    if (IsDebit(item)) {
+      status = PairingStatus::kDebit;
+    } else if (IsPlainSymbol(item.variableSymbol) ||
+               IsPairingSymbol(Trimmed(item.variableSymbol))) {
+      status = PairingStatus::kSymbol;
+    }
+    if (status != PairingStatus::kNoSymbol) {
+      ++pendingCounts_[static_cast<size_t>(status)];
+      return item;
+    }
+  }
   ItemPairing pairing = PairingOf(item, fillFromMessage_);
   ++pendingCounts_[static_cast<size_t>(pairing.status)];
   const bool moved = pairing.status == PairingStatus::kFilledFromMessage;

@@ -163,3 +163,48 @@ TEST(PaymentPairingTest, NoLineForDebitsAlone) {
 
 }  // namespace
 }  // namespace tarvolo
+
+namespace tarvolo {
+namespace {
+
+// Whether or not every item is kept for the report, each item counts under
+// the same status and reaches the outputs with the same variable symbol.
+TEST(PaymentPairingTest, SameStatusWhetherItemsAreKeptOrNot) {
+  StatementItem debit = Credit(2, "77", "VS 2026001");
+  debit.amount = -100;
+  StatementItem zeroDebit = Credit(2, "", "");
+  zeroDebit.amount = 0, zeroDebit.amountRest = -1;
+  StatementItem zeroCredit = Credit(2, "12", "");
+  zeroCredit.amount = 0;
+  const struct {
+    const char* name;
+    StatementItem item;
+    PairingStatus status;
+    const char* symbol;  // as the outputs get it
+  } cases[] = {
+      {"debit", debit, PairingStatus::kDebit, "77"},
+      {"debit below a crown", zeroDebit, PairingStatus::kDebit, ""},
+      {"zero credit", zeroCredit, PairingStatus::kSymbol, "12"},
+      {"symbol in blanks", Credit(2, " 77 ", ""), PairingStatus::kSymbol, " 77 "},
+      {"zeros", Credit(2, "000", "VS 5"), PairingStatus::kFilledFromMessage, "5"},
+      {"eleven digits", Credit(2, "12345678901", ""), PairingStatus::kUnusableSymbol,
+       "12345678901"},
+      {"leading zeros", Credit(2, "0042", ""), PairingStatus::kSymbol, "0042"},
+      {"from message", Credit(2, "", "FA 31"), PairingStatus::kFilledFromMessage, "31"},
+      {"none", Credit(2, "", "Platba kartou"), PairingStatus::kNoSymbol, ""},
+  };
+  for (const auto& c : cases) {
+    for (const bool everyItem : {false, true}) {
+      PaymentPairing pairing;
+      pairing.Configure(true, everyItem);
+      pairing.Try("a.csv");
+      const StatementItem& given = pairing.Add(c.item);
+      EXPECT_EQ(given.variableSymbol, c.symbol) << c.name << " " << everyItem;
+      pairing.Confirm();
+      EXPECT_EQ(pairing.CountOf(c.status), 1) << c.name << " " << everyItem;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tarvolo

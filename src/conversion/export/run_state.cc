@@ -8,6 +8,7 @@ namespace tarvolo {
 
 void RunItems::Expect(size_t itemLines) {
   for (StatementOutput* output : run_->outputs) output->Expect(itemLines);
+  run_->numbers.Expect(itemLines);
 }
 
 void RunItems::Try(const std::string& shown, const LayoutReading* reading, LogLine log) {

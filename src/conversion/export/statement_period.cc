@@ -28,12 +28,14 @@ void StatementPeriod::Set(int32_t balanceDate, int32_t statementDate) {
            LocalTimeOf(statementDate, &last, &summer);
   first_ = first;
   last_ = last;
+  firstDay_ = DayNumber(first_);
+  lastDay_ = DayNumber(last_);
 }
 
 void StatementPeriod::Check(const StatementItem& item, const std::string& shown,
                             const LogLine& log) const {
   const int64_t day = DayNumber(item.year, item.month, item.day);
-  if (!known_ || item.fee || (day >= DayNumber(first_) && day <= DayNumber(last_))) return;
+  if (!known_ || item.fee || (day >= firstDay_ && day <= lastDay_)) return;
   LogFormatted(log, LogKind::kItemWarning,
                "Soubor %s, řádek %d: položka ze dne %s je mimo období výpisu %s až %s, zapsána "
                "tak, jak ji soubor uvádí\n",

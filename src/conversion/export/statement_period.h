@@ -26,6 +26,7 @@ class StatementPeriod {
  private:
   bool known_ = false;
   CivilDate first_, last_;
+  int64_t firstDay_ = 0, lastDay_ = 0;  // as DayNumber gives them
 };
 
 }  // namespace tarvolo

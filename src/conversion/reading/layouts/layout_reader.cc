@@ -419,7 +419,11 @@ class LayoutReader {
   // amount is the sum of the rows before it. A row of the same amount with
   // anything of its own, or with rows after it, is an item.
   bool IsDatedTotal(const CsvRecordReader& record, int64_t hellers) {
-    if (std::any_of(record.fields().begin(), record.fields().end(), IsTotalWord)) return true;
+    if (std::any_of(record.fields().begin(), record.fields().end(), [](std::string_view field) {
+          return MayBeTotalWord(field) && IsTotalWord(field);
+        })) {
+      return true;
+    }
     if (row_.texts.Texts().count > 0 || !row_.Field(ColumnRole::kCounterAccount).empty() ||
         !row_.Field(ColumnRole::kTransactionId).empty() ||
         !row_.Field(ColumnRole::kVariableSymbol).empty() || !balance_.IsSumOfRows(hellers)) {

@@ -18,6 +18,21 @@ bool IsTotalRow(const std::vector<std::string_view>& fields);
 // which makes a dated row a total of the rows rather than an item.
 bool IsTotalWord(std::string_view text);
 
+// False for a text that cannot be a word of totals, by its length and first
+// byte as IsTotalWord looks at them: every field of every dated row is
+// looked at, and nearly all are told apart here without a call. True calls
+// for IsTotalWord.
+inline bool MayBeTotalWord(std::string_view text) {
+  if (text.size() < 4 || text.size() > 9) return false;
+  const char c = text[0];
+  const bool letter = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+  if (letter) {
+    const char lower = static_cast<char>(c | 0x20);
+    return lower == 's' || lower == 'c' || lower == 't' || lower == 'g';
+  }
+  return !((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',');
+}
+
 // Whether `text` is a balance label and nothing more ("Konečný zůstatek",
 // "Zůstatek k 31.01.2024:"), which a dated row's text must be for the row to
 // state a balance rather than be an item.

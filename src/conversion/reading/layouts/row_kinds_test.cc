@@ -113,5 +113,47 @@ TEST(RowKinds, WordsOfTotals) {
   }
 }
 
+// The look at a text's length and first byte passes over no word of
+// totals, in either case, accented, quoted or padded, and turns away the
+// amounts, dates and names that fill a row.
+TEST(RowKinds, TheFirstByteLetsEveryTotalWordThrough) {
+  const struct {
+    std::string text;
+    bool total;
+    bool looked = true;  // whether it gets the whole look
+  } cases[] = {
+      {"Celkem", true},
+      {"CELKEM:", true},
+      {"Sou\xE8"
+       "et",
+       true},
+      {"\x8A"
+       "UMA",
+       true},
+      {"\"Suma\"", true},
+      {" Total", true},
+      {"\xA0"
+       "Summe",
+       true},
+      {"gesamt", true},
+      {"#Totale", true},
+      {"Summe:  ", true},
+      {"-1234,50", false, false},
+      {"+500.00", false, false},
+      {"2014", false, false},
+      {".123", false, false},
+      {",50", false, false},
+      {"Novak", false, false},
+      {"Platba", false, false},
+      {"Sumec", false},
+      {"Celkem za objednavku", false, false},
+      {"Cel", false, false},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IsTotalWord(c.text), c.total) << c.text;
+    EXPECT_EQ(MayBeTotalWord(c.text), c.looked) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo
