@@ -117,6 +117,15 @@ void SetHeader(const CsvRecordReader& record, char separator, StatementLayout* l
   layout->amountCandidates[0] = layout->Column(ColumnRole::kAmount);
 }
 
+// Whether a cell may be a column's name: not empty, and no value such as
+// a date or an amount, which start with a digit or a sign.
+bool IsName(std::string_view cell) {
+  cell = Trimmed(cell);
+  if (cell.empty()) return false;
+  const char first = cell.front();
+  return !(first >= '0' && first <= '9') && first != '-' && first != '+';
+}
+
 }  // namespace
 
 bool ParseColumnMapping(std::string_view text, ColumnMapping* mapping, std::string* error) {
@@ -220,14 +229,28 @@ bool KeptMappingFits(std::string_view text, const ColumnMapping& mapping, Statem
 
 std::vector<std::string> LikelyHeaderCells(std::string_view text) {
   std::vector<std::string> best;
+  bool followed = false;
   for (const char separator : kSeparators) {
     CsvRecordReader record(text, separator);
+    bool found = false;
     while (record.Next() && record.lineNumber() <= kHeaderSearchLines) {
-      if (record.fields().size() <= best.size()) continue;
+      const std::vector<std::string_view>& cells = record.fields();
+      if (found && !(cells.size() == 1 && Trimmed(cells[0]).empty())) {
+        followed = true;
+        found = false;
+      }
+      if (cells.size() < 2 || cells.size() <= best.size() ||
+          !std::all_of(cells.begin(), cells.end(), IsName)) {
+        continue;
+      }
       best.clear();
-      for (const std::string_view cell : record.fields()) best.emplace_back(Trimmed(cell));
+      for (const std::string_view cell : cells) best.emplace_back(Trimmed(cell));
+      found = true;
+      followed = false;
     }
   }
+  // A line of values, or one with nothing after it, is no header to map.
+  if (!followed) best.clear();
   return best;
 }
 

@@ -50,8 +50,9 @@ std::vector<std::string> HeaderCells(std::string_view text, const StatementLayou
 // `mapping` is then set in `layout`.
 bool KeptMappingFits(std::string_view text, const ColumnMapping& mapping, StatementLayout* layout);
 
-// The cells of the line of the first 40 that has the most of them, for a
-// file whose header no reading knows: what a user maps.
+// The cells of the line of the first 40 that has the most of them, all
+// names (no value, none empty) and rows after it, for a file whose header no
+// reading knows: what a user maps. None where no line is such.
 std::vector<std::string> LikelyHeaderCells(std::string_view text);
 
 }  // namespace tarvolo

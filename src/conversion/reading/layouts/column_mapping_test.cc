@@ -175,7 +175,19 @@ TEST(ColumnMappingTest, AKeptMappingFitsOnlyAHeaderOfExactlyItsCells) {
       EXPECT_EQ(layout.headerLine, c.headerLine) << c.text;
     }
   }
-  EXPECT_EQ(LikelyHeaderCells("x\nA; B ;C\n1;2\n"), (std::vector<std::string>{"A", "B", "C"}));
+  struct Likely {
+    const char* text;
+    std::vector<std::string> cells;
+  };
+  const Likely likely[] = {
+      {.text = "x\nA; B ;C\n1;2\n", .cells = {"A", "B", "C"}},
+      {.text = "Posted,Sum (EUR)\n\n2014-09-01,1.00\n", .cells = {"Posted", "Sum (EUR)"}},
+      // Rows of values, a header without rows, and one with an empty cell.
+      {.text = "1;2014/09/24;100\n2;2014/09/25;-5\n", .cells = {}},
+      {.text = "A;B\n\n", .cells = {}},
+      {.text = "h;\n1;2\n", .cells = {}},
+  };
+  for (const Likely& c : likely) EXPECT_EQ(LikelyHeaderCells(c.text), c.cells) << c.text;
   ColumnMapping given;
   ASSERT_TRUE(ParseColumnMapping("datum=a;částka=b", &given, &error));
   std::vector<std::string> missing;
