@@ -17,6 +17,7 @@
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
 #include "platform/clock.h"
+#include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 #include "tarvolo_version.h"
 
@@ -105,12 +106,16 @@ int Convert(const CliOptions& options, const CliConsole& console) {
   if (result.outcome == ExportOutcome::kWritten) status = 0;
   if (result.outcome == ExportOutcome::kWrittenWithProblems) status = 3;
   // A mapping is kept only once the files it was given for converted by it.
-  if (options.save && options.hasColumns && status != 1) {
+  if (options.save && options.hasColumns) {
+    const std::string path = KeptMappingsPath(configPath);
     const std::string refusal =
-        KeepMapping(KeptMappingsPath(configPath), columns.mapping, columns.headers);
+        status == 1 ? std::string("Převod sloupců nebyl uložen: výpis jím nebyl zapsán\n")
+                    : KeepMapping(path, columns.mapping, columns.headers);
     if (!refusal.empty()) {
       console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
       status = 1;
+    } else {
+      console.out("Převod sloupců uložen do souboru " + PathToText(path) + "\n");
     }
   }
   if (options.save) {

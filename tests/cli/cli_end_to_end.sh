@@ -381,11 +381,18 @@ for ((i = 0; i < ${#bad_mappings[@]}; i += 2)); do
       log.txt
   fi
 done
+# A mapping the data refuse writes nothing and is not kept.
+"${cli[@]}" "${taught[@]}" --columns "datum=Party;částka=Sum (CZK)" --save \
+  "$data/taught-columns.csv" >log.txt 2>&1
+check "taught: a mapping the data refuse exits 1" test $? -eq 1
+check "taught: a mapping the data refuse is not kept" test ! -e taught/tarvolo-columns.txt
+log_has "taught: a mapping the data refuse named" "formát zadaný převodem sloupců s hlavičkou na řádku 2 nelze použít"
 rm -f export.gpc
 "${cli[@]}" "${taught[@]}" --columns "$columns" --save "$data/taught-columns.csv" >log.txt 2>&1
 check "taught: converted by the mapping, exit 0" test $? -eq 0
 check "taught: converted exactly" cmp -s export.gpc "$data/taught-columns.gpc"
 check "taught: the mapping kept beside the profile" test -s taught/tarvolo-columns.txt
+log_has "taught: the keeping said" "^Převod sloupců uložen do souboru .*tarvolo-columns.txt$"
 rm -f export.gpc
 "${cli[@]}" "${taught[@]}" "$data/taught-columns.csv" >log.txt 2>&1
 check "taught: converted by the kept mapping, exit 0" test $? -eq 0
