@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "conversion/values/fixed_width.h"
+#include "platform/file.h"
 #include "platform/text_encoding.h"
 #include "platform/whole_file.h"
 
@@ -95,7 +96,9 @@ std::string KeepMapping(const std::string& path, const ColumnMapping& mapping,
   // Every line kept before stays as it stands, one the program cannot read
   // too, but for those of the headers given anew.
   std::string content, kept;
-  ReadWholeFile(path.c_str(), &content);
+  if (!ReadWholeFile(path.c_str(), &content) && KindOfPath(path.c_str()) != PathKind::kMissing) {
+    return "Převod sloupců nelze uložit: soubor " + PathToText(path) + " nelze přečíst\n";
+  }
   for (const std::string_view line : KeptLines(content)) {
     const std::vector<std::string> fields = TabFields(line);
     const std::vector<std::string> header(fields.begin() + 1, fields.end());
