@@ -427,6 +427,13 @@ TEST_F(FileReadingsTest, ReadsByTheMappingItIsGivenOrKeeps) {
        .records = kRecords,
        .logged =
            "převeden podle uloženého převodu sloupců \"date=posted;amount=SUM;message=Memo\""},
+      {.what = "credits and debits apart, proven by the balance after each",
+       .content = "Kdy;Přišlo;Odešlo;Saldo\r\n02.09.2014;1 250,00;;2 250,50\r\n"
+                  "05.09.2014;;480,50;1 770,00\r\n",
+       .mappings = {Mapping("datum=Kdy;příjem=Přišlo;výdaj=Odešlo;zůstatek=Saldo")},
+       .outcome = kWritten,
+       .records = "0000001250002+0000000480501",
+       .logged = "položky 769.50 = konečný zůstatek 1770.00 Kč, souhlasí"},
       {.what = "but no file of another header",
        .content = "Posted;Sum;Party;Memo;More\r\n2014-09-01;150,00;Alfa;Faktura;\r\n",
        .mappings = {kept},
