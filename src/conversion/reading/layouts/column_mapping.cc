@@ -61,6 +61,15 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
+// A text as a message shows it: its control characters as blanks.
+std::string Shown(std::string_view text) {
+  std::string shown(text);
+  for (char& c : shown) {
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  }
+  return shown;
+}
+
 bool Has(const ColumnMapping& mapping, ColumnRole role) {
   return std::any_of(mapping.columns.begin(), mapping.columns.end(),
                      [role](const MappedColumn& column) { return column.role == role; });
@@ -98,7 +107,7 @@ bool MapCells(const std::vector<std::string_view>& cells, const ColumnMapping& m
       // A currency that no column holds is the statement's, given whole.
       std::copy(mapped.name.begin(), mapped.name.end(), layout->amountUnit);
     } else {
-      missing->push_back(mapped.name);
+      missing->push_back(Shown(mapped.name));
     }
   }
   return missing->empty();
@@ -147,15 +156,15 @@ bool ParseColumnMapping(std::string_view text, ColumnMapping* mapping, std::stri
     const auto known = std::find_if(std::begin(kRoleNames), std::end(kRoleNames),
                                     [&](const RoleName& role) { return folded == role.name; });
     if (known == std::end(kRoleNames)) {
-      Render(*error, "neznámá role \"%s\"", {roleText});
+      Render(*error, "neznámá role \"%s\"", {Shown(roleText)});
       return false;
     }
     if (name.empty()) {
-      Render(*error, "role \"%s\" nemá název sloupce (role=sloupec)", {roleText});
+      Render(*error, "role \"%s\" nemá název sloupce (role=sloupec)", {Shown(roleText)});
       return false;
     }
     if (Has(*mapping, known->role)) {
-      Render(*error, "role \"%s\" je zadána dvakrát", {roleText});
+      Render(*error, "role \"%s\" je zadána dvakrát", {Shown(roleText)});
       return false;
     }
     mapping->columns.push_back(
