@@ -76,6 +76,16 @@ const CliOption kOptions[] = {
      .usage = "prázdný variabilní symbol příchozí platby doplnit číslem\n"
               "ze zprávy (VS 123, Faktura 123), je-li tam jediné",
      .given = &CliOptions::vsFromMessage},
+    {.name = "--columns",
+     .valueName = "PŘEVOD",
+     .usage = "sloupce souboru, který program nezná: role=sloupec;...\n"
+              "(datum, částka, příjem, výdaj, měna, zůstatek, protiúčet,\n"
+              "banka, název, vs, ks, ss, zpráva, id, stav, typ, iban,\n"
+              "valuta, poplatek; i anglicky); s --save se uloží pro\n"
+              "soubory se stejnou hlavičkou",
+     .value = OptionValue::kText,
+     .given = &CliOptions::hasColumns,
+     .text = &CliOptions::columns},
     {.name = "--save", .usage = "uložit nastavení s použitými volbami", .given = &CliOptions::save},
     {.name = "--check",
      .usage = "zkontrolovat zadané soubory ABO místo převodu",

@@ -189,6 +189,10 @@ bool CheckCombination(const CliOptions& options, std::string* error) {
     *error = "volby --vs-from-message a --check se vylučují";
     return false;
   }
+  if (options.check && options.hasColumns) {
+    *error = "volby --columns a --check se vylučují";
+    return false;
+  }
   const std::vector<OutputFormat>& formats = OutputFormats();
   for (size_t i = 0; i < formats.size() && i < options.outputPaths.size() && options.check; ++i) {
     if (!formats[i].alwaysWritten && !options.outputPaths[i].empty()) {

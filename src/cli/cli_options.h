@@ -31,6 +31,10 @@ struct CliOptions {
   bool balanceFromFile = false;  // the opening balance the first file states
   bool check = false;            // the files are GPC statements to check
   bool vsFromMessage = false;    // an empty variable symbol from the message
+  // How the columns of a file no reading knows are read ("datum=Date;
+  // částka=Amount"), Windows-1250.
+  bool hasColumns = false;
+  std::string columns;
   bool help = false;
   bool version = false;
   std::vector<std::string> files;

@@ -103,6 +103,9 @@ TEST(CliOptionsTest, RejectsBadCommandLinesNamingTheOption) {
        "volby --bank-code a --iban se vylučují"},
       {{"--check", "--vs-from-message", "a.gpc"}, "volby --vs-from-message a --check se vylučují"},
       {{"--vs-from-message=1", "a.csv"}, "volba --vs-from-message nemá hodnotu"},
+      {{"--check", "--columns", "datum=D;částka=C", "a.gpc"},
+       "volby --columns a --check se vylučují"},
+      {{"--columns"}, "volba --columns potřebuje hodnotu"},
   };
   for (const Case& c : cases) {
     CliOptions options;

@@ -5,16 +5,19 @@
 
 #include "cli/cli_options.h"
 #include "cli/cli_profile.h"
+#include "cli/column_option.h"
 #include "cli/file_check.h"
 #include "cli/option_values.h"
 #include "cli/output_paths.h"
 #include "cli/settings_save.h"
+#include "conversion/export/kept_mappings.h"
 #include "conversion/export/output_formats.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/values/dates.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
 #include "platform/clock.h"
+#include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 #include "tarvolo_version.h"
 
@@ -34,9 +37,11 @@ int32_t NoonOf(const CivilDate& day) {
 }
 
 // The export run over the given files, its log put out line by line.
-ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& profile,
-                          const std::string& configPath, const CliConsole& console) {
+ExportResult ConvertFiles(const CliOptions& options, const ColumnOption& columns,
+                          const AccountSettings& profile, const std::string& configPath,
+                          const CliConsole& console) {
   ExportRequest request;
+  request.columnMappings = RunMappings(options, columns, configPath, console);
   request.files = options.files;
   request.profile = ProfileOf(profile);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
@@ -90,10 +95,29 @@ int Convert(const CliOptions& options, const CliConsole& console) {
   }
   if (options.save && !ProfileWorthSaving(profile, console)) return 1;
 
-  const ExportResult result = ConvertFiles(options, profile, configPath, console);
+  ColumnOption columns;
+  std::string error;
+  if (!ReadColumnOption(options, &columns, &error)) {
+    console.error("tarvolo-cli: " + error + "\n");
+    return 2;
+  }
+  const ExportResult result = ConvertFiles(options, columns, profile, configPath, console);
   int status = 1;
   if (result.outcome == ExportOutcome::kWritten) status = 0;
   if (result.outcome == ExportOutcome::kWrittenWithProblems) status = 3;
+  // A mapping is kept only once the files it was given for converted by it.
+  if (options.save && options.hasColumns) {
+    const std::string path = KeptMappingsPath(configPath);
+    const std::string refusal =
+        status == 1 ? std::string("Převod sloupců nebyl uložen: výpis jím nebyl zapsán\n")
+                    : KeepMapping(path, columns.mapping, columns.headers);
+    if (!refusal.empty()) {
+      console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
+      status = 1;
+    } else {
+      console.out("Převod sloupců uložen do souboru " + PathToText(path) + "\n");
+    }
+  }
   if (options.save) {
     const std::string refusal =
         SaveSettingsOfRun(configPath, profile, options.files, WrittenPaths(result));
@@ -110,6 +134,11 @@ int Convert(const CliOptions& options, const CliConsole& console) {
 bool CheckRunOptions(const CliOptions& options, std::string* error) {
   if (options.check || options.help || options.version) return true;
   if (!CheckOptionValues(options, error)) return false;
+  ColumnMapping mapping;
+  if (options.hasColumns && !ParseColumnMapping(options.columns, &mapping, error)) {
+    *error = "volba --columns: " + *error;
+    return false;
+  }
   if (!OutputFilesApart(options.outputPaths, error) ||
       !OutputsApartFromInputs(options.outputPaths, options.files, error)) {
     return false;

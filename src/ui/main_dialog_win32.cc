@@ -2,6 +2,7 @@
 // and the conversion run.
 #include "ui/handlers.h"
 
+#include "conversion/export/kept_mappings.h"
 #include "conversion/export/output_formats.h"
 #include "conversion/export/statement_export.h"
 #include "conversion/reading/statement_reading.h"
@@ -124,6 +125,10 @@ int StatementExport(HWND window, ControlBinding*) {
   const auto outputs = AddOutputs(paths, advice, &request);
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
+  // The column mappings taught from the command line serve here too.
+  std::string note;
+  request.columnMappings = LoadKeptMappings(KeptMappingsPath(settingsPath), &note);
+  if (!note.empty()) AppendLog(LogKind::kNote, note.c_str(), window);
   RunStatementExport(request,
                      [window](LogKind kind, const char* line) { AppendLog(kind, line, window); });
   ShowRunEnd(runStart, window);

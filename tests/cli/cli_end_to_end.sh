@@ -364,6 +364,56 @@ if $native; then
   check "Czech names: --check" diff <(printf 'chybí.gpc: soubor nelze přečíst\nvýstup.gpc: v pořádku\n') log.txt
 fi
 
+# A file of columns no reading knows is refused, naming its columns and the
+# option; converted exactly by the columns the user maps; and, the mapping
+# kept with --save, converted again by it without the option.
+mkdir taught
+taught=(--config "$work/taught/tarvolo.cfg" --account 2000145399 --name "Novák a syn s.r.o."
+        --balance "125 430,50" --number 7 --from 2014-09-01 --today 2014-12-01)
+columns="datum=Posted On;částka=Sum (CZK);název=Party;protiúčet=Party Acct;banka=Party Bank"
+columns+=";vs=Ref No;zpráva=Text"
+rm -f export.gpc
+"${cli[@]}" "${taught[@]}" "$data/taught-columns.csv" >log.txt 2>&1
+check "taught: refused without the mapping" test $? -eq 1
+check "taught: nothing written without it" test ! -e export.gpc
+if $native; then
+  log_has "taught: the columns and the option named" \
+    '^Sloupce souboru .*taught-columns.csv: "Posted On", "Sum (CZK)", "Party", "Party Acct", "Party Bank", "Ref No", "Text"; převod lze zadat volbou --columns "datum=…;částka=…"$'
+fi
+# A usage error names what is wrong: a column the header lacks, a role
+# given twice, a role unknown.
+bad_mappings=("datum=Posted On;částka=Amount" 'sloupec "Amount"'
+              "datum=Posted On;date=Text;částka=Sum (CZK)" 'role "date" je zadána dvakrát'
+              "datum=Posted On;suma=Sum (CZK)" 'neznámá role "suma"')
+for ((i = 0; i < ${#bad_mappings[@]}; i += 2)); do
+  bad=${bad_mappings[i]}
+  "${cli[@]}" "${taught[@]}" --columns "$bad" --save "$data/taught-columns.csv" >log.txt 2>&1
+  check "taught: $bad exits 2" test $? -eq 2
+  check "taught: $bad writes nothing" test ! -e export.gpc
+  check "taught: $bad keeps nothing" test ! -e taught/tarvolo-columns.txt
+  if $native; then
+    check "taught: $bad named" grep -q "^tarvolo-cli: volba --columns: .*${bad_mappings[i + 1]}" \
+      log.txt
+  fi
+done
+# A mapping the data refuse writes nothing and is not kept.
+"${cli[@]}" "${taught[@]}" --columns "datum=Party;částka=Sum (CZK)" --save \
+  "$data/taught-columns.csv" >log.txt 2>&1
+check "taught: a mapping the data refuse exits 1" test $? -eq 1
+check "taught: a mapping the data refuse is not kept" test ! -e taught/tarvolo-columns.txt
+log_has "taught: a mapping the data refuse named" "formát zadaný převodem sloupců s hlavičkou na řádku 2 nelze použít"
+rm -f export.gpc
+"${cli[@]}" "${taught[@]}" --columns "$columns" --save "$data/taught-columns.csv" >log.txt 2>&1
+check "taught: converted by the mapping, exit 0" test $? -eq 0
+check "taught: converted exactly" cmp -s export.gpc "$data/taught-columns.gpc"
+check "taught: the mapping kept beside the profile" test -s taught/tarvolo-columns.txt
+log_has "taught: the keeping said" "^Převod sloupců uložen do souboru .*tarvolo-columns.txt$"
+rm -f export.gpc
+"${cli[@]}" "${taught[@]}" "$data/taught-columns.csv" >log.txt 2>&1
+check "taught: converted by the kept mapping, exit 0" test $? -eq 0
+check "taught: converted exactly again" cmp -s export.gpc "$data/taught-columns.gpc"
+log_has "taught: read by the kept mapping" "převeden podle uloženého převodu sloupců"
+
 # Usage errors.
 "${cli[@]}" --bogus a.csv >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2

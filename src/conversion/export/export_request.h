@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "conversion/export/payment_pairing.h"
+#include "conversion/reading/statement_reading.h"
 #include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
@@ -58,6 +59,9 @@ struct ExportRequest {
   bool vsFromMessage = false;
   // Where the report of the run is written, "" for none.
   std::string reportPath;
+  // The column mappings the user taught: one given for the run's files
+  // (its header empty), and those kept for the files of their headers.
+  std::vector<ColumnMapping> columnMappings;
 };
 
 enum class ExportOutcome {

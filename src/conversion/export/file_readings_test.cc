@@ -28,6 +28,7 @@ class FileReadingsTest : public testing::Test {
     request.profile = ProfileOf(g_accountSettings);
     request.statementDate = 1412157600;  // 1 October 2014
     request.outputs = {{output_, &gpc_}};
+    request.columnMappings = mappings_;
     folder_.Remove(output_);
     return RunStatementExport(
                request,
@@ -71,6 +72,7 @@ class FileReadingsTest : public testing::Test {
   static constexpr ExportOutcome kNothing = ExportOutcome::kNothingLoaded;
 
   MemoryFiles folder_;
+  std::vector<ColumnMapping> mappings_;  // taught by the user
   std::string output_;
   GpcOutput gpc_;
   std::string log_;
@@ -353,6 +355,106 @@ TEST_F(FileReadingsTest, ValuesAreReadAsTheItemsProveThem) {
        "Výpis účtu 2000145399 v EUR, 2 položek: memory/export-EUR.gpc\n"},
   };
   for (const Case& c : cases) Expect(c, true);
+}
+
+// A mapping of columns, kept for `header` where one is given.
+ColumnMapping Mapping(const char* text, std::vector<std::string> header = {}) {
+  ColumnMapping mapping;
+  std::string error;
+  EXPECT_TRUE(ParseColumnMapping(text, &mapping, &error)) << error;
+  mapping.header = std::move(header);
+  return mapping;
+}
+
+// A file of a header no reading of the program knows.
+const std::string kUnknown =
+    "Posted;Sum;Party;Memo\r\n"
+    "2014-09-01;150,00;Alfa;Faktura\r\n"
+    "2014-09-02;-20,50;Beta;Nakup\r\n"
+    "2014-09-03;1 000,00;Gama;Najem\r\n"
+    "2014-09-04;7,00;Delta;Urok\r\n";
+const std::vector<std::string> kUnknownHeader = {"Posted", "Sum", "Party", "Memo"};
+const char kRecords[] = "0000000150002+0000000020501+0000001000002+0000000007002";
+
+// A run given a mapping, or keeping mappings, reads through the run's own
+// interface: what it writes and what it logs.
+TEST_F(FileReadingsTest, ReadsByTheMappingItIsGivenOrKeeps) {
+  struct Taught {
+    const char* what;
+    std::string content;
+    std::vector<ColumnMapping> mappings = {};
+    ExportOutcome outcome;
+    std::string records = "";  // as Records() shows them
+    std::string logged;
+    std::string notLogged = "";
+  };
+  const ColumnMapping given = Mapping("datum=Posted;částka=Sum;název=Party;zpráva=Memo");
+  const ColumnMapping kept = Mapping("date=posted;amount=SUM;message=Memo", kUnknownHeader);
+  const Taught cases[] = {
+      {.what = "refused without a mapping, naming its columns and the option",
+       .content = kUnknown,
+       .outcome = kNothing,
+       .logged = "v.csv: \"Posted\", \"Sum\", \"Party\", \"Memo\"; převod lze zadat volbou "
+                 "--columns \"datum=…;částka=…\""},
+      {.what = "converted by the mapping given",
+       .content = kUnknown,
+       .mappings = {given},
+       .outcome = kWritten,
+       .records = kRecords,
+       .logged = "rozpoznán formát zadaný převodem sloupců, převedeno 4 položek"},
+      {.what = "a row the mapping does not read is named and left out",
+       .content = kUnknown + "2014-09-05;x;Eta;Chyba\r\n",
+       .mappings = {given},
+       .outcome = kWarned,
+       .records = kRecords,
+       .logged = "řádek 6"},
+      {.what = "a mapping the data do not confirm is refused with why",
+       .content = kUnknown,
+       .mappings = {Mapping("datum=Party;částka=Sum")},
+       .outcome = kNothing,
+       .logged = "formát zadaný převodem sloupců s hlavičkou na řádku 1 nelze použít, "
+                 "nečitelných řádků 4 z 4, první řádek 2: datum Alfa nelze přečíst",
+       .notLogged = "Sloupce souboru"},
+      {.what = "a file without a column the mapping names",
+       .content = kUnknown,
+       .mappings = {Mapping("datum=Posted;částka=Sum;vs=Symbol;ks=KS")},
+       .outcome = kNothing,
+       .logged = "hlavička nemá sloupec \"Symbol\", \"KS\""},
+      {.what = "a kept mapping serves a file of its header exactly",
+       .content = kUnknown,
+       .mappings = {kept},
+       .outcome = kWritten,
+       .records = kRecords,
+       .logged =
+           "převeden podle uloženého převodu sloupců \"date=posted;amount=SUM;message=Memo\""},
+      {.what = "credits and debits apart, proven by the balance after each",
+       .content = "Kdy;Přišlo;Odešlo;Saldo\r\n02.09.2014;1 250,00;;2 250,50\r\n"
+                  "05.09.2014;;480,50;1 770,00\r\n",
+       .mappings = {Mapping("datum=Kdy;příjem=Přišlo;výdaj=Odešlo;zůstatek=Saldo")},
+       .outcome = kWritten,
+       .records = "0000001250002+0000000480501",
+       .logged = "položky 769.50 = konečný zůstatek 1770.00 Kč, souhlasí"},
+      {.what = "but no file of another header",
+       .content = "Posted;Sum;Party;Memo;More\r\n2014-09-01;150,00;Alfa;Faktura;\r\n",
+       .mappings = {kept},
+       .outcome = kNothing,
+       .logged = "v.csv: \"Posted\", \"Sum\", \"Party\", \"Memo\", \"More\"; převod lze",
+       .notLogged = "uloženého"},
+      {.what = "nor a file a reading of the program's own confirms",
+       .content = "Datum;Objem;Zpráva\r\n01.09.2014;-2000,50;Caj\r\n",
+       .mappings = {Mapping("datum=Datum;částka=Zpráva", {"Datum", "Objem", "Zpráva"})},
+       .outcome = kWritten,
+       .records = "0000002000501",
+       .logged = "rozpoznán formát obecný CSV",
+       .notLogged = "uloženého"},
+  };
+  for (const Taught& c : cases) {
+    mappings_ = c.mappings;
+    Expect({c.what, c.content, c.outcome, c.records, c.logged});
+    if (!c.notLogged.empty()) {
+      EXPECT_EQ(log_.find(c.notLogged), std::string::npos) << c.what << "\n" << log_;
+    }
+  }
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
     output.format->Begin(statement.profile, &run.reports);
     run.outputs.push_back(output.format);
   }
+  run.mappings = request.columnMappings;
   ConvertFiles(request.files, request.fileSystem, log, &reading->converted);
 }
 

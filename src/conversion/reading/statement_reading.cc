@@ -239,6 +239,62 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, Readin
   return true;
 }
 
+// Reads the file by the mapping given for the run; a file without every
+// column it names, or whose data do not confirm it, is refused with why.
+bool ReadByMapping(const std::string& shown, std::string_view statement,
+                   const ColumnMapping& mapping, ReadingState* run, ReadingTarget* target,
+                   const LogLine& log, bool* amountsFit, std::vector<std::string>* reasons) {
+  std::vector<std::string> missing;
+  const StatementLayout layout = MappedLayout(statement, mapping, &missing);
+  std::string refusal;
+  if (!layout.recognised) {
+    for (const std::string& name : missing) {
+      Render(refusal, "%s\"%s\"", {refusal.empty() ? "hlavička nemá sloupec " : ", ", name});
+    }
+    reasons->push_back(refusal);
+    return false;
+  }
+  if (ReadByLayout(shown, statement, layout, run, target, log, amountsFit, &refusal)) return true;
+  reasons->push_back(refusal);
+  return false;
+}
+
+// Reads the file by a mapping kept for its header, where one is; its
+// refusal joins `reasons`.
+bool ReadByKeptMapping(const std::string& shown, std::string_view statement, ReadingState* run,
+                       ReadingTarget* target, const LogLine& log, bool* amountsFit,
+                       std::vector<std::string>* reasons) {
+  for (const ColumnMapping& mapping : run->mappings) {
+    StatementLayout layout;
+    if (mapping.header.empty() || !KeptMappingFits(statement, mapping, &layout)) continue;
+    std::string refusal;
+    if (ReadByLayout(shown, statement, layout, run, target, log, amountsFit, &refusal)) {
+      LogFormatted(log, LogKind::kInformation,
+                   "Soubor %s převeden podle uloženého převodu sloupců \"%s\"\n",
+                   {shown, mapping.text});
+      return true;
+    }
+    reasons->push_back("uložený převod sloupců: " + refusal);
+    return false;
+  }
+  return false;
+}
+
+// Where no reading knows a file's header, what the user may map.
+void AdviseMapping(const std::string& shown, std::string_view statement, const LogLine& log) {
+  if (RecogniseLayout(statement).recognised || HasServis24Header(statement)) return;
+  const std::vector<std::string> cells = LikelyHeaderCells(statement);
+  if (cells.size() < 2) return;
+  std::string names;
+  for (const std::string& cell : cells) {
+    Render(names, "%s\"%s\"", {names.empty() ? "" : ", ", cell});
+  }
+  LogFormatted(log, LogKind::kInformation,
+               "Sloupce souboru %s: %s; převod lze zadat volbou --columns "
+               "\"datum=…;částka=…\"\n",
+               {shown, names});
+}
+
 // Tries the readings a file may have, the layout its header names and
 // Servis24 by position: the one its data confirm gives the file's items.
 // Two that are confirmed and give other items leave the file unread, as
@@ -246,6 +302,11 @@ bool ReadByPosition(const std::string& shown, std::string_view statement, Readin
 bool ChooseReading(const std::string& shown, std::string_view statement, ReadingState* run,
                    ReadingTarget* target, const LogLine& log, bool* amountsFit,
                    std::vector<std::string>* reasons) {
+  // A mapping given for the run is the user's word for each of its files.
+  if (!run->mappings.empty() && run->mappings.front().header.empty()) {
+    return ReadByMapping(shown, statement, run->mappings.front(), run, target, log, amountsFit,
+                         reasons);
+  }
   const StatementLayout layout = RecogniseLayout(statement);
   // Servis24's own header names columns a generic reading knows too: the
   // file is Servis24's, read by position or not at all.
@@ -277,7 +338,7 @@ bool ChooseReading(const std::string& shown, std::string_view statement, Reading
   if (ReadByPosition(shown, statement, run, target, log, amountsFit, &positionRefusal)) return true;
   if (!layoutRefusal.empty()) reasons->push_back(layoutRefusal);
   reasons->push_back(positionRefusal);
-  return false;
+  return ReadByKeptMapping(shown, statement, run, target, log, amountsFit, reasons);
 }
 
 // The number of the line that byte `offset` of `text` is on, lines ending as
@@ -327,6 +388,9 @@ FileReading ReadStatementFile(const std::string& shown, char* bytes, size_t size
     for (const std::string& reason : reasons) why += (why.empty() ? "" : ", ") + reason;
     LogFormatted(log, LogKind::kFileWarning,
                  "Soubor %s: formát nerozpoznán (%s), soubor nebyl převeden\n", {shown, why});
+    if (state->mappings.empty() || !state->mappings.front().header.empty()) {
+      AdviseMapping(shown, std::string_view(bytes, textLength), log);
+    }
   }
   if (textLength < length) {
     LogFormatted(log, LogKind::kFileWarning,
@@ -334,6 +398,16 @@ FileReading ReadStatementFile(const std::string& shown, char* bytes, size_t size
                  {shown, LineAt(bytes, textLength)});
   }
   return outcome;
+}
+
+MappedHeader FindMappedHeader(char* bytes, size_t size, const ColumnMapping& mapping) {
+  MappedHeader found;
+  const size_t length = ToStatementText("", bytes, size, [](LogKind, const char*) {});
+  const std::string_view text(bytes, std::strlen(bytes) < length ? std::strlen(bytes) : length);
+  const StatementLayout layout = MappedLayout(text, mapping, &found.missing);
+  found.fits = layout.recognised;
+  if (found.fits) found.cells = HeaderCells(text, layout);
+  return found;
 }
 
 }  // namespace tarvolo

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "conversion/reading/balances/stated_balances.h"
+#include "conversion/reading/layouts/column_mapping.h"
 #include "conversion/reading/layouts/currency_split.h"
 #include "conversion/reading/layouts/layout_reader.h"
 #include "conversion/reading/text/item_fields.h"
@@ -41,6 +42,10 @@ struct ReadingState {
   CurrencySplit split;
   // What each file read tells of its own account's bank.
   std::vector<FileBank> banks;
+  // The column mappings the user taught: one given for every file (its
+  // header empty), or those kept for files of their header exactly, which
+  // serve where no reading of the program's own is confirmed.
+  std::vector<ColumnMapping> mappings;
 };
 
 // Where a file's items go while its readings are tried: a reading's items
@@ -78,6 +83,16 @@ struct FileReading {
 // is named with why and gives nothing.
 FileReading ReadStatementFile(const std::string& shown, char* bytes, size_t size,
                               ReadingState* state, ReadingTarget* target, const LogLine& log);
+
+// What a mapping given for a run finds in one statement file, whose `size`
+// bytes at `bytes` are converted in place to Windows-1250: the header cells
+// of the line holding every column it names, or the names no line holds.
+struct MappedHeader {
+  bool fits = false;
+  std::vector<std::string> cells;
+  std::vector<std::string> missing;
+};
+MappedHeader FindMappedHeader(char* bytes, size_t size, const ColumnMapping& mapping);
 
 }  // namespace tarvolo
 
