@@ -81,6 +81,26 @@ std::string TwoPockets(const std::string& first, const std::string& second) {
          second + "\n";
 }
 
+// A row of a PayPal export on a day of October.
+std::string PayPalRow(const char* day, const char* currency, const char* amount,
+                      const char* balance, const char* id) {
+  return std::string("\"10/") + day + "/2014\",\"10:00:00\",\"CET\",\"Payment\",\"" + currency +
+         "\",\"" + amount + "\",\"0.00\",\"" + amount + "\",\"" + balance + "\",\"" + id +
+         "\",\"Kolář\"\n";
+}
+
+// A PayPal export of koruna and euros, each currency with its own balance:
+// the koruna from 1 000 by 100, -27 and `korunaRows`; the euros from 0 by
+// -20 and 400.
+std::string PayPalFile(const std::string& korunaRows) {
+  return "\"Date\",\"Time\",\"Time Zone\",\"Description\",\"Currency\",\"Gross\",\"Fee\","
+         "\"Net\",\"Balance\",\"Transaction ID\",\"Name\"\n" +
+         PayPalRow("1", "CZK", "100.00", "1,100.00", "1") +
+         PayPalRow("2", "EUR", "-20.00", "-20.00", "2") +
+         PayPalRow("3", "CZK", "-27.00", "1,073.00", "3") + korunaRows +
+         PayPalRow("4", "EUR", "400.00", "380.00", "4");
+}
+
 // One statement the run must write: its file, its count of items and the
 // old and new balances of its header.
 struct Expected {
@@ -98,6 +118,19 @@ struct Situation {
   std::string logged;                // a line the log must hold, "" for none
   const char* notLogged = "";        // text no line may hold, "" for none
 };
+
+// The statements of PayPalFile: the koruna's of `korunaItems` from the
+// profile's 1 000 to `korunaClosing`, and the euros' from 0 to 380.
+std::vector<Expected> PayPalStatements(int32_t korunaItems, const std::string& korunaClosing) {
+  return {{.name = "export.gpc",
+           .items = korunaItems,
+           .opening = "00000000100000+",
+           .closing = korunaClosing},
+          {.name = "export-EUR.gpc",
+           .items = 2,
+           .opening = "00000000000000+",
+           .closing = "00000000038000+"}};
+}
 
 // The koruna's statement of one item of 100 from the profile's 1 000.
 Expected KorunaOfOctober() {
@@ -416,6 +449,22 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
                        .opening = "00000000100000+",
                        .closing = "00000000101300+"}},
        .logged = "měnu E? nelze přečíst"},
+      {.what = "a koruna row written twice, the next row undoing it: booked as written, "
+               "the copy named",
+       .files = {{"paypal.csv", PayPalFile(PayPalRow("3", "CZK", "-27.00", "1,073.00", "3") +
+                                           PayPalRow("6", "CZK", "27.00", "1,100.00", "5"))}},
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = PayPalStatements(4, "00000000107300+"),
+       .logged = "Soubor memory/paypal.csv, řádek 5: předchozí zůstatek 1073.00 + pohyb -27.00 = "
+                 "1046.00, ale řádek uvádí zůstatek 1073.00, rozdíl 27.00!!!\n"},
+      {.what = "two koruna rows listed the other way round than their balances run: proven, "
+               "booked",
+       .files = {{"paypal.csv", PayPalFile(PayPalRow("3", "CZK", "-50.00", "1,073.00", "6") +
+                                           PayPalRow("3", "CZK", "50.00", "1,123.00", "7") +
+                                           PayPalRow("6", "CZK", "27.00", "1,100.00", "8"))}},
+       .statements = PayPalStatements(5, "00000000110000+"),
+       .logged = "Soubor memory/paypal.csv: počáteční zůstatek 1000.00 + položky 100.00 = konečný "
+                 "zůstatek 1100.00 Kč, souhlasí\n"},
   };
   for (const Situation& s : situations) {
     std::vector<size_t> order(s.files.size());

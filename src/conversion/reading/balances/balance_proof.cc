@@ -118,6 +118,8 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
     // started first and completed second).
     bool holding = false;
     Mismatch held = {};
+    // What the rows up to the last balance moved since the one before it.
+    int64_t lastStep = 0;
   };
   std::vector<Chain> chains(proof.chains);
   int failures = 0;
@@ -138,6 +140,7 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
       chain.started = row.hasBalance;
       chain.balance = row.balance;
       chain.moved = 0;
+      chain.lastStep = 0;
       continue;
     }
     int64_t moved = 0;
@@ -153,9 +156,15 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
     if (chain.holding) {
       chain.holding = false;
       const Mismatch& held = chain.held;
-      if (row.hasBalance && held.before + moved == row.balance &&
+      // A row that repeats the one before it, its amount and its balance,
+      // is the same row written twice: were the next row's amount to undo
+      // it, the two would read as listed the other way round, and the row
+      // would be booked twice in silence.
+      const bool repeat = held.balance == held.before && held.moved == chain.lastStep;
+      if (row.hasBalance && !repeat && held.before + moved == row.balance &&
           row.balance + held.moved == held.balance) {
         chain.moved = 0;
+        chain.lastStep = held.moved;
         continue;
       }
       fail(held);
@@ -166,9 +175,12 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
       if (!WithinLimit(chain.moved)) chain.started = false, chain.moved = 0;
       continue;
     }
-    if (chain.started && chain.balance + chain.moved + moved != row.balance) {
-      chain.held = {row.line, chain.balance, chain.moved + moved, row.balance};
+    const int64_t step = chain.moved + moved;
+    if (chain.started && chain.balance + step != row.balance) {
+      chain.held = {row.line, chain.balance, step, row.balance};
       chain.holding = true;
+    } else {
+      chain.lastStep = step;
     }
     chain.started = true;
     chain.balance = row.balance;

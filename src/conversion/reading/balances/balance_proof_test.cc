@@ -140,6 +140,13 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "2024-03-02,5.00,95.00\n2024-03-03,1.00,66.00\n",
        {"-10.00 1.3", "-30.00 2.3", "5.00 2.3", "1.00 3.3"},
        ""},
+      {"a row written twice, the next row undoing it: the copy is named, not read as listed "
+       "the other way round",
+       "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-30.00,60.00\n"
+       "2024-03-02,-30.00,60.00\n2024-03-02,30.00,90.00\n",
+       {"-10.00 1.3", "-30.00 2.3", "-30.00 2.3", "30.00 2.3"},
+       "Soubor v.csv, řádek 4: předchozí zůstatek 60.00 + pohyb -30.00 = 30.00, ale řádek uvádí "
+       "zůstatek 60.00, rozdíl 30.00!!!\n"},
       {"a row missing and a row changed are named by their lines",
        "Date,Amount,Balance\n2024-03-01,-10.00,90.00\n2024-03-02,-10.00,70.00\n"
        "2024-03-03,5.00,75.00\n2024-03-04,-1.00,75.00\n2024-03-05,1.00,75.00\n",
