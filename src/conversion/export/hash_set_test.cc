@@ -84,7 +84,7 @@ TEST(HashSetTest, AnswersAsASetOfTheSameHashes) {
 
 // Room made ahead, however much is asked, keeps the hashes already in.
 TEST(HashSetTest, RoomMadeAheadKeepsTheHashes) {
-  for (const size_t room : {size_t{0}, size_t{5}, size_t{1000}, size_t{1} << 40}) {
+  for (const size_t room : {size_t{0}, size_t{5}, size_t{1000}, SIZE_MAX / 4}) {
     HashSet set;
     for (uint64_t i = 1; i <= 100; ++i) set.Insert(i * 0x9E3779B97F4A7C15u);
     set.Reserve(room);
