@@ -15,6 +15,7 @@
 #include "conversion/values/log_line.h"
 #include "conversion/values/profile_values.h"
 #include "platform/clock.h"
+#include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 #include "tarvolo_version.h"
 
@@ -35,8 +36,11 @@ int32_t NoonOf(const CivilDate& day) {
 
 // The export run over the given files, its log put out line by line.
 ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& profile,
-                          const std::string& configPath, const CliConsole& console) {
+                          const std::string& configPath,
+                          const std::vector<CurrencyAccount>& accounts, const CliConsole& console) {
   ExportRequest request;
+  request.currencyAccounts = accounts;
+  request.currencyAccountAdvice = "volbou --account-for %s=ÚČET (--save jej uloží)";
   request.files = options.files;
   request.profile = ProfileOf(profile);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
@@ -66,6 +70,22 @@ std::vector<std::string> WrittenPaths(const ExportResult& result) {
   return paths;
 }
 
+// The accounts of the currencies kept beside the profile, those given on
+// the command line over them. A kept line that cannot be read is named.
+std::vector<CurrencyAccount> AccountsOfRun(const CliOptions& options, const std::string& configPath,
+                                           const CliConsole& console) {
+  std::vector<std::string> unread;
+  std::vector<CurrencyAccount> accounts = LoadCurrencyAccounts(configPath, &unread);
+  for (const std::string& line : unread) {
+    console.out(ShownLogLine(LogKind::kNote, UnreadAccountLine(configPath, line).c_str()));
+  }
+  std::string unused;
+  for (const CurrencyAccount& account : options.currencyAccounts) {
+    AddCurrencyAccount(account, true, &accounts, &unused);
+  }
+  return accounts;
+}
+
 // Converts the files; with --save the profile is kept too. The exit status.
 int Convert(const CliOptions& options, const CliConsole& console) {
   const std::string configPath =
@@ -90,7 +110,8 @@ int Convert(const CliOptions& options, const CliConsole& console) {
   }
   if (options.save && !ProfileWorthSaving(profile, console)) return 1;
 
-  const ExportResult result = ConvertFiles(options, profile, configPath, console);
+  const std::vector<CurrencyAccount> accounts = AccountsOfRun(options, configPath, console);
+  const ExportResult result = ConvertFiles(options, profile, configPath, accounts, console);
   int status = 1;
   if (result.outcome == ExportOutcome::kWritten) status = 0;
   if (result.outcome == ExportOutcome::kWrittenWithProblems) status = 3;
@@ -100,6 +121,11 @@ int Convert(const CliOptions& options, const CliConsole& console) {
     if (!refusal.empty()) {
       console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
       status = 1;
+    } else if (!options.currencyAccounts.empty() && !SaveCurrencyAccounts(configPath, accounts)) {
+      const std::string line = "Účty měn se nepodařilo uložit do souboru " +
+                               PathToText(CurrencyAccountsPath(configPath)) + "\n";
+      console.error(ShownLogLine(LogKind::kFailure, line.c_str()));
+      status = status == 0 ? 3 : status;
     }
   }
   return status;

@@ -124,6 +124,12 @@ int StatementExport(HWND window, ControlBinding*) {
   const auto outputs = AddOutputs(paths, advice, &request);
   const std::string settingsPath = SettingsFilePath();
   request.settingsPath = settingsPath.c_str();
+  // The accounts of other currencies are given and kept by tarvolo-cli.
+  std::vector<std::string> unread;
+  request.currencyAccounts = LoadCurrencyAccounts(settingsPath, &unread);
+  for (const std::string& line : unread) {
+    AppendLog(LogKind::kNote, UnreadAccountLine(settingsPath, line).c_str(), window);
+  }
   RunStatementExport(request,
                      [window](LogKind kind, const char* line) { AppendLog(kind, line, window); });
   ShowRunEnd(runStart, window);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/currency_accounts.h"
 #include "conversion/export/payment_pairing.h"
 #include "conversion/statement/statement.h"
 #include "conversion/values/log_line.h"
@@ -58,6 +59,13 @@ struct ExportRequest {
   bool vsFromMessage = false;
   // Where the report of the run is written, "" for none.
   std::string reportPath;
+  // The accounts the profile's account's statements in other currencies
+  // are written under, by currency; a currency without one takes the
+  // profile's account, with a warning where another currency has it too.
+  std::vector<CurrencyAccount> currencyAccounts;
+  // How that warning tells to give a currency's account ("%s" its code).
+  std::string currencyAccountAdvice =
+      "v příkazovém řádku volbou --account-for %s=ÚČET --save (tarvolo-cli)";
 };
 
 enum class ExportOutcome {

@@ -18,6 +18,7 @@
 #include "conversion/export/statement_plans.h"
 #include "conversion/export/written_apart.h"
 #include "conversion/values/account_number.h"
+#include "conversion/values/fixed_width.h"
 #include "conversion/values/koruna_default.h"
 #include "platform/text_encoding.h"
 
@@ -36,6 +37,17 @@ struct StatementReading {
   ConvertedFiles converted;
 };
 
+// Puts the account given for `currency` into the request of a statement of
+// the profile's account; whether one was given.
+bool TakeCurrencyAccount(const std::string& currency, ExportRequest* statement) {
+  const CurrencyAccount* given = AccountOfCurrency(statement->currencyAccounts, currency);
+  if (given == nullptr) return false;
+  statement->profile.accountNumber = given->account;
+  statement->iban = given->iban;
+  statement->bankCode = given->bankCode;
+  return true;
+}
+
 // Reads the run's files for the statement of `plan`, one of `several` or
 // the run's only one; its items reach the outputs where `toOutputs`. Where
 // the statements are in `severalCurrencies`, the log names the rows that
@@ -53,6 +65,8 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
     statement.iban.clear();
     // An account read without its bank leaves the bank to its files.
     statement.bankCode = BankCodeOf(plan.account);
+  } else if (!plan.currency.empty()) {
+    TakeCurrencyAccount(plan.currency, &statement);
   }
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   if (statement.checkPeriod) run.period.Set(statement.profile.balanceDate, statement.statementDate);
@@ -97,6 +111,8 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   const bool besideProfile = !plan.suffix.empty();
   const std::string zeroOpening = besideProfile ? PathToText(statement.outputs.front().path) : "";
   if (besideProfile) statement.balanceFromFile = true;
+  const std::string currency(CurrencyOrKoruna(run.currency));
+  const bool ownAccount = plan.mainAccount && TakeCurrencyAccount(currency, &statement);
   if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening, several)) {
     return stopped;
   }
@@ -119,7 +135,14 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     notes->noted = true;
     notes->unknown = iban.unknownWhy;
   }
-  const std::string currency(CurrencyOrKoruna(run.currency));
+  if (plan.mainAccount && besideProfile && !ownAccount) {
+    std::string advice;
+    Render(advice, statement.currencyAccountAdvice.c_str(), {currency});
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Výpis v %s je zapsán pod účtem profilu %s, týmž jako výpis v jiné měně; "
+                 "účet výpisu v %s zadejte %s\n",
+                 {currency, statement.profile.accountNumber, currency, advice});
+  }
   if (!ApartFromWritten(statement, currency, *result, log))
     return ExportOutcome::kWrittenWithProblems;
   std::vector<std::vector<std::string>> problems;
@@ -214,7 +237,10 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
       if (said.insert(text).second) log(kind, text);
     };
     for (const StatementPlan& plan : plans.plans()) {
-      const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
+      const CurrencyAccount* given = AccountOfCurrency(request.currencyAccounts, plan.currency);
+      const std::string account = !plan.mainAccount  ? plan.Account()
+                                  : given != nullptr ? given->account
+                                                     : request.profile.accountNumber;
       LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
                    {account, plan.currency});
       StatementReading reading;
