@@ -260,10 +260,16 @@ check "--iban of another account exits 1" test $? -eq 1
 check "--iban of another account: nothing written" test ! -e export.gpc
 log_has "--iban of another account is named" \
   "IBAN CZ2120100000001234567890 patří k účtu 1234567890/2010, ne k účtu 2000145399 z"
-# Where no IBAN can be known, the log says so once, and how to give it.
+# Where no IBAN can be known, the log names each document without it, once,
+# and how to give it.
 "${cli[@]}" "${from_file[@]}" --camt wise.xml "$data/layouts/wise.csv" >log.txt 2>&1
-check "no IBAN: said once, with the option" \
-  test "$(log_text | grep -c "bez IBAN (kód banky není znám); .* volbou --iban")" = 1
+check "no IBAN: more than one document" test "$(ls wise*.xml | wc -l)" -gt 1
+for document in wise*.xml; do
+  check "no IBAN: $document named once, with the option" test "$(log_text |
+    grep -c "^Soubor $document uvádí účet bez IBAN (kód banky není znám); .* volbou --iban")" = 1
+  check "no IBAN: $document names its bank as not provided" \
+    grep -q "<Othr><Id>NOTPROVIDED</Id></Othr>" <(tr -d ' \n' <"$document")
+done
 convert examples-2014-09.gpc "$examples/vypis-2014-09.csv"
 check "Servis24: no layout line" test "$(log_text | grep -c "rozpoznán formát")" = 0
 

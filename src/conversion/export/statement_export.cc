@@ -25,12 +25,6 @@
 namespace tarvolo {
 namespace {
 
-// What the log said of the IBAN, once for the run's statements.
-struct IbanNotes {
-  bool noted = false;
-  std::string unknown;  // why no IBAN is known
-};
-
 // The run's files read for one statement.
 struct StatementReading {
   ExportRequest statement;  // the request as this statement's
@@ -100,7 +94,7 @@ void Discover(const StatementReading& reading, size_t index, StatementPlans* pla
 
 // Writes one statement of the run from its reading.
 ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& plan, bool several,
-                             const LogLine& log, ExportResult* result, IbanNotes* notes) {
+                             const LogLine& log, ExportResult* result) {
   ExportRequest& statement = reading->statement;
   ConvertedFiles& converted = reading->converted;
   RunState& run = converted.run;
@@ -130,11 +124,6 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
   summary.ibanUnknown = iban.unknownWhy;
-  summary.ibanUnknownNoted = iban.iban.empty() && notes->noted && notes->unknown == iban.unknownWhy;
-  if (iban.iban.empty()) {
-    notes->noted = true;
-    notes->unknown = iban.unknownWhy;
-  }
   if (plan.mainAccount && besideProfile && !ownAccount) {
     std::string advice;
     Render(advice, statement.currencyAccountAdvice.c_str(), {currency});
@@ -198,11 +187,10 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
   auto first = std::make_unique<StatementReading>();
   ReadStatement(request, plans.plans()[0], false, true, hold, first.get());
   Discover(*first, 0, &plans);
-  IbanNotes notes;
   ExportOutcome outcome = ExportOutcome::kWritten;
   if (plans.plans().size() == 1) {
     for (const auto& [kind, text] : held) log(kind, text.c_str());
-    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, result, &notes);
+    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, result);
     if (result->statements.empty()) return outcome;
   } else {
     held.clear();
@@ -245,7 +233,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
                    {account, plan.currency});
       StatementReading reading;
       ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
-      const ExportOutcome written = WriteStatement(&reading, plan, true, once, result, &notes);
+      const ExportOutcome written = WriteStatement(&reading, plan, true, once, result);
       if (written == ExportOutcome::kWritten) continue;
       outcome = written;
       if (written != ExportOutcome::kWrittenWithProblems) break;
