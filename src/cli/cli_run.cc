@@ -37,8 +37,15 @@ int32_t NoonOf(const CivilDate& day) {
 // The export run over the given files, its log put out line by line.
 ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& profile,
                           const std::string& configPath,
-                          const std::vector<CurrencyAccount>& accounts, const CliConsole& console) {
+                          const std::vector<CurrencyAccount>& accounts, const CliConsole& console,
+                          std::string* refusedPaths) {
   ExportRequest request;
+  // The settings files are never written over by a statement, saved or not.
+  const std::vector<std::string> kept = {configPath, CurrencyAccountsPath(configPath)};
+  request.plannedPaths = [&options, kept, refusedPaths](const std::vector<std::string>& paths) {
+    *refusedPaths = PlannedPathsRefusal(paths, options.files, kept);
+    return *refusedPaths;
+  };
   request.currencyAccounts = accounts;
   request.currencyAccountAdvice = "volbou --account-for %s=ÚČET (--save jej uloží)";
   request.files = options.files;
@@ -109,23 +116,49 @@ int Convert(const CliOptions& options, const CliConsole& console) {
     return 1;
   }
   if (options.save && !ProfileWorthSaving(profile, console)) return 1;
+  // No output asked for may be a settings file, whatever the run finds.
+  std::vector<std::string> asked;
+  for (const std::string& path : options.outputPaths) {
+    if (!path.empty()) asked.push_back(path);
+  }
+  const std::string overSettings =
+      PlannedPathsRefusal(asked, {}, {configPath, CurrencyAccountsPath(configPath)});
+  if (!overSettings.empty()) {
+    console.error("tarvolo-cli: " + overSettings + CliUsage());
+    return 2;
+  }
+  // A save that cannot succeed is found before the statement is written.
+  const std::string unsaved = options.save ? SaveRefusal(configPath, options.files) : "";
+  if (!unsaved.empty()) {
+    console.error("tarvolo-cli: " + unsaved + CliUsage());
+    return 2;
+  }
 
   const std::vector<CurrencyAccount> accounts = AccountsOfRun(options, configPath, console);
-  const ExportResult result = ConvertFiles(options, profile, configPath, accounts, console);
+  std::string refusedPaths;
+  const ExportResult result =
+      ConvertFiles(options, profile, configPath, accounts, console, &refusedPaths);
+  if (!refusedPaths.empty()) {
+    console.error("tarvolo-cli: " + refusedPaths + CliUsage());
+    return 2;
+  }
   int status = 1;
   if (result.outcome == ExportOutcome::kWritten) status = 0;
   if (result.outcome == ExportOutcome::kWrittenWithProblems) status = 3;
+  // A save that fails after the statements were written leaves them sound:
+  // the run warns.
+  const int unsavedStatus = status == 1 ? 1 : 3;
   if (options.save) {
     const std::string refusal =
         SaveSettingsOfRun(configPath, profile, options.files, WrittenPaths(result));
     if (!refusal.empty()) {
       console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
-      status = 1;
+      status = unsavedStatus;
     } else if (!options.currencyAccounts.empty() && !SaveCurrencyAccounts(configPath, accounts)) {
       const std::string line = "Účty měn se nepodařilo uložit do souboru " +
                                PathToText(CurrencyAccountsPath(configPath)) + "\n";
       console.error(ShownLogLine(LogKind::kFailure, line.c_str()));
-      status = status == 0 ? 3 : status;
+      status = unsavedStatus;
     }
   }
   return status;

@@ -175,6 +175,16 @@ TEST(CurrencyAccountOptionTest, AccountsAreGivenWholeAndOnce) {
   ExpectAnswers(cases);
 }
 
+// A Wise export in `folder` of crowns and euros, with running balances.
+std::string TwoCurrencies(const TempFolder& folder) {
+  return folder.Write("wise.csv",
+                      "\"TransferWise ID\",Date,Amount,Currency,Description,\"Running Balance\","
+                      "\"Transaction Type\"\n"
+                      "T-1,02-09-2014,100.00,CZK,a,1100.50,CREDIT\n"
+                      "T-2,03-09-2014,-5.00,EUR,b,15.00,DEBIT\n"
+                      "T-3,04-09-2014,-50.00,CZK,d,1050.50,DEBIT\n");
+}
+
 // What each written file of a run binds its statement to.
 struct Bound {
   std::string account;   // the GPC header's 16 digits
@@ -206,13 +216,7 @@ Bound BoundIn(const std::string& gpc, const std::string& camt) {
 // under the profile's account is warned of, with how to give its own.
 TEST(CurrencyAccountOptionTest, EachStatementIsBoundToItsAccountAndCurrency) {
   TempFolder folder;
-  const std::string wise =
-      folder.Write("wise.csv",
-                   "\"TransferWise ID\",Date,Amount,Currency,Description,\"Running Balance\","
-                   "\"Transaction Type\"\n"
-                   "T-1,02-09-2014,100.00,CZK,a,1100.50,CREDIT\n"
-                   "T-2,03-09-2014,-5.00,EUR,b,15.00,DEBIT\n"
-                   "T-3,04-09-2014,-50.00,CZK,d,1050.50,DEBIT\n");
+  const std::string wise = TwoCurrencies(folder);
   const std::string koruna = CzechIban(800, {.number = 2000145399, .bank = ""});
   const std::string euro = CzechIban(800, {.prefix = 19, .number = 2000145399, .bank = ""});
   const struct {
@@ -274,6 +278,77 @@ TEST(CurrencyAccountOptionTest, EachStatementIsBoundToItsAccountAndCurrency) {
   }
   EXPECT_EQ(ReadTestFile(::testing::TempDir() + "kept.cfg.ucty"),
             "EUR=CZ6508000000192000145399\r\n");
+}
+
+// Every file a run will write is known before the first is written: two
+// that are one, or one that is a settings file, refuse the run with
+// nothing written and both named; a save that cannot succeed is found
+// before, and one that fails after a sound write leaves the run warned.
+TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
+  TempFolder folder;
+  const std::string wise = TwoCurrencies(folder);
+  const std::string config = ProfileFile("planned.cfg", "2000145399/0800", "1000,50");
+  const std::string v = folder.File("v.gpc"), vEur = folder.File("v-EUR.gpc");
+  const struct {
+    const char* what;
+    std::vector<std::string> options;
+    int status;
+    std::string error;    // how the error stream starts, "" for nothing on it
+    std::string named;    // what it names besides
+    std::string written;  // the folder's files after the run
+  } cases[] = {
+      {"the euro GPC is the crown camt",
+       {"--output", v, "--camt", vEur},
+       2,
+       "tarvolo-cli: Soubory " + vEur + " a " + vEur + " jsou týž soubor",
+       "",
+       "wise.csv"},
+      {"the euro GPC is the report",
+       {"--output", v, "--report", folder.path() + "/./v-EUR.gpc"},
+       2,
+       "tarvolo-cli: Soubory ",
+       " jsou týž soubor",
+       "wise.csv"},
+      {"the report is the settings file",
+       {"--output", v, "--report", config},
+       2,
+       "tarvolo-cli: Zapisovaný soubor " + config + " je soubor nastavení " + config,
+       "",
+       "wise.csv"},
+      {"the euro camt is the kept accounts",
+       {"--output", v, "--camt", config + ".ucty"},
+       2,
+       "tarvolo-cli: Zapisovaný soubor " + config + ".ucty je soubor nastavení",
+       "",
+       "wise.csv"},
+      {"the settings file is a folder",
+       {"--output", v, "--save", "--config", folder.path()},
+       2,
+       "tarvolo-cli: soubor nastavení " + folder.path() + " není obyčejný soubor",
+       "",
+       "wise.csv"},
+      {"the save fails after a sound write",
+       {"--output", v, "--save", "--config", folder.File("missing/p.cfg"), "--account",
+        "2000145399/0800", "--account-for", "EUR=2000145399"},
+       3,
+       "Nastavení se nepodařilo uložit!!!",
+       "",
+       "v-EUR.gpc v.gpc wise.csv"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> arguments = {"--config", config, "--today", "2014-10-01"};
+    arguments.insert(arguments.end(), c.options.begin(), c.options.end());
+    arguments.push_back(wise);
+    Shown shown;
+    EXPECT_EQ(RunWith(arguments, &shown), c.status) << shown.out;
+    EXPECT_EQ(shown.error.rfind(c.error, 0), 0u) << shown.error;
+    EXPECT_NE(shown.error.find(c.named), std::string::npos) << shown.error;
+    EXPECT_EQ(FileNamesIn(folder.path()), c.written);
+    std::remove(v.c_str());
+    std::remove(vEur.c_str());
+  }
+  EXPECT_EQ(ReadTestFile(config).size(), sizeof(AccountSettings));
 }
 
 }  // namespace

@@ -1,9 +1,29 @@
 #include "cli/settings_save.h"
 
 #include "platform/file.h"
+#include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 
 namespace tarvolo {
+
+std::string SaveRefusal(const std::string& configPath, const std::vector<std::string>& inputs) {
+  FileIdentity config;
+  if (IdentityOfPath(configPath.c_str(), true, &config)) {
+    for (const std::string& input : inputs) {
+      FileIdentity identity;
+      if (IdentityOfPath(input.c_str(), true, &identity) && identity == config) {
+        return "soubor nastavení " + PathToText(configPath) + " je převáděný soubor " +
+               PathToText(input) + ", nastavení do něj nelze uložit\n";
+      }
+    }
+  }
+  // A link is replaced itself, wherever it leads.
+  if (KindOfPath(configPath.c_str()) == PathKind::kOther) {
+    return "soubor nastavení " + PathToText(configPath) +
+           " není obyčejný soubor (např. složka), nastavení do něj nelze uložit\n";
+  }
+  return std::string();
+}
 
 std::string SaveSettingsOfRun(const std::string& configPath, const AccountSettings& profile,
                               const std::vector<std::string>& inputs,

@@ -16,6 +16,11 @@ std::string SaveSettingsOfRun(const std::string& configPath, const AccountSettin
                               const std::vector<std::string>& inputs,
                               const std::vector<std::string>& outputPaths);
 
+// Why a save to `configPath` cannot succeed, found before the run writes:
+// the path is one of the files to convert (`inputs`), or a folder or
+// anything else but a regular file or a link. "" where it may be saved.
+std::string SaveRefusal(const std::string& configPath, const std::vector<std::string>& inputs);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CLI_SETTINGS_SAVE_H_

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -66,6 +67,11 @@ struct ExportRequest {
   // How that warning tells to give a currency's account ("%s" its code).
   std::string currencyAccountAdvice =
       "v příkazovém řádku volbou --account-for %s=ÚČET --save (tarvolo-cli)";
+  // Sees every file the run is to write (each statement's files, then the
+  // report) once its statements are known and before any is written; the
+  // failure line it returns ("" for none) stops the run with nothing
+  // written. Empty: the run writes what it plans.
+  std::function<std::string(const std::vector<std::string>& paths)> plannedPaths;
 };
 
 enum class ExportOutcome {
@@ -90,6 +96,9 @@ struct WrittenStatement {
 struct ExportResult {
   ExportOutcome outcome = ExportOutcome::kNothingLoaded;
   std::vector<WrittenStatement> statements;  // none unless written
+  // The front end refused the files the run planned (plannedPaths): no
+  // file was written, the report neither.
+  bool pathsRefused = false;
   // The lines the run logged, counted by their kind.
   std::array<int32_t, kLogKindCount> lines{};
 

@@ -150,6 +150,25 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   return sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
 }
 
+// Whether the front end lets the run write every file its statements
+// plan; a refusal is logged, and nothing is written.
+bool PlannedPathsAllowed(const ExportRequest& request, const StatementPlans& plans,
+                         const LogLine& log, ExportResult* result) {
+  if (!request.plannedPaths) return true;
+  std::vector<std::string> paths;
+  for (const StatementPlan& plan : plans.plans()) {
+    for (const OutputFile& output : request.outputs) {
+      paths.push_back(StatementPath(output.path, plan.suffix));
+    }
+  }
+  if (!request.reportPath.empty()) paths.push_back(request.reportPath);
+  const std::string refusal = request.plannedPaths(paths);
+  if (refusal.empty()) return true;
+  log(LogKind::kFailure, refusal.c_str());
+  result->pathsRefused = true;
+  return false;
+}
+
 // Names each statement a run of several wrote, so that none goes unseen.
 void LogStatements(const ExportResult& result, const LogLine& log) {
   if (result.statements.size() < 2) return;
@@ -190,6 +209,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
   ExportOutcome outcome = ExportOutcome::kWritten;
   if (plans.plans().size() == 1) {
     for (const auto& [kind, text] : held) log(kind, text.c_str());
+    if (!PlannedPathsAllowed(request, plans, log, result)) return ExportOutcome::kRefused;
     outcome = WriteStatement(first.get(), plans.plans()[0], false, log, result);
     if (result->statements.empty()) return outcome;
   } else {
@@ -208,6 +228,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
       log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
       return ExportOutcome::kNothingLoaded;
     }
+    if (!PlannedPathsAllowed(request, plans, log, result)) return ExportOutcome::kRefused;
     if (!plans.HasProfileStatement()) {
       LogFormatted(log, LogKind::kFileWarning,
                    "Soubory neobsahují žádné položky ani zůstatky účtu %s, soubor %s nebyl "
@@ -276,7 +297,7 @@ ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log
       return result;
     }
     result.outcome = ExportStatements(request, counted, &result);
-    if (report && !WriteRunReport(request, result, lines, counted) &&
+    if (report && !result.pathsRefused && !WriteRunReport(request, result, lines, counted) &&
         result.outcome == ExportOutcome::kWritten) {
       result.outcome = ExportOutcome::kWrittenWithProblems;
     }
