@@ -42,8 +42,9 @@ ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& prof
   ExportRequest request;
   // The settings files are never written over by a statement, saved or not.
   const std::vector<std::string> kept = {configPath, CurrencyAccountsPath(configPath)};
-  request.plannedPaths = [&options, kept, refusedPaths](const std::vector<std::string>& paths) {
-    *refusedPaths = PlannedPathsRefusal(paths, options.files, kept);
+  request.plannedPaths = [&options, kept, refusedPaths](const std::vector<std::string>& paths,
+                                                        const std::vector<std::string>& owners) {
+    *refusedPaths = PlannedPathsRefusal(paths, owners, options.files, kept);
     return *refusedPaths;
   };
   request.currencyAccounts = accounts;
@@ -122,7 +123,7 @@ int Convert(const CliOptions& options, const CliConsole& console) {
     if (!path.empty()) asked.push_back(path);
   }
   const std::string overSettings =
-      PlannedPathsRefusal(asked, {}, {configPath, CurrencyAccountsPath(configPath)});
+      PlannedPathsRefusal(asked, {}, {}, {configPath, CurrencyAccountsPath(configPath)});
   if (!overSettings.empty()) {
     console.error("tarvolo-cli: " + overSettings + CliUsage());
     return 2;

@@ -300,7 +300,8 @@ TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
       {"the euro GPC is the crown camt",
        {"--output", v, "--camt", vEur},
        2,
-       "tarvolo-cli: Soubory " + vEur + " a " + vEur + " jsou týž soubor",
+       "tarvolo-cli: Soubory " + vEur + " (výpis účtu 2000145399/0800 v CZK) a " + vEur +
+           " (výpis účtu 2000145399/0800 v EUR) jsou týž soubor",
        "",
        "wise.csv"},
       {"the euro GPC is the report",

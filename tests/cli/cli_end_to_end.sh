@@ -191,7 +191,7 @@ check "an output a currency's statement would take: exit 2" test $? -eq 2
 check "an output a currency's statement would take: nothing written" \
   test -z "$(ls vypis* 2>/dev/null)"
 log_has "an output a currency's statement would take: named" \
-  "^tarvolo-cli: Soubory vypis-EUR.gpc a vypis-EUR.gpc jsou týž soubor"
+  "^tarvolo-cli: Soubory vypis-EUR.gpc (výpis účtu 2000145399 v CZK) a vypis-EUR.gpc (výpis účtu 2000145399 v EUR) jsou týž soubor"
 
 # Every file of a run of several statements read back: no two items of a
 # statement share a document number, nor two entries a reference; no two

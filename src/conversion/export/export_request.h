@@ -71,7 +71,10 @@ struct ExportRequest {
   // report) once its statements are known and before any is written; the
   // failure line it returns ("" for none) stops the run with nothing
   // written. Empty: the run writes what it plans.
-  std::function<std::string(const std::vector<std::string>& paths)> plannedPaths;
+  // `owners` says whose each file is ("výpis účtu 2000145399 v EUR").
+  std::function<std::string(const std::vector<std::string>& paths,
+                            const std::vector<std::string>& owners)>
+      plannedPaths;
 };
 
 enum class ExportOutcome {

@@ -150,19 +150,32 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   return sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
 }
 
+// The account the statement of `plan` is written under.
+std::string PlanAccount(const ExportRequest& request, const StatementPlan& plan) {
+  if (!plan.mainAccount) return plan.Account();
+  const CurrencyAccount* given = AccountOfCurrency(request.currencyAccounts, plan.currency);
+  return given != nullptr ? given->account : request.profile.accountNumber;
+}
+
 // Whether the front end lets the run write every file its statements
 // plan; a refusal is logged, and nothing is written.
 bool PlannedPathsAllowed(const ExportRequest& request, const StatementPlans& plans,
                          const LogLine& log, ExportResult* result) {
   if (!request.plannedPaths) return true;
-  std::vector<std::string> paths;
+  std::vector<std::string> paths, owners;
   for (const StatementPlan& plan : plans.plans()) {
+    const std::string owner = "výpis účtu " + PlanAccount(request, plan) + " v " +
+                              (plan.currency.empty() ? "CZK" : plan.currency);
     for (const OutputFile& output : request.outputs) {
       paths.push_back(StatementPath(output.path, plan.suffix));
+      owners.push_back(owner);
     }
   }
-  if (!request.reportPath.empty()) paths.push_back(request.reportPath);
-  const std::string refusal = request.plannedPaths(paths);
+  if (!request.reportPath.empty()) {
+    paths.push_back(request.reportPath);
+    owners.push_back("přehled běhu");
+  }
+  const std::string refusal = request.plannedPaths(paths, owners);
   if (refusal.empty()) return true;
   log(LogKind::kFailure, refusal.c_str());
   result->pathsRefused = true;
@@ -246,10 +259,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
       if (said.insert(text).second) log(kind, text);
     };
     for (const StatementPlan& plan : plans.plans()) {
-      const CurrencyAccount* given = AccountOfCurrency(request.currencyAccounts, plan.currency);
-      const std::string account = !plan.mainAccount  ? plan.Account()
-                                  : given != nullptr ? given->account
-                                                     : request.profile.accountNumber;
+      const std::string account = PlanAccount(request, plan);
       LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
                    {account, plan.currency});
       StatementReading reading;
