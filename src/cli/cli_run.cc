@@ -53,7 +53,9 @@ ExportResult ConvertFiles(const CliOptions& options, const AccountSettings& prof
   request.profile = ProfileOf(profile);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   OutputAdvice advice;
-  advice.iban = "zadejte jej volbou --iban (u účtu české banky stačí --bank-code)";
+  advice.iban =
+      "zadejte jej volbou --iban (u účtu české banky stačí --bank-code), výpisu v jiné "
+      "měně volbou --account-for MĚNA=IBAN";
   const auto outputs = AddOutputs(options.outputPaths, advice, &request);
   request.everyFileRequired = true;
   request.checkPeriod = true;
