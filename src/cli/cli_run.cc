@@ -131,7 +131,9 @@ int Convert(const CliOptions& options, const CliConsole& console) {
     return 2;
   }
   // A save that cannot succeed is found before the statement is written.
-  const std::string unsaved = options.save ? SaveRefusal(configPath, options.files) : "";
+  std::vector<std::string> saved = {configPath};
+  if (!options.currencyAccounts.empty()) saved.push_back(CurrencyAccountsPath(configPath));
+  const std::string unsaved = options.save ? SaveRefusal(saved, options.files) : "";
   if (!unsaved.empty()) {
     console.error("tarvolo-cli: " + unsaved + CliUsage());
     return 2;

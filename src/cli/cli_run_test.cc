@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <set>
 #include <string>
@@ -289,6 +290,8 @@ TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
   const std::string wise = TwoCurrencies(folder);
   const std::string config = ProfileFile("planned.cfg", "2000145399/0800", "1000,50");
   const std::string v = folder.File("v.gpc"), vEur = folder.File("v-EUR.gpc");
+  TempFolder settings;
+  std::filesystem::create_directory(settings.File("sub.ucty"));
   const struct {
     const char* what;
     std::vector<std::string> options;
@@ -326,6 +329,13 @@ TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
        {"--output", v, "--save", "--config", folder.path()},
        2,
        "tarvolo-cli: soubor nastavení " + folder.path() + " není obyčejný soubor",
+       "",
+       "wise.csv"},
+      {"the kept accounts' file is a folder",
+       {"--output", v, "--save", "--config", settings.File("sub"), "--account-for",
+        "EUR=2000145399"},
+       2,
+       "tarvolo-cli: soubor nastavení " + settings.File("sub.ucty") + " není obyčejný soubor",
        "",
        "wise.csv"},
       {"the save fails after a sound write",
