@@ -72,6 +72,11 @@ const CliOption kOptions[] = {
               "(Revolut, Wise), i s mezerami",
      .value = OptionValue::kIban,
      .text = &CliOptions::iban},
+    {.name = "--account-for",
+     .valueName = "MĚNA=ÚČET",
+     .usage = "účet, pod nímž se zapíše výpis v měně MĚNA (EUR=číslo/kód\n"
+              "banky nebo IBAN); lze opakovat",
+     .value = OptionValue::kCurrencyAccount},
     {.name = "--vs-from-message",
      .usage = "prázdný variabilní symbol příchozí platby doplnit číslem\n"
               "ze zprávy (VS 123, Faktura 123), je-li tam jediné",

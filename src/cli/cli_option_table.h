@@ -13,12 +13,15 @@ namespace tarvolo {
 
 // What an option's value is, and so how it is read and where it goes.
 enum class OptionValue {
-  kNone,        // a flag: sets `given`
-  kPath,        // a path, not empty: into `text` as the file functions take it
-  kText,        // a Windows-1250 text: into `text`, and sets `given`
-  kDay,         // YYYY-MM-DD, a real day: into `day`, and sets `given`
-  kBankCode,    // one to four digits, not zero: into `number`, and sets `given`
-  kIban,        // a sound IBAN, blanks and either case allowed: into `text`
+  kNone,      // a flag: sets `given`
+  kPath,      // a path, not empty: into `text` as the file functions take it
+  kText,      // a Windows-1250 text: into `text`, and sets `given`
+  kDay,       // YYYY-MM-DD, a real day: into `day`, and sets `given`
+  kBankCode,  // one to four digits, not zero: into `number`, and sets `given`
+  kIban,      // a sound IBAN, blanks and either case allowed: into `text`
+  // CUR=ACCOUNT, repeatable: into CliOptions::currencyAccounts, a currency
+  // once
+  kCurrencyAccount,
   kOutputPath,  // a path, not empty: the path of the output format `format`
   // Stands for a kOutputPath option per output format, in the order of the
   // format table, which names them and their usage.

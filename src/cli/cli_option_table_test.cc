@@ -41,6 +41,8 @@ TEST(CliOptionTableTest, UsageIsMadeFromTheTable) {
             "                       určí formát výpisu české banky)\n"
             "  --iban IBAN          IBAN účtu pro výpis camt.053, např. účtu v zahraničí\n"
             "                       (Revolut, Wise), i s mezerami\n"
+            "  --account-for MĚNA=ÚČET  účet, pod nímž se zapíše výpis v měně MĚNA (EUR=číslo/kód\n"
+            "                       banky nebo IBAN); lze opakovat\n"
             "  --vs-from-message    prázdný variabilní symbol příchozí platby doplnit číslem\n"
             "                       ze zprávy (VS 123, Faktura 123), je-li tam jediné\n"
             "  --columns PŘEVOD     sloupce souboru, který program nezná: role=sloupec;...\n"
@@ -86,7 +88,8 @@ TEST(CliOptionTableTest, EachOptionIsNamedOnceAndGoesSomewhere) {
     EXPECT_NE(option.value, OptionValue::kEveryFormat) << option.name;
     const bool goesSomewhere = option.given != nullptr || option.text != nullptr ||
                                option.day != nullptr || option.number != nullptr ||
-                               option.value == OptionValue::kOutputPath;
+                               option.value == OptionValue::kOutputPath ||
+                               option.value == OptionValue::kCurrencyAccount;
     EXPECT_TRUE(goesSomewhere) << option.name;
     // Only an option without lines of its own can share its line.
     if (option.sameLine) {
@@ -109,6 +112,7 @@ TEST(CliOptionTableTest, EveryOptionIsReadInBothForms) {
       {OptionValue::kBankCode, "800"},
       {OptionValue::kIban, "CZ65 0800 0000 1920 0014 5399"},
       {OptionValue::kOutputPath, "x.out"},
+      {OptionValue::kCurrencyAccount, "eur=19-2000145399/0800"},
   };
   for (const CliOption& option : CliOptionTable()) {
     SCOPED_TRACE(option.name);
@@ -136,6 +140,11 @@ TEST(CliOptionTableTest, EveryOptionIsReadInBothForms) {
       }
       if (option.value == OptionValue::kOutputPath) {
         EXPECT_EQ(options.outputPaths.at(option.format), sample);
+      }
+      if (option.value == OptionValue::kCurrencyAccount) {
+        ASSERT_EQ(options.currencyAccounts.size(), 1u);
+        EXPECT_EQ(options.currencyAccounts[0].currency, "EUR");
+        EXPECT_EQ(options.currencyAccounts[0].given, "19-2000145399/0800");
       }
     }
     const std::vector<std::string> wrong = {

@@ -133,6 +133,15 @@ bool PutValue(const CliOption& option, const GivenOption& given, CliOptions* opt
     case OptionValue::kIban:
       options->*option.text = ParseIban(given.name, given.text, error);
       return !(options->*option.text).empty();
+    case OptionValue::kCurrencyAccount: {
+      CurrencyAccount account;
+      if (!ReadCurrencyAccount(given.text, &account, error) ||
+          !AddCurrencyAccount(account, false, &options->currencyAccounts, error)) {
+        *error = "volba " + given.name + ": " + *error;
+        return false;
+      }
+      break;
+    }
     case OptionValue::kNone:
     case OptionValue::kEveryFormat:
       break;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "conversion/export/currency_accounts.h"
 #include "platform/civil_date.h"
 
 namespace tarvolo {
@@ -27,6 +28,8 @@ struct CliOptions {
   bool hasBankCode = false;
   int32_t bankCode = 0;  // 1 to 9999, the own account's bank
   std::string iban;      // sound, in capitals without blanks; "": none given
+  // The accounts of the statements in other currencies, each currency once.
+  std::vector<CurrencyAccount> currencyAccounts;
   bool save = false;
   bool balanceFromFile = false;  // the opening balance the first file states
   bool check = false;            // the files are GPC statements to check

@@ -39,14 +39,26 @@ int32_t NoonOf(const CivilDate& day) {
 // The export run over the given files, its log put out line by line.
 ExportResult ConvertFiles(const CliOptions& options, const ColumnOption& columns,
                           const AccountSettings& profile, const std::string& configPath,
-                          const CliConsole& console) {
+                          const std::vector<CurrencyAccount>& accounts, const CliConsole& console,
+                          std::string* refusedPaths) {
   ExportRequest request;
   request.columnMappings = RunMappings(options, columns, configPath, console);
+  // The settings files are never written over by a statement, saved or not.
+  const std::vector<std::string> kept = {configPath, CurrencyAccountsPath(configPath)};
+  request.plannedPaths = [&options, kept, refusedPaths](const std::vector<std::string>& paths,
+                                                        const std::vector<std::string>& owners) {
+    *refusedPaths = PlannedPathsRefusal(paths, owners, options.files, kept);
+    return *refusedPaths;
+  };
+  request.currencyAccounts = accounts;
+  request.currencyAccountAdvice = "volbou --account-for %s=ÚČET (--save jej uloží)";
   request.files = options.files;
   request.profile = ProfileOf(profile);
   request.statementDate = options.hasToday ? NoonOf(options.today) : CurrentTimestamp();
   OutputAdvice advice;
-  advice.iban = "zadejte jej volbou --iban (u účtu české banky stačí --bank-code)";
+  advice.iban =
+      "zadejte jej volbou --iban (u účtu české banky stačí --bank-code), výpisu v jiné "
+      "měně volbou --account-for MĚNA=IBAN";
   const auto outputs = AddOutputs(options.outputPaths, advice, &request);
   request.everyFileRequired = true;
   request.checkPeriod = true;
@@ -69,6 +81,22 @@ std::vector<std::string> WrittenPaths(const ExportResult& result) {
     paths.insert(paths.end(), statement.paths.begin(), statement.paths.end());
   }
   return paths;
+}
+
+// The accounts of the currencies kept beside the profile, those given on
+// the command line over them. A kept line that cannot be read is named.
+std::vector<CurrencyAccount> AccountsOfRun(const CliOptions& options, const std::string& configPath,
+                                           const CliConsole& console) {
+  std::vector<std::string> unread;
+  std::vector<CurrencyAccount> accounts = LoadCurrencyAccounts(configPath, &unread);
+  for (const std::string& line : unread) {
+    console.out(ShownLogLine(LogKind::kNote, UnreadAccountLine(configPath, line).c_str()));
+  }
+  std::string unused;
+  for (const CurrencyAccount& account : options.currencyAccounts) {
+    AddCurrencyAccount(account, true, &accounts, &unused);
+  }
+  return accounts;
 }
 
 // Converts the files; with --save the profile is kept too. The exit status.
@@ -94,6 +122,25 @@ int Convert(const CliOptions& options, const CliConsole& console) {
     return 1;
   }
   if (options.save && !ProfileWorthSaving(profile, console)) return 1;
+  // No output asked for may be a settings file, whatever the run finds.
+  std::vector<std::string> asked;
+  for (const std::string& path : options.outputPaths) {
+    if (!path.empty()) asked.push_back(path);
+  }
+  const std::string overSettings =
+      PlannedPathsRefusal(asked, {}, {}, {configPath, CurrencyAccountsPath(configPath)});
+  if (!overSettings.empty()) {
+    console.error("tarvolo-cli: " + overSettings + CliUsage());
+    return 2;
+  }
+  // A save that cannot succeed is found before the statement is written.
+  std::vector<std::string> saved = {configPath};
+  if (!options.currencyAccounts.empty()) saved.push_back(CurrencyAccountsPath(configPath));
+  const std::string unsaved = options.save ? SaveRefusal(saved, options.files) : "";
+  if (!unsaved.empty()) {
+    console.error("tarvolo-cli: " + unsaved + CliUsage());
+    return 2;
+  }
 
   ColumnOption columns;
   std::string error;
@@ -101,10 +148,20 @@ int Convert(const CliOptions& options, const CliConsole& console) {
     console.error("tarvolo-cli: " + error + "\n");
     return 2;
   }
-  const ExportResult result = ConvertFiles(options, columns, profile, configPath, console);
+  const std::vector<CurrencyAccount> accounts = AccountsOfRun(options, configPath, console);
+  std::string refusedPaths;
+  const ExportResult result =
+      ConvertFiles(options, columns, profile, configPath, accounts, console, &refusedPaths);
+  if (!refusedPaths.empty()) {
+    console.error("tarvolo-cli: " + refusedPaths + CliUsage());
+    return 2;
+  }
   int status = 1;
   if (result.outcome == ExportOutcome::kWritten) status = 0;
   if (result.outcome == ExportOutcome::kWrittenWithProblems) status = 3;
+  // A save that fails after the statements were written leaves them sound:
+  // the run warns.
+  const int unsavedStatus = status == 1 ? 1 : 3;
   // A mapping is kept only once the files it was given for converted by it.
   if (options.save && options.hasColumns) {
     const std::string path = KeptMappingsPath(configPath);
@@ -113,7 +170,7 @@ int Convert(const CliOptions& options, const CliConsole& console) {
                     : KeepMapping(path, columns.mapping, columns.headers);
     if (!refusal.empty()) {
       console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
-      status = 1;
+      status = unsavedStatus;
     } else {
       console.out("Převod sloupců uložen do souboru " + PathToText(path) + "\n");
     }
@@ -123,7 +180,12 @@ int Convert(const CliOptions& options, const CliConsole& console) {
         SaveSettingsOfRun(configPath, profile, options.files, WrittenPaths(result));
     if (!refusal.empty()) {
       console.error(ShownLogLine(LogKind::kFailure, refusal.c_str()));
-      status = 1;
+      status = unsavedStatus;
+    } else if (!options.currencyAccounts.empty() && !SaveCurrencyAccounts(configPath, accounts)) {
+      const std::string line = "Účty měn se nepodařilo uložit do souboru " +
+                               PathToText(CurrencyAccountsPath(configPath)) + "\n";
+      console.error(ShownLogLine(LogKind::kFailure, line.c_str()));
+      status = unsavedStatus;
     }
   }
   return status;

@@ -4,6 +4,7 @@
 
 #include "conversion/export/output_formats.h"
 #include "platform/file.h"
+#include "platform/text_encoding.h"
 
 namespace tarvolo {
 namespace {
@@ -72,6 +73,34 @@ bool OutputsApartFromInputs(const std::vector<std::string>& paths,
     }
   }
   return true;
+}
+
+std::string PlannedPathsRefusal(const std::vector<std::string>& planned,
+                                const std::vector<std::string>& owners,
+                                const std::vector<std::string>& inputs,
+                                const std::vector<std::string>& kept) {
+  const auto shown = [&planned, &owners](size_t i) {
+    const std::string path = PathToText(planned[i]);
+    return i < owners.size() ? path + " (" + owners[i] + ")" : path;
+  };
+  for (size_t i = 0; i < planned.size(); ++i) {
+    for (size_t j = i + 1; j < planned.size(); ++j) {
+      if (!SameOutputFile(planned[i], planned[j])) continue;
+      return "Soubory " + shown(i) + " a " + shown(j) +
+             " jsou týž soubor, jeden by nahradil druhý; zvolte jiné názvy výstupů\n";
+    }
+    for (const std::string& input : inputs) {
+      if (!SameOutputFile(planned[i], input)) continue;
+      return "Zapisovaný soubor " + shown(i) + " je převáděný soubor " + PathToText(input) +
+             "; zvolte jiné názvy výstupů\n";
+    }
+    for (const std::string& settings : kept) {
+      if (!SameOutputFile(planned[i], settings)) continue;
+      return "Zapisovaný soubor " + shown(i) + " je soubor nastavení " + PathToText(settings) +
+             "; zvolte jiné názvy výstupů\n";
+    }
+  }
+  return std::string();
 }
 
 }  // namespace tarvolo

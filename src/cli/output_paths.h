@@ -23,6 +23,16 @@ bool OutputFilesApart(const std::vector<std::string>& paths, std::string* error)
 bool OutputsApartFromInputs(const std::vector<std::string>& paths,
                             const std::vector<std::string>& inputs, std::string* error);
 
+// Why the run may not write the files it plans (`planned`, every
+// statement's and the report, whose `owners` say whose each is, or none):
+// two of them are one file, one is a file to convert (`inputs`), or one is
+// a file the run keeps its settings in (`kept`). The line names both files;
+// "" where none is.
+std::string PlannedPathsRefusal(const std::vector<std::string>& planned,
+                                const std::vector<std::string>& owners,
+                                const std::vector<std::string>& inputs,
+                                const std::vector<std::string>& kept);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CLI_OUTPUT_PATHS_H_

@@ -1,9 +1,32 @@
 #include "cli/settings_save.h"
 
 #include "platform/file.h"
+#include "platform/text_encoding.h"
 #include "settings/settings_file.h"
 
 namespace tarvolo {
+
+std::string SaveRefusal(const std::vector<std::string>& saved,
+                        const std::vector<std::string>& inputs) {
+  for (const std::string& path : saved) {
+    FileIdentity config;
+    if (IdentityOfPath(path.c_str(), true, &config)) {
+      for (const std::string& input : inputs) {
+        FileIdentity identity;
+        if (IdentityOfPath(input.c_str(), true, &identity) && identity == config) {
+          return "soubor nastavení " + PathToText(path) + " je převáděný soubor " +
+                 PathToText(input) + ", nastavení do něj nelze uložit\n";
+        }
+      }
+    }
+    // A link is replaced itself, wherever it leads.
+    if (KindOfPath(path.c_str()) == PathKind::kOther) {
+      return "soubor nastavení " + PathToText(path) +
+             " není obyčejný soubor (např. složka), nastavení do něj nelze uložit\n";
+    }
+  }
+  return std::string();
+}
 
 std::string SaveSettingsOfRun(const std::string& configPath, const AccountSettings& profile,
                               const std::vector<std::string>& inputs,

@@ -16,6 +16,13 @@ std::string SaveSettingsOfRun(const std::string& configPath, const AccountSettin
                               const std::vector<std::string>& inputs,
                               const std::vector<std::string>& outputPaths);
 
+// Why a save to the files `saved` (the profile, the kept accounts) cannot
+// succeed, found before the run writes: one is one of the files to convert
+// (`inputs`), or a folder or anything else but a regular file or a link.
+// "" where they may be saved.
+std::string SaveRefusal(const std::vector<std::string>& saved,
+                        const std::vector<std::string>& inputs);
+
 }  // namespace tarvolo
 
 #endif  // TARVOLO_CLI_SETTINGS_SAVE_H_

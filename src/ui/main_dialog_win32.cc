@@ -129,6 +129,12 @@ int StatementExport(HWND window, ControlBinding*) {
   std::string note;
   request.columnMappings = LoadKeptMappings(KeptMappingsPath(settingsPath), &note);
   if (!note.empty()) AppendLog(LogKind::kNote, note.c_str(), window);
+  // The accounts of other currencies are given and kept by tarvolo-cli.
+  std::vector<std::string> unread;
+  request.currencyAccounts = LoadCurrencyAccounts(settingsPath, &unread);
+  for (const std::string& line : unread) {
+    AppendLog(LogKind::kNote, UnreadAccountLine(settingsPath, line).c_str(), window);
+  }
   RunStatementExport(request,
                      [window](LogKind kind, const char* line) { AppendLog(kind, line, window); });
   ShowRunEnd(runStart, window);

@@ -130,23 +130,22 @@ fi
 cp good.csv good.before
 cp before.cfg tarvolo.cfg
 "${cli[@]}" --config tarvolo.cfg --output tarvolo.cfg --save good.csv >log.txt 2>&1
-check "output is the settings file: exit 1" test $? -eq 1
+check "output is the settings file: exit 2" test $? -eq 2
 check "output is the settings file: a profile stays" test "$(stat -c %s tarvolo.cfg)" = 64
 $native && check "output is the settings file: said" \
-  grep -q "je soubor nastavení, nelze jej přepsat!!!" log.txt
+  grep -q "Zapisovaný soubor tarvolo.cfg je soubor nastavení tarvolo.cfg" log.txt
 rm -f new.cfg
 "${cli[@]}" --config new.cfg --output new.cfg --account 2000145399 --save good.csv >log.txt 2>&1
-check "new settings file as the output: exit 1" test $? -eq 1
-check "new settings file as the output: the statement stays" test "$(head -c 3 new.cfg)" = 074
+check "new settings file as the output: exit 2" test $? -eq 2
+check "new settings file as the output: nothing written" test ! -e new.cfg
 $native && check "new settings file as the output: said" \
-  grep -q "soubor nastavení je zapsaný výpis" log.txt
+  grep -q "Zapisovaný soubor new.cfg je soubor nastavení new.cfg" log.txt
 rm -f new.cfg
 "${cli[@]}" --config new.cfg --camt new.cfg --account 2000145399 --save good.csv >log.txt 2>&1
-check "new settings file as the camt.053 output: exit 1" test $? -eq 1
-check "new settings file as the camt.053 output: the statement stays" \
-  test "$(head -c 5 new.cfg)" = "<?xml"
+check "new settings file as the camt.053 output: exit 2" test $? -eq 2
+check "new settings file as the camt.053 output: nothing written" test ! -e new.cfg
 $native && check "new settings file as the camt.053 output: said" \
-  grep -q "soubor nastavení je zapsaný výpis" log.txt
+  grep -q "Zapisovaný soubor new.cfg je soubor nastavení new.cfg" log.txt
 "${cli[@]}" --config good.csv --output other.gpc --save good.csv >log.txt 2>&1
 check "settings file is the statement: exit 1" test $? -eq 1
 check "settings file is the statement: kept" cmp -s good.csv good.before

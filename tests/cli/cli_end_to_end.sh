@@ -182,16 +182,16 @@ check "items outside the period: written" test "$(grep -ac "^075" period.gpc)" =
 check "items outside the period: the camt period covers them" \
   grep -q "<FrDtTm>2014-09-02T00:00:00</FrDtTm>" period.xml
 
-# A currency's statement named like another output is not written over it:
-# the euro GPC would be the crown statement's camt.053.
+# A currency's statement named like another output refuses the run before
+# anything is written: the euro GPC would be the crown statement's camt.053.
 rm -f vypis*
 "${cli[@]}" "${profile[@]}" --output vypis.gpc --camt vypis-EUR.gpc "$examples/vypis-2014-09.csv" \
   "$data/layouts/revolut-2018-currencies.csv" >log.txt 2>&1
-check "an output a currency's statement would take: exit 3" test $? -eq 3
-check "an output a currency's statement would take: kept" \
-  test "$(head -c 5 vypis-EUR.gpc)" = "<?xml"
+check "an output a currency's statement would take: exit 2" test $? -eq 2
+check "an output a currency's statement would take: nothing written" \
+  test -z "$(ls vypis* 2>/dev/null)"
 log_has "an output a currency's statement would take: named" \
-  "^Výpis účtu 2000145399 v EUR nebyl zapsán: jeho soubor vypis-EUR.gpc je soubor vypis-EUR.gpc"
+  "^tarvolo-cli: Soubory vypis-EUR.gpc (výpis účtu 2000145399 v CZK) a vypis-EUR.gpc (výpis účtu 2000145399 v EUR) jsou týž soubor"
 
 # Every file of a run of several statements read back: no two items of a
 # statement share a document number, nor two entries a reference; no two
@@ -275,10 +275,16 @@ check "--iban of another account exits 1" test $? -eq 1
 check "--iban of another account: nothing written" test ! -e export.gpc
 log_has "--iban of another account is named" \
   "IBAN CZ2120100000001234567890 patří k účtu 1234567890/2010, ne k účtu 2000145399 z"
-# Where no IBAN can be known, the log says so once, and how to give it.
+# Where no IBAN can be known, the log names each document without it, once,
+# and how to give it.
 "${cli[@]}" "${from_file[@]}" --camt wise.xml "$data/layouts/wise.csv" >log.txt 2>&1
-check "no IBAN: said once, with the option" \
-  test "$(log_text | grep -c "bez IBAN (kód banky není znám); .* volbou --iban")" = 1
+check "no IBAN: more than one document" test "$(ls wise*.xml | wc -l)" -gt 1
+for document in wise*.xml; do
+  check "no IBAN: $document named once, with the option" test "$(log_text |
+    grep -c "^Soubor $document uvádí účet bez IBAN (kód banky není znám); .* volbou --iban")" = 1
+  check "no IBAN: $document names its bank as not provided" \
+    grep -q "<Othr><Id>NOTPROVIDED</Id></Othr>" <(tr -d ' \n' <"$document")
+done
 convert examples-2014-09.gpc "$examples/vypis-2014-09.csv"
 check "Servis24: no layout line" test "$(log_text | grep -c "rozpoznán formát")" = 0
 

@@ -6,6 +6,7 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
+#include "currency_accounts_for_tests.h"
 #include "generator/bank_layouts.h"
 #include "memory_files.h"
 
@@ -110,6 +111,8 @@ Conversion ConvertStatements(const std::vector<std::string>& contents) {
   request.profile = {"2000145399", "Hlavni ucet", "1000.50",
                      CalendarDayToStoredTimestamp(2014, 9, 1), 7};
   request.statementDate = 1412157600;  // 1 October 2014
+  // A foreign currency's statement is the account's own, as a user gives it.
+  request.currencyAccounts = CurrencyAccountsForTests("2000145399");
   GpcOutput gpc;
   request.outputs = {{output, &gpc}};
   Conversion conversion;

@@ -56,8 +56,9 @@ void CamtOutput::Finish(const StatementSummary& summary, const std::string& show
   account.iban = summary.iban;
   account.bankCode = summary.bankCode;
   account.currency = CurrencyOrKoruna(summary.currency);
-  // Importers that bind a statement to its account by the IBAN refuse it.
-  if (account.iban.empty() && !summary.ibanUnknownNoted) {
+  // Importers that bind a statement to its account by the IBAN refuse it:
+  // each document of a run that lacks it is named.
+  if (account.iban.empty()) {
     const std::string why =
         summary.ibanUnknown.empty() ? "kód banky není znám" : summary.ibanUnknown;
     const std::string advice = ibanAdvice_.empty() ? "" : ": " + ibanAdvice_;

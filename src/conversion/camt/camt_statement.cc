@@ -58,17 +58,20 @@ void AppendAccount(XmlWriter& xml, const CamtAccount& account, const std::string
   xml.Close();
   xml.Ascii("Ccy", currency);
   xml.Text("Nm", account.name, kMax70);
-  // Importers find the bank by its code as well as by its BIC.
-  if (account.bankCode >= 1 && account.bankCode <= 9999) {
-    xml.Open("Svcr");
-    xml.Open("FinInstnId");
-    if (const char* bic = CzechBankBic(account.bankCode)) xml.Ascii("BIC", bic);
-    xml.Open("Othr");
-    xml.Ascii("Id", BankCodeText(account.bankCode));
-    xml.Close();
-    xml.Close();
-    xml.Close();
+  // Importers find the bank by its code as well as by its BIC; some read no
+  // document without its bank, which is then said to be unknown in the
+  // schema's own way.
+  const bool bankKnown = account.bankCode >= 1 && account.bankCode <= 9999;
+  xml.Open("Svcr");
+  xml.Open("FinInstnId");
+  if (const char* bic = bankKnown ? CzechBankBic(account.bankCode) : nullptr) {
+    xml.Ascii("BIC", bic);
   }
+  xml.Open("Othr");
+  xml.Ascii("Id", bankKnown ? BankCodeText(account.bankCode) : "NOTPROVIDED");
+  xml.Close();
+  xml.Close();
+  xml.Close();
   xml.Close();
 }
 

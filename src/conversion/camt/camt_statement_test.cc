@@ -153,7 +153,11 @@ TEST(CamtStatementTest, AnAccountWithoutIbanHasItsNationalNumber) {
   const std::string xml = Compose(s);
   EXPECT_NE(std::string::npos,
             xml.find("<Acct>\n        <Id>\n          <Othr>\n            <Id>2345678901</Id>"));
-  EXPECT_EQ(std::string::npos, xml.find("<Svcr>"));
+  // The bank is said to be unknown, for the readers that need a servicer.
+  EXPECT_NE(std::string::npos,
+            xml.find("<Svcr>\n          <FinInstnId>\n            <Othr>\n              "
+                     "<Id>NOTPROVIDED</Id>\n            </Othr>\n          </FinInstnId>\n"
+                     "        </Svcr>\n      </Acct>"));
   EXPECT_TRUE(CheckCamtStatement(xml, ExpectationOf(s)).empty());
 }
 

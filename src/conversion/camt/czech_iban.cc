@@ -14,9 +14,14 @@ struct BankBic {
 // Only codes whose BIC is certain: a wrong BIC misleads an importer more
 // than a missing one.
 constexpr BankBic kBankBics[] = {
-    {100, "KOMBCZPP"},  {300, "CEKOCZPP"},  {600, "AGBACZPP"},  {800, "GIBACZPX"},
-    {2010, "FIOBCZPP"}, {2700, "BACXCZPP"}, {3030, "AIRACZPP"}, {5500, "RZBCCZPP"},
-    {6100, "EQBKCZPP"}, {6210, "BREXCZPP"},
+    {100, "KOMBCZPP"},  {300, "CEKOCZPP"},  {600, "AGBACZPP"},  {710, "CNBACZPP"},
+    {800, "GIBACZPX"},  {2010, "FIOBCZPP"}, {2020, "BOTKCZPP"}, {2060, "CITFCZPP"},
+    {2070, "MPUBCZPP"}, {2220, "ARTTCZPP"}, {2240, "POBNCZPP"}, {2250, "CTASCZ22"},
+    {2600, "CITICZPX"}, {2700, "BACXCZPP"}, {3030, "AIRACZPP"}, {3060, "BPKOCZPP"},
+    {4000, "EXPNCZPP"}, {5500, "RZBCCZPP"}, {5800, "JTBPCZPP"}, {6100, "EQBKCZPP"},
+    {6210, "BREXCZPP"}, {6300, "GEBACZPP"}, {6700, "SUBACZPP"}, {6800, "VBOECZ2X"},
+    {7910, "DEUTCZPX"}, {7960, "CMSSCZPP"}, {7970, "MPSSCZPP"}, {8030, "GENOCZ21"},
+    {8040, "OBKLCZ2X"}, {8150, "MIDLCZPP"},
 };
 
 void AppendDigits(std::string* out, int64_t value, int width) {

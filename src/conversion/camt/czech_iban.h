@@ -24,8 +24,8 @@ std::string CzechIban(int32_t bankCode, const AccountNumber& account);
 // A bank code in its four digits, "0800".
 std::string BankCodeText(int32_t bankCode);
 
-// The BIC of a Czech bank code for the banks whose statements the program
-// reads; nullptr for any other.
+// The BIC of a Czech bank code for the common Czech banks; nullptr for any
+// other.
 const char* CzechBankBic(int32_t bankCode);
 
 }  // namespace tarvolo

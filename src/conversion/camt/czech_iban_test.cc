@@ -43,5 +43,28 @@ TEST(CzechIbanTest, BanksOfTheReadLayoutsHaveTheirBic) {
   EXPECT_EQ("0800", BankCodeText(800));
 }
 
+// The common banks' codes name their BICs; a code of no known bank has
+// none rather than a guessed one.
+TEST(CzechIbanTest, CommonBanksHaveTheirBic) {
+  const struct {
+    int32_t bankCode;
+    const char* bic;  // null for none
+  } banks[] = {
+      {100, "KOMBCZPP"},  {300, "CEKOCZPP"},  {600, "AGBACZPP"},  {710, "CNBACZPP"},
+      {2010, "FIOBCZPP"}, {2250, "CTASCZ22"}, {3030, "AIRACZPP"}, {6210, "BREXCZPP"},
+      {6800, "VBOECZ2X"}, {5800, "JTBPCZPP"}, {0, nullptr},       {1, nullptr},
+      {9999, nullptr},    {-800, nullptr},
+  };
+  for (const auto& bank : banks) {
+    SCOPED_TRACE(bank.bankCode);
+    const char* bic = CzechBankBic(bank.bankCode);
+    if (bank.bic == nullptr) {
+      EXPECT_EQ(bic, nullptr);
+    } else {
+      EXPECT_STREQ(bic, bank.bic);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarvolo

@@ -7,9 +7,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "conversion/export/currency_accounts.h"
 #include "conversion/export/payment_pairing.h"
 #include "conversion/reading/statement_reading.h"
 #include "conversion/statement/statement.h"
@@ -62,6 +64,21 @@ struct ExportRequest {
   // The column mappings the user taught: one given for the run's files
   // (its header empty), and those kept for the files of their headers.
   std::vector<ColumnMapping> columnMappings;
+  // The accounts the profile's account's statements in other currencies
+  // are written under, by currency; a currency without one takes the
+  // profile's account, with a warning where another currency has it too.
+  std::vector<CurrencyAccount> currencyAccounts;
+  // How that warning tells to give a currency's account ("%s" its code).
+  std::string currencyAccountAdvice =
+      "v příkazovém řádku volbou --account-for %s=ÚČET --save (tarvolo-cli)";
+  // Sees every file the run is to write (each statement's files, then the
+  // report) once its statements are known and before any is written; the
+  // failure line it returns ("" for none) stops the run with nothing
+  // written. Empty: the run writes what it plans.
+  // `owners` says whose each file is ("výpis účtu 2000145399 v EUR").
+  std::function<std::string(const std::vector<std::string>& paths,
+                            const std::vector<std::string>& owners)>
+      plannedPaths;
 };
 
 enum class ExportOutcome {
@@ -86,6 +103,9 @@ struct WrittenStatement {
 struct ExportResult {
   ExportOutcome outcome = ExportOutcome::kNothingLoaded;
   std::vector<WrittenStatement> statements;  // none unless written
+  // The front end refused the files the run planned (plannedPaths): no
+  // file was written, the report neither.
+  bool pathsRefused = false;
   // The lines the run logged, counted by their kind.
   std::array<int32_t, kLogKindCount> lines{};
 

@@ -18,23 +18,29 @@
 #include "conversion/export/statement_plans.h"
 #include "conversion/export/written_apart.h"
 #include "conversion/values/account_number.h"
+#include "conversion/values/fixed_width.h"
 #include "conversion/values/koruna_default.h"
 #include "platform/text_encoding.h"
 
 namespace tarvolo {
 namespace {
 
-// What the log said of the IBAN, once for the run's statements.
-struct IbanNotes {
-  bool noted = false;
-  std::string unknown;  // why no IBAN is known
-};
-
 // The run's files read for one statement.
 struct StatementReading {
   ExportRequest statement;  // the request as this statement's
   ConvertedFiles converted;
 };
+
+// Puts the account given for `currency` into the request of a statement of
+// the profile's account; whether one was given.
+bool TakeCurrencyAccount(const std::string& currency, ExportRequest* statement) {
+  const CurrencyAccount* given = AccountOfCurrency(statement->currencyAccounts, currency);
+  if (given == nullptr) return false;
+  statement->profile.accountNumber = given->account;
+  statement->iban = given->iban;
+  statement->bankCode = given->bankCode;
+  return true;
+}
 
 // Reads the run's files for the statement of `plan`, one of `several` or
 // the run's only one; its items reach the outputs where `toOutputs`. Where
@@ -53,6 +59,8 @@ void ReadStatement(const ExportRequest& request, const StatementPlan& plan, bool
     statement.iban.clear();
     // An account read without its bank leaves the bank to its files.
     statement.bankCode = BankCodeOf(plan.account);
+  } else if (!plan.currency.empty()) {
+    TakeCurrencyAccount(plan.currency, &statement);
   }
   run.checks.SetProfileAccount(statement.profile.accountNumber);
   if (statement.checkPeriod) run.period.Set(statement.profile.balanceDate, statement.statementDate);
@@ -105,8 +113,7 @@ std::string ShownStatementAccount(const std::string& account, const StatementPla
 // statement alone goes to `own`, never left out as said before: two
 // statements may have the same totals.
 ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& plan, bool several,
-                             const LogLine& log, const LogLine& own, ExportResult* result,
-                             IbanNotes* notes) {
+                             const LogLine& log, const LogLine& own, ExportResult* result) {
   ExportRequest& statement = reading->statement;
   ConvertedFiles& converted = reading->converted;
   RunState& run = converted.run;
@@ -117,6 +124,8 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   const bool besideProfile = !plan.suffix.empty();
   const std::string zeroOpening = besideProfile ? PathToText(statement.outputs.front().path) : "";
   if (besideProfile) statement.balanceFromFile = true;
+  const std::string currency(CurrencyOrKoruna(run.currency));
+  const bool ownAccount = plan.mainAccount && TakeCurrencyAccount(currency, &statement);
   if (!ValidateRun(statement, converted, earliest, log, &values, &stopped, zeroOpening, several)) {
     return stopped;
   }
@@ -142,12 +151,16 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
   summary.iban = iban.iban;
   summary.bankCode = iban.bankCode;
   summary.ibanUnknown = iban.unknownWhy;
-  summary.ibanUnknownNoted = iban.iban.empty() && notes->noted && notes->unknown == iban.unknownWhy;
-  if (iban.iban.empty()) {
-    notes->noted = true;
-    notes->unknown = iban.unknownWhy;
+  // A pocket's statement is named as such above; this one is another
+  // currency's.
+  if (plan.mainAccount && plan.pocket.empty() && besideProfile && !ownAccount) {
+    std::string advice;
+    Render(advice, statement.currencyAccountAdvice.c_str(), {currency});
+    LogFormatted(log, LogKind::kFileWarning,
+                 "Výpis v %s je zapsán pod účtem profilu %s, týmž jako výpis v jiné měně; "
+                 "účet výpisu v %s zadejte %s\n",
+                 {currency, statement.profile.accountNumber, currency, advice});
   }
-  const std::string currency(CurrencyOrKoruna(run.currency));
   if (!ApartFromWritten(statement, currency, *result, log))
     return ExportOutcome::kWrittenWithProblems;
   std::vector<std::vector<std::string>> problems;
@@ -164,6 +177,38 @@ ExportOutcome WriteStatement(StatementReading* reading, const StatementPlan& pla
     sound = LogCheck(statement.outputs[i].path, problems[i], log) && sound;
   }
   return sound ? ExportOutcome::kWritten : ExportOutcome::kWrittenWithProblems;
+}
+
+// The account the statement of `plan` is written under.
+std::string PlanAccount(const ExportRequest& request, const StatementPlan& plan) {
+  if (!plan.mainAccount) return plan.Account();
+  const CurrencyAccount* given = AccountOfCurrency(request.currencyAccounts, plan.currency);
+  return given != nullptr ? given->account : request.profile.accountNumber;
+}
+
+// Whether the front end lets the run write every file its statements
+// plan; a refusal is logged, and nothing is written.
+bool PlannedPathsAllowed(const ExportRequest& request, const StatementPlans& plans,
+                         const LogLine& log, ExportResult* result) {
+  if (!request.plannedPaths) return true;
+  std::vector<std::string> paths, owners;
+  for (const StatementPlan& plan : plans.plans()) {
+    const std::string owner = "výpis účtu " + PlanAccount(request, plan) + " v " +
+                              (plan.currency.empty() ? "CZK" : plan.currency);
+    for (const OutputFile& output : request.outputs) {
+      paths.push_back(StatementPath(output.path, plan.suffix));
+      owners.push_back(owner);
+    }
+  }
+  if (!request.reportPath.empty()) {
+    paths.push_back(request.reportPath);
+    owners.push_back("přehled běhu");
+  }
+  const std::string refusal = request.plannedPaths(paths, owners);
+  if (refusal.empty()) return true;
+  log(LogKind::kFailure, refusal.c_str());
+  result->pathsRefused = true;
+  return false;
 }
 
 // Names each statement a run of several wrote, so that none goes unseen.
@@ -203,11 +248,11 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
   auto first = std::make_unique<StatementReading>();
   ReadStatement(request, plans.plans()[0], false, true, hold, first.get());
   Discover(*first, 0, &plans);
-  IbanNotes notes;
   ExportOutcome outcome = ExportOutcome::kWritten;
   if (plans.plans().size() == 1) {
     for (const auto& [kind, text] : held) log(kind, text.c_str());
-    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, log, result, &notes);
+    if (!PlannedPathsAllowed(request, plans, log, result)) return ExportOutcome::kRefused;
+    outcome = WriteStatement(first.get(), plans.plans()[0], false, log, log, result);
     if (result->statements.empty()) return outcome;
   } else {
     held.clear();
@@ -225,6 +270,7 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
       log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
       return ExportOutcome::kNothingLoaded;
     }
+    if (!PlannedPathsAllowed(request, plans, log, result)) return ExportOutcome::kRefused;
     if (!plans.HasProfileStatement()) {
       LogFormatted(log, LogKind::kFileWarning,
                    "Soubory neobsahují žádné položky ani zůstatky účtu %s, soubor %s nebyl "
@@ -242,12 +288,12 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
       if (said.insert(text).second) log(kind, text);
     };
     for (const StatementPlan& plan : plans.plans()) {
-      const std::string account = plan.mainAccount ? request.profile.accountNumber : plan.Account();
+      const std::string account = PlanAccount(request, plan);
       LogFormatted(log, LogKind::kInformation, "Výpis účtu %s v měně %s\n",
                    {ShownStatementAccount(account, plan), plan.currency});
       StatementReading reading;
       ReadStatement(request, plan, true, true, once, &reading, severalCurrencies);
-      const ExportOutcome written = WriteStatement(&reading, plan, true, once, log, result, &notes);
+      const ExportOutcome written = WriteStatement(&reading, plan, true, once, log, result);
       if (written == ExportOutcome::kWritten) continue;
       outcome = written;
       if (written != ExportOutcome::kWrittenWithProblems) break;
@@ -290,7 +336,7 @@ ExportResult RunStatementExport(const ExportRequest& request, const LogLine& log
       return result;
     }
     result.outcome = ExportStatements(request, counted, &result);
-    if (report && !WriteRunReport(request, result, lines, counted) &&
+    if (report && !result.pathsRefused && !WriteRunReport(request, result, lines, counted) &&
         result.outcome == ExportOutcome::kWritten) {
       result.outcome = ExportOutcome::kWrittenWithProblems;
     }

@@ -10,6 +10,7 @@
 #include "conversion/export/statement_export.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
+#include "currency_accounts_for_tests.h"
 #include "memory_files.h"
 #include "test_support.h"
 
@@ -203,6 +204,9 @@ RunOutcome RunInOrder(const Situation& s, const std::vector<size_t>& order) {
                      7};
   request.statementDate = 1417428000;
   request.balanceFromFile = s.balanceFromFile;
+  // The account's statements in every currency are under its number, as
+  // its files say.
+  request.currencyAccounts = CurrencyAccountsForTests("2000145399");
   GpcOutput gpc;
   request.outputs = {{folder.File("export.gpc"), &gpc}};
   RunOutcome run;

@@ -7,6 +7,7 @@
 #include "conversion/export/statement_path.h"
 #include "conversion/gpc/gpc_output.h"
 #include "conversion/values/dates.h"
+#include "currency_accounts_for_tests.h"
 #include "memory_files.h"
 #include "test_support.h"
 
@@ -98,6 +99,7 @@ TEST(StatementSplitTest, OneStatementForEachAccountAndCurrency) {
     request.profile = {"2000145399", "Firma", "1000.50", CalendarDayToStoredTimestamp(2014, 9, 1),
                        7};
     request.statementDate = 1412157600;
+    request.currencyAccounts = CurrencyAccountsForTests("2000145399");
     GpcOutput gpc;
     request.outputs = {{folder.File("export.gpc"), &gpc}};
     std::string log;
