@@ -430,7 +430,11 @@ struct StrictLine {
   std::string rounded;
 };
 
+// Reads into `read` anew: what a line before left in it is not looked at
+// where this one's fault is named, and is overwritten where it is none.
 void ReadStrictLine(const char* line, const char* end, StrictLine* read) {
+  read->fault.clear();
+  read->rounded.clear();
   SplitCsvLine(line, end, read->fields, kMessageColumn);
   // Past the message only its separators are left to count.
   const CsvFieldSpan& message = read->fields[kMessageColumn - 1];
@@ -642,12 +646,13 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
   *lines = Servis24Lines();
   const char* const last = text.data() + text.size();
   int32_t joined = 0;  // lines a record ran on to, passed over as their own
+  // One for all lines: its texts keep their room from line to line.
+  StrictLine read;
   ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
     if (joined > 0) {
       --joined;
       return true;
     }
-    StrictLine read;
     ReadStrictLine(line, end, &read);
     // A quoted field may run across lines: the record ends where it closes.
     // The split has looked for quotes in the line already.

@@ -197,6 +197,36 @@ TEST(Servis24Lines, TheCounterpartyIsNamed) {
   }
 }
 
+// An amount rounded to hellers is named on its own line only, and a line
+// left out takes nothing to the lines after it.
+TEST(Servis24Lines, WhatALineNamesStaysItsOwn) {
+  const std::string row = "1;2014/09/24;-1 234,50;;;7;;;;;Nájem";
+  const std::string rounded = "1;2014/09/24;1,005;;;7;;;;;Nájem";
+  const std::string bad = "1;2014/09/31;5;;;;;;;;a";
+  const struct {
+    std::string text;
+    int32_t items;
+    std::vector<int32_t> rounded, leftOut;  // their lines
+  } cases[] = {
+      {"h\n" + rounded + "\n" + row + "\n" + row + "\n", 3, {2}, {}},
+      {"h\n" + row + "\n" + rounded + "\n" + row + "\n" + rounded + "\n", 4, {3, 5}, {}},
+      {"h\n" + rounded + "\n" + bad + "\n" + row + "\n", 2, {2}, {3}},
+      {"h\n" + bad + "\n" + row + "\n" + bad + "\n" + row + "\n", 2, {}, {2, 4}},
+  };
+  for (const auto& c : cases) {
+    Servis24Lines lines;
+    int32_t sunk = 0;
+    ReadServis24Lines(
+        c.text, [&sunk](const StatementItem&) { ++sunk; }, &lines);
+    std::vector<int32_t> rounded, leftOut;
+    for (const LeftOutLine& line : lines.rounded) rounded.push_back(line.line);
+    for (const LeftOutLine& line : lines.leftOut) leftOut.push_back(line.line);
+    EXPECT_EQ(sunk, c.items) << c.text;
+    EXPECT_EQ(rounded, c.rounded) << c.text;
+    EXPECT_EQ(leftOut, c.leftOut) << c.text;
+  }
+}
+
 // Counter accounts in full width, as most lines write them, read as those
 // without their zeros do; a text that only looks like one is read as any
 // other.
