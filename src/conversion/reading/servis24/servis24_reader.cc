@@ -646,8 +646,10 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
   *lines = Servis24Lines();
   const char* const last = text.data() + text.size();
   int32_t joined = 0;  // lines a record ran on to, passed over as their own
-  // One for all lines: its texts keep their room from line to line.
+  // One for all lines: its texts keep their room from line to line. So do
+  // the texts of the items, each set anew for each item.
   StrictLine read;
+  ServisTexts texts;
   ForEachLine(text, [&](const char* line, const char* end, int lineNumber) {
     if (joined > 0) {
       --joined;
@@ -706,7 +708,6 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
     lines->joinedItems += more;
     if (!read.rounded.empty()) lines->rounded.push_back({lineNumber, read.rounded});
     if (sink == nullptr) return true;
-    ServisTexts texts;
     (*sink)(ItemOf(read.fields, lineNumber, read.date, texts, &read.amount, true));
     return true;
   });

@@ -114,6 +114,11 @@ TEST(Servis24Lines, AQuotedMessageMayRunAcrossLines) {
        {"a b c", "Nájem"},
        "Soubor s.csv: čten jako Servis24, převedeno 2 položek, řádků souboru 5: hlavička a "
        "úvod 1, s položkou 4\n"},
+      {"between lines of one line each",
+       "h\n" + row + "1;2014/09/24;7;;;;;;;;\"a\nb\"\n" + row,
+       {"Nájem", "a b", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 3 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 4\n"},
       {"a quote never closed",
        "h\n1;2014/09/24;7;;;;;;;;\"open\n" + row + row,
        {"open", "Nájem", "Nájem"},
