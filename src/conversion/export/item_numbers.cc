@@ -130,7 +130,7 @@ std::string_view ItemNumbers::Unique(bool isNumber, std::string_view number,
 std::string_view ItemNumbers::DocumentNumber(const StatementItem& item) {
   if (item.fee) {
     const std::string_view payment =
-        item.line == paymentLine_ ? std::string_view(paymentNumber_) : item.documentNumber;
+        item.line == paymentLine_ ? PaymentNumber() : item.documentNumber;
     NumberOfHash(ByteHash("poplatek", ByteHash(payment)), &derived_);
     return derived_;
   }
@@ -156,10 +156,24 @@ const StatementItem& ItemNumbers::Number(const StatementItem& item, bool byLayou
   numbered_.documentNumber = Unique(true, wanted, item, &number_);
   if (!item.fee) {
     paymentLine_ = item.line;
-    paymentNumber_.assign(numbered_.documentNumber);
+    KeepPaymentNumber(numbered_.documentNumber);
   }
   numbered_.bankReference = Unique(false, item.bankReference, item, &reference_);
   return numbered_;
+}
+
+void ItemNumbers::KeepPaymentNumber(std::string_view number) {
+  paymentSize_ = number.size();
+  if (number.size() <= sizeof paymentShort_) {
+    if (!number.empty()) std::memcpy(paymentShort_, number.data(), number.size());
+  } else {
+    paymentLong_.assign(number);
+  }
+}
+
+std::string_view ItemNumbers::PaymentNumber() const {
+  if (paymentSize_ <= sizeof paymentShort_) return {paymentShort_, paymentSize_};
+  return paymentLong_;
 }
 
 void ItemNumbers::TakeBack() {

@@ -66,9 +66,15 @@ class ItemNumbers {
   // reference.
   std::vector<std::pair<bool, uint64_t>> given_;
   // The number of the last payment, which a fee after it on its line
-  // derives its own from.
+  // derives its own from. Every payment's is kept, so a short one is kept
+  // with no call of the string's own: in paymentShort_, a longer one in
+  // paymentLong_.
+  void KeepPaymentNumber(std::string_view number);
+  std::string_view PaymentNumber() const;
   int32_t paymentLine_ = 0;
-  std::string paymentNumber_;
+  size_t paymentSize_ = 0;
+  char paymentShort_[32];
+  std::string paymentLong_;
   std::string derived_, number_, reference_;
   StatementItem numbered_;
   // The items expected of the file being read: only a bank's layout takes

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "conversion/values/byte_hash.h"
+
 namespace tarvolo {
 namespace {
 
@@ -114,6 +116,35 @@ TEST(ItemNumbersTest, FeeNumbersFollowTheirPayments) {
   EXPECT_EQ(alone[1].reference, later[2].reference);
   EXPECT_EQ(Hashed(0), "0000000000001");
   EXPECT_EQ(Hashed(12345678901234567), "5678901234567");
+}
+
+// A fee derives its number from its payment's as given, however long that
+// is, and after payments of other lengths before it.
+TEST(ItemNumbersTest, FeesDeriveFromPaymentNumbersOfEveryLength) {
+  const std::string longest(70, '7');
+  const struct {
+    std::string before;  // a payment on the line above, "" for none
+    std::string payment;
+  } cases[] = {
+      {"", "11"},
+      {"", std::string(32, '3')},
+      {"", std::string(33, '3')},
+      {"", longest},
+      {longest, "12"},
+      {"13", longest},
+      {std::string(40, '4'), std::string(31, '5')},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.before + " " + c.payment);
+    ItemNumbers numbers;
+    std::vector<Given> items;
+    if (!c.before.empty()) items.push_back({2, c.before.c_str(), "", "T-0"});
+    items.push_back({3, c.payment.c_str(), "", "T-1"});
+    items.push_back({3, c.payment.c_str(), "", "T-1", true});
+    const std::vector<Numbered> numbered = NumberAll(items, &numbers);
+    EXPECT_EQ(numbered[numbered.size() - 2].number, c.payment);
+    EXPECT_EQ(numbered.back().number, Hashed(ByteHash("poplatek", ByteHash(c.payment))));
+  }
 }
 
 // Numbers given to a reading that is not chosen are free again.

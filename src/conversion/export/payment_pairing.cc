@@ -4,6 +4,7 @@
 
 #include "conversion/values/blanks.h"
 #include "conversion/values/decimal_rounding.h"
+#include "conversion/values/digits.h"
 #include "conversion/values/message_symbol.h"
 
 namespace tarvolo {
@@ -20,13 +21,9 @@ std::string_view Trimmed(std::string_view text) {
 // A symbol of 1 to 10 digits, not all zeros and unpadded, as most credits
 // carry it: told without trimming it first.
 bool IsPlainSymbol(std::string_view symbol) {
-  if (symbol.empty() || symbol.size() > kSymbolDigits) return false;
-  bool nonZero = false;
-  for (const char c : symbol) {
-    if (c < '0' || c > '9') return false;
-    nonZero = nonZero || c != '0';
-  }
-  return nonZero;
+  // Digits a word at a time: the symbol of nearly every credit passes here.
+  if (symbol.empty() || symbol.size() > kSymbolDigits || !AllDigits(symbol)) return false;
+  return symbol.find_first_not_of('0') != std::string_view::npos;
 }
 
 bool IsDebit(const StatementItem& item) {

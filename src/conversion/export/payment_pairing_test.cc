@@ -129,6 +129,30 @@ TEST(PaymentPairingTest, SummaryMovesAndUnpairedCredits) {
   }
 }
 
+// A credit's symbol is judged alike whether the item is kept for the
+// report or only counted: symbols of every length, of zeros, of other
+// characters beside the digits.
+TEST(PaymentPairingTest, SymbolsCountAlikeWhetherKeptOrNot) {
+  const std::vector<const char*> symbols = {
+      "1",          "12",          "123",        "0001",       "000",         "0000000000",
+      "2026001",    "12345678",    "123456789",  "1234567890", "12345678901", "1234567/",
+      "1234567:",   "/2345678",    ":2345678",   " 77 ",       "00000001",    "12 34",
+      "123456789a", "00000000000", "0000000001", "9999999999", "20260010"};
+  std::vector<std::string> logs[2];
+  for (const bool everyItem : {false, true}) {
+    PaymentPairing pairing;
+    pairing.Configure(false, everyItem);
+    pairing.Try("a.csv");
+    int32_t line = 2;
+    for (const char* symbol : symbols) pairing.Add(Credit(line++, symbol, "karta"));
+    pairing.Confirm();
+    const LogLine logged = [&](LogKind, const char* text) { logs[everyItem].push_back(text); };
+    pairing.Log("19-123", "CZK", logged);
+  }
+  ASSERT_FALSE(logs[0].empty());
+  EXPECT_EQ(logs[0], logs[1]);
+}
+
 // Only the credits the log lists are kept, across the files of a
 // statement, unless every item is wanted for the report.
 TEST(PaymentPairingTest, KeepsWhatTheLogListsUnlessEveryItemIsWanted) {

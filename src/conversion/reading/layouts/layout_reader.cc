@@ -424,9 +424,12 @@ class LayoutReader {
         })) {
       return true;
     }
-    if (row_.texts.Texts().count > 0 || !row_.Field(ColumnRole::kCounterAccount).empty() ||
+    // The single fields first: gathering the texts costs more, and an item
+    // nearly always has one of them.
+    if (!row_.Field(ColumnRole::kCounterAccount).empty() ||
         !row_.Field(ColumnRole::kTransactionId).empty() ||
-        !row_.Field(ColumnRole::kVariableSymbol).empty() || !balance_.IsSumOfRows(hellers)) {
+        !row_.Field(ColumnRole::kVariableSymbol).empty() || row_.texts.Texts().count > 0 ||
+        !balance_.IsSumOfRows(hellers)) {
       return false;
     }
     const int dateColumn = row_.dates.column();

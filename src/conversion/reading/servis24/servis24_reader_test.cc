@@ -114,6 +114,11 @@ TEST(Servis24Lines, AQuotedMessageMayRunAcrossLines) {
        {"a b c", "Nájem"},
        "Soubor s.csv: čten jako Servis24, převedeno 2 položek, řádků souboru 5: hlavička a "
        "úvod 1, s položkou 4\n"},
+      {"between lines of one line each",
+       "h\n" + row + "1;2014/09/24;7;;;;;;;;\"a\nb\"\n" + row,
+       {"Nájem", "a b", "Nájem"},
+       "Soubor s.csv: čten jako Servis24, převedeno 3 položek, řádků souboru 5: hlavička a "
+       "úvod 1, s položkou 4\n"},
       {"a quote never closed",
        "h\n1;2014/09/24;7;;;;;;;;\"open\n" + row + row,
        {"open", "Nájem", "Nájem"},
@@ -197,6 +202,36 @@ TEST(Servis24Lines, TheCounterpartyIsNamed) {
   }
 }
 
+// An amount rounded to hellers is named on its own line only, and a line
+// left out takes nothing to the lines after it.
+TEST(Servis24Lines, WhatALineNamesStaysItsOwn) {
+  const std::string row = "1;2014/09/24;-1 234,50;;;7;;;;;Nájem";
+  const std::string rounded = "1;2014/09/24;1,005;;;7;;;;;Nájem";
+  const std::string bad = "1;2014/09/31;5;;;;;;;;a";
+  const struct {
+    std::string text;
+    int32_t items;
+    std::vector<int32_t> rounded, leftOut;  // their lines
+  } cases[] = {
+      {"h\n" + rounded + "\n" + row + "\n" + row + "\n", 3, {2}, {}},
+      {"h\n" + row + "\n" + rounded + "\n" + row + "\n" + rounded + "\n", 4, {3, 5}, {}},
+      {"h\n" + rounded + "\n" + bad + "\n" + row + "\n", 2, {2}, {3}},
+      {"h\n" + bad + "\n" + row + "\n" + bad + "\n" + row + "\n", 2, {}, {2, 4}},
+  };
+  for (const auto& c : cases) {
+    Servis24Lines lines;
+    int32_t sunk = 0;
+    ReadServis24Lines(
+        c.text, [&sunk](const StatementItem&) { ++sunk; }, &lines);
+    std::vector<int32_t> rounded, leftOut;
+    for (const LeftOutLine& line : lines.rounded) rounded.push_back(line.line);
+    for (const LeftOutLine& line : lines.leftOut) leftOut.push_back(line.line);
+    EXPECT_EQ(sunk, c.items) << c.text;
+    EXPECT_EQ(rounded, c.rounded) << c.text;
+    EXPECT_EQ(leftOut, c.leftOut) << c.text;
+  }
+}
+
 // Counter accounts in full width, as most lines write them, read as those
 // without their zeros do; a text that only looks like one is read as any
 // other.
@@ -217,6 +252,15 @@ TEST(Servis24Lines, CounterAccountsInFullWidth) {
       {"0000190-123456789/0800", 190, 123456789, 800},
       {"000019-012345678x/0800", 0, 0, 0},
       {"000019-0123456789/08x0", 0, 0, 0},
+      // A byte beside the digits ('/' and ':') in each part's every word.
+      {"00001:-0123456789/0800", 0, 0, 0},
+      {"000019-:123456789/0800", 0, 0, 0},
+      {"000019-01234567:9/0800", 0, 0, 0},
+      {"000019-0123456789/080:", 0, 0, 0},
+      {"0/0019-0123456789/0800", 0, 0, 0},
+      {"000019-0123456789/0/00", 19, 123456789, 0},  // the scan's reading, to the second '/'
+      {"000019-9876543210/0100", 19, 9876543210, 100},
+      {"123456-1200000034/5678", 123456, 1200000034, 5678},
       {"\" 000019-0123456789/0800\"", 19, 123456789, 800},
       {"\"000019-012345678\"/0800", 19, 12345678, 800},  // quotes count nowhere
   };
