@@ -292,6 +292,10 @@ TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
   const std::string v = folder.File("v.gpc"), vEur = folder.File("v-EUR.gpc");
   TempFolder settings;
   std::filesystem::create_directory(settings.File("sub.ucty"));
+  const std::string locked = settings.Write("locked.cfg", ReadTestFile(config));
+  const auto write = std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                     std::filesystem::perms::others_write;
+  std::filesystem::permissions(locked, write, std::filesystem::perm_options::remove);
   const struct {
     const char* what;
     std::vector<std::string> options;
@@ -338,6 +342,12 @@ TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
        "tarvolo-cli: soubor nastavení " + settings.File("sub.ucty") + " není obyčejný soubor",
        "",
        "wise.csv"},
+      {"the settings file is read-only",
+       {"--output", v, "--save", "--config", locked},
+       2,
+       "tarvolo-cli: soubor nastavení " + locked + " je jen pro čtení",
+       "",
+       "wise.csv"},
       {"the save fails after a sound write",
        {"--output", v, "--save", "--config", folder.File("missing/p.cfg"), "--account",
         "2000145399/0800", "--account-for", "EUR=2000145399"},
@@ -360,6 +370,7 @@ TEST(PlannedPathsTest, EveryPathIsPlannedBeforeTheFirstWrite) {
     std::remove(vEur.c_str());
   }
   EXPECT_EQ(ReadTestFile(config).size(), sizeof(AccountSettings));
+  std::filesystem::permissions(locked, write, std::filesystem::perm_options::add);
 }
 
 }  // namespace

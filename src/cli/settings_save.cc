@@ -24,6 +24,10 @@ std::string SaveRefusal(const std::vector<std::string>& saved,
       return "soubor nastavení " + PathToText(path) +
              " není obyčejný soubor (např. složka), nastavení do něj nelze uložit\n";
     }
+    if (IsReadOnlyFile(path.c_str())) {
+      return "soubor nastavení " + PathToText(path) +
+             " je jen pro čtení, nastavení do něj nelze uložit\n";
+    }
   }
   return std::string();
 }

@@ -53,6 +53,10 @@ void RemoveFile(const char* path);
 enum class PathKind { kMissing, kRegularFile, kLink, kOther };
 PathKind KindOfPath(const char* path);
 
+// Whether the existing file at `path` is one the program never replaces: read
+// only by its attribute, or by its permissions for this user.
+bool IsReadOnlyFile(const char* path);
+
 // The file itself, whatever names lead to it: device and inode, or on
 // Windows the volume serial number and the file index.
 struct FileIdentity {

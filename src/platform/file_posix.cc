@@ -14,7 +14,6 @@
 #include "platform/temporary_name.h"
 
 namespace tarvolo {
-namespace {
 
 // An existing file that may not be written, as the read-only attribute marks
 // it on Windows: no write permission for this user, or none for anybody (which
@@ -24,8 +23,6 @@ bool IsReadOnlyFile(const char* path) {
   if (stat(path, &info) != 0 || S_ISDIR(info.st_mode)) return false;
   return access(path, W_OK) != 0 || (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
-
-}  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
   // Without O_NONBLOCK the open of a pipe waits for a writer, perhaps for ever.

@@ -31,13 +31,13 @@ std::wstring WidePath(const char* path) {
   return wide;
 }
 
+}  // namespace
+
 // A file that is never replaced, whatever rights the user has.
 bool IsReadOnlyFile(const char* path) {
   const DWORD attributes = GetFileAttributesW(WidePath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
 }
-
-}  // namespace
 
 FileHandle OpenFileForReading(const char* path) {
   // Another run may replace the file while it is read here.

@@ -70,7 +70,7 @@ struct ExportRequest {
   std::vector<CurrencyAccount> currencyAccounts;
   // How that warning tells to give a currency's account ("%s" its code).
   std::string currencyAccountAdvice =
-      "v příkazovém řádku volbou --account-for %s=ÚČET --save (tarvolo-cli)";
+      "programem tarvolo-cli (jeho volbou account-for pro %s a uložením), okno jej pak použije";
   // Sees every file the run is to write (each statement's files, then the
   // report) once its statements are known and before any is written; the
   // failure line it returns ("" for none) stops the run with nothing
