@@ -98,7 +98,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (const WrittenStatement& statement : result.statements) {
     std::string gpc;
     FUZZ_CHECK(ReadBytes(statement.paths[0], &gpc), "statement file missing");
-    FUZZ_CHECK(gpc.size() >= 2 * 130, "written file shorter than header and one record");
+    // A statement of several may state balances and hold no item.
+    FUZZ_CHECK(gpc.size() >= 130, "written file shorter than its header");
     const HeaderSummary header = CheckHeaderLine(gpc.substr(0, 130));
     records = CheckRecordLines(gpc, 130);
     FUZZ_CHECK(records.count == statement.totals.itemCount, "item count differs from records");

@@ -75,11 +75,19 @@ RecordSummary CheckRecordLines(const std::string& text, size_t offset) {
     const GpcField& amount = kItemFields[kItemAmount];
     FUZZ_CHECK(AllDigits(line, amount), "record amount is not all digits: " + line);
     const char code = line[kItemFields[kItemAccountingCode].first];
-    // The currency code's field ends with the posting code.
+    // A koruna statement's currency field ends with the posting code;
+    // another currency's holds its ISO 4217 numeric code.
     const GpcField& currency = kItemFields[kItemCurrencyCode];
-    const std::string posting = line.substr(currency.first + currency.width - 2, 2);
-    FUZZ_CHECK((code == '1' && posting == "01") || (code == '2' && posting == "02"),
-               "record codes disagree: " + line);
+    const std::string field = line.substr(currency.first, currency.width);
+    if (field.compare(0, 3, "011") == 0) {
+      const std::string posting = field.substr(currency.width - 2, 2);
+      FUZZ_CHECK((code == '1' && posting == "01") || (code == '2' && posting == "02"),
+                 "record codes disagree: " + line);
+    } else {
+      FUZZ_CHECK(AllDigits(line, currency) && field.compare(0, 2, "00") == 0,
+                 "currency field is neither the koruna's nor an ISO code: " + line);
+    }
+    FUZZ_CHECK(code == '1' || code == '2', "accounting code is neither debit nor credit: " + line);
     const int64_t hellers = DigitsValue(line, amount.first, amount.width);
     (code == '1' ? summary.debitHellers : summary.creditHellers) += hellers;
     ++summary.count;

@@ -46,10 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const RecordSummary records = CheckRecordLines(written, kGpcLineLength);
   FUZZ_CHECK(records.count == lines.items, "records " + std::to_string(records.count) + " for " +
                                                std::to_string(lines.items) + " items");
-  FUZZ_CHECK(
-      lines.header + lines.empty + lines.items + static_cast<int32_t>(lines.leftOut.size()) ==
-          lines.lines,
-      "lines not counted once each");
+  FUZZ_CHECK(lines.header + lines.empty + lines.totals + lines.items + lines.joinedItems +
+                     static_cast<int32_t>(lines.leftOut.size()) + lines.joinedLeftOut ==
+                 lines.lines,
+             "lines not counted once each");
   FUZZ_CHECK(totals.itemCount == records.count, "item count differs from records");
   FUZZ_CHECK(totals.creditHellers >= 0 && totals.debitHellers >= 0, "negative sum");
 

@@ -252,6 +252,20 @@ void ReadServisTexts(const CsvFieldSpan* fields, ServisTexts& texts, bool amount
                            kMessageWidth, texts.nameLine);
 }
 
+// Whether a field before the message holds a line break.
+bool BreakBeforeMessage(const CsvFieldSpan* fields) {
+  for (int column = 0; column + 1 < kMessageColumn; ++column) {
+    const CsvFieldSpan& field = fields[column];
+    if (field.first == nullptr || field.end <= field.first) continue;
+    const size_t size = static_cast<size_t>(field.end - field.first);
+    if (std::memchr(field.first, '\n', size) != nullptr ||
+        std::memchr(field.first, '\r', size) != nullptr) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // The currency code in the line's "Měna" column, "" where it holds none.
 std::string LineCurrency(const CsvFieldSpan* fields) {
   char text[kFieldBuffer];
@@ -663,6 +677,11 @@ void ReadLines(std::string_view text, const ItemSink* sink, int32_t width, int32
       if (joined > 0) {
         read = StrictLine();
         ReadStrictLine(line, end, &read);
+        // Only the message may run across lines: a break in a field before
+        // it leaves the row damaged, never inside a record.
+        if (read.fault.empty() && BreakBeforeMessage(read.fields)) {
+          read.fault = "pole před zprávou přesahuje na další řádek";
+        }
       }
     }
     const int32_t more = joined;

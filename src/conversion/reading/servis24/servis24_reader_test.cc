@@ -119,6 +119,12 @@ TEST(Servis24Lines, AQuotedMessageMayRunAcrossLines) {
        {"Nájem", "a b", "Nájem"},
        "Soubor s.csv: čten jako Servis24, převedeno 3 položek, řádků souboru 5: hlavička a "
        "úvod 1, s položkou 4\n"},
+      {"a symbol quoted across lines, which only the message may be",
+       "h\r\n1;2014/09/24;7;;;\"12\r\n34\";;;;;a\r\n" + row,
+       {"Nájem"},
+       "Soubor s.csv, řádek 2: pole před zprávou přesahuje na další řádek, řádek vynechán!!!\n"
+       "Soubor s.csv: čten jako Servis24, převedeno 1 položek, řádků souboru 4: hlavička a "
+       "úvod 1, s položkou 1, vynechané 2\n"},
       {"a quote never closed",
        "h\n1;2014/09/24;7;;;;;;;;\"open\n" + row + row,
        {"open", "Nájem", "Nájem"},
