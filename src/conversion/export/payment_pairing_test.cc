@@ -185,12 +185,6 @@ TEST(PaymentPairingTest, NoLineForDebitsAlone) {
   EXPECT_EQ(lines, 0);
 }
 
-}  // namespace
-}  // namespace tarvolo
-
-namespace tarvolo {
-namespace {
-
 // Whether or not every item is kept for the report, each item counts under
 // the same status and reaches the outputs with the same variable symbol.
 TEST(PaymentPairingTest, SameStatusWhetherItemsAreKeptOrNot) {
