@@ -237,6 +237,16 @@ TEST(BalanceProof, OpenRowsAreBookedAsTheBalanceShows) {
        "Soubor v.csv, řádek 4: blokace, jejíž uvolnění v souboru není, zapsána jako položka, "
        "zůstatek souboru ji započítává!!!\n",
        "s položkou 5\n"},
+      {"a release of another payment than the hold's undoes none: each is named",
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
+       "3/2/2024,Reserve Hold,Placed,EUR,-10.00,0.00,-10.00,H1,P1,90.00,Debit\n"
+       "3/3/2024,Reserve Release,Removed,EUR,10.00,0.00,10.00,R9,P9,100.00,Credit\n",
+       {"100.00 1.3", "-10.00 2.3", "10.00 3.3"},
+       "Soubor v.csv, řádek 3: blokace, jejíž uvolnění v souboru není, zapsána jako položka, "
+       "zůstatek souboru ji započítává!!!\n"
+       "Soubor v.csv, řádek 4: uvolnění blokace, která v souboru není, zapsáno jako položka, "
+       "zůstatek souboru je započítává!!!\n",
+       "s položkou 3\n"},
       {"a hold the balance moves with and its release it does not: both booked, the release "
        "named",
        "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
