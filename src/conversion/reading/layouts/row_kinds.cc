@@ -199,7 +199,8 @@ HoldKind HoldKindOf(std::string_view type, std::string_view state) {
   }
   if (ended && (held || subject)) return HoldKind::kRelease;
   if (held) return HoldKind::kHold;
-  if (state.size() == 6 || state.size() == 7) {
+  const char initial = state.empty() ? '\0' : static_cast<char>(state.front() | 0x20);
+  if ((initial == 'p' || initial == 'r') && (state.size() == 6 || state.size() == 7)) {
     const std::string name = NormaliseColumnName(state);
     if (name == "placed") return HoldKind::kHold;
     if (name == "removed") return HoldKind::kRelease;
