@@ -10,6 +10,33 @@
 
 namespace tarvolo {
 
+namespace {
+
+// Whether a state folded as NormaliseColumnName folds it waits to be booked.
+bool IsPendingName(const std::string& name) {
+  for (const char* pending :
+       {"pending", "held", "placed", "en attente", "ausstehend", "ceka", "processing",
+        "incoming_payment_waiting", "waiting_recipient_input_to_proceed", "in bearbeitung"}) {
+    if (name == pending) return true;
+  }
+  return false;
+}
+
+// Whether `word`, in any case, is one of `words`.
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words) {
+  for (const std::string_view candidate : words) {
+    if (word.size() != candidate.size()) continue;
+    bool same = true;
+    for (size_t i = 0; i < word.size() && same; ++i) {
+      same = (word[i] | 0x20) == candidate[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool IsEmptyRow(const std::vector<std::string_view>& fields) {
   for (std::string_view field : fields) {
     if (!field.empty()) return false;
@@ -142,7 +169,7 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
                              "paid out",     "placed",        "removed"}) {
     if (name == booked) return BookingState::kBooked;
   }
-  if (IsPendingState(name)) return BookingState::kNotBooked;
+  if (IsPendingName(name)) return BookingState::kNotBooked;
   for (const char* ended :
        {"declined", "reverted", "failed", "cancelled", "canceled", "rejected", "reversed",
         "expired", "denied", "funds_refunded", "bounced_back", "charged_back", "zruseno",
@@ -153,32 +180,8 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
 }
 
 bool IsPendingState(std::string_view state) {
-  if (state.empty()) return false;
-  const std::string name = NormaliseColumnName(state);
-  for (const char* pending :
-       {"pending", "held", "placed", "en attente", "ausstehend", "ceka", "processing",
-        "incoming_payment_waiting", "waiting_recipient_input_to_proceed", "in bearbeitung"}) {
-    if (name == pending) return true;
-  }
-  return false;
+  return !state.empty() && IsPendingName(NormaliseColumnName(state));
 }
-
-namespace {
-
-// Whether `word`, in any case, is one of `words`.
-bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words) {
-  for (const std::string_view candidate : words) {
-    if (word.size() != candidate.size()) continue;
-    bool same = true;
-    for (size_t i = 0; i < word.size() && same; ++i) {
-      same = (word[i] | 0x20) == candidate[i];
-    }
-    if (same) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 HoldKind HoldKindOf(std::string_view type, std::string_view state) {
   // The words are plain ASCII in every export seen: no text is folded for
