@@ -9,7 +9,6 @@
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
-
 namespace {
 
 // Whether a state folded as NormaliseColumnName folds it waits to be booked.
