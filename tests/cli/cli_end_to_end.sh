@@ -135,6 +135,13 @@ for golden in "$data"/layouts/*.gpc; do
     bunq) log_has "$name: no currency named" "^Soubor .*bunq.csv neuvádí měnu, výpis je v Kč$" ;;
     revolut-personal-cz) log_has "$name: the savings pocket and the cancelled row not booked" \
       "nezaúčtované 2 (ZRUŠENO 1, produkt Spořicí 1)" ;;
+    # Rows the running balance decides: a hold and its release booked
+    # together where it moves with them, left out together where it does
+    # not; a pending row it counts booked and named once.
+    paypal-holds) log_has "$name: a hold and its release the balance ignores left out" \
+      "s položkou 5, nezaúčtované 3 (Memo 1, blokace 2)$" ;;
+    paypal-pending) log_has "$name: a pending row the balance counts booked, named once" \
+      "pending.csv: 1 řádků čekajících na zaúčtování zapsáno jako položky, zůstatek souboru je již započítává (první na řádku 3)" ;;
     # The rows the bank did not book are counted apart; the statement is
     # the one without them.
     business24-not-booked) log_has "$name: rows not booked counted" \

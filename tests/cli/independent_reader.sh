@@ -119,5 +119,8 @@ read_back wise-transfers-de 4 1852.50 4400.00 "$layouts/wise-transfers-de.csv"
 read_back paypal-it 3 1500.00 314.50 "$layouts/paypal-it.csv"
 read_back paypal-fr-2014 4 251.45 49.05 "$layouts/paypal-fr-2014.csv"
 read_back paypal-fr-statement 4 1234.50 1094.40 "$layouts/paypal-fr-statement.csv"
+# Holds, releases and pending rows as the running balance shows them.
+read_back paypal-holds 6 235.57 230.00 "$layouts/paypal-holds.csv"
+read_back paypal-pending 4 35.99 26.58 "$layouts/paypal-pending.csv"
 echo "independent reader: $((tried - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conversion/reading/balances/hold_pairs.h"
 #include "conversion/reading/layouts/file_self_description.h"
 #include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/text/csv_record.h"
@@ -65,6 +66,19 @@ RowConventions LayoutConventions(std::string_view text, const StatementLayout& l
   return conventions;
 }
 
+// What a row moves the balance by, read by `convention`.
+template <typename Convention>
+int64_t Moved(const ProofRow& row, const Convention& convention) {
+  int64_t moved = row.amounts[convention.amount];
+  if (convention.fee == FeeConvention::kCharge) moved -= row.fee;
+  if (convention.fee == FeeConvention::kEffect) moved += row.fee;
+  // The amount read takes every debit as paid.
+  const int64_t paid = row.debit < 0 ? -row.debit : row.debit;
+  if (convention.debits == DebitConvention::kPositive) moved += paid - row.debit;
+  if (convention.debits == DebitConvention::kMinus) moved += paid + row.debit;
+  return moved;
+}
+
 constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
                                              FeeConvention::kWithinAmount};
 constexpr DebitConvention kDebitConventions[] = {
@@ -107,7 +121,7 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
 // The rows of each chain in the order the convention takes, each row's
 // balance against the one before it and what the rows since have moved.
 int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
-                           std::vector<Mismatch>* mismatches) const {
+                           std::vector<Mismatch>* mismatches, std::vector<int8_t>* counted) const {
   const std::vector<ProofRow>& rows = proof.rows;
   struct Chain {
     bool started = false;
@@ -129,8 +143,24 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
   };
   const size_t count = rows.size();
   for (size_t n = 0; n < count; ++n) {
-    const ProofRow& row = rows[convention.newestFirst ? count - 1 - n : n];
+    const size_t index = convention.newestFirst ? count - 1 - n : n;
+    const ProofRow& row = rows[index];
     Chain& chain = chains[row.chain];
+    if (row.open != OpenBooking::kNone) {
+      // Counted where the balance after it moved by its amount, not where
+      // it stayed; a row that shows neither is left to its state.
+      int8_t decided = -1;
+      if (row.read[convention.amount] && row.hasBalance && chain.started) {
+        const int64_t before = chain.balance + chain.moved;
+        if (before + Moved(row, convention) == row.balance) {
+          decided = 1;
+        } else if (before == row.balance) {
+          decided = 0;
+        }
+      }
+      if (counted != nullptr) (*counted)[index] = decided;
+      if (decided != 1) continue;
+    }
     // A row whose amount does not read under this way is named when it is
     // read for its item; its balance, unproven, starts the chain anew, so
     // that one damaged amount does not choose another way for the file.
@@ -143,16 +173,7 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
       chain.lastStep = 0;
       continue;
     }
-    int64_t moved = 0;
-    {
-      moved = row.amounts[convention.amount];
-      if (convention.fee == FeeConvention::kCharge) moved -= row.fee;
-      if (convention.fee == FeeConvention::kEffect) moved += row.fee;
-      // The amount read takes every debit as paid.
-      const int64_t paid = row.debit < 0 ? -row.debit : row.debit;
-      if (convention.debits == DebitConvention::kPositive) moved += paid - row.debit;
-      if (convention.debits == DebitConvention::kMinus) moved += paid + row.debit;
-    }
+    const int64_t moved = Moved(row, convention);
     if (chain.holding) {
       chain.holding = false;
       const Mismatch& held = chain.held;
@@ -224,7 +245,7 @@ void BalanceProof::FindContradictions(const std::vector<ProofRow>& rows, int tak
 
 // The way of reading under which the fewest rows fail, the layout's own
 // among equals; a choice is proven where every other one fails on more.
-void BalanceProof::Settle(const ProofRows& proof) {
+void BalanceProof::Settle(ProofRows& proof) {
   const std::vector<ProofRow>& rows = proof.rows;
   Convention own;
   const bool fees = signs_.feesPositive > 0 || signs_.feesNegative > 0;
@@ -308,6 +329,7 @@ void BalanceProof::Settle(const ProofRows& proof) {
   }
   const Convention& taken = best.convention;
   if (netProves && taken.fee == netFee) proven_.feeSign = true;
+  DecideOpenRows(proof, taken);
   FindContradictions(rows, taken.amount);
   if (taken.amount != 0) {
     std::swap(conventions_.columns.amounts[0], conventions_.columns.amounts[taken.amount]);
@@ -320,6 +342,54 @@ void BalanceProof::Settle(const ProofRows& proof) {
   Failures(proof, taken, &mismatches_);
   std::sort(mismatches_.begin(), mismatches_.end(),
             [](const Mismatch& a, const Mismatch& b) { return a.line < b.line; });
+}
+
+// The balance decides each open row the way the file is read; a hold and
+// its release then go together, booked where the balance counts either.
+// Rows left out leave the proof, and rows booked stay in it as any other:
+// one the balance does not follow is named.
+void BalanceProof::DecideOpenRows(ProofRows& proof, const Convention& convention) {
+  std::vector<ProofRow>& rows = proof.rows;
+  std::vector<int8_t> counted(rows.size(), -1);
+  Failures(proof, convention, nullptr, &counted);
+  const std::vector<int> pairs = PairHolds(proof, convention.amount, convention.newestFirst);
+  std::vector<bool> alone(rows.size(), false);
+  for (size_t k = 0; k < pairs.size(); ++k) {
+    const size_t row = proof.holds[k].row;
+    if (pairs[k] < 0) {
+      alone[row] = true;
+      continue;
+    }
+    int8_t& own = counted[row];
+    int8_t& other = counted[proof.holds[static_cast<size_t>(pairs[k])].row];
+    const int8_t both = own == 1 || other == 1 ? 1 : own == 0 || other == 0 ? 0 : -1;
+    own = other = both;
+  }
+  size_t kept = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (rows[i].open != OpenBooking::kNone) {
+      if (counted[i] >= 0) {
+        verdicts_.push_back({.line = rows[i].line,
+                             .open = rows[i].open,
+                             .counted = counted[i] == 1,
+                             .alone = alone[i]});
+      }
+      if (counted[i] != 1) continue;
+      rows[i].open = OpenBooking::kNone;
+    }
+    rows[kept++] = rows[i];
+  }
+  rows.resize(kept);
+  proof.holds.clear();
+  std::sort(verdicts_.begin(), verdicts_.end(),
+            [](const BalanceVerdict& a, const BalanceVerdict& b) { return a.line < b.line; });
+}
+
+const BalanceVerdict* BalanceProof::VerdictOf(int line) const {
+  const auto found = std::lower_bound(
+      verdicts_.begin(), verdicts_.end(), line,
+      [](const BalanceVerdict& verdict, int wanted) { return verdict.line < wanted; });
+  return found != verdicts_.end() && found->line == line ? &*found : nullptr;
 }
 
 void BalanceProof::Report(const std::string& path, const LogLine& log) const {

@@ -27,13 +27,27 @@ struct RowConventions {
   bool orderProven = false;
 };
 
+// What the running balance decided of a row open to it: one waiting to be
+// booked, or a hold or its release.
+struct BalanceVerdict {
+  int line = 0;
+  OpenBooking open = OpenBooking::kNone;
+  // The balance after the row counts it: the row is booked.
+  bool counted = false;
+  // A hold or a release whose other half the file does not hold.
+  bool alone = false;
+};
+
 // What a file's running balance proves of how its rows are read: each
 // booked row's amount, with its fee, must take the balance before it to the
 // balance the row states. Of the ways a file may be written (which amount
 // column, the sign of the fee, debits with or without a minus, the order of
 // the rows) the one under which the most rows add up is taken, the
 // layout's own among equals, and a row that does not add up under it is
-// named. The balances of each own account and each currency run apart.
+// named. The balances of each own account and each currency run apart. A row
+// waiting to be booked is booked where the balance after it counts it, and
+// left out where the balance stays as it was; a hold and its release are
+// booked together or left out together.
 class BalanceProof {
  public:
   // Looks at the rows after the header of `text` that `layout` found,
@@ -41,6 +55,9 @@ class BalanceProof {
   BalanceProof(std::string_view text, const StatementLayout& layout);
 
   const RowConventions& conventions() const { return conventions_; }
+  // What the balance decided of the row on `line`; nullptr for a row it
+  // did not decide, which its state decides.
+  const BalanceVerdict* VerdictOf(int line) const;
 
   // Names in `log` each row whose balance does not follow from the one
   // before it and each choice that neither the data nor the balances prove.
@@ -74,9 +91,12 @@ class BalanceProof {
     bool debits = false;
   };
 
-  void Settle(const ProofRows& rows);
+  void Settle(ProofRows& rows);
+  // `counted`, where given, gets for each row open to the balance whether
+  // the balance counts it (1), stays as it was (0) or decides nothing (-1).
   int Failures(const ProofRows& rows, const Convention& convention,
-               std::vector<Mismatch>* mismatches) const;
+               std::vector<Mismatch>* mismatches, std::vector<int8_t>* counted = nullptr) const;
+  void DecideOpenRows(ProofRows& rows, const Convention& convention);
   void FindContradictions(const std::vector<ProofRow>& rows, int taken);
 
   RowConventions conventions_;
@@ -91,6 +111,7 @@ class BalanceProof {
   Proven proven_;
   std::vector<Mismatch> mismatches_;
   std::vector<Contradiction> contradictions_;
+  std::vector<BalanceVerdict> verdicts_;  // in the order of the lines
   // The layout's fee sign is no bank's documented one.
   bool feeUnconfirmed_;
   bool balanceColumn_;

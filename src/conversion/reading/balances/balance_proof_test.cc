@@ -179,6 +179,108 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
   }
 }
 
+// A row waiting to be booked, a hold and its release are booked where the
+// running balance after them counts them, and left out where it stays as it
+// was; a hold and its release go together.
+TEST(BalanceProof, OpenRowsAreBookedAsTheBalanceShows) {
+  const std::string header =
+      "Date,Type,Status,Currency,Gross,Fee,Net,Transaction ID,Reference Txn ID,Balance,"
+      "Balance Impact\n";
+  struct Case {
+    const char* what;
+    std::string rows;
+    std::vector<std::string> items;
+    std::string warnings;
+    std::string lines;  // how the summary accounts for the lines
+  } cases[] = {
+      {"a hold and its release that the balance moves with are both booked",
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
+       "3/2/2024,Payment Review Hold,Placed,EUR,-100.00,0.00,-100.00,H1,P1,0.00,Debit\n"
+       "3/3/2024,Payment Review Release,Removed,EUR,100.00,0.00,100.00,R1,P1,100.00,Credit\n",
+       {"100.00 1.3", "-100.00 2.3", "100.00 3.3"},
+       "",
+       "řádků souboru 4: hlavička a úvod 1, s položkou 3\n"},
+      {"a hold and its release that the balance does not move with are both left out",
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
+       "3/2/2024,Hold on Balance for Dispute Investigation,Held,EUR,-25.71,0.00,-25.71,H1,,"
+       "100.00,Debit\n"
+       "3/3/2024,Cancellation of Hold for Dispute Resolution,Completed,EUR,25.71,0.00,25.71,R1,,"
+       "100.00,Credit\n"
+       "3/4/2024,General Withdrawal,Completed,EUR,-50.00,0.00,-50.00,W1,,50.00,Debit\n",
+       {"100.00 1.3", "-50.00 4.3"},
+       "",
+       "s položkou 2, nezaúčtované 2 (blokace 2)\n"},
+      {"pending rows the balance counts are booked and named once, one it does not stays out",
+       "3/1/2024,Express Checkout Payment,Completed,USD,20.00,0.00,20.00,P1,,20.00,Credit\n"
+       "3/2/2024,Bank Deposit to PP Account,Pending,USD,15.99,0.00,15.99,D1,,35.99,Credit\n"
+       "3/3/2024,Bank Deposit to PP Account,Pending,USD,4.01,0.00,4.01,D2,,40.00,Credit\n"
+       "3/4/2024,Express Checkout Payment,Completed,USD,-30.59,0.00,-30.59,P2,,9.41,Debit\n"
+       "3/5/2024,Bank Deposit to PP Account,Pending,USD,40.00,0.00,40.00,D3,,9.41,Credit\n",
+       {"20.00 1.3", "15.99 2.3", "4.01 3.3", "-30.59 4.3"},
+       "Soubor v.csv: 2 řádků čekajících na zaúčtování zapsáno jako položky, zůstatek souboru je "
+       "již započítává (první na řádku 3)!!!\n",
+       "s položkou 4, nezaúčtované 1 (Pending 1)\n"},
+      {"a pending row first, which no balance before it proves, is left out by its state",
+       "3/1/2024,Bank Deposit to PP Account,Pending,EUR,10.00,0.00,10.00,D1,,10.00,Credit\n"
+       "3/2/2024,Express Checkout Payment,Completed,EUR,5.00,0.00,5.00,P1,,15.00,Credit\n",
+       {"5.00 2.3"},
+       "",
+       "s položkou 1, nezaúčtované 1 (Pending 1)\n"},
+      {"a release is paired with the hold its payment's id names; the other hold, which the "
+       "balance counts, is booked and named",
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P2,,200.00,Credit\n"
+       "3/2/2024,Reserve Hold,Placed,EUR,-10.00,0.00,-10.00,H1,P1,190.00,Debit\n"
+       "3/2/2024,Reserve Hold,Placed,EUR,-10.00,0.00,-10.00,H2,P2,180.00,Debit\n"
+       "3/3/2024,Reserve Release,Removed,EUR,10.00,0.00,10.00,R2,P2,190.00,Credit\n",
+       {"100.00 1.3", "100.00 1.3", "-10.00 2.3", "-10.00 2.3", "10.00 3.3"},
+       "Soubor v.csv, řádek 4: blokace, jejíž uvolnění v souboru není, zapsána jako položka, "
+       "zůstatek souboru ji započítává!!!\n",
+       "s položkou 5\n"},
+      {"a release of another payment than the hold's undoes none: each is named",
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
+       "3/2/2024,Reserve Hold,Placed,EUR,-10.00,0.00,-10.00,H1,P1,90.00,Debit\n"
+       "3/3/2024,Reserve Release,Removed,EUR,10.00,0.00,10.00,R9,P9,100.00,Credit\n",
+       {"100.00 1.3", "-10.00 2.3", "10.00 3.3"},
+       "Soubor v.csv, řádek 3: blokace, jejíž uvolnění v souboru není, zapsána jako položka, "
+       "zůstatek souboru ji započítává!!!\n"
+       "Soubor v.csv, řádek 4: uvolnění blokace, která v souboru není, zapsáno jako položka, "
+       "zůstatek souboru je započítává!!!\n",
+       "s položkou 3\n"},
+      {"a hold the balance moves with and its release it does not: both booked, the release "
+       "named",
+       "3/1/2024,Express Checkout Payment,Completed,EUR,100.00,0.00,100.00,P1,,100.00,Credit\n"
+       "3/2/2024,General Hold,Completed,EUR,-40.00,0.00,-40.00,H1,P1,60.00,Debit\n"
+       "3/3/2024,General Hold Release,Completed,EUR,40.00,0.00,40.00,R1,P1,60.00,Credit\n",
+       {"100.00 1.3", "-40.00 2.3", "40.00 3.3"},
+       "Soubor v.csv, řádek 4: předchozí zůstatek 60.00 + pohyb 40.00 = 100.00, ale řádek uvádí "
+       "zůstatek 60.00, rozdíl -40.00!!!\n"
+       "Soubor v.csv: počáteční zůstatek 0.00 + položky 100.00 = 100.00 EUR, ale soubor uvádí "
+       "konečný zůstatek 60.00 EUR, rozdíl -40.00 EUR!!!\n",
+       "s položkou 3\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> items;
+    std::string warnings, log;
+    LayoutReading reading;
+    ReadFile(header + c.rows, &items, &warnings, &reading, &log);
+    EXPECT_EQ(items, c.items) << c.what;
+    EXPECT_EQ(warnings, c.warnings) << c.what;
+    EXPECT_NE(log.find(c.lines), std::string::npos) << c.what << log;
+  }
+  // Without a running balance the states decide, as they always did.
+  std::vector<std::string> items;
+  std::string warnings;
+  LayoutReading reading;
+  ReadFile(
+      "Date,Type,Status,Currency,Gross,Fee,Net,Transaction ID,Reference Txn ID\n"
+      "3/2/2024,General Hold,Placed,EUR,-40.00,0.00,-40.00,H1,P1\n"
+      "3/3/2024,General Hold Release,Removed,EUR,40.00,0.00,40.00,R1,P1\n"
+      "3/4/2024,Bank Deposit to PP Account,Pending,EUR,10.00,0.00,10.00,D1,\n",
+      &items, &warnings, &reading);
+  EXPECT_EQ(items, (std::vector<std::string>{"-40.00 2.3", "40.00 3.3"}));
+}
+
 // The balances a file hands on for the statement's header follow the order
 // its rows' balances prove, and are none where they are several accounts'.
 TEST(BalanceProof, TheFilesBalancesAreOneAccountsInTheProvenOrder) {

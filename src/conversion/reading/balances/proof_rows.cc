@@ -19,6 +19,21 @@ constexpr size_t kShownName = 40;
 
 bool WithinLimit(int64_t hellers) { return hellers <= kHellerLimit && hellers >= -kHellerLimit; }
 
+// A hold or its release of a state that lets it move money, else a row of
+// a pending state, is open until the balance decides.
+OpenBooking OpenBookingOf(const LayoutRow& row, bool booked, bool pending) {
+  if (!booked && !pending) return OpenBooking::kNone;
+  switch (HoldKindOf(row.Field(ColumnRole::kItemType), row.Field(ColumnRole::kState))) {
+    case HoldKind::kHold:
+      return OpenBooking::kHold;
+    case HoldKind::kRelease:
+      return OpenBooking::kRelease;
+    case HoldKind::kNone:
+      break;
+  }
+  return pending ? OpenBooking::kPending : OpenBooking::kNone;
+}
+
 }  // namespace
 
 void CollectProofRows(std::string_view text, const StatementLayout& layout,
@@ -48,7 +63,7 @@ void CollectProofRows(std::string_view text, const StatementLayout& layout,
   // Most rows share their state, their account and their currency with
   // the row before: each is looked up once for a run of them.
   std::string state, impact, lastKey;
-  bool booked = true;
+  bool booked = true, pending = false;
   int chain = 0;
   char mark = 0;
   bool markKnown = false;
@@ -62,9 +77,12 @@ void CollectProofRows(std::string_view text, const StatementLayout& layout,
       state = first.Field(ColumnRole::kState);
       impact = first.Field(ColumnRole::kBalanceImpact);
       booked = BookingOf(state, impact) == BookingState::kBooked;
+      // A memo row moves no balance, whatever its state.
+      pending = !booked && BookingOf({}, impact) == BookingState::kBooked && IsPendingState(state);
     }
-    if (!booked) continue;
     ProofRow row;
+    row.open = OpenBookingOf(first, booked, pending);
+    if (!booked && row.open == OpenBooking::kNone) continue;
     row.line = record.lineNumber();
     if (!first.dates.Date(&row.date)) continue;
     if (DatedRowStatesBalance(first.texts.Texts(), first.Column(first.amounts.column()),
@@ -128,6 +146,11 @@ void CollectProofRows(std::string_view text, const StatementLayout& layout,
       lastKey = key;
     }
     row.chain = chain;
+    if (row.open == OpenBooking::kHold || row.open == OpenBooking::kRelease) {
+      out->holds.push_back({.row = rows->size(),
+                            .id = std::string(first.Field(ColumnRole::kTransactionId)),
+                            .related = std::string(first.Field(ColumnRole::kRelatedId))});
+    }
     rows->push_back(row);
   }
   out->chains = static_cast<int>(chains.size());

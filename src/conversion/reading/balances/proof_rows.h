@@ -12,10 +12,16 @@
 
 namespace tarvolo {
 
+// Rows whose booking the running balance decides rather than their state:
+// one waiting to be booked, and a hold or its release. Each is booked where
+// the balance after it counts it.
+enum class OpenBooking : uint8_t { kNone, kPending, kHold, kRelease };
+
 // A booked row as each way of reading it sees it.
 struct ProofRow {
   int line = 0;
   int chain = 0;  // its own account and currency
+  OpenBooking open = OpenBooking::kNone;
   int64_t amounts[StatementLayout::kCandidates] = {};
   bool read[StatementLayout::kCandidates] = {};
   int64_t fee = 0;    // as written
@@ -40,14 +46,22 @@ struct ProofSigns {
   bool MixedDebits() const { return debitsPositive > 0 && debitsNegative > 0; }
 };
 
+// The ids a hold or its release is known by: its own, and the payment's it
+// is of.
+struct HoldLinks {
+  size_t row = 0;  // in ProofRows::rows
+  std::string id, related;
+};
+
 // What a file's booked rows give the proof of its balances.
 struct ProofRows {
   std::vector<ProofRow> rows;
+  std::vector<HoldLinks> holds;
   ProofSigns signs;
   int chains = 0;  // own accounts and currencies, each with a balance of its own
 };
 
-// Reads every booked row of `text` that has a date, once for each of the
+// Reads every booked or open row of `text` that has a date, once for each of the
 // first `alternatives` amount columns of `columns` that may be the one;
 // `names` gets the header's names of those columns. Rows of each own
 // account (in `accountColumn`, -1 for none) and currency form a chain.

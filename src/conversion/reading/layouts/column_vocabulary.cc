@@ -389,6 +389,12 @@ constexpr ColumnName kColumnNames[] = {
     {"banki tranzakcio azonosito", R::kTransactionId, 1},
     {"megbizas azonosito", R::kTransactionId, 1},
 
+    // PayPal's link of a hold, its release or a refund to the payment.
+    {"reference txn id", R::kRelatedId, 1},
+    {"numero de la transaction de reference", R::kRelatedId, 1},
+    {"codice transazione di riferimento", R::kRelatedId, 1},
+    {"id de referencia de trans", R::kRelatedId, 1},
+
     {"state", R::kState, 1},
     {"status", R::kState, 1},
     {"stav", R::kState, 1},

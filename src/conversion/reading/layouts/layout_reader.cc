@@ -53,7 +53,7 @@ class LayoutReader {
         items_(currency_, proof_.conventions().fee, sink, &report_, split),
         statesBalances_(layout.Column(ColumnRole::kOpeningBalance) >= 0 ||
                         layout.Column(ColumnRole::kClosingBalance) >= 0),
-        booking_(survey_, &report_.warnings()) {}
+        booking_(survey_, proof_, &report_.warnings()) {}
 
   void Read(std::string* statementCurrency, LayoutReading* reading) {
     report_.SetKnownHeader(layout_.known);
@@ -83,6 +83,7 @@ class LayoutReader {
     while (record.Next()) {
       if (record.unclosedQuote()) report_.warnings().UnclosedQuote(record.lineNumber());
       const LineAccount::Kind kind = ReadRow(record);
+      if (kind == LineAccount::kItem) NoteBookedByBalance(record.lineNumber());
       itemRows_ += kind == LineAccount::kItem ? 1 : 0;
       elsewhereRows_ += kind == LineAccount::kOtherStatement ? 1 : 0;
       // The last line of a text without a final line end is a line too.
@@ -341,6 +342,17 @@ class LayoutReader {
                     row_.Column(proof_.conventions().accountColumn));
     if (statesBalances_) StateRowBalances(date);
     return LineAccount::kItem;
+  }
+
+  // Rows the balance booked though their state did not are named: those
+  // waiting to be booked counted once, a hold without its release each.
+  void NoteBookedByBalance(int line) {
+    const BalanceVerdict* verdict = proof_.VerdictOf(line);
+    if (verdict == nullptr) return;
+    if (verdict->open == OpenBooking::kPending) report_.warnings().PendingBooked(line);
+    if (verdict->open != OpenBooking::kPending && verdict->alone) {
+      report_.warnings().LoneHoldBooked(line, verdict->open == OpenBooking::kRelease);
+    }
   }
 
   // KB Business states the statement's balances on every row.

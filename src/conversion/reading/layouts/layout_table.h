@@ -49,6 +49,7 @@ enum class ColumnRole {
   kNonExecution,
   kStatementNumber,  // KB Business: a file may hold rows of several statements
   kOwnAccount,       // the account the row is of, where a file names it on each row
+  kRelatedId,        // PayPal's Reference Txn ID: the row a hold or a refund is of
   kCount
 };
 constexpr int kColumnRoleCount = static_cast<int>(ColumnRole::kCount);

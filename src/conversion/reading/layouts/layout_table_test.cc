@@ -126,7 +126,7 @@ TEST(StatementLayout, HeadersAreRecognisedByTheirNames) {
        "PayPal", ',', 1,
        {{R::kBookingDate, 1}, {R::kAmount, 6}, {R::kCurrency, 5}, {R::kCounterName, 12},
         {R::kMessage, 4}, {R::kItemType, 4}, {R::kTransactionId, 10}, {R::kFee, 7},
-        {R::kBalance, 9}}},
+        {R::kBalance, 9}, {R::kRelatedId, 18}}},
       // No amount, no date, or nothing known: no header.
       {"Datum;Protiúčet;VS\n", "", ';', 0, {}},
       {"Číslo;Popis;Částka\n", "", ';', 0, {}},

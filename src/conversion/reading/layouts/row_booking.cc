@@ -8,6 +8,8 @@ namespace {
 
 // The count of orders the bank names a reason for not carrying out.
 constexpr char kNotExecuted[] = "neprovedené";
+// The count of holds and releases the balance shows to have moved nothing.
+constexpr char kHolds[] = "blokace";
 
 }  // namespace
 
@@ -38,6 +40,12 @@ bool RowBooking::IsBooked(const LayoutRow& row, int line) {
     return false;
   }
   const std::string_view state = row.Field(ColumnRole::kState);
+  const BalanceVerdict* verdict = proof_.VerdictOf(line);
+  if (verdict != nullptr) {
+    if (verdict->counted) return true;
+    notBookedAs_ = verdict->open == OpenBooking::kPending ? std::string(state) : kHolds;
+    return false;
+  }
   const std::string_view impact = row.Field(ColumnRole::kBalanceImpact);
   // Most layouts state neither.
   if (state.empty() && impact.empty()) return true;

@@ -1,6 +1,7 @@
 #include "conversion/reading/layouts/row_kinds.h"
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "conversion/values/blanks.h"
@@ -8,6 +9,32 @@
 #include "conversion/values/text_fold.h"
 
 namespace tarvolo {
+namespace {
+
+// Whether a state folded as NormaliseColumnName folds it waits to be booked.
+bool IsPendingName(const std::string& name) {
+  for (const char* pending :
+       {"pending", "held", "placed", "en attente", "ausstehend", "ceka", "processing",
+        "incoming_payment_waiting", "waiting_recipient_input_to_proceed", "in bearbeitung"}) {
+    if (name == pending) return true;
+  }
+  return false;
+}
+
+// Whether `word`, in any case, is one of `words`.
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words) {
+  for (const std::string_view candidate : words) {
+    if (word.size() != candidate.size()) continue;
+    bool same = true;
+    for (size_t i = 0; i < word.size() && same; ++i) {
+      same = (word[i] | 0x20) == candidate[i];
+    }
+    if (same) return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 bool IsEmptyRow(const std::vector<std::string_view>& fields) {
   for (std::string_view field : fields) {
@@ -131,7 +158,8 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
   const std::string name = NormaliseColumnName(state);
   // A payment refunded later moved money all the same: the refund is a
   // row of its own. PayPal's hold "Placed" takes money from the balance and
-  // its end "Removed" gives it back: each moves the balance as its row says.
+  // its end "Removed" gives it back, where a running balance does not show
+  // them to have moved nothing.
   for (const char* booked : {"completed",    "booked",        "zauctovano",  "zauctovana",
                              "provedeno",    "cleared",       "refunded",    "partially refunded",
                              "termine",      "abgeschlossen", "completato",  "dokonceno",
@@ -140,35 +168,46 @@ BookingState BookingOf(std::string_view state, std::string_view impact) {
                              "paid out",     "placed",        "removed"}) {
     if (name == booked) return BookingState::kBooked;
   }
-  for (const char* pending : {"pending",
-                              "declined",
-                              "reverted",
-                              "failed",
-                              "cancelled",
-                              "canceled",
-                              "rejected",
-                              "reversed",
-                              "expired",
-                              "denied",
-                              "held",
-                              "en attente",
-                              "ausstehend",
-                              "ceka",
-                              "funds_refunded",
-                              "bounced_back",
-                              "processing",
-                              "incoming_payment_waiting",
-                              "waiting_recipient_input_to_proceed",
-                              "charged_back",
-                              "zruseno",
-                              "geweigerd",
-                              "fehlgeschlagen",
-                              "abgelehnt",
-                              "storniert",
-                              "in bearbeitung"}) {
-    if (name == pending) return BookingState::kNotBooked;
+  if (IsPendingName(name)) return BookingState::kNotBooked;
+  for (const char* ended :
+       {"declined", "reverted", "failed", "cancelled", "canceled", "rejected", "reversed",
+        "expired", "denied", "funds_refunded", "bounced_back", "charged_back", "zruseno",
+        "geweigerd", "fehlgeschlagen", "abgelehnt", "storniert"}) {
+    if (name == ended) return BookingState::kNotBooked;
   }
   return BookingState::kUnknown;
+}
+
+bool IsPendingState(std::string_view state) {
+  return !state.empty() && IsPendingName(NormaliseColumnName(state));
+}
+
+HoldKind HoldKindOf(std::string_view type, std::string_view state) {
+  // The words are plain ASCII in every export seen: no text is folded for
+  // the rows of other types, which are nearly all.
+  bool held = false, subject = false, ended = false;
+  size_t start = 0;
+  for (size_t i = 0; i <= type.size(); ++i) {
+    const bool letter = i < type.size() && (((type[i] | 0x20) >= 'a' && (type[i] | 0x20) <= 'z'));
+    if (letter) continue;
+    const std::string_view word = type.substr(start, i - start);
+    start = i + 1;
+    if (word.size() < 4) continue;
+    held = held || IsOneOf(word, {"hold", "vastgehouden"});
+    // "Reserve Release", "Payment Review Release": a reserve or a review
+    // names no hold alone.
+    subject = subject || IsOneOf(word, {"reserve", "review"});
+    ended = ended || IsOneOf(word, {"release", "cancellation", "reversal"});
+  }
+  if (ended && (held || subject)) return HoldKind::kRelease;
+  if (held) return HoldKind::kHold;
+  const char initial = state.empty() ? '\0' : static_cast<char>(state.front() | 0x20);
+  if ((initial == 'p' || initial == 'r') && (state.size() == 6 || state.size() == 7)) {
+    const std::string name = NormaliseColumnName(state);
+    if (name == "placed") return HoldKind::kHold;
+    if (name == "removed") return HoldKind::kRelease;
+  }
+  return HoldKind::kNone;
 }
 
 BookingState AccountingMarkOf(std::string_view mark) {

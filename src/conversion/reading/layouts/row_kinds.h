@@ -76,6 +76,20 @@ enum class BookingState { kBooked, kNotBooked, kUnknown };
 // Keeps pending, declined and memo rows, which change no balance, out of the statement.
 BookingState BookingOf(std::string_view state, std::string_view impact);
 
+// Whether a state says the row waits to be booked (PENDING, "In
+// Bearbeitung", PayPal's hold "Placed"): such a row may yet be counted in
+// the balance the file states after it, which then decides.
+bool IsPendingState(std::string_view state);
+
+// PayPal takes held money out of the balance by a row of its own and gives
+// it back by another.
+enum class HoldKind { kNone, kHold, kRelease };
+
+// Whether a row is a hold or its release, by the words of its type
+// ("Payment Review Hold", "Cancellation of Hold for Dispute Resolution",
+// "Reserve Release") or by its state ("Placed", "Removed").
+HoldKind HoldKindOf(std::string_view type, std::string_view state);
+
 // Business 24's mark of an accounting or a non-accounting item: the latter
 // is a record the bank keeps beside the account's movements.
 BookingState AccountingMarkOf(std::string_view mark);

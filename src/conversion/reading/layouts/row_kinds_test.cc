@@ -66,6 +66,42 @@ TEST(BookingStates, StatesAreKnownInTheirLanguages) {
   EXPECT_EQ(BookingOf("Completed", "Memo"), BookingState::kNotBooked);
 }
 
+// A row waiting to be booked, and PayPal's holds and releases, are told by
+// their states and their types' words, whatever their case.
+TEST(BookingStates, PendingRowsHoldsAndReleasesAreKnown) {
+  for (const char* pending : {"Pending", "PENDING", "Placed", "Held", "In Bearbeitung",
+                              "En attente", "Ausstehend", "Čeká"}) {
+    EXPECT_TRUE(IsPendingState(pending)) << pending;
+  }
+  for (const char* other : {"", "Completed", "Removed", "Denied", "Cancelled", "Memo"}) {
+    EXPECT_FALSE(IsPendingState(other)) << other;
+  }
+  const struct {
+    const char* type;
+    const char* state;
+    HoldKind kind;
+  } cases[] = {
+      {"Hold on Balance for Dispute Investigation", "Completed", HoldKind::kHold},
+      {"Payment Review Hold", "", HoldKind::kHold},
+      {"RESERVE HOLD", "Pending", HoldKind::kHold},
+      {"Account Hold for Open Authorization", "Completed", HoldKind::kHold},
+      {"Vastgehouden - algemeen", "Voltooid", HoldKind::kHold},
+      {"Cancellation of Hold for Dispute Resolution", "Completed", HoldKind::kRelease},
+      {"Payment Review Release", "Completed", HoldKind::kRelease},
+      {"Reserve Release", "Completed", HoldKind::kRelease},
+      {"General Hold Release", "", HoldKind::kRelease},
+      {"Reversal of General Account Hold", "Completed", HoldKind::kRelease},
+      {"", "Placed", HoldKind::kHold},
+      {"General Authorization", "Removed", HoldKind::kRelease},
+      {"Express Checkout Payment", "Completed", HoldKind::kNone},
+      {"Payment Reversal", "Completed", HoldKind::kNone},
+      {"reserve_transaction", "", HoldKind::kNone},
+      {"Household supplies", "Completed", HoldKind::kNone},
+      {"", "", HoldKind::kNone},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HoldKindOf(c.type, c.state), c.kind) << c.type;
+}
+
 // The states, marks and reasons the banks write say whether a row moved
 // money; a word no bank was seen to write is unknown, and named.
 TEST(RowKinds, WhatTheBankWritesOfARowsBooking) {

@@ -98,7 +98,22 @@ void RowWarnings::GuessedDateOrder(int line, bool monthFirst) {
                                   : "data souboru nerozliší den a měsíc, čtena jako den/měsíc/rok");
 }
 
+void RowWarnings::LoneHoldBooked(int line, bool release) {
+  LogFormatted(log_, LogKind::kNote,
+               release ? "Soubor %s, řádek %d: uvolnění blokace, která v souboru není, zapsáno "
+                         "jako položka, zůstatek souboru je započítává\n"
+                       : "Soubor %s, řádek %d: blokace, jejíž uvolnění v souboru není, zapsána "
+                         "jako položka, zůstatek souboru ji započítává\n",
+               {path_, int32_t{line}});
+}
+
 void RowWarnings::Close() {
+  if (pending_.count > 0) {
+    LogFormatted(log_, LogKind::kNote,
+                 "Soubor %s: %d řádků čekajících na zaúčtování zapsáno jako položky, zůstatek "
+                 "souboru je již započítává (první na řádku %d)\n",
+                 {path_, pending_.count, pending_.firstLine});
+  }
   if (foreign_.count > 0) {
     LogFormatted(log_, LogKind::kNote,
                  "Soubor %s: zahraniční protiúčet (IBAN) u %d položek, první na řádku %d: v GPC "

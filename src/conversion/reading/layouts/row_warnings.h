@@ -74,6 +74,12 @@ class RowWarnings {
   // A row without the trailing fields the others have, read all the same.
   void ShortRow(int line, size_t fields, size_t rowWidth);
   void GuessedDateOrder(int line, bool monthFirst);
+  // A row waiting to be booked that the balance counts, booked: one note
+  // for a file, for a file may hold many.
+  void PendingBooked(int line) { pending_.Add(line, {}); }
+  // A hold or a release booked as the balance shows it, whose other half
+  // the file does not hold.
+  void LoneHoldBooked(int line, bool release);
 
   // The notes of the rows counted and the count of the warnings not
   // written, before the file's summary.
@@ -95,7 +101,7 @@ class RowWarnings {
   const std::string& path_;
   const LogLine& log_;
   WarningLog warnings_;
-  NotedRows foreign_, cards_;
+  NotedRows foreign_, cards_, pending_;
 };
 
 }  // namespace tarvolo
