@@ -420,6 +420,20 @@ check "taught: converted by the kept mapping, exit 0" test $? -eq 0
 check "taught: converted exactly again" cmp -s export.gpc "$data/taught-columns.gpc"
 log_has "taught: read by the kept mapping" "převeden podle uloženého převodu sloupců"
 
+# Two amount columns named alike that differ, with no balance to choose: the
+# file is refused naming both, and converted by the one the user names.
+printf 'Datum;Objem;Částka\r\n02.09.2014;-100,00;-100,00\r\n03.09.2014;200,00;210,00\r\n' \
+  | iconv -f UTF-8 -t CP1250 >competing.csv
+rm -f export.gpc
+"${cli[@]}" "${taught[@]}" competing.csv >log.txt 2>&1
+check "competing amounts: refused" test $? -eq 1
+check "competing amounts: nothing written" test ! -e export.gpc
+log_has "competing amounts: both named with the option" \
+  'sloupce 2 "Objem" a 3 "Částka" uvádějí různé částky (poprvé na řádku 3) .*--columns'
+"${cli[@]}" "${taught[@]}" --columns "datum=Datum;částka=Částka" competing.csv >log.txt 2>&1
+check "competing amounts: converted by the column named, exit 0" test $? -eq 0
+check "competing amounts: its amounts" test "$(grep -c "^075" export.gpc)" = 2
+
 # Usage errors.
 "${cli[@]}" --bogus a.csv >/dev/null 2>&1
 check "unknown option exits 2" test $? -eq 2

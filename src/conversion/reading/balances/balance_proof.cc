@@ -336,22 +336,6 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
                  "Soubor %s: se zůstatkem nesouhlasí ještě dalších %d řádků\n",
                  {path, static_cast<int32_t>(mismatches_.size() - kNamedRows)});
   }
-  if (conventions_.columns.tiedAmount >= 0 && !proven_.amount) {
-    // The equal of the column taken: the tied one, or the one it replaced.
-    const int equal = conventions_.columns.amount == conventions_.columns.tiedAmount
-                          ? ownAmount_
-                          : conventions_.columns.tiedAmount;
-    int other = 0;
-    for (int a = 1; a < alternatives_; ++a) {
-      if (conventions_.columns.amounts[a] == equal) other = a;
-    }
-    LogFormatted(log, LogKind::kItemWarning,
-                 "Soubor %s: sloupce %d (%s) a %d (%s) uvádějí různé částky (poprvé na řádku %d) "
-                 "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce %d\n",
-                 {path, conventions_.columns.amounts[0] + 1, names_[0],
-                  conventions_.columns.amounts[other] + 1, names_[other],
-                  conventions_.columns.tieLine, conventions_.columns.amounts[0] + 1});
-  }
   for (size_t i = 0; i < contradictions_.size() && i < kNamedRows; ++i) {
     const Contradiction& c = contradictions_[i];
     LogFormatted(log, LogKind::kItemWarning,

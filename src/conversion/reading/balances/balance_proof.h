@@ -42,8 +42,16 @@ class BalanceProof {
 
   const RowConventions& conventions() const { return conventions_; }
 
+  // Where two amount columns compete and no balance proves either, the
+  // one the data alone chose; -1 where the amounts are decided. The other
+  // is `conventions().columns.tiedAmount`.
+  int UndecidedAmount() const {
+    return conventions_.columns.tiedAmount >= 0 && !proven_.amount ? ownAmount_ : -1;
+  }
+
   // Names in `log` each row whose balance does not follow from the one
-  // before it and each choice that neither the data nor the balances prove.
+  // before it and each choice of a sign that neither the data nor the
+  // balances prove.
   void Report(const std::string& path, const LogLine& log) const;
 
  private:

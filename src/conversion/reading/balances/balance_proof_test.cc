@@ -115,11 +115,6 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "02.03.2024;200,00;200,00;1095,00\n03.03.2024;-50,00;-55,00;1040,00\n",
        {"-105.00 1.3", "200.00 2.3", "-55.00 3.3"},
        ""},
-      {"of two equal amount columns without a balance, the first, named",
-       "Datum;Objem;Částka\n01.03.2024;-100,00;-100,00\n02.03.2024;200,00;210,00\n",
-       {"-100.00 1.3", "200.00 2.3"},
-       "Soubor v.csv: sloupce 2 (Objem) a 3 (Částka) uvádějí různé částky (poprvé na řádku 3) "
-       "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce 2!!!\n"},
       {"a debit written negative beside debits written positive is money returned",
        "Datum;Příjem;Výdaj;Zůstatek\n01.03.2024;;100,00;900,00\n02.03.2024;;-20,00;920,00\n"
        "03.03.2024;50,00;;970,00\n",

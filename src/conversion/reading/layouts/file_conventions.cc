@@ -84,12 +84,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   // A likelier column keeps its place unless another reads on more than a
   // row or two more: a damaged row or two does not move the file's dates or
   // amounts to another column, and more rows that read are worth more than
-  // rows named and left out.
+  // rows named and left out. Of two amounts named alike none is likelier:
+  // the one that reads on more rows is the one the data prove.
   const int tolerance = std::min(2, rows / 4);
   int date = 0, amount = 0;
   for (int i = 1; i < kCount; ++i) {
     if (dateScore[i] > dateScore[date] + tolerance) date = i;
-    if (amountScore[i] > amountScore[amount] + tolerance) amount = i;
+    const bool equals = layout.amountRanks[i] == layout.amountRanks[amount];
+    if (amountScore[i] > amountScore[amount] + (equals ? 0 : tolerance)) amount = i;
   }
   ChosenColumns chosen;
   chosen.date = layout.dateCandidates[date];
@@ -111,7 +113,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
       continue;
     }
     chosen.amounts[alternatives++] = layout.amountCandidates[i];
-    if (chosen.tiedAmount < 0 && layout.amountRanks[i] == layout.amountRanks[amount]) {
+    // A gross and a net amount that differ by no fee column's fee compete
+    // as two amounts do.
+    const bool net = layout.amountRanks[i] == StatementLayout::kNetAmountRank;
+    const bool unreconciled =
+        net != (layout.amountRanks[amount] == StatementLayout::kNetAmountRank) &&
+        layout.Column(ColumnRole::kFee) < 0;
+    if (chosen.tiedAmount < 0 &&
+        (layout.amountRanks[i] == layout.amountRanks[amount] || unreconciled)) {
       chosen.tiedAmount = layout.amountCandidates[i];
       chosen.tieLine = differs[i][amount];
     }

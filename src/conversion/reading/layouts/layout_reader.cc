@@ -70,6 +70,20 @@ class LayoutReader {
               HeaderName(columns.tiedDate), columns.dateTieLine});
       return;
     }
+    const int amount = proof_.UndecidedAmount();
+    if (amount >= 0) {
+      // Two amounts named alike that differ, and no balance shows which one
+      // moved the account: the user names it.
+      report_.SetUndecided();
+      reading->confirmation = report_.confirmation();
+      Render(reading->refusal,
+             "formát %s: sloupce %d \"%s\" a %d \"%s\" uvádějí různé částky (poprvé na řádku "
+             "%d) a nic v souboru nerozhodne, která je částkou položky; převod lze zadat volbou "
+             "--columns \"datum=…;částka=…\"",
+             {layout_.name, amount + 1, HeaderName(amount), columns.tiedAmount + 1,
+              HeaderName(columns.tiedAmount), columns.tieLine});
+      return;
+    }
     ReadPreamble();
     balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
     row_.amounts.SetDebits(proof_.conventions().debits);
