@@ -108,6 +108,7 @@ read_back kb-business 2 48400.00 12500.00 "$layouts/kb-business.csv"
 read_back fio-vypis 4 24200.00 14315.60 "$layouts/fio-vypis.csv"
 read_back kb-account-currency 3 18150.00 2450.00 "$layouts/kb-account-currency.csv"
 read_back mbank-apostrophes 3 48400.00 6234.56 "$layouts/mbank-apostrophes.csv"
+read_back mbank-opening 5 15730.00 26367.20 "$layouts/mbank-opening.csv"
 read_back raiffeisen-cards 4 25000.00 1806.90 "$layouts/raiffeisen-cards.csv"
 read_back airbank-foreign 4 12100.00 3880.00 "$layouts/airbank-foreign.csv"
 # Other languages and older layouts.

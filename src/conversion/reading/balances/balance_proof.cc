@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "conversion/reading/balances/stated_balances.h"
 #include "conversion/reading/layouts/file_self_description.h"
 #include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/text/csv_record.h"
@@ -65,6 +66,18 @@ RowConventions LayoutConventions(std::string_view text, const StatementLayout& l
   return conventions;
 }
 
+// The opening balance the lines before the header state (mBank's
+// "#Počáteční zůstatek:"): the balance before the file's first row.
+bool PreambleOpening(std::string_view text, const StatementLayout& layout, int64_t* opening) {
+  BalanceCheck lines;
+  CsvRecordReader preamble(text, layout.separator);
+  while (preamble.Next() && preamble.lineNumber() < layout.headerLine) {
+    lines.ReadBalanceLine(preamble.fields());
+  }
+  *opening = lines.LineBalances().opening;
+  return lines.LineBalances().hasOpening;
+}
+
 constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
                                              FeeConvention::kWithinAmount};
 constexpr DebitConvention kDebitConventions[] = {
@@ -97,6 +110,7 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       (layout.Column(ColumnRole::kFee) < 0 || !feeUnconfirmed_)) {
     return;
   }
+  openingStated_ = PreambleOpening(text, layout, &opening_);
   ProofRows rows;
   CollectProofRows(text, layout, conventions_.columns, alternatives_, conventions_.accountColumn,
                    names_, &rows);
@@ -122,6 +136,13 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
     int64_t lastStep = 0;
   };
   std::vector<Chain> chains(proof.chains);
+  // The first row of a file of one account and currency follows from the
+  // balance the file states before it; of several, no stated balance is
+  // each one's.
+  if (openingStated_ && chains.size() == 1) {
+    chains.front().started = true;
+    chains.front().balance = opening_;
+  }
   int failures = 0;
   const auto fail = [&failures, mismatches](const Mismatch& mismatch) {
     ++failures;
@@ -253,7 +274,8 @@ void BalanceProof::Settle(const ProofRows& proof) {
   if (first != nullptr && Later(first->date, last->date)) own.newestFirst = true;
   if (first != nullptr && Later(last->date, first->date)) own.newestFirst = false;
   conventions_.newestFirst = own.newestFirst;
-  if (first == nullptr || first == last) return;
+  // A lone balance proves a step only from the one the file opens with.
+  if (first == nullptr || (first == last && !openingStated_)) return;
 
   struct Weighed {
     Convention convention;

@@ -102,6 +102,9 @@ class BalanceProof {
   // The layout's fee sign is no bank's documented one.
   bool feeUnconfirmed_;
   bool balanceColumn_;
+  // The balance the file states before its rows, where it states one.
+  bool openingStated_ = false;
+  int64_t opening_ = 0;
 };
 
 }  // namespace tarvolo
