@@ -90,6 +90,7 @@ layout_of() {
     bunq*) echo "bunq" ;;
     stripe*) echo "Stripe" ;;
     payoneer*) echo "Payoneer" ;;
+    sumup*) echo "SumUp" ;;
   esac
 }
 for golden in "$data"/layouts/*.gpc; do
@@ -106,7 +107,7 @@ for golden in "$data"/layouts/*.gpc; do
   case $name in
     moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business | payoneer)
       want_status=3 ;;
-    raiffeisen-card | wise-transfers* | bunq | n26 | stripe) want_status=3 ;;
+    raiffeisen-card | wise-transfers* | bunq | n26 | stripe | sumup*) want_status=3 ;;
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát $layout,"
@@ -114,7 +115,7 @@ for golden in "$data"/layouts/*.gpc; do
   # The balances a real export states add up with its items (the reader's
   # own tests show the cases where they do not).
   case $name in
-    airbank* | moneta | raiffeisen* | unicredit | wise-transfers* | n26 | bunq | stripe) ;;
+    airbank* | moneta | raiffeisen* | unicredit | wise-transfers* | n26 | bunq | stripe | sumup) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
   # A row the bank books itself, such as its fee, is described by its kind.

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/row_dates.h"
 #include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
@@ -24,7 +25,10 @@ bool IsItemRow(const CsvRecordReader& row, const StatementLayout& layout, int am
                int dateColumn) {
   ItemDate date;
   const std::string_view dateText = row.Field(dateColumn);
-  if (!ReadItemDate(dateText, &date, false) && !ReadItemDate(dateText, &date, true)) return false;
+  if (!ReadLayoutDate(dateText, layout.rules, &date, false) &&
+      !ReadLayoutDate(dateText, layout.rules, &date, true)) {
+    return false;
+  }
   const std::string_view state = row.Field(layout.Column(ColumnRole::kState));
   const std::string_view impact = row.Field(layout.Column(ColumnRole::kBalanceImpact));
   if ((!state.empty() || !impact.empty()) && BookingOf(state, impact) != BookingState::kBooked) {
@@ -60,7 +64,7 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
     ItemDate dates[kCount];
     bool dated[kCount] = {};
     for (int i = 0; i < kCount; ++i) {
-      dated[i] = ReadItemDate(reader.Field(layout.dateCandidates[i]), &dates[i]);
+      dated[i] = ReadLayoutDate(reader.Field(layout.dateCandidates[i]), layout.rules, &dates[i]);
       if (dated[i]) ++dateScore[i];
       for (int j = 0; j < i; ++j) {
         const bool same = dates[i].year == dates[j].year && dates[i].month == dates[j].month &&
@@ -198,7 +202,8 @@ DateOrder FileDateOrder(std::string_view text, const StatementLayout& layout, in
     monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
     ItemDate a, b;
     const std::string_view date = reader.Field(dateColumn);
-    ambiguous = ambiguous || (ReadItemDate(date, &a, false) && ReadItemDate(date, &b, true) &&
+    ambiguous = ambiguous || (ReadLayoutDate(date, layout.rules, &a, false) &&
+                              ReadLayoutDate(date, layout.rules, &b, true) &&
                               (a.day != b.day || a.month != b.month));
   }
   DateOrder order;

@@ -450,7 +450,9 @@ class LayoutReader {
     CsvRecordReader rest(text_, layout_.separator, record.offset(), record.nextLineNumber());
     while (rest.Next()) {
       ItemDate date;
-      if (dateColumn >= 0 && ReadItemDate(rest.Field(dateColumn), &date)) return false;
+      if (dateColumn >= 0 && ReadLayoutDate(rest.Field(dateColumn), layout_.rules, &date)) {
+        return false;
+      }
     }
     LogFormatted(log_, LogKind::kNote,
                  "Soubor %s, řádek %d: částka %.2f je součtem položek nad ní a řádek nemá nic "

@@ -324,6 +324,26 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        "\"116.22\",\"charge\",\"Order 1\"\n",
        {"120.00|2.7.26|4.7.26|", "-3.78|2.7.26|2.7.26||fee"},
        ""},
+      {"SumUp's time after a comma, its day first; its amounts in and out",
+       "Transaction date,Transaction code,Transaction type,Reference,Payment reference,"
+       "Transaction amount in,Transaction amount out\n"
+       "\"13/08/2026, 17:54\",TX1,SumUp pay-in,SumUp,Payout,120.50,\n"
+       "\"02/09/2026, 09:00\",TX2,Outgoing bank transfer,Landlord,Rent,,80.00\n",
+       {"120.50|13.8.26|13.8.26|", "-80.00|2.9.26|2.9.26|"},
+       ""},
+      {"SumUp's German two-digit years; the amount in the account's currency, not the "
+       "payment's; rows declined left out; its fee a charge as the balance shows",
+       "Transaktions-ID,Datum der Transaktion,Art der Transaktion,Referenz,Zahlungsreferenz,"
+       "Status,Zahlungsbetrag eingehend,Zahlungsbetrag ausgehend,Zahlungswährung,Wechselkurs,"
+       "Rechnungsbetrag eingehend,Rechnungsbetrag ausgehend,Gebühr,Verfügbares Guthaben\n"
+       "T1,\"03.08.26, 17:54\",SumUp Einzahlung,SumUp,A,Erfolgreich,100.00,,EUR,1,100.00,,0.00,"
+       "100.00\n"
+       "T2,\"04.08.26, 09:00\",Ausgehende Banküberweisung,B,Miete,Abgelehnt,,50.00,EUR,1,,50.00,"
+       "0.00,100.00\n"
+       "T3,\"05.08.26, 10:00\",Ausgehende Banküberweisung,C,Rent,Erfolgreich,,40.00,USD,0.9,,"
+       "36.00,1.00,63.00\n",
+       {"100.00|3.8.26|3.8.26|", "-36.00|5.8.26|5.8.26|", "-1.00|5.8.26|5.8.26||fee"},
+       ""},
       {"a value date beside the booking date",
        "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
        {"-5.00|1.7.22|30.6.22|19-2000145399/0800"},
@@ -891,6 +911,10 @@ TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
       {"Datum;Date;Částka\r\n1.9.2014;1.9.2014;5\r\n2.9.2014;3.9.2014;6\r\n",
        "formát obecný CSV: sloupce 1 (Datum) a 2 (Date) uvádějí různá data (poprvé na řádku 3) "
        "a nic v souboru nerozhodne, které je dnem zaúčtování"},
+      // A two-digit year is a date only in SumUp's own layout.
+      {"Datum der Transaktion;Betrag\r\n03.08.26;5\r\n04.08.26;6\r\n",
+       "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
+       "řádek 2: datum 03.08.26 nelze přečíst"},
       // Two amounts named alike, or a gross and a net one without a fee,
       // that differ where no balance shows which one moved the account.
       {"Datum;Objem;Částka\n01.03.2024;-100,00;-100,00\n02.03.2024;200,00;210,00\n",
