@@ -90,6 +90,7 @@ layout_of() {
     bunq*) echo "bunq" ;;
     stripe*) echo "Stripe" ;;
     payoneer*) echo "Payoneer" ;;
+    sumup*) echo "SumUp" ;;
   esac
 }
 for golden in "$data"/layouts/*.gpc; do
@@ -106,7 +107,7 @@ for golden in "$data"/layouts/*.gpc; do
   case $name in
     moneta | revolut | wise | paypal | mbank | revolut-* | paypal-* | kb-business | payoneer)
       want_status=3 ;;
-    raiffeisen-card | wise-transfers* | bunq | n26 | stripe) want_status=3 ;;
+    raiffeisen-card | wise-transfers* | bunq | n26 | stripe | sumup*) want_status=3 ;;
   esac
   convert "layouts/$name.gpc" "$data/layouts/$name.csv"
   log_has "$name: layout in the log" "rozpoznán formát $layout,"
@@ -114,7 +115,7 @@ for golden in "$data"/layouts/*.gpc; do
   # The balances a real export states add up with its items (the reader's
   # own tests show the cases where they do not).
   case $name in
-    airbank* | moneta | raiffeisen* | unicredit | wise-transfers* | n26 | bunq | stripe) ;;
+    airbank* | moneta | raiffeisen* | unicredit | wise-transfers* | n26 | bunq | stripe | sumup) ;;
     *) log_has "$name: balances add up" "^Soubor .*$name.csv: počáteční zůstatek .*, souhlasí$" ;;
   esac
   # A row the bank books itself, such as its fee, is described by its kind.
@@ -426,6 +427,20 @@ rm -f export.gpc
 check "taught: converted by the kept mapping, exit 0" test $? -eq 0
 check "taught: converted exactly again" cmp -s export.gpc "$data/taught-columns.gpc"
 log_has "taught: read by the kept mapping" "převeden podle uloženého převodu sloupců"
+
+# Two amount columns named alike that differ, with no balance to choose: the
+# file is refused naming both, and converted by the one the user names.
+printf 'Datum;Objem;Částka\r\n02.09.2014;-100,00;-100,00\r\n03.09.2014;200,00;210,00\r\n' \
+  | iconv -f UTF-8 -t CP1250 >competing.csv
+rm -f export.gpc
+"${cli[@]}" "${taught[@]}" competing.csv >log.txt 2>&1
+check "competing amounts: refused" test $? -eq 1
+check "competing amounts: nothing written" test ! -e export.gpc
+log_has "competing amounts: both named with the option" \
+  'sloupce 2 "Objem" a 3 "Částka" uvádějí různé částky (poprvé na řádku 3) .*--columns'
+"${cli[@]}" "${taught[@]}" --columns "datum=Datum;částka=Částka" competing.csv >log.txt 2>&1
+check "competing amounts: converted by the column named, exit 0" test $? -eq 0
+check "competing amounts: its amounts" test "$(grep -c "^075" export.gpc)" = 2
 
 # Usage errors.
 "${cli[@]}" --bogus a.csv >/dev/null 2>&1

@@ -108,6 +108,7 @@ read_back kb-business 2 48400.00 12500.00 "$layouts/kb-business.csv"
 read_back fio-vypis 4 24200.00 14315.60 "$layouts/fio-vypis.csv"
 read_back kb-account-currency 3 18150.00 2450.00 "$layouts/kb-account-currency.csv"
 read_back mbank-apostrophes 3 48400.00 6234.56 "$layouts/mbank-apostrophes.csv"
+read_back mbank-opening 5 15730.00 26367.20 "$layouts/mbank-opening.csv"
 read_back raiffeisen-cards 4 25000.00 1806.90 "$layouts/raiffeisen-cards.csv"
 read_back airbank-foreign 4 12100.00 3880.00 "$layouts/airbank-foreign.csv"
 # Other languages and older layouts.
@@ -122,5 +123,9 @@ read_back paypal-fr-statement 4 1234.50 1094.40 "$layouts/paypal-fr-statement.cs
 # Holds, releases and pending rows as the running balance shows them.
 read_back paypal-holds 6 235.57 230.00 "$layouts/paypal-holds.csv"
 read_back paypal-pending 4 35.99 26.58 "$layouts/paypal-pending.csv"
+# SumUp's times after a comma, the German statement's two-digit years, its
+# rows in progress, declined, failed and cancelled, none of them an item.
+read_back sumup 4 1661.05 1268.40 "$layouts/sumup.csv"
+read_back sumup-de 5 1661.05 1069.00 "$layouts/sumup-de.csv"
 echo "independent reader: $((tried - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -526,6 +526,43 @@ const std::vector<BankLayout> kBankLayouts = {
               "Betrag der Ausgangsgebühr='0.00|Währung der Ausgangsgebühr=cur|Quellenname=name|"
               "Ausgangsbetrag (nach Gebühren)=abs|Ausgangswährung=cur|Name des Empfängers=name|"
               "Zielbetrag (nach Gebühren)=abs|Zielwährung=cur|Wechselkurs='1|Referenz=msg"},
+    {.name = "sumup",
+     .separators = ",",
+     .quoting = Quoting::kNeeded,
+     .encodings = "u",
+     .dateForm = "dd/mm/yyyy",
+     .decimalMark = '.',
+     .credit = "SumUp pay-in",
+     .debit = "Outgoing bank transfer",
+     .preamble = "",
+     .trailer = "",
+     .header = "Transaction date|Transaction code|Transaction type|Reference|Payment reference|"
+               "Transaction amount in|Transaction amount out",
+     .roles = "Transaction date=dtc|Transaction code=id|Transaction type=dir|Reference=name|"
+              "Payment reference=msg|Transaction amount in=in|Transaction amount out=out"},
+    // The payment's currency is no currency of the amounts in the account's.
+    {.name = "sumup-de",
+     .separators = ",",
+     .quoting = Quoting::kNeeded,
+     .encodings = "u",
+     .dateForm = "dd.mm.yy",
+     .decimalMark = '.',
+     .feeSign = 1,
+     .credit = "SumUp Einzahlung",
+     .debit = "Ausgehende Banküberweisung",
+     .booked = "Erfolgreich",
+     .pending = "In Bearbeitung|Abgelehnt|Fehlgeschlagen|Storniert",
+     .preamble = "",
+     .trailer = "",
+     .header = "Transaktions-ID|Datum der Transaktion|Art der Transaktion|Referenz|"
+               "Zahlungsreferenz|Status|Zahlungsbetrag eingehend|Zahlungsbetrag ausgehend|"
+               "Zahlungswährung|Wechselkurs|Rechnungsbetrag eingehend|Rechnungsbetrag ausgehend|"
+               "Gebühr|Verfügbares Guthaben",
+     .roles = "Transaktions-ID=id|Datum der Transaktion=dtc|Art der Transaktion=dir|"
+              "Referenz=name|Zahlungsreferenz=msg|Status=state|Zahlungsbetrag eingehend=in|"
+              "Zahlungsbetrag ausgehend=out|Zahlungswährung='EUR|Wechselkurs='1.0000|"
+              "Rechnungsbetrag eingehend=in|Rechnungsbetrag ausgehend=out|Gebühr=fee|"
+              "Verfügbares Guthaben=balance"},
 };
 
 }  // namespace tarvolo

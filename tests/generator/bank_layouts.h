@@ -18,7 +18,9 @@ struct BankLayout {
   const char* separators = nullptr;  // each file takes one of them
   Quoting quoting = Quoting::kNone;
   const char* encodings = nullptr;  // 'w' Windows-1250, 'u' UTF-8, 'b' UTF-8 with a byte-order mark
-  const char* dateForm = nullptr;   // "dd", "mm", "yyyy" and "m", "d" without their zero
+  // "dd", "mm", "yyyy" and "m", "d" without their zero, "yy" the year's
+  // last two digits
+  const char* dateForm = nullptr;
   char decimalMark = 0;
   char grouping = 0;      // thousands, 0 for none
   bool plusSign = false;  // credits written with "+"

@@ -133,6 +133,8 @@ std::string Date(const BankLayout& layout, int day) {
     };
     if (take("yyyy")) {
       text += "2014";
+    } else if (take("yy")) {
+      text += "14";
     } else if (take("mm")) {
       text += "09";
     } else if (take("dd")) {
@@ -170,9 +172,13 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "value") return Date(layout, row.valueDay);
   if (role == "dt") return Date(layout, row.day) + " 10:00:00";
   if (role == "dtm") return Date(layout, row.day) + " 10:00";
+  if (role == "dtc") return Date(layout, row.day) + ", 10:00";
   if (role == "done") return row.pending ? "" : Date(layout, row.day) + " 10:00:05";
   if (role == "amount") return amount(row.amount);
   if (role == "abs") return amount(row.amount < 0 ? -row.amount : row.amount);
+  // Unsigned, in a column of credits or one of debits.
+  if (role == "in") return row.amount > 0 ? amount(row.amount) : "";
+  if (role == "out") return row.amount < 0 ? amount(-row.amount) : "";
   if (role == "total" || role == "net") return amount(row.amount + row.fee);
   if (role == "fee") {
     if (row.fee == 0) return layout.decimalMark == '.' ? "0.00" : "";

@@ -29,7 +29,7 @@ const std::string kStart = std::string(kNotice) +
                            "Komerční banka, ČSOB, Raiffeisenbank (kreditní karta), Raiffeisenbank, "
                            "Air Bank, mBank, Moneta Money Bank, UniCredit Bank, Česká spořitelna "
                            "Business 24, Revolut Business, Revolut, Wise, Wise (převody), Stripe, "
-                           "Payoneer, N26, bunq, PayPal a obecný CSV.";
+                           "Payoneer, SumUp, N26, bunq, PayPal a obecný CSV.";
 
 const char kChooseFiles[] =
     "Nejsou vybrány žádné soubory: vyberte je tlačítkem „Vybrat soubory .csv z IB Servis24“, nic "

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "conversion/reading/balances/hold_pairs.h"
+#include "conversion/reading/balances/stated_balances.h"
 #include "conversion/reading/layouts/file_self_description.h"
 #include "conversion/reading/layouts/own_balances.h"
 #include "conversion/reading/text/csv_record.h"
@@ -79,6 +80,18 @@ int64_t Moved(const ProofRow& row, const Convention& convention) {
   return moved;
 }
 
+// The opening balance the lines before the header state (mBank's
+// "#Počáteční zůstatek:"): the balance before the file's first row.
+bool PreambleOpening(std::string_view text, const StatementLayout& layout, int64_t* opening) {
+  BalanceCheck lines;
+  CsvRecordReader preamble(text, layout.separator);
+  while (preamble.Next() && preamble.lineNumber() < layout.headerLine) {
+    lines.ReadBalanceLine(preamble.fields());
+  }
+  *opening = lines.LineBalances().opening;
+  return lines.LineBalances().hasOpening;
+}
+
 constexpr FeeConvention kFeeConventions[] = {FeeConvention::kCharge, FeeConvention::kEffect,
                                              FeeConvention::kWithinAmount};
 constexpr DebitConvention kDebitConventions[] = {
@@ -111,6 +124,7 @@ BalanceProof::BalanceProof(std::string_view text, const StatementLayout& layout)
       (layout.Column(ColumnRole::kFee) < 0 || !feeUnconfirmed_)) {
     return;
   }
+  openingStated_ = PreambleOpening(text, layout, &opening_);
   ProofRows rows;
   CollectProofRows(text, layout, conventions_.columns, alternatives_, conventions_.accountColumn,
                    names_, &rows);
@@ -136,6 +150,13 @@ int BalanceProof::Failures(const ProofRows& proof, const Convention& convention,
     int64_t lastStep = 0;
   };
   std::vector<Chain> chains(proof.chains);
+  // The first row of a file of one account and currency follows from the
+  // balance the file states before it; of several, no stated balance is
+  // each one's.
+  if (openingStated_ && chains.size() == 1) {
+    chains.front().started = true;
+    chains.front().balance = opening_;
+  }
   int failures = 0;
   const auto fail = [&failures, mismatches](const Mismatch& mismatch) {
     ++failures;
@@ -274,7 +295,8 @@ void BalanceProof::Settle(ProofRows& proof) {
   if (first != nullptr && Later(first->date, last->date)) own.newestFirst = true;
   if (first != nullptr && Later(last->date, first->date)) own.newestFirst = false;
   conventions_.newestFirst = own.newestFirst;
-  if (first == nullptr || first == last) return;
+  // A lone balance proves a step only from the one the file opens with.
+  if (first == nullptr || (first == last && !openingStated_)) return;
 
   struct Weighed {
     Convention convention;
@@ -405,22 +427,6 @@ void BalanceProof::Report(const std::string& path, const LogLine& log) const {
     LogFormatted(log, LogKind::kItemWarning,
                  "Soubor %s: se zůstatkem nesouhlasí ještě dalších %d řádků\n",
                  {path, static_cast<int32_t>(mismatches_.size() - kNamedRows)});
-  }
-  if (conventions_.columns.tiedAmount >= 0 && !proven_.amount) {
-    // The equal of the column taken: the tied one, or the one it replaced.
-    const int equal = conventions_.columns.amount == conventions_.columns.tiedAmount
-                          ? ownAmount_
-                          : conventions_.columns.tiedAmount;
-    int other = 0;
-    for (int a = 1; a < alternatives_; ++a) {
-      if (conventions_.columns.amounts[a] == equal) other = a;
-    }
-    LogFormatted(log, LogKind::kItemWarning,
-                 "Soubor %s: sloupce %d (%s) a %d (%s) uvádějí různé částky (poprvé na řádku %d) "
-                 "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce %d\n",
-                 {path, conventions_.columns.amounts[0] + 1, names_[0],
-                  conventions_.columns.amounts[other] + 1, names_[other],
-                  conventions_.columns.tieLine, conventions_.columns.amounts[0] + 1});
   }
   for (size_t i = 0; i < contradictions_.size() && i < kNamedRows; ++i) {
     const Contradiction& c = contradictions_[i];

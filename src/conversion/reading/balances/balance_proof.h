@@ -59,8 +59,16 @@ class BalanceProof {
   // did not decide, which its state decides.
   const BalanceVerdict* VerdictOf(int line) const;
 
+  // Where two amount columns compete and no balance proves either, the
+  // one the data alone chose; -1 where the amounts are decided. The other
+  // is `conventions().columns.tiedAmount`.
+  int UndecidedAmount() const {
+    return conventions_.columns.tiedAmount >= 0 && !proven_.amount ? ownAmount_ : -1;
+  }
+
   // Names in `log` each row whose balance does not follow from the one
-  // before it and each choice that neither the data nor the balances prove.
+  // before it and each choice of a sign that neither the data nor the
+  // balances prove.
   void Report(const std::string& path, const LogLine& log) const;
 
  private:
@@ -115,6 +123,9 @@ class BalanceProof {
   // The layout's fee sign is no bank's documented one.
   bool feeUnconfirmed_;
   bool balanceColumn_;
+  // The balance the file states before its rows, where it states one.
+  bool openingStated_ = false;
+  int64_t opening_ = 0;
 };
 
 }  // namespace tarvolo

@@ -115,11 +115,25 @@ TEST(BalanceProof, TheRunningBalanceSettlesHowRowsAreRead) {
        "02.03.2024;200,00;200,00;1095,00\n03.03.2024;-50,00;-55,00;1040,00\n",
        {"-105.00 1.3", "200.00 2.3", "-55.00 3.3"},
        ""},
-      {"of two equal amount columns without a balance, the first, named",
-       "Datum;Objem;Částka\n01.03.2024;-100,00;-100,00\n02.03.2024;200,00;210,00\n",
-       {"-100.00 1.3", "200.00 2.3"},
-       "Soubor v.csv: sloupce 2 (Objem) a 3 (Částka) uvádějí různé částky (poprvé na řádku 3) "
-       "a zůstatek mezi nimi nerozhodne; částky převzaty ze sloupce 2!!!\n"},
+      {"the first row follows from the opening balance the preamble states",
+       "#Počáteční zůstatek:;25 419,20 CZK;\n\n#Datum zaúčtování transakce;#Částka transakce;"
+       "#Účetní zůstatek po transakci;\n02-09-2014;-4 000,00;21 419,20;\n"
+       "04-09-2014;-1 000,00;20 419,20;\n",
+       {"-4000.00 2.9", "-1000.00 4.9"},
+       ""},
+      {"a lone row that does not follow from the opening balance is named",
+       "#Počáteční zůstatek:;25 419,20 CZK;\n\n#Datum zaúčtování transakce;#Částka transakce;"
+       "#Účetní zůstatek po transakci;\n02-09-2014;-4 000,00;20 419,20;\n",
+       {"-4000.00 2.9"},
+       "Soubor v.csv, řádek 4: předchozí zůstatek 25419.20 + pohyb -4000.00 = 21419.20, ale "
+       "řádek uvádí zůstatek 20419.20, rozdíl -1000.00!!!\n"
+       "Soubor v.csv: počáteční zůstatek 25419.20 + položky -4000.00 = 21419.20 Kč, ale soubor "
+       "uvádí konečný zůstatek 20419.20 Kč, rozdíl -1000.00 Kč!!!\n"},
+      {"rows listed newest first follow from the opening balance from the last one up",
+       "Počáteční zůstatek;100,00\n\nDatum;Částka;Zůstatek\n03.03.2024;-5,00;115,00\n"
+       "02.03.2024;20,00;120,00\n",
+       {"-5.00 3.3", "20.00 2.3"},
+       ""},
       {"a debit written negative beside debits written positive is money returned",
        "Datum;Příjem;Výdaj;Zůstatek\n01.03.2024;;100,00;900,00\n02.03.2024;;-20,00;920,00\n"
        "03.03.2024;50,00;;970,00\n",

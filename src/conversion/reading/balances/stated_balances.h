@@ -41,6 +41,10 @@ class BalanceCheck {
   // The same for the `count` texts at `fields`.
   bool ReadBalanceLine(const std::string_view* fields, size_t count, std::string_view amount);
 
+  // The balances the lines read so far state, before any row's balance is
+  // worked out.
+  const StatedBalances& LineBalances() const { return lines_; }
+
   // The file's decimal mark, for the balances it writes.
   void SetDecimalMark(char mark) { decimalMark_ = mark; }
 

@@ -377,6 +377,7 @@ constexpr ColumnName kColumnNames[] = {
     {"transferwise id", R::kTransactionId, 1},
     {"transaction id", R::kTransactionId, 1},
     {"balance transaction id", R::kTransactionId, 1},
+    {"transaction code", R::kTransactionId, 1},
     {"transaktions-id", R::kTransactionId, 1},
     {"numero de transaction", R::kTransactionId, 1},
     {"n° de transaction", R::kTransactionId, 1},

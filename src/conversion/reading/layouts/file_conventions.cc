@@ -4,6 +4,7 @@
 #include <map>
 
 #include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/row_dates.h"
 #include "conversion/reading/layouts/row_kinds.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
@@ -24,7 +25,10 @@ bool IsItemRow(const CsvRecordReader& row, const StatementLayout& layout, int am
                int dateColumn) {
   ItemDate date;
   const std::string_view dateText = row.Field(dateColumn);
-  if (!ReadItemDate(dateText, &date, false) && !ReadItemDate(dateText, &date, true)) return false;
+  if (!ReadLayoutDate(dateText, layout.rules, &date, false) &&
+      !ReadLayoutDate(dateText, layout.rules, &date, true)) {
+    return false;
+  }
   const std::string_view state = row.Field(layout.Column(ColumnRole::kState));
   const std::string_view impact = row.Field(layout.Column(ColumnRole::kBalanceImpact));
   if ((!state.empty() || !impact.empty()) && BookingOf(state, impact) != BookingState::kBooked) {
@@ -60,7 +64,7 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
     ItemDate dates[kCount];
     bool dated[kCount] = {};
     for (int i = 0; i < kCount; ++i) {
-      dated[i] = ReadItemDate(reader.Field(layout.dateCandidates[i]), &dates[i]);
+      dated[i] = ReadLayoutDate(reader.Field(layout.dateCandidates[i]), layout.rules, &dates[i]);
       if (dated[i]) ++dateScore[i];
       for (int j = 0; j < i; ++j) {
         const bool same = dates[i].year == dates[j].year && dates[i].month == dates[j].month &&
@@ -84,12 +88,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
   // A likelier column keeps its place unless another reads on more than a
   // row or two more: a damaged row or two does not move the file's dates or
   // amounts to another column, and more rows that read are worth more than
-  // rows named and left out.
+  // rows named and left out. Of two amounts named alike none is likelier:
+  // the one that reads on more rows is the one the data prove.
   const int tolerance = std::min(2, rows / 4);
   int date = 0, amount = 0;
   for (int i = 1; i < kCount; ++i) {
     if (dateScore[i] > dateScore[date] + tolerance) date = i;
-    if (amountScore[i] > amountScore[amount] + tolerance) amount = i;
+    const bool equals = layout.amountRanks[i] == layout.amountRanks[amount];
+    if (amountScore[i] > amountScore[amount] + (equals ? 0 : tolerance)) amount = i;
   }
   ChosenColumns chosen;
   chosen.date = layout.dateCandidates[date];
@@ -111,7 +117,14 @@ ChosenColumns ChooseColumns(std::string_view text, const StatementLayout& layout
       continue;
     }
     chosen.amounts[alternatives++] = layout.amountCandidates[i];
-    if (chosen.tiedAmount < 0 && layout.amountRanks[i] == layout.amountRanks[amount]) {
+    // A gross and a net amount that differ by no fee column's fee compete
+    // as two amounts do.
+    const bool net = layout.amountRanks[i] == StatementLayout::kNetAmountRank;
+    const bool unreconciled =
+        net != (layout.amountRanks[amount] == StatementLayout::kNetAmountRank) &&
+        layout.Column(ColumnRole::kFee) < 0;
+    if (chosen.tiedAmount < 0 &&
+        (layout.amountRanks[i] == layout.amountRanks[amount] || unreconciled)) {
       chosen.tiedAmount = layout.amountCandidates[i];
       chosen.tieLine = differs[i][amount];
     }
@@ -189,7 +202,8 @@ DateOrder FileDateOrder(std::string_view text, const StatementLayout& layout, in
     monthFirst = monthFirst || hint == DateOrderHint::kMonthFirst;
     ItemDate a, b;
     const std::string_view date = reader.Field(dateColumn);
-    ambiguous = ambiguous || (ReadItemDate(date, &a, false) && ReadItemDate(date, &b, true) &&
+    ambiguous = ambiguous || (ReadLayoutDate(date, layout.rules, &a, false) &&
+                              ReadLayoutDate(date, layout.rules, &b, true) &&
                               (a.day != b.day || a.month != b.month));
   }
   DateOrder order;

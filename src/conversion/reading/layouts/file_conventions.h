@@ -19,8 +19,10 @@ struct ChosenColumns {
   // give other amounts, -1 after the last: a running balance decides among
   // them.
   int amounts[StatementLayout::kCandidates] = {-1, -1, -1, -1};
-  // An equal of the chosen amount column (of its name's rank) that gives
-  // other amounts, first on line `tieLine`; -1 for none.
+  // An equal of the chosen amount column (of its name's rank, or a net
+  // one beside a gross one where no fee column tells them apart) that reads
+  // on as many rows and gives other amounts, first on line `tieLine`; -1
+  // for none. Only a running balance may decide between the two.
   int tiedAmount = -1;
   int tieLine = 0;
   // An equal of the chosen date column that gives other dates, first on

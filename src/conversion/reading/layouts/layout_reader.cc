@@ -70,6 +70,20 @@ class LayoutReader {
               HeaderName(columns.tiedDate), columns.dateTieLine});
       return;
     }
+    const int amount = proof_.UndecidedAmount();
+    if (amount >= 0) {
+      // Two amounts named alike that differ, and no balance shows which one
+      // moved the account: the user names it.
+      report_.SetUndecided();
+      reading->confirmation = report_.confirmation();
+      Render(reading->refusal,
+             "formát %s: sloupce %d \"%s\" a %d \"%s\" uvádějí různé částky (poprvé na řádku "
+             "%d) a nic v souboru nerozhodne, která je částkou položky; převod lze zadat volbou "
+             "--columns \"datum=…;částka=…\"",
+             {layout_.name, amount + 1, HeaderName(amount), columns.tiedAmount + 1,
+              HeaderName(columns.tiedAmount), columns.tieLine});
+      return;
+    }
     ReadPreamble();
     balance_.SetNewestFirst(proof_.conventions().newestFirst, proof_.conventions().orderProven);
     row_.amounts.SetDebits(proof_.conventions().debits);
@@ -448,7 +462,9 @@ class LayoutReader {
     CsvRecordReader rest(text_, layout_.separator, record.offset(), record.nextLineNumber());
     while (rest.Next()) {
       ItemDate date;
-      if (dateColumn >= 0 && ReadItemDate(rest.Field(dateColumn), &date)) return false;
+      if (dateColumn >= 0 && ReadLayoutDate(rest.Field(dateColumn), layout_.rules, &date)) {
+        return false;
+      }
     }
     LogFormatted(log_, LogKind::kNote,
                  "Soubor %s, řádek %d: částka %.2f je součtem položek nad ní a řádek nemá nic "

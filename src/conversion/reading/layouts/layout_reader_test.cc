@@ -324,6 +324,26 @@ TEST_F(LayoutRecordsTest, FeesDatesAndAccountsAsBanksWriteThem) {
        "\"116.22\",\"charge\",\"Order 1\"\n",
        {"120.00|2.7.26|4.7.26|", "-3.78|2.7.26|2.7.26||fee"},
        ""},
+      {"SumUp's time after a comma, its day first; its amounts in and out",
+       "Transaction date,Transaction code,Transaction type,Reference,Payment reference,"
+       "Transaction amount in,Transaction amount out\n"
+       "\"13/08/2026, 17:54\",TX1,SumUp pay-in,SumUp,Payout,120.50,\n"
+       "\"02/09/2026, 09:00\",TX2,Outgoing bank transfer,Landlord,Rent,,80.00\n",
+       {"120.50|13.8.26|13.8.26|", "-80.00|2.9.26|2.9.26|"},
+       ""},
+      {"SumUp's German two-digit years; the amount in the account's currency, not the "
+       "payment's; rows declined left out; its fee a charge as the balance shows",
+       "Transaktions-ID,Datum der Transaktion,Art der Transaktion,Referenz,Zahlungsreferenz,"
+       "Status,Zahlungsbetrag eingehend,Zahlungsbetrag ausgehend,Zahlungswährung,Wechselkurs,"
+       "Rechnungsbetrag eingehend,Rechnungsbetrag ausgehend,Gebühr,Verfügbares Guthaben\n"
+       "T1,\"03.08.26, 17:54\",SumUp Einzahlung,SumUp,A,Erfolgreich,100.00,,EUR,1,100.00,,0.00,"
+       "100.00\n"
+       "T2,\"04.08.26, 09:00\",Ausgehende Banküberweisung,B,Miete,Abgelehnt,,50.00,EUR,1,,50.00,"
+       "0.00,100.00\n"
+       "T3,\"05.08.26, 10:00\",Ausgehende Banküberweisung,C,Rent,Erfolgreich,,40.00,USD,0.9,,"
+       "36.00,1.00,63.00\n",
+       {"100.00|3.8.26|3.8.26|", "-36.00|5.8.26|5.8.26|", "-1.00|5.8.26|5.8.26||fee"},
+       ""},
       {"a value date beside the booking date",
        "Datum zaúčtování;Valuta;Částka;Protiúčet\n01.07.2022;30.06.2022;-5,00;19-2000145399/0800\n",
        {"-5.00|1.7.22|30.6.22|19-2000145399/0800"},
@@ -891,11 +911,71 @@ TEST_F(LayoutRecordsTest, UnknownHeadersAndUnconfirmedColumnsAreRefused) {
       {"Datum;Date;Částka\r\n1.9.2014;1.9.2014;5\r\n2.9.2014;3.9.2014;6\r\n",
        "formát obecný CSV: sloupce 1 (Datum) a 2 (Date) uvádějí různá data (poprvé na řádku 3) "
        "a nic v souboru nerozhodne, které je dnem zaúčtování"},
+      // A two-digit year is a date only in SumUp's own layout.
+      {"Datum der Transaktion;Betrag\r\n03.08.26;5\r\n04.08.26;6\r\n",
+       "formát obecný CSV s hlavičkou na řádku 1 nelze použít, nečitelných řádků 2 z 2, první "
+       "řádek 2: datum 03.08.26 nelze přečíst"},
+      // Two amounts named alike, or a gross and a net one without a fee,
+      // that differ where no balance shows which one moved the account.
+      {"Datum;Objem;Částka\n01.03.2024;-100,00;-100,00\n02.03.2024;200,00;210,00\n",
+       "formát obecný CSV: sloupce 2 \"Objem\" a 3 \"Částka\" uvádějí různé částky (poprvé na "
+       "řádku 3) a nic v souboru nerozhodne, která je částkou položky; převod lze zadat volbou "
+       "--columns \"datum=…;částka=…\""},
+      {"Date,Gross,Net\n2024-03-01,100.00,97.00\n2024-03-02,-20.00,-20.00\n",
+       "formát obecný CSV: sloupce 2 \"Gross\" a 3 \"Net\" uvádějí různé částky (poprvé na "
+       "řádku 2) a nic v souboru nerozhodne, která je částkou položky; převod lze zadat volbou "
+       "--columns \"datum=…;částka=…\""},
+      // A balance that fits either column as badly proves neither.
+      {"Datum;Objem;Částka;Zůstatek\n01.03.2024;-100,00;-105,00;900,00\n"
+       "02.03.2024;200,00;210,00;1000,00\n03.03.2024;-10,00;-10,00;990,00\n",
+       "formát obecný CSV: sloupce 2 \"Objem\" a 3 \"Částka\" uvádějí různé částky (poprvé na "
+       "řádku 2) a nic v souboru nerozhodne, která je částkou položky; převod lze zadat volbou "
+       "--columns \"datum=…;částka=…\""},
+      // A single balance proves no step.
+      {"Datum;Objem;Částka;Zůstatek\n01.03.2024;-100,00;-105,00;895,00\n",
+       "formát obecný CSV: sloupce 2 \"Objem\" a 3 \"Částka\" uvádějí různé částky (poprvé na "
+       "řádku 2) a nic v souboru nerozhodne, která je částkou položky; převod lze zadat volbou "
+       "--columns \"datum=…;částka=…\""},
   };
   for (const Case& c : cases) {
     EXPECT_FALSE(Read(c.text)) << c.text;
     EXPECT_EQ(items_.size(), 0u) << c.text;
     EXPECT_EQ(reading_.refusal, c.refusal) << c.text;
+  }
+}
+
+// Of two amount columns that compete, the data take the one the running
+// balance proves, or the one that alone reads on every row; a gross and a
+// net one beside a fee column hold one amount and compete not.
+TEST_F(LayoutRecordsTest, CompetingAmountColumnsAreTakenOnlyWhereTheDataProveOne) {
+  const struct {
+    const char* what;
+    std::string text;
+    std::vector<std::string> amounts;
+    std::string named;  // a line the log has
+  } cases[] = {
+      {"the balance proves the second",
+       "Datum;Objem;Částka;Zůstatek\n01.03.2024;-100,00;-105,00;895,00\n"
+       "02.03.2024;200,00;210,00;1105,00\n",
+       {"-105.00", "210.00"},
+       "Soubor v.csv: částky převzaty ze sloupce 3 (Částka), jak dokládá zůstatek\n"},
+      {"the first does not read on every row",
+       "Datum;Objem;Částka\n01.03.2024;-100,00;-105,00\n02.03.2024;x;210,00\n"
+       "03.03.2024;-10,00;-10,00\n04.03.2024;-20,00;-20,00\n05.03.2024;-30,00;-30,00\n",
+       {"-105.00", "210.00", "-10.00", "-20.00", "-30.00"},
+       "Soubor v.csv, řádek 3: částku x ve sloupci 2 nelze přečíst, zapsána částka ze sloupce "
+       "3!!!\n"},
+      {"a gross and a net amount that differ by the fee",
+       "Date,Gross,Fee,Net\n2024-03-01,100.00,3.00,97.00\n2024-03-02,-20.00,0.00,-20.00\n",
+       {"100.00", "-3.00|fee", "-20.00"},
+       ""},
+  };
+  for (const auto& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what << reading_.refusal;
+    EXPECT_EQ(Items([](const Item& i) -> std::vector<std::string> { return {i.amount}; }),
+              std::vector<std::string>(c.amounts.begin(), c.amounts.end()))
+        << c.what;
+    EXPECT_NE(log_.find(c.named), std::string::npos) << c.what << log_;
   }
 }
 

@@ -23,6 +23,10 @@ struct KnownLayout {
   // The layout's currency column where other banks give its name another
   // role (the Italian "Valuta" is no value date).
   const char* currency = nullptr;
+  // A currency column of an amount the layout does not book (SumUp's
+  // payment currency beside the amount in the account's): no row's
+  // currency.
+  const char* otherCurrency = nullptr;
 };
 
 // Fees are charges written as positive numbers (Revolut, Wise) unless the
@@ -42,6 +46,16 @@ constexpr LayoutRules kRevolutPolish = {.description = {"opis"}};
 // Payoneer writes its dates MM/DD/YYYY.
 constexpr LayoutRules kPayoneer = {.monthFirstDates = true};
 constexpr LayoutRules kRevolut2018 = {.newestFirst = true};
+// SumUp's business account: the counterparty in the reference, the
+// payment's own reference beside it. No export seen shows the sign of the
+// German statement's fee.
+constexpr LayoutRules kSumUp = {
+    .description = {"payment reference", "reference", "transaction type"}, .commaBeforeTime = true};
+constexpr LayoutRules kSumUpGerman = {
+    .description = {"zahlungsreferenz", "referenz", "art der transaktion"},
+    .feeSignUnknown = true,
+    .commaBeforeTime = true,
+    .twoDigitYears = true};
 // PayPal's Italian and older French exports: no export seen shows how they
 // write a date.
 constexpr LayoutRules kPayPalDayFirst = {.feeIsEffect = true, .dateOrderUnknown = true};
@@ -124,6 +138,13 @@ constexpr KnownLayout kKnownLayouts[] = {
     {.name = "Payoneer",
      .names = {"credit amount", "debit amount", "running balance"},
      .rules = kPayoneer},
+    {.name = "SumUp",
+     .names = {"transaction code", "transaction amount in", "transaction amount out"},
+     .rules = kSumUp},
+    {.name = "SumUp",
+     .names = {"art der transaktion", "rechnungsbetrag eingehend", "verfugbares guthaben"},
+     .rules = kSumUpGerman,
+     .otherCurrency = "zahlungswahrung"},
     {.name = "N26", .names = {"partner name", "partner iban"}, .rules = kCharges},
     {.name = "N26", .names = {"payee", "payment reference", "account number"}, .rules = kCharges},
     {.name = "N26", .names = {"empfanger", "verwendungszweck", "kontonummer"}, .rules = kCharges},
@@ -276,6 +297,9 @@ void MatchHeader(const std::vector<std::string_view>& fields, HeaderMatch* match
       }
       layout.column[static_cast<int>(ColumnRole::kCurrency)] = currency;
     }
+    const int other = known.otherCurrency != nullptr ? find(known.otherCurrency) : count;
+    int& currencyColumn = layout.column[static_cast<int>(ColumnRole::kCurrency)];
+    if (other < count && currencyColumn == other) currencyColumn = -1;
     break;
   }
 }

@@ -83,6 +83,11 @@ struct LayoutRules {
   // Revolut Business's exports without a State column (2022) write a
   // charged fee as its effect on the balance, -5.00; later ones as 5.00.
   bool feeEffectWithoutState = false;
+  // SumUp writes a date's time after a comma ("03/08/2026, 17:54"), and its
+  // German statement only the year's last two digits ("03.08.26, 17:54"):
+  // a date no other layout's rows may have.
+  bool commaBeforeTime = false;
+  bool twoDigitYears = false;
 };
 
 // The columns of one currency, where a layout gives each currency its own

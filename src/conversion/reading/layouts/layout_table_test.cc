@@ -260,6 +260,17 @@ TEST(StatementLayout, HeadersOfOtherLanguagesAreReadByTheirWords) {
         {R::kCreditAmount, 6}, {R::kDebitAmount, 7}, {R::kCurrency, 8}, {R::kState, 11},
         {R::kBalance, 12}},
        ""},
+      // SumUp's payment currency is no currency of the amounts booked, which
+      // are the account's.
+      {"Transaktions-ID,Datum der Transaktion,Art der Transaktion,Referenz,Zahlungsreferenz,"
+       "Status,Zahlungsbetrag eingehend,Zahlungsbetrag ausgehend,Zahlungswährung,Wechselkurs,"
+       "Rechnungsbetrag eingehend,Rechnungsbetrag ausgehend,Gebühr,Verfügbares Guthaben\n",
+       "SumUp",
+       {{R::kTransactionId, 1}, {R::kBookingDate, 2}, {R::kItemType, 3}, {R::kMessage, 4},
+        {R::kReference, 4}, {R::kState, 6},
+        {R::kCurrency, 0}, {R::kCreditAmount, 11}, {R::kDebitAmount, 12}, {R::kFee, 13},
+        {R::kBalance, 14}},
+       ""},
       {"Fecha,Hora,Zona horaria,Descripción,Divisa,Bruto,Comisión,Neto,Saldo,"
        "Id. de transacción\n",
        "PayPal",

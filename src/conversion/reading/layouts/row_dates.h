@@ -10,6 +10,11 @@
 
 namespace tarvolo {
 
+// Reads a date as the layout writes it (ReadItemDate, and the forms of
+// `rules`).
+bool ReadLayoutDate(std::string_view text, const LayoutRules& rules, ItemDate* date,
+                    bool monthFirst = false);
+
 // The dates of a layout's rows. The order of day and month the file's
 // N/N/YYYY dates take is looked for once, when a date first needs it.
 class RowDates {
