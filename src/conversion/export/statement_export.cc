@@ -255,7 +255,6 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
     outcome = WriteStatement(first.get(), plans.plans()[0], false, log, log, result);
     if (result->statements.empty()) return outcome;
   } else {
-    held.clear();
     first.reset();
     const LogLine silent = [](LogKind, const char*) {};
     // The first reading found the first statement's facts as one of several
@@ -267,9 +266,12 @@ ExportOutcome ExportStatements(const ExportRequest& request, const LogLine& log,
     }
     plans.Settle();
     if (plans.plans().empty()) {
+      // No statement holds anything: the first reading's lines say why.
+      for (const auto& [kind, text] : held) log(kind, text.c_str());
       log(LogKind::kFailure, "Nebyly načteny žádné položky nebo soubory\n");
       return ExportOutcome::kNothingLoaded;
     }
+    held.clear();
     if (!PlannedPathsAllowed(request, plans, log, result)) return ExportOutcome::kRefused;
     if (!plans.HasProfileStatement()) {
       LogFormatted(log, LogKind::kFileWarning,

@@ -279,6 +279,17 @@ TEST(StatementSetTest, EachStatementOnItsOwnWhateverTheOrderOfTheFiles) {
        // The koruna by default, said where the run has other currencies.
        .logged = "Soubor memory/czk.csv neuvádí měnu účtu a 1 jeho položek žádnou měnu nemá: "
                  "jsou ve výpisu v Kč\n"},
+      {.what = "a row whose own account does not read is named, whatever its currency",
+       .files = {{"own.csv",
+                  "Vlastní účet;Datum;Částka;Měna;Zpráva\n2000145399;05.10.2014;10,00;CZK;a\n"
+                  "abc;06.10.2014;-4,00;EUR;b\n"}},
+       .outcome = ExportOutcome::kWrittenWithProblems,
+       .statements = {{.name = "export.gpc",
+                       .items = 1,
+                       .opening = "00000000100000+",
+                       .closing = "00000000101000+"}},
+       .logged = "Soubor memory/own.csv, řádek 3: vlastní účet abc nelze přečíst, položka "
+                 "nepatří žádnému výpisu, vynechána!!!\n"},
       {.what = "an Italian Valuta column holds the rows' currency, not a value date",
        .files = {{"it.csv",
                   "Data;Importo;Valuta;Descrizione\n05.10.2014;10,00;EUR;x\n"

@@ -231,6 +231,7 @@ class LayoutReader {
     }
     accountsApart_ = ownAccountColumn >= 0 || !reading->ownPockets.empty();
     row_.counter.SetOwnAccountColumn(ownAccountColumn);
+    ownAccountColumn_ = ownAccountColumn;
     CollectOwnAccounts(text_, layout_, ownAccountColumn, &reading->ownAccounts);
     reading->ownIbans.clear();
     CollectOwnIbans(text_, layout_, &reading->ownIbans);
@@ -338,6 +339,14 @@ class LayoutReader {
         StateRowBalances(date);
       }
       return LineAccount::kZero;
+    }
+    // A row whose own account does not read belongs to no statement the run
+    // can prove, whatever its currency: it stays with this one, whose checks
+    // name it and leave it out, and moves none of its balances.
+    if (OwnAccountUnread()) {
+      items_.Append(row_, date, amount.hellers);
+      NameOtherColumns(line);
+      return LineAccount::kItem;
     }
     const LineAccount::Kind other = InOtherCurrency(line, amount);
     if (other != LineAccount::kItem) {
@@ -524,6 +533,13 @@ class LayoutReader {
     return LineAccount::kLeftOut;
   }
 
+  bool OwnAccountUnread() const {
+    if (ownAccountColumn_ < 0) return false;
+    const std::string_view text = row_.Column(ownAccountColumn_);
+    AccountNumber account;
+    return !text.empty() && !ReadAccountNumber(text, true, &account);
+  }
+
   // The currency of a row that names none.
   const std::string& unnamedCurrency() const {
     static const std::string koruna(kKorunaCode);
@@ -587,6 +603,7 @@ class LayoutReader {
   // The file's own accounts are told apart by a column its bank documents
   // or by their balances.
   bool accountsApart_ = false;
+  int ownAccountColumn_ = -1;
   // The own account whose rows alone count for the balances, where set.
   bool accountBalances_ = false;
   AccountNumber balanceAccount_;
