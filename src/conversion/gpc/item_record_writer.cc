@@ -155,13 +155,21 @@ void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t mon
 }
 
 void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {
-  lineNumber_ = item.line;
   const size_t at = exportText.size();
-  // Every field starts as the template's zeros (the description as its
-  // blanks), and each is written once: numbers need only their digits from
-  // the highest one that is not zero, texts only their characters.
   exportText.append(template_, sizeof template_);
-  char* record = &exportText[at];
+  PutFields(item, &exportText[at]);
+}
+
+void ItemRecordWriter::Write(const StatementItem& item, char* record) {
+  std::memcpy(record, template_, sizeof template_);
+  PutFields(item, record);
+}
+
+// Every field starts as the template's zeros (the description as its
+// blanks), and each is written once: numbers need only their digits from
+// the highest one that is not zero, texts only their characters.
+void ItemRecordWriter::PutFields(const StatementItem& item, char* record) {
+  lineNumber_ = item.line;
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
   PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
   PutAmount(record, item.amount, item.amountRest);
