@@ -404,6 +404,8 @@ bool IsServisAmountText(std::string_view text) {
 // Whether an amount IsServisAmountText takes has digits other than zeros
 // after the second one past its decimal comma.
 bool HasPlacesBeyondHellers(std::string_view amount) {
+  // Nearly every amount has its only comma before two places.
+  if (amount.size() >= 3 && amount[amount.size() - 3] == ',') return false;
   const size_t comma = amount.find(',');
   if (comma == std::string_view::npos || amount.size() - comma <= 3) return false;
   int places = 0;
