@@ -22,15 +22,23 @@ bool IsTotalWord(std::string_view text);
 // byte as IsTotalWord looks at them: every field of every dated row is
 // looked at, and nearly all are told apart here without a call. True calls
 // for IsTotalWord.
-inline bool MayBeTotalWord(std::string_view text) {
-  if (text.size() < 4 || text.size() > 9) return false;
-  const char c = text[0];
-  const bool letter = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-  if (letter) {
-    const char lower = static_cast<char>(c | 0x20);
-    return lower == 's' || lower == 'c' || lower == 't' || lower == 'g';
+// The first bytes MayBeTotalWord lets through, as a table: the initials of
+// the words, and whatever is neither a letter nor part of a number.
+struct TotalWordStarts {
+  bool may[256] = {};
+  constexpr TotalWordStarts() {
+    for (int c = 0; c < 256; ++c) {
+      const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      const bool number = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',';
+      const int lower = c | 0x20;
+      may[c] = letter ? lower == 's' || lower == 'c' || lower == 't' || lower == 'g' : !number;
+    }
   }
-  return !((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',');
+};
+inline constexpr TotalWordStarts kTotalWordStarts;
+
+inline bool MayBeTotalWord(std::string_view text) {
+  return text.size() - 4 <= 5 && kTotalWordStarts.may[static_cast<unsigned char>(text[0])];
 }
 
 // Whether `text` is a balance label and nothing more ("Konečný zůstatek",
