@@ -47,8 +47,8 @@ void GpcOutput::Add(const StatementItem& item, std::string_view) {
   size_ += kRecordLength;
 }
 
-// The text's bytes are left as they are until written: a string would
-// fill its room first, a byte a record over again.
+// The room's bytes stay unwritten until a record fills them: a string
+// would fill its room with blanks first, and every record's bytes twice.
 bool GpcOutput::MakeRoom(size_t capacity, bool mayFail) {
   if (capacity <= capacity_) return true;
   std::unique_ptr<char[]> room(mayFail ? new (std::nothrow) char[capacity] : new char[capacity]);
