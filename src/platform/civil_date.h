@@ -26,7 +26,7 @@ constexpr int32_t DaysInMonth(int32_t year, int32_t month) {
 // A real calendar day (a year of four digits at most).
 constexpr bool IsRealDate(const CivilDate& date) {
   return date.year >= 1 && date.year <= 9999 && date.month >= 1 && date.month <= 12 &&
-         date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
+         date.day >= 1 && (date.day <= 28 || date.day <= DaysInMonth(date.year, date.month));
 }
 
 static_assert(DaysInMonth(2000, 2) == 29 && DaysInMonth(1900, 2) == 28 &&

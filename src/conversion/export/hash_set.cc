@@ -10,12 +10,6 @@ constexpr size_t kReservedAtMost = size_t{1} << 20;
 
 }  // namespace
 
-size_t HashSet::SlotOf(uint64_t hash) const {
-  // The top bits of a multiplied hash, as FNV's low bits vary little
-  // between keys that differ in their last byte.
-  return static_cast<size_t>((hash * 0x9E3779B97F4A7C15u) >> shift_);
-}
-
 bool HashSet::Contains(uint64_t hash) const {
   if (hash == 0) return hasZero_;
   if (slots_.empty()) return false;
@@ -26,20 +20,9 @@ bool HashSet::Contains(uint64_t hash) const {
   }
 }
 
-bool HashSet::Insert(uint64_t hash) {
-  if (hash == 0) return !std::exchange(hasZero_, true);
-  // At most half full, so a search meets a free slot soon.
-  if ((size_ + 1) * 2 > slots_.size()) Rehash(slots_.empty() ? 16 : slots_.size() * 2);
-  const size_t mask = slots_.size() - 1;
-  for (size_t i = SlotOf(hash);; i = (i + 1) & mask) {
-    if (slots_[i] == hash) return false;
-    if (slots_[i] == 0) {
-      slots_[i] = hash;
-      ++size_;
-      return true;
-    }
-  }
-}
+bool HashSet::InsertZero() { return !std::exchange(hasZero_, true); }
+
+void HashSet::Grow() { Rehash(slots_.empty() ? 16 : slots_.size() * 2); }
 
 void HashSet::Erase(uint64_t hash) {
   if (hash == 0) {

@@ -12,8 +12,23 @@ namespace tarvolo {
 // the item's numbering.
 class HashSet {
  public:
-  // Whether `hash` was new; it is in the set either way.
-  bool Insert(uint64_t hash);
+  // Whether `hash` was new; it is in the set either way. Inline, as every
+  // item of a run takes one or two.
+  bool Insert(uint64_t hash) {
+    if (hash == 0) return InsertZero();
+    // At most half full, so a search meets a free slot soon.
+    if ((size_ + 1) * 2 > slots_.size()) Grow();
+    const size_t mask = slots_.size() - 1;
+    uint64_t* slots = slots_.data();
+    for (size_t i = SlotOf(hash);; i = (i + 1) & mask) {
+      if (slots[i] == hash) return false;
+      if (slots[i] == 0) {
+        slots[i] = hash;
+        ++size_;
+        return true;
+      }
+    }
+  }
   void Erase(uint64_t hash);
   // Room for `count` hashes without growing on the way.
   void Reserve(size_t count);
@@ -21,7 +36,13 @@ class HashSet {
   size_t Size() const { return size_ + (hasZero_ ? 1 : 0); }
 
  private:
-  size_t SlotOf(uint64_t hash) const;
+  size_t SlotOf(uint64_t hash) const {
+    // The top bits of a multiplied hash, as FNV's low bits vary little
+    // between keys that differ in their last byte.
+    return static_cast<size_t>((hash * 0x9E3779B97F4A7C15u) >> shift_);
+  }
+  bool InsertZero();
+  void Grow();
   void Rehash(size_t slots);
 
   // Zero marks a free slot, so the hash zero is kept beside the table.

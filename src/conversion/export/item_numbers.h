@@ -1,6 +1,7 @@
 #ifndef TARVOLO_CONVERSION_EXPORT_ITEM_NUMBERS_H_
 #define TARVOLO_CONVERSION_EXPORT_ITEM_NUMBERS_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -38,6 +39,8 @@ class ItemNumbers {
   // A file of about `items` items follows.
   void Expect(size_t items) {
     numbers_.Reserve(numbers_.Size() + items);
+    // Room for a number each, within what a hash set makes ahead.
+    given_.reserve(given_.size() + std::min(items, kGivenAhead));
     expected_ = items;
   }
   // The numbers given since the last confirmation stay taken, or are free
@@ -62,6 +65,7 @@ class ItemNumbers {
   // The numbers and references taken, by their hashes: two that differ
   // and share one merely give the later a number of its own.
   HashSet numbers_, references_;
+  static constexpr size_t kGivenAhead = size_t{1} << 20;
   // What was taken since the last confirmation: a number (true) or a
   // reference.
   std::vector<std::pair<bool, uint64_t>> given_;

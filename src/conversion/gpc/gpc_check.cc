@@ -159,6 +159,27 @@ bool HasLineEnd(const char* record) {
 }
 static_assert(kLineLength % 16 == 0, "a record is read sixteen bytes at a time");
 
+// Whether a record holds no CR or LF and digits wherever `mask` wants them,
+// its bytes looked at once for both: the check of nearly every record.
+bool SoundRecord(const char* record, const DigitMask& mask) {
+#if TARVOLO_GPC_SSE2
+  const __m128i cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+  const __m128i belowZero = _mm_set1_epi8('0' - 1), aboveNine = _mm_set1_epi8('9' + 1);
+  __m128i wrong = _mm_setzero_si128();
+  for (size_t i = 0; i < kLineLength; i += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(record + i));
+    const __m128i wanted = _mm_loadu_si128(reinterpret_cast<const __m128i*>(mask.bytes + i));
+    // Bytes from 0x80 on compare as below zero, so they are no digits either.
+    const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, belowZero), _mm_cmplt_epi8(v, aboveNine));
+    wrong = _mm_or_si128(wrong, _mm_andnot_si128(digit, wanted));
+    wrong = _mm_or_si128(wrong, _mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)));
+  }
+  return _mm_movemask_epi8(wrong) == 0;
+#else
+  return !HasLineEnd(record) && MaskedDigits(std::string_view(record, kLineLength), mask);
+#endif
+}
+
 class Checker {
  public:
   std::vector<std::string> Check(std::string_view bytes) {
@@ -172,10 +193,19 @@ class Checker {
       ++number;
       // A record as it is written: its bytes, then CR LF.
       if (bytes.size() - start >= kLineLength + 2 && bytes[start + kLineLength] == '\r' &&
-          bytes[start + kLineLength + 1] == '\n' && !HasLineEnd(bytes.data() + start)) {
-        CheckRecord(number, bytes.substr(start, kLineLength));
-        start += kLineLength + 2;
-        continue;
+          bytes[start + kLineLength + 1] == '\n') {
+        const char* record = bytes.data() + start;
+        if (inStatement_ && std::memcmp(record, "075", 3) == 0 &&
+            SoundRecord(record, kItemDigits)) {
+          CheckItemFields(number, std::string_view(record, kLineLength), true);
+          start += kLineLength + 2;
+          continue;
+        }
+        if (!HasLineEnd(record)) {
+          CheckRecord(number, std::string_view(record, kLineLength));
+          start += kLineLength + 2;
+          continue;
+        }
       }
       size_t end = bytes.find('\n', start);
       const bool hasLineFeed = end != std::string::npos;
@@ -255,15 +285,17 @@ class Checker {
     }
   }
 
-  // IsRealDay, remembering the last real day: the items of a statement
-  // mostly share their dates.
+  // IsRealDay, remembering the month of the last real day and its length:
+  // the items of a statement mostly share their month.
   bool IsKnownRealDay(std::string_view ddmmyy) {
-    if (ddmmyy.size() == sizeof lastRealDay_ &&
-        std::memcmp(ddmmyy.data(), lastRealDay_, sizeof lastRealDay_) == 0) {
-      return true;
+    if (std::memcmp(ddmmyy.data() + 2, lastMonth_, sizeof lastMonth_) == 0) {
+      const int day = TwoDigits(ddmmyy.data());
+      return day >= 1 && day <= lastMonthDays_;
     }
     if (!IsRealDay(ddmmyy)) return false;
-    std::memcpy(lastRealDay_, ddmmyy.data(), sizeof lastRealDay_);
+    std::memcpy(lastMonth_, ddmmyy.data() + 2, sizeof lastMonth_);
+    const char* p = ddmmyy.data();
+    lastMonthDays_ = DaysInMonth(2000 + TwoDigits(p + 4), TwoDigits(p + 2));
     return true;
   }
 
@@ -303,7 +335,12 @@ class Checker {
       Problem(number, "položka 075 stojí před hlavičkou 074");
       return;
     }
-    const bool digits = CheckDigits(number, line, kItemFields, kItemDigits);
+    CheckItemFields(number, line, CheckDigits(number, line, kItemFields, kItemDigits));
+  }
+
+  // An item of a statement, `digits` telling whether its number fields hold
+  // digits alone.
+  void CheckItemFields(int number, std::string_view line, bool digits) {
     CheckDates(number, line, kItemFields, kItemDates, digits);
     const std::string_view account = Text(line, kItemFields[kItemOwnAccount]);
     if (account.size() != statement_.account.size() ||
@@ -371,7 +408,8 @@ class Checker {
   bool inStatement_ = false;
   bool open_ = false;
   bool sawHeader_ = false;
-  char lastRealDay_[6] = {};  // DDMMYY, none yet
+  char lastMonth_[4] = {};  // MMYY of the last real day, none yet
+  int lastMonthDays_ = 0;
 };
 
 }  // namespace

@@ -55,6 +55,8 @@ TEST(GpcCheckTest, EachKindOfProblemIsNamedWithItsLine) {
        "řádek 1: pole starý zůstatek (pozice 46 až 59) obsahuje jiné znaky než číslice"},
       {"no such day", [](auto& l) { l[1].replace(91, 6, "310914"); },
        "řádek 2: pole datum splatnosti neobsahuje skutečný den: 310914"},
+      {"day 0 of a month seen", [](auto& l) { l[2].replace(122, 6, "000914"); },
+       "řádek 3: pole datum neobsahuje skutečný den: 000914"},
       {"no 29 February", [](auto& l) { l[0].replace(39, 6, "290215"); },
        "řádek 1: pole datum starého zůstatku neobsahuje skutečný den: 290215"},
       {"code 6", [](auto& l) { l[1][60] = '6'; }, "řádek 2: neplatný kód účtování \"6\""},

@@ -1,6 +1,10 @@
 #include "conversion/gpc/gpc_output.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <new>
+#include <utility>
 
 #include "conversion/gpc/currency_number.h"
 #include "conversion/gpc/gpc_check.h"
@@ -22,18 +26,39 @@ char TurnoverSign(int64_t hellers) { return hellers < 0 ? '-' : '0'; }
 }  // namespace
 
 void GpcOutput::Begin(const AccountProfile& profile, std::vector<FieldCut>* reports) {
-  text_.assign(kGpcLineLength, ' ');
-  confirmed_ = text_.size();
+  size_ = 0;
+  MakeRoom(kGpcLineLength, false);
+  std::memset(text_.get(), ' ', kGpcLineLength);
+  size_ = confirmed_ = kGpcLineLength;
   writer_ = std::make_unique<ItemRecordWriter>(ProfileAccountField(profile.accountNumber), reports);
 }
 
 // Room for every record of a file at once, so the text never has to move.
+// A count of lines may promise more room than there is: the records then
+// make theirs as they come.
 void GpcOutput::Expect(size_t count) {
-  text_.reserve(text_.size() + count * kRecordLength);
-  PreferLargePages(&text_[0], text_.capacity());
+  if (count <= (SIZE_MAX - size_) / kRecordLength) MakeRoom(size_ + count * kRecordLength, true);
 }
 
-void GpcOutput::Add(const StatementItem& item, std::string_view) { writer_->Append(item, text_); }
+void GpcOutput::Add(const StatementItem& item, std::string_view) {
+  if (capacity_ - size_ < kRecordLength)
+    MakeRoom(std::max(2 * capacity_, size_ + kRecordLength), false);
+  writer_->Write(item, text_.get() + size_);
+  size_ += kRecordLength;
+}
+
+// The room's bytes stay unwritten until a record fills them: a string
+// would fill its room with blanks first, and every record's bytes twice.
+bool GpcOutput::MakeRoom(size_t capacity, bool mayFail) {
+  if (capacity <= capacity_) return true;
+  std::unique_ptr<char[]> room(mayFail ? new (std::nothrow) char[capacity] : new char[capacity]);
+  if (room == nullptr) return false;
+  PreferLargePages(room.get(), capacity);
+  if (size_ > 0) std::memcpy(room.get(), text_.get(), size_);
+  text_ = std::move(room);
+  capacity_ = capacity;
+  return true;
+}
 
 // The records of a statement in another currency carry its code, which
 // only the statement as a whole knows.
@@ -42,8 +67,8 @@ void GpcOutput::PutCurrency(std::string_view currency) {
   if (CurrencyOrKoruna(currency) == kKorunaCode) return;
   const size_t code = kItemFields[kItemCurrencyCode].first;
   const size_t accounting = kItemFields[kItemAccountingCode].first;
-  for (size_t at = kGpcLineLength; at + kGpcLineLength <= text_.size(); at += kGpcLineLength) {
-    char* record = &text_[at];
+  for (size_t at = kGpcLineLength; at + kGpcLineLength <= size_; at += kGpcLineLength) {
+    char* record = text_.get() + at;
     std::memcpy(record + code, record[accounting] == '1' ? field.debit : field.credit, 5);
   }
 }
@@ -77,7 +102,7 @@ void GpcOutput::Finish(const StatementSummary& summary, const std::string& shown
   header.creditsSign = TurnoverSign(totals.creditHellers);
   header.statementNumber = summary.profile.statementNumber;
   header.statementDate = statementDate.c_str();
-  ComposeHeaderRecord(header, &text_[0]);
+  ComposeHeaderRecord(header, text_.get());
 }
 
 std::vector<std::string> GpcOutput::Check(std::string_view written) const {

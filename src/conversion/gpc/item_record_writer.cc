@@ -100,6 +100,18 @@ void ItemRecordWriter::Report(int lineNumber, const char* fieldName, FieldCut::K
 
 void ItemRecordWriter::PutCounterAccount(char* record, int32_t prefix, int64_t number) {
   if (number < 0) number = -number;
+  // Nearly every account fits its field: all sixteen digits written at
+  // once, three pairs of the prefix, a pair and eight of the number.
+  if (prefix >= 0 && prefix <= 999999 && number < 10000000000) {
+    char* out = record + kCounterPrefix.first;
+    const auto high = static_cast<uint32_t>(prefix);
+    std::memcpy(out, kDigitPairs + 2 * (high / 10000), 2);
+    std::memcpy(out + 2, kDigitPairs + 2 * (high / 100 % 100), 2);
+    std::memcpy(out + 4, kDigitPairs + 2 * (high % 100), 2);
+    std::memcpy(out + 6, kDigitPairs + 2 * (number / 100000000), 2);
+    PutEightDigits(out + 8, static_cast<uint32_t>(number % 100000000));
+    return;
+  }
   if (prefix >= 0 && prefix <= 999999) {
     PutDigits<true>(record, kCounterPrefix, static_cast<uint64_t>(prefix));
     if (!PutDigits<true>(record, kCounterNumber, static_cast<uint64_t>(number))) {
@@ -155,13 +167,21 @@ void ItemRecordWriter::PutDate(char* record, size_t at, int32_t day, int32_t mon
 }
 
 void ItemRecordWriter::Append(const StatementItem& item, std::string& exportText) {
-  lineNumber_ = item.line;
   const size_t at = exportText.size();
-  // Every field starts as the template's zeros (the description as its
-  // blanks), and each is written once: numbers need only their digits from
-  // the highest one that is not zero, texts only their characters.
   exportText.append(template_, sizeof template_);
-  char* record = &exportText[at];
+  PutFields(item, &exportText[at]);
+}
+
+void ItemRecordWriter::Write(const StatementItem& item, char* record) {
+  std::memcpy(record, template_, sizeof template_);
+  PutFields(item, record);
+}
+
+// Every field starts as the template's zeros (the description as its
+// blanks), and each is written once: numbers need only their digits from
+// the highest one that is not zero, texts only their characters.
+void ItemRecordWriter::PutFields(const StatementItem& item, char* record) {
+  lineNumber_ = item.line;
   PutCounterAccount(record, item.counterPrefix, item.counterNumber);
   PutText(record, kItemDocumentNumber, item.documentNumber, "číslo dokladu");
   PutAmount(record, item.amount, item.amountRest);

@@ -23,6 +23,8 @@ class ItemRecordWriter {
   ItemRecordWriter(std::string_view ownAccountField, std::vector<FieldCut>* cuts);
   // Appends the item's record.
   void Append(const StatementItem& item, std::string& exportText);
+  // Writes the item's record into the kRecordLength bytes at `record`.
+  void Write(const StatementItem& item, char* record);
   // Lists another fault of a line in `cuts` (when given).
   void Report(int lineNumber, const char* fieldName, FieldCut::Kind kind);
 
@@ -38,6 +40,8 @@ class ItemRecordWriter {
   void PutBankCode(char* record, int32_t bankCode);
   // The amount and its codes.
   void PutAmount(char* record, int64_t hellers, int32_t rest);
+  // The item's fields, into a record that holds the template.
+  void PutFields(const StatementItem& item, char* record);
 
   char template_[kGpcLineLength];
   int lineNumber_ = 0;

@@ -142,13 +142,23 @@ bool ReadByLayout(const std::string& shown, std::string_view statement,
   return true;
 }
 
+// Whether two texts are one, compared here rather than by a call: a
+// currency's code is three bytes, and every item compares two.
+inline bool SameCode(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 // How many items name each currency, in the order first met.
 class CurrencyCounts {
  public:
   void Add(std::string_view code) {
     // Most items name the currency of the item before.
-    if (last_ >= counts_.size() || counts_[last_].first != code) {
-      for (last_ = 0; last_ < counts_.size() && counts_[last_].first != code; ++last_) {}
+    if (last_ >= counts_.size() || !SameCode(counts_[last_].first, code)) {
+      for (last_ = 0; last_ < counts_.size() && !SameCode(counts_[last_].first, code); ++last_) {}
       if (last_ == counts_.size()) counts_.emplace_back(code, 0);
     }
     ++counts_[last_].second;
@@ -191,7 +201,7 @@ void ReadPositions(const std::string& shown, std::string_view statement, Reading
       }
       code = *fileCurrency;
     }
-    if (code == run->currency) return sink(item);
+    if (SameCode(code, run->currency)) return sink(item);
     if (run->split.Elsewhere(std::string(code))) {
       ++lines->otherStatement;
       return;

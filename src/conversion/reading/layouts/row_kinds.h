@@ -22,15 +22,23 @@ bool IsTotalWord(std::string_view text);
 // byte as IsTotalWord looks at them: every field of every dated row is
 // looked at, and nearly all are told apart here without a call. True calls
 // for IsTotalWord.
-inline bool MayBeTotalWord(std::string_view text) {
-  if (text.size() < 4 || text.size() > 9) return false;
-  const char c = text[0];
-  const bool letter = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-  if (letter) {
-    const char lower = static_cast<char>(c | 0x20);
-    return lower == 's' || lower == 'c' || lower == 't' || lower == 'g';
+// The first bytes MayBeTotalWord lets through, as a table: the initials of
+// the words, and whatever is neither a letter nor part of a number.
+struct TotalWordStarts {
+  bool may[256] = {};
+  constexpr TotalWordStarts() {
+    for (int c = 0; c < 256; ++c) {
+      const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+      const bool number = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',';
+      const int lower = c | 0x20;
+      may[c] = letter ? lower == 's' || lower == 'c' || lower == 't' || lower == 'g' : !number;
+    }
   }
-  return !((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == ',');
+};
+inline constexpr TotalWordStarts kTotalWordStarts;
+
+inline bool MayBeTotalWord(std::string_view text) {
+  return text.size() - 4 <= 5 && kTotalWordStarts.may[static_cast<unsigned char>(text[0])];
 }
 
 // Whether `text` is a balance label and nothing more ("Konečný zůstatek",
@@ -42,26 +50,29 @@ bool IsWholeBalanceLabel(std::string_view text);
 // as IsWholeBalanceLabel looks at them: the texts of every row are looked
 // at for labels, and nearly all are told apart here without a call. True
 // calls for IsWholeBalanceLabel.
+// What MayBeBalanceLabel wants of a text by its first byte, as a table:
+// nothing (0), anything (1), or the second byte, in lower case.
+struct BalanceLabelStarts {
+  unsigned char want[256] = {};
+  constexpr BalanceLabelStarts() {
+    const char pairs[][2] = {{'p', 'o'}, {'k', 'o'}, {'o', 'p'}, {'c', 'l'}, {'f', 'i'}};
+    for (const auto& pair : pairs) {
+      want[static_cast<unsigned char>(pair[0])] = static_cast<unsigned char>(pair[1]);
+      want[static_cast<unsigned char>(pair[0] - 0x20)] = static_cast<unsigned char>(pair[1]);
+    }
+    // "Za", "Zu", and "Zů" with a letter beyond ASCII.
+    want['z'] = want['Z'] = 1;
+    // Padding, quotes and '#' before a label are passed over.
+    for (int c = 0; c <= 32; ++c) want[c] = 1;
+    want[0xA0] = want['"'] = want['#'] = 1;
+  }
+};
+inline constexpr BalanceLabelStarts kBalanceLabelStarts;
+
 inline bool MayBeBalanceLabel(std::string_view text) {
   if (text.size() < 2) return false;
-  const unsigned char c = static_cast<unsigned char>(text[0]);
-  const char second = static_cast<char>(text[1] | 0x20);
-  switch (c | 0x20) {
-    case 'p':
-    case 'k':
-      return second == 'o';
-    case 'o':
-      return second == 'p';
-    case 'c':
-      return second == 'l';
-    case 'f':
-      return second == 'i';
-    case 'z':
-      return true;  // "Za", "Zu", and "Zů" with a letter beyond ASCII
-    default:
-      // Padding, quotes and '#' before a label are passed over.
-      return c <= 32 || c == 0xA0 || c == '"' || c == '#';
-  }
+  const unsigned char want = kBalanceLabelStarts.want[static_cast<unsigned char>(text[0])];
+  return want == 1 || (want > 1 && static_cast<unsigned char>(text[1] | 0x20) == want);
 }
 
 // The value a balance label carries after its colon in the same field, as

@@ -29,6 +29,13 @@ TEST(Servis24Lines, EveryLineEndsOnce) {
        "1: datum 2014/02/30 není skutečný den", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;24.9.2014;5;;;;;;;;a\n", 5, 1, 0, 3,
        "5: datum \"24.9.2014\" není ve tvaru RRRR/MM/DD", true},
+      // Every digit of a date in its place is a digit.
+      {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/0:/24;5;;;;;;;;a\n", 5, 1, 0, 3,
+       "5: datum \"2014/0:/24\" není ve tvaru RRRR/MM/DD", true},
+      {"h\n" + row + "\n" + row + "\n" + row + "\n1;2/14/09/24;5;;;;;;;;a\n", 5, 1, 0, 3,
+       "5: datum \"2/14/09/24\" není ve tvaru RRRR/MM/DD", true},
+      {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/2\xe1;5;;;;;;;;a\n", 5, 1, 0, 3,
+       "5: datum \"2014/09/2\xe1\" není ve tvaru RRRR/MM/DD", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;12.500;;;;;;;;a\n", 5, 1, 0, 3,
        "5: částku \"12.500\" nelze přečíst celou", true},
       {"h\n" + row + "\n" + row + "\n" + row + "\n1;2014/09/24;5;a\n", 5, 1, 0, 3,

@@ -59,14 +59,22 @@ void SplitCsvLine(const char* line, const char* lineEnd, CsvFieldSpan* fields, i
     // rather than by a search from every field; the last bytes of a line
     // in the sixteen that end it, less those already looked at.
     const __m128i separator = _mm_set1_epi8(';');
-    for (; lineEnd - line >= 16 && p != lineEnd; p += 16) {
-      const int skipped = lineEnd - p < 16 ? static_cast<int>(16 - (lineEnd - p)) : 0;
-      p -= skipped;
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-      unsigned ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, separator)));
-      for (ends = ends >> skipped << skipped; ends != 0; ends &= ends - 1) {
+    const auto separators = [separator](const char* at) {
+      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+      return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, separator)));
+    };
+    for (; lineEnd - p >= 16; p += 16) {
+      for (unsigned ends = separators(p); ends != 0; ends &= ends - 1) {
         if (take(p + __builtin_ctz(ends))) return;
       }
+    }
+    if (p != lineEnd && lineEnd - line >= 16) {
+      const int skipped = static_cast<int>(16 - (lineEnd - p));
+      p = lineEnd - 16;
+      for (unsigned ends = separators(p) >> skipped << skipped; ends != 0; ends &= ends - 1) {
+        if (take(p + __builtin_ctz(ends))) return;
+      }
+      p = lineEnd;
     }
 #endif
     for (; p != lineEnd; ++p) {
