@@ -440,6 +440,28 @@ const std::vector<BankLayout> kBankLayouts = {
      .roles =
          "Date=date|Heure='10:00:00|Fuseau horaire='PST|Description=dir|Devise=cur|Brut=amount|"
          "Frais=fee|Net=net|Solde=balance|N° de transaction=id|Nom=name"},
+    // PayPal's activity export with its types and states: holds, their
+    // releases and rows waiting to be booked among the payments.
+    {.name = "paypal-activity",
+     .separators = ",",
+     .quoting = Quoting::kNeeded,
+     .encodings = "ub",
+     .dateForm = "m/d/yyyy",
+     .decimalMark = '.',
+     .grouping = ',',
+     .feeSign = -1,
+     .credit = "Credit",
+     .debit = "Debit",
+     .booked = "Completed",
+     .pending = "Pending",
+     .preamble = "",
+     .trailer = "",
+     .header = "Date|Time|Time Zone|Name|Type|Status|Subject|Currency|Gross|Fee|Net|Note|"
+               "From Email Address|To Email Address|Transaction ID|Payment Type|"
+               "Counterparty Status|Reference Txn ID|Invoice Number|Balance|Balance Impact",
+     .roles = "Date=date|Time='10:00:00|Time Zone='CEST|Name=name|Type=type|Status=state|"
+              "Subject=msg|Currency=cur|Gross=amount|Fee=fee|Net=net|Transaction ID=id|"
+              "Reference Txn ID=related|Balance=balance|Balance Impact=dir"},
     {.name = "revolut-personal-de",
      .separators = ",",
      .quoting = Quoting::kNeeded,

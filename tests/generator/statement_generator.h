@@ -26,11 +26,15 @@ enum class Variation {
   kPockets,
   // Rows of a second own account, numbered, with its statement's values.
   kAccounts,
+  // PayPal's hold and its release, and a row waiting to be booked, each
+  // booked where the running balance moves with it and left out where it
+  // stays as it was.
+  kHolds,
 };
 constexpr Variation kVariations[] = {
-    Variation::kPlain,      Variation::kPending,    Variation::kFees,
-    Variation::kForeign,    Variation::kSeparators, Variation::kBalanceWords,
-    Variation::kCrLineEnds, Variation::kPockets,    Variation::kAccounts};
+    Variation::kPlain,      Variation::kPending,      Variation::kFees,       Variation::kForeign,
+    Variation::kSeparators, Variation::kBalanceWords, Variation::kCrLineEnds, Variation::kPockets,
+    Variation::kAccounts,   Variation::kHolds};
 const char* VariationName(Variation variation);
 
 struct BankLayout;
