@@ -87,6 +87,24 @@ const std::vector<BankLayout> kBankLayouts = {
          "Poznámka|Zpráva pro příjemce|Typ|Provedl|Upřesnění|Poznámka|BIC|ID pokynu",
      .roles = "ID operace=id|Datum=date|Objem=amount|Měna=cur|Protiúčet=cnum|Název protiúčtu=name|"
               "Kód banky=bank|KS=ks|VS=vs|SS=ss|Zpráva pro příjemce=msg|Typ='Bezhotovostní platba"},
+    // Fio's movements on all of a customer's accounts: each row's own
+    // account with Fio's code, in a column no export documents.
+    {.name = "fio-all-accounts",
+     .separators = ";",
+     .quoting = Quoting::kAll,
+     .encodings = "b",
+     .dateForm = "dd.mm.yyyy",
+     .decimalMark = ',',
+     .wholeWithoutDecimals = true,
+     .credit = "",
+     .debit = "",
+     .preamble = "",
+     .trailer = "",
+     .header = "ID operace|Datum|Objem|Měna|Účet|Protiúčet|Název protiúčtu|Kód banky|KS|VS|SS|"
+               "Zpráva pro příjemce|Typ",
+     .roles = "ID operace=id|Datum=date|Objem=amount|Měna=cur|Účet=own/2010|Protiúčet=cnum|"
+              "Název protiúčtu=name|Kód banky=bank|KS=ks|VS=vs|SS=ss|Zpráva pro příjemce=msg|"
+              "Typ='Bezhotovostní platba"},
     {.name = "kb",
      .separators = ";",
      .quoting = Quoting::kNone,

@@ -226,6 +226,8 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "cur") return row.foreign ? "EUR" : "CZK";
   if (role == "pocket") return row.pocket;
   if (role == "own") return row.own;
+  // "own/2010": the own account with its bank's code.
+  if (role.compare(0, 4, "own/") == 0) return row.own + role.substr(3);
   if (role == "type") return TypeOf(row);
   if (role == "related") return row.related;
   if (role == "state") {
@@ -490,7 +492,7 @@ bool LayoutAllows(const BankLayout& layout, Variation variation) {
       return HasRole(layout, "pocket") && HasRole(layout, "balance") && HasRole(layout, "cur") &&
              !layout.newestFirst;
     case Variation::kAccounts:
-      return HasRole(layout, "own");
+      return HasRole(layout, "own") || HasRole(layout, "own/2010");
     case Variation::kHolds:
       return HasRole(layout, "type") && HasRole(layout, "state") && HasRole(layout, "balance");
   }
@@ -549,6 +551,10 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     }
   }
   if (layout.newestFirst) std::reverse(rows.begin(), rows.end());
+  if (variation == Variation::kAccounts && !HasRole(layout, "open") &&
+      !HasRole(layout, "balance")) {
+    file.openingsUnstated.push_back(kSecondAccountSuffix);
+  }
 
   std::vector<std::string> lines;
   AddFixedLines(layout.preamble, layout, file.separator, totals, &lines);

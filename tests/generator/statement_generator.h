@@ -63,6 +63,9 @@ struct GeneratedFile {
   // name carries beside "export": "" for the profile's, "-EUR", and
   // kPocketSuffix for the second own account's.
   std::vector<std::string> statementOfLine;
+  // The statements, by the same names, whose opening balance no line of
+  // the file states, nor the profile: the run asks for it.
+  std::vector<std::string> openingsUnstated;
   char separator = ';';
   int headerLine = 0;
   bool lastLineIsData = true;  // no closing line after the rows
