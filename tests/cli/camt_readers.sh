@@ -193,5 +193,14 @@ if ! grep -q "<IBAN>CZ8601000000511234567890</IBAN>" \
   echo "FAILED: kb-business-accounts: the second account's IBAN"
   failures=$((failures + 1))
 fi
+# Fio's movements on all accounts: each row's own account at Fio, each
+# account's statement with its own IBAN.
+convert fio-all-accounts CZ9320100000002000145399 CZK - --account 2000145399 \
+  "$source_dir/tests/data/layouts/fio-all-accounts.csv"
+if ! grep -q "<IBAN>CZ5520100000002345678901</IBAN>" \
+  "$work/fio-all-accounts-2345678901-EUR.xml"; then
+  echo "FAILED: fio-all-accounts: the second account's IBAN"
+  failures=$((failures + 1))
+fi
 echo "camt readers: $((documents - failures)) passed, $failures failed"
 test "$failures" -eq 0

@@ -106,6 +106,7 @@ read_back kb-business 2 48400.00 12500.00 "$layouts/kb-business.csv"
 # Own accounts and balances in preambles; counter accounts that are no
 # Czech account (a foreign IBAN, a card) give records all the same.
 read_back fio-vypis 4 24200.00 14315.60 "$layouts/fio-vypis.csv"
+read_back fio-all-accounts 3 24200.00 12500.10 "$layouts/fio-all-accounts.csv"
 read_back kb-account-currency 3 18150.00 2450.00 "$layouts/kb-account-currency.csv"
 read_back mbank-apostrophes 3 48400.00 6234.56 "$layouts/mbank-apostrophes.csv"
 read_back mbank-opening 5 15730.00 26367.20 "$layouts/mbank-opening.csv"

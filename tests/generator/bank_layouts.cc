@@ -87,6 +87,24 @@ const std::vector<BankLayout> kBankLayouts = {
          "Poznámka|Zpráva pro příjemce|Typ|Provedl|Upřesnění|Poznámka|BIC|ID pokynu",
      .roles = "ID operace=id|Datum=date|Objem=amount|Měna=cur|Protiúčet=cnum|Název protiúčtu=name|"
               "Kód banky=bank|KS=ks|VS=vs|SS=ss|Zpráva pro příjemce=msg|Typ='Bezhotovostní platba"},
+    // Fio's movements on all of a customer's accounts: each row's own
+    // account with Fio's code, in a column no export documents.
+    {.name = "fio-all-accounts",
+     .separators = ";",
+     .quoting = Quoting::kAll,
+     .encodings = "b",
+     .dateForm = "dd.mm.yyyy",
+     .decimalMark = ',',
+     .wholeWithoutDecimals = true,
+     .credit = "",
+     .debit = "",
+     .preamble = "",
+     .trailer = "",
+     .header = "ID operace|Datum|Objem|Měna|Účet|Protiúčet|Název protiúčtu|Kód banky|KS|VS|SS|"
+               "Zpráva pro příjemce|Typ",
+     .roles = "ID operace=id|Datum=date|Objem=amount|Měna=cur|Účet=own/2010|Protiúčet=cnum|"
+              "Název protiúčtu=name|Kód banky=bank|KS=ks|VS=vs|SS=ss|Zpráva pro příjemce=msg|"
+              "Typ='Bezhotovostní platba"},
     {.name = "kb",
      .separators = ";",
      .quoting = Quoting::kNone,
@@ -440,6 +458,28 @@ const std::vector<BankLayout> kBankLayouts = {
      .roles =
          "Date=date|Heure='10:00:00|Fuseau horaire='PST|Description=dir|Devise=cur|Brut=amount|"
          "Frais=fee|Net=net|Solde=balance|N° de transaction=id|Nom=name"},
+    // PayPal's activity export with its types and states: holds, their
+    // releases and rows waiting to be booked among the payments.
+    {.name = "paypal-activity",
+     .separators = ",",
+     .quoting = Quoting::kNeeded,
+     .encodings = "ub",
+     .dateForm = "m/d/yyyy",
+     .decimalMark = '.',
+     .grouping = ',',
+     .feeSign = -1,
+     .credit = "Credit",
+     .debit = "Debit",
+     .booked = "Completed",
+     .pending = "Pending",
+     .preamble = "",
+     .trailer = "",
+     .header = "Date|Time|Time Zone|Name|Type|Status|Subject|Currency|Gross|Fee|Net|Note|"
+               "From Email Address|To Email Address|Transaction ID|Payment Type|"
+               "Counterparty Status|Reference Txn ID|Invoice Number|Balance|Balance Impact",
+     .roles = "Date=date|Time='10:00:00|Time Zone='CEST|Name=name|Type=type|Status=state|"
+              "Subject=msg|Currency=cur|Gross=amount|Fee=fee|Net=net|Transaction ID=id|"
+              "Reference Txn ID=related|Balance=balance|Balance Impact=dir"},
     {.name = "revolut-personal-de",
      .separators = ",",
      .quoting = Quoting::kNeeded,

@@ -16,6 +16,8 @@ constexpr int64_t kForeignOpening = 20000;
 constexpr int64_t kPocketOpening = 730000;
 constexpr int64_t kSecondOpening = 5000000;
 
+enum class HoldRow { kNone, kHold, kRelease };
+
 struct Row {
   int day = 0, valueDay = 0;
   int64_t amount = 0;
@@ -26,6 +28,12 @@ struct Row {
   int bank = 0;
   std::string vs, ks, ss, message, name, id;
   bool foreign = false, pending = false;
+  // A row whose booking the running balance decides (kHolds): booked and
+  // counted in the balance after it, or left out with the balance as it was.
+  bool open = false, counted = false;
+  HoldRow hold = HoldRow::kNone;
+  bool reviewHold = false;  // "Payment Review Hold" rather than a dispute's
+  std::string related;      // the payment a hold is of
   std::string pocket = "Main";
   std::string own = "2000145399";  // the own account's number
   int64_t balance = 0;             // after the row, in its currency
@@ -158,6 +166,35 @@ std::string Iban(const Row& row) {
   return "CZ" + Pad(98 - remainder, 2) + bban;
 }
 
+// PayPal's words for a row's type and state: a review's hold is "Placed"
+// and its release "Removed"; a dispute's hold is "Held" and its end
+// "Completed".
+std::string TypeOf(const Row& row) {
+  switch (row.hold) {
+    case HoldRow::kHold:
+      return row.reviewHold ? "Payment Review Hold" : "Hold on Balance for Dispute Investigation";
+    case HoldRow::kRelease:
+      return row.reviewHold ? "Payment Review Release"
+                            : "Cancellation of Hold for Dispute Resolution";
+    case HoldRow::kNone:
+      break;
+  }
+  if (row.open) return "Bank Deposit to PP Account";
+  return row.amount < 0 ? "General Payment" : "Express Checkout Payment";
+}
+
+std::string StateOf(const Row& row) {
+  switch (row.hold) {
+    case HoldRow::kHold:
+      return row.reviewHold ? "Placed" : "Held";
+    case HoldRow::kRelease:
+      return row.reviewHold ? "Removed" : "Completed";
+    case HoldRow::kNone:
+      break;
+  }
+  return "Pending";
+}
+
 std::string Field(const BankLayout& layout, const std::string& role, const Row& row,
                   const Totals& totals) {
   const auto amount = [&layout](int64_t hellers) {
@@ -189,7 +226,12 @@ std::string Field(const BankLayout& layout, const std::string& role, const Row& 
   if (role == "cur") return row.foreign ? "EUR" : "CZK";
   if (role == "pocket") return row.pocket;
   if (role == "own") return row.own;
+  // "own/2010": the own account with its bank's code.
+  if (role.compare(0, 4, "own/") == 0) return row.own + role.substr(3);
+  if (role == "type") return TypeOf(row);
+  if (role == "related") return row.related;
   if (role == "state") {
+    if (row.open) return StateOf(row);
     if (!row.pending) return layout.booked;
     // Each of the words, '|' between them, on some rows.
     std::vector<std::string> words(1);
@@ -381,12 +423,41 @@ Row RandomRow(const BankLayout& layout, Variation variation, char separator, int
   return row;
 }
 
+bool Booked(const Row& row) { return !row.open || row.counted; }
+
+// kHolds: the second row waits to be booked, the third is a hold of the
+// first row's payment and the last its release, the two counted by the
+// balance together or not at all.
+void OpenRow(std::vector<Row>& rows, size_t index, std::mt19937& random) {
+  Row& row = rows[index];
+  if (index == 1) {
+    row.open = true;
+    row.counted = random() % 2 != 0;
+    row.amount = row.amount < 0 ? -row.amount : row.amount;
+  } else if (index == 2) {
+    row.open = true;
+    row.counted = random() % 2 != 0;
+    row.hold = HoldRow::kHold;
+    row.reviewHold = random() % 2 != 0;
+    if (row.reviewHold) row.related = rows[0].id;
+    row.amount = row.amount < 0 ? row.amount : -row.amount;
+  } else if (index + 1 == rows.size()) {
+    const Row& hold = rows[2];
+    row.open = true;
+    row.counted = hold.counted;
+    row.hold = HoldRow::kRelease;
+    row.reviewHold = hold.reviewHold;
+    row.related = hold.related;
+    row.amount = -hold.amount;
+  }
+}
+
 }  // namespace
 
 const char* VariationName(Variation variation) {
-  static const char* kNames[] = {"plain",        "fees",       "pending",
-                                 "foreign",      "separators", "balance-words",
-                                 "cr-line-ends", "pockets",    "accounts"};
+  static const char* kNames[] = {"plain",      "fees",          "pending",      "foreign",
+                                 "separators", "balance-words", "cr-line-ends", "pockets",
+                                 "accounts",   "holds"};
   return kNames[static_cast<int>(variation)];
 }
 
@@ -421,7 +492,9 @@ bool LayoutAllows(const BankLayout& layout, Variation variation) {
       return HasRole(layout, "pocket") && HasRole(layout, "balance") && HasRole(layout, "cur") &&
              !layout.newestFirst;
     case Variation::kAccounts:
-      return HasRole(layout, "own");
+      return HasRole(layout, "own") || HasRole(layout, "own/2010");
+    case Variation::kHolds:
+      return HasRole(layout, "type") && HasRole(layout, "state") && HasRole(layout, "balance");
   }
   return false;
 }
@@ -449,7 +522,10 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
   file.separator = layout.separators[random() % separators];
   const bool feeIncluded = HasRole(layout, "feeinfo");
 
-  std::vector<Row> rows(3 + random() % 6);
+  // Room for a payment, a row waiting to be booked, a hold and its release.
+  size_t count = 3 + random() % 6;
+  if (variation == Variation::kHolds) count = std::max<size_t>(count, 4);
+  std::vector<Row> rows(count);
   std::vector<int> days;
   for (size_t i = 0; i < rows.size(); ++i) days.push_back(2 + static_cast<int>(random() % 28));
   std::sort(days.begin(), days.end());
@@ -461,19 +537,24 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     row = RandomRow(layout, variation, file.separator, static_cast<int>(i), seed, random);
     row.day = days[i];
     row.valueDay = HasRole(layout, "value") ? row.day - static_cast<int>(random() % 2) : row.day;
+    if (variation == Variation::kHolds) OpenRow(rows, i, random);
     if (row.pending) continue;
     const bool pocket = row.pocket == kPocketName;
     Totals& account = row.own == kSecondAccount ? second : totals;
     int64_t& balance = row.foreign ? foreignBalance : pocket ? pocketBalance : account.closing;
-    balance += row.amount + (feeIncluded ? 0 : row.fee);
+    if (Booked(row)) balance += row.amount + (feeIncluded ? 0 : row.fee);
     row.balance = balance;
-    if (row.foreign || pocket) continue;
+    if (row.foreign || pocket || !Booked(row)) continue;
     ++account.count;
     for (int64_t amount : {row.amount, feeIncluded ? 0 : row.fee}) {
       (amount < 0 ? account.debit : account.credit) += amount < 0 ? -amount : amount;
     }
   }
   if (layout.newestFirst) std::reverse(rows.begin(), rows.end());
+  if (variation == Variation::kAccounts && !HasRole(layout, "open") &&
+      !HasRole(layout, "balance")) {
+    file.openingsUnstated.push_back(kSecondAccountSuffix);
+  }
 
   std::vector<std::string> lines;
   AddFixedLines(layout.preamble, layout, file.separator, totals, &lines);
@@ -490,7 +571,7 @@ GeneratedFile GenerateStatement(const BankLayout& bank, Variation variation, uin
     lines.push_back(Line(fields, layout, file.separator, false));
     const int number = static_cast<int>(lines.size());
     file.dataLines.push_back(number);
-    if (row.pending) continue;
+    if (row.pending || !Booked(row)) continue;
     std::vector<std::string>& records = file.recordsOfLine[number];
     records.push_back(ModelRecord(row, row.amount, false));
     if (row.fee != 0 && !feeIncluded) records.push_back(ModelRecord(row, row.fee, true));

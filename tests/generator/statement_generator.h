@@ -26,11 +26,15 @@ enum class Variation {
   kPockets,
   // Rows of a second own account, numbered, with its statement's values.
   kAccounts,
+  // PayPal's hold and its release, and a row waiting to be booked, each
+  // booked where the running balance moves with it and left out where it
+  // stays as it was.
+  kHolds,
 };
 constexpr Variation kVariations[] = {
-    Variation::kPlain,      Variation::kPending,    Variation::kFees,
-    Variation::kForeign,    Variation::kSeparators, Variation::kBalanceWords,
-    Variation::kCrLineEnds, Variation::kPockets,    Variation::kAccounts};
+    Variation::kPlain,      Variation::kPending,      Variation::kFees,       Variation::kForeign,
+    Variation::kSeparators, Variation::kBalanceWords, Variation::kCrLineEnds, Variation::kPockets,
+    Variation::kAccounts,   Variation::kHolds};
 const char* VariationName(Variation variation);
 
 struct BankLayout;
@@ -59,6 +63,9 @@ struct GeneratedFile {
   // name carries beside "export": "" for the profile's, "-EUR", and
   // kPocketSuffix for the second own account's.
   std::vector<std::string> statementOfLine;
+  // The statements, by the same names, whose opening balance no line of
+  // the file states, nor the profile: the run asks for it.
+  std::vector<std::string> openingsUnstated;
   char separator = ';';
   int headerLine = 0;
   bool lastLineIsData = true;  // no closing line after the rows

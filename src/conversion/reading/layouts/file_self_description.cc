@@ -161,7 +161,7 @@ int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
   if (header.lineNumber() != layout.headerLine) return -1;
   const std::vector<std::string_view>& fields = header.fields();
   const int named = layout.Column(ColumnRole::kOwnAccount);
-  if (named >= 0) return named;
+  if (named >= 0 || layout.rules.ownAccountsByData) return named;
   for (size_t i = 0; i < fields.size(); ++i) {
     const std::string name = NormaliseColumnName(fields[i]);
     if (name != "cislo uctu" && name != "ucet") continue;

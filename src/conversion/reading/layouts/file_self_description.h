@@ -43,7 +43,8 @@ std::string LayoutBankCode(const StatementLayout& layout);
 // Moneta's, Raiffeisenbank's and KB Business's "Číslo účtu", UniCredit's
 // "Účet"): a name no other role of the layout took, or a "Číslo účtu" taken
 // for the counter account that holds the account the file `stated` before
-// its header, or one account on every row of two or more. -1 for none.
+// its header, or one account on every row of two or more; in a layout
+// whose rows decide it (Fio's), only the column they proved. -1 for none.
 int OwnAccountColumn(std::string_view text, const StatementLayout& layout,
                      const std::string& stated);
 

@@ -884,6 +884,69 @@ TEST_F(LayoutRecordsTest, EveryOwnAccountOfAFileIsNamed) {
   EXPECT_EQ(reading_.ownIbans[11], "CZ0001000000212000145399");
 }
 
+// Fio's movements on all of a customer's accounts: a column of accounts at
+// Fio itself is the rows' own, whatever its name; any other stays text.
+TEST_F(LayoutRecordsTest, FioRowsNameTheirOwnAccountWhereTheDataProveIt) {
+  const std::string fio = "ID operace;Datum;Objem;Měna;";
+  struct Case {
+    const char* what;
+    std::string text;
+    std::vector<std::string> items;  // amount, the own account, the counter account
+    std::vector<std::string> owns;
+  } cases[] = {
+      {"accounts with Fio's code under a name no vocabulary knows",
+       fio + "Bankovní účet;Protiúčet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;2000145399/2010;2600123456;0800\n"
+             "2;3.9.2014;150;CZK;2345678901/2010;;\n",
+       {"-90.00|2000145399/2010|2600123456/0800", "150.00|2345678901/2010|"},
+       {"2000145399/2010", "2345678901/2010"}},
+      {"numbers beside a second \"Kód banky\" of Fio's code",
+       fio + "Protiúčet;Kód banky;Účet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;2600123456;0800;2000145399;2010\n"
+             "2;3.9.2014;150;CZK;;;2345678901;2010\n",
+       {"-90.00|2000145399|2600123456/0800", "150.00|2345678901|"},
+       {"2000145399/2010", "2345678901/2010"}},
+      {"the own account before the counter's: its bank column is not the counter's",
+       fio + "Číslo účtu;Kód banky;Protiúčet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;2000145399;2010;2600123456;0800\n"
+             "2;3.9.2014;150;CZK;2345678901;2010;19-123457;0100\n",
+       {"-90.00|2000145399|2600123456/0800", "150.00|2345678901|19-123457/0100"},
+       {"2000145399/2010", "2345678901/2010"}},
+      {"an account of another bank: the column stays text",
+       fio + "Účet;Protiúčet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;2000145399/2010;2600123456;0800\n"
+             "2;3.9.2014;150;CZK;2345678901/0800;;\n",
+       {"-90.00||2600123456/0800", "150.00||"},
+       {}},
+      {"numbers no column gives a bank: the column stays text",
+       fio + "Účet;Protiúčet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;2000145399;2600123456;0800\n"
+             "2;3.9.2014;150;CZK;2345678901;;\n",
+       {"-90.00||2600123456/0800", "150.00||"},
+       {}},
+      {"an own account's name over texts: the rows are items all the same",
+       fio + "Vlastní účet;Protiúčet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;Běžný účet;2600123456;0800\n"
+             "2;3.9.2014;150;CZK;Spořicí účet;;\n",
+       {"-90.00||2600123456/0800", "150.00||"},
+       {}},
+      {"two columns of Fio's accounts: neither is proven the own one",
+       fio + "Účet;Jiný účet;Protiúčet;Kód banky\n"
+             "1;2.9.2014;-90;CZK;2000145399/2010;2345678901/2010;2600123456;0800\n",
+       {"-90.00||2600123456/0800"},
+       {}},
+  };
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Read(c.text)) << c.what << "\n" << log_;
+    EXPECT_EQ(Items([](const Item& i) -> std::vector<std::string> {
+                return {i.amount, i.own, i.counter};
+              }),
+              c.items)
+        << c.what;
+    EXPECT_EQ(reading_.ownAccounts, c.owns) << c.what << "\n" << log_;
+  }
+}
+
 TEST_F(LayoutRecordsTest, WarningsStopAfterTenPerFile) {
   std::string text = "Datum;Částka\n";
   for (int i = 0; i < 13; ++i) text += "01.01.2014;1 EUR\n";

@@ -6,6 +6,7 @@
 
 #include "conversion/reading/layouts/column_vocabulary.h"
 #include "conversion/reading/layouts/field_values.h"
+#include "conversion/reading/layouts/own_account_rows.h"
 #include "conversion/reading/text/csv_record.h"
 #include "conversion/reading/text/item_fields.h"
 
@@ -33,6 +34,7 @@ struct KnownLayout {
 // layout writes their effect on the balance (PayPal's -3.20, Air Bank's
 // -25,00); rows are listed oldest first unless the layout says otherwise.
 constexpr LayoutRules kCharges = {};
+constexpr LayoutRules kFio = {.ownAccountsByData = true};
 constexpr LayoutRules kFeeEffects = {.feeIsEffect = true};
 constexpr LayoutRules kRaiffeisen = {.feeIsEffect = true, .feeSignUnknown = true};
 constexpr LayoutRules kPayPal = {.feeIsEffect = true, .monthFirstDates = true};
@@ -70,8 +72,8 @@ constexpr LayoutRules kCard = {.description = {"popis/misto transakce", "nazev o
 
 constexpr KnownLayout kKnownLayouts[] = {
     // Many programs name an amount "Objem"; Fio's header has its ids beside it.
-    {.name = "Fio banka", .names = {"objem", "id operace"}, .rules = kCharges, .bankCode = 2010},
-    {.name = "Fio banka", .names = {"objem", "id pohybu"}, .rules = kCharges, .bankCode = 2010},
+    {.name = "Fio banka", .names = {"objem", "id operace"}, .rules = kFio, .bankCode = 2010},
+    {.name = "Fio banka", .names = {"objem", "id pohybu"}, .rules = kFio, .bankCode = 2010},
     {.name = "Komerční banka",
      .names = {"systemovy popis", "identifikace transakce"},
      .rules = kCharges,
@@ -394,7 +396,10 @@ StatementLayout RecogniseLayout(std::string_view text) {
       break;
     }
   }
-  if (best.layout.recognised) SettleByRows(text, best, &best.layout);
+  if (best.layout.recognised) {
+    SettleByRows(text, best, &best.layout);
+    ProveOwnAccountColumn(text, &best.layout);
+  }
   return best.layout;
 }
 

@@ -88,6 +88,9 @@ struct LayoutRules {
   // a date no other layout's rows may have.
   bool commaBeforeTime = false;
   bool twoDigitYears = false;
+  // Fio's movements on all of a customer's accounts name each row's own
+  // account in a column no export documents: the rows show which it is.
+  bool ownAccountsByData = false;
 };
 
 // The columns of one currency, where a layout gives each currency its own
